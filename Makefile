@@ -1,0 +1,52 @@
+# Two commands do all the set-up: `make run` and `make test`.
+# Both install what is missing (scripts/install-deps), configure and build with CMake.
+
+BUILD      ?= build
+SANITIZE   ?= build-sanitize
+FUZZ       ?= build-fuzz
+JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
+FUZZ_TIME  ?= 60
+
+.PHONY: all deps build run test test-main test-sanitize bench fuzz format clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/bin/fenra32
+
+test: test-main test-sanitize
+
+test-main: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The core and its tests once more, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitize: deps
+	cmake -S . -B $(SANITIZE) -DCMAKE_BUILD_TYPE=Debug -DFENRA_SANITIZE=ON \
+	      -DFENRA_WITH_UI=OFF -DFENRA_WITH_BENCH=OFF
+	cmake --build $(SANITIZE) -j $(JOBS)
+	cd $(SANITIZE) && ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	cd $(BUILD)/bin && for b in bench_*; do QT_QPA_PLATFORM=offscreen ./$$b; done
+
+# libFuzzer on the target-file reader, for a bounded time ($(FUZZ_TIME) s).
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFENRA_FUZZ=ON \
+	      -DFENRA_WITH_UI=OFF -DFENRA_WITH_BENCH=OFF -DFENRA_WITH_TESTS=OFF
+	cmake --build $(FUZZ) -j $(JOBS) --target fuzz_target_file
+	mkdir -p fuzz/corpus
+	$(FUZZ)/bin/fuzz_target_file -max_total_time=$(FUZZ_TIME) -max_len=8192 \
+	      -artifact_prefix=fuzz/regressions/ fuzz/corpus fuzz/seeds
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf $(BUILD) $(SANITIZE) $(FUZZ)

@@ -1,0 +1,51 @@
+#pragma once
+// The calculation of one data set: look the ion and the target elements up, compute each
+// element's stopping with the formula for the ion, combine the elements by their atomic
+// ratios (Bragg's rule) or convert a one-element result into the other units, and store the
+// composition text and the four results in the data set.
+
+#include <string>
+
+#include "elements/ElementDatabase.h"
+#include "state/WorkingState.h"
+
+namespace fenra {
+
+enum class CalcOutcome {
+    Calculated,          // the four results were stored
+    RatioZero,           // one-element target with ratio 0: nothing stored, no message
+    IonRefused,          // ion atomic number below 1: results keep their former values
+    NoTargetElement,     // ElementCount 0 (a target-file line without a target text)
+    UnknownIon,          // the ion symbol is not in the element table
+    UnknownElement,      // a target symbol is not in the element table
+    MissingCoefficients, // no PCoef (or, at high energy, HiCoef) record for an element
+    FloatingPointFault,  // invalid operation, division by zero or overflow in the physics
+};
+
+struct CalcResult {
+    CalcOutcome outcome = CalcOutcome::Calculated;
+    std::string detail;  // the symbol or atomic number concerned, where there is one
+};
+
+// The message the ion refusal is shown with (bell first, default title).
+constexpr const char* kIonRefusedMessage = "You made some mistake !! Try it again !!";
+
+// A sentence for the user about a data set that could not be calculated, naming the data set
+// and the reason; empty for Calculated and RatioZero.
+std::string DescribeCalcResult(int dataSet, const CalcResult& r);
+
+// Calculates data set i (1..DataSetCount) in place. The symbols looked up are the data set's
+// IonName and TargetElement(1..ElementCount). TargetName, and IonMass when it was 0, are
+// written before any refusal of the ion; on every outcome but Calculated the four results
+// keep their former values, and no NaN or infinity is ever stored.
+CalcResult CalculateDataSet(WorkingState& s, const ElementDatabase& db, int i);
+
+// What showing data set i in the main window writes back into it: the ion and the target
+// symbols of slots 1..ElementCount take the spelling of the element table, slots above
+// ElementCount take the first element of the table, and IonMass becomes its own general text
+// read back by the whole-text rule (so 1.0078251 becomes 1.007825). Symbols that are not in
+// the table are left as they are. The Calculate command shows every data set before it
+// calculates it; the batch calculator applies this to get the window's numbers.
+void ApplyDataSetDisplay(WorkingState& s, const ElementDatabase& db, int i);
+
+}  // namespace fenra

@@ -1,0 +1,53 @@
+#pragma once
+// Following the ion of the current data set as it slows down, in SlabCount steps, filling the
+// curve arrays CurveStop and CurveEnergy of the working state.
+
+#include <functional>
+#include <string>
+
+#include "calc/CalculateDataSet.h"
+
+namespace fenra {
+
+enum class CurveKind { DepthStop, DepthEnergy, EnergyStop };
+
+// What the main window shows after each step: the running energy in the energy field, and for
+// the depth kinds the depth reached in the range field (both as general text).
+struct CurveProgress {
+    int step = 0;              // 1..SlabCount
+    std::string energyText;    // general text of the running IonEnergy
+    std::string rangeText;     // general text of the depth reached; empty for EnergyStop
+};
+
+struct CurveWalkHooks {
+    // Called once per step, before that step's calculation (the window repaints here).
+    std::function<void(const CurveProgress&)> progress;
+    // Called when a calculation is refused and the walk goes on (ion refused): the caller
+    // reports it as Calculate would.
+    std::function<void(const CalcResult&)> refused;
+};
+
+struct CurveWalkResult {
+    // Calculated when the walk ran to its end; otherwise the fault that stopped it
+    // (FloatingPointFault, UnknownIon, UnknownElement, MissingCoefficients, NoTargetElement).
+    CalcResult result;
+    int pointsReached = 0;  // last point index written
+};
+
+// Walks data set CurrentDataSet: clears both arrays, point 0 at the full energy, then up to
+// SlabCount steps (depth kinds: slab thickness Range/N and the stopping at the slab's
+// entrance; EnergyStop: energy steps E0/N, a last energy below 0 from single-precision error
+// taken as 0). IonEnergy is restored to its start value on every outcome; the four results
+// keep the values of the last calculation.
+CurveWalkResult WalkCurve(WorkingState& s, const ElementDatabase& db, CurveKind kind,
+                          const CurveWalkHooks& hooks = {});
+
+// Caption start and labels of a curve window of each kind.
+const char* CurveCaptionPrefix(CurveKind kind);  // "Depth vs Stopping power of", ...
+const char* CurveXAxisTitle(CurveKind kind);     // "1E15 Atom/cm2" or "Energy (keV)"
+const char* CurveUnitLabel(CurveKind kind);      // "Unit : eV/(1E15 Atom/cm2)" or "Unit : keV"
+
+// Full caption of a curve window for data set c: prefix, " 1st sample", " 2nd sample", ...
+std::string CurveCaption(CurveKind kind, int c);
+
+}  // namespace fenra

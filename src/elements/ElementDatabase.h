@@ -1,0 +1,71 @@
+#pragma once
+// Read-only access to the element database Fenra32.mdb: table "Ion Data" (one record per
+// element, in ascending AtomNum), "PCoef" and "HiCoef" (coefficients by atomic number).
+//
+// The file is opened read-only and read once when opened; the program never writes it, so the
+// lookups answer from the records held in memory, exactly as a seek on the index would.
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace fenra {
+
+constexpr const char* kDatabaseFileName = "Fenra32.mdb";
+
+// What one lookup of an ion or target element yields (the coefficients are looked up apart).
+struct ElementRecord {
+    int16_t AtomNum = 0;
+    std::string Symbol;
+    std::string DefaultMass;  // text, shown as stored in the mass field
+    float MAIW = 0;           // amu, mass of the most abundant isotope
+    float ScrnFac = 0;        // screening factor of this element as an ion
+    float NatMass = 0;        // amu (g/mol), natural atomic mass as a target
+    float AtomDensity = 0;    // 1E22 atoms/cm3
+    float Fermi = 0;          // Fermi velocity, Bohr velocities
+};
+
+enum class CoefficientTable { PCoef, HiCoef };
+
+// A database that cannot be used: the message names the file, the table, the column or the
+// value that is missing or wrong.
+class ElementDatabaseError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class ElementDatabase {
+public:
+    // Opens appPath + "Fenra32.mdb" (appPath with or without a trailing separator).
+    // Throws ElementDatabaseError when the file is missing, is not a database, or lacks a
+    // table, a column or a value the program reads.
+    static ElementDatabase OpenElementDatabase(const std::string& appPath);
+
+    // Opens a database file by its full path (tests, the batch calculator's --db).
+    static ElementDatabase OpenFile(const std::string& path);
+
+    // The Symbol of every "Ion Data" record in stored order.
+    std::vector<std::string> ListElementSymbols() const;
+
+    // The record whose Symbol equals symbol exactly; nullptr when there is none.
+    const ElementRecord* FindElementBySymbol(std::string_view symbol) const;
+
+    // PCoef1..PCoef8 (8 values) or HiCoef1..HiCoef4 (4 values) of atomic number z;
+    // nullptr when the table has no record of that number.
+    const double* FindCoefficientsByZ(CoefficientTable table, int z) const;
+
+    const std::string& Path() const { return path_; }
+
+private:
+    std::string path_;
+    std::vector<ElementRecord> elements_;  // stored order
+    std::vector<std::array<double, 8>> pcoef_;   // index z, empty entries flagged below
+    std::vector<std::array<double, 4>> hicoef_;
+    std::vector<bool> hasPcoef_, hasHicoef_;
+};
+
+}  // namespace fenra

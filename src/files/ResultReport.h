@@ -1,0 +1,38 @@
+#pragma once
+// The result report: as a file (.Fre) and as the layout of the printed report.
+
+#include <string>
+#include <vector>
+
+#include "state/WorkingState.h"
+
+namespace fenra {
+
+constexpr const char* kNoCalculationMessage = "No calculation was made.";
+
+// True when data set 1 has a result: the report commands test only that.
+bool HasResults(const WorkingState& s);
+
+// Four heading lines and a zone-layout row per data set 1..DataSetCount, CR LF after each line.
+std::string ResultReportText(const WorkingState& s);
+
+bool SaveResult(const WorkingState& s, const std::string& path, std::string* error = nullptr);
+
+// The printed report. Each line is placed at the left margin; a row then places its fields at
+// character columns counted from the left edge of the printable area (column 1 at the edge).
+struct PrintedField {
+    int column = 1;
+    std::string text;
+};
+struct PrintedLine {
+    std::string text;                  // printed at the left margin ("" for the empty line)
+    std::vector<PrintedField> fields;  // then each field at its column
+};
+
+// The four heading lines, the empty line, then one row per data set.
+std::vector<PrintedLine> PrintedReportLines(const WorkingState& s);
+
+// How many of the lines above are headings to repeat at the top of a continuation page.
+constexpr int kPrintedHeadingLines = 5;
+
+}  // namespace fenra

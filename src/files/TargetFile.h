@@ -1,0 +1,48 @@
+#pragma once
+// The target file (.fta): the inputs of every data set in use, one zone-layout line each,
+// under a three-line header. Written and read with CR LF line ends, "." as decimal point.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "state/WorkingState.h"
+
+namespace fenra {
+
+constexpr const char* kInvalidElementMessage = "Invalid element !!";
+constexpr const char* kTargetEmptyMessage = "Target is empty.";
+
+// The text SaveTarget writes: header lines, then a data line per data set 1..DataSetCount.
+std::string TargetFileText(const WorkingState& s);
+
+// The target text of one data set: symbol and short-form ratio of slots 1, 2, ... up to the
+// first ratio 0 (ElementCount is not consulted): "Si1O2", "H.5".
+std::string TargetText(const DataSet& d);
+
+// Writes the target file; false (and nothing else changed) when it cannot be written.
+bool SaveTarget(const WorkingState& s, const std::string& path, std::string* error = nullptr);
+
+enum class OpenTargetStatus {
+    Read,            // every data line was read
+    InvalidElement,  // reading stopped at a symbol of bad length ("Invalid element !!")
+    NoDataLine,      // the file holds no data line: the working state is unchanged
+    CannotOpen,      // the file could not be opened or read: the working state is unchanged
+};
+
+struct OpenTargetResult {
+    OpenTargetStatus status = OpenTargetStatus::Read;
+    int badLine = 0;                    // file line number of the invalid element, if any
+    std::vector<std::string> notices;   // what was kept back: lines past 100, elements past 10
+};
+
+// Reads a target file into the working state: the data sets of the file replace all data
+// sets, CurrentDataSet is the last data set read. On InvalidElement the data sets read before
+// stay, and the offending one stays counted and current with the fields stored before the bad
+// symbol. At most 100 data sets and 10 elements per data set are kept; the notices say so.
+OpenTargetResult OpenTarget(WorkingState& s, const std::string& path);
+
+// The same from the file's bytes (the reader behind OpenTarget, and the fuzzing entry).
+OpenTargetResult OpenTargetFromText(WorkingState& s, std::string_view bytes);
+
+}  // namespace fenra

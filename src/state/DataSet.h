@@ -1,0 +1,33 @@
+#pragma once
+// One calculation case: the ion, its energy, the target and the four results.
+// Singles are float, Integers are int16_t, as everywhere in the program.
+
+#include <cstdint>
+#include <string>
+
+#include "state/Slots.h"
+
+namespace fenra {
+
+constexpr int kMaxDataSets = 100;
+constexpr int kMaxTargetSlots = 10;
+
+struct DataSet {
+    std::string IonName;   // element symbol of the ion
+    float IonMass = 0;     // amu; 0 means "no mass given": Calculate takes MAIW
+    float IonEnergy = 0;   // keV
+    float Range = 0;       // 1E15 atoms/cm2, depth followed by the depth curves
+    int16_t ElementCount = 0;
+    Slots<std::string, kMaxTargetSlots> TargetElement;
+    Slots<float, kMaxTargetSlots> TargetRatio;  // relative numbers of atoms
+    std::string TargetName;                     // composition text, rebuilt by Calculate
+    float StopEvAtoms = 0;                      // eV/(1E15 atoms/cm2)
+    float StopKevMg = 0;                        // keV/(mg/cm2)
+    float StopEvA = 0;                          // eV/Angstrom, one-element targets only
+    float StopKevUm = 0;                        // keV/um, one-element targets only
+};
+
+// What "Add target" gives a new data set: a proton of 1.008 amu at 1000 keV into hydrogen.
+void SetNewDataSetDefaults(DataSet& d);
+
+}  // namespace fenra

@@ -1,0 +1,55 @@
+#pragma once
+// The fixed set of conversions between numbers and text. Every number the program shows,
+// writes or reads goes through exactly one of these; "." is always the decimal point.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace fenra {
+
+// At most 7 significant digits, no trailing zeros, no leading zero before the point
+// (.5, -.25), whole numbers without a point (1000), exponent form below 1E-4 and from 1E+07
+// on (1E+07, 1.5E-05). Used in composition texts and inside the print form.
+std::string ShortForm(float v);
+
+// A number as a field of its own in a text file: " " or "-", the short form of the magnitude,
+// and one trailing blank (" 1.008 ").
+std::string PrintForm(float v);
+
+// Values in the grid, the input fields and the curve labels: the short form with a zero
+// before the point (0.5, -0.25).
+std::string GeneralText(float v);
+
+// The same for a Double with up to 15 significant digits (exponent form from 1E+15 on);
+// used by the depth shown in the range field during a curve walk.
+std::string GeneralText(double v);
+
+// "##.###" and "##.####": the 7-significant-digit decimal of the Single rounded to 3 (4)
+// decimals, halves away from zero; integer part in full, no zero before the point,
+// no trailing zeros, the point always written (60., 12.5, .5, 1195.963).
+std::string FormatFixed3(float v);
+std::string FormatFixed4(float v);
+
+// A 16-bit Integer as plain digits, "-" for a negative number.
+std::string IntegerText(int v);
+
+// Leading-number rule: blanks (space, tab, CR, LF) are ignored wherever they stand; the
+// longest beginning that forms a number is taken (sign, digits with at most one point,
+// exponent with E or D in either case); no such beginning gives 0.
+// "12abc" -> 12, "1 500" -> 1500, "2e3" -> 2000, "1.2.3" -> 1.2, "" -> 0.
+double LeadingNumber(std::string_view text);
+
+// Whole-text rule of the mass field: the text without surrounding blanks must be a decimal
+// number as a whole (sign, digits with at most one point, exponent). Anything else, and a
+// value beyond the range of a Single, gives 0, which means "no mass given".
+float WholeTextNumber(std::string_view text);
+
+// Zone layout of a text-file line: after every field but the last, blanks up to the start of
+// the next 14-character zone (columns 1, 15, 29, ...); the last field ends the line. A field
+// that ends exactly at the end of a zone is followed directly by the next field; a field
+// longer than its zone pushes the next one to the zone start after it.
+std::string ZoneLine(const std::vector<std::string>& fields);
+
+}  // namespace fenra
