@@ -1,0 +1,75 @@
+#include "ui/platform/QtPlatform.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QStringList>
+
+namespace fenra {
+
+QString DefaultMessageTitle() {
+    return QStringLiteral("Fenra32");
+}
+
+void QtPlatform::ShowMessage(QWidget* parent, const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+void QtPlatform::Beep() {
+    QApplication::beep();
+}
+
+namespace {
+
+std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogSettings& s,
+                                     QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(parent, s.title, s.initialFolder, s.filter);
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !s.confirmOverwrite);
+    if (!s.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(s.defaultSuffix);
+    if (!s.initialFile.isEmpty()) dialog.selectFile(s.initialFile);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const QStringList files = dialog.selectedFiles();
+    if (files.isEmpty()) return std::nullopt;
+    return files.front();
+}
+
+}  // namespace
+
+std::optional<QString> QtPlatform::OpenFileName(QWidget* parent, const FileDialogSettings& s) {
+    return RunFileDialog(parent, s, QFileDialog::AcceptOpen);
+}
+
+std::optional<QString> QtPlatform::SaveFileName(QWidget* parent, const FileDialogSettings& s) {
+    return RunFileDialog(parent, s, QFileDialog::AcceptSave);
+}
+
+bool QtPlatform::ChoosePrinter(QWidget* parent, QPrinter& printer, const QString& title) {
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(title);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+EditorCommand EditorCommandFor(const QString& path) {
+#ifdef Q_OS_WIN
+    return {QStringLiteral("notepad"), {path}};
+#elif defined(Q_OS_MACOS)
+    return {QStringLiteral("open"), {QStringLiteral("-t"), path}};
+#else
+    return {QStringLiteral("xdg-open"), {path}};
+#endif
+}
+
+bool QtPlatform::StartEditor(const QString& path) {
+    const EditorCommand command = EditorCommandFor(path);
+    return QProcess::startDetached(command.program, command.arguments);
+}
+
+}  // namespace fenra

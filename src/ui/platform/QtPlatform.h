@@ -1,0 +1,28 @@
+#pragma once
+// The platform of the real program: Qt's message boxes, bell, file and printer dialogs, and
+// the desktop's text editor.
+
+#include "ui/platform/Platform.h"
+
+namespace fenra {
+
+class QtPlatform : public Platform {
+  public:
+    void ShowMessage(QWidget* parent, const QString& title, const QString& text) override;
+    void Beep() override;
+    std::optional<QString> OpenFileName(QWidget* parent, const FileDialogSettings& s) override;
+    std::optional<QString> SaveFileName(QWidget* parent, const FileDialogSettings& s) override;
+    bool ChoosePrinter(QWidget* parent, QPrinter& printer, const QString& title) override;
+    bool StartEditor(const QString& path) override;
+};
+
+// The program and arguments that open path in the platform's text editor: "notepad" and the
+// path on Windows, the desktop's default opener elsewhere. Never a shell command line, so a
+// path with blanks or shell characters reaches the editor unchanged.
+struct EditorCommand {
+    QString program;
+    QStringList arguments;
+};
+EditorCommand EditorCommandFor(const QString& path);
+
+}  // namespace fenra

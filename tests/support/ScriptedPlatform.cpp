@@ -1,0 +1,62 @@
+#include "support/ScriptedPlatform.h"
+
+#include <QPageSize>
+#include <QPrinter>
+
+namespace fenra {
+
+void ScriptedPlatform::ShowMessage(QWidget*, const QString& title, const QString& text) {
+    messages.push_back({title, text});
+    events.push_back(QStringLiteral("message:") + text);
+}
+
+void ScriptedPlatform::Beep() {
+    ++beeps;
+    events.push_back(QStringLiteral("beep"));
+}
+
+std::optional<QString> ScriptedPlatform::NextFileAnswer() {
+    if (fileAnswers.empty()) return std::nullopt;
+    std::optional<QString> answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    return answer;
+}
+
+std::optional<QString> ScriptedPlatform::OpenFileName(QWidget*, const FileDialogSettings& s) {
+    fileDialogs.push_back({FileDialogKind::Open, s});
+    events.push_back(QStringLiteral("open:") + s.title);
+    return NextFileAnswer();
+}
+
+std::optional<QString> ScriptedPlatform::SaveFileName(QWidget*, const FileDialogSettings& s) {
+    fileDialogs.push_back({FileDialogKind::Save, s});
+    events.push_back(QStringLiteral("save:") + s.title);
+    return NextFileAnswer();
+}
+
+bool ScriptedPlatform::ChoosePrinter(QWidget*, QPrinter& printer, const QString& title) {
+    printerDialogTitles.push_back(title);
+    events.push_back(QStringLiteral("print:") + title);
+    if (!printToPdf) return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(*printToPdf);
+    printer.setPageSize(QPageSize(QPageSize::A4));  // the same page everywhere
+    return true;
+}
+
+bool ScriptedPlatform::StartEditor(const QString& path) {
+    editorPaths.push_back(path);
+    events.push_back(QStringLiteral("editor:") + path);
+    return editorStarts;
+}
+
+void ScriptedPlatform::ClearRecords() {
+    messages.clear();
+    beeps = 0;
+    fileDialogs.clear();
+    printerDialogTitles.clear();
+    editorPaths.clear();
+    events.clear();
+}
+
+}  // namespace fenra

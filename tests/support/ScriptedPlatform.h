@@ -1,0 +1,61 @@
+#pragma once
+// A platform for the window tests and benchmarks: it records every message, bell, dialog and
+// editor start, and answers the dialogs from a script, so nothing ever waits for a person.
+
+#include <QString>
+#include <deque>
+#include <optional>
+#include <vector>
+
+#include "ui/platform/Platform.h"
+
+namespace fenra {
+
+struct RecordedMessage {
+    QString title;
+    QString text;
+};
+
+enum class FileDialogKind { Open, Save };
+
+struct RecordedFileDialog {
+    FileDialogKind kind = FileDialogKind::Open;
+    FileDialogSettings settings;
+};
+
+class ScriptedPlatform : public Platform {
+  public:
+    // --- what the test scripts ---
+    // Answers of the file dialogs, in order; an empty optional is a cancel. When the queue is
+    // empty the dialog is cancelled.
+    std::deque<std::optional<QString>> fileAnswers;
+    // The printer dialog sets the printer up for PDF output to this file; none: cancel.
+    std::optional<QString> printToPdf;
+    // Whether the text editor starts.
+    bool editorStarts = true;
+
+    // --- what the test reads back ---
+    std::vector<RecordedMessage> messages;
+    int beeps = 0;
+    std::vector<RecordedFileDialog> fileDialogs;
+    std::vector<QString> printerDialogTitles;
+    std::vector<QString> editorPaths;
+    // Every call in order: "beep", "message:<text>", "open:<title>", "save:<title>",
+    // "print:<title>", "editor:<path>".
+    std::vector<QString> events;
+
+    void ShowMessage(QWidget* parent, const QString& title, const QString& text) override;
+    void Beep() override;
+    std::optional<QString> OpenFileName(QWidget* parent, const FileDialogSettings& s) override;
+    std::optional<QString> SaveFileName(QWidget* parent, const FileDialogSettings& s) override;
+    bool ChoosePrinter(QWidget* parent, QPrinter& printer, const QString& title) override;
+    bool StartEditor(const QString& path) override;
+
+    // Forgets everything recorded (the script stays).
+    void ClearRecords();
+
+  private:
+    std::optional<QString> NextFileAnswer();
+};
+
+}  // namespace fenra
