@@ -2,6 +2,8 @@
 // The platform of the real program: Qt's message boxes, bell, file and printer dialogs, and
 // the desktop's text editor.
 
+#include <QStringList>
+
 #include "ui/platform/Platform.h"
 
 namespace fenra {
