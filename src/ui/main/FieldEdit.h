@@ -1,0 +1,33 @@
+#pragma once
+// A text field that reports its key events the way the window's handlers want them: key down
+// before the text changes, the typed character, key release after; and that selects its whole
+// text whenever it gets the focus, also when the focus comes from a mouse click (which would
+// otherwise put the cursor where the click landed and drop the selection).
+
+#include <QLineEdit>
+
+class FieldEdit : public QLineEdit {
+    Q_OBJECT
+
+  public:
+    explicit FieldEdit(QWidget* parent = nullptr);
+
+  signals:
+    void keyDown(int key);
+    void keyPress(int character);  // the typed character's code (13 for Enter); 0 for none
+    void keyUp(int key);
+    void gotFocus();
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    // Set when a mouse click brought the focus: that click selects all instead of placing the
+    // cursor, and dragging during it does not narrow the selection.
+    bool focusedByMouse_ = false;
+};
