@@ -11,6 +11,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace fenra {
@@ -34,12 +35,12 @@ enum class CoefficientTable { PCoef, HiCoef };
 // A database that cannot be used: the message names the file, the table, the column or the
 // value that is missing or wrong.
 class ElementDatabaseError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 class ElementDatabase {
-public:
+  public:
     // Opens appPath + "Fenra32.mdb" (appPath with or without a trailing separator).
     // Throws ElementDatabaseError when the file is missing, is not a database, or lacks a
     // table, a column or a value the program reads.
@@ -58,14 +59,20 @@ public:
     // nullptr when the table has no record of that number.
     const double* FindCoefficientsByZ(CoefficientTable table, int z) const;
 
+    // Every "Ion Data" record in stored order: record k has AtomNum k + 1.
+    const std::vector<ElementRecord>& Elements() const { return elements_; }
+
     const std::string& Path() const { return path_; }
 
-private:
+  private:
     std::string path_;
-    std::vector<ElementRecord> elements_;  // stored order
-    std::vector<std::array<double, 8>> pcoef_;   // index z, empty entries flagged below
+    std::vector<ElementRecord> elements_;                    // stored order
+    std::unordered_map<std::string, std::size_t> bySymbol_;  // symbol -> index in elements_
+    std::vector<std::array<double, 8>> pcoef_;               // index z, empty entries flagged
     std::vector<std::array<double, 4>> hicoef_;
     std::vector<bool> hasPcoef_, hasHicoef_;
+
+    friend struct ElementDatabaseReader;
 };
 
 }  // namespace fenra

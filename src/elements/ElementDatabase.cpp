@@ -1,0 +1,210 @@
+#include "elements/ElementDatabase.h"
+
+#include <cctype>
+#include <string>
+
+#include "elements/SqliteFile.h"
+
+namespace fenra {
+
+namespace {
+
+const std::string kIonTable = "Ion Data";
+const std::string kPCoefTable = "PCoef";
+const std::string kHiCoefTable = "HiCoef";
+
+// "Ion Data" addresses the symbol and the default mass by position (their names are free).
+constexpr int kSymbolPosition = 2;
+constexpr int kDefaultMassPosition = 4;
+
+bool SameName(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t k = 0; k < a.size(); ++k)
+        if (std::tolower(static_cast<unsigned char>(a[k])) !=
+            std::tolower(static_cast<unsigned char>(b[k])))
+            return false;
+    return true;
+}
+
+std::string Identifier(const std::string& name) {
+    std::string q = "\"";
+    for (char ch : name) q += ch == '"' ? std::string("\"\"") : std::string(1, ch);
+    return q + "\"";
+}
+
+std::string NotAnElementDatabase(const std::string& path, const std::string& why) {
+    return Quoted(path) + " is not an element database: " + why;
+}
+
+}  // namespace
+
+// Reads the three tables of an open file into an ElementDatabase and checks what the program
+// relies on: every column present and filled, the elements numbered 1, 2, 3, ... in stored
+// order, a PCoef record for each of them.
+struct ElementDatabaseReader {
+    sqlite3* db;
+    const std::string& path;
+    ElementDatabase& out;
+
+    void RequireTable(const std::string& table) const {
+        if (!TableExists(db, path, table))
+            throw ElementDatabaseError(
+                NotAnElementDatabase(path, "table " + Quoted(table) + " is missing."));
+    }
+
+    // The stored name of a named column; throws when the table has no such column.
+    std::string Column(const std::vector<std::string>& names, const std::string& table,
+                       const std::string& column) const {
+        for (const auto& n : names)
+            if (SameName(n, column)) return n;
+        throw ElementDatabaseError(NotAnElementDatabase(
+            path, "table " + Quoted(table) + " has no column " + Quoted(column) + "."));
+    }
+
+    void ReadIonData() {
+        RequireTable(kIonTable);
+        const std::vector<std::string> names = ColumnNames(db, path, kIonTable);
+        if (static_cast<int>(names.size()) < kDefaultMassPosition)
+            throw ElementDatabaseError(NotAnElementDatabase(
+                path, "table " + Quoted(kIonTable) + " has " + std::to_string(names.size()) +
+                          " columns; the symbol is read from column 2 and the default mass "
+                          "from column 4."));
+        // Column labels for the messages: the named ones by their names, the positional ones
+        // by their stored names.
+        const std::vector<std::string> columns = {
+            Column(names, kIonTable, "AtomNum"),     names[kSymbolPosition - 1],
+            names[kDefaultMassPosition - 1],         Column(names, kIonTable, "MAIW"),
+            Column(names, kIonTable, "ScrnFac"),     Column(names, kIonTable, "NatMass"),
+            Column(names, kIonTable, "AtomDensity"), Column(names, kIonTable, "Fermi")};
+        std::string sql = "SELECT ";
+        for (std::size_t k = 0; k < columns.size(); ++k)
+            sql += (k ? ", " : "") + Identifier(columns[k]);
+        sql += " FROM " + Identifier(kIonTable) + " ORDER BY rowid";
+
+        Statement st = Prepare(db, path, sql);
+        while (NextRow(db, path, st.get())) {
+            const std::size_t position = out.elements_.size() + 1;
+            ValuePlace at{&path, &kIonTable, nullptr, "record " + std::to_string(position)};
+            auto place = [&](int col) {
+                at.column = &columns[static_cast<std::size_t>(col)];
+                return at;
+            };
+            ElementRecord e;
+            e.AtomNum = ReadInteger(st.get(), 0, place(0));
+            if (e.AtomNum != static_cast<int>(position))
+                throw ElementDatabaseError(NotAnElementDatabase(
+                    path, "table " + Quoted(kIonTable) +
+                              " must list the elements in ascending AtomNum from 1 without "
+                              "gaps, but record " +
+                              std::to_string(position) + " has AtomNum " +
+                              std::to_string(e.AtomNum) + "."));
+            e.Symbol = ReadText(st.get(), 1, place(1));
+            e.DefaultMass = ReadText(st.get(), 2, place(2));
+            e.MAIW = ReadSingle(st.get(), 3, place(3));
+            e.ScrnFac = ReadSingle(st.get(), 4, place(4));
+            e.NatMass = ReadSingle(st.get(), 5, place(5));
+            e.AtomDensity = ReadSingle(st.get(), 6, place(6));
+            e.Fermi = ReadSingle(st.get(), 7, place(7));
+            AddElement(std::move(e));
+        }
+        if (out.elements_.empty())
+            throw ElementDatabaseError(
+                NotAnElementDatabase(path, "table " + Quoted(kIonTable) + " holds no element."));
+    }
+
+    void AddElement(ElementRecord e) {
+        const auto [it, added] = out.bySymbol_.emplace(e.Symbol, out.elements_.size());
+        if (!added)
+            // Two records of one symbol: a lookup could not tell which element is meant.
+            throw ElementDatabaseError(NotAnElementDatabase(
+                path, "table " + Quoted(kIonTable) + " lists the symbol " + Quoted(e.Symbol) +
+                          " twice (AtomNum " + std::to_string(it->second + 1) + " and " +
+                          std::to_string(e.AtomNum) + ")."));
+        out.elements_.push_back(std::move(e));
+    }
+
+    // Reads PCoef1..PCoefN or HiCoef1..HiCoefN of every record whose AtomNum is an element;
+    // records of other numbers can never be asked for and are skipped.
+    template <std::size_t N>
+    void ReadCoefficients(const std::string& table, const std::string& prefix,
+                          std::vector<std::array<double, N>>& values, std::vector<bool>& has) {
+        RequireTable(table);
+        const std::vector<std::string> names = ColumnNames(db, path, table);
+        std::vector<std::string> columns = {Column(names, table, "AtomNum")};
+        for (std::size_t k = 1; k <= N; ++k)
+            columns.push_back(Column(names, table, prefix + std::to_string(k)));
+        std::string sql = "SELECT ";
+        for (std::size_t k = 0; k < columns.size(); ++k)
+            sql += (k ? ", " : "") + Identifier(columns[k]);
+        sql += " FROM " + Identifier(table) + " ORDER BY rowid";
+
+        const std::size_t count = out.elements_.size();
+        values.assign(count + 1, std::array<double, N>{});
+        has.assign(count + 1, false);
+        Statement st = Prepare(db, path, sql);
+        for (int row = 1; NextRow(db, path, st.get()); ++row) {
+            ValuePlace at{&path, &table, &columns[0], "record " + std::to_string(row)};
+            const int z = ReadInteger(st.get(), 0, at);
+            at.record = "AtomNum " + std::to_string(z);
+            std::array<double, N> v{};
+            for (std::size_t k = 0; k < N; ++k) {
+                at.column = &columns[k + 1];
+                v[k] = ReadDouble(st.get(), static_cast<int>(k) + 1, at);
+            }
+            if (z < 1 || static_cast<std::size_t>(z) > count) continue;
+            if (has[static_cast<std::size_t>(z)])
+                throw ElementDatabaseError(NotAnElementDatabase(
+                    path, "table " + Quoted(table) + " holds two records of AtomNum " +
+                              std::to_string(z) + "."));
+            values[static_cast<std::size_t>(z)] = v;
+            has[static_cast<std::size_t>(z)] = true;
+        }
+    }
+
+    void RequireProtonCoefficients() const {
+        for (const ElementRecord& e : out.elements_)
+            if (!out.hasPcoef_[static_cast<std::size_t>(e.AtomNum)])
+                throw ElementDatabaseError(NotAnElementDatabase(
+                    path, "table " + Quoted(kPCoefTable) + " has no record for AtomNum " +
+                              std::to_string(e.AtomNum) + " (" + e.Symbol + ")."));
+    }
+};
+
+ElementDatabase ElementDatabase::OpenElementDatabase(const std::string& appPath) {
+    std::string dir = appPath;
+    if (!dir.empty() && dir.back() != '/' && dir.back() != '\\') dir += '/';
+    return OpenFile(dir + kDatabaseFileName);
+}
+
+ElementDatabase ElementDatabase::OpenFile(const std::string& path) {
+    SqliteHandle db = OpenReadOnly(path);
+    ElementDatabase result;
+    result.path_ = path;
+    ElementDatabaseReader reader{db.get(), path, result};
+    reader.ReadIonData();
+    reader.ReadCoefficients(kPCoefTable, "PCoef", result.pcoef_, result.hasPcoef_);
+    reader.ReadCoefficients(kHiCoefTable, "HiCoef", result.hicoef_, result.hasHicoef_);
+    reader.RequireProtonCoefficients();
+    return result;
+}
+
+std::vector<std::string> ElementDatabase::ListElementSymbols() const {
+    std::vector<std::string> symbols;
+    symbols.reserve(elements_.size());
+    for (const ElementRecord& e : elements_) symbols.push_back(e.Symbol);
+    return symbols;
+}
+
+const ElementRecord* ElementDatabase::FindElementBySymbol(std::string_view symbol) const {
+    const auto it = bySymbol_.find(std::string(symbol));
+    return it == bySymbol_.end() ? nullptr : &elements_[it->second];
+}
+
+const double* ElementDatabase::FindCoefficientsByZ(CoefficientTable table, int z) const {
+    if (z < 1 || static_cast<std::size_t>(z) > elements_.size()) return nullptr;
+    const auto i = static_cast<std::size_t>(z);
+    if (table == CoefficientTable::PCoef) return hasPcoef_[i] ? pcoef_[i].data() : nullptr;
+    return hasHicoef_[i] ? hicoef_[i].data() : nullptr;
+}
+
+}  // namespace fenra

@@ -1,0 +1,156 @@
+#include "elements/SqliteFile.h"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <filesystem>
+#include <limits>
+#include <system_error>
+
+#include "elements/ElementDatabase.h"
+
+namespace fenra {
+
+namespace {
+
+[[noreturn]] void Fail(const std::string& message) {
+    throw ElementDatabaseError(message);
+}
+
+std::string Place(const ValuePlace& w) {
+    return Quoted(*w.path) + ": table " + Quoted(*w.table) + ", column " + Quoted(*w.column) +
+           " of " + w.record;
+}
+
+// A stored text read as a number: the whole text, blanks around it allowed, "." as the point,
+// whatever the C locale of the process says.
+bool ParseNumber(const char* text, double* out) {
+    std::string_view s(text);
+    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
+    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back()))) s.remove_suffix(1);
+    if (!s.empty() && s.front() == '+') s.remove_prefix(1);
+    if (s.empty()) return false;
+    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), *out);
+    return ec == std::errc() && end == s.data() + s.size();
+}
+
+}  // namespace
+
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+SqliteHandle OpenReadOnly(const std::string& path) {
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (ec || !std::filesystem::exists(status))
+        Fail("Element database " + Quoted(path) + " not found.");
+    if (std::filesystem::is_directory(status))
+        Fail("Element database " + Quoted(path) + " is a folder, not a file.");
+
+    sqlite3* raw = nullptr;
+    const int rc = sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READONLY, nullptr);
+    SqliteHandle db(raw);
+    if (rc != SQLITE_OK) {
+        const std::string why = raw ? sqlite3_errmsg(raw) : sqlite3_errstr(rc);
+        Fail("Element database " + Quoted(path) + " cannot be opened: " + why + ".");
+    }
+    return db;
+}
+
+Statement Prepare(sqlite3* db, const std::string& path, const std::string& sql) {
+    sqlite3_stmt* raw = nullptr;
+    const int rc = sqlite3_prepare_v2(db, sql.c_str(), -1, &raw, nullptr);
+    Statement st(raw);
+    if (rc == SQLITE_NOTADB)
+        Fail(Quoted(path) + " is not an element database: it is not an SQLite database file.");
+    if (rc != SQLITE_OK)
+        Fail("Element database " + Quoted(path) + " cannot be read: " + sqlite3_errmsg(db) + ".");
+    return st;
+}
+
+bool NextRow(sqlite3* db, const std::string& path, sqlite3_stmt* st) {
+    const int rc = sqlite3_step(st);
+    if (rc == SQLITE_ROW) return true;
+    if (rc == SQLITE_DONE) return false;
+    if (rc == SQLITE_NOTADB || rc == SQLITE_CORRUPT)
+        Fail(Quoted(path) + " is not an element database: " + sqlite3_errmsg(db) + ".");
+    Fail("Element database " + Quoted(path) + " cannot be read: " + sqlite3_errmsg(db) + ".");
+}
+
+bool TableExists(sqlite3* db, const std::string& path, const std::string& table) {
+    Statement st = Prepare(db, path,
+                           "SELECT 1 FROM sqlite_master WHERE type IN ('table','view') AND "
+                           "name = ?1 COLLATE NOCASE");
+    sqlite3_bind_text(st.get(), 1, table.c_str(), -1, SQLITE_TRANSIENT);
+    return NextRow(db, path, st.get());
+}
+
+std::vector<std::string> ColumnNames(sqlite3* db, const std::string& path,
+                                     const std::string& table) {
+    // table_info lists the columns by their position (cid), which is what position 2 and 4
+    // of "Ion Data" refer to.
+    Statement st = Prepare(db, path, "SELECT name FROM pragma_table_info(?1) ORDER BY cid");
+    sqlite3_bind_text(st.get(), 1, table.c_str(), -1, SQLITE_TRANSIENT);
+    std::vector<std::string> names;
+    while (NextRow(db, path, st.get())) {
+        const unsigned char* name = sqlite3_column_text(st.get(), 0);
+        names.emplace_back(name ? reinterpret_cast<const char*>(name) : "");
+    }
+    return names;
+}
+
+std::string ReadText(sqlite3_stmt* st, int col, const ValuePlace& where) {
+    if (sqlite3_column_type(st, col) == SQLITE_NULL) Fail(Place(where) + " is empty.");
+    const unsigned char* text = sqlite3_column_text(st, col);
+    std::string s = text ? reinterpret_cast<const char*>(text) : "";
+    if (s.find_first_not_of(" \t\r\n") == std::string::npos) Fail(Place(where) + " is empty.");
+    return s;
+}
+
+double ReadDouble(sqlite3_stmt* st, int col, const ValuePlace& where) {
+    double v = 0;
+    switch (sqlite3_column_type(st, col)) {
+        case SQLITE_NULL:
+            Fail(Place(where) + " is empty.");
+        case SQLITE_INTEGER:
+        case SQLITE_FLOAT:
+            v = sqlite3_column_double(st, col);
+            break;
+        default: {
+            const unsigned char* text = sqlite3_column_text(st, col);
+            const char* s = text ? reinterpret_cast<const char*>(text) : "";
+            if (!ParseNumber(s, &v)) Fail(Place(where) + " holds \"" + s + "\", not a number.");
+        }
+    }
+    if (!std::isfinite(v)) Fail(Place(where) + " is not a finite number.");
+    return v;
+}
+
+float ReadSingle(sqlite3_stmt* st, int col, const ValuePlace& where) {
+    const double v = ReadDouble(st, col, where);
+    if (std::fabs(v) > std::numeric_limits<float>::max())
+        Fail(Place(where) + " is beyond the range of a single-precision number.");
+    return static_cast<float>(v);
+}
+
+int16_t ReadInteger(sqlite3_stmt* st, int col, const ValuePlace& where) {
+    int16_t out = 0;
+    if (!ToInteger(ReadDouble(st, col, where), &out))
+        Fail(Place(where) + " is beyond the range of a 16-bit integer.");
+    return out;
+}
+
+bool ToInteger(double v, int16_t* out) {
+    // To the nearest whole number, a half to the even neighbour, independent of the
+    // floating-point rounding mode.
+    double r = std::floor(v);
+    const double fraction = v - r;
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(r, 2.0) != 0.0)) r += 1.0;
+    if (!(r >= std::numeric_limits<int16_t>::min() && r <= std::numeric_limits<int16_t>::max()))
+        return false;
+    *out = static_cast<int16_t>(r);
+    return true;
+}
+
+}  // namespace fenra
