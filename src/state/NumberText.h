@@ -39,7 +39,12 @@ std::string IntegerText(int v);
 // longest beginning that forms a number is taken (sign, digits with at most one point,
 // exponent with E or D in either case); no such beginning gives 0.
 // "12abc" -> 12, "1 500" -> 1500, "2e3" -> 2000, "1.2.3" -> 1.2, "" -> 0.
+// A number beyond the range of a Double ("1e999") gives 0 rather than an infinity.
 double LeadingNumber(std::string_view text);
+
+// The leading number as it is stored in a Single field: 0 when the value does not fit a Single,
+// so that no infinity ever enters the working state.
+float LeadingNumberAsSingle(std::string_view text);
 
 // Whole-text rule of the mass field: the text without surrounding blanks must be a decimal
 // number as a whole (sign, digits with at most one point, exponent). Anything else, and a

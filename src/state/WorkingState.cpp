@@ -1,0 +1,44 @@
+#include "state/WorkingState.h"
+
+namespace fenra {
+
+namespace {
+constexpr float kStartEnergy = 1000;   // keV
+constexpr float kStartRange = 100000;  // 1E15 atoms/cm2
+}  // namespace
+
+void ClearDataSets(WorkingState& s) {
+    for (int i = 1; i <= kMaxDataSets; ++i) s.DataSets[i] = DataSet{};
+}
+
+void InitWorkingState(WorkingState& s, const std::string& appPath) {
+    // Start from nothing, so that a second start-up in the same process (a test, the batch
+    // calculator) sees the same state as the first.
+    ClearDataSets(s);
+    s.CurveStop.fill(0);
+    s.CurveEnergy.fill(0);
+
+    s.SlabCount = kSlabCount;
+    s.DataSetCount = 1;
+    s.CurrentDataSet = 1;
+    s.NextCurveWindow = 1;
+    s.AppPath = WithTrailingSeparator(appPath);
+
+    DataSet& first = s.DataSets[1];
+    first.ElementCount = 1;
+    first.IonEnergy = kStartEnergy;
+    first.Range = kStartRange;
+}
+
+std::string WithTrailingSeparator(const std::string& dir) {
+    // An empty directory means the current one; "/" alone would point at the root instead.
+    if (dir.empty()) return "./";
+    const char last = dir.back();
+#ifdef _WIN32
+    if (last == '\\') return dir;
+#endif
+    if (last == '/') return dir;
+    return dir + '/';
+}
+
+}  // namespace fenra
