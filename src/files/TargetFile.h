@@ -32,8 +32,9 @@ enum class OpenTargetStatus {
 
 struct OpenTargetResult {
     OpenTargetStatus status = OpenTargetStatus::Read;
-    int badLine = 0;                    // file line number of the invalid element, if any
-    std::vector<std::string> notices;   // what was kept back: lines past 100, elements past 10
+    int badLine = 0;                   // file line number of the invalid element, if any
+    std::vector<std::string> notices;  // what was kept back: lines past 100, elements past 10
+    std::string error;                 // CannotOpen: the path and the reason
 };
 
 // Reads a target file into the working state: the data sets of the file replace all data

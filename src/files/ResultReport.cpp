@@ -1,0 +1,107 @@
+#include "files/ResultReport.h"
+
+#include <algorithm>
+
+#include "files/TextFile.h"
+#include "state/NumberText.h"
+
+namespace fenra {
+namespace {
+
+constexpr int kFileRuleWidth = 100;
+constexpr const char* kFileHeading1 =
+    "*  Ion    IonMass      IonEnergy      Target                S T O P P I N G   P O W E R"
+    "            *";
+constexpr const char* kFileHeading2 =
+    "*          (amu)         (keV)                    eV/(1E15/cm2)  keV/mg/cm2     eV/A"
+    "    keV/um     *";
+
+constexpr int kPrintRuleWidth = 80;
+constexpr const char* kPrintHeading1 =
+    "* Ion  Mass     E       Target            S T O P P I N G   P O W E R          *";
+constexpr const char* kPrintHeading2 =
+    "*     (amu)   (keV)               eV/(1E15/cm2)  keV/mg/cm2   eV/A    keV/um   *";
+
+// The length units are defined for a one-element target only; a compound shows this instead.
+constexpr const char* kNoValue = "-";
+
+// Character columns of the printed row, counted from the edge of the printable area.
+constexpr int kPrintColMass = 17;
+constexpr int kPrintColEnergy = 28;
+constexpr int kPrintColTarget = 40;
+constexpr int kPrintColEvAtoms = 55;
+constexpr int kPrintColKevMg = 75;
+constexpr int kPrintColEvA = 90;
+constexpr int kPrintColKevUm = 103;
+constexpr int kPrintColEvACompound = 96;
+constexpr int kPrintColKevUmCompound = 108;
+constexpr const char* kPrintRowIndent = "   ";
+
+int DataSetsInUse(const WorkingState& s) {
+    return std::clamp<int>(s.DataSetCount, 0, kMaxDataSets);
+}
+
+bool HasLengthUnits(const DataSet& d) {
+    return d.ElementCount == 1;
+}
+
+// A data set added after the last calculation has no composition text yet. An empty field at
+// the start of its zone would let the results slide one zone to the left, under the wrong
+// headings; a single blank keeps the zone, and the line's bytes are the blanks of that zone.
+std::string CompositionField(const DataSet& d) {
+    return d.TargetName.empty() ? std::string(" ") : d.TargetName;
+}
+
+}  // namespace
+
+bool HasResults(const WorkingState& s) {
+    return s.DataSets[1].StopEvAtoms != 0;
+}
+
+std::string ResultReportText(const WorkingState& s) {
+    const std::string rule(kFileRuleWidth, '*');
+    std::string out;
+    AppendLine(out, rule);
+    AppendLine(out, kFileHeading1);
+    AppendLine(out, kFileHeading2);
+    AppendLine(out, rule);
+    for (int i = 1; i <= DataSetsInUse(s); ++i) {
+        const DataSet& d = s.DataSets[i];
+        const bool single = HasLengthUnits(d);
+        AppendLine(out, ZoneLine({d.IonName, PrintForm(d.IonMass), PrintForm(d.IonEnergy),
+                                  CompositionField(d), PrintForm(d.StopEvAtoms),
+                                  PrintForm(d.StopKevMg), single ? PrintForm(d.StopEvA) : kNoValue,
+                                  single ? PrintForm(d.StopKevUm) : kNoValue}));
+    }
+    return out;
+}
+
+bool SaveResult(const WorkingState& s, const std::string& path, std::string* error) {
+    return WriteTextFile(path, ResultReportText(s), error);
+}
+
+std::vector<PrintedLine> PrintedReportLines(const WorkingState& s) {
+    const std::string rule(kPrintRuleWidth, '*');
+    std::vector<PrintedLine> lines = {
+        {rule, {}}, {kPrintHeading1, {}}, {kPrintHeading2, {}}, {rule, {}}, {"", {}}};
+    for (int i = 1; i <= DataSetsInUse(s); ++i) {
+        const DataSet& d = s.DataSets[i];
+        PrintedLine row{kPrintRowIndent + d.IonName,
+                        {{kPrintColMass, PrintForm(d.IonMass)},
+                         {kPrintColEnergy, PrintForm(d.IonEnergy)},
+                         {kPrintColTarget, d.TargetName},
+                         {kPrintColEvAtoms, PrintForm(d.StopEvAtoms)},
+                         {kPrintColKevMg, PrintForm(d.StopKevMg)}}};
+        if (HasLengthUnits(d)) {
+            row.fields.push_back({kPrintColEvA, PrintForm(d.StopEvA)});
+            row.fields.push_back({kPrintColKevUm, PrintForm(d.StopKevUm)});
+        } else {
+            row.fields.push_back({kPrintColEvACompound, kNoValue});
+            row.fields.push_back({kPrintColKevUmCompound, kNoValue});
+        }
+        lines.push_back(std::move(row));
+    }
+    return lines;
+}
+
+}  // namespace fenra

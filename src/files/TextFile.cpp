@@ -1,0 +1,76 @@
+#include "files/TextFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <memory>
+
+namespace fenra {
+namespace {
+
+// errno is left at 0 by some stream failures; a reason of "Success" would mislead.
+std::string Reason(int err, const char* fallback) {
+    return err != 0 ? std::strerror(err) : fallback;
+}
+
+void SetError(std::string* error, const char* what, const std::string& path, int err,
+              const char* fallback) {
+    if (error) *error = std::string(what) + " " + path + ": " + Reason(err, fallback);
+}
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+
+}  // namespace
+
+void AppendLine(std::string& out, std::string_view line) {
+    out.append(line);
+    out.append(kLineEnd);
+}
+
+bool WriteTextFile(const std::string& path, const std::string& bytes, std::string* error) {
+    errno = 0;
+    // Binary mode: the CR LF line ends are already in the bytes and must not be translated.
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out) {
+        SetError(error, "Cannot create", path, errno, "cannot open the file");
+        return false;
+    }
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    if (!out) {
+        SetError(error, "Cannot write", path, errno, "write error");
+        return false;
+    }
+    out.close();
+    // A full disk may only show when the last buffer goes out at close.
+    if (!out) {
+        SetError(error, "Cannot write", path, errno, "write error");
+        return false;
+    }
+    return true;
+}
+
+bool ReadTextFile(const std::string& path, std::string* bytes, std::string* error) {
+    bytes->clear();
+    errno = 0;
+    std::unique_ptr<std::FILE, FileCloser> in(std::fopen(path.c_str(), "rb"));
+    if (!in) {
+        SetError(error, "Cannot open", path, errno, "cannot open the file");
+        return false;
+    }
+    char buffer[8192];
+    std::size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, in.get())) > 0) bytes->append(buffer, got);
+    // A directory opens on some systems and only fails on the first read.
+    if (std::ferror(in.get())) {
+        SetError(error, "Cannot read", path, errno, "read error");
+        bytes->clear();
+        return false;
+    }
+    return true;
+}
+
+}  // namespace fenra

@@ -1,0 +1,23 @@
+#pragma once
+// Reading and writing whole text files. Every file the program writes is 8-bit text with CR LF
+// after every line, created anew or replaced whole; files are read into memory in one piece.
+
+#include <string>
+#include <string_view>
+
+namespace fenra {
+
+constexpr const char* kLineEnd = "\r\n";
+
+// Appends the line and its CR LF.
+void AppendLine(std::string& out, std::string_view line);
+
+// Creates or replaces the file at path with exactly these bytes. On failure returns false and,
+// if error is given, a text naming the path and the reason.
+bool WriteTextFile(const std::string& path, const std::string& bytes, std::string* error);
+
+// Reads the whole file at path. On failure returns false and, if error is given, a text naming
+// the path and the reason; bytes is then left empty.
+bool ReadTextFile(const std::string& path, std::string* bytes, std::string* error);
+
+}  // namespace fenra
