@@ -1,0 +1,198 @@
+// Calculate, the results grid, the target and report files, printing and the text editor.
+
+#include <QApplication>
+#include <QComboBox>
+#include <QPrinter>
+#include <QScrollBar>
+#include <QTableWidget>
+
+#include "calc/CalculateDataSet.h"
+#include "files/ResultReport.h"
+#include "files/TargetFile.h"
+#include "state/NumberText.h"
+#include "ui/main/FieldEdit.h"
+#include "ui/main/frmMain.h"
+#include "ui/platform/Platform.h"
+
+namespace {
+
+const char* const kTitle = "Fenra32";
+const char* const kEditorFailedMessage = "Notepad or the file is not found !!";
+const char* const kTargetFilter = "*.fta (*.fta);;All files (*.*)";
+const char* const kResultFilter = "*.Fre (*.Fre);;All files (*.*)";
+
+enum UnitItem { kUnitEvAtoms = 0, kUnitKevMg = 1, kUnitEvA = 2, kUnitKevUm = 3 };
+
+// The hourglass for as long as a command runs, also when it leaves early.
+struct WaitCursor {
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+QString Title() {
+    return QString::fromLatin1(kTitle);
+}
+
+float StoppingIn(const fenra::DataSet& d, int unitItem) {
+    switch (unitItem) {
+        case kUnitKevMg:
+            return d.StopKevMg;
+        case kUnitEvA:
+            return d.StopEvA;
+        case kUnitKevUm:
+            return d.StopKevUm;
+        default:
+            return d.StopEvAtoms;
+    }
+}
+
+}  // namespace
+
+void frmMain::CalculateOne(int i) {
+    const fenra::CalcResult r = fenra::CalculateDataSet(state_, db_, i);
+    switch (r.outcome) {
+        case fenra::CalcOutcome::Calculated:
+        case fenra::CalcOutcome::RatioZero:  // nothing to calculate, nothing to say
+            return;
+        case fenra::CalcOutcome::IonRefused:
+            platform_.Beep();
+            platform_.ShowMessage(this, fenra::DefaultMessageTitle(),
+                                  QString::fromLatin1(fenra::kIonRefusedMessage));
+            return;
+        default:
+            platform_.ShowMessage(this, Title(),
+                                  QString::fromStdString(fenra::DescribeCalcResult(i, r)));
+            return;
+    }
+}
+
+void frmMain::mnuCal_Click() {
+    const WaitCursor hourglass;
+    const int n = state_.DataSetCount;
+    for (int i = 1; i <= n; ++i) {
+        HscrolData->setValue(i);  // shows data set i, unless it is already shown
+        // Let the window repaint so the user sees the progress; input waits until the end,
+        // so no other command can change the data sets half way through.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        CalculateOne(i);
+    }
+    FillResultGrid();
+    state_.CurrentDataSet = state_.DataSetCount;
+}
+
+void frmMain::WriteGridRow(int i, int unitItem) {
+    const fenra::DataSet& d = state_.DataSets[i];
+    const int row = i - 1;  // the heading row is the grid's header, data set i is row i - 1
+    GridResult->item(row, 0)->setText(QString::fromStdString(d.IonName));
+    GridResult->item(row, 1)->setText(QString::fromStdString(fenra::GeneralText(d.IonMass)));
+    GridResult->item(row, 2)->setText(QString::fromStdString(fenra::GeneralText(d.IonEnergy)));
+    GridResult->item(row, 3)->setText(QString::fromStdString(d.TargetName));
+    if (unitItem >= 0)
+        GridResult->item(row, 4)->setText(
+            QString::fromStdString(fenra::GeneralText(StoppingIn(d, unitItem))));
+}
+
+void frmMain::FillResultGrid() {
+    int unitItem = cbUnit->currentIndex();
+    // eV/A and keV/um need the atomic density of a single element: a compound has none.
+    if (unitItem == kUnitEvA || unitItem == kUnitKevUm) {
+        for (int i = 1; i <= state_.DataSetCount; ++i) {
+            if (state_.DataSets[i].ElementCount > 1) {
+                platform_.Beep();
+                cbUnit->setCurrentIndex(kUnitEvAtoms);  // fills the grid in that unit
+                unitItem = kUnitEvAtoms;
+                break;
+            }
+        }
+    }
+    for (int i = 1; i <= state_.DataSetCount; ++i) WriteGridRow(i, unitItem);
+}
+
+void frmMain::ShowFileWriteFailure(const QString& path, const std::string& error) {
+    QString text = QStringLiteral("The file could not be written: ") + path;
+    if (!error.empty()) text += QStringLiteral("\n") + QString::fromStdString(error);
+    platform_.ShowMessage(this, Title(), text);
+}
+
+void frmMain::mnuTSave_Click() {
+    if (fenra::LeadingNumber(txtTComp[1]->text().toStdString()) == 0) {
+        platform_.ShowMessage(this, Title(), QString::fromLatin1(fenra::kTargetEmptyMessage));
+        return;
+    }
+    fenra::FileDialogSettings s;
+    s.title = QStringLiteral("Save target");
+    s.filter = QString::fromLatin1(kTargetFilter);
+    s.initialFolder = QString::fromStdString(state_.AppPath);
+    s.defaultSuffix = QStringLiteral("fta");
+    s.confirmOverwrite = true;
+    const std::optional<QString> path = platform_.SaveFileName(this, s);
+    if (!path) return;
+    std::string error;
+    if (!fenra::SaveTarget(state_, path->toStdString(), &error)) ShowFileWriteFailure(*path, error);
+}
+
+void frmMain::mnuTOpen_Click() {
+    fenra::FileDialogSettings s;
+    s.title = QStringLiteral("Open target");
+    s.filter = QString::fromLatin1(kTargetFilter);
+    s.initialFolder = QString::fromStdString(state_.AppPath);
+    const std::optional<QString> path = platform_.OpenFileName(this, s);
+    if (!path) return;
+
+    const fenra::OpenTargetResult r = fenra::OpenTarget(state_, path->toStdString());
+    if (r.status == fenra::OpenTargetStatus::CannotOpen ||
+        r.status == fenra::OpenTargetStatus::NoDataLine)
+        return;  // the data sets are as they were
+    if (r.status == fenra::OpenTargetStatus::InvalidElement)
+        platform_.ShowMessage(this, Title(), QString::fromLatin1(fenra::kInvalidElementMessage));
+    // Also after a refused symbol the window shows the data set that is now current (the one
+    // being read when reading stopped), so the next edit goes where the user sees it.
+    HscrolData->setMaximum(state_.DataSetCount);
+    ShowDataSet(state_.CurrentDataSet);
+    for (const std::string& notice : r.notices)
+        platform_.ShowMessage(this, Title(), QString::fromStdString(notice));
+}
+
+void frmMain::mnuRSave_Click() {
+    if (!fenra::HasResults(state_)) {
+        platform_.ShowMessage(this, Title(), QString::fromLatin1(fenra::kNoCalculationMessage));
+        return;
+    }
+    fenra::FileDialogSettings s;
+    s.title = QStringLiteral("Save result");
+    s.filter = QString::fromLatin1(kResultFilter);
+    s.initialFolder = QString::fromStdString(state_.AppPath);
+    s.defaultSuffix = QStringLiteral("Fre");
+    s.confirmOverwrite = true;
+    const std::optional<QString> path = platform_.SaveFileName(this, s);
+    if (!path) return;
+    std::string error;
+    if (!fenra::SaveResult(state_, path->toStdString(), &error)) ShowFileWriteFailure(*path, error);
+}
+
+void frmMain::mnuRPrint_Click() {
+    if (!fenra::HasResults(state_)) {
+        platform_.ShowMessage(this, Title(), QString::fromLatin1(fenra::kNoCalculationMessage));
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    if (!platform_.ChoosePrinter(this, printer, QStringLiteral("Print result"))) return;
+    const WaitCursor hourglass;
+    lastPrint_ =
+        PrintReport(printer, fenra::PrintedReportLines(state_), fenra::kPrintedHeadingLines);
+    if (lastPrint_.pages == 0)
+        platform_.ShowMessage(this, Title(), QStringLiteral("The report could not be printed."));
+}
+
+void frmMain::mnutxtOpen_Click() {
+    // No initial folder and no default extension: the dialog keeps those of its last use.
+    fenra::FileDialogSettings s;
+    s.title = QStringLiteral("Open text");
+    s.filter = QString::fromLatin1(kTargetFilter);
+    const std::optional<QString> path = platform_.OpenFileName(this, s);
+    if (!path) return;
+    if (!platform_.StartEditor(*path))
+        platform_.ShowMessage(this, Title(), QString::fromLatin1(kEditorFailedMessage));
+}

@@ -1,0 +1,163 @@
+// Moving between data sets, and adding, removing and resetting them.
+
+#include <QComboBox>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTableWidget>
+
+#include "state/NumberText.h"
+#include "ui/main/FieldEdit.h"
+#include "ui/main/frmMain.h"
+#include "ui/platform/Platform.h"
+
+namespace {
+const char* const kTooManyDataSetsMessage = "Number of target can't exceed 100";
+
+QString General(float v) {
+    return QString::fromStdString(fenra::GeneralText(v));
+}
+}  // namespace
+
+void frmMain::ShowDataSetIndicator() {
+    lblDataset[1]->setText(QString::fromStdString(fenra::IntegerText(state_.CurrentDataSet)) +
+                           QStringLiteral(" of ") +
+                           QString::fromStdString(fenra::IntegerText(state_.DataSetCount)));
+}
+
+int frmMain::ListPositionOf(const std::string& symbol) const {
+    // The lists hold the table in stored order, AtomNum 1 first. A symbol that is not in the
+    // table (read from a target file) has no entry: the list then shows no choice, and
+    // Calculate reports the symbol.
+    const fenra::ElementRecord* rec = db_.FindElementBySymbol(symbol);
+    if (rec == nullptr) return -1;
+    const int position = rec->AtomNum - 1;
+    return position < DBCbIon->count() ? position : -1;
+}
+
+// Selecting an entry runs its choice handling; when the entry is already selected the list
+// does not report a change, so the handling is run here, as a fresh choice would run it.
+void frmMain::SelectIonEntry(int index) {
+    if (DBCbIon->currentIndex() == index)
+        DBCbIon_Click();
+    else
+        DBCbIon->setCurrentIndex(index);
+}
+
+void frmMain::SelectElementEntry(int j, int index) {
+    if (DBCbTEl[j]->currentIndex() == index)
+        DBCbTEl_Click(j);
+    else
+        DBCbTEl[j]->setCurrentIndex(index);
+}
+
+void frmMain::HscrolData_Change() {
+    if (HscrolData->value() > state_.DataSetCount) {
+        HscrolData->setValue(state_.DataSetCount);  // shows that data set
+        return;
+    }
+    state_.CurrentDataSet = static_cast<int16_t>(HscrolData->value());
+    fenra::DataSet& d = state_.Current();
+    ShowDataSetIndicator();
+
+    ShowingDataSet = true;
+    const int ionPosition = ListPositionOf(d.IonName);
+    if (ionPosition < 0) {
+        DBCbIon->setCurrentIndex(-1);
+        lblZNum->clear();
+    } else {
+        SelectIonEntry(ionPosition);
+    }
+    ShowingDataSet = false;
+
+    txtIonMass->setText(General(d.IonMass));  // its change handling stores it back
+    txtEnergy->setText(General(d.IonEnergy));
+    txtRange->setText(General(d.Range));
+
+    const int count = std::min<int>(d.ElementCount, fenra::kMaxTargetSlots);
+    for (int j = 1; j <= count; ++j) {
+        const int position = ListPositionOf(d.TargetElement[j]);
+        if (position < 0)
+            DBCbTEl[j]->setCurrentIndex(-1);
+        else
+            SelectElementEntry(j, position);
+        txtTComp[j]->setText(General(d.TargetRatio[j]));
+    }
+    for (int j = count + 1; j <= fenra::kMaxTargetSlots; ++j) {
+        txtTComp[j]->setText(QString());
+        SelectElementEntry(j, 0);
+    }
+}
+
+void frmMain::ShowDataSet(int n) {
+    state_.CurrentDataSet = static_cast<int16_t>(n);
+    if (HscrolData->value() == n)
+        HscrolData_Change();
+    else
+        HscrolData->setValue(n);
+}
+
+void frmMain::mnuAdd_Click() {
+    if (state_.DataSetCount >= fenra::kMaxDataSets) {
+        platform_.ShowMessage(this, QStringLiteral("Fenra32"),
+                              QString::fromLatin1(kTooManyDataSetsMessage));
+        return;
+    }
+    ++state_.DataSetCount;
+    fenra::SetNewDataSetDefaults(state_.DataSets[state_.DataSetCount]);
+    HscrolData->setMaximum(state_.DataSetCount);
+    HscrolData->setValue(state_.DataSetCount);
+}
+
+void frmMain::mnuRemove_Click() {
+    if (state_.DataSetCount <= 1) {
+        cmdReset_Click();
+        return;
+    }
+    const int last = state_.DataSetCount;
+    for (int i = state_.CurrentDataSet; i < last; ++i) state_.DataSets[i] = state_.DataSets[i + 1];
+
+    fenra::DataSet& gone = state_.DataSets[last];
+    gone.IonName.clear();
+    gone.TargetName.clear();
+    gone.IonMass = gone.IonEnergy = gone.Range = 0;
+    gone.StopEvAtoms = gone.StopKevMg = gone.StopEvA = gone.StopKevUm = 0;
+    for (int j = 1; j <= std::min<int>(gone.ElementCount, fenra::kMaxTargetSlots); ++j) {
+        gone.TargetElement[j].clear();
+        gone.TargetRatio[j] = 0;
+    }
+    gone.ElementCount = 0;
+
+    --state_.DataSetCount;
+    if (state_.CurrentDataSet > state_.DataSetCount) state_.CurrentDataSet = state_.DataSetCount;
+    ShowDataSet(state_.CurrentDataSet);
+    HscrolData->setMaximum(state_.DataSetCount);
+}
+
+void frmMain::ClearGridRows() {
+    for (int row = 0; row < GridResult->rowCount(); ++row)
+        for (int col = 0; col < GridResult->columnCount(); ++col)
+            if (QTableWidgetItem* item = GridResult->item(row, col)) item->setText(QString());
+}
+
+void frmMain::cmdReset_Click() {
+    fenra::ClearDataSets(state_);
+    ClearGridRows();
+    state_.DataSetCount = 1;
+    state_.CurrentDataSet = 1;
+    if (DBCbIon->count() > 0) SelectIonEntry(0);
+
+    fenra::DataSet& d = state_.DataSets[1];
+    d.IonMass = fenra::WholeTextNumber(txtIonMass->text().toStdString());
+    d.IonEnergy = 1000;
+    d.Range = 100000;
+    d.TargetElement[1] = "H";
+    d.TargetRatio[1] = 0;
+    d.ElementCount = 1;
+    ShowDataSet(1);
+
+    for (int j = 1; j <= fenra::kMaxTargetSlots; ++j) {
+        txtTComp[j]->setText(QString());
+        if (DBCbTEl[j]->count() > 0) DBCbTEl[j]->setCurrentIndex(0);
+    }
+    HscrolData->setMaximum(state_.DataSetCount);
+}

@@ -1,0 +1,85 @@
+// The input fields: every edit goes straight into the current data set.
+
+#include <QComboBox>
+#include <QLabel>
+
+#include "state/NumberText.h"
+#include "ui/main/FieldEdit.h"
+#include "ui/main/SingleValue.h"
+#include "ui/main/frmMain.h"
+
+namespace {
+constexpr int kEnterCharacter = 13;
+}
+
+void frmMain::DBCbIon_Click() {
+    const int index = DBCbIon->currentIndex();
+    if (index < 0) return;  // no entry chosen: nothing to store
+    const fenra::ElementRecord* rec = db_.FindElementBySymbol(DBCbIon->currentText().toStdString());
+    if (rec == nullptr) return;  // the lists come from the same table; never expected
+    fenra::DataSet& d = state_.Current();
+    d.IonName = rec->Symbol;
+    lblZNum->setText(QString::fromStdString(fenra::IntegerText(rec->AtomNum)));
+    txtIonMass->setText(QString::fromStdString(rec->DefaultMass));
+    // Picking an ion replaces a typed mass by the element's default; showing a data set
+    // must not, or an isotope mass would be lost on every visit.
+    if (!ShowingDataSet) d.IonMass = fenra::WholeTextNumber(txtIonMass->text().toStdString());
+}
+
+void frmMain::DBCbTEl_Click(int j) {
+    if (DBCbTEl[j]->currentIndex() < 0) return;
+    // The slot is not counted here: it counts once a ratio is typed for it.
+    state_.Current().TargetElement[j] = DBCbTEl[j]->currentText().toStdString();
+}
+
+void frmMain::txtIonMass_Change() {
+    if (ShowingDataSet) return;
+    state_.Current().IonMass = fenra::WholeTextNumber(txtIonMass->text().toStdString());
+}
+
+void frmMain::txtIonMass_KeyUp() {
+    state_.Current().IonMass = fenra::WholeTextNumber(txtIonMass->text().toStdString());
+}
+
+void frmMain::txtIonMass_KeyPress(int ch) {
+    if (ch == kEnterCharacter) txtEnergy->setFocus(Qt::TabFocusReason);
+}
+
+void frmMain::txtEnergy_KeyUp() {
+    state_.Current().IonEnergy =
+        StoredSingle(fenra::LeadingNumber(txtEnergy->text().toStdString()));
+}
+
+void frmMain::txtEnergy_KeyDown(int key) {
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) txtRange->setFocus(Qt::TabFocusReason);
+}
+
+void frmMain::txtRange_KeyUp() {
+    state_.Current().Range = StoredSingle(fenra::LeadingNumber(txtRange->text().toStdString()));
+}
+
+void frmMain::txtTComp_KeyUp(int j) {
+    fenra::DataSet& d = state_.Current();
+    const int n = d.ElementCount;
+    // Slots fill in order: a slot beyond the next free one takes no ratio.
+    if (j > n + 1) {
+        txtTComp[j]->setText(QString());
+        return;
+    }
+    if (j == n + 1) d.ElementCount = static_cast<int16_t>(j);
+    d.TargetRatio[j] = StoredSingle(fenra::LeadingNumber(txtTComp[j]->text().toStdString()));
+}
+
+// A field that gets the focus shows its whole text selected, so typing replaces the value.
+void frmMain::txtIonMass_GotFocus() {
+    txtIonMass->selectAll();
+}
+void frmMain::txtEnergy_GotFocus() {
+    txtEnergy->selectAll();
+}
+void frmMain::txtRange_GotFocus() {
+    txtRange->selectAll();
+}
+void frmMain::txtTComp_GotFocus(int j) {
+    txtTComp[j]->selectAll();
+}
