@@ -12,19 +12,23 @@
 namespace fenra {
 
 enum class CalcOutcome {
-    Calculated,          // the four results were stored
-    RatioZero,           // one-element target with ratio 0: nothing stored, no message
-    IonRefused,          // ion atomic number below 1: results keep their former values
-    NoTargetElement,     // ElementCount 0 (a target-file line without a target text)
-    UnknownIon,          // the ion symbol is not in the element table
-    UnknownElement,      // a target symbol is not in the element table
-    MissingCoefficients, // no PCoef (or, at high energy, HiCoef) record for an element
-    FloatingPointFault,  // invalid operation, division by zero or overflow in the physics
+    Calculated,           // the four results were stored
+    RatioZero,            // one-element target with ratio 0: nothing stored, no message
+    IonRefused,           // ion atomic number below 1: results keep their former values
+    NoTargetElement,      // ElementCount 0 (a target-file line without a target text)
+    UnknownIon,           // the ion symbol is not in the element table
+    UnknownElement,       // a target symbol is not in the element table
+    MissingCoefficients,  // no PCoef (or, at high energy, HiCoef) record for an element
+    FloatingPointFault,   // invalid operation, division by zero or overflow in the physics
 };
 
 struct CalcResult {
     CalcOutcome outcome = CalcOutcome::Calculated;
-    std::string detail;  // the symbol or atomic number concerned, where there is one
+    std::string detail;  // the symbol concerned (unknown symbol, missing coefficients)
+    // Missing coefficients: the table without a record ("PCoef" or "HiCoef") and the
+    // element's atomic number.
+    std::string table;
+    int atomNum = 0;
 };
 
 // The message the ion refusal is shown with (bell first, default title).

@@ -14,9 +14,9 @@ enum class CurveKind { DepthStop, DepthEnergy, EnergyStop };
 // What the main window shows after each step: the running energy in the energy field, and for
 // the depth kinds the depth reached in the range field (both as general text).
 struct CurveProgress {
-    int step = 0;              // 1..SlabCount
-    std::string energyText;    // general text of the running IonEnergy
-    std::string rangeText;     // general text of the depth reached; empty for EnergyStop
+    int step = 0;            // 1..SlabCount
+    std::string energyText;  // general text of the running IonEnergy
+    std::string rangeText;   // general text of the depth reached; empty for EnergyStop
 };
 
 struct CurveWalkHooks {
@@ -31,7 +31,7 @@ struct CurveWalkResult {
     // Calculated when the walk ran to its end; otherwise the fault that stopped it
     // (FloatingPointFault, UnknownIon, UnknownElement, MissingCoefficients, NoTargetElement).
     CalcResult result;
-    int pointsReached = 0;  // last point index written
+    int pointsReached = 0;  // last point whose stopping was calculated (0..SlabCount)
 };
 
 // Walks data set CurrentDataSet: clears both arrays, point 0 at the full energy, then up to

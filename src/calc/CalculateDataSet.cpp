@@ -1,0 +1,187 @@
+#include "calc/CalculateDataSet.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <stdexcept>
+
+#include "physics/FloatingPointCheck.h"
+#include "physics/Stopping.h"
+#include "physics/UnitConversion.h"
+#include "state/NumberText.h"
+
+namespace fenra {
+
+namespace {
+
+// eV/(1E15 atoms/cm2) times atoms per gram, times this factor, is keV/(mg/cm2).
+constexpr double kKevMgPerEvCm2PerGram = 1e-21;
+
+// What the calculation needs of one target element.
+struct TargetElementData {
+    int16_t Z2 = 0;
+    float M = 0;   // NatMass, amu
+    float N = 0;   // AtomDensity, 1E22 atoms/cm3
+    float vF = 0;  // Fermi velocity, Bohr velocities
+    CoefficientSet coef;
+};
+
+struct Results {
+    float evAtoms = 0, kevMg = 0, evA = 0, kevUm = 0;
+    bool Finite() const {
+        return std::isfinite(evAtoms) && std::isfinite(kevMg) && std::isfinite(evA) &&
+               std::isfinite(kevUm);
+    }
+};
+
+CalcResult Outcome(CalcOutcome o, std::string detail = {}) {
+    CalcResult r;
+    r.outcome = o;
+    r.detail = std::move(detail);
+    return r;
+}
+
+CalcResult MissingCoefficients(const ElementRecord& e, const char* table) {
+    CalcResult r = Outcome(CalcOutcome::MissingCoefficients, e.Symbol);
+    r.table = table;
+    r.atomNum = e.AtomNum;
+    return r;
+}
+
+std::string TrimSpaces(const std::string& s) {
+    const auto first = s.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+// Symbol and ratio of each slot, nothing between: "H2O1", "Si1O2", "H.5".
+std::string CompositionText(const DataSet& d, int n) {
+    std::string text;
+    for (int j = 1; j <= n; ++j)
+        text += TrimSpaces(d.TargetElement[j]) + ShortForm(d.TargetRatio[j]);
+    return text;
+}
+
+double ElementStop(int16_t Z1, float Fs, float E, const TargetElementData& t) {
+    if (Z1 == 1) return ProtonStop(t.Z2, E, t.coef);
+    if (Z1 == 2) return HeliumStop(t.Z2, E, t.coef);
+    return HeavyIonStop(Z1, t.Z2, E, t.vF, Fs, t.coef);
+}
+
+// Bragg's rule with atomic ratios as weights: the stopping per atom is the ratio-weighted
+// mean; the stopping per mass divides the ratio-weighted stopping per gram by the
+// ratio-weighted mass.
+Results CompoundResults(const DataSet& d, int n, const std::array<double, kMaxTargetSlots + 1>& S,
+                        const std::array<TargetElementData, kMaxTargetSlots + 1>& t) {
+    double W1 = 0, W2 = 0, W3 = 0, W4 = 0;
+    for (int j = 1; j <= n; ++j) {
+        const double r = d.TargetRatio[j];
+        W1 = W1 + r;
+        W2 = W2 + r * S[j];
+        W3 = W3 + r * S[j] * kAvogadro * kKevMgPerEvCm2PerGram;
+        // The two Singles multiplied in double precision: rounding this product to a Single
+        // moves keV/(mg/cm2) of C10H8O4 in its 7th digit.
+        W4 = W4 + static_cast<double>(d.TargetRatio[j]) * t[j].M;
+    }
+    Results res;
+    res.evAtoms = static_cast<float>(W2 / W1);
+    res.kevMg = static_cast<float>(W3 / W4);
+    return res;
+}
+
+}  // namespace
+
+CalcResult CalculateDataSet(WorkingState& s, const ElementDatabase& db, int i) {
+    if (i < 1 || i > kMaxDataSets) throw std::out_of_range("data set number out of range");
+    DataSet& d = s.DataSets[i];
+    if (d.ElementCount < 1) return Outcome(CalcOutcome::NoTargetElement);
+    const int n = std::min<int>(d.ElementCount, kMaxTargetSlots);
+
+    d.TargetName = CompositionText(d, n);
+
+    const ElementRecord* ion = db.FindElementBySymbol(d.IonName);
+    if (!ion) return Outcome(CalcOutcome::UnknownIon, d.IonName);
+    if (d.IonMass == 0) d.IonMass = ion->MAIW;
+
+    std::array<TargetElementData, kMaxTargetSlots + 1> t{};
+    std::array<const ElementRecord*, kMaxTargetSlots + 1> rec{};
+    for (int j = 1; j <= n; ++j) {
+        rec[j] = db.FindElementBySymbol(d.TargetElement[j]);
+        if (!rec[j]) return Outcome(CalcOutcome::UnknownElement, d.TargetElement[j]);
+        t[j].Z2 = rec[j]->AtomNum;
+        t[j].M = rec[j]->NatMass;
+        t[j].N = rec[j]->AtomDensity;
+        t[j].vF = rec[j]->Fermi;
+        const double* p = db.FindCoefficientsByZ(CoefficientTable::PCoef, t[j].Z2);
+        if (!p) return MissingCoefficients(*rec[j], "PCoef");
+        std::copy(p, p + 8, t[j].coef.P.begin());
+    }
+
+    // Everything from the energy per unit mass on is watched for floating-point faults: an
+    // ion mass of 0, ratios adding up to 0, or a fault inside the stopping formulas.
+    const FloatingPointCheck fp;
+    const float E = d.IonEnergy / d.IonMass;  // keV/amu
+
+    if (E >= kHighEnergyBound) {
+        for (int j = 1; j <= n; ++j) {
+            const double* h = db.FindCoefficientsByZ(CoefficientTable::HiCoef, t[j].Z2);
+            if (!h) return MissingCoefficients(*rec[j], "HiCoef");
+            std::copy(h, h + 4, t[j].coef.H.begin());
+        }
+    }
+
+    const int16_t Z1 = ion->AtomNum;
+    if (Z1 < 1) return Outcome(CalcOutcome::IonRefused, d.IonName);
+
+    std::array<double, kMaxTargetSlots + 1> S{};
+    for (int j = 1; j <= n; ++j) S[j] = ElementStop(Z1, ion->ScrnFac, E, t[j]);
+    if (fp.Faulted()) return Outcome(CalcOutcome::FloatingPointFault);
+
+    Results res;
+    if (n == 1) {
+        // The ratio of a single element only says whether the target is there at all.
+        if (d.TargetRatio[1] == 0) return Outcome(CalcOutcome::RatioZero);
+        res.evAtoms = static_cast<float>(S[1]);
+        const OtherStopUnits other = ConvertStopUnits(t[1].M, t[1].N, res.evAtoms);
+        res.kevMg = other.KevMg;
+        res.evA = other.EvA;
+        res.kevUm = other.KevUm;
+    } else {
+        res = CompoundResults(d, n, S, t);
+    }
+    if (fp.Faulted() || !res.Finite()) return Outcome(CalcOutcome::FloatingPointFault);
+
+    d.StopEvAtoms = res.evAtoms;
+    d.StopKevMg = res.kevMg;
+    d.StopEvA = res.evA;
+    d.StopKevUm = res.kevUm;
+    return Outcome(CalcOutcome::Calculated);
+}
+
+std::string DescribeCalcResult(int dataSet, const CalcResult& r) {
+    const std::string set = "Data set " + std::to_string(dataSet);
+    switch (r.outcome) {
+        case CalcOutcome::Calculated:
+        case CalcOutcome::RatioZero:
+            return {};
+        case CalcOutcome::IonRefused:
+            return set + ": the ion \"" + r.detail +
+                   "\" cannot be calculated: its atomic number is below 1.";
+        case CalcOutcome::NoTargetElement:
+            return set + " has no target element: enter a ratio for target 1.";
+        case CalcOutcome::UnknownIon:
+            return set + ": the ion \"" + r.detail + "\" is not in the element database.";
+        case CalcOutcome::UnknownElement:
+            return set + ": the element \"" + r.detail + "\" is not in the element database.";
+        case CalcOutcome::MissingCoefficients:
+            return set + ": the element database has no \"" + r.table + "\" record for \"" +
+                   r.detail + "\" (atomic number " + std::to_string(r.atomNum) + ").";
+        case CalcOutcome::FloatingPointFault:
+            return set +
+                   ": the calculation failed with a floating-point error (division by zero, "
+                   "overflow or an invalid operation).";
+    }
+    return {};
+}
+
+}  // namespace fenra

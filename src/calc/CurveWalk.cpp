@@ -1,0 +1,132 @@
+#include "calc/CurveWalk.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "state/NumberText.h"
+
+namespace fenra {
+
+namespace {
+
+constexpr double kEvPerKev = 1000.0;
+
+bool IsDepthKind(CurveKind kind) {
+    return kind != CurveKind::EnergyStop;
+}
+
+// Outcomes after which a walk cannot go on: the data set cannot be calculated at all, or the
+// numbers have become meaningless.
+bool StopsTheWalk(CalcOutcome o) {
+    return o != CalcOutcome::Calculated && o != CalcOutcome::RatioZero &&
+           o != CalcOutcome::IonRefused;
+}
+
+CalcResult FloatingPointFault() {
+    CalcResult r;
+    r.outcome = CalcOutcome::FloatingPointFault;
+    return r;
+}
+
+}  // namespace
+
+CurveWalkResult WalkCurve(WorkingState& s, const ElementDatabase& db, CurveKind kind,
+                          const CurveWalkHooks& hooks) {
+    CurveWalkResult walk;
+    const int c = s.CurrentDataSet;
+    const int N = s.SlabCount >= 1 && s.SlabCount <= kSlabCount ? s.SlabCount : kSlabCount;
+    DataSet& d = s.DataSets[c];
+    const bool depth = IsDepthKind(kind);
+
+    // Slab thickness (1E15 atoms/cm2) or slab energy (keV), once, in single precision.
+    const float step = (depth ? d.Range : d.IonEnergy) / static_cast<float>(N);
+    const float E0 = d.IonEnergy;
+    if (!std::isfinite(step)) {
+        walk.result = FloatingPointFault();
+        return walk;
+    }
+
+    s.CurveStop.fill(0.0f);
+    s.CurveEnergy.fill(0.0f);
+
+    // Ends the walk on a calculation that cannot go on, with the start energy back in place.
+    auto calculate = [&](int point) {
+        CalcResult r = CalculateDataSet(s, db, c);
+        if (r.outcome == CalcOutcome::IonRefused && hooks.refused) hooks.refused(r);
+        if (StopsTheWalk(r.outcome)) {
+            d.IonEnergy = E0;
+            walk.result = std::move(r);
+            return false;
+        }
+        walk.pointsReached = point;
+        return true;
+    };
+
+    if (!calculate(0)) return walk;
+    s.CurveStop[0] = d.StopEvAtoms;  // the stopping at full energy, as calculated
+    if (kind == CurveKind::DepthEnergy) s.CurveEnergy[0] = E0;
+    std::string rangeText = depth ? "0" : "";
+
+    for (int i = 1; i <= N; ++i) {
+        CurveProgress progress;
+        progress.step = i;
+        if (depth) {
+            // The ion loses the slab's thickness times the stopping at the slab's entrance.
+            const double loss = static_cast<double>(step) * s.CurveStop[i - 1] / kEvPerKev;
+            d.IonEnergy = static_cast<float>(d.IonEnergy - loss);
+            if (!std::isfinite(d.IonEnergy)) {
+                d.IonEnergy = E0;
+                walk.result = FloatingPointFault();
+                return walk;
+            }
+            if (kind == CurveKind::DepthEnergy) s.CurveEnergy[i] = d.IonEnergy;
+            if (d.IonEnergy <= 0) break;  // stopped within this slab
+            rangeText = GeneralText(LeadingNumber(rangeText) + static_cast<double>(step));
+            progress.rangeText = rangeText;
+        } else {
+            d.IonEnergy = d.IonEnergy - step;
+            // N subtractions of E0/N may end a rounding below 0; the ion is then at rest.
+            if (d.IonEnergy < 0) d.IonEnergy = 0;
+        }
+        progress.energyText = GeneralText(d.IonEnergy);
+        if (hooks.progress) hooks.progress(progress);
+
+        if (!calculate(i)) return walk;
+        if (d.StopEvAtoms < 0) d.StopEvAtoms = 0;
+        s.CurveStop[i] = d.StopEvAtoms;
+    }
+
+    d.IonEnergy = E0;
+    return walk;
+}
+
+const char* CurveCaptionPrefix(CurveKind kind) {
+    switch (kind) {
+        case CurveKind::DepthStop:
+            return "Depth vs Stopping power of";
+        case CurveKind::DepthEnergy:
+            return "Depth vs Energy of";
+        case CurveKind::EnergyStop:
+            break;
+    }
+    return "Energy vs Stopping power of";
+}
+
+const char* CurveXAxisTitle(CurveKind kind) {
+    return IsDepthKind(kind) ? "1E15 Atom/cm2" : "Energy (keV)";
+}
+
+const char* CurveUnitLabel(CurveKind kind) {
+    return kind == CurveKind::DepthEnergy ? "Unit : keV" : "Unit : eV/(1E15 Atom/cm2)";
+}
+
+std::string CurveCaption(CurveKind kind, int c) {
+    // Only 1, 2 and 3 take their own ending; 21, 22, 23 read "th" as well.
+    const char* ending = c == 1   ? "st sample"
+                         : c == 2 ? "nd sample"
+                         : c == 3 ? "rd sample"
+                                  : "th sample";
+    return std::string(CurveCaptionPrefix(kind)) + " " + std::to_string(c) + ending;
+}
+
+}  // namespace fenra

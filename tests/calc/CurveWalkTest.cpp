@@ -1,0 +1,191 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "calc/CalcTestSupport.h"
+#include "calc/CurveWalk.h"
+#include "state/NumberText.h"
+
+namespace fenra {
+namespace {
+
+// The stopping a fresh calculation gives at one energy: what each curve point must hold.
+float StopAt(const WorkingState& walked, float energy) {
+    WorkingState s = walked;
+    s.DataSets[s.CurrentDataSet].IonEnergy = energy;
+    EXPECT_EQ(CalculateDataSet(s, TestDatabase(), s.CurrentDataSet).outcome,
+              CalcOutcome::Calculated);
+    return s.DataSets[s.CurrentDataSet].StopEvAtoms;
+}
+
+struct Recorder {
+    std::vector<CurveProgress> steps;
+    CurveWalkHooks Hooks() {
+        CurveWalkHooks h;
+        h.progress = [this](const CurveProgress& p) { steps.push_back(p); };
+        return h;
+    }
+};
+
+TEST(CurveCaption, OrdinalEndingsAndLabels) {
+    EXPECT_EQ(CurveCaption(CurveKind::DepthStop, 1), "Depth vs Stopping power of 1st sample");
+    EXPECT_EQ(CurveCaption(CurveKind::DepthEnergy, 2), "Depth vs Energy of 2nd sample");
+    EXPECT_EQ(CurveCaption(CurveKind::EnergyStop, 3), "Energy vs Stopping power of 3rd sample");
+    EXPECT_EQ(CurveCaption(CurveKind::DepthStop, 4), "Depth vs Stopping power of 4th sample");
+    EXPECT_EQ(CurveCaption(CurveKind::DepthStop, 11), "Depth vs Stopping power of 11th sample");
+    EXPECT_EQ(CurveCaption(CurveKind::DepthStop, 21), "Depth vs Stopping power of 21th sample");
+    EXPECT_EQ(CurveCaption(CurveKind::DepthStop, 22), "Depth vs Stopping power of 22th sample");
+    EXPECT_EQ(CurveCaption(CurveKind::DepthStop, 23), "Depth vs Stopping power of 23th sample");
+    EXPECT_EQ(CurveCaption(CurveKind::EnergyStop, 100), "Energy vs Stopping power of 100th sample");
+    EXPECT_STREQ(CurveXAxisTitle(CurveKind::DepthStop), "1E15 Atom/cm2");
+    EXPECT_STREQ(CurveXAxisTitle(CurveKind::DepthEnergy), "1E15 Atom/cm2");
+    EXPECT_STREQ(CurveXAxisTitle(CurveKind::EnergyStop), "Energy (keV)");
+    EXPECT_STREQ(CurveUnitLabel(CurveKind::DepthStop), "Unit : eV/(1E15 Atom/cm2)");
+    EXPECT_STREQ(CurveUnitLabel(CurveKind::DepthEnergy), "Unit : keV");
+    EXPECT_STREQ(CurveUnitLabel(CurveKind::EnergyStop), "Unit : eV/(1E15 Atom/cm2)");
+}
+
+TEST(CurveWalk, EnergyStepsOfTenKevReachZeroAtPointHundred) {
+    WorkingState s = OneDataSet("H", 1.0078f, 1000, {{"Si", 1}});
+    s.CurveEnergy[5] = 9;  // a leftover of an earlier curve
+    Recorder rec;
+    const CurveWalkResult w = WalkCurve(s, TestDatabase(), CurveKind::EnergyStop, rec.Hooks());
+    ASSERT_EQ(w.result.outcome, CalcOutcome::Calculated);
+    EXPECT_EQ(w.pointsReached, 100);
+    ASSERT_EQ(rec.steps.size(), 100u);
+    EXPECT_EQ(rec.steps[0].step, 1);
+    EXPECT_EQ(rec.steps[0].energyText, "990");
+    EXPECT_EQ(rec.steps[0].rangeText, "");
+    EXPECT_EQ(rec.steps[98].energyText, "10");
+    EXPECT_EQ(rec.steps[99].energyText, "0");
+
+    EXPECT_EQ(s.CurveStop[0], StopAt(s, 1000));
+    EXPECT_EQ(s.CurveStop[50], StopAt(s, 500));
+    EXPECT_EQ(s.CurveStop[99], StopAt(s, 10));
+    EXPECT_EQ(s.CurveStop[100], 0);
+    for (float e : s.CurveEnergy) EXPECT_EQ(e, 0);
+    // The energy is back; the results are those of the last point, at 0 keV.
+    EXPECT_EQ(s.DataSets[1].IonEnergy, 1000);
+    EXPECT_EQ(s.DataSets[1].StopEvAtoms, 0);
+}
+
+TEST(CurveWalk, EnergyStepsEndingARoundingBelowZeroStopAtRest) {
+    const float E0 = 999.9f;
+    // Precondition: a hundred Single subtractions of E0/100 from E0 end below 0.
+    const float dE = E0 / 100.0f;
+    float e = E0;
+    for (int i = 0; i < 100; ++i) e -= dE;
+    ASSERT_LT(e, 0.0f);
+
+    WorkingState s = OneDataSet("H", 1.0078f, E0, {{"Si", 1}});
+    Recorder rec;
+    const CurveWalkResult w = WalkCurve(s, TestDatabase(), CurveKind::EnergyStop, rec.Hooks());
+    ASSERT_EQ(w.result.outcome, CalcOutcome::Calculated) << DescribeCalcResult(1, w.result);
+    EXPECT_EQ(rec.steps.back().energyText, "0");
+    EXPECT_EQ(s.CurveStop[100], 0);
+    EXPECT_EQ(s.DataSets[1].IonEnergy, E0);
+}
+
+TEST(CurveWalk, DepthWalkOfAnIonThatStopsBeforeTheRange) {
+    // 1 MeV helium loses over 100 keV in each slab of 1000E15 gold atoms/cm2.
+    WorkingState s = OneDataSet("He", 4.0026f, 1000, {{"Au", 1}}, 100000);
+    Recorder rec;
+    const CurveWalkResult w = WalkCurve(s, TestDatabase(), CurveKind::DepthEnergy, rec.Hooks());
+    ASSERT_EQ(w.result.outcome, CalcOutcome::Calculated);
+    const int last = w.pointsReached;
+    ASSERT_GT(last, 2);
+    ASSERT_LT(last, 100);
+
+    // Point 1: the thickness 1000 times the stopping at the entrance, in keV, is lost.
+    const float S0 = StopAt(s, 1000);
+    EXPECT_EQ(s.CurveStop[0], S0);
+    EXPECT_EQ(s.CurveEnergy[0], 1000);
+    EXPECT_EQ(s.CurveEnergy[1], static_cast<float>(1000.0 - 1000.0 * S0 / 1000.0));
+    EXPECT_EQ(s.CurveStop[1], StopAt(s, s.CurveEnergy[1]));
+    for (int i = 1; i <= last; ++i) EXPECT_GT(s.CurveEnergy[i], 0) << i;
+    // The energy that ended the walk is kept; nothing is calculated for it or after it.
+    EXPECT_LE(s.CurveEnergy[last + 1], 0);
+    for (int i = last + 1; i <= 100; ++i) EXPECT_EQ(s.CurveStop[i], 0) << i;
+    for (int i = last + 2; i <= 100; ++i) EXPECT_EQ(s.CurveEnergy[i], 0) << i;
+
+    ASSERT_EQ(rec.steps.size(), static_cast<std::size_t>(last));
+    EXPECT_EQ(rec.steps[0].rangeText, "1000");
+    EXPECT_EQ(rec.steps[1].rangeText, "2000");
+    EXPECT_EQ(rec.steps[0].energyText, GeneralText(s.CurveEnergy[1]));
+    EXPECT_EQ(s.DataSets[1].IonEnergy, 1000);
+    EXPECT_EQ(s.DataSets[1].StopEvAtoms, s.CurveStop[last]);
+}
+
+TEST(CurveWalk, DepthWalkWithLowStoppingMakesAllSteps) {
+    // Protons of 2 MeV through 1000E15 hydrogen atoms/cm2 lose a few keV in all.
+    WorkingState s = OneDataSet("H", 1.0078f, 2000, {{"H", 1}}, 1000);
+    Recorder rec;
+    const CurveWalkResult w = WalkCurve(s, TestDatabase(), CurveKind::DepthStop, rec.Hooks());
+    ASSERT_EQ(w.result.outcome, CalcOutcome::Calculated);
+    EXPECT_EQ(w.pointsReached, 100);
+    ASSERT_EQ(rec.steps.size(), 100u);
+    EXPECT_EQ(rec.steps[0].rangeText, "10");
+    EXPECT_EQ(rec.steps[99].rangeText, "1000");
+    EXPECT_GT(s.CurveStop[100], s.CurveStop[0]);    // slower protons stop more, above the peak
+    for (float e : s.CurveEnergy) EXPECT_EQ(e, 0);  // only the energy curve keeps energies
+    EXPECT_EQ(s.DataSets[1].IonEnergy, 2000);
+}
+
+TEST(CurveWalk, RangeZeroKeepsTheFullEnergy) {
+    WorkingState s = OneDataSet("O", 15.995f, 4000, {{"Si", 1}, {"O", 2}}, 0);
+    Recorder rec;
+    const CurveWalkResult w = WalkCurve(s, TestDatabase(), CurveKind::DepthEnergy, rec.Hooks());
+    ASSERT_EQ(w.result.outcome, CalcOutcome::Calculated);
+    for (int i = 0; i <= 100; ++i) {
+        EXPECT_EQ(s.CurveStop[i], s.CurveStop[0]) << i;
+        EXPECT_EQ(s.CurveEnergy[i], 4000) << i;
+    }
+    EXPECT_GT(s.CurveStop[0], 0);
+    EXPECT_EQ(rec.steps.back().rangeText, "0");
+}
+
+TEST(CurveWalk, RatioZeroGoesOnWithTheFormerStopping) {
+    WorkingState s = OneDataSet("H", 1.0078f, 1000, {{"Si", 0}}, 100000);
+    s.DataSets[1].StopEvAtoms = 7;
+    const CurveWalkResult w = WalkCurve(s, TestDatabase(), CurveKind::DepthEnergy);
+    ASSERT_EQ(w.result.outcome, CalcOutcome::Calculated);
+    // 7 eV/(1E15 atoms/cm2) through 1000E15 atoms/cm2 is 7 keV per slab.
+    EXPECT_EQ(s.CurveStop[100], 7);
+    EXPECT_EQ(s.CurveEnergy[1], 993);
+    EXPECT_EQ(s.CurveEnergy[100], 300);
+}
+
+TEST(CurveWalk, CalculationThatCannotGoOnStopsTheWalk) {
+    WorkingState s = OneDataSet("H", 1.0078f, 1000, {{"Xx", 1}});
+    s.CurveStop[3] = 5;
+    Recorder rec;
+    CurveWalkResult w = WalkCurve(s, TestDatabase(), CurveKind::DepthStop, rec.Hooks());
+    EXPECT_EQ(w.result.outcome, CalcOutcome::UnknownElement);
+    EXPECT_EQ(w.result.detail, "Xx");
+    EXPECT_TRUE(rec.steps.empty());
+    EXPECT_EQ(s.CurveStop[3], 0);  // cleared before the first calculation
+    EXPECT_EQ(s.DataSets[1].IonEnergy, 1000);
+
+    // A walk towards higher energies (a negative range) that needs the missing high-energy
+    // coefficients of silicon stops at its first step, with the start energy restored.
+    const ElementDatabase db = ElementDatabase::OpenFile(
+        DatabaseCopyWith("walk_nohicoef.mdb", "DELETE FROM HiCoef WHERE AtomNum = 14"));
+    s = OneDataSet("H", 1, 9990, {{"Si", 1}}, -1e7f);
+    rec.steps.clear();
+    w = WalkCurve(s, db, CurveKind::DepthStop, rec.Hooks());
+    EXPECT_EQ(w.result.outcome, CalcOutcome::MissingCoefficients);
+    EXPECT_EQ(w.pointsReached, 0);
+    EXPECT_EQ(rec.steps.size(), 1u);
+    EXPECT_GT(s.CurveStop[0], 0);
+    EXPECT_EQ(s.DataSets[1].IonEnergy, 9990);
+    std::filesystem::remove(db.Path());
+
+    // A fault in the first calculation.
+    s = OneDataSet("H", 1.0078f, -1000, {{"Si", 1}});
+    w = WalkCurve(s, TestDatabase(), CurveKind::EnergyStop);
+    EXPECT_EQ(w.result.outcome, CalcOutcome::FloatingPointFault);
+    EXPECT_EQ(s.DataSets[1].IonEnergy, -1000);
+}
+
+}  // namespace
+}  // namespace fenra
