@@ -51,18 +51,6 @@ TEST(TargetFileText, EmptyTargetKeepsThePaddingBeforeIt) {
               kHeader + "He             4.0026        2000          100000       \r\n");
 }
 
-TEST(TargetFileText, WritesEveryDataSetInOrder) {
-    const WorkingState s =
-        StateOf({MakeDataSet("H", 1.008f, 1000, 100000, {{"Si", 1}}),
-                 MakeDataSet("U", 238.04f, 238000, 5, {{"Au", 1}}),
-                 MakeDataSet("Fe", 55.94f, .25f, 100000, {{"C", 10}, {"H", 8}, {"O", 4}})});
-    EXPECT_EQ(TargetFileText(s),
-              kHeader +
-                  "H              1.008         1000          100000       Si1\r\n"
-                  "U              238.04        238000        5            Au1\r\n"
-                  "Fe             55.94         .25           100000       C10H8O4\r\n");
-}
-
 TEST(SaveTarget, WritesTheTextAndReplacesAnOldFile) {
     const std::string path = test::ScratchPath("replace.fta");
     {
