@@ -119,7 +119,8 @@ std::vector<TargetPiece> SplitTargetText(std::string_view text) {
 bool ReadTarget(std::string_view text, int dataSetNumber, DataSet& d,
                 std::vector<std::string>* notices) {
     const std::vector<TargetPiece> pieces = SplitTargetText(text);
-    const int count = std::min<int>(static_cast<int>(pieces.size()), kMaxTargetSlots);
+    const int count =
+        static_cast<int>(std::min(pieces.size(), static_cast<std::size_t>(kMaxTargetSlots)));
     d.ElementCount = static_cast<int16_t>(count);
     for (int j = 1; j <= count; ++j) {
         const TargetPiece& piece = pieces[static_cast<std::size_t>(j - 1)];
