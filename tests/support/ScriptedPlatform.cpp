@@ -17,9 +17,11 @@ void ScriptedPlatform::Beep() {
 
 std::optional<QString> ScriptedPlatform::NextFileAnswer() {
     if (fileAnswers.empty()) return std::nullopt;
-    std::optional<QString> answer = fileAnswers.front();
+    const bool chosen = fileAnswers.front().has_value();
+    const QString path = fileAnswers.front().value_or(QString());
     fileAnswers.pop_front();
-    return answer;
+    if (!chosen) return std::nullopt;
+    return path;
 }
 
 std::optional<QString> ScriptedPlatform::OpenFileName(QWidget*, const FileDialogSettings& s) {

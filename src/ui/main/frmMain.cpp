@@ -86,6 +86,8 @@ void frmMain::BuildFields() {
     txtIonMass = NamedField(QStringLiteral("txtIonMass"), central);
     txtEnergy = NamedField(QStringLiteral("txtEnergy"), central);
     txtRange = NamedField(QStringLiteral("txtRange"), central);
+    txtEnergy->setText(QStringLiteral("1000"));
+    txtRange->setText(QStringLiteral("100000"));
     ionRow->addWidget(NamedLabel(QStringLiteral("lblelement"), QStringLiteral("Ion"), central), 1,
                       0);
     ionRow->addWidget(DBCbIon, 2, 0);

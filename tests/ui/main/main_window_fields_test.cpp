@@ -1,0 +1,350 @@
+// Start-up of the main window and the editing of the ion and target fields.
+
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolBar>
+
+#include "support/MainWindowDriver.h"
+#include "ui/main/StartUp.h"
+
+using fenra::MainWindowDriver;
+
+class MainWindowFieldsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void startUpState();
+    void startUpCaptionsGridAndMenus();
+    void toolbarPositionsRunTheirMenuCommands();
+    void missingDatabaseIsReportedWithItsPath();
+    void energyIsStoredAtEveryKeyRelease();
+    void rangeAndMassValueRules();
+    void enterMovesTheFocus();
+    void ratioSlotsFillInOrder();
+    void ionChoiceStoresSymbolNumberAndDefaultMass();
+    void focusSelectsTheWholeText();
+};
+
+void MainWindowFieldsTest::startUpState() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    const auto& s = d.state;
+    const std::string first = d.db.ListElementSymbols().front();
+    const fenra::ElementRecord* rec = d.db.FindElementBySymbol(first);
+    QVERIFY(rec != nullptr);
+
+    QCOMPARE(s.DataSetCount, 1);
+    QCOMPARE(s.CurrentDataSet, 1);
+    QCOMPARE(s.SlabCount, 100);
+    QCOMPARE(s.NextCurveWindow, 1);
+    QVERIFY(!s.AppPath.empty());
+    QVERIFY(s.AppPath.back() == '/' || s.AppPath.back() == '\\');
+    const fenra::DataSet& ds = s.DataSets[1];
+    QCOMPARE(ds.IonName, first);
+    QCOMPARE(ds.IonMass, std::stof(rec->DefaultMass));
+    QCOMPARE(ds.IonEnergy, 1000.0f);
+    QCOMPARE(ds.Range, 100000.0f);
+    QCOMPARE(ds.ElementCount, 1);
+    QCOMPARE(ds.TargetRatio[1], 0.0f);
+    for (int j = 1; j <= 10; ++j) QCOMPARE(ds.TargetElement[j], first);
+    QCOMPARE(s.DataSets[2].IonName, std::string());
+
+    QCOMPARE(d.Field("txtEnergy")->text(), QString("1000"));
+    QCOMPARE(d.Field("txtRange")->text(), QString("100000"));
+    QCOMPARE(d.Field("txtIonMass")->text(), QString::fromStdString(rec->DefaultMass));
+    QCOMPARE(d.Label("lblZNum")->text(), QString::number(rec->AtomNum));
+    QCOMPARE(d.Label("lblDataset0")->text(), QString("Data set"));
+    QCOMPARE(d.Label("lblDataset1")->text(), QString("1 of 1"));
+    QCOMPARE(d.List("DBCbIon")->currentText(), QString::fromStdString(first));
+    QCOMPARE(d.List("DBCbIon")->count(), static_cast<int>(d.db.ListElementSymbols().size()));
+    for (int j = 1; j <= 10; ++j) {
+        QCOMPARE(d.Ratio(j)->text(), QString());
+        QCOMPARE(d.Element(j)->currentIndex(), 0);
+        QCOMPARE(d.Element(j)->count(), d.List("DBCbIon")->count());
+    }
+    QCOMPARE(d.ScrollBar()->minimum(), 1);
+    QCOMPARE(d.ScrollBar()->maximum(), 1);
+    QCOMPARE(d.ScrollBar()->value(), 1);
+
+    // Grid row 1 before any Calculate: the inputs, no composition, a stopping of 0.
+    QCOMPARE(d.Cell(1, 0), QString::fromStdString(first));
+    QCOMPARE(d.Cell(1, 1), QString::fromStdString(rec->DefaultMass));
+    QCOMPARE(d.Cell(1, 2), QString("1000"));
+    QCOMPARE(d.Cell(1, 3), QString());
+    QCOMPARE(d.Cell(1, 4), QString("0"));
+    QCOMPARE(d.Cell(2, 0), QString());
+    QVERIFY(d.platform.messages.empty());
+    QCOMPARE(d.platform.beeps, 0);
+}
+
+void MainWindowFieldsTest::startUpCaptionsGridAndMenus() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    QCOMPARE(d.window->windowTitle(), QString("Fenra32 v1.1"));
+    QCOMPARE(d.window->width(), 500);   // 7500 twips
+    QCOMPARE(d.window->height(), 467);  // 7000 twips
+
+    const std::vector<std::pair<const char*, const char*>> captions = {
+        {"lblelement", "Ion"},        {"lblAtomNum1", "Atomic"},
+        {"lblAtomNum2", "Number"},    {"lblMass", "Mass"},
+        {"lblEnergy1", "Ion energy"}, {"lblEnergy2", "(keV)"},
+        {"lblRange1", "Range"},       {"lblRange2", "(1e15 atom/cm2)"},
+        {"lblUnit", "Unit"},          {"lblTName", "Target"},
+        {"lblComp", "Ratio"},
+    };
+    for (const auto& [name, text] : captions) QCOMPARE(d.Label(name)->text(), QString(text));
+    for (int k = 0; k < 10; ++k)
+        QCOMPARE(d.Label(QString("lblTarget%1").arg(k))->text(), QString::number(k + 1));
+    QCOMPARE(d.Child<QPushButton>("cmdReset")->text(), QString("Reset"));
+    QCOMPARE(d.Child<QGroupBox>("FraRes")->title(), QString("Result"));
+
+    QComboBox* unit = d.List("cbUnit");
+    QCOMPARE(unit->count(), 4);
+    const QStringList units = {"eV/(1e15/cm2)", "keV/mg/cm2", "ev/A", "keV/um"};
+    for (int k = 0; k < 4; ++k) QCOMPARE(unit->itemText(k), units[k]);
+    QCOMPARE(unit->currentIndex(), 0);
+
+    QTableWidget* grid = d.Grid();
+    QCOMPARE(grid->columnCount(), 5);
+    QCOMPARE(grid->rowCount(), 100);
+    const QStringList headings = {" Ion", "   Mass", " E (keV)", "     Target",
+                                  "     Stopping power"};
+    const int widths[] = {27, 53, 53, 80, 133};  // 400, 800, 800, 1200, 2000 twips
+    for (int c = 0; c < 5; ++c) {
+        QCOMPARE(grid->horizontalHeaderItem(c)->text(), headings[c]);
+        QCOMPARE(grid->columnWidth(c), widths[c]);
+        QCOMPARE(grid->item(0, c)->textAlignment() & Qt::AlignHorizontal_Mask,
+                 static_cast<int>(Qt::AlignLeft));
+    }
+
+    // Menu bar: File, Calculate, Curve; the File and Curve items in order.
+    const QList<QAction*> bar = d.window->menuBar()->actions();
+    QCOMPARE(bar.size(), 3);
+    QCOMPARE(bar[0]->text(), QString("File"));
+    QCOMPARE(bar[1]->objectName(), QString("mnuCal"));
+    QCOMPARE(bar[1]->text(), QString("Calculate"));
+    QCOMPARE(bar[2]->text(), QString("Curve"));
+    auto itemsOf = [&](const char* menu) {
+        QStringList out;
+        for (QAction* a : d.Child<QMenu>(menu)->actions()) out << a->objectName() + "=" + a->text();
+        return out;
+    };
+    QCOMPARE(itemsOf("mnuFile"),
+             QStringList({"mnuAdd=Add target", "mnuRemove=Remove target", "mnuTOpen=Open target",
+                          "mnutxtOpen=Open Text", "mnuTSave=Save target", "mnuRSave=Save result",
+                          "mnuRPrint=Print result", "mnuExit=Exit"}));
+    QCOMPARE(itemsOf("mnuCurve"),
+             QStringList({"mnuDepthStop=Depth vs dE/dx", "mnuDepthEnergy=Depth vs Energy",
+                          "mnuEnergyStop=Energy vs dE/dx"}));
+}
+
+void MainWindowFieldsTest::toolbarPositionsRunTheirMenuCommands() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    const QList<QAction*> buttons = d.Child<QToolBar>("Toolbar1")->actions();
+    QCOMPARE(buttons.size(), 11);
+    const QStringList tips = {"Add target",
+                              "Remove target",
+                              "",
+                              "Open target file",
+                              "Save target file",
+                              "Open text file",
+                              "",
+                              "Calculate",
+                              "Depth vs dE/dx curve",
+                              "Depth vs Energy curve",
+                              "Energy vs dE/dx curve"};
+    for (int k = 0; k < 11; ++k) {
+        const bool separator = k == 2 || k == 6;
+        QCOMPARE(buttons[k]->isSeparator(), separator);
+        if (!separator) {
+            QCOMPARE(buttons[k]->toolTip(), tips[k]);
+            QVERIFY(!buttons[k]->icon().isNull());
+        }
+    }
+
+    buttons[0]->trigger();  // Add target
+    QCOMPARE(d.state.DataSetCount, 2);
+    QCOMPARE(d.Label("lblDataset1")->text(), QString("2 of 2"));
+    buttons[1]->trigger();  // Remove target
+    QCOMPARE(d.state.DataSetCount, 1);
+    buttons[3]->trigger();  // Open target file: the script cancels
+    buttons[4]->trigger();  // Save target file: refused, no ratio in slot 1
+    buttons[5]->trigger();  // Open text file: cancelled
+    QCOMPARE(
+        d.platform.events,
+        std::vector<QString>({"open:Open target", "message:Target is empty.", "open:Open text"}));
+    d.Type(d.Ratio(1), "1");
+    buttons[7]->trigger();  // Calculate
+    QCOMPARE(d.Cell(1, 3), QString::fromStdString(d.state.DataSets[1].IonName + "1"));
+    QVERIFY(d.state.DataSets[1].StopEvAtoms > 0);
+
+    // Turned off, the buttons do nothing, as their menu commands.
+    d.window->SetCommandsEnabled(false);
+    QVERIFY(!buttons[0]->isEnabled());
+    buttons[0]->trigger();
+    QCOMPARE(d.state.DataSetCount, 1);
+    d.window->SetCommandsEnabled(true);
+    buttons[0]->trigger();
+    QCOMPARE(d.state.DataSetCount, 2);
+}
+
+void MainWindowFieldsTest::missingDatabaseIsReportedWithItsPath() {
+    QTemporaryDir empty;
+    QVERIFY(empty.isValid());
+    fenra::ScriptedPlatform platform;
+    QVERIFY(!fenra::OpenDatabaseForStartUp(platform, empty.path()).has_value());
+    QCOMPARE(platform.messages.size(), std::size_t{1});
+    QCOMPARE(platform.messages[0].title, QString("Fenra32"));
+    QVERIFY2(platform.messages[0].text.contains(empty.path() + "/Fenra32.mdb"),
+             qPrintable(platform.messages[0].text));
+
+    // The program's own directory, with or without its trailing separator.
+    platform.ClearRecords();
+    QVERIFY(fenra::OpenDatabaseForStartUp(platform, FENRA_BIN_DIR).has_value());
+    QVERIFY(fenra::OpenDatabaseForStartUp(platform, FENRA_BIN_DIR "/").has_value());
+    QVERIFY(platform.messages.empty());
+}
+
+void MainWindowFieldsTest::energyIsStoredAtEveryKeyRelease() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    QLineEdit* energy = d.Field("txtEnergy");
+    energy->setFocus(Qt::TabFocusReason);
+    const float expected[] = {2, 20, 200, 2000};
+    const QString keys = "2000";
+    for (int k = 0; k < 4; ++k) {
+        QTest::keyClick(energy, keys[k].toLatin1());
+        QCOMPARE(d.state.DataSets[1].IonEnergy, expected[k]);
+    }
+    QCOMPARE(energy->text(), QString("2000"));
+    d.Type(energy, "2e3");
+    QCOMPARE(d.state.DataSets[1].IonEnergy, 2000.0f);
+    d.Type(energy, "abc");
+    QCOMPARE(d.state.DataSets[1].IonEnergy, 0.0f);
+    // A number beyond a Single is held at the largest Single, never an infinity.
+    d.Type(energy, "1e60");
+    QCOMPARE(d.state.DataSets[1].IonEnergy, std::numeric_limits<float>::max());
+    // A key that changes nothing still stores the present text.
+    d.state.DataSets[1].IonEnergy = 5;
+    QTest::keyClick(energy, Qt::Key_Left);
+    QCOMPARE(d.state.DataSets[1].IonEnergy, std::numeric_limits<float>::max());
+}
+
+void MainWindowFieldsTest::rangeAndMassValueRules() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    d.Type("txtRange", "12abc");
+    QCOMPARE(d.state.DataSets[1].Range, 12.0f);
+    d.Type("txtRange", "1 500");
+    QCOMPARE(d.state.DataSets[1].Range, 1500.0f);
+
+    QLineEdit* mass = d.Field("txtIonMass");
+    d.Type(mass, "3.016");
+    QCOMPARE(d.state.DataSets[1].IonMass, 3.016f);
+    // Half-typed texts are no mass (0) until they form a number as a whole.
+    d.Type(mass, "1e");
+    QCOMPARE(d.state.DataSets[1].IonMass, 0.0f);
+    QTest::keyClick(mass, '2');
+    QCOMPARE(d.state.DataSets[1].IonMass, 100.0f);
+    d.Type(mass, "12abc");
+    QCOMPARE(d.state.DataSets[1].IonMass, 0.0f);
+    // A change from code (no key) is stored too.
+    mass->setText("7.5");
+    QCOMPARE(d.state.DataSets[1].IonMass, 7.5f);
+}
+
+void MainWindowFieldsTest::enterMovesTheFocus() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    QLineEdit* mass = d.Field("txtIonMass");
+    QLineEdit* energy = d.Field("txtEnergy");
+    QLineEdit* range = d.Field("txtRange");
+    mass->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(mass, Qt::Key_Return);
+    QVERIFY(energy->hasFocus());
+    QCOMPARE(energy->selectedText(), QString("1000"));
+    QTest::keyClick(energy, Qt::Key_Return);
+    QVERIFY(range->hasFocus());
+    QTest::keyClick(range, Qt::Key_Return);
+    QVERIFY(range->hasFocus());
+    QCOMPARE(range->text(), QString("100000"));
+    QCOMPARE(d.state.DataSets[1].Range, 100000.0f);
+}
+
+void MainWindowFieldsTest::ratioSlotsFillInOrder() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    const fenra::DataSet& ds = d.state.DataSets[1];
+    // Slot 3 with one slot counted: emptied at once, nothing stored.
+    d.Type(d.Ratio(3), "4");
+    QCOMPARE(d.Ratio(3)->text(), QString());
+    QCOMPARE(ds.ElementCount, 1);
+    QCOMPARE(ds.TargetRatio[3], 0.0f);
+    // Slot 1 is counted already: its ratio is stored, the count stays.
+    d.Type(d.Ratio(1), "2");
+    QCOMPARE(ds.ElementCount, 1);
+    QCOMPARE(ds.TargetRatio[1], 2.0f);
+    // Choosing an element in slot 2 stores it without counting the slot.
+    d.Choose(d.Element(2), "O");
+    QCOMPARE(ds.TargetElement[2], std::string("O"));
+    QCOMPARE(ds.ElementCount, 1);
+    // The next free slot is counted when a ratio is typed into it.
+    d.Type(d.Ratio(2), ".5");
+    QCOMPARE(ds.ElementCount, 2);
+    QCOMPARE(ds.TargetRatio[2], 0.5f);
+    // Emptying the last counted slot keeps it counted, with ratio 0.
+    QTest::keyClick(d.Ratio(2), Qt::Key_End);
+    QTest::keyClick(d.Ratio(2), Qt::Key_Backspace);
+    QTest::keyClick(d.Ratio(2), Qt::Key_Backspace);
+    QCOMPARE(d.Ratio(2)->text(), QString());
+    QCOMPARE(ds.ElementCount, 2);
+    QCOMPARE(ds.TargetRatio[2], 0.0f);
+    d.Type(d.Ratio(3), "1");
+    QCOMPARE(ds.ElementCount, 3);
+}
+
+void MainWindowFieldsTest::ionChoiceStoresSymbolNumberAndDefaultMass() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    const fenra::ElementRecord* he = d.db.FindElementBySymbol("He");
+    const fenra::ElementRecord* li = d.db.FindElementBySymbol("Li");
+    QVERIFY(he && li);
+    d.Choose(d.List("DBCbIon"), "He");
+    QCOMPARE(d.state.DataSets[1].IonName, std::string("He"));
+    QCOMPARE(d.Label("lblZNum")->text(), QString("2"));
+    QCOMPARE(d.Field("txtIonMass")->text(), QString::fromStdString(he->DefaultMass));
+    QCOMPARE(d.state.DataSets[1].IonMass, std::stof(he->DefaultMass));
+    // A typed isotope mass is replaced by the next ion's default mass.
+    d.Type("txtIonMass", "3.016");
+    QCOMPARE(d.state.DataSets[1].IonMass, 3.016f);
+    d.Choose(d.List("DBCbIon"), "Li");
+    QCOMPARE(d.state.DataSets[1].IonName, std::string("Li"));
+    QCOMPARE(d.Label("lblZNum")->text(), QString("3"));
+    QCOMPARE(d.state.DataSets[1].IonMass, std::stof(li->DefaultMass));
+}
+
+void MainWindowFieldsTest::focusSelectsTheWholeText() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    d.Type(d.Ratio(1), "12.5");
+    for (const char* name : {"txtIonMass", "txtEnergy", "txtRange", "txtTComp1"}) {
+        QLineEdit* field = d.Field(name);
+        d.Child<QPushButton>("cmdReset")->setFocus();  // somewhere else first
+        field->setFocus(Qt::TabFocusReason);
+        QCOMPARE(field->selectedText(), field->text());
+        QCOMPARE(field->selectionStart(), 0);
+    }
+    // A click into a field that has no focus selects all too, wherever the click lands.
+    QLineEdit* range = d.Field("txtRange");
+    d.Child<QPushButton>("cmdReset")->setFocus();
+    QTest::mouseClick(range, Qt::LeftButton, {}, QPoint(range->width() / 2, range->height() / 2));
+    QVERIFY(range->hasFocus());
+    QCOMPARE(range->selectedText(), QString("100000"));
+    // A second click in the focused field places the cursor as usual.
+    QTest::mouseClick(range, Qt::LeftButton, {}, QPoint(range->width() - 3, range->height() / 2));
+    QVERIFY(!range->hasSelectedText());
+    // Typing after the focusing click replaces the value.
+    d.Child<QPushButton>("cmdReset")->setFocus();
+    QTest::mouseClick(range, Qt::LeftButton, {}, QPoint(5, range->height() / 2));
+    QTest::keyClicks(range, "250");
+    QCOMPARE(d.state.DataSets[1].Range, 250.0f);
+}
+
+QTEST_MAIN(MainWindowFieldsTest)
+#include "main_window_fields_test.moc"
