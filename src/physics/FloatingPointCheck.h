@@ -6,7 +6,7 @@
 namespace fenra {
 
 class FloatingPointCheck {
-public:
+  public:
     FloatingPointCheck();  // clears the fault flags
     bool Faulted() const;  // true when a fault flag was raised since construction
 };
