@@ -1,1 +1,173 @@
-// replaced by the batch calculator
+#include "batch/BatchCalculator.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+#include "batch/BatchArguments.h"
+#include "calc/CalculateDataSet.h"
+#include "calc/CurveWalk.h"
+#include "elements/ElementDatabase.h"
+#include "files/CurveFile.h"
+#include "files/ResultReport.h"
+#include "files/TargetFile.h"
+#include "files/TextFile.h"
+#include "state/CurveSnapshot.h"
+#include "state/WorkingState.h"
+
+namespace fenra {
+
+namespace {
+
+constexpr const char* kProgram = "fenra32-calc: ";
+constexpr const char* kValuesHeader = "set\tStopEvAtoms\tStopKevMg\tStopEvA\tStopKevUm\n";
+
+// One run: the arguments, the streams and the exit status so far.
+struct Run {
+    const BatchArguments& args;
+    std::ostream& out;
+    std::ostream& err;
+    int status = kBatchOk;
+
+    void Report(const std::string& message, int exitStatus = kBatchFailed) {
+        err << kProgram << message << "\n";
+        if (exitStatus > status) status = exitStatus;
+    }
+    void ReportDataSet(int i, const CalcResult& r) {
+        Report(args.targetFile + ": " + DescribeCalcResult(i, r));
+    }
+
+    // Reads the target file; false when nothing of it can be calculated.
+    bool ReadTarget(WorkingState& s) {
+        const OpenTargetResult r = OpenTarget(s, args.targetFile);
+        for (const std::string& notice : r.notices)
+            err << kProgram << args.targetFile << ": " << notice << "\n";
+        switch (r.status) {
+            case OpenTargetStatus::Read:
+                return true;
+            case OpenTargetStatus::InvalidElement:
+                // The data sets before the bad line stay and are still calculated.
+                Report(args.targetFile + ", line " + std::to_string(r.badLine) + ": " +
+                       kInvalidElementMessage);
+                return true;
+            case OpenTargetStatus::NoDataLine:
+                Report(args.targetFile + ": the file holds no data line.");
+                return false;
+            case OpenTargetStatus::CannotOpen:
+                Report(r.error.empty() ? "cannot read " + args.targetFile : r.error);
+                return false;
+        }
+        return false;
+    }
+
+    // The Calculate command: each data set shown, then calculated; the last one stays current.
+    void CalculateAll(WorkingState& s, const ElementDatabase& db) {
+        for (int i = 1; i <= s.DataSetCount; ++i) {
+            s.CurrentDataSet = static_cast<int16_t>(i);
+            ApplyDataSetDisplay(s, db, i);
+            const CalcResult r = CalculateDataSet(s, db, i);
+            if (!DescribeCalcResult(i, r).empty()) ReportDataSet(i, r);
+        }
+        s.CurrentDataSet = s.DataSetCount;
+    }
+
+    // A curve command on data set N: shown, walked, shown again (the window refreshes its
+    // fields after the walk), then copied as a curve window copies it.
+    bool WalkCurveOf(WorkingState& s, const ElementDatabase& db, std::string* text) {
+        const int n = args.dataSet;
+        if (n > s.DataSetCount) {
+            Report(args.targetFile + " has " + std::to_string(s.DataSetCount) +
+                       " data set(s); there is no data set " + std::to_string(n) + ".",
+                   kBatchUsageError);
+            return false;
+        }
+        s.CurrentDataSet = static_cast<int16_t>(n);
+        ApplyDataSetDisplay(s, db, n);
+        CurveWalkHooks hooks;
+        hooks.refused = [&](const CalcResult& r) { ReportDataSet(n, r); };
+        const CurveWalkResult walk = WalkCurve(s, db, args.curveKind, hooks);
+        if (walk.result.outcome != CalcOutcome::Calculated) {
+            ReportDataSet(n, walk.result);
+            return false;
+        }
+        ApplyDataSetDisplay(s, db, n);
+        const CurveSnapshot snapshot = CopyCurveData(s);
+        *text = CurveFileText(args.curveKind, snapshot, s.DataSets[n].TargetName, s.SlabCount);
+        return true;
+    }
+
+    void Write(const std::string& text) {
+        if (args.outputFile.empty()) {
+            out << text;
+            out.flush();
+            return;
+        }
+        std::string error;
+        if (!WriteTextFile(args.outputFile, text, &error))
+            Report(error.empty() ? "cannot write " + args.outputFile : error);
+    }
+};
+
+std::string Fixed9(float v) {
+    // %.9g: enough digits for a Single to read back to the same value.
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.9g", static_cast<double>(v));
+    return buf;
+}
+
+std::string ValuesText(const WorkingState& s) {
+    std::string text = kValuesHeader;
+    for (int i = 1; i <= s.DataSetCount; ++i) {
+        const DataSet& d = s.DataSets[i];
+        text += std::to_string(i) + "\t" + Fixed9(d.StopEvAtoms) + "\t" + Fixed9(d.StopKevMg) +
+                "\t" + Fixed9(d.StopEvA) + "\t" + Fixed9(d.StopKevUm) + "\n";
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string DefaultDatabasePath() {
+    std::error_code ec;
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    const std::string dir = ec ? std::string() : exe.parent_path().string();
+    return WithTrailingSeparator(dir) + kDatabaseFileName;
+}
+
+int RunBatchCalculator(const std::vector<std::string>& argList, std::ostream& out,
+                       std::ostream& err) {
+    BatchArguments args;
+    std::string usageError;
+    if (!ParseBatchArguments(argList, &args, &usageError)) {
+        err << kProgram << usageError << "\n"
+            << "Try 'fenra32-calc --help'.\n";
+        return kBatchUsageError;
+    }
+    if (args.command == BatchCommand::Help) {
+        out << BatchUsage();
+        return kBatchOk;
+    }
+
+    Run run{args, out, err};
+    const std::string dbPath =
+        args.databasePath.empty() ? DefaultDatabasePath() : args.databasePath;
+    try {
+        const ElementDatabase db = ElementDatabase::OpenFile(dbPath);
+        WorkingState s;
+        InitWorkingState(s, std::filesystem::path(dbPath).parent_path().string());
+        if (!run.ReadTarget(s)) return run.status;
+
+        if (args.command == BatchCommand::Curve) {
+            std::string text;
+            if (run.WalkCurveOf(s, db, &text)) run.Write(text);
+            return run.status;
+        }
+        run.CalculateAll(s, db);
+        run.Write(args.command == BatchCommand::Report ? ResultReportText(s) : ValuesText(s));
+    } catch (const ElementDatabaseError& e) {
+        run.Report(e.what());
+    }
+    return run.status;
+}
+
+}  // namespace fenra

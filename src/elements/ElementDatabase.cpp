@@ -4,6 +4,7 @@
 #include <string>
 
 #include "elements/SqliteFile.h"
+#include "state/WorkingState.h"
 
 namespace fenra {
 
@@ -171,9 +172,7 @@ struct ElementDatabaseReader {
 };
 
 ElementDatabase ElementDatabase::OpenElementDatabase(const std::string& appPath) {
-    std::string dir = appPath;
-    if (!dir.empty() && dir.back() != '/' && dir.back() != '\\') dir += '/';
-    return OpenFile(dir + kDatabaseFileName);
+    return OpenFile(WithTrailingSeparator(appPath) + kDatabaseFileName);
 }
 
 ElementDatabase ElementDatabase::OpenFile(const std::string& path) {

@@ -1,0 +1,29 @@
+#pragma once
+// fenra32-calc: the calculations of the main window from the command line, on a target file.
+//
+//   fenra32-calc [--db PATH] report FILE.fta [-o OUT]          the result report
+//   fenra32-calc [--db PATH] curve KIND N FILE.fta [-o OUT]    the curve data file of data set N
+//   fenra32-calc [--db PATH] values FILE.fta [-o OUT]          the four results, 9 digits
+//
+// Every data set is shown (as the window shows it) before it is calculated, so the numbers are
+// those the window gives.
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace fenra {
+
+// Exit statuses.
+constexpr int kBatchOk = 0;
+constexpr int kBatchFailed = 1;      // an input could not be read or a data set not calculated
+constexpr int kBatchUsageError = 2;  // the command line is wrong
+
+// Runs the calculator on the arguments after the program name; output goes to out (or to the
+// -o file), messages to err. Returns the exit status.
+int RunBatchCalculator(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// The element database used without --db: Fenra32.mdb beside the running program.
+std::string DefaultDatabasePath();
+
+}  // namespace fenra
