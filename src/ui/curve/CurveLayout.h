@@ -1,0 +1,59 @@
+#pragma once
+// The curve window's design: every field at its place in twips, as the window was laid out,
+// and the one conversion to screen pixels. Twips keep the drawing arithmetic independent of
+// the screen: a pixel is 15 twips at the window's design resolution.
+
+#include <array>
+
+namespace fenra::curve_layout {
+
+constexpr float kTwipsPerPixel = 15.0f;
+
+constexpr int Px(int twips) {
+    return (2 * twips + 15) / 30;
+}  // nearest pixel, twips >= 0
+
+// Client area below the menu bar.
+constexpr int kClientWidthTwips = 8130;
+constexpr int kClientHeightTwips = 5880;
+
+// PicCurve: the plot area, with its border.
+constexpr int kPlotLeftTwips = 985;
+constexpr int kPlotTopTwips = 93;
+constexpr int kPlotWidthTwips = 6896;
+constexpr int kPlotHeightTwips = 4645;
+constexpr int kPlotBorderPx = 2;  // a sunken frame, two pixels on every side
+
+// Y values lblSTPower(0..5): right-aligned, the bottom one at the bottom edge of the plot.
+constexpr int kSTPowerLeftTwips = 788;
+constexpr std::array<int, 6> kSTPowerTopTwips{4598, 3669, 2740, 1811, 882, 0};
+// A one-digit label, as designed, ends here; longer texts grow to the left of it.
+constexpr int kValueLabelDesignWidthTwips = 120;
+constexpr int kValueLabelHeightTwips = 240;
+
+// X values lblDepth(0..5): centred under their ticks.
+constexpr int kDepthTopTwips = 4877;
+constexpr std::array<int, 6> kDepthLeftTwips{936, 2266, 3645, 5024, 6404, 7783};
+
+// Fields with a size of their own: left, top, width, height.
+struct TwipsRect {
+    int left, top, width, height;
+};
+constexpr TwipsRect kXAxisTitle{3547, 5160, 1770, 285};  // lblDepth(6)
+constexpr TwipsRect kUnitLabel{49, 5202, 1830, 240};     // lblUnit
+
+// The bottom line: captions and values of ion, energy and target.
+constexpr int kInfoTopTwips = 5574;
+constexpr int kIonCaptionLeftTwips = 2580;
+constexpr int kIonValueLeftTwips = 2970;
+constexpr int kEnergyCaptionLeftTwips = 3855;
+constexpr int kEnergyValueLeftTwips = 4590;
+constexpr int kTargetCaptionLeftTwips = 5535;
+constexpr int kTargetValueLeftTwips = 6225;
+
+// Fonts, in points.
+constexpr const char* kFontFamily = "Arial";
+constexpr float kFontPoints = 9.75f;
+constexpr float kXAxisTitlePoints = 12.0f;
+
+}  // namespace fenra::curve_layout

@@ -1,0 +1,163 @@
+#include "ui/curve/frmStpCurve.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+
+#include "ui/curve/CurveCanvas.h"
+#include "ui/curve/CurveLayout.h"
+
+namespace cl = fenra::curve_layout;
+using cl::Px;
+
+namespace {
+
+const char* const kInitialCaption = "Stopping Curve";
+const char* const kInitialXAxisTitle = "1E15 Atom/cm2";
+const char* const kInitialUnit = "Unit : eV/(1E15/cm2)";
+const char* const kZeroValue = "0";
+
+QFont DesignFont(float points, bool bold) {
+    QFont f(cl::kFontFamily);
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+}  // namespace
+
+frmStpCurve::frmStpCurve(fenra::Platform& platform, const fenra::WorkingState& state,
+                         QWidget* parent)
+    : QMainWindow(parent), platform_(platform), state_(state) {
+    setObjectName("frmStpCurve");
+    setWindowTitle(kInitialCaption);
+    BuildMenus();
+    BuildFields();
+    // The layout is fixed: the window neither grows nor shrinks.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+    CenterOnScreen();
+}
+
+void frmStpCurve::BuildMenus() {
+    mnuFile = menuBar()->addMenu("File");
+    mnuFile->setObjectName("mnuFile");
+    mnuSave = mnuFile->addAction("Save curve", this, &frmStpCurve::mnuSave_Click);
+    mnuSave->setObjectName("mnuSave");
+    mnuExit = mnuFile->addAction("Exit", this, &QWidget::close);
+    mnuExit->setObjectName("mnuExit");
+}
+
+void frmStpCurve::BuildFields() {
+    auto* client = new QWidget(this);
+    client->setObjectName("client");
+    client->setFixedSize(Px(cl::kClientWidthTwips), Px(cl::kClientHeightTwips));
+    client->setFont(DesignFont(cl::kFontPoints, false));
+    setCentralWidget(client);
+
+    PicCurve = new CurveCanvas(client);
+    PicCurve->setObjectName("PicCurve");
+    PicCurve->setGeometry(Px(cl::kPlotLeftTwips), Px(cl::kPlotTopTwips), Px(cl::kPlotWidthTwips),
+                          Px(cl::kPlotHeightTwips));
+
+    const QFont normal = DesignFont(cl::kFontPoints, false);
+    const QFont bold = DesignFont(cl::kFontPoints, true);
+    const int valueWidth = Px(cl::kValueLabelDesignWidthTwips);
+    const int valueHeight = Px(cl::kValueLabelHeightTwips);
+
+    // Y values end a little left of the plot; their tops put each beside its tick.
+    const int yValueRight = Px(cl::kSTPowerLeftTwips + cl::kValueLabelDesignWidthTwips);
+    for (int i = 0; i < 6; ++i) {
+        const QString name = QString("lblSTPower%1").arg(i);
+        lblSTPower[i] = AddLabel(name.toLatin1().constData(), kZeroValue, normal,
+                                 {nullptr, Anchor::Right, yValueRight, Px(cl::kSTPowerTopTwips[i]),
+                                  valueWidth, valueHeight});
+        lblSTPower[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+
+    // X values centred where a one-digit label was designed, under the ticks at the fifths of
+    // the plot.
+    for (int i = 0; i < 6; ++i) {
+        const int centre = Px(cl::kDepthLeftTwips[i] + cl::kValueLabelDesignWidthTwips / 2);
+        const QString name = QString("lblDepth%1").arg(i);
+        lblDepth[i] = AddLabel(
+            name.toLatin1().constData(), kZeroValue, normal,
+            {nullptr, Anchor::Centre, centre, Px(cl::kDepthTopTwips), valueWidth, valueHeight});
+        lblDepth[i]->setAlignment(Qt::AlignCenter);
+    }
+
+    const auto sized = [](const cl::TwipsRect& r) {
+        return PlacedLabel{nullptr, Anchor::Left, Px(r.left), Px(r.top), Px(r.width), Px(r.height)};
+    };
+    lblDepth[6] = AddLabel("lblDepth6", kInitialXAxisTitle, DesignFont(cl::kXAxisTitlePoints, true),
+                           sized(cl::kXAxisTitle));
+    lblUnit = AddLabel("lblUnit", kInitialUnit, normal, sized(cl::kUnitLabel));
+
+    const auto info = [&](int leftTwips) {
+        return PlacedLabel{nullptr, Anchor::Left, Px(leftTwips), Px(cl::kInfoTopTwips),
+                           0,       valueHeight};
+    };
+    lblIon[0] = AddLabel("lblIon0", "Ion", bold, info(cl::kIonCaptionLeftTwips));
+    lblIon[1] = AddLabel("lblIon1", "", normal, info(cl::kIonValueLeftTwips));
+    lblEnergy[0] = AddLabel("lblEnergy0", "Energy", bold, info(cl::kEnergyCaptionLeftTwips));
+    lblEnergy[1] = AddLabel("lblEnergy1", "", normal, info(cl::kEnergyValueLeftTwips));
+    lblTarget[0] = AddLabel("lblTarget0", "Target", bold, info(cl::kTargetCaptionLeftTwips));
+    lblTarget[1] = AddLabel("lblTarget1", "", normal, info(cl::kTargetValueLeftTwips));
+}
+
+QLabel* frmStpCurve::AddLabel(const char* name, const QString& text, const QFont& font,
+                              const PlacedLabel& place) {
+    auto* label = new QLabel(text, centralWidget());
+    label->setObjectName(name);
+    label->setFont(font);
+    label->setTextFormat(Qt::PlainText);
+    PlacedLabel p = place;
+    p.label = label;
+    placed_.push_back(p);
+    PlaceLabel(p);
+    return label;
+}
+
+void frmStpCurve::SetLabelText(QLabel* label, const QString& text) {
+    label->setText(text);
+    for (const PlacedLabel& p : placed_) {
+        if (p.label == label) PlaceLabel(p);
+    }
+}
+
+// A label is as large as its text needs (never smaller than designed), so no number is cut.
+void frmStpCurve::PlaceLabel(const PlacedLabel& p) {
+    const QSize hint = p.label->sizeHint();
+    const int w = std::max(p.minWidth, hint.width());
+    const int h = std::max(p.minHeight, hint.height());
+    int left = p.x;
+    if (p.anchor == Anchor::Right) left = std::max(0, p.x - w);
+    if (p.anchor == Anchor::Centre) {
+        // The last X value stands near the window's edge: a long one moves in rather than
+        // being cut.
+        const int clientWidth = Px(cl::kClientWidthTwips);
+        left = std::max(0, std::min(p.x - w / 2, clientWidth - w));
+    }
+    p.label->setGeometry(left, p.top, w, h);
+}
+
+void frmStpCurve::CenterOnScreen() {
+    const QScreen* screen =
+        parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->geometry();
+    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+}
+
+void frmStpCurve::SetCurveLabels(const QString& xAxisTitle, const QString& unit, const QString& ion,
+                                 const QString& energy, const QString& target) {
+    SetLabelText(lblDepth[6], xAxisTitle);
+    SetLabelText(lblUnit, unit);
+    SetLabelText(lblIon[1], ion);
+    SetLabelText(lblEnergy[1], energy);
+    SetLabelText(lblTarget[1], target);
+}

@@ -1,0 +1,117 @@
+// The three drawing operations of the curve window: scale, ticks, tick labels and the curve
+// as one polyline through its points.
+
+#include <QLabel>
+
+#include "calc/CurveWalk.h"
+#include "state/NumberText.h"
+#include "ui/curve/CurveCanvas.h"
+#include "ui/curve/frmStpCurve.h"
+#include "ui/platform/Platform.h"
+
+namespace {
+
+const char* const kMessageTitle = "Fenra32";
+const char* const kStoppingTooSmall = "Stopping power is too small !!";
+// An energy curve is scaled by the ion's energy; without a positive energy there is no scale.
+const char* const kNoEnergyToDraw =
+    "The ion energy is not above 0 keV: there is no energy curve to draw.";
+
+// The plot leaves a fifth of its height free above the largest value.
+constexpr double kHeadroom = 1.2;
+constexpr int kTickCount = 5;      // ticks and labels at the fifths of each axis
+constexpr float kXTickTwips = 80;  // upwards from the bottom edge
+constexpr float kYTickTwips = 50;  // rightwards from the left edge
+
+// 1.2 times the largest stopping value, rounded to Single; 0 when no value is positive
+// (negative values never count).
+float StoppingYMax(const std::vector<float>& stop) {
+    float m = 0;
+    for (float v : stop) {
+        if (v > m) m = v;
+    }
+    return m > 0 ? static_cast<float>(double(m) * kHeadroom) : 0.0f;
+}
+
+QString Text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+}  // namespace
+
+void frmStpCurve::DrawDepthStop() {
+    DrawCurve(fenra::CurveKind::DepthStop);
+}
+void frmStpCurve::DrawEnergyStop() {
+    DrawCurve(fenra::CurveKind::EnergyStop);
+}
+void frmStpCurve::DrawDepthEnergy() {
+    DrawCurve(fenra::CurveKind::DepthEnergy);
+}
+
+void frmStpCurve::CopyCurveData() {
+    snapshot_ = fenra::CopyCurveData(state_);
+}
+
+void frmStpCurve::DrawCurve(fenra::CurveKind kind) {
+    CopyCurveData();
+    PicCurve->Clear();
+    const float w = PicCurve->InnerWidth();
+    const float h = PicCurve->InnerHeight();
+
+    float yMax = 0;
+    if (kind == fenra::CurveKind::DepthEnergy) {
+        yMax = static_cast<float>(double(snapshot_.ionEnergy) * kHeadroom);
+        if (!(yMax > 0)) {
+            platform_.ShowMessage(this, kMessageTitle, kNoEnergyToDraw);
+            return;
+        }
+    } else {
+        yMax = StoppingYMax(snapshot_.stop);
+        if (!(yMax > 0)) {
+            platform_.ShowMessage(this, kMessageTitle, kStoppingTooSmall);
+            return;
+        }
+    }
+
+    const float xMax = kind == fenra::CurveKind::EnergyStop ? snapshot_.ionEnergy : snapshot_.range;
+    DrawXAxis(w, h, xMax);
+    DrawYAxis(w, h, yMax);
+    DrawPolyline(kind, w, h, yMax);
+}
+
+void frmStpCurve::DrawXAxis(float w, float h, float xMax) {
+    const float step = xMax / float(kTickCount);
+    for (int i = 1; i < kTickCount; ++i) {
+        const float x = float(i) * w / float(kTickCount);
+        PicCurve->DrawLine(x, h, x, h - kXTickTwips);
+        SetLabelText(lblDepth[i], Text(fenra::GeneralText(step * float(i))));
+    }
+    SetLabelText(lblDepth[kTickCount], Text(fenra::GeneralText(xMax)));
+}
+
+void frmStpCurve::DrawYAxis(float, float h, float yMax) {
+    const float step = yMax / float(kTickCount);
+    for (int i = 1; i < kTickCount; ++i) {
+        const float y = h - float(i) * h / float(kTickCount);
+        PicCurve->DrawLine(0, y, kYTickTwips, y);
+        SetLabelText(lblSTPower[i], Text(fenra::FormatFixed3(step * float(i))));
+    }
+    SetLabelText(lblSTPower[kTickCount], Text(fenra::FormatFixed3(yMax)));
+}
+
+// Point i of a depth curve lies at depth i/N of the range, of the energy curve at the energy
+// (N - i)/N of the full energy: point 0 on the right edge, point N on the left.
+void frmStpCurve::DrawPolyline(fenra::CurveKind kind, float w, float h, float yMax) {
+    const bool energyValues = kind == fenra::CurveKind::DepthEnergy;
+    const std::vector<float>& v = energyValues ? snapshot_.energy : snapshot_.stop;
+    const int n = snapshot_.N();
+    if (n < 1 || static_cast<int>(v.size()) != n + 1) return;
+    const auto x = [&](int i) {
+        const int along = kind == fenra::CurveKind::EnergyStop ? n - i : i;
+        return float(along) * w / float(n);
+    };
+    const auto y = [&](int i) { return h - (v[i] / yMax) * h; };
+    PicCurve->SetPoint(x(0), y(0));
+    for (int i = 1; i <= n; ++i) PicCurve->LineTo(x(i), y(i));
+}

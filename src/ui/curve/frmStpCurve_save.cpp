@@ -1,0 +1,51 @@
+// Save curve: the window writes its own copy of the curve, in the layout of its kind.
+
+#include <QFile>
+#include <QLabel>
+
+#include "files/CurveFile.h"
+#include "ui/curve/frmStpCurve.h"
+#include "ui/platform/Platform.h"
+
+namespace {
+
+const char* const kNoCalculation = "No calculation was made.";
+const char* const kDialogTitle = "Save curve";
+const char* const kDialogFilter = "*.Fcv (*.Fcv);;All files (*.*)";
+const char* const kDefaultSuffix = "Fcv";
+const char* const kWriteFailedTitle = "Fenra32";
+
+}  // namespace
+
+void frmStpCurve::mnuSave_Click() {
+    // The window saves what it shows, so it is its own copy that must hold a curve: an energy
+    // curve by its energies, the stopping curves by their stopping values.
+    fenra::CurveKind kind = fenra::CurveKind::DepthStop;
+    const bool known = fenra::CurveKindFromCaption(windowTitle().toStdString(), &kind);
+    const bool energyValues = known && kind == fenra::CurveKind::DepthEnergy;
+    if (!fenra::HasPositivePoint(energyValues ? snapshot_.energy : snapshot_.stop)) {
+        platform_.ShowMessage(this, fenra::DefaultMessageTitle(), kNoCalculation);
+        return;
+    }
+
+    fenra::FileDialogSettings dialog;
+    dialog.title = kDialogTitle;
+    dialog.filter = kDialogFilter;
+    dialog.initialFolder = QString::fromStdString(state_.AppPath);
+    dialog.initialFile = saveFile_;
+    dialog.defaultSuffix = kDefaultSuffix;
+    dialog.confirmOverwrite = true;
+    const std::optional<QString> chosen = platform_.SaveFileName(this, dialog);
+    if (!chosen || chosen->isEmpty()) return;  // cancelled
+    saveFile_ = *chosen;
+
+    if (!known) return;  // a caption of no curve kind: nothing to write
+    std::string error;
+    if (!fenra::SaveCurve(kind, snapshot_, lblTarget[1]->text().toStdString(), snapshot_.N(),
+                          QFile::encodeName(*chosen).toStdString(), &error)) {
+        // The user asked for a file and must not believe it was written.
+        platform_.ShowMessage(
+            this, kWriteFailedTitle,
+            QString("The curve was not saved: %1").arg(QString::fromStdString(error)));
+    }
+}
