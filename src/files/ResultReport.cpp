@@ -45,13 +45,6 @@ bool HasLengthUnits(const DataSet& d) {
     return d.ElementCount == 1;
 }
 
-// A data set added after the last calculation has no composition text yet. An empty field at
-// the start of its zone would let the results slide one zone to the left, under the wrong
-// headings; a single blank keeps the zone, and the line's bytes are the blanks of that zone.
-std::string CompositionField(const DataSet& d) {
-    return d.TargetName.empty() ? std::string(" ") : d.TargetName;
-}
-
 }  // namespace
 
 bool HasResults(const WorkingState& s) {
@@ -69,8 +62,8 @@ std::string ResultReportText(const WorkingState& s) {
         const DataSet& d = s.DataSets[i];
         const bool single = HasLengthUnits(d);
         AppendLine(out, ZoneLine({d.IonName, PrintForm(d.IonMass), PrintForm(d.IonEnergy),
-                                  CompositionField(d), PrintForm(d.StopEvAtoms),
-                                  PrintForm(d.StopKevMg), single ? PrintForm(d.StopEvA) : kNoValue,
+                                  d.TargetName, PrintForm(d.StopEvAtoms), PrintForm(d.StopKevMg),
+                                  single ? PrintForm(d.StopEvA) : kNoValue,
                                   single ? PrintForm(d.StopKevUm) : kNoValue}));
     }
     return out;

@@ -188,10 +188,11 @@ std::string ZoneLine(const std::vector<std::string>& fields) {
     for (std::size_t i = 0; i < fields.size(); ++i) {
         line += fields[i];
         if (i + 1 == fields.size()) break;
-        // A field ending exactly at a zone boundary is followed directly by the next one; an
-        // empty line (an empty first field) still moves on to the second zone.
+        // Each field but the last moves the line on to the next zone start after its end, as
+        // a print zone does: an empty field keeps its zone, and a field that fills its zone
+        // exactly is still followed by blanks, so neighbouring fields never run together.
         const std::size_t rest = line.size() % kZoneWidth;
-        if (rest != 0 || line.empty()) line.append(kZoneWidth - rest, ' ');
+        line.append(kZoneWidth - rest, ' ');
     }
     return line;
 }

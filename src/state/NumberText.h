@@ -52,9 +52,9 @@ float LeadingNumberAsSingle(std::string_view text);
 float WholeTextNumber(std::string_view text);
 
 // Zone layout of a text-file line: after every field but the last, blanks up to the start of
-// the next 14-character zone (columns 1, 15, 29, ...); the last field ends the line. A field
-// that ends exactly at the end of a zone is followed directly by the next field; a field
-// longer than its zone pushes the next one to the zone start after it.
+// the next 14-character zone (columns 1, 15, 29, ...); the last field ends the line. The next
+// zone start is always after the field's end: an empty field keeps its zone, and a field that
+// fills its zone exactly is followed by a blank zone, so fields never run together.
 std::string ZoneLine(const std::vector<std::string>& fields);
 
 }  // namespace fenra

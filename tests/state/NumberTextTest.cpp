@@ -191,10 +191,13 @@ TEST(ZoneLine, FieldsStartAtZoneColumns) {
 
 TEST(ZoneLine, FullAndOverlongFields) {
     const std::string full(14, 'x');
-    EXPECT_EQ(ZoneLine({full, "y"}), full + "y");
+    EXPECT_EQ(ZoneLine({full, "y"}), full + std::string(14, ' ') + "y");
     const std::string overlong(15, 'x');
     EXPECT_EQ(ZoneLine({overlong, "y"}), overlong + std::string(13, ' ') + "y");
-    EXPECT_EQ(ZoneLine({"a", full, "b"}), "a" + std::string(13, ' ') + full + "b");
+    EXPECT_EQ(ZoneLine({"a", full, "b"}),
+              "a" + std::string(13, ' ') + full + std::string(14, ' ') + "b");
+    // An empty field in the middle keeps its zone: the next field starts one zone later.
+    EXPECT_EQ(ZoneLine({"a", "", "b"}), "a" + std::string(27, ' ') + "b");
 }
 
 TEST(ZoneLine, EmptyAndSingleFields) {
