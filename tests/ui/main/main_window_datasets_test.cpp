@@ -1,0 +1,239 @@
+// Moving between data sets, and Add target, Remove target and Reset, driven through the window.
+
+#include <QPushButton>
+
+#include "support/MainWindowDriver.h"
+
+using fenra::MainWindowDriver;
+
+namespace {
+
+// Four data sets told apart by their energies 1000, 2000, 3000, 4000 keV and their ions.
+void EnterFourDataSets(MainWindowDriver& d) {
+    d.Enter("H", nullptr, "1000", {{"Si", "1"}});
+    const char* ions[] = {"He", "Li", "C"};
+    const char* energies[] = {"2000", "3000", "4000"};
+    for (int k = 0; k < 3; ++k) {
+        d.Run("mnuAdd");
+        d.Enter(ions[k], nullptr, energies[k], {{"Si", "1"}});
+    }
+}
+
+}  // namespace
+
+class MainWindowDataSetsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void scrollBarShowsEachDataSet();
+    void dataSetKeepsItsOwnMass();
+    void slotsAboveTheCountShowTheFirstElement();
+    void addUpToHundredThenRefuse();
+    void removeInTheMiddle();
+    void removeTheLast();
+    void removeTheOnlyDataSetResets();
+    void resetStartsAfresh();
+};
+
+void MainWindowDataSetsTest::scrollBarShowsEachDataSet() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    EnterFourDataSets(d);
+    QCOMPARE(d.Label("lblDataset1")->text(), QString("4 of 4"));
+    QCOMPARE(d.ScrollBar()->maximum(), 4);
+
+    d.ScrollBar()->setValue(2);
+    QCOMPARE(d.state.CurrentDataSet, 2);
+    QCOMPARE(d.Label("lblDataset1")->text(), QString("2 of 4"));
+    QCOMPARE(d.List("DBCbIon")->currentText(), QString("He"));
+    QCOMPARE(d.Label("lblZNum")->text(), QString("2"));
+    QCOMPARE(d.Field("txtEnergy")->text(), QString("2000"));
+    QCOMPARE(d.Field("txtRange")->text(), QString("100000"));
+    QCOMPARE(d.Element(1)->currentText(), QString("Si"));
+    QCOMPARE(d.Ratio(1)->text(), QString("1"));
+
+    // An edit goes into the data set shown, and no other.
+    d.Type("txtRange", "5000");
+    d.ScrollBar()->setValue(3);
+    QCOMPARE(d.Label("lblDataset1")->text(), QString("3 of 4"));
+    QCOMPARE(d.List("DBCbIon")->currentText(), QString("Li"));
+    QCOMPARE(d.Field("txtEnergy")->text(), QString("3000"));
+    QCOMPARE(d.Field("txtRange")->text(), QString("100000"));
+    QCOMPARE(d.state.DataSets[2].Range, 5000.0f);
+    QCOMPARE(d.state.DataSets[2].IonEnergy, 2000.0f);
+    QCOMPARE(d.state.DataSets[3].Range, 100000.0f);
+}
+
+void MainWindowDataSetsTest::dataSetKeepsItsOwnMass() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    const fenra::ElementRecord* he = d.db.FindElementBySymbol("He");
+    d.Choose(d.List("DBCbIon"), "He");
+    d.Type("txtIonMass", "3.016");
+    d.Run("mnuAdd");
+    // A new data set has mass 1.008, not hydrogen's default mass.
+    QCOMPARE(d.Field("txtIonMass")->text(), QString("1.008"));
+    QCOMPARE(d.state.DataSets[2].IonMass, 1.008f);
+    d.ScrollBar()->setValue(1);
+    QCOMPARE(d.Field("txtIonMass")->text(), QString("3.016"));
+    QCOMPARE(d.state.DataSets[1].IonMass, 3.016f);
+    QCOMPARE(d.state.DataSets[1].IonName, std::string("He"));
+    QVERIFY(QString::fromStdString(he->DefaultMass) != QString("3.016"));
+    d.ScrollBar()->setValue(2);
+    QCOMPARE(d.state.DataSets[2].IonMass, 1.008f);
+    QCOMPARE(d.state.DataSets[1].IonMass, 3.016f);
+}
+
+void MainWindowDataSetsTest::slotsAboveTheCountShowTheFirstElement() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    const std::string first = d.db.ListElementSymbols().front();
+    d.Type(d.Ratio(1), "1");
+    d.Choose(d.Element(1), "Si");
+    d.Choose(d.Element(2), "O");  // chosen but not counted
+    d.Run("mnuAdd");
+    d.ScrollBar()->setValue(1);
+    QCOMPARE(d.Element(1)->currentText(), QString("Si"));
+    QCOMPARE(d.Element(2)->currentIndex(), 0);
+    QCOMPARE(d.Ratio(2)->text(), QString());
+    QCOMPARE(d.state.DataSets[1].TargetElement[2], first);
+    QCOMPARE(d.state.DataSets[1].ElementCount, 1);
+}
+
+void MainWindowDataSetsTest::addUpToHundredThenRefuse() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    for (int k = 0; k < 99; ++k) d.Run("mnuAdd");
+    QVERIFY(d.platform.messages.empty());
+    QCOMPARE(d.state.DataSetCount, 100);
+    QCOMPARE(d.state.CurrentDataSet, 100);
+    QCOMPARE(d.ScrollBar()->maximum(), 100);
+    QCOMPARE(d.ScrollBar()->value(), 100);
+    QCOMPARE(d.Label("lblDataset1")->text(), QString("100 of 100"));
+    const fenra::DataSet& last = d.state.DataSets[100];
+    QCOMPARE(last.IonName, std::string("H"));
+    QCOMPARE(last.IonMass, 1.008f);
+    QCOMPARE(last.IonEnergy, 1000.0f);
+    QCOMPARE(last.Range, 100000.0f);
+    QCOMPARE(last.ElementCount, 1);
+    QCOMPARE(last.TargetElement[1], std::string("H"));
+    QCOMPARE(last.TargetRatio[1], 1.0f);
+    QCOMPARE(d.List("DBCbIon")->currentText(), QString("H"));
+    QCOMPARE(d.Field("txtIonMass")->text(), QString("1.008"));
+    QCOMPARE(d.Ratio(1)->text(), QString("1"));
+
+    d.Run("mnuAdd");
+    QCOMPARE(d.platform.messages.size(), std::size_t{1});
+    QCOMPARE(d.platform.messages[0].title, QString("Fenra32"));
+    QCOMPARE(d.platform.messages[0].text, QString("Number of target can't exceed 100"));
+    QCOMPARE(d.state.DataSetCount, 100);
+    QCOMPARE(d.state.CurrentDataSet, 100);
+    QCOMPARE(d.Label("lblDataset1")->text(), QString("100 of 100"));
+}
+
+void MainWindowDataSetsTest::removeInTheMiddle() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    EnterFourDataSets(d);
+    d.Run("mnuCal");
+    const fenra::DataSet third = d.state.DataSets[3];
+    const fenra::DataSet fourth = d.state.DataSets[4];
+    QVERIFY(third.StopEvAtoms > 0 && fourth.StopEvAtoms > 0);
+    const QString gridRow4 = d.Cell(4, 4);
+
+    d.ScrollBar()->setValue(2);
+    d.Run("mnuRemove");
+    QCOMPARE(d.state.DataSetCount, 3);
+    QCOMPARE(d.state.CurrentDataSet, 2);
+    QCOMPARE(d.Label("lblDataset1")->text(), QString("2 of 3"));
+    QCOMPARE(d.ScrollBar()->maximum(), 3);
+    QCOMPARE(d.state.DataSets[2].IonName, std::string("Li"));
+    QCOMPARE(d.state.DataSets[2].IonEnergy, 3000.0f);
+    QCOMPARE(d.state.DataSets[2].StopEvAtoms, third.StopEvAtoms);
+    QCOMPARE(d.state.DataSets[2].TargetName, third.TargetName);
+    QCOMPARE(d.state.DataSets[3].IonName, std::string("C"));
+    QCOMPARE(d.state.DataSets[3].StopKevMg, fourth.StopKevMg);
+    QCOMPARE(d.List("DBCbIon")->currentText(), QString("Li"));
+    QCOMPARE(d.Field("txtEnergy")->text(), QString("3000"));
+    const fenra::DataSet& emptied = d.state.DataSets[4];
+    QCOMPARE(emptied.IonName, std::string());
+    QCOMPARE(emptied.TargetName, std::string());
+    QCOMPARE(emptied.IonEnergy, 0.0f);
+    QCOMPARE(emptied.StopEvAtoms, 0.0f);
+    QCOMPARE(emptied.ElementCount, 0);
+    QCOMPARE(emptied.TargetElement[1], std::string());
+    QCOMPARE(emptied.TargetRatio[1], 0.0f);
+    // The grid keeps the last Calculate until the next one.
+    QCOMPARE(d.Cell(4, 4), gridRow4);
+}
+
+void MainWindowDataSetsTest::removeTheLast() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    EnterFourDataSets(d);
+    d.Run("mnuRemove");
+    QCOMPARE(d.state.DataSetCount, 3);
+    QCOMPARE(d.state.CurrentDataSet, 3);
+    QCOMPARE(d.ScrollBar()->value(), 3);
+    QCOMPARE(d.Label("lblDataset1")->text(), QString("3 of 3"));
+    QCOMPARE(d.Field("txtEnergy")->text(), QString("3000"));
+    QCOMPARE(d.state.DataSets[4].IonName, std::string());
+}
+
+void MainWindowDataSetsTest::removeTheOnlyDataSetResets() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    d.Enter("He", "3.016", "2500", {{"Si", "1"}, {"O", "2"}});
+    d.Run("mnuCal");
+    QVERIFY(d.state.DataSets[1].StopEvAtoms > 0);
+    d.Run("mnuRemove");
+    QCOMPARE(d.state.DataSetCount, 1);
+    QCOMPARE(d.state.DataSets[1].StopEvAtoms, 0.0f);
+    QCOMPARE(d.state.DataSets[1].IonEnergy, 1000.0f);
+    QCOMPARE(d.state.DataSets[1].ElementCount, 1);
+    QCOMPARE(d.Ratio(2)->text(), QString());
+    QCOMPARE(d.Cell(1, 3), QString());
+}
+
+void MainWindowDataSetsTest::resetStartsAfresh() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    const std::string first = d.db.ListElementSymbols().front();
+    const fenra::ElementRecord* rec = d.db.FindElementBySymbol(first);
+    // The first ion stays chosen but its mass is typed over: Reset must still restore it.
+    d.Type("txtIonMass", "5");
+    d.Type("txtRange", "700");
+    d.Type(d.Ratio(1), "1");
+    d.Choose(d.Element(1), "Si");
+    d.Choose(d.Element(2), "O");
+    d.Type(d.Ratio(2), "2");
+    d.Run("mnuAdd");
+    d.Run("mnuAdd");
+    d.Run("mnuCal");
+    QCOMPARE(d.Cell(3, 0), QString("H"));
+
+    d.Child<QPushButton>("cmdReset")->click();
+    QCOMPARE(d.state.DataSetCount, 1);
+    QCOMPARE(d.state.CurrentDataSet, 1);
+    const fenra::DataSet& ds = d.state.DataSets[1];
+    QCOMPARE(ds.IonName, first);
+    QCOMPARE(ds.IonMass, std::stof(rec->DefaultMass));
+    QCOMPARE(ds.IonEnergy, 1000.0f);
+    QCOMPARE(ds.Range, 100000.0f);
+    QCOMPARE(ds.ElementCount, 1);
+    QCOMPARE(ds.TargetRatio[1], 0.0f);
+    QCOMPARE(ds.StopEvAtoms, 0.0f);
+    QCOMPARE(ds.StopKevUm, 0.0f);
+    QCOMPARE(d.state.DataSets[2].IonName, std::string());
+    QCOMPARE(d.Field("txtIonMass")->text(), QString::fromStdString(rec->DefaultMass));
+    QCOMPARE(d.Field("txtRange")->text(), QString("100000"));
+    QCOMPARE(d.Label("lblDataset1")->text(), QString("1 of 1"));
+    QCOMPARE(d.ScrollBar()->maximum(), 1);
+    for (int j = 1; j <= 10; ++j) {
+        QCOMPARE(d.Ratio(j)->text(), QString());
+        QCOMPARE(d.Element(j)->currentIndex(), 0);
+    }
+    for (int i = 1; i <= 100; ++i)
+        for (int c = 0; c < 5; ++c) QCOMPARE(d.Cell(i, c), QString());
+    QCOMPARE(d.Grid()->horizontalHeaderItem(0)->text(), QString(" Ion"));
+
+    d.Run("mnuRSave");
+    d.Run("mnuRPrint");
+    QCOMPARE(d.platform.events, std::vector<QString>({"message:No calculation was made.",
+                                                      "message:No calculation was made."}));
+}
+
+QTEST_MAIN(MainWindowDataSetsTest)
+#include "main_window_datasets_test.moc"
