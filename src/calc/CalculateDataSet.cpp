@@ -107,7 +107,11 @@ CalcResult CalculateDataSet(WorkingState& s, const ElementDatabase& db, int i) {
     std::array<const ElementRecord*, kMaxTargetSlots + 1> rec{};
     for (int j = 1; j <= n; ++j) {
         rec[j] = db.FindElementBySymbol(d.TargetElement[j]);
-        if (!rec[j]) return Outcome(CalcOutcome::UnknownElement, d.TargetElement[j]);
+        if (!rec[j]) {
+            CalcResult r = Outcome(CalcOutcome::UnknownElement, d.TargetElement[j]);
+            r.slot = j;
+            return r;
+        }
         t[j].Z2 = rec[j]->AtomNum;
         t[j].M = rec[j]->NatMass;
         t[j].N = rec[j]->AtomDensity;
@@ -172,6 +176,8 @@ std::string DescribeCalcResult(int dataSet, const CalcResult& r) {
         case CalcOutcome::UnknownIon:
             return set + ": the ion \"" + r.detail + "\" is not in the element database.";
         case CalcOutcome::UnknownElement:
+            if (TrimSpaces(r.detail).empty())
+                return set + ": target " + std::to_string(r.slot) + " has no element symbol.";
             return set + ": the element \"" + r.detail + "\" is not in the element database.";
         case CalcOutcome::MissingCoefficients:
             return set + ": the element database has no \"" + r.table + "\" record for \"" +

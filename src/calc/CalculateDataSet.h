@@ -29,6 +29,7 @@ struct CalcResult {
     // element's atomic number.
     std::string table;
     int atomNum = 0;
+    int slot = 0;  // unknown element: the target slot, 1..10
 };
 
 // The message the ion refusal is shown with (bell first, default title).

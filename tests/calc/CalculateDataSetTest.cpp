@@ -163,6 +163,17 @@ TEST(CalculateDataSet, DataSetsThatCannotBeCalculatedKeepTheirResults) {
     ExpectMarkedResults(d);
     EXPECT_EQ(DescribeCalcResult(3, r),
               "Data set 3: the element \"si\" is not in the element database.");
+    EXPECT_EQ(r.slot, 1);
+
+    // A target-file line cut short by a bad symbol leaves a slot without one.
+    d.ElementCount = 3;
+    d.TargetElement[2] = "O";
+    d.TargetElement[3] = "";
+    d.TargetElement[1] = "Si";
+    r = CalculateDataSet(s, TestDatabase(), 1);
+    EXPECT_EQ(r.outcome, CalcOutcome::UnknownElement);
+    EXPECT_EQ(r.slot, 3);
+    EXPECT_EQ(DescribeCalcResult(8, r), "Data set 8: target 3 has no element symbol.");
 }
 
 TEST(CalculateDataSet, FloatingPointFaultsStoreNothing) {

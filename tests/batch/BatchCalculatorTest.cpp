@@ -1,0 +1,254 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "batch/BatchCalculator.h"
+
+namespace fenra {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kExamples = FENRA_EXAMPLES_DIR;
+const std::string kReference = kExamples + "/reference.fta";
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), {});
+}
+
+int CountLines(const std::string& text) {
+    int n = 0;
+    for (char c : text) n += c == '\n';
+    return n;
+}
+
+struct Outcome {
+    int status = -1;
+    std::string out, err;
+};
+
+Outcome Calc(const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    Outcome o;
+    o.status = RunBatchCalculator(args, out, err);
+    o.out = out.str();
+    o.err = err.str();
+    return o;
+}
+
+// A folder of its own for the files one test writes.
+class BatchFiles : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("fenra_batch_" + std::to_string(::getpid()) + "_" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    std::string Write(const std::string& name, const std::string& bytes) const {
+        const std::string path = (dir_ / name).string();
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path;
+    }
+    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+
+    fs::path dir_;
+};
+
+const std::string kHeader =
+    "'Fenra32 v1.1 target file\r\n"
+    "'Ion             Mass        E (keV)  Range(1e15 atom/cm2)   target\r\n"
+    "'---------------------------------------------------------------------\r\n";
+
+TEST(BatchCalculator, ValuesOfTheReferenceFileByteForByte) {
+    const Outcome o = Calc({"values", kReference});
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.err, "");
+    EXPECT_EQ(o.out, ReadFile(kExamples + "/reference.values"));
+}
+
+TEST(BatchCalculator, ReportOfTheReferenceFileByteForByte) {
+    const Outcome o = Calc({"--db", FENRA_TEST_DATABASE, "report", kReference});
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.out, ReadFile(kExamples + "/reference.Fre"));
+}
+
+TEST(BatchCalculator, DefaultDatabaseLiesBesideTheProgram) {
+    EXPECT_EQ(DefaultDatabasePath(), std::string(FENRA_BIN_DIR) + "/Fenra32.mdb");
+}
+
+TEST(BatchCalculator, UsageErrorsExitTwo) {
+    const std::vector<std::vector<std::string>> wrong = {
+        {},
+        {"sum", kReference},
+        {"values"},
+        {"values", kReference, kReference},
+        {"report", kReference, "-o"},
+        {"report", kReference, "--db"},
+        {"report", kReference, "--fast"},
+        {"curve", "depth", "1", kReference},
+        {"curve", "depth-stop", "0", kReference},
+        {"curve", "depth-stop", "101", kReference},
+        {"curve", "depth-stop", "1x", kReference},
+        {"curve", "depth-stop", kReference},
+    };
+    for (const auto& args : wrong) {
+        const Outcome o = Calc(args);
+        EXPECT_EQ(o.status, 2) << (args.empty() ? "" : args[0]) << " " << args.size();
+        EXPECT_EQ(o.out, "");
+        EXPECT_NE(o.err.find("Try 'fenra32-calc --help'."), std::string::npos);
+    }
+    EXPECT_EQ(Calc({"report", kReference, "--fast"}).err,
+              "fenra32-calc: unknown option --fast\nTry 'fenra32-calc --help'.\n");
+    EXPECT_EQ(Calc({"curve", "sideways", "1", kReference}).err,
+              "fenra32-calc: unknown curve kind sideways (depth-stop, depth-energy or "
+              "energy-stop)\nTry 'fenra32-calc --help'.\n");
+
+    // A data set the file does not have.
+    const Outcome o = Calc({"curve", "depth-stop", "23", kReference});
+    EXPECT_EQ(o.status, 2);
+    EXPECT_EQ(o.err,
+              "fenra32-calc: " + kReference + " has 22 data set(s); there is no data set 23.\n");
+}
+
+TEST(BatchCalculator, HelpPrintsTheUsage) {
+    const Outcome o = Calc({"--help"});
+    EXPECT_EQ(o.status, 0);
+    EXPECT_EQ(o.out.rfind("usage: fenra32-calc", 0), 0u);
+    EXPECT_NE(o.out.find("energy-stop"), std::string::npos);
+}
+
+TEST_F(BatchFiles, MissingInputsExitOneNamingThem) {
+    const std::string missing = Path("nothing.fta");
+    Outcome o = Calc({"values", missing});
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.out, "");
+    EXPECT_NE(o.err.find(missing), std::string::npos) << o.err;
+
+    const std::string noDb = Path("none.mdb");
+    o = Calc({"--db", noDb, "values", kReference});
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.out, "");
+    EXPECT_EQ(o.err, "fenra32-calc: Element database \"" + noDb + "\" not found.\n");
+    EXPECT_FALSE(fs::exists(noDb));
+
+    const std::string empty = Write("empty.fta", kHeader);
+    o = Calc({"report", empty});
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.err, "fenra32-calc: " + empty + ": the file holds no data line.\n");
+}
+
+TEST_F(BatchFiles, UnknownSymbolIsReportedAndTheOthersAreWritten) {
+    const std::string file = Write("xx.fta", kHeader +
+                                                 "H              1.0078        1000          "
+                                                 "100000       Si1\r\n"
+                                                 "H              1.0078        1000          "
+                                                 "100000       Xx1\r\n"
+                                                 "H              1.0078        2000          "
+                                                 "100000       Au1\r\n");
+    const Outcome o = Calc({"values", file});
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.err, "fenra32-calc: " + file +
+                         ": Data set 2: the element \"Xx\" is not in the element database.\n");
+    const std::string ref = ReadFile(kExamples + "/reference.values");
+    // Data sets 1 and 3 are reference cases 1 and 2; data set 2 keeps no result.
+    const std::string line1 = ref.substr(ref.find("\n1\t") + 1);
+    const std::string line2 = ref.substr(ref.find("\n2\t") + 3);
+    EXPECT_EQ(o.out, "set\tStopEvAtoms\tStopKevMg\tStopEvA\tStopKevUm\n" +
+                         line1.substr(0, line1.find('\n') + 1) + "2\t0\t0\t0\t0\n3\t" +
+                         line2.substr(0, line2.find('\n') + 1));
+}
+
+TEST_F(BatchFiles, InvalidElementKeepsTheDataSetsBeforeIt) {
+    const std::string file = Write("bad.fta", kHeader +
+                                                  "H   1.0078  1000  100000  Si1\r\n"
+                                                  "Abc 1  1000  100000  Si1\r\n"
+                                                  "He  4.0026  2000  100000  Si1\r\n");
+    const Outcome o = Calc({"values", file});
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.err.rfind("fenra32-calc: " + file + ", line 5: Invalid element !!\n", 0), 0u)
+        << o.err;
+    EXPECT_EQ(CountLines(o.out), 3) << o.out;  // header, data set 1, the half-read one
+    EXPECT_EQ(o.out.find("1\t8.30559921\t"), o.out.find('\n') + 1) << o.out;
+}
+
+TEST_F(BatchFiles, MassIsCalculatedAsTheWindowShowsIt) {
+    // Typed with 8 digits, the window shows and stores 1.007825.
+    const std::string longMass = Write("m8.fta", kHeader + "H 1.0078251 1000 100000 Si1\r\n");
+    const std::string shownMass = Write("m7.fta", kHeader + "H 1.007825 1000 100000 Si1\r\n");
+    const Outcome a = Calc({"values", longMass});
+    const Outcome b = Calc({"values", shownMass});
+    EXPECT_EQ(a.status, 0);
+    EXPECT_EQ(a.out, b.out);
+    EXPECT_NE(a.out,
+              Calc({"values", Write("m.fta", kHeader + "H 1.0078 1000 100000 Si1\r\n")}).out);
+}
+
+TEST_F(BatchFiles, CurvesOfEachKind) {
+    const std::string depthStop = Path("ds.Fcv");
+    Outcome o = Calc({"curve", "depth-stop", "1", kReference, "-o", depthStop});
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.out, "");
+    const std::string ds = ReadFile(depthStop);
+    EXPECT_EQ(CountLines(ds), 110);
+    EXPECT_EQ(ds.rfind("'Fenra32 Depth vs dE/dx curve data\r\n\r\nIon : H\r\nMass of ion : 1.0078 "
+                       "\r\nEnergy : 1000  keV\r\nTarget :Si1\r\n",
+                       0),
+              0u);
+    // Point 0 is the stopping of data set 1 at its full energy (8.30559921, reference case 1).
+    EXPECT_NE(ds.find("\r\n\r\n8.3056\r\n"), std::string::npos);
+
+    o = Calc({"curve", "depth-energy", "2", kReference});
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(CountLines(o.out), 110);
+    EXPECT_EQ(o.out.rfind("'Fenra32 Depth vs Energy curve data\r\n", 0), 0u);
+    EXPECT_NE(o.out.find("Target :Au1\r\n"), std::string::npos);
+    EXPECT_NE(o.out.find("\r\n\r\n2000.\r\n"), std::string::npos);  // point 0: the full energy
+
+    o = Calc({"curve", "energy-stop", "6", kReference});
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(CountLines(o.out), 109);
+    EXPECT_NE(o.out.find("Target :H2O1\r\nEnergy range : 0 - 3000  keV\r\nSlab energy : 30 keV"),
+              std::string::npos);
+    // Point 0 (3000 keV, 1.21920717 in reference case 6) is the last line; 0 keV the first.
+    EXPECT_EQ(o.out.substr(o.out.size() - 8), "1.2192\r\n");
+    EXPECT_NE(o.out.find("Slab energy : 30 keV\r\n\r\n 0 \r\n"), std::string::npos);
+}
+
+TEST_F(BatchFiles, CurveOfADataSetThatCannotBeCalculatedWritesNothing) {
+    const std::string out = Path("never.Fcv");
+    const std::string file = Write("xx.fta", kHeader + "H 1.0078 1000 100000 Xx1\r\n");
+    const Outcome o = Calc({"curve", "depth-stop", "1", file, "-o", out});
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.err, "fenra32-calc: " + file +
+                         ": Data set 1: the element \"Xx\" is not in the element database.\n");
+    EXPECT_FALSE(fs::exists(out));
+}
+
+TEST_F(BatchFiles, ReportToAFile) {
+    const std::string out = Path("r.Fre");
+    const Outcome o = Calc({"report", kReference, "-o", out});
+    EXPECT_EQ(o.status, 0);
+    EXPECT_EQ(ReadFile(out), ReadFile(kExamples + "/reference.Fre"));
+
+    const Outcome bad = Calc({"report", kReference, "-o", Path("no/such/folder/r.Fre")});
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_NE(bad.err.find("no/such/folder/r.Fre"), std::string::npos);
+}
+
+TEST(BatchCalculator, DemoFileCalculates) {
+    const Outcome o = Calc({"values", std::string(FENRA_SOURCE_DIR) + "/examples/demo.fta"});
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_GE(CountLines(o.out), 6);
+    EXPECT_EQ(o.out.find("\t0\t0\t0\t0"), std::string::npos) << "every data set has a result";
+}
+
+}  // namespace
+}  // namespace fenra
