@@ -1,0 +1,344 @@
+// Save curve of a curve window: the three file layouts line by line, the dialog and its
+// memory of the last file, and the window deciding on its own copy of the curve.
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+#include "CurveTestState.h"
+#include "support/ScriptedPlatform.h"
+
+using namespace curve_test;
+
+namespace {
+
+const char* const kDepthStopCaption = "Depth vs Stopping power of 1st sample";
+const char* const kDepthEnergyCaption = "Depth vs Energy of 1st sample";
+const char* const kEnergyStopCaption = "Energy vs Stopping power of 1st sample";
+
+// The lines of a file written with CR LF after every line; a bare LF fails the comparison.
+QStringList FileLines(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {"<cannot open " + path + ">"};
+    QByteArray bytes = f.readAll();
+    if (!bytes.endsWith("\r\n")) return {"<no CR LF at the end>"};
+    bytes.chop(2);
+    QStringList lines = QString::fromLatin1(bytes).split("\r\n");
+    for (const QString& l : lines)
+        if (l.contains('\n') || l.contains('\r')) return {"<stray line break>"};
+    return lines;
+}
+
+// "##.####" of k/2: a whole number keeps its point (12.), a half has no leading zero (.5).
+QString Halves(int k) {
+    const QString whole = k >= 2 ? QString::number(k / 2) : QString();
+    return k % 2 == 0 ? QString::number(k / 2) + "." : whole + ".5";
+}
+
+void CompareLines(const QStringList& actual, const QStringList& expected) {
+    QCOMPARE(actual.size(), expected.size());
+    for (int i = 0; i < expected.size(); ++i)
+        QVERIFY2(actual[i] == expected[i], qPrintable(QString("line %1: \"%2\" instead of \"%3\"")
+                                                          .arg(i + 1)
+                                                          .arg(actual[i], expected[i])));
+}
+
+}  // namespace
+
+class CurveSaveTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        dir_ = std::make_unique<QTemporaryDir>();  // every case starts in an empty folder
+        QVERIFY(dir_->isValid());
+    }
+    void depthStopFile();
+    void depthEnergyFile();
+    void energyStopFile();
+    void dialogSettingsAndSecondSave();
+    void cancelWritesNothing();
+    void noCurveInTheWindowIsRefused();
+    void captionOfNoKindWritesNothing();
+    void olderWindowSavesItsOwnCurve();
+    void unwritableFileIsReported();
+
+  private:
+    QString Path(const QString& name) const { return dir_->filePath(name); }
+    std::unique_ptr<QTemporaryDir> dir_;
+};
+
+void CurveSaveTest::depthStopFile() {
+    fenra::ScriptedPlatform platform;
+    fenra::WorkingState s = OneDataSet();
+    // An ion that stopped after point 40: the stopping is 0 from point 41 on.
+    const float head[] = {12.5f, 12.0f, 0.5f, 1195.963f, 2.34567f};
+    for (int i = 0; i <= 100; ++i) s.CurveStop[i] = i < 5 ? head[i] : (i <= 40 ? 3.75f : 0.0f);
+    frmStpCurve w(platform, s);
+    w.setWindowTitle(kDepthStopCaption);
+    w.SetCurveLabels("1E15 Atom/cm2", "Unit : eV/(1E15 Atom/cm2)", "H", "1000", "Si1");
+    w.DrawDepthStop();
+    platform.fileAnswers.push_back(Path("depth.Fcv"));
+    w.mnuSave_Click();
+
+    QStringList expected = {"'Fenra32 Depth vs dE/dx curve data",
+                            "",
+                            "Ion : H",
+                            "Mass of ion : 1.008 ",
+                            "Energy : 1000  keV",
+                            "Target :Si1",
+                            "Range : 100000 e15(atom/cm2)",
+                            "Slab thickness : 1000 e15(atom/cm2)",
+                            "",
+                            "12.5",
+                            "12.",
+                            ".5",
+                            "1195.963",
+                            "2.3457"};
+    for (int i = 5; i <= 40; ++i) expected << "3.75";
+    for (int i = 41; i <= 100; ++i) expected << " 0 ";
+    QCOMPARE(expected.size(), 110);
+    CompareLines(FileLines(Path("depth.Fcv")), expected);
+    QVERIFY(platform.messages.empty());
+}
+
+void CurveSaveTest::depthEnergyFile() {
+    fenra::ScriptedPlatform platform;
+    fenra::WorkingState s = OneDataSet();
+    s.DataSets[1].IonEnergy = 250;
+    s.DataSets[1].Range = 5000;
+    s.DataSets[1].TargetName = "Si1O2";
+    // 250 keV losing 12.5 keV a slab reaches exactly 0 at point 20, which ends the walk.
+    for (int i = 0; i <= 100; ++i) {
+        s.CurveEnergy[i] = i <= 20 ? 250.0f - 12.5f * i : 0.0f;
+        s.CurveStop[i] = i < 20 ? 2500.0f : 0.0f;
+    }
+    frmStpCurve w(platform, s);
+    w.setWindowTitle(kDepthEnergyCaption);
+    w.SetCurveLabels("1E15 Atom/cm2", "Unit : keV", "H", "250", "Si1O2");
+    w.DrawDepthEnergy();
+    platform.fileAnswers.push_back(Path("energy.Fcv"));
+    w.mnuSave_Click();
+
+    QStringList expected = {"'Fenra32 Depth vs Energy curve data",
+                            "",
+                            "Ion : H",
+                            "Mass of ion : 1.008 ",
+                            "Energy : 250  keV",
+                            "Target :Si1O2",
+                            "Range : 5000 e15(atom/cm2)",
+                            "Slab thickness : 50 e15(atom/cm2)",
+                            ""};
+    for (int i = 0; i < 20; ++i) expected << Halves(500 - 25 * i);  // 250., 237.5, ..., 12.5
+    for (int i = 20; i <= 100; ++i) expected << " 0 ";
+    QCOMPARE(expected[9], QString("250."));
+    QCOMPARE(expected[10], QString("237.5"));
+    QCOMPARE(expected.size(), 110);
+    CompareLines(FileLines(Path("energy.Fcv")), expected);
+}
+
+void CurveSaveTest::energyStopFile() {
+    fenra::ScriptedPlatform platform;
+    fenra::WorkingState s = OneDataSet();
+    // Point i at energy 1000 (100 - i)/100: stopping 0 at energy 0, then half a unit a slab.
+    for (int i = 0; i <= 100; ++i) s.CurveStop[i] = 0.5f * (100 - i);
+    frmStpCurve w(platform, s);
+    w.setWindowTitle(kEnergyStopCaption);
+    w.SetCurveLabels("Energy (keV)", "Unit : eV/(1E15 Atom/cm2)", "H", "1000", "Si1");
+    w.DrawEnergyStop();
+    platform.fileAnswers.push_back(Path("es.Fcv"));
+    w.mnuSave_Click();
+
+    QStringList expected = {"'Fenra32 Energy vs dE/dx curve data",
+                            "",
+                            "Ion : H",
+                            "Mass of ion : 1.008 ",
+                            "Target :Si1",
+                            "Energy range : 0 - 1000  keV",
+                            "Slab energy : 10 keV",
+                            "",
+                            " 0 "};
+    for (int k = 1; k <= 100; ++k) expected << Halves(k);  // .5, 1., 1.5, ..., 50.
+    QCOMPARE(expected[9], QString(".5"));
+    QCOMPARE(expected[10], QString("1."));
+    QCOMPARE(expected.last(), QString("50."));
+    QCOMPARE(expected.size(), 109);
+    CompareLines(FileLines(Path("es.Fcv")), expected);
+}
+
+void CurveSaveTest::dialogSettingsAndSecondSave() {
+    fenra::ScriptedPlatform platform;
+    fenra::WorkingState s = OneDataSet();
+    s.CurveStop.fill(5.0f);
+    frmStpCurve w(platform, s);
+    w.setWindowTitle(kDepthStopCaption);
+    w.DrawDepthStop();
+    platform.fileAnswers = {Path("first.Fcv"), Path("second.Fcv")};
+    w.mnuSave_Click();
+    w.mnuSave_Click();
+
+    QCOMPARE(platform.fileDialogs.size(), size_t(2));
+    const fenra::FileDialogSettings& first = platform.fileDialogs[0].settings;
+    QCOMPARE(platform.fileDialogs[0].kind, fenra::FileDialogKind::Save);
+    QCOMPARE(first.title, QString("Save curve"));
+    QCOMPARE(first.filter, QString("*.Fcv (*.Fcv);;All files (*.*)"));
+    QCOMPARE(first.defaultSuffix, QString("Fcv"));
+    QVERIFY(first.confirmOverwrite);
+    QCOMPARE(first.initialFolder, QString("/tmp/"));  // the program's directory
+    QVERIFY(first.initialFile.isEmpty());
+    // The dialog remembers the first choice.
+    QCOMPARE(platform.fileDialogs[1].settings.initialFile, Path("first.Fcv"));
+    QVERIFY(QFile::exists(Path("first.Fcv")));
+    QCOMPARE(FileLines(Path("second.Fcv")), FileLines(Path("first.Fcv")));
+
+    // Another window has a dialog of its own.
+    frmStpCurve other(platform, s);
+    other.setWindowTitle(kDepthStopCaption);
+    other.DrawDepthStop();
+    platform.fileAnswers = {std::nullopt};
+    other.mnuSave_Click();
+    QVERIFY(platform.fileDialogs[2].settings.initialFile.isEmpty());
+}
+
+void CurveSaveTest::cancelWritesNothing() {
+    fenra::ScriptedPlatform platform;
+    fenra::WorkingState s = OneDataSet();
+    s.CurveStop.fill(5.0f);
+    frmStpCurve w(platform, s);
+    w.setWindowTitle(kDepthStopCaption);
+    w.DrawDepthStop();
+    platform.fileAnswers = {std::nullopt, QString()};
+    w.mnuSave_Click();
+    w.mnuSave_Click();
+    QCOMPARE(platform.fileDialogs.size(), size_t(2));
+    QVERIFY(platform.messages.empty());
+    QVERIFY(QDir(dir_->path()).entryList(QDir::Files).isEmpty());
+    // A cancel leaves the remembered name alone.
+    platform.fileAnswers = {std::nullopt};
+    w.mnuSave_Click();
+    QVERIFY(platform.fileDialogs[2].settings.initialFile.isEmpty());
+}
+
+void CurveSaveTest::noCurveInTheWindowIsRefused() {
+    fenra::ScriptedPlatform platform;
+    fenra::WorkingState s = OneDataSet();
+    s.CurveStop.fill(5.0f);  // a curve in the working state, but the window never drew it
+    frmStpCurve never(platform, s);
+    never.setWindowTitle(kDepthStopCaption);
+    platform.fileAnswers = {Path("never.Fcv")};
+    never.mnuSave_Click();
+    QCOMPARE(platform.messages.size(), size_t(1));
+    QCOMPARE(platform.messages[0].title, fenra::DefaultMessageTitle());
+    QCOMPARE(platform.messages[0].text, QString("No calculation was made."));
+    QVERIFY(platform.fileDialogs.empty());
+
+    // A window that found no positive stopping has nothing to save either.
+    s.CurveStop.fill(0.0f);
+    frmStpCurve empty(platform, s);
+    empty.setWindowTitle(kEnergyStopCaption);
+    empty.DrawEnergyStop();
+    empty.mnuSave_Click();
+    QCOMPARE(platform.messages.size(), size_t(3));
+    QCOMPARE(platform.messages[1].text, QString("Stopping power is too small !!"));
+    QCOMPARE(platform.messages[2].text, QString("No calculation was made."));
+    QVERIFY(platform.fileDialogs.empty());
+
+    // An energy curve is judged by its energies: a flat curve of no stopping is still a curve.
+    s.CurveEnergy.fill(1000.0f);
+    frmStpCurve flat(platform, s);
+    flat.setWindowTitle(kDepthEnergyCaption);
+    flat.DrawDepthEnergy();
+    flat.mnuSave_Click();
+    QCOMPARE(platform.messages.size(), size_t(3));
+    QCOMPARE(FileLines(Path("never.Fcv")).at(9), QString("1000."));
+}
+
+void CurveSaveTest::captionOfNoKindWritesNothing() {
+    fenra::ScriptedPlatform platform;
+    fenra::WorkingState s = OneDataSet();
+    s.CurveStop.fill(5.0f);
+    frmStpCurve w(platform, s);  // the caption stays "Stopping Curve"
+    w.DrawDepthStop();
+    platform.fileAnswers = {Path("none.Fcv")};
+    w.mnuSave_Click();
+    QCOMPARE(platform.fileDialogs.size(), size_t(1));
+    QVERIFY(platform.messages.empty());
+    QVERIFY(!QFile::exists(Path("none.Fcv")));
+}
+
+void CurveSaveTest::olderWindowSavesItsOwnCurve() {
+    fenra::ScriptedPlatform platform;
+    fenra::WorkingState s = OneDataSet();
+    s.CurveStop.fill(8.0f);
+    frmStpCurve older(platform, s);
+    older.setWindowTitle(kDepthStopCaption);
+    older.SetCurveLabels("1E15 Atom/cm2", "Unit : eV/(1E15 Atom/cm2)", "H", "1000", "Si1");
+    older.DrawDepthStop();
+
+    // A newer walk, of another ion, stopped within its first slab: the shared arrays hold
+    // only point 0.
+    s.DataSets[1].IonName = "He";
+    s.DataSets[1].IonMass = 4.0026f;
+    s.DataSets[1].IonEnergy = 20;
+    s.DataSets[1].Range = 300;
+    s.CurveStop.fill(0.0f);
+    s.CurveStop[0] = 90.0f;
+    frmStpCurve newer(platform, s);
+    newer.setWindowTitle(kDepthStopCaption);
+    newer.SetCurveLabels("1E15 Atom/cm2", "Unit : eV/(1E15 Atom/cm2)", "He", "20", "Au1");
+    newer.DrawDepthStop();
+
+    platform.fileAnswers = {Path("older.Fcv"), Path("newer.Fcv")};
+    older.mnuSave_Click();
+    newer.mnuSave_Click();
+    QVERIFY(platform.messages.empty());
+
+    QStringList olderExpected = {"'Fenra32 Depth vs dE/dx curve data",
+                                 "",
+                                 "Ion : H",
+                                 "Mass of ion : 1.008 ",
+                                 "Energy : 1000  keV",
+                                 "Target :Si1",
+                                 "Range : 100000 e15(atom/cm2)",
+                                 "Slab thickness : 1000 e15(atom/cm2)",
+                                 ""};
+    for (int i = 0; i <= 100; ++i) olderExpected << "8.";
+    CompareLines(FileLines(Path("older.Fcv")), olderExpected);
+
+    const QStringList newer_ = FileLines(Path("newer.Fcv"));
+    QCOMPARE(newer_.size(), 110);
+    QCOMPARE(newer_[2], QString("Ion : He"));
+    QCOMPARE(newer_[3], QString("Mass of ion : 4.0026 "));
+    QCOMPARE(newer_[5], QString("Target :Au1"));
+    QCOMPARE(newer_[7], QString("Slab thickness : 3 e15(atom/cm2)"));
+    QCOMPARE(newer_[9], QString("90."));
+    QCOMPARE(newer_[10], QString(" 0 "));
+}
+
+void CurveSaveTest::unwritableFileIsReported() {
+    fenra::ScriptedPlatform platform;
+    fenra::WorkingState s = OneDataSet();
+    s.CurveStop.fill(5.0f);
+    frmStpCurve w(platform, s);
+    w.setWindowTitle(kDepthStopCaption);
+    w.DrawDepthStop();
+    const QString path = Path("no such folder/curve.Fcv");
+    platform.fileAnswers = {path};
+    w.mnuSave_Click();
+    QCOMPARE(platform.messages.size(), size_t(1));
+    QCOMPARE(platform.messages[0].title, QString("Fenra32"));
+    QVERIFY(platform.messages[0].text.startsWith("The curve was not saved"));
+    QVERIFY(!QFile::exists(path));
+}
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    CurveSaveTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "curve_save_test.moc"
