@@ -1,0 +1,252 @@
+// Calculate and the results grid, driven through the window and checked against the reference
+// cases of tests/data/examples (reference.values: the four stopping powers of each case).
+
+#include <QCursor>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cmath>
+#include <map>
+
+#include "calc/CalculateDataSet.h"
+#include "state/NumberText.h"
+#include "support/MainWindowDriver.h"
+
+using fenra::MainWindowDriver;
+
+namespace {
+
+struct Stopping {
+    float evAtoms, kevMg, evA, kevUm;
+};
+
+// Reference case number -> its four stopping powers.
+std::map<int, Stopping> ReferenceValues() {
+    std::map<int, Stopping> out;
+    QFile file(FENRA_EXAMPLES_DIR "/reference.values");
+    if (!file.open(QIODevice::ReadOnly)) return out;
+    file.readLine();  // column names
+    while (!file.atEnd()) {
+        const QList<QByteArray> f = file.readLine().trimmed().split('\t');
+        if (f.size() != 5) continue;
+        out[f[0].toInt()] = {f[1].toFloat(), f[2].toFloat(), f[3].toFloat(), f[4].toFloat()};
+    }
+    return out;
+}
+
+bool Near(double actual, double expected) {
+    return std::fabs(actual - expected) <= 2e-6 * std::fabs(expected) + 1e-12;
+}
+
+#define QCOMPARE_NEAR(actual, expected)                                                 \
+    QVERIFY2(Near((actual), (expected)), qPrintable(QString("%1 is not %2")             \
+                                                        .arg(double(actual), 0, 'g', 9) \
+                                                        .arg(double(expected), 0, 'g', 9)))
+
+// Reference cases 1 (proton), 7 (helium), 14 (oxygen, a heavy ion) and 15 (oxygen into SiO2).
+void EnterReferenceCases(MainWindowDriver& d) {
+    d.Enter("H", "1.0078", "1000", {{"Si", "1"}});
+    d.Run("mnuAdd");
+    d.Enter("He", "4.0026", "2000", {{"Si", "1"}});
+    d.Run("mnuAdd");
+    d.Enter("O", "15.995", "3200", {{"Si", "1"}});
+    d.Run("mnuAdd");
+    d.Enter("O", "15.995", "4000", {{"Si", "1"}, {"O", "2"}});
+}
+
+const int kCases[] = {1, 7, 14, 15};
+
+}  // namespace
+
+class MainWindowCalculateTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void protonHeliumHeavyIonAndCompound();
+    void dataSetsAreShownInTurnUnderTheHourglass();
+    void gridInEveryUnit();
+    void lengthUnitsAreRefusedForCompounds();
+    void missingMassTakesTheDatabaseMass();
+    void faultyDataSetsAreReportedAndTheOthersGoOn();
+};
+
+void MainWindowCalculateTest::protonHeliumHeavyIonAndCompound() {
+    const std::map<int, Stopping> ref = ReferenceValues();
+    QCOMPARE(ref.size(), std::size_t{22});
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    EnterReferenceCases(d);
+    d.ScrollBar()->setValue(1);
+    d.Run("mnuCal");
+    QVERIFY(d.platform.messages.empty());
+    QCOMPARE(d.platform.beeps, 0);
+
+    for (int i = 1; i <= 4; ++i) {
+        const fenra::DataSet& ds = d.state.DataSets[i];
+        const Stopping& r = ref.at(kCases[i - 1]);
+        QCOMPARE_NEAR(ds.StopEvAtoms, r.evAtoms);
+        QCOMPARE_NEAR(ds.StopKevMg, r.kevMg);
+        QCOMPARE_NEAR(ds.StopEvA, r.evA);
+        QCOMPARE_NEAR(ds.StopKevUm, r.kevUm);
+    }
+    QCOMPARE(d.state.DataSets[1].TargetName, std::string("Si1"));
+    QCOMPARE(d.state.DataSets[4].TargetName, std::string("Si1O2"));
+    QCOMPARE(d.state.DataSets[4].StopEvA, 0.0f);
+
+    // After Calculate the last data set is current and shown.
+    QCOMPARE(d.state.CurrentDataSet, 4);
+    QCOMPARE(d.Label("lblDataset1")->text(), QString("4 of 4"));
+    QCOMPARE(d.Field("txtEnergy")->text(), QString("4000"));
+
+    // One grid row per data set; the stopping in eV/(1e15/cm2) to 7 digits.
+    const QStringList ions = {"H", "He", "O", "O"};
+    const QStringList masses = {"1.0078", "4.0026", "15.995", "15.995"};
+    const QStringList energies = {"1000", "2000", "3200", "4000"};
+    const QStringList targets = {"Si1", "Si1", "Si1", "Si1O2"};
+    const QStringList stopping = {"8.305599", "48.63163", "338.2783", "267.2688"};
+    for (int i = 1; i <= 4; ++i) {
+        QCOMPARE(d.Cell(i, 0), ions[i - 1]);
+        QCOMPARE(d.Cell(i, 1), masses[i - 1]);
+        QCOMPARE(d.Cell(i, 2), energies[i - 1]);
+        QCOMPARE(d.Cell(i, 3), targets[i - 1]);
+        QCOMPARE(d.Cell(i, 4), stopping[i - 1]);
+    }
+    QCOMPARE(d.Cell(5, 0), QString());
+}
+
+void MainWindowCalculateTest::dataSetsAreShownInTurnUnderTheHourglass() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    EnterReferenceCases(d);
+    d.ScrollBar()->setValue(2);
+    std::vector<int> shown;
+    std::vector<bool> hourglass;
+    std::vector<QString> energyShown;
+    QObject::connect(d.ScrollBar(), &QScrollBar::valueChanged, [&](int v) {
+        shown.push_back(v);
+        hourglass.push_back(QApplication::overrideCursor() != nullptr &&
+                            QApplication::overrideCursor()->shape() == Qt::WaitCursor);
+        energyShown.push_back(d.Field("txtEnergy")->text());
+    });
+    d.Run("mnuCal");
+    QCOMPARE(shown, std::vector<int>({1, 2, 3, 4}));
+    QCOMPARE(hourglass, std::vector<bool>({true, true, true, true}));
+    // The fields show each data set as it is calculated.
+    QCOMPARE(energyShown, std::vector<QString>({"1000", "2000", "3200", "4000"}));
+    QVERIFY(QApplication::overrideCursor() == nullptr);
+}
+
+void MainWindowCalculateTest::gridInEveryUnit() {
+    const std::map<int, Stopping> ref = ReferenceValues();
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    d.Enter("H", "1.0078", "1000", {{"Si", "1"}});
+    d.Run("mnuAdd");
+    d.Enter("He", "4.0026", "2000", {{"Si", "1"}});
+    d.Run("mnuCal");
+    QComboBox* unit = d.List("cbUnit");
+    // Columns 6, 7 and 8 of reference.Fre, in the grid's general text.
+    const QStringList kevMg = {"178.0841", "1042.733"};
+    const QStringList evA = {"4.133697", "24.20396"};
+    const QStringList kevUm = {"41.33697", "242.0396"};
+    unit->setCurrentIndex(1);
+    for (int i = 1; i <= 2; ++i) QCOMPARE(d.Cell(i, 4), kevMg[i - 1]);
+    unit->setCurrentIndex(2);
+    for (int i = 1; i <= 2; ++i) QCOMPARE(d.Cell(i, 4), evA[i - 1]);
+    unit->setCurrentIndex(3);
+    for (int i = 1; i <= 2; ++i) QCOMPARE(d.Cell(i, 4), kevUm[i - 1]);
+    QCOMPARE(unit->currentText(), QString("keV/um"));
+    QCOMPARE(d.platform.beeps, 0);
+    // Calculate keeps the chosen unit.
+    d.Run("mnuCal");
+    QCOMPARE(d.Cell(2, 4), kevUm[1]);
+    QCOMPARE_NEAR(d.state.DataSets[2].StopKevUm, ref.at(7).kevUm);
+}
+
+void MainWindowCalculateTest::lengthUnitsAreRefusedForCompounds() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    EnterReferenceCases(d);
+    d.Run("mnuCal");
+    QComboBox* unit = d.List("cbUnit");
+    for (int item : {2, 3}) {
+        unit->setCurrentIndex(1);
+        d.platform.ClearRecords();
+        unit->setCurrentIndex(item);
+        QCOMPARE(d.platform.beeps, 1);
+        QVERIFY(d.platform.messages.empty());
+        QCOMPARE(unit->currentIndex(), 0);
+        QCOMPARE(unit->currentText(), QString("eV/(1e15/cm2)"));
+        QCOMPARE(d.Cell(1, 4), QString("8.305599"));
+        QCOMPARE(d.Cell(4, 4), QString("267.2688"));
+    }
+    // Without the compound the length units are shown.
+    d.Run("mnuRemove");  // data set 4, the compound, is current after Calculate
+    d.platform.ClearRecords();
+    unit->setCurrentIndex(2);
+    QCOMPARE(d.platform.beeps, 0);
+    QCOMPARE(unit->currentIndex(), 2);
+    QCOMPARE(d.Cell(1, 4), QString("4.133697"));
+}
+
+void MainWindowCalculateTest::missingMassTakesTheDatabaseMass() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    const fenra::ElementRecord* he = d.db.FindElementBySymbol("He");
+    d.Enter("He", "0", "2000", {{"Si", "1"}});
+    QCOMPARE(d.state.DataSets[1].IonMass, 0.0f);
+    d.Run("mnuCal");
+    QCOMPARE(d.state.DataSets[1].IonMass, he->MAIW);
+    QCOMPARE(d.Cell(1, 1), QString::fromStdString(fenra::GeneralText(he->MAIW)));
+    QVERIFY(d.state.DataSets[1].StopEvAtoms > 0);
+}
+
+void MainWindowCalculateTest::faultyDataSetsAreReportedAndTheOthersGoOn() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("unknown.fta");
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(
+            "H  1.0078  1000  100000  Si1\r\n"
+            "H  1.0078  1000  100000  Xx1\r\n"
+            "Qq 1.0078  1000  100000  Si1\r\n"
+            "H  1.0078  2000  100000  Si1\r\n");
+    }
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    d.platform.fileAnswers.push_back(path);
+    d.Run("mnuTOpen");
+    QCOMPARE(d.state.DataSetCount, 4);
+    QVERIFY(d.platform.messages.empty());
+    // A symbol not in the table shows as no choice; the data set keeps the symbol.
+    d.ScrollBar()->setValue(2);
+    QCOMPARE(d.Element(1)->currentIndex(), -1);
+    QCOMPARE(d.Ratio(1)->text(), QString("1"));
+    QCOMPARE(d.state.DataSets[2].TargetElement[1], std::string("Xx"));
+    d.ScrollBar()->setValue(3);
+    QCOMPARE(d.List("DBCbIon")->currentIndex(), -1);
+    QCOMPARE(d.Label("lblZNum")->text(), QString());
+    QCOMPARE(d.state.DataSets[3].IonName, std::string("Qq"));
+
+    d.Run("mnuCal");
+    QCOMPARE(d.platform.messages.size(), std::size_t{2});
+    QCOMPARE(d.platform.messages[0].title, QString("Fenra32"));
+    QVERIFY(d.platform.messages[0].text.startsWith("Data set 2"));
+    QVERIFY(d.platform.messages[0].text.contains("\"Xx\""));
+    QVERIFY(d.platform.messages[1].text.startsWith("Data set 3"));
+    QVERIFY(d.platform.messages[1].text.contains("\"Qq\""));
+    QCOMPARE(d.platform.beeps, 0);
+    QVERIFY(d.state.DataSets[1].StopEvAtoms > 0);
+    QCOMPARE(d.state.DataSets[2].StopEvAtoms, 0.0f);
+    QCOMPARE(d.state.DataSets[3].StopEvAtoms, 0.0f);
+    QVERIFY(d.state.DataSets[4].StopEvAtoms > 0);
+    QCOMPARE(d.Cell(4, 2), QString("2000"));
+
+    // Ratios that add up to nothing give a floating-point fault: told, nothing stored.
+    d.Run("mnuAdd");
+    d.Enter("H", nullptr, "1000", {{"Si", "1"}, {"O", "-1"}});
+    d.platform.ClearRecords();
+    d.Run("mnuCal");
+    QCOMPARE(d.platform.messages.size(), std::size_t{3});
+    QVERIFY(d.platform.messages[2].text.startsWith("Data set 5"));
+    QVERIFY(d.platform.messages[2].text.contains("floating-point"));
+    QVERIFY(std::isfinite(d.state.DataSets[5].StopEvAtoms));
+    QCOMPARE(d.state.DataSets[5].StopEvAtoms, 0.0f);
+}
+
+QTEST_MAIN(MainWindowCalculateTest)
+#include "main_window_calculate_test.moc"
