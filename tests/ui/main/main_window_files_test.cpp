@@ -1,0 +1,304 @@
+// The file commands of the main window: target files, the result report, the printed report,
+// the text editor and Exit, with the scripted platform answering the dialogs.
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include "files/ResultReport.h"
+#include "files/TargetFile.h"
+#include "support/MainWindowDriver.h"
+#include "ui/platform/QtPlatform.h"
+
+using fenra::FileDialogKind;
+using fenra::MainWindowDriver;
+
+namespace {
+
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+const char* const kReference = FENRA_EXAMPLES_DIR "/reference.fta";
+
+}  // namespace
+
+class MainWindowFilesTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void saveTargetWritesEveryDataSet();
+    void saveTargetNeedsARatioInTheShownDataSet();
+    void openTargetThenCalculateGivesTheReferenceReport();
+    void invalidElementLeavesWindowAndStateAgreeing();
+    void saveResultNeedsACalculation();
+    void writeFailureIsReported();
+    void printedReportKeepsEveryRowOnItsPages();
+    void openTextStartsTheEditor();
+    void exitClosesTheCurveWindows();
+
+  private:
+    QTemporaryDir dir_;
+};
+
+void MainWindowFilesTest::saveTargetWritesEveryDataSet() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    d.Enter("He", "3.016", "2000", {{"Si", "1"}, {"O", "2"}});
+    d.Run("mnuAdd");
+    d.Enter("H", nullptr, "500", {{"Au", ".5"}});
+    const QString path = dir_.filePath("saved.fta");
+    d.platform.fileAnswers.push_back(path);
+    d.Run("mnuTSave");
+
+    QCOMPARE(d.platform.fileDialogs.size(), std::size_t{1});
+    const auto& dialog = d.platform.fileDialogs[0];
+    QCOMPARE(dialog.kind, FileDialogKind::Save);
+    QCOMPARE(dialog.settings.title, QString("Save target"));
+    QCOMPARE(dialog.settings.filter, QString("*.fta (*.fta);;All files (*.*)"));
+    QCOMPARE(dialog.settings.initialFolder, QString::fromStdString(d.state.AppPath));
+    QCOMPARE(dialog.settings.defaultSuffix, QString("fta"));
+    QVERIFY(dialog.settings.confirmOverwrite);
+    QVERIFY(d.platform.messages.empty());
+
+    const QByteArray bytes = ReadAll(path);
+    QCOMPARE(bytes, QByteArray::fromStdString(fenra::TargetFileText(d.state)));
+    QVERIFY(bytes.contains("He             3.016         2000          100000       Si1O2\r\n"));
+    QVERIFY(bytes.contains("H              1.008         500           100000       Au.5\r\n"));
+
+    // A cancelled dialog writes nothing.
+    QFile::remove(path);
+    d.Run("mnuTSave");
+    QVERIFY(!QFile::exists(path));
+}
+
+void MainWindowFilesTest::saveTargetNeedsARatioInTheShownDataSet() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    d.Enter("H", nullptr, "1000", {{"Si", "1"}});
+    d.Run("mnuAdd");
+    d.Type(d.Ratio(1), "abc");  // no leading number: 0
+    d.platform.fileAnswers.push_back(dir_.filePath("never.fta"));
+    d.Run("mnuTSave");
+    QCOMPARE(d.platform.events, std::vector<QString>({"message:Target is empty."}));
+    QCOMPARE(d.platform.messages[0].title, QString("Fenra32"));
+    QVERIFY(!QFile::exists(dir_.filePath("never.fta")));
+
+    // With a ratio in the shown data set, every data set is written, an empty target too.
+    d.ScrollBar()->setValue(1);
+    d.Run("mnuTSave");
+    const QByteArray bytes = ReadAll(dir_.filePath("never.fta"));
+    QCOMPARE(bytes.count("\r\n"), 5);
+    QVERIFY(bytes.endsWith("H              1.008         1000          100000       \r\n"));
+}
+
+void MainWindowFilesTest::openTargetThenCalculateGivesTheReferenceReport() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    for (int k = 0; k < 24; ++k) d.Run("mnuAdd");  // more data sets than the file has
+    d.Run("mnuCal");
+    d.platform.fileAnswers.push_back(QString(kReference));
+    d.Run("mnuTOpen");
+
+    const auto& dialog = d.platform.fileDialogs.at(0);
+    QCOMPARE(dialog.kind, FileDialogKind::Open);
+    QCOMPARE(dialog.settings.title, QString("Open target"));
+    QCOMPARE(dialog.settings.filter, QString("*.fta (*.fta);;All files (*.*)"));
+    QCOMPARE(dialog.settings.initialFolder, QString::fromStdString(d.state.AppPath));
+    QCOMPARE(dialog.settings.defaultSuffix, QString());
+    QVERIFY(!dialog.settings.confirmOverwrite);
+
+    // The last data set of the file is shown.
+    QCOMPARE(d.state.DataSetCount, 22);
+    QCOMPARE(d.state.CurrentDataSet, 22);
+    QCOMPARE(d.Label("lblDataset1")->text(), QString("22 of 22"));
+    QCOMPARE(d.ScrollBar()->maximum(), 22);
+    QCOMPARE(d.ScrollBar()->value(), 22);
+    QCOMPARE(d.List("DBCbIon")->currentText(), QString("Si"));
+    QCOMPARE(d.Field("txtIonMass")->text(), QString("27.977"));
+    QCOMPARE(d.Field("txtEnergy")->text(), QString("28000"));
+    QCOMPARE(d.Element(1)->currentText(), QString("Al"));
+    QCOMPARE(d.Ratio(1)->text(), QString("2"));
+    QCOMPARE(d.Element(2)->currentText(), QString("O"));
+    QCOMPARE(d.Ratio(2)->text(), QString("3"));
+    QCOMPARE(d.Ratio(3)->text(), QString());
+    // The data sets beyond the file are cleared, results included.
+    QCOMPARE(d.state.DataSets[23].IonName, std::string());
+    QCOMPARE(d.state.DataSets[1].StopEvAtoms, 0.0f);
+    d.Run("mnuRSave");
+    QCOMPARE(d.platform.events.back(), QString("message:No calculation was made."));
+
+    d.Run("mnuCal");
+    QVERIFY(d.platform.messages.size() == 1);
+    const QString report = dir_.filePath("reference.Fre");
+    d.platform.fileAnswers.push_back(report);
+    d.Run("mnuRSave");
+    const auto& save = d.platform.fileDialogs.back();
+    QCOMPARE(save.kind, FileDialogKind::Save);
+    QCOMPARE(save.settings.title, QString("Save result"));
+    QCOMPARE(save.settings.filter, QString("*.Fre (*.Fre);;All files (*.*)"));
+    QCOMPARE(save.settings.initialFolder, QString::fromStdString(d.state.AppPath));
+    QCOMPARE(save.settings.defaultSuffix, QString("Fre"));
+    QVERIFY(save.settings.confirmOverwrite);
+    QCOMPARE(ReadAll(report), ReadAll(FENRA_EXAMPLES_DIR "/reference.Fre"));
+
+    // Saving the target again gives the file it came from.
+    const QString again = dir_.filePath("again.fta");
+    d.platform.fileAnswers.push_back(again);
+    d.Run("mnuTSave");
+    QCOMPARE(ReadAll(again), ReadAll(kReference));
+}
+
+void MainWindowFilesTest::invalidElementLeavesWindowAndStateAgreeing() {
+    const QString path = dir_.filePath("bad.fta");
+    WriteAll(path,
+             "He  4.0026  2000  100000  Si1\r\n"
+             "Li  7.016   3000  100000  C1\r\n"
+             "Abc 1       500   100000  Si1\r\n"
+             "H   1.0078  100   100000  H1\r\n");
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    d.platform.fileAnswers.push_back(path);
+    d.Run("mnuTOpen");
+    QCOMPARE(d.platform.messages.size(), std::size_t{1});
+    QCOMPARE(d.platform.messages[0].title, QString("Fenra32"));
+    QCOMPARE(d.platform.messages[0].text, QString("Invalid element !!"));
+
+    // The data sets before the bad line stay; the one being read is current and shown.
+    QCOMPARE(d.state.DataSetCount, 3);
+    QCOMPARE(d.state.CurrentDataSet, 3);
+    QCOMPARE(d.ScrollBar()->maximum(), 3);
+    QCOMPARE(d.ScrollBar()->value(), 3);
+    QCOMPARE(d.Label("lblDataset1")->text(), QString("3 of 3"));
+    QCOMPARE(d.state.DataSets[2].IonName, std::string("Li"));
+    QCOMPARE(d.List("DBCbIon")->currentIndex(), -1);
+
+    // The next keystroke lands in the data set the window shows.
+    d.Type("txtEnergy", "750");
+    QCOMPARE(d.state.DataSets[3].IonEnergy, 750.0f);
+    QCOMPARE(d.state.DataSets[2].IonEnergy, 3000.0f);
+    d.ScrollBar()->setValue(2);
+    QCOMPARE(d.Field("txtEnergy")->text(), QString("3000"));
+    QCOMPARE(d.List("DBCbIon")->currentText(), QString("Li"));
+    QCOMPARE(d.Element(1)->currentText(), QString("C"));
+}
+
+void MainWindowFilesTest::saveResultNeedsACalculation() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    d.platform.fileAnswers.push_back(dir_.filePath("none.Fre"));
+    d.Run("mnuRSave");
+    QCOMPARE(d.platform.events, std::vector<QString>({"message:No calculation was made."}));
+    QCOMPARE(d.platform.messages[0].title, QString("Fenra32"));
+
+    d.Enter("H", nullptr, "1000", {{"Si", "1"}, {"O", "2"}});
+    d.Run("mnuAdd");
+    d.Run("mnuCal");
+    d.Run("mnuRSave");
+    const QByteArray bytes = ReadAll(dir_.filePath("none.Fre"));
+    QCOMPARE(bytes, QByteArray::fromStdString(fenra::ResultReportText(d.state)));
+    QCOMPARE(bytes.count("\r\n"), 6);
+    QVERIFY(bytes.contains(" -             -\r\n"));
+}
+
+void MainWindowFilesTest::writeFailureIsReported() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    d.Type(d.Ratio(1), "1");
+    const QString path = dir_.filePath("no/such/folder/x.fta");
+    d.platform.fileAnswers.push_back(path);
+    d.Run("mnuTSave");
+    QCOMPARE(d.platform.messages.size(), std::size_t{1});
+    QCOMPARE(d.platform.messages[0].title, QString("Fenra32"));
+    QVERIFY(d.platform.messages[0].text.startsWith("The file could not be written: " + path));
+    QVERIFY(!QFile::exists(path));
+}
+
+void MainWindowFilesTest::printedReportKeepsEveryRowOnItsPages() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    d.Run("mnuRPrint");
+    QCOMPARE(d.platform.events, std::vector<QString>({"message:No calculation was made."}));
+    QVERIFY(d.platform.printerDialogTitles.empty());
+
+    d.Type(d.Ratio(1), "1");
+    for (int k = 0; k < 99; ++k) d.Run("mnuAdd");
+    d.Run("mnuCal");
+    d.platform.ClearRecords();
+
+    // Cancelled: nothing printed.
+    d.Run("mnuRPrint");
+    QCOMPARE(d.platform.printerDialogTitles, std::vector<QString>({"Print result"}));
+    QCOMPARE(d.window->LastPrintLayout().pages, 0);
+
+    const QString pdf = dir_.filePath("report.pdf");
+    d.platform.printToPdf = pdf;
+    d.Run("mnuRPrint");
+    QVERIFY(d.platform.messages.empty());
+    const PrintLayout& layout = d.window->LastPrintLayout();
+    const QByteArray bytes = ReadAll(pdf);
+    QVERIFY(bytes.startsWith("%PDF"));
+    const int pdfPages =
+        static_cast<int>(QString::fromLatin1(bytes).count(QRegularExpression("/Type\\s*/Page\\b")));
+    QVERIFY2(pdfPages >= 2, qPrintable(QString::number(pdfPages)));
+    QCOMPARE(layout.pages, pdfPages);
+    // Every row is printed once, in order, the first on page 1 and the last on the last page.
+    QCOMPARE(layout.rowPages.size(), std::size_t{100});
+    QCOMPARE(layout.rowPages.front(), 1);
+    QCOMPARE(layout.rowPages.back(), pdfPages);
+    for (std::size_t k = 1; k < layout.rowPages.size(); ++k) {
+        QVERIFY(layout.rowPages[k] >= layout.rowPages[k - 1]);
+        QVERIFY(layout.rowPages[k] <= layout.rowPages[k - 1] + 1);
+    }
+}
+
+void MainWindowFilesTest::openTextStartsTheEditor() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    d.Run("mnutxtOpen");  // cancelled
+    QVERIFY(d.platform.editorPaths.empty());
+    const auto& dialog = d.platform.fileDialogs.at(0);
+    QCOMPARE(dialog.kind, FileDialogKind::Open);
+    QCOMPARE(dialog.settings.title, QString("Open text"));
+    QCOMPARE(dialog.settings.filter, QString("*.fta (*.fta);;All files (*.*)"));
+    QCOMPARE(dialog.settings.initialFolder, QString());
+    QCOMPARE(dialog.settings.defaultSuffix, QString());
+
+    const QString spaced = dir_.filePath("my report.Fre");
+    d.platform.fileAnswers.push_back(spaced);
+    d.Run("mnutxtOpen");
+    QCOMPARE(d.platform.editorPaths, std::vector<QString>({spaced}));
+    QVERIFY(d.platform.messages.empty());
+
+    d.platform.editorStarts = false;
+    d.platform.fileAnswers.push_back(spaced);
+    d.Run("mnutxtOpen");
+    QCOMPARE(d.platform.messages.size(), std::size_t{1});
+    QCOMPARE(d.platform.messages[0].title, QString("Fenra32"));
+    QCOMPARE(d.platform.messages[0].text, QString("Notepad or the file is not found !!"));
+
+    // The path reaches the editor as one argument, blanks and shell characters untouched.
+    const QString odd = "/tmp/a b;$(x).fta";
+    const fenra::EditorCommand command = fenra::EditorCommandFor(odd);
+    QCOMPARE(command.arguments.back(), odd);
+    QVERIFY(!command.program.contains(' '));
+#ifdef Q_OS_LINUX
+    QCOMPARE(command.program, QString("xdg-open"));
+    QCOMPARE(command.arguments, QStringList({odd}));
+#endif
+}
+
+void MainWindowFilesTest::exitClosesTheCurveWindows() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    auto* curve = new frmStpCurve(d.platform, d.state, d.window.get());
+    curve->setWindowFlag(Qt::Window);
+    curve->setAttribute(Qt::WA_DeleteOnClose);
+    d.window->CurveWindows[1] = curve;
+    curve->show();
+    QVERIFY(curve->isVisible());
+    d.Run("mnuExit");
+    QVERIFY(!d.window->isVisible());
+    QVERIFY(d.window->CurveWindows[1].isNull() || !d.window->CurveWindows[1]->isVisible());
+}
+
+QTEST_MAIN(MainWindowFilesTest)
+#include "main_window_files_test.moc"
