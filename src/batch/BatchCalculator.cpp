@@ -40,8 +40,9 @@ struct Run {
     // Reads the target file; false when nothing of it can be calculated.
     bool ReadTarget(WorkingState& s) {
         const OpenTargetResult r = OpenTarget(s, args.targetFile);
-        for (const std::string& notice : r.notices)
-            err << kProgram << args.targetFile << ": " << notice << "\n";
+        // What the reader kept back (data sets past 100, elements past 10) is not calculated:
+        // said on stderr and in the exit status.
+        for (const std::string& notice : r.notices) Report(args.targetFile + ": " + notice);
         switch (r.status) {
             case OpenTargetStatus::Read:
                 return true;

@@ -81,7 +81,9 @@ TEST(BatchCalculator, ReportOfTheReferenceFileByteForByte) {
 }
 
 TEST(BatchCalculator, DefaultDatabaseLiesBesideTheProgram) {
-    EXPECT_EQ(DefaultDatabasePath(), std::string(FENRA_BIN_DIR) + "/Fenra32.mdb");
+    const fs::path path = DefaultDatabasePath();
+    EXPECT_EQ(path.filename(), "Fenra32.mdb");
+    EXPECT_TRUE(fs::equivalent(path, fs::path(FENRA_BIN_DIR) / "Fenra32.mdb"));
 }
 
 TEST(BatchCalculator, UsageErrorsExitTwo) {
@@ -177,6 +179,18 @@ TEST_F(BatchFiles, InvalidElementKeepsTheDataSetsBeforeIt) {
         << o.err;
     EXPECT_EQ(CountLines(o.out), 3) << o.out;  // header, data set 1, the half-read one
     EXPECT_EQ(o.out.find("1\t8.30559921\t"), o.out.find('\n') + 1) << o.out;
+}
+
+TEST_F(BatchFiles, DataSetsPastHundredAreNotCalculatedAndSaidSo) {
+    std::string text = kHeader;
+    for (int i = 1; i <= 101; ++i) text += "H 1.0078 " + std::to_string(i) + " 100000 Si1\r\n";
+    const std::string file = Write("many.fta", text);
+    const Outcome o = Calc({"values", file});
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(CountLines(o.out), 101);  // header and 100 data sets
+    EXPECT_NE(o.out.find("\n100\t"), std::string::npos);
+    EXPECT_EQ(o.err.rfind("fenra32-calc: " + file + ": ", 0), 0u) << o.err;
+    EXPECT_EQ(CountLines(o.err), 1) << o.err;
 }
 
 TEST_F(BatchFiles, MassIsCalculatedAsTheWindowShowsIt) {
