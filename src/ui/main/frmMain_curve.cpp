@@ -1,13 +1,143 @@
+// The curve commands: follow the ion of the current data set down in energy, slab by slab,
+// showing the progress in the energy and range fields, and open a curve window on the result.
+
+#include <QApplication>
+#include <QEvent>
+
+#include "calc/CurveWalk.h"
+#include "state/NumberText.h"
 #include "ui/main/frmMain.h"
+#include "ui/platform/Platform.h"
+
+namespace {
+
+const char* const kFaultTitle = "Fenra32";
+const char* const kDepthStartText = "0";  // the range field counts the depth up from here
+
+// The hourglass over every window while a walk runs; the default pointer again on every way
+// out of the command.
+struct BusyCursor {
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+// While a walk runs the window repaints its progress, but nothing the user does may reach it:
+// the walk assumes that the current data set and its fields stay as they are. The menus and
+// the toolbar are turned off so this shows, and user input to the main window (the scroll
+// bar, Reset, the fields, closing) is held off until the walk ends. Curve windows stay usable:
+// they work on their own copies.
+class WalkGuard : public QObject {
+  public:
+    explicit WalkGuard(frmMain& main) : main_(main) {
+        main_.SetCommandsEnabled(false);
+        qApp->installEventFilter(this);
+    }
+    ~WalkGuard() override {
+        qApp->removeEventFilter(this);
+        main_.SetCommandsEnabled(true);
+    }
+    WalkGuard(const WalkGuard&) = delete;
+    WalkGuard& operator=(const WalkGuard&) = delete;
+
+  protected:
+    bool eventFilter(QObject* target, QEvent* event) override {
+        return IsUserInput(event->type()) && IsMainWindowPart(target);
+    }
+
+  private:
+    static bool IsUserInput(QEvent::Type t) {
+        switch (t) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::Wheel:
+            case QEvent::KeyPress:
+            case QEvent::KeyRelease:
+            case QEvent::Shortcut:
+            case QEvent::ShortcutOverride:
+            case QEvent::ContextMenu:
+            case QEvent::Close:
+                return true;
+            default:
+                return false;
+        }
+    }
+    bool IsMainWindowPart(QObject* target) const {
+        auto* widget = qobject_cast<QWidget*>(target);
+        if (!widget) return false;
+        // A curve window is a child of the main window too, but a window of its own.
+        return widget == &main_ || (main_.isAncestorOf(widget) && widget->window() == &main_);
+    }
+
+    frmMain& main_;
+};
+
+QString Text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+void RunCurveCommand(frmMain& main, fenra::CurveKind kind, void (frmStpCurve::*draw)()) {
+    fenra::WorkingState& s = main.State();
+    fenra::Platform& platform = main.PlatformServices();
+    const int c = s.CurrentDataSet;
+
+    fenra::CurveWalkResult walk;
+    {
+        BusyCursor busy;
+        WalkGuard guard(main);
+        fenra::CurveWalkHooks hooks;
+        hooks.progress = [&main](const fenra::CurveProgress& p) {
+            main.SetEnergyText(Text(p.energyText));
+            if (!p.rangeText.empty()) main.SetRangeText(Text(p.rangeText));
+            QCoreApplication::processEvents();  // one repaint per step
+        };
+        hooks.refused = [&main, &platform](const fenra::CalcResult&) {
+            platform.Beep();
+            platform.ShowMessage(&main, fenra::DefaultMessageTitle(), fenra::kIonRefusedMessage);
+        };
+        if (kind != fenra::CurveKind::EnergyStop) main.SetRangeText(kDepthStartText);
+        walk = fenra::WalkCurve(s, main.Database(), kind, hooks);
+        // The fields showed the walk; they show the data set again.
+        main.ShowDataSet(c);
+    }
+    if (walk.result.outcome != fenra::CalcOutcome::Calculated) {
+        // The walk stopped on a data set that cannot be calculated: no curve, no window.
+        platform.ShowMessage(&main, kFaultTitle, Text(fenra::DescribeCalcResult(c, walk.result)));
+        return;
+    }
+
+    BusyCursor busy;
+    const fenra::DataSet& d = s.DataSets[c];
+    auto* window = new frmStpCurve(platform, s, &main);
+    window->setWindowFlag(Qt::Window);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    // The slots run 1..100; a counter outside them (never set by the program) starts at 1.
+    if (s.NextCurveWindow < 1 || s.NextCurveWindow > fenra::kCurveWindowSlots)
+        s.NextCurveWindow = 1;
+    main.CurveWindows[s.NextCurveWindow] = window;
+    window->setWindowTitle(Text(fenra::CurveCaption(kind, c)));
+    window->SetCurveLabels(fenra::CurveXAxisTitle(kind), fenra::CurveUnitLabel(kind),
+                           Text(d.IonName), Text(fenra::GeneralText(d.IonEnergy)),
+                           Text(d.TargetName));
+    window->show();
+    (window->*draw)();
+    s.NextCurveWindow = s.NextCurveWindow >= fenra::kCurveWindowSlots
+                            ? int16_t(1)
+                            : static_cast<int16_t>(s.NextCurveWindow + 1);
+}
+
+}  // namespace
 
 void frmMain::mnuDepthStop_Click() {
-    // curve commands: filled in by the curve window work
+    RunCurveCommand(*this, fenra::CurveKind::DepthStop, &frmStpCurve::DrawDepthStop);
 }
 
 void frmMain::mnuDepthEnergy_Click() {
-    // curve commands: filled in by the curve window work
+    RunCurveCommand(*this, fenra::CurveKind::DepthEnergy, &frmStpCurve::DrawDepthEnergy);
 }
 
 void frmMain::mnuEnergyStop_Click() {
-    // curve commands: filled in by the curve window work
+    RunCurveCommand(*this, fenra::CurveKind::EnergyStop, &frmStpCurve::DrawEnergyStop);
 }

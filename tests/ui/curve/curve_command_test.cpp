@@ -1,0 +1,437 @@
+// The three curve commands of the main window: the walk shown in the energy and range fields,
+// the window each one opens with its caption and labels, the slots of the curve windows, and
+// what happens when a walk cannot be made.
+
+#include <QCursor>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolBar>
+#include <QtTest>
+#include <cmath>
+
+#include "CurveTestState.h"
+#include "calc/CalculateDataSet.h"
+#include "state/NumberText.h"
+#include "support/MainWindowDriver.h"
+
+using curve_test::Label;
+using curve_test::Labels;
+using fenra::MainWindowDriver;
+
+namespace {
+
+// The stopping of the current data set at another energy, calculated on a copy of the state.
+float StopAt(const MainWindowDriver& d, float energy) {
+    fenra::WorkingState copy = d.state;
+    copy.Current().IonEnergy = energy;
+    fenra::CalculateDataSet(copy, d.db, copy.CurrentDataSet);
+    return copy.Current().StopEvAtoms;
+}
+
+QList<frmStpCurve*> CurveWindowsOf(const MainWindowDriver& d) {
+    return d.window->findChildren<frmStpCurve*>();
+}
+
+// Records every text a field shows.
+struct TextLog {
+    explicit TextLog(QLineEdit* field) {
+        QObject::connect(field, &QLineEdit::textChanged, field,
+                         [this](const QString& t) { texts << t; });
+    }
+    QStringList texts;
+};
+
+// Counts the repaints of a widget.
+struct PaintCounter : QObject {
+    explicit PaintCounter(QWidget* w) { w->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+    int paints = 0;
+};
+
+// Proton of 1000 keV into silicon over 200000: the ion comes to rest at about 40 % of the
+// range.
+void EnterStoppingCase(MainWindowDriver& d) {
+    d.Enter("H", nullptr, "1000", {{"Si", "1"}});
+    d.Type("txtRange", "200000");
+}
+
+}  // namespace
+
+class CurveCommandTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void depthStopOnTheDefaultDataSet();
+    void depthEnergyOnTheDefaultDataSet();
+    void energyStopOnTheDefaultDataSet();
+    void ionThatStopsBeforeTheRange();
+    void startUpDataSetWithoutRatio();
+    void energyCurveFromZeroEnergy();
+    void captionsAndLabelsOfDataSets1To4And21();
+    void hundredAndOneWindowsWrapToSlot1();
+    void faultsEndTheWalkWithoutAWindow();
+    void nothingElseRunsWhileTheWalkRuns();
+    void olderWindowSavesItsOwnCurve();
+};
+
+void CurveCommandTest::depthStopOnTheDefaultDataSet() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    d.Type(d.Ratio(1), "1");  // hydrogen 1 into hydrogen, 1000 keV, range 100000
+    TextLog energy(d.Field("txtEnergy")), range(d.Field("txtRange"));
+    d.Run("mnuDepthStop");
+
+    QVERIFY(d.platform.messages.empty());
+    QCOMPARE(CurveWindowsOf(d).size(), 1);
+    frmStpCurve* w = d.window->CurveWindows[1];
+    QVERIFY(w && w->isVisible() && !w->isModal());
+    QCOMPARE(w->windowTitle(), QString("Depth vs Stopping power of 1st sample"));
+    QCOMPARE(Label(*w, "lblDepth6"), QString("1E15 Atom/cm2"));
+    QCOMPARE(Label(*w, "lblUnit"), QString("Unit : eV/(1E15 Atom/cm2)"));
+    QCOMPARE(Label(*w, "lblIon1"), QString("H"));
+    QCOMPARE(Label(*w, "lblEnergy1"), QString("1000"));
+    QCOMPARE(Label(*w, "lblTarget1"), QString("H1"));
+    QCOMPARE(Labels(*w, "lblDepth"),
+             QStringList({"0", "20000", "40000", "60000", "80000", "100000"}));
+    QVERIFY(curve_test::BlackCount(curve_test::Plot(*w)) > 100);
+
+    // The walk: point 0 at 1000 keV; through each 1000-thick slab the ion loses the slab's
+    // thickness times the stopping at its entrance, so 1 keV per eV/(1E15 atoms/cm2).
+    const fenra::CurveSnapshot& c = w->Snapshot();
+    QCOMPARE(c.stop.size(), size_t(101));
+    QCOMPARE(c.stop[0], StopAt(d, 1000));
+    const float e1 = static_cast<float>(1000.0 - 1000.0 * double(c.stop[0]) / 1000.0);
+    QCOMPARE(c.stop[1], StopAt(d, e1));
+    QVERIFY(c.stop[100] > c.stop[0]);  // a proton slowing down from 1 MeV stops harder
+    QCOMPARE(c.ionEnergy, 1000.0f);
+    QCOMPARE(c.range, 100000.0f);
+
+    // The fields showed the walk, then the data set again.
+    QCOMPARE(range.texts.size(), 101);
+    QCOMPARE(range.texts[0], QString("0"));
+    QCOMPARE(range.texts[1], QString("1000"));
+    QCOMPARE(range.texts[57], QString("57000"));
+    QCOMPARE(range.texts[100], QString("100000"));
+    QCOMPARE(energy.texts.size(), 101);
+    QCOMPARE(energy.texts[0], QString::fromStdString(fenra::GeneralText(e1)));
+    QCOMPARE(energy.texts.last(), QString("1000"));
+    QCOMPARE(d.Field("txtEnergy")->text(), QString("1000"));
+    QCOMPARE(d.Field("txtRange")->text(), QString("100000"));
+
+    // The working state: energy restored, results of the last step, next slot.
+    QCOMPARE(d.state.Current().IonEnergy, 1000.0f);
+    QCOMPARE(d.state.Current().StopEvAtoms, c.stop[100]);
+    QCOMPARE(int(d.state.NextCurveWindow), 2);
+    QVERIFY(QApplication::overrideCursor() == nullptr);
+    QVERIFY(d.Command("mnuCal")->isEnabled());
+}
+
+void CurveCommandTest::depthEnergyOnTheDefaultDataSet() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    d.Type(d.Ratio(1), "1");
+    d.window->findChild<QAction*>("Toolbar1_10")->trigger();  // the toolbar runs the menu command
+
+    frmStpCurve* w = d.window->CurveWindows[1];
+    QVERIFY(w);
+    QCOMPARE(w->windowTitle(), QString("Depth vs Energy of 1st sample"));
+    QCOMPARE(Label(*w, "lblUnit"), QString("Unit : keV"));
+    QCOMPARE(Label(*w, "lblDepth6"), QString("1E15 Atom/cm2"));
+    QCOMPARE(Labels(*w, "lblSTPower"), QStringList({"0", "240.", "480.", "720.", "960.", "1200."}));
+    const fenra::CurveSnapshot& c = w->Snapshot();
+    QCOMPARE(c.energy[0], 1000.0f);
+    for (int i = 1; i <= 100; ++i) {
+        const float expected =
+            static_cast<float>(c.energy[i - 1] - 1000.0 * c.stop[i - 1] / 1000.0);
+        QCOMPARE(c.energy[i], expected);
+    }
+    QVERIFY(c.energy[100] > 0);  // the ion crosses the whole range
+
+    // The first point at 1/1.2 of the plot's height above the bottom edge.
+    const QImage img = curve_test::Plot(*w);
+    const double expectedRow = (img.height() - 1) * (1 - 1 / 1.2);
+    QVERIFY(std::abs(curve_test::BlackRows(img, 0).first() - expectedRow) <= 1);
+}
+
+void CurveCommandTest::energyStopOnTheDefaultDataSet() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    d.Type(d.Ratio(1), "1");
+    TextLog energy(d.Field("txtEnergy")), range(d.Field("txtRange"));
+    d.Run("mnuEnergyStop");
+
+    frmStpCurve* w = d.window->CurveWindows[1];
+    QVERIFY(w);
+    QCOMPARE(w->windowTitle(), QString("Energy vs Stopping power of 1st sample"));
+    QCOMPARE(Label(*w, "lblDepth6"), QString("Energy (keV)"));
+    QCOMPARE(Label(*w, "lblUnit"), QString("Unit : eV/(1E15 Atom/cm2)"));
+    QCOMPARE(Labels(*w, "lblDepth"), QStringList({"0", "200", "400", "600", "800", "1000"}));
+
+    // Steps of exactly 10 keV down to 0; the range field is left alone.
+    QStringList expected;
+    for (int e = 990; e >= 0; e -= 10) expected << QString::number(e);
+    expected << "1000";
+    QCOMPARE(energy.texts, expected);
+    QVERIFY(range.texts.isEmpty());
+
+    const fenra::CurveSnapshot& c = w->Snapshot();
+    QCOMPARE(c.stop[0], StopAt(d, 1000));
+    QCOMPARE(c.stop[50], StopAt(d, 500));
+    QCOMPARE(c.stop[100], 0.0f);  // at rest: no stopping
+    QVERIFY(std::all_of(c.energy.begin(), c.energy.end(), [](float v) { return v == 0; }));
+    // Point 0 on the right edge, point 100 (no stopping) on the left edge at the bottom.
+    const QImage img = curve_test::Plot(*w);
+    QVERIFY(curve_test::IsBlack(img, 0, img.height() - 1));
+    QVERIFY(!curve_test::BlackRows(img, img.width() - 1).isEmpty());
+}
+
+void CurveCommandTest::ionThatStopsBeforeTheRange() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    EnterStoppingCase(d);
+    d.Run("mnuDepthStop");
+    d.Run("mnuDepthEnergy");
+    d.Run("mnuEnergyStop");
+    QVERIFY(d.platform.messages.empty());
+
+    const fenra::CurveSnapshot& s = d.window->CurveWindows[1]->Snapshot();
+    const fenra::CurveSnapshot& e = d.window->CurveWindows[2]->Snapshot();
+    // The point where the energy first is not above 0 ends the walk: it and all later points
+    // hold no stopping; the energy there is zero or negative, and 0 beyond.
+    int k = 1;
+    while (k <= 100 && e.energy[k] > 0) ++k;
+    QVERIFY2(k > 10 && k < 100, qPrintable(QString::number(k)));
+    QVERIFY(e.energy[k] <= 0);
+    for (int i = 0; i < k; ++i) QVERIFY(s.stop[i] > 0 && e.stop[i] > 0);
+    for (int i = k; i <= 100; ++i) QCOMPARE(s.stop[i], 0.0f);
+    for (int i = k + 1; i <= 100; ++i) QCOMPARE(e.energy[i], 0.0f);
+    QCOMPARE(s.stop, e.stop);  // the same walk
+
+    // The depth curve falls to the bottom edge and runs along it to the right edge.
+    const QImage img = curve_test::Plot(*d.window->CurveWindows[1]);
+    QVERIFY(curve_test::IsBlack(img, img.width() - 1, img.height() - 1));
+    QVERIFY(curve_test::IsBlack(img, (img.width() - 1) * 9 / 10, img.height() - 1));
+
+    // Energy vs dE/dx always makes all the steps.
+    const fenra::CurveSnapshot& es = d.window->CurveWindows[3]->Snapshot();
+    for (int i = 0; i < 100; ++i) QVERIFY(es.stop[i] > 0);
+    QCOMPARE(d.state.Current().IonEnergy, 1000.0f);
+    QCOMPARE(d.state.Current().Range, 200000.0f);
+}
+
+void CurveCommandTest::startUpDataSetWithoutRatio() {
+    // At start-up the ratio of target 1 is 0: the calculation stores nothing, so the stopping
+    // curves hold no stopping at all.
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    d.Run("mnuDepthStop");
+    QCOMPARE(d.platform.messages.size(), size_t(1));
+    QCOMPARE(d.platform.messages[0].title, QString("Fenra32"));
+    QCOMPARE(d.platform.messages[0].text, QString("Stopping power is too small !!"));
+    frmStpCurve* w = d.window->CurveWindows[1];
+    QVERIFY(w && w->isVisible());  // the window stays, with its texts
+    QCOMPARE(w->windowTitle(), QString("Depth vs Stopping power of 1st sample"));
+    QCOMPARE(Label(*w, "lblEnergy1"), QString("1000"));
+    QCOMPARE(curve_test::BlackCount(curve_test::Plot(*w)), 0);
+    QVERIFY(QApplication::overrideCursor() == nullptr);
+    QCOMPARE(int(d.state.NextCurveWindow), 2);
+}
+
+void CurveCommandTest::energyCurveFromZeroEnergy() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    d.Type(d.Ratio(1), "1");
+    d.Type("txtEnergy", "0");
+    d.Run("mnuDepthEnergy");
+    QCOMPARE(d.platform.messages.size(), size_t(1));
+    QCOMPARE(d.platform.messages[0].title, QString("Fenra32"));
+    QVERIFY(d.platform.messages[0].text.contains("not above 0 keV"));
+    frmStpCurve* w = d.window->CurveWindows[1];
+    QVERIFY(w && w->isVisible());
+    QCOMPARE(Label(*w, "lblEnergy1"), QString("0"));
+    QCOMPARE(curve_test::BlackCount(curve_test::Plot(*w)), 0);
+    QCOMPARE(Labels(*w, "lblSTPower"), QStringList({"0", "0", "0", "0", "0", "0"}));
+}
+
+void CurveCommandTest::captionsAndLabelsOfDataSets1To4And21() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    d.Type(d.Ratio(1), "1");
+    for (int i = 2; i <= 21; ++i) d.Run("mnuAdd");  // new data sets: H into H 1, 1000 keV
+    d.ScrollBar()->setValue(2);
+    d.Type("txtEnergy", "250");
+    d.ScrollBar()->setValue(3);
+    d.Choose(d.Element(1), "Si");
+    d.ScrollBar()->setValue(4);
+    d.Choose(d.List("DBCbIon"), "He");
+
+    const struct {
+        int dataSet;
+        const char* command;
+        const char* caption;
+        const char* ion;
+        const char* energy;
+        const char* target;
+    } cases[] = {
+        {1, "mnuDepthStop", "Depth vs Stopping power of 1st sample", "H", "1000", "H1"},
+        {2, "mnuDepthEnergy", "Depth vs Energy of 2nd sample", "H", "250", "H1"},
+        {3, "mnuEnergyStop", "Energy vs Stopping power of 3rd sample", "H", "1000", "Si1"},
+        {4, "mnuDepthStop", "Depth vs Stopping power of 4th sample", "He", "1000", "H1"},
+        {21, "mnuEnergyStop", "Energy vs Stopping power of 21th sample", "H", "1000", "H1"},
+    };
+    int slot = 1;
+    for (const auto& c : cases) {
+        d.ScrollBar()->setValue(c.dataSet);
+        d.Run(c.command);
+        frmStpCurve* w = d.window->CurveWindows[slot++];
+        QVERIFY(w);
+        QCOMPARE(w->windowTitle(), QString(c.caption));
+        QCOMPARE(Label(*w, "lblIon1"), QString(c.ion));
+        QCOMPARE(Label(*w, "lblEnergy1"), QString(c.energy));
+        QCOMPARE(Label(*w, "lblTarget1"), QString(c.target));
+        QCOMPARE(int(d.state.CurrentDataSet), c.dataSet);
+        QCOMPARE(d.Label("lblDataset1")->text(), QString("%1 of 21").arg(c.dataSet));
+    }
+    QVERIFY(d.platform.messages.empty());
+}
+
+void CurveCommandTest::hundredAndOneWindowsWrapToSlot1() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    d.Type(d.Ratio(1), "1");
+    QPointer<frmStpCurve> first;
+    for (int n = 1; n <= 100; ++n) {
+        QCOMPARE(int(d.state.NextCurveWindow), n);
+        d.Run("mnuEnergyStop");
+        if (n == 1) first = d.window->CurveWindows[1];
+    }
+    QCOMPARE(int(d.state.NextCurveWindow), 1);  // after slot 100 comes slot 1
+    for (int slot = 1; slot <= 100; ++slot) QVERIFY(d.window->CurveWindows[slot]);
+    QCOMPARE(CurveWindowsOf(d).size(), 100);
+
+    d.Run("mnuEnergyStop");
+    QCOMPARE(int(d.state.NextCurveWindow), 2);
+    QVERIFY(d.window->CurveWindows[1] != first.data());
+    QVERIFY(first && first->isVisible());  // replaced in its slot, not closed
+    QCOMPARE(CurveWindowsOf(d).size(), 101);
+
+    // A window closed by the user leaves its slot empty.
+    d.window->CurveWindows[50]->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(d.window->CurveWindows[50].isNull());
+
+    // Closing the main window closes every curve window with it.
+    d.window->close();
+    for (int slot = 1; slot <= 100; ++slot)
+        QVERIFY(!d.window->CurveWindows[slot] || !d.window->CurveWindows[slot]->isVisible());
+}
+
+void CurveCommandTest::faultsEndTheWalkWithoutAWindow() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    // A negative energy makes the physics fault at the first point.
+    d.Type(d.Ratio(1), "1");
+    d.Type("txtEnergy", "-5");
+    d.Run("mnuDepthStop");
+    fenra::CalcResult fault;
+    fault.outcome = fenra::CalcOutcome::FloatingPointFault;
+    QCOMPARE(d.platform.messages.size(), size_t(1));
+    QCOMPARE(d.platform.messages[0].title, QString("Fenra32"));
+    QCOMPARE(d.platform.messages[0].text,
+             QString::fromStdString(fenra::DescribeCalcResult(1, fault)));
+    QVERIFY(CurveWindowsOf(d).isEmpty());
+    QVERIFY(d.window->CurveWindows[1].isNull());
+    QCOMPARE(int(d.state.NextCurveWindow), 1);
+    QCOMPARE(d.state.Current().IonEnergy, -5.0f);
+    QCOMPARE(d.Field("txtEnergy")->text(), QString("-5"));
+    QCOMPARE(d.Field("txtRange")->text(), QString("100000"));
+    QVERIFY(QApplication::overrideCursor() == nullptr);
+    QVERIFY(d.Command("mnuCal")->isEnabled());
+    QVERIFY(d.window->findChild<QAction*>("Toolbar1_9")->isEnabled());
+
+    // A target symbol that is not in the element table (as a target file may bring).
+    d.Type("txtEnergy", "1000");
+    d.state.Current().TargetElement[1] = "Qq";
+    d.platform.ClearRecords();
+    d.Run("mnuEnergyStop");
+    QCOMPARE(d.platform.messages.size(), size_t(1));
+    QVERIFY(d.platform.messages[0].text.contains("\"Qq\""));
+    QVERIFY(CurveWindowsOf(d).isEmpty());
+    QCOMPARE(d.state.Current().IonEnergy, 1000.0f);
+    QVERIFY(QApplication::overrideCursor() == nullptr);
+}
+
+void CurveCommandTest::nothingElseRunsWhileTheWalkRuns() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    d.Type(d.Ratio(1), "1");
+    d.Run("mnuAdd");
+    d.ScrollBar()->setValue(1);
+
+    struct Seen {
+        bool called = false, calculate = true, curveMenu = true, toolbar = true, hourglass = false;
+        QString energy;
+    } seen;
+    PaintCounter paints(d.Field("txtEnergy"));
+    // Runs at the walk's first repaint of its progress.
+    QTimer::singleShot(0, d.window.get(), [&] {
+        seen.called = true;
+        seen.calculate = d.Command("mnuCal")->isEnabled();
+        seen.curveMenu = d.window->findChild<QMenu*>("mnuCurve")->isEnabled();
+        seen.toolbar = d.window->findChild<QAction*>("Toolbar1_9")->isEnabled();
+        seen.hourglass = QApplication::overrideCursor() &&
+                         QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+        seen.energy = d.Field("txtEnergy")->text();
+        // A person at the keyboard and the mouse: move to data set 2, press Reset, type.
+        QTest::keyClick(d.ScrollBar(), Qt::Key_Right);
+        QTest::mouseClick(d.window->findChild<QPushButton*>("cmdReset"), Qt::LeftButton);
+        QTest::keyClicks(d.Field("txtEnergy"), "7");
+    });
+    d.Run("mnuEnergyStop");
+
+    QVERIFY(seen.called);
+    QVERIFY(!seen.calculate);
+    QVERIFY(!seen.curveMenu);
+    QVERIFY(!seen.toolbar);
+    QVERIFY(seen.hourglass);
+    QCOMPARE(seen.energy, QString("990"));  // the first step is on screen
+    QVERIFY2(paints.paints >= 100, qPrintable(QString::number(paints.paints)));
+    // Nothing of it reached the window.
+    QCOMPARE(int(d.state.CurrentDataSet), 1);
+    QCOMPARE(int(d.state.DataSetCount), 2);
+    QCOMPARE(d.state.Current().IonEnergy, 1000.0f);
+    QCOMPARE(d.window->CurveWindows[1]->Snapshot().stop.size(), size_t(101));
+    QVERIFY(d.Command("mnuCal")->isEnabled());
+    QVERIFY(d.window->findChild<QMenu*>("mnuCurve")->isEnabled());
+}
+
+void CurveCommandTest::olderWindowSavesItsOwnCurve() {
+    QTemporaryDir dir;
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    d.Enter("H", nullptr, "1000", {{"Si", "1"}});
+    d.Run("mnuDepthStop");
+    const float olderFirst = StopAt(d, 1000);
+
+    // A newer walk whose ion stops within the first slab leaves point 1 of the shared curve 0.
+    d.Type("txtRange", "100000000");
+    d.Run("mnuDepthStop");
+    QCOMPARE(d.state.CurveStop[1], 0.0f);
+
+    d.platform.fileAnswers = {dir.filePath("older.Fcv")};
+    d.window->CurveWindows[1]->mnuSave_Click();
+    QVERIFY(d.platform.messages.empty());
+    QFile f(dir.filePath("older.Fcv"));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = f.readAll().split('\n');
+    QCOMPARE(lines.size(), 111);  // 110 lines, each ended by CR LF
+    QCOMPARE(lines[0], QByteArray("'Fenra32 Depth vs dE/dx curve data\r"));
+    QCOMPARE(lines[5], QByteArray("Target :Si1\r"));
+    QCOMPARE(lines[6], QByteArray("Range : 100000 e15(atom/cm2)\r"));
+    QCOMPARE(lines[9], QByteArray::fromStdString(fenra::FormatFixed4(olderFirst)) + "\r");
+    QVERIFY(lines[10] != " 0 \r");
+}
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    CurveCommandTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "curve_command_test.moc"
