@@ -1,0 +1,80 @@
+// A curve command, offscreen, from the click to the drawn window: the walk of 101
+// calculations with a repaint of the progress fields per step, the window's creation, its
+// first paint and the drawing; for each of the three curve kinds, on the start-up data set of
+// a proton into hydrogen (ratio 1) at 1000 keV over 100000.
+
+#include <benchmark/benchmark.h>
+
+#include <QAction>
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+#include "elements/ElementDatabase.h"
+#include "state/WorkingState.h"
+#include "support/ScriptedPlatform.h"
+#include "ui/main/StartUp.h"
+#include "ui/main/frmMain.h"
+
+namespace {
+
+void RunCurveCommand(benchmark::State& bench, const char* command) {
+    fenra::ScriptedPlatform platform;
+    std::optional<fenra::ElementDatabase> db =
+        fenra::OpenDatabaseForStartUp(platform, QStringLiteral(FENRA_BIN_DIR));
+    if (!db) {
+        bench.SkipWithError("no element database");
+        return;
+    }
+    fenra::WorkingState state;
+    frmMain window(platform, state, *db);
+    window.show();
+    state.Current().TargetRatio[1] = 1;
+    window.ShowDataSet(1);
+    QCoreApplication::processEvents();
+
+    QAction* action = window.findChild<QAction*>(QString::fromLatin1(command));
+    for (auto _ : bench) {
+        action->trigger();
+        QCoreApplication::processEvents();  // the new window's first paint
+        bench.PauseTiming();
+        for (frmStpCurve* curve : window.findChildren<frmStpCurve*>()) delete curve;
+        bench.ResumeTiming();
+    }
+    if (!platform.messages.empty())
+        bench.SkipWithError(platform.messages.front().text.toStdString().c_str());
+}
+
+void BM_DepthStopCommand(benchmark::State& bench) {
+    RunCurveCommand(bench, "mnuDepthStop");
+}
+void BM_DepthEnergyCommand(benchmark::State& bench) {
+    RunCurveCommand(bench, "mnuDepthEnergy");
+}
+void BM_EnergyStopCommand(benchmark::State& bench) {
+    RunCurveCommand(bench, "mnuEnergyStop");
+}
+BENCHMARK(BM_DepthStopCommand)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DepthEnergyCommand)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EnergyStopCommand)->Unit(benchmark::kMillisecond);
+
+// The offscreen platform notes every window it cannot size to its hints; that says nothing
+// about the program and would bury the figures.
+void QuietOffscreenNotes(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (text.contains(QStringLiteral("propagateSizeHints"))) return;
+    fprintf(stderr, "%s\n", qPrintable(text));
+    if (type == QtFatalMsg) abort();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qInstallMessageHandler(QuietOffscreenNotes);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
