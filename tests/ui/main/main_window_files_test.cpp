@@ -38,6 +38,7 @@ class MainWindowFilesTest : public QObject {
     void saveTargetNeedsARatioInTheShownDataSet();
     void openTargetThenCalculateGivesTheReferenceReport();
     void invalidElementLeavesWindowAndStateAgreeing();
+    void openTargetTellsWhatItKeptBack();
     void saveResultNeedsACalculation();
     void writeFailureIsReported();
     void printedReportKeepsEveryRowOnItsPages();
@@ -186,6 +187,28 @@ void MainWindowFilesTest::invalidElementLeavesWindowAndStateAgreeing() {
     QCOMPARE(d.Element(1)->currentText(), QString("C"));
 }
 
+void MainWindowFilesTest::openTargetTellsWhatItKeptBack() {
+    // 101 data lines, the first with eleven elements: the table holds 100 and 10 of them.
+    QByteArray text = "H  1.0078  1000  100000  H1He1Li1Be1B1C1N1O1F1Ne1Na1\r\n";
+    for (int k = 2; k <= 101; ++k)
+        text += "He 4.0026  " + QByteArray::number(k) + "  100000  Si1\r\n";
+    const QString path = dir_.filePath("long.fta");
+    WriteAll(path, text);
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    d.platform.fileAnswers.push_back(path);
+    d.Run("mnuTOpen");
+    QCOMPARE(d.state.DataSetCount, 100);
+    QCOMPARE(d.state.DataSets[1].ElementCount, 10);
+    QCOMPARE(d.Label("lblDataset1")->text(), QString("100 of 100"));
+    QCOMPARE(d.Field("txtEnergy")->text(), QString("100"));
+    // Each thing kept back is told, after the window shows the data sets read.
+    QCOMPARE(d.platform.messages.size(), std::size_t{2});
+    for (const fenra::RecordedMessage& m : d.platform.messages) {
+        QCOMPARE(m.title, QString("Fenra32"));
+        QVERIFY(!m.text.isEmpty());
+    }
+}
+
 void MainWindowFilesTest::saveResultNeedsACalculation() {
     MainWindowDriver d(FENRA_TEST_DATABASE);
     d.platform.fileAnswers.push_back(dir_.filePath("none.Fre"));
@@ -250,6 +273,13 @@ void MainWindowFilesTest::printedReportKeepsEveryRowOnItsPages() {
         QVERIFY(layout.rowPages[k] >= layout.rowPages[k - 1]);
         QVERIFY(layout.rowPages[k] <= layout.rowPages[k - 1] + 1);
     }
+
+    // A printer that cannot start is told, not taken for a printed report.
+    d.platform.printToPdf = dir_.filePath("no/such/folder/report.pdf");
+    d.Run("mnuRPrint");
+    QCOMPARE(d.window->LastPrintLayout().pages, 0);
+    QCOMPARE(d.platform.messages.size(), std::size_t{1});
+    QCOMPARE(d.platform.messages[0].text, QString("The report could not be printed."));
 }
 
 void MainWindowFilesTest::openTextStartsTheEditor() {
