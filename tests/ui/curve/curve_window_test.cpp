@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QScreen>
 #include <QtTest>
 #include <cmath>
 
@@ -38,7 +39,6 @@ class CurveWindowTest : public QObject {
     void negativeValuesDoNotRaiseTheScale();
     void energyStopLabelsAndDirection();
     void depthEnergyScaleAndFirstPoint();
-    void depthCurveOfAnIonThatStoppedRunsAlongTheBottom();
     void ticksAtTheFifths();
     void allZeroCurveIsRefused();
     void energyCurveWithoutEnergyIsRefused();
@@ -54,6 +54,9 @@ void CurveWindowTest::fieldsSitWhereDesigned() {
     const QWidget* client = w.centralWidget();
     QCOMPARE(client->size(), QSize(542, 392));   // 8130 x 5880 twips
     QCOMPARE(w.minimumSize(), w.maximumSize());  // no resizing
+    // Centred on the screen when created.
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QVERIFY((w.geometry().center() - screen.center()).manhattanLength() <= 2);
     const auto* plot = w.findChild<CurveCanvas*>("PicCurve");
     QVERIFY(plot);
     QCOMPARE(plot->geometry(), QRect(66, 6, 460, 310));  // 985, 93, 6896, 4645 twips
@@ -229,32 +232,6 @@ void CurveWindowTest::depthEnergyScaleAndFirstPoint() {
     bool near = false;
     for (int y : BlackRows(img, mid)) near = near || std::abs(y - midRow) <= 1;
     QVERIFY(near);
-}
-
-void CurveWindowTest::depthCurveOfAnIonThatStoppedRunsAlongTheBottom() {
-    fenra::ScriptedPlatform platform;
-    fenra::WorkingState s = OneDataSet();
-    // The walk ended at point 41: stopping 0 from there, and a negative last energy.
-    for (int i = 0; i <= 100; ++i) {
-        s.CurveStop[i] = i <= 40 ? 40.0f + i : 0.0f;
-        s.CurveEnergy[i] = i <= 40 ? 1000.0f - 24.0f * i : (i == 41 ? -30.0f : 0.0f);
-    }
-    frmStpCurve w(platform, s);
-    w.DrawDepthStop();
-    QImage img = Plot(w);
-    const int bottom = img.height() - 1;
-    const int x41 = qRound(41 * (img.width() - 1) / 100.0);
-    for (int x = x41 + 1; x < img.width(); ++x)
-        QVERIFY2(IsBlack(img, x, bottom), qPrintable(QString::number(x)));
-    QVERIFY(!IsBlack(img, img.width() - 1, bottom - 1));
-
-    // Depth vs Energy: the line to the negative energy leaves the plot through the bottom.
-    w.DrawDepthEnergy();
-    img = Plot(w);
-    QVERIFY(platform.messages.empty());
-    QVERIFY(IsBlack(img, img.width() - 1, bottom));
-    const int x40 = qRound(40 * (img.width() - 1) / 100.0);
-    QVERIFY(!BlackRows(img, x40).isEmpty());
 }
 
 void CurveWindowTest::ticksAtTheFifths() {
