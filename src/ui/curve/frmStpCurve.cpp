@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <algorithm>
 
 #include "ui/curve/CurveCanvas.h"
 #include "ui/curve/CurveLayout.h"
@@ -34,6 +35,8 @@ frmStpCurve::frmStpCurve(fenra::Platform& platform, const fenra::WorkingState& s
                          QWidget* parent)
     : QMainWindow(parent), platform_(platform), state_(state) {
     setObjectName("frmStpCurve");
+    // A window of its own even when the main window owns it (and closes it on exit).
+    setWindowFlag(Qt::Window);
     setWindowTitle(kInitialCaption);
     BuildMenus();
     BuildFields();

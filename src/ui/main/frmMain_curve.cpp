@@ -111,7 +111,6 @@ void RunCurveCommand(frmMain& main, fenra::CurveKind kind, void (frmStpCurve::*d
     BusyCursor busy;
     const fenra::DataSet& d = s.DataSets[c];
     auto* window = new frmStpCurve(platform, s, &main);
-    window->setWindowFlag(Qt::Window);
     window->setAttribute(Qt::WA_DeleteOnClose);
     // The slots run 1..100; a counter outside them (never set by the program) starts at 1.
     if (s.NextCurveWindow < 1 || s.NextCurveWindow > fenra::kCurveWindowSlots)

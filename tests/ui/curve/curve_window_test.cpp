@@ -130,6 +130,7 @@ void CurveWindowTest::exitClosesOnlyThisWindow() {
     QWidget owner;
     QPointer<frmStpCurve> first = new frmStpCurve(platform, s, &owner);
     QPointer<frmStpCurve> second = new frmStpCurve(platform, s, &owner);
+    QVERIFY(first->isWindow());  // a window of its own, not a child of its owner
     first->setAttribute(Qt::WA_DeleteOnClose);
     first->show();
     second->show();
