@@ -19,7 +19,7 @@ build: deps
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	$(BUILD)/bin/fenra32-calc report examples/demo.fta
+	$(BUILD)/bin/fenra32
 
 test: test-main test-sanitize
 
