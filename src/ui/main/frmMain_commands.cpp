@@ -10,6 +10,7 @@
 #include "files/ResultReport.h"
 #include "files/TargetFile.h"
 #include "state/NumberText.h"
+#include "ui/main/CalcReport.h"
 #include "ui/main/FieldEdit.h"
 #include "ui/main/frmMain.h"
 #include "ui/platform/Platform.h"
@@ -50,22 +51,29 @@ float StoppingIn(const fenra::DataSet& d, int unitItem) {
 
 }  // namespace
 
-void frmMain::CalculateOne(int i) {
-    const fenra::CalcResult r = fenra::CalculateDataSet(state_, db_, i);
+namespace fenra {
+
+void ReportCalcResult(Platform& platform, QWidget* parent, int dataSet, const CalcResult& r) {
     switch (r.outcome) {
-        case fenra::CalcOutcome::Calculated:
-        case fenra::CalcOutcome::RatioZero:  // nothing to calculate, nothing to say
+        case CalcOutcome::Calculated:
+        case CalcOutcome::RatioZero:  // nothing to calculate, nothing to say
             return;
-        case fenra::CalcOutcome::IonRefused:
-            platform_.Beep();
-            platform_.ShowMessage(this, fenra::DefaultMessageTitle(),
-                                  QString::fromLatin1(fenra::kIonRefusedMessage));
+        case CalcOutcome::IonRefused:
+            platform.Beep();
+            platform.ShowMessage(parent, DefaultMessageTitle(),
+                                 QString::fromLatin1(kIonRefusedMessage));
             return;
         default:
-            platform_.ShowMessage(this, Title(),
-                                  QString::fromStdString(fenra::DescribeCalcResult(i, r)));
+            platform.ShowMessage(parent, Title(),
+                                 QString::fromStdString(DescribeCalcResult(dataSet, r)));
             return;
     }
+}
+
+}  // namespace fenra
+
+void frmMain::CalculateOne(int i) {
+    fenra::ReportCalcResult(platform_, this, i, fenra::CalculateDataSet(state_, db_, i));
 }
 
 void frmMain::mnuCal_Click() {

@@ -10,6 +10,7 @@
 #include "calc/CalculateDataSet.h"
 #include "state/NumberText.h"
 #include "support/MainWindowDriver.h"
+#include "ui/main/CalcReport.h"
 
 using fenra::MainWindowDriver;
 
@@ -67,6 +68,7 @@ class MainWindowCalculateTest : public QObject {
     void lengthUnitsAreRefusedForCompounds();
     void missingMassTakesTheDatabaseMass();
     void faultyDataSetsAreReportedAndTheOthersGoOn();
+    void refusedIonRingsTheBellBeforeItsMessage();
 };
 
 void MainWindowCalculateTest::protonHeliumHeavyIonAndCompound() {
@@ -246,6 +248,33 @@ void MainWindowCalculateTest::faultyDataSetsAreReportedAndTheOthersGoOn() {
     QVERIFY(d.platform.messages[2].text.contains("floating-point"));
     QVERIFY(std::isfinite(d.state.DataSets[5].StopEvAtoms));
     QCOMPARE(d.state.DataSets[5].StopEvAtoms, 0.0f);
+}
+
+fenra::CalcResult Outcome(fenra::CalcOutcome outcome, const char* detail) {
+    fenra::CalcResult r;
+    r.outcome = outcome;
+    r.detail = detail;
+    return r;
+}
+
+// No element of a usable database has an atomic number below 1, so the refusal is driven
+// with the outcome itself.
+void MainWindowCalculateTest::refusedIonRingsTheBellBeforeItsMessage() {
+    fenra::ScriptedPlatform platform;
+    fenra::ReportCalcResult(platform, nullptr, 3, Outcome(fenra::CalcOutcome::IonRefused, "X"));
+    QCOMPARE(platform.events,
+             std::vector<QString>({"beep", "message:You made some mistake !! Try it again !!"}));
+    QCOMPARE(platform.messages[0].title, QString("Fenra32"));
+
+    platform.ClearRecords();
+    fenra::ReportCalcResult(platform, nullptr, 3, Outcome(fenra::CalcOutcome::RatioZero, ""));
+    fenra::ReportCalcResult(platform, nullptr, 3, Outcome(fenra::CalcOutcome::Calculated, ""));
+    QVERIFY(platform.events.empty());
+
+    fenra::ReportCalcResult(platform, nullptr, 7, Outcome(fenra::CalcOutcome::NoTargetElement, ""));
+    QCOMPARE(platform.beeps, 0);
+    QCOMPARE(platform.messages.size(), std::size_t{1});
+    QVERIFY(platform.messages[0].text.startsWith("Data set 7"));
 }
 
 QTEST_MAIN(MainWindowCalculateTest)
