@@ -41,18 +41,6 @@ TEST(HeliumCharge, FlatBelow1KevPerAmu) {
     EXPECT_EQ(HeliumEffectiveChargeSquared(14, 0.0f), at1);
 }
 
-TEST(HeliumStop, IsFourGammaSquaredTimesProtonStop) {
-    for (int Z2 : {6, 14, 79}) {
-        const CoefficientSet& c = test::ElementZ(Z2).coef;
-        for (float E : {5.0f, 400.0f, 2000.0f, 5e4f}) {
-            const auto z2 = static_cast<int16_t>(Z2);
-            EXPECT_DOUBLE_EQ(HeliumStop(z2, E, c),
-                             4 * HeliumEffectiveChargeSquared(z2, E) * ProtonStop(z2, E, c))
-                << Z2 << " at " << E;
-        }
-    }
-}
-
 TEST(HeliumStop, SquareRootFallOffBelow1KevPerAmu) {
     const CoefficientSet& si = test::ElementZ(14).coef;
     const double at1 = HeliumStop(14, 1.0f, si);

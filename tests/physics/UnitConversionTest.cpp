@@ -5,15 +5,6 @@
 namespace fenra {
 namespace {
 
-TEST(ConvertStopUnits, GoldAtProtonStopping) {
-    // Gold: NatMass 196.97, AtomDensity 5.904; 15.1214895 eV/(1E15 atoms/cm2).
-    // 6.022045e23 / 196.97 * 15.1214895 * 1e-21 = 46.23155...; 5.904 * 15.1214895 * 0.1 = 8.92773
-    const OtherStopUnits o = ConvertStopUnits(196.97f, 5.904f, 15.1214895f);
-    EXPECT_FLOAT_EQ(o.KevMg, 46.2315521f);
-    EXPECT_FLOAT_EQ(o.EvA, 8.92772675f);
-    EXPECT_FLOAT_EQ(o.KevUm, 89.2772675f);
-}
-
 TEST(ConvertStopUnits, MicronValueIsTenTimesTheStoredAngstromValue) {
     // Silicon: the unrounded N*S*0.1*10 rounds to 41.3369675, ten times the float 4.13369703
     // to 41.3369713.
