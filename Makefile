@@ -34,7 +34,7 @@ test-sanitize: deps
 	cd $(SANITIZE) && ctest --output-on-failure -j $(JOBS)
 
 bench: build
-	cd $(BUILD)/bin && for b in bench_*; do QT_QPA_PLATFORM=offscreen ./$$b; done
+	cd $(BUILD)/bin && for b in bench_*; do QT_QPA_PLATFORM=offscreen ./$$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
 
 # libFuzzer on the target-file reader, for a bounded time ($(FUZZ_TIME) s).
 fuzz: deps

@@ -143,7 +143,7 @@ double RelativeVelocity(float E, float vF) {
     const double v = std::sqrt(static_cast<double>(E) / kBohrEnergy);
     const double u = v / vF;
     const double u2 = std::pow(u, 2);
-    if (u < 1) return (1 + 2 * u2 / 3 - std::pow(u, 4) / 15) * (3 * static_cast<double>(vF) / 4);
+    if (u < 1) return (1 + 2 * u2 / 3 - u2 * u2 / 15) * (3 * static_cast<double>(vF) / 4);
     return (1 + 1 / (5 * u2)) * (static_cast<double>(vF) * u);
 }
 

@@ -22,14 +22,20 @@ float HeliumChargeEnergy(float E) {
 
 double ChargeSquaredAt(int16_t Z2, float Ec) {
     const double L = std::log(static_cast<double>(Ec));
-    // Fifth-degree fit in ln(E), summed term by term in rising powers.
-    double P = 0.2865 + 0.1266 * L - 0.001429 * std::pow(L, 2) + 0.02402 * std::pow(L, 3) -
-               0.01135 * std::pow(L, 4) + 0.001475 * std::pow(L, 5);
+    // Fifth-degree fit in ln(E), summed term by term in rising powers (not by Horner's rule).
+    // The powers are products: they differ from pow() at most in the last bit of a double,
+    // which never reaches the Single results, and they cost a third of the pow() calls.
+    const double L2 = L * L;
+    const double L3 = L2 * L;
+    const double L4 = L3 * L;
+    const double L5 = L4 * L;
+    double P = 0.2865 + 0.1266 * L - 0.001429 * L2 + 0.02402 * L3 - 0.01135 * L4 + 0.001475 * L5;
     if (P > kMaxChargeExponent) P = kMaxChargeExponent;
     const double G = 1 - std::exp(-P);
     // Target correction, largest at ln(E) = 7.6 (about 2 MeV/amu).
-    const double H = 1 + (0.007 + 0.00005 * Z2) * std::exp(-std::pow(7.6 - L, 2));
-    return G * std::pow(H, 2);
+    const double t = 7.6 - L;
+    const double H = 1 + (0.007 + 0.00005 * Z2) * std::exp(-(t * t));
+    return G * (H * H);
 }
 
 }  // namespace
