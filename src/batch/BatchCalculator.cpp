@@ -52,7 +52,7 @@ struct Run {
                        kInvalidElementMessage);
                 return true;
             case OpenTargetStatus::NoDataLine:
-                Report(args.targetFile + ": the file holds no data line.");
+                Report(args.targetFile + ": " + kNoDataLineMessage);
                 return false;
             case OpenTargetStatus::CannotOpen:
                 Report(r.error.empty() ? "cannot read " + args.targetFile : r.error);

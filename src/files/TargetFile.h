@@ -12,6 +12,8 @@ namespace fenra {
 
 constexpr const char* kInvalidElementMessage = "Invalid element !!";
 constexpr const char* kTargetEmptyMessage = "Target is empty.";
+constexpr const char* kNoDataLineMessage =
+    "The file holds no data line: the data sets are unchanged.";
 
 // The text SaveTarget writes: header lines, then a data line per data set 1..DataSetCount.
 std::string TargetFileText(const WorkingState& s);

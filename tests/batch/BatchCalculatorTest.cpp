@@ -144,7 +144,8 @@ TEST_F(BatchFiles, MissingInputsExitOneNamingThem) {
     const std::string empty = Write("empty.fta", kHeader);
     o = Calc({"report", empty});
     EXPECT_EQ(o.status, 1);
-    EXPECT_EQ(o.err, "fenra32-calc: " + empty + ": the file holds no data line.\n");
+    EXPECT_EQ(o.err, "fenra32-calc: " + empty +
+                         ": The file holds no data line: the data sets are unchanged.\n");
 }
 
 TEST_F(BatchFiles, UnknownSymbolIsReportedAndTheOthersAreWritten) {

@@ -150,9 +150,17 @@ void frmMain::mnuTOpen_Click() {
     if (!path) return;
 
     const fenra::OpenTargetResult r = fenra::OpenTarget(state_, path->toStdString());
-    if (r.status == fenra::OpenTargetStatus::CannotOpen ||
-        r.status == fenra::OpenTargetStatus::NoDataLine)
-        return;  // the data sets are as they were
+    // In both cases the data sets are as they were; the user is told why nothing changed.
+    if (r.status == fenra::OpenTargetStatus::CannotOpen) {
+        QString text = QStringLiteral("The file could not be read: ") + *path;
+        if (!r.error.empty()) text += QStringLiteral("\n") + QString::fromStdString(r.error);
+        platform_.ShowMessage(this, Title(), text);
+        return;
+    }
+    if (r.status == fenra::OpenTargetStatus::NoDataLine) {
+        platform_.ShowMessage(this, Title(), QString::fromLatin1(fenra::kNoDataLineMessage));
+        return;
+    }
     if (r.status == fenra::OpenTargetStatus::InvalidElement)
         platform_.ShowMessage(this, Title(), QString::fromLatin1(fenra::kInvalidElementMessage));
     // Also after a refused symbol the window shows the data set that is now current (the one

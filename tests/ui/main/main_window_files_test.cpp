@@ -39,6 +39,7 @@ class MainWindowFilesTest : public QObject {
     void openTargetThenCalculateGivesTheReferenceReport();
     void invalidElementLeavesWindowAndStateAgreeing();
     void openTargetTellsWhatItKeptBack();
+    void openTargetThatReadsNothingChangesNothing();
     void saveResultNeedsACalculation();
     void writeFailureIsReported();
     void printedReportKeepsEveryRowOnItsPages();
@@ -207,6 +208,30 @@ void MainWindowFilesTest::openTargetTellsWhatItKeptBack() {
         QCOMPARE(m.title, QString("Fenra32"));
         QVERIFY(!m.text.isEmpty());
     }
+}
+
+void MainWindowFilesTest::openTargetThatReadsNothingChangesNothing() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    d.Enter("He", nullptr, "2000", {{"Si", "1"}});
+    const QString onlyComments = dir_.filePath("comments.fta");
+    WriteAll(onlyComments, "'Fenra32 v1.1 target file\r\n\r\n   \r\n' nothing here\r\n");
+    d.platform.fileAnswers.push_back(onlyComments);
+    d.platform.fileAnswers.push_back(dir_.filePath("missing.fta"));
+    d.Run("mnuTOpen");
+    d.Run("mnuTOpen");
+
+    QCOMPARE(d.platform.messages.size(), std::size_t{2});
+    QCOMPARE(d.platform.messages[0].title, QString("Fenra32"));
+    QCOMPARE(d.platform.messages[0].text,
+             QString("The file holds no data line: the data sets are unchanged."));
+    QVERIFY(d.platform.messages[1].text.startsWith("The file could not be read: " +
+                                                   dir_.filePath("missing.fta")));
+    // The data set typed before is still there and still shown.
+    QCOMPARE(d.state.DataSetCount, 1);
+    QCOMPARE(d.state.DataSets[1].IonName, std::string("He"));
+    QCOMPARE(d.state.DataSets[1].IonEnergy, 2000.0f);
+    QCOMPARE(d.Field("txtEnergy")->text(), QString("2000"));
+    QCOMPARE(d.Label("lblDataset1")->text(), QString("1 of 1"));
 }
 
 void MainWindowFilesTest::saveResultNeedsACalculation() {
