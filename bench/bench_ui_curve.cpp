@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "OffscreenBenchmarkMain.h"
 #include "elements/ElementDatabase.h"
 #include "state/WorkingState.h"
 #include "support/ScriptedPlatform.h"
@@ -58,23 +59,8 @@ BENCHMARK(BM_DepthStopCommand)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DepthEnergyCommand)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EnergyStopCommand)->Unit(benchmark::kMillisecond);
 
-// The offscreen platform notes every window it cannot size to its hints; that says nothing
-// about the program and would bury the figures.
-void QuietOffscreenNotes(QtMsgType type, const QMessageLogContext&, const QString& text) {
-    if (text.contains(QStringLiteral("propagateSizeHints"))) return;
-    fprintf(stderr, "%s\n", qPrintable(text));
-    if (type == QtFatalMsg) abort();
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    qInstallMessageHandler(QuietOffscreenNotes);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return fenra_bench::RunOffscreenBenchmarks(argc, argv);
 }

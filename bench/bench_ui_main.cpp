@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "OffscreenBenchmarkMain.h"
 #include "elements/ElementDatabase.h"
 #include "state/WorkingState.h"
 #include "support/ScriptedPlatform.h"
@@ -79,23 +80,8 @@ void BM_Calculate100DataSetsOf10Elements(benchmark::State& bench) {
 }
 BENCHMARK(BM_Calculate100DataSetsOf10Elements)->Unit(benchmark::kMillisecond);
 
-// The offscreen platform notes every window it cannot size to its hints; that says nothing
-// about the program and would bury the figures.
-void QuietOffscreenNotes(QtMsgType type, const QMessageLogContext&, const QString& text) {
-    if (text.contains(QStringLiteral("propagateSizeHints"))) return;
-    fprintf(stderr, "%s\n", qPrintable(text));
-    if (type == QtFatalMsg) abort();
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    qInstallMessageHandler(QuietOffscreenNotes);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return fenra_bench::RunOffscreenBenchmarks(argc, argv);
 }
