@@ -69,7 +69,15 @@ void frmMain::HscrolData_Change() {
     }
     ShowingDataSet = false;
 
-    txtIonMass->setText(General(d.IonMass));  // its change handling stores it back
+    // The field stores what it shows, so the mass passes through its 7-digit text. When that
+    // text is the element's default mass, which the ion choice has just put there, the field
+    // reports no change; its change handling must still run, or a mass such as 1.0078004
+    // would be calculated here unrounded while every other data set is rounded.
+    const QString massText = General(d.IonMass);
+    if (txtIonMass->text() == massText)
+        txtIonMass_Change();
+    else
+        txtIonMass->setText(massText);  // its change handling stores it back
     txtEnergy->setText(General(d.IonEnergy));
     txtRange->setText(General(d.Range));
 

@@ -1,6 +1,8 @@
 // Moving between data sets, and Add target, Remove target and Reset, driven through the window.
 
+#include <QFile>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 #include "support/MainWindowDriver.h"
 
@@ -27,6 +29,7 @@ class MainWindowDataSetsTest : public QObject {
   private slots:
     void scrollBarShowsEachDataSet();
     void dataSetKeepsItsOwnMass();
+    void shownMassIsStoredAsItsText();
     void slotsAboveTheCountShowTheFirstElement();
     void addUpToHundredThenRefuse();
     void removeInTheMiddle();
@@ -80,6 +83,43 @@ void MainWindowDataSetsTest::dataSetKeepsItsOwnMass() {
     d.ScrollBar()->setValue(2);
     QCOMPARE(d.state.DataSets[2].IonMass, 1.008f);
     QCOMPARE(d.state.DataSets[1].IonMass, 3.016f);
+}
+
+// The mass field stores the text it shows, so a mass of more than 7 significant digits becomes
+// its 7-digit value once its data set is shown, also when that text is the element's default
+// mass (which the ion choice has just put into the field, so the text does not change).
+void MainWindowDataSetsTest::shownMassIsStoredAsItsText() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    const fenra::ElementRecord* h = d.db.FindElementBySymbol("H");
+    QVERIFY(h != nullptr);
+    const std::string shown = h->DefaultMass;  // 1.0078
+    const std::string longer = shown + "004";  // 1.0078004: the same 7 digits
+    QVERIFY(std::stof(longer) != std::stof(shown));
+    // Masses are compared as Doubles: QCOMPARE of two Singles allows for rounding and would
+    // take neighbouring Singles for equal.
+    const std::string other = "2.01410178";  // 2.014102, not a default mass
+    QTemporaryDir dir;
+    const QString path = dir.filePath("masses.fta");
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray::fromStdString("H  " + longer + "  1000  100000  Si1\r\n" + "H  " +
+                                          other + "  1000  100000  Si1\r\n" + "H  " + longer +
+                                          "  2000  100000  Si1\r\n"));
+    }
+    d.platform.fileAnswers.push_back(path);
+    d.Run("mnuTOpen");
+    // Data set 3 is shown; 1 and 2 are not shown yet and hold the masses as read.
+    QCOMPARE(d.Field("txtIonMass")->text(), QString::fromStdString(shown));
+    QCOMPARE(double(d.state.DataSets[3].IonMass), double(std::stof(shown)));
+    QCOMPARE(double(d.state.DataSets[1].IonMass), double(std::stof(longer)));
+    QCOMPARE(double(d.state.DataSets[2].IonMass), double(std::stof(other)));
+
+    // Calculate shows every data set before calculating it.
+    d.Run("mnuCal");
+    QCOMPARE(double(d.state.DataSets[1].IonMass), double(std::stof(shown)));
+    QCOMPARE(double(d.state.DataSets[2].IonMass), double(std::stof("2.014102")));
+    QCOMPARE(d.Cell(1, 1), QString::fromStdString(shown));
 }
 
 void MainWindowDataSetsTest::slotsAboveTheCountShowTheFirstElement() {
