@@ -4,13 +4,19 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-FieldEdit::FieldEdit(QWidget* parent) : QLineEdit(parent) {}
+FieldEdit::FieldEdit(QWidget* parent) : QLineEdit(parent) {
+    connect(this, &QLineEdit::textEdited, this, [this] {
+        if (!inKeyPress_) emit keyUp(0);
+    });
+}
 
 void FieldEdit::keyPressEvent(QKeyEvent* event) {
     emit keyDown(event->key());
     const QString text = event->text();
     emit keyPress(text.isEmpty() ? 0 : text.at(0).unicode());
+    inKeyPress_ = true;
     QLineEdit::keyPressEvent(event);
+    inKeyPress_ = false;
 }
 
 void FieldEdit::keyReleaseEvent(QKeyEvent* event) {

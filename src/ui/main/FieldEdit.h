@@ -3,6 +3,11 @@
 // before the text changes, the typed character, key release after; and that selects its whole
 // text whenever it gets the focus, also when the focus comes from a mouse click (which would
 // otherwise put the cursor where the click landed and drop the selection).
+//
+// The window stores a field's value on key release. An edit made without a key (pasting or
+// deleting from the context menu, a middle-click paste, dropping text) would otherwise leave
+// the field showing a value the data set does not hold; such an edit is reported as a key
+// release too (key 0), so the field's handler stores it like a typed one.
 
 #include <QLineEdit>
 
@@ -15,7 +20,7 @@ class FieldEdit : public QLineEdit {
   signals:
     void keyDown(int key);
     void keyPress(int character);  // the typed character's code (13 for Enter); 0 for none
-    void keyUp(int key);
+    void keyUp(int key);           // also after an edit made without a key, with key 0
     void gotFocus();
 
   protected:
@@ -27,6 +32,7 @@ class FieldEdit : public QLineEdit {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    bool inKeyPress_ = false;  // edits made while a key is pressed are stored on its release
     // Set when a mouse click brought the focus: that click selects all instead of placing the
     // cursor, and dragging during it does not narrow the selection.
     bool focusedByMouse_ = false;

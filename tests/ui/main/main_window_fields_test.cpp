@@ -1,5 +1,6 @@
 // Start-up of the main window and the editing of the ion and target fields.
 
+#include <QClipboard>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QMenu>
@@ -27,6 +28,7 @@ class MainWindowFieldsTest : public QObject {
     void ratioSlotsFillInOrder();
     void ionChoiceStoresSymbolNumberAndDefaultMass();
     void focusSelectsTheWholeText();
+    void editsWithoutAKeyAreStored();
 };
 
 void MainWindowFieldsTest::startUpState() {
@@ -344,6 +346,45 @@ void MainWindowFieldsTest::focusSelectsTheWholeText() {
     QTest::mouseClick(range, Qt::LeftButton, {}, QPoint(5, range->height() / 2));
     QTest::keyClicks(range, "250");
     QCOMPARE(d.state.DataSets[1].Range, 250.0f);
+}
+
+// Pasting from the context menu or by the middle button, deleting from the context menu and
+// undoing change a field without any key: the value shown must still reach the data set.
+void MainWindowFieldsTest::editsWithoutAKeyAreStored() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    const fenra::DataSet& ds = d.state.DataSets[1];
+    QLineEdit* energy = d.Field("txtEnergy");
+    QApplication::clipboard()->setText("2500");
+    energy->selectAll();
+    energy->paste();
+    QCOMPARE(energy->text(), QString("2500"));
+    QCOMPARE(ds.IonEnergy, 2500.0f);
+    energy->undo();
+    QCOMPARE(energy->text(), QString("1000"));
+    QCOMPARE(ds.IonEnergy, 1000.0f);
+
+    QLineEdit* range = d.Field("txtRange");
+    range->selectAll();
+    range->del();
+    QCOMPARE(ds.Range, 0.0f);
+
+    // The ratio slots keep their rule: the next free slot is counted, one beyond is emptied.
+    QApplication::clipboard()->setText("3");
+    d.Ratio(2)->paste();
+    QCOMPARE(ds.ElementCount, 2);
+    QCOMPARE(ds.TargetRatio[2], 3.0f);
+    d.Ratio(4)->paste();
+    QCOMPARE(d.Ratio(4)->text(), QString());
+    QCOMPARE(ds.ElementCount, 2);
+    QCOMPARE(ds.TargetRatio[4], 0.0f);
+
+    // A typed key is still stored once, on its release, not already when it is pressed.
+    energy->setFocus(Qt::TabFocusReason);
+    QTest::keyPress(energy, '7');
+    QCOMPARE(energy->text(), QString("7"));
+    QCOMPARE(ds.IonEnergy, 1000.0f);
+    QTest::keyRelease(energy, '7');
+    QCOMPARE(ds.IonEnergy, 7.0f);
 }
 
 QTEST_MAIN(MainWindowFieldsTest)
