@@ -23,11 +23,16 @@ void QtPlatform::Beep() {
     QApplication::beep();
 }
 
+QString DialogFolder(const FileDialogSettings& s, QString& remembered) {
+    if (!s.initialFolder.isEmpty()) remembered = s.initialFolder;
+    return remembered;
+}
+
 namespace {
 
 std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogSettings& s,
-                                     QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(parent, s.title, s.initialFolder, s.filter);
+                                     const QString& folder, QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(parent, s.title, folder, s.filter);
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
@@ -44,11 +49,11 @@ std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogSettings& 
 }  // namespace
 
 std::optional<QString> QtPlatform::OpenFileName(QWidget* parent, const FileDialogSettings& s) {
-    return RunFileDialog(parent, s, QFileDialog::AcceptOpen);
+    return RunFileDialog(parent, s, DialogFolder(s, dialogFolder_), QFileDialog::AcceptOpen);
 }
 
 std::optional<QString> QtPlatform::SaveFileName(QWidget* parent, const FileDialogSettings& s) {
-    return RunFileDialog(parent, s, QFileDialog::AcceptSave);
+    return RunFileDialog(parent, s, DialogFolder(s, dialogFolder_), QFileDialog::AcceptSave);
 }
 
 bool QtPlatform::ChoosePrinter(QWidget* parent, QPrinter& printer, const QString& title) {

@@ -16,7 +16,15 @@ class QtPlatform : public Platform {
     std::optional<QString> SaveFileName(QWidget* parent, const FileDialogSettings& s) override;
     bool ChoosePrinter(QWidget* parent, QPrinter& printer, const QString& title) override;
     bool StartEditor(const QString& path) override;
+
+  private:
+    QString dialogFolder_;  // the folder the file dialog was last given
 };
+
+// The folder a file dialog opens in. The program has one file dialog, which keeps its settings
+// from one use to the next: a command that sets no folder (Open Text) gets the one an earlier
+// command set (the program's directory). remembered holds that folder between uses.
+QString DialogFolder(const FileDialogSettings& s, QString& remembered);
 
 // The program and arguments that open path in the platform's text editor: "notepad" and the
 // path on Windows, the desktop's default opener elsewhere. Never a shell command line, so a

@@ -331,6 +331,16 @@ void MainWindowFilesTest::openTextStartsTheEditor() {
     QCOMPARE(d.platform.messages[0].title, QString("Fenra32"));
     QCOMPARE(d.platform.messages[0].text, QString("Notepad or the file is not found !!"));
 
+    // The program's one file dialog keeps its folder: Open Text, which sets none, opens where
+    // the last command that set one (Save target, Open target, Save result) pointed it.
+    QString remembered;
+    fenra::FileDialogSettings none;
+    QCOMPARE(fenra::DialogFolder(none, remembered), QString());
+    fenra::FileDialogSettings app;
+    app.initialFolder = "/opt/fenra/";
+    QCOMPARE(fenra::DialogFolder(app, remembered), QString("/opt/fenra/"));
+    QCOMPARE(fenra::DialogFolder(none, remembered), QString("/opt/fenra/"));
+
     // The path reaches the editor as one argument, blanks and shell characters untouched.
     const QString odd = "/tmp/a b;$(x).fta";
     const fenra::EditorCommand command = fenra::EditorCommandFor(odd);
