@@ -22,6 +22,11 @@ namespace {
 constexpr const char* kProgram = "fenra32-calc: ";
 constexpr const char* kValuesHeader = "set\tStopEvAtoms\tStopKevMg\tStopEvA\tStopKevUm\n";
 
+std::string RatioZeroText(int dataSet) {
+    return "Data set " + std::to_string(dataSet) +
+           ": its one target element has ratio 0; nothing was calculated.";
+}
+
 // One run: the arguments, the streams and the exit status so far.
 struct Run {
     const BatchArguments& args;
@@ -62,12 +67,17 @@ struct Run {
     }
 
     // The Calculate command: each data set shown, then calculated; the last one stays current.
+    // The window passes over a one-element target of ratio 0 in silence, but its row then
+    // holds no result of this run: a script must learn that from the exit status.
     void CalculateAll(WorkingState& s, const ElementDatabase& db) {
         for (int i = 1; i <= s.DataSetCount; ++i) {
             s.CurrentDataSet = static_cast<int16_t>(i);
             ApplyDataSetDisplay(s, db, i);
             const CalcResult r = CalculateDataSet(s, db, i);
-            if (!DescribeCalcResult(i, r).empty()) ReportDataSet(i, r);
+            if (r.outcome == CalcOutcome::RatioZero)
+                Report(args.targetFile + ": " + RatioZeroText(i));
+            else if (!DescribeCalcResult(i, r).empty())
+                ReportDataSet(i, r);
         }
         s.CurrentDataSet = s.DataSetCount;
     }
@@ -93,6 +103,14 @@ struct Run {
         }
         ApplyDataSetDisplay(s, db, n);
         const CurveSnapshot snapshot = CopyCurveData(s);
+        // Save curve writes nothing for a curve without a point above 0 (a target of ratio 0,
+        // an ion without energy): neither does the batch calculator.
+        const bool energyValues = args.curveKind == CurveKind::DepthEnergy;
+        if (!HasPositivePoint(energyValues ? snapshot.energy : snapshot.stop)) {
+            Report(args.targetFile + ": Data set " + std::to_string(n) + ": " +
+                   kNoCalculationMessage);
+            return false;
+        }
         *text = CurveFileText(args.curveKind, snapshot, s.DataSets[n].TargetName, s.SlabCount);
         return true;
     }
