@@ -258,7 +258,7 @@ void CurveCommandTest::captionsAndLabelsOfDataSets1To4And21() {
     d.Type(d.Ratio(1), "1");
     for (int i = 2; i <= 21; ++i) d.Run("mnuAdd");  // new data sets: H into H 1, 1000 keV
     d.ScrollBar()->setValue(2);
-    d.Type("txtEnergy", "250");
+    d.Type("txtEnergy", "0.5");  // the label shows general text: a zero before the point
     d.ScrollBar()->setValue(3);
     d.Choose(d.Element(1), "Si");
     d.ScrollBar()->setValue(4);
@@ -273,7 +273,7 @@ void CurveCommandTest::captionsAndLabelsOfDataSets1To4And21() {
         const char* target;
     } cases[] = {
         {1, "mnuDepthStop", "Depth vs Stopping power of 1st sample", "H", "1000", "H1"},
-        {2, "mnuDepthEnergy", "Depth vs Energy of 2nd sample", "H", "250", "H1"},
+        {2, "mnuDepthEnergy", "Depth vs Energy of 2nd sample", "H", "0.5", "H1"},
         {3, "mnuEnergyStop", "Energy vs Stopping power of 3rd sample", "H", "1000", "Si1"},
         {4, "mnuDepthStop", "Depth vs Stopping power of 4th sample", "He", "1000", "H1"},
         {21, "mnuEnergyStop", "Energy vs Stopping power of 21th sample", "H", "1000", "H1"},

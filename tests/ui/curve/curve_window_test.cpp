@@ -168,6 +168,14 @@ void CurveWindowTest::yLabelsForLargestValue50AndXLabelsForRange() {
     QCOMPARE(Labels(w, "lblSTPower"),
              QStringList({"0", "2.496", "4.992", "7.488", "9.984", "12.48"}));
     QCOMPARE(Labels(w, "lblDepth"), QStringList({"0", "500", "1000", "1500", "2000", "2500"}));
+
+    // Below 1 the two forms part: the Y values have no zero before the point, the X values
+    // (general text) have one. Largest 2.5 gives 3, its fifths .6 to 2.4.
+    FillStop(s, [](int i) { return i == 9 ? 2.5f : 0.25f; });
+    s.DataSets[1].Range = 2.5f;
+    w.DrawDepthStop();
+    QCOMPARE(Labels(w, "lblSTPower"), QStringList({"0", ".6", "1.2", "1.8", "2.4", "3."}));
+    QCOMPARE(Labels(w, "lblDepth"), QStringList({"0", "0.5", "1", "1.5", "2", "2.5"}));
 }
 
 void CurveWindowTest::negativeValuesDoNotRaiseTheScale() {
