@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -39,6 +40,7 @@ class ReportPage {
             layout.rowPages.push_back(page_);
         }
         layout.pages = page_;
+        layout.placed = std::move(placed_);
         return layout;
     }
 
@@ -64,6 +66,7 @@ class ReportPage {
     int PrintText(int x, const std::string& text) {
         const QString q = QString::fromStdString(text);
         painter_.drawText(x, y_ + ascent_, q);
+        placed_.push_back({page_, x, y_, text});
         return x + metrics_.horizontalAdvance(q);
     }
 
@@ -88,6 +91,7 @@ class ReportPage {
     int x0_ = 0, y0_ = 0, pageHeight_ = 0;
     int y_ = 0, page_ = 1;
     bool lineStarted_ = false, inHeadings_ = false;
+    std::vector<PlacedText> placed_;
 };
 
 }  // namespace

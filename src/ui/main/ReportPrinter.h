@@ -4,16 +4,27 @@
 // the left edge of the printable area. Rows that do not fit on a page continue on the next,
 // under the heading lines repeated, so no row is lost.
 
+#include <string>
 #include <vector>
 
 #include "files/ResultReport.h"
 
 class QPrinter;
 
+// One text as it was put on paper: its page (from 1), the print position it started at (the
+// top of its line) in the printer's drawing units, and the text.
+struct PlacedText {
+    int page = 0;
+    int x = 0;
+    int y = 0;
+    std::string text;
+};
+
 struct PrintLayout {
     int pages = 0;
     // rowPages[k] is the page (from 1) on which row k + 1 (data set k + 1) was printed.
     std::vector<int> rowPages;
+    std::vector<PlacedText> placed;  // every text in the order it was printed
 };
 
 // Prints lines (the heading lines first, headingLines of them) as one print job.

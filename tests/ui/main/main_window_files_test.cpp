@@ -2,11 +2,16 @@
 // the text editor and Exit, with the scripted platform answering the dialogs.
 
 #include <QFile>
+#include <QFont>
+#include <QFontMetrics>
+#include <QPageSize>
+#include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "files/ResultReport.h"
 #include "files/TargetFile.h"
+#include "state/NumberText.h"
 #include "support/MainWindowDriver.h"
 #include "ui/platform/QtPlatform.h"
 
@@ -28,6 +33,38 @@ void WriteAll(const QString& path, const QByteArray& bytes) {
 
 const char* const kReference = FENRA_EXAMPLES_DIR "/reference.fta";
 
+// The page the scripted printer dialog sets up, and the print font on it.
+struct PrintedPage {
+    int width = 0, height = 0;  // of the printable area, in drawing units
+    int column = 0;             // average character width of the print font
+    int line = 0;               // line height of the print font
+    int x0 = 0, y0 = 0;         // the margins: 7/100 of the width, 5/100 of the height
+    QFontMetrics metrics{QFont()};
+};
+
+PrintedPage ScriptedPrinterPage() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    QFont font(QStringLiteral("Arial"), 10);
+    font.setStyleHint(QFont::SansSerif);
+    PrintedPage p;
+    p.metrics = QFontMetrics(font, &printer);
+    p.width = printer.width();
+    p.height = printer.height();
+    p.column = p.metrics.averageCharWidth();
+    p.line = p.metrics.height();
+    p.x0 = qRound(p.width * 0.07);
+    p.y0 = qRound(p.height * 0.05);
+    return p;
+}
+
+// Character column n starts n - 1 average character widths from the edge of the printable
+// area.
+int ColumnX(const PrintedPage& p, int n) {
+    return (n - 1) * p.column;
+}
+
 }  // namespace
 
 class MainWindowFilesTest : public QObject {
@@ -43,6 +80,7 @@ class MainWindowFilesTest : public QObject {
     void saveResultNeedsACalculation();
     void writeFailureIsReported();
     void printedReportKeepsEveryRowOnItsPages();
+    void printedRowsSitAtTheirColumns();
     void openTextStartsTheEditor();
     void exitClosesTheCurveWindows();
 
@@ -298,6 +336,23 @@ void MainWindowFilesTest::printedReportKeepsEveryRowOnItsPages() {
         QVERIFY(layout.rowPages[k] >= layout.rowPages[k - 1]);
         QVERIFY(layout.rowPages[k] <= layout.rowPages[k - 1] + 1);
     }
+    // Each continuation page starts with the five heading lines at the top margin, and no
+    // line runs past the foot of its page.
+    const PrintedPage p = ScriptedPrinterPage();
+    for (int page = 2; page <= pdfPages; ++page) {
+        std::vector<PlacedText> onPage;
+        for (const PlacedText& t : layout.placed)
+            if (t.page == page) onPage.push_back(t);
+        QVERIFY(onPage.size() > 5);
+        for (int k = 0; k < 5; ++k) {
+            QCOMPARE(onPage[k].text, layout.placed[k].text);
+            QCOMPARE(onPage[k].x, p.x0);
+            QCOMPARE(onPage[k].y, p.y0 + k * p.line);
+        }
+        QCOMPARE(onPage[5].y, p.y0 + 5 * p.line);
+        QCOMPARE(onPage[5].text.substr(0, 3), std::string("   "));
+    }
+    for (const PlacedText& t : layout.placed) QVERIFY(t.y + p.line <= p.height);
 
     // A printer that cannot start is told, not taken for a printed report.
     d.platform.printToPdf = dir_.filePath("no/such/folder/report.pdf");
@@ -305,6 +360,79 @@ void MainWindowFilesTest::printedReportKeepsEveryRowOnItsPages() {
     QCOMPARE(d.window->LastPrintLayout().pages, 0);
     QCOMPARE(d.platform.messages.size(), std::size_t{1});
     QCOMPARE(d.platform.messages[0].text, QString("The report could not be printed."));
+}
+
+void MainWindowFilesTest::printedRowsSitAtTheirColumns() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    d.Enter("H", nullptr, "1000", {{"Si", "1"}});
+    d.Run("mnuAdd");
+    // A compound whose composition text runs past the column of the next field.
+    d.Enter("He", nullptr, "2000",
+            {{"H", "1"},
+             {"Li", "1"},
+             {"Be", "1"},
+             {"B", "1"},
+             {"C", "1"},
+             {"N", "1"},
+             {"O", "1"},
+             {"F", "1"},
+             {"Ne", "1"},
+             {"Na", "1"}});
+    d.Run("mnuCal");
+    QVERIFY(d.platform.messages.empty());
+    d.platform.printToPdf = dir_.filePath("columns.pdf");
+    d.Run("mnuRPrint");
+    const std::vector<PlacedText>& placed = d.window->LastPrintLayout().placed;
+    const PrintedPage p = ScriptedPrinterPage();
+    QVERIFY(p.column > 0 && p.x0 > 0 && p.y0 > 0);
+
+    const std::string stars(80, '*');
+    const std::vector<std::string> headings = {
+        stars, "* Ion  Mass     E       Target            S T O P P I N G   P O W E R          *",
+        "*     (amu)   (keV)               eV/(1E15/cm2)  keV/mg/cm2   eV/A    keV/um   *", stars,
+        ""};
+    const fenra::DataSet& one = d.state.DataSets[1];
+    const fenra::DataSet& two = d.state.DataSets[2];
+    QCOMPARE(two.TargetName, std::string("H1Li1Be1B1C1N1O1F1Ne1Na1"));
+    // The composition starts at column 40 and ends beyond column 55.
+    QVERIFY(ColumnX(p, 40) + p.metrics.horizontalAdvance(QString::fromStdString(two.TargetName)) >
+            ColumnX(p, 55));
+
+    struct Expected {
+        int x, y;
+        std::string text;
+    };
+    std::vector<Expected> expected;
+    for (int k = 0; k < 5; ++k) expected.push_back({p.x0, p.y0 + k * p.line, headings[k]});
+    const int row1 = p.y0 + 5 * p.line;
+    expected.push_back({p.x0, row1, "   H"});
+    expected.push_back({ColumnX(p, 17), row1, fenra::PrintForm(one.IonMass)});
+    expected.push_back({ColumnX(p, 28), row1, fenra::PrintForm(one.IonEnergy)});
+    expected.push_back({ColumnX(p, 40), row1, "Si1"});
+    expected.push_back({ColumnX(p, 55), row1, fenra::PrintForm(one.StopEvAtoms)});
+    expected.push_back({ColumnX(p, 75), row1, fenra::PrintForm(one.StopKevMg)});
+    expected.push_back({ColumnX(p, 90), row1, fenra::PrintForm(one.StopEvA)});
+    expected.push_back({ColumnX(p, 103), row1, fenra::PrintForm(one.StopKevUm)});
+    // The compound: past column 55 already, the stopping goes to column 55 of the next line,
+    // and the fields after it follow on that line.
+    const int row2 = row1 + p.line;
+    expected.push_back({p.x0, row2, "   He"});
+    expected.push_back({ColumnX(p, 17), row2, fenra::PrintForm(two.IonMass)});
+    expected.push_back({ColumnX(p, 28), row2, " 2000 "});
+    expected.push_back({ColumnX(p, 40), row2, two.TargetName});
+    expected.push_back({ColumnX(p, 55), row2 + p.line, fenra::PrintForm(two.StopEvAtoms)});
+    expected.push_back({ColumnX(p, 75), row2 + p.line, fenra::PrintForm(two.StopKevMg)});
+    expected.push_back({ColumnX(p, 96), row2 + p.line, "-"});
+    expected.push_back({ColumnX(p, 108), row2 + p.line, "-"});
+
+    QCOMPARE(placed.size(), expected.size());
+    for (std::size_t k = 0; k < expected.size(); ++k) {
+        const QString where = QString("text %1: \"%2\"").arg(k).arg(expected[k].text.c_str());
+        QVERIFY2(placed[k].page == 1, qPrintable(where));
+        QVERIFY2(placed[k].text == expected[k].text, qPrintable(where));
+        QVERIFY2(placed[k].x == expected[k].x, qPrintable(where));
+        QVERIFY2(placed[k].y == expected[k].y, qPrintable(where));
+    }
 }
 
 void MainWindowFilesTest::openTextStartsTheEditor() {
