@@ -30,7 +30,8 @@ void AppendLine(std::string& out, std::string_view line) {
     out.append(kLineEnd);
 }
 
-bool WriteTextFile(const std::string& path, const std::string& bytes, std::string* error) {
+// Writes the bytes to path itself, creating or truncating it.
+static bool WriteInPlace(const std::string& path, const std::string& bytes, std::string* error) {
     errno = 0;
     // Binary mode: the CR LF line ends are already in the bytes and must not be translated.
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -51,6 +52,24 @@ bool WriteTextFile(const std::string& path, const std::string& bytes, std::strin
         return false;
     }
     return true;
+}
+
+bool WriteTextFile(const std::string& path, const std::string& bytes, std::string* error) {
+    // The new contents go to a file beside the old one first and replace it only once they
+    // are complete, so a full disk or a failed write never leaves a half-written file where a
+    // good one was.
+    const std::string part = path + ".part";
+    std::string partError;
+    if (WriteInPlace(part, bytes, &partError)) {
+        if (std::rename(part.c_str(), path.c_str()) == 0) return true;
+        const int err = errno;
+        std::remove(part.c_str());
+        SetError(error, "Cannot replace", path, err, "rename failed");
+        return false;
+    }
+    std::remove(part.c_str());
+    // A folder where no new file may be made can still hold a writable file: write it there.
+    return WriteInPlace(path, bytes, error);
 }
 
 bool ReadTextFile(const std::string& path, std::string* bytes, std::string* error) {

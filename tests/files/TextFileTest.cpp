@@ -1,0 +1,38 @@
+// Replacing a file whole: the old contents stay until the new ones are complete.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "files/FileTestSupport.h"
+#include "files/TextFile.h"
+
+namespace fenra {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(WriteTextFile, ReplacesAnExistingFileWholeAndLeavesNothingBeside) {
+    const std::string path = test::ScratchPath("replace.txt");
+    ASSERT_TRUE(WriteTextFile(path, "a much longer first content\r\n", nullptr));
+    ASSERT_TRUE(WriteTextFile(path, "short\r\n", nullptr));
+    EXPECT_EQ(test::ReadBytes(path), "short\r\n");
+    EXPECT_FALSE(fs::exists(path + ".part"));
+}
+
+TEST(WriteTextFile, AFailedReplacementKeepsWhatWasThere) {
+    // A folder stands where the file should go: the new contents cannot take its place, and
+    // the folder with its file stays as it was.
+    const std::string path = test::ScratchPath("occupied");
+    fs::create_directories(path);
+    ASSERT_TRUE(WriteTextFile(path + "/inside.txt", "kept\r\n", nullptr));
+    std::string error;
+    EXPECT_FALSE(WriteTextFile(path, "new\r\n", &error));
+    EXPECT_NE(error.find(path), std::string::npos) << error;
+    EXPECT_EQ(test::ReadBytes(path + "/inside.txt"), "kept\r\n");
+    EXPECT_FALSE(fs::exists(path + ".part"));
+}
+
+}  // namespace
+}  // namespace fenra
