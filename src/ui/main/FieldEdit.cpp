@@ -14,19 +14,23 @@ void FieldEdit::keyPressEvent(QKeyEvent* event) {
     emit keyDown(event->key());
     const QString text = event->text();
     emit keyPress(text.isEmpty() ? 0 : text.at(0).unicode());
+    pressedHere_.insert(event->key());
     inKeyPress_ = true;
     QLineEdit::keyPressEvent(event);
     inKeyPress_ = false;
 }
 
 void FieldEdit::keyReleaseEvent(QKeyEvent* event) {
-    // A held key repeats its press but is released once.
-    if (!event->isAutoRepeat()) emit keyUp(event->key());
+    // A held key repeats its press but is released once. A key pressed in another field and
+    // released here (the Tab or Enter that brought the focus) is no edit of this field: storing
+    // on it would count an empty ratio slot the user only passed through.
+    if (!event->isAutoRepeat() && pressedHere_.remove(event->key())) emit keyUp(event->key());
     QLineEdit::keyReleaseEvent(event);
 }
 
 void FieldEdit::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
+    pressedHere_.clear();  // presses from an earlier visit were released elsewhere
     focusedByMouse_ = event->reason() == Qt::MouseFocusReason;
     emit gotFocus();
 }

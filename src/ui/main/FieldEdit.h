@@ -10,6 +10,7 @@
 // release too (key 0), so the field's handler stores it like a typed one.
 
 #include <QLineEdit>
+#include <QSet>
 
 class FieldEdit : public QLineEdit {
     Q_OBJECT
@@ -20,7 +21,9 @@ class FieldEdit : public QLineEdit {
   signals:
     void keyDown(int key);
     void keyPress(int character);  // the typed character's code (13 for Enter); 0 for none
-    void keyUp(int key);           // also after an edit made without a key, with key 0
+    // The release of a key pressed in this field; also after an edit made without a key, with
+    // key 0.
+    void keyUp(int key);
     void gotFocus();
 
   protected:
@@ -33,6 +36,7 @@ class FieldEdit : public QLineEdit {
 
   private:
     bool inKeyPress_ = false;  // edits made while a key is pressed are stored on its release
+    QSet<int> pressedHere_;    // keys pressed in this field and not yet released
     // Set when a mouse click brought the focus: that click selects all instead of placing the
     // cursor, and dragging during it does not narrow the selection.
     bool focusedByMouse_ = false;

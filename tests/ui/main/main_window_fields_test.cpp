@@ -301,6 +301,21 @@ void MainWindowFieldsTest::ratioSlotsFillInOrder() {
     QCOMPARE(ds.TargetRatio[2], 0.0f);
     d.Type(d.Ratio(3), "1");
     QCOMPARE(ds.ElementCount, 3);
+
+    // Tabbing through the next free slot does not count it: the Tab is pressed in the
+    // element list before it and released in the ratio field, which it only passes through.
+    d.Element(4)->setFocus(Qt::TabFocusReason);
+    QTest::keyPress(d.Element(4), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(d.Ratio(4)));
+    QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(ds.ElementCount, 3);
+    // The same for the Enter that moves from the mass field into the energy field: it stores
+    // nothing there.
+    d.state.DataSets[1].IonEnergy = 5;
+    QTest::keyPress(d.Field("txtIonMass"), Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(d.Field("txtEnergy")));
+    QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(ds.IonEnergy, 5.0f);
 }
 
 void MainWindowFieldsTest::ionChoiceStoresSymbolNumberAndDefaultMass() {
