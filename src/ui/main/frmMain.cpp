@@ -281,6 +281,9 @@ void frmMain::ConnectHandlers() {
     connect(HscrolData, &QScrollBar::valueChanged, this, [this] { HscrolData_Change(); });
     connect(cmdReset, &QPushButton::clicked, this, [this] { cmdReset_Click(); });
     connect(cbUnit, &QComboBox::currentIndexChanged, this, [this] { FillResultGrid(); });
+    // A user who picks the unit already shown gets the grid refilled too, as a fresh look at
+    // the data sets (Qt reports no index change for that).
+    connect(cbUnit, &QComboBox::activated, this, [this] { FillResultGrid(); });
 
     connect(mnuAdd, &QAction::triggered, this, [this] { mnuAdd_Click(); });
     connect(mnuRemove, &QAction::triggered, this, [this] { mnuRemove_Click(); });

@@ -157,6 +157,16 @@ void MainWindowCalculateTest::gridInEveryUnit() {
     for (int i = 1; i <= 2; ++i) QCOMPARE(d.Cell(i, 4), kevUm[i - 1]);
     QCOMPARE(unit->currentText(), QString("keV/um"));
     QCOMPARE(d.platform.beeps, 0);
+    // A data set added since is not in the grid until the unit is chosen again, also when the
+    // user picks the unit that is already shown.
+    d.Run("mnuAdd");
+    QCOMPARE(d.Cell(3, 0), QString());
+    emit unit->activated(3);
+    QCOMPARE(d.Cell(3, 0), QString("H"));
+    QCOMPARE(d.Cell(3, 1), QString("1.008"));
+    QCOMPARE(d.Cell(3, 4), QString("0"));
+    QCOMPARE(d.platform.beeps, 0);
+    d.Run("mnuRemove");
     // Calculate keeps the chosen unit.
     d.Run("mnuCal");
     QCOMPARE(d.Cell(2, 4), kevUm[1]);
