@@ -16,7 +16,11 @@ QString DefaultMessageTitle() {
 
 void QtPlatform::ShowMessage(QWidget* parent, const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+    // A message waits for the user: the arrow over it, also while a command shows the
+    // hourglass; the hourglass comes back when the box closes.
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
     box.exec();
+    QApplication::restoreOverrideCursor();
 }
 
 void QtPlatform::Beep() {
