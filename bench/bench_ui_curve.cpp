@@ -39,7 +39,7 @@ void RunCurveCommand(benchmark::State& bench, const char* command) {
         action->trigger();
         QCoreApplication::processEvents();  // the new window's first paint
         bench.PauseTiming();
-        for (frmStpCurve* curve : window.findChildren<frmStpCurve*>()) delete curve;
+        for (frmStpCurve* curve : window.OpenCurveWindows()) delete curve;
         bench.ResumeTiming();
     }
     if (!platform.messages.empty())

@@ -67,7 +67,10 @@ frmMain::frmMain(fenra::Platform& platform, fenra::WorkingState& state,
     RunStartUp();
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain() {
+    // Curve windows have no parent to take them along: they end with this window.
+    for (const QPointer<frmStpCurve>& window : adoptedCurveWindows_) delete window.data();
+}
 
 void frmMain::BuildFields() {
     auto* central = new QWidget(this);
@@ -364,10 +367,21 @@ void frmMain::SetRangeText(const QString& text) {
     txtRange->setText(text);
 }
 
+void frmMain::AdoptCurveWindow(frmStpCurve* window) {
+    adoptedCurveWindows_.removeAll(nullptr);  // forget the windows closed since
+    adoptedCurveWindows_.append(window);
+}
+
+QList<frmStpCurve*> frmMain::OpenCurveWindows() const {
+    QList<frmStpCurve*> open;
+    for (const QPointer<frmStpCurve>& window : adoptedCurveWindows_)
+        if (window && window->isVisible()) open.append(window.data());
+    return open;
+}
+
 void frmMain::CloseCurveWindows() {
-    for (QPointer<frmStpCurve>& window : CurveWindows)
+    for (const QPointer<frmStpCurve>& window : adoptedCurveWindows_)
         if (window) window->close();
-    for (frmStpCurve* window : findChildren<frmStpCurve*>()) window->close();
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

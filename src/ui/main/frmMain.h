@@ -3,6 +3,7 @@
 // the toolbar, the results of all data sets in the grid. The fields write every edit straight
 // into the working state; the data set display writes the working state into the fields.
 
+#include <QList>
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
@@ -68,6 +69,13 @@ class frmMain : public QMainWindow {
     // The curve windows opened by the curve commands, slots 1..100; all close with this window.
     std::array<QPointer<frmStpCurve>, fenra::kCurveWindowSlots + 1> CurveWindows;
 
+    // Takes a new curve window into this window's care. A curve window is a window of its own,
+    // which the main window can be brought in front of; it closes with the main window, also
+    // after its slot has been taken by a newer one.
+    void AdoptCurveWindow(frmStpCurve* window);
+    // Every curve window still open, oldest first.
+    QList<frmStpCurve*> OpenCurveWindows() const;
+
     // Every menu command and toolbar button on or off (a curve walk turns them off).
     void SetCommandsEnabled(bool enabled);
 
@@ -130,6 +138,7 @@ class frmMain : public QMainWindow {
     bool ShowingDataSet = false;
 
     PrintLayout lastPrint_;
+    QList<QPointer<frmStpCurve>> adoptedCurveWindows_;
 
     // Fields (object names as the member names; arrays carry their index as suffix).
     QToolBar* Toolbar1 = nullptr;

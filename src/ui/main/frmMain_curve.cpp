@@ -67,8 +67,7 @@ class WalkGuard : public QObject {
     bool IsMainWindowPart(QObject* target) const {
         auto* widget = qobject_cast<QWidget*>(target);
         if (!widget) return false;
-        // A curve window is a child of the main window too, but a window of its own.
-        return widget == &main_ || (main_.isAncestorOf(widget) && widget->window() == &main_);
+        return widget->window() == &main_;
     }
 
     frmMain& main_;
@@ -110,8 +109,9 @@ void RunCurveCommand(frmMain& main, fenra::CurveKind kind, void (frmStpCurve::*d
 
     BusyCursor busy;
     const fenra::DataSet& d = s.DataSets[c];
-    auto* window = new frmStpCurve(platform, s, &main);
+    auto* window = new frmStpCurve(platform, s);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    main.AdoptCurveWindow(window);
     // The slots run 1..100; a counter outside them (never set by the program) starts at 1.
     if (s.NextCurveWindow < 1 || s.NextCurveWindow > fenra::kCurveWindowSlots)
         s.NextCurveWindow = 1;

@@ -32,7 +32,7 @@ float StopAt(const MainWindowDriver& d, float energy) {
 }
 
 QList<frmStpCurve*> CurveWindowsOf(const MainWindowDriver& d) {
-    return d.window->findChildren<frmStpCurve*>();
+    return d.window->OpenCurveWindows();
 }
 
 // Records every text a field shows.

@@ -482,15 +482,23 @@ void MainWindowFilesTest::openTextStartsTheEditor() {
 
 void MainWindowFilesTest::exitClosesTheCurveWindows() {
     MainWindowDriver d(FENRA_TEST_DATABASE);
-    auto* curve = new frmStpCurve(d.platform, d.state, d.window.get());
-    curve->setWindowFlag(Qt::Window);
-    curve->setAttribute(Qt::WA_DeleteOnClose);
-    d.window->CurveWindows[1] = curve;
-    curve->show();
-    QVERIFY(curve->isVisible());
+    d.Type(d.Ratio(1), "1");
+    d.Run("mnuDepthStop");
+    d.Run("mnuEnergyStop");
+    const QList<frmStpCurve*> open = d.window->OpenCurveWindows();
+    QCOMPARE(open.size(), 2);
+    // Windows of their own: not inside the main window, so it can be brought in front.
+    for (frmStpCurve* curve : open) {
+        QVERIFY(curve->isWindow());
+        QVERIFY(curve->parentWidget() == nullptr);
+    }
+    const QPointer<frmStpCurve> first = open[0], second = open[1];
     d.Run("mnuExit");
     QVERIFY(!d.window->isVisible());
-    QVERIFY(d.window->CurveWindows[1].isNull() || !d.window->CurveWindows[1]->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(first.isNull());
+    QVERIFY(second.isNull());
+    QVERIFY(d.window->OpenCurveWindows().isEmpty());
 }
 
 QTEST_MAIN(MainWindowFilesTest)
