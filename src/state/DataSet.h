@@ -13,10 +13,10 @@ constexpr int kMaxDataSets = 100;
 constexpr int kMaxTargetSlots = 10;
 
 struct DataSet {
-    std::string IonName;   // element symbol of the ion
-    float IonMass = 0;     // amu; 0 means "no mass given": Calculate takes MAIW
-    float IonEnergy = 0;   // keV
-    float Range = 0;       // 1E15 atoms/cm2, depth followed by the depth curves
+    std::string IonName;  // element symbol of the ion
+    float IonMass = 0;    // amu; 0 means "no mass given": Calculate takes MAIW
+    float IonEnergy = 0;  // keV
+    float Range = 0;      // 1E15 atoms/cm2, depth followed by the depth curves
     int16_t ElementCount = 0;
     Slots<std::string, kMaxTargetSlots> TargetElement;
     Slots<float, kMaxTargetSlots> TargetRatio;  // relative numbers of atoms

@@ -10,8 +10,8 @@
 
 namespace fenra {
 
-constexpr int kSlabCount = 100;                // slabs of a curve walk
-constexpr int kCurvePoints = kSlabCount + 1;   // points 0..100
+constexpr int kSlabCount = 100;               // slabs of a curve walk
+constexpr int kCurvePoints = kSlabCount + 1;  // points 0..100
 constexpr int kCurveWindowSlots = 100;
 constexpr const char* kVersionText = "1.1";
 

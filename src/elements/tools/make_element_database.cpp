@@ -56,7 +56,8 @@ Table ReadCsv(const std::string& path, const Row& expectedHeader) {
                 throw std::runtime_error(path + ":" + std::to_string(lineNo) + ": empty cell");
         // Row Z must be element Z: the element lists rely on the stored order.
         if (std::stoi(cells[0]) != static_cast<int>(t.rows.size()) + 1)
-            throw std::runtime_error(path + ":" + std::to_string(lineNo) + ": AtomNum out of order");
+            throw std::runtime_error(path + ":" + std::to_string(lineNo) +
+                                     ": AtomNum out of order");
         t.rows.push_back(cells);
     }
     if (t.rows.empty()) throw std::runtime_error(path + ": no records");

@@ -16,14 +16,14 @@ namespace fenra {
 struct FileDialogSettings {
     QString title;
     QString filter;
-    QString initialFolder;     // empty: wherever the dialog was last time
-    QString initialFile;       // file name offered at start (a second Save curve)
-    QString defaultSuffix;     // added to a name typed without extension; empty: none
+    QString initialFolder;  // empty: wherever the dialog was last time
+    QString initialFile;    // file name offered at start (a second Save curve)
+    QString defaultSuffix;  // added to a name typed without extension; empty: none
     bool confirmOverwrite = false;
 };
 
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     // A modal message box with one OK button.
