@@ -33,6 +33,14 @@ std::string Identifier(const std::string& name) {
     return q + "\"";
 }
 
+// SELECT of the given columns in stored record order.
+std::string SelectInStoredOrder(const std::vector<std::string>& columns, const std::string& table) {
+    std::string sql = "SELECT ";
+    for (std::size_t k = 0; k < columns.size(); ++k)
+        sql += (k ? ", " : "") + Identifier(columns[k]);
+    return sql + " FROM " + Identifier(table) + " ORDER BY rowid";
+}
+
 std::string NotAnElementDatabase(const std::string& path, const std::string& why) {
     return Quoted(path) + " is not an element database: " + why;
 }
@@ -77,12 +85,7 @@ struct ElementDatabaseReader {
             names[kDefaultMassPosition - 1],         Column(names, kIonTable, "MAIW"),
             Column(names, kIonTable, "ScrnFac"),     Column(names, kIonTable, "NatMass"),
             Column(names, kIonTable, "AtomDensity"), Column(names, kIonTable, "Fermi")};
-        std::string sql = "SELECT ";
-        for (std::size_t k = 0; k < columns.size(); ++k)
-            sql += (k ? ", " : "") + Identifier(columns[k]);
-        sql += " FROM " + Identifier(kIonTable) + " ORDER BY rowid";
-
-        Statement st = Prepare(db, path, sql);
+        Statement st = Prepare(db, path, SelectInStoredOrder(columns, kIonTable));
         while (NextRow(db, path, st.get())) {
             const std::size_t position = out.elements_.size() + 1;
             ValuePlace at{&path, &kIonTable, nullptr, "record " + std::to_string(position)};
@@ -134,15 +137,10 @@ struct ElementDatabaseReader {
         std::vector<std::string> columns = {Column(names, table, "AtomNum")};
         for (std::size_t k = 1; k <= N; ++k)
             columns.push_back(Column(names, table, prefix + std::to_string(k)));
-        std::string sql = "SELECT ";
-        for (std::size_t k = 0; k < columns.size(); ++k)
-            sql += (k ? ", " : "") + Identifier(columns[k]);
-        sql += " FROM " + Identifier(table) + " ORDER BY rowid";
-
         const std::size_t count = out.elements_.size();
         values.assign(count + 1, std::array<double, N>{});
         has.assign(count + 1, false);
-        Statement st = Prepare(db, path, sql);
+        Statement st = Prepare(db, path, SelectInStoredOrder(columns, table));
         for (int row = 1; NextRow(db, path, st.get()); ++row) {
             ValuePlace at{&path, &table, &columns[0], "record " + std::to_string(row)};
             const int z = ReadInteger(st.get(), 0, at);
