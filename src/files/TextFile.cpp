@@ -23,15 +23,8 @@ struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
 };
 
-}  // namespace
-
-void AppendLine(std::string& out, std::string_view line) {
-    out.append(line);
-    out.append(kLineEnd);
-}
-
 // Writes the bytes to path itself, creating or truncating it.
-static bool WriteInPlace(const std::string& path, const std::string& bytes, std::string* error) {
+bool WriteInPlace(const std::string& path, const std::string& bytes, std::string* error) {
     errno = 0;
     // Binary mode: the CR LF line ends are already in the bytes and must not be translated.
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -52,6 +45,13 @@ static bool WriteInPlace(const std::string& path, const std::string& bytes, std:
         return false;
     }
     return true;
+}
+
+}  // namespace
+
+void AppendLine(std::string& out, std::string_view line) {
+    out.append(line);
+    out.append(kLineEnd);
 }
 
 bool WriteTextFile(const std::string& path, const std::string& bytes, std::string* error) {
