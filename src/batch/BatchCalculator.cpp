@@ -127,7 +127,7 @@ struct Run {
     }
 };
 
-std::string Fixed9(float v) {
+std::string NineDigits(float v) {
     // %.9g: enough digits for a Single to read back to the same value.
     char buf[32];
     std::snprintf(buf, sizeof buf, "%.9g", static_cast<double>(v));
@@ -138,8 +138,9 @@ std::string ValuesText(const WorkingState& s) {
     std::string text = kValuesHeader;
     for (int i = 1; i <= s.DataSetCount; ++i) {
         const DataSet& d = s.DataSets[i];
-        text += std::to_string(i) + "\t" + Fixed9(d.StopEvAtoms) + "\t" + Fixed9(d.StopKevMg) +
-                "\t" + Fixed9(d.StopEvA) + "\t" + Fixed9(d.StopKevUm) + "\n";
+        text += std::to_string(i) + "\t" + NineDigits(d.StopEvAtoms) + "\t" +
+                NineDigits(d.StopKevMg) + "\t" + NineDigits(d.StopEvA) + "\t" +
+                NineDigits(d.StopKevUm) + "\n";
     }
     return text;
 }
