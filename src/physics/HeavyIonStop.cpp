@@ -87,7 +87,8 @@ Screening ScreeningAt(double yr, const IonConstants& ion) {
     return s;
 }
 
-// The reduced velocity floor of step 2 applied to yr.
+// The reduced velocity held at its floor: at least 0.13 (compared as a Single) and at least
+// 1 / Z1^0.6667.
 double FloorReducedVelocity(double yr, double z23) {
     if (static_cast<float>(yr) < kReducedVelocityFloor) yr = kReducedVelocityFloor;
     if (yr < 1 / z23) yr = 1 / z23;
