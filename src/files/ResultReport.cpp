@@ -1,7 +1,5 @@
 #include "files/ResultReport.h"
 
-#include <algorithm>
-
 #include "files/TextFile.h"
 #include "state/NumberText.h"
 
@@ -36,10 +34,6 @@ constexpr int kPrintColKevUm = 103;
 constexpr int kPrintColEvACompound = 96;
 constexpr int kPrintColKevUmCompound = 108;
 constexpr const char* kPrintRowIndent = "   ";
-
-int DataSetsInUse(const WorkingState& s) {
-    return std::clamp<int>(s.DataSetCount, 0, kMaxDataSets);
-}
 
 bool HasLengthUnits(const DataSet& d) {
     return d.ElementCount == 1;

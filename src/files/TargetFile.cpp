@@ -1,7 +1,5 @@
 #include "files/TargetFile.h"
 
-#include <algorithm>
-
 #include "files/TextFile.h"
 #include "state/NumberText.h"
 
@@ -16,11 +14,6 @@ constexpr const char* kTargetRuleLine =
 
 std::string TargetTitleLine() {
     return std::string("'Fenra32 v") + kVersionText + " target file";
-}
-
-// Guards the loops against a count outside the table (the table asserts on its index).
-int DataSetsInUse(const WorkingState& s) {
-    return std::clamp<int>(s.DataSetCount, 0, kMaxDataSets);
 }
 
 }  // namespace

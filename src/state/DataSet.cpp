@@ -7,8 +7,8 @@ namespace fenra {
 void SetNewDataSetDefaults(DataSet& d) {
     d.IonName = "H";
     d.IonMass = 1.008f;
-    d.IonEnergy = 1000;
-    d.Range = 100000;
+    d.IonEnergy = kStartEnergy;
+    d.Range = kStartRange;
     d.ElementCount = 1;
     d.TargetElement[1] = "H";
     d.TargetRatio[1] = 1;

@@ -12,6 +12,10 @@ namespace fenra {
 constexpr int kMaxDataSets = 100;
 constexpr int kMaxTargetSlots = 10;
 
+// What the first data set, a new one and a reset one start with.
+constexpr float kStartEnergy = 1000;   // keV
+constexpr float kStartRange = 100000;  // 1E15 atoms/cm2
+
 struct DataSet {
     std::string IonName;  // element symbol of the ion
     float IonMass = 0;    // amu; 0 means "no mass given": Calculate takes MAIW

@@ -1,11 +1,12 @@
 #include "state/WorkingState.h"
 
+#include <algorithm>
+
 namespace fenra {
 
-namespace {
-constexpr float kStartEnergy = 1000;   // keV
-constexpr float kStartRange = 100000;  // 1E15 atoms/cm2
-}  // namespace
+int DataSetsInUse(const WorkingState& s) {
+    return std::clamp<int>(s.DataSetCount, 0, kMaxDataSets);
+}
 
 void ClearDataSets(WorkingState& s) {
     for (int i = 1; i <= kMaxDataSets; ++i) s.DataSets[i] = DataSet{};

@@ -31,13 +31,17 @@ struct WorkingState {
     const DataSet& Current() const { return DataSets[CurrentDataSet]; }
 };
 
+// DataSetCount held to 0..100, for loops over the data sets in use: the table asserts on an
+// index outside it.
+int DataSetsInUse(const WorkingState& s);
+
 // Sets every field of every one of the 100 data sets to zero or empty text, results included.
 void ClearDataSets(WorkingState& s);
 
 // The state the program starts from, before the element lists are filled: SlabCount 100,
 // one data set (energy 1000 keV, range 100000, one target slot), NextCurveWindow 1.
-// The ion and the target symbols come from the first element of the database; the caller
-// (the window's start-up, or the batch calculator) sets them.
+// The ion and the target symbols come from the first element of the database, which the
+// window's start-up sets; the batch calculator replaces the data sets by a target file's.
 void InitWorkingState(WorkingState& s, const std::string& appPath);
 
 // AppPath always ends in a separator, whether or not the given directory did.

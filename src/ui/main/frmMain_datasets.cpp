@@ -156,8 +156,8 @@ void frmMain::cmdReset_Click() {
 
     fenra::DataSet& d = state_.DataSets[1];
     d.IonMass = fenra::WholeTextNumber(txtIonMass->text().toStdString());
-    d.IonEnergy = 1000;
-    d.Range = 100000;
+    d.IonEnergy = fenra::kStartEnergy;
+    d.Range = fenra::kStartRange;
     d.TargetElement[1] = "H";
     d.TargetRatio[1] = 0;
     d.ElementCount = 1;
