@@ -9,13 +9,11 @@
 #include "physics/Stopping.h"
 #include "physics/UnitConversion.h"
 #include "state/NumberText.h"
+#include "state/TrimSpaces.h"
 
 namespace fenra {
 
 namespace {
-
-// eV/(1E15 atoms/cm2) times atoms per gram, times this factor, is keV/(mg/cm2).
-constexpr double kKevMgPerEvCm2PerGram = 1e-21;
 
 // What the calculation needs of one target element.
 struct TargetElementData {
@@ -48,17 +46,13 @@ CalcResult MissingCoefficients(const ElementRecord& e, const char* table) {
     return r;
 }
 
-std::string TrimSpaces(const std::string& s) {
-    const auto first = s.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
-
 // Symbol and ratio of each slot, nothing between: "H2O1", "Si1O2", "H.5".
 std::string CompositionText(const DataSet& d, int n) {
     std::string text;
-    for (int j = 1; j <= n; ++j)
-        text += TrimSpaces(d.TargetElement[j]) + ShortForm(d.TargetRatio[j]);
+    for (int j = 1; j <= n; ++j) {
+        text += TrimSpaces(d.TargetElement[j]);
+        text += ShortForm(d.TargetRatio[j]);
+    }
     return text;
 }
 
@@ -78,7 +72,7 @@ Results CompoundResults(const DataSet& d, int n, const std::array<double, kMaxTa
         const double r = d.TargetRatio[j];
         W1 = W1 + r;
         W2 = W2 + r * S[j];
-        W3 = W3 + r * S[j] * kAvogadro * kKevMgPerEvCm2PerGram;
+        W3 = W3 + r * S[j] * kAvogadro * kMassStopFactor;
         // The two Singles multiplied in double precision: rounding this product to a Single
         // moves keV/(mg/cm2) of C10H8O4 in its 7th digit.
         W4 = W4 + static_cast<double>(d.TargetRatio[j]) * t[j].M;

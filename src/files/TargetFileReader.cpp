@@ -8,6 +8,7 @@
 
 #include "files/TargetFile.h"
 #include "state/NumberText.h"
+#include "state/TrimSpaces.h"
 
 namespace fenra {
 namespace {
@@ -30,13 +31,6 @@ bool NextLine(std::string_view bytes, std::size_t* pos, std::string_view* line) 
     *pos = end + 1;
     if (bytes[end] == '\r' && *pos < bytes.size() && bytes[*pos] == '\n') ++*pos;
     return true;
-}
-
-std::string_view TrimSpaces(std::string_view t) {
-    const std::size_t first = t.find_first_not_of(kFieldSeparator);
-    if (first == std::string_view::npos) return {};
-    const std::size_t last = t.find_last_not_of(kFieldSeparator);
-    return t.substr(first, last - first + 1);
 }
 
 bool IsDataLine(std::string_view trimmed) {

@@ -3,8 +3,6 @@
 namespace fenra {
 
 namespace {
-// atoms/g times eV per (1E15 atoms/cm2) gives eV cm2/g; 1e-21 makes it keV per (mg/cm2).
-constexpr double kMassStopFactor = 1e-21;
 // Density in 1E22 atoms/cm3 times eV per (1E15 atoms/cm2) gives 1E7 eV/cm = 0.1 eV/Angstrom.
 constexpr double kLinearStopFactor = 0.1;
 constexpr float kKevUmPerEvA = 10.0f;  // 1 eV/Angstrom = 10 keV/um

@@ -5,6 +5,10 @@ namespace fenra {
 
 constexpr double kAvogadro = 6.022045e23;  // atoms per mole
 
+// atoms/g times eV per (1E15 atoms/cm2) gives 1E-15 eV cm2/g; with 1E-3 from eV to keV and
+// 1E-3 from g to mg this factor makes it keV per (mg/cm2).
+constexpr double kMassStopFactor = 1e-21;
+
 struct OtherStopUnits {
     float KevMg = 0;  // keV/(mg/cm2)
     float EvA = 0;    // eV/Angstrom
