@@ -10,7 +10,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Fenra32"));
+    QApplication::setApplicationName(fenra::ProgramTitle());
 
     fenra::QtPlatform platform;
     const std::optional<fenra::ElementDatabase> db =

@@ -86,7 +86,6 @@ class frmStpCurve : public QMainWindow {
     void PlaceLabel(const PlacedLabel& place);
     void CenterOnScreen();
 
-    void CopyCurveData();
     void DrawCurve(fenra::CurveKind kind);
     void DrawXAxis(float w, float h, float xMax);
     void DrawYAxis(float w, float h, float yMax);

@@ -11,7 +11,6 @@
 
 namespace {
 
-const char* const kMessageTitle = "Fenra32";
 const char* const kStoppingTooSmall = "Stopping power is too small !!";
 // An energy curve is scaled by the ion's energy; without a positive energy there is no scale.
 const char* const kNoEnergyToDraw =
@@ -49,12 +48,8 @@ void frmStpCurve::DrawDepthEnergy() {
     DrawCurve(fenra::CurveKind::DepthEnergy);
 }
 
-void frmStpCurve::CopyCurveData() {
-    snapshot_ = fenra::CopyCurveData(state_);
-}
-
 void frmStpCurve::DrawCurve(fenra::CurveKind kind) {
-    CopyCurveData();
+    snapshot_ = fenra::CopyCurveData(state_);
     PicCurve->Clear();
     const float w = PicCurve->InnerWidth();
     const float h = PicCurve->InnerHeight();
@@ -63,13 +58,13 @@ void frmStpCurve::DrawCurve(fenra::CurveKind kind) {
     if (kind == fenra::CurveKind::DepthEnergy) {
         yMax = static_cast<float>(double(snapshot_.ionEnergy) * kHeadroom);
         if (!(yMax > 0)) {
-            platform_.ShowMessage(this, kMessageTitle, kNoEnergyToDraw);
+            platform_.ShowMessage(this, fenra::ProgramTitle(), kNoEnergyToDraw);
             return;
         }
     } else {
         yMax = StoppingYMax(snapshot_.stop);
         if (!(yMax > 0)) {
-            platform_.ShowMessage(this, kMessageTitle, kStoppingTooSmall);
+            platform_.ShowMessage(this, fenra::ProgramTitle(), kStoppingTooSmall);
             return;
         }
     }

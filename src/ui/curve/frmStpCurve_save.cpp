@@ -4,16 +4,15 @@
 #include <QLabel>
 
 #include "files/CurveFile.h"
+#include "files/ResultReport.h"
 #include "ui/curve/frmStpCurve.h"
 #include "ui/platform/Platform.h"
 
 namespace {
 
-const char* const kNoCalculation = "No calculation was made.";
 const char* const kDialogTitle = "Save curve";
 const char* const kDialogFilter = "*.Fcv (*.Fcv);;All files (*.*)";
 const char* const kDefaultSuffix = "Fcv";
-const char* const kWriteFailedTitle = "Fenra32";
 
 }  // namespace
 
@@ -24,7 +23,7 @@ void frmStpCurve::mnuSave_Click() {
     const bool known = fenra::CurveKindFromCaption(windowTitle().toStdString(), &kind);
     const bool energyValues = known && kind == fenra::CurveKind::DepthEnergy;
     if (!fenra::HasPositivePoint(energyValues ? snapshot_.energy : snapshot_.stop)) {
-        platform_.ShowMessage(this, fenra::DefaultMessageTitle(), kNoCalculation);
+        platform_.ShowMessage(this, fenra::DefaultMessageTitle(), fenra::kNoCalculationMessage);
         return;
     }
 
@@ -45,7 +44,7 @@ void frmStpCurve::mnuSave_Click() {
                           QFile::encodeName(*chosen).toStdString(), &error)) {
         // The user asked for a file and must not believe it was written.
         platform_.ShowMessage(
-            this, kWriteFailedTitle,
+            this, fenra::ProgramTitle(),
             QString("The curve was not saved: %1").arg(QString::fromStdString(error)));
     }
 }

@@ -306,7 +306,8 @@ void frmMain::RunStartUp() {
     // Steps in the order the program has always started in: the working state first, then the
     // lists, then the choices that run their handlers for data set 1.
     InitWorkingState(state_, QCoreApplication::applicationDirPath().toStdString());
-    setWindowTitle(QStringLiteral("Fenra32 v") + QString::fromLatin1(fenra::kVersionText));
+    setWindowTitle(fenra::ProgramTitle() + QStringLiteral(" v") +
+                   QString::fromLatin1(fenra::kVersionText));
     resize(TwipsToPixels(kWindowWidthTwips), TwipsToPixels(kWindowHeightTwips));
 
     QStringList symbols;

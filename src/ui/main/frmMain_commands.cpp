@@ -12,29 +12,17 @@
 #include "state/NumberText.h"
 #include "ui/main/CalcReport.h"
 #include "ui/main/FieldEdit.h"
+#include "ui/main/WaitCursor.h"
 #include "ui/main/frmMain.h"
 #include "ui/platform/Platform.h"
 
 namespace {
 
-const char* const kTitle = "Fenra32";
 const char* const kEditorFailedMessage = "Notepad or the file is not found !!";
 const char* const kTargetFilter = "*.fta (*.fta);;All files (*.*)";
 const char* const kResultFilter = "*.Fre (*.Fre);;All files (*.*)";
 
 enum UnitItem { kUnitEvAtoms = 0, kUnitKevMg = 1, kUnitEvA = 2, kUnitKevUm = 3 };
-
-// The hourglass for as long as a command runs, also when it leaves early.
-struct WaitCursor {
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
-QString Title() {
-    return QString::fromLatin1(kTitle);
-}
 
 float StoppingIn(const fenra::DataSet& d, int unitItem) {
     switch (unitItem) {
@@ -49,35 +37,33 @@ float StoppingIn(const fenra::DataSet& d, int unitItem) {
     }
 }
 
-}  // namespace
-
-namespace fenra {
-
-void ReportCalcResult(Platform& platform, QWidget* parent, int dataSet, const CalcResult& r) {
-    switch (r.outcome) {
-        case CalcOutcome::Calculated:
-        case CalcOutcome::RatioZero:  // nothing to calculate, nothing to say
-            return;
-        case CalcOutcome::IonRefused:
-            platform.Beep();
-            platform.ShowMessage(parent, DefaultMessageTitle(),
-                                 QString::fromLatin1(kIonRefusedMessage));
-            return;
-        default:
-            platform.ShowMessage(parent, Title(),
-                                 QString::fromStdString(DescribeCalcResult(dataSet, r)));
-            return;
-    }
+// The target and result dialogs start in the program's folder.
+fenra::FileDialogSettings DialogInFolder(const std::string& folder, const char* title,
+                                         const char* filter) {
+    fenra::FileDialogSettings s;
+    s.title = QString::fromLatin1(title);
+    s.filter = QString::fromLatin1(filter);
+    s.initialFolder = QString::fromStdString(folder);
+    return s;
 }
 
-}  // namespace fenra
+// A save dialog completes a name typed without extension and asks before replacing a file.
+fenra::FileDialogSettings SaveDialogInFolder(const std::string& folder, const char* title,
+                                             const char* filter, const char* suffix) {
+    fenra::FileDialogSettings s = DialogInFolder(folder, title, filter);
+    s.defaultSuffix = QString::fromLatin1(suffix);
+    s.confirmOverwrite = true;
+    return s;
+}
+
+}  // namespace
 
 void frmMain::CalculateOne(int i) {
     fenra::ReportCalcResult(platform_, this, i, fenra::CalculateDataSet(state_, db_, i));
 }
 
 void frmMain::mnuCal_Click() {
-    const WaitCursor hourglass;
+    const fenra::WaitCursor hourglass;
     const int n = state_.DataSetCount;
     for (int i = 1; i <= n; ++i) {
         HscrolData->setValue(i);  // shows data set i, unless it is already shown
@@ -121,32 +107,25 @@ void frmMain::FillResultGrid() {
 void frmMain::ShowFileWriteFailure(const QString& path, const std::string& error) {
     QString text = QStringLiteral("The file could not be written: ") + path;
     if (!error.empty()) text += QStringLiteral("\n") + QString::fromStdString(error);
-    platform_.ShowMessage(this, Title(), text);
+    platform_.ShowMessage(this, fenra::ProgramTitle(), text);
 }
 
 void frmMain::mnuTSave_Click() {
     if (fenra::LeadingNumber(txtTComp[1]->text().toStdString()) == 0) {
-        platform_.ShowMessage(this, Title(), QString::fromLatin1(fenra::kTargetEmptyMessage));
+        platform_.ShowMessage(this, fenra::ProgramTitle(),
+                              QString::fromLatin1(fenra::kTargetEmptyMessage));
         return;
     }
-    fenra::FileDialogSettings s;
-    s.title = QStringLiteral("Save target");
-    s.filter = QString::fromLatin1(kTargetFilter);
-    s.initialFolder = QString::fromStdString(state_.AppPath);
-    s.defaultSuffix = QStringLiteral("fta");
-    s.confirmOverwrite = true;
-    const std::optional<QString> path = platform_.SaveFileName(this, s);
+    const std::optional<QString> path = platform_.SaveFileName(
+        this, SaveDialogInFolder(state_.AppPath, "Save target", kTargetFilter, "fta"));
     if (!path) return;
     std::string error;
     if (!fenra::SaveTarget(state_, path->toStdString(), &error)) ShowFileWriteFailure(*path, error);
 }
 
 void frmMain::mnuTOpen_Click() {
-    fenra::FileDialogSettings s;
-    s.title = QStringLiteral("Open target");
-    s.filter = QString::fromLatin1(kTargetFilter);
-    s.initialFolder = QString::fromStdString(state_.AppPath);
-    const std::optional<QString> path = platform_.OpenFileName(this, s);
+    const std::optional<QString> path =
+        platform_.OpenFileName(this, DialogInFolder(state_.AppPath, "Open target", kTargetFilter));
     if (!path) return;
 
     const fenra::OpenTargetResult r = fenra::OpenTarget(state_, path->toStdString());
@@ -154,35 +133,33 @@ void frmMain::mnuTOpen_Click() {
     if (r.status == fenra::OpenTargetStatus::CannotOpen) {
         QString text = QStringLiteral("The file could not be read: ") + *path;
         if (!r.error.empty()) text += QStringLiteral("\n") + QString::fromStdString(r.error);
-        platform_.ShowMessage(this, Title(), text);
+        platform_.ShowMessage(this, fenra::ProgramTitle(), text);
         return;
     }
     if (r.status == fenra::OpenTargetStatus::NoDataLine) {
-        platform_.ShowMessage(this, Title(), QString::fromLatin1(fenra::kNoDataLineMessage));
+        platform_.ShowMessage(this, fenra::ProgramTitle(),
+                              QString::fromLatin1(fenra::kNoDataLineMessage));
         return;
     }
     if (r.status == fenra::OpenTargetStatus::InvalidElement)
-        platform_.ShowMessage(this, Title(), QString::fromLatin1(fenra::kInvalidElementMessage));
+        platform_.ShowMessage(this, fenra::ProgramTitle(),
+                              QString::fromLatin1(fenra::kInvalidElementMessage));
     // Also after a refused symbol the window shows the data set that is now current (the one
     // being read when reading stopped), so the next edit goes where the user sees it.
     HscrolData->setMaximum(state_.DataSetCount);
     ShowDataSet(state_.CurrentDataSet);
     for (const std::string& notice : r.notices)
-        platform_.ShowMessage(this, Title(), QString::fromStdString(notice));
+        platform_.ShowMessage(this, fenra::ProgramTitle(), QString::fromStdString(notice));
 }
 
 void frmMain::mnuRSave_Click() {
     if (!fenra::HasResults(state_)) {
-        platform_.ShowMessage(this, Title(), QString::fromLatin1(fenra::kNoCalculationMessage));
+        platform_.ShowMessage(this, fenra::ProgramTitle(),
+                              QString::fromLatin1(fenra::kNoCalculationMessage));
         return;
     }
-    fenra::FileDialogSettings s;
-    s.title = QStringLiteral("Save result");
-    s.filter = QString::fromLatin1(kResultFilter);
-    s.initialFolder = QString::fromStdString(state_.AppPath);
-    s.defaultSuffix = QStringLiteral("Fre");
-    s.confirmOverwrite = true;
-    const std::optional<QString> path = platform_.SaveFileName(this, s);
+    const std::optional<QString> path = platform_.SaveFileName(
+        this, SaveDialogInFolder(state_.AppPath, "Save result", kResultFilter, "Fre"));
     if (!path) return;
     std::string error;
     if (!fenra::SaveResult(state_, path->toStdString(), &error)) ShowFileWriteFailure(*path, error);
@@ -190,16 +167,18 @@ void frmMain::mnuRSave_Click() {
 
 void frmMain::mnuRPrint_Click() {
     if (!fenra::HasResults(state_)) {
-        platform_.ShowMessage(this, Title(), QString::fromLatin1(fenra::kNoCalculationMessage));
+        platform_.ShowMessage(this, fenra::ProgramTitle(),
+                              QString::fromLatin1(fenra::kNoCalculationMessage));
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
     if (!platform_.ChoosePrinter(this, printer, QStringLiteral("Print result"))) return;
-    const WaitCursor hourglass;
+    const fenra::WaitCursor hourglass;
     lastPrint_ =
         PrintReport(printer, fenra::PrintedReportLines(state_), fenra::kPrintedHeadingLines);
     if (lastPrint_.pages == 0)
-        platform_.ShowMessage(this, Title(), QStringLiteral("The report could not be printed."));
+        platform_.ShowMessage(this, fenra::ProgramTitle(),
+                              QStringLiteral("The report could not be printed."));
 }
 
 void frmMain::mnutxtOpen_Click() {
@@ -210,5 +189,6 @@ void frmMain::mnutxtOpen_Click() {
     const std::optional<QString> path = platform_.OpenFileName(this, s);
     if (!path) return;
     if (!platform_.StartEditor(*path))
-        platform_.ShowMessage(this, Title(), QString::fromLatin1(kEditorFailedMessage));
+        platform_.ShowMessage(this, fenra::ProgramTitle(),
+                              QString::fromLatin1(kEditorFailedMessage));
 }

@@ -6,22 +6,13 @@
 
 #include "calc/CurveWalk.h"
 #include "state/NumberText.h"
+#include "ui/main/WaitCursor.h"
 #include "ui/main/frmMain.h"
 #include "ui/platform/Platform.h"
 
 namespace {
 
-const char* const kFaultTitle = "Fenra32";
 const char* const kDepthStartText = "0";  // the range field counts the depth up from here
-
-// The hourglass over every window while a walk runs; the default pointer again on every way
-// out of the command.
-struct BusyCursor {
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 // While a walk runs the window repaints its progress, but nothing the user does may reach it:
 // the walk assumes that the current data set and its fields stay as they are. The menus and
@@ -84,7 +75,7 @@ void RunCurveCommand(frmMain& main, fenra::CurveKind kind, void (frmStpCurve::*d
 
     fenra::CurveWalkResult walk;
     {
-        BusyCursor busy;
+        const fenra::WaitCursor busy;
         WalkGuard guard(main);
         fenra::CurveWalkHooks hooks;
         hooks.progress = [&main](const fenra::CurveProgress& p) {
@@ -103,11 +94,12 @@ void RunCurveCommand(frmMain& main, fenra::CurveKind kind, void (frmStpCurve::*d
     }
     if (walk.result.outcome != fenra::CalcOutcome::Calculated) {
         // The walk stopped on a data set that cannot be calculated: no curve, no window.
-        platform.ShowMessage(&main, kFaultTitle, Text(fenra::DescribeCalcResult(c, walk.result)));
+        platform.ShowMessage(&main, fenra::ProgramTitle(),
+                             Text(fenra::DescribeCalcResult(c, walk.result)));
         return;
     }
 
-    BusyCursor busy;
+    const fenra::WaitCursor busy;
     const fenra::DataSet& d = s.DataSets[c];
     auto* window = new frmStpCurve(platform, s);
     window->setAttribute(Qt::WA_DeleteOnClose);

@@ -41,7 +41,11 @@ class Platform {
     virtual bool StartEditor(const QString& path) = 0;
 };
 
-// The title of message boxes that carry the application's default title.
+// "Fenra32": the program's name, and the title most message boxes carry.
+QString ProgramTitle();
+
+// The title of message boxes that carry the application's default title, which is the
+// program's name.
 QString DefaultMessageTitle();
 
 }  // namespace fenra

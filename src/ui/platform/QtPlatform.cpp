@@ -10,8 +10,12 @@
 
 namespace fenra {
 
-QString DefaultMessageTitle() {
+QString ProgramTitle() {
     return QStringLiteral("Fenra32");
+}
+
+QString DefaultMessageTitle() {
+    return ProgramTitle();
 }
 
 void QtPlatform::ShowMessage(QWidget* parent, const QString& title, const QString& text) {

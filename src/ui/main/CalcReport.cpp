@@ -1,0 +1,24 @@
+#include "ui/main/CalcReport.h"
+
+#include "ui/platform/Platform.h"
+
+namespace fenra {
+
+void ReportCalcResult(Platform& platform, QWidget* parent, int dataSet, const CalcResult& r) {
+    switch (r.outcome) {
+        case CalcOutcome::Calculated:
+        case CalcOutcome::RatioZero:  // nothing to calculate, nothing to say
+            return;
+        case CalcOutcome::IonRefused:
+            platform.Beep();
+            platform.ShowMessage(parent, DefaultMessageTitle(),
+                                 QString::fromLatin1(kIonRefusedMessage));
+            return;
+        default:
+            platform.ShowMessage(parent, ProgramTitle(),
+                                 QString::fromStdString(DescribeCalcResult(dataSet, r)));
+            return;
+    }
+}
+
+}  // namespace fenra
