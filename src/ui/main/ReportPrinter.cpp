@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -18,7 +19,10 @@ class ReportPage {
   public:
     ReportPage(QPrinter& printer, QPainter& painter, const std::vector<fenra::PrintedLine>& lines,
                int headingLines)
-        : printer_(printer), painter_(painter), lines_(lines), headingLines_(headingLines) {
+        : printer_(printer),
+          painter_(painter),
+          lines_(lines),
+          headingLines_(std::min(headingLines, static_cast<int>(lines.size()))) {
         const QFontMetrics metrics(painter.font(), &printer);
         lineHeight_ = metrics.height();
         ascent_ = metrics.ascent();
@@ -31,10 +35,9 @@ class ReportPage {
 
     PrintLayout Print() {
         PrintLayout layout;
-        layout.pages = 1;
         y_ = y0_;
         const int count = static_cast<int>(lines_.size());
-        for (int k = 0; k < std::min(headingLines_, count); ++k) PrintLine(lines_[k]);
+        for (int k = 0; k < headingLines_; ++k) PrintLine(lines_[k]);
         for (int k = headingLines_; k < count; ++k) {
             PrintLine(lines_[k]);
             layout.rowPages.push_back(page_);
@@ -54,8 +57,7 @@ class ReportPage {
             ++page_;
             y_ = y0_;
             inHeadings_ = true;
-            for (int k = 0; k < std::min<int>(headingLines_, static_cast<int>(lines_.size()));
-                 ++k) {
+            for (int k = 0; k < headingLines_; ++k) {
                 PrintText(x0_, lines_[static_cast<std::size_t>(k)].text);
                 y_ += lineHeight_;
             }
@@ -85,7 +87,7 @@ class ReportPage {
     QPrinter& printer_;
     QPainter& painter_;
     const std::vector<fenra::PrintedLine>& lines_;
-    int headingLines_;
+    int headingLines_;  // never more than there are lines
     QFontMetrics metrics_{QFont()};
     int lineHeight_ = 0, ascent_ = 0, columnWidth_ = 0;
     int x0_ = 0, y0_ = 0, pageHeight_ = 0;

@@ -80,8 +80,6 @@ class frmMain : public QMainWindow {
     void SetCommandsEnabled(bool enabled);
 
     // The fields the curve walk writes into while it follows the ion.
-    FieldEdit* EnergyField() const { return txtEnergy; }
-    FieldEdit* RangeField() const { return txtRange; }
     void SetEnergyText(const QString& text);
     void SetRangeText(const QString& text);
 
