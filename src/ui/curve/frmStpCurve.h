@@ -88,6 +88,6 @@ class frmStpCurve : public QMainWindow {
 
     void DrawCurve(fenra::CurveKind kind);
     void DrawXAxis(float w, float h, float xMax);
-    void DrawYAxis(float w, float h, float yMax);
+    void DrawYAxis(float h, float yMax);
     void DrawPolyline(fenra::CurveKind kind, float w, float h, float yMax);
 };

@@ -71,7 +71,7 @@ void frmStpCurve::DrawCurve(fenra::CurveKind kind) {
 
     const float xMax = kind == fenra::CurveKind::EnergyStop ? snapshot_.ionEnergy : snapshot_.range;
     DrawXAxis(w, h, xMax);
-    DrawYAxis(w, h, yMax);
+    DrawYAxis(h, yMax);
     DrawPolyline(kind, w, h, yMax);
 }
 
@@ -85,7 +85,7 @@ void frmStpCurve::DrawXAxis(float w, float h, float xMax) {
     SetLabelText(lblDepth[kTickCount], Text(fenra::GeneralText(xMax)));
 }
 
-void frmStpCurve::DrawYAxis(float, float h, float yMax) {
+void frmStpCurve::DrawYAxis(float h, float yMax) {
     const float step = yMax / float(kTickCount);
     for (int i = 1; i < kTickCount; ++i) {
         const float y = h - float(i) * h / float(kTickCount);

@@ -31,9 +31,11 @@ namespace {
 constexpr double kTwipsPerPixel = 15.0;
 constexpr int kWindowWidthTwips = 7500;
 constexpr int kWindowHeightTwips = 7000;
-constexpr std::array<int, 5> kGridColumnTwips = {400, 800, 800, 1200, 2000};
-const std::array<const char*, 5> kGridHeadings = {" Ion", "   Mass", " E (keV)", "     Target",
-                                                  "     Stopping power"};
+// Ion, mass, energy, target and the stopping power in the chosen unit.
+constexpr int kGridColumns = 5;
+constexpr std::array<int, kGridColumns> kGridColumnTwips = {400, 800, 800, 1200, 2000};
+const std::array<const char*, kGridColumns> kGridHeadings = {" Ion", "   Mass", " E (keV)",
+                                                             "     Target", "     Stopping power"};
 const std::array<const char*, 4> kUnitItems = {"eV/(1e15/cm2)", "keV/mg/cm2", "ev/A", "keV/um"};
 constexpr int kGridDataRows = fenra::kMaxDataSets;
 
@@ -176,7 +178,7 @@ void frmMain::BuildFields() {
     frame->setObjectName(QStringLiteral("FraRes"));
     auto* frameLayout = new QVBoxLayout(frame);
     frameLayout->setContentsMargins(4, 4, 4, 4);
-    GridResult = new QTableWidget(kGridDataRows, 5, frame);
+    GridResult = new QTableWidget(kGridDataRows, kGridColumns, frame);
     GridResult->setObjectName(QStringLiteral("GridResult"));
     frameLayout->addWidget(GridResult);
     outer->addWidget(frame, 1);
@@ -191,7 +193,7 @@ void frmMain::BuildGrid() {
     GridResult->horizontalHeader()->setMinimumSectionSize(10);
     GridResult->verticalHeader()->setDefaultSectionSize(18);
     for (int row = 0; row < kGridDataRows; ++row) {
-        for (int col = 0; col < 5; ++col) {
+        for (int col = 0; col < kGridColumns; ++col) {
             auto* item = new QTableWidgetItem();
             item->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             GridResult->setItem(row, col, item);
@@ -333,7 +335,7 @@ void frmMain::RunStartUp() {
 
     cbUnit->setCurrentIndex(0);  // runs FillResultGrid
 
-    for (int col = 0; col < 5; ++col) {
+    for (int col = 0; col < kGridColumns; ++col) {
         GridResult->setColumnWidth(col, TwipsToPixels(kGridColumnTwips[col]));
         GridResult->setHorizontalHeaderItem(
             col, new QTableWidgetItem(QString::fromLatin1(kGridHeadings[col])));
