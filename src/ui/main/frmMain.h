@@ -125,6 +125,7 @@ class frmMain : public QMainWindow {
     // frmMain_commands.cpp helpers.
     void CalculateOne(int i);
     void WriteGridRow(int i, int unitItem);
+    void ShowMessage(const QString& text);  // a message box titled "Fenra32"
     void ShowFileWriteFailure(const QString& path, const std::string& error);
 
     fenra::Platform& platform_;

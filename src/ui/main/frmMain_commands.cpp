@@ -104,16 +104,19 @@ void frmMain::FillResultGrid() {
     for (int i = 1; i <= state_.DataSetCount; ++i) WriteGridRow(i, unitItem);
 }
 
+void frmMain::ShowMessage(const QString& text) {
+    platform_.ShowMessage(this, fenra::ProgramTitle(), text);
+}
+
 void frmMain::ShowFileWriteFailure(const QString& path, const std::string& error) {
     QString text = QStringLiteral("The file could not be written: ") + path;
     if (!error.empty()) text += QStringLiteral("\n") + QString::fromStdString(error);
-    platform_.ShowMessage(this, fenra::ProgramTitle(), text);
+    ShowMessage(text);
 }
 
 void frmMain::mnuTSave_Click() {
     if (fenra::LeadingNumber(txtTComp[1]->text().toStdString()) == 0) {
-        platform_.ShowMessage(this, fenra::ProgramTitle(),
-                              QString::fromLatin1(fenra::kTargetEmptyMessage));
+        ShowMessage(QString::fromLatin1(fenra::kTargetEmptyMessage));
         return;
     }
     const std::optional<QString> path = platform_.SaveFileName(
@@ -133,29 +136,25 @@ void frmMain::mnuTOpen_Click() {
     if (r.status == fenra::OpenTargetStatus::CannotOpen) {
         QString text = QStringLiteral("The file could not be read: ") + *path;
         if (!r.error.empty()) text += QStringLiteral("\n") + QString::fromStdString(r.error);
-        platform_.ShowMessage(this, fenra::ProgramTitle(), text);
+        ShowMessage(text);
         return;
     }
     if (r.status == fenra::OpenTargetStatus::NoDataLine) {
-        platform_.ShowMessage(this, fenra::ProgramTitle(),
-                              QString::fromLatin1(fenra::kNoDataLineMessage));
+        ShowMessage(QString::fromLatin1(fenra::kNoDataLineMessage));
         return;
     }
     if (r.status == fenra::OpenTargetStatus::InvalidElement)
-        platform_.ShowMessage(this, fenra::ProgramTitle(),
-                              QString::fromLatin1(fenra::kInvalidElementMessage));
+        ShowMessage(QString::fromLatin1(fenra::kInvalidElementMessage));
     // Also after a refused symbol the window shows the data set that is now current (the one
     // being read when reading stopped), so the next edit goes where the user sees it.
     HscrolData->setMaximum(state_.DataSetCount);
     ShowDataSet(state_.CurrentDataSet);
-    for (const std::string& notice : r.notices)
-        platform_.ShowMessage(this, fenra::ProgramTitle(), QString::fromStdString(notice));
+    for (const std::string& notice : r.notices) ShowMessage(QString::fromStdString(notice));
 }
 
 void frmMain::mnuRSave_Click() {
     if (!fenra::HasResults(state_)) {
-        platform_.ShowMessage(this, fenra::ProgramTitle(),
-                              QString::fromLatin1(fenra::kNoCalculationMessage));
+        ShowMessage(QString::fromLatin1(fenra::kNoCalculationMessage));
         return;
     }
     const std::optional<QString> path = platform_.SaveFileName(
@@ -167,8 +166,7 @@ void frmMain::mnuRSave_Click() {
 
 void frmMain::mnuRPrint_Click() {
     if (!fenra::HasResults(state_)) {
-        platform_.ShowMessage(this, fenra::ProgramTitle(),
-                              QString::fromLatin1(fenra::kNoCalculationMessage));
+        ShowMessage(QString::fromLatin1(fenra::kNoCalculationMessage));
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
@@ -176,9 +174,7 @@ void frmMain::mnuRPrint_Click() {
     const fenra::WaitCursor hourglass;
     lastPrint_ =
         PrintReport(printer, fenra::PrintedReportLines(state_), fenra::kPrintedHeadingLines);
-    if (lastPrint_.pages == 0)
-        platform_.ShowMessage(this, fenra::ProgramTitle(),
-                              QStringLiteral("The report could not be printed."));
+    if (lastPrint_.pages == 0) ShowMessage(QStringLiteral("The report could not be printed."));
 }
 
 void frmMain::mnutxtOpen_Click() {
@@ -188,7 +184,5 @@ void frmMain::mnutxtOpen_Click() {
     s.filter = QString::fromLatin1(kTargetFilter);
     const std::optional<QString> path = platform_.OpenFileName(this, s);
     if (!path) return;
-    if (!platform_.StartEditor(*path))
-        platform_.ShowMessage(this, fenra::ProgramTitle(),
-                              QString::fromLatin1(kEditorFailedMessage));
+    if (!platform_.StartEditor(*path)) ShowMessage(QString::fromLatin1(kEditorFailedMessage));
 }

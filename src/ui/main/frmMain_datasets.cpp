@@ -106,8 +106,7 @@ void frmMain::ShowDataSet(int n) {
 
 void frmMain::mnuAdd_Click() {
     if (state_.DataSetCount >= fenra::kMaxDataSets) {
-        platform_.ShowMessage(this, fenra::ProgramTitle(),
-                              QString::fromLatin1(kTooManyDataSetsMessage));
+        ShowMessage(QString::fromLatin1(kTooManyDataSetsMessage));
         return;
     }
     ++state_.DataSetCount;
