@@ -9,8 +9,19 @@
 #include "ui/main/frmMain.h"
 
 namespace {
+
 constexpr int kEnterCharacter = 13;
+
+// The mass field holds a number as a whole or none ("no mass given", 0); the other fields take
+// the number their text begins with.
+float MassIn(const QLineEdit* field) {
+    return fenra::WholeTextNumber(field->text().toStdString());
 }
+float LeadingNumberIn(const QLineEdit* field) {
+    return StoredSingle(fenra::LeadingNumber(field->text().toStdString()));
+}
+
+}  // namespace
 
 void frmMain::DBCbIon_Click() {
     const int index = DBCbIon->currentIndex();
@@ -23,7 +34,7 @@ void frmMain::DBCbIon_Click() {
     txtIonMass->setText(QString::fromStdString(rec->DefaultMass));
     // Picking an ion replaces a typed mass by the element's default; showing a data set
     // must not, or an isotope mass would be lost on every visit.
-    if (!ShowingDataSet) d.IonMass = fenra::WholeTextNumber(txtIonMass->text().toStdString());
+    if (!ShowingDataSet) d.IonMass = MassIn(txtIonMass);
 }
 
 void frmMain::DBCbTEl_Click(int j) {
@@ -34,11 +45,11 @@ void frmMain::DBCbTEl_Click(int j) {
 
 void frmMain::txtIonMass_Change() {
     if (ShowingDataSet) return;
-    state_.Current().IonMass = fenra::WholeTextNumber(txtIonMass->text().toStdString());
+    state_.Current().IonMass = MassIn(txtIonMass);
 }
 
 void frmMain::txtIonMass_KeyUp() {
-    state_.Current().IonMass = fenra::WholeTextNumber(txtIonMass->text().toStdString());
+    state_.Current().IonMass = MassIn(txtIonMass);
 }
 
 void frmMain::txtIonMass_KeyPress(int ch) {
@@ -46,8 +57,7 @@ void frmMain::txtIonMass_KeyPress(int ch) {
 }
 
 void frmMain::txtEnergy_KeyUp() {
-    state_.Current().IonEnergy =
-        StoredSingle(fenra::LeadingNumber(txtEnergy->text().toStdString()));
+    state_.Current().IonEnergy = LeadingNumberIn(txtEnergy);
 }
 
 void frmMain::txtEnergy_KeyDown(int key) {
@@ -55,7 +65,7 @@ void frmMain::txtEnergy_KeyDown(int key) {
 }
 
 void frmMain::txtRange_KeyUp() {
-    state_.Current().Range = StoredSingle(fenra::LeadingNumber(txtRange->text().toStdString()));
+    state_.Current().Range = LeadingNumberIn(txtRange);
 }
 
 void frmMain::txtTComp_KeyUp(int j) {
@@ -67,7 +77,7 @@ void frmMain::txtTComp_KeyUp(int j) {
         return;
     }
     if (j == n + 1) d.ElementCount = static_cast<int16_t>(j);
-    d.TargetRatio[j] = StoredSingle(fenra::LeadingNumber(txtTComp[j]->text().toStdString()));
+    d.TargetRatio[j] = LeadingNumberIn(txtTComp[j]);
 }
 
 // A field that gets the focus shows its whole text selected, so typing replaces the value.
