@@ -24,7 +24,7 @@ enum class CalcOutcome {
 
 struct CalcResult {
     CalcOutcome outcome = CalcOutcome::Calculated;
-    std::string detail;  // the symbol concerned (unknown symbol, missing coefficients)
+    std::string detail;  // the symbol concerned (refused ion, unknown symbol, missing coefficients)
     // Missing coefficients: the table without a record ("PCoef" or "HiCoef") and the
     // element's atomic number.
     std::string table;
