@@ -34,12 +34,8 @@ bool WriteInPlace(const std::string& path, const std::string& bytes, std::string
     }
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.flush();
-    if (!out) {
-        SetError(error, "Cannot write", path, errno, "write error");
-        return false;
-    }
-    out.close();
     // A full disk may only show when the last buffer goes out at close.
+    if (out) out.close();
     if (!out) {
         SetError(error, "Cannot write", path, errno, "write error");
         return false;
