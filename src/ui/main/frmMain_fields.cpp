@@ -5,7 +5,6 @@
 
 #include "state/NumberText.h"
 #include "ui/main/FieldEdit.h"
-#include "ui/main/SingleValue.h"
 #include "ui/main/frmMain.h"
 
 namespace {
@@ -18,7 +17,7 @@ float MassIn(const QLineEdit* field) {
     return fenra::WholeTextNumber(field->text().toStdString());
 }
 float LeadingNumberIn(const QLineEdit* field) {
-    return StoredSingle(fenra::LeadingNumber(field->text().toStdString()));
+    return fenra::LeadingNumberAsSingle(field->text().toStdString());
 }
 
 }  // namespace

@@ -224,13 +224,15 @@ void MainWindowFieldsTest::energyIsStoredAtEveryKeyRelease() {
     QCOMPARE(d.state.DataSets[1].IonEnergy, 2000.0f);
     d.Type(energy, "abc");
     QCOMPARE(d.state.DataSets[1].IonEnergy, 0.0f);
-    // A number beyond a Single is held at the largest Single, never an infinity.
+    // A number beyond a Single is not a number a Single field can hold: it reads as 0, as it
+    // does from a target file, never as an infinity.
     d.Type(energy, "1e60");
-    QCOMPARE(d.state.DataSets[1].IonEnergy, std::numeric_limits<float>::max());
+    QCOMPARE(d.state.DataSets[1].IonEnergy, 0.0f);
     // A key that changes nothing still stores the present text.
+    d.Type(energy, "750");
     d.state.DataSets[1].IonEnergy = 5;
     QTest::keyClick(energy, Qt::Key_Left);
-    QCOMPARE(d.state.DataSets[1].IonEnergy, std::numeric_limits<float>::max());
+    QCOMPARE(d.state.DataSets[1].IonEnergy, 750.0f);
 }
 
 void MainWindowFieldsTest::rangeAndMassValueRules() {
