@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 
@@ -43,6 +44,24 @@ bool WriteInPlace(const std::string& path, const std::string& bytes, std::string
     return true;
 }
 
+// Only a plain file (or none yet) is replaced through a file beside it. A link is written
+// through to the file it names, and a device or pipe is written where it is, as the user meant.
+bool ReplaceThroughPartFile(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::file_status st = fs::symlink_status(path, ec);
+    if (ec || !fs::exists(st)) return true;
+    return fs::is_regular_file(st) || fs::is_directory(st);
+}
+
+// The new file takes the permissions of the one it replaces.
+void KeepPermissions(const std::string& from, const std::string& to) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::file_status st = fs::status(from, ec);
+    if (!ec && fs::is_regular_file(st)) fs::permissions(to, st.permissions(), ec);
+}
+
 }  // namespace
 
 void AppendLine(std::string& out, std::string_view line) {
@@ -54,9 +73,11 @@ bool WriteTextFile(const std::string& path, const std::string& bytes, std::strin
     // The new contents go to a file beside the old one first and replace it only once they
     // are complete, so a full disk or a failed write never leaves a half-written file where a
     // good one was.
+    if (!ReplaceThroughPartFile(path)) return WriteInPlace(path, bytes, error);
     const std::string part = path + ".part";
     std::string partError;
     if (WriteInPlace(part, bytes, &partError)) {
+        KeepPermissions(path, part);
         if (std::rename(part.c_str(), path.c_str()) == 0) return true;
         const int err = errno;
         std::remove(part.c_str());

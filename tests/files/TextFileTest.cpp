@@ -34,5 +34,25 @@ TEST(WriteTextFile, AFailedReplacementKeepsWhatWasThere) {
     EXPECT_FALSE(fs::exists(path + ".part"));
 }
 
+TEST(WriteTextFile, KeepsThePermissionsOfTheFileItReplaces) {
+    const std::string path = test::ScratchPath("mode.txt");
+    ASSERT_TRUE(WriteTextFile(path, "old\r\n", nullptr));
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    ASSERT_TRUE(WriteTextFile(path, "new\r\n", nullptr));
+    EXPECT_EQ(fs::status(path).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST(WriteTextFile, WritesThroughALinkToTheFileItNames) {
+    const std::string target = test::ScratchPath("linked-target.txt");
+    const std::string link = test::ScratchPath("link.txt");
+    ASSERT_TRUE(WriteTextFile(target, "old\r\n", nullptr));
+    fs::remove(link);
+    fs::create_symlink(target, link);
+    ASSERT_TRUE(WriteTextFile(link, "new\r\n", nullptr));
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(link)));
+    EXPECT_EQ(test::ReadBytes(target), "new\r\n");
+}
+
 }  // namespace
 }  // namespace fenra
