@@ -1,6 +1,6 @@
 #pragma once
-// main() of a window benchmark: a QApplication on the offscreen platform (unless another one is
-// chosen), then the registered benchmarks.
+// What the window benchmarks share: the program started as a user starts it, and main(): a
+// QApplication on the offscreen platform (unless another is chosen), then the benchmarks.
 
 #include <benchmark/benchmark.h>
 
@@ -8,6 +8,14 @@
 #include <QString>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
+#include <optional>
+
+#include "elements/ElementDatabase.h"
+#include "state/WorkingState.h"
+#include "support/ScriptedPlatform.h"
+#include "ui/main/StartUp.h"
+#include "ui/main/frmMain.h"
 
 namespace fenra_bench {
 
@@ -18,6 +26,27 @@ inline void QuietOffscreenNotes(QtMsgType type, const QMessageLogContext&, const
     std::fprintf(stderr, "%s\n", qPrintable(text));
     if (type == QtFatalMsg) std::abort();
 }
+
+// The program as it starts: the database beside the benchmarks, the working state and the
+// shown main window, with a scripted platform that answers every dialog.
+struct StartedProgram {
+    fenra::ScriptedPlatform platform;
+    std::optional<fenra::ElementDatabase> db;
+    fenra::WorkingState state;
+    std::unique_ptr<frmMain> window;
+
+    // False (and the benchmark skipped with the reason) when the database cannot be opened.
+    bool Start(benchmark::State& bench) {
+        db = fenra::OpenDatabaseForStartUp(platform, QStringLiteral(FENRA_BIN_DIR));
+        if (!db) {
+            bench.SkipWithError("no element database");
+            return false;
+        }
+        window = std::make_unique<frmMain>(platform, state, *db);
+        window->show();
+        return true;
+    }
+};
 
 inline int RunOffscreenBenchmarks(int argc, char** argv) {
     qInstallMessageHandler(QuietOffscreenNotes);

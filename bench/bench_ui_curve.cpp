@@ -7,30 +7,16 @@
 
 #include <QAction>
 #include <QApplication>
-#include <cstdio>
-#include <cstdlib>
 
 #include "OffscreenBenchmarkMain.h"
-#include "elements/ElementDatabase.h"
-#include "state/WorkingState.h"
-#include "support/ScriptedPlatform.h"
-#include "ui/main/StartUp.h"
-#include "ui/main/frmMain.h"
 
 namespace {
 
 void RunCurveCommand(benchmark::State& bench, const char* command) {
-    fenra::ScriptedPlatform platform;
-    std::optional<fenra::ElementDatabase> db =
-        fenra::OpenDatabaseForStartUp(platform, QStringLiteral(FENRA_BIN_DIR));
-    if (!db) {
-        bench.SkipWithError("no element database");
-        return;
-    }
-    fenra::WorkingState state;
-    frmMain window(platform, state, *db);
-    window.show();
-    state.Current().TargetRatio[1] = 1;
+    fenra_bench::StartedProgram program;
+    if (!program.Start(bench)) return;
+    frmMain& window = *program.window;
+    program.state.Current().TargetRatio[1] = 1;
     window.ShowDataSet(1);
     QCoreApplication::processEvents();
 
@@ -42,8 +28,8 @@ void RunCurveCommand(benchmark::State& bench, const char* command) {
         for (frmStpCurve* curve : window.OpenCurveWindows()) delete curve;
         bench.ResumeTiming();
     }
-    if (!platform.messages.empty())
-        bench.SkipWithError(platform.messages.front().text.toStdString().c_str());
+    if (!program.platform.messages.empty())
+        bench.SkipWithError(program.platform.messages.front().text.toStdString().c_str());
 }
 
 void BM_DepthStopCommand(benchmark::State& bench) {

@@ -7,51 +7,29 @@
 #include <QAction>
 #include <QApplication>
 #include <QScrollBar>
-#include <cstdio>
-#include <cstdlib>
-#include <memory>
 
 #include "OffscreenBenchmarkMain.h"
-#include "elements/ElementDatabase.h"
-#include "state/WorkingState.h"
-#include "support/ScriptedPlatform.h"
-#include "ui/main/StartUp.h"
-#include "ui/main/frmMain.h"
 
 namespace {
 
 void BM_StartUpToShownWindow(benchmark::State& bench) {
     for (auto _ : bench) {
-        fenra::ScriptedPlatform platform;
-        std::optional<fenra::ElementDatabase> db =
-            fenra::OpenDatabaseForStartUp(platform, QStringLiteral(FENRA_BIN_DIR));
-        if (!db) {
-            bench.SkipWithError("no element database");
-            return;
-        }
-        fenra::WorkingState state;
-        frmMain window(platform, state, *db);
-        window.show();
+        fenra_bench::StartedProgram program;
+        if (!program.Start(bench)) return;
         QCoreApplication::processEvents();  // the first paint
-        benchmark::DoNotOptimize(state.DataSetCount);
+        benchmark::DoNotOptimize(program.state.DataSetCount);
     }
 }
 BENCHMARK(BM_StartUpToShownWindow)->Unit(benchmark::kMillisecond);
 
 void BM_Calculate100DataSetsOf10Elements(benchmark::State& bench) {
-    fenra::ScriptedPlatform platform;
-    std::optional<fenra::ElementDatabase> db =
-        fenra::OpenDatabaseForStartUp(platform, QStringLiteral(FENRA_BIN_DIR));
-    if (!db) {
-        bench.SkipWithError("no element database");
-        return;
-    }
-    fenra::WorkingState state;
-    frmMain window(platform, state, *db);
-    window.show();
+    fenra_bench::StartedProgram program;
+    if (!program.Start(bench)) return;
+    fenra::WorkingState& state = program.state;
+    frmMain& window = *program.window;
 
     // 100 data sets: ions H, He, then heavier, each into ten elements from Li on.
-    const std::vector<std::string> symbols = db->ListElementSymbols();
+    const std::vector<std::string> symbols = program.db->ListElementSymbols();
     for (int i = 1; i <= fenra::kMaxDataSets; ++i) {
         fenra::DataSet& d = state.DataSets[i];
         fenra::SetNewDataSetDefaults(d);
@@ -74,8 +52,8 @@ void BM_Calculate100DataSetsOf10Elements(benchmark::State& bench) {
         calculate->trigger();
         benchmark::DoNotOptimize(state.DataSets[100].StopEvAtoms);
     }
-    if (!platform.messages.empty())
-        bench.SkipWithError(platform.messages.front().text.toStdString().c_str());
+    if (!program.platform.messages.empty())
+        bench.SkipWithError(program.platform.messages.front().text.toStdString().c_str());
     bench.counters["data_sets"] = fenra::kMaxDataSets;
 }
 BENCHMARK(BM_Calculate100DataSetsOf10Elements)->Unit(benchmark::kMillisecond);
