@@ -1,20 +1,59 @@
-// The windowed program: opens the element database beside the executable and shows the main
-// window; closing the main window ends the program.
+// The windowed program: finds the element database (elements/DatabaseSearch.h) and shows the
+// main window; closing the main window ends the program.
 
 #include <QApplication>
+#include <cstring>
+#include <iostream>
 
+#include "state/Version.h"
 #include "state/WorkingState.h"
 #include "ui/main/StartUp.h"
 #include "ui/main/frmMain.h"
 #include "ui/platform/QtPlatform.h"
 
+namespace {
+
+constexpr const char* kUsage =
+    "usage: fenra32 [--version] [--help] [Qt options]\n"
+    "\n"
+    "Calculates the electronic stopping power of ions in matter, in a window.\n"
+    "The element database is the file FENRA32_DB names, or else Fenra32.mdb beside this\n"
+    "program, then in ../share/fenra32/ relative to it. fenra32-calc calculates without a\n"
+    "window.\n";
+
+// --version and --help answer on the standard output before any window (or display) is needed.
+// Every other argument is left to Qt, which takes its own options (-platform, -style, ...).
+bool AnswerWithoutWindow(int argc, char* argv[], int* status) {
+    for (int k = 1; k < argc; ++k) {
+        if (std::strcmp(argv[k], "--version") == 0) {
+            std::cout << fenra::VersionBanner("fenra32");
+        } else if (std::strcmp(argv[k], "--help") == 0 || std::strcmp(argv[k], "-h") == 0) {
+            std::cout << kUsage;
+        } else {
+            continue;
+        }
+        *status = 0;
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+    int status = 0;
+    if (AnswerWithoutWindow(argc, argv, &status)) return status;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(fenra::ProgramTitle());
+    QApplication::setApplicationVersion(QString::fromLatin1(fenra::kVersionText));
+    // Ties the window to its desktop entry, whose icon the desktop then shows for it.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(fenra::kDesktopId));
 
     fenra::QtPlatform platform;
-    const std::optional<fenra::ElementDatabase> db =
-        fenra::OpenDatabaseForStartUp(platform, QCoreApplication::applicationDirPath());
+    const std::optional<fenra::ElementDatabase> db = fenra::OpenDatabaseForStartUp(
+        platform,
+        fenra::ProcessDatabaseSearch("", QCoreApplication::applicationDirPath().toStdString()));
     if (!db) return 1;
 
     fenra::WorkingState state;

@@ -54,6 +54,11 @@ bool ParseBatchArguments(const std::vector<std::string>& args, BatchArguments* p
             *parsed = BatchArguments{};
             return true;
         }
+        if (arg == "--version") {
+            *parsed = BatchArguments{};
+            parsed->command = BatchCommand::Version;
+            return true;
+        }
         if (arg == "--db" || arg == "-o") {
             if (k + 1 >= args.size()) return Fail(error, "option " + arg + " needs a path");
             std::string& path = arg == "--db" ? a.databasePath : a.outputFile;
@@ -106,9 +111,12 @@ const char* BatchUsage() {
            "  values   one line per data set: its number and StopEvAtoms, StopKevMg, StopEvA,\n"
            "           StopKevUm with 9 significant digits, tab-separated\n"
            "Options:\n"
-           "  --db PATH  the element database (default: Fenra32.mdb beside this program)\n"
+           "  --db PATH  the element database file; without it FENRA32_DB names the file, or\n"
+           "             else Fenra32.mdb is looked for beside this program, then in\n"
+           "             ../share/fenra32/ relative to it\n"
            "  -o OUT     write to OUT instead of the standard output\n"
            "  --help     this text\n"
+           "  --version  the version and the licence\n"
            "Exit status: 0 done; 1 an input could not be read or a data set not calculated\n"
            "(the others are still written); 2 a wrong command line.\n";
 }

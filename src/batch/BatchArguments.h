@@ -8,13 +8,13 @@
 
 namespace fenra {
 
-enum class BatchCommand { Help, Report, Curve, Values };
+enum class BatchCommand { Help, Version, Report, Curve, Values };
 
 struct BatchArguments {
     BatchCommand command = BatchCommand::Help;
     std::string targetFile;
     std::string outputFile;    // empty: standard output
-    std::string databasePath;  // empty: the default database
+    std::string databasePath;  // empty: the database search (elements/DatabaseSearch.h)
     CurveKind curveKind = CurveKind::DepthStop;
     int dataSet = 0;  // curve: 1..100
 };

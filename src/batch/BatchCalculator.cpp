@@ -2,17 +2,18 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <system_error>
 
 #include "batch/BatchArguments.h"
 #include "calc/CalculateDataSet.h"
 #include "calc/CurveWalk.h"
+#include "elements/DatabaseSearch.h"
 #include "elements/ElementDatabase.h"
 #include "files/CurveFile.h"
 #include "files/ResultReport.h"
 #include "files/TargetFile.h"
 #include "files/TextFile.h"
 #include "state/CurveSnapshot.h"
+#include "state/Version.h"
 #include "state/WorkingState.h"
 
 namespace fenra {
@@ -147,13 +148,6 @@ std::string ValuesText(const WorkingState& s) {
 
 }  // namespace
 
-std::string DefaultDatabasePath() {
-    std::error_code ec;
-    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    const std::string dir = ec ? std::string() : exe.parent_path().string();
-    return WithTrailingSeparator(dir) + kDatabaseFileName;
-}
-
 int RunBatchCalculator(const std::vector<std::string>& argList, std::ostream& out,
                        std::ostream& err) {
     BatchArguments args;
@@ -167,14 +161,17 @@ int RunBatchCalculator(const std::vector<std::string>& argList, std::ostream& ou
         out << BatchUsage();
         return kBatchOk;
     }
+    if (args.command == BatchCommand::Version) {
+        out << VersionBanner("fenra32-calc");
+        return kBatchOk;
+    }
 
     Run run{args, out, err};
-    const std::string dbPath =
-        args.databasePath.empty() ? DefaultDatabasePath() : args.databasePath;
     try {
-        const ElementDatabase db = ElementDatabase::OpenFile(dbPath);
+        const ElementDatabase db = OpenSearchedDatabase(
+            FindDatabase(ProcessDatabaseSearch(args.databasePath, ProgramDirectory())));
         WorkingState s;
-        InitWorkingState(s, std::filesystem::path(dbPath).parent_path().string());
+        InitWorkingState(s, std::filesystem::path(db.Path()).parent_path().string());
         if (!run.ReadTarget(s)) return run.status;
 
         if (args.command == BatchCommand::Curve) {

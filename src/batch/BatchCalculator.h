@@ -23,7 +23,4 @@ constexpr int kBatchUsageError = 2;  // the command line is wrong
 // -o file), messages to err. Returns the exit status.
 int RunBatchCalculator(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
-// The element database used without --db: Fenra32.mdb beside the running program.
-std::string DefaultDatabasePath();
-
 }  // namespace fenra

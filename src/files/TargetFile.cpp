@@ -2,6 +2,7 @@
 
 #include "files/TextFile.h"
 #include "state/NumberText.h"
+#include "state/Version.h"
 
 namespace fenra {
 namespace {

@@ -13,7 +13,6 @@ namespace fenra {
 constexpr int kSlabCount = 100;               // slabs of a curve walk
 constexpr int kCurvePoints = kSlabCount + 1;  // points 0..100
 constexpr int kCurveWindowSlots = 100;
-constexpr const char* kVersionText = "1.1";
 
 struct WorkingState {
     Slots<DataSet, kMaxDataSets> DataSets;

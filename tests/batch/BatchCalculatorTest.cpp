@@ -80,10 +80,12 @@ TEST(BatchCalculator, ReportOfTheReferenceFileByteForByte) {
     EXPECT_EQ(o.out, ReadFile(kExamples + "/reference.Fre"));
 }
 
-TEST(BatchCalculator, DefaultDatabaseLiesBesideTheProgram) {
-    const fs::path path = DefaultDatabasePath();
-    EXPECT_EQ(path.filename(), "Fenra32.mdb");
-    EXPECT_TRUE(fs::equivalent(path, fs::path(FENRA_BIN_DIR) / "Fenra32.mdb"));
+TEST(BatchCalculator, VersionNamesProgramVersionAndLicence) {
+    const Outcome o = Calc({"values", "--version", kReference});
+    EXPECT_EQ(o.status, 0);
+    EXPECT_EQ(o.err, "");
+    EXPECT_EQ(o.out, std::string("fenra32-calc (Fenra32) ") + FENRA_VERSION +
+                         "\nCopyright (c) 2026 Fenra32 developers. MIT License.\n");
 }
 
 TEST(BatchCalculator, UsageErrorsExitTwo) {
@@ -127,6 +129,21 @@ TEST(BatchCalculator, HelpPrintsTheUsage) {
     EXPECT_NE(o.out.find("energy-stop"), std::string::npos);
 }
 
+// FENRA32_DB names the database when --db does not; --db wins over it.
+TEST_F(BatchFiles, EnvironmentNamesTheDatabaseUnlessDbDoes) {
+    const std::string noDb = Path("elsewhere.mdb");
+    ASSERT_EQ(setenv("FENRA32_DB", noDb.c_str(), 1), 0);
+    Outcome o = Calc({"values", kReference});
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.err, "fenra32-calc: Element database \"" + noDb + "\" not found (FENRA32_DB).\n");
+    o = Calc({"--db", FENRA_TEST_DATABASE, "values", kReference});
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.out, ReadFile(kExamples + "/reference.values"));
+    ASSERT_EQ(unsetenv("FENRA32_DB"), 0);
+    o = Calc({"values", kReference});  // beside the program
+    EXPECT_EQ(o.status, 0) << o.err;
+}
+
 TEST_F(BatchFiles, MissingInputsExitOneNamingThem) {
     const std::string missing = Path("nothing.fta");
     Outcome o = Calc({"values", missing});
@@ -138,7 +155,7 @@ TEST_F(BatchFiles, MissingInputsExitOneNamingThem) {
     o = Calc({"--db", noDb, "values", kReference});
     EXPECT_EQ(o.status, 1);
     EXPECT_EQ(o.out, "");
-    EXPECT_EQ(o.err, "fenra32-calc: Element database \"" + noDb + "\" not found.\n");
+    EXPECT_EQ(o.err, "fenra32-calc: Element database \"" + noDb + "\" not found (--db).\n");
     EXPECT_FALSE(fs::exists(noDb));
 
     const std::string empty = Write("empty.fta", kHeader);

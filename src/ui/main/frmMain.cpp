@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 
 #include "state/NumberText.h"
+#include "state/Version.h"
 #include "ui/main/FieldEdit.h"
 #include "ui/platform/Platform.h"
 

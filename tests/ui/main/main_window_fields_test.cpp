@@ -1,6 +1,8 @@
 // Start-up of the main window and the editing of the ion and target fields.
 
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QMenu>
@@ -199,8 +201,28 @@ void MainWindowFieldsTest::missingDatabaseIsReportedWithItsPath() {
     QVERIFY(!fenra::OpenDatabaseForStartUp(platform, empty.path()).has_value());
     QCOMPARE(platform.messages.size(), std::size_t{1});
     QCOMPARE(platform.messages[0].title, QString("Fenra32"));
-    QVERIFY2(platform.messages[0].text.contains(empty.path() + "/Fenra32.mdb"),
-             qPrintable(platform.messages[0].text));
+    // Every place looked in, in order, and how to name another file.
+    const QString installed = QDir::cleanPath(empty.path() + "/../share/fenra32/Fenra32.mdb");
+    QCOMPARE(platform.messages[0].text,
+             "The element database could not be opened:\n" + empty.path() +
+                 "/Fenra32.mdb (beside the program)\n" + installed +
+                 " (installed data folder)\n\nFenra32 cannot start without it.\n\n"
+                 "Fenra32.mdb is in none of these places; the environment variable FENRA32_DB "
+                 "can name the database file.");
+
+    // A file that is there but no database: its path and the reason.
+    platform.ClearRecords();
+    QFile junk(empty.path() + "/Fenra32.mdb");
+    QVERIFY(junk.open(QIODevice::WriteOnly));
+    junk.write("not a database");
+    junk.close();
+    QVERIFY(!fenra::OpenDatabaseForStartUp(platform, empty.path()).has_value());
+    QCOMPARE(platform.messages.size(), std::size_t{1});
+    const QString junkPath = empty.path() + "/Fenra32.mdb";
+    QCOMPARE(platform.messages[0].text,
+             "The element database could not be opened:\n" + junkPath +
+                 "\n\nFenra32 cannot start without it.\n\n\"" + junkPath +
+                 "\" is not an element database: it is not an SQLite database file.");
 
     // The program's own directory, with or without its trailing separator.
     platform.ClearRecords();

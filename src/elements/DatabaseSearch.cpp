@@ -1,0 +1,91 @@
+#include "elements/DatabaseSearch.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include "elements/SqliteFile.h"
+
+namespace fenra {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The data folder of an installed copy, relative to its bin folder (PREFIX/bin and
+// PREFIX/share/fenra32, whatever PREFIX is).
+constexpr const char* kInstalledDataFolder = "../share/fenra32";
+
+bool IsFile(const std::string& path) {
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    return !ec && fs::exists(status) && !fs::is_directory(status);
+}
+
+}  // namespace
+
+std::vector<DatabaseCandidate> DatabaseCandidates(const DatabaseSearchInput& in) {
+    if (!in.optionPath.empty()) return {{DatabasePlace::Option, in.optionPath}};
+    if (!in.environmentPath.empty()) return {{DatabasePlace::Environment, in.environmentPath}};
+    if (in.programDir.empty()) return {};
+    const fs::path dir(in.programDir);
+    const fs::path installed = (dir / kInstalledDataFolder / kDatabaseFileName).lexically_normal();
+    return {{DatabasePlace::BesideProgram, (dir / kDatabaseFileName).lexically_normal().string()},
+            {DatabasePlace::InstalledData, installed.string()}};
+}
+
+DatabaseSearchResult FindDatabase(const DatabaseSearchInput& in) {
+    DatabaseSearchResult result;
+    for (const DatabaseCandidate& c : DatabaseCandidates(in)) {
+        result.looked.push_back(c);
+        if (IsFile(c.path)) {
+            result.foundPath = c.path;
+            break;
+        }
+    }
+    return result;
+}
+
+const char* DatabasePlaceName(DatabasePlace place) {
+    switch (place) {
+        case DatabasePlace::Option:
+            return "--db";
+        case DatabasePlace::Environment:
+            return kDatabaseEnvironmentVariable;
+        case DatabasePlace::BesideProgram:
+            return "beside the program";
+        case DatabasePlace::InstalledData:
+            return "installed data folder";
+    }
+    return "";
+}
+
+std::string DatabaseNotFoundText(const std::vector<DatabaseCandidate>& looked) {
+    if (looked.empty()) return "Element database not found: the program's folder is unknown.";
+    std::string text;
+    for (const DatabaseCandidate& c : looked) {
+        if (!text.empty()) text += "\n";
+        text += "Element database " + Quoted(c.path) + " not found (" + DatabasePlaceName(c.place) +
+                ").";
+    }
+    return text;
+}
+
+ElementDatabase OpenSearchedDatabase(const DatabaseSearchResult& found) {
+    if (found.foundPath.empty()) throw ElementDatabaseError(DatabaseNotFoundText(found.looked));
+    return ElementDatabase::OpenFile(found.foundPath);
+}
+
+std::string ProgramDirectory() {
+    std::error_code ec;
+    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string() : exe.parent_path().string();
+}
+
+DatabaseSearchInput ProcessDatabaseSearch(const std::string& optionPath,
+                                          const std::string& programDir) {
+    const char* environment = std::getenv(kDatabaseEnvironmentVariable);
+    return {optionPath, environment != nullptr ? environment : "", programDir};
+}
+
+}  // namespace fenra
