@@ -7,7 +7,7 @@ FUZZ       ?= build-fuzz
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_TIME  ?= 60
 
-.PHONY: all deps build run test test-main test-sanitize bench fuzz format clean
+.PHONY: all deps build run test test-main test-sanitize bench fuzz format install package clean
 
 all: build
 
@@ -35,6 +35,15 @@ test-sanitize: deps
 
 bench: build
 	cd $(BUILD)/bin && for b in bench_*; do QT_QPA_PLATFORM=offscreen ./$$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
+
+# Installs into PREFIX (default /usr/local): make install PREFIX=$$HOME/.local
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# A Debian package of the same tree under /usr, in $(BUILD)/fenra32_<version>_<arch>.deb.
+package: build
+	cmake --build $(BUILD) --target package
 
 # libFuzzer on the target-file reader, for a bounded time ($(FUZZ_TIME) s).
 fuzz: deps
