@@ -15,6 +15,11 @@ void ScriptedPlatform::Beep() {
     events.push_back(QStringLiteral("beep"));
 }
 
+void ScriptedPlatform::ShowAbout(QWidget*, const QString& title, const QString& text) {
+    abouts.push_back({title, text});
+    events.push_back(QStringLiteral("about:") + title);
+}
+
 std::optional<QString> ScriptedPlatform::NextFileAnswer() {
     if (fileAnswers.empty()) return std::nullopt;
     const bool chosen = fileAnswers.front().has_value();
@@ -54,6 +59,7 @@ bool ScriptedPlatform::StartEditor(const QString& path) {
 
 void ScriptedPlatform::ClearRecords() {
     messages.clear();
+    abouts.clear();
     beeps = 0;
     fileDialogs.clear();
     printerDialogTitles.clear();

@@ -36,16 +36,18 @@ class ScriptedPlatform : public Platform {
 
     // --- what the test reads back ---
     std::vector<RecordedMessage> messages;
+    std::vector<RecordedMessage> abouts;  // the About boxes shown
     int beeps = 0;
     std::vector<RecordedFileDialog> fileDialogs;
     std::vector<QString> printerDialogTitles;
     std::vector<QString> editorPaths;
     // Every call in order: "beep", "message:<text>", "open:<title>", "save:<title>",
-    // "print:<title>", "editor:<path>".
+    // "print:<title>", "editor:<path>", "about:<title>".
     std::vector<QString> events;
 
     void ShowMessage(QWidget* parent, const QString& title, const QString& text) override;
     void Beep() override;
+    void ShowAbout(QWidget* parent, const QString& title, const QString& text) override;
     std::optional<QString> OpenFileName(QWidget* parent, const FileDialogSettings& s) override;
     std::optional<QString> SaveFileName(QWidget* parent, const FileDialogSettings& s) override;
     bool ChoosePrinter(QWidget* parent, QPrinter& printer, const QString& title) override;

@@ -224,6 +224,7 @@ void frmMain::BuildMenus() {
     mnuDepthEnergy =
         named(mnuCurve->addAction(QStringLiteral("Depth vs Energy")), "mnuDepthEnergy");
     mnuEnergyStop = named(mnuCurve->addAction(QStringLiteral("Energy vs dE/dx")), "mnuEnergyStop");
+    BuildHelpMenu();
 }
 
 void frmMain::BuildToolbar() {

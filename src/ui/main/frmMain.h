@@ -60,6 +60,7 @@ class frmMain : public QMainWindow {
     void mnuRPrint_Click();
     void mnutxtOpen_Click();
     void mnuExit_Click();
+    void mnuAbout_Click();  // frmMain_help.cpp
 
     // Curve commands (frmMain_curve.cpp).
     void mnuDepthStop_Click();
@@ -93,6 +94,7 @@ class frmMain : public QMainWindow {
     // frmMain.cpp: construction and start-up.
     void BuildFields();
     void BuildMenus();
+    void BuildHelpMenu();
     void BuildToolbar();
     void BuildGrid();
     void ConnectHandlers();
@@ -158,6 +160,7 @@ class frmMain : public QMainWindow {
     // Menus.
     QMenu* mnuFile = nullptr;
     QMenu* mnuCurve = nullptr;
+    QMenu* mnuHelp = nullptr;
     QAction* mnuAdd = nullptr;
     QAction* mnuRemove = nullptr;
     QAction* mnuTOpen = nullptr;
@@ -170,4 +173,5 @@ class frmMain : public QMainWindow {
     QAction* mnuDepthStop = nullptr;
     QAction* mnuDepthEnergy = nullptr;
     QAction* mnuEnergyStop = nullptr;
+    QAction* mnuAbout = nullptr;
 };

@@ -30,6 +30,9 @@ class Platform {
     virtual void ShowMessage(QWidget* parent, const QString& title, const QString& text) = 0;
     virtual void Beep() = 0;
 
+    // The program's About box: a modal box with the text, the program's icon and one OK button.
+    virtual void ShowAbout(QWidget* parent, const QString& title, const QString& text) = 0;
+
     // The chosen path, or nothing when the user cancels.
     virtual std::optional<QString> OpenFileName(QWidget* parent, const FileDialogSettings& s) = 0;
     virtual std::optional<QString> SaveFileName(QWidget* parent, const FileDialogSettings& s) = 0;

@@ -31,6 +31,10 @@ void QtPlatform::Beep() {
     QApplication::beep();
 }
 
+void QtPlatform::ShowAbout(QWidget* parent, const QString& title, const QString& text) {
+    QMessageBox::about(parent, title, text);
+}
+
 QString DialogFolder(const FileDialogSettings& s, QString& remembered) {
     if (!s.initialFolder.isEmpty()) remembered = s.initialFolder;
     return remembered;

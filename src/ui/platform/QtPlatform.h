@@ -12,6 +12,7 @@ class QtPlatform : public Platform {
   public:
     void ShowMessage(QWidget* parent, const QString& title, const QString& text) override;
     void Beep() override;
+    void ShowAbout(QWidget* parent, const QString& title, const QString& text) override;
     std::optional<QString> OpenFileName(QWidget* parent, const FileDialogSettings& s) override;
     std::optional<QString> SaveFileName(QWidget* parent, const FileDialogSettings& s) override;
     bool ChoosePrinter(QWidget* parent, QPrinter& printer, const QString& title) override;

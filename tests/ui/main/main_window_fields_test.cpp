@@ -123,13 +123,14 @@ void MainWindowFieldsTest::startUpCaptionsGridAndMenus() {
                  static_cast<int>(Qt::AlignLeft));
     }
 
-    // Menu bar: File, Calculate, Curve; the File and Curve items in order.
+    // Menu bar: File, Calculate, Curve, Help; the File, Curve and Help items in order.
     const QList<QAction*> bar = d.window->menuBar()->actions();
-    QCOMPARE(bar.size(), 3);
+    QCOMPARE(bar.size(), 4);
     QCOMPARE(bar[0]->text(), QString("File"));
     QCOMPARE(bar[1]->objectName(), QString("mnuCal"));
     QCOMPARE(bar[1]->text(), QString("Calculate"));
     QCOMPARE(bar[2]->text(), QString("Curve"));
+    QCOMPARE(bar[3]->text(), QString("Help"));
     auto itemsOf = [&](const char* menu) {
         QStringList out;
         for (QAction* a : d.Child<QMenu>(menu)->actions()) out << a->objectName() + "=" + a->text();
@@ -142,6 +143,7 @@ void MainWindowFieldsTest::startUpCaptionsGridAndMenus() {
     QCOMPARE(itemsOf("mnuCurve"),
              QStringList({"mnuDepthStop=Depth vs dE/dx", "mnuDepthEnergy=Depth vs Energy",
                           "mnuEnergyStop=Energy vs dE/dx"}));
+    QCOMPARE(itemsOf("mnuHelp"), QStringList({"mnuAbout=About Fenra32"}));
 }
 
 void MainWindowFieldsTest::toolbarPositionsRunTheirMenuCommands() {

@@ -1,0 +1,39 @@
+#include "ui/main/AboutText.h"
+
+#include "state/Version.h"
+#include "ui/platform/Platform.h"
+
+namespace fenra {
+
+QString AboutTitle() {
+    return QStringLiteral("About ") + ProgramTitle();
+}
+
+QString AccuracyStatement() {
+    return QStringLiteral(
+        "Fenra32 calculates electronic stopping only (no nuclear stopping), with the "
+        "semi-empirical effective-charge scheme of Ziegler, Biersack and Littmark. For protons "
+        "and helium in the elements its results agree with the NIST PSTAR and ASTAR tables to a "
+        "few per cent (over 25 elements, a mean deviation of about 3% from 0.1 to 1 MeV/amu, 2% "
+        "from 1 to 10 MeV/amu and 1.4% above); heavier ions, compounds (Bragg's rule, without "
+        "chemical or phase corrections) and energies below 25 keV/amu are less certain. Use the "
+        "results as estimates, not as reference data.");
+}
+
+QString AboutText() {
+    return ProgramTitle() + QStringLiteral(" ") + QString::fromLatin1(kVersionText) +
+           QStringLiteral(
+               "\nElectronic stopping power of ions in matter.\n\n"
+               "Copyright (c) 2026 Fenra32 developers. MIT License: free to use, copy, change "
+               "and pass on, without warranty.\n\n"
+               "Data sources: the element table of TRIM-88, the proton stopping coefficients "
+               "of Ziegler, Biersack and Littmark (1985) in their 1995 revision as published "
+               "with SRIM-96, Fermi velocities and screening factors as in Geant4 and catima, "
+               "and a few missing densities from NIST and other published values. Each value's "
+               "source is named in SOURCES.md "
+               "(installed in share/doc/fenra32).\n\n"
+               "Accuracy: ") +
+           AccuracyStatement();
+}
+
+}  // namespace fenra
