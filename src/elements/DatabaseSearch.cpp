@@ -22,6 +22,11 @@ bool IsFile(const std::string& path) {
     return !ec && fs::exists(status) && !fs::is_directory(status);
 }
 
+bool IsFolder(const std::string& path) {
+    std::error_code ec;
+    return fs::is_directory(path, ec);
+}
+
 }  // namespace
 
 std::vector<DatabaseCandidate> DatabaseCandidates(const DatabaseSearchInput& in) {
@@ -65,8 +70,9 @@ std::string DatabaseNotFoundText(const std::vector<DatabaseCandidate>& looked) {
     std::string text;
     for (const DatabaseCandidate& c : looked) {
         if (!text.empty()) text += "\n";
-        text += "Element database " + Quoted(c.path) + " not found (" + DatabasePlaceName(c.place) +
-                ").";
+        text += "Element database " + Quoted(c.path) +
+                (IsFolder(c.path) ? " is a folder, not a file (" : " not found (") +
+                DatabasePlaceName(c.place) + ").";
     }
     return text;
 }

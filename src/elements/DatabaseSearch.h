@@ -42,7 +42,8 @@ DatabaseSearchResult FindDatabase(const DatabaseSearchInput& in);
 // "--db", "FENRA32_DB", "beside the program", "installed data folder".
 const char* DatabasePlaceName(DatabasePlace place);
 
-// One line per place looked in: Element database "<path>" not found (<place>).
+// One line per place looked in: Element database "<path>" not found (<place>), or, where a
+// folder has the name, Element database "<path>" is a folder, not a file (<place>).
 std::string DatabaseNotFoundText(const std::vector<DatabaseCandidate>& looked);
 
 // Opens the database the search finds. Throws ElementDatabaseError with DatabaseNotFoundText

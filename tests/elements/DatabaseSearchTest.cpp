@@ -82,6 +82,14 @@ TEST_F(InstalledTree, AFolderNamedLikeTheDatabaseIsPassedOver) {
     fs::create_directory(Beside());
     CopyDatabase(Installed());
     EXPECT_EQ(FindDatabase({"", "", Bin().string()}).foundPath, Installed());
+    fs::remove(Installed());
+    EXPECT_EQ(DatabaseNotFoundText(FindDatabase({"", "", Bin().string()}).looked),
+              "Element database \"" + Beside() +
+                  "\" is a folder, not a file (beside the program).\n" + "Element database \"" +
+                  Installed() + "\" not found (installed data folder).");
+    // A folder named by FENRA32_DB is not searched for a database either.
+    EXPECT_EQ(DatabaseNotFoundText(FindDatabase({"", Bin().string(), ""}).looked),
+              "Element database \"" + Bin().string() + "\" is a folder, not a file (FENRA32_DB).");
 }
 
 TEST_F(InstalledTree, AMissingNamedFileIsNotReplacedByAnother) {
