@@ -2,6 +2,7 @@
 // main window; closing the main window ends the program.
 
 #include <QApplication>
+#include <QIcon>
 #include <cstring>
 #include <iostream>
 
@@ -38,6 +39,18 @@ bool AnswerWithoutWindow(int argc, char* argv[], int* status) {
     return false;
 }
 
+// The icon installed with the program: from the desktop's icon theme, or else the PNG in
+// ../share/icons relative to the program (an install under any prefix). None in the build
+// folder.
+QIcon ProgramIcon() {
+    const QString id = QString::fromLatin1(fenra::kDesktopId);
+    const QIcon themed = QIcon::fromTheme(id);
+    if (!themed.isNull()) return themed;
+    return QIcon(QCoreApplication::applicationDirPath() +
+                 QStringLiteral("/../share/icons/hicolor/128x128/apps/") + id +
+                 QStringLiteral(".png"));
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -49,6 +62,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QString::fromLatin1(fenra::kVersionText));
     // Ties the window to its desktop entry, whose icon the desktop then shows for it.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(fenra::kDesktopId));
+    QApplication::setWindowIcon(ProgramIcon());
 
     fenra::QtPlatform platform;
     const std::optional<fenra::ElementDatabase> db = fenra::OpenDatabaseForStartUp(
