@@ -5,6 +5,7 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "calc/ElementStopping.h"
 #include "physics/FloatingPointCheck.h"
 #include "physics/Stopping.h"
 #include "physics/UnitConversion.h"
@@ -14,15 +15,6 @@
 namespace fenra {
 
 namespace {
-
-// What the calculation needs of one target element.
-struct TargetElementData {
-    int16_t Z2 = 0;
-    float M = 0;   // NatMass, amu
-    float N = 0;   // AtomDensity, 1E22 atoms/cm3
-    float vF = 0;  // Fermi velocity, Bohr velocities
-    CoefficientSet coef;
-};
 
 struct Results {
     float evAtoms = 0, kevMg = 0, evA = 0, kevUm = 0;
@@ -56,34 +48,41 @@ std::string CompositionText(const DataSet& d, int n) {
     return text;
 }
 
-double ElementStop(int16_t Z1, float Fs, float E, const TargetElementData& t) {
-    if (Z1 == 1) return ProtonStop(t.Z2, E, t.coef);
-    if (Z1 == 2) return HeliumStop(t.Z2, E, t.coef);
-    return HeavyIonStop(Z1, t.Z2, E, t.vF, Fs, t.coef);
-}
-
 // Bragg's rule with atomic ratios as weights: the stopping per atom is the ratio-weighted
 // mean; the stopping per mass divides the ratio-weighted stopping per gram by the
 // ratio-weighted mass.
 Results CompoundResults(const DataSet& d, int n, const std::array<double, kMaxTargetSlots + 1>& S,
                         const std::array<TargetElementData, kMaxTargetSlots + 1>& t) {
-    double W1 = 0, W2 = 0, W3 = 0, W4 = 0;
+    double W3 = 0, W4 = 0;
     for (int j = 1; j <= n; ++j) {
         const double r = d.TargetRatio[j];
-        W1 = W1 + r;
-        W2 = W2 + r * S[j];
         W3 = W3 + r * S[j] * kAvogadro * kMassStopFactor;
         // The two Singles multiplied in double precision: rounding this product to a Single
         // moves keV/(mg/cm2) of C10H8O4 in its 7th digit.
         W4 = W4 + static_cast<double>(d.TargetRatio[j]) * t[j].M;
     }
     Results res;
-    res.evAtoms = static_cast<float>(W2 / W1);
+    res.evAtoms = static_cast<float>(BraggStopPerAtom(&d.TargetRatio[1], &S[1], n));
     res.kevMg = static_cast<float>(W3 / W4);
     return res;
 }
 
 }  // namespace
+
+double ElementStop(int16_t Z1, float Fs, float E, const TargetElementData& t) {
+    if (Z1 == 1) return ProtonStop(t.Z2, E, t.coef);
+    if (Z1 == 2) return HeliumStop(t.Z2, E, t.coef);
+    return HeavyIonStop(Z1, t.Z2, E, t.vF, Fs, t.coef);
+}
+
+double BraggStopPerAtom(const float* r, const double* S, int n) {
+    double W1 = 0, W2 = 0;
+    for (int j = 0; j < n; ++j) {
+        W1 = W1 + static_cast<double>(r[j]);
+        W2 = W2 + static_cast<double>(r[j]) * S[j];
+    }
+    return W2 / W1;
+}
 
 CalcResult CalculateDataSet(WorkingState& s, const ElementDatabase& db, int i) {
     if (i < 1 || i > kMaxDataSets) throw std::out_of_range("data set number out of range");

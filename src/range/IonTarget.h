@@ -1,0 +1,82 @@
+#pragma once
+// An ion in a material, resolved once against the element database: everything the electronic
+// and nuclear stopping need, so that the stopping, range and layer functions take plain values.
+// All functions here are pure and safe to call from several threads at once.
+//
+// Units: energies are the ion's total kinetic energy in keV; energy per unit mass in keV/amu;
+// stopping in eV/(1E15 atoms/cm2); thicknesses and ranges in 1E15 atoms/cm2 unless named.
+// Errors: PhysicsError (materials/PhysicsError.h).
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calc/ElementStopping.h"
+#include "elements/ElementDatabase.h"
+#include "materials/Material.h"
+#include "physics/NuclearStop.h"
+
+namespace fenra {
+
+// The energies per unit mass (keV/amu) between which the stopping model holds. Outside them a
+// result is still given, with outOfModel set: below, the fits are extrapolated towards 0; above,
+// the high-energy fit grows without bound (5 % above Bethe's formula near 3 GeV/amu).
+constexpr double kModelLowEnergy = 1;         // keV/amu
+constexpr double kModelHighEnergy = 2000000;  // keV/amu (2 GeV/amu)
+
+struct Ion {
+    int16_t Z = 0;
+    std::string symbol;   // as spelled in the element table
+    double mass = 0;      // amu
+    float screening = 0;  // ScrnFac of the element table
+};
+
+// An ion by symbol ("He", exact spelling) or atomic number ("2"). mass <= 0 takes the mass of
+// the most abundant isotope as the main window shows it (its 7-digit general text). Errors:
+// UnknownName for an unknown symbol or number; BadValue for a mass that is not finite.
+Ion ResolveIon(const ElementDatabase& db, std::string_view symbolOrZ, double mass = 0);
+
+struct Target {
+    Ion ion;
+    Material material;
+    std::vector<TargetElementData> elements;  // in the material's order
+    std::vector<float> ratios;                // Singles, as the window holds them
+    std::vector<NuclearStopFactors> nuclear;  // per element
+    double meanMass = 0;                      // amu per atom (ratio-weighted NatMass)
+    double atomsPerCm3 = 0;                   // 0 when the material has no density
+    std::string key;                          // identifies ion, mass and composition
+    uint64_t keyHash = 0;
+};
+
+// Errors: UnknownName for an element not in the table; CalculationFailed when the table has no
+// PCoef or HiCoef record for one; BadValue for an empty material or a non-positive ion mass.
+Target MakeTarget(const ElementDatabase& db, const Ion& ion, const Material& material);
+
+struct StoppingValues {
+    double energy = 0;        // keV
+    double energyPerAmu = 0;  // keV/amu
+    float electronic = 0;     // eV/(1E15 atoms/cm2): the main window's StopEvAtoms, to the bit
+    double nuclear = 0;       // eV/(1E15 atoms/cm2), ZBL universal, Bragg's rule
+    double total = 0;         // electronic + nuclear
+    bool outOfModel = false;  // energyPerAmu outside kModelLowEnergy..kModelHighEnergy
+};
+
+// Stopping at energy E (keV, >= 0). Errors: BadValue for a negative or non-finite E;
+// CalculationFailed when the physics gives no finite result.
+StoppingValues StoppingAt(const Target& t, double E);
+
+// The total stopping used in the range integral, without checks (E > 0).
+double TotalStop(const Target& t, double E);
+
+bool OutOfModel(const Target& t, double E);
+
+// Unit conversions of a stopping or an areal density of this target.
+double KevPerMgCm2(const Target& t, double evPerE15);  // eV/(1E15 atoms/cm2) -> keV/(mg/cm2)
+double KevPerUm(const Target& t, double evPerE15);     // -> keV/um; 0 without a density
+double MgCm2FromE15(const Target& t, double e15);
+double E15FromMgCm2(const Target& t, double mgCm2);
+double UmFromE15(const Target& t, double e15);  // 0 without a density
+double E15FromUm(const Target& t, double um);   // BadValue without a density
+
+}  // namespace fenra

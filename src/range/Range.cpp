@@ -1,0 +1,113 @@
+#include "range/Range.h"
+
+#include <cmath>
+
+#include "materials/PhysicsError.h"
+
+namespace fenra {
+
+namespace {
+
+void CheckEnergy(double E, const char* what) {
+    if (!(E >= 0) || !std::isfinite(E))
+        throw PhysicsError(ErrorKind::BadValue,
+                           std::string(what) + " is not a finite number of at least 0");
+}
+
+bool OutOfModelUnlessAtRest(const Target& t, double E) {
+    return E > 0 && OutOfModel(t, E);
+}
+
+LayerResult Pass(const Target& t, const RangeTable& table, double energyIn, double thickness) {
+    LayerResult r;
+    r.energyIn = energyIn;
+    const double rangeIn = table.Range(energyIn);
+    if (thickness >= rangeIn) {
+        r.stopped = true;
+        r.stoppedAt = rangeIn;
+    } else {
+        r.energyOut = table.EnergyForRange(rangeIn - thickness);
+    }
+    r.energyLoss = r.energyIn - r.energyOut;
+    r.outOfModel = OutOfModelUnlessAtRest(t, energyIn) || OutOfModelUnlessAtRest(t, r.energyOut);
+    return r;
+}
+
+void CheckStack(const std::vector<Layer>& stack) {
+    for (const Layer& l : stack) CheckEnergy(l.thickness, "a layer thickness");
+}
+
+}  // namespace
+
+RangeResult Range(const Target& t, double E, RangeCache& cache) {
+    CheckEnergy(E, "the energy");
+    return {E, cache.Table(t)->Range(E), OutOfModelUnlessAtRest(t, E)};
+}
+
+std::vector<RangeResult> Ranges(const Target& t, const std::vector<double>& energies,
+                                RangeCache& cache) {
+    for (double E : energies) CheckEnergy(E, "the energy");
+    const std::shared_ptr<const RangeTable> table = cache.Table(t);
+    std::vector<RangeResult> out;
+    out.reserve(energies.size());
+    for (double E : energies) out.push_back({E, table->Range(E), OutOfModelUnlessAtRest(t, E)});
+    return out;
+}
+
+RangeResult EnergyForRange(const Target& t, double R, RangeCache& cache) {
+    CheckEnergy(R, "the range");
+    const double E = cache.Table(t)->EnergyForRange(R);
+    return {E, R, OutOfModelUnlessAtRest(t, E)};
+}
+
+LayerResult EnergyAfterLayer(const Target& t, double energyIn, double thickness,
+                             RangeCache& cache) {
+    CheckEnergy(energyIn, "the energy");
+    CheckEnergy(thickness, "the thickness");
+    return Pass(t, *cache.Table(t), energyIn, thickness);
+}
+
+StackResult EnergyAfterStack(const std::vector<Layer>& stack, double energyIn, RangeCache& cache) {
+    CheckEnergy(energyIn, "the energy");
+    CheckStack(stack);
+    StackResult s;
+    s.energyIn = s.energyOut = energyIn;
+    for (const Layer& l : stack) {
+        const LayerResult r = Pass(l.target, *cache.Table(l.target), s.energyOut, l.thickness);
+        s.layers.push_back(r);
+        s.energyOut = r.energyOut;
+        s.outOfModel = s.outOfModel || r.outOfModel;
+        if (r.stopped) {
+            s.stopped = true;
+            s.stoppedInLayer = static_cast<int>(s.layers.size()) - 1;
+            break;
+        }
+    }
+    return s;
+}
+
+StackResult EnergyBeforeStack(const std::vector<Layer>& stack, double energyOut,
+                              RangeCache& cache) {
+    CheckEnergy(energyOut, "the energy");
+    CheckStack(stack);
+    StackResult s;
+    s.energyOut = energyOut;
+    s.layers.resize(stack.size());
+    double E = energyOut;
+    for (std::size_t k = stack.size(); k-- > 0;) {
+        const Layer& l = stack[k];
+        const std::shared_ptr<const RangeTable> table = cache.Table(l.target);
+        LayerResult& r = s.layers[k];
+        r.energyOut = E;
+        r.energyIn = table->EnergyForRange(table->Range(E) + l.thickness);
+        r.energyLoss = r.energyIn - r.energyOut;
+        r.outOfModel = OutOfModelUnlessAtRest(l.target, r.energyIn) ||
+                       OutOfModelUnlessAtRest(l.target, r.energyOut);
+        s.outOfModel = s.outOfModel || r.outOfModel;
+        E = r.energyIn;
+    }
+    s.energyIn = E;
+    return s;
+}
+
+}  // namespace fenra
