@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "batch/BatchArguments.h"
+#include "batch/PhysicsCommands.h"
 #include "calc/CalculateDataSet.h"
 #include "calc/CurveWalk.h"
 #include "elements/DatabaseSearch.h"
@@ -150,6 +151,7 @@ std::string ValuesText(const WorkingState& s) {
 
 int RunBatchCalculator(const std::vector<std::string>& argList, std::ostream& out,
                        std::ostream& err) {
+    if (IsPhysicsCommand(argList)) return RunPhysicsCommand(argList, out, err);
     BatchArguments args;
     std::string usageError;
     if (!ParseBatchArguments(argList, &args, &usageError)) {
@@ -158,7 +160,7 @@ int RunBatchCalculator(const std::vector<std::string>& argList, std::ostream& ou
         return kBatchUsageError;
     }
     if (args.command == BatchCommand::Help) {
-        out << BatchUsage();
+        out << BatchUsage() << "\n" << PhysicsCommandsUsage();
         return kBatchOk;
     }
     if (args.command == BatchCommand::Version) {

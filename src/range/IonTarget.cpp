@@ -67,7 +67,7 @@ Ion ResolveIon(const ElementDatabase& db, std::string_view symbolOrZ, double mas
     ion.Z = r->AtomNum;
     ion.symbol = r->Symbol;
     // The window shows the default mass as general text and calculates with what it shows.
-    ion.mass = mass > 0 ? mass : WholeTextNumber(GeneralText(r->MAIW));
+    ion.mass = mass > 0 ? mass : LeadingNumber(GeneralText(r->MAIW));
     ion.screening = r->ScrnFac;
     return ion;
 }

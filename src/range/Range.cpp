@@ -14,6 +14,14 @@ void CheckEnergy(double E, const char* what) {
                            std::string(what) + " is not a finite number of at least 0");
 }
 
+// The stopping takes the energy as a Single: beyond its range there is no result.
+void CheckSingle(const Target& t, double E) {
+    if (!std::isfinite(static_cast<float>(E)) ||
+        !std::isfinite(static_cast<float>(E) / static_cast<float>(t.ion.mass)))
+        throw PhysicsError(ErrorKind::CalculationFailed,
+                           "the energy is beyond the range of the stopping model's numbers");
+}
+
 bool OutOfModelUnlessAtRest(const Target& t, double E) {
     return E > 0 && OutOfModel(t, E);
 }
@@ -41,12 +49,16 @@ void CheckStack(const std::vector<Layer>& stack) {
 
 RangeResult Range(const Target& t, double E, RangeCache& cache) {
     CheckEnergy(E, "the energy");
+    CheckSingle(t, E);
     return {E, cache.Table(t)->Range(E), OutOfModelUnlessAtRest(t, E)};
 }
 
 std::vector<RangeResult> Ranges(const Target& t, const std::vector<double>& energies,
                                 RangeCache& cache) {
-    for (double E : energies) CheckEnergy(E, "the energy");
+    for (double E : energies) {
+        CheckEnergy(E, "the energy");
+        CheckSingle(t, E);
+    }
     const std::shared_ptr<const RangeTable> table = cache.Table(t);
     std::vector<RangeResult> out;
     out.reserve(energies.size());
@@ -64,12 +76,14 @@ LayerResult EnergyAfterLayer(const Target& t, double energyIn, double thickness,
                              RangeCache& cache) {
     CheckEnergy(energyIn, "the energy");
     CheckEnergy(thickness, "the thickness");
+    CheckSingle(t, energyIn);
     return Pass(t, *cache.Table(t), energyIn, thickness);
 }
 
 StackResult EnergyAfterStack(const std::vector<Layer>& stack, double energyIn, RangeCache& cache) {
     CheckEnergy(energyIn, "the energy");
     CheckStack(stack);
+    for (const Layer& l : stack) CheckSingle(l.target, energyIn);
     StackResult s;
     s.energyIn = s.energyOut = energyIn;
     for (const Layer& l : stack) {
@@ -90,6 +104,7 @@ StackResult EnergyBeforeStack(const std::vector<Layer>& stack, double energyOut,
                               RangeCache& cache) {
     CheckEnergy(energyOut, "the energy");
     CheckStack(stack);
+    for (const Layer& l : stack) CheckSingle(l.target, energyOut);
     StackResult s;
     s.energyOut = energyOut;
     s.layers.resize(stack.size());

@@ -92,7 +92,7 @@ TEST(Errors, BadValuesAndUnknownNames) {
     EXPECT_EQ(ResolveIon(test::Db(), "2").symbol, "He");
     EXPECT_EQ(ResolveIon(test::Db(), "He", 3.016).mass, 3.016);
     // The default mass is the window's: its most abundant isotope through the 7-digit text.
-    EXPECT_EQ(ResolveIon(test::Db(), "H").mass, static_cast<double>(1.0078f));
+    EXPECT_EQ(ResolveIon(test::Db(), "H").mass, 1.0078);
 }
 
 TEST(Units, ConversionsOfAreaDensityAndLength) {

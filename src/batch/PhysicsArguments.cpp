@@ -1,0 +1,93 @@
+#include "batch/PhysicsArguments.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "materials/PhysicsError.h"
+
+namespace fenra {
+
+namespace {
+
+constexpr double kKevPerMev = 1000;
+constexpr double kNmPerUm = 1000, kUmPerMm = 1000, kUgPerMg = 1000;
+
+[[noreturn]] void Bad(const std::string& message) {
+    throw PhysicsError(ErrorKind::BadValue, message);
+}
+
+bool EndsWith(const std::string& s, const std::string& tail) {
+    return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+// A number in C notation (from_chars does not look at the locale); false unless it is all of
+// the text and finite.
+bool ReadNumber(const std::string& text, double* v) {
+    if (text.empty()) return false;
+    const char* begin = text.data();
+    if (*begin == '+') ++begin;
+    const auto [ptr, ec] = std::from_chars(begin, text.data() + text.size(), *v);
+    return ec == std::errc() && ptr == text.data() + text.size() && std::isfinite(*v);
+}
+
+// Splits a number from a unit of the list (longest first); the unit is "" when none matches.
+double NumberWithUnit(const std::string& text, const char* const* units, std::size_t n,
+                      const std::string& what, std::string* unit) {
+    unit->clear();
+    std::string number = text;
+    for (std::size_t k = 0; k < n; ++k) {
+        if (EndsWith(text, units[k])) {
+            *unit = units[k];
+            number = text.substr(0, text.size() - unit->size());
+            break;
+        }
+    }
+    double v = 0;
+    if (!ReadNumber(number, &v)) Bad(what + " \"" + text + "\" is not a number with a unit");
+    if (v < 0) Bad(what + " \"" + text + "\" is negative");
+    return v;
+}
+
+}  // namespace
+
+double ParseEnergyArgument(const std::string& text, double mass) {
+    static const char* const kUnits[] = {"keV/u", "MeV/u", "keV", "MeV"};
+    std::string unit;
+    const double v = NumberWithUnit(text, kUnits, 4, "ENERGY", &unit);
+    if (unit.empty() || unit == "keV") return v;
+    if (unit == "MeV") return v * kKevPerMev;
+    if (unit == "keV/u") return v * mass;
+    return v * kKevPerMev * mass;  // MeV/u
+}
+
+double ParseThicknessArgument(const std::string& text, const Target& t) {
+    static const char* const kUnits[] = {"e15/cm2", "mg/cm2", "ug/cm2", "nm", "um", "mm"};
+    std::string unit;
+    const double v = NumberWithUnit(text, kUnits, 6, "THICKNESS", &unit);
+    if (unit.empty())
+        Bad("THICKNESS \"" + text + "\" has no unit (nm, um, mm, mg/cm2, ug/cm2 or e15/cm2)");
+    if (unit == "e15/cm2") return v;
+    if (unit == "mg/cm2") return E15FromMgCm2(t, v);
+    if (unit == "ug/cm2") return E15FromMgCm2(t, v / kUgPerMg);
+    if (!(t.atomsPerCm3 > 0))
+        Bad("THICKNESS \"" + text + "\" is a length, and the material \"" + t.material.name +
+            "\" has no density: give --density G_CM3");
+    if (unit == "nm") return E15FromUm(t, v / kNmPerUm);
+    if (unit == "um") return E15FromUm(t, v);
+    return E15FromUm(t, v * kUmPerMm);
+}
+
+double ParsePositiveNumber(const std::string& text, const std::string& option) {
+    double v = 0;
+    if (!ReadNumber(text, &v) || !(v > 0))
+        Bad(option + " \"" + text + "\" is not a positive number");
+    return v;
+}
+
+std::string NineDigitText(double v) {
+    char buf[64];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 9);
+    return std::string(buf, r.ptr);
+}
+
+}  // namespace fenra

@@ -1,0 +1,24 @@
+#pragma once
+// Reading the numbers with units of the physics commands. Every reader throws PhysicsError
+// (BadValue) whose message names the argument it was given.
+
+#include <string>
+
+#include "range/IonTarget.h"
+
+namespace fenra {
+
+// "5000", "5MeV", "1.25MeV/u", "300keV/u": total energy in keV of an ion of mass `mass` (amu).
+double ParseEnergyArgument(const std::string& text, double mass);
+
+// A thickness or range: a number with nm, um, mm, mg/cm2, ug/cm2 or e15/cm2, in
+// 1E15 atoms/cm2 of target t (a length needs t's density).
+double ParseThicknessArgument(const std::string& text, const Target& t);
+
+// A plain positive finite number (--mass, --density); `option` names it in messages.
+double ParsePositiveNumber(const std::string& text, const std::string& option);
+
+// Nine significant digits, '.' as decimal point whatever the locale.
+std::string NineDigitText(double v);
+
+}  // namespace fenra

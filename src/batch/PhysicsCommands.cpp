@@ -1,0 +1,311 @@
+#include "batch/PhysicsCommands.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "batch/BatchCalculator.h"
+#include "batch/PhysicsArguments.h"
+#include "materials/MaterialList.h"
+#include "materials/PhysicsError.h"
+#include "range/Range.h"
+
+namespace fenra {
+
+namespace {
+
+constexpr const char* kProgram = "fenra32-calc: ";
+const char* const kCommands[] = {"stopping", "range", "layers", "energy-before",
+                                 "energy-for-range"};
+
+using Row = std::vector<std::string>;
+
+struct Options {
+    std::string command;
+    std::vector<std::string> operands;
+    std::string databasePath;
+    bool csv = false;
+    double mass = 0;     // 0: the ion's default
+    double density = 0;  // 0: the material's own
+};
+
+[[noreturn]] void Bad(const std::string& message) {
+    throw PhysicsError(ErrorKind::BadValue, message);
+}
+
+bool LooksLikeNumber(const std::string& s) {
+    return s.size() > 1 && s[0] == '-' &&
+           (std::isdigit(static_cast<unsigned char>(s[1])) || s[1] == '.');
+}
+
+Options ReadOptions(const std::vector<std::string>& args) {
+    Options o;
+    for (std::size_t k = 0; k < args.size(); ++k) {
+        const std::string& a = args[k];
+        const bool valued = a == "--db" || a == "--mass" || a == "--density";
+        if (valued && k + 1 >= args.size()) Bad("option " + a + " needs a value");
+        if (a == "--db") {
+            o.databasePath = args[++k];
+        } else if (a == "--mass") {
+            o.mass = ParsePositiveNumber(args[++k], "--mass");
+        } else if (a == "--density") {
+            o.density = ParsePositiveNumber(args[++k], "--density");
+        } else if (a == "--csv") {
+            o.csv = true;
+        } else if (a.size() > 1 && a[0] == '-' && !LooksLikeNumber(a)) {
+            Bad("unknown option " + a);
+        } else if (o.command.empty()) {
+            o.command = a;
+        } else {
+            o.operands.push_back(a);
+        }
+    }
+    return o;
+}
+
+// The output: a header and rows, as CSV or as an aligned table.
+void PrintTable(std::ostream& out, const Row& header, const std::vector<Row>& rows, bool csv) {
+    std::vector<std::size_t> width(header.size());
+    for (std::size_t c = 0; c < header.size(); ++c) {
+        width[c] = header[c].size();
+        for (const Row& r : rows) width[c] = std::max(width[c], r[c].size());
+    }
+    auto line = [&](const Row& r) {
+        std::string s;
+        for (std::size_t c = 0; c < r.size(); ++c) {
+            if (csv) {
+                s += (c ? "," : "") + r[c];
+            } else {
+                s += (c ? "  " : "") + std::string(width[c] - r[c].size(), ' ') + r[c];
+            }
+        }
+        while (!csv && !s.empty() && s.back() == ' ') s.pop_back();
+        out << s << "\n";
+    };
+    line(header);
+    for (const Row& r : rows) line(r);
+    out.flush();
+}
+
+std::string Num(double v) {
+    return NineDigitText(v);
+}
+std::string NumOrEmpty(double v, bool known) {
+    return known ? NineDigitText(v) : std::string();
+}
+
+struct Context {
+    const Options& o;
+    const ElementDatabase& db;
+    const MaterialList& list;
+    std::ostream& out;
+    std::ostream& err;
+    int status = kBatchOk;
+    Ion ion;
+
+    Target TargetOf(const std::string& material) {
+        Material m;
+        try {
+            m = ResolveMaterial(material, db, list);
+        } catch (const PhysicsError& e) {
+            throw PhysicsError(e.Kind(), "MATERIAL \"" + material + "\": " + e.what());
+        }
+        if (o.density > 0) m.density = o.density;
+        return MakeTarget(db, ion, m);
+    }
+    void Warn(const std::string& what) {
+        err << kProgram << "warning: " << what
+            << " is outside the model's 1 keV/u to 2 GeV/u; the result is extrapolated\n";
+    }
+    void Failed(const std::string& what, const PhysicsError& e) {
+        err << kProgram << what << ": " << e.what() << "\n";
+        status = kBatchFailed;
+    }
+};
+
+void NeedOperands(const Options& o, std::size_t n, const char* usage) {
+    if (o.operands.size() < n) Bad(o.command + " needs " + usage);
+}
+
+std::vector<double> Energies(Context& c, std::size_t first) {
+    std::vector<double> e;
+    for (std::size_t k = first; k < c.o.operands.size(); ++k)
+        e.push_back(ParseEnergyArgument(c.o.operands[k], c.ion.mass));
+    return e;
+}
+
+void Stopping(Context& c) {
+    NeedOperands(c.o, 3, "ION MATERIAL ENERGY...");
+    const Target t = c.TargetOf(c.o.operands[1]);
+    const std::vector<double> energies = Energies(c, 2);
+    const bool length = t.atomsPerCm3 > 0;
+    std::vector<Row> rows;
+    for (std::size_t k = 0; k < energies.size(); ++k) {
+        try {
+            const StoppingValues v = StoppingAt(t, energies[k]);
+            if (v.outOfModel) c.Warn("ENERGY " + c.o.operands[k + 2]);
+            rows.push_back({Num(v.energy), Num(v.energyPerAmu), Num(v.electronic), Num(v.nuclear),
+                            Num(v.total), Num(KevPerMgCm2(t, v.electronic)),
+                            Num(KevPerMgCm2(t, v.total)),
+                            NumOrEmpty(KevPerUm(t, v.electronic), length),
+                            NumOrEmpty(KevPerUm(t, v.total), length)});
+        } catch (const PhysicsError& e) {
+            c.Failed("ENERGY " + c.o.operands[k + 2], e);
+        }
+    }
+    PrintTable(c.out,
+               {"energy_keV", "energy_keV_u", "electronic_eV_e15", "nuclear_eV_e15", "total_eV_e15",
+                "electronic_keV_mg_cm2", "total_keV_mg_cm2", "electronic_keV_um", "total_keV_um"},
+               rows, c.o.csv);
+}
+
+void RangeCommand(Context& c) {
+    NeedOperands(c.o, 3, "ION MATERIAL ENERGY...");
+    const Target t = c.TargetOf(c.o.operands[1]);
+    const std::vector<double> energies = Energies(c, 2);
+    std::vector<Row> rows;
+    for (std::size_t k = 0; k < energies.size(); ++k) {
+        try {
+            const RangeResult r = Range(t, energies[k]);
+            if (r.outOfModel) c.Warn("ENERGY " + c.o.operands[k + 2]);
+            rows.push_back({Num(r.energy), Num(r.range), Num(MgCm2FromE15(t, r.range)),
+                            NumOrEmpty(UmFromE15(t, r.range), t.atomsPerCm3 > 0)});
+        } catch (const PhysicsError& e) {
+            c.Failed("ENERGY " + c.o.operands[k + 2], e);
+        }
+    }
+    PrintTable(c.out, {"energy_keV", "range_e15", "range_mg_cm2", "range_um"}, rows, c.o.csv);
+}
+
+void EnergyForRangeCommand(Context& c) {
+    NeedOperands(c.o, 3, "ION MATERIAL RANGE...");
+    const Target t = c.TargetOf(c.o.operands[1]);
+    std::vector<double> ranges;
+    for (std::size_t k = 2; k < c.o.operands.size(); ++k) {
+        try {
+            ranges.push_back(ParseThicknessArgument(c.o.operands[k], t));
+        } catch (const PhysicsError& e) {
+            std::string m = e.what();
+            if (m.rfind("THICKNESS", 0) == 0) m.replace(0, 9, "RANGE");
+            throw PhysicsError(e.Kind(), m);
+        }
+    }
+    std::vector<Row> rows;
+    for (std::size_t k = 0; k < ranges.size(); ++k) {
+        try {
+            const RangeResult r = EnergyForRange(t, ranges[k]);
+            if (r.outOfModel) c.Warn("the energy for RANGE " + c.o.operands[k + 2]);
+            rows.push_back({Num(r.range), Num(MgCm2FromE15(t, r.range)),
+                            NumOrEmpty(UmFromE15(t, r.range), t.atomsPerCm3 > 0), Num(r.energy)});
+        } catch (const PhysicsError& e) {
+            c.Failed("RANGE " + c.o.operands[k + 2], e);
+        }
+    }
+    PrintTable(c.out, {"range_e15", "range_mg_cm2", "range_um", "energy_keV"}, rows, c.o.csv);
+}
+
+void LayersCommand(Context& c, bool before) {
+    NeedOperands(c.o, 3, "ION ENERGY MATERIAL:THICKNESS...");
+    const double energy = ParseEnergyArgument(c.o.operands[1], c.ion.mass);
+    std::vector<Layer> stack;
+    std::vector<std::string> names;
+    for (std::size_t k = 2; k < c.o.operands.size(); ++k) {
+        const std::string& arg = c.o.operands[k];
+        const std::size_t colon = arg.rfind(':');
+        if (colon == std::string::npos || colon == 0)
+            Bad("LAYER \"" + arg + "\" is not MATERIAL:THICKNESS");
+        names.push_back(arg.substr(0, colon));
+        Target t = c.TargetOf(names.back());
+        const double thickness = ParseThicknessArgument(arg.substr(colon + 1), t);
+        stack.push_back({std::move(t), thickness});
+    }
+    StackResult s;
+    try {
+        s = before ? EnergyBeforeStack(stack, energy) : EnergyAfterStack(stack, energy);
+    } catch (const PhysicsError& e) {
+        if (e.Kind() != ErrorKind::CalculationFailed) throw;
+        c.Failed("ENERGY " + c.o.operands[1], e);
+        return;
+    }
+    if (s.outOfModel) c.Warn("an energy on the path of ENERGY " + c.o.operands[1]);
+    std::vector<Row> rows;
+    for (std::size_t k = 0; k < s.layers.size(); ++k) {
+        const LayerResult& r = s.layers[k];
+        rows.push_back({std::to_string(k + 1), names[k], Num(stack[k].thickness), Num(r.energyIn),
+                        Num(r.energyOut), Num(r.energyLoss), NumOrEmpty(r.stoppedAt, r.stopped)});
+    }
+    PrintTable(c.out,
+               {"layer", "material", "thickness_e15", "energy_in_keV", "energy_out_keV",
+                "energy_loss_keV", "stopped_at_e15"},
+               rows, c.o.csv);
+}
+
+void Dispatch(Context& c) {
+    const std::string& cmd = c.o.command;
+    if (cmd == "stopping") return Stopping(c);
+    if (cmd == "range") return RangeCommand(c);
+    if (cmd == "energy-for-range") return EnergyForRangeCommand(c);
+    LayersCommand(c, cmd == "energy-before");
+}
+
+}  // namespace
+
+bool IsPhysicsCommand(const std::vector<std::string>& args) {
+    for (const std::string& a : args)
+        if (a == "--help" || a == "-h") return false;
+    for (std::size_t k = 0; k < args.size(); ++k) {
+        const std::string& a = args[k];
+        if (a == "--db" || a == "--mass" || a == "--density" || a == "-o") {
+            ++k;
+        } else if (a.empty() || a[0] != '-') {
+            return std::find(std::begin(kCommands), std::end(kCommands), a) != std::end(kCommands);
+        }
+    }
+    return false;
+}
+
+int RunPhysicsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    try {
+        const Options o = ReadOptions(args);
+        if (o.operands.empty()) Bad(o.command + " needs an ION");
+        const ElementDatabase db = ElementDatabase::OpenFile(
+            o.databasePath.empty() ? DefaultDatabasePath() : o.databasePath);
+        const MaterialList list = MaterialList::LoadBeside(db);
+        Context c{o, db, list, out, err, kBatchOk, Ion{}};
+        try {
+            c.ion = ResolveIon(db, o.operands[0], o.mass);
+        } catch (const PhysicsError& e) {
+            throw PhysicsError(e.Kind(), "ION \"" + o.operands[0] + "\": " + e.what());
+        }
+        Dispatch(c);
+        return c.status;
+    } catch (const PhysicsError& e) {
+        err << kProgram << e.what() << "\n";
+        return e.Kind() == ErrorKind::CalculationFailed ? kBatchFailed : kBatchUsageError;
+    } catch (const ElementDatabaseError& e) {
+        err << kProgram << e.what() << "\n";
+        return kBatchFailed;
+    }
+}
+
+const char* PhysicsCommandsUsage() {
+    return "       fenra32-calc [OPTIONS] stopping ION MATERIAL ENERGY...\n"
+           "       fenra32-calc [OPTIONS] range ION MATERIAL ENERGY...\n"
+           "       fenra32-calc [OPTIONS] layers ION ENERGY MATERIAL:THICKNESS...\n"
+           "       fenra32-calc [OPTIONS] energy-before ION ENERGY MATERIAL:THICKNESS...\n"
+           "       fenra32-calc [OPTIONS] energy-for-range ION MATERIAL RANGE...\n"
+           "\n"
+           "  stopping          electronic, nuclear and total stopping at each energy\n"
+           "  range             range at each energy\n"
+           "  layers            energy after each layer of a stack\n"
+           "  energy-before     the energy in front of the stack that leaves ENERGY behind it\n"
+           "  energy-for-range  the energy whose range is RANGE\n"
+           "ION: a symbol or atomic number. MATERIAL: an element symbol, a formula (H2O,\n"
+           "Ca(OH)2, C1H1.5) or a listed name (water, mylar, kapton, ...; see materials.csv).\n"
+           "ENERGY: a number with keV (default), MeV, keV/u or MeV/u: 5MeV, 1.25MeV/u.\n"
+           "THICKNESS, RANGE: a number with nm, um, mm, mg/cm2, ug/cm2 or e15/cm2.\n"
+           "  --csv            comma-separated values with one header line\n"
+           "  --mass AMU       the ion's mass (default: its most abundant isotope)\n"
+           "  --density G_CM3  the density of the materials (default: their own)\n";
+}
+
+}  // namespace fenra

@@ -1,0 +1,217 @@
+// The commands stopping, range, layers, energy-before and energy-for-range of fenra32-calc.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "batch/BatchCalculator.h"
+
+namespace fenra {
+namespace {
+
+struct Outcome {
+    int status = -1;
+    std::string out, err;
+};
+
+Outcome Calc(std::vector<std::string> args) {
+    args.insert(args.begin(), {"--db", FENRA_TEST_DATABASE});
+    std::ostringstream out, err;
+    Outcome o;
+    o.status = RunBatchCalculator(args, out, err);
+    o.out = out.str();
+    o.err = err.str();
+    return o;
+}
+
+std::vector<std::string> Split(const std::string& line, char sep) {
+    std::vector<std::string> cells;
+    std::string cell;
+    std::stringstream ss(line);
+    while (std::getline(ss, cell, sep)) cells.push_back(cell);
+    if (!line.empty() && line.back() == sep) cells.push_back("");
+    return cells;
+}
+
+// The lines of a text that ends with a newline.
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines = Split(text, '\n');
+    if (!lines.empty() && lines.back().empty()) lines.pop_back();
+    return lines;
+}
+
+TEST(PhysicsCommands, CsvHeadersAreExactlyThese) {
+    EXPECT_EQ(Lines(Calc({"stopping", "H", "Si", "1000", "--csv"}).out)[0],
+              "energy_keV,energy_keV_u,electronic_eV_e15,nuclear_eV_e15,total_eV_e15,"
+              "electronic_keV_mg_cm2,total_keV_mg_cm2,electronic_keV_um,total_keV_um");
+    EXPECT_EQ(Lines(Calc({"range", "H", "Si", "1000", "--csv"}).out)[0],
+              "energy_keV,range_e15,range_mg_cm2,range_um");
+    const std::string layers =
+        "layer,material,thickness_e15,energy_in_keV,energy_out_keV,energy_loss_keV,"
+        "stopped_at_e15";
+    EXPECT_EQ(Lines(Calc({"layers", "He", "5MeV", "Si:1um", "--csv"}).out)[0], layers);
+    EXPECT_EQ(Lines(Calc({"energy-before", "He", "5MeV", "Si:1um", "--csv"}).out)[0], layers);
+    EXPECT_EQ(Lines(Calc({"energy-for-range", "H", "Si", "1um", "--csv"}).out)[0],
+              "range_e15,range_mg_cm2,range_um,energy_keV");
+}
+
+// The reference target file: ion, mass, energy and composition of each data set.
+struct ReferenceCase {
+    std::string ion, mass, energy, composition;
+};
+
+std::vector<ReferenceCase> ReferenceCases() {
+    std::ifstream in(std::string(FENRA_EXAMPLES_DIR) + "/reference.fta");
+    std::vector<ReferenceCase> cases;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '\'') continue;
+        std::istringstream fields(line);
+        ReferenceCase c;
+        std::string range;
+        fields >> c.ion >> c.mass >> c.energy >> range >> c.composition;
+        cases.push_back(c);
+    }
+    return cases;
+}
+
+TEST(PhysicsCommands, StoppingElectronicEqualsValuesForAllReferenceCases) {
+    const std::vector<ReferenceCase> cases = ReferenceCases();
+    ASSERT_EQ(cases.size(), 22u);
+    const Outcome values = Calc({"values", std::string(FENRA_EXAMPLES_DIR) + "/reference.fta"});
+    ASSERT_EQ(values.status, 0);
+    const std::vector<std::string> rows = Lines(values.out);
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        const ReferenceCase& c = cases[i];
+        const Outcome o =
+            Calc({"stopping", c.ion, c.composition, c.energy, "--mass", c.mass, "--csv"});
+        ASSERT_EQ(o.status, 0) << o.err;
+        const std::vector<std::string> cells = Split(Lines(o.out)[1], ',');
+        EXPECT_EQ(cells[2], Split(rows[i + 1], '\t')[1]) << "data set " << i + 1;
+    }
+}
+
+TEST(PhysicsCommands, TableAlignsAndCsvLeavesLengthsEmptyWithoutDensity) {
+    const Outcome table = Calc({"range", "H", "Al", "1MeV", "2000"});
+    ASSERT_EQ(table.status, 0);
+    const std::vector<std::string> lines = Lines(table.out);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0].size(), lines[1].size());
+    EXPECT_EQ(lines[1].substr(0, 10), "      1000");
+    const Outcome csv = Calc({"range", "H", "H2O", "1MeV", "--csv"});
+    EXPECT_EQ(Split(Lines(csv.out)[1], ',').size(), 4u);
+    EXPECT_EQ(Split(Lines(csv.out)[1], ',')[3], "");
+    EXPECT_EQ(
+        Split(Lines(Calc({"range", "H", "H2O", "1MeV", "--csv", "--density", "1"}).out)[1], ',')[3]
+            .empty(),
+        false);
+}
+
+TEST(PhysicsCommands, EnergyUnits) {
+    // keV (default), MeV, keV/u and MeV/u of a helium ion of 4 amu.
+    for (const char* e : {"8000", "8000keV", "8MeV", "2000keV/u", "2MeV/u"}) {
+        const Outcome o = Calc({"stopping", "He", "Si", e, "--mass", "4", "--csv"});
+        ASSERT_EQ(o.status, 0) << e;
+        EXPECT_EQ(Split(Lines(o.out)[1], ',')[0], "8000") << e;
+        EXPECT_EQ(Split(Lines(o.out)[1], ',')[1], "2000") << e;
+    }
+}
+
+TEST(PhysicsCommands, LayersStopAndAreNotListedAfterTheStop) {
+    const Outcome o = Calc({"layers", "He", "5MeV", "mylar:2um", "Si:1mm", "Al:1um", "--csv"});
+    ASSERT_EQ(o.status, 0) << o.err;
+    const std::vector<std::string> lines = Lines(o.out);
+    ASSERT_EQ(lines.size(), 3u);
+    const std::vector<std::string> first = Split(lines[1], ','), second = Split(lines[2], ',');
+    EXPECT_EQ(first[0], "1");
+    EXPECT_EQ(first[1], "mylar");
+    EXPECT_EQ(first[6], "");
+    EXPECT_EQ(second[4], "0");
+    EXPECT_NE(second[6], "");
+    EXPECT_EQ(second[3], first[4]);
+}
+
+TEST(PhysicsCommands, BadInputNamesTheArgumentAndExits2) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string message;
+    };
+    const Case cases[] = {
+        {{"range", "Qq", "Si", "1"}, "ION \"Qq\": the ion \"Qq\" is not in the element table"},
+        {{"range", "H", "H2O)", "1"},
+         "MATERIAL \"H2O)\": the formula \"H2O)\" has an unmatched ')' at character 4"},
+        {{"range", "H", "Si", "-5"}, "ENERGY \"-5\" is negative"},
+        {{"range", "H", "Si", "abc"}, "ENERGY \"abc\" is not a number with a unit"},
+        {{"range", "H", "Si", "5GeV"}, "ENERGY \"5GeV\" is not a number with a unit"},
+        {{"layers", "H", "1MeV", "H2O:1um"},
+         "THICKNESS \"1um\" is a length, and the material \"H2O\" has no density: give "
+         "--density G_CM3"},
+        {{"layers", "H", "1MeV", "Si:1"},
+         "THICKNESS \"1\" has no unit (nm, um, mm, mg/cm2, ug/cm2 or e15/cm2)"},
+        {{"layers", "H", "1MeV", "Si"}, "LAYER \"Si\" is not MATERIAL:THICKNESS"},
+        {{"energy-for-range", "H", "Si", "x1um"}, "RANGE \"x1um\" is not a number with a unit"},
+        {{"range", "H", "Si", "1", "--density", "0"}, "--density \"0\" is not a positive number"},
+        {{"range", "H", "Si", "1", "--mass", "x"}, "--mass \"x\" is not a positive number"},
+        {{"range", "H", "Si"}, "range needs ION MATERIAL ENERGY..."},
+        {{"range", "H", "Si", "1", "--bogus"}, "unknown option --bogus"},
+    };
+    for (const Case& c : cases) {
+        const Outcome o = Calc(c.args);
+        EXPECT_EQ(o.status, 2) << c.message;
+        EXPECT_EQ(o.err, "fenra32-calc: " + c.message + "\n");
+        EXPECT_EQ(o.out, "");
+    }
+}
+
+TEST(PhysicsCommands, AFailedEnergyIsNamedAfterTheOthersArePrinted) {
+    const Outcome o = Calc({"stopping", "H", "Si", "1000", "1e300", "2000", "--csv"});
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(Lines(o.out).size(), 3u);
+    EXPECT_EQ(o.err,
+              "fenra32-calc: ENERGY 1e300: the stopping is not a finite number at this energy\n");
+}
+
+TEST(PhysicsCommands, OutOfModelEnergiesWarnOnStderr) {
+    const Outcome o = Calc({"range", "H", "Si", "0.5keV/u", "1MeV", "3000MeV/u", "--csv"});
+    EXPECT_EQ(o.status, 0);
+    EXPECT_EQ(Lines(o.out).size(), 4u);
+    EXPECT_EQ(o.err,
+              "fenra32-calc: warning: ENERGY 0.5keV/u is outside the model's 1 keV/u to 2 GeV/u; "
+              "the result is extrapolated\n"
+              "fenra32-calc: warning: ENERGY 3000MeV/u is outside the model's 1 keV/u to "
+              "2 GeV/u; the result is extrapolated\n");
+}
+
+TEST(PhysicsCommands, NumbersUseAPointWhateverTheLocale) {
+    const char* previous = std::setlocale(LC_ALL, nullptr);
+    const std::string saved = previous ? previous : "C";
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "no German locale";
+    const Outcome o = Calc({"range", "H", "Si", "1.5MeV", "--csv"});
+    std::setlocale(LC_ALL, saved.c_str());
+    EXPECT_EQ(Split(Lines(o.out)[1], ',')[0], "1500");
+    EXPECT_NE(Split(Lines(o.out)[1], ',')[1].find('.'), std::string::npos);
+}
+
+// Every fenra32-calc command of the README's examples of these commands runs.
+TEST(PhysicsCommands, ReadmeExamplesRun) {
+    std::ifstream in(std::string(FENRA_SOURCE_DIR) + "/README.md");
+    std::string line;
+    int examples = 0;
+    const std::string prefix = "    build/bin/fenra32-calc ";
+    while (std::getline(in, line)) {
+        if (line.rfind(prefix, 0) != 0) continue;
+        std::vector<std::string> args;
+        std::istringstream words(line.substr(prefix.size(), line.find('#') - prefix.size()));
+        for (std::string w; words >> w;) args.push_back(w);
+        if (args.empty() || args[0] == "report" || args[0] == "values" || args[0] == "curve")
+            continue;
+        const Outcome o = Calc(args);
+        EXPECT_EQ(o.status, 0) << line << "\n" << o.err;
+        ++examples;
+    }
+    EXPECT_GE(examples, 5);
+}
+
+}  // namespace
+}  // namespace fenra

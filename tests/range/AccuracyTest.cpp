@@ -1,0 +1,105 @@
+// How far the calculator's electronic stopping is from the published NIST PSTAR (protons) and
+// ASTAR (alphas) tables: mean and largest |deviation| per energy band, protons and alphas,
+// solids and gases apart. The table is written to the test's output and to
+// accuracy_table.md in the working folder; the test fails when a band's mean deviation grows
+// by more than 0.1 percentage point over the value recorded below, so that a change of the
+// physics cannot slip in unnoticed.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "range/RangeTestSupport.h"
+
+namespace fenra {
+namespace {
+
+constexpr double kBandEdges[] = {0.1, 1, 10, 100};  // MeV/u
+constexpr int kBands = 5;
+const char* const kBandNames[kBands] = {"< 0.1", "0.1-1", "1-10", "10-100", "> 100"};
+
+struct Band {
+    int n = 0;
+    double sum = 0, max = 0;  // of |deviation| in percent
+    double Mean() const { return n ? sum / n : 0; }
+};
+
+// Key: "H solid", "He gas", ...
+using Table = std::map<std::string, std::array<Band, kBands>>;
+
+Table CompareWithReference() {
+    std::ifstream in(std::string(FENRA_SOURCE_DIR) + "/data/reference/pstar_astar_stopping.csv");
+    std::string line;
+    std::getline(in, line);  // header
+    Table table;
+    std::map<std::string, Target> targets;
+    while (std::getline(in, line)) {
+        std::stringstream ss(line);
+        std::string ion, target, phase, energy, value;
+        std::getline(ss, ion, ',');
+        std::getline(ss, target, ',');
+        std::getline(ss, phase, ',');
+        std::getline(ss, energy, ',');
+        std::getline(ss, value, ',');
+        const std::string symbol = target.substr(0, target.find('('));  // C(amorphous)
+        const std::string key = ion + " " + symbol;
+        if (!targets.count(key))
+            targets.emplace(key, test::MakeIonTarget(ion.c_str(), symbol.c_str()));
+        const Target& t = targets.at(key);
+        const double E = std::stod(energy);
+        const double calc = KevPerMgCm2(t, StoppingAt(t, E).electronic);
+        const double deviation = std::fabs(calc / std::stod(value) - 1) * 100;
+        const double mevPerU = E / 1000 / t.ion.mass;
+        const int band = static_cast<int>(
+            std::upper_bound(std::begin(kBandEdges), std::end(kBandEdges), mevPerU) -
+            std::begin(kBandEdges));
+        Band& b = table[ion + " " + phase][band];
+        ++b.n;
+        b.sum += deviation;
+        b.max = std::max(b.max, deviation);
+    }
+    return table;
+}
+
+std::string Markdown(const Table& table) {
+    std::string s = "| ions, targets | MeV/u | points | mean |dev| % | largest |dev| % |\n";
+    s += "|---|---|---|---|---|\n";
+    char buf[160];
+    for (const auto& [key, bands] : table)
+        for (int k = 0; k < kBands; ++k) {
+            if (!bands[k].n) continue;
+            std::snprintf(buf, sizeof buf, "| %s | %s | %d | %.2f | %.1f |\n", key.c_str(),
+                          kBandNames[k], bands[k].n, bands[k].Mean(), bands[k].max);
+            s += buf;
+        }
+    return s;
+}
+
+// The mean |deviation| in percent recorded for each group and band.
+const std::map<std::string, std::array<double, kBands>> kRecordedMeans = {
+    {"H gas", {25.71, 4.72, 2.24, 1.19, 0.62}},
+    {"H solid", {11.75, 2.62, 1.68, 1.73, 1.53}},
+    {"He gas", {19.61, 4.36, 2.61, 1.15, 0.74}},
+    {"He solid", {11.79, 1.74, 1.88, 1.63, 1.20}},
+};
+
+TEST(Accuracy, DeviationFromPstarAndAstarDoesNotGrow) {
+    const Table table = CompareWithReference();
+    const std::string text = Markdown(table);
+    std::ofstream("accuracy_table.md") << text;
+    std::printf("%s", text.c_str());
+    ASSERT_EQ(table.size(), kRecordedMeans.size());
+    for (const auto& [key, bands] : table)
+        for (int k = 0; k < kBands; ++k)
+            EXPECT_LE(bands[k].Mean(), kRecordedMeans.at(key)[k] + 0.1)
+                << key << ", " << kBandNames[k] << " MeV/u";
+}
+
+}  // namespace
+}  // namespace fenra
