@@ -317,7 +317,7 @@ double RangeTable::EnergyForRange(double R) const {
                           h * iv.d1 * (3 * s2 - 2 * s);
         double next = dR > 0 ? s - g / dR : 0.5 * (lo + hi);
         if (!(next >= lo && next <= hi)) next = 0.5 * (lo + hi);
-        if (std::fabs(next - s) <= 1e-16) return iv.e0 + next * h;
+        if (std::fabs(next - s) <= 1e-13) return iv.e0 + next * h;
         s = next;
     }
     return iv.e0 + s * h;

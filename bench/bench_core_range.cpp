@@ -1,0 +1,156 @@
+// Range and layers: the first call for an ion and material (its range table built), repeated
+// calls with 200 other pairs in the cache, one layer, a three-layer stack, 1,000 ranges cold
+// and warm, and the nuclear stopping of one element.
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <memory>
+
+#include "materials/MaterialList.h"
+#include "physics/NuclearStop.h"
+#include "range/Range.h"
+
+namespace {
+
+using namespace fenra;
+
+const ElementDatabase& Database() {
+    static const ElementDatabase db = ElementDatabase::OpenFile(FENRA_BIN_DIR "/Fenra32.mdb");
+    return db;
+}
+
+const MaterialList& Materials() {
+    static const MaterialList list = MaterialList::LoadBeside(Database());
+    return list;
+}
+
+Target Make(const char* ion, const char* material) {
+    return MakeTarget(Database(), ResolveIon(Database(), ion),
+                      ResolveMaterial(material, Database(), Materials()));
+}
+
+// Energies from 1 to 10 MeV/u-ish, spread so that every call lands in another interval.
+std::vector<double> Energies(const Target& t, int n) {
+    std::vector<double> e;
+    for (int i = 0; i < n; ++i) e.push_back(t.ion.mass * 100 * std::pow(1e3, (i + 0.5) / n));
+    return e;
+}
+
+// 200 other ion-material pairs, then the measured one: the cache as a busy program has it.
+std::unique_ptr<RangeCache> BusyCache(const Target& measured) {
+    auto cache = std::make_unique<RangeCache>();
+    static const char* const ions[] = {"H",  "He", "Li", "Be", "B", "C", "N",  "O",  "F", "Ne",
+                                       "Na", "Mg", "Al", "Si", "P", "S", "Cl", "Ar", "K", "Ca"};
+    static const char* const materials[] = {"Si", "Au",   "water", "air", "kapton",
+                                            "Cu", "SiO2", "GaAs",  "C",   "CsI"};
+    for (const char* ion : ions)
+        for (const char* m : materials) Range(Make(ion, m), 1000, *cache);
+    Range(measured, 1000, *cache);
+    return cache;
+}
+
+void FirstRange(benchmark::State& state, const char* ion, const char* material) {
+    const Target t = Make(ion, material);
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto cache = std::make_unique<RangeCache>();
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(Range(t, 5000, *cache).range);
+        state.PauseTiming();
+        cache.reset();
+        state.ResumeTiming();
+    }
+}
+
+void BM_RangeFirstCall_ProtonInAl(benchmark::State& s) {
+    FirstRange(s, "H", "Al");
+}
+void BM_RangeFirstCall_AlphaInMylar(benchmark::State& s) {
+    FirstRange(s, "He", "mylar");
+}
+BENCHMARK(BM_RangeFirstCall_ProtonInAl)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RangeFirstCall_AlphaInMylar)->Unit(benchmark::kMicrosecond);
+
+void BM_ThousandRangesFirstCall_AlphaInMylar(benchmark::State& state) {
+    const Target t = Make("He", "mylar");
+    const std::vector<double> energies = Energies(t, 1000);
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto cache = std::make_unique<RangeCache>();
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(Ranges(t, energies, *cache).data());
+        state.PauseTiming();
+        cache.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ThousandRangesFirstCall_AlphaInMylar)->Unit(benchmark::kMicrosecond);
+
+void WarmRange(benchmark::State& state, const char* ion, const char* material) {
+    const Target t = Make(ion, material);
+    const auto cache = BusyCache(t);
+    const std::vector<double> energies = Energies(t, 64);
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(Range(t, energies[i], *cache).range);
+        i = (i + 1) & 63;
+    }
+}
+
+void BM_RangeWarm200Cached_ProtonInAl(benchmark::State& s) {
+    WarmRange(s, "H", "Al");
+}
+void BM_RangeWarm200Cached_AlphaInMylar(benchmark::State& s) {
+    WarmRange(s, "He", "mylar");
+}
+BENCHMARK(BM_RangeWarm200Cached_ProtonInAl);
+BENCHMARK(BM_RangeWarm200Cached_AlphaInMylar);
+
+void BM_OneLayerWarm_AlphaInMylar(benchmark::State& state) {
+    const Target t = Make("He", "mylar");
+    const auto cache = BusyCache(t);
+    const double thickness = E15FromUm(t, 2);
+    const std::vector<double> energies = Energies(t, 64);
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(EnergyAfterLayer(t, energies[i], thickness, *cache).energyOut);
+        i = (i + 1) & 63;
+    }
+}
+BENCHMARK(BM_OneLayerWarm_AlphaInMylar);
+
+void BM_ThreeLayersWarm_DetectorStack(benchmark::State& state) {
+    const Target mylar = Make("He", "mylar"), al = Make("He", "Al"), si = Make("He", "Si");
+    const std::vector<Layer> stack = {
+        {mylar, E15FromUm(mylar, 2)}, {al, E15FromUm(al, 0.05)}, {si, E15FromUm(si, 5)}};
+    const auto cache = BusyCache(mylar);
+    Range(al, 1000, *cache);
+    Range(si, 1000, *cache);
+    const std::vector<double> energies = Energies(mylar, 64);
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(EnergyAfterStack(stack, energies[i], *cache).energyOut);
+        i = (i + 1) & 63;
+    }
+}
+BENCHMARK(BM_ThreeLayersWarm_DetectorStack);
+
+void BM_ThousandRangesWarm_AlphaInMylar(benchmark::State& state) {
+    const Target t = Make("He", "mylar");
+    const auto cache = BusyCache(t);
+    const std::vector<double> energies = Energies(t, 1000);
+    for (auto _ : state) benchmark::DoNotOptimize(Ranges(t, energies, *cache).data());
+}
+BENCHMARK(BM_ThousandRangesWarm_AlphaInMylar)->Unit(benchmark::kMicrosecond);
+
+void BM_NuclearStopOneElement(benchmark::State& state) {
+    double E = 100;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(NuclearStop(2, 4.0026, 14, 28.086, E));
+        E = E < 1e5 ? E * 1.37 : 100;
+    }
+}
+BENCHMARK(BM_NuclearStopOneElement);
+
+}  // namespace
