@@ -5,6 +5,7 @@
 
 #include "batch/BatchCalculator.h"
 #include "batch/PhysicsArguments.h"
+#include "elements/DatabaseSearch.h"
 #include "materials/MaterialList.h"
 #include "materials/PhysicsError.h"
 #include "range/Range.h"
@@ -251,7 +252,7 @@ void Dispatch(Context& c) {
 
 bool IsPhysicsCommand(const std::vector<std::string>& args) {
     for (const std::string& a : args)
-        if (a == "--help" || a == "-h") return false;
+        if (a == "--help" || a == "-h" || a == "--version") return false;
     for (std::size_t k = 0; k < args.size(); ++k) {
         const std::string& a = args[k];
         if (a == "--db" || a == "--mass" || a == "--density" || a == "-o") {
@@ -267,8 +268,8 @@ int RunPhysicsCommand(const std::vector<std::string>& args, std::ostream& out, s
     try {
         const Options o = ReadOptions(args);
         if (o.operands.empty()) Bad(o.command + " needs an ION");
-        const ElementDatabase db = ElementDatabase::OpenFile(
-            o.databasePath.empty() ? DefaultDatabasePath() : o.databasePath);
+        const ElementDatabase db = OpenSearchedDatabase(
+            FindDatabase(ProcessDatabaseSearch(o.databasePath, ProgramDirectory())));
         const MaterialList list = MaterialList::LoadBeside(db);
         Context c{o, db, list, out, err, kBatchOk, Ion{}};
         try {

@@ -39,7 +39,8 @@ run_calc() {
 }
 
 check_tree() {
-    local files=(bin/fenra32-calc share/fenra32/Fenra32.mdb share/man/man1/fenra32.1
+    local files=(bin/fenra32-calc share/fenra32/Fenra32.mdb share/fenra32/materials.csv
+                 share/man/man1/fenra32.1
                  share/man/man1/fenra32-calc.1 share/doc/fenra32/LICENSE
                  share/doc/fenra32/README.md share/doc/fenra32/SOURCES.md
                  share/doc/fenra32/examples/demo.fta)
@@ -81,6 +82,9 @@ check_installed_run() {
         fail "the build folder's fenra32-calc"
     [ "$out" = "$expected" ] || fail "installed results differ from the build folder's"
     [ "$(printf '%s\n' "$out" | wc -l)" -eq 8 ] || fail "not 7 data sets: $out"
+    # A named material is read from the list installed beside the database.
+    run_calc "" range He mylar 5MeV --csv
+    [ $status -eq 0 ] || fail "installed fenra32-calc range: $err"
 }
 
 # --db, then FENRA32_DB, then beside the program, then ../share/fenra32.
