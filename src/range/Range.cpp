@@ -50,7 +50,8 @@ void CheckStack(const std::vector<Layer>& stack) {
 RangeResult Range(const Target& t, double E, RangeCache& cache) {
     CheckEnergy(E, "the energy");
     CheckSingle(t, E);
-    return {E, cache.Table(t)->Range(E), OutOfModelUnlessAtRest(t, E)};
+    return {E, cache.Use(t, [E](const RangeTable& table) { return table.Range(E); }),
+            OutOfModelUnlessAtRest(t, E)};
 }
 
 std::vector<RangeResult> Ranges(const Target& t, const std::vector<double>& energies,
@@ -68,7 +69,7 @@ std::vector<RangeResult> Ranges(const Target& t, const std::vector<double>& ener
 
 RangeResult EnergyForRange(const Target& t, double R, RangeCache& cache) {
     CheckEnergy(R, "the range");
-    const double E = cache.Table(t)->EnergyForRange(R);
+    const double E = cache.Use(t, [R](const RangeTable& table) { return table.EnergyForRange(R); });
     return {E, R, OutOfModelUnlessAtRest(t, E)};
 }
 
@@ -77,7 +78,8 @@ LayerResult EnergyAfterLayer(const Target& t, double energyIn, double thickness,
     CheckEnergy(energyIn, "the energy");
     CheckEnergy(thickness, "the thickness");
     CheckSingle(t, energyIn);
-    return Pass(t, *cache.Table(t), energyIn, thickness);
+    return cache.Use(t,
+                     [&](const RangeTable& table) { return Pass(t, table, energyIn, thickness); });
 }
 
 StackResult EnergyAfterStack(const std::vector<Layer>& stack, double energyIn, RangeCache& cache) {
@@ -87,7 +89,9 @@ StackResult EnergyAfterStack(const std::vector<Layer>& stack, double energyIn, R
     StackResult s;
     s.energyIn = s.energyOut = energyIn;
     for (const Layer& l : stack) {
-        const LayerResult r = Pass(l.target, *cache.Table(l.target), s.energyOut, l.thickness);
+        const LayerResult r = cache.Use(l.target, [&](const RangeTable& table) {
+            return Pass(l.target, table, s.energyOut, l.thickness);
+        });
         s.layers.push_back(r);
         s.energyOut = r.energyOut;
         s.outOfModel = s.outOfModel || r.outOfModel;

@@ -6,18 +6,21 @@ namespace fenra {
 
 RangeCache::RangeCache(std::size_t capacity) : capacity_(capacity > 0 ? capacity : 1) {}
 
+const RangeCache::Entry* RangeCache::FindLocked(const Target& t) {
+    const auto it = entries_.find(t.keyHash);
+    if (it == entries_.end() || it->second->key != t.key) return nullptr;
+    Entry& e = *it->second;
+    const uint64_t now = epoch_.load(std::memory_order_relaxed);
+    // Written only when it changes, so warm readers do not fight over the line.
+    if (e.lastUse.load(std::memory_order_relaxed) != now)
+        e.lastUse.store(now, std::memory_order_relaxed);
+    return &e;
+}
+
 std::shared_ptr<const RangeTable> RangeCache::Table(const Target& t) {
     {
         std::shared_lock lock(mutex_);
-        const auto it = entries_.find(t.keyHash);
-        if (it != entries_.end() && it->second->key == t.key) {
-            Entry& e = *it->second;
-            const uint64_t now = epoch_.load(std::memory_order_relaxed);
-            // Written only when it changes, so warm readers do not fight over the line.
-            if (e.lastUse.load(std::memory_order_relaxed) != now)
-                e.lastUse.store(now, std::memory_order_relaxed);
-            return e.table;
-        }
+        if (const Entry* e = FindLocked(t)) return e->table;
     }
     auto table = std::make_shared<const RangeTable>(t);
     std::unique_lock lock(mutex_);
