@@ -37,5 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!WithinLimits(*s)) __builtin_trap();
     if (r.status == fenra::OpenTargetStatus::NoDataLine && !Untouched(*s)) __builtin_trap();
     if (r.status == fenra::OpenTargetStatus::InvalidElement && r.badLine < 1) __builtin_trap();
+    const bool refused = r.status == fenra::OpenTargetStatus::NotText;
+    if (refused && (!Untouched(*s) || r.error.empty())) __builtin_trap();
     return 0;
 }

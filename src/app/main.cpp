@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <cstring>
+#include <exception>
 #include <iostream>
 
 #include "state/Version.h"
@@ -51,9 +52,10 @@ QIcon ProgramIcon() {
                  QStringLiteral(".png"));
 }
 
-}  // namespace
+// Exit status of a run stopped by an unexpected fault (out of memory, ...).
+constexpr int kInternalError = 2;
 
-int main(int argc, char* argv[]) {
+int RunProgram(int argc, char* argv[]) {
     int status = 0;
     if (AnswerWithoutWindow(argc, argv, &status)) return status;
 
@@ -74,4 +76,18 @@ int main(int argc, char* argv[]) {
     frmMain window(platform, state, *db);
     window.show();
     return QApplication::exec();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    // Whatever escaped every check ends the program with a message, never with an abort.
+    try {
+        return RunProgram(argc, argv);
+    } catch (const std::exception& e) {
+        std::cerr << "fenra32: internal error: " << e.what() << "\n";
+    } catch (...) {
+        std::cerr << "fenra32: internal error\n";
+    }
+    return kInternalError;
 }

@@ -1,6 +1,8 @@
 #include "batch/BatchCalculator.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 
 #include "batch/BatchArguments.h"
@@ -22,6 +24,7 @@ namespace fenra {
 namespace {
 
 constexpr const char* kProgram = "fenra32-calc: ";
+constexpr const char* kStdoutReason = "the output was not written whole";
 constexpr const char* kValuesHeader = "set\tStopEvAtoms\tStopKevMg\tStopEvA\tStopKevUm\n";
 
 std::string RatioZeroText(int dataSet) {
@@ -56,12 +59,13 @@ struct Run {
             case OpenTargetStatus::InvalidElement:
                 // The data sets before the bad line stay and are still calculated.
                 Report(args.targetFile + ", line " + std::to_string(r.badLine) + ": " +
-                       kInvalidElementMessage);
+                       kInvalidElementMessage + " (\"" + r.badSymbol + "\")");
                 return true;
             case OpenTargetStatus::NoDataLine:
                 Report(args.targetFile + ": " + kNoDataLineMessage);
                 return false;
             case OpenTargetStatus::CannotOpen:
+            case OpenTargetStatus::NotText:
                 Report(r.error.empty() ? "cannot read " + args.targetFile : r.error);
                 return false;
         }
@@ -121,6 +125,8 @@ struct Run {
         if (args.outputFile.empty()) {
             out << text;
             out.flush();
+            // A full disk or a closed standard output must not pass for a written result.
+            if (!out) Report(std::string("cannot write to standard output: ") + kStdoutReason);
             return;
         }
         std::string error;
@@ -148,6 +154,20 @@ std::string ValuesText(const WorkingState& s) {
 }
 
 }  // namespace
+
+int FinishStandardOutput(int status, std::FILE* out, std::ostream& err) {
+    errno = 0;
+    const bool failed = std::fflush(out) != 0 || std::ferror(out) != 0;
+    const int flushErr = errno;
+    // The last buffer of a file on a full or remote disk may only fail at close.
+    const bool closeFailed = std::fclose(out) != 0;
+    const int err2 = failed ? flushErr : errno;
+    if (!failed && !closeFailed) return status;
+    err << kProgram
+        << "cannot write to standard output: " << (err2 != 0 ? std::strerror(err2) : kStdoutReason)
+        << "\n";
+    return status > kBatchFailed ? status : kBatchFailed;
+}
 
 int RunBatchCalculator(const std::vector<std::string>& argList, std::ostream& out,
                        std::ostream& err) {

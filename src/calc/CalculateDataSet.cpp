@@ -11,6 +11,7 @@
 #include "physics/UnitConversion.h"
 #include "state/NumberText.h"
 #include "state/TrimSpaces.h"
+#include "state/VisibleText.h"
 
 namespace fenra {
 
@@ -162,16 +163,18 @@ std::string DescribeCalcResult(int dataSet, const CalcResult& r) {
         case CalcOutcome::RatioZero:
             return {};
         case CalcOutcome::IonRefused:
-            return set + ": the ion \"" + r.detail +
+            return set + ": the ion \"" + VisibleText(r.detail) +
                    "\" cannot be calculated: its atomic number is below 1.";
         case CalcOutcome::NoTargetElement:
             return set + " has no target element: enter a ratio for target 1.";
         case CalcOutcome::UnknownIon:
-            return set + ": the ion \"" + r.detail + "\" is not in the element database.";
+            return set + ": the ion \"" + VisibleText(r.detail) +
+                   "\" is not in the element database.";
         case CalcOutcome::UnknownElement:
             if (TrimSpaces(r.detail).empty())
                 return set + ": target " + std::to_string(r.slot) + " has no element symbol.";
-            return set + ": the element \"" + r.detail + "\" is not in the element database.";
+            return set + ": the element \"" + VisibleText(r.detail) +
+                   "\" is not in the element database.";
         case CalcOutcome::MissingCoefficients:
             return set + ": the element database has no \"" + r.table + "\" record for \"" +
                    r.detail + "\" (atomic number " + std::to_string(r.atomNum) + ").";

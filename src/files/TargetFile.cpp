@@ -1,5 +1,11 @@
 #include "files/TargetFile.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include "files/LineReader.h"
 #include "files/TextFile.h"
 #include "state/NumberText.h"
 #include "state/Version.h"
@@ -15,6 +21,17 @@ constexpr const char* kTargetRuleLine =
 
 std::string TargetTitleLine() {
     return std::string("'Fenra32 v") + kVersionText + " target file";
+}
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+
+OpenTargetResult CannotRead(const char* what, const std::string& path, int err) {
+    OpenTargetResult r;
+    r.status = OpenTargetStatus::CannotOpen;
+    r.error = what + path + ": " + (err != 0 ? std::strerror(err) : "read error");
+    return r;
 }
 
 }  // namespace
@@ -46,14 +63,27 @@ bool SaveTarget(const WorkingState& s, const std::string& path, std::string* err
     return WriteTextFile(path, TargetFileText(s), error);
 }
 
+std::string InvalidElementText(const OpenTargetResult& r) {
+    return std::string(kInvalidElementMessage) + " (line " + std::to_string(r.badLine) + ": \"" +
+           r.badSymbol + "\")";
+}
+
 OpenTargetResult OpenTarget(WorkingState& s, const std::string& path) {
-    std::string bytes;
-    OpenTargetResult result;
-    if (!ReadTextFile(path, &bytes, &result.error)) {
-        result.status = OpenTargetStatus::CannotOpen;
-        return result;
-    }
-    return OpenTargetFromText(s, bytes);
+    errno = 0;
+    std::unique_ptr<std::FILE, FileCloser> in(std::fopen(path.c_str(), "rb"));
+    if (!in) return CannotRead("Cannot open ", path, errno);
+    std::FILE* file = in.get();
+    LineReader lines([file](char* buf, std::size_t capacity, bool* failed) {
+        const std::size_t got = std::fread(buf, 1, capacity, file);
+        // A directory opens on some systems and only fails on the first read.
+        if (got == 0 && std::ferror(file)) *failed = true;
+        return got;
+    });
+    OpenTargetResult result = ReadTargetLines(s, lines);
+    if (result.status == OpenTargetStatus::CannotOpen)
+        return CannotRead("Cannot read ", path, errno);
+    if (result.status == OpenTargetStatus::NotText) result.error = path + ": " + result.error;
+    return result;
 }
 
 }  // namespace fenra

@@ -1,46 +1,39 @@
-// Reading a target file: data lines of five space-separated fields, anything else skipped.
+// Reading a target file: data lines of five blank-separated fields, anything else skipped.
 
 #include <algorithm>
 #include <climits>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "files/LineReader.h"
 #include "files/TargetFile.h"
 #include "state/NumberText.h"
-#include "state/TrimSpaces.h"
+#include "state/VisibleText.h"
 
 namespace fenra {
 namespace {
 
 constexpr char kCommentMark = '\'';
-constexpr char kFieldSeparator = ' ';  // only the space separates fields; a tab does not
+// A tab is a blank like the space: editors put them in unseen.
+constexpr const char* kBlanks = " \t";
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
-// Lines end with LF, CR LF or a lone CR; a last line without its end still counts. Every other
-// byte, NUL included, is an ordinary character of the line.
-bool NextLine(std::string_view bytes, std::size_t* pos, std::string_view* line) {
-    if (*pos >= bytes.size()) return false;
-    const std::size_t start = *pos;
-    const std::size_t end = bytes.find_first_of("\r\n", start);
-    if (end == std::string_view::npos) {
-        *line = bytes.substr(start);
-        *pos = bytes.size();
-        return true;
-    }
-    *line = bytes.substr(start, end - start);
-    *pos = end + 1;
-    if (bytes[end] == '\r' && *pos < bytes.size() && bytes[*pos] == '\n') ++*pos;
-    return true;
+std::string_view TrimBlanks(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
 }
 
 bool IsDataLine(std::string_view trimmed) {
     return !trimmed.empty() && trimmed.front() != kCommentMark;
 }
 
-// The text up to the first space; rest becomes what follows that space, leading spaces
+// The text up to the first blank; rest becomes what follows that blank, leading blanks
 // dropped. A field is empty when the line has ended before it.
 std::string_view TakeField(std::string_view* rest) {
-    const std::size_t space = rest->find(kFieldSeparator);
+    const std::size_t space = rest->find_first_of(kBlanks);
     if (space == std::string_view::npos) {
         const std::string_view field = *rest;
         *rest = {};
@@ -48,7 +41,7 @@ std::string_view TakeField(std::string_view* rest) {
     }
     const std::string_view field = rest->substr(0, space);
     const std::string_view after = rest->substr(space + 1);
-    const std::size_t next = after.find_first_not_of(kFieldSeparator);
+    const std::size_t next = after.find_first_not_of(kBlanks);
     *rest = next == std::string_view::npos ? std::string_view{} : after.substr(next);
     return field;
 }
@@ -63,7 +56,7 @@ char AsciiLower(char c) {
 
 // Element symbols are one or two characters: "h" -> "H", "si" and "SI" -> "Si".
 bool NormaliseSymbol(std::string_view raw, std::string* symbol) {
-    const std::string_view t = TrimSpaces(raw);
+    const std::string_view t = TrimBlanks(raw);
     if (t.size() == 1) {
         *symbol = std::string(1, AsciiUpper(t[0]));
         return true;
@@ -111,7 +104,7 @@ std::vector<TargetPiece> SplitTargetText(std::string_view text) {
 // ElementCount is stored before the symbols are checked, so a data set stopped at a bad
 // symbol keeps the count and the slots filled before it.
 bool ReadTarget(std::string_view text, int dataSetNumber, DataSet& d,
-                std::vector<std::string>* notices) {
+                std::vector<std::string>* notices, std::string* bad) {
     const std::vector<TargetPiece> pieces = SplitTargetText(text);
     const int count =
         static_cast<int>(std::min(pieces.size(), static_cast<std::size_t>(kMaxTargetSlots)));
@@ -119,7 +112,10 @@ bool ReadTarget(std::string_view text, int dataSetNumber, DataSet& d,
     for (int j = 1; j <= count; ++j) {
         const TargetPiece& piece = pieces[static_cast<std::size_t>(j - 1)];
         std::string symbol;
-        if (!NormaliseSymbol(piece.symbol, &symbol)) return false;
+        if (!NormaliseSymbol(piece.symbol, &symbol)) {
+            *bad = std::string(TrimBlanks(piece.symbol));
+            return false;
+        }
         d.TargetElement[j] = symbol;
         d.TargetRatio[j] = ReadSingle(piece.ratio);
     }
@@ -132,36 +128,75 @@ bool ReadTarget(std::string_view text, int dataSetNumber, DataSet& d,
 
 // False at a symbol of bad length; an ion symbol of bad length stays stored as read.
 bool ReadDataLine(std::string_view line, int dataSetNumber, DataSet& d,
-                  std::vector<std::string>* notices) {
+                  std::vector<std::string>* notices, std::string* bad) {
     std::string_view rest = line;
     const std::string_view ion = TakeField(&rest);
     if (!NormaliseSymbol(ion, &d.IonName)) {
-        d.IonName = std::string(TrimSpaces(ion));
+        d.IonName = std::string(TrimBlanks(ion));
+        *bad = d.IonName;
         return false;
     }
     d.IonMass = ReadSingle(TakeField(&rest));
     d.IonEnergy = ReadSingle(TakeField(&rest));
     d.Range = ReadSingle(TakeField(&rest));
-    return ReadTarget(TrimSpaces(rest), dataSetNumber, d, notices);
+    return ReadTarget(TrimBlanks(rest), dataSetNumber, d, notices, bad);
 }
 
 int LineNumberOf(long long n) {
     return static_cast<int>(std::min<long long>(n, INT_MAX));
 }
 
+bool IsUtf16Mark(std::string_view line) {
+    return line.size() >= 2 &&
+           ((line[0] == '\xFF' && line[1] == '\xFE') || (line[0] == '\xFE' && line[1] == '\xFF'));
+}
+
+OpenTargetResult Refused(OpenTargetStatus status, std::string error) {
+    OpenTargetResult r;
+    r.status = status;
+    r.error = std::move(error);
+    return r;
+}
+
+// Checks one line before it is read; an error text when the file cannot be a target file.
+std::string NotTextReason(std::string_view line, long long lineNumber) {
+    if (lineNumber == 1 && IsUtf16Mark(line))
+        return "the file is not a plain text target file: it holds UTF-16 text.";
+    if (!IsPlainTextLine(line))
+        return "the file is not a plain text target file: line " + std::to_string(lineNumber) +
+               " holds NUL bytes or other control characters (UTF-16 text or binary data).";
+    return {};
+}
+
 }  // namespace
 
-OpenTargetResult OpenTargetFromText(WorkingState& s, std::string_view bytes) {
+OpenTargetResult ReadTargetLines(WorkingState& s, LineReader& lines) {
+    // The data sets are read into a copy, so that a file refused halfway (binary data, an
+    // overlong line) leaves the working state as it was.
+    auto next = std::make_unique<WorkingState>(s);
     OpenTargetResult result;
     bool started = false;
     long long lineNumber = 0;
-    std::size_t pos = 0;
-    std::string_view line;
-    while (NextLine(bytes, &pos, &line)) {
+    std::string line;
+    for (;;) {
+        const LineStatus status = lines.Next(&line);
+        if (status == LineStatus::End) break;
         ++lineNumber;
-        const std::string_view text = TrimSpaces(line);
+        if (status == LineStatus::ReadError) return Refused(OpenTargetStatus::CannotOpen, {});
+        std::string_view view = line;
+        if (lineNumber == 1 && view.substr(0, kUtf8Mark.size()) == kUtf8Mark)
+            view.remove_prefix(kUtf8Mark.size());
+        const std::string reason = NotTextReason(view, lineNumber);
+        if (!reason.empty()) return Refused(OpenTargetStatus::NotText, reason);
+        if (status == LineStatus::TooLong)
+            return Refused(OpenTargetStatus::NotText,
+                           "line " + std::to_string(lineNumber) + " is longer than " +
+                               std::to_string(kMaxLineBytes) +
+                               " characters: this is not a target file.");
+        const std::string_view text = TrimBlanks(view);
         if (!IsDataLine(text)) continue;
-        if (started && s.DataSetCount >= kMaxDataSets) {
+        if (started && next->DataSetCount >= kMaxDataSets) {
+            // The data sets the program can hold are read: the rest of the file is not.
             result.notices.push_back("Only the first " + std::to_string(kMaxDataSets) +
                                      " data sets were read.");
             break;
@@ -169,20 +204,31 @@ OpenTargetResult OpenTargetFromText(WorkingState& s, std::string_view bytes) {
         // The file replaces every data set, but only once it is known to hold one: a file
         // without data lines leaves the working state as it was.
         if (!started) {
-            ClearDataSets(s);
-            s.DataSetCount = 0;
+            ClearDataSets(*next);
+            next->DataSetCount = 0;
             started = true;
         }
-        ++s.DataSetCount;
-        s.CurrentDataSet = s.DataSetCount;
-        if (!ReadDataLine(text, s.DataSetCount, s.Current(), &result.notices)) {
+        ++next->DataSetCount;
+        next->CurrentDataSet = next->DataSetCount;
+        std::string bad;
+        if (!ReadDataLine(text, next->DataSetCount, next->Current(), &result.notices, &bad)) {
             result.status = OpenTargetStatus::InvalidElement;
             result.badLine = LineNumberOf(lineNumber);
-            return result;
+            result.badSymbol = VisibleText(bad);
+            break;
         }
     }
-    if (!started) result.status = OpenTargetStatus::NoDataLine;
+    if (!started) {
+        if (result.status == OpenTargetStatus::Read) result.status = OpenTargetStatus::NoDataLine;
+        return result;
+    }
+    s = *next;
     return result;
+}
+
+OpenTargetResult OpenTargetFromText(WorkingState& s, std::string_view bytes) {
+    LineReader lines(ChunksOf(bytes));
+    return ReadTargetLines(s, lines);
 }
 
 }  // namespace fenra

@@ -1,65 +1,137 @@
 #include "files/TextFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <memory>
 
 namespace fenra {
 namespace {
 
-// errno is left at 0 by some stream failures; a reason of "Success" would mislead.
+namespace fs = std::filesystem;
+
+// Links are followed at most this deep, as the kernel does (ELOOP beyond it).
+constexpr int kMaxLinkDepth = 40;
+
+// errno is left at 0 by some failures; a reason of "Success" would mislead.
 std::string Reason(int err, const char* fallback) {
     return err != 0 ? std::strerror(err) : fallback;
 }
 
-void SetError(std::string* error, const char* what, const std::string& path, int err,
-              const char* fallback) {
-    if (error) *error = std::string(what) + " " + path + ": " + Reason(err, fallback);
+void SetError(std::string* error, const std::string& what, int err, const char* fallback) {
+    if (error) *error = what + ": " + Reason(err, fallback);
 }
 
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-
-// Writes the bytes to path itself, creating or truncating it.
-bool WriteInPlace(const std::string& path, const std::string& bytes, std::string* error) {
-    errno = 0;
-    // Binary mode: the CR LF line ends are already in the bytes and must not be translated.
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        SetError(error, "Cannot create", path, errno, "cannot open the file");
-        return false;
-    }
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    // A full disk may only show when the last buffer goes out at close.
-    if (out) out.close();
-    if (!out) {
-        SetError(error, "Cannot write", path, errno, "write error");
-        return false;
+// Writes every byte, going on after a short write or an interrupted call.
+bool WriteAll(int fd, const std::string& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            if (n == 0) errno = ENOSPC;
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
     }
     return true;
 }
 
-// Only a plain file (or none yet) is replaced through a file beside it. A link is written
-// through to the file it names, and a device or pipe is written where it is, as the user meant.
-bool ReplaceThroughPartFile(const std::string& path) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    const fs::file_status st = fs::symlink_status(path, ec);
-    if (ec || !fs::exists(st)) return true;
-    return fs::is_regular_file(st) || fs::is_directory(st);
+// The file a path finally names: a link is followed (a relative link from its own folder), so
+// the new contents replace the file the link names and the link itself stays.
+bool ResolveLinks(const std::string& path, fs::path* dest, std::string* error) {
+    fs::path p = path;
+    for (int depth = 0; depth <= kMaxLinkDepth; ++depth) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(p, ec))) {
+            *dest = p;
+            return true;
+        }
+        const fs::path target = fs::read_symlink(p, ec);
+        if (ec) {
+            SetError(error, "Cannot read the link " + p.string(), ec.value(), "unreadable link");
+            return false;
+        }
+        p = target.is_absolute() ? target : p.parent_path() / target;
+    }
+    SetError(error, "Cannot write " + path, ELOOP, "too many links");
+    return false;
 }
 
-// The new file takes the permissions of the one it replaces.
-void KeepPermissions(const std::string& from, const std::string& to) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    const fs::file_status st = fs::status(from, ec);
-    if (!ec && fs::is_regular_file(st)) fs::permissions(to, st.permissions(), ec);
+// The mode a new file gets from open(): 0666 less the process's umask. The umask is read from
+// /proc, since umask() can only read it by changing it under other threads' feet.
+mode_t NewFileMode() {
+    mode_t mask = 022;
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("Umask:", 0) == 0) {
+            mask = static_cast<mode_t>(std::stoul(line.substr(6), nullptr, 8));
+            break;
+        }
+    }
+    return static_cast<mode_t>(0666 & ~mask);
+}
+
+// A device or a pipe is written where it is, as the user meant (/dev/stdout, a FIFO).
+bool WriteToDevice(const std::string& path, const std::string& bytes, std::string* error) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    if (fd < 0) {
+        SetError(error, "Cannot open " + path, errno, "cannot open");
+        return false;
+    }
+    const bool written = WriteAll(fd, bytes);
+    const int writeErr = errno;
+    if (::close(fd) != 0 && written) {
+        SetError(error, "Cannot write " + path, errno, "write error");
+        return false;
+    }
+    if (!written) SetError(error, "Cannot write " + path, writeErr, "write error");
+    return written;
+}
+
+// The temporary file: created by us alone (mkstemp opens with O_CREAT|O_EXCL, so neither a
+// planted link nor another writer's file can be taken over), written, flushed to the disk.
+// On failure it is removed again; the destination has not been touched.
+bool WriteTemporary(const fs::path& dest, const std::string& bytes, mode_t mode,
+                    std::string* tempPath, std::string* error) {
+    const fs::path folder = dest.parent_path().empty() ? fs::path(".") : dest.parent_path();
+    std::string name = (folder / ("." + dest.filename().string() + ".XXXXXX")).string();
+    const int fd = ::mkstemp(name.data());
+    if (fd < 0) {
+        SetError(
+            error,
+            "Cannot create a temporary file in " + folder.string() + " to write " + dest.string(),
+            errno, "cannot create");
+        return false;
+    }
+    bool ok = WriteAll(fd, bytes) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
+    int err = errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        err = errno;
+    }
+    if (!ok) {
+        ::unlink(name.c_str());
+        SetError(error, "Cannot write " + dest.string(), err, "write error");
+        return false;
+    }
+    *tempPath = name;
+    return true;
+}
+
+// Makes the rename itself durable; a folder that cannot be synced still holds the new file.
+void SyncFolder(const fs::path& dest) {
+    const fs::path folder = dest.parent_path().empty() ? fs::path(".") : dest.parent_path();
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
 }
 
 }  // namespace
@@ -70,42 +142,37 @@ void AppendLine(std::string& out, std::string_view line) {
 }
 
 bool WriteTextFile(const std::string& path, const std::string& bytes, std::string* error) {
-    // The new contents go to a file beside the old one first and replace it only once they
-    // are complete, so a full disk or a failed write never leaves a half-written file where a
-    // good one was.
-    if (!ReplaceThroughPartFile(path)) return WriteInPlace(path, bytes, error);
-    const std::string part = path + ".part";
-    std::string partError;
-    if (WriteInPlace(part, bytes, &partError)) {
-        KeepPermissions(path, part);
-        if (std::rename(part.c_str(), path.c_str()) == 0) return true;
+    fs::path dest;
+    if (!ResolveLinks(path, &dest, error)) return false;
+    struct stat st {};
+    const bool exists = ::stat(dest.c_str(), &st) == 0;
+    if (exists && S_ISDIR(st.st_mode)) {
+        SetError(error, "Cannot write " + path, EISDIR, "is a directory");
+        return false;
+    }
+    if (exists && !S_ISREG(st.st_mode)) return WriteToDevice(dest.string(), bytes, error);
+    if (!exists && !path.empty() && path.back() == '/') {
+        SetError(error, "Cannot write " + path, ENOENT, "no such directory");
+        return false;
+    }
+    // A complete copy beside the destination replaces it in one rename, so a full disk, a
+    // crash or a second writer never leaves a half-written file where a good one was.
+    const mode_t mode = exists ? (st.st_mode & 07777) : NewFileMode();
+    std::string temp;
+    if (!WriteTemporary(dest, bytes, mode, &temp, error)) return false;
+    if (std::rename(temp.c_str(), dest.c_str()) != 0) {
         const int err = errno;
-        std::remove(part.c_str());
-        SetError(error, "Cannot replace", path, err, "rename failed");
+        if (err == ENOENT && !fs::exists(fs::symlink_status(temp))) {
+            if (error)
+                *error = "Cannot replace " + path + ": the temporary file " + temp +
+                         " was removed by another program before it could take its place";
+        } else {
+            ::unlink(temp.c_str());
+            SetError(error, "Cannot replace " + path, err, "rename failed");
+        }
         return false;
     }
-    std::remove(part.c_str());
-    // A folder where no new file may be made can still hold a writable file: write it there.
-    return WriteInPlace(path, bytes, error);
-}
-
-bool ReadTextFile(const std::string& path, std::string* bytes, std::string* error) {
-    bytes->clear();
-    errno = 0;
-    std::unique_ptr<std::FILE, FileCloser> in(std::fopen(path.c_str(), "rb"));
-    if (!in) {
-        SetError(error, "Cannot open", path, errno, "cannot open the file");
-        return false;
-    }
-    char buffer[8192];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, in.get())) > 0) bytes->append(buffer, got);
-    // A directory opens on some systems and only fails on the first read.
-    if (std::ferror(in.get())) {
-        SetError(error, "Cannot read", path, errno, "read error");
-        bytes->clear();
-        return false;
-    }
+    SyncFolder(dest);
     return true;
 }
 

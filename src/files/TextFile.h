@@ -1,6 +1,6 @@
 #pragma once
-// Reading and writing whole text files. Every file the program writes is 8-bit text with CR LF
-// after every line, created anew or replaced whole; files are read into memory in one piece.
+// Writing whole text files. Every file the program writes is 8-bit text with CR LF after every
+// line, created anew or replaced whole in one rename.
 
 #include <string>
 #include <string_view>
@@ -15,9 +15,5 @@ void AppendLine(std::string& out, std::string_view line);
 // Creates or replaces the file at path with exactly these bytes. On failure returns false and,
 // if error is given, a text naming the path and the reason.
 bool WriteTextFile(const std::string& path, const std::string& bytes, std::string* error);
-
-// Reads the whole file at path. On failure returns false and, if error is given, a text naming
-// the path and the reason; bytes is then left empty.
-bool ReadTextFile(const std::string& path, std::string* bytes, std::string* error);
 
 }  // namespace fenra

@@ -225,7 +225,8 @@ TEST_F(BatchFiles, InvalidElementKeepsTheDataSetsBeforeIt) {
                                                   "He  4.0026  2000  100000  Si1\r\n");
     const Outcome o = Calc({"values", file});
     EXPECT_EQ(o.status, 1);
-    EXPECT_EQ(o.err.rfind("fenra32-calc: " + file + ", line 5: Invalid element !!\n", 0), 0u)
+    EXPECT_EQ(o.err.rfind("fenra32-calc: " + file + ", line 5: Invalid element !! (\"Abc\")\n", 0),
+              0u)
         << o.err;
     EXPECT_EQ(CountLines(o.out), 3) << o.out;  // header, data set 1, the half-read one
     EXPECT_EQ(o.out.find("1\t8.30559921\t"), o.out.find('\n') + 1) << o.out;

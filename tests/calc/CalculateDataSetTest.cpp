@@ -224,5 +224,12 @@ TEST(CalculateDataSet, ZeroEnergyGivesZeroStopping) {
     }
 }
 
+TEST(DescribeCalcResult, MakesInvisibleCharactersOfSymbolsVisible) {
+    EXPECT_EQ(DescribeCalcResult(1, {CalcOutcome::UnknownElement, "\t", "", 0, 2}),
+              "Data set 1: the element \"\\t\" is not in the element database.");
+    EXPECT_EQ(DescribeCalcResult(3, {CalcOutcome::UnknownIon, std::string("X\0", 2), "", 0}),
+              "Data set 3: the ion \"X\\x00\" is not in the element database.");
+}
+
 }  // namespace
 }  // namespace fenra

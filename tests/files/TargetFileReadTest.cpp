@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "files/FileTestSupport.h"
+#include "files/LineReader.h"
 #include "files/TargetFile.h"
 
 namespace fenra {
@@ -126,18 +130,103 @@ TEST(OpenTargetFromText, FieldsAndNumbers) {
     EXPECT_EQ(s.DataSets[6].TargetRatio[2], 2.0f);
 }
 
-TEST(OpenTargetFromText, NulAndTabAreOrdinaryCharacters) {
+TEST(OpenTargetFromText, ANulByteRefusesTheFileAndChangesNothing) {
     WorkingState s;
-    // The NUL after the last ratio is a symbol of its own.
-    ASSERT_EQ(OpenTargetFromText(s, std::string("H 1 2 3 Si1\0", 12)).status,
-              OpenTargetStatus::Read);
-    ASSERT_EQ(s.DataSets[1].ElementCount, 2);
-    EXPECT_EQ(s.DataSets[1].TargetElement[2], std::string(1, '\0'));
+    InitWorkingState(s, "/");
+    const OpenTargetResult r =
+        OpenTargetFromText(s, std::string("H 1 2 3 Si1\r\nH 1 2 3 Si1\0", 25));
+    EXPECT_EQ(r.status, OpenTargetStatus::NotText);
+    EXPECT_EQ(r.error,
+              "the file is not a plain text target file: line 2 holds NUL bytes or other control "
+              "characters (UTF-16 text or binary data).");
+    EXPECT_EQ(s.DataSetCount, 1);
+    EXPECT_EQ(s.DataSets[1].IonEnergy, 1000.0f);
+}
 
-    // A tab does not separate fields: the first field is "H\t1.008", too long for a symbol.
-    const OpenTargetResult r = OpenTargetFromText(s, "H\t1.008 1000 100000 Si1\r\n");
-    EXPECT_EQ(r.status, OpenTargetStatus::InvalidElement);
-    EXPECT_EQ(s.DataSets[1].IonName, "H\t1.008");
+TEST(OpenTargetFromText, TabsAreBlanks) {
+    WorkingState s;
+    const OpenTargetResult r = OpenTargetFromText(s, "H\t1.008 1000\t\t100000 Si1O2\t\r\n");
+    ASSERT_EQ(r.status, OpenTargetStatus::Read);
+    const DataSet& d = s.DataSets[1];
+    EXPECT_EQ(d.IonName, "H");
+    EXPECT_EQ(d.IonMass, 1.008f);
+    EXPECT_EQ(d.IonEnergy, 1000.0f);
+    EXPECT_EQ(d.Range, 100000.0f);
+    ASSERT_EQ(d.ElementCount, 2);
+    EXPECT_EQ(d.TargetElement[2], "O");
+    EXPECT_EQ(d.TargetRatio[2], 2.0f);
+}
+
+TEST(OpenTargetFromText, AnInvalidSymbolIsQuotedVisibly) {
+    WorkingState s;
+    const OpenTargetResult r =
+        OpenTargetFromText(s, "' head\r\nH 1 2 3 Si1\r\nH 1 2 3 Si1A\fbc2\r\n");
+    ASSERT_EQ(r.status, OpenTargetStatus::InvalidElement);
+    EXPECT_EQ(r.badLine, 3);
+    EXPECT_EQ(r.badSymbol, "A\\x0cbc");
+    EXPECT_EQ(InvalidElementText(r), "Invalid element !! (line 3: \"A\\x0cbc\")");
+}
+
+TEST(OpenTargetFromText, AUtf8MarkIsSkipped) {
+    WorkingState s;
+    ASSERT_EQ(OpenTargetFromText(s, "\xEF\xBB\xBFHe 4.0026 2000 100000 Si1\r\n").status,
+              OpenTargetStatus::Read);
+    EXPECT_EQ(s.DataSets[1].IonName, "He");
+}
+
+TEST(OpenTargetFromText, Utf16IsRefusedInEitherByteOrder) {
+    for (const std::string& mark : {std::string("\xFF\xFE"), std::string("\xFE\xFF")}) {
+        WorkingState s;
+        const OpenTargetResult r = OpenTargetFromText(s, mark + "H");
+        EXPECT_EQ(r.status, OpenTargetStatus::NotText);
+        EXPECT_EQ(r.error, "the file is not a plain text target file: it holds UTF-16 text.");
+    }
+    // Without a mark the NUL bytes of the other half of each character give it away.
+    WorkingState s;
+    EXPECT_EQ(OpenTargetFromText(s, std::string("H\0 \0001\0", 6)).status,
+              OpenTargetStatus::NotText);
+}
+
+TEST(OpenTargetFromText, ALineTooLongIsAnErrorNamingItsLine) {
+    WorkingState s;
+    const std::string text = "' ok\r\n" + std::string(kMaxLineBytes + 1, 'x') + "\r\n";
+    const OpenTargetResult r = OpenTargetFromText(s, text);
+    EXPECT_EQ(r.status, OpenTargetStatus::NotText);
+    EXPECT_EQ(r.error, "line 2 is longer than 65536 characters: this is not a target file.");
+    // A line of exactly the limit is read.
+    const std::string longest = "H 1 2 3 Si1" + std::string(kMaxLineBytes - 11, ' ');
+    EXPECT_EQ(OpenTargetFromText(s, longest + "\r").status, OpenTargetStatus::Read);
+}
+
+TEST(OpenTargetFromText, StopsReadingAfterTheDataLinesItCanHold) {
+    // Junk after data line 101 is never read: it cannot refuse the file.
+    std::string text;
+    for (int i = 0; i < 101; ++i) text += "H 1 2 3 Si1\n";
+    text += std::string(kMaxLineBytes * 2, '\0');
+    WorkingState s;
+    const OpenTargetResult r = OpenTargetFromText(s, text);
+    EXPECT_EQ(r.status, OpenTargetStatus::Read);
+    EXPECT_EQ(s.DataSetCount, 100);
+    ASSERT_EQ(r.notices.size(), 1u);
+}
+
+TEST(OpenTarget, ZerosWithoutEndAreRefusedQuickly) {
+    // A sparse file of 1 GB and the endless /dev/zero: refused at their first line.
+    const std::string sparse = test::ScratchPath("sparse.fta");
+    {
+        std::ofstream f(sparse, std::ios::binary);
+        f.seekp((1LL << 30) - 1);
+        f.put('\0');
+    }
+    for (const std::string& path : {sparse, std::string("/dev/zero")}) {
+        WorkingState s;
+        const OpenTargetResult r = OpenTarget(s, path);
+        EXPECT_EQ(r.status, OpenTargetStatus::NotText) << path;
+        EXPECT_EQ(r.error, path +
+                               ": the file is not a plain text target file: line 1 holds NUL "
+                               "bytes or other control characters (UTF-16 text or binary data).");
+    }
+    std::filesystem::remove(sparse);
 }
 
 TEST(OpenTargetFromText, EmptyTargetTextGivesNoElement) {

@@ -139,12 +139,16 @@ void frmMain::mnuTOpen_Click() {
         ShowMessage(text);
         return;
     }
+    if (r.status == fenra::OpenTargetStatus::NotText) {
+        ShowMessage(QString::fromStdString(r.error));
+        return;
+    }
     if (r.status == fenra::OpenTargetStatus::NoDataLine) {
         ShowMessage(QString::fromLatin1(fenra::kNoDataLineMessage));
         return;
     }
     if (r.status == fenra::OpenTargetStatus::InvalidElement)
-        ShowMessage(QString::fromLatin1(fenra::kInvalidElementMessage));
+        ShowMessage(QString::fromStdString(fenra::InvalidElementText(r)));
     // Also after a refused symbol the window shows the data set that is now current (the one
     // being read when reading stopped), so the next edit goes where the user sees it.
     HscrolData->setMaximum(state_.DataSetCount);

@@ -205,7 +205,7 @@ void MainWindowFilesTest::invalidElementLeavesWindowAndStateAgreeing() {
     d.Run("mnuTOpen");
     QCOMPARE(d.platform.messages.size(), std::size_t{1});
     QCOMPARE(d.platform.messages[0].title, QString("Fenra32"));
-    QCOMPARE(d.platform.messages[0].text, QString("Invalid element !!"));
+    QCOMPARE(d.platform.messages[0].text, QString("Invalid element !! (line 3: \"Abc\")"));
 
     // The data sets before the bad line stay; the one being read is current and shown.
     QCOMPARE(d.state.DataSetCount, 3);
