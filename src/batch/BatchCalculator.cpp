@@ -27,11 +27,6 @@ constexpr const char* kProgram = "fenra32-calc: ";
 constexpr const char* kStdoutReason = "the output was not written whole";
 constexpr const char* kValuesHeader = "set\tStopEvAtoms\tStopKevMg\tStopEvA\tStopKevUm\n";
 
-std::string RatioZeroText(int dataSet) {
-    return "Data set " + std::to_string(dataSet) +
-           ": its one target element has ratio 0; nothing was calculated.";
-}
-
 // One run: the arguments, the streams and the exit status so far.
 struct Run {
     const BatchArguments& args;
@@ -79,9 +74,9 @@ struct Run {
         for (int i = 1; i <= s.DataSetCount; ++i) {
             s.CurrentDataSet = static_cast<int16_t>(i);
             ApplyDataSetDisplay(s, db, i);
-            const CalcResult r = CalculateDataSet(s, db, i);
+            const CalcResult r = CalculateCommand(s, db, i);
             if (r.outcome == CalcOutcome::RatioZero)
-                Report(args.targetFile + ": " + RatioZeroText(i));
+                Report(args.targetFile + ": " + DescribeRatioZero(i));
             else if (!DescribeCalcResult(i, r).empty())
                 ReportDataSet(i, r);
         }
@@ -103,6 +98,10 @@ struct Run {
         CurveWalkHooks hooks;
         hooks.refused = [&](const CalcResult& r) { ReportDataSet(n, r); };
         const CurveWalkResult walk = WalkCurve(s, db, args.curveKind, hooks);
+        if (walk.result.outcome == CalcOutcome::RatioZero) {
+            Report(args.targetFile + ": " + DescribeRatioZero(n));
+            return false;
+        }
         if (walk.result.outcome != CalcOutcome::Calculated) {
             ReportDataSet(n, walk.result);
             return false;
@@ -146,6 +145,11 @@ std::string ValuesText(const WorkingState& s) {
     std::string text = kValuesHeader;
     for (int i = 1; i <= s.DataSetCount; ++i) {
         const DataSet& d = s.DataSets[i];
+        // A data set that was not calculated has no results: "-", never a stopping of 0.
+        if (!HasResultsToShow(d)) {
+            text += std::to_string(i) + "\t-\t-\t-\t-\n";
+            continue;
+        }
         text += std::to_string(i) + "\t" + NineDigits(d.StopEvAtoms) + "\t" +
                 NineDigits(d.StopKevMg) + "\t" + NineDigits(d.StopEvA) + "\t" +
                 NineDigits(d.StopKevUm) + "\n";

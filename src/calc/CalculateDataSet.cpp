@@ -133,7 +133,7 @@ CalcResult CalculateDataSet(WorkingState& s, const ElementDatabase& db, int i) {
 
     std::array<double, kMaxTargetSlots + 1> S{};
     for (int j = 1; j <= n; ++j) S[j] = ElementStop(Z1, ion->ScrnFac, E, t[j]);
-    if (fp.Faulted()) return Outcome(CalcOutcome::FloatingPointFault);
+    if (fp.Faulted()) return Outcome(CalcOutcome::FloatingPointFault, GeneralText(d.IonEnergy));
 
     Results res;
     if (n == 1) {
@@ -147,13 +147,46 @@ CalcResult CalculateDataSet(WorkingState& s, const ElementDatabase& db, int i) {
     } else {
         res = CompoundResults(d, n, S, t);
     }
-    if (fp.Faulted() || !res.Finite()) return Outcome(CalcOutcome::FloatingPointFault);
+    if (fp.Faulted() || !res.Finite())
+        return Outcome(CalcOutcome::FloatingPointFault, GeneralText(d.IonEnergy));
 
     d.StopEvAtoms = res.evAtoms;
     d.StopKevMg = res.kevMg;
     d.StopEvA = res.evA;
     d.StopKevUm = res.kevUm;
+    d.Calculated = true;
     return Outcome(CalcOutcome::Calculated);
+}
+
+CalcResult CheckDataSetInputs(const DataSet& d) {
+    if (!(d.IonEnergy > 0))
+        return Outcome(CalcOutcome::EnergyNotAboveZero, GeneralText(d.IonEnergy));
+    if (d.IonMass < 0) return Outcome(CalcOutcome::MassBelowZero, GeneralText(d.IonMass));
+    const int n = std::min<int>(d.ElementCount, kMaxTargetSlots);
+    double sum = 0;
+    for (int j = 1; j <= n; ++j) {
+        if (d.TargetRatio[j] < 0) {
+            CalcResult r = Outcome(CalcOutcome::RatioBelowZero, GeneralText(d.TargetRatio[j]));
+            r.slot = j;
+            return r;
+        }
+        sum += d.TargetRatio[j];
+    }
+    // One element's ratio only says whether it is there (RatioZero); a compound needs weights.
+    if (n > 1 && sum == 0) return Outcome(CalcOutcome::RatiosAddToZero);
+    return Outcome(CalcOutcome::Calculated);
+}
+
+CalcResult CalculateCommand(WorkingState& s, const ElementDatabase& db, int i) {
+    CalcResult r = CheckDataSetInputs(s.DataSets[i]);
+    if (r.outcome == CalcOutcome::Calculated) r = CalculateDataSet(s, db, i);
+    if (r.outcome != CalcOutcome::Calculated) ClearResults(s.DataSets[i]);
+    return r;
+}
+
+std::string DescribeRatioZero(int dataSet) {
+    return "Data set " + std::to_string(dataSet) +
+           ": its one target element has ratio 0; nothing was calculated.";
 }
 
 std::string DescribeCalcResult(int dataSet, const CalcResult& r) {
@@ -179,9 +212,19 @@ std::string DescribeCalcResult(int dataSet, const CalcResult& r) {
             return set + ": the element database has no \"" + r.table + "\" record for \"" +
                    r.detail + "\" (atomic number " + std::to_string(r.atomNum) + ").";
         case CalcOutcome::FloatingPointFault:
-            return set +
-                   ": the calculation failed with a floating-point error (division by zero, "
-                   "overflow or an invalid operation).";
+            return set + ": the stopping power at " + r.detail +
+                   " keV is beyond the range of the numbers the program holds.";
+        case CalcOutcome::EnergyNotAboveZero:
+            return set + ": the energy " + r.detail + " keV is not above 0.";
+        case CalcOutcome::MassBelowZero:
+            return set + ": the ion mass " + r.detail + " amu is below 0.";
+        case CalcOutcome::RatioBelowZero:
+            return set + ": the ratio " + r.detail + " of target " + std::to_string(r.slot) +
+                   " is below 0.";
+        case CalcOutcome::RatiosAddToZero:
+            return set + ": the ratios of the target elements add up to 0.";
+        case CalcOutcome::RangeNotAboveZero:
+            return set + ": the range " + r.detail + " (1E15 atoms/cm2) is not above 0.";
     }
     return {};
 }

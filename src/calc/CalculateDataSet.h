@@ -20,6 +20,12 @@ enum class CalcOutcome {
     UnknownElement,       // a target symbol is not in the element table
     MissingCoefficients,  // no PCoef (or, at high energy, HiCoef) record for an element
     FloatingPointFault,   // invalid operation, division by zero or overflow in the physics
+    // Inputs refused before any calculation (CheckDataSetInputs, CheckCurveInputs):
+    EnergyNotAboveZero,  // detail: the energy (keV)
+    MassBelowZero,       // detail: the mass (amu)
+    RatioBelowZero,      // detail: the ratio, slot: the target slot
+    RatiosAddToZero,     // a compound whose ratios add up to 0
+    RangeNotAboveZero,   // a depth curve over a range that is not above 0; detail: the range
 };
 
 struct CalcResult {
@@ -39,11 +45,26 @@ constexpr const char* kIonRefusedMessage = "You made some mistake !! Try it agai
 // and the reason; empty for Calculated and RatioZero.
 std::string DescribeCalcResult(int dataSet, const CalcResult& r);
 
+// The same for a one-element target of ratio 0, which Calculate passes over in silence but a
+// script or a curve command must hear of.
+std::string DescribeRatioZero(int dataSet);
+
 // Calculates data set i (1..DataSetCount) in place. The symbols looked up are the data set's
 // IonName and TargetElement(1..ElementCount). TargetName, and IonMass when it was 0, are
 // written before any refusal of the ion; on every outcome but Calculated the four results
-// keep their former values, and no NaN or infinity is ever stored.
+// keep their former values, and no NaN or infinity is ever stored. Calculated sets the data
+// set's Calculated flag. The inputs are not checked (the curve walk calculates at energy 0).
 CalcResult CalculateDataSet(WorkingState& s, const ElementDatabase& db, int i);
+
+// The inputs a calculation needs to mean anything: an energy above 0, a mass not below 0, no
+// ratio below 0 and ratios that do not add up to 0. Calculated when they are sound, otherwise
+// the refusal (nothing is changed).
+CalcResult CheckDataSetInputs(const DataSet& d);
+
+// The Calculate command on data set i: the inputs are checked, then the data set is
+// calculated. A data set that is not calculated (any outcome but Calculated) loses its former
+// results, so that no stale result stands beside new input.
+CalcResult CalculateCommand(WorkingState& s, const ElementDatabase& db, int i);
 
 // What showing data set i in the main window writes back into it: the ion and the target
 // symbols of slots 1..ElementCount take the spelling of the element table, slots above

@@ -22,16 +22,71 @@ bool StopsTheWalk(CalcOutcome o) {
            o != CalcOutcome::IonRefused;
 }
 
-CalcResult FloatingPointFault() {
+CalcResult FloatingPointFault(float energy) {
     CalcResult r;
     r.outcome = CalcOutcome::FloatingPointFault;
+    r.detail = GeneralText(energy);
     return r;
 }
 
+// What the walk changes in the data set and gives back when it ends: the energy it follows
+// and the results of each step's calculation.
+struct WalkedFields {
+    float energy, evAtoms, kevMg, evA, kevUm;
+    bool calculated;
+
+    explicit WalkedFields(const DataSet& d)
+        : energy(d.IonEnergy),
+          evAtoms(d.StopEvAtoms),
+          kevMg(d.StopKevMg),
+          evA(d.StopEvA),
+          kevUm(d.StopKevUm),
+          calculated(d.Calculated) {}
+    void RestoreTo(DataSet& d) const {
+        d.IonEnergy = energy;
+        d.StopEvAtoms = evAtoms;
+        d.StopKevMg = kevMg;
+        d.StopEvA = evA;
+        d.StopKevUm = kevUm;
+        d.Calculated = calculated;
+    }
+};
+
+CurveWalkResult Walk(WorkingState& s, const ElementDatabase& db, CurveKind kind,
+                     const CurveWalkHooks& hooks);
+
 }  // namespace
+
+CalcResult CheckCurveInputs(const DataSet& d, CurveKind kind) {
+    CalcResult r = CheckDataSetInputs(d);
+    if (r.outcome != CalcOutcome::Calculated) return r;
+    // A depth of 0 or less holds no slab to follow the ion through.
+    if (IsDepthKind(kind) && !(d.Range > 0)) {
+        r.outcome = CalcOutcome::RangeNotAboveZero;
+        r.detail = GeneralText(d.Range);
+        return r;
+    }
+    // A lone target element of ratio 0 is no target: no curve, as Calculate gives no result.
+    if (d.ElementCount == 1 && d.TargetRatio[1] == 0) r.outcome = CalcOutcome::RatioZero;
+    return r;
+}
 
 CurveWalkResult WalkCurve(WorkingState& s, const ElementDatabase& db, CurveKind kind,
                           const CurveWalkHooks& hooks) {
+    DataSet& d = s.DataSets[s.CurrentDataSet];
+    CurveWalkResult walk;
+    walk.result = CheckCurveInputs(d, kind);
+    if (walk.result.outcome != CalcOutcome::Calculated) return walk;
+    const WalkedFields before(d);
+    walk = Walk(s, db, kind, hooks);
+    before.RestoreTo(d);
+    return walk;
+}
+
+namespace {
+
+CurveWalkResult Walk(WorkingState& s, const ElementDatabase& db, CurveKind kind,
+                     const CurveWalkHooks& hooks) {
     CurveWalkResult walk;
     const int c = s.CurrentDataSet;
     const int N = s.SlabCount >= 1 && s.SlabCount <= kSlabCount ? s.SlabCount : kSlabCount;
@@ -42,7 +97,7 @@ CurveWalkResult WalkCurve(WorkingState& s, const ElementDatabase& db, CurveKind 
     const float step = (depth ? d.Range : d.IonEnergy) / static_cast<float>(N);
     const float E0 = d.IonEnergy;
     if (!std::isfinite(step)) {
-        walk.result = FloatingPointFault();
+        walk.result = FloatingPointFault(E0);
         return walk;
     }
 
@@ -76,7 +131,7 @@ CurveWalkResult WalkCurve(WorkingState& s, const ElementDatabase& db, CurveKind 
             d.IonEnergy = static_cast<float>(d.IonEnergy - loss);
             if (!std::isfinite(d.IonEnergy)) {
                 d.IonEnergy = E0;
-                walk.result = FloatingPointFault();
+                walk.result = FloatingPointFault(E0);
                 return walk;
             }
             if (kind == CurveKind::DepthEnergy) s.CurveEnergy[i] = d.IonEnergy;
@@ -99,6 +154,8 @@ CurveWalkResult WalkCurve(WorkingState& s, const ElementDatabase& db, CurveKind 
     d.IonEnergy = E0;
     return walk;
 }
+
+}  // namespace
 
 const char* CurveCaptionPrefix(CurveKind kind) {
     switch (kind) {

@@ -34,11 +34,17 @@ struct CurveWalkResult {
     int pointsReached = 0;  // last point whose stopping was calculated (0..SlabCount)
 };
 
+// What a curve needs before the walk: the inputs Calculate needs (CheckDataSetInputs), a
+// range above 0 for the depth kinds, and a target (a lone element of ratio 0 gives
+// RatioZero). Calculated when the walk may start.
+CalcResult CheckCurveInputs(const DataSet& d, CurveKind kind);
+
 // Walks data set CurrentDataSet: clears both arrays, point 0 at the full energy, then up to
 // SlabCount steps (depth kinds: slab thickness Range/N and the stopping at the slab's
 // entrance; EnergyStop: energy steps E0/N, a last energy below 0 from single-precision error
-// taken as 0). IonEnergy is restored to its start value on every outcome; the four results
-// keep the values of the last calculation.
+// taken as 0). Nothing is walked when CheckCurveInputs refuses the data set. IonEnergy, the
+// four results and the Calculated flag are restored to their start values on every outcome;
+// TargetName (and IonMass when it was 0) are left as a Calculate would leave them.
 CurveWalkResult WalkCurve(WorkingState& s, const ElementDatabase& db, CurveKind kind,
                           const CurveWalkHooks& hooks = {});
 

@@ -20,7 +20,8 @@ constexpr const char* kPrintHeading1 =
 constexpr const char* kPrintHeading2 =
     "*     (amu)   (keV)               eV/(1E15/cm2)  keV/mg/cm2   eV/A    keV/um   *";
 
-// The length units are defined for a one-element target only; a compound shows this instead.
+// The length units are defined for a one-element target only; a compound shows this instead,
+// and so does every result column of a data set without results.
 constexpr const char* kNoValue = "-";
 
 // Character columns of the printed row, counted from the edge of the printable area.
@@ -54,9 +55,11 @@ std::string ResultReportText(const WorkingState& s) {
     AppendLine(out, rule);
     for (int i = 1; i <= DataSetsInUse(s); ++i) {
         const DataSet& d = s.DataSets[i];
-        const bool single = HasLengthUnits(d);
+        const bool shown = HasResultsToShow(d);
+        const bool single = shown && HasLengthUnits(d);
         AppendLine(out, ZoneLine({d.IonName, PrintForm(d.IonMass), PrintForm(d.IonEnergy),
-                                  d.TargetName, PrintForm(d.StopEvAtoms), PrintForm(d.StopKevMg),
+                                  d.TargetName, shown ? PrintForm(d.StopEvAtoms) : kNoValue,
+                                  shown ? PrintForm(d.StopKevMg) : kNoValue,
                                   single ? PrintForm(d.StopEvA) : kNoValue,
                                   single ? PrintForm(d.StopKevUm) : kNoValue}));
     }
@@ -73,13 +76,14 @@ std::vector<PrintedLine> PrintedReportLines(const WorkingState& s) {
         {rule, {}}, {kPrintHeading1, {}}, {kPrintHeading2, {}}, {rule, {}}, {"", {}}};
     for (int i = 1; i <= DataSetsInUse(s); ++i) {
         const DataSet& d = s.DataSets[i];
+        const bool shown = HasResultsToShow(d);
         PrintedLine row{kPrintRowIndent + d.IonName,
                         {{kPrintColMass, PrintForm(d.IonMass)},
                          {kPrintColEnergy, PrintForm(d.IonEnergy)},
                          {kPrintColTarget, d.TargetName},
-                         {kPrintColEvAtoms, PrintForm(d.StopEvAtoms)},
-                         {kPrintColKevMg, PrintForm(d.StopKevMg)}}};
-        if (HasLengthUnits(d)) {
+                         {kPrintColEvAtoms, shown ? PrintForm(d.StopEvAtoms) : kNoValue},
+                         {kPrintColKevMg, shown ? PrintForm(d.StopKevMg) : kNoValue}}};
+        if (shown && HasLengthUnits(d)) {
             row.fields.push_back({kPrintColEvA, PrintForm(d.StopEvA)});
             row.fields.push_back({kPrintColKevUm, PrintForm(d.StopKevUm)});
         } else {

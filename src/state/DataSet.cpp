@@ -14,4 +14,17 @@ void SetNewDataSetDefaults(DataSet& d) {
     d.TargetRatio[1] = 1;
 }
 
+void ClearResults(DataSet& d) {
+    d.StopEvAtoms = 0;
+    d.StopKevMg = 0;
+    d.StopEvA = 0;
+    d.StopKevUm = 0;
+    d.Calculated = false;
+}
+
+bool HasResultsToShow(const DataSet& d) {
+    return d.Calculated || d.StopEvAtoms != 0 || d.StopKevMg != 0 || d.StopEvA != 0 ||
+           d.StopKevUm != 0;
+}
+
 }  // namespace fenra

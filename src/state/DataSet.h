@@ -29,7 +29,17 @@ struct DataSet {
     float StopKevMg = 0;                        // keV/(mg/cm2)
     float StopEvA = 0;                          // eV/Angstrom, one-element targets only
     float StopKevUm = 0;                        // keV/um, one-element targets only
+    bool Calculated = false;  // the four results belong to the inputs of the last Calculate
 };
+
+// The results of a data set that could not be calculated: none, so that no old result stands
+// beside new input.
+void ClearResults(DataSet& d);
+
+// Whether the data set has results to show: it was calculated, or it holds results from
+// before (a data set built without the Calculate command). A data set without results shows
+// none in the grid and "-" in the report.
+bool HasResultsToShow(const DataSet& d);
 
 // What "Add target" gives a new data set: a proton of 1.008 amu at 1000 keV into hydrogen.
 void SetNewDataSetDefaults(DataSet& d);

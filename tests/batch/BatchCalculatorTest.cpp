@@ -182,7 +182,7 @@ TEST_F(BatchFiles, UnknownSymbolIsReportedAndTheOthersAreWritten) {
     const std::string line1 = ref.substr(ref.find("\n1\t") + 1);
     const std::string line2 = ref.substr(ref.find("\n2\t") + 3);
     EXPECT_EQ(o.out, "set\tStopEvAtoms\tStopKevMg\tStopEvA\tStopKevUm\n" +
-                         line1.substr(0, line1.find('\n') + 1) + "2\t0\t0\t0\t0\n3\t" +
+                         line1.substr(0, line1.find('\n') + 1) + "2\t-\t-\t-\t-\n3\t" +
                          line2.substr(0, line2.find('\n') + 1));
 }
 
@@ -191,28 +191,31 @@ TEST_F(BatchFiles, TargetOfRatioZeroIsNotCalculatedAndSaidSo) {
                                                    "H   1.0078  1000  100000  Si1\r\n"
                                                    "H   1.0078  2000  100000  Au0\r\n"
                                                    "H   1.0078  0     100000  Si1\r\n");
-    const Outcome o = Calc({"values", file});
-    EXPECT_EQ(o.status, 1);
-    EXPECT_EQ(o.err, "fenra32-calc: " + file +
-                         ": Data set 2: its one target element has ratio 0; nothing was "
-                         "calculated.\n");
+    const std::string ratioZero = "fenra32-calc: " + file +
+                                  ": Data set 2: its one target element has ratio 0; nothing was "
+                                  "calculated.\n";
+    const std::string noEnergy =
+        "fenra32-calc: " + file + ": Data set 3: the energy 0 keV is not above 0.\n";
+    for (const char* command : {"values", "report"}) {
+        const Outcome o = Calc({command, file});
+        EXPECT_EQ(o.status, 1);
+        EXPECT_EQ(o.err, ratioZero + noEnergy);
+    }
     const std::string ref = ReadFile(kExamples + "/reference.values");
     const std::string line1 = ref.substr(ref.find("\n1\t") + 1);
-    EXPECT_EQ(o.out, "set\tStopEvAtoms\tStopKevMg\tStopEvA\tStopKevUm\n" +
-                         line1.substr(0, line1.find('\n') + 1) + "2\t0\t0\t0\t0\n" +
-                         "3\t0\t0\t0\t0\n");
+    EXPECT_EQ(Calc({"values", file}).out, "set\tStopEvAtoms\tStopKevMg\tStopEvA\tStopKevUm\n" +
+                                              line1.substr(0, line1.find('\n') + 1) +
+                                              "2\t-\t-\t-\t-\n" + "3\t-\t-\t-\t-\n");
 
-    // Its curve, and the curve of an ion without energy, has no point above 0: as Save curve
-    // of the window, nothing is written.
-    for (const auto& [kind, set] : {std::pair<std::string, std::string>{"depth-stop", "2"},
-                                    {"energy-stop", "2"},
-                                    {"depth-energy", "3"}}) {
-        const std::string out = Path(kind + set + ".Fcv");
-        const Outcome c = Calc({"curve", kind, set, file, "-o", out});
-        EXPECT_EQ(c.status, 1) << kind;
-        EXPECT_EQ(c.err,
-                  "fenra32-calc: " + file + ": Data set " + set + ": No calculation was made.\n");
-        EXPECT_FALSE(fs::exists(out)) << kind;
+    // Every curve kind refuses both data sets as values does, and writes nothing.
+    for (const std::string kind : {"depth-stop", "energy-stop", "depth-energy"}) {
+        for (const std::string set : {"2", "3"}) {
+            const std::string out = Path(kind + set + ".Fcv");
+            const Outcome c = Calc({"curve", kind, set, file, "-o", out});
+            EXPECT_EQ(c.status, 1) << kind;
+            EXPECT_EQ(c.err, set == "2" ? ratioZero : noEnergy) << kind;
+            EXPECT_FALSE(fs::exists(out)) << kind;
+        }
     }
     // Data set 1 has a curve.
     EXPECT_EQ(Calc({"curve", "depth-energy", "1", file}).status, 0);

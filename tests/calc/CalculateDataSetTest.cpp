@@ -178,8 +178,8 @@ TEST(CalculateDataSet, DataSetsThatCannotBeCalculatedKeepTheirResults) {
 
 TEST(CalculateDataSet, FloatingPointFaultsStoreNothing) {
     const std::string message =
-        "Data set 5: the calculation failed with a floating-point error (division by zero, "
-        "overflow or an invalid operation).";
+        "Data set 5: the stopping power at 1000 keV is beyond the range of the numbers the "
+        "program holds.";
     // Energy per unit mass beyond the range of a Single.
     WorkingState s = OneDataSet("H", 1e-40f, 1000, {{"Si", 1}});
     MarkResults(s.DataSets[1]);
@@ -229,6 +229,63 @@ TEST(DescribeCalcResult, MakesInvisibleCharactersOfSymbolsVisible) {
               "Data set 1: the element \"\\t\" is not in the element database.");
     EXPECT_EQ(DescribeCalcResult(3, {CalcOutcome::UnknownIon, std::string("X\0", 2), "", 0}),
               "Data set 3: the ion \"X\\x00\" is not in the element database.");
+}
+
+TEST(CalculateCommand, AFailedCalculationLeavesNoStaleResult) {
+    WorkingState s = OneDataSet("He", 4.0026f, 1e30f, {{"Si", 1}});
+    ASSERT_EQ(CalculateCommand(s, TestDatabase(), 1).outcome, CalcOutcome::Calculated);
+    EXPECT_TRUE(s.DataSets[1].Calculated);
+    EXPECT_NE(s.DataSets[1].StopEvAtoms, 0);
+
+    s.DataSets[1].IonEnergy = -1000;
+    const CalcResult r = CalculateCommand(s, TestDatabase(), 1);
+    EXPECT_EQ(r.outcome, CalcOutcome::EnergyNotAboveZero);
+    EXPECT_EQ(DescribeCalcResult(1, r), "Data set 1: the energy -1000 keV is not above 0.");
+    const DataSet& d = s.DataSets[1];
+    EXPECT_FALSE(d.Calculated);
+    EXPECT_FALSE(HasResultsToShow(d));
+    EXPECT_EQ(d.StopEvAtoms, 0);
+    EXPECT_EQ(d.StopKevMg, 0);
+    EXPECT_EQ(d.StopEvA, 0);
+    EXPECT_EQ(d.StopKevUm, 0);
+}
+
+TEST(CalculateCommand, RefusesInputsThatMeanNothingInAPhysicistsWords) {
+    struct Case {
+        DataSet d;
+        CalcOutcome outcome;
+        const char* message;
+    };
+    auto set = [](float mass, float energy, const Target& t) {
+        return OneDataSet("H", mass, energy, t).DataSets[1];
+    };
+    const Case cases[] = {
+        {set(1, 0, {{"Si", 1}}), CalcOutcome::EnergyNotAboveZero,
+         "Data set 2: the energy 0 keV is not above 0."},
+        {set(-28, 1000, {{"Si", 1}}), CalcOutcome::MassBelowZero,
+         "Data set 2: the ion mass -28 amu is below 0."},
+        {set(1, 1000, {{"H", 1}, {"O", -1}}), CalcOutcome::RatioBelowZero,
+         "Data set 2: the ratio -1 of target 2 is below 0."},
+        {set(1, 1000, {{"H", 0}, {"O", 0}}), CalcOutcome::RatiosAddToZero,
+         "Data set 2: the ratios of the target elements add up to 0."},
+    };
+    for (const Case& c : cases) {
+        WorkingState s;
+        s.DataSetCount = 2;
+        s.DataSets[2] = c.d;
+        s.DataSets[2].StopEvAtoms = 5;
+        const CalcResult r = CalculateCommand(s, TestDatabase(), 2);
+        EXPECT_EQ(r.outcome, c.outcome) << c.message;
+        EXPECT_EQ(DescribeCalcResult(2, r), c.message);
+        EXPECT_EQ(s.DataSets[2].StopEvAtoms, 0) << c.message;
+    }
+    // A lone element of ratio 0 says nothing, but loses its old results too.
+    WorkingState s = OneDataSet("H", 1, 1000, {{"Si", 0}});
+    s.DataSets[1].StopEvAtoms = 5;
+    EXPECT_EQ(CalculateCommand(s, TestDatabase(), 1).outcome, CalcOutcome::RatioZero);
+    EXPECT_EQ(s.DataSets[1].StopEvAtoms, 0);
+    EXPECT_EQ(DescribeRatioZero(3),
+              "Data set 3: its one target element has ratio 0; nothing was calculated.");
 }
 
 }  // namespace

@@ -113,7 +113,36 @@ TEST(CurveWalk, DepthWalkOfAnIonThatStopsBeforeTheRange) {
     EXPECT_EQ(rec.steps[1].rangeText, "2000");
     EXPECT_EQ(rec.steps[0].energyText, GeneralText(s.CurveEnergy[1]));
     EXPECT_EQ(s.DataSets[1].IonEnergy, 1000);
-    EXPECT_EQ(s.DataSets[1].StopEvAtoms, s.CurveStop[last]);
+    // The data set is as the walk found it: never calculated, no results.
+    EXPECT_EQ(s.DataSets[1].StopEvAtoms, 0);
+    EXPECT_FALSE(s.DataSets[1].Calculated);
+}
+
+TEST(CurveWalk, LeavesTheResultsOfTheDataSetAsItFoundThem) {
+    for (CurveKind kind : {CurveKind::DepthStop, CurveKind::DepthEnergy, CurveKind::EnergyStop}) {
+        WorkingState s = OneDataSet("H", 1.0078f, 1000, {{"Si", 1}}, 100000);
+        ASSERT_EQ(CalculateCommand(s, TestDatabase(), 1).outcome, CalcOutcome::Calculated);
+        const DataSet before = s.DataSets[1];
+        ASSERT_EQ(WalkCurve(s, TestDatabase(), kind).result.outcome, CalcOutcome::Calculated);
+        const DataSet& d = s.DataSets[1];
+        EXPECT_EQ(d.StopEvAtoms, before.StopEvAtoms);
+        EXPECT_EQ(d.StopKevMg, before.StopKevMg);
+        EXPECT_EQ(d.StopEvA, before.StopEvA);
+        EXPECT_EQ(d.StopKevUm, before.StopKevUm);
+        EXPECT_TRUE(d.Calculated);
+        EXPECT_EQ(d.IonEnergy, 1000);
+    }
+    // Also when the walk stops on a fault.
+    const ElementDatabase db = ElementDatabase::OpenFile(
+        DatabaseCopyWith("walk_restore.mdb", "DELETE FROM HiCoef WHERE AtomNum = 14"));
+    WorkingState s = OneDataSet("H", 1, 20000, {{"Si", 1}}, 100000);
+    s.DataSets[1].StopEvAtoms = 3;
+    s.DataSets[1].Calculated = true;
+    EXPECT_EQ(WalkCurve(s, db, CurveKind::DepthStop).result.outcome,
+              CalcOutcome::MissingCoefficients);
+    EXPECT_EQ(s.DataSets[1].StopEvAtoms, 3);
+    EXPECT_TRUE(s.DataSets[1].Calculated);
+    std::filesystem::remove(db.Path());
 }
 
 TEST(CurveWalk, DepthWalkWithLowStoppingMakesAllSteps) {
@@ -131,28 +160,35 @@ TEST(CurveWalk, DepthWalkWithLowStoppingMakesAllSteps) {
     EXPECT_EQ(s.DataSets[1].IonEnergy, 2000);
 }
 
-TEST(CurveWalk, RangeZeroKeepsTheFullEnergy) {
-    WorkingState s = OneDataSet("O", 15.995f, 4000, {{"Si", 1}, {"O", 2}}, 0);
-    Recorder rec;
-    const CurveWalkResult w = WalkCurve(s, TestDatabase(), CurveKind::DepthEnergy, rec.Hooks());
-    ASSERT_EQ(w.result.outcome, CalcOutcome::Calculated);
-    for (int i = 0; i <= 100; ++i) {
-        EXPECT_EQ(s.CurveStop[i], s.CurveStop[0]) << i;
-        EXPECT_EQ(s.CurveEnergy[i], 4000) << i;
+TEST(CurveWalk, ADepthCurveNeedsARangeAboveZero) {
+    for (float range : {0.0f, -100.0f}) {
+        for (CurveKind kind : {CurveKind::DepthStop, CurveKind::DepthEnergy}) {
+            WorkingState s = OneDataSet("O", 15.995f, 4000, {{"Si", 1}, {"O", 2}}, range);
+            s.CurveStop[3] = 5;
+            Recorder rec;
+            const CurveWalkResult w = WalkCurve(s, TestDatabase(), kind, rec.Hooks());
+            ASSERT_EQ(w.result.outcome, CalcOutcome::RangeNotAboveZero);
+            EXPECT_TRUE(rec.steps.empty());
+            EXPECT_EQ(s.CurveStop[3], 5);  // nothing walked
+            EXPECT_EQ(DescribeCalcResult(1, w.result), "Data set 1: the range " +
+                                                           GeneralText(range) +
+                                                           " (1E15 atoms/cm2) is not above 0.");
+        }
     }
-    EXPECT_GT(s.CurveStop[0], 0);
-    EXPECT_EQ(rec.steps.back().rangeText, "0");
+    // The energy curve does not follow a depth.
+    WorkingState s = OneDataSet("O", 15.995f, 4000, {{"Si", 1}, {"O", 2}}, 0);
+    EXPECT_EQ(WalkCurve(s, TestDatabase(), CurveKind::EnergyStop).result.outcome,
+              CalcOutcome::Calculated);
 }
 
-TEST(CurveWalk, RatioZeroGoesOnWithTheFormerStopping) {
-    WorkingState s = OneDataSet("H", 1.0078f, 1000, {{"Si", 0}}, 100000);
-    s.DataSets[1].StopEvAtoms = 7;
-    const CurveWalkResult w = WalkCurve(s, TestDatabase(), CurveKind::DepthEnergy);
-    ASSERT_EQ(w.result.outcome, CalcOutcome::Calculated);
-    // 7 eV/(1E15 atoms/cm2) through 1000E15 atoms/cm2 is 7 keV per slab.
-    EXPECT_EQ(s.CurveStop[100], 7);
-    EXPECT_EQ(s.CurveEnergy[1], 993);
-    EXPECT_EQ(s.CurveEnergy[100], 300);
+TEST(CurveWalk, ALoneElementOfRatioZeroIsRefusedByEveryKind) {
+    for (CurveKind kind : {CurveKind::DepthStop, CurveKind::DepthEnergy, CurveKind::EnergyStop}) {
+        WorkingState s = OneDataSet("H", 1.0078f, 1000, {{"Si", 0}}, 100000);
+        s.DataSets[1].StopEvAtoms = 7;
+        const CurveWalkResult w = WalkCurve(s, TestDatabase(), kind);
+        EXPECT_EQ(w.result.outcome, CalcOutcome::RatioZero);
+        EXPECT_EQ(s.CurveEnergy[1], 0);
+    }
 }
 
 TEST(CurveWalk, CalculationThatCannotGoOnStopsTheWalk) {
@@ -166,24 +202,23 @@ TEST(CurveWalk, CalculationThatCannotGoOnStopsTheWalk) {
     EXPECT_EQ(s.CurveStop[3], 0);  // cleared before the first calculation
     EXPECT_EQ(s.DataSets[1].IonEnergy, 1000);
 
-    // A walk towards higher energies (a negative range) that needs the missing high-energy
-    // coefficients of silicon stops at its first step, with the start energy restored.
+    // An energy that needs the missing high-energy coefficients of silicon stops at point 0.
     const ElementDatabase db = ElementDatabase::OpenFile(
         DatabaseCopyWith("walk_nohicoef.mdb", "DELETE FROM HiCoef WHERE AtomNum = 14"));
-    s = OneDataSet("H", 1, 9990, {{"Si", 1}}, -1e7f);
+    s = OneDataSet("H", 1, 20000, {{"Si", 1}}, 100000);
     rec.steps.clear();
     w = WalkCurve(s, db, CurveKind::DepthStop, rec.Hooks());
     EXPECT_EQ(w.result.outcome, CalcOutcome::MissingCoefficients);
     EXPECT_EQ(w.pointsReached, 0);
-    EXPECT_EQ(rec.steps.size(), 1u);
-    EXPECT_GT(s.CurveStop[0], 0);
-    EXPECT_EQ(s.DataSets[1].IonEnergy, 9990);
+    EXPECT_TRUE(rec.steps.empty());
+    EXPECT_EQ(s.DataSets[1].IonEnergy, 20000);
     std::filesystem::remove(db.Path());
 
-    // A fault in the first calculation.
+    // An energy that is not above 0 is refused before the walk.
     s = OneDataSet("H", 1.0078f, -1000, {{"Si", 1}});
     w = WalkCurve(s, TestDatabase(), CurveKind::EnergyStop);
-    EXPECT_EQ(w.result.outcome, CalcOutcome::FloatingPointFault);
+    EXPECT_EQ(w.result.outcome, CalcOutcome::EnergyNotAboveZero);
+    EXPECT_EQ(DescribeCalcResult(1, w.result), "Data set 1: the energy -1000 keV is not above 0.");
     EXPECT_EQ(s.DataSets[1].IonEnergy, -1000);
 }
 

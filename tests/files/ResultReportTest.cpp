@@ -62,8 +62,9 @@ TEST(ResultReportText, DataSetsWithoutResultsStillHaveTheirRows) {
               kFileHeadings +
                   "He             4.0026        2000         Si1            48.63163      "
                   "1042.733      .5            242.0396 \r\n"
-                  "Li             0             3000                        0             "
-                  "0             0             0 \r\n");
+                  // No results: "-" in every result column, never a stopping of 0.
+                  "Li             0             3000                       -             "
+                  "-             -             -\r\n");
 }
 
 TEST(ResultReportText, HundredDataSetsGiveHundredAndFourLines) {

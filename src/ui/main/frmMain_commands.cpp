@@ -59,7 +59,7 @@ fenra::FileDialogSettings SaveDialogInFolder(const std::string& folder, const ch
 }  // namespace
 
 void frmMain::CalculateOne(int i) {
-    fenra::ReportCalcResult(platform_, this, i, fenra::CalculateDataSet(state_, db_, i));
+    fenra::ReportCalcResult(platform_, this, i, fenra::CalculateCommand(state_, db_, i));
 }
 
 void frmMain::mnuCal_Click() {
@@ -83,9 +83,11 @@ void frmMain::WriteGridRow(int i, int unitItem) {
     GridResult->item(row, 1)->setText(QString::fromStdString(fenra::GeneralText(d.IonMass)));
     GridResult->item(row, 2)->setText(QString::fromStdString(fenra::GeneralText(d.IonEnergy)));
     GridResult->item(row, 3)->setText(QString::fromStdString(d.TargetName));
-    if (unitItem >= 0)
-        GridResult->item(row, 4)->setText(
-            QString::fromStdString(fenra::GeneralText(StoppingIn(d, unitItem))));
+    if (unitItem < 0) return;
+    // A data set that could not be calculated shows no result rather than an old one.
+    const bool shown = fenra::HasResultsToShow(d);
+    GridResult->item(row, 4)->setText(
+        shown ? QString::fromStdString(fenra::GeneralText(StoppingIn(d, unitItem))) : QString());
 }
 
 void frmMain::FillResultGrid() {

@@ -94,8 +94,10 @@ void RunCurveCommand(frmMain& main, fenra::CurveKind kind, void (frmStpCurve::*d
     }
     if (walk.result.outcome != fenra::CalcOutcome::Calculated) {
         // The walk stopped on a data set that cannot be calculated: no curve, no window.
+        const bool noTarget = walk.result.outcome == fenra::CalcOutcome::RatioZero;
         platform.ShowMessage(&main, fenra::ProgramTitle(),
-                             Text(fenra::DescribeCalcResult(c, walk.result)));
+                             Text(noTarget ? fenra::DescribeRatioZero(c)
+                                           : fenra::DescribeCalcResult(c, walk.result)));
         return;
     }
 

@@ -123,9 +123,10 @@ void CurveCommandTest::depthStopOnTheDefaultDataSet() {
     QCOMPARE(d.Field("txtEnergy")->text(), QString("1000"));
     QCOMPARE(d.Field("txtRange")->text(), QString("100000"));
 
-    // The working state: energy restored, results of the last step, next slot.
+    // The working state: energy and results as before the walk (none: never calculated).
     QCOMPARE(d.state.Current().IonEnergy, 1000.0f);
-    QCOMPARE(d.state.Current().StopEvAtoms, c.stop[100]);
+    QCOMPARE(d.state.Current().StopEvAtoms, 0.0f);
+    QVERIFY(!d.state.Current().Calculated);
     QCOMPARE(int(d.state.NextCurveWindow), 2);
     QVERIFY(QApplication::overrideCursor() == nullptr);
     QVERIFY(d.Command("mnuCal")->isEnabled());
@@ -222,20 +223,20 @@ void CurveCommandTest::ionThatStopsBeforeTheRange() {
 }
 
 void CurveCommandTest::startUpDataSetWithoutRatio() {
-    // At start-up the ratio of target 1 is 0: the calculation stores nothing, so the stopping
-    // curves hold no stopping at all.
+    // At start-up the ratio of target 1 is 0: there is no target, so no curve of any kind.
     MainWindowDriver d(FENRA_TEST_DATABASE);
-    d.Run("mnuDepthStop");
-    QCOMPARE(d.platform.messages.size(), size_t(1));
-    QCOMPARE(d.platform.messages[0].title, QString("Fenra32"));
-    QCOMPARE(d.platform.messages[0].text, QString("Stopping power is too small !!"));
-    frmStpCurve* w = d.window->CurveWindows[1];
-    QVERIFY(w && w->isVisible());  // the window stays, with its texts
-    QCOMPARE(w->windowTitle(), QString("Depth vs Stopping power of 1st sample"));
-    QCOMPARE(Label(*w, "lblEnergy1"), QString("1000"));
-    QCOMPARE(curve_test::BlackCount(curve_test::Plot(*w)), 0);
+    for (const char* command : {"mnuDepthStop", "mnuDepthEnergy", "mnuEnergyStop"}) {
+        d.platform.ClearRecords();
+        d.Run(command);
+        QCOMPARE(d.platform.messages.size(), size_t(1));
+        QCOMPARE(d.platform.messages[0].title, QString("Fenra32"));
+        QCOMPARE(d.platform.messages[0].text,
+                 QString("Data set 1: its one target element has ratio 0; nothing was "
+                         "calculated."));
+    }
+    QVERIFY(CurveWindowsOf(d).isEmpty());
     QVERIFY(QApplication::overrideCursor() == nullptr);
-    QCOMPARE(int(d.state.NextCurveWindow), 2);
+    QCOMPARE(int(d.state.NextCurveWindow), 1);
 }
 
 void CurveCommandTest::energyCurveFromZeroEnergy() {
@@ -245,12 +246,25 @@ void CurveCommandTest::energyCurveFromZeroEnergy() {
     d.Run("mnuDepthEnergy");
     QCOMPARE(d.platform.messages.size(), size_t(1));
     QCOMPARE(d.platform.messages[0].title, QString("Fenra32"));
-    QVERIFY(d.platform.messages[0].text.contains("not above 0 keV"));
-    frmStpCurve* w = d.window->CurveWindows[1];
-    QVERIFY(w && w->isVisible());
-    QCOMPARE(Label(*w, "lblEnergy1"), QString("0"));
-    QCOMPARE(curve_test::BlackCount(curve_test::Plot(*w)), 0);
-    QCOMPARE(Labels(*w, "lblSTPower"), QStringList({"0", "0", "0", "0", "0", "0"}));
+    QCOMPARE(d.platform.messages[0].text, QString("Data set 1: the energy 0 keV is not above 0."));
+    QVERIFY(CurveWindowsOf(d).isEmpty());
+
+    // A range that is not above 0 holds no depth to follow.
+    d.Type("txtEnergy", "1000");
+    d.Type("txtRange", "-5");
+    d.platform.ClearRecords();
+    d.Run("mnuDepthStop");
+    QCOMPARE(d.platform.messages.size(), size_t(1));
+    QCOMPARE(d.platform.messages[0].text,
+             QString("Data set 1: the range -5 (1E15 atoms/cm2) is not above 0."));
+    QVERIFY(CurveWindowsOf(d).isEmpty());
+
+    // Closing the main window closes every curve window with it.
+    d.Run("mnuEnergyStop");
+    QCOMPARE(CurveWindowsOf(d).size(), 1);
+    d.window->close();
+    for (int slot = 1; slot <= 100; ++slot)
+        QVERIFY(!d.window->CurveWindows[slot] || !d.window->CurveWindows[slot]->isVisible());
 }
 
 void CurveCommandTest::captionsAndLabelsOfDataSets1To4And21() {
@@ -326,16 +340,13 @@ void CurveCommandTest::hundredAndOneWindowsWrapToSlot1() {
 
 void CurveCommandTest::faultsEndTheWalkWithoutAWindow() {
     MainWindowDriver d(FENRA_TEST_DATABASE);
-    // A negative energy makes the physics fault at the first point.
+    // A negative energy is refused before the walk.
     d.Type(d.Ratio(1), "1");
     d.Type("txtEnergy", "-5");
     d.Run("mnuDepthStop");
-    fenra::CalcResult fault;
-    fault.outcome = fenra::CalcOutcome::FloatingPointFault;
     QCOMPARE(d.platform.messages.size(), size_t(1));
     QCOMPARE(d.platform.messages[0].title, QString("Fenra32"));
-    QCOMPARE(d.platform.messages[0].text,
-             QString::fromStdString(fenra::DescribeCalcResult(1, fault)));
+    QCOMPARE(d.platform.messages[0].text, QString("Data set 1: the energy -5 keV is not above 0."));
     QVERIFY(CurveWindowsOf(d).isEmpty());
     QVERIFY(d.window->CurveWindows[1].isNull());
     QCOMPARE(int(d.state.NextCurveWindow), 1);
