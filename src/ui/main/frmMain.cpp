@@ -192,6 +192,8 @@ void frmMain::BuildGrid() {
     GridResult->setEditTriggers(QAbstractItemView::NoEditTriggers);
     GridResult->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     GridResult->horizontalHeader()->setMinimumSectionSize(10);
+    // The user may widen a column to read a long composition.
+    GridResult->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     GridResult->verticalHeader()->setDefaultSectionSize(18);
     for (int row = 0; row < kGridDataRows; ++row) {
         for (int col = 0; col < kGridColumns; ++col) {
@@ -335,13 +337,13 @@ void frmMain::RunStartUp() {
         for (int j = 1; j <= fenra::kMaxTargetSlots; ++j) SelectElementEntry(j, 0);
     }
 
-    cbUnit->setCurrentIndex(0);  // runs FillResultGrid
-
     for (int col = 0; col < kGridColumns; ++col) {
+        gridMinWidths_[static_cast<std::size_t>(col)] = TwipsToPixels(kGridColumnTwips[col]);
         GridResult->setColumnWidth(col, TwipsToPixels(kGridColumnTwips[col]));
         GridResult->setHorizontalHeaderItem(
             col, new QTableWidgetItem(QString::fromLatin1(kGridHeadings[col])));
     }
+    cbUnit->setCurrentIndex(0);  // runs FillResultGrid
 
     state_.NextCurveWindow = 1;
     ShowDataSetIndicator();

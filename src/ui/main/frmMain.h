@@ -124,6 +124,10 @@ class frmMain : public QMainWindow {
     int ListPositionOf(const std::string& symbol) const;
     void ClearGridRows();
 
+    // frmMain_grid.cpp helpers: the grid after a change of the data sets, and its widths.
+    void RefreshGrid();
+    void FitGridColumns();
+
     // frmMain_commands.cpp helpers.
     void CalculateOne(int i);
     void WriteGridRow(int i, int unitItem);
@@ -139,6 +143,7 @@ class frmMain : public QMainWindow {
     bool ShowingDataSet = false;
 
     PrintLayout lastPrint_;
+    std::array<int, 5> gridMinWidths_{};  // the designed column widths, in pixels
     QList<QPointer<frmStpCurve>> adoptedCurveWindows_;
 
     // Fields (object names as the member names; arrays carry their index as suffix).

@@ -22,21 +22,6 @@ const char* const kEditorFailedMessage = "Notepad or the file is not found !!";
 const char* const kTargetFilter = "*.fta (*.fta);;All files (*.*)";
 const char* const kResultFilter = "*.Fre (*.Fre);;All files (*.*)";
 
-enum UnitItem { kUnitEvAtoms = 0, kUnitKevMg = 1, kUnitEvA = 2, kUnitKevUm = 3 };
-
-float StoppingIn(const fenra::DataSet& d, int unitItem) {
-    switch (unitItem) {
-        case kUnitKevMg:
-            return d.StopKevMg;
-        case kUnitEvA:
-            return d.StopEvA;
-        case kUnitKevUm:
-            return d.StopKevUm;
-        default:
-            return d.StopEvAtoms;
-    }
-}
-
 // The target and result dialogs start in the program's folder.
 fenra::FileDialogSettings DialogInFolder(const std::string& folder, const char* title,
                                          const char* filter) {
@@ -74,36 +59,6 @@ void frmMain::mnuCal_Click() {
     }
     FillResultGrid();
     state_.CurrentDataSet = state_.DataSetCount;
-}
-
-void frmMain::WriteGridRow(int i, int unitItem) {
-    const fenra::DataSet& d = state_.DataSets[i];
-    const int row = i - 1;  // the heading row is the grid's header, data set i is row i - 1
-    GridResult->item(row, 0)->setText(QString::fromStdString(d.IonName));
-    GridResult->item(row, 1)->setText(QString::fromStdString(fenra::GeneralText(d.IonMass)));
-    GridResult->item(row, 2)->setText(QString::fromStdString(fenra::GeneralText(d.IonEnergy)));
-    GridResult->item(row, 3)->setText(QString::fromStdString(d.TargetName));
-    if (unitItem < 0) return;
-    // A data set that could not be calculated shows no result rather than an old one.
-    const bool shown = fenra::HasResultsToShow(d);
-    GridResult->item(row, 4)->setText(
-        shown ? QString::fromStdString(fenra::GeneralText(StoppingIn(d, unitItem))) : QString());
-}
-
-void frmMain::FillResultGrid() {
-    int unitItem = cbUnit->currentIndex();
-    // eV/A and keV/um need the atomic density of a single element: a compound has none.
-    if (unitItem == kUnitEvA || unitItem == kUnitKevUm) {
-        for (int i = 1; i <= state_.DataSetCount; ++i) {
-            if (state_.DataSets[i].ElementCount > 1) {
-                platform_.Beep();
-                cbUnit->setCurrentIndex(kUnitEvAtoms);  // fills the grid in that unit
-                unitItem = kUnitEvAtoms;
-                break;
-            }
-        }
-    }
-    for (int i = 1; i <= state_.DataSetCount; ++i) WriteGridRow(i, unitItem);
 }
 
 void frmMain::ShowMessage(const QString& text) {
@@ -155,6 +110,7 @@ void frmMain::mnuTOpen_Click() {
     // being read when reading stopped), so the next edit goes where the user sees it.
     HscrolData->setMaximum(state_.DataSetCount);
     ShowDataSet(state_.CurrentDataSet);
+    RefreshGrid();
     for (const std::string& notice : r.notices) ShowMessage(QString::fromStdString(notice));
 }
 

@@ -113,6 +113,7 @@ void frmMain::mnuAdd_Click() {
     fenra::SetNewDataSetDefaults(state_.DataSets[state_.DataSetCount]);
     HscrolData->setMaximum(state_.DataSetCount);
     HscrolData->setValue(state_.DataSetCount);
+    RefreshGrid();
 }
 
 void frmMain::mnuRemove_Click() {
@@ -127,7 +128,7 @@ void frmMain::mnuRemove_Click() {
     gone.IonName.clear();
     gone.TargetName.clear();
     gone.IonMass = gone.IonEnergy = gone.Range = 0;
-    gone.StopEvAtoms = gone.StopKevMg = gone.StopEvA = gone.StopKevUm = 0;
+    fenra::ClearResults(gone);
     for (int j = 1; j <= std::min<int>(gone.ElementCount, fenra::kMaxTargetSlots); ++j) {
         gone.TargetElement[j].clear();
         gone.TargetRatio[j] = 0;
@@ -138,17 +139,11 @@ void frmMain::mnuRemove_Click() {
     if (state_.CurrentDataSet > state_.DataSetCount) state_.CurrentDataSet = state_.DataSetCount;
     ShowDataSet(state_.CurrentDataSet);
     HscrolData->setMaximum(state_.DataSetCount);
-}
-
-void frmMain::ClearGridRows() {
-    for (int row = 0; row < GridResult->rowCount(); ++row)
-        for (int col = 0; col < GridResult->columnCount(); ++col)
-            if (QTableWidgetItem* item = GridResult->item(row, col)) item->setText(QString());
+    RefreshGrid();
 }
 
 void frmMain::cmdReset_Click() {
     fenra::ClearDataSets(state_);
-    ClearGridRows();
     state_.DataSetCount = 1;
     state_.CurrentDataSet = 1;
     if (DBCbIon->count() > 0) SelectIonEntry(0);
@@ -167,4 +162,5 @@ void frmMain::cmdReset_Click() {
         if (DBCbTEl[j]->count() > 0) DBCbTEl[j]->setCurrentIndex(0);
     }
     HscrolData->setMaximum(state_.DataSetCount);
+    RefreshGrid();
 }

@@ -157,10 +157,11 @@ void MainWindowCalculateTest::gridInEveryUnit() {
     for (int i = 1; i <= 2; ++i) QCOMPARE(d.Cell(i, 4), kevUm[i - 1]);
     QCOMPARE(unit->currentText(), QString("keV/um"));
     QCOMPARE(d.platform.beeps, 0);
-    // A data set added since is not in the grid until the unit is chosen again, also when the
-    // user picks the unit that is already shown.
+    // A data set added since shows at once, without a result; picking the unit that is
+    // already shown refills the grid as well.
     d.Run("mnuAdd");
-    QCOMPARE(d.Cell(3, 0), QString());
+    QCOMPARE(d.Cell(3, 0), QString("H"));
+    QCOMPARE(d.Cell(3, 4), QString());
     emit unit->activated(3);
     QCOMPARE(d.Cell(3, 0), QString("H"));
     QCOMPARE(d.Cell(3, 1), QString("1.008"));

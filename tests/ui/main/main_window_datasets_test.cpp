@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include "state/NumberText.h"
 #include "support/MainWindowDriver.h"
 
 using fenra::MainWindowDriver;
@@ -198,8 +199,12 @@ void MainWindowDataSetsTest::removeInTheMiddle() {
     QCOMPARE(emptied.ElementCount, 0);
     QCOMPARE(emptied.TargetElement[1], std::string());
     QCOMPARE(emptied.TargetRatio[1], 0.0f);
-    // The grid keeps the last Calculate until the next one.
-    QCOMPARE(d.Cell(4, 4), gridRow4);
+    // Each grid row shows its own data set; the row past the last one is empty.
+    QCOMPARE(d.Cell(2, 0), QString("Li"));
+    QCOMPARE(d.Cell(2, 4), QString::fromStdString(fenra::GeneralText(third.StopEvAtoms)));
+    QCOMPARE(d.Cell(3, 0), QString("C"));
+    QCOMPARE(d.Cell(3, 4), gridRow4);
+    for (int c = 0; c < 5; ++c) QCOMPARE(d.Cell(4, c), QString());
 }
 
 void MainWindowDataSetsTest::removeTheLast() {
@@ -265,7 +270,11 @@ void MainWindowDataSetsTest::resetStartsAfresh() {
         QCOMPARE(d.Ratio(j)->text(), QString());
         QCOMPARE(d.Element(j)->currentIndex(), 0);
     }
-    for (int i = 1; i <= 100; ++i)
+    // The grid shows the one fresh data set, without a result, and nothing after it.
+    QCOMPARE(d.Cell(1, 0), QString::fromStdString(ds.IonName));
+    QCOMPARE(d.Cell(1, 2), QString("1000"));
+    QCOMPARE(d.Cell(1, 4), QString());
+    for (int i = 2; i <= 100; ++i)
         for (int c = 0; c < 5; ++c) QCOMPARE(d.Cell(i, c), QString());
     QCOMPARE(d.Grid()->horizontalHeaderItem(0)->text(), QString(" Ion"));
 
