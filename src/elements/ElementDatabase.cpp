@@ -1,7 +1,10 @@
 #include "elements/ElementDatabase.h"
 
 #include <cctype>
+#include <cmath>
+#include <cstdio>
 #include <string>
+#include <utility>
 
 #include "elements/SqliteFile.h"
 #include "state/WorkingState.h"
@@ -109,11 +112,29 @@ struct ElementDatabaseReader {
             e.NatMass = ReadSingle(st.get(), 5, place(5));
             e.AtomDensity = ReadSingle(st.get(), 6, place(6));
             e.Fermi = ReadSingle(st.get(), 7, place(7));
+            RequirePositive(e, columns);
             AddElement(std::move(e));
         }
         if (out.elements_.empty())
             throw ElementDatabaseError(
                 NotAnElementDatabase(path, "table " + Quoted(kIonTable) + " holds no element."));
+    }
+
+    // Masses, density, Fermi velocity and screening factor are physical quantities above 0:
+    // a 0 or a negative value gives wrong stopping powers without any fault to notice.
+    void RequirePositive(const ElementRecord& e, const std::vector<std::string>& columns) const {
+        const std::pair<int, float> values[] = {
+            {3, e.MAIW}, {4, e.ScrnFac}, {5, e.NatMass}, {6, e.AtomDensity}, {7, e.Fermi}};
+        for (const auto& [col, v] : values) {
+            if (std::isfinite(v) && v > 0) continue;
+            char text[32];
+            std::snprintf(text, sizeof text, "%.9g", static_cast<double>(v));
+            throw ElementDatabaseError(Quoted(path) + ": table " + Quoted(kIonTable) + ", column " +
+                                       Quoted(columns[static_cast<std::size_t>(col)]) +
+                                       " of element " + Quoted(e.Symbol) + " (AtomNum " +
+                                       std::to_string(e.AtomNum) + ") holds " + text +
+                                       ", not a value above 0.");
+        }
     }
 
     void AddElement(ElementRecord e) {

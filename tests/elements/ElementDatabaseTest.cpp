@@ -293,6 +293,28 @@ TEST_F(BrokenDatabase, EmptyAndWrongValues) {
                                "range of a single-precision number.");
 }
 
+TEST_F(BrokenDatabase, ImplausibleValuesAreRefusedNamingTableElementAndField) {
+    // Each of the five physical values of He in turn, 0 and negative (a value that is not a
+    // finite number is refused as it is read).
+    const char* columns[] = {"MAIW", "ScrnFac", "NatMass", "AtomDensity", "Fermi"};
+    const char* values[] = {"0", "-28"};
+    for (int c = 0; c < 5; ++c) {
+        for (const char* v : values) {
+            std::string he[] = {"4.0026", "1", "4.0026", "1.894", "0.15976"};
+            he[c] = v;
+            fs::remove(path_);
+            Build(With(1,
+                       "INSERT INTO \"Ion Data\" VALUES (1,'H','Hydrogen','1.0078',1.0078,1,"
+                       "1.008,4.271,1.0309,0.07), (2,'He','Helium','4.0026'," +
+                           he[0] + "," + he[1] + "," + he[2] + "," + he[3] + "," + he[4] +
+                           ",0.12)"));
+            EXPECT_EQ(OpenError(), Q() + ": table \"Ion Data\", column \"" + columns[c] +
+                                       "\" of element \"He\" (AtomNum 2) holds " + v +
+                                       ", not a value above 0.");
+        }
+    }
+}
+
 TEST_F(BrokenDatabase, DuplicateSymbolOrCoefficientRecord) {
     Build(With(1,
                "INSERT INTO \"Ion Data\" VALUES (1,'H','Hydrogen','1.0078',1.0078,1,1.008,4.271,"
