@@ -45,14 +45,18 @@ install: build
 package: build
 	cmake --build $(BUILD) --target package
 
-# libFuzzer on the target-file reader, for a bounded time ($(FUZZ_TIME) s).
+# libFuzzer on the target-file reader and on corrupted copies of the element database, each
+# for a bounded time ($(FUZZ_TIME) s). What a run finds is kept in fuzz/regressions*/.
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFENRA_FUZZ=ON \
 	      -DFENRA_WITH_UI=OFF -DFENRA_WITH_BENCH=OFF -DFENRA_WITH_TESTS=OFF
-	cmake --build $(FUZZ) -j $(JOBS) --target fuzz_target_file
-	mkdir -p fuzz/corpus
+	cmake --build $(FUZZ) -j $(JOBS) --target fuzz_target_file fuzz_element_database
+	mkdir -p fuzz/corpus fuzz/corpus-database fuzz/regressions fuzz/regressions-database
+	cp -n $(FUZZ)/bin/Fenra32.mdb fuzz/corpus-database/seed.mdb
 	$(FUZZ)/bin/fuzz_target_file -max_total_time=$(FUZZ_TIME) -max_len=8192 \
 	      -artifact_prefix=fuzz/regressions/ fuzz/corpus fuzz/seeds
+	$(FUZZ)/bin/fuzz_element_database -max_total_time=$(FUZZ_TIME) -max_len=65536 \
+	      -artifact_prefix=fuzz/regressions-database/ fuzz/corpus-database
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -48,6 +48,10 @@ struct Run {
         // What the reader kept back (data sets past 100, elements past 10) is not calculated:
         // said on stderr and in the exit status.
         for (const std::string& notice : r.notices) Report(args.targetFile + ": " + notice);
+        // A number read otherwise than written is said; whether its data set can be
+        // calculated decides the exit status.
+        for (const std::string& w : r.warnings)
+            err << kProgram << args.targetFile << ", " << w << "\n";
         switch (r.status) {
             case OpenTargetStatus::Read:
                 return true;

@@ -38,7 +38,10 @@ struct OpenTargetResult {
     int badLine = 0;                   // file line number of the invalid element, if any
     std::string badSymbol;             // the symbol refused there, invisible characters escaped
     std::vector<std::string> notices;  // what was kept back: lines past 100, elements past 10
-    std::string error;                 // CannotOpen, NotText: the path and the reason
+    // Number fields read otherwise than written ("line 4: the energy "1,000" is not wholly a
+    // number; it was read as 1."), in the order of the file.
+    std::vector<std::string> warnings;
+    std::string error;  // CannotOpen, NotText: the path and the reason
 };
 
 // "Invalid element !!" with the line and the symbol where reading stopped.

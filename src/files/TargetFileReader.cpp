@@ -101,10 +101,32 @@ std::vector<TargetPiece> SplitTargetText(std::string_view text) {
     return pieces;
 }
 
+// What reading one data line reports besides the data set itself.
+struct LineReport {
+    int dataSet = 0;
+    long long line = 0;
+    OpenTargetResult* result = nullptr;
+    std::string bad;  // the symbol of bad length that stopped reading
+};
+
+// A number field is read by the leading-number rule, which stored files rely on; a text that
+// is more than a number, or a number a Single cannot hold, is read all the same but said.
+float ReadNumberField(std::string_view text, const std::string& field, LineReport& report) {
+    const float value = ReadSingle(text);
+    const NumberTextCheck check = CheckNumberText(text);
+    if (check == NumberTextCheck::Whole) return value;
+    const std::string what = check == NumberTextCheck::OutOfRange
+                                 ? " is beyond the range of a Single"
+                                 : " is not wholly a number";
+    report.result->warnings.push_back("line " + std::to_string(report.line) + ": the " + field +
+                                      " \"" + VisibleText(TrimBlanks(text)) + "\"" + what +
+                                      "; it was read as " + GeneralText(value) + ".");
+    return value;
+}
+
 // ElementCount is stored before the symbols are checked, so a data set stopped at a bad
 // symbol keeps the count and the slots filled before it.
-bool ReadTarget(std::string_view text, int dataSetNumber, DataSet& d,
-                std::vector<std::string>* notices, std::string* bad) {
+bool ReadTarget(std::string_view text, DataSet& d, LineReport& report) {
     const std::vector<TargetPiece> pieces = SplitTargetText(text);
     const int count =
         static_cast<int>(std::min(pieces.size(), static_cast<std::size_t>(kMaxTargetSlots)));
@@ -113,33 +135,33 @@ bool ReadTarget(std::string_view text, int dataSetNumber, DataSet& d,
         const TargetPiece& piece = pieces[static_cast<std::size_t>(j - 1)];
         std::string symbol;
         if (!NormaliseSymbol(piece.symbol, &symbol)) {
-            *bad = std::string(TrimBlanks(piece.symbol));
+            report.bad = std::string(TrimBlanks(piece.symbol));
             return false;
         }
         d.TargetElement[j] = symbol;
-        d.TargetRatio[j] = ReadSingle(piece.ratio);
+        d.TargetRatio[j] = ReadNumberField(piece.ratio, "ratio of " + symbol, report);
     }
     if (pieces.size() > static_cast<std::size_t>(kMaxTargetSlots)) {
-        notices->push_back("Data set " + std::to_string(dataSetNumber) + ": only the first " +
-                           std::to_string(kMaxTargetSlots) + " target elements were read.");
+        report.result->notices.push_back("Data set " + std::to_string(report.dataSet) +
+                                         ": only the first " + std::to_string(kMaxTargetSlots) +
+                                         " target elements were read.");
     }
     return true;
 }
 
 // False at a symbol of bad length; an ion symbol of bad length stays stored as read.
-bool ReadDataLine(std::string_view line, int dataSetNumber, DataSet& d,
-                  std::vector<std::string>* notices, std::string* bad) {
+bool ReadDataLine(std::string_view line, DataSet& d, LineReport& report) {
     std::string_view rest = line;
     const std::string_view ion = TakeField(&rest);
     if (!NormaliseSymbol(ion, &d.IonName)) {
         d.IonName = std::string(TrimBlanks(ion));
-        *bad = d.IonName;
+        report.bad = d.IonName;
         return false;
     }
-    d.IonMass = ReadSingle(TakeField(&rest));
-    d.IonEnergy = ReadSingle(TakeField(&rest));
-    d.Range = ReadSingle(TakeField(&rest));
-    return ReadTarget(TrimBlanks(rest), dataSetNumber, d, notices, bad);
+    d.IonMass = ReadNumberField(TakeField(&rest), "mass", report);
+    d.IonEnergy = ReadNumberField(TakeField(&rest), "energy", report);
+    d.Range = ReadNumberField(TakeField(&rest), "range", report);
+    return ReadTarget(TrimBlanks(rest), d, report);
 }
 
 int LineNumberOf(long long n) {
@@ -210,11 +232,11 @@ OpenTargetResult ReadTargetLines(WorkingState& s, LineReader& lines) {
         }
         ++next->DataSetCount;
         next->CurrentDataSet = next->DataSetCount;
-        std::string bad;
-        if (!ReadDataLine(text, next->DataSetCount, next->Current(), &result.notices, &bad)) {
+        LineReport report{next->DataSetCount, lineNumber, &result, {}};
+        if (!ReadDataLine(text, next->Current(), report)) {
             result.status = OpenTargetStatus::InvalidElement;
             result.badLine = LineNumberOf(lineNumber);
-            result.badSymbol = VisibleText(bad);
+            result.badSymbol = VisibleText(report.bad);
             break;
         }
     }

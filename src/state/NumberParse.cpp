@@ -102,6 +102,28 @@ float LeadingNumberAsSingle(std::string_view text) {
     return std::isfinite(value) ? value : 0.0f;
 }
 
+NumberTextCheck CheckNumberText(std::string_view text) {
+    std::size_t first = 0;
+    std::size_t last = text.size();
+    while (first < last && IsBlank(text[first])) ++first;
+    while (last > first && IsBlank(text[last - 1])) --last;
+    const std::string_view trimmed = text.substr(first, last - first);
+    if (trimmed.empty()) return NumberTextCheck::Whole;
+
+    // Beyond the range of a Double (from_chars fails) or of a Single: read as 0.
+    const Scan lead = ScanNumber(trimmed);
+    if (lead.length > 0) {
+        double value = 0;
+        const auto result =
+            std::from_chars(lead.number.data(), lead.number.data() + lead.number.size(), value,
+                            std::chars_format::general);
+        if (result.ec == std::errc::result_out_of_range ||
+            !std::isfinite(static_cast<float>(value)))
+            return NumberTextCheck::OutOfRange;
+    }
+    return lead.length == trimmed.size() ? NumberTextCheck::Whole : NumberTextCheck::NotWhole;
+}
+
 float WholeTextNumber(std::string_view text) {
     std::size_t first = 0;
     std::size_t last = text.size();

@@ -46,6 +46,13 @@ double LeadingNumber(std::string_view text);
 // so that no infinity ever enters the working state.
 float LeadingNumberAsSingle(std::string_view text);
 
+// How a text reads under the leading-number rule, for a warning when the number read may not
+// be what the user meant: Whole (a number and nothing else, or a blank text, which is 0 by
+// the rule), NotWhole (only a beginning is a number: "1,000", "0x10", "inf", "1 000") or
+// OutOfRange (a number beyond the range of a Single, read as 0: "1e39").
+enum class NumberTextCheck { Whole, NotWhole, OutOfRange };
+NumberTextCheck CheckNumberText(std::string_view text);
+
 // Whole-text rule of the mass field: the text without surrounding blanks must be a decimal
 // number as a whole (sign, digits with at most one point, exponent). Anything else, and a
 // value beyond the range of a Single, gives 0, which means "no mass given".

@@ -318,5 +318,40 @@ TEST(BatchCalculator, DemoFileCalculates) {
     EXPECT_EQ(o.out.find("\t0\t0\t0\t0"), std::string::npos) << "every data set has a result";
 }
 
+TEST_F(BatchFiles, NumbersReadOtherwiseThanWrittenAreSaid) {
+    const std::string nines(50, '9');
+    const std::string file = Write("numbers.fta", kHeader +
+                                                      "H  1.0078  1,000  100000  Si1\r\n"
+                                                      "H  1,008   1e39   100000  Si1\r\n"
+                                                      "H  1.0078  inf    100000  Si1\r\n"
+                                                      "H  1.0078  0x10   100000  Si" +
+                                                      nines + "\r\n");
+    const std::string at = "fenra32-calc: " + file + ", line ";
+    for (const char* command : {"values", "report"}) {
+        const Outcome o = Calc({command, file});
+        EXPECT_EQ(o.status, 1) << command;
+        EXPECT_EQ(o.err,
+                  at + "4: the energy \"1,000\" is not wholly a number; it was read as 1.\n" + at +
+                      "5: the mass \"1,008\" is not wholly a number; it was read as 1.\n" + at +
+                      "5: the energy \"1e39\" is beyond the range of a Single; it was read as "
+                      "0.\n" +
+                      at + "6: the energy \"inf\" is not wholly a number; it was read as 0.\n" +
+                      at + "7: the energy \"0x10\" is not wholly a number; it was read as 0.\n" +
+                      at + "7: the ratio of Si \"" + nines +
+                      "\" is beyond the range of a Single; it was read as 0.\n" +
+                      "fenra32-calc: " + file + ": Data set 2: the energy 0 keV is not above 0.\n" +
+                      "fenra32-calc: " + file + ": Data set 3: the energy 0 keV is not above 0.\n" +
+                      "fenra32-calc: " + file + ": Data set 4: the energy 0 keV is not above 0.\n")
+            << command;
+    }
+    // Every curve kind refuses the data set whose energy was read as 0.
+    for (const char* kind : {"depth-stop", "depth-energy", "energy-stop"}) {
+        const Outcome c = Calc({"curve", kind, "2", file});
+        EXPECT_EQ(c.status, 1) << kind;
+        EXPECT_NE(c.err.find("Data set 2: the energy 0 keV is not above 0."), std::string::npos)
+            << c.err;
+    }
+}
+
 }  // namespace
 }  // namespace fenra

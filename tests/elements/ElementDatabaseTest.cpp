@@ -349,5 +349,20 @@ TEST_F(BrokenDatabase, OpeningLeavesTheFileUntouched) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
 }
 
+TEST(FuzzedDatabases, StoredFindingsAreRefusedOrPlausible) {
+    // What the database fuzzer found: each opens as a database or is refused with a message.
+    const fs::path dir = std::string(FENRA_SOURCE_DIR) + "/fuzz/regressions-database";
+    ASSERT_TRUE(fs::is_directory(dir)) << "kept in the repository, with .gitkeep";
+    for (const auto& entry : fs::directory_iterator(dir)) {
+        if (!entry.is_regular_file() || entry.path().filename() == ".gitkeep") continue;
+        try {
+            const ElementDatabase db = ElementDatabase::OpenFile(entry.path().string());
+            EXPECT_FALSE(db.Elements().empty()) << entry.path();
+        } catch (const ElementDatabaseError& e) {
+            EXPECT_NE(std::string(e.what()), "") << entry.path();
+        }
+    }
+}
+
 }  // namespace
 }  // namespace fenra

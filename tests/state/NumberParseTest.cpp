@@ -109,5 +109,16 @@ TEST(WholeTextNumber, RoundsOnceToSingle) {
     EXPECT_EQ(WholeTextNumber("1.000000059604644775390625000001"), std::nextafter(1.0f, 2.0f));
 }
 
+TEST(CheckNumberText, SaysWhenTheNumberReadMayNotBeTheOneMeant) {
+    for (const char* whole : {"", "  ", "1000", " 1.5e3 ", "-2", "+.5", "3.4e38"})
+        EXPECT_EQ(CheckNumberText(whole), NumberTextCheck::Whole) << whole;
+    for (const char* partly : {"1,000", "1 000", "0x10", "inf", "nan", "12abc", "1.2.3", "1e"})
+        EXPECT_EQ(CheckNumberText(partly), NumberTextCheck::NotWhole) << partly;
+    const std::string nines(50, '9');
+    for (const std::string& beyond : {std::string("1e39"), std::string("-1e39"), nines,
+                                      std::string("1e999"), std::string("1e39xyz")})
+        EXPECT_EQ(CheckNumberText(beyond), NumberTextCheck::OutOfRange) << beyond;
+}
+
 }  // namespace
 }  // namespace fenra
