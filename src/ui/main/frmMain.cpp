@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTableWidget>
 #include <QToolBar>
@@ -64,6 +65,7 @@ frmMain::frmMain(fenra::Platform& platform, fenra::WorkingState& state,
     setObjectName(QStringLiteral("frmMain"));
     BuildFields();
     BuildGrid();
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));  // says what the grid and fields did
     BuildMenus();
     BuildToolbar();
     ConnectHandlers();
@@ -294,6 +296,7 @@ void frmMain::ConnectHandlers() {
     // the data sets (Qt reports no index change for that).
     connect(cbUnit, &QComboBox::activated, this, [this] { FillResultGrid(); });
 
+    ConnectNumberMarks();
     connect(mnuAdd, &QAction::triggered, this, [this] { mnuAdd_Click(); });
     connect(mnuRemove, &QAction::triggered, this, [this] { mnuRemove_Click(); });
     connect(mnuTOpen, &QAction::triggered, this, [this] { mnuTOpen_Click(); });

@@ -124,6 +124,15 @@ class frmMain : public QMainWindow {
     int ListPositionOf(const std::string& symbol) const;
     void ClearGridRows();
 
+    // frmMain_numbers.cpp: a mark on a number field whose text is not wholly a number.
+    void ConnectNumberMarks();
+    void MarkNumberField(FieldEdit* field);
+    QString NumberFieldName(const FieldEdit* field) const;
+    QString NumberFieldWarning(const FieldEdit* field) const;
+    // Names every field of the shown data set that is not wholly a number, in one message;
+    // false when there is none.
+    bool NameFieldsNotWhollyNumbers();
+
     // frmMain_grid.cpp helpers: the grid after a change of the data sets, and its widths.
     void RefreshGrid();
     void FitGridColumns();

@@ -48,6 +48,8 @@ void frmMain::CalculateOne(int i) {
 }
 
 void frmMain::mnuCal_Click() {
+    // The user hears of a number read otherwise than typed before it is used.
+    NameFieldsNotWhollyNumbers();
     const fenra::WaitCursor hourglass;
     const int n = state_.DataSetCount;
     for (int i = 1; i <= n; ++i) {

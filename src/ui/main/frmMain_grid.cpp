@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <algorithm>
 
@@ -55,6 +56,10 @@ void frmMain::FillResultGrid() {
                 platform_.Beep();
                 cbUnit->setCurrentIndex(kUnitEvAtoms);  // fills the grid in that unit
                 unitItem = kUnitEvAtoms;
+                statusBar()->showMessage(
+                    QStringLiteral("Data set %1 is a compound: eV/A and keV/um need the atomic "
+                                   "density of one element, so the grid shows eV/(1e15/cm2).")
+                        .arg(i));
                 break;
             }
         }

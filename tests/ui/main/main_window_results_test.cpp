@@ -1,9 +1,11 @@
 // What the grid and the saved results show after failures, curve walks and changes of the
 // data sets: never a stale or cut value.
 
+#include <QComboBox>
 #include <QFile>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QStatusBar>
 #include <QTemporaryDir>
 
 #include "support/MainWindowDriver.h"
@@ -18,6 +20,8 @@ class MainWindowResultsTest : public QObject {
     void aCurveWalkLeavesTheDataSetAsItFoundIt();
     void openingAShorterFileEmptiesTheRowsPastIt();
     void longValuesAreShownWhole();
+    void fieldsNotWhollyNumbersAreMarkedAndNamed();
+    void theUnitFallBackForACompoundIsExplained();
 
   private:
     QTemporaryDir dir_;
@@ -111,6 +115,56 @@ void MainWindowResultsTest::longValuesAreShownWhole() {
     grid->setColumnWidth(3, 600);
     d.Run("mnuCal");
     QCOMPARE(grid->columnWidth(3), 600);
+}
+
+void MainWindowResultsTest::fieldsNotWhollyNumbersAreMarkedAndNamed() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    QStatusBar* status = d.window->statusBar();
+    d.Enter("H", "1.0078", "1,000", {{"Si", "1"}});
+    QLineEdit* energy = d.Field("txtEnergy");
+    QVERIFY(energy->property("notWhollyANumber").toBool());
+    QVERIFY(!energy->styleSheet().isEmpty());
+    QCOMPARE(status->currentMessage(), QString("E (keV): \"1,000\" read as 1"));
+    QCOMPARE(d.state.Current().IonEnergy, 1.0f);
+    QVERIFY(!d.Ratio(1)->property("notWhollyANumber").toBool());
+
+    // Calculate names the field first, then calculates the number read.
+    d.Run("mnuCal");
+    QCOMPARE(d.platform.events,
+             std::vector<QString>(
+                 {"message:These fields are not wholly numbers:\nE (keV): \"1,000\" read as 1"}));
+    QVERIFY(d.state.Current().Calculated);
+
+    // A mass read as "no mass given", and a number too large for a Single.
+    d.Type("txtIonMass", "1,008");
+    QCOMPARE(status->currentMessage(), QString("Mass: \"1,008\" read as 0"));
+    d.Type(d.Ratio(1), "1e39");
+    QCOMPARE(status->currentMessage(), QString("Ratio of target 1: \"1e39\" read as 0"));
+
+    // A whole number takes the mark and its status text away.
+    d.Type(d.Ratio(1), "1");
+    QVERIFY(!d.Ratio(1)->property("notWhollyANumber").toBool());
+    QVERIFY(d.Ratio(1)->styleSheet().isEmpty());
+    QCOMPARE(status->currentMessage(), QString());
+    d.Type("txtEnergy", "1000");
+    d.Type("txtIonMass", "1.0078");
+    d.platform.ClearRecords();
+    d.Run("mnuCal");
+    QVERIFY(d.platform.events.empty());
+}
+
+void MainWindowResultsTest::theUnitFallBackForACompoundIsExplained() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    d.Enter("H", "1.0078", "1000", {{"Si", "1"}});
+    d.Run("mnuAdd");
+    d.Enter("H", "1.0078", "1000", {{"Si", "1"}, {"O", "2"}});
+    d.Run("mnuCal");
+    d.List("cbUnit")->setCurrentIndex(2);
+    QCOMPARE(d.platform.beeps, 1);
+    QCOMPARE(d.List("cbUnit")->currentIndex(), 0);
+    QCOMPARE(d.window->statusBar()->currentMessage(),
+             QString("Data set 2 is a compound: eV/A and keV/um need the atomic density of one "
+                     "element, so the grid shows eV/(1e15/cm2)."));
 }
 
 QTEST_MAIN(MainWindowResultsTest)

@@ -1,0 +1,73 @@
+// The number fields say when their text is not wholly a number: the value read from it (the
+// leading number, or 0 beyond the range of a Single) may not be the one the user meant.
+
+#include <QStatusBar>
+#include <QStringList>
+
+#include "state/NumberText.h"
+#include "ui/main/FieldEdit.h"
+#include "ui/main/frmMain.h"
+#include "ui/platform/Platform.h"
+
+namespace {
+
+// A frame that stands out on every style, and the property tests and style sheets can see.
+const char* const kMarkedStyle = "FieldEdit { border: 2px solid red; }";
+const char* const kMarkedProperty = "notWhollyANumber";
+
+}  // namespace
+
+QString frmMain::NumberFieldName(const FieldEdit* field) const {
+    if (field == txtIonMass) return QStringLiteral("Mass");
+    if (field == txtEnergy) return QStringLiteral("E (keV)");
+    if (field == txtRange) return QStringLiteral("Range");
+    for (int j = 1; j <= fenra::kMaxTargetSlots; ++j)
+        if (field == txtTComp[j]) return QStringLiteral("Ratio of target %1").arg(j);
+    return QString();
+}
+
+// What the field's text is read as, if it is not wholly a number; empty otherwise.
+QString frmMain::NumberFieldWarning(const FieldEdit* field) const {
+    const std::string text = field->text().toStdString();
+    if (fenra::CheckNumberText(text) == fenra::NumberTextCheck::Whole) return QString();
+    // The mass field takes a whole number or none: anything else is "no mass given".
+    const float value =
+        field == txtIonMass ? fenra::WholeTextNumber(text) : fenra::LeadingNumberAsSingle(text);
+    return NumberFieldName(field) + QStringLiteral(": \"") + field->text() +
+           QStringLiteral("\" read as ") + QString::fromStdString(fenra::GeneralText(value));
+}
+
+void frmMain::MarkNumberField(FieldEdit* field) {
+    const QString warning = NumberFieldWarning(field);
+    const bool marked = !warning.isEmpty();
+    if (field->property(kMarkedProperty).toBool() == marked && !marked) return;
+    field->setProperty(kMarkedProperty, marked);
+    field->setStyleSheet(marked ? QString::fromLatin1(kMarkedStyle) : QString());
+    field->setToolTip(warning);
+    if (marked)
+        statusBar()->showMessage(warning);
+    else if (statusBar()->currentMessage().startsWith(NumberFieldName(field) + ": "))
+        statusBar()->clearMessage();
+}
+
+void frmMain::ConnectNumberMarks() {
+    std::vector<FieldEdit*> fields = {txtIonMass, txtEnergy, txtRange};
+    for (int j = 1; j <= fenra::kMaxTargetSlots; ++j) fields.push_back(txtTComp[j]);
+    for (FieldEdit* f : fields)
+        connect(f, &QLineEdit::textChanged, this, [this, f] { MarkNumberField(f); });
+}
+
+bool frmMain::NameFieldsNotWhollyNumbers() {
+    QStringList warnings;
+    for (FieldEdit* f : {txtIonMass, txtEnergy, txtRange}) {
+        const QString w = NumberFieldWarning(f);
+        if (!w.isEmpty()) warnings << w;
+    }
+    for (int j = 1; j <= fenra::kMaxTargetSlots; ++j) {
+        const QString w = NumberFieldWarning(txtTComp[j]);
+        if (!w.isEmpty()) warnings << w;
+    }
+    if (warnings.isEmpty()) return false;
+    ShowMessage(QStringLiteral("These fields are not wholly numbers:\n") + warnings.join('\n'));
+    return true;
+}
