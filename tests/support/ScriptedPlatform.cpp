@@ -51,9 +51,10 @@ bool ScriptedPlatform::ChoosePrinter(QWidget*, QPrinter& printer, const QString&
     return true;
 }
 
-bool ScriptedPlatform::StartEditor(const QString& path) {
+bool ScriptedPlatform::StartEditor(const QString& path, QString* failure) {
     editorPaths.push_back(path);
     events.push_back(QStringLiteral("editor:") + path);
+    if (!editorStarts) *failure = editorFailure;
     return editorStarts;
 }
 

@@ -33,6 +33,8 @@ class ScriptedPlatform : public Platform {
     std::optional<QString> printToPdf;
     // Whether the text editor starts.
     bool editorStarts = true;
+    QString editorFailure =
+        QStringLiteral("The program \"xdg-open\" that opens text files is not installed.");
 
     // --- what the test reads back ---
     std::vector<RecordedMessage> messages;
@@ -51,7 +53,7 @@ class ScriptedPlatform : public Platform {
     std::optional<QString> OpenFileName(QWidget* parent, const FileDialogSettings& s) override;
     std::optional<QString> SaveFileName(QWidget* parent, const FileDialogSettings& s) override;
     bool ChoosePrinter(QWidget* parent, QPrinter& printer, const QString& title) override;
-    bool StartEditor(const QString& path) override;
+    bool StartEditor(const QString& path, QString* failure) override;
 
     // Forgets everything recorded (the script stays).
     void ClearRecords();

@@ -18,7 +18,9 @@
 
 namespace {
 
-const char* const kEditorFailedMessage = "Notepad or the file is not found !!";
+// Open Text shows the files the program writes, and any other.
+const char* const kTextFilter =
+    "Target files (*.fta);;Report files (*.Fre);;Curve files (*.Fcv);;All files (*)";
 const char* const kTargetFilter = "*.fta (*.fta);;All files (*.*)";
 const char* const kResultFilter = "*.Fre (*.Fre);;All files (*.*)";
 
@@ -145,8 +147,9 @@ void frmMain::mnutxtOpen_Click() {
     // No initial folder and no default extension: the dialog keeps those of its last use.
     fenra::FileDialogSettings s;
     s.title = QStringLiteral("Open text");
-    s.filter = QString::fromLatin1(kTargetFilter);
+    s.filter = QString::fromLatin1(kTextFilter);
     const std::optional<QString> path = platform_.OpenFileName(this, s);
     if (!path) return;
-    if (!platform_.StartEditor(*path)) ShowMessage(QString::fromLatin1(kEditorFailedMessage));
+    QString failure;
+    if (!platform_.StartEditor(*path, &failure)) ShowMessage(failure);
 }

@@ -40,8 +40,9 @@ class Platform {
     // Lets the user choose and set up the printer; false when cancelled.
     virtual bool ChoosePrinter(QWidget* parent, QPrinter& printer, const QString& title) = 0;
 
-    // Starts the text editor on path without waiting; false when it cannot be started.
-    virtual bool StartEditor(const QString& path) = 0;
+    // Starts the text editor on path without waiting; false when it cannot be started, with
+    // *failure saying why (which program is missing, or the file).
+    virtual bool StartEditor(const QString& path, QString* failure) = 0;
 };
 
 // "Fenra32": the program's name, and the title most message boxes carry.

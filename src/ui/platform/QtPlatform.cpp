@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QStringList>
 
 namespace fenra {
@@ -84,9 +86,20 @@ EditorCommand EditorCommandFor(const QString& path) {
 #endif
 }
 
-bool QtPlatform::StartEditor(const QString& path) {
+bool QtPlatform::StartEditor(const QString& path, QString* failure) {
     const EditorCommand command = EditorCommandFor(path);
-    return QProcess::startDetached(command.program, command.arguments);
+    if (QStandardPaths::findExecutable(command.program).isEmpty()) {
+        *failure = QStringLiteral("The program \"%1\" that opens text files is not installed.")
+                       .arg(command.program);
+        return false;
+    }
+    if (!QFileInfo::exists(path)) {
+        *failure = QStringLiteral("The file is not found: ") + path;
+        return false;
+    }
+    if (QProcess::startDetached(command.program, command.arguments)) return true;
+    *failure = QStringLiteral("The program \"%1\" could not be started.").arg(command.program);
+    return false;
 }
 
 }  // namespace fenra

@@ -16,7 +16,7 @@ class QtPlatform : public Platform {
     std::optional<QString> OpenFileName(QWidget* parent, const FileDialogSettings& s) override;
     std::optional<QString> SaveFileName(QWidget* parent, const FileDialogSettings& s) override;
     bool ChoosePrinter(QWidget* parent, QPrinter& printer, const QString& title) override;
-    bool StartEditor(const QString& path) override;
+    bool StartEditor(const QString& path, QString* failure) override;
 
   private:
     QString dialogFolder_;  // the folder the file dialog was last given

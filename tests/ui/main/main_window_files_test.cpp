@@ -442,7 +442,9 @@ void MainWindowFilesTest::openTextStartsTheEditor() {
     const auto& dialog = d.platform.fileDialogs.at(0);
     QCOMPARE(dialog.kind, FileDialogKind::Open);
     QCOMPARE(dialog.settings.title, QString("Open text"));
-    QCOMPARE(dialog.settings.filter, QString("*.fta (*.fta);;All files (*.*)"));
+    QCOMPARE(dialog.settings.filter,
+             QString("Target files (*.fta);;Report files (*.Fre);;Curve files (*.Fcv);;All "
+                     "files (*)"));
     QCOMPARE(dialog.settings.initialFolder, QString());
     QCOMPARE(dialog.settings.defaultSuffix, QString());
 
@@ -457,7 +459,20 @@ void MainWindowFilesTest::openTextStartsTheEditor() {
     d.Run("mnutxtOpen");
     QCOMPARE(d.platform.messages.size(), std::size_t{1});
     QCOMPARE(d.platform.messages[0].title, QString("Fenra32"));
-    QCOMPARE(d.platform.messages[0].text, QString("Notepad or the file is not found !!"));
+    QCOMPARE(d.platform.messages[0].text,
+             QString("The program \"xdg-open\" that opens text files is not installed."));
+
+    // The program's own platform names the program it misses.
+    {
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", dir_.path().toLocal8Bit());
+        fenra::QtPlatform qt;
+        QString failure;
+        QVERIFY(!qt.StartEditor(spaced, &failure));
+        qputenv("PATH", path);
+        QCOMPARE(failure, QString("The program \"%1\" that opens text files is not installed.")
+                              .arg(fenra::EditorCommandFor(spaced).program));
+    }
 
     // The program's one file dialog keeps its folder: Open Text, which sets none, opens where
     // the last command that set one (Save target, Open target, Save result) pointed it.
