@@ -15,10 +15,6 @@ constexpr const char* kFileHeading2 =
     "    keV/um     *";
 
 constexpr int kPrintRuleWidth = 80;
-constexpr const char* kPrintHeading1 =
-    "* Ion  Mass     E       Target            S T O P P I N G   P O W E R          *";
-constexpr const char* kPrintHeading2 =
-    "*     (amu)   (keV)               eV/(1E15/cm2)  keV/mg/cm2   eV/A    keV/um   *";
 
 // The length units are defined for a one-element target only; a compound shows this instead,
 // and so does every result column of a data set without results.
@@ -35,6 +31,25 @@ constexpr int kPrintColKevUm = 103;
 constexpr int kPrintColEvACompound = 96;
 constexpr int kPrintColKevUmCompound = 108;
 constexpr const char* kPrintRowIndent = "   ";
+
+// The printed headings stand at the columns of the values under them: in a proportional font
+// only a text that starts where its column starts stays over it.
+PrintedLine PrintedHeading1() {
+    return {std::string(kPrintRowIndent) + "Ion",
+            {{kPrintColMass, " Mass"},
+             {kPrintColEnergy, " E"},
+             {kPrintColTarget, "Target"},
+             {kPrintColEvAtoms, " S T O P P I N G   P O W E R"}}};
+}
+PrintedLine PrintedHeading2() {
+    return {"",
+            {{kPrintColMass, " (amu)"},
+             {kPrintColEnergy, " (keV)"},
+             {kPrintColEvAtoms, " eV/(1E15/cm2)"},
+             {kPrintColKevMg, " keV/mg/cm2"},
+             {kPrintColEvA, " eV/A"},
+             {kPrintColKevUm, " keV/um"}}};
+}
 
 bool HasLengthUnits(const DataSet& d) {
     return d.ElementCount == 1;
@@ -73,7 +88,7 @@ bool SaveResult(const WorkingState& s, const std::string& path, std::string* err
 std::vector<PrintedLine> PrintedReportLines(const WorkingState& s) {
     const std::string rule(kPrintRuleWidth, '*');
     std::vector<PrintedLine> lines = {
-        {rule, {}}, {kPrintHeading1, {}}, {kPrintHeading2, {}}, {rule, {}}, {"", {}}};
+        {rule, {}}, PrintedHeading1(), PrintedHeading2(), {rule, {}}, {"", {}}};
     for (int i = 1; i <= DataSetsInUse(s); ++i) {
         const DataSet& d = s.DataSets[i];
         const bool shown = HasResultsToShow(d);

@@ -18,8 +18,10 @@ std::string ResultReportText(const WorkingState& s);
 
 bool SaveResult(const WorkingState& s, const std::string& path, std::string* error = nullptr);
 
-// The printed report. Each line is placed at the left margin; a row then places its fields at
+// The printed report. Each line is placed at the left margin; a line then places its fields at
 // character columns counted from the left edge of the printable area (column 1 at the edge).
+// The headings are fields at the columns of the values under them. A line of "*" only is a
+// rule, drawn across the width of the table.
 struct PrintedField {
     int column = 1;
     std::string text;

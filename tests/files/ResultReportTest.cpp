@@ -136,20 +136,27 @@ TEST(PrintedReportLines, HeadingsEmptyLineAndRowsAtTheirColumns) {
     const std::vector<PrintedLine> lines = PrintedReportLines(s);
     ASSERT_EQ(lines.size(), 7u);
     EXPECT_EQ(lines[0].text, std::string(80, '*'));
-    EXPECT_EQ(lines[1].text,
-              "* Ion  Mass     E       Target            S T O P P I N G   P O W E R          *");
-    EXPECT_EQ(lines[2].text,
-              "*     (amu)   (keV)               eV/(1E15/cm2)  keV/mg/cm2   eV/A    keV/um   *");
-    EXPECT_EQ(lines[3].text, std::string(80, '*'));
-    EXPECT_EQ(lines[4].text, "");
-    for (int i = 0; i < kPrintedHeadingLines; ++i) EXPECT_TRUE(lines[i].fields.empty()) << i;
-
     const auto columns = [](const PrintedLine& l) {
         std::vector<std::pair<int, std::string>> out;
         for (const PrintedField& f : l.fields) out.emplace_back(f.column, f.text);
         return out;
     };
     using Row = std::vector<std::pair<int, std::string>>;
+    // Each heading stands at the column of the values under it.
+    EXPECT_EQ(lines[1].text, "   Ion");
+    EXPECT_EQ(
+        columns(lines[1]),
+        (Row{{17, " Mass"}, {28, " E"}, {40, "Target"}, {55, " S T O P P I N G   P O W E R"}}));
+    EXPECT_EQ(lines[2].text, "");
+    EXPECT_EQ(columns(lines[2]), (Row{{17, " (amu)"},
+                                      {28, " (keV)"},
+                                      {55, " eV/(1E15/cm2)"},
+                                      {75, " keV/mg/cm2"},
+                                      {90, " eV/A"},
+                                      {103, " keV/um"}}));
+    EXPECT_EQ(lines[3].text, std::string(80, '*'));
+    EXPECT_EQ(lines[4].text, "");
+    for (int i : {0, 3, 4}) EXPECT_TRUE(lines[static_cast<std::size_t>(i)].fields.empty()) << i;
     EXPECT_EQ(lines[5].text, "   He");
     EXPECT_EQ(columns(lines[5]), (Row{{17, " 4.0026 "},
                                       {28, " 2000 "},

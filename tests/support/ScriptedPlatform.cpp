@@ -47,7 +47,7 @@ bool ScriptedPlatform::ChoosePrinter(QWidget*, QPrinter& printer, const QString&
     if (!printToPdf) return false;
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(*printToPdf);
-    printer.setPageSize(QPageSize(QPageSize::A4));  // the same page everywhere
+    printer.setPageSize(QPageSize(printPage));
     return true;
 }
 

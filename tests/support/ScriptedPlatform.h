@@ -2,6 +2,7 @@
 // A platform for the window tests and benchmarks: it records every message, bell, dialog and
 // editor start, and answers the dialogs from a script, so nothing ever waits for a person.
 
+#include <QPageSize>
 #include <QString>
 #include <deque>
 #include <optional>
@@ -31,6 +32,7 @@ class ScriptedPlatform : public Platform {
     std::deque<std::optional<QString>> fileAnswers;
     // The printer dialog sets the printer up for PDF output to this file; none: cancel.
     std::optional<QString> printToPdf;
+    QPageSize::PageSizeId printPage = QPageSize::A4;  // the same page everywhere unless set
     // Whether the text editor starts.
     bool editorStarts = true;
     QString editorFailure =

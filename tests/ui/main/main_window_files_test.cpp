@@ -59,12 +59,6 @@ PrintedPage ScriptedPrinterPage() {
     return p;
 }
 
-// Character column n starts n - 1 average character widths from the edge of the printable
-// area.
-int ColumnX(const PrintedPage& p, int n) {
-    return (n - 1) * p.column;
-}
-
 }  // namespace
 
 class MainWindowFilesTest : public QObject {
@@ -336,21 +330,25 @@ void MainWindowFilesTest::printedReportKeepsEveryRowOnItsPages() {
         QVERIFY(layout.rowPages[k] >= layout.rowPages[k - 1]);
         QVERIFY(layout.rowPages[k] <= layout.rowPages[k - 1] + 1);
     }
-    // Each continuation page starts with the five heading lines at the top margin, and no
-    // line runs past the foot of its page.
+    // Each continuation page starts with the five heading lines at the top margin, placed
+    // as on page 1, and no line runs past the foot of its page.
     const PrintedPage p = ScriptedPrinterPage();
+    std::size_t headingTexts = 0;
+    while (layout.placed[headingTexts].y < p.y0 + 5 * p.line) ++headingTexts;
+    QCOMPARE(layout.placed[0].y, p.y0);
+    QCOMPARE(layout.placed[headingTexts - 1].y, p.y0 + 4 * p.line);
     for (int page = 2; page <= pdfPages; ++page) {
         std::vector<PlacedText> onPage;
         for (const PlacedText& t : layout.placed)
             if (t.page == page) onPage.push_back(t);
-        QVERIFY(onPage.size() > 5);
-        for (int k = 0; k < 5; ++k) {
+        QVERIFY(onPage.size() > headingTexts);
+        for (std::size_t k = 0; k < headingTexts; ++k) {
             QCOMPARE(onPage[k].text, layout.placed[k].text);
-            QCOMPARE(onPage[k].x, p.x0);
-            QCOMPARE(onPage[k].y, p.y0 + k * p.line);
+            QCOMPARE(onPage[k].x, layout.placed[k].x);
+            QCOMPARE(onPage[k].y, layout.placed[k].y);
         }
-        QCOMPARE(onPage[5].y, p.y0 + 5 * p.line);
-        QCOMPARE(onPage[5].text.substr(0, 3), std::string("   "));
+        QCOMPARE(onPage[headingTexts].y, p.y0 + 5 * p.line);
+        QCOMPARE(onPage[headingTexts].text.substr(0, 3), std::string("   "));
     }
     for (const PlacedText& t : layout.placed) QVERIFY(t.y + p.line <= p.height);
 
@@ -364,7 +362,7 @@ void MainWindowFilesTest::printedReportKeepsEveryRowOnItsPages() {
 
 void MainWindowFilesTest::printedRowsSitAtTheirColumns() {
     MainWindowDriver d(FENRA_TEST_DATABASE);
-    d.Enter("H", nullptr, "1000", {{"Si", "1"}});
+    d.Enter("Xe", "131.904", "123456.7", {{"Au", "1"}});
     d.Run("mnuAdd");
     // A compound whose composition text runs past the column of the next field.
     d.Enter("He", nullptr, "2000",
@@ -380,58 +378,59 @@ void MainWindowFilesTest::printedRowsSitAtTheirColumns() {
              {"Na", "1"}});
     d.Run("mnuCal");
     QVERIFY(d.platform.messages.empty());
-    d.platform.printToPdf = dir_.filePath("columns.pdf");
-    d.Run("mnuRPrint");
-    const std::vector<PlacedText>& placed = d.window->LastPrintLayout().placed;
-    const PrintedPage p = ScriptedPrinterPage();
-    QVERIFY(p.column > 0 && p.x0 > 0 && p.y0 > 0);
-
-    const std::string stars(80, '*');
-    const std::vector<std::string> headings = {
-        stars, "* Ion  Mass     E       Target            S T O P P I N G   P O W E R          *",
-        "*     (amu)   (keV)               eV/(1E15/cm2)  keV/mg/cm2   eV/A    keV/um   *", stars,
-        ""};
     const fenra::DataSet& one = d.state.DataSets[1];
     const fenra::DataSet& two = d.state.DataSets[2];
     QCOMPARE(two.TargetName, std::string("H1Li1Be1B1C1N1O1F1Ne1Na1"));
-    // The composition starts at column 40 and ends beyond column 55.
-    QVERIFY(ColumnX(p, 40) + p.metrics.horizontalAdvance(QString::fromStdString(two.TargetName)) >
-            ColumnX(p, 55));
 
-    struct Expected {
-        int x, y;
-        std::string text;
-    };
-    std::vector<Expected> expected;
-    for (int k = 0; k < 5; ++k) expected.push_back({p.x0, p.y0 + k * p.line, headings[k]});
-    const int row1 = p.y0 + 5 * p.line;
-    expected.push_back({p.x0, row1, "   H"});
-    expected.push_back({ColumnX(p, 17), row1, fenra::PrintForm(one.IonMass)});
-    expected.push_back({ColumnX(p, 28), row1, fenra::PrintForm(one.IonEnergy)});
-    expected.push_back({ColumnX(p, 40), row1, "Si1"});
-    expected.push_back({ColumnX(p, 55), row1, fenra::PrintForm(one.StopEvAtoms)});
-    expected.push_back({ColumnX(p, 75), row1, fenra::PrintForm(one.StopKevMg)});
-    expected.push_back({ColumnX(p, 90), row1, fenra::PrintForm(one.StopEvA)});
-    expected.push_back({ColumnX(p, 103), row1, fenra::PrintForm(one.StopKevUm)});
-    // The compound: past column 55 already, the stopping goes to column 55 of the next line,
-    // and the fields after it follow on that line.
-    const int row2 = row1 + p.line;
-    expected.push_back({p.x0, row2, "   He"});
-    expected.push_back({ColumnX(p, 17), row2, fenra::PrintForm(two.IonMass)});
-    expected.push_back({ColumnX(p, 28), row2, " 2000 "});
-    expected.push_back({ColumnX(p, 40), row2, two.TargetName});
-    expected.push_back({ColumnX(p, 55), row2 + p.line, fenra::PrintForm(two.StopEvAtoms)});
-    expected.push_back({ColumnX(p, 75), row2 + p.line, fenra::PrintForm(two.StopKevMg)});
-    expected.push_back({ColumnX(p, 96), row2 + p.line, "-"});
-    expected.push_back({ColumnX(p, 108), row2 + p.line, "-"});
+    for (const auto page : {QPageSize::A4, QPageSize::Letter}) {
+        const QString pageName = page == QPageSize::A4 ? "A4" : "Letter";
+        d.platform.printPage = page;
+        d.platform.printToPdf = dir_.filePath("columns-" + pageName + ".pdf");
+        d.Run("mnuRPrint");
+        const std::vector<PlacedText>& placed = d.window->LastPrintLayout().placed;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPageSize(QPageSize(page));
+        QFont font(QStringLiteral("Arial"), 10);
+        font.setStyleHint(QFont::SansSerif);
+        const QFontMetrics fm(font, &printer);
+        const int x0 = qRound(printer.width() * 0.07);
+        const int right = printer.width() - x0;
 
-    QCOMPARE(placed.size(), expected.size());
-    for (std::size_t k = 0; k < expected.size(); ++k) {
-        const QString where = QString("text %1: \"%2\"").arg(k).arg(expected[k].text.c_str());
-        QVERIFY2(placed[k].page == 1, qPrintable(where));
-        QVERIFY2(placed[k].text == expected[k].text, qPrintable(where));
-        QVERIFY2(placed[k].x == expected[k].x, qPrintable(where));
-        QVERIFY2(placed[k].y == expected[k].y, qPrintable(where));
+        // Every text lies between the margins.
+        for (const PlacedText& t : placed) {
+            const QString where = pageName + ": \"" + QString::fromStdString(t.text) + "\"";
+            QVERIFY2(
+                t.x >= 0 && t.x + fm.horizontalAdvance(QString::fromStdString(t.text)) <= right,
+                qPrintable(where));
+        }
+        // Each heading starts where the values under it start.
+        auto xOf = [&](const std::string& text) {
+            for (const PlacedText& t : placed)
+                if (t.text == text) return t.x;
+            return -1;
+        };
+        const int massX = xOf(" (amu)");
+        QVERIFY(massX > 0);
+        QCOMPARE(xOf(" Mass"), massX);
+        QCOMPARE(xOf(fenra::PrintForm(one.IonMass)), massX);
+        QCOMPARE(xOf(" (keV)"), xOf(fenra::PrintForm(one.IonEnergy)));
+        QCOMPARE(xOf(" E"), xOf(" (keV)"));
+        QCOMPARE(xOf("Target"), xOf("Au1"));
+        QCOMPARE(xOf(" eV/(1E15/cm2)"), xOf(fenra::PrintForm(one.StopEvAtoms)));
+        QCOMPARE(xOf(" keV/mg/cm2"), xOf(fenra::PrintForm(one.StopKevMg)));
+        QCOMPARE(xOf(" eV/A"), xOf(fenra::PrintForm(one.StopEvA)));
+        QCOMPARE(xOf(" keV/um"), xOf(fenra::PrintForm(one.StopKevUm)));
+        QVERIFY(xOf(" Mass") < xOf(" E") && xOf(" E") < xOf("Target"));
+        // The compound's long composition pushes its results to the next line, at their
+        // columns.
+        std::size_t k = 0;
+        while (k < placed.size() && placed[k].text != two.TargetName) ++k;
+        QVERIFY(k + 1 < placed.size());
+        QCOMPARE(placed[k + 1].x, xOf(" eV/(1E15/cm2)"));
+        QVERIFY(placed[k + 1].y > placed[k].y);
+        // The rules run as wide as the table and no further.
+        QVERIFY(fm.horizontalAdvance(QString::fromStdString(placed[0].text)) <= right - x0);
+        QVERIFY(fm.horizontalAdvance(QString::fromStdString(placed[0].text)) > xOf(" keV/um") - x0);
     }
 }
 
