@@ -27,9 +27,10 @@ test-main: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 # The core and its tests once more, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+# The Python module is left out: an interpreter without the sanitizer runtime cannot load it.
 test-sanitize: deps
 	cmake -S . -B $(SANITIZE) -DCMAKE_BUILD_TYPE=Debug -DFENRA_SANITIZE=ON \
-	      -DFENRA_WITH_UI=OFF -DFENRA_WITH_BENCH=OFF
+	      -DFENRA_WITH_UI=OFF -DFENRA_WITH_BENCH=OFF -DFENRA_WITH_PYTHON=OFF
 	cmake --build $(SANITIZE) -j $(JOBS)
 	cd $(SANITIZE) && ctest --output-on-failure -j $(JOBS)
 
@@ -48,7 +49,7 @@ package: build
 # libFuzzer on the target-file reader, for a bounded time ($(FUZZ_TIME) s).
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFENRA_FUZZ=ON \
-	      -DFENRA_WITH_UI=OFF -DFENRA_WITH_BENCH=OFF -DFENRA_WITH_TESTS=OFF
+	      -DFENRA_WITH_UI=OFF -DFENRA_WITH_BENCH=OFF -DFENRA_WITH_TESTS=OFF -DFENRA_WITH_PYTHON=OFF
 	cmake --build $(FUZZ) -j $(JOBS) --target fuzz_target_file
 	mkdir -p fuzz/corpus
 	$(FUZZ)/bin/fuzz_target_file -max_total_time=$(FUZZ_TIME) -max_len=8192 \
