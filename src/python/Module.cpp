@@ -20,7 +20,9 @@ Errors are Python exceptions with fenra32-calc's words: ValueError for a bad val
 for an unknown element, OSError for a file that cannot be read.
 )doc";
     m.attr("__version__") = fenra::kVersionText;
-    fenra::python::RegisterErrorTranslation();
+    fenra::python::RegisterErrorTranslation(m);
+    fenra::python::RegisterMaterialFunctions(m);
+    fenra::python::RegisterPhysicsFunctions(m);
     fenra::python::RegisterTargetFunctions(m);
     m.def(
         "database_path", [] { return fenra::python::ModuleDatabase().Path(); },

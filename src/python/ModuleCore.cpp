@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "elements/DatabaseSearch.h"
+#include "materials/PhysicsError.h"
 
 namespace fenra::python {
 
@@ -32,7 +33,27 @@ const ElementDatabase& ModuleDatabase() {
     return db;
 }
 
+const MaterialList& ModuleMaterials() {
+    static const MaterialList list = MaterialList::LoadBeside(ModuleDatabase());
+    return list;
+}
+
 namespace {
+
+// ModelRangeWarning, created with the module and kept for its life.
+PyObject* modelRangeWarning = nullptr;
+
+PyObject* ExceptionOf(ErrorKind kind) {
+    switch (kind) {
+        case ErrorKind::UnknownName:
+            return PyExc_LookupError;
+        case ErrorKind::CalculationFailed:
+            return PyExc_ArithmeticError;
+        case ErrorKind::BadValue:
+            break;
+    }
+    return PyExc_ValueError;
+}
 
 PyObject* ExceptionOf(RunFault fault) {
     switch (fault) {
@@ -48,7 +69,17 @@ PyObject* ExceptionOf(RunFault fault) {
 
 }  // namespace
 
-void RegisterErrorTranslation() {
+void WarnOutsideModel(const std::string& text) {
+    if (PyErr_WarnEx(modelRangeWarning, text.c_str(), 1) != 0) throw py::error_already_set();
+}
+
+void RegisterErrorTranslation(py::module_& m) {
+    modelRangeWarning = PyErr_NewExceptionWithDoc(
+        "fenra32.ModelRangeWarning",
+        "An energy outside the model's 1 keV/u to 2 GeV/u: the result is extrapolated.",
+        PyExc_UserWarning, nullptr);
+    if (!modelRangeWarning) throw py::error_already_set();
+    m.attr("ModelRangeWarning") = py::handle(modelRangeWarning);
     py::register_exception_translator([](std::exception_ptr p) {
         try {
             if (p) std::rethrow_exception(p);
@@ -56,6 +87,8 @@ void RegisterErrorTranslation() {
             PyErr_SetString(ExceptionOf(e.Fault()), e.what());
         } catch (const ElementDatabaseError& e) {
             PyErr_SetString(PyExc_OSError, e.what());
+        } catch (const PhysicsError& e) {
+            PyErr_SetString(ExceptionOf(e.Kind()), e.what());
         }
     });
 }
