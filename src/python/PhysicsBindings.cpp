@@ -28,20 +28,39 @@ using OptionalNumber = std::optional<double>;
 
 // Energies or ranges as given: one number, or a sequence or array of them.
 struct Values {
-    Array array;
-    bool scalar = false;
     std::string name;  // "energy", "range": names a value in messages
+    bool scalar = false;
+    double one = 0;              // the number, when scalar
+    std::optional<Array> array;  // the numbers, when not (even an empty array_t needs numpy)
+
+    const double* data() const { return scalar ? &one : array->data(); }
+    py::ssize_t size() const { return scalar ? 1 : array->size(); }
+    std::vector<py::ssize_t> shape() const {
+        return {array->shape(), array->shape() + array->ndim()};
+    }
 };
 
+// A Python number is read without numpy, so that a script of single numbers does not need it.
 Values ReadValues(const py::handle& given, const std::string& name) {
+    Values v;
+    v.name = name;
+    if (PyFloat_Check(given.ptr()) || PyLong_Check(given.ptr())) {
+        v.scalar = true;
+        v.one = given.cast<double>();
+        return v;
+    }
     if (py::isinstance<py::str>(given) || py::isinstance<py::bytes>(given))
         throw PhysicsError(ErrorKind::BadValue, name + " must be a number or numbers, not text");
-    Array array = Array::ensure(given);
-    if (!array) {
+    v.array = Array::ensure(given);
+    if (!*v.array) {
         PyErr_Clear();
         throw PhysicsError(ErrorKind::BadValue, name + " is not a number or a sequence of numbers");
     }
-    return {array, array.ndim() == 0, name};
+    if (v.array->ndim() == 0) {
+        v.scalar = true;
+        v.one = *v.array->data();
+    }
+    return v;
 }
 
 std::string Repr(double v) {
@@ -66,10 +85,15 @@ std::string OutsideText(const Values& in, double given, double result, py::ssize
 // *outside for a result outside the model. An error names the value it arose at.
 template <typename F>
 py::object MapValues(const Values& in, F f) {
-    Array out(std::vector<py::ssize_t>(in.array.shape(), in.array.shape() + in.array.ndim()));
-    const double* x = in.array.data();
-    double* y = out.mutable_data();
-    const py::ssize_t n = in.array.size();
+    const double* x = in.data();
+    const py::ssize_t n = in.size();
+    double result = 0;
+    std::optional<Array> out;  // not made for one number: an empty array_t needs numpy too
+    double* y = &result;
+    if (!in.scalar) {
+        out.emplace(in.shape());
+        y = out->mutable_data();
+    }
     py::ssize_t outside = 0;
     {
         py::gil_scoped_release release;
@@ -85,8 +109,8 @@ py::object MapValues(const Values& in, F f) {
         }
     }
     if (outside > 0) WarnOutsideModel(OutsideText(in, x[0], y[0], outside));
-    if (in.scalar) return py::float_(y[0]);
-    return std::move(out);
+    if (in.scalar) return py::float_(result);
+    return std::move(*out);
 }
 
 StopUnit StopUnitArgument(const std::string& text) {
@@ -185,7 +209,7 @@ py::object EnergyAfter(const py::handle& ion, const py::handle& energy, const py
     for (std::size_t k = 0; k < layers.size(); ++k)
         stack.push_back(LayerArgument(resolved, layers[k], k));
     const Values in = ReadValues(energy, "energy");
-    const py::ssize_t n = in.array.size();
+    const py::ssize_t n = in.size();
     const std::size_t count = stack.size();
     std::vector<double> out(static_cast<std::size_t>(n) * count, 0.0);
     py::ssize_t outside = 0;
@@ -194,7 +218,7 @@ py::object EnergyAfter(const py::handle& ion, const py::handle& energy, const py
         for (py::ssize_t k = 0; k < n; ++k) {
             StackResult s;
             try {
-                s = EnergyAfterStack(stack, in.array.data()[k]);
+                s = EnergyAfterStack(stack, in.data()[k]);
             } catch (const PhysicsError& e) {
                 if (in.scalar) throw;
                 throw PhysicsError(e.Kind(), "energy[" + std::to_string(k) + "]: " + e.what());
@@ -210,7 +234,7 @@ py::object EnergyAfter(const py::handle& ion, const py::handle& energy, const py
                          " of the energies pass outside the model's 1 keV/u to 2 GeV/u on their "
                          "way through the layers; their results are extrapolated");
     if (in.scalar) return py::cast(out);
-    std::vector<py::ssize_t> shape(in.array.shape(), in.array.shape() + in.array.ndim());
+    std::vector<py::ssize_t> shape = in.shape();
     shape.push_back(static_cast<py::ssize_t>(count));
     Array result(shape);
     std::copy(out.begin(), out.end(), result.mutable_data());

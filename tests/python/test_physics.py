@@ -9,7 +9,7 @@ import numpy
 import pytest
 
 import fenra32
-from conftest import REFERENCE_TARGET, REFERENCE_VALUES, run_calc
+from conftest import REFERENCE_TARGET, REFERENCE_VALUES, run_calc, run_python
 
 
 def calc_csv(*args):
@@ -224,3 +224,14 @@ def test_calls_in_several_threads_agree():
     with concurrent.futures.ThreadPoolExecutor(max_workers=4) as pool:
         together = list(pool.map(lambda _: fenra32.range("He", "mylar", energies), range(8)))
     assert all(numpy.array_equal(r, alone) for r in together)
+
+
+def test_single_numbers_need_no_numpy():
+    code = ("import sys\n"
+            "sys.modules['numpy'] = None\n"  # any import of numpy now fails
+            "import fenra32\n"
+            "print(fenra32.stopping('He', 'Si', 5000), fenra32.range('He', 'Si', 5000))\n"
+            "fenra32.stopping('He', 'Si', [5000])\n")
+    status, out, err = run_python(code)
+    assert out == f"{fenra32.stopping('He', 'Si', 5000)!r} {fenra32.range('He', 'Si', 5000)!r}\n"
+    assert status == 1 and "numpy" in err
