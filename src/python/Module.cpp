@@ -16,8 +16,14 @@ Energies are in keV (the ion's total kinetic energy), stoppings in eV/(1e15 atom
 unit is given. The element database is found on first use: the file named by FENRA32_DB, else
 Fenra32.mdb beside this module, else in the installed data folder (PREFIX/share/fenra32).
 
-Errors are Python exceptions with fenra32-calc's words: ValueError for a bad value, LookupError
-for an unknown element, OSError for a file that cannot be read.
+Functions: stopping, range, energy_after, energy_for_range, Material, materials,
+read_target_file, calculate, database_path. A number gives a float; a sequence or numpy array of
+energies gives a numpy array of the same shape, computed in one call.
+
+Errors are Python exceptions with fenra32-calc's words: ValueError for a bad value, unit or
+formula, LookupError for an unknown ion, element or material, OSError for a file that cannot be
+read, ArithmeticError when the model gives no finite result. An energy outside the model's
+1 keV/u to 2 GeV/u is computed and gives a ModelRangeWarning.
 )doc";
     m.attr("__version__") = fenra::kVersionText;
     fenra::python::RegisterErrorTranslation(m);

@@ -131,6 +131,13 @@ for i, r in enumerate(fenra32.calculate(fenra32.read_target_file('$demo')), 1):
         fail "the build folder's fenra32-calc"
     [ "$out" = "$installed_db
 $expected" ] || fail "the installed module's results: $out"
+    # A listed material: the material list installed beside the database is found too.
+    out=$(cd / && env -u FENRA32_DB PYTHONPATH="$prefix/$module_dir" "$python" -c \
+        "import fenra32; print('%.9g' % fenra32.range('He', 'mylar', 5000))" 2>&1) ||
+        fail "the installed module's range: $out"
+    expected=$("$build/bin/fenra32-calc" --db "$build/bin/Fenra32.mdb" --csv range He mylar 5000 |
+               sed -n 2p | cut -d, -f2)
+    [ "$out" = "$expected" ] || fail "the installed module's range $out, not $expected"
     "$python" -c "import sys; sys.exit('/usr/local/$module_dir' not in sys.path)" ||
         fail "/usr/local/$module_dir is not on the path of $python"
 }
