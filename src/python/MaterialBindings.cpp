@@ -72,6 +72,8 @@ Ion IonArgument(const py::handle& ion, const std::optional<double>& mass) {
 }
 
 Material MaterialArgument(const py::handle& material, const std::optional<double>& density) {
+    if (!py::isinstance<Material>(material) && !py::isinstance<py::str>(material))
+        throw py::type_error("material must be a text or a Material");
     Material m = py::isinstance<Material>(material) ? material.cast<Material>()
                                                     : ResolveText(material.cast<std::string>());
     SetDensity(m, density);

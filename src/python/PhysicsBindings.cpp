@@ -189,16 +189,19 @@ Layer LayerArgument(const Ion& ion, const py::handle& given, std::size_t k) {
         (item.size() != 3 && item.size() != 4))
         throw PhysicsError(ErrorKind::BadValue,
                            where + " is not (material, thickness, unit[, density])");
-    const OptionalNumber density = item.size() == 4 && !item[3].is_none()
-                                       ? OptionalNumber(item[3].cast<double>())
-                                       : std::nullopt;
     try {
+        const OptionalNumber density = item.size() == 4 && !item[3].is_none()
+                                           ? OptionalNumber(item[3].cast<double>())
+                                           : std::nullopt;
         Target t = MakeTarget(ModuleDatabase(), ion, MaterialArgument(item[0], density));
         const ThicknessUnit unit = ThicknessUnitArgument(item[2].cast<std::string>());
         const double thickness = ThicknessToE15(t, item[1].cast<double>(), unit);
         return {std::move(t), thickness};
     } catch (const PhysicsError& e) {
         throw PhysicsError(e.Kind(), where + ": " + e.what());
+    } catch (const py::cast_error&) {
+        throw PhysicsError(ErrorKind::BadValue,
+                           where + " is not (material, thickness, unit[, density])");
     }
 }
 

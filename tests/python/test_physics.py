@@ -178,6 +178,9 @@ def test_the_mass_of_the_ion_counts():
      "layers[0] is not (material, thickness, unit[, density])"),
     (lambda: fenra32.energy_after("He", 100, [("Si", 1, "um"), ("H2O", 1, "um")]), ValueError,
      'layers[1]: a length needs a density: the material "H2O" has no density'),
+    (lambda: fenra32.energy_after("He", 100, [("Si", "thick", "um")]), ValueError,
+     "layers[0] is not (material, thickness, unit[, density])"),
+    (lambda: fenra32.stopping("He", 14, 100), TypeError, "material must be a text or a Material"),
     (lambda: fenra32.energy_after("He", 100, [("Si", -1, "um")]), ValueError,
      "a layer thickness is not a finite number of at least 0"),
 ])
