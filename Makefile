@@ -27,9 +27,10 @@ test-main: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 # The core and its tests once more, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+# The Python module is left out: an interpreter without the sanitizer runtime cannot load it.
 test-sanitize: deps
 	cmake -S . -B $(SANITIZE) -DCMAKE_BUILD_TYPE=Debug -DFENRA_SANITIZE=ON \
-	      -DFENRA_WITH_UI=OFF -DFENRA_WITH_BENCH=OFF
+	      -DFENRA_WITH_UI=OFF -DFENRA_WITH_BENCH=OFF -DFENRA_WITH_PYTHON=OFF
 	cmake --build $(SANITIZE) -j $(JOBS)
 	cd $(SANITIZE) && ctest --output-on-failure -j $(JOBS)
 
@@ -49,7 +50,7 @@ package: build
 # for a bounded time ($(FUZZ_TIME) s). What a run finds is kept in fuzz/regressions*/.
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFENRA_FUZZ=ON \
-	      -DFENRA_WITH_UI=OFF -DFENRA_WITH_BENCH=OFF -DFENRA_WITH_TESTS=OFF
+	      -DFENRA_WITH_UI=OFF -DFENRA_WITH_BENCH=OFF -DFENRA_WITH_TESTS=OFF -DFENRA_WITH_PYTHON=OFF
 	cmake --build $(FUZZ) -j $(JOBS) --target fuzz_target_file fuzz_element_database
 	mkdir -p fuzz/corpus fuzz/corpus-database fuzz/regressions fuzz/regressions-database
 	cp -n $(FUZZ)/bin/Fenra32.mdb fuzz/corpus-database/seed.mdb

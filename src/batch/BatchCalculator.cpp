@@ -7,6 +7,7 @@
 
 #include "batch/BatchArguments.h"
 #include "batch/PhysicsCommands.h"
+#include "batch/TargetRun.h"
 #include "calc/CalculateDataSet.h"
 #include "calc/CurveWalk.h"
 #include "elements/DatabaseSearch.h"
@@ -42,48 +43,25 @@ struct Run {
         Report(args.targetFile + ": " + DescribeCalcResult(i, r));
     }
 
-    // Reads the target file; false when nothing of it can be calculated.
+    // Reads the target file; false when nothing of it can be calculated. What the reader kept
+    // back (data sets past 100, elements past 10) is not calculated: said on stderr and in the
+    // exit status; the data sets before an invalid element stay and are still calculated.
     bool ReadTarget(WorkingState& s) {
-        const OpenTargetResult r = OpenTarget(s, args.targetFile);
-        // What the reader kept back (data sets past 100, elements past 10) is not calculated:
-        // said on stderr and in the exit status.
-        for (const std::string& notice : r.notices) Report(args.targetFile + ": " + notice);
-        // A number read otherwise than written is said; whether its data set can be
-        // calculated decides the exit status.
-        for (const std::string& w : r.warnings)
-            err << kProgram << args.targetFile << ", " << w << "\n";
-        switch (r.status) {
-            case OpenTargetStatus::Read:
-                return true;
-            case OpenTargetStatus::InvalidElement:
-                // The data sets before the bad line stay and are still calculated.
-                Report(args.targetFile + ", line " + std::to_string(r.badLine) + ": " +
-                       kInvalidElementMessage + " (\"" + r.badSymbol + "\")");
-                return true;
-            case OpenTargetStatus::NoDataLine:
-                Report(args.targetFile + ": " + kNoDataLineMessage);
-                return false;
-            case OpenTargetStatus::CannotOpen:
-            case OpenTargetStatus::NotText:
-                Report(r.error.empty() ? "cannot read " + args.targetFile : r.error);
-                return false;
-        }
-        return false;
+        std::vector<RunMessage> messages;
+        std::vector<std::string> warnings;
+        const bool usable = ReadTargetForRun(s, args.targetFile, &messages, &warnings);
+        for (const RunMessage& m : messages) Report(m.text);
+        // A number read otherwise than written is said; whether its data set can be calculated
+        // decides the exit status.
+        for (const std::string& w : warnings) err << kProgram << w << "\n";
+        return usable;
     }
 
     // The Calculate command: each data set shown, then calculated; the last one stays current.
-    // The window passes over a one-element target of ratio 0 in silence, but its row then
-    // holds no result of this run: a script must learn that from the exit status.
     void CalculateAll(WorkingState& s, const ElementDatabase& db) {
-        for (int i = 1; i <= s.DataSetCount; ++i) {
-            s.CurrentDataSet = static_cast<int16_t>(i);
-            ApplyDataSetDisplay(s, db, i);
-            const CalcResult r = CalculateCommand(s, db, i);
-            if (r.outcome == CalcOutcome::RatioZero)
-                Report(args.targetFile + ": " + DescribeRatioZero(i));
-            else if (!DescribeCalcResult(i, r).empty())
-                ReportDataSet(i, r);
-        }
+        for (int i = 1; i <= s.DataSetCount; ++i)
+            if (const std::optional<RunMessage> m = CalculateShownDataSet(s, db, i))
+                Report(args.targetFile + ": " + m->text);
         s.CurrentDataSet = s.DataSetCount;
     }
 

@@ -4,13 +4,13 @@
 #include <cmath>
 
 #include "materials/PhysicsError.h"
+#include "range/Units.h"
 
 namespace fenra {
 
 namespace {
 
 constexpr double kKevPerMev = 1000;
-constexpr double kNmPerUm = 1000, kUmPerMm = 1000, kUgPerMg = 1000;
 
 [[noreturn]] void Bad(const std::string& message) {
     throw PhysicsError(ErrorKind::BadValue, message);
@@ -62,19 +62,15 @@ double ParseEnergyArgument(const std::string& text, double mass) {
 
 double ParseThicknessArgument(const std::string& text, const Target& t) {
     static const char* const kUnits[] = {"e15/cm2", "mg/cm2", "ug/cm2", "nm", "um", "mm"};
-    std::string unit;
-    const double v = NumberWithUnit(text, kUnits, 6, "THICKNESS", &unit);
-    if (unit.empty())
+    std::string unitText;
+    const double v = NumberWithUnit(text, kUnits, 6, "THICKNESS", &unitText);
+    ThicknessUnit unit = ThicknessUnit::E15;
+    if (!ThicknessUnitOf(unitText, &unit))
         Bad("THICKNESS \"" + text + "\" has no unit (nm, um, mm, mg/cm2, ug/cm2 or e15/cm2)");
-    if (unit == "e15/cm2") return v;
-    if (unit == "mg/cm2") return E15FromMgCm2(t, v);
-    if (unit == "ug/cm2") return E15FromMgCm2(t, v / kUgPerMg);
-    if (!(t.atomsPerCm3 > 0))
+    if (IsLength(unit) && !(t.atomsPerCm3 > 0))
         Bad("THICKNESS \"" + text + "\" is a length, and the material \"" + t.material.name +
             "\" has no density: give --density G_CM3");
-    if (unit == "nm") return E15FromUm(t, v / kNmPerUm);
-    if (unit == "um") return E15FromUm(t, v);
-    return E15FromUm(t, v * kUmPerMm);
+    return ThicknessToE15(t, v, unit);
 }
 
 double ParsePositiveNumber(const std::string& text, const std::string& option) {

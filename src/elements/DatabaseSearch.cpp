@@ -12,10 +12,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The data folder of an installed copy, relative to its bin folder (PREFIX/bin and
-// PREFIX/share/fenra32, whatever PREFIX is).
-constexpr const char* kInstalledDataFolder = "../share/fenra32";
-
 bool IsFile(const std::string& path) {
     std::error_code ec;
     const fs::file_status status = fs::status(path, ec);
@@ -34,7 +30,8 @@ std::vector<DatabaseCandidate> DatabaseCandidates(const DatabaseSearchInput& in)
     if (!in.environmentPath.empty()) return {{DatabasePlace::Environment, in.environmentPath}};
     if (in.programDir.empty()) return {};
     const fs::path dir(in.programDir);
-    const fs::path installed = (dir / kInstalledDataFolder / kDatabaseFileName).lexically_normal();
+    const fs::path installed =
+        (dir / in.installedDataFolder / kDatabaseFileName).lexically_normal();
     return {{DatabasePlace::BesideProgram, (dir / kDatabaseFileName).lexically_normal().string()},
             {DatabasePlace::InstalledData, installed.string()}};
 }
@@ -91,7 +88,8 @@ std::string ProgramDirectory() {
 DatabaseSearchInput ProcessDatabaseSearch(const std::string& optionPath,
                                           const std::string& programDir) {
     const char* environment = std::getenv(kDatabaseEnvironmentVariable);
-    return {optionPath, environment != nullptr ? environment : "", programDir};
+    return {optionPath, environment != nullptr ? environment : "", programDir,
+            kInstalledDataFolder};
 }
 
 }  // namespace fenra

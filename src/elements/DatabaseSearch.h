@@ -3,7 +3,8 @@
 //   1. the file named by --db (fenra32-calc only),
 //   2. the file named by the environment variable FENRA32_DB,
 //   3. Fenra32.mdb beside the running program (the build folder has it there),
-//   4. Fenra32.mdb in ../share/fenra32/ relative to the program (an installed copy).
+//   4. Fenra32.mdb in ../share/fenra32/ relative to the program (an installed copy); a library
+//      installed elsewhere (the Python module) names its own way to that folder.
 // A file named by --db or FENRA32_DB is the only place looked in: a database chosen on purpose
 // is never replaced in silence by another one, which could give other numbers.
 
@@ -16,12 +17,18 @@ namespace fenra {
 
 constexpr const char* kDatabaseEnvironmentVariable = "FENRA32_DB";
 
+// The data folder of an installed copy, relative to its bin folder (PREFIX/bin and
+// PREFIX/share/fenra32, whatever PREFIX is).
+constexpr const char* kInstalledDataFolder = "../share/fenra32";
+
 enum class DatabasePlace { Option, Environment, BesideProgram, InstalledData };
 
 struct DatabaseSearchInput {
     std::string optionPath;       // --db; empty: not given
     std::string environmentPath;  // FENRA32_DB; empty: not set
     std::string programDir;       // the folder of the running program; empty: unknown
+    // The installed data folder, relative to programDir.
+    std::string installedDataFolder = kInstalledDataFolder;
 };
 
 struct DatabaseCandidate {

@@ -17,6 +17,7 @@ constexpr double kEvPerKev = 1000;
 constexpr double kAtomsPerE15 = 1e15;
 constexpr double kMgPerG = 1000;
 constexpr double kUmPerCm = 1e4;
+constexpr double kKevUmPerEvA = 10;  // 1 eV/Angstrom = 1e4 eV/um = 10 keV/um
 
 [[noreturn]] void Fail(ErrorKind kind, const std::string& message) {
     throw PhysicsError(kind, message);
@@ -146,6 +147,10 @@ double KevPerMgCm2(const Target& t, double evPerE15) {
 double KevPerUm(const Target& t, double evPerE15) {
     // eV per 1E15 atoms/cm2 times atoms/cm3 gives eV/cm; keV/um = eV/cm * 1e-3 * 1e-4.
     return evPerE15 / kAtomsPerE15 * t.atomsPerCm3 / kEvPerKev / kUmPerCm;
+}
+
+double EvPerAngstrom(const Target& t, double evPerE15) {
+    return KevPerUm(t, evPerE15) / kKevUmPerEvA;
 }
 
 double MgCm2FromE15(const Target& t, double e15) {

@@ -72,8 +72,9 @@ double TotalStop(const Target& t, double E);
 bool OutOfModel(const Target& t, double E);
 
 // Unit conversions of a stopping or an areal density of this target.
-double KevPerMgCm2(const Target& t, double evPerE15);  // eV/(1E15 atoms/cm2) -> keV/(mg/cm2)
-double KevPerUm(const Target& t, double evPerE15);     // -> keV/um; 0 without a density
+double KevPerMgCm2(const Target& t, double evPerE15);    // eV/(1E15 atoms/cm2) -> keV/(mg/cm2)
+double KevPerUm(const Target& t, double evPerE15);       // -> keV/um; 0 without a density
+double EvPerAngstrom(const Target& t, double evPerE15);  // -> eV/Angstrom; 0 without a density
 double MgCm2FromE15(const Target& t, double e15);
 double E15FromMgCm2(const Target& t, double mgCm2);
 double UmFromE15(const Target& t, double e15);  // 0 without a density

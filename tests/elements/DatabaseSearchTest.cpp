@@ -28,6 +28,16 @@ TEST(DatabaseCandidates, BesideTheProgramThenTheInstalledDataFolder) {
     EXPECT_EQ(d[1].path, c[1].path);
 }
 
+TEST(DatabaseCandidates, ALibraryNamesItsOwnWayToTheInstalledDataFolder) {
+    // The Python module lives in PREFIX/lib/python3.X/dist-packages.
+    const std::vector<DatabaseCandidate> c = DatabaseCandidates(
+        {"", "", "/usr/local/lib/python3.11/dist-packages", "../../../share/fenra32"});
+    ASSERT_EQ(c.size(), 2u);
+    EXPECT_EQ(c[0].path, "/usr/local/lib/python3.11/dist-packages/Fenra32.mdb");
+    EXPECT_EQ(c[1].place, DatabasePlace::InstalledData);
+    EXPECT_EQ(c[1].path, "/usr/local/share/fenra32/Fenra32.mdb");
+}
+
 TEST(DatabaseCandidates, DbWinsOverTheEnvironmentWhichWinsOverTheFolders) {
     const std::vector<DatabaseCandidate> both = DatabaseCandidates({"a.mdb", "b.mdb", "/bin"});
     ASSERT_EQ(both.size(), 1u);

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks the installed tree:
 #   install_test.sh tree|desktop|appstream|manpages CMAKE BUILD_DIR APP_ID VERSION WITH_UI
+#   install_test.sh python CMAKE BUILD_DIR APP_ID VERSION WITH_UI PYTHON MODULE_DIR
 # Exit status 77 (a skip for CTest) when a validator is not installed.
 set -uo pipefail
 
 what=$1 cmake=$2 build=$3 app_id=$4 version=$5 with_ui=$6
+python=${7:-} module_dir=${8:-}
 skip=77
 
 prefix=$(mktemp -d "${TMPDIR:-/tmp}/fenra32-install.XXXXXX")
@@ -113,6 +115,33 @@ Element database \"$installed_db\" not found (installed data folder)."
     [ "$err" = "$want" ] || fail "the places looked in: $err"
 }
 
+# The installed Python module finds the installed database and gives fenra32-calc's numbers; the
+# folder it is installed in is on the system Python's path for the default prefix /usr/local.
+check_python() {
+    ls "$prefix/$module_dir"/fenra32.*.so >/dev/null 2>&1 || fail "the module is not installed"
+    local code="import fenra32
+print(fenra32.database_path())
+print('set\tStopEvAtoms\tStopKevMg\tStopEvA\tStopKevUm')
+for i, r in enumerate(fenra32.calculate(fenra32.read_target_file('$demo')), 1):
+    print('\t'.join([str(i)] + ['%.9g' % v for v in r]))"
+    out=$(cd / && env -u FENRA32_DB PYTHONPATH="$prefix/$module_dir" "$python" -c "$code" 2>&1) ||
+        fail "the installed module: $out"
+    local expected
+    expected=$("$build/bin/fenra32-calc" --db "$build/bin/Fenra32.mdb" values "$demo") ||
+        fail "the build folder's fenra32-calc"
+    [ "$out" = "$installed_db
+$expected" ] || fail "the installed module's results: $out"
+    # A listed material: the material list installed beside the database is found too.
+    out=$(cd / && env -u FENRA32_DB PYTHONPATH="$prefix/$module_dir" "$python" -c \
+        "import fenra32; print('%.9g' % fenra32.range('He', 'mylar', 5000))" 2>&1) ||
+        fail "the installed module's range: $out"
+    expected=$("$build/bin/fenra32-calc" --db "$build/bin/Fenra32.mdb" --csv range He mylar 5000 |
+               sed -n 2p | cut -d, -f2)
+    [ "$out" = "$expected" ] || fail "the installed module's range $out, not $expected"
+    "$python" -c "import sys; sys.exit('/usr/local/$module_dir' not in sys.path)" ||
+        fail "/usr/local/$module_dir is not on the path of $python"
+}
+
 case $what in
     tree)
         check_tree
@@ -137,6 +166,9 @@ case $what in
                 "$prefix/share/man/man1/$page.1" 2>&1 >/dev/null)
             [ -z "$warnings" ] || fail "$page.1: $warnings"
         done
+        ;;
+    python)
+        check_python
         ;;
     *)
         fail "unknown check $what"

@@ -1,0 +1,64 @@
+#include "batch/TargetRun.h"
+
+#include "calc/CalculateDataSet.h"
+#include "files/TargetFile.h"
+#include "state/TrimSpaces.h"
+
+namespace fenra {
+
+namespace {
+
+RunFault FaultOf(const CalcResult& r) {
+    switch (r.outcome) {
+        case CalcOutcome::UnknownIon:
+        case CalcOutcome::MissingCoefficients:
+            return RunFault::UnknownName;
+        case CalcOutcome::UnknownElement:
+            // A slot without a symbol is a missing value, not an unknown name.
+            return TrimSpaces(r.detail).empty() ? RunFault::BadInput : RunFault::UnknownName;
+        default:
+            return RunFault::BadInput;
+    }
+}
+
+}  // namespace
+
+bool ReadTargetForRun(WorkingState& s, const std::string& path, std::vector<RunMessage>* messages,
+                      std::vector<std::string>* warnings) {
+    const OpenTargetResult r = OpenTarget(s, path);
+    for (const std::string& notice : r.notices)
+        messages->push_back({RunFault::BadInput, path + ": " + notice});
+    if (warnings)
+        for (const std::string& w : r.warnings) warnings->push_back(path + ", " + w);
+    switch (r.status) {
+        case OpenTargetStatus::Read:
+            return true;
+        case OpenTargetStatus::InvalidElement:
+            messages->push_back({RunFault::BadInput, path + ", line " + std::to_string(r.badLine) +
+                                                         ": " + kInvalidElementMessage + " (\"" +
+                                                         r.badSymbol + "\")"});
+            return true;
+        case OpenTargetStatus::NoDataLine:
+            messages->push_back({RunFault::BadInput, path + ": " + kNoDataLineMessage});
+            return false;
+        case OpenTargetStatus::CannotOpen:
+        case OpenTargetStatus::NotText:
+            messages->push_back(
+                {RunFault::Unreadable, r.error.empty() ? "cannot read " + path : r.error});
+            return false;
+    }
+    return false;
+}
+
+std::optional<RunMessage> CalculateShownDataSet(WorkingState& s, const ElementDatabase& db, int i) {
+    s.CurrentDataSet = static_cast<int16_t>(i);
+    ApplyDataSetDisplay(s, db, i);
+    const CalcResult r = CalculateCommand(s, db, i);
+    if (r.outcome == CalcOutcome::RatioZero)
+        return RunMessage{RunFault::BadInput, DescribeRatioZero(i)};
+    std::string text = DescribeCalcResult(i, r);
+    if (text.empty()) return std::nullopt;
+    return RunMessage{FaultOf(r), std::move(text)};
+}
+
+}  // namespace fenra

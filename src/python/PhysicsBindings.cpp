@@ -1,0 +1,312 @@
+// Stopping, range, energy after layers and energy for a range: one value or a whole array of
+// them per call, computed without the interpreter lock, with fenra32-calc's numbers.
+
+#include <pybind11/numpy.h>
+#include <pybind11/pybind11.h>
+#include <pybind11/stl.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "materials/PhysicsError.h"
+#include "python/ModuleArguments.h"
+#include "python/ModuleBindings.h"
+#include "python/ModuleCore.h"
+#include "range/Range.h"
+#include "range/Units.h"
+
+namespace fenra::python {
+
+namespace py = pybind11;
+using namespace pybind11::literals;
+
+namespace {
+
+using Array = py::array_t<double, py::array::c_style | py::array::forcecast>;
+using OptionalNumber = std::optional<double>;
+
+// Energies or ranges as given: one number, or a sequence or array of them.
+struct Values {
+    std::string name;  // "energy", "range": names a value in messages
+    bool scalar = false;
+    double one = 0;              // the number, when scalar
+    std::optional<Array> array;  // the numbers, when not (even an empty array_t needs numpy)
+
+    const double* data() const { return scalar ? &one : array->data(); }
+    py::ssize_t size() const { return scalar ? 1 : array->size(); }
+    std::vector<py::ssize_t> shape() const {
+        return {array->shape(), array->shape() + array->ndim()};
+    }
+};
+
+// A Python number is read without numpy, so that a script of single numbers does not need it.
+Values ReadValues(const py::handle& given, const std::string& name) {
+    Values v;
+    v.name = name;
+    if (PyFloat_Check(given.ptr()) || PyLong_Check(given.ptr())) {
+        v.scalar = true;
+        v.one = given.cast<double>();
+        return v;
+    }
+    if (py::isinstance<py::str>(given) || py::isinstance<py::bytes>(given))
+        throw PhysicsError(ErrorKind::BadValue, name + " must be a number or numbers, not text");
+    v.array = Array::ensure(given);
+    if (!*v.array) {
+        PyErr_Clear();
+        throw PhysicsError(ErrorKind::BadValue, name + " is not a number or a sequence of numbers");
+    }
+    if (v.array->ndim() == 0) {
+        v.scalar = true;
+        v.one = *v.array->data();
+    }
+    return v;
+}
+
+std::string Repr(double v) {
+    return py::repr(py::float_(v)).cast<std::string>();
+}
+
+// The warning for results outside the model: of energies given, or of the energies found for
+// ranges given.
+std::string OutsideText(const Values& in, double given, double result, py::ssize_t outside) {
+    const char* const tail = " outside the model's 1 keV/u to 2 GeV/u; ";
+    const bool ranges = in.name == "range";
+    if (in.scalar)
+        return (ranges ? "the energy " + Repr(result) + " keV for the range " + Repr(given)
+                       : "the energy " + Repr(given) + " keV") +
+               " is" + tail + "the result is extrapolated";
+    return std::to_string(outside) +
+           (ranges ? " of the energies for the ranges are" : " of the energies are") + tail +
+           "their results are extrapolated";
+}
+
+// Applies f to each value with the interpreter lock released; f returns the result and sets
+// *outside for a result outside the model. An error names the value it arose at.
+template <typename F>
+py::object MapValues(const Values& in, F f) {
+    const double* x = in.data();
+    const py::ssize_t n = in.size();
+    double result = 0;
+    std::optional<Array> out;  // not made for one number: an empty array_t needs numpy too
+    double* y = &result;
+    if (!in.scalar) {
+        out.emplace(in.shape());
+        y = out->mutable_data();
+    }
+    py::ssize_t outside = 0;
+    {
+        py::gil_scoped_release release;
+        for (py::ssize_t k = 0; k < n; ++k) {
+            bool o = false;
+            try {
+                y[k] = f(x[k], &o);
+            } catch (const PhysicsError& e) {
+                if (in.scalar) throw;
+                throw PhysicsError(e.Kind(), in.name + "[" + std::to_string(k) + "]: " + e.what());
+            }
+            outside += o;
+        }
+    }
+    if (outside > 0) WarnOutsideModel(OutsideText(in, x[0], y[0], outside));
+    if (in.scalar) return py::float_(result);
+    return std::move(*out);
+}
+
+StopUnit StopUnitArgument(const std::string& text) {
+    StopUnit unit = StopUnit::EvE15;
+    if (!StopUnitOf(text, &unit))
+        throw PhysicsError(ErrorKind::BadValue,
+                           "unit \"" + text + "\" is not one of " + std::string(StopUnitNames()));
+    return unit;
+}
+
+ThicknessUnit ThicknessUnitArgument(const std::string& text) {
+    ThicknessUnit unit = ThicknessUnit::E15;
+    if (!ThicknessUnitOf(text, &unit))
+        throw PhysicsError(ErrorKind::BadValue, "unit \"" + text + "\" is not one of " +
+                                                    std::string(ThicknessUnitNames()));
+    return unit;
+}
+
+enum class StopKind { Electronic, Nuclear, Total };
+
+StopKind StopKindArgument(const std::string& text) {
+    if (text == "electronic") return StopKind::Electronic;
+    if (text == "nuclear") return StopKind::Nuclear;
+    if (text == "total") return StopKind::Total;
+    throw PhysicsError(ErrorKind::BadValue,
+                       "kind \"" + text + "\" is not one of electronic, nuclear or total");
+}
+
+py::object Stopping(const py::handle& ion, const py::handle& material, const py::handle& energy,
+                    OptionalNumber mass, OptionalNumber density, const std::string& unitText,
+                    const std::string& kindText) {
+    const Target t = TargetArgument(ion, material, mass, density);
+    const StopUnit unit = StopUnitArgument(unitText);
+    const StopKind kind = StopKindArgument(kindText);
+    StopIn(t, 0, unit);  // a length unit without a density fails before any work
+    return MapValues(ReadValues(energy, "energy"), [&](double E, bool* outside) {
+        const StoppingValues v = StoppingAt(t, E);
+        *outside = v.outOfModel;
+        const double s = kind == StopKind::Electronic ? v.electronic
+                         : kind == StopKind::Nuclear  ? v.nuclear
+                                                      : v.total;
+        return StopIn(t, s, unit);
+    });
+}
+
+py::object RangeOf(const py::handle& ion, const py::handle& material, const py::handle& energy,
+                   OptionalNumber mass, OptionalNumber density, const std::string& unitText) {
+    const Target t = TargetArgument(ion, material, mass, density);
+    const ThicknessUnit unit = ThicknessUnitArgument(unitText);
+    ThicknessFromE15(t, 0, unit);
+    return MapValues(ReadValues(energy, "energy"), [&](double E, bool* outside) {
+        const RangeResult r = Range(t, E);
+        *outside = r.outOfModel;
+        return ThicknessFromE15(t, r.range, unit);
+    });
+}
+
+py::object EnergyForRangeOf(const py::handle& ion, const py::handle& material,
+                            const py::handle& range, OptionalNumber mass, OptionalNumber density,
+                            const std::string& unitText) {
+    const Target t = TargetArgument(ion, material, mass, density);
+    const ThicknessUnit unit = ThicknessUnitArgument(unitText);
+    ThicknessToE15(t, 0, unit);
+    return MapValues(ReadValues(range, "range"), [&](double R, bool* outside) {
+        const RangeResult r = EnergyForRange(t, ThicknessToE15(t, R, unit));
+        *outside = r.outOfModel;
+        return r.energy;
+    });
+}
+
+// One layer given as (material, thickness, unit) or (material, thickness, unit, density).
+Layer LayerArgument(const Ion& ion, const py::handle& given, std::size_t k) {
+    const std::string where = "layers[" + std::to_string(k) + "]";
+    const py::sequence item = py::reinterpret_borrow<py::sequence>(given);
+    if (!py::isinstance<py::sequence>(given) || py::isinstance<py::str>(given) ||
+        (item.size() != 3 && item.size() != 4))
+        throw PhysicsError(ErrorKind::BadValue,
+                           where + " is not (material, thickness, unit[, density])");
+    try {
+        const OptionalNumber density = item.size() == 4 && !item[3].is_none()
+                                           ? OptionalNumber(item[3].cast<double>())
+                                           : std::nullopt;
+        Target t = MakeTarget(ModuleDatabase(), ion, MaterialArgument(item[0], density));
+        const ThicknessUnit unit = ThicknessUnitArgument(item[2].cast<std::string>());
+        const double thickness = ThicknessToE15(t, item[1].cast<double>(), unit);
+        return {std::move(t), thickness};
+    } catch (const PhysicsError& e) {
+        throw PhysicsError(e.Kind(), where + ": " + e.what());
+    } catch (const py::cast_error&) {
+        throw PhysicsError(ErrorKind::BadValue,
+                           where + " is not (material, thickness, unit[, density])");
+    }
+}
+
+py::object EnergyAfter(const py::handle& ion, const py::handle& energy, const py::sequence& layers,
+                       OptionalNumber mass) {
+    const Ion resolved = IonArgument(ion, mass);
+    std::vector<Layer> stack;
+    for (std::size_t k = 0; k < layers.size(); ++k)
+        stack.push_back(LayerArgument(resolved, layers[k], k));
+    const Values in = ReadValues(energy, "energy");
+    const py::ssize_t n = in.size();
+    const std::size_t count = stack.size();
+    std::vector<double> out(static_cast<std::size_t>(n) * count, 0.0);
+    py::ssize_t outside = 0;
+    {
+        py::gil_scoped_release release;
+        for (py::ssize_t k = 0; k < n; ++k) {
+            StackResult s;
+            try {
+                s = EnergyAfterStack(stack, in.data()[k]);
+            } catch (const PhysicsError& e) {
+                if (in.scalar) throw;
+                throw PhysicsError(e.Kind(), "energy[" + std::to_string(k) + "]: " + e.what());
+            }
+            // Behind the layer the ion stops in, and behind every later one, it has energy 0.
+            for (std::size_t j = 0; j < s.layers.size(); ++j)
+                out[static_cast<std::size_t>(k) * count + j] = s.layers[j].energyOut;
+            outside += s.outOfModel;
+        }
+    }
+    if (outside > 0)
+        WarnOutsideModel(std::to_string(outside) +
+                         " of the energies pass outside the model's 1 keV/u to 2 GeV/u on their "
+                         "way through the layers; their results are extrapolated");
+    if (in.scalar) return py::cast(out);
+    std::vector<py::ssize_t> shape = in.shape();
+    shape.push_back(static_cast<py::ssize_t>(count));
+    Array result(shape);
+    std::copy(out.begin(), out.end(), result.mutable_data());
+    return std::move(result);
+}
+
+}  // namespace
+
+void RegisterPhysicsFunctions(py::module_& m) {
+    m.def("stopping", &Stopping, "ion"_a, "material"_a, "energy"_a, py::kw_only(),
+          "mass"_a = py::none(), "density"_a = py::none(), "unit"_a = "eV/(1e15 atoms/cm2)",
+          "kind"_a = "electronic", R"doc(
+stopping(ion, material, energy, *, mass=None, density=None, unit='eV/(1e15 atoms/cm2)',
+         kind='electronic') -> float or numpy array
+
+The stopping of an ion in a material, as `fenra32-calc stopping` gives it.
+  ion       element symbol ("He") or atomic number (2)
+  material  element symbol, formula ("H2O"), listed name ("mylar"; see materials()) or Material
+  energy    total kinetic energy of the ion in keV: a number gives a float, a sequence or numpy
+            array gives a numpy array of the same shape
+  mass      ion mass in amu (default: its most abundant isotope)
+  density   g/cm3, in place of the material's own
+  unit      'eV/(1e15 atoms/cm2)', 'keV/(mg/cm2)', 'eV/A' or 'keV/um' (these two need a density)
+  kind      'electronic' (the calculator's value), 'nuclear' (ZBL universal) or 'total'
+
+The electronic stopping in eV/(1e15 atoms/cm2) is the window's result for an element target,
+to the last bit. An energy outside the model's 1 keV/u to 2 GeV/u gives a ModelRangeWarning.
+Raises ValueError for a bad number, unit or formula, LookupError for an unknown ion or material.
+)doc");
+
+    m.def("range", &RangeOf, "ion"_a, "material"_a, "energy"_a, py::kw_only(),
+          "mass"_a = py::none(), "density"_a = py::none(), "unit"_a = "1e15 atoms/cm2", R"doc(
+range(ion, material, energy, *, mass=None, density=None, unit='1e15 atoms/cm2')
+    -> float or numpy array
+
+The range of an ion of the given total energy (keV) in a material: the integral of
+1 / (electronic + nuclear stopping) from 0 to the energy, as `fenra32-calc range` gives it.
+  ion, material, mass, density  as for stopping()
+  energy    keV: a number gives a float, a sequence or numpy array a numpy array
+  unit      '1e15 atoms/cm2', 'mg/cm2', 'ug/cm2', 'nm', 'um' or 'mm' (lengths need a density)
+
+The first call for an ion and material builds its range table (about a millisecond); later
+calls read it. Raises ValueError for a negative energy or a bad unit.
+)doc");
+
+    m.def("energy_for_range", &EnergyForRangeOf, "ion"_a, "material"_a, "range"_a, py::kw_only(),
+          "mass"_a = py::none(), "density"_a = py::none(), "unit"_a = "1e15 atoms/cm2", R"doc(
+energy_for_range(ion, material, range, *, mass=None, density=None, unit='1e15 atoms/cm2')
+    -> float or numpy array
+
+The total energy (keV) of an ion whose range in the material is the given one: the inverse of
+range(), and the energy an absorber of that thickness just stops.
+  range     in unit: a number gives a float, a sequence or numpy array a numpy array
+  unit      '1e15 atoms/cm2', 'mg/cm2', 'ug/cm2', 'nm', 'um' or 'mm' (lengths need a density)
+)doc");
+
+    m.def("energy_after", &EnergyAfter, "ion"_a, "energy"_a, "layers"_a, py::kw_only(),
+          "mass"_a = py::none(), R"doc(
+energy_after(ion, energy, layers, *, mass=None) -> list of floats or numpy array
+
+The energy of the ion (keV) behind each layer of a stack, front to back, as
+`fenra32-calc layers` gives it; 0 behind the layer the ion stops in and behind every later one.
+  energy    total energy in front of the stack, keV; a number gives a list with one energy per
+            layer, a sequence or numpy array gives a numpy array of shape energy.shape + (layers,)
+  layers    a list of (material, thickness, unit) or (material, thickness, unit, density), unit
+            one of '1e15 atoms/cm2', 'mg/cm2', 'ug/cm2', 'nm', 'um', 'mm' (lengths need a
+            density), density in g/cm3 in place of the material's own
+Example: energy_after('He', 5000, [('mylar', 2, 'um'), ('Al', 50, 'nm')])
+)doc");
+}
+
+}  // namespace fenra::python
