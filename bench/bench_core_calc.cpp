@@ -43,7 +43,7 @@ void BM_CalculateTenElementCompound(benchmark::State& state) {
     FillDataSet(s.DataSets[1], 9);  // ten elements
     s.DataSets[1].IonEnergy = 2000;
     for (auto _ : state) {
-        const CalcResult r = CalculateDataSet(s, Database(), 1);
+        const CalcResult r = CalculateDataSet(s.DataSets[1], Database());
         benchmark::DoNotOptimize(r);
         benchmark::DoNotOptimize(s.DataSets[1].StopEvAtoms);
     }
@@ -57,8 +57,8 @@ void BM_CalculateHundredDataSets(benchmark::State& state) {
     for (auto _ : state) {
         for (int i = 1; i <= s.DataSetCount; ++i) {
             s.CurrentDataSet = static_cast<int16_t>(i);
-            ApplyDataSetDisplay(s, Database(), i);
-            benchmark::DoNotOptimize(CalculateDataSet(s, Database(), i));
+            ApplyDataSetDisplay(s.DataSets[i], Database());
+            benchmark::DoNotOptimize(CalculateDataSet(s.DataSets[i], Database()));
         }
     }
 }
@@ -66,15 +66,13 @@ BENCHMARK(BM_CalculateHundredDataSets)->Unit(benchmark::kMicrosecond);
 
 void BM_CurveWalk(benchmark::State& state) {
     WorkingState s;
-    s.SlabCount = kSlabCount;
     s.DataSetCount = 1;
     s.CurrentDataSet = 1;
     FillDataSet(s.DataSets[1], 3);  // carbon ions into a four-element target
     s.DataSets[1].IonEnergy = 5000;
     for (auto _ : state) {
-        const CurveWalkResult w = WalkCurve(s, Database(), CurveKind::EnergyStop);
-        benchmark::DoNotOptimize(w);
-        benchmark::DoNotOptimize(s.CurveStop.data());
+        const CurveWalkResult w = WalkCurve(s.DataSets[1], Database(), CurveKind::EnergyStop);
+        benchmark::DoNotOptimize(w.curve.stop.data());
     }
 }
 BENCHMARK(BM_CurveWalk)->Unit(benchmark::kMicrosecond);

@@ -8,7 +8,7 @@
 #include "batch/BatchArguments.h"
 #include "batch/PhysicsCommands.h"
 #include "batch/TargetRun.h"
-#include "calc/CalculateDataSet.h"
+#include "calc/CalculateAll.h"
 #include "calc/CurveWalk.h"
 #include "elements/DatabaseSearch.h"
 #include "elements/ElementDatabase.h"
@@ -58,15 +58,18 @@ struct Run {
     }
 
     // The Calculate command: each data set shown, then calculated; the last one stays current.
-    void CalculateAll(WorkingState& s, const ElementDatabase& db) {
-        for (int i = 1; i <= s.DataSetCount; ++i)
-            if (const std::optional<RunMessage> m = CalculateShownDataSet(s, db, i))
+    void CalculateEvery(WorkingState& s, const ElementDatabase& db) {
+        CalculateAllHooks hooks;
+        hooks.show = [&](int i) { ApplyDataSetDisplay(s.DataSets[i], db); };
+        hooks.outcome = [&](int i, const CalcResult& r) {
+            if (const std::optional<RunMessage> m = CalculationMessage(i, r))
                 Report(args.targetFile + ": " + m->text);
-        s.CurrentDataSet = s.DataSetCount;
+        };
+        CalculateAll(s, db, hooks);
     }
 
     // A curve command on data set N: shown, walked, shown again (the window refreshes its
-    // fields after the walk), then copied as a curve window copies it.
+    // fields after the walk), and the curve takes the ion values as they are then shown.
     bool WalkCurveOf(WorkingState& s, const ElementDatabase& db, std::string* text) {
         const int n = args.dataSet;
         if (n > s.DataSetCount) {
@@ -76,10 +79,9 @@ struct Run {
             return false;
         }
         s.CurrentDataSet = static_cast<int16_t>(n);
-        ApplyDataSetDisplay(s, db, n);
-        CurveWalkHooks hooks;
-        hooks.refused = [&](const CalcResult& r) { ReportDataSet(n, r); };
-        const CurveWalkResult walk = WalkCurve(s, db, args.curveKind, hooks);
+        DataSet& d = s.DataSets[n];
+        ApplyDataSetDisplay(d, db);
+        CurveWalkResult walk = WalkCurve(d, db, args.curveKind);
         if (walk.result.outcome == CalcOutcome::RatioZero) {
             Report(args.targetFile + ": " + DescribeRatioZero(n));
             return false;
@@ -88,8 +90,9 @@ struct Run {
             ReportDataSet(n, walk.result);
             return false;
         }
-        ApplyDataSetDisplay(s, db, n);
-        const CurveSnapshot snapshot = CopyCurveData(s);
+        ApplyDataSetDisplay(d, db);
+        CurveSnapshot& snapshot = walk.curve;
+        SetCurveIon(snapshot, d);
         // Save curve writes nothing for a curve without a point above 0 (a target of ratio 0,
         // an ion without energy): neither does the batch calculator.
         const bool energyValues = args.curveKind == CurveKind::DepthEnergy;
@@ -98,7 +101,7 @@ struct Run {
                    kNoCalculationMessage);
             return false;
         }
-        *text = CurveFileText(args.curveKind, snapshot, s.DataSets[n].TargetName, s.SlabCount);
+        *text = CurveFileText(args.curveKind, snapshot, d.TargetName, snapshot.N());
         return true;
     }
 
@@ -187,7 +190,7 @@ int RunBatchCalculator(const std::vector<std::string>& argList, std::ostream& ou
             if (run.WalkCurveOf(s, db, &text)) run.Write(text);
             return run.status;
         }
-        run.CalculateAll(s, db);
+        run.CalculateEvery(s, db);
         run.Write(args.command == BatchCommand::Report ? ResultReportText(s) : ValuesText(s));
     } catch (const ElementDatabaseError& e) {
         run.Report(e.what());

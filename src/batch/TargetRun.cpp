@@ -52,8 +52,11 @@ bool ReadTargetForRun(WorkingState& s, const std::string& path, std::vector<RunM
 
 std::optional<RunMessage> CalculateShownDataSet(WorkingState& s, const ElementDatabase& db, int i) {
     s.CurrentDataSet = static_cast<int16_t>(i);
-    ApplyDataSetDisplay(s, db, i);
-    const CalcResult r = CalculateCommand(s, db, i);
+    ApplyDataSetDisplay(s.DataSets[i], db);
+    return CalculationMessage(i, CalculateCommand(s.DataSets[i], db));
+}
+
+std::optional<RunMessage> CalculationMessage(int i, const CalcResult& r) {
     if (r.outcome == CalcOutcome::RatioZero)
         return RunMessage{RunFault::BadInput, DescribeRatioZero(i)};
     std::string text = DescribeCalcResult(i, r);

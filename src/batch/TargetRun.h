@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/CalculateDataSet.h"
 #include "elements/ElementDatabase.h"
 #include "state/WorkingState.h"
 
@@ -39,5 +40,8 @@ bool ReadTargetForRun(WorkingState& s, const std::string& path, std::vector<RunM
 // one-element target of ratio 0, which the window passes over in silence but which then holds
 // no result of this run.
 std::optional<RunMessage> CalculateShownDataSet(WorkingState& s, const ElementDatabase& db, int i);
+
+// The message of data set i's calculation outcome r, as CalculateShownDataSet gives it.
+std::optional<RunMessage> CalculationMessage(int i, const CalcResult& r);
 
 }  // namespace fenra

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <stdexcept>
+#include <optional>
 
 #include "calc/ElementStopping.h"
 #include "physics/FloatingPointCheck.h"
@@ -85,9 +85,7 @@ double BraggStopPerAtom(const float* r, const double* S, int n) {
     return W2 / W1;
 }
 
-CalcResult CalculateDataSet(WorkingState& s, const ElementDatabase& db, int i) {
-    if (i < 1 || i > kMaxDataSets) throw std::out_of_range("data set number out of range");
-    DataSet& d = s.DataSets[i];
+CalcResult CalculateDataSet(DataSet& d, const ElementDatabase& db) {
     if (d.ElementCount < 1) return Outcome(CalcOutcome::NoTargetElement);
     const int n = std::min<int>(d.ElementCount, kMaxTargetSlots);
 
@@ -110,9 +108,10 @@ CalcResult CalculateDataSet(WorkingState& s, const ElementDatabase& db, int i) {
         t[j].M = rec[j]->NatMass;
         t[j].N = rec[j]->AtomDensity;
         t[j].vF = rec[j]->Fermi;
-        const double* p = db.FindCoefficientsByZ(CoefficientTable::PCoef, t[j].Z2);
+        const std::optional<CoefficientRow> p =
+            db.FindCoefficientsByZ(CoefficientTable::PCoef, t[j].Z2);
         if (!p) return MissingCoefficients(*rec[j], "PCoef");
-        std::copy(p, p + 8, t[j].coef.P.begin());
+        t[j].coef.P = p->values;
     }
 
     // Everything from the energy per unit mass on is watched for floating-point faults: an
@@ -122,14 +121,15 @@ CalcResult CalculateDataSet(WorkingState& s, const ElementDatabase& db, int i) {
 
     if (E >= kHighEnergyBound) {
         for (int j = 1; j <= n; ++j) {
-            const double* h = db.FindCoefficientsByZ(CoefficientTable::HiCoef, t[j].Z2);
+            const std::optional<CoefficientRow> h =
+                db.FindCoefficientsByZ(CoefficientTable::HiCoef, t[j].Z2);
             if (!h) return MissingCoefficients(*rec[j], "HiCoef");
-            std::copy(h, h + 4, t[j].coef.H.begin());
+            std::copy_n(h->values.begin(), t[j].coef.H.size(), t[j].coef.H.begin());
         }
     }
 
+    // The database passed its start-up check: every AtomNum is 1 or more.
     const int16_t Z1 = ion->AtomNum;
-    if (Z1 < 1) return Outcome(CalcOutcome::IonRefused, d.IonName);
 
     std::array<double, kMaxTargetSlots + 1> S{};
     for (int j = 1; j <= n; ++j) S[j] = ElementStop(Z1, ion->ScrnFac, E, t[j]);
@@ -177,10 +177,10 @@ CalcResult CheckDataSetInputs(const DataSet& d) {
     return Outcome(CalcOutcome::Calculated);
 }
 
-CalcResult CalculateCommand(WorkingState& s, const ElementDatabase& db, int i) {
-    CalcResult r = CheckDataSetInputs(s.DataSets[i]);
-    if (r.outcome == CalcOutcome::Calculated) r = CalculateDataSet(s, db, i);
-    if (r.outcome != CalcOutcome::Calculated) ClearResults(s.DataSets[i]);
+CalcResult CalculateCommand(DataSet& d, const ElementDatabase& db) {
+    CalcResult r = CheckDataSetInputs(d);
+    if (r.outcome == CalcOutcome::Calculated) r = CalculateDataSet(d, db);
+    if (r.outcome != CalcOutcome::Calculated) ClearResults(d);
     return r;
 }
 
@@ -195,9 +195,6 @@ std::string DescribeCalcResult(int dataSet, const CalcResult& r) {
         case CalcOutcome::Calculated:
         case CalcOutcome::RatioZero:
             return {};
-        case CalcOutcome::IonRefused:
-            return set + ": the ion \"" + VisibleText(r.detail) +
-                   "\" cannot be calculated: its atomic number is below 1.";
         case CalcOutcome::NoTargetElement:
             return set + " has no target element: enter a ratio for target 1.";
         case CalcOutcome::UnknownIon:

@@ -7,14 +7,13 @@
 #include <string>
 
 #include "elements/ElementDatabase.h"
-#include "state/WorkingState.h"
+#include "state/DataSet.h"
 
 namespace fenra {
 
 enum class CalcOutcome {
     Calculated,           // the four results were stored
     RatioZero,            // one-element target with ratio 0: nothing stored, no message
-    IonRefused,           // ion atomic number below 1: results keep their former values
     NoTargetElement,      // ElementCount 0 (a target-file line without a target text)
     UnknownIon,           // the ion symbol is not in the element table
     UnknownElement,       // a target symbol is not in the element table
@@ -30,16 +29,13 @@ enum class CalcOutcome {
 
 struct CalcResult {
     CalcOutcome outcome = CalcOutcome::Calculated;
-    std::string detail;  // the symbol concerned (refused ion, unknown symbol, missing coefficients)
+    std::string detail;  // the symbol concerned (unknown symbol, missing coefficients)
     // Missing coefficients: the table without a record ("PCoef" or "HiCoef") and the
     // element's atomic number.
     std::string table;
     int atomNum = 0;
     int slot = 0;  // unknown element: the target slot, 1..10
 };
-
-// The message the ion refusal is shown with (bell first, default title).
-constexpr const char* kIonRefusedMessage = "You made some mistake !! Try it again !!";
 
 // A sentence for the user about a data set that could not be calculated, naming the data set
 // and the reason; empty for Calculated and RatioZero.
@@ -49,29 +45,29 @@ std::string DescribeCalcResult(int dataSet, const CalcResult& r);
 // script or a curve command must hear of.
 std::string DescribeRatioZero(int dataSet);
 
-// Calculates data set i (1..DataSetCount) in place. The symbols looked up are the data set's
-// IonName and TargetElement(1..ElementCount). TargetName, and IonMass when it was 0, are
-// written before any refusal of the ion; on every outcome but Calculated the four results
-// keep their former values, and no NaN or infinity is ever stored. Calculated sets the data
-// set's Calculated flag. The inputs are not checked (the curve walk calculates at energy 0).
-CalcResult CalculateDataSet(WorkingState& s, const ElementDatabase& db, int i);
+// Calculates the data set in place. The symbols looked up are the data set's IonName and
+// TargetElement(1..ElementCount). TargetName, and IonMass when it was 0, are written before
+// any refusal of the ion; on every outcome but Calculated the four results keep their former
+// values, and no NaN or infinity is ever stored. Calculated sets the data set's Calculated
+// flag. The inputs are not checked (the curve walk calculates at energy 0).
+CalcResult CalculateDataSet(DataSet& d, const ElementDatabase& db);
 
 // The inputs a calculation needs to mean anything: an energy above 0, a mass not below 0, no
 // ratio below 0 and ratios that do not add up to 0. Calculated when they are sound, otherwise
 // the refusal (nothing is changed).
 CalcResult CheckDataSetInputs(const DataSet& d);
 
-// The Calculate command on data set i: the inputs are checked, then the data set is
+// The Calculate command on one data set: the inputs are checked, then the data set is
 // calculated. A data set that is not calculated (any outcome but Calculated) loses its former
 // results, so that no stale result stands beside new input.
-CalcResult CalculateCommand(WorkingState& s, const ElementDatabase& db, int i);
+CalcResult CalculateCommand(DataSet& d, const ElementDatabase& db);
 
-// What showing data set i in the main window writes back into it: the ion and the target
+// What showing a data set in the main window writes back into it: the ion and the target
 // symbols of slots 1..ElementCount take the spelling of the element table, slots above
 // ElementCount take the first element of the table, and IonMass becomes its own general text
 // read back by the whole-text rule (so 1.0078251 becomes 1.007825). Symbols that are not in
 // the table are left as they are. The Calculate command shows every data set before it
-// calculates it; the batch calculator applies this to get the window's numbers.
-void ApplyDataSetDisplay(WorkingState& s, const ElementDatabase& db, int i);
+// calculates it; the window and the batch calculator both apply this rule.
+void ApplyDataSetDisplay(DataSet& d, const ElementDatabase& db);
 
 }  // namespace fenra

@@ -11,15 +11,10 @@ namespace {
 
 constexpr double kEvPerKev = 1000.0;
 
-bool IsDepthKind(CurveKind kind) {
-    return kind != CurveKind::EnergyStop;
-}
-
 // Outcomes after which a walk cannot go on: the data set cannot be calculated at all, or the
 // numbers have become meaningless.
 bool StopsTheWalk(CalcOutcome o) {
-    return o != CalcOutcome::Calculated && o != CalcOutcome::RatioZero &&
-           o != CalcOutcome::IonRefused;
+    return o != CalcOutcome::Calculated && o != CalcOutcome::RatioZero;
 }
 
 CalcResult FloatingPointFault(float energy) {
@@ -52,7 +47,7 @@ struct WalkedFields {
     }
 };
 
-CurveWalkResult Walk(WorkingState& s, const ElementDatabase& db, CurveKind kind,
+CurveWalkResult Walk(DataSet& d, const ElementDatabase& db, CurveKind kind,
                      const CurveWalkHooks& hooks);
 
 }  // namespace
@@ -71,26 +66,24 @@ CalcResult CheckCurveInputs(const DataSet& d, CurveKind kind) {
     return r;
 }
 
-CurveWalkResult WalkCurve(WorkingState& s, const ElementDatabase& db, CurveKind kind,
+CurveWalkResult WalkCurve(DataSet& d, const ElementDatabase& db, CurveKind kind,
                           const CurveWalkHooks& hooks) {
-    DataSet& d = s.DataSets[s.CurrentDataSet];
     CurveWalkResult walk;
     walk.result = CheckCurveInputs(d, kind);
     if (walk.result.outcome != CalcOutcome::Calculated) return walk;
     const WalkedFields before(d);
-    walk = Walk(s, db, kind, hooks);
+    walk = Walk(d, db, kind, hooks);
     before.RestoreTo(d);
+    SetCurveIon(walk.curve, d);
     return walk;
 }
 
 namespace {
 
-CurveWalkResult Walk(WorkingState& s, const ElementDatabase& db, CurveKind kind,
+CurveWalkResult Walk(DataSet& d, const ElementDatabase& db, CurveKind kind,
                      const CurveWalkHooks& hooks) {
     CurveWalkResult walk;
-    const int c = s.CurrentDataSet;
-    const int N = s.SlabCount >= 1 && s.SlabCount <= kSlabCount ? s.SlabCount : kSlabCount;
-    DataSet& d = s.DataSets[c];
+    constexpr int N = kSlabCount;
     const bool depth = IsDepthKind(kind);
 
     // Slab thickness (1E15 atoms/cm2) or slab energy (keV), once, in single precision.
@@ -101,13 +94,14 @@ CurveWalkResult Walk(WorkingState& s, const ElementDatabase& db, CurveKind kind,
         return walk;
     }
 
-    s.CurveStop.fill(0.0f);
-    s.CurveEnergy.fill(0.0f);
+    std::vector<float>& stop = walk.curve.stop;
+    std::vector<float>& energy = walk.curve.energy;
+    stop.assign(N + 1, 0.0f);
+    energy.assign(N + 1, 0.0f);
 
     // Ends the walk on a calculation that cannot go on, with the start energy back in place.
     auto calculate = [&](int point) {
-        CalcResult r = CalculateDataSet(s, db, c);
-        if (r.outcome == CalcOutcome::IonRefused && hooks.refused) hooks.refused(r);
+        CalcResult r = CalculateDataSet(d, db);
         if (StopsTheWalk(r.outcome)) {
             d.IonEnergy = E0;
             walk.result = std::move(r);
@@ -118,8 +112,8 @@ CurveWalkResult Walk(WorkingState& s, const ElementDatabase& db, CurveKind kind,
     };
 
     if (!calculate(0)) return walk;
-    s.CurveStop[0] = d.StopEvAtoms;  // the stopping at full energy, as calculated
-    if (kind == CurveKind::DepthEnergy) s.CurveEnergy[0] = E0;
+    stop[0] = d.StopEvAtoms;  // the stopping at full energy, as calculated
+    if (kind == CurveKind::DepthEnergy) energy[0] = E0;
     std::string rangeText = depth ? "0" : "";
 
     for (int i = 1; i <= N; ++i) {
@@ -127,14 +121,14 @@ CurveWalkResult Walk(WorkingState& s, const ElementDatabase& db, CurveKind kind,
         progress.step = i;
         if (depth) {
             // The ion loses the slab's thickness times the stopping at the slab's entrance.
-            const double loss = static_cast<double>(step) * s.CurveStop[i - 1] / kEvPerKev;
+            const double loss = static_cast<double>(step) * stop[i - 1] / kEvPerKev;
             d.IonEnergy = static_cast<float>(d.IonEnergy - loss);
             if (!std::isfinite(d.IonEnergy)) {
                 d.IonEnergy = E0;
                 walk.result = FloatingPointFault(E0);
                 return walk;
             }
-            if (kind == CurveKind::DepthEnergy) s.CurveEnergy[i] = d.IonEnergy;
+            if (kind == CurveKind::DepthEnergy) energy[i] = d.IonEnergy;
             if (d.IonEnergy <= 0) break;  // stopped within this slab
             rangeText = GeneralText(LeadingNumber(rangeText) + static_cast<double>(step));
             progress.rangeText = rangeText;
@@ -148,7 +142,7 @@ CurveWalkResult Walk(WorkingState& s, const ElementDatabase& db, CurveKind kind,
 
         if (!calculate(i)) return walk;
         if (d.StopEvAtoms < 0) d.StopEvAtoms = 0;
-        s.CurveStop[i] = d.StopEvAtoms;
+        stop[i] = d.StopEvAtoms;
     }
 
     d.IonEnergy = E0;

@@ -3,17 +3,13 @@
 // 7-digit text once; the element lists can only show symbols of the element table.
 
 #include <algorithm>
-#include <stdexcept>
 
 #include "calc/CalculateDataSet.h"
 #include "state/NumberText.h"
 
 namespace fenra {
 
-void ApplyDataSetDisplay(WorkingState& s, const ElementDatabase& db, int i) {
-    if (i < 1 || i > kMaxDataSets) throw std::out_of_range("data set number out of range");
-    DataSet& d = s.DataSets[i];
-
+void ApplyDataSetDisplay(DataSet& d, const ElementDatabase& db) {
     if (const ElementRecord* ion = db.FindElementBySymbol(d.IonName)) d.IonName = ion->Symbol;
     // The mass field shows the mass as general text and stores that text back.
     d.IonMass = WholeTextNumber(GeneralText(d.IonMass));

@@ -218,11 +218,21 @@ const ElementRecord* ElementDatabase::FindElementBySymbol(std::string_view symbo
     return it == bySymbol_.end() ? nullptr : &elements_[it->second];
 }
 
-const double* ElementDatabase::FindCoefficientsByZ(CoefficientTable table, int z) const {
-    if (z < 1 || static_cast<std::size_t>(z) > elements_.size()) return nullptr;
+std::optional<CoefficientRow> ElementDatabase::FindCoefficientsByZ(CoefficientTable table,
+                                                                   int z) const {
+    if (z < 1 || static_cast<std::size_t>(z) > elements_.size()) return std::nullopt;
     const auto i = static_cast<std::size_t>(z);
-    if (table == CoefficientTable::PCoef) return hasPcoef_[i] ? pcoef_[i].data() : nullptr;
-    return hasHicoef_[i] ? hicoef_[i].data() : nullptr;
+    CoefficientRow row;
+    if (table == CoefficientTable::PCoef) {
+        if (!hasPcoef_[i]) return std::nullopt;
+        row.values = pcoef_[i];
+        row.count = static_cast<int>(pcoef_[i].size());
+        return row;
+    }
+    if (!hasHicoef_[i]) return std::nullopt;
+    std::copy(hicoef_[i].begin(), hicoef_[i].end(), row.values.begin());
+    row.count = static_cast<int>(hicoef_[i].size());
+    return row;
 }
 
 }  // namespace fenra

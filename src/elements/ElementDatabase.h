@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -32,6 +33,13 @@ struct ElementRecord {
 
 enum class CoefficientTable { PCoef, HiCoef };
 
+// The coefficients of one record: PCoef1..PCoef8 (count 8) or HiCoef1..HiCoef4 (count 4, the
+// values past them 0).
+struct CoefficientRow {
+    std::array<double, 8> values{};
+    int count = 0;
+};
+
 // A database that cannot be used: the message names the file, the table, the column or the
 // value that is missing or wrong.
 class ElementDatabaseError : public std::runtime_error {
@@ -55,9 +63,9 @@ class ElementDatabase {
     // The record whose Symbol equals symbol exactly; nullptr when there is none.
     const ElementRecord* FindElementBySymbol(std::string_view symbol) const;
 
-    // PCoef1..PCoef8 (8 values) or HiCoef1..HiCoef4 (4 values) of atomic number z;
-    // nullptr when the table has no record of that number.
-    const double* FindCoefficientsByZ(CoefficientTable table, int z) const;
+    // The coefficients of atomic number z in the table; none when the table has no record of
+    // that number.
+    std::optional<CoefficientRow> FindCoefficientsByZ(CoefficientTable table, int z) const;
 
     // Every "Ion Data" record in stored order: record k has AtomNum k + 1.
     const std::vector<ElementRecord>& Elements() const { return elements_; }

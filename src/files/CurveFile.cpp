@@ -12,16 +12,6 @@ constexpr const char* kDepthStopTitle = "'Fenra32 Depth vs dE/dx curve data";
 constexpr const char* kDepthEnergyTitle = "'Fenra32 Depth vs Energy curve data";
 constexpr const char* kEnergyStopTitle = "'Fenra32 Energy vs dE/dx curve data";
 
-// A window's caption names its kind in its first characters.
-constexpr std::size_t kCaptionKeyLength = 15;
-struct CaptionKey {
-    const char* key;
-    CurveKind kind;
-};
-constexpr CaptionKey kCaptionKeys[] = {{"Depth vs Stoppi", CurveKind::DepthStop},
-                                       {"Depth vs Energy", CurveKind::DepthEnergy},
-                                       {"Energy vs Stopp", CurveKind::EnergyStop}};
-
 // Points past the end of the copy (a shorter curve than N slabs) are written as no value.
 float PointOf(const std::vector<float>& values, int i) {
     return i >= 0 && static_cast<std::size_t>(i) < values.size()
@@ -95,17 +85,6 @@ std::string CurveFileText(CurveKind kind, const CurveSnapshot& c, const std::str
             return EnergyStopCurveText(c, targetText, N);
     }
     return {};
-}
-
-bool CurveKindFromCaption(const std::string& caption, CurveKind* kind) {
-    if (caption.size() < kCaptionKeyLength) return false;
-    for (const CaptionKey& k : kCaptionKeys) {
-        if (caption.compare(0, kCaptionKeyLength, k.key) == 0) {
-            *kind = k.kind;
-            return true;
-        }
-    }
-    return false;
 }
 
 bool SaveCurve(CurveKind kind, const CurveSnapshot& c, const std::string& targetText, int N,

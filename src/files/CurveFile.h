@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "calc/CurveWalk.h"
+#include "state/CurveKind.h"
 #include "state/CurveSnapshot.h"
 
 namespace fenra {
@@ -16,9 +16,6 @@ std::string EnergyStopCurveText(const CurveSnapshot& c, const std::string& targe
 
 std::string CurveFileText(CurveKind kind, const CurveSnapshot& c, const std::string& targetText,
                           int N);
-
-// The kind a curve window's caption names by its first 15 characters; false for none.
-bool CurveKindFromCaption(const std::string& caption, CurveKind* kind);
 
 bool SaveCurve(CurveKind kind, const CurveSnapshot& c, const std::string& targetText, int N,
                const std::string& path, std::string* error = nullptr);

@@ -39,14 +39,14 @@ TargetElementData ElementData(const ElementDatabase& db, const std::string& symb
     t.M = r->NatMass;
     t.N = r->AtomDensity;
     t.vF = r->Fermi;
-    const double* p = db.FindCoefficientsByZ(CoefficientTable::PCoef, t.Z2);
-    const double* h = db.FindCoefficientsByZ(CoefficientTable::HiCoef, t.Z2);
+    const std::optional<CoefficientRow> p = db.FindCoefficientsByZ(CoefficientTable::PCoef, t.Z2);
+    const std::optional<CoefficientRow> h = db.FindCoefficientsByZ(CoefficientTable::HiCoef, t.Z2);
     if (!p || !h)
         Fail(ErrorKind::CalculationFailed, std::string("the element database has no \"") +
                                                (p ? "HiCoef" : "PCoef") + "\" record for \"" +
                                                symbol + "\"");
-    std::copy(p, p + 8, t.coef.P.begin());
-    std::copy(h, h + 4, t.coef.H.begin());
+    t.coef.P = p->values;
+    std::copy_n(h->values.begin(), t.coef.H.size(), t.coef.H.begin());
     return t;
 }
 

@@ -1,11 +1,11 @@
 #pragma once
-// A curve window's own copy of a curve and of the ion values it was computed for, taken when
-// the window draws; the window saves from this copy, whatever is calculated afterwards.
+// One computed curve and the ion values it was computed for: what a curve walk gives back, what
+// a curve window owns and draws, and what a curve file is written from.
 
 #include <string>
 #include <vector>
 
-#include "state/WorkingState.h"
+#include "state/DataSet.h"
 
 namespace fenra {
 
@@ -20,9 +20,8 @@ struct CurveSnapshot {
     int N() const { return static_cast<int>(stop.size()) - 1; }
 };
 
-// Copies CurveStop and CurveEnergy (points 0..SlabCount) and the ion values of the current
-// data set.
-CurveSnapshot CopyCurveData(const WorkingState& s);
+// The ion values of the curve taken from the data set as it is shown after the walk.
+void SetCurveIon(CurveSnapshot& c, const DataSet& d);
 
 // True when the copy has at least one positive stopping value (or, for an energy curve,
 // one positive energy value): a curve worth saving.

@@ -16,13 +16,9 @@ void InitWorkingState(WorkingState& s, const std::string& appPath) {
     // Start from nothing, so that a second start-up in the same process (a test, the batch
     // calculator) sees the same state as the first.
     ClearDataSets(s);
-    s.CurveStop.fill(0);
-    s.CurveEnergy.fill(0);
 
-    s.SlabCount = kSlabCount;
     s.DataSetCount = 1;
     s.CurrentDataSet = 1;
-    s.NextCurveWindow = 1;
     s.AppPath = WithTrailingSeparator(appPath);
 
     DataSet& first = s.DataSets[1];

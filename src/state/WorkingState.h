@@ -1,8 +1,7 @@
 #pragma once
-// The one body of data the whole program shares: the table of data sets, its counters and
-// the arrays of the last computed curve. Plain data; every layer reads and writes it directly.
+// The one body of data the whole program shares: the table of data sets and its counters.
+// Plain data; every layer reads and writes it directly.
 
-#include <array>
 #include <cstdint>
 #include <string>
 
@@ -10,21 +9,12 @@
 
 namespace fenra {
 
-constexpr int kSlabCount = 100;               // slabs of a curve walk
-constexpr int kCurvePoints = kSlabCount + 1;  // points 0..100
-constexpr int kCurveWindowSlots = 100;
 
 struct WorkingState {
     Slots<DataSet, kMaxDataSets> DataSets;
     int16_t DataSetCount = 0;    // 1..100 once started
     int16_t CurrentDataSet = 0;  // 1..DataSetCount once started
-    int16_t SlabCount = 0;
-    int16_t NextCurveWindow = 0;
-    std::string AppPath;  // program directory, always ending in a path separator
-
-    // Points 0..SlabCount of the last curve walk.
-    std::array<float, kCurvePoints> CurveStop{};    // eV/(1E15 atoms/cm2)
-    std::array<float, kCurvePoints> CurveEnergy{};  // keV
+    std::string AppPath;         // program directory, always ending in a path separator
 
     DataSet& Current() { return DataSets[CurrentDataSet]; }
     const DataSet& Current() const { return DataSets[CurrentDataSet]; }
@@ -37,8 +27,8 @@ int DataSetsInUse(const WorkingState& s);
 // Sets every field of every one of the 100 data sets to zero or empty text, results included.
 void ClearDataSets(WorkingState& s);
 
-// The state the program starts from, before the element lists are filled: SlabCount 100,
-// one data set (energy 1000 keV, range 100000, one target slot), NextCurveWindow 1.
+// The state the program starts from, before the element lists are filled: one data set
+// (energy 1000 keV, range 100000, one target slot).
 // The ion and the target symbols come from the first element of the database, which the
 // window's start-up sets; the batch calculator replaces the data sets by a target file's.
 void InitWorkingState(WorkingState& s, const std::string& appPath);

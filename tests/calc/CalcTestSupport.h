@@ -54,10 +54,8 @@ inline void SetDataSet(DataSet& d, const std::string& ion, float mass, float ene
 inline WorkingState OneDataSet(const std::string& ion, float mass, float energy,
                                const Target& target, float range = 100000) {
     WorkingState s;
-    s.SlabCount = kSlabCount;
     s.DataSetCount = 1;
     s.CurrentDataSet = 1;
-    s.NextCurveWindow = 1;
     SetDataSet(s.DataSets[1], ion, mass, energy, target, range);
     return s;
 }

@@ -13,8 +13,7 @@ namespace {
 
 CoefficientSet ProtonCoefficients(int z) {
     CoefficientSet c;
-    const double* p = TestDatabase().FindCoefficientsByZ(CoefficientTable::PCoef, z);
-    for (int k = 0; k < 8; ++k) c.P[static_cast<std::size_t>(k)] = p[k];
+    c.P = TestDatabase().FindCoefficientsByZ(CoefficientTable::PCoef, z).value().values;
     return c;
 }
 
@@ -35,7 +34,7 @@ void ExpectMarkedResults(const DataSet& d) {
 
 TEST(CalculateDataSet, ProtonInOneElementIsProtonStopAndItsConversion) {
     WorkingState s = OneDataSet("H", 1.0078f, 1000, {{"Si", 1}});
-    ASSERT_EQ(CalculateDataSet(s, TestDatabase(), 1).outcome, CalcOutcome::Calculated);
+    ASSERT_EQ(CalculateDataSet(s.DataSets[1], TestDatabase()).outcome, CalcOutcome::Calculated);
     const float E = 1000.0f / 1.0078f;
     const float S = static_cast<float>(ProtonStop(14, E, ProtonCoefficients(14)));
     const ElementRecord& si = *TestDatabase().FindElementBySymbol("Si");
@@ -51,8 +50,9 @@ TEST(CalculateDataSet, ProtonInOneElementIsProtonStopAndItsConversion) {
 TEST(CalculateDataSet, MassZeroTakesTheIonsMostAbundantIsotope) {
     WorkingState s = OneDataSet("He", 0, 2000, {{"Si", 1}});
     WorkingState withMass = OneDataSet("He", 4.0026f, 2000, {{"Si", 1}});
-    ASSERT_EQ(CalculateDataSet(s, TestDatabase(), 1).outcome, CalcOutcome::Calculated);
-    ASSERT_EQ(CalculateDataSet(withMass, TestDatabase(), 1).outcome, CalcOutcome::Calculated);
+    ASSERT_EQ(CalculateDataSet(s.DataSets[1], TestDatabase()).outcome, CalcOutcome::Calculated);
+    ASSERT_EQ(CalculateDataSet(withMass.DataSets[1], TestDatabase()).outcome,
+              CalcOutcome::Calculated);
     EXPECT_EQ(s.DataSets[1].IonMass, 4.0026f);
     EXPECT_EQ(s.DataSets[1].StopEvAtoms, withMass.DataSets[1].StopEvAtoms);
 }
@@ -62,11 +62,11 @@ TEST(CalculateDataSet, HighEnergyCoefficientsAreLookedUpFromTenThousandKevPerAmu
     const ElementDatabase db = ElementDatabase::OpenFile(
         DatabaseCopyWith("nohicoef_si.mdb", "DELETE FROM HiCoef WHERE AtomNum = 14"));
     WorkingState s = OneDataSet("H", 1, std::nextafter(10000.0f, 0.0f), {{"Si", 1}});
-    EXPECT_EQ(CalculateDataSet(s, db, 1).outcome, CalcOutcome::Calculated);
+    EXPECT_EQ(CalculateDataSet(s.DataSets[1], db).outcome, CalcOutcome::Calculated);
 
     s.DataSets[1].IonEnergy = 10000;
     MarkResults(s.DataSets[1]);
-    const CalcResult r = CalculateDataSet(s, db, 1);
+    const CalcResult r = CalculateDataSet(s.DataSets[1], db);
     EXPECT_EQ(r.outcome, CalcOutcome::MissingCoefficients);
     EXPECT_EQ(r.table, "HiCoef");
     EXPECT_EQ(r.atomNum, 14);
@@ -86,7 +86,7 @@ TEST(CalculateDataSet, CompoundIsTheRatioWeightedMean) {
     for (float ratio : {1.0f, 2.0f}) {
         WorkingState s = OneDataSet("H", 1.0078f, 1000, {{"H", ratio}, {"O", ratio}});
         MarkResults(s.DataSets[1]);
-        ASSERT_EQ(CalculateDataSet(s, TestDatabase(), 1).outcome, CalcOutcome::Calculated);
+        ASSERT_EQ(CalculateDataSet(s.DataSets[1], TestDatabase()).outcome, CalcOutcome::Calculated);
         const DataSet& d = s.DataSets[1];
         EXPECT_EQ(d.StopEvAtoms, mean) << ratio;
         // Per mass: the mean stopping per atom over the mean mass, in keV/(mg/cm2).
@@ -102,15 +102,15 @@ TEST(CalculateDataSet, CompoundIsTheRatioWeightedMean) {
 TEST(CalculateDataSet, OneElementRatioOnlySaysWhetherTheTargetIsThere) {
     WorkingState s = OneDataSet("H", 1.0078f, 1000, {{"Si", 0}});
     MarkResults(s.DataSets[1]);
-    EXPECT_EQ(CalculateDataSet(s, TestDatabase(), 1).outcome, CalcOutcome::RatioZero);
+    EXPECT_EQ(CalculateDataSet(s.DataSets[1], TestDatabase()).outcome, CalcOutcome::RatioZero);
     ExpectMarkedResults(s.DataSets[1]);
     EXPECT_EQ(s.DataSets[1].TargetName, "Si0");
     EXPECT_EQ(DescribeCalcResult(1, {CalcOutcome::RatioZero, "", "", 0}), "");
 
     WorkingState five = OneDataSet("H", 1.0078f, 1000, {{"Si", 5}});
     WorkingState one = OneDataSet("H", 1.0078f, 1000, {{"Si", 1}});
-    ASSERT_EQ(CalculateDataSet(five, TestDatabase(), 1).outcome, CalcOutcome::Calculated);
-    ASSERT_EQ(CalculateDataSet(one, TestDatabase(), 1).outcome, CalcOutcome::Calculated);
+    ASSERT_EQ(CalculateDataSet(five.DataSets[1], TestDatabase()).outcome, CalcOutcome::Calculated);
+    ASSERT_EQ(CalculateDataSet(one.DataSets[1], TestDatabase()).outcome, CalcOutcome::Calculated);
     EXPECT_EQ(five.DataSets[1].StopEvAtoms, one.DataSets[1].StopEvAtoms);
     EXPECT_EQ(five.DataSets[1].StopKevUm, one.DataSets[1].StopKevUm);
     EXPECT_EQ(five.DataSets[1].TargetName, "Si5");
@@ -118,16 +118,16 @@ TEST(CalculateDataSet, OneElementRatioOnlySaysWhetherTheTargetIsThere) {
 
 TEST(CalculateDataSet, CompositionText) {
     WorkingState s = OneDataSet("H", 1.0078f, 1000, {{"H", 2}, {"O", 1}});
-    CalculateDataSet(s, TestDatabase(), 1);
+    CalculateDataSet(s.DataSets[1], TestDatabase());
     EXPECT_EQ(s.DataSets[1].TargetName, "H2O1");
 
     s = OneDataSet("H", 1.0078f, 1000, {{"H", 0.5f}, {"C", 2.5f}, {"N", 1000}});
-    CalculateDataSet(s, TestDatabase(), 1);
+    CalculateDataSet(s.DataSets[1], TestDatabase());
     EXPECT_EQ(s.DataSets[1].TargetName, "H.5C2.5N1000");
 
     // The text trims the symbols and is written even when a symbol cannot be found.
     s = OneDataSet("H", 1.0078f, 1000, {{" Si ", 1}, {"O", 2}});
-    EXPECT_EQ(CalculateDataSet(s, TestDatabase(), 1).outcome, CalcOutcome::UnknownElement);
+    EXPECT_EQ(CalculateDataSet(s.DataSets[1], TestDatabase()).outcome, CalcOutcome::UnknownElement);
     EXPECT_EQ(s.DataSets[1].TargetName, "Si1O2");
 }
 
@@ -137,7 +137,7 @@ TEST(CalculateDataSet, DataSetsThatCannotBeCalculatedKeepTheirResults) {
     d.ElementCount = 0;
     d.TargetName = "before";
     MarkResults(d);
-    CalcResult r = CalculateDataSet(s, TestDatabase(), 1);
+    CalcResult r = CalculateDataSet(s.DataSets[1], TestDatabase());
     EXPECT_EQ(r.outcome, CalcOutcome::NoTargetElement);
     EXPECT_EQ(d.TargetName, "before");
     EXPECT_EQ(d.IonMass, 0);  // nothing at all changed
@@ -147,7 +147,7 @@ TEST(CalculateDataSet, DataSetsThatCannotBeCalculatedKeepTheirResults) {
 
     d.ElementCount = 1;
     d.IonName = "Xx";
-    r = CalculateDataSet(s, TestDatabase(), 1);
+    r = CalculateDataSet(s.DataSets[1], TestDatabase());
     EXPECT_EQ(r.outcome, CalcOutcome::UnknownIon);
     EXPECT_EQ(r.detail, "Xx");
     EXPECT_EQ(d.TargetName, "Si1");
@@ -157,7 +157,7 @@ TEST(CalculateDataSet, DataSetsThatCannotBeCalculatedKeepTheirResults) {
 
     d.IonName = "H";
     d.TargetElement[1] = "si";  // the lookup is exact
-    r = CalculateDataSet(s, TestDatabase(), 1);
+    r = CalculateDataSet(s.DataSets[1], TestDatabase());
     EXPECT_EQ(r.outcome, CalcOutcome::UnknownElement);
     EXPECT_EQ(d.IonMass, 1.0078f);  // the mass was taken before the target was looked up
     ExpectMarkedResults(d);
@@ -170,7 +170,7 @@ TEST(CalculateDataSet, DataSetsThatCannotBeCalculatedKeepTheirResults) {
     d.TargetElement[2] = "O";
     d.TargetElement[3] = "";
     d.TargetElement[1] = "Si";
-    r = CalculateDataSet(s, TestDatabase(), 1);
+    r = CalculateDataSet(s.DataSets[1], TestDatabase());
     EXPECT_EQ(r.outcome, CalcOutcome::UnknownElement);
     EXPECT_EQ(r.slot, 3);
     EXPECT_EQ(DescribeCalcResult(8, r), "Data set 8: target 3 has no element symbol.");
@@ -183,7 +183,7 @@ TEST(CalculateDataSet, FloatingPointFaultsStoreNothing) {
     // Energy per unit mass beyond the range of a Single.
     WorkingState s = OneDataSet("H", 1e-40f, 1000, {{"Si", 1}});
     MarkResults(s.DataSets[1]);
-    CalcResult r = CalculateDataSet(s, TestDatabase(), 1);
+    CalcResult r = CalculateDataSet(s.DataSets[1], TestDatabase());
     EXPECT_EQ(r.outcome, CalcOutcome::FloatingPointFault);
     EXPECT_EQ(DescribeCalcResult(5, r), message);
     ExpectMarkedResults(s.DataSets[1]);
@@ -191,13 +191,15 @@ TEST(CalculateDataSet, FloatingPointFaultsStoreNothing) {
     // Ratios that add up to 0: Bragg's rule divides by their sum.
     s = OneDataSet("H", 1.0078f, 1000, {{"H", 1}, {"O", -1}});
     MarkResults(s.DataSets[1]);
-    EXPECT_EQ(CalculateDataSet(s, TestDatabase(), 1).outcome, CalcOutcome::FloatingPointFault);
+    EXPECT_EQ(CalculateDataSet(s.DataSets[1], TestDatabase()).outcome,
+              CalcOutcome::FloatingPointFault);
     ExpectMarkedResults(s.DataSets[1]);
 
     // A negative energy has no stopping.
     s = OneDataSet("H", 1.0078f, -5, {{"Si", 1}});
     MarkResults(s.DataSets[1]);
-    EXPECT_EQ(CalculateDataSet(s, TestDatabase(), 1).outcome, CalcOutcome::FloatingPointFault);
+    EXPECT_EQ(CalculateDataSet(s.DataSets[1], TestDatabase()).outcome,
+              CalcOutcome::FloatingPointFault);
     ExpectMarkedResults(s.DataSets[1]);
 
     // An ion mass of 0 in the database as well would make E infinite: such a database is
@@ -209,14 +211,15 @@ TEST(CalculateDataSet, FloatingPointFaultsStoreNothing) {
 
     // A fault leaves nothing behind for the next calculation.
     s = OneDataSet("H", 1.0078f, 1000, {{"Si", 1}});
-    EXPECT_EQ(CalculateDataSet(s, TestDatabase(), 1).outcome, CalcOutcome::Calculated);
+    EXPECT_EQ(CalculateDataSet(s.DataSets[1], TestDatabase()).outcome, CalcOutcome::Calculated);
 }
 
 TEST(CalculateDataSet, ZeroEnergyGivesZeroStopping) {
     for (const char* ion : {"H", "He", "Fe"}) {
         WorkingState s = OneDataSet(ion, 0, 0, {{"Si", 1}});
         MarkResults(s.DataSets[1]);
-        ASSERT_EQ(CalculateDataSet(s, TestDatabase(), 1).outcome, CalcOutcome::Calculated) << ion;
+        ASSERT_EQ(CalculateDataSet(s.DataSets[1], TestDatabase()).outcome, CalcOutcome::Calculated)
+            << ion;
         EXPECT_EQ(s.DataSets[1].StopEvAtoms, 0) << ion;
         EXPECT_EQ(s.DataSets[1].StopKevUm, 0) << ion;
     }
@@ -231,12 +234,12 @@ TEST(DescribeCalcResult, MakesInvisibleCharactersOfSymbolsVisible) {
 
 TEST(CalculateCommand, AFailedCalculationLeavesNoStaleResult) {
     WorkingState s = OneDataSet("He", 4.0026f, 1e30f, {{"Si", 1}});
-    ASSERT_EQ(CalculateCommand(s, TestDatabase(), 1).outcome, CalcOutcome::Calculated);
+    ASSERT_EQ(CalculateCommand(s.DataSets[1], TestDatabase()).outcome, CalcOutcome::Calculated);
     EXPECT_TRUE(s.DataSets[1].Calculated);
     EXPECT_NE(s.DataSets[1].StopEvAtoms, 0);
 
     s.DataSets[1].IonEnergy = -1000;
-    const CalcResult r = CalculateCommand(s, TestDatabase(), 1);
+    const CalcResult r = CalculateCommand(s.DataSets[1], TestDatabase());
     EXPECT_EQ(r.outcome, CalcOutcome::EnergyNotAboveZero);
     EXPECT_EQ(DescribeCalcResult(1, r), "Data set 1: the energy -1000 keV is not above 0.");
     const DataSet& d = s.DataSets[1];
@@ -272,7 +275,7 @@ TEST(CalculateCommand, RefusesInputsThatMeanNothingInAPhysicistsWords) {
         s.DataSetCount = 2;
         s.DataSets[2] = c.d;
         s.DataSets[2].StopEvAtoms = 5;
-        const CalcResult r = CalculateCommand(s, TestDatabase(), 2);
+        const CalcResult r = CalculateCommand(s.DataSets[2], TestDatabase());
         EXPECT_EQ(r.outcome, c.outcome) << c.message;
         EXPECT_EQ(DescribeCalcResult(2, r), c.message);
         EXPECT_EQ(s.DataSets[2].StopEvAtoms, 0) << c.message;
@@ -280,7 +283,7 @@ TEST(CalculateCommand, RefusesInputsThatMeanNothingInAPhysicistsWords) {
     // A lone element of ratio 0 says nothing, but loses its old results too.
     WorkingState s = OneDataSet("H", 1, 1000, {{"Si", 0}});
     s.DataSets[1].StopEvAtoms = 5;
-    EXPECT_EQ(CalculateCommand(s, TestDatabase(), 1).outcome, CalcOutcome::RatioZero);
+    EXPECT_EQ(CalculateCommand(s.DataSets[1], TestDatabase()).outcome, CalcOutcome::RatioZero);
     EXPECT_EQ(s.DataSets[1].StopEvAtoms, 0);
     EXPECT_EQ(DescribeRatioZero(3),
               "Data set 3: its one target element has ratio 0; nothing was calculated.");

@@ -8,12 +8,12 @@ namespace {
 
 TEST(DataSetDisplay, MassPassesThroughItsSevenDigitText) {
     WorkingState s = OneDataSet("H", 1.0078251f, 1000, {{"Si", 1}});
-    ApplyDataSetDisplay(s, TestDatabase(), 1);
+    ApplyDataSetDisplay(s.DataSets[1], TestDatabase());
     EXPECT_EQ(s.DataSets[1].IonMass, 1.007825f);
 
     for (float kept : {1.008f, 0.0f, 238.04f, 4.0026f}) {
         s.DataSets[1].IonMass = kept;
-        ApplyDataSetDisplay(s, TestDatabase(), 1);
+        ApplyDataSetDisplay(s.DataSets[1], TestDatabase());
         EXPECT_EQ(s.DataSets[1].IonMass, kept);
     }
 }
@@ -24,7 +24,7 @@ TEST(DataSetDisplay, SlotsBeyondTheTargetShowTheFirstElement) {
     d.TargetElement[3] = "Au";
     d.TargetRatio[3] = 7;
     d.TargetElement[10] = "";
-    ApplyDataSetDisplay(s, TestDatabase(), 1);
+    ApplyDataSetDisplay(s.DataSets[1], TestDatabase());
     EXPECT_EQ(d.IonName, "He");
     EXPECT_EQ(d.TargetElement[1], "Si");
     EXPECT_EQ(d.TargetElement[2], "O");
@@ -36,7 +36,7 @@ TEST(DataSetDisplay, SlotsBeyondTheTargetShowTheFirstElement) {
 
 TEST(DataSetDisplay, SymbolsNotInTheTableStayAsTheyAre) {
     WorkingState s = OneDataSet("Xx", 1, 1000, {{"Qq", 1}, {"Si", 1}});
-    ApplyDataSetDisplay(s, TestDatabase(), 1);
+    ApplyDataSetDisplay(s.DataSets[1], TestDatabase());
     EXPECT_EQ(s.DataSets[1].IonName, "Xx");
     EXPECT_EQ(s.DataSets[1].TargetElement[1], "Qq");
     EXPECT_EQ(s.DataSets[1].TargetElement[2], "Si");
@@ -44,7 +44,7 @@ TEST(DataSetDisplay, SymbolsNotInTheTableStayAsTheyAre) {
 
     // A data set without a target shows the first element in every slot.
     s.DataSets[1].ElementCount = 0;
-    ApplyDataSetDisplay(s, TestDatabase(), 1);
+    ApplyDataSetDisplay(s.DataSets[1], TestDatabase());
     EXPECT_EQ(s.DataSets[1].TargetElement[1], "H");
 }
 

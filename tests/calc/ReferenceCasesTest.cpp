@@ -69,8 +69,8 @@ TEST(ReferenceCases, EveryDataSetGivesTheReferenceResults) {
         std::string line;
         ASSERT_TRUE(std::getline(values, line)) << i;
         s.CurrentDataSet = static_cast<int16_t>(i);
-        ApplyDataSetDisplay(s, TestDatabase(), i);
-        const CalcResult r = CalculateDataSet(s, TestDatabase(), i);
+        ApplyDataSetDisplay(s.DataSets[i], TestDatabase());
+        const CalcResult r = CalculateDataSet(s.DataSets[i], TestDatabase());
         ASSERT_EQ(r.outcome, CalcOutcome::Calculated) << DescribeCalcResult(i, r);
         const DataSet& d = s.DataSets[i];
         const std::string got = std::to_string(i) + "\t" + Format(d.StopEvAtoms) + "\t" +

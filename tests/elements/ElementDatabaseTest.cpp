@@ -70,17 +70,21 @@ TEST(GeneratedElementDatabase, CoefficientsEqualTheSourceTables) {
     const ElementDatabase db = ElementDatabase::OpenFile(FENRA_TEST_DATABASE);
     for (int z : {1, 14, 79, 92}) {
         const std::vector<double> p = CsvRow("pcoef.csv", z);
-        const double* pc = db.FindCoefficientsByZ(CoefficientTable::PCoef, z);
-        ASSERT_NE(pc, nullptr) << z;
-        for (int k = 0; k < 8; ++k) EXPECT_EQ(pc[k], p[static_cast<std::size_t>(k) + 1]) << z;
+        const std::optional<CoefficientRow> pc = db.FindCoefficientsByZ(CoefficientTable::PCoef, z);
+        ASSERT_TRUE(pc.has_value()) << z;
+        EXPECT_EQ(pc->count, 8);
+        for (std::size_t k = 0; k < 8; ++k) EXPECT_EQ(pc->values[k], p[k + 1]) << z;
         const std::vector<double> h = CsvRow("hicoef.csv", z);
-        const double* hc = db.FindCoefficientsByZ(CoefficientTable::HiCoef, z);
-        ASSERT_NE(hc, nullptr) << z;
-        for (int k = 0; k < 4; ++k) EXPECT_EQ(hc[k], h[static_cast<std::size_t>(k) + 1]) << z;
+        const std::optional<CoefficientRow> hc =
+            db.FindCoefficientsByZ(CoefficientTable::HiCoef, z);
+        ASSERT_TRUE(hc.has_value()) << z;
+        EXPECT_EQ(hc->count, 4);
+        for (std::size_t k = 0; k < 4; ++k) EXPECT_EQ(hc->values[k], h[k + 1]) << z;
+        for (std::size_t k = 4; k < 8; ++k) EXPECT_EQ(hc->values[k], 0.0) << z;
     }
-    EXPECT_EQ(db.FindCoefficientsByZ(CoefficientTable::PCoef, 0), nullptr);
-    EXPECT_EQ(db.FindCoefficientsByZ(CoefficientTable::PCoef, 93), nullptr);
-    EXPECT_EQ(db.FindCoefficientsByZ(CoefficientTable::HiCoef, -1), nullptr);
+    EXPECT_FALSE(db.FindCoefficientsByZ(CoefficientTable::PCoef, 0).has_value());
+    EXPECT_FALSE(db.FindCoefficientsByZ(CoefficientTable::PCoef, 93).has_value());
+    EXPECT_FALSE(db.FindCoefficientsByZ(CoefficientTable::HiCoef, -1).has_value());
 }
 
 TEST(GeneratedElementDatabase, ProgramDirectoryWithOrWithoutSeparator) {
@@ -173,11 +177,11 @@ TEST_F(BrokenDatabase, GoodSmallDatabaseOpensAndMissingHiCoefIsAllowed) {
     Build(s);
     const ElementDatabase db = ElementDatabase::OpenFile(path_);
     EXPECT_EQ(db.ListElementSymbols(), (std::vector<std::string>{"H", "He", "Li"}));
-    EXPECT_EQ(db.FindCoefficientsByZ(CoefficientTable::HiCoef, 2), nullptr);
-    const double* h3 = db.FindCoefficientsByZ(CoefficientTable::HiCoef, 3);
-    ASSERT_NE(h3, nullptr);
-    EXPECT_EQ(h3[3], 2.4);
-    EXPECT_EQ(db.FindCoefficientsByZ(CoefficientTable::PCoef, 2)[7], 18.0);
+    EXPECT_FALSE(db.FindCoefficientsByZ(CoefficientTable::HiCoef, 2).has_value());
+    const std::optional<CoefficientRow> h3 = db.FindCoefficientsByZ(CoefficientTable::HiCoef, 3);
+    ASSERT_TRUE(h3.has_value());
+    EXPECT_EQ(h3->values[3], 2.4);
+    EXPECT_EQ(db.FindCoefficientsByZ(CoefficientTable::PCoef, 2)->values[7], 18.0);
     EXPECT_EQ(db.FindElementBySymbol("Li")->ScrnFac, 1.1f);
 }
 

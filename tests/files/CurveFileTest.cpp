@@ -120,33 +120,6 @@ TEST(CurveFileText, HeaderNumbersInPrintForm) {
     EXPECT_EQ(e.size(), 8u + 9u);
 }
 
-TEST(CurveKindFromCaption, ReadsTheFirstFifteenCharacters) {
-    CurveKind kind = CurveKind::EnergyStop;
-    ASSERT_TRUE(CurveKindFromCaption("Depth vs Stopping power of H 1st sample", &kind));
-    EXPECT_EQ(kind, CurveKind::DepthStop);
-    ASSERT_TRUE(CurveKindFromCaption("Depth vs Energy", &kind));
-    EXPECT_EQ(kind, CurveKind::DepthEnergy);
-    ASSERT_TRUE(CurveKindFromCaption("Energy vs StoppXYZ", &kind));
-    EXPECT_EQ(kind, CurveKind::EnergyStop);
-    ASSERT_TRUE(CurveKindFromCaption("Depth vs Stoppi", &kind));
-    EXPECT_EQ(kind, CurveKind::DepthStop);
-
-    kind = CurveKind::EnergyStop;
-    for (const char* caption : {"Stopping Curve", "", "Depth vs Stopp", "depth vs stopping",
-                                " Depth vs Stopping", "Energy vs Stop power"}) {
-        EXPECT_FALSE(CurveKindFromCaption(caption, &kind)) << caption;
-    }
-    EXPECT_EQ(kind, CurveKind::EnergyStop) << "left alone when no kind matches";
-}
-
-TEST(CurveKindFromCaption, KnowsTheCaptionsOfTheCurveWindows) {
-    for (CurveKind k : {CurveKind::DepthStop, CurveKind::DepthEnergy, CurveKind::EnergyStop}) {
-        CurveKind read = k == CurveKind::DepthStop ? CurveKind::EnergyStop : CurveKind::DepthStop;
-        ASSERT_TRUE(CurveKindFromCaption(CurveCaption(k, 2), &read)) << CurveCaption(k, 2);
-        EXPECT_EQ(read, k) << CurveCaption(k, 2);
-    }
-}
-
 TEST(SaveCurve, WritesTheLayoutOfItsKind) {
     const std::string path = test::ScratchPath("curve.Fcv");
     std::string error;

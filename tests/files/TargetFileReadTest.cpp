@@ -23,8 +23,7 @@ WorkingState FiveDataSetsWithResults() {
     }
     s.DataSetCount = 5;
     s.CurrentDataSet = 3;
-    s.SlabCount = 100;
-    s.CurveStop[1] = 7;
+    s.AppPath = "/keep/";
     return s;
 }
 
@@ -257,8 +256,7 @@ TEST(OpenTargetFromText, ReplacesEveryDataSetAndResult) {
     EXPECT_EQ(s.DataSets[5].IonEnergy, 0.0f);
     EXPECT_EQ(s.DataSets[5].TargetElement[1], "");
     // Only the data sets and their counters belong to the file.
-    EXPECT_EQ(s.SlabCount, 100);
-    EXPECT_EQ(s.CurveStop[1], 7.0f);
+    EXPECT_EQ(s.AppPath, "/keep/");
 }
 
 TEST(OpenTargetFromText, InvalidIonStopsReadingAtItsLine) {

@@ -52,11 +52,7 @@ std::unique_ptr<WorkingState> DirtyState() {
     for (int i = 1; i <= kMaxDataSets; ++i) FillWithJunk(s->DataSets[i], i);
     s->DataSetCount = 7;
     s->CurrentDataSet = 3;
-    s->SlabCount = 5;
-    s->NextCurveWindow = 42;
     s->AppPath = "/old/";
-    s->CurveStop.fill(9);
-    s->CurveEnergy.fill(8);
     return s;
 }
 
@@ -64,10 +60,10 @@ TEST(ClearDataSets, EmptiesAllHundredResultsIncluded) {
     auto s = DirtyState();
     ClearDataSets(*s);
     for (int i = 1; i <= kMaxDataSets; ++i) ExpectEmpty(s->DataSets[i], i);
-    // Only the table: the caller sets the counters afterwards, the last curve stays.
+    // Only the table: the caller sets the counters afterwards.
     EXPECT_EQ(s->DataSetCount, 7);
     EXPECT_EQ(s->CurrentDataSet, 3);
-    EXPECT_EQ(s->CurveStop[1], 9);
+    EXPECT_EQ(s->AppPath, "/old/");
 }
 
 TEST(NewDataSetDefaults, ProtonIntoHydrogen) {
@@ -99,10 +95,8 @@ TEST(NewDataSetDefaults, OtherFieldsKeepTheirValues) {
 TEST(InitWorkingState, StartValues) {
     auto s = DirtyState();
     InitWorkingState(*s, "/opt/fenra");
-    EXPECT_EQ(s->SlabCount, 100);
     EXPECT_EQ(s->DataSetCount, 1);
     EXPECT_EQ(s->CurrentDataSet, 1);
-    EXPECT_EQ(s->NextCurveWindow, 1);
     EXPECT_EQ(s->AppPath, "/opt/fenra/");
 
     const DataSet& first = s->DataSets[1];
@@ -115,8 +109,6 @@ TEST(InitWorkingState, StartValues) {
     EXPECT_EQ(first.IonMass, 0.0f);
     EXPECT_EQ(first.StopEvAtoms, 0.0f);
     for (int i = 2; i <= kMaxDataSets; ++i) ExpectEmpty(s->DataSets[i], i);
-    EXPECT_EQ(s->CurveStop[1], 0.0f);
-    EXPECT_EQ(s->CurveEnergy[100], 0.0f);
 }
 
 TEST(InitWorkingState, AppPathEndsInSeparator) {
@@ -129,52 +121,20 @@ TEST(InitWorkingState, AppPathEndsInSeparator) {
     EXPECT_EQ(WithTrailingSeparator(""), "./");  // not the root
 }
 
-std::unique_ptr<WorkingState> StateWithCurve() {
-    auto s = std::make_unique<WorkingState>();
-    InitWorkingState(*s, "/opt/fenra");
-    for (int i = 0; i < kCurvePoints; ++i) {
-        s->CurveStop[i] = 100.0f + i;
-        s->CurveEnergy[i] = 1000.0f - 10.0f * i;
-    }
-    s->DataSetCount = 2;
-    s->CurrentDataSet = 2;
-    s->DataSets[1].IonName = "H";
-    s->DataSets[1].IonMass = 1.008f;
-    s->DataSets[2].IonName = "He";
-    s->DataSets[2].IonMass = 4.0026f;
-    s->DataSets[2].IonEnergy = 2000;
-    s->DataSets[2].Range = 5000;
-    return s;
-}
-
-TEST(CopyCurveData, PointsZeroToSlabCountAndCurrentIon) {
-    auto s = StateWithCurve();
-    const CurveSnapshot c = CopyCurveData(*s);
-    ASSERT_EQ(c.stop.size(), 101u);
-    ASSERT_EQ(c.energy.size(), 101u);
+TEST(SetCurveIon, TakesTheIonValuesOfTheDataSet) {
+    CurveSnapshot c;
+    c.stop.assign(101, 1.0f);
+    DataSet d;
+    d.IonName = "He";
+    d.IonMass = 4.0026f;
+    d.IonEnergy = 2000;
+    d.Range = 5000;
+    SetCurveIon(c, d);
     EXPECT_EQ(c.N(), 100);
-    EXPECT_EQ(c.stop[0], 100.0f);
-    EXPECT_EQ(c.stop[100], 200.0f);
-    EXPECT_EQ(c.energy[0], 1000.0f);
-    EXPECT_EQ(c.energy[100], 0.0f);
-    EXPECT_EQ(c.energy[37], 630.0f);
     EXPECT_EQ(c.ionName, "He");
     EXPECT_EQ(c.ionMass, 4.0026f);
     EXPECT_EQ(c.ionEnergy, 2000.0f);
     EXPECT_EQ(c.range, 5000.0f);
-}
-
-TEST(CopyCurveData, FollowsSlabCountWithinTheArrays) {
-    auto s = StateWithCurve();
-    s->SlabCount = 10;
-    CurveSnapshot c = CopyCurveData(*s);
-    ASSERT_EQ(c.N(), 10);
-    EXPECT_EQ(c.stop[10], 110.0f);
-    EXPECT_EQ(c.energy[10], 900.0f);
-
-    s->SlabCount = 500;  // never more points than the arrays hold
-    c = CopyCurveData(*s);
-    EXPECT_EQ(c.N(), 100);
 }
 
 TEST(HasPositivePoint, NeedsOneValueAboveZero) {

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <algorithm>
+#include <utility>
 
 #include "ui/curve/CurveCanvas.h"
 #include "ui/curve/CurveLayout.h"
@@ -31,9 +32,13 @@ QFont DesignFont(float points, bool bold) {
 
 }  // namespace
 
-frmStpCurve::frmStpCurve(fenra::Platform& platform, const fenra::WorkingState& state,
-                         QWidget* parent)
-    : QMainWindow(parent), platform_(platform), state_(state) {
+frmStpCurve::frmStpCurve(fenra::Platform& platform, fenra::CurveKind kind,
+                         fenra::CurveSnapshot curve, std::string saveFolder, QWidget* parent)
+    : QMainWindow(parent),
+      platform_(platform),
+      kind_(kind),
+      snapshot_(std::move(curve)),
+      saveFolder_(std::move(saveFolder)) {
     setObjectName("frmStpCurve");
     // A window of its own even when the main window owns it (and closes it on exit).
     setWindowFlag(Qt::Window);

@@ -6,10 +6,11 @@
 #include <QMainWindow>
 #include <QString>
 #include <array>
+#include <string>
 #include <vector>
 
+#include "state/CurveKind.h"
 #include "state/CurveSnapshot.h"
-#include "state/WorkingState.h"
 
 class QAction;
 class QFont;
@@ -19,27 +20,23 @@ class CurveCanvas;
 
 namespace fenra {
 class Platform;
-enum class CurveKind;
 }  // namespace fenra
 
 class frmStpCurve : public QMainWindow {
     Q_OBJECT
 
   public:
-    // The window reads the working state only when it draws (its copy) and for the folder its
-    // save dialog starts in.
-    frmStpCurve(fenra::Platform& platform, const fenra::WorkingState& state,
-                QWidget* parent = nullptr);
+    // The window owns the curve it shows; its save dialog starts in saveFolder.
+    frmStpCurve(fenra::Platform& platform, fenra::CurveKind kind, fenra::CurveSnapshot curve,
+                std::string saveFolder, QWidget* parent = nullptr);
 
     // Set by the curve command before it draws: lblDepth(6), lblUnit, lblIon(1), lblEnergy(1),
     // lblTarget(1).
     void SetCurveLabels(const QString& xAxisTitle, const QString& unit, const QString& ion,
                         const QString& energy, const QString& target);
 
-    // Each takes a new copy of the curve from the working state and draws it.
-    void DrawDepthStop();
-    void DrawEnergyStop();
-    void DrawDepthEnergy();
+    // Draws the curve in the layout of the window's kind.
+    void Draw();
 
     // Save curve.
     void mnuSave_Click();
@@ -48,8 +45,9 @@ class frmStpCurve : public QMainWindow {
 
   private:
     fenra::Platform& platform_;
-    const fenra::WorkingState& state_;
+    fenra::CurveKind kind_;
     fenra::CurveSnapshot snapshot_;
+    std::string saveFolder_;
 
     // The fields of the window, named as designed.
     CurveCanvas* PicCurve = nullptr;
@@ -86,8 +84,7 @@ class frmStpCurve : public QMainWindow {
     void PlaceLabel(const PlacedLabel& place);
     void CenterOnScreen();
 
-    void DrawCurve(fenra::CurveKind kind);
     void DrawXAxis(float w, float h, float xMax);
     void DrawYAxis(float h, float yMax);
-    void DrawPolyline(fenra::CurveKind kind, float w, float h, float yMax);
+    void DrawPolyline(float w, float h, float yMax);
 };

@@ -3,7 +3,6 @@
 
 #include <QLabel>
 
-#include "calc/CurveWalk.h"
 #include "state/NumberText.h"
 #include "ui/curve/CurveCanvas.h"
 #include "ui/curve/frmStpCurve.h"
@@ -38,18 +37,8 @@ QString Text(const std::string& s) {
 
 }  // namespace
 
-void frmStpCurve::DrawDepthStop() {
-    DrawCurve(fenra::CurveKind::DepthStop);
-}
-void frmStpCurve::DrawEnergyStop() {
-    DrawCurve(fenra::CurveKind::EnergyStop);
-}
-void frmStpCurve::DrawDepthEnergy() {
-    DrawCurve(fenra::CurveKind::DepthEnergy);
-}
-
-void frmStpCurve::DrawCurve(fenra::CurveKind kind) {
-    snapshot_ = fenra::CopyCurveData(state_);
+void frmStpCurve::Draw() {
+    const fenra::CurveKind kind = kind_;
     PicCurve->Clear();
     const float w = PicCurve->InnerWidth();
     const float h = PicCurve->InnerHeight();
@@ -72,7 +61,7 @@ void frmStpCurve::DrawCurve(fenra::CurveKind kind) {
     const float xMax = kind == fenra::CurveKind::EnergyStop ? snapshot_.ionEnergy : snapshot_.range;
     DrawXAxis(w, h, xMax);
     DrawYAxis(h, yMax);
-    DrawPolyline(kind, w, h, yMax);
+    DrawPolyline(w, h, yMax);
 }
 
 void frmStpCurve::DrawXAxis(float w, float h, float xMax) {
@@ -97,7 +86,8 @@ void frmStpCurve::DrawYAxis(float h, float yMax) {
 
 // Point i of a depth curve lies at depth i/N of the range, of the energy curve at the energy
 // (N - i)/N of the full energy: point 0 on the right edge, point N on the left.
-void frmStpCurve::DrawPolyline(fenra::CurveKind kind, float w, float h, float yMax) {
+void frmStpCurve::DrawPolyline(float w, float h, float yMax) {
+    const fenra::CurveKind kind = kind_;
     const bool energyValues = kind == fenra::CurveKind::DepthEnergy;
     const std::vector<float>& v = energyValues ? snapshot_.energy : snapshot_.stop;
     const int n = snapshot_.N();

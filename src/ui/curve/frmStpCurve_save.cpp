@@ -19,9 +19,7 @@ const char* const kDefaultSuffix = "Fcv";
 void frmStpCurve::mnuSave_Click() {
     // The window saves what it shows, so it is its own copy that must hold a curve: an energy
     // curve by its energies, the stopping curves by their stopping values.
-    fenra::CurveKind kind = fenra::CurveKind::DepthStop;
-    const bool known = fenra::CurveKindFromCaption(windowTitle().toStdString(), &kind);
-    const bool energyValues = known && kind == fenra::CurveKind::DepthEnergy;
+    const bool energyValues = kind_ == fenra::CurveKind::DepthEnergy;
     if (!fenra::HasPositivePoint(energyValues ? snapshot_.energy : snapshot_.stop)) {
         platform_.ShowMessage(this, fenra::DefaultMessageTitle(), fenra::kNoCalculationMessage);
         return;
@@ -30,7 +28,7 @@ void frmStpCurve::mnuSave_Click() {
     fenra::FileDialogSettings dialog;
     dialog.title = kDialogTitle;
     dialog.filter = kDialogFilter;
-    dialog.initialFolder = QString::fromStdString(state_.AppPath);
+    dialog.initialFolder = QString::fromStdString(saveFolder_);
     dialog.initialFile = saveFile_;
     dialog.defaultSuffix = kDefaultSuffix;
     dialog.confirmOverwrite = true;
@@ -38,9 +36,8 @@ void frmStpCurve::mnuSave_Click() {
     if (!chosen || chosen->isEmpty()) return;  // cancelled
     saveFile_ = *chosen;
 
-    if (!known) return;  // a caption of no curve kind: nothing to write
     std::string error;
-    if (!fenra::SaveCurve(kind, snapshot_, lblTarget[1]->text().toStdString(), snapshot_.N(),
+    if (!fenra::SaveCurve(kind_, snapshot_, lblTarget[1]->text().toStdString(), snapshot_.N(),
                           QFile::encodeName(*chosen).toStdString(), &error)) {
         // The user asked for a file and must not believe it was written.
         platform_.ShowMessage(

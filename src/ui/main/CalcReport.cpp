@@ -9,11 +9,6 @@ void ReportCalcResult(Platform& platform, QWidget* parent, int dataSet, const Ca
         case CalcOutcome::Calculated:
         case CalcOutcome::RatioZero:  // nothing to calculate, nothing to say
             return;
-        case CalcOutcome::IonRefused:
-            platform.Beep();
-            platform.ShowMessage(parent, DefaultMessageTitle(),
-                                 QString::fromLatin1(kIonRefusedMessage));
-            return;
         default:
             platform.ShowMessage(parent, ProgramTitle(),
                                  QString::fromStdString(DescribeCalcResult(dataSet, r)));

@@ -8,9 +8,8 @@ class QWidget;
 namespace fenra {
 class Platform;
 
-// Nothing for a calculated data set or a one-element target of ratio 0; the bell and the
-// fixed refusal for an ion below atomic number 1; otherwise a message naming the data set and
-// the reason.
+// Nothing for a calculated data set or a one-element target of ratio 0; otherwise a message
+// naming the data set and the reason.
 void ReportCalcResult(Platform& platform, QWidget* parent, int dataSet, const CalcResult& r);
 
 }  // namespace fenra

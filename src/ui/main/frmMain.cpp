@@ -348,7 +348,7 @@ void frmMain::RunStartUp() {
     }
     cbUnit->setCurrentIndex(0);  // runs FillResultGrid
 
-    state_.NextCurveWindow = 1;
+    nextCurveWindow_ = 1;
     ShowDataSetIndicator();
     CenterForm();
 }
@@ -380,6 +380,8 @@ void frmMain::SetRangeText(const QString& text) {
 void frmMain::AdoptCurveWindow(frmStpCurve* window) {
     adoptedCurveWindows_.removeAll(nullptr);  // forget the windows closed since
     adoptedCurveWindows_.append(window);
+    CurveWindows[static_cast<std::size_t>(nextCurveWindow_)] = window;
+    nextCurveWindow_ = nextCurveWindow_ >= kCurveWindowSlots ? 1 : nextCurveWindow_ + 1;
 }
 
 QList<frmStpCurve*> frmMain::OpenCurveWindows() const {

@@ -29,6 +29,8 @@ class Platform;
 
 // Toolbar positions 1..11; 3 and 7 are separators.
 constexpr int kToolbarPositions = 11;
+// Slots of the curve windows, 1..100: the 101st window takes slot 1 again.
+constexpr int kCurveWindowSlots = 100;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -68,11 +70,13 @@ class frmMain : public QMainWindow {
     void mnuEnergyStop_Click();
 
     // The curve windows opened by the curve commands, slots 1..100; all close with this window.
-    std::array<QPointer<frmStpCurve>, fenra::kCurveWindowSlots + 1> CurveWindows;
+    std::array<QPointer<frmStpCurve>, kCurveWindowSlots + 1> CurveWindows;
+    // The slot the next curve window takes.
+    int NextCurveWindow() const { return nextCurveWindow_; }
 
-    // Takes a new curve window into this window's care. A curve window is a window of its own,
-    // which the main window can be brought in front of; it closes with the main window, also
-    // after its slot has been taken by a newer one.
+    // Takes a new curve window into this window's care, in the next slot. A curve window is a
+    // window of its own, which the main window can be brought in front of; it closes with the
+    // main window, also after its slot has been taken by a newer one.
     void AdoptCurveWindow(frmStpCurve* window);
     // Every curve window still open, oldest first.
     QList<frmStpCurve*> OpenCurveWindows() const;
@@ -138,7 +142,6 @@ class frmMain : public QMainWindow {
     void FitGridColumns();
 
     // frmMain_commands.cpp helpers.
-    void CalculateOne(int i);
     void WriteGridRow(int i, int unitItem);
     void ShowMessage(const QString& text);  // a message box titled "Fenra32"
     void ShowFileWriteFailure(const QString& path, const std::string& error);
@@ -154,6 +157,7 @@ class frmMain : public QMainWindow {
     PrintLayout lastPrint_;
     std::array<int, 5> gridMinWidths_{};  // the designed column widths, in pixels
     QList<QPointer<frmStpCurve>> adoptedCurveWindows_;
+    int nextCurveWindow_ = 1;
 
     // Fields (object names as the member names; arrays carry their index as suffix).
     QToolBar* Toolbar1 = nullptr;

@@ -6,7 +6,7 @@
 #include <QScrollBar>
 #include <QTableWidget>
 
-#include "calc/CalculateDataSet.h"
+#include "calc/CalculateAll.h"
 #include "files/ResultReport.h"
 #include "files/TargetFile.h"
 #include "state/NumberText.h"
@@ -45,24 +45,22 @@ fenra::FileDialogSettings SaveDialogInFolder(const std::string& folder, const ch
 
 }  // namespace
 
-void frmMain::CalculateOne(int i) {
-    fenra::ReportCalcResult(platform_, this, i, fenra::CalculateCommand(state_, db_, i));
-}
-
 void frmMain::mnuCal_Click() {
     // The user hears of a number read otherwise than typed before it is used.
     NameFieldsNotWhollyNumbers();
     const fenra::WaitCursor hourglass;
-    const int n = state_.DataSetCount;
-    for (int i = 1; i <= n; ++i) {
+    fenra::CalculateAllHooks hooks;
+    hooks.show = [this](int i) {
         HscrolData->setValue(i);  // shows data set i, unless it is already shown
         // Let the window repaint so the user sees the progress; input waits until the end,
         // so no other command can change the data sets half way through.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        CalculateOne(i);
-    }
+    };
+    hooks.outcome = [this](int i, const fenra::CalcResult& r) {
+        fenra::ReportCalcResult(platform_, this, i, r);
+    };
+    fenra::CalculateAll(state_, db_, hooks);
     FillResultGrid();
-    state_.CurrentDataSet = state_.DataSetCount;
 }
 
 void frmMain::ShowMessage(const QString& text) {

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <utility>
 
 #include "calc/CurveWalk.h"
 #include "state/NumberText.h"
@@ -68,7 +69,7 @@ QString Text(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-void RunCurveCommand(frmMain& main, fenra::CurveKind kind, void (frmStpCurve::*draw)()) {
+void RunCurveCommand(frmMain& main, fenra::CurveKind kind) {
     fenra::WorkingState& s = main.State();
     fenra::Platform& platform = main.PlatformServices();
     const int c = s.CurrentDataSet;
@@ -83,12 +84,8 @@ void RunCurveCommand(frmMain& main, fenra::CurveKind kind, void (frmStpCurve::*d
             if (!p.rangeText.empty()) main.SetRangeText(Text(p.rangeText));
             QCoreApplication::processEvents();  // one repaint per step
         };
-        hooks.refused = [&main, &platform](const fenra::CalcResult&) {
-            platform.Beep();
-            platform.ShowMessage(&main, fenra::DefaultMessageTitle(), fenra::kIonRefusedMessage);
-        };
         if (kind != fenra::CurveKind::EnergyStop) main.SetRangeText(kDepthStartText);
-        walk = fenra::WalkCurve(s, main.Database(), kind, hooks);
+        walk = fenra::WalkCurve(s.DataSets[c], main.Database(), kind, hooks);
         // The fields showed the walk; they show the data set again.
         main.ShowDataSet(c);
     }
@@ -103,34 +100,29 @@ void RunCurveCommand(frmMain& main, fenra::CurveKind kind, void (frmStpCurve::*d
 
     const fenra::WaitCursor busy;
     const fenra::DataSet& d = s.DataSets[c];
-    auto* window = new frmStpCurve(platform, s);
+    // The curve carries the ion values as the fields show them again.
+    fenra::SetCurveIon(walk.curve, d);
+    auto* window = new frmStpCurve(platform, kind, std::move(walk.curve), s.AppPath);
     window->setAttribute(Qt::WA_DeleteOnClose);
     main.AdoptCurveWindow(window);
-    // The slots run 1..100; a counter outside them (never set by the program) starts at 1.
-    if (s.NextCurveWindow < 1 || s.NextCurveWindow > fenra::kCurveWindowSlots)
-        s.NextCurveWindow = 1;
-    main.CurveWindows[s.NextCurveWindow] = window;
     window->setWindowTitle(Text(fenra::CurveCaption(kind, c)));
     window->SetCurveLabels(fenra::CurveXAxisTitle(kind), fenra::CurveUnitLabel(kind),
                            Text(d.IonName), Text(fenra::GeneralText(d.IonEnergy)),
                            Text(d.TargetName));
     window->show();
-    (window->*draw)();
-    s.NextCurveWindow = s.NextCurveWindow >= fenra::kCurveWindowSlots
-                            ? int16_t(1)
-                            : static_cast<int16_t>(s.NextCurveWindow + 1);
+    window->Draw();
 }
 
 }  // namespace
 
 void frmMain::mnuDepthStop_Click() {
-    RunCurveCommand(*this, fenra::CurveKind::DepthStop, &frmStpCurve::DrawDepthStop);
+    RunCurveCommand(*this, fenra::CurveKind::DepthStop);
 }
 
 void frmMain::mnuDepthEnergy_Click() {
-    RunCurveCommand(*this, fenra::CurveKind::DepthEnergy, &frmStpCurve::DrawDepthEnergy);
+    RunCurveCommand(*this, fenra::CurveKind::DepthEnergy);
 }
 
 void frmMain::mnuEnergyStop_Click() {
-    RunCurveCommand(*this, fenra::CurveKind::EnergyStop, &frmStpCurve::DrawEnergyStop);
+    RunCurveCommand(*this, fenra::CurveKind::EnergyStop);
 }

@@ -1,37 +1,37 @@
 #pragma once
-// A working state with one data set and a curve filled in by hand, and small readers of a
-// curve window's fields, for the curve window tests.
+// A curve filled in by hand, and small readers of a curve window's fields, for the curve
+// window tests.
 
 #include <QColor>
 #include <QImage>
 #include <QLabel>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
+#include <vector>
 
-#include "state/WorkingState.h"
+#include "calc/CurveWalk.h"
+#include "state/CurveSnapshot.h"
 #include "ui/curve/CurveCanvas.h"
 #include "ui/curve/frmStpCurve.h"
 
 namespace curve_test {
 
-// Data set 1: a proton of 1.008 amu at 1000 keV, range 100000, target Si1; no curve yet.
-inline fenra::WorkingState OneDataSet() {
-    fenra::WorkingState s;
-    s.SlabCount = fenra::kSlabCount;
-    s.DataSetCount = 1;
-    s.CurrentDataSet = 1;
-    s.NextCurveWindow = 1;
-    s.AppPath = "/tmp/";
-    fenra::DataSet& d = s.DataSets[1];
-    d.IonName = "H";
-    d.IonMass = 1.008f;
-    d.IonEnergy = 1000;
-    d.Range = 100000;
-    d.ElementCount = 1;
-    d.TargetElement[1] = "Si";
-    d.TargetRatio[1] = 1;
-    d.TargetName = "Si1";
-    return s;
+// The curve of a proton of 1.008 amu at 1000 keV over the range 100000: 100 slabs, every
+// point 0 until a test fills it in.
+inline fenra::CurveSnapshot OneCurve() {
+    fenra::CurveSnapshot c;
+    c.stop.assign(fenra::kSlabCount + 1, 0.0f);
+    c.energy.assign(fenra::kSlabCount + 1, 0.0f);
+    c.ionName = "H";
+    c.ionMass = 1.008f;
+    c.ionEnergy = 1000;
+    c.range = 100000;
+    return c;
+}
+
+inline void Fill(std::vector<float>& values, float v) {
+    std::fill(values.begin(), values.end(), v);
 }
 
 inline QString Label(const frmStpCurve& w, const QString& name) {

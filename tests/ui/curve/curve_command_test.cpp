@@ -27,7 +27,7 @@ namespace {
 float StopAt(const MainWindowDriver& d, float energy) {
     fenra::WorkingState copy = d.state;
     copy.Current().IonEnergy = energy;
-    fenra::CalculateDataSet(copy, d.db, copy.CurrentDataSet);
+    fenra::CalculateDataSet(copy.DataSets[copy.CurrentDataSet], d.db);
     return copy.Current().StopEvAtoms;
 }
 
@@ -127,7 +127,7 @@ void CurveCommandTest::depthStopOnTheDefaultDataSet() {
     QCOMPARE(d.state.Current().IonEnergy, 1000.0f);
     QCOMPARE(d.state.Current().StopEvAtoms, 0.0f);
     QVERIFY(!d.state.Current().Calculated);
-    QCOMPARE(int(d.state.NextCurveWindow), 2);
+    QCOMPARE(d.window->NextCurveWindow(), 2);
     QVERIFY(QApplication::overrideCursor() == nullptr);
     QVERIFY(d.Command("mnuCal")->isEnabled());
 }
@@ -236,7 +236,7 @@ void CurveCommandTest::startUpDataSetWithoutRatio() {
     }
     QVERIFY(CurveWindowsOf(d).isEmpty());
     QVERIFY(QApplication::overrideCursor() == nullptr);
-    QCOMPARE(int(d.state.NextCurveWindow), 1);
+    QCOMPARE(d.window->NextCurveWindow(), 1);
 }
 
 void CurveCommandTest::energyCurveFromZeroEnergy() {
@@ -313,16 +313,16 @@ void CurveCommandTest::hundredAndOneWindowsWrapToSlot1() {
     d.Type(d.Ratio(1), "1");
     QPointer<frmStpCurve> first;
     for (int n = 1; n <= 100; ++n) {
-        QCOMPARE(int(d.state.NextCurveWindow), n);
+        QCOMPARE(d.window->NextCurveWindow(), n);
         d.Run("mnuEnergyStop");
         if (n == 1) first = d.window->CurveWindows[1];
     }
-    QCOMPARE(int(d.state.NextCurveWindow), 1);  // after slot 100 comes slot 1
+    QCOMPARE(d.window->NextCurveWindow(), 1);  // after slot 100 comes slot 1
     for (int slot = 1; slot <= 100; ++slot) QVERIFY(d.window->CurveWindows[slot]);
     QCOMPARE(CurveWindowsOf(d).size(), 100);
 
     d.Run("mnuEnergyStop");
-    QCOMPARE(int(d.state.NextCurveWindow), 2);
+    QCOMPARE(d.window->NextCurveWindow(), 2);
     QVERIFY(d.window->CurveWindows[1] != first.data());
     QVERIFY(first && first->isVisible());  // replaced in its slot, not closed
     QCOMPARE(CurveWindowsOf(d).size(), 101);
@@ -349,7 +349,7 @@ void CurveCommandTest::faultsEndTheWalkWithoutAWindow() {
     QCOMPARE(d.platform.messages[0].text, QString("Data set 1: the energy -5 keV is not above 0."));
     QVERIFY(CurveWindowsOf(d).isEmpty());
     QVERIFY(d.window->CurveWindows[1].isNull());
-    QCOMPARE(int(d.state.NextCurveWindow), 1);
+    QCOMPARE(d.window->NextCurveWindow(), 1);
     QCOMPARE(d.state.Current().IonEnergy, -5.0f);
     QCOMPARE(d.Field("txtEnergy")->text(), QString("-5"));
     QCOMPARE(d.Field("txtRange")->text(), QString("100000"));
@@ -419,10 +419,10 @@ void CurveCommandTest::olderWindowSavesItsOwnCurve() {
     d.Run("mnuDepthStop");
     const float olderFirst = StopAt(d, 1000);
 
-    // A newer walk whose ion stops within the first slab leaves point 1 of the shared curve 0.
+    // A newer walk whose ion stops within the first slab leaves point 1 of its curve 0.
     d.Type("txtRange", "100000000");
     d.Run("mnuDepthStop");
-    QCOMPARE(d.state.CurveStop[1], 0.0f);
+    QCOMPARE(d.window->CurveWindows[2]->Snapshot().stop[1], 0.0f);
 
     d.platform.fileAnswers = {dir.filePath("older.Fcv")};
     d.window->CurveWindows[1]->mnuSave_Click();

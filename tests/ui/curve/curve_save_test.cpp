@@ -62,7 +62,7 @@ class CurveSaveTest : public QObject {
     void dialogSettingsAndSecondSave();
     void cancelWritesNothing();
     void noCurveInTheWindowIsRefused();
-    void captionOfNoKindWritesNothing();
+    void captionOfNoKindStillSavesTheWindowsKind();
     void olderWindowSavesItsOwnCurve();
     void unwritableFileIsReported();
 
@@ -73,14 +73,14 @@ class CurveSaveTest : public QObject {
 
 void CurveSaveTest::depthStopFile() {
     fenra::ScriptedPlatform platform;
-    fenra::WorkingState s = OneDataSet();
+    fenra::CurveSnapshot s = OneCurve();
     // An ion that stopped after point 40: the stopping is 0 from point 41 on.
     const float head[] = {12.5f, 12.0f, 0.5f, 1195.963f, 2.34567f};
-    for (int i = 0; i <= 100; ++i) s.CurveStop[i] = i < 5 ? head[i] : (i <= 40 ? 3.75f : 0.0f);
-    frmStpCurve w(platform, s);
+    for (int i = 0; i <= 100; ++i) s.stop[i] = i < 5 ? head[i] : (i <= 40 ? 3.75f : 0.0f);
+    frmStpCurve w(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
     w.setWindowTitle(kDepthStopCaption);
     w.SetCurveLabels("1E15 Atom/cm2", "Unit : eV/(1E15 Atom/cm2)", "H", "1000", "Si1");
-    w.DrawDepthStop();
+    w.Draw();
     platform.fileAnswers.push_back(Path("depth.Fcv"));
     w.mnuSave_Click();
 
@@ -107,19 +107,18 @@ void CurveSaveTest::depthStopFile() {
 
 void CurveSaveTest::depthEnergyFile() {
     fenra::ScriptedPlatform platform;
-    fenra::WorkingState s = OneDataSet();
-    s.DataSets[1].IonEnergy = 250;
-    s.DataSets[1].Range = 5000;
-    s.DataSets[1].TargetName = "Si1O2";
+    fenra::CurveSnapshot s = OneCurve();
+    s.ionEnergy = 250;
+    s.range = 5000;
     // 250 keV losing 12.5 keV a slab reaches exactly 0 at point 20, which ends the walk.
     for (int i = 0; i <= 100; ++i) {
-        s.CurveEnergy[i] = i <= 20 ? 250.0f - 12.5f * i : 0.0f;
-        s.CurveStop[i] = i < 20 ? 2500.0f : 0.0f;
+        s.energy[i] = i <= 20 ? 250.0f - 12.5f * i : 0.0f;
+        s.stop[i] = i < 20 ? 2500.0f : 0.0f;
     }
-    frmStpCurve w(platform, s);
+    frmStpCurve w(platform, fenra::CurveKind::DepthEnergy, s, "/tmp/");
     w.setWindowTitle(kDepthEnergyCaption);
     w.SetCurveLabels("1E15 Atom/cm2", "Unit : keV", "H", "250", "Si1O2");
-    w.DrawDepthEnergy();
+    w.Draw();
     platform.fileAnswers.push_back(Path("energy.Fcv"));
     w.mnuSave_Click();
 
@@ -142,13 +141,13 @@ void CurveSaveTest::depthEnergyFile() {
 
 void CurveSaveTest::energyStopFile() {
     fenra::ScriptedPlatform platform;
-    fenra::WorkingState s = OneDataSet();
+    fenra::CurveSnapshot s = OneCurve();
     // Point i at energy 1000 (100 - i)/100: stopping 0 at energy 0, then half a unit a slab.
-    for (int i = 0; i <= 100; ++i) s.CurveStop[i] = 0.5f * (100 - i);
-    frmStpCurve w(platform, s);
+    for (int i = 0; i <= 100; ++i) s.stop[i] = 0.5f * (100 - i);
+    frmStpCurve w(platform, fenra::CurveKind::EnergyStop, s, "/tmp/");
     w.setWindowTitle(kEnergyStopCaption);
     w.SetCurveLabels("Energy (keV)", "Unit : eV/(1E15 Atom/cm2)", "H", "1000", "Si1");
-    w.DrawEnergyStop();
+    w.Draw();
     platform.fileAnswers.push_back(Path("es.Fcv"));
     w.mnuSave_Click();
 
@@ -171,11 +170,11 @@ void CurveSaveTest::energyStopFile() {
 
 void CurveSaveTest::dialogSettingsAndSecondSave() {
     fenra::ScriptedPlatform platform;
-    fenra::WorkingState s = OneDataSet();
-    s.CurveStop.fill(5.0f);
-    frmStpCurve w(platform, s);
+    fenra::CurveSnapshot s = OneCurve();
+    Fill(s.stop, 5.0f);
+    frmStpCurve w(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
     w.setWindowTitle(kDepthStopCaption);
-    w.DrawDepthStop();
+    w.Draw();
     platform.fileAnswers = {Path("first.Fcv"), Path("second.Fcv")};
     w.mnuSave_Click();
     w.mnuSave_Click();
@@ -195,9 +194,9 @@ void CurveSaveTest::dialogSettingsAndSecondSave() {
     QCOMPARE(FileLines(Path("second.Fcv")), FileLines(Path("first.Fcv")));
 
     // Another window has a dialog of its own.
-    frmStpCurve other(platform, s);
+    frmStpCurve other(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
     other.setWindowTitle(kDepthStopCaption);
-    other.DrawDepthStop();
+    other.Draw();
     platform.fileAnswers = {std::nullopt};
     other.mnuSave_Click();
     QVERIFY(platform.fileDialogs[2].settings.initialFile.isEmpty());
@@ -205,11 +204,11 @@ void CurveSaveTest::dialogSettingsAndSecondSave() {
 
 void CurveSaveTest::cancelWritesNothing() {
     fenra::ScriptedPlatform platform;
-    fenra::WorkingState s = OneDataSet();
-    s.CurveStop.fill(5.0f);
-    frmStpCurve w(platform, s);
+    fenra::CurveSnapshot s = OneCurve();
+    Fill(s.stop, 5.0f);
+    frmStpCurve w(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
     w.setWindowTitle(kDepthStopCaption);
-    w.DrawDepthStop();
+    w.Draw();
     platform.fileAnswers = {std::nullopt, QString()};
     w.mnuSave_Click();
     w.mnuSave_Click();
@@ -224,9 +223,9 @@ void CurveSaveTest::cancelWritesNothing() {
 
 void CurveSaveTest::noCurveInTheWindowIsRefused() {
     fenra::ScriptedPlatform platform;
-    fenra::WorkingState s = OneDataSet();
-    s.CurveStop.fill(5.0f);  // a curve in the working state, but the window never drew it
-    frmStpCurve never(platform, s);
+    fenra::CurveSnapshot s = OneCurve();
+    // A window of no points at all (no walk gave it a curve) has nothing to save.
+    frmStpCurve never(platform, fenra::CurveKind::DepthStop, fenra::CurveSnapshot{}, "/tmp/");
     never.setWindowTitle(kDepthStopCaption);
     platform.fileAnswers = {Path("never.Fcv")};
     never.mnuSave_Click();
@@ -236,10 +235,10 @@ void CurveSaveTest::noCurveInTheWindowIsRefused() {
     QVERIFY(platform.fileDialogs.empty());
 
     // A window that found no positive stopping has nothing to save either.
-    s.CurveStop.fill(0.0f);
-    frmStpCurve empty(platform, s);
+    Fill(s.stop, 0.0f);
+    frmStpCurve empty(platform, fenra::CurveKind::EnergyStop, s, "/tmp/");
     empty.setWindowTitle(kEnergyStopCaption);
-    empty.DrawEnergyStop();
+    empty.Draw();
     empty.mnuSave_Click();
     QCOMPARE(platform.messages.size(), size_t(3));
     QCOMPARE(platform.messages[1].text, QString("Stopping power is too small !!"));
@@ -247,49 +246,53 @@ void CurveSaveTest::noCurveInTheWindowIsRefused() {
     QVERIFY(platform.fileDialogs.empty());
 
     // An energy curve is judged by its energies: a flat curve of no stopping is still a curve.
-    s.CurveEnergy.fill(1000.0f);
-    frmStpCurve flat(platform, s);
+    Fill(s.energy, 1000.0f);
+    frmStpCurve flat(platform, fenra::CurveKind::DepthEnergy, s, "/tmp/");
     flat.setWindowTitle(kDepthEnergyCaption);
-    flat.DrawDepthEnergy();
+    flat.Draw();
     flat.mnuSave_Click();
     QCOMPARE(platform.messages.size(), size_t(3));
     QCOMPARE(FileLines(Path("never.Fcv")).at(9), QString("1000."));
 }
 
-void CurveSaveTest::captionOfNoKindWritesNothing() {
+// The window knows its kind whatever its caption says: it writes the file the user chose.
+void CurveSaveTest::captionOfNoKindStillSavesTheWindowsKind() {
     fenra::ScriptedPlatform platform;
-    fenra::WorkingState s = OneDataSet();
-    s.CurveStop.fill(5.0f);
-    frmStpCurve w(platform, s);  // the caption stays "Stopping Curve"
-    w.DrawDepthStop();
+    fenra::CurveSnapshot s = OneCurve();
+    Fill(s.stop, 5.0f);
+    frmStpCurve w(platform, fenra::CurveKind::DepthStop, s, "/tmp/");  // caption "Stopping Curve"
+    w.Draw();
     platform.fileAnswers = {Path("none.Fcv")};
     w.mnuSave_Click();
     QCOMPARE(platform.fileDialogs.size(), size_t(1));
     QVERIFY(platform.messages.empty());
-    QVERIFY(!QFile::exists(Path("none.Fcv")));
+    const QStringList lines = FileLines(Path("none.Fcv"));
+    QCOMPARE(lines.size(), 110);
+    QCOMPARE(lines[0], QString("'Fenra32 Depth vs dE/dx curve data"));
+    QCOMPARE(lines[9], QString("5."));
 }
 
 void CurveSaveTest::olderWindowSavesItsOwnCurve() {
     fenra::ScriptedPlatform platform;
-    fenra::WorkingState s = OneDataSet();
-    s.CurveStop.fill(8.0f);
-    frmStpCurve older(platform, s);
+    fenra::CurveSnapshot s = OneCurve();
+    Fill(s.stop, 8.0f);
+    frmStpCurve older(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
     older.setWindowTitle(kDepthStopCaption);
     older.SetCurveLabels("1E15 Atom/cm2", "Unit : eV/(1E15 Atom/cm2)", "H", "1000", "Si1");
-    older.DrawDepthStop();
+    older.Draw();
 
-    // A newer walk, of another ion, stopped within its first slab: the shared arrays hold
-    // only point 0.
-    s.DataSets[1].IonName = "He";
-    s.DataSets[1].IonMass = 4.0026f;
-    s.DataSets[1].IonEnergy = 20;
-    s.DataSets[1].Range = 300;
-    s.CurveStop.fill(0.0f);
-    s.CurveStop[0] = 90.0f;
-    frmStpCurve newer(platform, s);
+    // A newer walk, of another ion, stopped within its first slab: its curve holds only
+    // point 0.
+    s.ionName = "He";
+    s.ionMass = 4.0026f;
+    s.ionEnergy = 20;
+    s.range = 300;
+    Fill(s.stop, 0.0f);
+    s.stop[0] = 90.0f;
+    frmStpCurve newer(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
     newer.setWindowTitle(kDepthStopCaption);
     newer.SetCurveLabels("1E15 Atom/cm2", "Unit : eV/(1E15 Atom/cm2)", "He", "20", "Au1");
-    newer.DrawDepthStop();
+    newer.Draw();
 
     platform.fileAnswers = {Path("older.Fcv"), Path("newer.Fcv")};
     older.mnuSave_Click();
@@ -320,11 +323,11 @@ void CurveSaveTest::olderWindowSavesItsOwnCurve() {
 
 void CurveSaveTest::unwritableFileIsReported() {
     fenra::ScriptedPlatform platform;
-    fenra::WorkingState s = OneDataSet();
-    s.CurveStop.fill(5.0f);
-    frmStpCurve w(platform, s);
+    fenra::CurveSnapshot s = OneCurve();
+    Fill(s.stop, 5.0f);
+    frmStpCurve w(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
     w.setWindowTitle(kDepthStopCaption);
-    w.DrawDepthStop();
+    w.Draw();
     const QString path = Path("no such folder/curve.Fcv");
     platform.fileAnswers = {path};
     w.mnuSave_Click();

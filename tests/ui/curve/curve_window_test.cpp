@@ -22,8 +22,8 @@ int TwipsToPx(int twips) {
 }
 
 // Curve shapes used below.
-void FillStop(fenra::WorkingState& s, float (*f)(int)) {
-    for (int i = 0; i <= fenra::kSlabCount; ++i) s.CurveStop[i] = f(i);
+void FillStop(fenra::CurveSnapshot& s, float (*f)(int)) {
+    for (int i = 0; i <= fenra::kSlabCount; ++i) s.stop[i] = f(i);
 }
 
 }  // namespace
@@ -48,8 +48,8 @@ class CurveWindowTest : public QObject {
 
 void CurveWindowTest::fieldsSitWhereDesigned() {
     fenra::ScriptedPlatform platform;
-    const fenra::WorkingState s = OneDataSet();
-    frmStpCurve w(platform, s);
+    fenra::CurveSnapshot s = OneCurve();
+    frmStpCurve w(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
 
     const QWidget* client = w.centralWidget();
     QCOMPARE(client->size(), QSize(542, 392));   // 8130 x 5880 twips
@@ -92,8 +92,8 @@ void CurveWindowTest::fieldsSitWhereDesigned() {
 
 void CurveWindowTest::initialTextsAndFonts() {
     fenra::ScriptedPlatform platform;
-    const fenra::WorkingState s = OneDataSet();
-    frmStpCurve w(platform, s);
+    fenra::CurveSnapshot s = OneCurve();
+    frmStpCurve w(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
 
     QCOMPARE(w.windowTitle(), QString("Stopping Curve"));
     QCOMPARE(Labels(w, "lblSTPower"), QStringList({"0", "0", "0", "0", "0", "0"}));
@@ -126,10 +126,12 @@ void CurveWindowTest::initialTextsAndFonts() {
 
 void CurveWindowTest::exitClosesOnlyThisWindow() {
     fenra::ScriptedPlatform platform;
-    const fenra::WorkingState s = OneDataSet();
+    fenra::CurveSnapshot s = OneCurve();
     QWidget owner;
-    QPointer<frmStpCurve> first = new frmStpCurve(platform, s, &owner);
-    QPointer<frmStpCurve> second = new frmStpCurve(platform, s, &owner);
+    QPointer<frmStpCurve> first =
+        new frmStpCurve(platform, fenra::CurveKind::DepthStop, s, "/tmp/", &owner);
+    QPointer<frmStpCurve> second =
+        new frmStpCurve(platform, fenra::CurveKind::DepthStop, s, "/tmp/", &owner);
     QVERIFY(first->isWindow());  // a window of its own, not a child of its owner
     first->setAttribute(Qt::WA_DeleteOnClose);
     first->show();
@@ -142,10 +144,10 @@ void CurveWindowTest::exitClosesOnlyThisWindow() {
 
 void CurveWindowTest::yLabelsForLargestValue50AndXLabelsForRange() {
     fenra::ScriptedPlatform platform;
-    fenra::WorkingState s = OneDataSet();
+    fenra::CurveSnapshot s = OneCurve();
     FillStop(s, [](int i) { return i == 30 ? 50.0f : 20.0f; });
-    frmStpCurve w(platform, s);
-    w.DrawDepthStop();
+    frmStpCurve w(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
+    w.Draw();
 
     QCOMPARE(Labels(w, "lblSTPower"), QStringList({"0", "12.", "24.", "36.", "48.", "60."}));
     QCOMPARE(Labels(w, "lblDepth"),
@@ -163,29 +165,32 @@ void CurveWindowTest::yLabelsForLargestValue50AndXLabelsForRange() {
 
     // A fractional scale: largest 10.4 gives 12.48, its fifths 2.496, 4.992, 7.488, 9.984.
     FillStop(s, [](int i) { return i == 0 ? 10.4f : 1.0f; });
-    s.DataSets[1].Range = 2500;
-    w.DrawDepthStop();
-    QCOMPARE(Labels(w, "lblSTPower"),
+    s.range = 2500;
+    frmStpCurve fractional(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
+    fractional.Draw();
+    QCOMPARE(Labels(fractional, "lblSTPower"),
              QStringList({"0", "2.496", "4.992", "7.488", "9.984", "12.48"}));
-    QCOMPARE(Labels(w, "lblDepth"), QStringList({"0", "500", "1000", "1500", "2000", "2500"}));
+    QCOMPARE(Labels(fractional, "lblDepth"),
+             QStringList({"0", "500", "1000", "1500", "2000", "2500"}));
 
     // Below 1 the two forms part: the Y values have no zero before the point, the X values
     // (general text) have one. Largest 2.5 gives 3, its fifths .6 to 2.4.
     FillStop(s, [](int i) { return i == 9 ? 2.5f : 0.25f; });
-    s.DataSets[1].Range = 2.5f;
-    w.DrawDepthStop();
-    QCOMPARE(Labels(w, "lblSTPower"), QStringList({"0", ".6", "1.2", "1.8", "2.4", "3."}));
-    QCOMPARE(Labels(w, "lblDepth"), QStringList({"0", "0.5", "1", "1.5", "2", "2.5"}));
+    s.range = 2.5f;
+    frmStpCurve small(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
+    small.Draw();
+    QCOMPARE(Labels(small, "lblSTPower"), QStringList({"0", ".6", "1.2", "1.8", "2.4", "3."}));
+    QCOMPARE(Labels(small, "lblDepth"), QStringList({"0", "0.5", "1", "1.5", "2", "2.5"}));
 }
 
 void CurveWindowTest::negativeValuesDoNotRaiseTheScale() {
     fenra::ScriptedPlatform platform;
-    fenra::WorkingState s = OneDataSet();
+    fenra::CurveSnapshot s = OneCurve();
     // At point 0 the stopping is taken as calculated, so it may be negative; its magnitude
     // must not count.
     FillStop(s, [](int i) { return i == 0 ? -500.0f : (i == 7 ? 50.0f : 5.0f); });
-    frmStpCurve w(platform, s);
-    w.DrawDepthStop();
+    frmStpCurve w(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
+    w.Draw();
     QCOMPARE(Label(w, "lblSTPower5"), QString("60."));
     // Point 0 lies below the bottom edge and is clipped: nothing black at column 0 above the
     // Y ticks' rows except the ticks themselves.
@@ -195,11 +200,11 @@ void CurveWindowTest::negativeValuesDoNotRaiseTheScale() {
 
 void CurveWindowTest::energyStopLabelsAndDirection() {
     fenra::ScriptedPlatform platform;
-    fenra::WorkingState s = OneDataSet();
+    fenra::CurveSnapshot s = OneCurve();
     // Point 0, the full energy, has the largest stopping; point 100, energy 0, has none.
     FillStop(s, [](int i) { return float(100 - i); });
-    frmStpCurve w(platform, s);
-    w.DrawEnergyStop();
+    frmStpCurve w(platform, fenra::CurveKind::EnergyStop, s, "/tmp/");
+    w.Draw();
 
     QCOMPARE(Labels(w, "lblDepth"), QStringList({"0", "200", "400", "600", "800", "1000"}));
     QCOMPARE(Labels(w, "lblSTPower"), QStringList({"0", "24.", "48.", "72.", "96.", "120."}));
@@ -215,13 +220,13 @@ void CurveWindowTest::energyStopLabelsAndDirection() {
 
 void CurveWindowTest::depthEnergyScaleAndFirstPoint() {
     fenra::ScriptedPlatform platform;
-    fenra::WorkingState s = OneDataSet();
+    fenra::CurveSnapshot s = OneCurve();
     for (int i = 0; i <= 100; ++i) {
-        s.CurveEnergy[i] = 1000.0f - 10.0f * i;
-        s.CurveStop[i] = 1.0f;
+        s.energy[i] = 1000.0f - 10.0f * i;
+        s.stop[i] = 1.0f;
     }
-    frmStpCurve w(platform, s);
-    w.DrawDepthEnergy();
+    frmStpCurve w(platform, fenra::CurveKind::DepthEnergy, s, "/tmp/");
+    w.Draw();
 
     QCOMPARE(Labels(w, "lblSTPower"), QStringList({"0", "240.", "480.", "720.", "960.", "1200."}));
     QCOMPARE(Labels(w, "lblDepth"),
@@ -245,10 +250,10 @@ void CurveWindowTest::depthEnergyScaleAndFirstPoint() {
 
 void CurveWindowTest::ticksAtTheFifths() {
     fenra::ScriptedPlatform platform;
-    fenra::WorkingState s = OneDataSet();
+    fenra::CurveSnapshot s = OneCurve();
     FillStop(s, [](int) { return 10.0f; });  // a flat line at 1/1.2 of the height
-    frmStpCurve w(platform, s);
-    w.DrawDepthStop();
+    frmStpCurve w(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
+    w.Draw();
     const QImage img = Plot(w);
     const int right = img.width() - 1, bottom = img.height() - 1;
     // X ticks: 80 twips up from the bottom edge, 4590 twips being the inner height.
@@ -274,10 +279,10 @@ void CurveWindowTest::ticksAtTheFifths() {
 
 void CurveWindowTest::allZeroCurveIsRefused() {
     fenra::ScriptedPlatform platform;
-    fenra::WorkingState s = OneDataSet();
-    frmStpCurve w(platform, s);
+    fenra::CurveSnapshot s = OneCurve();
+    frmStpCurve w(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
     w.SetCurveLabels("1E15 Atom/cm2", "Unit : eV/(1E15 Atom/cm2)", "H", "1000", "Si1");
-    w.DrawDepthStop();
+    w.Draw();
     QCOMPARE(platform.messages.size(), size_t(1));
     QCOMPARE(platform.messages[0].title, QString("Fenra32"));
     QCOMPARE(platform.messages[0].text, QString("Stopping power is too small !!"));
@@ -289,19 +294,20 @@ void CurveWindowTest::allZeroCurveIsRefused() {
 
     // Only negative values are no better; the Energy vs dE/dx drawing says the same.
     FillStop(s, [](int i) { return -1.0f - i; });
-    w.DrawEnergyStop();
+    frmStpCurve negative(platform, fenra::CurveKind::EnergyStop, s, "/tmp/");
+    negative.Draw();
     QCOMPARE(platform.messages.size(), size_t(2));
     QCOMPARE(platform.messages[1].text, QString("Stopping power is too small !!"));
-    QCOMPARE(BlackCount(Plot(w)), 0);
+    QCOMPARE(BlackCount(Plot(negative)), 0);
 }
 
 void CurveWindowTest::energyCurveWithoutEnergyIsRefused() {
     fenra::ScriptedPlatform platform;
-    fenra::WorkingState s = OneDataSet();
-    s.DataSets[1].IonEnergy = 0;
-    s.CurveEnergy[1] = -3;  // where a walk from 0 keV ends
-    frmStpCurve w(platform, s);
-    w.DrawDepthEnergy();
+    fenra::CurveSnapshot s = OneCurve();
+    s.ionEnergy = 0;
+    s.energy[1] = -3;  // where a walk from 0 keV ends
+    frmStpCurve w(platform, fenra::CurveKind::DepthEnergy, s, "/tmp/");
+    w.Draw();
     QCOMPARE(platform.messages.size(), size_t(1));
     QCOMPARE(platform.messages[0].title, QString("Fenra32"));
     QVERIFY(platform.messages[0].text.contains("0 keV"));
@@ -311,12 +317,12 @@ void CurveWindowTest::energyCurveWithoutEnergyIsRefused() {
 
 void CurveWindowTest::drawingSurvivesHidingAndShowing() {
     fenra::ScriptedPlatform platform;
-    fenra::WorkingState s = OneDataSet();
+    fenra::CurveSnapshot s = OneCurve();
     FillStop(s, [](int i) { return float(50 + i % 7); });
-    frmStpCurve w(platform, s);
+    frmStpCurve w(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    w.DrawDepthStop();
+    w.Draw();
     auto* plot = w.findChild<CurveCanvas*>("PicCurve");
     const QImage drawn = plot->Image().convertToFormat(QImage::Format_RGB32);
     QVERIFY(BlackCount(drawn) > 100);
@@ -337,19 +343,19 @@ void CurveWindowTest::drawingSurvivesHidingAndShowing() {
 
 void CurveWindowTest::eachWindowKeepsItsOwnCopy() {
     fenra::ScriptedPlatform platform;
-    fenra::WorkingState s = OneDataSet();
+    fenra::CurveSnapshot s = OneCurve();
     FillStop(s, [](int i) { return i < 50 ? 50.0f : 25.0f; });
-    frmStpCurve older(platform, s);
-    older.DrawDepthStop();
+    frmStpCurve older(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
+    older.Draw();
     const QImage olderImage = Plot(older);
 
-    // A later walk of another data set overwrites the shared arrays.
-    s.DataSets[1].IonName = "He";
-    s.DataSets[1].IonEnergy = 2000;
-    s.DataSets[1].Range = 500;
+    // A later walk of another data set gives a curve of its own.
+    s.ionName = "He";
+    s.ionEnergy = 2000;
+    s.range = 500;
     FillStop(s, [](int) { return 7.0f; });
-    frmStpCurve newer(platform, s);
-    newer.DrawDepthStop();
+    frmStpCurve newer(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
+    newer.Draw();
 
     QCOMPARE(older.Snapshot().stop.size(), size_t(101));
     QCOMPARE(older.Snapshot().stop[0], 50.0f);

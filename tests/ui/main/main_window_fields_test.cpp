@@ -42,8 +42,7 @@ void MainWindowFieldsTest::startUpState() {
 
     QCOMPARE(s.DataSetCount, 1);
     QCOMPARE(s.CurrentDataSet, 1);
-    QCOMPARE(s.SlabCount, 100);
-    QCOMPARE(s.NextCurveWindow, 1);
+    QCOMPARE(d.window->NextCurveWindow(), 1);
     QVERIFY(!s.AppPath.empty());
     QVERIFY(s.AppPath.back() == '/' || s.AppPath.back() == '\\');
     const fenra::DataSet& ds = s.DataSets[1];
