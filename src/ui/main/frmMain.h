@@ -126,6 +126,7 @@ class frmMain : public QMainWindow {
     void SelectIonEntry(int index);
     void SelectElementEntry(int j, int index);
     int ListPositionOf(const std::string& symbol) const;
+    void FillFields(const fenra::DataSet& d);
     void ClearGridRows();
 
     // frmMain_numbers.cpp: a mark on a number field whose text is not wholly a number.
@@ -149,10 +150,6 @@ class frmMain : public QMainWindow {
     fenra::Platform& platform_;
     fenra::WorkingState& state_;
     const fenra::ElementDatabase& db_;
-
-    // True only while the data set display selects the ion: the ion choice and the mass
-    // field then leave IonMass alone, so a data set keeps its own mass.
-    bool ShowingDataSet = false;
 
     PrintLayout lastPrint_;
     std::array<int, 5> gridMinWidths_{};  // the designed column widths, in pixels

@@ -3,8 +3,11 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTableWidget>
+#include <algorithm>
 
+#include "calc/CalculateDataSet.h"
 #include "state/NumberText.h"
 #include "ui/main/FieldEdit.h"
 #include "ui/main/frmMain.h"
@@ -58,41 +61,40 @@ void frmMain::HscrolData_Change() {
     state_.CurrentDataSet = static_cast<int16_t>(HscrolData->value());
     fenra::DataSet& d = state_.Current();
     ShowDataSetIndicator();
+    // What showing writes back into the data set is the core's rule, the same for the batch
+    // calculator; the fields then show the data set without choosing anything themselves.
+    fenra::ApplyDataSetDisplay(d, db_);
+    FillFields(d);
+}
 
-    ShowingDataSet = true;
+void frmMain::FillFields(const fenra::DataSet& d) {
     const int ionPosition = ListPositionOf(d.IonName);
-    if (ionPosition < 0) {
-        DBCbIon->setCurrentIndex(-1);
-        lblZNum->clear();
-    } else {
-        SelectIonEntry(ionPosition);
+    {
+        const QSignalBlocker quiet(DBCbIon);
+        DBCbIon->setCurrentIndex(ionPosition);
     }
-    ShowingDataSet = false;
-
-    // The field stores what it shows, so the mass passes through its 7-digit text. When that
-    // text is the element's default mass, which the ion choice has just put there, the field
-    // reports no change; its change handling must still run, or a mass such as 1.0078004
-    // would be calculated here unrounded while every other data set is rounded.
-    const QString massText = General(d.IonMass);
-    if (txtIonMass->text() == massText)
-        txtIonMass_Change();
+    if (ionPosition < 0)
+        lblZNum->clear();
     else
-        txtIonMass->setText(massText);  // its change handling stores it back
+        lblZNum->setText(QString::fromStdString(
+            fenra::IntegerText(db_.Elements()[static_cast<std::size_t>(ionPosition)].AtomNum)));
+    // The lists are filled with their signals blocked: a choice would store its symbol (and the
+    // ion's default mass). The text fields store only on a key, except the mass field, which
+    // stores its text back as the display rule has already done; their change signals still
+    // tell who listens that the field shows something new.
+    txtIonMass->setText(General(d.IonMass));
     txtEnergy->setText(General(d.IonEnergy));
     txtRange->setText(General(d.Range));
 
-    const int count = std::min<int>(d.ElementCount, fenra::kMaxTargetSlots);
-    for (int j = 1; j <= count; ++j) {
-        const int position = ListPositionOf(d.TargetElement[j]);
-        if (position < 0)
-            DBCbTEl[j]->setCurrentIndex(-1);
-        else
-            SelectElementEntry(j, position);
-        txtTComp[j]->setText(General(d.TargetRatio[j]));
-    }
-    for (int j = count + 1; j <= fenra::kMaxTargetSlots; ++j) {
-        txtTComp[j]->setText(QString());
-        SelectElementEntry(j, 0);
+    const int count = std::clamp<int>(d.ElementCount, 0, fenra::kMaxTargetSlots);
+    for (int j = 1; j <= fenra::kMaxTargetSlots; ++j) {
+        // A slot beyond the target shows the first element, as the display rule stored.
+        const int position = j <= count ? ListPositionOf(d.TargetElement[j]) : 0;
+        {
+            const QSignalBlocker quiet(DBCbTEl[j]);
+            DBCbTEl[j]->setCurrentIndex(DBCbTEl[j]->count() > 0 ? position : -1);
+        }
+        txtTComp[j]->setText(j <= count ? General(d.TargetRatio[j]) : QString());
     }
 }
 

@@ -30,10 +30,10 @@ void frmMain::DBCbIon_Click() {
     fenra::DataSet& d = state_.Current();
     d.IonName = rec->Symbol;
     lblZNum->setText(QString::fromStdString(fenra::IntegerText(rec->AtomNum)));
+    // Picking an ion replaces a typed mass by the element's default. Showing a data set does
+    // not come here (its fields are filled quietly), so a data set keeps its own mass.
     txtIonMass->setText(QString::fromStdString(rec->DefaultMass));
-    // Picking an ion replaces a typed mass by the element's default; showing a data set
-    // must not, or an isotope mass would be lost on every visit.
-    if (!ShowingDataSet) d.IonMass = MassIn(txtIonMass);
+    d.IonMass = MassIn(txtIonMass);
 }
 
 void frmMain::DBCbTEl_Click(int j) {
@@ -43,7 +43,6 @@ void frmMain::DBCbTEl_Click(int j) {
 }
 
 void frmMain::txtIonMass_Change() {
-    if (ShowingDataSet) return;
     state_.Current().IonMass = MassIn(txtIonMass);
 }
 
