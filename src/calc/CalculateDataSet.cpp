@@ -9,6 +9,7 @@
 #include "physics/FloatingPointCheck.h"
 #include "physics/Stopping.h"
 #include "physics/UnitConversion.h"
+#include "state/CompositionText.h"
 #include "state/NumberText.h"
 #include "state/TrimSpaces.h"
 #include "state/VisibleText.h"
@@ -37,16 +38,6 @@ CalcResult MissingCoefficients(const ElementRecord& e, const char* table) {
     r.table = table;
     r.atomNum = e.AtomNum;
     return r;
-}
-
-// Symbol and ratio of each slot, nothing between: "H2O1", "Si1O2", "H.5".
-std::string CompositionText(const DataSet& d, int n) {
-    std::string text;
-    for (int j = 1; j <= n; ++j) {
-        text += TrimSpaces(d.TargetElement[j]);
-        text += ShortForm(d.TargetRatio[j]);
-    }
-    return text;
 }
 
 // Bragg's rule with atomic ratios as weights: the stopping per atom is the ratio-weighted
@@ -89,7 +80,7 @@ CalcResult CalculateDataSet(DataSet& d, const ElementDatabase& db) {
     if (d.ElementCount < 1) return Outcome(CalcOutcome::NoTargetElement);
     const int n = std::min<int>(d.ElementCount, kMaxTargetSlots);
 
-    d.TargetName = CompositionText(d, n);
+    d.TargetName = CompositionText(d, CompositionEnd::CountedSlots);
 
     const ElementRecord* ion = db.FindElementBySymbol(d.IonName);
     if (!ion) return Outcome(CalcOutcome::UnknownIon, d.IonName);

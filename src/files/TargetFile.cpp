@@ -7,6 +7,7 @@
 
 #include "files/LineReader.h"
 #include "files/TextFile.h"
+#include "state/CompositionText.h"
 #include "state/NumberText.h"
 #include "state/Version.h"
 
@@ -36,16 +37,6 @@ OpenTargetResult CannotRead(const char* what, const std::string& path, int err) 
 
 }  // namespace
 
-std::string TargetText(const DataSet& d) {
-    std::string text;
-    for (int j = 1; j <= kMaxTargetSlots; ++j) {
-        if (d.TargetRatio[j] == 0) break;
-        text += d.TargetElement[j];
-        text += ShortForm(d.TargetRatio[j]);
-    }
-    return text;
-}
-
 std::string TargetFileText(const WorkingState& s) {
     std::string out;
     AppendLine(out, TargetTitleLine());
@@ -54,7 +45,8 @@ std::string TargetFileText(const WorkingState& s) {
     for (int i = 1; i <= DataSetsInUse(s); ++i) {
         const DataSet& d = s.DataSets[i];
         AppendLine(out, ZoneLine({d.IonName, PrintForm(d.IonMass), PrintForm(d.IonEnergy),
-                                  PrintForm(d.Range), TargetText(d)}));
+                                  PrintForm(d.Range),
+                                  CompositionText(d, CompositionEnd::FirstZeroRatio)}));
     }
     return out;
 }

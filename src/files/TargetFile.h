@@ -18,10 +18,6 @@ constexpr const char* kNoDataLineMessage =
 // The text SaveTarget writes: header lines, then a data line per data set 1..DataSetCount.
 std::string TargetFileText(const WorkingState& s);
 
-// The target text of one data set: symbol and short-form ratio of slots 1, 2, ... up to the
-// first ratio 0 (ElementCount is not consulted): "Si1O2", "H.5".
-std::string TargetText(const DataSet& d);
-
 // Writes the target file; false (and nothing else changed) when it cannot be written.
 bool SaveTarget(const WorkingState& s, const std::string& path, std::string* error = nullptr);
 

@@ -13,8 +13,10 @@ constexpr int kMaxDataSets = 100;
 constexpr int kMaxTargetSlots = 10;
 
 // What the first data set, a new one and a reset one start with.
-constexpr float kStartEnergy = 1000;   // keV
-constexpr float kStartRange = 100000;  // 1E15 atoms/cm2
+constexpr float kStartEnergy = 1000;            // keV
+constexpr float kStartRange = 100000;           // 1E15 atoms/cm2
+constexpr const char* kNewDataSetSymbol = "H";  // ion and target of a new data set
+constexpr float kNewDataSetMass = 1.008f;       // amu
 
 struct DataSet {
     std::string IonName;  // element symbol of the ion
@@ -43,5 +45,10 @@ bool HasResultsToShow(const DataSet& d);
 
 // What "Add target" gives a new data set: a proton of 1.008 amu at 1000 keV into hydrogen.
 void SetNewDataSetDefaults(DataSet& d);
+
+// What the first data set starts with at start-up and after Reset: the start energy and range
+// and one target slot without a ratio. The ion, its mass and the target symbol are the
+// window's (its lists' first element); the fields named here are the only ones set.
+void SetFirstDataSetDefaults(DataSet& d);
 
 }  // namespace fenra

@@ -21,10 +21,7 @@ void InitWorkingState(WorkingState& s, const std::string& appPath) {
     s.CurrentDataSet = 1;
     s.AppPath = WithTrailingSeparator(appPath);
 
-    DataSet& first = s.DataSets[1];
-    first.ElementCount = 1;
-    first.IonEnergy = kStartEnergy;
-    first.Range = kStartRange;
+    SetFirstDataSetDefaults(s.DataSets[1]);
 }
 
 std::string WithTrailingSeparator(const std::string& dir) {

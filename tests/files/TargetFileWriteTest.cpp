@@ -4,6 +4,7 @@
 
 #include "files/FileTestSupport.h"
 #include "files/TargetFile.h"
+#include "state/CompositionText.h"
 
 namespace fenra {
 namespace {
@@ -31,6 +32,11 @@ TEST(TargetFileText, HeaderAndZoneLayoutOfOneDataLine) {
     EXPECT_EQ(line.find("1000 "), 29u);
     EXPECT_EQ(line.find("100000"), 43u);
     EXPECT_EQ(line.find("Si1O2"), 56u);
+}
+
+// The target column of a target file.
+std::string TargetText(const DataSet& d) {
+    return CompositionText(d, CompositionEnd::FirstZeroRatio);
 }
 
 TEST(TargetFileText, TargetTextStopsAtFirstZeroRatio) {

@@ -92,6 +92,19 @@ TEST(NewDataSetDefaults, OtherFieldsKeepTheirValues) {
     EXPECT_EQ(d.StopKevUm, 14);
 }
 
+TEST(FirstDataSetDefaults, StartEnergyRangeAndOneSlotWithoutRatio) {
+    DataSet d;
+    FillWithJunk(d, 0);
+    SetFirstDataSetDefaults(d);
+    EXPECT_EQ(d.IonEnergy, 1000.0f);
+    EXPECT_EQ(d.Range, 100000.0f);
+    EXPECT_EQ(d.ElementCount, 1);
+    EXPECT_EQ(d.TargetRatio[1], 0.0f);
+    // The ion and the symbols are the window's to set.
+    EXPECT_EQ(d.TargetElement[2], "Si");
+    EXPECT_EQ(d.TargetName, "Si1O2");
+}
+
 TEST(InitWorkingState, StartValues) {
     auto s = DirtyState();
     InitWorkingState(*s, "/opt/fenra");

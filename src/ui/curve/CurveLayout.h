@@ -1,17 +1,19 @@
 #pragma once
-// The curve window's design: every field at its place in twips, as the window was laid out,
-// and the one conversion to screen pixels. Twips keep the drawing arithmetic independent of
-// the screen: a pixel is 15 twips at the window's design resolution.
+// The curve window's design: every field at its place in twips, as the window was laid out.
+// Twips keep the drawing arithmetic independent of the screen; they become pixels through the
+// one conversion of all windows.
 
 #include <array>
 
+#include "ui/platform/WindowGeometry.h"
+
 namespace fenra::curve_layout {
 
-constexpr float kTwipsPerPixel = 15.0f;
+constexpr float kTwipsPerPixel = static_cast<float>(fenra::kTwipsPerPixel);
 
 constexpr int Px(int twips) {
-    return (2 * twips + 15) / 30;
-}  // nearest pixel, twips >= 0
+    return fenra::TwipsToPixels(twips);
+}
 
 // Client area below the menu bar.
 constexpr int kClientWidthTwips = 8130;

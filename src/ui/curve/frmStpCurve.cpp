@@ -48,7 +48,9 @@ frmStpCurve::frmStpCurve(fenra::Platform& platform, fenra::CurveKind kind,
     // The layout is fixed: the window neither grows nor shrinks.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
-    CenterOnScreen();
+    fenra::CentreOnScreen(
+        *this, parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen(),
+        size());
 }
 
 void frmStpCurve::BuildMenus() {
@@ -151,14 +153,6 @@ void frmStpCurve::PlaceLabel(const PlacedLabel& p) {
         left = std::max(0, std::min(p.x - w / 2, clientWidth - w));
     }
     p.label->setGeometry(left, p.top, w, h);
-}
-
-void frmStpCurve::CenterOnScreen() {
-    const QScreen* screen =
-        parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    if (!screen) return;
-    const QRect area = screen->geometry();
-    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
 }
 
 void frmStpCurve::SetCurveLabels(const QString& xAxisTitle, const QString& unit, const QString& ion,

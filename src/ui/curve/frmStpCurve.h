@@ -82,7 +82,6 @@ class frmStpCurve : public QMainWindow {
                      const PlacedLabel& place);
     void SetLabelText(QLabel* label, const QString& text);
     void PlaceLabel(const PlacedLabel& place);
-    void CenterOnScreen();
 
     void DrawXAxis(float w, float h, float xMax);
     void DrawYAxis(float h, float yMax);

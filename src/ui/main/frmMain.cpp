@@ -25,12 +25,10 @@
 #include "state/Version.h"
 #include "ui/main/FieldEdit.h"
 #include "ui/platform/Platform.h"
+#include "ui/platform/WindowGeometry.h"
 
 namespace {
 
-// Sizes are given in twips, 1440 to the inch; at 96 pixels to the inch that is 15 twips to a
-// pixel.
-constexpr double kTwipsPerPixel = 15.0;
 constexpr int kWindowWidthTwips = 7500;
 constexpr int kWindowHeightTwips = 7000;
 // Ion, mass, energy, target and the stopping power in the chosen unit.
@@ -40,10 +38,6 @@ const std::array<const char*, kGridColumns> kGridHeadings = {" Ion", "   Mass", 
                                                              "     Target", "     Stopping power"};
 const std::array<const char*, 4> kUnitItems = {"eV/(1e15/cm2)", "keV/mg/cm2", "ev/A", "keV/um"};
 constexpr int kGridDataRows = fenra::kMaxDataSets;
-
-int TwipsToPixels(int twips) {
-    return qRound(twips / kTwipsPerPixel);
-}
 
 QLabel* NamedLabel(const QString& name, const QString& caption, QWidget* parent) {
     auto* label = new QLabel(caption, parent);
@@ -317,7 +311,7 @@ void frmMain::RunStartUp() {
     InitWorkingState(state_, QCoreApplication::applicationDirPath().toStdString());
     setWindowTitle(fenra::ProgramTitle() + QStringLiteral(" v") +
                    QString::fromLatin1(fenra::kVersionText));
-    resize(TwipsToPixels(kWindowWidthTwips), TwipsToPixels(kWindowHeightTwips));
+    resize(fenra::TwipsToPixels(kWindowWidthTwips), fenra::TwipsToPixels(kWindowHeightTwips));
 
     QStringList symbols;
     for (const std::string& symbol : db_.ListElementSymbols())
@@ -341,8 +335,8 @@ void frmMain::RunStartUp() {
     }
 
     for (int col = 0; col < kGridColumns; ++col) {
-        gridMinWidths_[static_cast<std::size_t>(col)] = TwipsToPixels(kGridColumnTwips[col]);
-        GridResult->setColumnWidth(col, TwipsToPixels(kGridColumnTwips[col]));
+        gridMinWidths_[static_cast<std::size_t>(col)] = fenra::TwipsToPixels(kGridColumnTwips[col]);
+        GridResult->setColumnWidth(col, fenra::TwipsToPixels(kGridColumnTwips[col]));
         GridResult->setHorizontalHeaderItem(
             col, new QTableWidgetItem(QString::fromLatin1(kGridHeadings[col])));
     }
@@ -350,16 +344,7 @@ void frmMain::RunStartUp() {
 
     nextCurveWindow_ = 1;
     ShowDataSetIndicator();
-    CenterForm();
-}
-
-void frmMain::CenterForm() {
-    const QScreen* screen = this->screen();
-    if (screen == nullptr) return;
-    const QRect area = screen->geometry();
-    const double left = (area.width() - frameGeometry().width()) / 2.0;
-    const double top = (area.height() - frameGeometry().height()) / 2.0;
-    move(area.x() + static_cast<int>(left), area.y() + static_cast<int>(top));
+    fenra::CentreOnScreen(*this, screen(), frameGeometry().size());
 }
 
 void frmMain::SetCommandsEnabled(bool enabled) {

@@ -103,7 +103,6 @@ class frmMain : public QMainWindow {
     void BuildGrid();
     void ConnectHandlers();
     void RunStartUp();
-    void CenterForm();
     void CloseCurveWindows();
 
     // frmMain_fields.cpp: the handlers of the input fields.

@@ -152,11 +152,8 @@ void frmMain::cmdReset_Click() {
 
     fenra::DataSet& d = state_.DataSets[1];
     d.IonMass = fenra::WholeTextNumber(txtIonMass->text().toStdString());
-    d.IonEnergy = fenra::kStartEnergy;
-    d.Range = fenra::kStartRange;
-    d.TargetElement[1] = "H";
-    d.TargetRatio[1] = 0;
-    d.ElementCount = 1;
+    fenra::SetFirstDataSetDefaults(d);
+    d.TargetElement[1] = fenra::kNewDataSetSymbol;
     ShowDataSet(1);
 
     for (int j = 1; j <= fenra::kMaxTargetSlots; ++j) {
