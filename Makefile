@@ -23,13 +23,16 @@ run: build
 
 test: test-main test-sanitize
 
-test-main: build
+# The tests build with every warning of the core and the windows as an error.
+test-main: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFENRA_WERROR=ON
+	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 # The core and its tests once more, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 # The Python module is left out: an interpreter without the sanitizer runtime cannot load it.
 test-sanitize: deps
-	cmake -S . -B $(SANITIZE) -DCMAKE_BUILD_TYPE=Debug -DFENRA_SANITIZE=ON \
+	cmake -S . -B $(SANITIZE) -DCMAKE_BUILD_TYPE=Debug -DFENRA_SANITIZE=ON -DFENRA_WERROR=ON \
 	      -DFENRA_WITH_UI=OFF -DFENRA_WITH_BENCH=OFF -DFENRA_WITH_PYTHON=OFF
 	cmake --build $(SANITIZE) -j $(JOBS)
 	cd $(SANITIZE) && ctest --output-on-failure -j $(JOBS)

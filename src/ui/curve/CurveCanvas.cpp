@@ -52,10 +52,10 @@ void CurveCanvas::Clear() {
 }
 
 float CurveCanvas::InnerWidth() const {
-    return InnerPixels().width() * cl::kTwipsPerPixel;
+    return static_cast<float>(InnerPixels().width()) * cl::kTwipsPerPixel;
 }
 float CurveCanvas::InnerHeight() const {
-    return InnerPixels().height() * cl::kTwipsPerPixel;
+    return static_cast<float>(InnerPixels().height()) * cl::kTwipsPerPixel;
 }
 
 QPoint CurveCanvas::ToPixel(float x, float y) const {
