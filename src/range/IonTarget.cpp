@@ -1,9 +1,11 @@
 #include "range/IonTarget.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
 #include <functional>
+#include <optional>
 
 #include "materials/PhysicsError.h"
 #include "physics/UnitConversion.h"
