@@ -80,10 +80,4 @@ double ParsePositiveNumber(const std::string& text, const std::string& option) {
     return v;
 }
 
-std::string NineDigitText(double v) {
-    char buf[64];
-    const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 9);
-    return std::string(buf, r.ptr);
-}
-
 }  // namespace fenra

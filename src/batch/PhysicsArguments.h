@@ -5,6 +5,7 @@
 #include <string>
 
 #include "range/IonTarget.h"
+#include "state/NumberText.h"
 
 namespace fenra {
 
@@ -17,8 +18,5 @@ double ParseThicknessArgument(const std::string& text, const Target& t);
 
 // A plain positive finite number (--mass, --density); `option` names it in messages.
 double ParsePositiveNumber(const std::string& text, const std::string& option);
-
-// Nine significant digits, '.' as decimal point whatever the locale.
-std::string NineDigitText(double v);
 
 }  // namespace fenra

@@ -114,8 +114,7 @@ struct Context {
         return MakeTarget(db, ion, m);
     }
     void Warn(const std::string& what) {
-        err << kProgram << "warning: " << what
-            << " is outside the model's 1 keV/u to 2 GeV/u; the result is extrapolated\n";
+        err << kProgram << "warning: " << OutOfModelWarning(what) << "\n";
     }
     void Failed(const std::string& what, const PhysicsError& e) {
         err << kProgram << what << ": " << e.what() << "\n";

@@ -87,7 +87,7 @@ CurveWalkResult Walk(DataSet& d, const ElementDatabase& db, CurveKind kind,
     const bool depth = IsDepthKind(kind);
 
     // Slab thickness (1E15 atoms/cm2) or slab energy (keV), once, in single precision.
-    const float step = (depth ? d.Range : d.IonEnergy) / static_cast<float>(N);
+    const float step = CurveStep(depth ? d.Range : d.IonEnergy, N);
     const float E0 = d.IonEnergy;
     if (!std::isfinite(step)) {
         walk.result = FloatingPointFault(E0);
@@ -133,9 +133,7 @@ CurveWalkResult Walk(DataSet& d, const ElementDatabase& db, CurveKind kind,
             rangeText = GeneralText(LeadingNumber(rangeText) + static_cast<double>(step));
             progress.rangeText = rangeText;
         } else {
-            d.IonEnergy = d.IonEnergy - step;
-            // N subtractions of E0/N may end a rounding below 0; the ion is then at rest.
-            if (d.IonEnergy < 0) d.IonEnergy = 0;
+            d.IonEnergy = EnergyStepDown(d.IonEnergy, step);
         }
         progress.energyText = GeneralText(d.IonEnergy);
         if (hooks.progress) hooks.progress(progress);

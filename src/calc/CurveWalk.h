@@ -8,6 +8,7 @@
 #include "calc/CalculateDataSet.h"
 #include "state/CurveKind.h"
 #include "state/CurveSnapshot.h"
+#include "state/CurveSteps.h"
 
 namespace fenra {
 

@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "files/TextFile.h"
+#include "state/CurveSteps.h"
 #include "state/NumberText.h"
 
 namespace fenra {
@@ -27,7 +28,7 @@ std::string ValueLine(float v) {
 
 // The quotient of a Single by N, both Singles, rounded to a Single before it is written.
 float PerSlab(float total, int N) {
-    return total / static_cast<float>(N);
+    return CurveStep(total, N);
 }
 
 std::string DepthCurveText(const char* title, const std::vector<float>& values,

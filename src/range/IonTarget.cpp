@@ -118,6 +118,10 @@ bool OutOfModel(const Target& t, double E) {
     return perAmu < kModelLowEnergy || perAmu > kModelHighEnergy;
 }
 
+std::string OutOfModelWarning(const std::string& what) {
+    return what + " is outside the model's 1 keV/u to 2 GeV/u; the result is extrapolated";
+}
+
 StoppingValues StoppingAt(const Target& t, double E) {
     if (!(E >= 0) || !std::isfinite(E))
         Fail(ErrorKind::BadValue, "the energy is not a finite number of at least 0 keV");

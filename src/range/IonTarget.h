@@ -71,6 +71,11 @@ double TotalStop(const Target& t, double E);
 
 bool OutOfModel(const Target& t, double E);
 
+// The warning of a result for an energy outside the model's range: `what` ("ENERGY 5keV",
+// "the energy needed to pass the stack") followed by "is outside the model's 1 keV/u to
+// 2 GeV/u; the result is extrapolated".
+std::string OutOfModelWarning(const std::string& what);
+
 // Unit conversions of a stopping or an areal density of this target.
 double KevPerMgCm2(const Target& t, double evPerE15);    // eV/(1E15 atoms/cm2) -> keV/(mg/cm2)
 double KevPerUm(const Target& t, double evPerE15);       // -> keV/um; 0 without a density

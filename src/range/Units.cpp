@@ -52,6 +52,18 @@ bool ThicknessUnitOf(std::string_view text, ThicknessUnit* unit) {
     return false;
 }
 
+const char* StopUnitText(StopUnit unit) {
+    for (const StopName& n : kStopNames)
+        if (n.unit == unit) return n.text;
+    return "";
+}
+
+const char* ThicknessUnitText(ThicknessUnit unit) {
+    for (const ThicknessName& n : kThicknessNames)
+        if (n.unit == unit) return n.text;
+    return "";
+}
+
 const char* StopUnitNames() {
     return "eV/(1e15 atoms/cm2), keV/(mg/cm2), eV/A or keV/um";
 }

@@ -20,6 +20,11 @@ enum class ThicknessUnit { E15, MgCm2, UgCm2, Nm, Um, Mm };
 bool StopUnitOf(std::string_view text, StopUnit* unit);
 bool ThicknessUnitOf(std::string_view text, ThicknessUnit* unit);
 
+// The first spelling of a unit above ("eV/(1e15 atoms/cm2)", "keV/um", "e15/cm2", "um"),
+// for messages and headings.
+const char* StopUnitText(StopUnit unit);
+const char* ThicknessUnitText(ThicknessUnit unit);
+
 // "eV/(1e15 atoms/cm2), keV/(mg/cm2), eV/A or keV/um" and the like, for messages.
 const char* StopUnitNames();
 const char* ThicknessUnitNames();

@@ -179,6 +179,18 @@ std::string FormatFixed4(float v) {
     return FormatFixed(v, 4);
 }
 
+std::string NineDigitText(double v) {
+    char buf[64];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 9);
+    return std::string(buf, r.ptr);
+}
+
+std::string ShortestText(float v) {
+    char buf[64];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v);
+    return std::string(buf, r.ptr);
+}
+
 std::string IntegerText(int v) {
     return std::to_string(v);
 }

@@ -32,6 +32,14 @@ std::string GeneralText(double v);
 std::string FormatFixed3(float v);
 std::string FormatFixed4(float v);
 
+// Nine significant digits, '.' as decimal point whatever the locale (the numbers of
+// fenra32-calc and of the CSV exports).
+std::string NineDigitText(double v);
+
+// The shortest text that reads back to the same Single, '.' as decimal point whatever the
+// locale: a typed input as it was typed (1.008, not 1.00800002).
+std::string ShortestText(float v);
+
 // A 16-bit Integer as plain digits, "-" for a negative number.
 std::string IntegerText(int v);
 

@@ -95,5 +95,28 @@ TEST(Units, ALengthNeedsADensity) {
     EXPECT_GT(StopIn(t, 1, StopUnit::KevMgCm2), 0);
 }
 
+TEST(Units, EachUnitHasOneTextThatReadsBack) {
+    for (StopUnit u :
+         {StopUnit::EvE15, StopUnit::KevMgCm2, StopUnit::EvAngstrom, StopUnit::KevUm}) {
+        StopUnit back = StopUnit::EvE15;
+        ASSERT_TRUE(StopUnitOf(StopUnitText(u), &back)) << StopUnitText(u);
+        EXPECT_EQ(back, u);
+    }
+    for (ThicknessUnit u : {ThicknessUnit::E15, ThicknessUnit::MgCm2, ThicknessUnit::UgCm2,
+                            ThicknessUnit::Nm, ThicknessUnit::Um, ThicknessUnit::Mm}) {
+        ThicknessUnit back = ThicknessUnit::E15;
+        ASSERT_TRUE(ThicknessUnitOf(ThicknessUnitText(u), &back)) << ThicknessUnitText(u);
+        EXPECT_EQ(back, u);
+    }
+    EXPECT_STREQ(StopUnitText(StopUnit::KevUm), "keV/um");
+    EXPECT_STREQ(ThicknessUnitText(ThicknessUnit::Um), "um");
+    EXPECT_STREQ(ThicknessUnitText(ThicknessUnit::E15), "e15/cm2");
+}
+
+TEST(Units, OutOfModelWarningNamesWhatIsOutside) {
+    EXPECT_EQ(OutOfModelWarning("ENERGY 1eV"),
+              "ENERGY 1eV is outside the model's 1 keV/u to 2 GeV/u; the result is extrapolated");
+}
+
 }  // namespace
 }  // namespace fenra

@@ -207,5 +207,19 @@ TEST(ZoneLine, EmptyAndSingleFields) {
     EXPECT_EQ(ZoneLine({"a", ""}), "a" + std::string(13, ' '));
 }
 
+TEST(NineDigitText, NineSignificantDigitsWithAPoint) {
+    EXPECT_EQ(NineDigitText(1.0 / 3), "0.333333333");
+    EXPECT_EQ(NineDigitText(static_cast<double>(1.008f)), "1.00800002");
+    EXPECT_EQ(NineDigitText(1000), "1000");
+    EXPECT_EQ(NineDigitText(1.5e-12), "1.5e-12");
+}
+
+TEST(ShortestText, ReadsBackToTheSameSingle) {
+    EXPECT_EQ(ShortestText(1.008f), "1.008");
+    EXPECT_EQ(ShortestText(2500.5f), "2500.5");
+    EXPECT_EQ(ShortestText(0.1f), "0.1");
+    EXPECT_EQ(std::stof(ShortestText(1.2345679f)), 1.2345679f);
+}
+
 }  // namespace
 }  // namespace fenra

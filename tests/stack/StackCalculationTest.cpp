@@ -1,0 +1,236 @@
+// The range-and-layers calculation agrees with the range functions it is built on, and says
+// why a number is missing.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "materials/PhysicsError.h"
+#include "stack/StackCalculation.h"
+
+namespace fenra {
+namespace {
+
+const ElementDatabase& Db() {
+    static const ElementDatabase db = ElementDatabase::OpenFile(FENRA_TEST_DATABASE);
+    return db;
+}
+
+const MaterialList& List() {
+    static const MaterialList list = MaterialList::LoadBeside(Db());
+    return list;
+}
+
+Target TargetOf(const char* ion, const char* material, double density = 0) {
+    Material m = ResolveMaterial(material, Db(), List());
+    if (density > 0) m.density = density;
+    return MakeTarget(Db(), ResolveIon(Db(), ion), m);
+}
+
+// An alpha of 5 MeV through 2 um of mylar, 50 nm of Al and 30 um of Si (where it stops).
+StackInput DetectorStack() {
+    StackInput in;
+    in.ion = "He";
+    in.energy = 5000;
+    in.material = "Si";
+    in.unit = StopUnit::KevUm;
+    in.layers = {{"mylar", 2, ThicknessUnit::Um, 0},
+                 {"Al", 50, ThicknessUnit::Nm, 0},
+                 {"Si", 30, ThicknessUnit::Um, 0}};
+    return in;
+}
+
+TEST(CalculateStack, MaterialStoppingAndRangeAreTheCoresInTheChosenUnit) {
+    const StackCalculation c = CalculateStack(DetectorStack(), Db(), List());
+    ASSERT_EQ(c.error, "");
+    const Target si = TargetOf("He", "Si");
+    const StoppingValues v = StoppingAt(si, 5000);
+    ASSERT_TRUE(c.material.stopping.available);
+    EXPECT_EQ(c.material.stopping.electronic, KevPerUm(si, v.electronic));
+    EXPECT_EQ(c.material.stopping.nuclear, KevPerUm(si, v.nuclear));
+    EXPECT_EQ(c.material.stopping.total, KevPerUm(si, v.total));
+    const double range = Range(si, 5000).range;
+    EXPECT_EQ(c.material.range.e15, range);
+    EXPECT_EQ(c.material.range.mgCm2, MgCm2FromE15(si, range));
+    EXPECT_EQ(c.material.range.um, UmFromE15(si, range));
+    EXPECT_TRUE(c.material.range.hasUm);
+    EXPECT_TRUE(c.warnings.empty());
+}
+
+TEST(CalculateStack, EvPerAngstromIsATenthOfKevPerUm) {
+    StackInput in = DetectorStack();
+    in.unit = StopUnit::EvAngstrom;
+    const StackCalculation a = CalculateStack(in, Db(), List());
+    in.unit = StopUnit::KevUm;
+    const StackCalculation b = CalculateStack(in, Db(), List());
+    EXPECT_NEAR(a.material.stopping.total, b.material.stopping.total / 10, 1e-12);
+}
+
+TEST(CalculateStack, LengthUnitsOfACompoundWithoutDensitySayWhy) {
+    StackInput in = DetectorStack();
+    in.material = "C10H8O4";
+    const StackCalculation c = CalculateStack(in, Db(), List());
+    EXPECT_FALSE(c.material.stopping.available);
+    EXPECT_EQ(c.material.stopping.reason,
+              "keV/um needs a density, and the material \"C10H8O4\" has none: give one");
+    EXPECT_FALSE(c.material.range.hasUm);
+    EXPECT_EQ(c.material.rangeUmReason,
+              "um needs a density, and the material \"C10H8O4\" has none: give one");
+    in.density = 1.397;
+    const StackCalculation d = CalculateStack(in, Db(), List());
+    EXPECT_TRUE(d.material.stopping.available);
+    EXPECT_EQ(d.material.stopping.total,
+              KevPerUm(TargetOf("He", "C10H8O4", 1.397),
+                       StoppingAt(TargetOf("He", "C10H8O4", 1.397), 5000).total));
+}
+
+TEST(CalculateStack, LayersFollowEnergyAfterStack) {
+    const StackCalculation c = CalculateStack(DetectorStack(), Db(), List());
+    ASSERT_TRUE(c.stackComplete) << c.stackError;
+    const Target mylar = TargetOf("He", "mylar"), al = TargetOf("He", "Al"),
+                 si = TargetOf("He", "Si");
+    const std::vector<Layer> stack = {
+        {mylar, E15FromUm(mylar, 2)}, {al, E15FromUm(al, 0.05)}, {si, E15FromUm(si, 30)}};
+    const StackResult s = EnergyAfterStack(stack, 5000);
+    ASSERT_EQ(c.layers.size(), 3u);
+    for (std::size_t k = 0; k < 3; ++k) {
+        EXPECT_EQ(c.layers[k].thicknessE15, stack[k].thickness);
+        EXPECT_EQ(c.layers[k].energyIn, s.layers[k].energyIn);
+        EXPECT_EQ(c.layers[k].energyOut, s.layers[k].energyOut);
+        EXPECT_TRUE(c.layers[k].reached);
+    }
+    EXPECT_TRUE(c.stopped);
+    EXPECT_EQ(c.stoppedInLayer, 2);
+    EXPECT_EQ(c.layers[2].stopDepth.e15,
+              stack[0].thickness + stack[1].thickness + s.layers[2].stoppedAt);
+    EXPECT_NEAR(c.layers[1].front.um, 2, 1e-9);
+    EXPECT_NEAR(c.layers[2].front.um, 2.05, 1e-9);
+    ASSERT_EQ(c.boundaries.size(), 4u);
+    EXPECT_NEAR(c.boundaries[3].um, 32.05, 1e-9);
+}
+
+TEST(CalculateStack, EnergyToPassLeavesTheIonAtRestAtTheBackFace) {
+    StackInput in = DetectorStack();
+    const StackCalculation c = CalculateStack(in, Db(), List());
+    ASSERT_TRUE(c.energyToPass.known) << c.energyToPass.reason;
+    EXPECT_GT(c.energyToPass.energy, 5000);
+    // A little more than that passes; a little less stops in the last layer.
+    in.energy = c.energyToPass.energy * (1 + 1e-6);
+    EXPECT_FALSE(CalculateStack(in, Db(), List()).stopped);
+    in.energy = c.energyToPass.energy * (1 - 1e-6);
+    const StackCalculation less = CalculateStack(in, Db(), List());
+    EXPECT_TRUE(less.stopped);
+    EXPECT_EQ(less.stoppedInLayer, 2);
+}
+
+TEST(CalculateStack, EnergyToReachADepthInsideALayer) {
+    StackInput in = DetectorStack();
+    in.reachDepthGiven = true;
+    in.reachDepth = 12.05;  // 10 um into the silicon
+    in.reachDepthUnit = ThicknessUnit::Um;
+    const StackCalculation c = CalculateStack(in, Db(), List());
+    ASSERT_TRUE(c.energyToReach.known) << c.energyToReach.reason;
+    in.energy = c.energyToReach.energy;
+    in.reachDepthGiven = false;
+    const StackCalculation there = CalculateStack(in, Db(), List());
+    ASSERT_TRUE(there.stopped);
+    EXPECT_NEAR(there.layers[2].stopDepth.um, 12.05, 1e-6);
+
+    in.reachDepthGiven = true;
+    in.reachDepth = 40;
+    EXPECT_EQ(CalculateStack(in, Db(), List()).energyToReach.reason,
+              "the depth lies beyond the back face of the stack");
+}
+
+TEST(CalculateStack, EnergyToReachWithoutLayersIsTheEnergyForThatRange) {
+    StackInput in = DetectorStack();
+    in.layers.clear();
+    in.reachDepthGiven = true;
+    in.reachDepth = 1;
+    in.reachDepthUnit = ThicknessUnit::MgCm2;
+    const StackCalculation c = CalculateStack(in, Db(), List());
+    const Target si = TargetOf("He", "Si");
+    ASSERT_TRUE(c.energyToReach.known);
+    EXPECT_EQ(c.energyToReach.energy, EnergyForRange(si, E15FromMgCm2(si, 1)).energy);
+}
+
+TEST(CalculateStack, RefusalsAreTextsForTheWindow) {
+    StackInput in = DetectorStack();
+    in.ion = "Xx";
+    EXPECT_EQ(CalculateStack(in, Db(), List()).error, "the ion \"Xx\" is not in the element table");
+    in = DetectorStack();
+    in.energy = -1;
+    EXPECT_EQ(CalculateStack(in, Db(), List()).error,
+              "the energy is not a finite number of at least 0 keV");
+    in = DetectorStack();
+    in.layers.resize(11, in.layers[0]);
+    EXPECT_EQ(CalculateStack(in, Db(), List()).error, "a stack holds at most 10 layers");
+
+    in = DetectorStack();
+    in.layers[1].material = "H2O)";
+    in.layers[2] = {"C10H8O4", 1, ThicknessUnit::Um, 0};
+    const StackCalculation c = CalculateStack(in, Db(), List());
+    EXPECT_EQ(c.error, "");
+    EXPECT_FALSE(c.stackComplete);
+    EXPECT_EQ(c.layers[1].error,
+              "layer 2: the formula \"H2O)\" has an unmatched ')' at character 4");
+    EXPECT_EQ(c.layers[2].error,
+              "layer 3: um needs a density, and the material \"C10H8O4\" has none: give one");
+    EXPECT_EQ(c.energyToPass.reason, "a layer of the stack cannot be read");
+    EXPECT_TRUE(c.plot.empty());
+
+    in = DetectorStack();
+    in.layers[0].density = -2;
+    EXPECT_EQ(CalculateStack(in, Db(), List()).layers[0].error,
+              "layer 1: the density is not a positive finite density in g/cm3");
+    in.layers[0].density = 0;
+    in.layers[0].thickness = NAN;
+    EXPECT_EQ(CalculateStack(in, Db(), List()).layers[0].error,
+              "layer 1: the thickness is not a finite number of at least 0");
+}
+
+TEST(CalculateStack, OutOfModelEnergiesWarn) {
+    StackInput in = DetectorStack();
+    in.energy = 2;  // 0.5 keV/u
+    const StackCalculation c = CalculateStack(in, Db(), List());
+    ASSERT_FALSE(c.warnings.empty());
+    EXPECT_EQ(c.warnings[0],
+              "the energy is outside the model's 1 keV/u to 2 GeV/u; the result is extrapolated");
+}
+
+TEST(CalculateStack, PlotFollowsThePathWithAStepInStoppingAtEachFace) {
+    const StackCalculation c = CalculateStack(DetectorStack(), Db(), List());
+    ASSERT_FALSE(c.plot.empty());
+    EXPECT_EQ(c.plot.front().energy, 5000);
+    EXPECT_EQ(c.plot.back().energy, 0);
+    EXPECT_EQ(c.plot.back().depth.e15, c.layers[2].stopDepth.e15);
+    const Target mylar = TargetOf("He", "mylar"), al = TargetOf("He", "Al");
+    bool sawFace = false;
+    for (std::size_t k = 1; k < c.plot.size(); ++k) {
+        const StackPlotPoint& a = c.plot[k - 1];
+        const StackPlotPoint& b = c.plot[k];
+        EXPECT_GE(b.depth.e15, a.depth.e15);
+        EXPECT_LE(b.energy, a.energy);
+        if (a.layer == 0 && b.layer == 1) {
+            sawFace = true;
+            EXPECT_EQ(a.depth.e15, b.depth.e15);
+            EXPECT_EQ(a.energy, b.energy);
+            EXPECT_EQ(a.stopping, KevPerUm(mylar, StoppingAt(mylar, a.energy).total));
+            EXPECT_EQ(b.stopping, KevPerUm(al, StoppingAt(al, b.energy).total));
+        }
+        if (b.layer == 1 && k + 1 < c.plot.size() && c.plot[k + 1].layer == 1) {
+            const double x = b.depth.e15 - c.layers[1].front.e15;
+            EXPECT_NEAR(b.energy, EnergyAfterLayer(al, c.layers[1].energyIn, x).energyOut,
+                        1e-9 * b.energy);
+        }
+    }
+    EXPECT_TRUE(sawFace);
+    // The end of the range is resolved finely: points below a hundredth of the energy in.
+    int nearEnd = 0;
+    for (const StackPlotPoint& p : c.plot)
+        nearEnd += p.layer == 2 && p.energy > 0 && p.energy < c.layers[2].energyIn / 100;
+    EXPECT_GE(nearEnd, 4);  // 37, 18, 9 and 4.6 keV: halved down to 1 keV/u
+}
+
+}  // namespace
+}  // namespace fenra
