@@ -12,19 +12,10 @@
 #include "materials/MaterialTarget.h"
 #include "state/CompositionText.h"
 #include "state/NumberText.h"
+#include "support/MaterialTestData.h"
 
 namespace fenra {
 namespace {
-
-const ElementDatabase& Db() {
-    static const ElementDatabase db = ElementDatabase::OpenFile(FENRA_TEST_DATABASE);
-    return db;
-}
-
-const MaterialList& List() {
-    static const MaterialList list = MaterialList::LoadBeside(Db());
-    return list;
-}
 
 // What the main window does, slot by slot: the element list stores the chosen symbol; a key
 // release in the ratio field counts the next free slot and stores the field's leading number.

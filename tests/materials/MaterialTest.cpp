@@ -8,19 +8,10 @@
 
 #include "materials/MaterialList.h"
 #include "materials/PhysicsError.h"
+#include "support/MaterialTestData.h"
 
 namespace fenra {
 namespace {
-
-const ElementDatabase& Db() {
-    static const ElementDatabase db = ElementDatabase::OpenFile(FENRA_TEST_DATABASE);
-    return db;
-}
-
-const MaterialList& List() {
-    static const MaterialList list = MaterialList::LoadBeside(Db());
-    return list;
-}
 
 std::string Composition(const Material& m) {
     std::ostringstream s;

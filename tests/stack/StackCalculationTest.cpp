@@ -7,19 +7,10 @@
 
 #include "materials/PhysicsError.h"
 #include "stack/StackCalculation.h"
+#include "support/MaterialTestData.h"
 
 namespace fenra {
 namespace {
-
-const ElementDatabase& Db() {
-    static const ElementDatabase db = ElementDatabase::OpenFile(FENRA_TEST_DATABASE);
-    return db;
-}
-
-const MaterialList& List() {
-    static const MaterialList list = MaterialList::LoadBeside(Db());
-    return list;
-}
 
 Target TargetOf(const char* ion, const char* material, double density = 0) {
     Material m = ResolveMaterial(material, Db(), List());
