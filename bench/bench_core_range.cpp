@@ -7,6 +7,7 @@
 #include <cmath>
 #include <memory>
 
+#include "BenchMaterialData.h"
 #include "materials/MaterialList.h"
 #include "physics/NuclearStop.h"
 #include "range/Range.h"
@@ -14,16 +15,6 @@
 namespace {
 
 using namespace fenra;
-
-const ElementDatabase& Database() {
-    static const ElementDatabase db = ElementDatabase::OpenFile(FENRA_BIN_DIR "/Fenra32.mdb");
-    return db;
-}
-
-const MaterialList& Materials() {
-    static const MaterialList list = MaterialList::LoadBeside(Database());
-    return list;
-}
 
 Target Make(const char* ion, const char* material) {
     return MakeTarget(Database(), ResolveIon(Database(), ion),

@@ -7,21 +7,12 @@
 
 #include <memory>
 
+#include "BenchMaterialData.h"
 #include "stack/StackCalculation.h"
 
 namespace {
 
 using namespace fenra;
-
-const ElementDatabase& Database() {
-    static const ElementDatabase db = ElementDatabase::OpenFile(FENRA_BIN_DIR "/Fenra32.mdb");
-    return db;
-}
-
-const MaterialList& Materials() {
-    static const MaterialList list = MaterialList::LoadBeside(Database());
-    return list;
-}
 
 // An alpha of 20 MeV through ten different layers; it stops in the last one.
 StackInput TenLayers() {
