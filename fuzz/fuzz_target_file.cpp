@@ -38,6 +38,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (r.status == fenra::OpenTargetStatus::NoDataLine && !Untouched(*s)) __builtin_trap();
     if (r.status == fenra::OpenTargetStatus::InvalidElement && r.badLine < 1) __builtin_trap();
     const bool refused = r.status == fenra::OpenTargetStatus::NotText;
-    if (refused && (!Untouched(*s) || r.error.empty())) __builtin_trap();
+    if (refused && (!Untouched(*s) || !r.error.Failed())) __builtin_trap();
     return 0;
 }

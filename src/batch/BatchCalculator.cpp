@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "batch/BatchArguments.h"
+#include "batch/Messages.h"
 #include "batch/PhysicsCommands.h"
 #include "batch/TargetRun.h"
 #include "calc/CalculateAll.h"
@@ -113,9 +114,8 @@ struct Run {
             if (!out) Report(std::string("cannot write to standard output: ") + kStdoutReason);
             return;
         }
-        std::string error;
-        if (!WriteTextFile(args.outputFile, text, &error))
-            Report(error.empty() ? "cannot write " + args.outputFile : error);
+        FileError error;
+        if (!WriteTextFile(args.outputFile, text, &error)) Report(DescribeFileError(error));
     }
 };
 

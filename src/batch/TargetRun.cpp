@@ -1,5 +1,6 @@
 #include "batch/TargetRun.h"
 
+#include "batch/Messages.h"
 #include "calc/CalculateDataSet.h"
 #include "files/TargetFile.h"
 #include "state/TrimSpaces.h"
@@ -15,7 +16,7 @@ RunFault FaultOf(const CalcResult& r) {
             return RunFault::UnknownName;
         case CalcOutcome::UnknownElement:
             // A slot without a symbol is a missing value, not an unknown name.
-            return TrimSpaces(r.detail).empty() ? RunFault::BadInput : RunFault::UnknownName;
+            return TrimSpaces(r.symbol).empty() ? RunFault::BadInput : RunFault::UnknownName;
         default:
             return RunFault::BadInput;
     }
@@ -26,10 +27,11 @@ RunFault FaultOf(const CalcResult& r) {
 bool ReadTargetForRun(WorkingState& s, const std::string& path, std::vector<RunMessage>* messages,
                       std::vector<std::string>* warnings) {
     const OpenTargetResult r = OpenTarget(s, path);
-    for (const std::string& notice : r.notices)
-        messages->push_back({RunFault::BadInput, path + ": " + notice});
+    for (const TargetNotice& notice : r.notices)
+        messages->push_back({RunFault::BadInput, path + ": " + DescribeTargetNotice(notice)});
     if (warnings)
-        for (const std::string& w : r.warnings) warnings->push_back(path + ", " + w);
+        for (const TargetNotice& w : r.warnings)
+            warnings->push_back(path + ", " + DescribeTargetNotice(w));
     switch (r.status) {
         case OpenTargetStatus::Read:
             return true;
@@ -43,8 +45,8 @@ bool ReadTargetForRun(WorkingState& s, const std::string& path, std::vector<RunM
             return false;
         case OpenTargetStatus::CannotOpen:
         case OpenTargetStatus::NotText:
-            messages->push_back(
-                {RunFault::Unreadable, r.error.empty() ? "cannot read " + path : r.error});
+            messages->push_back({RunFault::Unreadable, r.error.Failed() ? DescribeFileError(r.error)
+                                                                        : "cannot read " + path});
             return false;
     }
     return false;

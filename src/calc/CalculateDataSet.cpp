@@ -10,9 +10,6 @@
 #include "physics/Stopping.h"
 #include "physics/UnitConversion.h"
 #include "state/CompositionText.h"
-#include "state/NumberText.h"
-#include "state/TrimSpaces.h"
-#include "state/VisibleText.h"
 
 namespace fenra {
 
@@ -26,14 +23,21 @@ struct Results {
     }
 };
 
-CalcResult Outcome(CalcOutcome o, std::string detail = {}) {
+CalcResult Outcome(CalcOutcome o, std::string symbol = {}) {
     CalcResult r;
     r.outcome = o;
-    r.detail = std::move(detail);
+    r.symbol = std::move(symbol);
     return r;
 }
 
-CalcResult MissingCoefficients(const ElementRecord& e, const char* table) {
+CalcResult Refusal(CalcOutcome o, float value, int slot = 0) {
+    CalcResult r = Outcome(o);
+    r.value = value;
+    r.slot = slot;
+    return r;
+}
+
+CalcResult MissingCoefficients(const ElementRecord& e, CoefficientTable table) {
     CalcResult r = Outcome(CalcOutcome::MissingCoefficients, e.Symbol);
     r.table = table;
     r.atomNum = e.AtomNum;
@@ -101,7 +105,7 @@ CalcResult CalculateDataSet(DataSet& d, const ElementDatabase& db) {
         t[j].vF = rec[j]->Fermi;
         const std::optional<CoefficientRow> p =
             db.FindCoefficientsByZ(CoefficientTable::PCoef, t[j].Z2);
-        if (!p) return MissingCoefficients(*rec[j], "PCoef");
+        if (!p) return MissingCoefficients(*rec[j], CoefficientTable::PCoef);
         t[j].coef.P = p->values;
     }
 
@@ -114,7 +118,7 @@ CalcResult CalculateDataSet(DataSet& d, const ElementDatabase& db) {
         for (int j = 1; j <= n; ++j) {
             const std::optional<CoefficientRow> h =
                 db.FindCoefficientsByZ(CoefficientTable::HiCoef, t[j].Z2);
-            if (!h) return MissingCoefficients(*rec[j], "HiCoef");
+            if (!h) return MissingCoefficients(*rec[j], CoefficientTable::HiCoef);
             std::copy_n(h->values.begin(), t[j].coef.H.size(), t[j].coef.H.begin());
         }
     }
@@ -124,7 +128,7 @@ CalcResult CalculateDataSet(DataSet& d, const ElementDatabase& db) {
 
     std::array<double, kMaxTargetSlots + 1> S{};
     for (int j = 1; j <= n; ++j) S[j] = ElementStop(Z1, ion->ScrnFac, E, t[j]);
-    if (fp.Faulted()) return Outcome(CalcOutcome::FloatingPointFault, GeneralText(d.IonEnergy));
+    if (fp.Faulted()) return Refusal(CalcOutcome::FloatingPointFault, d.IonEnergy);
 
     Results res;
     if (n == 1) {
@@ -138,8 +142,7 @@ CalcResult CalculateDataSet(DataSet& d, const ElementDatabase& db) {
     } else {
         res = CompoundResults(d, n, S, t);
     }
-    if (fp.Faulted() || !res.Finite())
-        return Outcome(CalcOutcome::FloatingPointFault, GeneralText(d.IonEnergy));
+    if (fp.Faulted() || !res.Finite()) return Refusal(CalcOutcome::FloatingPointFault, d.IonEnergy);
 
     d.StopEvAtoms = res.evAtoms;
     d.StopKevMg = res.kevMg;
@@ -150,17 +153,12 @@ CalcResult CalculateDataSet(DataSet& d, const ElementDatabase& db) {
 }
 
 CalcResult CheckDataSetInputs(const DataSet& d) {
-    if (!(d.IonEnergy > 0))
-        return Outcome(CalcOutcome::EnergyNotAboveZero, GeneralText(d.IonEnergy));
-    if (d.IonMass < 0) return Outcome(CalcOutcome::MassBelowZero, GeneralText(d.IonMass));
+    if (!(d.IonEnergy > 0)) return Refusal(CalcOutcome::EnergyNotAboveZero, d.IonEnergy);
+    if (d.IonMass < 0) return Refusal(CalcOutcome::MassBelowZero, d.IonMass);
     const int n = std::min<int>(d.ElementCount, kMaxTargetSlots);
     double sum = 0;
     for (int j = 1; j <= n; ++j) {
-        if (d.TargetRatio[j] < 0) {
-            CalcResult r = Outcome(CalcOutcome::RatioBelowZero, GeneralText(d.TargetRatio[j]));
-            r.slot = j;
-            return r;
-        }
+        if (d.TargetRatio[j] < 0) return Refusal(CalcOutcome::RatioBelowZero, d.TargetRatio[j], j);
         sum += d.TargetRatio[j];
     }
     // One element's ratio only says whether it is there (RatioZero); a compound needs weights.
@@ -173,48 +171,6 @@ CalcResult CalculateCommand(DataSet& d, const ElementDatabase& db) {
     if (r.outcome == CalcOutcome::Calculated) r = CalculateDataSet(d, db);
     if (r.outcome != CalcOutcome::Calculated) ClearResults(d);
     return r;
-}
-
-std::string DescribeRatioZero(int dataSet) {
-    return "Data set " + std::to_string(dataSet) +
-           ": its one target element has ratio 0; nothing was calculated.";
-}
-
-std::string DescribeCalcResult(int dataSet, const CalcResult& r) {
-    const std::string set = "Data set " + std::to_string(dataSet);
-    switch (r.outcome) {
-        case CalcOutcome::Calculated:
-        case CalcOutcome::RatioZero:
-            return {};
-        case CalcOutcome::NoTargetElement:
-            return set + " has no target element: enter a ratio for target 1.";
-        case CalcOutcome::UnknownIon:
-            return set + ": the ion \"" + VisibleText(r.detail) +
-                   "\" is not in the element database.";
-        case CalcOutcome::UnknownElement:
-            if (TrimSpaces(r.detail).empty())
-                return set + ": target " + std::to_string(r.slot) + " has no element symbol.";
-            return set + ": the element \"" + VisibleText(r.detail) +
-                   "\" is not in the element database.";
-        case CalcOutcome::MissingCoefficients:
-            return set + ": the element database has no \"" + r.table + "\" record for \"" +
-                   r.detail + "\" (atomic number " + std::to_string(r.atomNum) + ").";
-        case CalcOutcome::FloatingPointFault:
-            return set + ": the stopping power at " + r.detail +
-                   " keV is beyond the range of the numbers the program holds.";
-        case CalcOutcome::EnergyNotAboveZero:
-            return set + ": the energy " + r.detail + " keV is not above 0.";
-        case CalcOutcome::MassBelowZero:
-            return set + ": the ion mass " + r.detail + " amu is below 0.";
-        case CalcOutcome::RatioBelowZero:
-            return set + ": the ratio " + r.detail + " of target " + std::to_string(r.slot) +
-                   " is below 0.";
-        case CalcOutcome::RatiosAddToZero:
-            return set + ": the ratios of the target elements add up to 0.";
-        case CalcOutcome::RangeNotAboveZero:
-            return set + ": the range " + r.detail + " (1E15 atoms/cm2) is not above 0.";
-    }
-    return {};
 }
 
 }  // namespace fenra

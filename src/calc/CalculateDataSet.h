@@ -20,30 +20,23 @@ enum class CalcOutcome {
     MissingCoefficients,  // no PCoef (or, at high energy, HiCoef) record for an element
     FloatingPointFault,   // invalid operation, division by zero or overflow in the physics
     // Inputs refused before any calculation (CheckDataSetInputs, CheckCurveInputs):
-    EnergyNotAboveZero,  // detail: the energy (keV)
-    MassBelowZero,       // detail: the mass (amu)
-    RatioBelowZero,      // detail: the ratio, slot: the target slot
+    EnergyNotAboveZero,  // value: the energy (keV)
+    MassBelowZero,       // value: the mass (amu)
+    RatioBelowZero,      // value: the ratio, slot: the target slot
     RatiosAddToZero,     // a compound whose ratios add up to 0
-    RangeNotAboveZero,   // a depth curve over a range that is not above 0; detail: the range
+    RangeNotAboveZero,   // a depth curve over a range that is not above 0; value: the range
 };
 
+// An outcome and the values it concerns; the words for the user are made where it is shown.
 struct CalcResult {
     CalcOutcome outcome = CalcOutcome::Calculated;
-    std::string detail;  // the symbol concerned (unknown symbol, missing coefficients)
-    // Missing coefficients: the table without a record ("PCoef" or "HiCoef") and the
-    // element's atomic number.
-    std::string table;
+    std::string symbol;  // the symbol concerned (unknown symbol, missing coefficients)
+    float value = 0;     // FloatingPointFault: the energy (keV); refused inputs: the value
+    // Missing coefficients: the table without a record and the element's atomic number.
+    CoefficientTable table = CoefficientTable::PCoef;
     int atomNum = 0;
-    int slot = 0;  // unknown element: the target slot, 1..10
+    int slot = 0;  // unknown element, ratio below 0: the target slot, 1..10
 };
-
-// A sentence for the user about a data set that could not be calculated, naming the data set
-// and the reason; empty for Calculated and RatioZero.
-std::string DescribeCalcResult(int dataSet, const CalcResult& r);
-
-// The same for a one-element target of ratio 0, which Calculate passes over in silence but a
-// script or a curve command must hear of.
-std::string DescribeRatioZero(int dataSet);
 
 // Calculates the data set in place. The symbols looked up are the data set's IonName and
 // TargetElement(1..ElementCount). TargetName, and IonMass when it was 0, are written before

@@ -20,7 +20,7 @@ bool StopsTheWalk(CalcOutcome o) {
 CalcResult FloatingPointFault(float energy) {
     CalcResult r;
     r.outcome = CalcOutcome::FloatingPointFault;
-    r.detail = GeneralText(energy);
+    r.value = energy;
     return r;
 }
 
@@ -58,7 +58,7 @@ CalcResult CheckCurveInputs(const DataSet& d, CurveKind kind) {
     // A depth of 0 or less holds no slab to follow the ion through.
     if (IsDepthKind(kind) && !(d.Range > 0)) {
         r.outcome = CalcOutcome::RangeNotAboveZero;
-        r.detail = GeneralText(d.Range);
+        r.value = d.Range;
         return r;
     }
     // A lone target element of ratio 0 is no target: no curve, as Calculate gives no result.
@@ -148,34 +148,5 @@ CurveWalkResult Walk(DataSet& d, const ElementDatabase& db, CurveKind kind,
 }
 
 }  // namespace
-
-const char* CurveCaptionPrefix(CurveKind kind) {
-    switch (kind) {
-        case CurveKind::DepthStop:
-            return "Depth vs Stopping power of";
-        case CurveKind::DepthEnergy:
-            return "Depth vs Energy of";
-        case CurveKind::EnergyStop:
-            break;
-    }
-    return "Energy vs Stopping power of";
-}
-
-const char* CurveXAxisTitle(CurveKind kind) {
-    return IsDepthKind(kind) ? "1E15 Atom/cm2" : "Energy (keV)";
-}
-
-const char* CurveUnitLabel(CurveKind kind) {
-    return kind == CurveKind::DepthEnergy ? "Unit : keV" : "Unit : eV/(1E15 Atom/cm2)";
-}
-
-std::string CurveCaption(CurveKind kind, int c) {
-    // Only 1, 2 and 3 take their own ending; 21, 22, 23 read "th" as well.
-    const char* ending = c == 1   ? "st sample"
-                         : c == 2 ? "nd sample"
-                         : c == 3 ? "rd sample"
-                                  : "th sample";
-    return std::string(CurveCaptionPrefix(kind)) + " " + std::to_string(c) + ending;
-}
 
 }  // namespace fenra

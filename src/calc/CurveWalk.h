@@ -51,12 +51,4 @@ CalcResult CheckCurveInputs(const DataSet& d, CurveKind kind);
 CurveWalkResult WalkCurve(DataSet& d, const ElementDatabase& db, CurveKind kind,
                           const CurveWalkHooks& hooks = {});
 
-// Caption start and labels of a curve window of each kind.
-const char* CurveCaptionPrefix(CurveKind kind);  // "Depth vs Stopping power of", ...
-const char* CurveXAxisTitle(CurveKind kind);     // "1E15 Atom/cm2" or "Energy (keV)"
-const char* CurveUnitLabel(CurveKind kind);      // "Unit : eV/(1E15 Atom/cm2)" or "Unit : keV"
-
-// Full caption of a curve window for data set c: prefix, " 1st sample", " 2nd sample", ...
-std::string CurveCaption(CurveKind kind, int c);
-
 }  // namespace fenra

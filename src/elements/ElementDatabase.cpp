@@ -50,6 +50,10 @@ std::string NotAnElementDatabase(const std::string& path, const std::string& why
 
 }  // namespace
 
+const char* CoefficientTableName(CoefficientTable table) {
+    return table == CoefficientTable::HiCoef ? kHiCoefTable.c_str() : kPCoefTable.c_str();
+}
+
 // Reads the three tables of an open file into an ElementDatabase and checks what the program
 // relies on: every column present and filled, the elements numbered 1, 2, 3, ... in stored
 // order, a PCoef record for each of them.

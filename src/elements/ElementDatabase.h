@@ -33,6 +33,9 @@ struct ElementRecord {
 
 enum class CoefficientTable { PCoef, HiCoef };
 
+// The table's name in the database file.
+const char* CoefficientTableName(CoefficientTable table);
+
 // The coefficients of one record: PCoef1..PCoef8 (count 8) or HiCoef1..HiCoef4 (count 4, the
 // values past them 0).
 struct CoefficientRow {

@@ -56,9 +56,9 @@ std::string CurveCsvText(CurveKind kind, const CurveSnapshot& c, int N) {
 }
 
 bool SaveCurveCsv(CurveKind kind, const CurveSnapshot& c, int N, const std::string& path,
-                  std::string* error) {
+                  FileError* error) {
     if (N < 1) {
-        if (error) *error = "Cannot write " + path + ": a curve needs at least one slab";
+        if (error) *error = MakeFileError(FileAction::Write, path, 0, FileFault::NoSlab);
         return false;
     }
     return WriteTextFile(path, CurveCsvText(kind, c, N), error);

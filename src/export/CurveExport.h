@@ -5,6 +5,7 @@
 #include <string>
 
 #include "calc/CurveWalk.h"
+#include "files/FileError.h"
 #include "state/CurveSnapshot.h"
 
 namespace fenra {
@@ -25,6 +26,6 @@ double CurvePointX(CurveKind kind, const CurveSnapshot& c, int N, int i);
 std::string CurveCsvText(CurveKind kind, const CurveSnapshot& c, int N);
 
 bool SaveCurveCsv(CurveKind kind, const CurveSnapshot& c, int N, const std::string& path,
-                  std::string* error = nullptr);
+                  FileError* error = nullptr);
 
 }  // namespace fenra

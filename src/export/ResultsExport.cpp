@@ -101,7 +101,7 @@ std::string ResultsCsvText(const WorkingState& s, const std::vector<ResultState>
 }
 
 bool SaveResultsCsv(const WorkingState& s, const std::vector<ResultState>& states,
-                    const std::string& path, std::string* error) {
+                    const std::string& path, FileError* error) {
     return WriteTextFile(path, ResultsCsvText(s, states), error);
 }
 

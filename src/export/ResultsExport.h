@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "calc/CalculateDataSet.h"
+#include "files/FileError.h"
 #include "state/WorkingState.h"
 
 namespace fenra {
@@ -40,7 +41,7 @@ constexpr const char* kResultsCsvHeader =
 std::string ResultsCsvText(const WorkingState& s, const std::vector<ResultState>& states = {});
 
 bool SaveResultsCsv(const WorkingState& s, const std::vector<ResultState>& states,
-                    const std::string& path, std::string* error = nullptr);
+                    const std::string& path, FileError* error = nullptr);
 
 // A cell of the results grid: data set 1..DataSetCount, column 0..4 (ion, mass, energy, target,
 // stopping).

@@ -60,12 +60,12 @@ std::string StackPlotCsvText(const StackCalculation& c, StopUnit unit) {
     return out;
 }
 
-bool SaveStackTableCsv(const StackCalculation& c, const std::string& path, std::string* error) {
+bool SaveStackTableCsv(const StackCalculation& c, const std::string& path, FileError* error) {
     return WriteTextFile(path, StackTableCsvText(c), error);
 }
 
 bool SaveStackPlotCsv(const StackCalculation& c, StopUnit unit, const std::string& path,
-                      std::string* error) {
+                      FileError* error) {
     return WriteTextFile(path, StackPlotCsvText(c, unit), error);
 }
 

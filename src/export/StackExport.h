@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "files/FileError.h"
 #include "stack/StackCalculation.h"
 
 namespace fenra {
@@ -24,8 +25,8 @@ std::string StoppingColumnName(StopUnit unit);
 std::string StackPlotCsvText(const StackCalculation& c, StopUnit unit);
 
 bool SaveStackTableCsv(const StackCalculation& c, const std::string& path,
-                       std::string* error = nullptr);
+                       FileError* error = nullptr);
 bool SaveStackPlotCsv(const StackCalculation& c, StopUnit unit, const std::string& path,
-                      std::string* error = nullptr);
+                      FileError* error = nullptr);
 
 }  // namespace fenra

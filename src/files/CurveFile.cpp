@@ -89,9 +89,9 @@ std::string CurveFileText(CurveKind kind, const CurveSnapshot& c, const std::str
 }
 
 bool SaveCurve(CurveKind kind, const CurveSnapshot& c, const std::string& targetText, int N,
-               const std::string& path, std::string* error) {
+               const std::string& path, FileError* error) {
     if (N < 1) {
-        if (error) *error = "Cannot write " + path + ": a curve needs at least one slab";
+        if (error) *error = MakeFileError(FileAction::Write, path, 0, FileFault::NoSlab);
         return false;
     }
     return WriteTextFile(path, CurveFileText(kind, c, targetText, N), error);

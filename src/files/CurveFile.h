@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "files/FileError.h"
 #include "state/CurveKind.h"
 #include "state/CurveSnapshot.h"
 
@@ -18,6 +19,6 @@ std::string CurveFileText(CurveKind kind, const CurveSnapshot& c, const std::str
                           int N);
 
 bool SaveCurve(CurveKind kind, const CurveSnapshot& c, const std::string& targetText, int N,
-               const std::string& path, std::string* error = nullptr);
+               const std::string& path, FileError* error = nullptr);
 
 }  // namespace fenra

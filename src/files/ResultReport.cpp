@@ -81,7 +81,7 @@ std::string ResultReportText(const WorkingState& s) {
     return out;
 }
 
-bool SaveResult(const WorkingState& s, const std::string& path, std::string* error) {
+bool SaveResult(const WorkingState& s, const std::string& path, FileError* error) {
     return WriteTextFile(path, ResultReportText(s), error);
 }
 

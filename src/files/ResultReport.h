@@ -4,11 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "files/FileError.h"
 #include "state/WorkingState.h"
 
 namespace fenra {
-
-constexpr const char* kNoCalculationMessage = "No calculation was made.";
 
 // True when data set 1 has a result: the report commands test only that.
 bool HasResults(const WorkingState& s);
@@ -16,7 +15,7 @@ bool HasResults(const WorkingState& s);
 // Four heading lines and a zone-layout row per data set 1..DataSetCount, CR LF after each line.
 std::string ResultReportText(const WorkingState& s);
 
-bool SaveResult(const WorkingState& s, const std::string& path, std::string* error = nullptr);
+bool SaveResult(const WorkingState& s, const std::string& path, FileError* error = nullptr);
 
 // The printed report. Each line is placed at the left margin; a line then places its fields at
 // character columns counted from the left edge of the printable area (column 1 at the edge).

@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <memory>
 
 #include "files/LineReader.h"
@@ -28,10 +27,10 @@ struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
 };
 
-OpenTargetResult CannotRead(const char* what, const std::string& path, int err) {
+OpenTargetResult CannotRead(FileAction action, const std::string& path, int err) {
     OpenTargetResult r;
     r.status = OpenTargetStatus::CannotOpen;
-    r.error = what + path + ": " + (err != 0 ? std::strerror(err) : "read error");
+    r.error = MakeFileError(action, path, err);
     return r;
 }
 
@@ -51,19 +50,14 @@ std::string TargetFileText(const WorkingState& s) {
     return out;
 }
 
-bool SaveTarget(const WorkingState& s, const std::string& path, std::string* error) {
+bool SaveTarget(const WorkingState& s, const std::string& path, FileError* error) {
     return WriteTextFile(path, TargetFileText(s), error);
-}
-
-std::string InvalidElementText(const OpenTargetResult& r) {
-    return std::string(kInvalidElementMessage) + " (line " + std::to_string(r.badLine) + ": \"" +
-           r.badSymbol + "\")";
 }
 
 OpenTargetResult OpenTarget(WorkingState& s, const std::string& path) {
     errno = 0;
     std::unique_ptr<std::FILE, FileCloser> in(std::fopen(path.c_str(), "rb"));
-    if (!in) return CannotRead("Cannot open ", path, errno);
+    if (!in) return CannotRead(FileAction::OpenToRead, path, errno);
     std::FILE* file = in.get();
     LineReader lines([file](char* buf, std::size_t capacity, bool* failed) {
         const std::size_t got = std::fread(buf, 1, capacity, file);
@@ -73,8 +67,8 @@ OpenTargetResult OpenTarget(WorkingState& s, const std::string& path) {
     });
     OpenTargetResult result = ReadTargetLines(s, lines);
     if (result.status == OpenTargetStatus::CannotOpen)
-        return CannotRead("Cannot read ", path, errno);
-    if (result.status == OpenTargetStatus::NotText) result.error = path + ": " + result.error;
+        return CannotRead(FileAction::Read, path, errno);
+    if (result.status == OpenTargetStatus::NotText) result.error.path = path;
     return result;
 }
 

@@ -6,42 +6,56 @@
 #include <string_view>
 #include <vector>
 
+#include "files/FileError.h"
 #include "state/WorkingState.h"
 
 namespace fenra {
-
-constexpr const char* kInvalidElementMessage = "Invalid element !!";
-constexpr const char* kTargetEmptyMessage = "Target is empty.";
-constexpr const char* kNoDataLineMessage =
-    "The file holds no data line: the data sets are unchanged.";
 
 // The text SaveTarget writes: header lines, then a data line per data set 1..DataSetCount.
 std::string TargetFileText(const WorkingState& s);
 
 // Writes the target file; false (and nothing else changed) when it cannot be written.
-bool SaveTarget(const WorkingState& s, const std::string& path, std::string* error = nullptr);
+bool SaveTarget(const WorkingState& s, const std::string& path, FileError* error = nullptr);
 
 enum class OpenTargetStatus {
     Read,            // every data line was read
-    InvalidElement,  // reading stopped at a symbol of bad length ("Invalid element !!")
+    InvalidElement,  // reading stopped at a symbol of bad length
     NoDataLine,      // the file holds no data line: the working state is unchanged
     CannotOpen,      // the file could not be opened or read: the working state is unchanged
     NotText,         // not a plain text target file (UTF-16, binary, an overlong line): unchanged
 };
 
-struct OpenTargetResult {
-    OpenTargetStatus status = OpenTargetStatus::Read;
-    int badLine = 0;                   // file line number of the invalid element, if any
-    std::string badSymbol;             // the symbol refused there, invisible characters escaped
-    std::vector<std::string> notices;  // what was kept back: lines past 100, elements past 10
-    // Number fields read otherwise than written ("line 4: the energy "1,000" is not wholly a
-    // number; it was read as 1."), in the order of the file.
-    std::vector<std::string> warnings;
-    std::string error;  // CannotOpen, NotText: the path and the reason
+enum class TargetNoticeKind {
+    DataSetsKeptBack,  // the file holds more than kMaxDataSets data sets
+    ElementsKeptBack,  // data set `dataSet` names more than kMaxTargetSlots elements
+    NotWhollyNumber,   // a number field holds more than a number
+    BeyondSingle,      // a number field holds a number a Single cannot hold
 };
 
-// "Invalid element !!" with the line and the symbol where reading stopped.
-std::string InvalidElementText(const OpenTargetResult& r);
+// The number field a notice is about.
+enum class TargetField { Mass, Energy, Range, Ratio };
+
+// Something the reader did otherwise than the file says: what it kept back, or a number field
+// it read otherwise than written.
+struct TargetNotice {
+    TargetNoticeKind kind = TargetNoticeKind::DataSetsKeptBack;
+    int dataSet = 0;                        // ElementsKeptBack
+    long long line = 0;                     // number fields: the file line, from 1
+    TargetField field = TargetField::Mass;  // number fields
+    std::string symbol;                     // Ratio: the element whose ratio it is
+    std::string text;                       // number fields: the field as written, escaped
+    float value = 0;                        // number fields: what it was read as
+};
+
+struct OpenTargetResult {
+    OpenTargetStatus status = OpenTargetStatus::Read;
+    int badLine = 0;                    // file line number of the invalid element, if any
+    std::string badSymbol;              // the symbol refused there, invisible characters escaped
+    std::vector<TargetNotice> notices;  // what was kept back: lines past 100, elements past 10
+    // Number fields read otherwise than written, in the order of the file.
+    std::vector<TargetNotice> warnings;
+    FileError error;  // CannotOpen, NotText: the step, the path and the reason
+};
 
 // Reads a target file into the working state: the data sets of the file replace all data
 // sets, CurrentDataSet is the last data set read. On InvalidElement the data sets read before

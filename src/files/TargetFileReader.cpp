@@ -111,16 +111,21 @@ struct LineReport {
 
 // A number field is read by the leading-number rule, which stored files rely on; a text that
 // is more than a number, or a number a Single cannot hold, is read all the same but said.
-float ReadNumberField(std::string_view text, const std::string& field, LineReport& report) {
+float ReadNumberField(std::string_view text, TargetField field, LineReport& report,
+                      const std::string& symbol = {}) {
     const float value = ReadSingle(text);
     const NumberTextCheck check = CheckNumberText(text);
     if (check == NumberTextCheck::Whole) return value;
-    const std::string what = check == NumberTextCheck::OutOfRange
-                                 ? " is beyond the range of a Single"
-                                 : " is not wholly a number";
-    report.result->warnings.push_back("line " + std::to_string(report.line) + ": the " + field +
-                                      " \"" + VisibleText(TrimBlanks(text)) + "\"" + what +
-                                      "; it was read as " + GeneralText(value) + ".");
+    TargetNotice w;
+    w.kind = check == NumberTextCheck::OutOfRange ? TargetNoticeKind::BeyondSingle
+                                                  : TargetNoticeKind::NotWhollyNumber;
+    w.dataSet = report.dataSet;
+    w.line = report.line;
+    w.field = field;
+    w.symbol = symbol;
+    w.text = VisibleText(TrimBlanks(text));
+    w.value = value;
+    report.result->warnings.push_back(std::move(w));
     return value;
 }
 
@@ -139,12 +144,13 @@ bool ReadTarget(std::string_view text, DataSet& d, LineReport& report) {
             return false;
         }
         d.TargetElement[j] = symbol;
-        d.TargetRatio[j] = ReadNumberField(piece.ratio, "ratio of " + symbol, report);
+        d.TargetRatio[j] = ReadNumberField(piece.ratio, TargetField::Ratio, report, symbol);
     }
     if (pieces.size() > static_cast<std::size_t>(kMaxTargetSlots)) {
-        report.result->notices.push_back("Data set " + std::to_string(report.dataSet) +
-                                         ": only the first " + std::to_string(kMaxTargetSlots) +
-                                         " target elements were read.");
+        TargetNotice n;
+        n.kind = TargetNoticeKind::ElementsKeptBack;
+        n.dataSet = report.dataSet;
+        report.result->notices.push_back(n);
     }
     return true;
 }
@@ -158,9 +164,9 @@ bool ReadDataLine(std::string_view line, DataSet& d, LineReport& report) {
         report.bad = d.IonName;
         return false;
     }
-    d.IonMass = ReadNumberField(TakeField(&rest), "mass", report);
-    d.IonEnergy = ReadNumberField(TakeField(&rest), "energy", report);
-    d.Range = ReadNumberField(TakeField(&rest), "range", report);
+    d.IonMass = ReadNumberField(TakeField(&rest), TargetField::Mass, report);
+    d.IonEnergy = ReadNumberField(TakeField(&rest), TargetField::Energy, report);
+    d.Range = ReadNumberField(TakeField(&rest), TargetField::Range, report);
     return ReadTarget(TrimBlanks(rest), d, report);
 }
 
@@ -173,21 +179,19 @@ bool IsUtf16Mark(std::string_view line) {
            ((line[0] == '\xFF' && line[1] == '\xFE') || (line[0] == '\xFE' && line[1] == '\xFF'));
 }
 
-OpenTargetResult Refused(OpenTargetStatus status, std::string error) {
+OpenTargetResult Refused(OpenTargetStatus status, FileFault fault, long long lineNumber) {
     OpenTargetResult r;
     r.status = status;
-    r.error = std::move(error);
+    r.error = MakeFileError(FileAction::Read, {}, 0, fault);
+    r.error.line = lineNumber;
     return r;
 }
 
-// Checks one line before it is read; an error text when the file cannot be a target file.
-std::string NotTextReason(std::string_view line, long long lineNumber) {
-    if (lineNumber == 1 && IsUtf16Mark(line))
-        return "the file is not a plain text target file: it holds UTF-16 text.";
-    if (!IsPlainTextLine(line))
-        return "the file is not a plain text target file: line " + std::to_string(lineNumber) +
-               " holds NUL bytes or other control characters (UTF-16 text or binary data).";
-    return {};
+// Checks one line before it is read; System when it may be part of a target file.
+FileFault NotTextReason(std::string_view line, long long lineNumber) {
+    if (lineNumber == 1 && IsUtf16Mark(line)) return FileFault::Utf16Text;
+    if (!IsPlainTextLine(line)) return FileFault::ControlCharacters;
+    return FileFault::System;
 }
 
 }  // namespace
@@ -204,23 +208,23 @@ OpenTargetResult ReadTargetLines(WorkingState& s, LineReader& lines) {
         const LineStatus status = lines.Next(&line);
         if (status == LineStatus::End) break;
         ++lineNumber;
-        if (status == LineStatus::ReadError) return Refused(OpenTargetStatus::CannotOpen, {});
+        if (status == LineStatus::ReadError)
+            return Refused(OpenTargetStatus::CannotOpen, FileFault::System, lineNumber);
         std::string_view view = line;
         if (lineNumber == 1 && view.substr(0, kUtf8Mark.size()) == kUtf8Mark)
             view.remove_prefix(kUtf8Mark.size());
-        const std::string reason = NotTextReason(view, lineNumber);
-        if (!reason.empty()) return Refused(OpenTargetStatus::NotText, reason);
+        const FileFault reason = NotTextReason(view, lineNumber);
+        if (reason != FileFault::System)
+            return Refused(OpenTargetStatus::NotText, reason, lineNumber);
         if (status == LineStatus::TooLong)
-            return Refused(OpenTargetStatus::NotText,
-                           "line " + std::to_string(lineNumber) + " is longer than " +
-                               std::to_string(kMaxLineBytes) +
-                               " characters: this is not a target file.");
+            return Refused(OpenTargetStatus::NotText, FileFault::LineTooLong, lineNumber);
         const std::string_view text = TrimBlanks(view);
         if (!IsDataLine(text)) continue;
         if (started && next->DataSetCount >= kMaxDataSets) {
             // The data sets the program can hold are read: the rest of the file is not.
-            result.notices.push_back("Only the first " + std::to_string(kMaxDataSets) +
-                                     " data sets were read.");
+            TargetNotice n;
+            n.kind = TargetNoticeKind::DataSetsKeptBack;
+            result.notices.push_back(n);
             break;
         }
         // The file replaces every data set, but only once it is known to hold one: a file

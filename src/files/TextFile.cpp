@@ -6,7 +6,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -18,13 +17,8 @@ namespace fs = std::filesystem;
 // Links are followed at most this deep, as the kernel does (ELOOP beyond it).
 constexpr int kMaxLinkDepth = 40;
 
-// errno is left at 0 by some failures; a reason of "Success" would mislead.
-std::string Reason(int err, const char* fallback) {
-    return err != 0 ? std::strerror(err) : fallback;
-}
-
-void SetError(std::string* error, const std::string& what, int err, const char* fallback) {
-    if (error) *error = what + ": " + Reason(err, fallback);
+void SetError(FileError* error, FileAction action, const std::string& path, int err) {
+    if (error) *error = MakeFileError(action, path, err);
 }
 
 // Writes every byte, going on after a short write or an interrupted call.
@@ -44,7 +38,7 @@ bool WriteAll(int fd, const std::string& bytes) {
 
 // The file a path finally names: a link is followed (a relative link from its own folder), so
 // the new contents replace the file the link names and the link itself stays.
-bool ResolveLinks(const std::string& path, fs::path* dest, std::string* error) {
+bool ResolveLinks(const std::string& path, fs::path* dest, FileError* error) {
     fs::path p = path;
     for (int depth = 0; depth <= kMaxLinkDepth; ++depth) {
         std::error_code ec;
@@ -54,12 +48,12 @@ bool ResolveLinks(const std::string& path, fs::path* dest, std::string* error) {
         }
         const fs::path target = fs::read_symlink(p, ec);
         if (ec) {
-            SetError(error, "Cannot read the link " + p.string(), ec.value(), "unreadable link");
+            SetError(error, FileAction::ReadLink, p.string(), ec.value());
             return false;
         }
         p = target.is_absolute() ? target : p.parent_path() / target;
     }
-    SetError(error, "Cannot write " + path, ELOOP, "too many links");
+    SetError(error, FileAction::Write, path, ELOOP);
     return false;
 }
 
@@ -79,19 +73,19 @@ mode_t NewFileMode() {
 }
 
 // A device or a pipe is written where it is, as the user meant (/dev/stdout, a FIFO).
-bool WriteToDevice(const std::string& path, const std::string& bytes, std::string* error) {
+bool WriteToDevice(const std::string& path, const std::string& bytes, FileError* error) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
     if (fd < 0) {
-        SetError(error, "Cannot open " + path, errno, "cannot open");
+        SetError(error, FileAction::OpenToWrite, path, errno);
         return false;
     }
     const bool written = WriteAll(fd, bytes);
     const int writeErr = errno;
     if (::close(fd) != 0 && written) {
-        SetError(error, "Cannot write " + path, errno, "write error");
+        SetError(error, FileAction::Write, path, errno);
         return false;
     }
-    if (!written) SetError(error, "Cannot write " + path, writeErr, "write error");
+    if (!written) SetError(error, FileAction::Write, path, writeErr);
     return written;
 }
 
@@ -99,15 +93,13 @@ bool WriteToDevice(const std::string& path, const std::string& bytes, std::strin
 // planted link nor another writer's file can be taken over), written, flushed to the disk.
 // On failure it is removed again; the destination has not been touched.
 bool WriteTemporary(const fs::path& dest, const std::string& bytes, mode_t mode,
-                    std::string* tempPath, std::string* error) {
+                    std::string* tempPath, FileError* error) {
     const fs::path folder = dest.parent_path().empty() ? fs::path(".") : dest.parent_path();
     std::string name = (folder / ("." + dest.filename().string() + ".XXXXXX")).string();
     const int fd = ::mkstemp(name.data());
     if (fd < 0) {
-        SetError(
-            error,
-            "Cannot create a temporary file in " + folder.string() + " to write " + dest.string(),
-            errno, "cannot create");
+        SetError(error, FileAction::CreateTemporary, dest.string(), errno);
+        if (error) error->folder = folder.string();
         return false;
     }
     bool ok = WriteAll(fd, bytes) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
@@ -118,7 +110,7 @@ bool WriteTemporary(const fs::path& dest, const std::string& bytes, mode_t mode,
     }
     if (!ok) {
         ::unlink(name.c_str());
-        SetError(error, "Cannot write " + dest.string(), err, "write error");
+        SetError(error, FileAction::Write, dest.string(), err);
         return false;
     }
     *tempPath = name;
@@ -141,18 +133,18 @@ void AppendLine(std::string& out, std::string_view line) {
     out.append(kLineEnd);
 }
 
-bool WriteTextFile(const std::string& path, const std::string& bytes, std::string* error) {
+bool WriteTextFile(const std::string& path, const std::string& bytes, FileError* error) {
     fs::path dest;
     if (!ResolveLinks(path, &dest, error)) return false;
     struct stat st {};
     const bool exists = ::stat(dest.c_str(), &st) == 0;
     if (exists && S_ISDIR(st.st_mode)) {
-        SetError(error, "Cannot write " + path, EISDIR, "is a directory");
+        SetError(error, FileAction::Write, path, EISDIR);
         return false;
     }
     if (exists && !S_ISREG(st.st_mode)) return WriteToDevice(dest.string(), bytes, error);
     if (!exists && !path.empty() && path.back() == '/') {
-        SetError(error, "Cannot write " + path, ENOENT, "no such directory");
+        SetError(error, FileAction::Write, path, ENOENT);
         return false;
     }
     // A complete copy beside the destination replaces it in one rename, so a full disk, a
@@ -163,12 +155,14 @@ bool WriteTextFile(const std::string& path, const std::string& bytes, std::strin
     if (std::rename(temp.c_str(), dest.c_str()) != 0) {
         const int err = errno;
         if (err == ENOENT && !fs::exists(fs::symlink_status(temp))) {
-            if (error)
-                *error = "Cannot replace " + path + ": the temporary file " + temp +
-                         " was removed by another program before it could take its place";
+            SetError(error, FileAction::Replace, path, err);
+            if (error) {
+                error->fault = FileFault::TemporaryRemoved;
+                error->other = temp;
+            }
         } else {
             ::unlink(temp.c_str());
-            SetError(error, "Cannot replace " + path, err, "rename failed");
+            SetError(error, FileAction::Replace, path, err);
         }
         return false;
     }

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "files/FileError.h"
+
 namespace fenra {
 
 constexpr const char* kLineEnd = "\r\n";
@@ -13,7 +15,7 @@ constexpr const char* kLineEnd = "\r\n";
 void AppendLine(std::string& out, std::string_view line);
 
 // Creates or replaces the file at path with exactly these bytes. On failure returns false and,
-// if error is given, a text naming the path and the reason.
-bool WriteTextFile(const std::string& path, const std::string& bytes, std::string* error);
+// if error is given, the step that failed, the path it concerned and the errno.
+bool WriteTextFile(const std::string& path, const std::string& bytes, FileError* error);
 
 }  // namespace fenra

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "batch/Messages.h"
 #include "batch/TargetRun.h"
 #include "files/TargetFile.h"
 

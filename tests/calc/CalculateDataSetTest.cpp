@@ -3,6 +3,7 @@
 #include <cmath>
 #include <filesystem>
 
+#include "batch/Messages.h"
 #include "calc/CalcTestSupport.h"
 #include "calc/CalculateDataSet.h"
 #include "physics/Stopping.h"
@@ -68,7 +69,7 @@ TEST(CalculateDataSet, HighEnergyCoefficientsAreLookedUpFromTenThousandKevPerAmu
     MarkResults(s.DataSets[1]);
     const CalcResult r = CalculateDataSet(s.DataSets[1], db);
     EXPECT_EQ(r.outcome, CalcOutcome::MissingCoefficients);
-    EXPECT_EQ(r.table, "HiCoef");
+    EXPECT_EQ(r.table, CoefficientTable::HiCoef);
     EXPECT_EQ(r.atomNum, 14);
     EXPECT_EQ(DescribeCalcResult(4, r),
               "Data set 4: the element database has no \"HiCoef\" record for \"Si\" (atomic "
@@ -105,7 +106,8 @@ TEST(CalculateDataSet, OneElementRatioOnlySaysWhetherTheTargetIsThere) {
     EXPECT_EQ(CalculateDataSet(s.DataSets[1], TestDatabase()).outcome, CalcOutcome::RatioZero);
     ExpectMarkedResults(s.DataSets[1]);
     EXPECT_EQ(s.DataSets[1].TargetName, "Si0");
-    EXPECT_EQ(DescribeCalcResult(1, {CalcOutcome::RatioZero, "", "", 0}), "");
+    EXPECT_EQ(DescribeCalcResult(1, {CalcOutcome::RatioZero, "", 0, CoefficientTable::PCoef, 0, 0}),
+              "");
 
     WorkingState five = OneDataSet("H", 1.0078f, 1000, {{"Si", 5}});
     WorkingState one = OneDataSet("H", 1.0078f, 1000, {{"Si", 1}});
@@ -149,7 +151,7 @@ TEST(CalculateDataSet, DataSetsThatCannotBeCalculatedKeepTheirResults) {
     d.IonName = "Xx";
     r = CalculateDataSet(s.DataSets[1], TestDatabase());
     EXPECT_EQ(r.outcome, CalcOutcome::UnknownIon);
-    EXPECT_EQ(r.detail, "Xx");
+    EXPECT_EQ(r.symbol, "Xx");
     EXPECT_EQ(d.TargetName, "Si1");
     ExpectMarkedResults(d);
     EXPECT_EQ(DescribeCalcResult(7, r),
@@ -226,9 +228,11 @@ TEST(CalculateDataSet, ZeroEnergyGivesZeroStopping) {
 }
 
 TEST(DescribeCalcResult, MakesInvisibleCharactersOfSymbolsVisible) {
-    EXPECT_EQ(DescribeCalcResult(1, {CalcOutcome::UnknownElement, "\t", "", 0, 2}),
+    EXPECT_EQ(DescribeCalcResult(
+                  1, {CalcOutcome::UnknownElement, "\t", 0, CoefficientTable::PCoef, 0, 2}),
               "Data set 1: the element \"\\t\" is not in the element database.");
-    EXPECT_EQ(DescribeCalcResult(3, {CalcOutcome::UnknownIon, std::string("X\0", 2), "", 0}),
+    EXPECT_EQ(DescribeCalcResult(3, {CalcOutcome::UnknownIon, std::string("X\0", 2), 0,
+                                     CoefficientTable::PCoef, 0, 0}),
               "Data set 3: the ion \"X\\x00\" is not in the element database.");
 }
 

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "batch/Messages.h"
 #include "calc/CalcTestSupport.h"
 #include "calc/CurveWalk.h"
 #include "state/NumberText.h"
@@ -26,24 +27,6 @@ struct Recorder {
         return h;
     }
 };
-
-TEST(CurveCaption, OrdinalEndingsAndLabels) {
-    EXPECT_EQ(CurveCaption(CurveKind::DepthStop, 1), "Depth vs Stopping power of 1st sample");
-    EXPECT_EQ(CurveCaption(CurveKind::DepthEnergy, 2), "Depth vs Energy of 2nd sample");
-    EXPECT_EQ(CurveCaption(CurveKind::EnergyStop, 3), "Energy vs Stopping power of 3rd sample");
-    EXPECT_EQ(CurveCaption(CurveKind::DepthStop, 4), "Depth vs Stopping power of 4th sample");
-    EXPECT_EQ(CurveCaption(CurveKind::DepthStop, 11), "Depth vs Stopping power of 11th sample");
-    EXPECT_EQ(CurveCaption(CurveKind::DepthStop, 21), "Depth vs Stopping power of 21th sample");
-    EXPECT_EQ(CurveCaption(CurveKind::DepthStop, 22), "Depth vs Stopping power of 22th sample");
-    EXPECT_EQ(CurveCaption(CurveKind::DepthStop, 23), "Depth vs Stopping power of 23th sample");
-    EXPECT_EQ(CurveCaption(CurveKind::EnergyStop, 100), "Energy vs Stopping power of 100th sample");
-    EXPECT_STREQ(CurveXAxisTitle(CurveKind::DepthStop), "1E15 Atom/cm2");
-    EXPECT_STREQ(CurveXAxisTitle(CurveKind::DepthEnergy), "1E15 Atom/cm2");
-    EXPECT_STREQ(CurveXAxisTitle(CurveKind::EnergyStop), "Energy (keV)");
-    EXPECT_STREQ(CurveUnitLabel(CurveKind::DepthStop), "Unit : eV/(1E15 Atom/cm2)");
-    EXPECT_STREQ(CurveUnitLabel(CurveKind::DepthEnergy), "Unit : keV");
-    EXPECT_STREQ(CurveUnitLabel(CurveKind::EnergyStop), "Unit : eV/(1E15 Atom/cm2)");
-}
 
 TEST(CurveWalk, EnergyStepsOfTenKevReachZeroAtPointHundred) {
     WorkingState s = OneDataSet("H", 1.0078f, 1000, {{"Si", 1}});
@@ -203,7 +186,7 @@ TEST(CurveWalk, CalculationThatCannotGoOnStopsTheWalk) {
     Recorder rec;
     CurveWalkResult w = WalkCurve(s.DataSets[1], TestDatabase(), CurveKind::DepthStop, rec.Hooks());
     EXPECT_EQ(w.result.outcome, CalcOutcome::UnknownElement);
-    EXPECT_EQ(w.result.detail, "Xx");
+    EXPECT_EQ(w.result.symbol, "Xx");
     EXPECT_TRUE(rec.steps.empty());
     ASSERT_EQ(w.curve.stop.size(), 101u);  // points of nothing calculated
     EXPECT_EQ(w.curve.stop[3], 0);

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "batch/Messages.h"
 #include "calc/CalcTestSupport.h"
 #include "calc/CalculateDataSet.h"
 

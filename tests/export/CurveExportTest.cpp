@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "batch/Messages.h"
 #include "export/CurveExport.h"
 #include "files/CurveFile.h"
 
@@ -52,9 +53,10 @@ TEST(CurveCsv, ShortCopyAndNoSlab) {
     EXPECT_EQ(CurveCsvText(CurveKind::DepthStop, c, 4),
               "depth_e15,stopping_eV_e15\r\n0,12.5\r\n25,13\r\n");
     EXPECT_EQ(CurveCsvText(CurveKind::DepthStop, c, 0), "");
-    std::string error;
-    EXPECT_FALSE(SaveCurveCsv(CurveKind::DepthStop, c, 0, "/tmp/x.csv", &error));
-    EXPECT_EQ(error, "Cannot write /tmp/x.csv: a curve needs at least one slab");
+    FileError fileError;
+    EXPECT_FALSE(SaveCurveCsv(CurveKind::DepthStop, c, 0, "/tmp/x.csv", &fileError));
+    EXPECT_EQ(DescribeFileError(fileError),
+              "Cannot write /tmp/x.csv: a curve needs at least one slab");
 }
 
 TEST(CurveCsv, TheCurveFileStaysAsItWas) {

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "batch/Messages.h"
 #include "export/CsvText.h"
 #include "export/ResultsExport.h"
 #include "state/NumberText.h"
@@ -103,9 +104,10 @@ TEST(ResultsCsv, IsWrittenThroughTheFileWriter) {
     bytes << in.rdbuf();
     EXPECT_EQ(bytes.str(), ResultsCsvText(s, states));
     std::filesystem::remove(path);
-    std::string error;
-    EXPECT_FALSE(SaveResultsCsv(s, states, "/nonexistent-folder/x.csv", &error));
-    EXPECT_NE(error.find("/nonexistent-folder/x.csv"), std::string::npos) << error;
+    FileError fileError;
+    EXPECT_FALSE(SaveResultsCsv(s, states, "/nonexistent-folder/x.csv", &fileError));
+    EXPECT_NE(DescribeFileError(fileError).find("/nonexistent-folder/x.csv"), std::string::npos)
+        << DescribeFileError(fileError);
 }
 
 TEST(CsvField, QuotesWhatWouldSplitAFieldAndWritesUtf8) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "batch/Messages.h"
 #include "files/CurveFile.h"
 #include "files/FileTestSupport.h"
 
@@ -122,13 +123,14 @@ TEST(CurveFileText, HeaderNumbersInPrintForm) {
 
 TEST(SaveCurve, WritesTheLayoutOfItsKind) {
     const std::string path = test::ScratchPath("curve.Fcv");
-    std::string error;
-    ASSERT_TRUE(SaveCurve(CurveKind::EnergyStop, ProtonCurve(), "Si1", kN, path, &error)) << error;
+    FileError fileError;
+    ASSERT_TRUE(SaveCurve(CurveKind::EnergyStop, ProtonCurve(), "Si1", kN, path, &fileError))
+        << DescribeFileError(fileError);
     EXPECT_EQ(test::ReadBytes(path), EnergyStopCurveText(ProtonCurve(), "Si1", kN));
-    ASSERT_TRUE(SaveCurve(CurveKind::DepthEnergy, ProtonCurve(), "Si1", kN, path, &error));
+    ASSERT_TRUE(SaveCurve(CurveKind::DepthEnergy, ProtonCurve(), "Si1", kN, path, &fileError));
     EXPECT_EQ(test::ReadBytes(path), DepthEnergyCurveText(ProtonCurve(), "Si1", kN));
 
-    EXPECT_FALSE(SaveCurve(CurveKind::DepthStop, ProtonCurve(), "Si1", 0, path, &error));
+    EXPECT_FALSE(SaveCurve(CurveKind::DepthStop, ProtonCurve(), "Si1", 0, path, &fileError));
 }
 
 }  // namespace

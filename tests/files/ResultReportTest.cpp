@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "batch/Messages.h"
 #include "files/FileTestSupport.h"
 #include "files/ResultReport.h"
 #include "files/TargetFile.h"
@@ -87,8 +88,8 @@ TEST(HasResults, LooksAtDataSetOneOnly) {
 TEST(SaveResult, WritesTheReport) {
     const WorkingState s = StateOf({Compound()});
     const std::string path = test::ScratchPath("report.Fre");
-    std::string error;
-    ASSERT_TRUE(SaveResult(s, path, &error)) << error;
+    FileError fileError;
+    ASSERT_TRUE(SaveResult(s, path, &fileError)) << DescribeFileError(fileError);
     EXPECT_EQ(test::ReadBytes(path), ResultReportText(s));
 }
 
@@ -97,7 +98,7 @@ TEST(SaveResult, WritesTheReport) {
 WorkingState ReferenceState() {
     WorkingState s;
     const OpenTargetResult r = OpenTarget(s, std::string(FENRA_EXAMPLES_DIR) + "/reference.fta");
-    EXPECT_EQ(r.status, OpenTargetStatus::Read) << r.error;
+    EXPECT_EQ(r.status, OpenTargetStatus::Read) << DescribeFileError(r.error);
     std::istringstream values(
         test::ReadBytes(std::string(FENRA_EXAMPLES_DIR) + "/reference.values"));
     std::string line;

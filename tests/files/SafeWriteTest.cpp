@@ -11,6 +11,7 @@
 #include <set>
 #include <vector>
 
+#include "batch/Messages.h"
 #include "files/FileTestSupport.h"
 #include "files/TextFile.h"
 
@@ -48,17 +49,19 @@ TEST_F(FullDisk, AFailedReplacementKeepsTheOldFileIntact) {
     const std::string path = dir_ + "/u.Fre";
     const std::string good(20000, 'g');
     ASSERT_TRUE(WriteTextFile(path, good, nullptr));
-    std::string error;
-    EXPECT_FALSE(WriteTextFile(path, std::string(50000, 'n'), &error));
-    EXPECT_NE(error.find("No space left on device"), std::string::npos) << error;
-    EXPECT_NE(error.find(path), std::string::npos) << error;
+    FileError fileError;
+    EXPECT_FALSE(WriteTextFile(path, std::string(50000, 'n'), &fileError));
+    EXPECT_NE(DescribeFileError(fileError).find("No space left on device"), std::string::npos)
+        << DescribeFileError(fileError);
+    EXPECT_NE(DescribeFileError(fileError).find(path), std::string::npos)
+        << DescribeFileError(fileError);
     EXPECT_EQ(test::ReadBytes(path), good);
     EXPECT_EQ(Listing(dir_), std::set<std::string>{"u.Fre"});
 }
 
 TEST_F(FullDisk, ANewFileThatDoesNotFitIsNotLeftHalfWritten) {
-    std::string error;
-    EXPECT_FALSE(WriteTextFile(dir_ + "/new.Fre", std::string(100000, 'n'), &error));
+    FileError fileError;
+    EXPECT_FALSE(WriteTextFile(dir_ + "/new.Fre", std::string(100000, 'n'), &fileError));
     EXPECT_TRUE(Listing(dir_).empty());
 }
 
@@ -120,16 +123,16 @@ TEST(WriteTextFile, ConcurrentWritersLeaveOneWholeFile) {
 TEST(WriteTextFile, ADirectoryIsNamedAsADirectory) {
     const std::string dir = test::ScratchPath("somedir");
     fs::create_directories(dir);
-    std::string error;
-    EXPECT_FALSE(WriteTextFile(dir + "/", "x", &error));
-    EXPECT_EQ(error, "Cannot write " + dir + "/: Is a directory");
+    FileError fileError;
+    EXPECT_FALSE(WriteTextFile(dir + "/", "x", &fileError));
+    EXPECT_EQ(DescribeFileError(fileError), "Cannot write " + dir + "/: Is a directory");
     EXPECT_TRUE(Listing(dir).empty());
 }
 
 TEST(WriteTextFile, AFullDeviceIsReported) {
-    std::string error;
-    EXPECT_FALSE(WriteTextFile("/dev/full", "x", &error));
-    EXPECT_EQ(error, "Cannot write /dev/full: No space left on device");
+    FileError fileError;
+    EXPECT_FALSE(WriteTextFile("/dev/full", "x", &fileError));
+    EXPECT_EQ(DescribeFileError(fileError), "Cannot write /dev/full: No space left on device");
 }
 
 TEST(WriteTextFile, ANewFileGetsTheUsualPermissions) {
@@ -145,9 +148,11 @@ TEST(WriteTextFile, AFolderWithoutWriteAccessIsNamedInTheMessage) {
     const std::string dir = test::ScratchPath("locked");
     fs::create_directories(dir);
     fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
-    std::string error;
-    EXPECT_FALSE(WriteTextFile(dir + "/a.txt", "x", &error));
-    EXPECT_NE(error.find("Cannot create a temporary file in " + dir), std::string::npos) << error;
+    FileError fileError;
+    EXPECT_FALSE(WriteTextFile(dir + "/a.txt", "x", &fileError));
+    EXPECT_NE(DescribeFileError(fileError).find("Cannot create a temporary file in " + dir),
+              std::string::npos)
+        << DescribeFileError(fileError);
     fs::permissions(dir, fs::perms::owner_all);
 }
 

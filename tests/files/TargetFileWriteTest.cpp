@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "batch/Messages.h"
 #include "files/FileTestSupport.h"
 #include "files/TargetFile.h"
 #include "state/CompositionText.h"
@@ -64,18 +65,20 @@ TEST(SaveTarget, WritesTheTextAndReplacesAnOldFile) {
         old << std::string(5000, 'x');
     }
     const WorkingState s = StateOf({MakeDataSet("H", 1.008f, 1000, 100000, {{"Si", 1}})});
-    std::string error;
-    ASSERT_TRUE(SaveTarget(s, path, &error)) << error;
+    FileError fileError;
+    ASSERT_TRUE(SaveTarget(s, path, &fileError)) << DescribeFileError(fileError);
     EXPECT_EQ(test::ReadBytes(path), TargetFileText(s));
 }
 
 TEST(SaveTarget, ReportsAPathThatCannotBeWritten) {
     const std::string path = test::ScratchPath("no-such-folder") + "/t.fta";
     const WorkingState s = StateOf({MakeDataSet("H", 1.008f, 1000, 100000, {{"Si", 1}})});
-    std::string error;
-    EXPECT_FALSE(SaveTarget(s, path, &error));
-    EXPECT_NE(error.find(path), std::string::npos) << error;
-    EXPECT_NE(error.find("No such file or directory"), std::string::npos) << error;
+    FileError fileError;
+    EXPECT_FALSE(SaveTarget(s, path, &fileError));
+    EXPECT_NE(DescribeFileError(fileError).find(path), std::string::npos)
+        << DescribeFileError(fileError);
+    EXPECT_NE(DescribeFileError(fileError).find("No such file or directory"), std::string::npos)
+        << DescribeFileError(fileError);
 }
 
 TEST(TargetFileRoundTrip, GivesTheSameDataSets) {
@@ -149,7 +152,7 @@ TEST(TargetFileRoundTrip, ReferenceFileIsWrittenBackByteForByte) {
     const std::string path = std::string(FENRA_EXAMPLES_DIR) + "/reference.fta";
     WorkingState s;
     const OpenTargetResult r = OpenTarget(s, path);
-    ASSERT_EQ(r.status, OpenTargetStatus::Read) << r.error;
+    ASSERT_EQ(r.status, OpenTargetStatus::Read) << DescribeFileError(r.error);
     EXPECT_EQ(s.DataSetCount, 22);
     EXPECT_EQ(TargetFileText(s), test::ReadBytes(path));
 }

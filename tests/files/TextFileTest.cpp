@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "batch/Messages.h"
 #include "files/FileTestSupport.h"
 #include "files/TextFile.h"
 
@@ -27,9 +28,10 @@ TEST(WriteTextFile, AFailedReplacementKeepsWhatWasThere) {
     const std::string path = test::ScratchPath("occupied");
     fs::create_directories(path);
     ASSERT_TRUE(WriteTextFile(path + "/inside.txt", "kept\r\n", nullptr));
-    std::string error;
-    EXPECT_FALSE(WriteTextFile(path, "new\r\n", &error));
-    EXPECT_NE(error.find(path), std::string::npos) << error;
+    FileError fileError;
+    EXPECT_FALSE(WriteTextFile(path, "new\r\n", &fileError));
+    EXPECT_NE(DescribeFileError(fileError).find(path), std::string::npos)
+        << DescribeFileError(fileError);
     EXPECT_EQ(test::ReadBytes(path + "/inside.txt"), "kept\r\n");
     EXPECT_FALSE(fs::exists(path + ".part"));
 }

@@ -4,8 +4,8 @@
 #include <QLabel>
 
 #include "files/CurveFile.h"
-#include "files/ResultReport.h"
 #include "ui/curve/frmStpCurve.h"
+#include "ui/messages/WindowMessages.h"
 #include "ui/platform/Platform.h"
 
 namespace {
@@ -21,7 +21,7 @@ void frmStpCurve::mnuSave_Click() {
     // curve by its energies, the stopping curves by their stopping values.
     const bool energyValues = kind_ == fenra::CurveKind::DepthEnergy;
     if (!fenra::HasPositivePoint(energyValues ? snapshot_.energy : snapshot_.stop)) {
-        platform_.ShowMessage(this, fenra::DefaultMessageTitle(), fenra::kNoCalculationMessage);
+        platform_.ShowMessage(this, fenra::DefaultMessageTitle(), fenra::NoCalculationMessage());
         return;
     }
 
@@ -36,12 +36,12 @@ void frmStpCurve::mnuSave_Click() {
     if (!chosen || chosen->isEmpty()) return;  // cancelled
     saveFile_ = *chosen;
 
-    std::string error;
+    fenra::FileError error;
     if (!fenra::SaveCurve(kind_, snapshot_, lblTarget[1]->text().toStdString(), snapshot_.N(),
                           QFile::encodeName(*chosen).toStdString(), &error)) {
         // The user asked for a file and must not believe it was written.
         platform_.ShowMessage(
             this, fenra::ProgramTitle(),
-            QString("The curve was not saved: %1").arg(QString::fromStdString(error)));
+            QString("The curve was not saved: %1").arg(fenra::FileErrorMessage(error)));
     }
 }

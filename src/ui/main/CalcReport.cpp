@@ -1,5 +1,6 @@
 #include "ui/main/CalcReport.h"
 
+#include "ui/messages/WindowMessages.h"
 #include "ui/platform/Platform.h"
 
 namespace fenra {
@@ -10,8 +11,7 @@ void ReportCalcResult(Platform& platform, QWidget* parent, int dataSet, const Ca
         case CalcOutcome::RatioZero:  // nothing to calculate, nothing to say
             return;
         default:
-            platform.ShowMessage(parent, ProgramTitle(),
-                                 QString::fromStdString(DescribeCalcResult(dataSet, r)));
+            platform.ShowMessage(parent, ProgramTitle(), CalcResultMessage(dataSet, r));
             return;
     }
 }

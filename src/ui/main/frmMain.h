@@ -9,6 +9,7 @@
 #include <array>
 
 #include "elements/ElementDatabase.h"
+#include "files/FileError.h"
 #include "state/WorkingState.h"
 #include "ui/curve/frmStpCurve.h"
 #include "ui/main/ReportPrinter.h"
@@ -144,7 +145,7 @@ class frmMain : public QMainWindow {
     // frmMain_commands.cpp helpers.
     void WriteGridRow(int i, int unitItem);
     void ShowMessage(const QString& text);  // a message box titled "Fenra32"
-    void ShowFileWriteFailure(const QString& path, const std::string& error);
+    void ShowFileWriteFailure(const QString& path, const fenra::FileError& error);
 
     fenra::Platform& platform_;
     fenra::WorkingState& state_;

@@ -14,6 +14,7 @@
 #include "ui/main/FieldEdit.h"
 #include "ui/main/WaitCursor.h"
 #include "ui/main/frmMain.h"
+#include "ui/messages/WindowMessages.h"
 #include "ui/platform/Platform.h"
 
 namespace {
@@ -67,21 +68,21 @@ void frmMain::ShowMessage(const QString& text) {
     platform_.ShowMessage(this, fenra::ProgramTitle(), text);
 }
 
-void frmMain::ShowFileWriteFailure(const QString& path, const std::string& error) {
+void frmMain::ShowFileWriteFailure(const QString& path, const fenra::FileError& error) {
     QString text = QStringLiteral("The file could not be written: ") + path;
-    if (!error.empty()) text += QStringLiteral("\n") + QString::fromStdString(error);
+    if (error.Failed()) text += QStringLiteral("\n") + fenra::FileErrorMessage(error);
     ShowMessage(text);
 }
 
 void frmMain::mnuTSave_Click() {
     if (fenra::LeadingNumber(txtTComp[1]->text().toStdString()) == 0) {
-        ShowMessage(QString::fromLatin1(fenra::kTargetEmptyMessage));
+        ShowMessage(fenra::TargetEmptyMessage());
         return;
     }
     const std::optional<QString> path = platform_.SaveFileName(
         this, SaveDialogInFolder(state_.AppPath, "Save target", kTargetFilter, "fta"));
     if (!path) return;
-    std::string error;
+    fenra::FileError error;
     if (!fenra::SaveTarget(state_, path->toStdString(), &error)) ShowFileWriteFailure(*path, error);
 }
 
@@ -94,43 +95,44 @@ void frmMain::mnuTOpen_Click() {
     // In both cases the data sets are as they were; the user is told why nothing changed.
     if (r.status == fenra::OpenTargetStatus::CannotOpen) {
         QString text = QStringLiteral("The file could not be read: ") + *path;
-        if (!r.error.empty()) text += QStringLiteral("\n") + QString::fromStdString(r.error);
+        if (r.error.Failed()) text += QStringLiteral("\n") + fenra::FileErrorMessage(r.error);
         ShowMessage(text);
         return;
     }
     if (r.status == fenra::OpenTargetStatus::NotText) {
-        ShowMessage(QString::fromStdString(r.error));
+        ShowMessage(fenra::FileErrorMessage(r.error));
         return;
     }
     if (r.status == fenra::OpenTargetStatus::NoDataLine) {
-        ShowMessage(QString::fromLatin1(fenra::kNoDataLineMessage));
+        ShowMessage(fenra::NoDataLineMessage());
         return;
     }
     if (r.status == fenra::OpenTargetStatus::InvalidElement)
-        ShowMessage(QString::fromStdString(fenra::InvalidElementText(r)));
+        ShowMessage(fenra::InvalidElementMessage(r));
     // Also after a refused symbol the window shows the data set that is now current (the one
     // being read when reading stopped), so the next edit goes where the user sees it.
     HscrolData->setMaximum(state_.DataSetCount);
     ShowDataSet(state_.CurrentDataSet);
     RefreshGrid();
-    for (const std::string& notice : r.notices) ShowMessage(QString::fromStdString(notice));
+    for (const fenra::TargetNotice& notice : r.notices)
+        ShowMessage(fenra::TargetNoticeMessage(notice));
 }
 
 void frmMain::mnuRSave_Click() {
     if (!fenra::HasResults(state_)) {
-        ShowMessage(QString::fromLatin1(fenra::kNoCalculationMessage));
+        ShowMessage(fenra::NoCalculationMessage());
         return;
     }
     const std::optional<QString> path = platform_.SaveFileName(
         this, SaveDialogInFolder(state_.AppPath, "Save result", kResultFilter, "Fre"));
     if (!path) return;
-    std::string error;
+    fenra::FileError error;
     if (!fenra::SaveResult(state_, path->toStdString(), &error)) ShowFileWriteFailure(*path, error);
 }
 
 void frmMain::mnuRPrint_Click() {
     if (!fenra::HasResults(state_)) {
-        ShowMessage(QString::fromLatin1(fenra::kNoCalculationMessage));
+        ShowMessage(fenra::NoCalculationMessage());
         return;
     }
     QPrinter printer(QPrinter::HighResolution);

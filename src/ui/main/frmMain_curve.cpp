@@ -9,6 +9,7 @@
 #include "state/NumberText.h"
 #include "ui/main/WaitCursor.h"
 #include "ui/main/frmMain.h"
+#include "ui/messages/WindowMessages.h"
 #include "ui/platform/Platform.h"
 
 namespace {
@@ -92,9 +93,9 @@ void RunCurveCommand(frmMain& main, fenra::CurveKind kind) {
     if (walk.result.outcome != fenra::CalcOutcome::Calculated) {
         // The walk stopped on a data set that cannot be calculated: no curve, no window.
         const bool noTarget = walk.result.outcome == fenra::CalcOutcome::RatioZero;
-        platform.ShowMessage(&main, fenra::ProgramTitle(),
-                             Text(noTarget ? fenra::DescribeRatioZero(c)
-                                           : fenra::DescribeCalcResult(c, walk.result)));
+        platform.ShowMessage(
+            &main, fenra::ProgramTitle(),
+            noTarget ? fenra::RatioZeroMessage(c) : fenra::CalcResultMessage(c, walk.result));
         return;
     }
 
@@ -105,7 +106,7 @@ void RunCurveCommand(frmMain& main, fenra::CurveKind kind) {
     auto* window = new frmStpCurve(platform, kind, std::move(walk.curve), s.AppPath);
     window->setAttribute(Qt::WA_DeleteOnClose);
     main.AdoptCurveWindow(window);
-    window->setWindowTitle(Text(fenra::CurveCaption(kind, c)));
+    window->setWindowTitle(fenra::CurveCaption(kind, c));
     window->SetCurveLabels(fenra::CurveXAxisTitle(kind), fenra::CurveUnitLabel(kind),
                            Text(d.IonName), Text(fenra::GeneralText(d.IonEnergy)),
                            Text(d.TargetName));

@@ -266,7 +266,7 @@ void MainWindowCalculateTest::faultyDataSetsAreReportedAndTheOthersGoOn() {
 fenra::CalcResult Outcome(fenra::CalcOutcome outcome, const char* detail) {
     fenra::CalcResult r;
     r.outcome = outcome;
-    r.detail = detail;
+    r.symbol = detail;
     return r;
 }
 

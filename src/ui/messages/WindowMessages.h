@@ -1,0 +1,40 @@
+#pragma once
+// The words the windows show for the outcomes the core reports as codes, through tr() so that a
+// translation can be added. Where fenra32-calc says the same thing (batch/Messages), the English
+// is the same.
+
+#include <QString>
+
+#include "calc/CalculateDataSet.h"
+#include "files/FileError.h"
+#include "files/TargetFile.h"
+#include "state/CurveKind.h"
+
+namespace fenra {
+
+QString TargetEmptyMessage();    // Save target with an empty first composition field
+QString NoDataLineMessage();     // Open target on a file without a data line
+QString NoCalculationMessage();  // Save or print result, Save curve, with nothing to save
+
+// A data set that could not be calculated, naming it and the reason; empty for Calculated and
+// RatioZero.
+QString CalcResultMessage(int dataSet, const CalcResult& r);
+
+// A curve command on a one-element target of ratio 0.
+QString RatioZeroMessage(int dataSet);
+
+// The step that failed, the path and the system's reason.
+QString FileErrorMessage(const FileError& e);
+
+// What the target-file reader kept back or read otherwise than written.
+QString TargetNoticeMessage(const TargetNotice& n);
+
+// Where reading a target file stopped at a symbol of bad length.
+QString InvalidElementMessage(const OpenTargetResult& r);
+
+// Caption of a curve window for data set c ("Depth vs Energy of 2nd sample") and its labels.
+QString CurveCaption(CurveKind kind, int c);
+QString CurveXAxisTitle(CurveKind kind);  // "1E15 Atom/cm2" or "Energy (keV)"
+QString CurveUnitLabel(CurveKind kind);   // "Unit : eV/(1E15 Atom/cm2)" or "Unit : keV"
+
+}  // namespace fenra
