@@ -29,13 +29,14 @@ test-main: deps
 	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-# The core and its tests once more, built with AddressSanitizer and UndefinedBehaviorSanitizer.
-# The Python module is left out: an interpreter without the sanitizer runtime cannot load it.
+# The core, the windows and their tests once more, built with AddressSanitizer and
+# UndefinedBehaviorSanitizer; the window tests run offscreen. The Python module is left out: an
+# interpreter without the sanitizer runtime cannot load it.
 test-sanitize: deps
 	cmake -S . -B $(SANITIZE) -DCMAKE_BUILD_TYPE=Debug -DFENRA_SANITIZE=ON -DFENRA_WERROR=ON \
-	      -DFENRA_WITH_UI=OFF -DFENRA_WITH_BENCH=OFF -DFENRA_WITH_PYTHON=OFF
+	      -DFENRA_WITH_UI=ON -DFENRA_WITH_BENCH=OFF -DFENRA_WITH_PYTHON=OFF
 	cmake --build $(SANITIZE) -j $(JOBS)
-	cd $(SANITIZE) && ctest --output-on-failure -j $(JOBS)
+	cd $(SANITIZE) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 bench: build
 	cd $(BUILD)/bin && for b in bench_*; do QT_QPA_PLATFORM=offscreen ./$$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
