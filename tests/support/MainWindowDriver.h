@@ -17,14 +17,14 @@
 #include "elements/ElementDatabase.h"
 #include "state/WorkingState.h"
 #include "support/ScriptedPlatform.h"
-#include "ui/main/frmMain.h"
+#include "ui/main/MainWindow.h"
 
 namespace fenra {
 
 struct MainWindowDriver {
     explicit MainWindowDriver(const std::string& databasePath)
         : db(ElementDatabase::OpenFile(databasePath)) {
-        window = std::make_unique<frmMain>(platform, state, db);
+        window = std::make_unique<MainWindow>(platform, state, db);
         window->show();
         window->activateWindow();
         (void)QTest::qWaitForWindowActive(window.get());
@@ -33,7 +33,7 @@ struct MainWindowDriver {
     ScriptedPlatform platform;
     WorkingState state;
     ElementDatabase db;
-    std::unique_ptr<frmMain> window;
+    std::unique_ptr<MainWindow> window;
 
     template <typename T>
     T* Child(const QString& name) const {

@@ -1,5 +1,5 @@
 #pragma once
-// PicCurve: the plot area of a curve window. The curve is drawn once, into an image that the
+// canvas: the plot area of a curve window. The curve is drawn once, into an image that the
 // widget paints from, so covering and uncovering the window never loses it.
 //
 // Drawing coordinates are twips from the upper left corner of the inner area (inside the

@@ -19,21 +19,21 @@ constexpr int Px(int twips) {
 constexpr int kClientWidthTwips = 8130;
 constexpr int kClientHeightTwips = 5880;
 
-// PicCurve: the plot area, with its border.
+// canvas: the plot area, with its border.
 constexpr int kPlotLeftTwips = 985;
 constexpr int kPlotTopTwips = 93;
 constexpr int kPlotWidthTwips = 6896;
 constexpr int kPlotHeightTwips = 4645;
 constexpr int kPlotBorderPx = 2;  // a sunken frame, two pixels on every side
 
-// Y values lblSTPower(0..5): right-aligned, the bottom one at the bottom edge of the plot.
+// Y values yValueLabels(0..5): right-aligned, the bottom one at the bottom edge of the plot.
 constexpr int kSTPowerLeftTwips = 788;
 constexpr std::array<int, 6> kSTPowerTopTwips{4598, 3669, 2740, 1811, 882, 0};
 // A one-digit label, as designed, ends here; longer texts grow to the left of it.
 constexpr int kValueLabelDesignWidthTwips = 120;
 constexpr int kValueLabelHeightTwips = 240;
 
-// X values lblDepth(0..5): centred under their ticks.
+// X values xLabels(0..5): centred under their ticks.
 constexpr int kDepthTopTwips = 4877;
 constexpr std::array<int, 6> kDepthLeftTwips{936, 2266, 3645, 5024, 6404, 7783};
 
@@ -41,8 +41,8 @@ constexpr std::array<int, 6> kDepthLeftTwips{936, 2266, 3645, 5024, 6404, 7783};
 struct TwipsRect {
     int left, top, width, height;
 };
-constexpr TwipsRect kXAxisTitle{3547, 5160, 1770, 285};  // lblDepth(6)
-constexpr TwipsRect kUnitLabel{49, 5202, 1830, 240};     // lblUnit
+constexpr TwipsRect kXAxisTitle{3547, 5160, 1770, 285};  // xLabels(6)
+constexpr TwipsRect kUnitLabel{49, 5202, 1830, 240};     // unitLabel
 
 // The bottom line: captions and values of ion, energy and target.
 constexpr int kInfoTopTwips = 5574;

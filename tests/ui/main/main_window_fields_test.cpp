@@ -42,7 +42,7 @@ void MainWindowFieldsTest::startUpState() {
 
     QCOMPARE(s.DataSetCount, 1);
     QCOMPARE(s.CurrentDataSet, 1);
-    QCOMPARE(d.window->NextCurveWindow(), 1);
+    QCOMPARE(d.window->nextCurveWindow(), 1);
     QVERIFY(!s.AppPath.empty());
     QVERIFY(s.AppPath.back() == '/' || s.AppPath.back() == '\\');
     const fenra::DataSet& ds = s.DataSets[1];
@@ -188,11 +188,11 @@ void MainWindowFieldsTest::toolbarPositionsRunTheirMenuCommands() {
     QVERIFY(d.state.DataSets[1].StopEvAtoms > 0);
 
     // Turned off, the buttons do nothing, as their menu commands.
-    d.window->SetCommandsEnabled(false);
+    d.window->setCommandsEnabled(false);
     QVERIFY(!buttons[0]->isEnabled());
     buttons[0]->trigger();
     QCOMPARE(d.state.DataSetCount, 1);
-    d.window->SetCommandsEnabled(true);
+    d.window->setCommandsEnabled(true);
     buttons[0]->trigger();
     QCOMPARE(d.state.DataSetCount, 2);
 }

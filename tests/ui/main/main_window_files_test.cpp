@@ -309,13 +309,13 @@ void MainWindowFilesTest::printedReportKeepsEveryRowOnItsPages() {
     // Cancelled: nothing printed.
     d.Run("mnuRPrint");
     QCOMPARE(d.platform.printerDialogTitles, std::vector<QString>({"Print result"}));
-    QCOMPARE(d.window->LastPrintLayout().pages, 0);
+    QCOMPARE(d.window->lastPrintLayout().pages, 0);
 
     const QString pdf = dir_.filePath("report.pdf");
     d.platform.printToPdf = pdf;
     d.Run("mnuRPrint");
     QVERIFY(d.platform.messages.empty());
-    const PrintLayout& layout = d.window->LastPrintLayout();
+    const PrintLayout& layout = d.window->lastPrintLayout();
     const QByteArray bytes = ReadAll(pdf);
     QVERIFY(bytes.startsWith("%PDF"));
     const int pdfPages =
@@ -355,7 +355,7 @@ void MainWindowFilesTest::printedReportKeepsEveryRowOnItsPages() {
     // A printer that cannot start is told, not taken for a printed report.
     d.platform.printToPdf = dir_.filePath("no/such/folder/report.pdf");
     d.Run("mnuRPrint");
-    QCOMPARE(d.window->LastPrintLayout().pages, 0);
+    QCOMPARE(d.window->lastPrintLayout().pages, 0);
     QCOMPARE(d.platform.messages.size(), std::size_t{1});
     QCOMPARE(d.platform.messages[0].text, QString("The report could not be printed."));
 }
@@ -387,7 +387,7 @@ void MainWindowFilesTest::printedRowsSitAtTheirColumns() {
         d.platform.printPage = page;
         d.platform.printToPdf = dir_.filePath("columns-" + pageName + ".pdf");
         d.Run("mnuRPrint");
-        const std::vector<PlacedText>& placed = d.window->LastPrintLayout().placed;
+        const std::vector<PlacedText>& placed = d.window->lastPrintLayout().placed;
         QPrinter printer(QPrinter::HighResolution);
         printer.setPageSize(QPageSize(page));
         QFont font(QStringLiteral("Arial"), 10);
@@ -499,20 +499,20 @@ void MainWindowFilesTest::exitClosesTheCurveWindows() {
     d.Type(d.Ratio(1), "1");
     d.Run("mnuDepthStop");
     d.Run("mnuEnergyStop");
-    const QList<frmStpCurve*> open = d.window->OpenCurveWindows();
+    const QList<CurveWindow*> open = d.window->openCurveWindows();
     QCOMPARE(open.size(), 2);
     // Windows of their own: not inside the main window, so it can be brought in front.
-    for (frmStpCurve* curve : open) {
+    for (CurveWindow* curve : open) {
         QVERIFY(curve->isWindow());
         QVERIFY(curve->parentWidget() == nullptr);
     }
-    const QPointer<frmStpCurve> first = open[0], second = open[1];
+    const QPointer<CurveWindow> first = open[0], second = open[1];
     d.Run("mnuExit");
     QVERIFY(!d.window->isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(first.isNull());
     QVERIFY(second.isNull());
-    QVERIFY(d.window->OpenCurveWindows().isEmpty());
+    QVERIFY(d.window->openCurveWindows().isEmpty());
 }
 
 QTEST_MAIN(MainWindowFilesTest)

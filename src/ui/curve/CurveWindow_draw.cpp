@@ -5,7 +5,7 @@
 
 #include "state/NumberText.h"
 #include "ui/curve/CurveCanvas.h"
-#include "ui/curve/frmStpCurve.h"
+#include "ui/curve/CurveWindow.h"
 #include "ui/platform/Platform.h"
 
 namespace {
@@ -37,11 +37,11 @@ QString Text(const std::string& s) {
 
 }  // namespace
 
-void frmStpCurve::Draw() {
+void CurveWindow::draw() {
     const fenra::CurveKind kind = kind_;
-    PicCurve->Clear();
-    const float w = PicCurve->InnerWidth();
-    const float h = PicCurve->InnerHeight();
+    canvas->Clear();
+    const float w = canvas->InnerWidth();
+    const float h = canvas->InnerHeight();
 
     float yMax = 0;
     if (kind == fenra::CurveKind::DepthEnergy) {
@@ -59,34 +59,34 @@ void frmStpCurve::Draw() {
     }
 
     const float xMax = kind == fenra::CurveKind::EnergyStop ? snapshot_.ionEnergy : snapshot_.range;
-    DrawXAxis(w, h, xMax);
-    DrawYAxis(h, yMax);
-    DrawPolyline(w, h, yMax);
+    drawXAxis(w, h, xMax);
+    drawYAxis(h, yMax);
+    drawPolyline(w, h, yMax);
 }
 
-void frmStpCurve::DrawXAxis(float w, float h, float xMax) {
+void CurveWindow::drawXAxis(float w, float h, float xMax) {
     const float step = xMax / float(kTickCount);
     for (int i = 1; i < kTickCount; ++i) {
         const float x = float(i) * w / float(kTickCount);
-        PicCurve->DrawLine(x, h, x, h - kXTickTwips);
-        SetLabelText(lblDepth[i], Text(fenra::GeneralText(step * float(i))));
+        canvas->DrawLine(x, h, x, h - kXTickTwips);
+        setLabelText(xLabels[i], Text(fenra::GeneralText(step * float(i))));
     }
-    SetLabelText(lblDepth[kTickCount], Text(fenra::GeneralText(xMax)));
+    setLabelText(xLabels[kTickCount], Text(fenra::GeneralText(xMax)));
 }
 
-void frmStpCurve::DrawYAxis(float h, float yMax) {
+void CurveWindow::drawYAxis(float h, float yMax) {
     const float step = yMax / float(kTickCount);
     for (int i = 1; i < kTickCount; ++i) {
         const float y = h - float(i) * h / float(kTickCount);
-        PicCurve->DrawLine(0, y, kYTickTwips, y);
-        SetLabelText(lblSTPower[i], Text(fenra::FormatFixed3(step * float(i))));
+        canvas->DrawLine(0, y, kYTickTwips, y);
+        setLabelText(yValueLabels[i], Text(fenra::FormatFixed3(step * float(i))));
     }
-    SetLabelText(lblSTPower[kTickCount], Text(fenra::FormatFixed3(yMax)));
+    setLabelText(yValueLabels[kTickCount], Text(fenra::FormatFixed3(yMax)));
 }
 
 // Point i of a depth curve lies at depth i/N of the range, of the energy curve at the energy
 // (N - i)/N of the full energy: point 0 on the right edge, point N on the left.
-void frmStpCurve::DrawPolyline(float w, float h, float yMax) {
+void CurveWindow::drawPolyline(float w, float h, float yMax) {
     const fenra::CurveKind kind = kind_;
     const bool energyValues = kind == fenra::CurveKind::DepthEnergy;
     const std::vector<float>& v = energyValues ? snapshot_.energy : snapshot_.stop;
@@ -97,6 +97,6 @@ void frmStpCurve::DrawPolyline(float w, float h, float yMax) {
         return float(along) * w / float(n);
     };
     const auto y = [&](int i) { return h - (v[i] / yMax) * h; };
-    PicCurve->SetPoint(x(0), y(0));
-    for (int i = 1; i <= n; ++i) PicCurve->LineTo(x(i), y(i));
+    canvas->SetPoint(x(0), y(0));
+    for (int i = 1; i <= n; ++i) canvas->LineTo(x(i), y(i));
 }

@@ -5,7 +5,7 @@
 
 #include "files/CurveFile.h"
 #include "files/ResultReport.h"
-#include "ui/curve/frmStpCurve.h"
+#include "ui/curve/CurveWindow.h"
 #include "ui/platform/Platform.h"
 
 namespace {
@@ -16,7 +16,7 @@ const char* const kDefaultSuffix = "Fcv";
 
 }  // namespace
 
-void frmStpCurve::mnuSave_Click() {
+void CurveWindow::saveCurve() {
     // The window saves what it shows, so it is its own copy that must hold a curve: an energy
     // curve by its energies, the stopping curves by their stopping values.
     const bool energyValues = kind_ == fenra::CurveKind::DepthEnergy;
@@ -37,7 +37,7 @@ void frmStpCurve::mnuSave_Click() {
     saveFile_ = *chosen;
 
     std::string error;
-    if (!fenra::SaveCurve(kind_, snapshot_, lblTarget[1]->text().toStdString(), snapshot_.N(),
+    if (!fenra::SaveCurve(kind_, snapshot_, targetLabels[1]->text().toStdString(), snapshot_.N(),
                           QFile::encodeName(*chosen).toStdString(), &error)) {
         // The user asked for a file and must not believe it was written.
         platform_.ShowMessage(

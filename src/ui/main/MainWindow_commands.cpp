@@ -12,8 +12,8 @@
 #include "state/NumberText.h"
 #include "ui/main/CalcReport.h"
 #include "ui/main/FieldEdit.h"
+#include "ui/main/MainWindow.h"
 #include "ui/main/WaitCursor.h"
-#include "ui/main/frmMain.h"
 #include "ui/platform/Platform.h"
 
 namespace {
@@ -45,13 +45,13 @@ fenra::FileDialogSettings SaveDialogInFolder(const std::string& folder, const ch
 
 }  // namespace
 
-void frmMain::mnuCal_Click() {
+void MainWindow::calculateAll() {
     // The user hears of a number read otherwise than typed before it is used.
-    NameFieldsNotWhollyNumbers();
+    nameFieldsNotWhollyNumbers();
     const fenra::WaitCursor hourglass;
     fenra::CalculateAllHooks hooks;
     hooks.show = [this](int i) {
-        HscrolData->setValue(i);  // shows data set i, unless it is already shown
+        dataSetScrollBar->setValue(i);  // shows data set i, unless it is already shown
         // Let the window repaint so the user sees the progress; input waits until the end,
         // so no other command can change the data sets half way through.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -60,32 +60,32 @@ void frmMain::mnuCal_Click() {
         fenra::ReportCalcResult(platform_, this, i, r);
     };
     fenra::CalculateAll(state_, db_, hooks);
-    FillResultGrid();
+    fillResults();
 }
 
-void frmMain::ShowMessage(const QString& text) {
+void MainWindow::showMessage(const QString& text) {
     platform_.ShowMessage(this, fenra::ProgramTitle(), text);
 }
 
-void frmMain::ShowFileWriteFailure(const QString& path, const std::string& error) {
+void MainWindow::showFileWriteFailure(const QString& path, const std::string& error) {
     QString text = QStringLiteral("The file could not be written: ") + path;
     if (!error.empty()) text += QStringLiteral("\n") + QString::fromStdString(error);
-    ShowMessage(text);
+    showMessage(text);
 }
 
-void frmMain::mnuTSave_Click() {
-    if (fenra::LeadingNumber(txtTComp[1]->text().toStdString()) == 0) {
-        ShowMessage(QString::fromLatin1(fenra::kTargetEmptyMessage));
+void MainWindow::saveTarget() {
+    if (fenra::LeadingNumber(ratioEdits[1]->text().toStdString()) == 0) {
+        showMessage(QString::fromLatin1(fenra::kTargetEmptyMessage));
         return;
     }
     const std::optional<QString> path = platform_.SaveFileName(
         this, SaveDialogInFolder(state_.AppPath, "Save target", kTargetFilter, "fta"));
     if (!path) return;
     std::string error;
-    if (!fenra::SaveTarget(state_, path->toStdString(), &error)) ShowFileWriteFailure(*path, error);
+    if (!fenra::SaveTarget(state_, path->toStdString(), &error)) showFileWriteFailure(*path, error);
 }
 
-void frmMain::mnuTOpen_Click() {
+void MainWindow::openTarget() {
     const std::optional<QString> path =
         platform_.OpenFileName(this, DialogInFolder(state_.AppPath, "Open target", kTargetFilter));
     if (!path) return;
@@ -95,42 +95,42 @@ void frmMain::mnuTOpen_Click() {
     if (r.status == fenra::OpenTargetStatus::CannotOpen) {
         QString text = QStringLiteral("The file could not be read: ") + *path;
         if (!r.error.empty()) text += QStringLiteral("\n") + QString::fromStdString(r.error);
-        ShowMessage(text);
+        showMessage(text);
         return;
     }
     if (r.status == fenra::OpenTargetStatus::NotText) {
-        ShowMessage(QString::fromStdString(r.error));
+        showMessage(QString::fromStdString(r.error));
         return;
     }
     if (r.status == fenra::OpenTargetStatus::NoDataLine) {
-        ShowMessage(QString::fromLatin1(fenra::kNoDataLineMessage));
+        showMessage(QString::fromLatin1(fenra::kNoDataLineMessage));
         return;
     }
     if (r.status == fenra::OpenTargetStatus::InvalidElement)
-        ShowMessage(QString::fromStdString(fenra::InvalidElementText(r)));
+        showMessage(QString::fromStdString(fenra::InvalidElementText(r)));
     // Also after a refused symbol the window shows the data set that is now current (the one
     // being read when reading stopped), so the next edit goes where the user sees it.
-    HscrolData->setMaximum(state_.DataSetCount);
-    ShowDataSet(state_.CurrentDataSet);
-    RefreshGrid();
-    for (const std::string& notice : r.notices) ShowMessage(QString::fromStdString(notice));
+    dataSetScrollBar->setMaximum(state_.DataSetCount);
+    showDataSet(state_.CurrentDataSet);
+    refreshResults();
+    for (const std::string& notice : r.notices) showMessage(QString::fromStdString(notice));
 }
 
-void frmMain::mnuRSave_Click() {
+void MainWindow::saveResults() {
     if (!fenra::HasResults(state_)) {
-        ShowMessage(QString::fromLatin1(fenra::kNoCalculationMessage));
+        showMessage(QString::fromLatin1(fenra::kNoCalculationMessage));
         return;
     }
     const std::optional<QString> path = platform_.SaveFileName(
         this, SaveDialogInFolder(state_.AppPath, "Save result", kResultFilter, "Fre"));
     if (!path) return;
     std::string error;
-    if (!fenra::SaveResult(state_, path->toStdString(), &error)) ShowFileWriteFailure(*path, error);
+    if (!fenra::SaveResult(state_, path->toStdString(), &error)) showFileWriteFailure(*path, error);
 }
 
-void frmMain::mnuRPrint_Click() {
+void MainWindow::printResults() {
     if (!fenra::HasResults(state_)) {
-        ShowMessage(QString::fromLatin1(fenra::kNoCalculationMessage));
+        showMessage(QString::fromLatin1(fenra::kNoCalculationMessage));
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
@@ -138,10 +138,10 @@ void frmMain::mnuRPrint_Click() {
     const fenra::WaitCursor hourglass;
     lastPrint_ =
         PrintReport(printer, fenra::PrintedReportLines(state_), fenra::kPrintedHeadingLines);
-    if (lastPrint_.pages == 0) ShowMessage(QStringLiteral("The report could not be printed."));
+    if (lastPrint_.pages == 0) showMessage(QStringLiteral("The report could not be printed."));
 }
 
-void frmMain::mnutxtOpen_Click() {
+void MainWindow::openTextFile() {
     // No initial folder and no default extension: the dialog keeps those of its last use.
     fenra::FileDialogSettings s;
     s.title = QStringLiteral("Open text");
@@ -149,5 +149,5 @@ void frmMain::mnutxtOpen_Click() {
     const std::optional<QString> path = platform_.OpenFileName(this, s);
     if (!path) return;
     QString failure;
-    if (!platform_.StartEditor(*path, &failure)) ShowMessage(failure);
+    if (!platform_.StartEditor(*path, &failure)) showMessage(failure);
 }

@@ -1,4 +1,4 @@
-#include "ui/curve/frmStpCurve.h"
+#include "ui/curve/CurveWindow.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -32,7 +32,7 @@ QFont DesignFont(float points, bool bold) {
 
 }  // namespace
 
-frmStpCurve::frmStpCurve(fenra::Platform& platform, fenra::CurveKind kind,
+CurveWindow::CurveWindow(fenra::Platform& platform, fenra::CurveKind kind,
                          fenra::CurveSnapshot curve, std::string saveFolder, QWidget* parent)
     : QMainWindow(parent),
       platform_(platform),
@@ -43,8 +43,8 @@ frmStpCurve::frmStpCurve(fenra::Platform& platform, fenra::CurveKind kind,
     // A window of its own even when the main window owns it (and closes it on exit).
     setWindowFlag(Qt::Window);
     setWindowTitle(kInitialCaption);
-    BuildMenus();
-    BuildFields();
+    createMenus();
+    createFields();
     // The layout is fixed: the window neither grows nor shrinks.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
@@ -53,26 +53,26 @@ frmStpCurve::frmStpCurve(fenra::Platform& platform, fenra::CurveKind kind,
         size());
 }
 
-void frmStpCurve::BuildMenus() {
-    mnuFile = menuBar()->addMenu("File");
-    mnuFile->setObjectName("mnuFile");
-    mnuSave = mnuFile->addAction("Save curve", this, &frmStpCurve::mnuSave_Click);
-    mnuSave->setObjectName("mnuSave");
-    mnuExit = mnuFile->addAction("Exit", this, &QWidget::close);
-    mnuExit->setObjectName("mnuExit");
+void CurveWindow::createMenus() {
+    fileMenu = menuBar()->addMenu("File");
+    fileMenu->setObjectName("mnuFile");
+    saveAction = fileMenu->addAction("Save curve", this, &CurveWindow::saveCurve);
+    saveAction->setObjectName("mnuSave");
+    exitAction = fileMenu->addAction("Exit", this, &QWidget::close);
+    exitAction->setObjectName("mnuExit");
 }
 
-void frmStpCurve::BuildFields() {
+void CurveWindow::createFields() {
     auto* client = new QWidget(this);
     client->setObjectName("client");
     client->setFixedSize(Px(cl::kClientWidthTwips), Px(cl::kClientHeightTwips));
     client->setFont(DesignFont(cl::kFontPoints, false));
     setCentralWidget(client);
 
-    PicCurve = new CurveCanvas(client);
-    PicCurve->setObjectName("PicCurve");
-    PicCurve->setGeometry(Px(cl::kPlotLeftTwips), Px(cl::kPlotTopTwips), Px(cl::kPlotWidthTwips),
-                          Px(cl::kPlotHeightTwips));
+    canvas = new CurveCanvas(client);
+    canvas->setObjectName("PicCurve");
+    canvas->setGeometry(Px(cl::kPlotLeftTwips), Px(cl::kPlotTopTwips), Px(cl::kPlotWidthTwips),
+                        Px(cl::kPlotHeightTwips));
 
     const QFont normal = DesignFont(cl::kFontPoints, false);
     const QFont bold = DesignFont(cl::kFontPoints, true);
@@ -83,10 +83,10 @@ void frmStpCurve::BuildFields() {
     const int yValueRight = Px(cl::kSTPowerLeftTwips + cl::kValueLabelDesignWidthTwips);
     for (int i = 0; i < 6; ++i) {
         const QString name = QString("lblSTPower%1").arg(i);
-        lblSTPower[i] = AddLabel(name.toLatin1().constData(), kZeroValue, normal,
-                                 {nullptr, Anchor::Right, yValueRight, Px(cl::kSTPowerTopTwips[i]),
-                                  valueWidth, valueHeight});
-        lblSTPower[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        yValueLabels[i] = addLabel(name.toLatin1().constData(), kZeroValue, normal,
+                                   {nullptr, Anchor::Right, yValueRight,
+                                    Px(cl::kSTPowerTopTwips[i]), valueWidth, valueHeight});
+        yValueLabels[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
 
     // X values centred where a one-digit label was designed, under the ticks at the fifths of
@@ -94,32 +94,32 @@ void frmStpCurve::BuildFields() {
     for (int i = 0; i < 6; ++i) {
         const int centre = Px(cl::kDepthLeftTwips[i] + cl::kValueLabelDesignWidthTwips / 2);
         const QString name = QString("lblDepth%1").arg(i);
-        lblDepth[i] = AddLabel(
+        xLabels[i] = addLabel(
             name.toLatin1().constData(), kZeroValue, normal,
             {nullptr, Anchor::Centre, centre, Px(cl::kDepthTopTwips), valueWidth, valueHeight});
-        lblDepth[i]->setAlignment(Qt::AlignCenter);
+        xLabels[i]->setAlignment(Qt::AlignCenter);
     }
 
     const auto sized = [](const cl::TwipsRect& r) {
         return PlacedLabel{nullptr, Anchor::Left, Px(r.left), Px(r.top), Px(r.width), Px(r.height)};
     };
-    lblDepth[6] = AddLabel("lblDepth6", kInitialXAxisTitle, DesignFont(cl::kXAxisTitlePoints, true),
-                           sized(cl::kXAxisTitle));
-    lblUnit = AddLabel("lblUnit", kInitialUnit, normal, sized(cl::kUnitLabel));
+    xLabels[6] = addLabel("lblDepth6", kInitialXAxisTitle, DesignFont(cl::kXAxisTitlePoints, true),
+                          sized(cl::kXAxisTitle));
+    unitLabel = addLabel("lblUnit", kInitialUnit, normal, sized(cl::kUnitLabel));
 
     const auto info = [&](int leftTwips) {
         return PlacedLabel{nullptr, Anchor::Left, Px(leftTwips), Px(cl::kInfoTopTwips),
                            0,       valueHeight};
     };
-    lblIon[0] = AddLabel("lblIon0", "Ion", bold, info(cl::kIonCaptionLeftTwips));
-    lblIon[1] = AddLabel("lblIon1", "", normal, info(cl::kIonValueLeftTwips));
-    lblEnergy[0] = AddLabel("lblEnergy0", "Energy", bold, info(cl::kEnergyCaptionLeftTwips));
-    lblEnergy[1] = AddLabel("lblEnergy1", "", normal, info(cl::kEnergyValueLeftTwips));
-    lblTarget[0] = AddLabel("lblTarget0", "Target", bold, info(cl::kTargetCaptionLeftTwips));
-    lblTarget[1] = AddLabel("lblTarget1", "", normal, info(cl::kTargetValueLeftTwips));
+    ionLabels[0] = addLabel("lblIon0", "Ion", bold, info(cl::kIonCaptionLeftTwips));
+    ionLabels[1] = addLabel("lblIon1", "", normal, info(cl::kIonValueLeftTwips));
+    energyLabels[0] = addLabel("lblEnergy0", "Energy", bold, info(cl::kEnergyCaptionLeftTwips));
+    energyLabels[1] = addLabel("lblEnergy1", "", normal, info(cl::kEnergyValueLeftTwips));
+    targetLabels[0] = addLabel("lblTarget0", "Target", bold, info(cl::kTargetCaptionLeftTwips));
+    targetLabels[1] = addLabel("lblTarget1", "", normal, info(cl::kTargetValueLeftTwips));
 }
 
-QLabel* frmStpCurve::AddLabel(const char* name, const QString& text, const QFont& font,
+QLabel* CurveWindow::addLabel(const char* name, const QString& text, const QFont& font,
                               const PlacedLabel& place) {
     auto* label = new QLabel(text, centralWidget());
     label->setObjectName(name);
@@ -128,19 +128,19 @@ QLabel* frmStpCurve::AddLabel(const char* name, const QString& text, const QFont
     PlacedLabel p = place;
     p.label = label;
     placed_.push_back(p);
-    PlaceLabel(p);
+    placeLabel(p);
     return label;
 }
 
-void frmStpCurve::SetLabelText(QLabel* label, const QString& text) {
+void CurveWindow::setLabelText(QLabel* label, const QString& text) {
     label->setText(text);
     for (const PlacedLabel& p : placed_) {
-        if (p.label == label) PlaceLabel(p);
+        if (p.label == label) placeLabel(p);
     }
 }
 
 // A label is as large as its text needs (never smaller than designed), so no number is cut.
-void frmStpCurve::PlaceLabel(const PlacedLabel& p) {
+void CurveWindow::placeLabel(const PlacedLabel& p) {
     const QSize hint = p.label->sizeHint();
     const int w = std::max(p.minWidth, hint.width());
     const int h = std::max(p.minHeight, hint.height());
@@ -155,11 +155,11 @@ void frmStpCurve::PlaceLabel(const PlacedLabel& p) {
     p.label->setGeometry(left, p.top, w, h);
 }
 
-void frmStpCurve::SetCurveLabels(const QString& xAxisTitle, const QString& unit, const QString& ion,
+void CurveWindow::setCurveLabels(const QString& xAxisTitle, const QString& unit, const QString& ion,
                                  const QString& energy, const QString& target) {
-    SetLabelText(lblDepth[6], xAxisTitle);
-    SetLabelText(lblUnit, unit);
-    SetLabelText(lblIon[1], ion);
-    SetLabelText(lblEnergy[1], energy);
-    SetLabelText(lblTarget[1], target);
+    setLabelText(xLabels[6], xAxisTitle);
+    setLabelText(unitLabel, unit);
+    setLabelText(ionLabels[1], ion);
+    setLabelText(energyLabels[1], energy);
+    setLabelText(targetLabels[1], target);
 }
