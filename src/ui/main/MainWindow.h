@@ -1,7 +1,7 @@
 #pragma once
 // The main window: one data set at a time in the input fields, the commands in the menus and
-// the toolbar, the results of all data sets in the grid. The fields write every edit straight
-// into the working state; the data set display writes the working state into the fields.
+// the toolbar, the results of all data sets in the results view. The fields write every edit
+// straight into the working state; showing a data set writes the working state into the fields.
 
 #include <QList>
 #include <QMainWindow>
@@ -15,20 +15,21 @@
 
 class QAction;
 class QComboBox;
+class QGridLayout;
 class QLabel;
+class QLayout;
 class QMenu;
 class QPushButton;
 class QScrollBar;
-class QTableWidget;
+class QTableView;
 class QToolBar;
 class FieldEdit;
+class ResultsModel;
 
 namespace fenra {
 class Platform;
 }
 
-// Toolbar positions 1..11; 3 and 7 are separators.
-constexpr int kToolbarPositions = 11;
 // Slots of the curve windows, 1..100: the 101st window takes slot 1 again.
 constexpr int kCurveWindowSlots = 100;
 
@@ -37,7 +38,7 @@ class MainWindow : public QMainWindow {
 
   public:
     // Runs the start-up: the working state, the element lists filled from db, data set 1
-    // shown, the grid headings, the window centred. db must outlive the window.
+    // shown, the result headings, the window centred. db must outlive the window.
     MainWindow(fenra::Platform& platform, fenra::WorkingState& state,
                const fenra::ElementDatabase& db, QWidget* parent = nullptr);
     ~MainWindow() override;
@@ -46,31 +47,6 @@ class MainWindow : public QMainWindow {
     const fenra::ElementDatabase& database() const { return db_; }
     fenra::Platform& platformServices() { return platform_; }
 
-  public slots:
-    // --- the data set display and the commands on data sets ---
-    void dataSetScrolled();
-    void showDataSet(int n);
-    void addDataSet();
-    void removeDataSet();
-    void resetDataSets();
-
-    // --- commands ---
-    void calculateAll();
-    void fillResults();
-    void saveTarget();
-    void openTarget();
-    void saveResults();
-    void printResults();
-    void openTextFile();
-    void exitProgram();
-    void about();  // MainWindow_help.cpp
-
-    // Curve commands (MainWindow_curve.cpp).
-    void depthStoppingCurve();
-    void depthEnergyCurve();
-    void energyStoppingCurve();
-
-  public:
     // The curve windows opened by the curve commands, slots 1..100; all close with this window.
     std::array<QPointer<CurveWindow>, kCurveWindowSlots + 1> curveWindows;
     // The slot the next curve window takes.
@@ -93,34 +69,99 @@ class MainWindow : public QMainWindow {
     // The layout of the last printed report (pages and rows placed), for checking.
     const PrintLayout& lastPrintLayout() const { return lastPrint_; }
 
+  public slots:
+    // The data sets (MainWindow_datasets.cpp).
+    void showDataSet(int n);
+    void addDataSet();
+    void removeDataSet();
+    void resetDataSets();
+
+    // The commands (MainWindow_commands.cpp, MainWindow_help.cpp).
+    void calculateAll();
+    void saveTarget();
+    void openTarget();
+    void saveResults();
+    void printResults();
+    void openTextFile();
+    void about();
+
+    // The curve commands (MainWindow_curve.cpp).
+    void depthStoppingCurve();
+    void depthEnergyCurve();
+    void energyStoppingCurve();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
 
-  private:
-    // MainWindow.cpp: construction and start-up.
-    void createFields();
-    void createMenus();
-    void createHelpMenu();
-    void createToolBar();
-    void createResultsView();
-    void connectSignals();
-    void runStartUp();
-    void closeCurveWindows();
-
-    // MainWindow_fields.cpp: the handlers of the input fields.
+  private slots:
+    // The input fields (MainWindow_fields.cpp).
+    void dataSetScrolled();
     void ionChosen();
     void targetElementChosen(int j);
-    void massChanged();
     void massEdited();
     void massKeyPressed(int ch);
-    void massFocused();
     void energyEdited();
     void energyKeyDown(int key);
-    void energyFocused();
     void rangeEdited();
-    void rangeFocused();
     void ratioEdited(int j);
-    void ratioFocused(int j);
+    // The unit list: the results in the chosen unit (MainWindow_results.cpp).
+    void showResultsInUnit();
+
+  private:
+    // Every command, shared by the menus and the toolbar.
+    struct Actions {
+        QAction* addDataSet = nullptr;
+        QAction* removeDataSet = nullptr;
+        QAction* openTarget = nullptr;
+        QAction* openText = nullptr;
+        QAction* saveTarget = nullptr;
+        QAction* saveResults = nullptr;
+        QAction* printResults = nullptr;
+        QAction* exit = nullptr;
+        QAction* calculate = nullptr;
+        QAction* depthStopping = nullptr;
+        QAction* depthEnergy = nullptr;
+        QAction* energyStopping = nullptr;
+        QAction* about = nullptr;
+    };
+    struct Menus {
+        QMenu* file = nullptr;
+        QMenu* curve = nullptr;
+        QMenu* help = nullptr;
+    };
+    // The input fields of one data set, and the unit and the view of the results.
+    // The target arrays are indexed by slot, 1..10.
+    struct Fields {
+        QComboBox* ionCombo = nullptr;
+        QLabel* atomicNumberLabel = nullptr;
+        FieldEdit* massEdit = nullptr;
+        FieldEdit* energyEdit = nullptr;
+        FieldEdit* rangeEdit = nullptr;
+        QLabel* dataSetLabel = nullptr;  // "n of m"
+        QScrollBar* dataSetScrollBar = nullptr;
+        QPushButton* resetButton = nullptr;
+        std::array<QComboBox*, fenra::kMaxTargetSlots + 1> targetElementCombos{};
+        std::array<FieldEdit*, fenra::kMaxTargetSlots + 1> ratioEdits{};
+        QComboBox* unitCombo = nullptr;
+        QTableView* resultsView = nullptr;
+    };
+
+    // MainWindow.cpp: construction and start-up.
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void connectSignals();
+    void runStartUp();
+    void fillElementLists();
+    void closeCurveWindows();
+
+    // MainWindow_layout.cpp: the fields, row by row.
+    void createFields();
+    QLayout* createIonRow(QWidget* parent);
+    QLayout* createDataSetRow(QWidget* parent);
+    QLayout* createTargetRows(QWidget* parent);
+    QLayout* createUnitRow(QWidget* parent);
+    QWidget* createResultsView(QWidget* parent);
 
     // MainWindow_datasets.cpp helpers.
     void showDataSetIndicator();
@@ -128,7 +169,8 @@ class MainWindow : public QMainWindow {
     void selectElementEntry(int j, int index);
     int listPositionOf(const std::string& symbol) const;
     void fillFields(const fenra::DataSet& d);
-    void clearResultRows();
+    // The results view shows the current data set's edit.
+    void currentDataSetEdited();
 
     // MainWindow_numbers.cpp: a mark on a number field whose text is not wholly a number.
     void connectNumberMarks();
@@ -139,12 +181,11 @@ class MainWindow : public QMainWindow {
     // false when there is none.
     bool nameFieldsNotWhollyNumbers();
 
-    // MainWindow_grid.cpp helpers: the grid after a change of the data sets, and its widths.
+    // MainWindow_results.cpp: the results after a change of the data sets, and their widths.
     void refreshResults();
     void fitResultColumns();
 
     // MainWindow_commands.cpp helpers.
-    void writeResultRow(int i, int unitItem);
     void showMessage(const QString& text);  // a message box titled "Fenra32"
     void showFileWriteFailure(const QString& path, const std::string& error);
 
@@ -152,42 +193,14 @@ class MainWindow : public QMainWindow {
     fenra::WorkingState& state_;
     const fenra::ElementDatabase& db_;
 
+    Actions actions_;
+    Menus menus_;
+    Fields fields_;
+    QToolBar* toolBar_ = nullptr;
+    ResultsModel* results_ = nullptr;
+
     PrintLayout lastPrint_;
-    std::array<int, 5> gridMinWidths_{};  // the designed column widths, in pixels
+    std::array<int, 5> resultMinWidths_{};  // the designed column widths, in pixels
     QList<QPointer<CurveWindow>> adoptedCurveWindows_;
     int nextCurveWindow_ = 1;
-
-    // Fields (object names as the member names; arrays carry their index as suffix).
-    QToolBar* toolBar = nullptr;
-    std::array<QAction*, kToolbarPositions + 1> toolBarActions{};
-    std::array<QComboBox*, fenra::kMaxTargetSlots + 1> targetElementCombos{};
-    QComboBox* ionCombo = nullptr;
-    QScrollBar* dataSetScrollBar = nullptr;
-    FieldEdit* massEdit = nullptr;
-    QPushButton* resetButton = nullptr;
-    FieldEdit* rangeEdit = nullptr;
-    QComboBox* unitCombo = nullptr;
-    QTableWidget* resultsView = nullptr;
-    std::array<FieldEdit*, fenra::kMaxTargetSlots + 1> ratioEdits{};
-    FieldEdit* energyEdit = nullptr;
-    std::array<QLabel*, 2> dataSetLabels{};
-    QLabel* atomicNumberLabel = nullptr;
-
-    // Menus.
-    QMenu* fileMenu = nullptr;
-    QMenu* curveMenu = nullptr;
-    QMenu* helpMenu = nullptr;
-    QAction* addDataSetAction = nullptr;
-    QAction* removeDataSetAction = nullptr;
-    QAction* openTargetAction = nullptr;
-    QAction* openTextAction = nullptr;
-    QAction* saveTargetAction = nullptr;
-    QAction* saveResultsAction = nullptr;
-    QAction* printResultsAction = nullptr;
-    QAction* exitAction = nullptr;
-    QAction* calculateAction = nullptr;
-    QAction* depthStoppingAction = nullptr;
-    QAction* depthEnergyAction = nullptr;
-    QAction* energyStoppingAction = nullptr;
-    QAction* aboutAction = nullptr;
 };

@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QPrinter>
 #include <QScrollBar>
-#include <QTableWidget>
 
 #include "calc/CalculateAll.h"
 #include "files/ResultReport.h"
@@ -18,25 +17,19 @@
 
 namespace {
 
-// Open Text shows the files the program writes, and any other.
-const char* const kTextFilter =
-    "Target files (*.fta);;Report files (*.Fre);;Curve files (*.Fcv);;All files (*)";
-const char* const kTargetFilter = "*.fta (*.fta);;All files (*.*)";
-const char* const kResultFilter = "*.Fre (*.Fre);;All files (*.*)";
-
 // The target and result dialogs start in the program's folder.
-fenra::FileDialogSettings DialogInFolder(const std::string& folder, const char* title,
-                                         const char* filter) {
+fenra::FileDialogSettings DialogInFolder(const std::string& folder, const QString& title,
+                                         const QString& filter) {
     fenra::FileDialogSettings s;
-    s.title = QString::fromLatin1(title);
-    s.filter = QString::fromLatin1(filter);
+    s.title = title;
+    s.filter = filter;
     s.initialFolder = QString::fromStdString(folder);
     return s;
 }
 
 // A save dialog completes a name typed without extension and asks before replacing a file.
-fenra::FileDialogSettings SaveDialogInFolder(const std::string& folder, const char* title,
-                                             const char* filter, const char* suffix) {
+fenra::FileDialogSettings SaveDialogInFolder(const std::string& folder, const QString& title,
+                                             const QString& filter, const char* suffix) {
     fenra::FileDialogSettings s = DialogInFolder(folder, title, filter);
     s.defaultSuffix = QString::fromLatin1(suffix);
     s.confirmOverwrite = true;
@@ -51,7 +44,7 @@ void MainWindow::calculateAll() {
     const fenra::WaitCursor hourglass;
     fenra::CalculateAllHooks hooks;
     hooks.show = [this](int i) {
-        dataSetScrollBar->setValue(i);  // shows data set i, unless it is already shown
+        fields_.dataSetScrollBar->setValue(i);  // shows data set i, unless it is already shown
         // Let the window repaint so the user sees the progress; input waits until the end,
         // so no other command can change the data sets half way through.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -60,7 +53,7 @@ void MainWindow::calculateAll() {
         fenra::ReportCalcResult(platform_, this, i, r);
     };
     fenra::CalculateAll(state_, db_, hooks);
-    fillResults();
+    showResultsInUnit();
 }
 
 void MainWindow::showMessage(const QString& text) {
@@ -68,32 +61,34 @@ void MainWindow::showMessage(const QString& text) {
 }
 
 void MainWindow::showFileWriteFailure(const QString& path, const std::string& error) {
-    QString text = QStringLiteral("The file could not be written: ") + path;
+    QString text = tr("The file could not be written: %1").arg(path);
     if (!error.empty()) text += QStringLiteral("\n") + QString::fromStdString(error);
     showMessage(text);
 }
 
 void MainWindow::saveTarget() {
-    if (fenra::LeadingNumber(ratioEdits[1]->text().toStdString()) == 0) {
+    if (fenra::LeadingNumber(fields_.ratioEdits[1]->text().toStdString()) == 0) {
         showMessage(QString::fromLatin1(fenra::kTargetEmptyMessage));
         return;
     }
     const std::optional<QString> path = platform_.SaveFileName(
-        this, SaveDialogInFolder(state_.AppPath, "Save target", kTargetFilter, "fta"));
+        this, SaveDialogInFolder(state_.AppPath, tr("Save target"),
+                                 tr("*.fta (*.fta);;All files (*.*)"), "fta"));
     if (!path) return;
     std::string error;
     if (!fenra::SaveTarget(state_, path->toStdString(), &error)) showFileWriteFailure(*path, error);
 }
 
 void MainWindow::openTarget() {
-    const std::optional<QString> path =
-        platform_.OpenFileName(this, DialogInFolder(state_.AppPath, "Open target", kTargetFilter));
+    const std::optional<QString> path = platform_.OpenFileName(
+        this,
+        DialogInFolder(state_.AppPath, tr("Open target"), tr("*.fta (*.fta);;All files (*.*)")));
     if (!path) return;
 
     const fenra::OpenTargetResult r = fenra::OpenTarget(state_, path->toStdString());
     // In both cases the data sets are as they were; the user is told why nothing changed.
     if (r.status == fenra::OpenTargetStatus::CannotOpen) {
-        QString text = QStringLiteral("The file could not be read: ") + *path;
+        QString text = tr("The file could not be read: %1").arg(*path);
         if (!r.error.empty()) text += QStringLiteral("\n") + QString::fromStdString(r.error);
         showMessage(text);
         return;
@@ -110,7 +105,7 @@ void MainWindow::openTarget() {
         showMessage(QString::fromStdString(fenra::InvalidElementText(r)));
     // Also after a refused symbol the window shows the data set that is now current (the one
     // being read when reading stopped), so the next edit goes where the user sees it.
-    dataSetScrollBar->setMaximum(state_.DataSetCount);
+    fields_.dataSetScrollBar->setMaximum(state_.DataSetCount);
     showDataSet(state_.CurrentDataSet);
     refreshResults();
     for (const std::string& notice : r.notices) showMessage(QString::fromStdString(notice));
@@ -122,7 +117,8 @@ void MainWindow::saveResults() {
         return;
     }
     const std::optional<QString> path = platform_.SaveFileName(
-        this, SaveDialogInFolder(state_.AppPath, "Save result", kResultFilter, "Fre"));
+        this, SaveDialogInFolder(state_.AppPath, tr("Save result"),
+                                 tr("*.Fre (*.Fre);;All files (*.*)"), "Fre"));
     if (!path) return;
     std::string error;
     if (!fenra::SaveResult(state_, path->toStdString(), &error)) showFileWriteFailure(*path, error);
@@ -134,18 +130,19 @@ void MainWindow::printResults() {
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
-    if (!platform_.ChoosePrinter(this, printer, QStringLiteral("Print result"))) return;
+    if (!platform_.ChoosePrinter(this, printer, tr("Print result"))) return;
     const fenra::WaitCursor hourglass;
     lastPrint_ =
         PrintReport(printer, fenra::PrintedReportLines(state_), fenra::kPrintedHeadingLines);
-    if (lastPrint_.pages == 0) showMessage(QStringLiteral("The report could not be printed."));
+    if (lastPrint_.pages == 0) showMessage(tr("The report could not be printed."));
 }
 
 void MainWindow::openTextFile() {
     // No initial folder and no default extension: the dialog keeps those of its last use.
     fenra::FileDialogSettings s;
-    s.title = QStringLiteral("Open text");
-    s.filter = QString::fromLatin1(kTextFilter);
+    s.title = tr("Open text");
+    // Open Text shows the files the program writes, and any other.
+    s.filter = tr("Target files (*.fta);;Report files (*.Fre);;Curve files (*.Fcv);;All files (*)");
     const std::optional<QString> path = platform_.OpenFileName(this, s);
     if (!path) return;
     QString failure;

@@ -6,6 +6,7 @@
 #include "state/NumberText.h"
 #include "ui/main/FieldEdit.h"
 #include "ui/main/MainWindow.h"
+#include "ui/main/ResultsModel.h"
 
 namespace {
 
@@ -22,73 +23,68 @@ float LeadingNumberIn(const QLineEdit* field) {
 
 }  // namespace
 
+void MainWindow::currentDataSetEdited() {
+    results_->dataSetChanged(state_.CurrentDataSet);
+}
+
 void MainWindow::ionChosen() {
-    const int index = ionCombo->currentIndex();
-    if (index < 0) return;  // no entry chosen: nothing to store
+    const Fields& f = fields_;
+    if (f.ionCombo->currentIndex() < 0) return;  // no entry chosen: nothing to store
     const fenra::ElementRecord* rec =
-        db_.FindElementBySymbol(ionCombo->currentText().toStdString());
+        db_.FindElementBySymbol(f.ionCombo->currentText().toStdString());
     if (rec == nullptr) return;  // the lists come from the same table; never expected
     fenra::DataSet& d = state_.Current();
     d.IonName = rec->Symbol;
-    atomicNumberLabel->setText(QString::fromStdString(fenra::IntegerText(rec->AtomNum)));
+    f.atomicNumberLabel->setText(QString::fromStdString(fenra::IntegerText(rec->AtomNum)));
     // Picking an ion replaces a typed mass by the element's default. Showing a data set does
     // not come here (its fields are filled quietly), so a data set keeps its own mass.
-    massEdit->setText(QString::fromStdString(rec->DefaultMass));
-    d.IonMass = MassIn(massEdit);
+    f.massEdit->setText(QString::fromStdString(rec->DefaultMass));
+    d.IonMass = MassIn(f.massEdit);
+    currentDataSetEdited();
 }
 
 void MainWindow::targetElementChosen(int j) {
-    if (targetElementCombos[j]->currentIndex() < 0) return;
+    QComboBox* list = fields_.targetElementCombos[static_cast<std::size_t>(j)];
+    if (list->currentIndex() < 0) return;
     // The slot is not counted here: it counts once a ratio is typed for it.
-    state_.Current().TargetElement[j] = targetElementCombos[j]->currentText().toStdString();
-}
-
-void MainWindow::massChanged() {
-    state_.Current().IonMass = MassIn(massEdit);
+    state_.Current().TargetElement[j] = list->currentText().toStdString();
 }
 
 void MainWindow::massEdited() {
-    state_.Current().IonMass = MassIn(massEdit);
+    state_.Current().IonMass = MassIn(fields_.massEdit);
+    currentDataSetEdited();
 }
 
 void MainWindow::massKeyPressed(int ch) {
-    if (ch == kEnterCharacter) energyEdit->setFocus(Qt::TabFocusReason);
+    if (ch == kEnterCharacter) fields_.energyEdit->setFocus(Qt::TabFocusReason);
 }
 
 void MainWindow::energyEdited() {
-    state_.Current().IonEnergy = LeadingNumberIn(energyEdit);
+    state_.Current().IonEnergy = LeadingNumberIn(fields_.energyEdit);
+    currentDataSetEdited();
 }
 
 void MainWindow::energyKeyDown(int key) {
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) rangeEdit->setFocus(Qt::TabFocusReason);
+    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        fields_.rangeEdit->setFocus(Qt::TabFocusReason);
 }
 
 void MainWindow::rangeEdited() {
-    state_.Current().Range = LeadingNumberIn(rangeEdit);
+    state_.Current().Range = LeadingNumberIn(fields_.rangeEdit);
 }
 
 void MainWindow::ratioEdited(int j) {
+    FieldEdit* field = fields_.ratioEdits[static_cast<std::size_t>(j)];
     fenra::DataSet& d = state_.Current();
     const int n = d.ElementCount;
     // Slots fill in order: a slot beyond the next free one takes no ratio.
     if (j > n + 1) {
-        ratioEdits[j]->setText(QString());
+        field->setText(QString());
         return;
     }
-    if (j == n + 1) d.ElementCount = static_cast<int16_t>(j);
-    d.TargetRatio[j] = LeadingNumberIn(ratioEdits[j]);
-}
-
-// A field that gets the focus shows its whole text selected, so typing replaces the value.
-void MainWindow::massFocused() {
-    massEdit->selectAll();
-}
-void MainWindow::energyFocused() {
-    energyEdit->selectAll();
-}
-void MainWindow::rangeFocused() {
-    rangeEdit->selectAll();
-}
-void MainWindow::ratioFocused(int j) {
-    ratioEdits[j]->selectAll();
+    if (j == n + 1) {
+        d.ElementCount = static_cast<int16_t>(j);
+        currentDataSetEdited();  // a second element makes a compound
+    }
+    d.TargetRatio[j] = LeadingNumberIn(field);
 }

@@ -18,11 +18,11 @@ const char* const kMarkedProperty = "notWhollyANumber";
 }  // namespace
 
 QString MainWindow::numberFieldName(const FieldEdit* field) const {
-    if (field == massEdit) return QStringLiteral("Mass");
-    if (field == energyEdit) return QStringLiteral("E (keV)");
-    if (field == rangeEdit) return QStringLiteral("Range");
+    if (field == fields_.massEdit) return tr("Mass");
+    if (field == fields_.energyEdit) return tr("E (keV)");
+    if (field == fields_.rangeEdit) return tr("Range");
     for (int j = 1; j <= fenra::kMaxTargetSlots; ++j)
-        if (field == ratioEdits[j]) return QStringLiteral("Ratio of target %1").arg(j);
+        if (field == fields_.ratioEdits[j]) return tr("Ratio of target %1").arg(j);
     return QString();
 }
 
@@ -31,10 +31,11 @@ QString MainWindow::numberFieldWarning(const FieldEdit* field) const {
     const std::string text = field->text().toStdString();
     if (fenra::CheckNumberText(text) == fenra::NumberTextCheck::Whole) return QString();
     // The mass field takes a whole number or none: anything else is "no mass given".
-    const float value =
-        field == massEdit ? fenra::WholeTextNumber(text) : fenra::LeadingNumberAsSingle(text);
-    return numberFieldName(field) + QStringLiteral(": \"") + field->text() +
-           QStringLiteral("\" read as ") + QString::fromStdString(fenra::GeneralText(value));
+    const float value = field == fields_.massEdit ? fenra::WholeTextNumber(text)
+                                                  : fenra::LeadingNumberAsSingle(text);
+    return tr("%1: \"%2\" read as %3")
+        .arg(numberFieldName(field), field->text(),
+             QString::fromStdString(fenra::GeneralText(value)));
 }
 
 void MainWindow::markNumberField(FieldEdit* field) {
@@ -51,23 +52,23 @@ void MainWindow::markNumberField(FieldEdit* field) {
 }
 
 void MainWindow::connectNumberMarks() {
-    std::vector<FieldEdit*> fields = {massEdit, energyEdit, rangeEdit};
-    for (int j = 1; j <= fenra::kMaxTargetSlots; ++j) fields.push_back(ratioEdits[j]);
+    std::vector<FieldEdit*> fields = {fields_.massEdit, fields_.energyEdit, fields_.rangeEdit};
+    for (int j = 1; j <= fenra::kMaxTargetSlots; ++j) fields.push_back(fields_.ratioEdits[j]);
     for (FieldEdit* f : fields)
         connect(f, &QLineEdit::textChanged, this, [this, f] { markNumberField(f); });
 }
 
 bool MainWindow::nameFieldsNotWhollyNumbers() {
     QStringList warnings;
-    for (FieldEdit* f : {massEdit, energyEdit, rangeEdit}) {
+    for (FieldEdit* f : {fields_.massEdit, fields_.energyEdit, fields_.rangeEdit}) {
         const QString w = numberFieldWarning(f);
         if (!w.isEmpty()) warnings << w;
     }
     for (int j = 1; j <= fenra::kMaxTargetSlots; ++j) {
-        const QString w = numberFieldWarning(ratioEdits[j]);
+        const QString w = numberFieldWarning(fields_.ratioEdits[j]);
         if (!w.isEmpty()) warnings << w;
     }
     if (warnings.isEmpty()) return false;
-    showMessage(QStringLiteral("These fields are not wholly numbers:\n") + warnings.join('\n'));
+    showMessage(tr("These fields are not wholly numbers:\n%1").arg(warnings.join('\n')));
     return true;
 }

@@ -135,7 +135,7 @@ void CurveCommandTest::depthStopOnTheDefaultDataSet() {
 void CurveCommandTest::depthEnergyOnTheDefaultDataSet() {
     MainWindowDriver d(FENRA_TEST_DATABASE);
     d.Type(d.Ratio(1), "1");
-    d.window->findChild<QAction*>("Toolbar1_10")->trigger();  // the toolbar runs the menu command
+    d.ToolbarButton(10)->trigger();  // the toolbar runs the menu command
 
     CurveWindow* w = d.window->curveWindows[1];
     QVERIFY(w);
@@ -355,7 +355,7 @@ void CurveCommandTest::faultsEndTheWalkWithoutAWindow() {
     QCOMPARE(d.Field("txtRange")->text(), QString("100000"));
     QVERIFY(QApplication::overrideCursor() == nullptr);
     QVERIFY(d.Command("mnuCal")->isEnabled());
-    QVERIFY(d.window->findChild<QAction*>("Toolbar1_9")->isEnabled());
+    QVERIFY(d.ToolbarButton(9)->isEnabled());
 
     // A target symbol that is not in the element table (as a target file may bring).
     d.Type("txtEnergy", "1000");
@@ -385,7 +385,7 @@ void CurveCommandTest::nothingElseRunsWhileTheWalkRuns() {
         seen.called = true;
         seen.calculate = d.Command("mnuCal")->isEnabled();
         seen.curveMenu = d.window->findChild<QMenu*>("mnuCurve")->isEnabled();
-        seen.toolbar = d.window->findChild<QAction*>("Toolbar1_9")->isEnabled();
+        seen.toolbar = d.ToolbarButton(9)->isEnabled();
         seen.hourglass = QApplication::overrideCursor() &&
                          QApplication::overrideCursor()->shape() == Qt::WaitCursor;
         seen.energy = d.Field("txtEnergy")->text();
