@@ -14,14 +14,8 @@
 #include "ui/curve/CurveLayout.h"
 
 namespace cl = fenra::curve_layout;
-using cl::Px;
 
 namespace {
-
-const char* const kInitialCaption = "Stopping Curve";
-const char* const kInitialXAxisTitle = "1E15 Atom/cm2";
-const char* const kInitialUnit = "Unit : eV/(1E15/cm2)";
-const char* const kZeroValue = "0";
 
 QFont DesignFont(float points, bool bold) {
     QFont f(cl::kFontFamily);
@@ -39,10 +33,10 @@ CurveWindow::CurveWindow(fenra::Platform& platform, fenra::CurveKind kind,
       kind_(kind),
       snapshot_(std::move(curve)),
       saveFolder_(std::move(saveFolder)) {
-    setObjectName("frmStpCurve");
+    setObjectName(QStringLiteral("frmStpCurve"));
     // A window of its own even when the main window owns it (and closes it on exit).
     setWindowFlag(Qt::Window);
-    setWindowTitle(kInitialCaption);
+    setWindowTitle(tr("Stopping Curve"));
     createMenus();
     createFields();
     // The layout is fixed: the window neither grows nor shrinks.
@@ -54,69 +48,66 @@ CurveWindow::CurveWindow(fenra::Platform& platform, fenra::CurveKind kind,
 }
 
 void CurveWindow::createMenus() {
-    fileMenu = menuBar()->addMenu("File");
-    fileMenu->setObjectName("mnuFile");
-    saveAction = fileMenu->addAction("Save curve", this, &CurveWindow::saveCurve);
-    saveAction->setObjectName("mnuSave");
-    exitAction = fileMenu->addAction("Exit", this, &QWidget::close);
-    exitAction->setObjectName("mnuExit");
+    fileMenu_ = menuBar()->addMenu(tr("File"));
+    fileMenu_->setObjectName(QStringLiteral("mnuFile"));
+    QAction* save = fileMenu_->addAction(tr("Save curve"), this, &CurveWindow::saveCurve);
+    save->setObjectName(QStringLiteral("mnuSave"));
+    QAction* exit = fileMenu_->addAction(tr("Exit"), this, &QWidget::close);
+    exit->setObjectName(QStringLiteral("mnuExit"));
 }
 
 void CurveWindow::createFields() {
+    const cl::Pixels& px = cl::CurvePixels();
     auto* client = new QWidget(this);
-    client->setObjectName("client");
-    client->setFixedSize(Px(cl::kClientWidthTwips), Px(cl::kClientHeightTwips));
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(px.clientWidth, px.clientHeight);
     client->setFont(DesignFont(cl::kFontPoints, false));
     setCentralWidget(client);
 
-    canvas = new CurveCanvas(client);
-    canvas->setObjectName("PicCurve");
-    canvas->setGeometry(Px(cl::kPlotLeftTwips), Px(cl::kPlotTopTwips), Px(cl::kPlotWidthTwips),
-                        Px(cl::kPlotHeightTwips));
+    canvas_ = new CurveCanvas(client);
+    canvas_->setObjectName(QStringLiteral("PicCurve"));
+    canvas_->setGeometry(px.plot.left, px.plot.top, px.plot.width, px.plot.height);
+    createValueLabels();
 
     const QFont normal = DesignFont(cl::kFontPoints, false);
     const QFont bold = DesignFont(cl::kFontPoints, true);
-    const int valueWidth = Px(cl::kValueLabelDesignWidthTwips);
-    const int valueHeight = Px(cl::kValueLabelHeightTwips);
-
-    // Y values end a little left of the plot; their tops put each beside its tick.
-    const int yValueRight = Px(cl::kSTPowerLeftTwips + cl::kValueLabelDesignWidthTwips);
-    for (int i = 0; i < 6; ++i) {
-        const QString name = QString("lblSTPower%1").arg(i);
-        yValueLabels[i] = addLabel(name.toLatin1().constData(), kZeroValue, normal,
-                                   {nullptr, Anchor::Right, yValueRight,
-                                    Px(cl::kSTPowerTopTwips[i]), valueWidth, valueHeight});
-        yValueLabels[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    }
-
-    // X values centred where a one-digit label was designed, under the ticks at the fifths of
-    // the plot.
-    for (int i = 0; i < 6; ++i) {
-        const int centre = Px(cl::kDepthLeftTwips[i] + cl::kValueLabelDesignWidthTwips / 2);
-        const QString name = QString("lblDepth%1").arg(i);
-        xLabels[i] = addLabel(
-            name.toLatin1().constData(), kZeroValue, normal,
-            {nullptr, Anchor::Centre, centre, Px(cl::kDepthTopTwips), valueWidth, valueHeight});
-        xLabels[i]->setAlignment(Qt::AlignCenter);
-    }
-
-    const auto sized = [](const cl::TwipsRect& r) {
-        return PlacedLabel{nullptr, Anchor::Left, Px(r.left), Px(r.top), Px(r.width), Px(r.height)};
+    const auto sized = [](const cl::PixelRect& r) {
+        return PlacedLabel{nullptr, Anchor::Left, r.left, r.top, r.width, r.height};
     };
-    xLabels[6] = addLabel("lblDepth6", kInitialXAxisTitle, DesignFont(cl::kXAxisTitlePoints, true),
-                          sized(cl::kXAxisTitle));
-    unitLabel = addLabel("lblUnit", kInitialUnit, normal, sized(cl::kUnitLabel));
+    labels_.xAxisTitle = addLabel("lblDepth6", tr("1E15 Atom/cm2"),
+                                  DesignFont(cl::kXAxisTitlePoints, true), sized(px.xAxisTitle));
+    labels_.unit = addLabel("lblUnit", tr("Unit : eV/(1E15/cm2)"), normal, sized(px.unitLabel));
 
-    const auto info = [&](int leftTwips) {
-        return PlacedLabel{nullptr, Anchor::Left, Px(leftTwips), Px(cl::kInfoTopTwips),
-                           0,       valueHeight};
+    const auto info = [&px](int left) {
+        return PlacedLabel{nullptr, Anchor::Left, left, px.infoTop, 0, px.valueHeight};
     };
-    ionLabels[0] = addLabel("lblIon0", "Ion", bold, info(cl::kIonCaptionLeftTwips));
-    ionLabels[1] = addLabel("lblIon1", "", normal, info(cl::kIonValueLeftTwips));
-    energyLabels[0] = addLabel("lblEnergy0", "Energy", bold, info(cl::kEnergyCaptionLeftTwips));
-    energyLabels[1] = addLabel("lblEnergy1", "", normal, info(cl::kEnergyValueLeftTwips));
-    targetLabels[0] = addLabel("lblTarget0", "Target", bold, info(cl::kTargetCaptionLeftTwips));
-    targetLabels[1] = addLabel("lblTarget1", "", normal, info(cl::kTargetValueLeftTwips));
+    addLabel("lblIon0", tr("Ion"), bold, info(px.ionCaptionLeft));
+    labels_.ion = addLabel("lblIon1", QString(), normal, info(px.ionValueLeft));
+    addLabel("lblEnergy0", tr("Energy"), bold, info(px.energyCaptionLeft));
+    labels_.energy = addLabel("lblEnergy1", QString(), normal, info(px.energyValueLeft));
+    addLabel("lblTarget0", tr("Target"), bold, info(px.targetCaptionLeft));
+    labels_.target = addLabel("lblTarget1", QString(), normal, info(px.targetValueLeft));
+}
+
+// The values at the ticks: Y values right-aligned beside theirs, X values centred under theirs.
+void CurveWindow::createValueLabels() {
+    const cl::Pixels& px = cl::CurvePixels();
+    const QFont normal = DesignFont(cl::kFontPoints, false);
+    const QString zero = QStringLiteral("0");
+    for (std::size_t i = 0; i < labels_.yValues.size(); ++i) {
+        const QByteArray name = "lblSTPower" + QByteArray::number(qulonglong(i));
+        labels_.yValues[i] = addLabel(name.constData(), zero, normal,
+                                      {nullptr, Anchor::Right, px.yValueRight, px.yValueTops[i],
+                                       px.valueWidth, px.valueHeight});
+        labels_.yValues[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    for (std::size_t i = 0; i < labels_.xValues.size(); ++i) {
+        const QByteArray name = "lblDepth" + QByteArray::number(qulonglong(i));
+        labels_.xValues[i] = addLabel(name.constData(), zero, normal,
+                                      {nullptr, Anchor::Centre, px.xValueCentres[i], px.xValueTop,
+                                       px.valueWidth, px.valueHeight});
+        labels_.xValues[i]->setAlignment(Qt::AlignCenter);
+    }
 }
 
 QLabel* CurveWindow::addLabel(const char* name, const QString& text, const QFont& font,
@@ -149,7 +140,7 @@ void CurveWindow::placeLabel(const PlacedLabel& p) {
     if (p.anchor == Anchor::Centre) {
         // The last X value stands near the window's edge: a long one moves in rather than
         // being cut.
-        const int clientWidth = Px(cl::kClientWidthTwips);
+        const int clientWidth = cl::CurvePixels().clientWidth;
         left = std::max(0, std::min(p.x - w / 2, clientWidth - w));
     }
     p.label->setGeometry(left, p.top, w, h);
@@ -157,9 +148,9 @@ void CurveWindow::placeLabel(const PlacedLabel& p) {
 
 void CurveWindow::setCurveLabels(const QString& xAxisTitle, const QString& unit, const QString& ion,
                                  const QString& energy, const QString& target) {
-    setLabelText(xLabels[6], xAxisTitle);
-    setLabelText(unitLabel, unit);
-    setLabelText(ionLabels[1], ion);
-    setLabelText(energyLabels[1], energy);
-    setLabelText(targetLabels[1], target);
+    setLabelText(labels_.xAxisTitle, xAxisTitle);
+    setLabelText(labels_.unit, unit);
+    setLabelText(labels_.ion, ion);
+    setLabelText(labels_.energy, energy);
+    setLabelText(labels_.target, target);
 }

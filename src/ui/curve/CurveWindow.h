@@ -30,8 +30,8 @@ class CurveWindow : public QMainWindow {
     CurveWindow(fenra::Platform& platform, fenra::CurveKind kind, fenra::CurveSnapshot curve,
                 std::string saveFolder, QWidget* parent = nullptr);
 
-    // Set by the curve command before it draws: xLabels(6), unitLabel, ionLabels(1),
-    // energyLabels(1), targetLabels(1).
+    // Set by the curve command before it draws: the X axis title, the unit, and the ion, energy
+    // and target values below the plot.
     void setCurveLabels(const QString& xAxisTitle, const QString& unit, const QString& ion,
                         const QString& energy, const QString& target);
 
@@ -51,17 +51,20 @@ class CurveWindow : public QMainWindow {
     fenra::CurveSnapshot snapshot_;
     std::string saveFolder_;
 
-    // The fields of the window, named as designed.
-    CurveCanvas* canvas = nullptr;
-    std::array<QLabel*, 6> yValueLabels{};  // Y values, 0 at the bottom edge
-    std::array<QLabel*, 7> xLabels{};       // X values 0..5, and the X axis title (6)
-    QLabel* unitLabel = nullptr;
-    std::array<QLabel*, 2> ionLabels{};
-    std::array<QLabel*, 2> energyLabels{};
-    std::array<QLabel*, 2> targetLabels{};
-    QMenu* fileMenu = nullptr;
-    QAction* saveAction = nullptr;
-    QAction* exitAction = nullptr;
+    // The labels the drawing and the curve command write; their object names are the designed
+    // ones (lblSTPower0..5, lblDepth0..6, lblUnit, lblIon1, lblEnergy1, lblTarget1).
+    struct Labels {
+        std::array<QLabel*, 6> yValues{};  // 0 at the bottom edge
+        std::array<QLabel*, 6> xValues{};  // 0 at the left edge
+        QLabel* xAxisTitle = nullptr;
+        QLabel* unit = nullptr;
+        QLabel* ion = nullptr;
+        QLabel* energy = nullptr;
+        QLabel* target = nullptr;
+    };
+    CurveCanvas* canvas_ = nullptr;
+    Labels labels_;
+    QMenu* fileMenu_ = nullptr;
 
     // How a label keeps its place when its text changes: a left-aligned label keeps its left
     // edge, a right-aligned one its right edge, a centred one its centre.
@@ -80,6 +83,7 @@ class CurveWindow : public QMainWindow {
 
     void createMenus();
     void createFields();
+    void createValueLabels();
     QLabel* addLabel(const char* name, const QString& text, const QFont& font,
                      const PlacedLabel& place);
     void setLabelText(QLabel* label, const QString& text);

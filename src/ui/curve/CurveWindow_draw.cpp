@@ -5,21 +5,17 @@
 
 #include "state/NumberText.h"
 #include "ui/curve/CurveCanvas.h"
+#include "ui/curve/CurveLayout.h"
 #include "ui/curve/CurveWindow.h"
 #include "ui/platform/Platform.h"
 
-namespace {
+namespace cl = fenra::curve_layout;
 
-const char* const kStoppingTooSmall = "Stopping power is too small !!";
-// An energy curve is scaled by the ion's energy; without a positive energy there is no scale.
-const char* const kNoEnergyToDraw =
-    "The ion energy is not above 0 keV: there is no energy curve to draw.";
+namespace {
 
 // The plot leaves a fifth of its height free above the largest value.
 constexpr double kHeadroom = 1.2;
-constexpr int kTickCount = 5;      // ticks and labels at the fifths of each axis
-constexpr float kXTickTwips = 80;  // upwards from the bottom edge
-constexpr float kYTickTwips = 50;  // rightwards from the left edge
+constexpr int kTickCount = 5;  // ticks and labels at the fifths of each axis
 
 // 1.2 times the largest stopping value, rounded to Single; 0 when no value is positive
 // (negative values never count).
@@ -39,21 +35,26 @@ QString Text(const std::string& s) {
 
 void CurveWindow::draw() {
     const fenra::CurveKind kind = kind_;
-    canvas->Clear();
-    const float w = canvas->InnerWidth();
-    const float h = canvas->InnerHeight();
+    canvas_->clear();
+    const float w = canvas_->innerWidth();
+    const float h = canvas_->innerHeight();
 
     float yMax = 0;
     if (kind == fenra::CurveKind::DepthEnergy) {
         yMax = static_cast<float>(double(snapshot_.ionEnergy) * kHeadroom);
         if (!(yMax > 0)) {
-            platform_.ShowMessage(this, fenra::ProgramTitle(), kNoEnergyToDraw);
+            // An energy curve is scaled by the ion's energy; without a positive energy there is
+            // no scale.
+            platform_.ShowMessage(
+                this, fenra::ProgramTitle(),
+                tr("The ion energy is not above 0 keV: there is no energy curve to draw."));
             return;
         }
     } else {
         yMax = StoppingYMax(snapshot_.stop);
         if (!(yMax > 0)) {
-            platform_.ShowMessage(this, fenra::ProgramTitle(), kStoppingTooSmall);
+            platform_.ShowMessage(this, fenra::ProgramTitle(),
+                                  tr("Stopping power is too small !!"));
             return;
         }
     }
@@ -68,20 +69,20 @@ void CurveWindow::drawXAxis(float w, float h, float xMax) {
     const float step = xMax / float(kTickCount);
     for (int i = 1; i < kTickCount; ++i) {
         const float x = float(i) * w / float(kTickCount);
-        canvas->DrawLine(x, h, x, h - kXTickTwips);
-        setLabelText(xLabels[i], Text(fenra::GeneralText(step * float(i))));
+        canvas_->drawLine(x, h, x, h - cl::CurvePixels().xTickLength);
+        setLabelText(labels_.xValues[i], Text(fenra::GeneralText(step * float(i))));
     }
-    setLabelText(xLabels[kTickCount], Text(fenra::GeneralText(xMax)));
+    setLabelText(labels_.xValues[kTickCount], Text(fenra::GeneralText(xMax)));
 }
 
 void CurveWindow::drawYAxis(float h, float yMax) {
     const float step = yMax / float(kTickCount);
     for (int i = 1; i < kTickCount; ++i) {
         const float y = h - float(i) * h / float(kTickCount);
-        canvas->DrawLine(0, y, kYTickTwips, y);
-        setLabelText(yValueLabels[i], Text(fenra::FormatFixed3(step * float(i))));
+        canvas_->drawLine(0, y, cl::CurvePixels().yTickLength, y);
+        setLabelText(labels_.yValues[i], Text(fenra::FormatFixed3(step * float(i))));
     }
-    setLabelText(yValueLabels[kTickCount], Text(fenra::FormatFixed3(yMax)));
+    setLabelText(labels_.yValues[kTickCount], Text(fenra::FormatFixed3(yMax)));
 }
 
 // Point i of a depth curve lies at depth i/N of the range, of the energy curve at the energy
@@ -97,6 +98,6 @@ void CurveWindow::drawPolyline(float w, float h, float yMax) {
         return float(along) * w / float(n);
     };
     const auto y = [&](int i) { return h - (v[i] / yMax) * h; };
-    canvas->SetPoint(x(0), y(0));
-    for (int i = 1; i <= n; ++i) canvas->LineTo(x(i), y(i));
+    canvas_->setPoint(x(0), y(0));
+    for (int i = 1; i <= n; ++i) canvas_->lineTo(x(i), y(i));
 }

@@ -10,8 +10,6 @@
 
 namespace {
 
-const char* const kDialogTitle = "Save curve";
-const char* const kDialogFilter = "*.Fcv (*.Fcv);;All files (*.*)";
 const char* const kDefaultSuffix = "Fcv";
 
 }  // namespace
@@ -26,8 +24,8 @@ void CurveWindow::saveCurve() {
     }
 
     fenra::FileDialogSettings dialog;
-    dialog.title = kDialogTitle;
-    dialog.filter = kDialogFilter;
+    dialog.title = tr("Save curve");
+    dialog.filter = tr("*.Fcv (*.Fcv);;All files (*.*)");
     dialog.initialFolder = QString::fromStdString(saveFolder_);
     dialog.initialFile = saveFile_;
     dialog.defaultSuffix = kDefaultSuffix;
@@ -37,11 +35,10 @@ void CurveWindow::saveCurve() {
     saveFile_ = *chosen;
 
     std::string error;
-    if (!fenra::SaveCurve(kind_, snapshot_, targetLabels[1]->text().toStdString(), snapshot_.N(),
+    if (!fenra::SaveCurve(kind_, snapshot_, labels_.target->text().toStdString(), snapshot_.N(),
                           QFile::encodeName(*chosen).toStdString(), &error)) {
         // The user asked for a file and must not believe it was written.
-        platform_.ShowMessage(
-            this, fenra::ProgramTitle(),
-            QString("The curve was not saved: %1").arg(QString::fromStdString(error)));
+        platform_.ShowMessage(this, fenra::ProgramTitle(),
+                              tr("The curve was not saved: %1").arg(QString::fromStdString(error)));
     }
 }

@@ -47,7 +47,7 @@ inline QStringList Labels(const CurveWindow& w, const QString& prefix) {
 }
 
 inline QImage Plot(CurveWindow& w) {
-    return w.findChild<CurveCanvas*>("PicCurve")->Image();
+    return w.findChild<CurveCanvas*>("PicCurve")->image();
 }
 
 inline bool IsBlack(const QImage& img, int x, int y) {

@@ -324,7 +324,7 @@ void CurveWindowTest::drawingSurvivesHidingAndShowing() {
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     w.draw();
     auto* plot = w.findChild<CurveCanvas*>("PicCurve");
-    const QImage drawn = plot->Image().convertToFormat(QImage::Format_RGB32);
+    const QImage drawn = plot->image().convertToFormat(QImage::Format_RGB32);
     QVERIFY(BlackCount(drawn) > 100);
 
     const auto onScreen = [&] {
