@@ -13,6 +13,7 @@
 #include <QStyle>
 #include <QTableView>
 #include <QToolBar>
+#include <QToolButton>
 
 #include "state/Version.h"
 #include "ui/main/AboutText.h"
@@ -84,7 +85,6 @@ void MainWindow::createActions() {
     forToolBar(a.openTarget, QStyle::SP_DialogOpenButton, tr("Open target file"));
     forToolBar(a.saveTarget, QStyle::SP_DialogSaveButton, tr("Save target file"));
     forToolBar(a.openText, QStyle::SP_FileDialogDetailedView, tr("Open text file"));
-    forToolBar(a.calculate, QStyle::SP_MediaPlay, tr("Calculate"));
     forToolBar(a.depthStopping, QStyle::SP_ArrowDown, tr("Depth vs dE/dx curve"));
     forToolBar(a.depthEnergy, QStyle::SP_ArrowRight, tr("Depth vs Energy curve"));
     forToolBar(a.energyStopping, QStyle::SP_FileDialogContentsView, tr("Energy vs dE/dx curve"));
@@ -116,6 +116,15 @@ void MainWindow::createToolBar() {
     toolBar_->addActions({a.openTarget, a.saveTarget, a.openText});
     toolBar_->addSeparator();
     toolBar_->addActions({a.calculate, a.depthStopping, a.depthEnergy, a.energyStopping});
+
+    // Calculate sits on the menu bar itself, which would show an icon instead of its text: the
+    // icon goes on its toolbar button only, again after every change of the action (a button
+    // takes its action's looks anew then).
+    auto* calculate = qobject_cast<QToolButton*>(toolBar_->widgetForAction(a.calculate));
+    const QIcon icon = style()->standardIcon(QStyle::SP_MediaPlay);
+    calculate->setIcon(icon);
+    connect(a.calculate, &QAction::changed, calculate,
+            [calculate, icon] { calculate->setIcon(icon); });
 }
 
 void MainWindow::connectSignals() {
