@@ -1,13 +1,8 @@
-// The results view as a view over the data sets: its model's signals, its selection, and the
-// commands the menus and the toolbar share.
+// The results view as a view over the data sets: its model's signals and its selection.
 
 #include <QHeaderView>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QToolBar>
-#include <QToolButton>
 
 #include "support/MainWindowDriver.h"
 
@@ -17,42 +12,11 @@ class ResultsViewTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void menuAndToolbarShareTheirCommands();
     void addRemoveAndResetReportTheChangedRows();
     void aWidenedColumnSurvivesAddAndRemove();
     void anEditShowsInItsRowAtOnce();
     void cellsCanBeSelectedButNotEdited();
 };
-
-void ResultsViewTest::menuAndToolbarShareTheirCommands() {
-    MainWindowDriver d(FENRA_TEST_DATABASE);
-    const QStringList commands = {
-        "mnuAdd",       "mnuRemove", "",       "mnuTOpen",     "mnuTSave",
-        "mnutxtOpen",   "",          "mnuCal", "mnuDepthStop", "mnuDepthEnergy",
-        "mnuEnergyStop"};
-    for (int position = 1; position <= 11; ++position) {
-        const QString name = commands[position - 1];
-        if (name.isEmpty()) continue;
-        QCOMPARE(d.ToolbarButton(position), d.Command(name));
-    }
-    // Every toolbar command is also in a menu or on the menu bar: no action of its own.
-    const QList<QAction*> onToolbar = d.Child<QToolBar>("Toolbar1")->actions();
-    int shared = 0;
-    for (const char* menu : {"mnuFile", "mnuCurve", "mnuHelp"})
-        for (QAction* a : d.Child<QMenu>(menu)->actions()) shared += onToolbar.contains(a) ? 1 : 0;
-    QCOMPARE(shared, 8);
-    QVERIFY(d.window->menuBar()->actions().contains(d.Command("mnuCal")));
-    // The menus show no toolbar icons.
-    QVERIFY(!d.Command("mnuAdd")->isIconVisibleInMenu());
-    // The menu bar shows Calculate as text; its toolbar button keeps an icon through the
-    // action's changes.
-    QVERIFY(d.Command("mnuCal")->icon().isNull());
-    auto* calculate = qobject_cast<QToolButton*>(
-        d.Child<QToolBar>("Toolbar1")->widgetForAction(d.Command("mnuCal")));
-    d.window->setCommandsEnabled(false);
-    d.window->setCommandsEnabled(true);
-    QVERIFY(!calculate->icon().isNull());
-}
 
 void ResultsViewTest::addRemoveAndResetReportTheChangedRows() {
     MainWindowDriver d(FENRA_TEST_DATABASE);
