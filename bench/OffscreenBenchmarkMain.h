@@ -14,8 +14,8 @@
 #include "elements/ElementDatabase.h"
 #include "state/WorkingState.h"
 #include "support/ScriptedPlatform.h"
+#include "ui/main/MainWindow.h"
 #include "ui/main/StartUp.h"
-#include "ui/main/frmMain.h"
 
 namespace fenra_bench {
 
@@ -33,7 +33,7 @@ struct StartedProgram {
     fenra::ScriptedPlatform platform;
     std::optional<fenra::ElementDatabase> db;
     fenra::WorkingState state;
-    std::unique_ptr<frmMain> window;
+    std::unique_ptr<MainWindow> window;
 
     // False (and the benchmark skipped with the reason) when the database cannot be opened.
     bool Start(benchmark::State& bench) {
@@ -42,7 +42,7 @@ struct StartedProgram {
             bench.SkipWithError("no element database");
             return false;
         }
-        window = std::make_unique<frmMain>(platform, state, *db);
+        window = std::make_unique<MainWindow>(platform, state, *db);
         window->show();
         return true;
     }

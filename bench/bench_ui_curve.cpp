@@ -15,9 +15,9 @@ namespace {
 void RunCurveCommand(benchmark::State& bench, const char* command) {
     fenra_bench::StartedProgram program;
     if (!program.Start(bench)) return;
-    frmMain& window = *program.window;
+    MainWindow& window = *program.window;
     program.state.Current().TargetRatio[1] = 1;
-    window.ShowDataSet(1);
+    window.showDataSet(1);
     QCoreApplication::processEvents();
 
     QAction* action = window.findChild<QAction*>(QString::fromLatin1(command));
@@ -25,7 +25,7 @@ void RunCurveCommand(benchmark::State& bench, const char* command) {
         action->trigger();
         QCoreApplication::processEvents();  // the new window's first paint
         bench.PauseTiming();
-        for (frmStpCurve* curve : window.OpenCurveWindows()) delete curve;
+        for (CurveWindow* curve : window.openCurveWindows()) delete curve;
         bench.ResumeTiming();
     }
     if (!program.platform.messages.empty())

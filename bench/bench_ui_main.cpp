@@ -26,7 +26,7 @@ void BM_Calculate100DataSetsOf10Elements(benchmark::State& bench) {
     fenra_bench::StartedProgram program;
     if (!program.Start(bench)) return;
     fenra::WorkingState& state = program.state;
-    frmMain& window = *program.window;
+    MainWindow& window = *program.window;
 
     // 100 data sets: ions H, He, then heavier, each into ten elements from Li on.
     const std::vector<std::string> symbols = program.db->ListElementSymbols();
@@ -44,7 +44,7 @@ void BM_Calculate100DataSetsOf10Elements(benchmark::State& bench) {
     }
     state.DataSetCount = fenra::kMaxDataSets;
     window.findChild<QScrollBar*>(QStringLiteral("HscrolData"))->setMaximum(fenra::kMaxDataSets);
-    window.ShowDataSet(1);
+    window.showDataSet(1);
     QCoreApplication::processEvents();
 
     QAction* calculate = window.findChild<QAction*>(QStringLiteral("mnuCal"));

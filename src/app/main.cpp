@@ -9,8 +9,8 @@
 
 #include "state/Version.h"
 #include "state/WorkingState.h"
+#include "ui/main/MainWindow.h"
 #include "ui/main/StartUp.h"
-#include "ui/main/frmMain.h"
 #include "ui/platform/QtPlatform.h"
 
 namespace {
@@ -73,7 +73,7 @@ int RunProgram(int argc, char* argv[]) {
     if (!db) return 1;
 
     fenra::WorkingState state;
-    frmMain window(platform, state, *db);
+    MainWindow window(platform, state, *db);
     window.show();
     return QApplication::exec();
 }

@@ -8,8 +8,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
+#include <QToolBar>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -17,14 +18,14 @@
 #include "elements/ElementDatabase.h"
 #include "state/WorkingState.h"
 #include "support/ScriptedPlatform.h"
-#include "ui/main/frmMain.h"
+#include "ui/main/MainWindow.h"
 
 namespace fenra {
 
 struct MainWindowDriver {
     explicit MainWindowDriver(const std::string& databasePath)
         : db(ElementDatabase::OpenFile(databasePath)) {
-        window = std::make_unique<frmMain>(platform, state, db);
+        window = std::make_unique<MainWindow>(platform, state, db);
         window->show();
         window->activateWindow();
         (void)QTest::qWaitForWindowActive(window.get());
@@ -33,7 +34,7 @@ struct MainWindowDriver {
     ScriptedPlatform platform;
     WorkingState state;
     ElementDatabase db;
-    std::unique_ptr<frmMain> window;
+    std::unique_ptr<MainWindow> window;
 
     template <typename T>
     T* Child(const QString& name) const {
@@ -43,13 +44,19 @@ struct MainWindowDriver {
     QComboBox* List(const QString& name) const { return Child<QComboBox>(name); }
     QLabel* Label(const QString& name) const { return Child<QLabel>(name); }
     QScrollBar* ScrollBar() const { return Child<QScrollBar>(QStringLiteral("HscrolData")); }
-    QTableWidget* Grid() const { return Child<QTableWidget>(QStringLiteral("GridResult")); }
+    QTableView* Grid() const { return Child<QTableView>(QStringLiteral("GridResult")); }
+    // The toolbar's button at position 1..11 (3 and 7 are separators).
+    QAction* ToolbarButton(int position) const {
+        return Child<QToolBar>(QStringLiteral("Toolbar1"))->actions().value(position - 1);
+    }
     QAction* Command(const QString& name) const { return Child<QAction>(name); }
     QLineEdit* Ratio(int j) const { return Field(QStringLiteral("txtTComp%1").arg(j)); }
     QComboBox* Element(int j) const { return List(QStringLiteral("DBCbTEl%1").arg(j)); }
 
     // Data set i's cell in column col (the heading row is the grid's header).
-    QString Cell(int i, int col) const { return Grid()->item(i - 1, col)->text(); }
+    QString Cell(int i, int col) const {
+        return Grid()->model()->index(i - 1, col).data().toString();
+    }
 
     void Run(const char* command) const { Command(QString::fromLatin1(command))->trigger(); }
 

@@ -1,19 +1,13 @@
 #pragma once
 // The curve window's design: every field at its place in twips, as the window was laid out.
-// Twips keep the drawing arithmetic independent of the screen; they become pixels through the
-// one conversion of all windows.
+// The window is laid out and drawn in pixels: CurvePixels() converts the design once, through
+// the one twips-to-pixels conversion of all windows.
 
 #include <array>
 
 #include "ui/platform/WindowGeometry.h"
 
 namespace fenra::curve_layout {
-
-constexpr float kTwipsPerPixel = static_cast<float>(fenra::kTwipsPerPixel);
-
-constexpr int Px(int twips) {
-    return fenra::TwipsToPixels(twips);
-}
 
 // Client area below the menu bar.
 constexpr int kClientWidthTwips = 8130;
@@ -42,7 +36,7 @@ struct TwipsRect {
     int left, top, width, height;
 };
 constexpr TwipsRect kXAxisTitle{3547, 5160, 1770, 285};  // lblDepth(6)
-constexpr TwipsRect kUnitLabel{49, 5202, 1830, 240};     // lblUnit
+constexpr TwipsRect kUnitLabel{49, 5202, 1830, 240};     // unitLabel
 
 // The bottom line: captions and values of ion, energy and target.
 constexpr int kInfoTopTwips = 5574;
@@ -53,9 +47,37 @@ constexpr int kEnergyValueLeftTwips = 4590;
 constexpr int kTargetCaptionLeftTwips = 5535;
 constexpr int kTargetValueLeftTwips = 6225;
 
+// The ticks at the fifths of each axis: X ticks upwards from the bottom edge, Y ticks
+// rightwards from the left edge.
+constexpr int kXTickTwips = 80;
+constexpr int kYTickTwips = 50;
+
 // Fonts, in points.
 constexpr const char* kFontFamily = "Arial";
 constexpr float kFontPoints = 9.75f;
 constexpr float kXAxisTitlePoints = 12.0f;
+
+// The design in pixels (logical pixels: a high-DPI screen multiplies them by its ratio).
+struct PixelRect {
+    int left, top, width, height;
+};
+struct Pixels {
+    int clientWidth, clientHeight;
+    PixelRect plot;
+    std::array<int, 6> yValueTops;     // lblSTPower(0..5)
+    int yValueRight;                   // where the Y values end
+    std::array<int, 6> xValueCentres;  // lblDepth(0..5)
+    int xValueTop;
+    int valueWidth, valueHeight;  // the least size of a value label
+    PixelRect xAxisTitle, unitLabel;
+    int infoTop;
+    int ionCaptionLeft, ionValueLeft, energyCaptionLeft, energyValueLeft, targetCaptionLeft,
+        targetValueLeft;
+    // Tick lengths keep their fraction of a pixel: the plot maps them onto its own pixels.
+    float xTickLength, yTickLength;
+};
+
+// The design converted once; every call returns the same value.
+const Pixels& CurvePixels();
 
 }  // namespace fenra::curve_layout

@@ -1,16 +1,27 @@
 #include "ui/main/AboutText.h"
 
+#include <QCoreApplication>
+
 #include "state/Version.h"
 #include "ui/platform/Platform.h"
 
 namespace fenra {
 
+namespace {
+
+// The program's own texts, translatable in the program's context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Fenra32)
+};
+
+}  // namespace
+
 QString AboutTitle() {
-    return QStringLiteral("About ") + ProgramTitle();
+    return Texts::tr("About %1").arg(ProgramTitle());
 }
 
 QString AccuracyStatement() {
-    return QStringLiteral(
+    return Texts::tr(
         "Fenra32 calculates electronic stopping only (no nuclear stopping), with the "
         "semi-empirical effective-charge scheme of Ziegler, Biersack and Littmark. For protons "
         "and helium in the elements its results agree with the NIST PSTAR and ASTAR tables to a "
@@ -22,7 +33,7 @@ QString AccuracyStatement() {
 
 QString AboutText() {
     return ProgramTitle() + QStringLiteral(" ") + QString::fromLatin1(kVersionText) +
-           QStringLiteral(
+           Texts::tr(
                "\nElectronic stopping power of ions in matter.\n\n"
                "Copyright (c) 2026 Fenra32 developers. MIT License: free to use, copy, change "
                "and pass on, without warranty.\n\n"

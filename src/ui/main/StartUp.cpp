@@ -1,5 +1,6 @@
 #include "ui/main/StartUp.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include "ui/platform/Platform.h"
@@ -7,6 +8,11 @@
 namespace fenra {
 
 namespace {
+
+// The program's own texts, translatable in the program's context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Fenra32)
+};
 
 // Every place looked in, one a line, with what made the program look there.
 QString LookedPlaces(const DatabaseSearchResult& r) {
@@ -20,8 +26,10 @@ QString LookedPlaces(const DatabaseSearchResult& r) {
 }  // namespace
 
 QString DatabaseFailureMessage(const QString& path, const QString& reason) {
-    QString text = QStringLiteral("The element database could not be opened:\n") + path +
-                   QStringLiteral("\n\nFenra32 cannot start without it.");
+    QString text =
+        Texts::tr(
+            "The element database could not be opened:\n%1\n\nFenra32 cannot start without it.")
+            .arg(path);
     if (!reason.isEmpty()) text += QStringLiteral("\n\n") + reason;
     return text;
 }
@@ -33,9 +41,10 @@ std::optional<ElementDatabase> OpenDatabaseForStartUp(Platform& platform,
     if (found.foundPath.empty()) {
         text = DatabaseFailureMessage(
             LookedPlaces(found),
-            QStringLiteral("Fenra32.mdb is in none of these places; the environment variable ") +
-                QString::fromLatin1(kDatabaseEnvironmentVariable) +
-                QStringLiteral(" can name the database file."));
+            Texts::tr(
+                "Fenra32.mdb is in none of these places; the environment variable %1 can name "
+                "the database file.")
+                .arg(QString::fromLatin1(kDatabaseEnvironmentVariable)));
     } else {
         try {
             return OpenSearchedDatabase(found);

@@ -1,6 +1,7 @@
 #include "ui/platform/QtPlatform.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -89,16 +90,18 @@ EditorCommand EditorCommandFor(const QString& path) {
 bool QtPlatform::StartEditor(const QString& path, QString* failure) {
     const EditorCommand command = EditorCommandFor(path);
     if (QStandardPaths::findExecutable(command.program).isEmpty()) {
-        *failure = QStringLiteral("The program \"%1\" that opens text files is not installed.")
+        *failure = QCoreApplication::translate(
+                       "Fenra32", "The program \"%1\" that opens text files is not installed.")
                        .arg(command.program);
         return false;
     }
     if (!QFileInfo::exists(path)) {
-        *failure = QStringLiteral("The file is not found: ") + path;
+        *failure = QCoreApplication::translate("Fenra32", "The file is not found: %1").arg(path);
         return false;
     }
     if (QProcess::startDetached(command.program, command.arguments)) return true;
-    *failure = QStringLiteral("The program \"%1\" could not be started.").arg(command.program);
+    *failure = QCoreApplication::translate("Fenra32", "The program \"%1\" could not be started.")
+                   .arg(command.program);
     return false;
 }
 

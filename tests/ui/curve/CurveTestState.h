@@ -13,7 +13,7 @@
 #include "calc/CurveWalk.h"
 #include "state/CurveSnapshot.h"
 #include "ui/curve/CurveCanvas.h"
-#include "ui/curve/frmStpCurve.h"
+#include "ui/curve/CurveWindow.h"
 
 namespace curve_test {
 
@@ -34,20 +34,20 @@ inline void Fill(std::vector<float>& values, float v) {
     std::fill(values.begin(), values.end(), v);
 }
 
-inline QString Label(const frmStpCurve& w, const QString& name) {
+inline QString Label(const CurveWindow& w, const QString& name) {
     const auto* l = w.findChild<QLabel*>(name);
     return l ? l->text() : QString("<no %1>").arg(name);
 }
 
 // The texts of lblSTPower0..5 or lblDepth0..5, index 0 first.
-inline QStringList Labels(const frmStpCurve& w, const QString& prefix) {
+inline QStringList Labels(const CurveWindow& w, const QString& prefix) {
     QStringList texts;
     for (int i = 0; i <= 5; ++i) texts << Label(w, prefix + QString::number(i));
     return texts;
 }
 
-inline QImage Plot(frmStpCurve& w) {
-    return w.findChild<CurveCanvas*>("PicCurve")->Image();
+inline QImage Plot(CurveWindow& w) {
+    return w.findChild<CurveCanvas*>("PicCurve")->image();
 }
 
 inline bool IsBlack(const QImage& img, int x, int y) {

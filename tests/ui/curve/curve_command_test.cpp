@@ -1,14 +1,10 @@
 // The three curve commands of the main window: the walk shown in the energy and range fields,
-// the window each one opens with its caption and labels, the slots of the curve windows, and
-// what happens when a walk cannot be made.
+// the curve each one opens a window on, and what happens when a walk cannot be made.
 
 #include <QCursor>
 #include <QMenu>
-#include <QPointer>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimer>
-#include <QToolBar>
 #include <QtTest>
 #include <cmath>
 
@@ -31,8 +27,8 @@ float StopAt(const MainWindowDriver& d, float energy) {
     return copy.Current().StopEvAtoms;
 }
 
-QList<frmStpCurve*> CurveWindowsOf(const MainWindowDriver& d) {
-    return d.window->OpenCurveWindows();
+QList<CurveWindow*> CurveWindowsOf(const MainWindowDriver& d) {
+    return d.window->openCurveWindows();
 }
 
 // Records every text a field shows.
@@ -73,11 +69,8 @@ class CurveCommandTest : public QObject {
     void ionThatStopsBeforeTheRange();
     void startUpDataSetWithoutRatio();
     void energyCurveFromZeroEnergy();
-    void captionsAndLabelsOfDataSets1To4And21();
-    void hundredAndOneWindowsWrapToSlot1();
     void faultsEndTheWalkWithoutAWindow();
     void nothingElseRunsWhileTheWalkRuns();
-    void olderWindowSavesItsOwnCurve();
 };
 
 void CurveCommandTest::depthStopOnTheDefaultDataSet() {
@@ -88,7 +81,7 @@ void CurveCommandTest::depthStopOnTheDefaultDataSet() {
 
     QVERIFY(d.platform.messages.empty());
     QCOMPARE(CurveWindowsOf(d).size(), 1);
-    frmStpCurve* w = d.window->CurveWindows[1];
+    CurveWindow* w = d.window->curveWindows[1];
     QVERIFY(w && w->isVisible() && !w->isModal());
     QCOMPARE(w->windowTitle(), QString("Depth vs Stopping power of 1st sample"));
     QCOMPARE(Label(*w, "lblDepth6"), QString("1E15 Atom/cm2"));
@@ -102,7 +95,7 @@ void CurveCommandTest::depthStopOnTheDefaultDataSet() {
 
     // The walk: point 0 at 1000 keV; through each 1000-thick slab the ion loses the slab's
     // thickness times the stopping at its entrance, so 1 keV per eV/(1E15 atoms/cm2).
-    const fenra::CurveSnapshot& c = w->Snapshot();
+    const fenra::CurveSnapshot& c = w->snapshot();
     QCOMPARE(c.stop.size(), size_t(101));
     QCOMPARE(c.stop[0], StopAt(d, 1000));
     const float e1 = static_cast<float>(1000.0 - 1000.0 * double(c.stop[0]) / 1000.0);
@@ -127,7 +120,7 @@ void CurveCommandTest::depthStopOnTheDefaultDataSet() {
     QCOMPARE(d.state.Current().IonEnergy, 1000.0f);
     QCOMPARE(d.state.Current().StopEvAtoms, 0.0f);
     QVERIFY(!d.state.Current().Calculated);
-    QCOMPARE(d.window->NextCurveWindow(), 2);
+    QCOMPARE(d.window->nextCurveWindow(), 2);
     QVERIFY(QApplication::overrideCursor() == nullptr);
     QVERIFY(d.Command("mnuCal")->isEnabled());
 }
@@ -135,15 +128,15 @@ void CurveCommandTest::depthStopOnTheDefaultDataSet() {
 void CurveCommandTest::depthEnergyOnTheDefaultDataSet() {
     MainWindowDriver d(FENRA_TEST_DATABASE);
     d.Type(d.Ratio(1), "1");
-    d.window->findChild<QAction*>("Toolbar1_10")->trigger();  // the toolbar runs the menu command
+    d.ToolbarButton(10)->trigger();  // the toolbar runs the menu command
 
-    frmStpCurve* w = d.window->CurveWindows[1];
+    CurveWindow* w = d.window->curveWindows[1];
     QVERIFY(w);
     QCOMPARE(w->windowTitle(), QString("Depth vs Energy of 1st sample"));
     QCOMPARE(Label(*w, "lblUnit"), QString("Unit : keV"));
     QCOMPARE(Label(*w, "lblDepth6"), QString("1E15 Atom/cm2"));
     QCOMPARE(Labels(*w, "lblSTPower"), QStringList({"0", "240.", "480.", "720.", "960.", "1200."}));
-    const fenra::CurveSnapshot& c = w->Snapshot();
+    const fenra::CurveSnapshot& c = w->snapshot();
     QCOMPARE(c.energy[0], 1000.0f);
     for (int i = 1; i <= 100; ++i) {
         const float expected =
@@ -164,7 +157,7 @@ void CurveCommandTest::energyStopOnTheDefaultDataSet() {
     TextLog energy(d.Field("txtEnergy")), range(d.Field("txtRange"));
     d.Run("mnuEnergyStop");
 
-    frmStpCurve* w = d.window->CurveWindows[1];
+    CurveWindow* w = d.window->curveWindows[1];
     QVERIFY(w);
     QCOMPARE(w->windowTitle(), QString("Energy vs Stopping power of 1st sample"));
     QCOMPARE(Label(*w, "lblDepth6"), QString("Energy (keV)"));
@@ -178,7 +171,7 @@ void CurveCommandTest::energyStopOnTheDefaultDataSet() {
     QCOMPARE(energy.texts, expected);
     QVERIFY(range.texts.isEmpty());
 
-    const fenra::CurveSnapshot& c = w->Snapshot();
+    const fenra::CurveSnapshot& c = w->snapshot();
     QCOMPARE(c.stop[0], StopAt(d, 1000));
     QCOMPARE(c.stop[50], StopAt(d, 500));
     QCOMPARE(c.stop[100], 0.0f);  // at rest: no stopping
@@ -197,8 +190,8 @@ void CurveCommandTest::ionThatStopsBeforeTheRange() {
     d.Run("mnuEnergyStop");
     QVERIFY(d.platform.messages.empty());
 
-    const fenra::CurveSnapshot& s = d.window->CurveWindows[1]->Snapshot();
-    const fenra::CurveSnapshot& e = d.window->CurveWindows[2]->Snapshot();
+    const fenra::CurveSnapshot& s = d.window->curveWindows[1]->snapshot();
+    const fenra::CurveSnapshot& e = d.window->curveWindows[2]->snapshot();
     // The point where the energy first is not above 0 ends the walk: it and all later points
     // hold no stopping; the energy there is zero or negative, and 0 beyond.
     int k = 1;
@@ -211,12 +204,12 @@ void CurveCommandTest::ionThatStopsBeforeTheRange() {
     QCOMPARE(s.stop, e.stop);  // the same walk
 
     // The depth curve falls to the bottom edge and runs along it to the right edge.
-    const QImage img = curve_test::Plot(*d.window->CurveWindows[1]);
+    const QImage img = curve_test::Plot(*d.window->curveWindows[1]);
     QVERIFY(curve_test::IsBlack(img, img.width() - 1, img.height() - 1));
     QVERIFY(curve_test::IsBlack(img, (img.width() - 1) * 9 / 10, img.height() - 1));
 
     // Energy vs dE/dx always makes all the steps.
-    const fenra::CurveSnapshot& es = d.window->CurveWindows[3]->Snapshot();
+    const fenra::CurveSnapshot& es = d.window->curveWindows[3]->snapshot();
     for (int i = 0; i < 100; ++i) QVERIFY(es.stop[i] > 0);
     QCOMPARE(d.state.Current().IonEnergy, 1000.0f);
     QCOMPARE(d.state.Current().Range, 200000.0f);
@@ -236,7 +229,7 @@ void CurveCommandTest::startUpDataSetWithoutRatio() {
     }
     QVERIFY(CurveWindowsOf(d).isEmpty());
     QVERIFY(QApplication::overrideCursor() == nullptr);
-    QCOMPARE(d.window->NextCurveWindow(), 1);
+    QCOMPARE(d.window->nextCurveWindow(), 1);
 }
 
 void CurveCommandTest::energyCurveFromZeroEnergy() {
@@ -264,78 +257,7 @@ void CurveCommandTest::energyCurveFromZeroEnergy() {
     QCOMPARE(CurveWindowsOf(d).size(), 1);
     d.window->close();
     for (int slot = 1; slot <= 100; ++slot)
-        QVERIFY(!d.window->CurveWindows[slot] || !d.window->CurveWindows[slot]->isVisible());
-}
-
-void CurveCommandTest::captionsAndLabelsOfDataSets1To4And21() {
-    MainWindowDriver d(FENRA_TEST_DATABASE);
-    d.Type(d.Ratio(1), "1");
-    for (int i = 2; i <= 21; ++i) d.Run("mnuAdd");  // new data sets: H into H 1, 1000 keV
-    d.ScrollBar()->setValue(2);
-    d.Type("txtEnergy", "0.5");  // the label shows general text: a zero before the point
-    d.ScrollBar()->setValue(3);
-    d.Choose(d.Element(1), "Si");
-    d.ScrollBar()->setValue(4);
-    d.Choose(d.List("DBCbIon"), "He");
-
-    const struct {
-        int dataSet;
-        const char* command;
-        const char* caption;
-        const char* ion;
-        const char* energy;
-        const char* target;
-    } cases[] = {
-        {1, "mnuDepthStop", "Depth vs Stopping power of 1st sample", "H", "1000", "H1"},
-        {2, "mnuDepthEnergy", "Depth vs Energy of 2nd sample", "H", "0.5", "H1"},
-        {3, "mnuEnergyStop", "Energy vs Stopping power of 3rd sample", "H", "1000", "Si1"},
-        {4, "mnuDepthStop", "Depth vs Stopping power of 4th sample", "He", "1000", "H1"},
-        {21, "mnuEnergyStop", "Energy vs Stopping power of 21th sample", "H", "1000", "H1"},
-    };
-    int slot = 1;
-    for (const auto& c : cases) {
-        d.ScrollBar()->setValue(c.dataSet);
-        d.Run(c.command);
-        frmStpCurve* w = d.window->CurveWindows[slot++];
-        QVERIFY(w);
-        QCOMPARE(w->windowTitle(), QString(c.caption));
-        QCOMPARE(Label(*w, "lblIon1"), QString(c.ion));
-        QCOMPARE(Label(*w, "lblEnergy1"), QString(c.energy));
-        QCOMPARE(Label(*w, "lblTarget1"), QString(c.target));
-        QCOMPARE(int(d.state.CurrentDataSet), c.dataSet);
-        QCOMPARE(d.Label("lblDataset1")->text(), QString("%1 of 21").arg(c.dataSet));
-    }
-    QVERIFY(d.platform.messages.empty());
-}
-
-void CurveCommandTest::hundredAndOneWindowsWrapToSlot1() {
-    MainWindowDriver d(FENRA_TEST_DATABASE);
-    d.Type(d.Ratio(1), "1");
-    QPointer<frmStpCurve> first;
-    for (int n = 1; n <= 100; ++n) {
-        QCOMPARE(d.window->NextCurveWindow(), n);
-        d.Run("mnuEnergyStop");
-        if (n == 1) first = d.window->CurveWindows[1];
-    }
-    QCOMPARE(d.window->NextCurveWindow(), 1);  // after slot 100 comes slot 1
-    for (int slot = 1; slot <= 100; ++slot) QVERIFY(d.window->CurveWindows[slot]);
-    QCOMPARE(CurveWindowsOf(d).size(), 100);
-
-    d.Run("mnuEnergyStop");
-    QCOMPARE(d.window->NextCurveWindow(), 2);
-    QVERIFY(d.window->CurveWindows[1] != first.data());
-    QVERIFY(first && first->isVisible());  // replaced in its slot, not closed
-    QCOMPARE(CurveWindowsOf(d).size(), 101);
-
-    // A window closed by the user leaves its slot empty.
-    d.window->CurveWindows[50]->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(d.window->CurveWindows[50].isNull());
-
-    // Closing the main window closes every curve window with it.
-    d.window->close();
-    for (int slot = 1; slot <= 100; ++slot)
-        QVERIFY(!d.window->CurveWindows[slot] || !d.window->CurveWindows[slot]->isVisible());
+        QVERIFY(!d.window->curveWindows[slot] || !d.window->curveWindows[slot]->isVisible());
 }
 
 void CurveCommandTest::faultsEndTheWalkWithoutAWindow() {
@@ -348,14 +270,14 @@ void CurveCommandTest::faultsEndTheWalkWithoutAWindow() {
     QCOMPARE(d.platform.messages[0].title, QString("Fenra32"));
     QCOMPARE(d.platform.messages[0].text, QString("Data set 1: the energy -5 keV is not above 0."));
     QVERIFY(CurveWindowsOf(d).isEmpty());
-    QVERIFY(d.window->CurveWindows[1].isNull());
-    QCOMPARE(d.window->NextCurveWindow(), 1);
+    QVERIFY(d.window->curveWindows[1].isNull());
+    QCOMPARE(d.window->nextCurveWindow(), 1);
     QCOMPARE(d.state.Current().IonEnergy, -5.0f);
     QCOMPARE(d.Field("txtEnergy")->text(), QString("-5"));
     QCOMPARE(d.Field("txtRange")->text(), QString("100000"));
     QVERIFY(QApplication::overrideCursor() == nullptr);
     QVERIFY(d.Command("mnuCal")->isEnabled());
-    QVERIFY(d.window->findChild<QAction*>("Toolbar1_9")->isEnabled());
+    QVERIFY(d.ToolbarButton(9)->isEnabled());
 
     // A target symbol that is not in the element table (as a target file may bring).
     d.Type("txtEnergy", "1000");
@@ -385,7 +307,7 @@ void CurveCommandTest::nothingElseRunsWhileTheWalkRuns() {
         seen.called = true;
         seen.calculate = d.Command("mnuCal")->isEnabled();
         seen.curveMenu = d.window->findChild<QMenu*>("mnuCurve")->isEnabled();
-        seen.toolbar = d.window->findChild<QAction*>("Toolbar1_9")->isEnabled();
+        seen.toolbar = d.ToolbarButton(9)->isEnabled();
         seen.hourglass = QApplication::overrideCursor() &&
                          QApplication::overrideCursor()->shape() == Qt::WaitCursor;
         seen.energy = d.Field("txtEnergy")->text();
@@ -407,35 +329,9 @@ void CurveCommandTest::nothingElseRunsWhileTheWalkRuns() {
     QCOMPARE(int(d.state.CurrentDataSet), 1);
     QCOMPARE(int(d.state.DataSetCount), 2);
     QCOMPARE(d.state.Current().IonEnergy, 1000.0f);
-    QCOMPARE(d.window->CurveWindows[1]->Snapshot().stop.size(), size_t(101));
+    QCOMPARE(d.window->curveWindows[1]->snapshot().stop.size(), size_t(101));
     QVERIFY(d.Command("mnuCal")->isEnabled());
     QVERIFY(d.window->findChild<QMenu*>("mnuCurve")->isEnabled());
-}
-
-void CurveCommandTest::olderWindowSavesItsOwnCurve() {
-    QTemporaryDir dir;
-    MainWindowDriver d(FENRA_TEST_DATABASE);
-    d.Enter("H", nullptr, "1000", {{"Si", "1"}});
-    d.Run("mnuDepthStop");
-    const float olderFirst = StopAt(d, 1000);
-
-    // A newer walk whose ion stops within the first slab leaves point 1 of its curve 0.
-    d.Type("txtRange", "100000000");
-    d.Run("mnuDepthStop");
-    QCOMPARE(d.window->CurveWindows[2]->Snapshot().stop[1], 0.0f);
-
-    d.platform.fileAnswers = {dir.filePath("older.Fcv")};
-    d.window->CurveWindows[1]->mnuSave_Click();
-    QVERIFY(d.platform.messages.empty());
-    QFile f(dir.filePath("older.Fcv"));
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    const QList<QByteArray> lines = f.readAll().split('\n');
-    QCOMPARE(lines.size(), 111);  // 110 lines, each ended by CR LF
-    QCOMPARE(lines[0], QByteArray("'Fenra32 Depth vs dE/dx curve data\r"));
-    QCOMPARE(lines[5], QByteArray("Target :Si1\r"));
-    QCOMPARE(lines[6], QByteArray("Range : 100000 e15(atom/cm2)\r"));
-    QCOMPARE(lines[9], QByteArray::fromStdString(fenra::FormatFixed4(olderFirst)) + "\r");
-    QVERIFY(lines[10] != " 0 \r");
 }
 
 int main(int argc, char** argv) {

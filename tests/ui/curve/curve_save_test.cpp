@@ -77,12 +77,12 @@ void CurveSaveTest::depthStopFile() {
     // An ion that stopped after point 40: the stopping is 0 from point 41 on.
     const float head[] = {12.5f, 12.0f, 0.5f, 1195.963f, 2.34567f};
     for (int i = 0; i <= 100; ++i) s.stop[i] = i < 5 ? head[i] : (i <= 40 ? 3.75f : 0.0f);
-    frmStpCurve w(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
+    CurveWindow w(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
     w.setWindowTitle(kDepthStopCaption);
-    w.SetCurveLabels("1E15 Atom/cm2", "Unit : eV/(1E15 Atom/cm2)", "H", "1000", "Si1");
-    w.Draw();
+    w.setCurveLabels("1E15 Atom/cm2", "Unit : eV/(1E15 Atom/cm2)", "H", "1000", "Si1");
+    w.draw();
     platform.fileAnswers.push_back(Path("depth.Fcv"));
-    w.mnuSave_Click();
+    w.saveCurve();
 
     QStringList expected = {"'Fenra32 Depth vs dE/dx curve data",
                             "",
@@ -115,12 +115,12 @@ void CurveSaveTest::depthEnergyFile() {
         s.energy[i] = i <= 20 ? 250.0f - 12.5f * i : 0.0f;
         s.stop[i] = i < 20 ? 2500.0f : 0.0f;
     }
-    frmStpCurve w(platform, fenra::CurveKind::DepthEnergy, s, "/tmp/");
+    CurveWindow w(platform, fenra::CurveKind::DepthEnergy, s, "/tmp/");
     w.setWindowTitle(kDepthEnergyCaption);
-    w.SetCurveLabels("1E15 Atom/cm2", "Unit : keV", "H", "250", "Si1O2");
-    w.Draw();
+    w.setCurveLabels("1E15 Atom/cm2", "Unit : keV", "H", "250", "Si1O2");
+    w.draw();
     platform.fileAnswers.push_back(Path("energy.Fcv"));
-    w.mnuSave_Click();
+    w.saveCurve();
 
     QStringList expected = {"'Fenra32 Depth vs Energy curve data",
                             "",
@@ -144,12 +144,12 @@ void CurveSaveTest::energyStopFile() {
     fenra::CurveSnapshot s = OneCurve();
     // Point i at energy 1000 (100 - i)/100: stopping 0 at energy 0, then half a unit a slab.
     for (int i = 0; i <= 100; ++i) s.stop[i] = 0.5f * (100 - i);
-    frmStpCurve w(platform, fenra::CurveKind::EnergyStop, s, "/tmp/");
+    CurveWindow w(platform, fenra::CurveKind::EnergyStop, s, "/tmp/");
     w.setWindowTitle(kEnergyStopCaption);
-    w.SetCurveLabels("Energy (keV)", "Unit : eV/(1E15 Atom/cm2)", "H", "1000", "Si1");
-    w.Draw();
+    w.setCurveLabels("Energy (keV)", "Unit : eV/(1E15 Atom/cm2)", "H", "1000", "Si1");
+    w.draw();
     platform.fileAnswers.push_back(Path("es.Fcv"));
-    w.mnuSave_Click();
+    w.saveCurve();
 
     QStringList expected = {"'Fenra32 Energy vs dE/dx curve data",
                             "",
@@ -172,12 +172,12 @@ void CurveSaveTest::dialogSettingsAndSecondSave() {
     fenra::ScriptedPlatform platform;
     fenra::CurveSnapshot s = OneCurve();
     Fill(s.stop, 5.0f);
-    frmStpCurve w(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
+    CurveWindow w(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
     w.setWindowTitle(kDepthStopCaption);
-    w.Draw();
+    w.draw();
     platform.fileAnswers = {Path("first.Fcv"), Path("second.Fcv")};
-    w.mnuSave_Click();
-    w.mnuSave_Click();
+    w.saveCurve();
+    w.saveCurve();
 
     QCOMPARE(platform.fileDialogs.size(), size_t(2));
     const fenra::FileDialogSettings& first = platform.fileDialogs[0].settings;
@@ -194,11 +194,11 @@ void CurveSaveTest::dialogSettingsAndSecondSave() {
     QCOMPARE(FileLines(Path("second.Fcv")), FileLines(Path("first.Fcv")));
 
     // Another window has a dialog of its own.
-    frmStpCurve other(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
+    CurveWindow other(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
     other.setWindowTitle(kDepthStopCaption);
-    other.Draw();
+    other.draw();
     platform.fileAnswers = {std::nullopt};
-    other.mnuSave_Click();
+    other.saveCurve();
     QVERIFY(platform.fileDialogs[2].settings.initialFile.isEmpty());
 }
 
@@ -206,18 +206,18 @@ void CurveSaveTest::cancelWritesNothing() {
     fenra::ScriptedPlatform platform;
     fenra::CurveSnapshot s = OneCurve();
     Fill(s.stop, 5.0f);
-    frmStpCurve w(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
+    CurveWindow w(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
     w.setWindowTitle(kDepthStopCaption);
-    w.Draw();
+    w.draw();
     platform.fileAnswers = {std::nullopt, QString()};
-    w.mnuSave_Click();
-    w.mnuSave_Click();
+    w.saveCurve();
+    w.saveCurve();
     QCOMPARE(platform.fileDialogs.size(), size_t(2));
     QVERIFY(platform.messages.empty());
     QVERIFY(QDir(dir_->path()).entryList(QDir::Files).isEmpty());
     // A cancel leaves the remembered name alone.
     platform.fileAnswers = {std::nullopt};
-    w.mnuSave_Click();
+    w.saveCurve();
     QVERIFY(platform.fileDialogs[2].settings.initialFile.isEmpty());
 }
 
@@ -225,10 +225,10 @@ void CurveSaveTest::noCurveInTheWindowIsRefused() {
     fenra::ScriptedPlatform platform;
     fenra::CurveSnapshot s = OneCurve();
     // A window of no points at all (no walk gave it a curve) has nothing to save.
-    frmStpCurve never(platform, fenra::CurveKind::DepthStop, fenra::CurveSnapshot{}, "/tmp/");
+    CurveWindow never(platform, fenra::CurveKind::DepthStop, fenra::CurveSnapshot{}, "/tmp/");
     never.setWindowTitle(kDepthStopCaption);
     platform.fileAnswers = {Path("never.Fcv")};
-    never.mnuSave_Click();
+    never.saveCurve();
     QCOMPARE(platform.messages.size(), size_t(1));
     QCOMPARE(platform.messages[0].title, fenra::DefaultMessageTitle());
     QCOMPARE(platform.messages[0].text, QString("No calculation was made."));
@@ -236,10 +236,10 @@ void CurveSaveTest::noCurveInTheWindowIsRefused() {
 
     // A window that found no positive stopping has nothing to save either.
     Fill(s.stop, 0.0f);
-    frmStpCurve empty(platform, fenra::CurveKind::EnergyStop, s, "/tmp/");
+    CurveWindow empty(platform, fenra::CurveKind::EnergyStop, s, "/tmp/");
     empty.setWindowTitle(kEnergyStopCaption);
-    empty.Draw();
-    empty.mnuSave_Click();
+    empty.draw();
+    empty.saveCurve();
     QCOMPARE(platform.messages.size(), size_t(3));
     QCOMPARE(platform.messages[1].text, QString("Stopping power is too small !!"));
     QCOMPARE(platform.messages[2].text, QString("No calculation was made."));
@@ -247,10 +247,10 @@ void CurveSaveTest::noCurveInTheWindowIsRefused() {
 
     // An energy curve is judged by its energies: a flat curve of no stopping is still a curve.
     Fill(s.energy, 1000.0f);
-    frmStpCurve flat(platform, fenra::CurveKind::DepthEnergy, s, "/tmp/");
+    CurveWindow flat(platform, fenra::CurveKind::DepthEnergy, s, "/tmp/");
     flat.setWindowTitle(kDepthEnergyCaption);
-    flat.Draw();
-    flat.mnuSave_Click();
+    flat.draw();
+    flat.saveCurve();
     QCOMPARE(platform.messages.size(), size_t(3));
     QCOMPARE(FileLines(Path("never.Fcv")).at(9), QString("1000."));
 }
@@ -260,10 +260,10 @@ void CurveSaveTest::captionOfNoKindStillSavesTheWindowsKind() {
     fenra::ScriptedPlatform platform;
     fenra::CurveSnapshot s = OneCurve();
     Fill(s.stop, 5.0f);
-    frmStpCurve w(platform, fenra::CurveKind::DepthStop, s, "/tmp/");  // caption "Stopping Curve"
-    w.Draw();
+    CurveWindow w(platform, fenra::CurveKind::DepthStop, s, "/tmp/");  // caption "Stopping Curve"
+    w.draw();
     platform.fileAnswers = {Path("none.Fcv")};
-    w.mnuSave_Click();
+    w.saveCurve();
     QCOMPARE(platform.fileDialogs.size(), size_t(1));
     QVERIFY(platform.messages.empty());
     const QStringList lines = FileLines(Path("none.Fcv"));
@@ -276,10 +276,10 @@ void CurveSaveTest::olderWindowSavesItsOwnCurve() {
     fenra::ScriptedPlatform platform;
     fenra::CurveSnapshot s = OneCurve();
     Fill(s.stop, 8.0f);
-    frmStpCurve older(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
+    CurveWindow older(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
     older.setWindowTitle(kDepthStopCaption);
-    older.SetCurveLabels("1E15 Atom/cm2", "Unit : eV/(1E15 Atom/cm2)", "H", "1000", "Si1");
-    older.Draw();
+    older.setCurveLabels("1E15 Atom/cm2", "Unit : eV/(1E15 Atom/cm2)", "H", "1000", "Si1");
+    older.draw();
 
     // A newer walk, of another ion, stopped within its first slab: its curve holds only
     // point 0.
@@ -289,14 +289,14 @@ void CurveSaveTest::olderWindowSavesItsOwnCurve() {
     s.range = 300;
     Fill(s.stop, 0.0f);
     s.stop[0] = 90.0f;
-    frmStpCurve newer(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
+    CurveWindow newer(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
     newer.setWindowTitle(kDepthStopCaption);
-    newer.SetCurveLabels("1E15 Atom/cm2", "Unit : eV/(1E15 Atom/cm2)", "He", "20", "Au1");
-    newer.Draw();
+    newer.setCurveLabels("1E15 Atom/cm2", "Unit : eV/(1E15 Atom/cm2)", "He", "20", "Au1");
+    newer.draw();
 
     platform.fileAnswers = {Path("older.Fcv"), Path("newer.Fcv")};
-    older.mnuSave_Click();
-    newer.mnuSave_Click();
+    older.saveCurve();
+    newer.saveCurve();
     QVERIFY(platform.messages.empty());
 
     QStringList olderExpected = {"'Fenra32 Depth vs dE/dx curve data",
@@ -325,12 +325,12 @@ void CurveSaveTest::unwritableFileIsReported() {
     fenra::ScriptedPlatform platform;
     fenra::CurveSnapshot s = OneCurve();
     Fill(s.stop, 5.0f);
-    frmStpCurve w(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
+    CurveWindow w(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
     w.setWindowTitle(kDepthStopCaption);
-    w.Draw();
+    w.draw();
     const QString path = Path("no such folder/curve.Fcv");
     platform.fileAnswers = {path};
-    w.mnuSave_Click();
+    w.saveCurve();
     QCOMPARE(platform.messages.size(), size_t(1));
     QCOMPARE(platform.messages[0].title, QString("Fenra32"));
     QVERIFY(platform.messages[0].text.startsWith("The curve was not saved"));

@@ -49,7 +49,7 @@ class CurveWindowTest : public QObject {
 void CurveWindowTest::fieldsSitWhereDesigned() {
     fenra::ScriptedPlatform platform;
     fenra::CurveSnapshot s = OneCurve();
-    frmStpCurve w(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
+    CurveWindow w(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
 
     const QWidget* client = w.centralWidget();
     QCOMPARE(client->size(), QSize(542, 392));   // 8130 x 5880 twips
@@ -93,7 +93,7 @@ void CurveWindowTest::fieldsSitWhereDesigned() {
 void CurveWindowTest::initialTextsAndFonts() {
     fenra::ScriptedPlatform platform;
     fenra::CurveSnapshot s = OneCurve();
-    frmStpCurve w(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
+    CurveWindow w(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
 
     QCOMPARE(w.windowTitle(), QString("Stopping Curve"));
     QCOMPARE(Labels(w, "lblSTPower"), QStringList({"0", "0", "0", "0", "0", "0"}));
@@ -128,10 +128,10 @@ void CurveWindowTest::exitClosesOnlyThisWindow() {
     fenra::ScriptedPlatform platform;
     fenra::CurveSnapshot s = OneCurve();
     QWidget owner;
-    QPointer<frmStpCurve> first =
-        new frmStpCurve(platform, fenra::CurveKind::DepthStop, s, "/tmp/", &owner);
-    QPointer<frmStpCurve> second =
-        new frmStpCurve(platform, fenra::CurveKind::DepthStop, s, "/tmp/", &owner);
+    QPointer<CurveWindow> first =
+        new CurveWindow(platform, fenra::CurveKind::DepthStop, s, "/tmp/", &owner);
+    QPointer<CurveWindow> second =
+        new CurveWindow(platform, fenra::CurveKind::DepthStop, s, "/tmp/", &owner);
     QVERIFY(first->isWindow());  // a window of its own, not a child of its owner
     first->setAttribute(Qt::WA_DeleteOnClose);
     first->show();
@@ -146,8 +146,8 @@ void CurveWindowTest::yLabelsForLargestValue50AndXLabelsForRange() {
     fenra::ScriptedPlatform platform;
     fenra::CurveSnapshot s = OneCurve();
     FillStop(s, [](int i) { return i == 30 ? 50.0f : 20.0f; });
-    frmStpCurve w(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
-    w.Draw();
+    CurveWindow w(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
+    w.draw();
 
     QCOMPARE(Labels(w, "lblSTPower"), QStringList({"0", "12.", "24.", "36.", "48.", "60."}));
     QCOMPARE(Labels(w, "lblDepth"),
@@ -166,8 +166,8 @@ void CurveWindowTest::yLabelsForLargestValue50AndXLabelsForRange() {
     // A fractional scale: largest 10.4 gives 12.48, its fifths 2.496, 4.992, 7.488, 9.984.
     FillStop(s, [](int i) { return i == 0 ? 10.4f : 1.0f; });
     s.range = 2500;
-    frmStpCurve fractional(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
-    fractional.Draw();
+    CurveWindow fractional(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
+    fractional.draw();
     QCOMPARE(Labels(fractional, "lblSTPower"),
              QStringList({"0", "2.496", "4.992", "7.488", "9.984", "12.48"}));
     QCOMPARE(Labels(fractional, "lblDepth"),
@@ -177,8 +177,8 @@ void CurveWindowTest::yLabelsForLargestValue50AndXLabelsForRange() {
     // (general text) have one. Largest 2.5 gives 3, its fifths .6 to 2.4.
     FillStop(s, [](int i) { return i == 9 ? 2.5f : 0.25f; });
     s.range = 2.5f;
-    frmStpCurve small(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
-    small.Draw();
+    CurveWindow small(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
+    small.draw();
     QCOMPARE(Labels(small, "lblSTPower"), QStringList({"0", ".6", "1.2", "1.8", "2.4", "3."}));
     QCOMPARE(Labels(small, "lblDepth"), QStringList({"0", "0.5", "1", "1.5", "2", "2.5"}));
 }
@@ -189,8 +189,8 @@ void CurveWindowTest::negativeValuesDoNotRaiseTheScale() {
     // At point 0 the stopping is taken as calculated, so it may be negative; its magnitude
     // must not count.
     FillStop(s, [](int i) { return i == 0 ? -500.0f : (i == 7 ? 50.0f : 5.0f); });
-    frmStpCurve w(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
-    w.Draw();
+    CurveWindow w(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
+    w.draw();
     QCOMPARE(Label(w, "lblSTPower5"), QString("60."));
     // Point 0 lies below the bottom edge and is clipped: nothing black at column 0 above the
     // Y ticks' rows except the ticks themselves.
@@ -203,8 +203,8 @@ void CurveWindowTest::energyStopLabelsAndDirection() {
     fenra::CurveSnapshot s = OneCurve();
     // Point 0, the full energy, has the largest stopping; point 100, energy 0, has none.
     FillStop(s, [](int i) { return float(100 - i); });
-    frmStpCurve w(platform, fenra::CurveKind::EnergyStop, s, "/tmp/");
-    w.Draw();
+    CurveWindow w(platform, fenra::CurveKind::EnergyStop, s, "/tmp/");
+    w.draw();
 
     QCOMPARE(Labels(w, "lblDepth"), QStringList({"0", "200", "400", "600", "800", "1000"}));
     QCOMPARE(Labels(w, "lblSTPower"), QStringList({"0", "24.", "48.", "72.", "96.", "120."}));
@@ -225,8 +225,8 @@ void CurveWindowTest::depthEnergyScaleAndFirstPoint() {
         s.energy[i] = 1000.0f - 10.0f * i;
         s.stop[i] = 1.0f;
     }
-    frmStpCurve w(platform, fenra::CurveKind::DepthEnergy, s, "/tmp/");
-    w.Draw();
+    CurveWindow w(platform, fenra::CurveKind::DepthEnergy, s, "/tmp/");
+    w.draw();
 
     QCOMPARE(Labels(w, "lblSTPower"), QStringList({"0", "240.", "480.", "720.", "960.", "1200."}));
     QCOMPARE(Labels(w, "lblDepth"),
@@ -252,8 +252,8 @@ void CurveWindowTest::ticksAtTheFifths() {
     fenra::ScriptedPlatform platform;
     fenra::CurveSnapshot s = OneCurve();
     FillStop(s, [](int) { return 10.0f; });  // a flat line at 1/1.2 of the height
-    frmStpCurve w(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
-    w.Draw();
+    CurveWindow w(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
+    w.draw();
     const QImage img = Plot(w);
     const int right = img.width() - 1, bottom = img.height() - 1;
     // X ticks: 80 twips up from the bottom edge, 4590 twips being the inner height.
@@ -280,9 +280,9 @@ void CurveWindowTest::ticksAtTheFifths() {
 void CurveWindowTest::allZeroCurveIsRefused() {
     fenra::ScriptedPlatform platform;
     fenra::CurveSnapshot s = OneCurve();
-    frmStpCurve w(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
-    w.SetCurveLabels("1E15 Atom/cm2", "Unit : eV/(1E15 Atom/cm2)", "H", "1000", "Si1");
-    w.Draw();
+    CurveWindow w(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
+    w.setCurveLabels("1E15 Atom/cm2", "Unit : eV/(1E15 Atom/cm2)", "H", "1000", "Si1");
+    w.draw();
     QCOMPARE(platform.messages.size(), size_t(1));
     QCOMPARE(platform.messages[0].title, QString("Fenra32"));
     QCOMPARE(platform.messages[0].text, QString("Stopping power is too small !!"));
@@ -294,8 +294,8 @@ void CurveWindowTest::allZeroCurveIsRefused() {
 
     // Only negative values are no better; the Energy vs dE/dx drawing says the same.
     FillStop(s, [](int i) { return -1.0f - i; });
-    frmStpCurve negative(platform, fenra::CurveKind::EnergyStop, s, "/tmp/");
-    negative.Draw();
+    CurveWindow negative(platform, fenra::CurveKind::EnergyStop, s, "/tmp/");
+    negative.draw();
     QCOMPARE(platform.messages.size(), size_t(2));
     QCOMPARE(platform.messages[1].text, QString("Stopping power is too small !!"));
     QCOMPARE(BlackCount(Plot(negative)), 0);
@@ -306,8 +306,8 @@ void CurveWindowTest::energyCurveWithoutEnergyIsRefused() {
     fenra::CurveSnapshot s = OneCurve();
     s.ionEnergy = 0;
     s.energy[1] = -3;  // where a walk from 0 keV ends
-    frmStpCurve w(platform, fenra::CurveKind::DepthEnergy, s, "/tmp/");
-    w.Draw();
+    CurveWindow w(platform, fenra::CurveKind::DepthEnergy, s, "/tmp/");
+    w.draw();
     QCOMPARE(platform.messages.size(), size_t(1));
     QCOMPARE(platform.messages[0].title, QString("Fenra32"));
     QVERIFY(platform.messages[0].text.contains("0 keV"));
@@ -319,12 +319,12 @@ void CurveWindowTest::drawingSurvivesHidingAndShowing() {
     fenra::ScriptedPlatform platform;
     fenra::CurveSnapshot s = OneCurve();
     FillStop(s, [](int i) { return float(50 + i % 7); });
-    frmStpCurve w(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
+    CurveWindow w(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    w.Draw();
+    w.draw();
     auto* plot = w.findChild<CurveCanvas*>("PicCurve");
-    const QImage drawn = plot->Image().convertToFormat(QImage::Format_RGB32);
+    const QImage drawn = plot->image().convertToFormat(QImage::Format_RGB32);
     QVERIFY(BlackCount(drawn) > 100);
 
     const auto onScreen = [&] {
@@ -345,8 +345,8 @@ void CurveWindowTest::eachWindowKeepsItsOwnCopy() {
     fenra::ScriptedPlatform platform;
     fenra::CurveSnapshot s = OneCurve();
     FillStop(s, [](int i) { return i < 50 ? 50.0f : 25.0f; });
-    frmStpCurve older(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
-    older.Draw();
+    CurveWindow older(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
+    older.draw();
     const QImage olderImage = Plot(older);
 
     // A later walk of another data set gives a curve of its own.
@@ -354,20 +354,20 @@ void CurveWindowTest::eachWindowKeepsItsOwnCopy() {
     s.ionEnergy = 2000;
     s.range = 500;
     FillStop(s, [](int) { return 7.0f; });
-    frmStpCurve newer(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
-    newer.Draw();
+    CurveWindow newer(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
+    newer.draw();
 
-    QCOMPARE(older.Snapshot().stop.size(), size_t(101));
-    QCOMPARE(older.Snapshot().stop[0], 50.0f);
-    QCOMPARE(older.Snapshot().stop[100], 25.0f);
-    QCOMPARE(older.Snapshot().ionName, std::string("H"));
-    QCOMPARE(older.Snapshot().ionEnergy, 1000.0f);
-    QCOMPARE(older.Snapshot().range, 100000.0f);
-    QCOMPARE(older.Snapshot().ionMass, 1.008f);
+    QCOMPARE(older.snapshot().stop.size(), size_t(101));
+    QCOMPARE(older.snapshot().stop[0], 50.0f);
+    QCOMPARE(older.snapshot().stop[100], 25.0f);
+    QCOMPARE(older.snapshot().ionName, std::string("H"));
+    QCOMPARE(older.snapshot().ionEnergy, 1000.0f);
+    QCOMPARE(older.snapshot().range, 100000.0f);
+    QCOMPARE(older.snapshot().ionMass, 1.008f);
     QCOMPARE(Plot(older), olderImage);
     QCOMPARE(Label(older, "lblSTPower5"), QString("60."));
-    QCOMPARE(newer.Snapshot().stop[0], 7.0f);
-    QCOMPARE(newer.Snapshot().ionName, std::string("He"));
+    QCOMPARE(newer.snapshot().stop[0], 7.0f);
+    QCOMPARE(newer.snapshot().ionName, std::string("He"));
     QCOMPARE(Label(newer, "lblDepth5"), QString("500"));
     QVERIFY(Plot(newer) != olderImage);
 }

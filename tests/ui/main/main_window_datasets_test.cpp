@@ -276,7 +276,7 @@ void MainWindowDataSetsTest::resetStartsAfresh() {
     QCOMPARE(d.Cell(1, 4), QString());
     for (int i = 2; i <= 100; ++i)
         for (int c = 0; c < 5; ++c) QCOMPARE(d.Cell(i, c), QString());
-    QCOMPARE(d.Grid()->horizontalHeaderItem(0)->text(), QString(" Ion"));
+    QCOMPARE(d.Grid()->model()->headerData(0, Qt::Horizontal).toString(), QString(" Ion"));
 
     d.Run("mnuRSave");
     d.Run("mnuRPrint");

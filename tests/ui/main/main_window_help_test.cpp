@@ -42,7 +42,7 @@ void MainWindowHelpTest::aboutShowsVersionLicenceSourcesAndAccuracy() {
 
 void MainWindowHelpTest::aboutStaysOnDuringACurveWalk() {
     MainWindowDriver d(FENRA_TEST_DATABASE);
-    d.window->SetCommandsEnabled(false);
+    d.window->setCommandsEnabled(false);
     QVERIFY(!d.Command("mnuCal")->isEnabled());
     QVERIFY(d.Command("mnuAbout")->isEnabled());
     d.Run("mnuAbout");

@@ -102,7 +102,7 @@ void MainWindowResultsTest::longValuesAreShownWhole() {
              {"F", "1"},
              {"Ne", "1"}});
     d.Run("mnuCal");
-    QTableWidget* grid = d.Grid();
+    QTableView* grid = d.Grid();
     const QFontMetrics fm(grid->font());
     for (int c = 0; c < 5; ++c) {
         const QString text = d.Cell(1, c);

@@ -7,8 +7,8 @@
 
 #include "calc/CurveWalk.h"
 #include "state/NumberText.h"
+#include "ui/main/MainWindow.h"
 #include "ui/main/WaitCursor.h"
-#include "ui/main/frmMain.h"
 #include "ui/messages/WindowMessages.h"
 #include "ui/platform/Platform.h"
 
@@ -23,13 +23,13 @@ const char* const kDepthStartText = "0";  // the range field counts the depth up
 // they work on their own copies.
 class WalkGuard : public QObject {
   public:
-    explicit WalkGuard(frmMain& main) : main_(main) {
-        main_.SetCommandsEnabled(false);
+    explicit WalkGuard(MainWindow& main) : main_(main) {
+        main_.setCommandsEnabled(false);
         qApp->installEventFilter(this);
     }
     ~WalkGuard() override {
         qApp->removeEventFilter(this);
-        main_.SetCommandsEnabled(true);
+        main_.setCommandsEnabled(true);
     }
     WalkGuard(const WalkGuard&) = delete;
     WalkGuard& operator=(const WalkGuard&) = delete;
@@ -63,16 +63,16 @@ class WalkGuard : public QObject {
         return widget->window() == &main_;
     }
 
-    frmMain& main_;
+    MainWindow& main_;
 };
 
 QString Text(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-void RunCurveCommand(frmMain& main, fenra::CurveKind kind) {
-    fenra::WorkingState& s = main.State();
-    fenra::Platform& platform = main.PlatformServices();
+void RunCurveCommand(MainWindow& main, fenra::CurveKind kind) {
+    fenra::WorkingState& s = main.state();
+    fenra::Platform& platform = main.platformServices();
     const int c = s.CurrentDataSet;
 
     fenra::CurveWalkResult walk;
@@ -81,14 +81,14 @@ void RunCurveCommand(frmMain& main, fenra::CurveKind kind) {
         WalkGuard guard(main);
         fenra::CurveWalkHooks hooks;
         hooks.progress = [&main](const fenra::CurveProgress& p) {
-            main.SetEnergyText(Text(p.energyText));
-            if (!p.rangeText.empty()) main.SetRangeText(Text(p.rangeText));
+            main.setEnergyText(Text(p.energyText));
+            if (!p.rangeText.empty()) main.setRangeText(Text(p.rangeText));
             QCoreApplication::processEvents();  // one repaint per step
         };
-        if (kind != fenra::CurveKind::EnergyStop) main.SetRangeText(kDepthStartText);
-        walk = fenra::WalkCurve(s.DataSets[c], main.Database(), kind, hooks);
+        if (kind != fenra::CurveKind::EnergyStop) main.setRangeText(kDepthStartText);
+        walk = fenra::WalkCurve(s.DataSets[c], main.database(), kind, hooks);
         // The fields showed the walk; they show the data set again.
-        main.ShowDataSet(c);
+        main.showDataSet(c);
     }
     if (walk.result.outcome != fenra::CalcOutcome::Calculated) {
         // The walk stopped on a data set that cannot be calculated: no curve, no window.
@@ -103,27 +103,27 @@ void RunCurveCommand(frmMain& main, fenra::CurveKind kind) {
     const fenra::DataSet& d = s.DataSets[c];
     // The curve carries the ion values as the fields show them again.
     fenra::SetCurveIon(walk.curve, d);
-    auto* window = new frmStpCurve(platform, kind, std::move(walk.curve), s.AppPath);
+    auto* window = new CurveWindow(platform, kind, std::move(walk.curve), s.AppPath);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    main.AdoptCurveWindow(window);
+    main.adoptCurveWindow(window);
     window->setWindowTitle(fenra::CurveCaption(kind, c));
-    window->SetCurveLabels(fenra::CurveXAxisTitle(kind), fenra::CurveUnitLabel(kind),
+    window->setCurveLabels(fenra::CurveXAxisTitle(kind), fenra::CurveUnitLabel(kind),
                            Text(d.IonName), Text(fenra::GeneralText(d.IonEnergy)),
                            Text(d.TargetName));
     window->show();
-    window->Draw();
+    window->draw();
 }
 
 }  // namespace
 
-void frmMain::mnuDepthStop_Click() {
+void MainWindow::depthStoppingCurve() {
     RunCurveCommand(*this, fenra::CurveKind::DepthStop);
 }
 
-void frmMain::mnuDepthEnergy_Click() {
+void MainWindow::depthEnergyCurve() {
     RunCurveCommand(*this, fenra::CurveKind::DepthEnergy);
 }
 
-void frmMain::mnuEnergyStop_Click() {
+void MainWindow::energyStoppingCurve() {
     RunCurveCommand(*this, fenra::CurveKind::EnergyStop);
 }

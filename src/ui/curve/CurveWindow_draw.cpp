@@ -5,21 +5,17 @@
 
 #include "state/NumberText.h"
 #include "ui/curve/CurveCanvas.h"
-#include "ui/curve/frmStpCurve.h"
+#include "ui/curve/CurveLayout.h"
+#include "ui/curve/CurveWindow.h"
 #include "ui/platform/Platform.h"
+
+namespace cl = fenra::curve_layout;
 
 namespace {
 
-const char* const kStoppingTooSmall = "Stopping power is too small !!";
-// An energy curve is scaled by the ion's energy; without a positive energy there is no scale.
-const char* const kNoEnergyToDraw =
-    "The ion energy is not above 0 keV: there is no energy curve to draw.";
-
 // The plot leaves a fifth of its height free above the largest value.
 constexpr double kHeadroom = 1.2;
-constexpr int kTickCount = 5;      // ticks and labels at the fifths of each axis
-constexpr float kXTickTwips = 80;  // upwards from the bottom edge
-constexpr float kYTickTwips = 50;  // rightwards from the left edge
+constexpr int kTickCount = 5;  // ticks and labels at the fifths of each axis
 
 // 1.2 times the largest stopping value, rounded to Single; 0 when no value is positive
 // (negative values never count).
@@ -37,56 +33,61 @@ QString Text(const std::string& s) {
 
 }  // namespace
 
-void frmStpCurve::Draw() {
+void CurveWindow::draw() {
     const fenra::CurveKind kind = kind_;
-    PicCurve->Clear();
-    const float w = PicCurve->InnerWidth();
-    const float h = PicCurve->InnerHeight();
+    canvas_->clear();
+    const float w = canvas_->innerWidth();
+    const float h = canvas_->innerHeight();
 
     float yMax = 0;
     if (kind == fenra::CurveKind::DepthEnergy) {
         yMax = static_cast<float>(double(snapshot_.ionEnergy) * kHeadroom);
         if (!(yMax > 0)) {
-            platform_.ShowMessage(this, fenra::ProgramTitle(), kNoEnergyToDraw);
+            // An energy curve is scaled by the ion's energy; without a positive energy there is
+            // no scale.
+            platform_.ShowMessage(
+                this, fenra::ProgramTitle(),
+                tr("The ion energy is not above 0 keV: there is no energy curve to draw."));
             return;
         }
     } else {
         yMax = StoppingYMax(snapshot_.stop);
         if (!(yMax > 0)) {
-            platform_.ShowMessage(this, fenra::ProgramTitle(), kStoppingTooSmall);
+            platform_.ShowMessage(this, fenra::ProgramTitle(),
+                                  tr("Stopping power is too small !!"));
             return;
         }
     }
 
     const float xMax = kind == fenra::CurveKind::EnergyStop ? snapshot_.ionEnergy : snapshot_.range;
-    DrawXAxis(w, h, xMax);
-    DrawYAxis(h, yMax);
-    DrawPolyline(w, h, yMax);
+    drawXAxis(w, h, xMax);
+    drawYAxis(h, yMax);
+    drawPolyline(w, h, yMax);
 }
 
-void frmStpCurve::DrawXAxis(float w, float h, float xMax) {
+void CurveWindow::drawXAxis(float w, float h, float xMax) {
     const float step = xMax / float(kTickCount);
     for (int i = 1; i < kTickCount; ++i) {
         const float x = float(i) * w / float(kTickCount);
-        PicCurve->DrawLine(x, h, x, h - kXTickTwips);
-        SetLabelText(lblDepth[i], Text(fenra::GeneralText(step * float(i))));
+        canvas_->drawLine(x, h, x, h - cl::CurvePixels().xTickLength);
+        setLabelText(labels_.xValues[i], Text(fenra::GeneralText(step * float(i))));
     }
-    SetLabelText(lblDepth[kTickCount], Text(fenra::GeneralText(xMax)));
+    setLabelText(labels_.xValues[kTickCount], Text(fenra::GeneralText(xMax)));
 }
 
-void frmStpCurve::DrawYAxis(float h, float yMax) {
+void CurveWindow::drawYAxis(float h, float yMax) {
     const float step = yMax / float(kTickCount);
     for (int i = 1; i < kTickCount; ++i) {
         const float y = h - float(i) * h / float(kTickCount);
-        PicCurve->DrawLine(0, y, kYTickTwips, y);
-        SetLabelText(lblSTPower[i], Text(fenra::FormatFixed3(step * float(i))));
+        canvas_->drawLine(0, y, cl::CurvePixels().yTickLength, y);
+        setLabelText(labels_.yValues[i], Text(fenra::FormatFixed3(step * float(i))));
     }
-    SetLabelText(lblSTPower[kTickCount], Text(fenra::FormatFixed3(yMax)));
+    setLabelText(labels_.yValues[kTickCount], Text(fenra::FormatFixed3(yMax)));
 }
 
 // Point i of a depth curve lies at depth i/N of the range, of the energy curve at the energy
 // (N - i)/N of the full energy: point 0 on the right edge, point N on the left.
-void frmStpCurve::DrawPolyline(float w, float h, float yMax) {
+void CurveWindow::drawPolyline(float w, float h, float yMax) {
     const fenra::CurveKind kind = kind_;
     const bool energyValues = kind == fenra::CurveKind::DepthEnergy;
     const std::vector<float>& v = energyValues ? snapshot_.energy : snapshot_.stop;
@@ -97,6 +98,6 @@ void frmStpCurve::DrawPolyline(float w, float h, float yMax) {
         return float(along) * w / float(n);
     };
     const auto y = [&](int i) { return h - (v[i] / yMax) * h; };
-    PicCurve->SetPoint(x(0), y(0));
-    for (int i = 1; i <= n; ++i) PicCurve->LineTo(x(i), y(i));
+    canvas_->setPoint(x(0), y(0));
+    for (int i = 1; i <= n; ++i) canvas_->lineTo(x(i), y(i));
 }

@@ -4,123 +4,124 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <QTableWidget>
 #include <algorithm>
 
 #include "calc/CalculateDataSet.h"
 #include "state/NumberText.h"
 #include "ui/main/FieldEdit.h"
-#include "ui/main/frmMain.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/ResultsModel.h"
 #include "ui/platform/Platform.h"
 
 namespace {
-const char* const kTooManyDataSetsMessage = "Number of target can't exceed 100";
-
 QString General(float v) {
     return QString::fromStdString(fenra::GeneralText(v));
 }
 }  // namespace
 
-void frmMain::ShowDataSetIndicator() {
-    lblDataset[1]->setText(QString::fromStdString(fenra::IntegerText(state_.CurrentDataSet)) +
-                           QStringLiteral(" of ") +
-                           QString::fromStdString(fenra::IntegerText(state_.DataSetCount)));
+void MainWindow::showDataSetIndicator() {
+    fields_.dataSetLabel->setText(
+        tr("%1 of %2")
+            .arg(QString::fromStdString(fenra::IntegerText(state_.CurrentDataSet)),
+                 QString::fromStdString(fenra::IntegerText(state_.DataSetCount))));
 }
 
-int frmMain::ListPositionOf(const std::string& symbol) const {
+int MainWindow::listPositionOf(const std::string& symbol) const {
     // The lists hold the table in stored order, AtomNum 1 first. A symbol that is not in the
     // table (read from a target file) has no entry: the list then shows no choice, and
     // Calculate reports the symbol.
     const fenra::ElementRecord* rec = db_.FindElementBySymbol(symbol);
     if (rec == nullptr) return -1;
     const int position = rec->AtomNum - 1;
-    return position < DBCbIon->count() ? position : -1;
+    return position < fields_.ionCombo->count() ? position : -1;
 }
 
 // Selecting an entry runs its choice handling; when the entry is already selected the list
 // does not report a change, so the handling is run here, as a fresh choice would run it.
-void frmMain::SelectIonEntry(int index) {
-    if (DBCbIon->currentIndex() == index)
-        DBCbIon_Click();
+void MainWindow::selectIonEntry(int index) {
+    if (fields_.ionCombo->currentIndex() == index)
+        ionChosen();
     else
-        DBCbIon->setCurrentIndex(index);
+        fields_.ionCombo->setCurrentIndex(index);
 }
 
-void frmMain::SelectElementEntry(int j, int index) {
-    if (DBCbTEl[j]->currentIndex() == index)
-        DBCbTEl_Click(j);
+void MainWindow::selectElementEntry(int j, int index) {
+    if (fields_.targetElementCombos[j]->currentIndex() == index)
+        targetElementChosen(j);
     else
-        DBCbTEl[j]->setCurrentIndex(index);
+        fields_.targetElementCombos[j]->setCurrentIndex(index);
 }
 
-void frmMain::HscrolData_Change() {
-    if (HscrolData->value() > state_.DataSetCount) {
-        HscrolData->setValue(state_.DataSetCount);  // shows that data set
+void MainWindow::dataSetScrolled() {
+    if (fields_.dataSetScrollBar->value() > state_.DataSetCount) {
+        fields_.dataSetScrollBar->setValue(state_.DataSetCount);  // shows that data set
         return;
     }
-    state_.CurrentDataSet = static_cast<int16_t>(HscrolData->value());
+    state_.CurrentDataSet = static_cast<int16_t>(fields_.dataSetScrollBar->value());
     fenra::DataSet& d = state_.Current();
-    ShowDataSetIndicator();
+    showDataSetIndicator();
     // What showing writes back into the data set is the core's rule, the same for the batch
     // calculator; the fields then show the data set without choosing anything themselves.
     fenra::ApplyDataSetDisplay(d, db_);
-    FillFields(d);
+    fillFields(d);
+    currentDataSetEdited();
 }
 
-void frmMain::FillFields(const fenra::DataSet& d) {
-    const int ionPosition = ListPositionOf(d.IonName);
+void MainWindow::fillFields(const fenra::DataSet& d) {
+    const int ionPosition = listPositionOf(d.IonName);
     {
-        const QSignalBlocker quiet(DBCbIon);
-        DBCbIon->setCurrentIndex(ionPosition);
+        const QSignalBlocker quiet(fields_.ionCombo);
+        fields_.ionCombo->setCurrentIndex(ionPosition);
     }
     if (ionPosition < 0)
-        lblZNum->clear();
+        fields_.atomicNumberLabel->clear();
     else
-        lblZNum->setText(QString::fromStdString(
+        fields_.atomicNumberLabel->setText(QString::fromStdString(
             fenra::IntegerText(db_.Elements()[static_cast<std::size_t>(ionPosition)].AtomNum)));
     // The lists are filled with their signals blocked: a choice would store its symbol (and the
     // ion's default mass). The text fields store only on a key, except the mass field, which
     // stores its text back as the display rule has already done; their change signals still
     // tell who listens that the field shows something new.
-    txtIonMass->setText(General(d.IonMass));
-    txtEnergy->setText(General(d.IonEnergy));
-    txtRange->setText(General(d.Range));
+    fields_.massEdit->setText(General(d.IonMass));
+    fields_.energyEdit->setText(General(d.IonEnergy));
+    fields_.rangeEdit->setText(General(d.Range));
 
     const int count = std::clamp<int>(d.ElementCount, 0, fenra::kMaxTargetSlots);
     for (int j = 1; j <= fenra::kMaxTargetSlots; ++j) {
         // A slot beyond the target shows the first element, as the display rule stored.
-        const int position = j <= count ? ListPositionOf(d.TargetElement[j]) : 0;
+        const int position = j <= count ? listPositionOf(d.TargetElement[j]) : 0;
         {
-            const QSignalBlocker quiet(DBCbTEl[j]);
-            DBCbTEl[j]->setCurrentIndex(DBCbTEl[j]->count() > 0 ? position : -1);
+            const QSignalBlocker quiet(fields_.targetElementCombos[j]);
+            fields_.targetElementCombos[j]->setCurrentIndex(
+                fields_.targetElementCombos[j]->count() > 0 ? position : -1);
         }
-        txtTComp[j]->setText(j <= count ? General(d.TargetRatio[j]) : QString());
+        fields_.ratioEdits[j]->setText(j <= count ? General(d.TargetRatio[j]) : QString());
     }
 }
 
-void frmMain::ShowDataSet(int n) {
+void MainWindow::showDataSet(int n) {
     state_.CurrentDataSet = static_cast<int16_t>(n);
-    if (HscrolData->value() == n)
-        HscrolData_Change();
+    if (fields_.dataSetScrollBar->value() == n)
+        dataSetScrolled();
     else
-        HscrolData->setValue(n);
+        fields_.dataSetScrollBar->setValue(n);
 }
 
-void frmMain::mnuAdd_Click() {
+void MainWindow::addDataSet() {
     if (state_.DataSetCount >= fenra::kMaxDataSets) {
-        ShowMessage(QString::fromLatin1(kTooManyDataSetsMessage));
+        showMessage(tr("Number of target can't exceed 100"));
         return;
     }
     ++state_.DataSetCount;
     fenra::SetNewDataSetDefaults(state_.DataSets[state_.DataSetCount]);
-    HscrolData->setMaximum(state_.DataSetCount);
-    HscrolData->setValue(state_.DataSetCount);
-    RefreshGrid();
+    fields_.dataSetScrollBar->setMaximum(state_.DataSetCount);
+    fields_.dataSetScrollBar->setValue(state_.DataSetCount);
+    refreshResults();
 }
 
-void frmMain::mnuRemove_Click() {
+void MainWindow::removeDataSet() {
     if (state_.DataSetCount <= 1) {
-        cmdReset_Click();
+        resetDataSets();
         return;
     }
     const int last = state_.DataSetCount;
@@ -139,27 +140,28 @@ void frmMain::mnuRemove_Click() {
 
     --state_.DataSetCount;
     if (state_.CurrentDataSet > state_.DataSetCount) state_.CurrentDataSet = state_.DataSetCount;
-    ShowDataSet(state_.CurrentDataSet);
-    HscrolData->setMaximum(state_.DataSetCount);
-    RefreshGrid();
+    showDataSet(state_.CurrentDataSet);
+    fields_.dataSetScrollBar->setMaximum(state_.DataSetCount);
+    refreshResults();
 }
 
-void frmMain::cmdReset_Click() {
+void MainWindow::resetDataSets() {
     fenra::ClearDataSets(state_);
     state_.DataSetCount = 1;
     state_.CurrentDataSet = 1;
-    if (DBCbIon->count() > 0) SelectIonEntry(0);
+    if (fields_.ionCombo->count() > 0) selectIonEntry(0);
 
     fenra::DataSet& d = state_.DataSets[1];
-    d.IonMass = fenra::WholeTextNumber(txtIonMass->text().toStdString());
+    d.IonMass = fenra::WholeTextNumber(fields_.massEdit->text().toStdString());
     fenra::SetFirstDataSetDefaults(d);
     d.TargetElement[1] = fenra::kNewDataSetSymbol;
-    ShowDataSet(1);
+    showDataSet(1);
 
     for (int j = 1; j <= fenra::kMaxTargetSlots; ++j) {
-        txtTComp[j]->setText(QString());
-        if (DBCbTEl[j]->count() > 0) DBCbTEl[j]->setCurrentIndex(0);
+        fields_.ratioEdits[j]->setText(QString());
+        if (fields_.targetElementCombos[j]->count() > 0)
+            fields_.targetElementCombos[j]->setCurrentIndex(0);
     }
-    HscrolData->setMaximum(state_.DataSetCount);
-    RefreshGrid();
+    fields_.dataSetScrollBar->setMaximum(state_.DataSetCount);
+    refreshResults();
 }

@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QPrinter>
 #include <QScrollBar>
-#include <QTableWidget>
 
 #include "calc/CalculateAll.h"
 #include "files/ResultReport.h"
@@ -12,32 +11,26 @@
 #include "state/NumberText.h"
 #include "ui/main/CalcReport.h"
 #include "ui/main/FieldEdit.h"
+#include "ui/main/MainWindow.h"
 #include "ui/main/WaitCursor.h"
-#include "ui/main/frmMain.h"
 #include "ui/messages/WindowMessages.h"
 #include "ui/platform/Platform.h"
 
 namespace {
 
-// Open Text shows the files the program writes, and any other.
-const char* const kTextFilter =
-    "Target files (*.fta);;Report files (*.Fre);;Curve files (*.Fcv);;All files (*)";
-const char* const kTargetFilter = "*.fta (*.fta);;All files (*.*)";
-const char* const kResultFilter = "*.Fre (*.Fre);;All files (*.*)";
-
 // The target and result dialogs start in the program's folder.
-fenra::FileDialogSettings DialogInFolder(const std::string& folder, const char* title,
-                                         const char* filter) {
+fenra::FileDialogSettings DialogInFolder(const std::string& folder, const QString& title,
+                                         const QString& filter) {
     fenra::FileDialogSettings s;
-    s.title = QString::fromLatin1(title);
-    s.filter = QString::fromLatin1(filter);
+    s.title = title;
+    s.filter = filter;
     s.initialFolder = QString::fromStdString(folder);
     return s;
 }
 
 // A save dialog completes a name typed without extension and asks before replacing a file.
-fenra::FileDialogSettings SaveDialogInFolder(const std::string& folder, const char* title,
-                                             const char* filter, const char* suffix) {
+fenra::FileDialogSettings SaveDialogInFolder(const std::string& folder, const QString& title,
+                                             const QString& filter, const char* suffix) {
     fenra::FileDialogSettings s = DialogInFolder(folder, title, filter);
     s.defaultSuffix = QString::fromLatin1(suffix);
     s.confirmOverwrite = true;
@@ -46,13 +39,13 @@ fenra::FileDialogSettings SaveDialogInFolder(const std::string& folder, const ch
 
 }  // namespace
 
-void frmMain::mnuCal_Click() {
+void MainWindow::calculateAll() {
     // The user hears of a number read otherwise than typed before it is used.
-    NameFieldsNotWhollyNumbers();
+    nameFieldsNotWhollyNumbers();
     const fenra::WaitCursor hourglass;
     fenra::CalculateAllHooks hooks;
     hooks.show = [this](int i) {
-        HscrolData->setValue(i);  // shows data set i, unless it is already shown
+        fields_.dataSetScrollBar->setValue(i);  // shows data set i, unless it is already shown
         // Let the window repaint so the user sees the progress; input waits until the end,
         // so no other command can change the data sets half way through.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -61,95 +54,99 @@ void frmMain::mnuCal_Click() {
         fenra::ReportCalcResult(platform_, this, i, r);
     };
     fenra::CalculateAll(state_, db_, hooks);
-    FillResultGrid();
+    showResultsInUnit();
 }
 
-void frmMain::ShowMessage(const QString& text) {
+void MainWindow::showMessage(const QString& text) {
     platform_.ShowMessage(this, fenra::ProgramTitle(), text);
 }
 
-void frmMain::ShowFileWriteFailure(const QString& path, const fenra::FileError& error) {
-    QString text = QStringLiteral("The file could not be written: ") + path;
+void MainWindow::showFileWriteFailure(const QString& path, const fenra::FileError& error) {
+    QString text = tr("The file could not be written: %1").arg(path);
     if (error.Failed()) text += QStringLiteral("\n") + fenra::FileErrorMessage(error);
-    ShowMessage(text);
+    showMessage(text);
 }
 
-void frmMain::mnuTSave_Click() {
-    if (fenra::LeadingNumber(txtTComp[1]->text().toStdString()) == 0) {
-        ShowMessage(fenra::TargetEmptyMessage());
+void MainWindow::saveTarget() {
+    if (fenra::LeadingNumber(fields_.ratioEdits[1]->text().toStdString()) == 0) {
+        showMessage(fenra::TargetEmptyMessage());
         return;
     }
     const std::optional<QString> path = platform_.SaveFileName(
-        this, SaveDialogInFolder(state_.AppPath, "Save target", kTargetFilter, "fta"));
+        this, SaveDialogInFolder(state_.AppPath, tr("Save target"),
+                                 tr("*.fta (*.fta);;All files (*.*)"), "fta"));
     if (!path) return;
     fenra::FileError error;
-    if (!fenra::SaveTarget(state_, path->toStdString(), &error)) ShowFileWriteFailure(*path, error);
+    if (!fenra::SaveTarget(state_, path->toStdString(), &error)) showFileWriteFailure(*path, error);
 }
 
-void frmMain::mnuTOpen_Click() {
-    const std::optional<QString> path =
-        platform_.OpenFileName(this, DialogInFolder(state_.AppPath, "Open target", kTargetFilter));
+void MainWindow::openTarget() {
+    const std::optional<QString> path = platform_.OpenFileName(
+        this,
+        DialogInFolder(state_.AppPath, tr("Open target"), tr("*.fta (*.fta);;All files (*.*)")));
     if (!path) return;
 
     const fenra::OpenTargetResult r = fenra::OpenTarget(state_, path->toStdString());
     // In both cases the data sets are as they were; the user is told why nothing changed.
     if (r.status == fenra::OpenTargetStatus::CannotOpen) {
-        QString text = QStringLiteral("The file could not be read: ") + *path;
+        QString text = tr("The file could not be read: %1").arg(*path);
         if (r.error.Failed()) text += QStringLiteral("\n") + fenra::FileErrorMessage(r.error);
-        ShowMessage(text);
+        showMessage(text);
         return;
     }
     if (r.status == fenra::OpenTargetStatus::NotText) {
-        ShowMessage(fenra::FileErrorMessage(r.error));
+        showMessage(fenra::FileErrorMessage(r.error));
         return;
     }
     if (r.status == fenra::OpenTargetStatus::NoDataLine) {
-        ShowMessage(fenra::NoDataLineMessage());
+        showMessage(fenra::NoDataLineMessage());
         return;
     }
     if (r.status == fenra::OpenTargetStatus::InvalidElement)
-        ShowMessage(fenra::InvalidElementMessage(r));
+        showMessage(fenra::InvalidElementMessage(r));
     // Also after a refused symbol the window shows the data set that is now current (the one
     // being read when reading stopped), so the next edit goes where the user sees it.
-    HscrolData->setMaximum(state_.DataSetCount);
-    ShowDataSet(state_.CurrentDataSet);
-    RefreshGrid();
+    fields_.dataSetScrollBar->setMaximum(state_.DataSetCount);
+    showDataSet(state_.CurrentDataSet);
+    refreshResults();
     for (const fenra::TargetNotice& notice : r.notices)
-        ShowMessage(fenra::TargetNoticeMessage(notice));
+        showMessage(fenra::TargetNoticeMessage(notice));
 }
 
-void frmMain::mnuRSave_Click() {
+void MainWindow::saveResults() {
     if (!fenra::HasResults(state_)) {
-        ShowMessage(fenra::NoCalculationMessage());
+        showMessage(fenra::NoCalculationMessage());
         return;
     }
     const std::optional<QString> path = platform_.SaveFileName(
-        this, SaveDialogInFolder(state_.AppPath, "Save result", kResultFilter, "Fre"));
+        this, SaveDialogInFolder(state_.AppPath, tr("Save result"),
+                                 tr("*.Fre (*.Fre);;All files (*.*)"), "Fre"));
     if (!path) return;
     fenra::FileError error;
-    if (!fenra::SaveResult(state_, path->toStdString(), &error)) ShowFileWriteFailure(*path, error);
+    if (!fenra::SaveResult(state_, path->toStdString(), &error)) showFileWriteFailure(*path, error);
 }
 
-void frmMain::mnuRPrint_Click() {
+void MainWindow::printResults() {
     if (!fenra::HasResults(state_)) {
-        ShowMessage(fenra::NoCalculationMessage());
+        showMessage(fenra::NoCalculationMessage());
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
-    if (!platform_.ChoosePrinter(this, printer, QStringLiteral("Print result"))) return;
+    if (!platform_.ChoosePrinter(this, printer, tr("Print result"))) return;
     const fenra::WaitCursor hourglass;
     lastPrint_ =
         PrintReport(printer, fenra::PrintedReportLines(state_), fenra::kPrintedHeadingLines);
-    if (lastPrint_.pages == 0) ShowMessage(QStringLiteral("The report could not be printed."));
+    if (lastPrint_.pages == 0) showMessage(tr("The report could not be printed."));
 }
 
-void frmMain::mnutxtOpen_Click() {
+void MainWindow::openTextFile() {
     // No initial folder and no default extension: the dialog keeps those of its last use.
     fenra::FileDialogSettings s;
-    s.title = QStringLiteral("Open text");
-    s.filter = QString::fromLatin1(kTextFilter);
+    s.title = tr("Open text");
+    // Open Text shows the files the program writes, and any other.
+    s.filter = tr("Target files (*.fta);;Report files (*.Fre);;Curve files (*.Fcv);;All files (*)");
     const std::optional<QString> path = platform_.OpenFileName(this, s);
     if (!path) return;
     QString failure;
-    if (!platform_.StartEditor(*path, &failure)) ShowMessage(failure);
+    if (!platform_.StartEditor(*path, &failure)) showMessage(failure);
 }

@@ -4,19 +4,17 @@
 #include <QLabel>
 
 #include "files/CurveFile.h"
-#include "ui/curve/frmStpCurve.h"
+#include "ui/curve/CurveWindow.h"
 #include "ui/messages/WindowMessages.h"
 #include "ui/platform/Platform.h"
 
 namespace {
 
-const char* const kDialogTitle = "Save curve";
-const char* const kDialogFilter = "*.Fcv (*.Fcv);;All files (*.*)";
 const char* const kDefaultSuffix = "Fcv";
 
 }  // namespace
 
-void frmStpCurve::mnuSave_Click() {
+void CurveWindow::saveCurve() {
     // The window saves what it shows, so it is its own copy that must hold a curve: an energy
     // curve by its energies, the stopping curves by their stopping values.
     const bool energyValues = kind_ == fenra::CurveKind::DepthEnergy;
@@ -26,8 +24,8 @@ void frmStpCurve::mnuSave_Click() {
     }
 
     fenra::FileDialogSettings dialog;
-    dialog.title = kDialogTitle;
-    dialog.filter = kDialogFilter;
+    dialog.title = tr("Save curve");
+    dialog.filter = tr("*.Fcv (*.Fcv);;All files (*.*)");
     dialog.initialFolder = QString::fromStdString(saveFolder_);
     dialog.initialFile = saveFile_;
     dialog.defaultSuffix = kDefaultSuffix;
@@ -37,11 +35,10 @@ void frmStpCurve::mnuSave_Click() {
     saveFile_ = *chosen;
 
     fenra::FileError error;
-    if (!fenra::SaveCurve(kind_, snapshot_, lblTarget[1]->text().toStdString(), snapshot_.N(),
+    if (!fenra::SaveCurve(kind_, snapshot_, labels_.target->text().toStdString(), snapshot_.N(),
                           QFile::encodeName(*chosen).toStdString(), &error)) {
         // The user asked for a file and must not believe it was written.
-        platform_.ShowMessage(
-            this, fenra::ProgramTitle(),
-            QString("The curve was not saved: %1").arg(fenra::FileErrorMessage(error)));
+        platform_.ShowMessage(this, fenra::ProgramTitle(),
+                              tr("The curve was not saved: %1").arg(fenra::FileErrorMessage(error)));
     }
 }

@@ -22,26 +22,28 @@ namespace fenra {
 class Platform;
 }  // namespace fenra
 
-class frmStpCurve : public QMainWindow {
+class CurveWindow : public QMainWindow {
     Q_OBJECT
 
   public:
     // The window owns the curve it shows; its save dialog starts in saveFolder.
-    frmStpCurve(fenra::Platform& platform, fenra::CurveKind kind, fenra::CurveSnapshot curve,
+    CurveWindow(fenra::Platform& platform, fenra::CurveKind kind, fenra::CurveSnapshot curve,
                 std::string saveFolder, QWidget* parent = nullptr);
 
-    // Set by the curve command before it draws: lblDepth(6), lblUnit, lblIon(1), lblEnergy(1),
-    // lblTarget(1).
-    void SetCurveLabels(const QString& xAxisTitle, const QString& unit, const QString& ion,
+    // Set by the curve command before it draws: the X axis title, the unit, and the ion, energy
+    // and target values below the plot.
+    void setCurveLabels(const QString& xAxisTitle, const QString& unit, const QString& ion,
                         const QString& energy, const QString& target);
 
+  public slots:
     // Draws the curve in the layout of the window's kind.
-    void Draw();
+    void draw();
 
     // Save curve.
-    void mnuSave_Click();
+    void saveCurve();
 
-    const fenra::CurveSnapshot& Snapshot() const { return snapshot_; }
+  public:
+    const fenra::CurveSnapshot& snapshot() const { return snapshot_; }
 
   private:
     fenra::Platform& platform_;
@@ -49,17 +51,20 @@ class frmStpCurve : public QMainWindow {
     fenra::CurveSnapshot snapshot_;
     std::string saveFolder_;
 
-    // The fields of the window, named as designed.
-    CurveCanvas* PicCurve = nullptr;
-    std::array<QLabel*, 6> lblSTPower{};  // Y values, 0 at the bottom edge
-    std::array<QLabel*, 7> lblDepth{};    // X values 0..5, and the X axis title (6)
-    QLabel* lblUnit = nullptr;
-    std::array<QLabel*, 2> lblIon{};
-    std::array<QLabel*, 2> lblEnergy{};
-    std::array<QLabel*, 2> lblTarget{};
-    QMenu* mnuFile = nullptr;
-    QAction* mnuSave = nullptr;
-    QAction* mnuExit = nullptr;
+    // The labels the drawing and the curve command write; their object names are the designed
+    // ones (lblSTPower0..5, lblDepth0..6, lblUnit, lblIon1, lblEnergy1, lblTarget1).
+    struct Labels {
+        std::array<QLabel*, 6> yValues{};  // 0 at the bottom edge
+        std::array<QLabel*, 6> xValues{};  // 0 at the left edge
+        QLabel* xAxisTitle = nullptr;
+        QLabel* unit = nullptr;
+        QLabel* ion = nullptr;
+        QLabel* energy = nullptr;
+        QLabel* target = nullptr;
+    };
+    CurveCanvas* canvas_ = nullptr;
+    Labels labels_;
+    QMenu* fileMenu_ = nullptr;
 
     // How a label keeps its place when its text changes: a left-aligned label keeps its left
     // edge, a right-aligned one its right edge, a centred one its centre.
@@ -76,14 +81,15 @@ class frmStpCurve : public QMainWindow {
     // The save dialog's file name: a second Save curve starts from the first one's choice.
     QString saveFile_;
 
-    void BuildMenus();
-    void BuildFields();
-    QLabel* AddLabel(const char* name, const QString& text, const QFont& font,
+    void createMenus();
+    void createFields();
+    void createValueLabels();
+    QLabel* addLabel(const char* name, const QString& text, const QFont& font,
                      const PlacedLabel& place);
-    void SetLabelText(QLabel* label, const QString& text);
-    void PlaceLabel(const PlacedLabel& place);
+    void setLabelText(QLabel* label, const QString& text);
+    void placeLabel(const PlacedLabel& place);
 
-    void DrawXAxis(float w, float h, float xMax);
-    void DrawYAxis(float h, float yMax);
-    void DrawPolyline(float w, float h, float yMax);
+    void drawXAxis(float w, float h, float xMax);
+    void drawYAxis(float h, float yMax);
+    void drawPolyline(float w, float h, float yMax);
 };

@@ -6,7 +6,7 @@
 
 #include "state/NumberText.h"
 #include "ui/main/FieldEdit.h"
-#include "ui/main/frmMain.h"
+#include "ui/main/MainWindow.h"
 #include "ui/platform/Platform.h"
 
 namespace {
@@ -17,28 +17,29 @@ const char* const kMarkedProperty = "notWhollyANumber";
 
 }  // namespace
 
-QString frmMain::NumberFieldName(const FieldEdit* field) const {
-    if (field == txtIonMass) return QStringLiteral("Mass");
-    if (field == txtEnergy) return QStringLiteral("E (keV)");
-    if (field == txtRange) return QStringLiteral("Range");
+QString MainWindow::numberFieldName(const FieldEdit* field) const {
+    if (field == fields_.massEdit) return tr("Mass");
+    if (field == fields_.energyEdit) return tr("E (keV)");
+    if (field == fields_.rangeEdit) return tr("Range");
     for (int j = 1; j <= fenra::kMaxTargetSlots; ++j)
-        if (field == txtTComp[j]) return QStringLiteral("Ratio of target %1").arg(j);
+        if (field == fields_.ratioEdits[j]) return tr("Ratio of target %1").arg(j);
     return QString();
 }
 
 // What the field's text is read as, if it is not wholly a number; empty otherwise.
-QString frmMain::NumberFieldWarning(const FieldEdit* field) const {
+QString MainWindow::numberFieldWarning(const FieldEdit* field) const {
     const std::string text = field->text().toStdString();
     if (fenra::CheckNumberText(text) == fenra::NumberTextCheck::Whole) return QString();
     // The mass field takes a whole number or none: anything else is "no mass given".
-    const float value =
-        field == txtIonMass ? fenra::WholeTextNumber(text) : fenra::LeadingNumberAsSingle(text);
-    return NumberFieldName(field) + QStringLiteral(": \"") + field->text() +
-           QStringLiteral("\" read as ") + QString::fromStdString(fenra::GeneralText(value));
+    const float value = field == fields_.massEdit ? fenra::WholeTextNumber(text)
+                                                  : fenra::LeadingNumberAsSingle(text);
+    return tr("%1: \"%2\" read as %3")
+        .arg(numberFieldName(field), field->text(),
+             QString::fromStdString(fenra::GeneralText(value)));
 }
 
-void frmMain::MarkNumberField(FieldEdit* field) {
-    const QString warning = NumberFieldWarning(field);
+void MainWindow::markNumberField(FieldEdit* field) {
+    const QString warning = numberFieldWarning(field);
     const bool marked = !warning.isEmpty();
     if (field->property(kMarkedProperty).toBool() == marked && !marked) return;
     field->setProperty(kMarkedProperty, marked);
@@ -46,28 +47,28 @@ void frmMain::MarkNumberField(FieldEdit* field) {
     field->setToolTip(warning);
     if (marked)
         statusBar()->showMessage(warning);
-    else if (statusBar()->currentMessage().startsWith(NumberFieldName(field) + ": "))
+    else if (statusBar()->currentMessage().startsWith(numberFieldName(field) + ": "))
         statusBar()->clearMessage();
 }
 
-void frmMain::ConnectNumberMarks() {
-    std::vector<FieldEdit*> fields = {txtIonMass, txtEnergy, txtRange};
-    for (int j = 1; j <= fenra::kMaxTargetSlots; ++j) fields.push_back(txtTComp[j]);
+void MainWindow::connectNumberMarks() {
+    std::vector<FieldEdit*> fields = {fields_.massEdit, fields_.energyEdit, fields_.rangeEdit};
+    for (int j = 1; j <= fenra::kMaxTargetSlots; ++j) fields.push_back(fields_.ratioEdits[j]);
     for (FieldEdit* f : fields)
-        connect(f, &QLineEdit::textChanged, this, [this, f] { MarkNumberField(f); });
+        connect(f, &QLineEdit::textChanged, this, [this, f] { markNumberField(f); });
 }
 
-bool frmMain::NameFieldsNotWhollyNumbers() {
+bool MainWindow::nameFieldsNotWhollyNumbers() {
     QStringList warnings;
-    for (FieldEdit* f : {txtIonMass, txtEnergy, txtRange}) {
-        const QString w = NumberFieldWarning(f);
+    for (FieldEdit* f : {fields_.massEdit, fields_.energyEdit, fields_.rangeEdit}) {
+        const QString w = numberFieldWarning(f);
         if (!w.isEmpty()) warnings << w;
     }
     for (int j = 1; j <= fenra::kMaxTargetSlots; ++j) {
-        const QString w = NumberFieldWarning(txtTComp[j]);
+        const QString w = numberFieldWarning(fields_.ratioEdits[j]);
         if (!w.isEmpty()) warnings << w;
     }
     if (warnings.isEmpty()) return false;
-    ShowMessage(QStringLiteral("These fields are not wholly numbers:\n") + warnings.join('\n'));
+    showMessage(tr("These fields are not wholly numbers:\n%1").arg(warnings.join('\n')));
     return true;
 }

@@ -1,0 +1,145 @@
+// The curve windows the curve commands open: their captions and labels, their slots, and each
+// keeping its own curve.
+
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "CurveTestState.h"
+#include "calc/CalculateDataSet.h"
+#include "state/NumberText.h"
+#include "support/MainWindowDriver.h"
+
+using curve_test::Label;
+using fenra::MainWindowDriver;
+
+namespace {
+
+// The stopping of the current data set at another energy, calculated on a copy of the state.
+float StopAt(const MainWindowDriver& d, float energy) {
+    fenra::WorkingState copy = d.state;
+    copy.Current().IonEnergy = energy;
+    fenra::CalculateDataSet(copy.DataSets[copy.CurrentDataSet], d.db);
+    return copy.Current().StopEvAtoms;
+}
+
+QList<CurveWindow*> CurveWindowsOf(const MainWindowDriver& d) {
+    return d.window->openCurveWindows();
+}
+
+}  // namespace
+
+class CurveWindowsOfCommandsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void captionsAndLabelsOfDataSets1To4And21();
+    void hundredAndOneWindowsWrapToSlot1();
+    void olderWindowSavesItsOwnCurve();
+};
+
+void CurveWindowsOfCommandsTest::captionsAndLabelsOfDataSets1To4And21() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    d.Type(d.Ratio(1), "1");
+    for (int i = 2; i <= 21; ++i) d.Run("mnuAdd");  // new data sets: H into H 1, 1000 keV
+    d.ScrollBar()->setValue(2);
+    d.Type("txtEnergy", "0.5");  // the label shows general text: a zero before the point
+    d.ScrollBar()->setValue(3);
+    d.Choose(d.Element(1), "Si");
+    d.ScrollBar()->setValue(4);
+    d.Choose(d.List("DBCbIon"), "He");
+
+    const struct {
+        int dataSet;
+        const char* command;
+        const char* caption;
+        const char* ion;
+        const char* energy;
+        const char* target;
+    } cases[] = {
+        {1, "mnuDepthStop", "Depth vs Stopping power of 1st sample", "H", "1000", "H1"},
+        {2, "mnuDepthEnergy", "Depth vs Energy of 2nd sample", "H", "0.5", "H1"},
+        {3, "mnuEnergyStop", "Energy vs Stopping power of 3rd sample", "H", "1000", "Si1"},
+        {4, "mnuDepthStop", "Depth vs Stopping power of 4th sample", "He", "1000", "H1"},
+        {21, "mnuEnergyStop", "Energy vs Stopping power of 21th sample", "H", "1000", "H1"},
+    };
+    int slot = 1;
+    for (const auto& c : cases) {
+        d.ScrollBar()->setValue(c.dataSet);
+        d.Run(c.command);
+        CurveWindow* w = d.window->curveWindows[slot++];
+        QVERIFY(w);
+        QCOMPARE(w->windowTitle(), QString(c.caption));
+        QCOMPARE(Label(*w, "lblIon1"), QString(c.ion));
+        QCOMPARE(Label(*w, "lblEnergy1"), QString(c.energy));
+        QCOMPARE(Label(*w, "lblTarget1"), QString(c.target));
+        QCOMPARE(int(d.state.CurrentDataSet), c.dataSet);
+        QCOMPARE(d.Label("lblDataset1")->text(), QString("%1 of 21").arg(c.dataSet));
+    }
+    QVERIFY(d.platform.messages.empty());
+}
+
+void CurveWindowsOfCommandsTest::hundredAndOneWindowsWrapToSlot1() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    d.Type(d.Ratio(1), "1");
+    QPointer<CurveWindow> first;
+    for (int n = 1; n <= 100; ++n) {
+        QCOMPARE(d.window->nextCurveWindow(), n);
+        d.Run("mnuEnergyStop");
+        if (n == 1) first = d.window->curveWindows[1];
+    }
+    QCOMPARE(d.window->nextCurveWindow(), 1);  // after slot 100 comes slot 1
+    for (int slot = 1; slot <= 100; ++slot) QVERIFY(d.window->curveWindows[slot]);
+    QCOMPARE(CurveWindowsOf(d).size(), 100);
+
+    d.Run("mnuEnergyStop");
+    QCOMPARE(d.window->nextCurveWindow(), 2);
+    QVERIFY(d.window->curveWindows[1] != first.data());
+    QVERIFY(first && first->isVisible());  // replaced in its slot, not closed
+    QCOMPARE(CurveWindowsOf(d).size(), 101);
+
+    // A window closed by the user leaves its slot empty.
+    d.window->curveWindows[50]->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(d.window->curveWindows[50].isNull());
+
+    // Closing the main window closes every curve window with it.
+    d.window->close();
+    for (int slot = 1; slot <= 100; ++slot)
+        QVERIFY(!d.window->curveWindows[slot] || !d.window->curveWindows[slot]->isVisible());
+}
+
+void CurveWindowsOfCommandsTest::olderWindowSavesItsOwnCurve() {
+    QTemporaryDir dir;
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    d.Enter("H", nullptr, "1000", {{"Si", "1"}});
+    d.Run("mnuDepthStop");
+    const float olderFirst = StopAt(d, 1000);
+
+    // A newer walk whose ion stops within the first slab leaves point 1 of its curve 0.
+    d.Type("txtRange", "100000000");
+    d.Run("mnuDepthStop");
+    QCOMPARE(d.window->curveWindows[2]->snapshot().stop[1], 0.0f);
+
+    d.platform.fileAnswers = {dir.filePath("older.Fcv")};
+    d.window->curveWindows[1]->saveCurve();
+    QVERIFY(d.platform.messages.empty());
+    QFile f(dir.filePath("older.Fcv"));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = f.readAll().split('\n');
+    QCOMPARE(lines.size(), 111);  // 110 lines, each ended by CR LF
+    QCOMPARE(lines[0], QByteArray("'Fenra32 Depth vs dE/dx curve data\r"));
+    QCOMPARE(lines[5], QByteArray("Target :Si1\r"));
+    QCOMPARE(lines[6], QByteArray("Range : 100000 e15(atom/cm2)\r"));
+    QCOMPARE(lines[9], QByteArray::fromStdString(fenra::FormatFixed4(olderFirst)) + "\r");
+    QVERIFY(lines[10] != " 0 \r");
+}
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    CurveWindowsOfCommandsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "curve_windows_of_commands_test.moc"

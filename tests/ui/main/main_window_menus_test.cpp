@@ -1,0 +1,129 @@
+// The menus and the toolbar of the main window: their items in order, and the commands they
+// share.
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "support/MainWindowDriver.h"
+
+using fenra::MainWindowDriver;
+
+class MainWindowMenusTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void startUpMenus();
+    void toolbarPositionsRunTheirMenuCommands();
+    void menuAndToolbarShareTheirCommands();
+};
+
+void MainWindowMenusTest::startUpMenus() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    // Menu bar: File, Calculate, Curve, Help; the File, Curve and Help items in order.
+    const QList<QAction*> bar = d.window->menuBar()->actions();
+    QCOMPARE(bar.size(), 4);
+    QCOMPARE(bar[0]->text(), QString("File"));
+    QCOMPARE(bar[1]->objectName(), QString("mnuCal"));
+    QCOMPARE(bar[1]->text(), QString("Calculate"));
+    QCOMPARE(bar[2]->text(), QString("Curve"));
+    QCOMPARE(bar[3]->text(), QString("Help"));
+    auto itemsOf = [&](const char* menu) {
+        QStringList out;
+        for (QAction* a : d.Child<QMenu>(menu)->actions()) out << a->objectName() + "=" + a->text();
+        return out;
+    };
+    QCOMPARE(itemsOf("mnuFile"),
+             QStringList({"mnuAdd=Add target", "mnuRemove=Remove target", "mnuTOpen=Open target",
+                          "mnutxtOpen=Open Text", "mnuTSave=Save target", "mnuRSave=Save result",
+                          "mnuRPrint=Print result", "mnuExit=Exit"}));
+    QCOMPARE(itemsOf("mnuCurve"),
+             QStringList({"mnuDepthStop=Depth vs dE/dx", "mnuDepthEnergy=Depth vs Energy",
+                          "mnuEnergyStop=Energy vs dE/dx"}));
+    QCOMPARE(itemsOf("mnuHelp"), QStringList({"mnuAbout=About Fenra32"}));
+}
+
+void MainWindowMenusTest::toolbarPositionsRunTheirMenuCommands() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    const QList<QAction*> buttons = d.Child<QToolBar>("Toolbar1")->actions();
+    QCOMPARE(buttons.size(), 11);
+    const QStringList tips = {"Add target",
+                              "Remove target",
+                              "",
+                              "Open target file",
+                              "Save target file",
+                              "Open text file",
+                              "",
+                              "Calculate",
+                              "Depth vs dE/dx curve",
+                              "Depth vs Energy curve",
+                              "Energy vs dE/dx curve"};
+    for (int k = 0; k < 11; ++k) {
+        const bool separator = k == 2 || k == 6;
+        QCOMPARE(buttons[k]->isSeparator(), separator);
+        if (!separator) {
+            QCOMPARE(buttons[k]->toolTip(), tips[k]);
+            const QWidget* button = d.Child<QToolBar>("Toolbar1")->widgetForAction(buttons[k]);
+            QVERIFY(!qobject_cast<const QToolButton*>(button)->icon().isNull());
+        }
+    }
+
+    buttons[0]->trigger();  // Add target
+    QCOMPARE(d.state.DataSetCount, 2);
+    QCOMPARE(d.Label("lblDataset1")->text(), QString("2 of 2"));
+    buttons[1]->trigger();  // Remove target
+    QCOMPARE(d.state.DataSetCount, 1);
+    buttons[3]->trigger();  // Open target file: the script cancels
+    buttons[4]->trigger();  // Save target file: refused, no ratio in slot 1
+    buttons[5]->trigger();  // Open text file: cancelled
+    QCOMPARE(
+        d.platform.events,
+        std::vector<QString>({"open:Open target", "message:Target is empty.", "open:Open text"}));
+    d.Type(d.Ratio(1), "1");
+    buttons[7]->trigger();  // Calculate
+    QCOMPARE(d.Cell(1, 3), QString::fromStdString(d.state.DataSets[1].IonName + "1"));
+    QVERIFY(d.state.DataSets[1].StopEvAtoms > 0);
+
+    // Turned off, the buttons do nothing, as their menu commands.
+    d.window->setCommandsEnabled(false);
+    QVERIFY(!buttons[0]->isEnabled());
+    buttons[0]->trigger();
+    QCOMPARE(d.state.DataSetCount, 1);
+    d.window->setCommandsEnabled(true);
+    buttons[0]->trigger();
+    QCOMPARE(d.state.DataSetCount, 2);
+}
+
+void MainWindowMenusTest::menuAndToolbarShareTheirCommands() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    const QStringList commands = {
+        "mnuAdd",       "mnuRemove", "",       "mnuTOpen",     "mnuTSave",
+        "mnutxtOpen",   "",          "mnuCal", "mnuDepthStop", "mnuDepthEnergy",
+        "mnuEnergyStop"};
+    for (int position = 1; position <= 11; ++position) {
+        const QString name = commands[position - 1];
+        if (name.isEmpty()) continue;
+        QCOMPARE(d.ToolbarButton(position), d.Command(name));
+    }
+    // Every toolbar command is also in a menu or on the menu bar: no action of its own.
+    const QList<QAction*> onToolbar = d.Child<QToolBar>("Toolbar1")->actions();
+    int shared = 0;
+    for (const char* menu : {"mnuFile", "mnuCurve", "mnuHelp"})
+        for (QAction* a : d.Child<QMenu>(menu)->actions()) shared += onToolbar.contains(a) ? 1 : 0;
+    QCOMPARE(shared, 8);
+    QVERIFY(d.window->menuBar()->actions().contains(d.Command("mnuCal")));
+    // The menus show no toolbar icons.
+    QVERIFY(!d.Command("mnuAdd")->isIconVisibleInMenu());
+    // The menu bar shows Calculate as text; its toolbar button keeps an icon through the
+    // action's changes.
+    QVERIFY(d.Command("mnuCal")->icon().isNull());
+    auto* calculate = qobject_cast<QToolButton*>(
+        d.Child<QToolBar>("Toolbar1")->widgetForAction(d.Command("mnuCal")));
+    d.window->setCommandsEnabled(false);
+    d.window->setCommandsEnabled(true);
+    QVERIFY(!calculate->icon().isNull());
+}
+
+QTEST_MAIN(MainWindowMenusTest)
+#include "main_window_menus_test.moc"
