@@ -38,7 +38,8 @@ void CurveWindow::saveCurve() {
     if (!fenra::SaveCurve(kind_, snapshot_, labels_.target->text().toStdString(), snapshot_.N(),
                           QFile::encodeName(*chosen).toStdString(), &error)) {
         // The user asked for a file and must not believe it was written.
-        platform_.ShowMessage(this, fenra::ProgramTitle(),
-                              tr("The curve was not saved: %1").arg(fenra::FileErrorMessage(error)));
+        platform_.ShowMessage(
+            this, fenra::ProgramTitle(),
+            tr("The curve was not saved: %1").arg(fenra::FileErrorMessage(error)));
     }
 }
