@@ -18,6 +18,7 @@
 #include "files/TargetFile.h"
 #include "files/TextFile.h"
 #include "state/CurveSnapshot.h"
+#include "state/NumberText.h"
 #include "state/Version.h"
 #include "state/WorkingState.h"
 
@@ -119,13 +120,6 @@ struct Run {
     }
 };
 
-std::string NineDigits(float v) {
-    // %.9g: enough digits for a Single to read back to the same value.
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.9g", static_cast<double>(v));
-    return buf;
-}
-
 std::string ValuesText(const WorkingState& s) {
     std::string text = kValuesHeader;
     for (int i = 1; i <= s.DataSetCount; ++i) {
@@ -135,9 +129,9 @@ std::string ValuesText(const WorkingState& s) {
             text += std::to_string(i) + "\t-\t-\t-\t-\n";
             continue;
         }
-        text += std::to_string(i) + "\t" + NineDigits(d.StopEvAtoms) + "\t" +
-                NineDigits(d.StopKevMg) + "\t" + NineDigits(d.StopEvA) + "\t" +
-                NineDigits(d.StopKevUm) + "\n";
+        text += std::to_string(i) + "\t" + NineDigitText(d.StopEvAtoms) + "\t" +
+                NineDigitText(d.StopKevMg) + "\t" + NineDigitText(d.StopEvA) + "\t" +
+                NineDigitText(d.StopKevUm) + "\n";
     }
     return text;
 }

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "elements/SqliteFile.h"
+#include "state/NumberText.h"
 #include "state/WorkingState.h"
 
 namespace fenra {
@@ -131,8 +132,7 @@ struct ElementDatabaseReader {
             {3, e.MAIW}, {4, e.ScrnFac}, {5, e.NatMass}, {6, e.AtomDensity}, {7, e.Fermi}};
         for (const auto& [col, v] : values) {
             if (std::isfinite(v) && v > 0) continue;
-            char text[32];
-            std::snprintf(text, sizeof text, "%.9g", static_cast<double>(v));
+            const std::string text = NineDigitText(v);
             throw ElementDatabaseError(Quoted(path) + ": table " + Quoted(kIonTable) + ", column " +
                                        Quoted(columns[static_cast<std::size_t>(col)]) +
                                        " of element " + Quoted(e.Symbol) + " (AtomNum " +

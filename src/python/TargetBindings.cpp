@@ -7,6 +7,7 @@
 #include <pybind11/stl/filesystem.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -32,13 +33,19 @@ using ElementList = std::vector<std::pair<std::string, float>>;
 
 // The shortest text that reads back as the same Single: the value a data set holds, not the
 // digits of its double.
+// to_chars and from_chars keep the point even where Python was told to use the user's locale.
 std::string SingleText(float v) {
     char buf[32];
+    char* end = buf;
     for (int digits = 6; digits <= 9; ++digits) {
-        std::snprintf(buf, sizeof buf, "%.*g", digits, static_cast<double>(v));
-        if (std::strtof(buf, nullptr) == v) break;
+        end = std::to_chars(buf, buf + sizeof buf, static_cast<double>(v),
+                            std::chars_format::general, digits)
+                  .ptr;
+        float back = 0;
+        std::from_chars(buf, end, back);
+        if (back == v) break;
     }
-    return buf;
+    return std::string(buf, end);
 }
 
 ElementList ElementsOf(const DataSet& d) {

@@ -189,6 +189,7 @@ TEST(PhysicsCommands, NumbersUseAPointWhateverTheLocale) {
     if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "no German locale";
     const Outcome o = Calc({"range", "H", "Si", "1.5MeV", "--csv"});
     std::setlocale(LC_ALL, saved.c_str());
+    ASSERT_EQ(Lines(o.out).size(), 2u) << o.err;
     EXPECT_EQ(Split(Lines(o.out)[1], ',')[0], "1500");
     EXPECT_NE(Split(Lines(o.out)[1], ',')[1].find('.'), std::string::npos);
 }

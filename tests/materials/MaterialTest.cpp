@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <fstream>
 #include <sstream>
@@ -42,6 +43,18 @@ TEST(Formula, ReadsElementsRatiosAndGroups) {
     EXPECT_EQ(Composition(ParseFormula("Al2(SO4)3", Db())), "Al:2 S:3 O:12 ");
     EXPECT_EQ(Composition(ParseFormula("K((CN)2)3", Db())), "K:1 C:6 N:6 ");
     EXPECT_EQ(ParseFormula("H2O", Db()).density, 0);
+}
+
+// The window runs in the user's locale; a decimal comma there must not change what "1.5" is.
+TEST(Formula, ReadsDecimalRatiosWithAPointInAGermanLocale) {
+    const char* previous = std::setlocale(LC_ALL, nullptr);
+    const std::string saved = previous ? previous : "C";
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "no de_DE locale here";
+    const std::string air = Composition(ParseFormula("C0.000713N3.721949O1Ar0.022164", Db()));
+    const std::string half = Composition(ParseFormula("C1H1.5", Db()));
+    std::setlocale(LC_ALL, saved.c_str());
+    EXPECT_EQ(air, "C:0.000713 N:3.72195 O:1 Ar:0.022164 ");
+    EXPECT_EQ(half, "C:1 H:1.5 ");
 }
 
 TEST(Formula, RefusesEachMalformedTextPointingAtIt) {
