@@ -1,0 +1,177 @@
+#include "ui/range/LayerTableModel.h"
+
+#include <algorithm>
+
+#include "ui/range/RangeTexts.h"
+
+namespace fenra {
+
+namespace {
+
+const char* const kHeadings[LayerTableModel::ColumnCount] = {
+    "Material",          "Thickness",       "Unit",
+    "Density (g/cm3)",   "Energy in (keV)", "Energy out (keV)",
+    "Energy lost (keV)", "Stops at",        "Note"};
+
+bool IsInput(int column) {
+    return column <= LayerTableModel::Density;
+}
+
+}  // namespace
+
+LayerTableModel::LayerTableModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+int LayerTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(layers_.size());
+}
+
+int LayerTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant LayerTableModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount()) return {};
+    const std::size_t row = static_cast<std::size_t>(index.row());
+    const LayerText& l = layers_[row];
+    const int column = index.column();
+    if (role == Qt::ToolTipRole && row < results_.size() && !results_[row].error.empty())
+        return QString::fromStdString(results_[row].error);
+    if (role == Qt::TextAlignmentRole && column != Material && column != Unit && column != Note)
+        return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
+    switch (column) {
+        case Material:
+            return l.material;
+        case Thickness:
+            return l.thickness;
+        case Unit:
+            if (role == Qt::EditRole) return static_cast<int>(l.unit);
+            return ThicknessUnitDisplay(l.unit);
+        case Density:
+            return l.density;
+        default:
+            return ResultText(index.row(), column);
+    }
+}
+
+QString LayerTableModel::ResultText(int row, int column) const {
+    if (row >= static_cast<int>(results_.size())) return {};
+    const StackLayerRow& r = results_[static_cast<std::size_t>(row)];
+    if (!r.error.empty()) return column == Note ? QString::fromStdString(r.error) : QString();
+    if (!complete_) return {};
+    if (!r.reached)
+        return column == Note ? QStringLiteral("the ion does not reach this layer") : QString();
+    switch (column) {
+        case EnergyIn:
+            return ShownNumber(r.energyIn);
+        case EnergyOut:
+            return ShownNumber(r.energyOut);
+        case EnergyLost:
+            return ShownNumber(r.energyLoss);
+        case StopsAt:
+            if (!r.stopped) return {};
+            // A depth in the stack: a length only while every layer before has a density.
+            return r.stopDepth.hasUm ? ShownNumber(r.stopDepth.um) + QStringLiteral(" µm")
+                                     : ShownNumber(r.stopDepth.mgCm2) + QStringLiteral(" mg/cm2");
+        case Note:
+            return r.stopped ? QStringLiteral("the ion stops in this layer") : QString();
+        default:
+            return {};
+    }
+}
+
+bool LayerTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!index.isValid() || role != Qt::EditRole || !IsInput(index.column())) return false;
+    LayerText& l = layers_[static_cast<std::size_t>(index.row())];
+    switch (index.column()) {
+        case Material:
+            l.material = value.toString();
+            break;
+        case Thickness:
+            l.thickness = value.toString();
+            break;
+        case Unit: {
+            bool ok = false;
+            const int unit = value.toInt(&ok);
+            if (!ok || unit < 0 || unit >= kThicknessUnitCount) return false;
+            l.unit = static_cast<ThicknessUnit>(unit);
+            break;
+        }
+        default:
+            l.density = value.toString();
+            break;
+    }
+    emit dataChanged(index, index, {role, Qt::DisplayRole});
+    emit LayersEdited();
+    return true;
+}
+
+Qt::ItemFlags LayerTableModel::flags(const QModelIndex& index) const {
+    if (!index.isValid()) return Qt::NoItemFlags;
+    const Qt::ItemFlags shown = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    return IsInput(index.column()) ? shown | Qt::ItemIsEditable : shown;
+}
+
+QVariant LayerTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole) return {};
+    if (orientation == Qt::Vertical) return section + 1;
+    if (section < 0 || section >= ColumnCount) return {};
+    return QString::fromUtf8(kHeadings[section]);
+}
+
+bool LayerTableModel::InsertLayer(int after, const LayerText& layer) {
+    if (rowCount() >= kMaxStackLayers) return false;
+    const int row = std::clamp(after + 1, 0, rowCount());
+    beginInsertRows(QModelIndex(), row, row);
+    layers_.insert(layers_.begin() + row, layer);
+    // The results belong to the old rows until the next calculation: none are shown meanwhile.
+    results_.clear();
+    endInsertRows();
+    emit LayersEdited();
+    return true;
+}
+
+void LayerTableModel::RemoveLayer(int row) {
+    if (row < 0 || row >= rowCount()) return;
+    beginRemoveRows(QModelIndex(), row, row);
+    layers_.erase(layers_.begin() + row);
+    results_.clear();
+    endRemoveRows();
+    emit LayersEdited();
+}
+
+bool LayerTableModel::MoveLayer(int row, int delta) {
+    const int to = row + delta;
+    if (row < 0 || row >= rowCount() || to < 0 || to >= rowCount() || delta == 0) return false;
+    // beginMoveRows names the row in front of which the moved row lands.
+    beginMoveRows(QModelIndex(), row, row, QModelIndex(), delta > 0 ? to + 1 : to);
+    std::swap(layers_[static_cast<std::size_t>(row)], layers_[static_cast<std::size_t>(to)]);
+    results_.clear();
+    endMoveRows();
+    emit LayersEdited();
+    return true;
+}
+
+std::vector<StackLayerInput> LayerTableModel::Inputs() const {
+    std::vector<StackLayerInput> inputs;
+    for (const LayerText& l : layers_) {
+        StackLayerInput in;
+        in.material = l.material.trimmed().toStdString();
+        in.thickness = TypedNumber(l.thickness);
+        in.unit = l.unit;
+        // No density typed keeps the material's own (0 tells the calculation so).
+        in.density = l.density.trimmed().isEmpty() ? 0 : TypedNumber(l.density);
+        inputs.push_back(in);
+    }
+    return inputs;
+}
+
+void LayerTableModel::SetResults(const StackCalculation& c) {
+    results_ = c.layers;
+    complete_ = c.stackComplete;
+    if (rowCount() > 0)
+        emit dataChanged(index(0, EnergyIn), index(rowCount() - 1, Note),
+                         {Qt::DisplayRole, Qt::ToolTipRole});
+}
+
+}  // namespace fenra

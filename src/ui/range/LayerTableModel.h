@@ -1,0 +1,74 @@
+#pragma once
+// The layers of the range window's stack as a table: what the user typed for each layer
+// (material, thickness, unit, and a density instead of the material's own), and beside it the
+// results of the last calculation (energy in, out and lost, where the ion stops, and why a
+// layer has no result). The typed texts are kept as typed; they become numbers only for the
+// calculation.
+
+#include <QAbstractTableModel>
+#include <QString>
+#include <vector>
+
+#include "stack/StackCalculation.h"
+
+namespace fenra {
+
+struct LayerText {
+    QString material;
+    QString thickness;
+    ThicknessUnit unit = ThicknessUnit::Um;
+    QString density;  // empty: the material's own
+};
+
+class LayerTableModel : public QAbstractTableModel {
+    Q_OBJECT
+
+  public:
+    enum Column {
+        Material,
+        Thickness,
+        Unit,
+        Density,
+        EnergyIn,
+        EnergyOut,
+        EnergyLost,
+        StopsAt,
+        Note,
+        ColumnCount
+    };
+
+    explicit LayerTableModel(QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+    // A layer after row `after` (-1: in front of all); false when the stack is full.
+    bool InsertLayer(int after, const LayerText& layer);
+    void RemoveLayer(int row);
+    // Swaps a layer with its neighbour in front (delta -1) or behind (+1); false at an end.
+    bool MoveLayer(int row, int delta);
+
+    const std::vector<LayerText>& Layers() const { return layers_; }
+    // The layers as the calculation reads them.
+    std::vector<StackLayerInput> Inputs() const;
+    // Shows the results of c (whose layers are the rows, in order).
+    void SetResults(const StackCalculation& c);
+
+  signals:
+    // The user changed a layer, added, removed or moved one: the stack needs a new calculation.
+    void LayersEdited();
+
+  private:
+    QString ResultText(int row, int column) const;
+
+    std::vector<LayerText> layers_;
+    std::vector<StackLayerRow> results_;
+    bool complete_ = false;
+};
+
+}  // namespace fenra

@@ -1,0 +1,255 @@
+// The range window's fields, their layout, its menu and how its fields are connected.
+
+#include "ui/range/RangeWindow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "materials/MaterialTarget.h"
+#include "state/NumberText.h"
+#include "ui/range/LayerDelegate.h"
+#include "ui/range/LayerTableModel.h"
+#include "ui/range/RangeTexts.h"
+#include "ui/range/StackPlot.h"
+
+namespace fenra {
+
+namespace {
+
+template <typename T>
+T* Named(T* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QLabel* ResultLabel(const char* name) {
+    auto* label = Named(new QLabel, name);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setMinimumWidth(90);
+    return label;
+}
+
+QLabel* NoteLabel(const char* name) {
+    auto* label = Named(new QLabel, name);
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+}  // namespace
+
+RangeWindow::RangeWindow(Platform& platform, const DataSet& dataSet, const ElementDatabase& db,
+                         const MaterialList& list, QWidget* parent, RangeCache& cache)
+    : QMainWindow(parent), platform_(platform), db_(db), list_(list), cache_(cache) {
+    setObjectName(QStringLiteral("RangeWindow"));
+    setWindowTitle(QStringLiteral("Range and layers"));
+    calculationTimer_.setSingleShot(true);
+    calculationTimer_.setInterval(0);
+    connect(&calculationTimer_, &QTimer::timeout, this, &RangeWindow::CalculateNow);
+    BuildFields();
+    BuildMenus();
+    FillFromDataSet(dataSet);
+    ConnectFields();
+    CalculateNow();
+    resize(1120, 780);
+}
+
+RangeWindow::~RangeWindow() {
+    // The fields go after the window's own members: an editor of the table that commits as it
+    // closes must not reach a calculation timer or a table that is already gone.
+    for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
+}
+
+void RangeWindow::BuildFields() {
+    auto* left = new QVBoxLayout;
+    left->addWidget(BuildMaterialGroup());
+    left->addWidget(BuildResultsGroup());
+    left->addStretch(1);
+    auto* top = new QHBoxLayout;
+    top->addLayout(left, 0);
+    top->addWidget(BuildPlotGroup(), 1);
+    auto* all = new QVBoxLayout;
+    all->addLayout(top, 3);
+    all->addWidget(BuildStackGroup(), 2);
+    messages_ = NoteLabel("lblMessages");
+    messages_->setStyleSheet(QStringLiteral("color: #a00000"));
+    all->addWidget(messages_);
+    auto* central = new QWidget;
+    central->setLayout(all);
+    setCentralWidget(central);
+}
+
+QWidget* RangeWindow::BuildMaterialGroup() {
+    auto* group = new QGroupBox(QStringLiteral("Ion and material"));
+    auto* form = new QFormLayout(group);
+    ion_ = Named(new QLineEdit, "txtIon");
+    mass_ = Named(new QLineEdit, "txtMass");
+    mass_->setPlaceholderText(QStringLiteral("the ion's own"));
+    energy_ = Named(new QLineEdit, "txtEnergy");
+    material_ = Named(new QLineEdit, "txtMaterial");
+    material_->setToolTip(QStringLiteral("An element symbol, a formula or a listed material"));
+    density_ = Named(new QLineEdit, "txtDensity");
+    density_->setPlaceholderText(QStringLiteral("not known"));
+    form->addRow(QStringLiteral("Ion"), ion_);
+    form->addRow(QStringLiteral("Mass (amu)"), mass_);
+    form->addRow(QStringLiteral("Energy (keV)"), energy_);
+    form->addRow(QStringLiteral("Material"), material_);
+    form->addRow(QStringLiteral("Density (g/cm3)"), density_);
+    return group;
+}
+
+QWidget* RangeWindow::BuildResultsGroup() {
+    auto* group = new QGroupBox(QStringLiteral("At this energy"));
+    auto* form = new QFormLayout(group);
+    stopUnit_ = Named(new QComboBox, "cboStopUnit");
+    for (int k = 0; k < kStopUnitCount; ++k) stopUnit_->addItem(StopUnitDisplay(StopUnitAt(k)));
+    electronic_ = ResultLabel("lblElectronic");
+    nuclear_ = ResultLabel("lblNuclear");
+    total_ = ResultLabel("lblTotal");
+    stopNote_ = NoteLabel("lblStopNote");
+    rangeE15_ = ResultLabel("lblRangeE15");
+    rangeMgCm2_ = ResultLabel("lblRangeMgCm2");
+    rangeUm_ = ResultLabel("lblRangeUm");
+    rangeNote_ = NoteLabel("lblRangeNote");
+    form->addRow(QStringLiteral("Stopping in"), stopUnit_);
+    form->addRow(QStringLiteral("Electronic"), electronic_);
+    form->addRow(QStringLiteral("Nuclear"), nuclear_);
+    form->addRow(QStringLiteral("Total"), total_);
+    form->addRow(stopNote_);
+    form->addRow(QStringLiteral("Range (1E15 atoms/cm2)"), rangeE15_);
+    form->addRow(QStringLiteral("Range (mg/cm2)"), rangeMgCm2_);
+    form->addRow(QStringLiteral("Range (µm)"), rangeUm_);
+    form->addRow(rangeNote_);
+    group->setMaximumWidth(400);
+    return group;
+}
+
+QWidget* RangeWindow::BuildPlotGroup() {
+    auto* group = new QGroupBox(QStringLiteral("Through the stack"));
+    auto* box = new QVBoxLayout(group);
+    auto* choices = new QHBoxLayout;
+    quantity_ = Named(new QComboBox, "cboPlotQuantity");
+    quantity_->addItems({QStringLiteral("Energy"), QStringLiteral("Stopping")});
+    logDepth_ = Named(new QCheckBox(QStringLiteral("Logarithmic depth")), "chkLogDepth");
+    logValue_ = Named(new QCheckBox(QStringLiteral("Logarithmic values")), "chkLogValue");
+    choices->addWidget(new QLabel(QStringLiteral("Plot")));
+    choices->addWidget(quantity_);
+    choices->addWidget(logDepth_);
+    choices->addWidget(logValue_);
+    choices->addStretch(1);
+    box->addLayout(choices);
+    plot_ = Named(new StackPlot, "plotStack");
+    box->addWidget(plot_, 1);
+    cursor_ = Named(new QLabel, "lblCursor");
+    box->addWidget(cursor_);
+    return group;
+}
+
+QWidget* RangeWindow::BuildStackGroup() {
+    auto* group = new QGroupBox(QStringLiteral("Layers, front to back"));
+    auto* box = new QVBoxLayout(group);
+    layers_ = new LayerTableModel(this);
+    table_ = Named(new QTableView, "tblLayers");
+    table_->setModel(layers_);
+    table_->setItemDelegate(new LayerDelegate(table_));
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                            QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+    table_->horizontalHeader()->setStretchLastSection(true);
+    auto* buttons = new QHBoxLayout;
+    add_ = Named(new QPushButton(QStringLiteral("Add layer")), "cmdAddLayer");
+    remove_ = Named(new QPushButton(QStringLiteral("Remove layer")), "cmdRemoveLayer");
+    up_ = Named(new QPushButton(QStringLiteral("Move up")), "cmdLayerUp");
+    down_ = Named(new QPushButton(QStringLiteral("Move down")), "cmdLayerDown");
+    for (QPushButton* b : {add_, remove_, up_, down_}) buttons->addWidget(b);
+    buttons->addSpacing(24);
+    buttons->addWidget(new QLabel(QStringLiteral("Energy needed to pass")));
+    energyToPass_ = ResultLabel("lblEnergyToPass");
+    buttons->addWidget(energyToPass_, 1);
+    auto* reach = new QHBoxLayout;
+    reach->addWidget(new QLabel(QStringLiteral("Energy to reach a depth of")));
+    reachDepth_ = Named(new QLineEdit, "txtReachDepth");
+    reachDepth_->setMaximumWidth(110);
+    reachUnit_ = Named(new QComboBox, "cboReachUnit");
+    for (int k = 0; k < kThicknessUnitCount; ++k)
+        reachUnit_->addItem(ThicknessUnitDisplay(static_cast<ThicknessUnit>(k)));
+    reachUnit_->setCurrentIndex(static_cast<int>(ThicknessUnit::Um));
+    energyToReach_ = ResultLabel("lblEnergyToReach");
+    reach->addWidget(reachDepth_);
+    reach->addWidget(reachUnit_);
+    reach->addWidget(energyToReach_, 1);
+    box->addWidget(table_, 1);
+    box->addLayout(buttons);
+    box->addLayout(reach);
+    return group;
+}
+
+void RangeWindow::BuildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    const struct {
+        const char* name;
+        const char* text;
+        void (RangeWindow::*slot)();
+    } commands[] = {{"mnuSaveImage", "Save image…", &RangeWindow::SaveImage},
+                    {"mnuCopyImage", "Copy image", &RangeWindow::CopyImage},
+                    {"mnuSaveData", "Save data…", &RangeWindow::SavePlotData},
+                    {"mnuSaveTable", "Save table…", &RangeWindow::SaveTable}};
+    for (const auto& c : commands) {
+        QAction* action = file->addAction(QString::fromUtf8(c.text), this, c.slot);
+        action->setObjectName(QString::fromLatin1(c.name));
+    }
+    file->addSeparator();
+    QAction* close = file->addAction(QStringLiteral("Close"), this, &QWidget::close);
+    close->setObjectName(QStringLiteral("mnuClose"));
+    close->setShortcut(QKeySequence::Close);
+}
+
+void RangeWindow::ConnectFields() {
+    for (QLineEdit* field : {ion_, mass_, energy_, density_, reachDepth_})
+        connect(field, &QLineEdit::textChanged, this, &RangeWindow::ScheduleCalculation);
+    connect(material_, &QLineEdit::textChanged, this, &RangeWindow::MaterialEdited);
+    for (QComboBox* list : {stopUnit_, reachUnit_})
+        connect(list, &QComboBox::currentIndexChanged, this, &RangeWindow::ScheduleCalculation);
+    connect(layers_, &LayerTableModel::LayersEdited, this, &RangeWindow::ScheduleCalculation);
+    connect(quantity_, &QComboBox::currentIndexChanged, this, [this](int k) {
+        plot_->SetQuantity(k == 1 ? PlotQuantity::Stopping : PlotQuantity::Energy);
+    });
+    for (QCheckBox* box : {logDepth_, logValue_})
+        connect(box, &QCheckBox::toggled, this,
+                [this]() { plot_->SetLogAxes(logDepth_->isChecked(), logValue_->isChecked()); });
+    connect(plot_, &StackPlot::CursorMoved, cursor_, &QLabel::setText);
+    connect(add_, &QPushButton::clicked, this, &RangeWindow::AddLayer);
+    connect(remove_, &QPushButton::clicked, this, &RangeWindow::RemoveLayer);
+    connect(up_, &QPushButton::clicked, this, [this]() { MoveLayer(-1); });
+    connect(down_, &QPushButton::clicked, this, [this]() { MoveLayer(+1); });
+    connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &RangeWindow::UpdateLayerButtons);
+    connect(layers_, &LayerTableModel::LayersEdited, this, &RangeWindow::UpdateLayerButtons);
+}
+
+void RangeWindow::FillFromDataSet(const DataSet& d) {
+    ion_->setText(QString::fromStdString(d.IonName).trimmed());
+    if (d.IonMass > 0) mass_->setText(QString::fromStdString(GeneralText(d.IonMass)));
+    energy_->setText(QString::fromStdString(GeneralText(d.IonEnergy)));
+    material_->setText(QString::fromStdString(TargetMaterialText(d)));
+    MaterialEdited();
+    // One layer of the material to start from, as thick as the unit it can be given in.
+    LayerText first;
+    first.material = material_->text();
+    first.thickness = QStringLiteral("1");
+    first.unit = density_->text().isEmpty() ? ThicknessUnit::MgCm2 : ThicknessUnit::Um;
+    layers_->InsertLayer(-1, first);
+}
+
+}  // namespace fenra

@@ -1,0 +1,166 @@
+// The range window's calculation: its fields read into one input, the calculation on the next
+// turn of the event loop, and every result shown from it.
+
+#include <QComboBox>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStringList>
+#include <QTableView>
+
+#include "ui/range/LayerTableModel.h"
+#include "ui/range/RangeTexts.h"
+#include "ui/range/RangeWindow.h"
+#include "ui/range/StackPlot.h"
+
+namespace fenra {
+
+namespace {
+
+const QString kNone = QStringLiteral("—");
+
+QString Energy(const EnergyAnswer& a) {
+    return a.known ? ShownNumber(a.energy) + QStringLiteral(" keV")
+                   : QString::fromStdString(a.reason);
+}
+
+}  // namespace
+
+void RangeWindow::ScheduleCalculation() {
+    // A zero-time single shot: every change until the event loop turns again is one request.
+    if (!calculationTimer_.isActive()) calculationTimer_.start();
+}
+
+StackInput RangeWindow::ReadInput() const {
+    StackInput in;
+    in.ion = ion_->text().trimmed().toStdString();
+    in.ionMass = mass_->text().trimmed().isEmpty() ? 0 : TypedNumber(mass_->text());
+    in.energy = TypedNumber(energy_->text());
+    in.material = material_->text().trimmed().toStdString();
+    const QString density = density_->text().trimmed();
+    // The filled-in text is the material's own density rounded for showing: 0 takes the
+    // material's own, unrounded, as the layers and the other programs do.
+    in.density = density.isEmpty() || density_->text() == filledDensity_ ? 0 : TypedNumber(density);
+    in.unit = StopUnitAt(stopUnit_->currentIndex());
+    in.layers = layers_->Inputs();
+    in.reachDepthGiven = !reachDepth_->text().trimmed().isEmpty();
+    if (in.reachDepthGiven) in.reachDepth = TypedNumber(reachDepth_->text());
+    in.reachDepthUnit = static_cast<ThicknessUnit>(reachUnit_->currentIndex());
+    return in;
+}
+
+void RangeWindow::CalculateNow() {
+    calculationTimer_.stop();
+    shownInput_ = ReadInput();
+    ++calculations_;
+    // A mass of 0 or below would silently become the ion's own: a typed one must be above 0.
+    if (!(shownInput_.ionMass > 0) && !mass_->text().trimmed().isEmpty()) {
+        shown_ = StackCalculation{};
+        shown_.error = "the mass is not a number above 0 amu";
+    } else {
+        shown_ = CalculateStack(shownInput_, db_, list_, cache_);
+    }
+    ShowCalculation();
+}
+
+void RangeWindow::ShowCalculation() {
+    ShowMaterial(shown_.material);
+    ShowStack();
+    ShowMessages();
+}
+
+void RangeWindow::ShowMaterial(const MaterialResult& m) {
+    const bool read = shown_.error.empty() && m.error.empty();
+    const StoppingInUnit& s = m.stopping;
+    electronic_->setText(read && s.available ? ShownNumber(s.electronic) : kNone);
+    nuclear_->setText(read && s.available ? ShownNumber(s.nuclear) : kNone);
+    total_->setText(read && s.available ? ShownNumber(s.total) : kNone);
+    stopNote_->setText(QString::fromStdString(read ? s.reason : m.error));
+    rangeE15_->setText(read ? ShownNumber(m.range.e15) : kNone);
+    rangeMgCm2_->setText(read ? ShownNumber(m.range.mgCm2) : kNone);
+    rangeUm_->setText(read && m.range.hasUm ? ShownNumber(m.range.um) : kNone);
+    rangeNote_->setText(read ? QString::fromStdString(m.rangeUmReason) : QString());
+}
+
+void RangeWindow::ShowStack() {
+    layers_->SetResults(shown_);
+    const bool read = shown_.error.empty();
+    energyToPass_->setText(read ? Energy(shown_.energyToPass) : kNone);
+    energyToReach_->setText(read && shownInput_.reachDepthGiven ? Energy(shown_.energyToReach)
+                                                                : QString());
+    plot_->SetCalculation(shown_, shownInput_.unit);
+}
+
+void RangeWindow::ShowMessages() {
+    QStringList lines;
+    if (!shown_.error.empty()) lines << QString::fromStdString(shown_.error);
+    if (!shown_.stackError.empty() && shown_.error.empty())
+        lines << QString::fromStdString(shown_.stackError);
+    for (const std::string& w : shown_.warnings) lines << QString::fromStdString(w);
+    messages_->setText(lines.join(QLatin1Char('\n')));
+}
+
+void RangeWindow::MaterialEdited() {
+    // The material's own density, or none: an element has the table's, a listed material the
+    // list's, a formula none.
+    QString density;
+    try {
+        const Material m = ResolveMaterial(material_->text().trimmed().toStdString(), db_, list_);
+        if (m.density > 0) density = ShownNumber(m.density);
+    } catch (const std::exception&) {
+        // The calculation says what is wrong with the text.
+    }
+    filledDensity_ = density;
+    density_->setText(density);
+    ScheduleCalculation();
+}
+
+int RangeWindow::CurrentLayer() const {
+    const QModelIndex current = table_->selectionModel()->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+void RangeWindow::UpdateLayerButtons() {
+    const int row = CurrentLayer(), count = layers_->rowCount();
+    add_->setEnabled(count < kMaxStackLayers);
+    remove_->setEnabled(row >= 0);
+    up_->setEnabled(row > 0);
+    down_->setEnabled(row >= 0 && row + 1 < count);
+}
+
+void RangeWindow::AddLayer() {
+    // The new layer follows the current one (or ends the stack) and starts as its copy.
+    const int count = layers_->rowCount();
+    const int after = CurrentLayer() >= 0 ? CurrentLayer() : count - 1;
+    LayerText layer;
+    if (after >= 0) {
+        layer = layers_->Layers()[static_cast<std::size_t>(after)];
+    } else {
+        layer.material = material_->text().trimmed();
+        layer.thickness = QStringLiteral("1");
+    }
+    if (!layers_->InsertLayer(after, layer)) return;
+    table_->setCurrentIndex(layers_->index(after + 1, LayerTableModel::Material));
+}
+
+void RangeWindow::RemoveLayer() {
+    const int row = CurrentLayer();
+    if (row < 0) return;
+    layers_->RemoveLayer(row);
+    const int count = layers_->rowCount();
+    if (count > 0)
+        table_->setCurrentIndex(
+            layers_->index(std::min(row, count - 1), LayerTableModel::Material));
+    else
+        table_->selectionModel()->clearCurrentIndex();
+    UpdateLayerButtons();
+}
+
+void RangeWindow::MoveLayer(int delta) {
+    const int row = CurrentLayer();
+    if (!layers_->MoveLayer(row, delta)) return;
+    table_->setCurrentIndex(layers_->index(row + delta, LayerTableModel::Material));
+}
+
+}  // namespace fenra

@@ -1,0 +1,79 @@
+#pragma once
+// The range window's plot: the ion's energy, or the total stopping, against depth through the
+// stack, with the faces of the layers marked, labelled axes (linear or logarithmic) and a
+// read-out of the depth and the curve's value under the mouse. It paints from the last
+// calculation it was given, with QPainter at the device's own resolution, so the same drawing
+// serves the screen, a PNG, an SVG and a PDF.
+
+#include <QPointF>
+#include <QRectF>
+#include <QString>
+#include <QWidget>
+#include <optional>
+#include <vector>
+
+#include "stack/StackCalculation.h"
+#include "ui/range/PlotScale.h"
+
+namespace fenra {
+
+enum class PlotQuantity { Energy, Stopping };
+
+class StackPlot : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit StackPlot(QWidget* parent = nullptr);
+
+    // The curve of c, whose stopping values are in unit.
+    void SetCalculation(const StackCalculation& c, StopUnit unit);
+    void SetQuantity(PlotQuantity q);
+    void SetLogAxes(bool logDepth, bool logValue);
+
+    PlotQuantity Quantity() const { return quantity_; }
+    // Where the curve is drawn, and its axes, as painted last.
+    QRectF PlotArea() const;
+    const PlotAxis& DepthAxis() const { return depthAxis_; }
+    const PlotAxis& ValueAxis() const { return valueAxis_; }
+    QString DepthAxisTitle() const;
+    QString ValueAxisTitle() const;
+    // The series drawn: depth in the axis' unit, and the value.
+    const std::vector<QPointF>& Series() const { return series_; }
+    // Why there is no curve (empty when there is one).
+    const QString& Missing() const { return missing_; }
+    // What the read-out says for a point of the widget: empty outside the plot area.
+    QString ReadOut(QPointF at) const;
+
+  signals:
+    void CursorMoved(const QString& readOut);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+  private:
+    void Rebuild();
+    void DrawAxes(QPainter& p, const QRectF& area) const;
+    void DrawBoundaries(QPainter& p, const QRectF& area) const;
+    void DrawCurve(QPainter& p, const QRectF& area) const;
+    std::optional<QPointF> ToWidget(const QRectF& area, QPointF v) const;
+    // The curve's value at a depth (in the axis' unit), linear between the points; nothing
+    // beyond the end of the path.
+    std::optional<double> ValueAtDepth(double depth) const;
+
+    StackCalculation calc_;
+    StopUnit unit_ = StopUnit::EvE15;
+    PlotQuantity quantity_ = PlotQuantity::Energy;
+    bool logDepth_ = false, logValue_ = false;
+    bool depthInUm_ = true;  // else mg/cm2: a layer without a density has no length
+    std::vector<QPointF> series_;
+    std::vector<double> boundaries_;
+    PlotAxis depthAxis_, valueAxis_;
+    QString missing_;
+};
+
+// A depth in the unit the plot uses: um when it is known, else mg/cm2.
+double PlotDepth(const StackDepth& d, bool inUm);
+
+}  // namespace fenra

@@ -1,0 +1,305 @@
+// The range window on its own: the numbers it shows against CalculateStack's for the same
+// input, one calculation per burst of typing, the density field, the layer commands and the
+// messages.
+
+#include <QtTest>
+
+#include "RangeTestWindow.h"
+
+using namespace range_test;
+using fenra::LayerTableModel;
+
+class RangeWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void opensOnTheDataSet();
+    void stoppingInEachUnit();
+    void threeLayerStack();
+    void typingCalculatesOncePerBurst();
+    void densityOfACompound();
+    void densityOfAListedMaterialIsItsOwn();
+    void addRemoveAndReorderLayers();
+    void atMostTenLayers();
+    void typingInTheTableRecalculates();
+    void energyToReachADepth();
+    void outOfModelEnergyWarns();
+    void refusedInputsSayWhy();
+};
+
+void RangeWindowTest::opensOnTheDataSet() {
+    Window t;
+    QCOMPARE(t.Field("txtIon")->text(), QString("He"));
+    QCOMPARE(t.Field("txtMass")->text(), QString());  // the ion's own mass
+    QCOMPARE(t.Field("txtEnergy")->text(), QString("2000"));
+    QCOMPARE(t.Field("txtMaterial")->text(), QString("Si"));
+    const fenra::Material si = fenra::ResolveMaterial("Si", fenra::Db(), fenra::List());
+    QCOMPARE(t.Field("txtDensity")->text(), Shown(si.density));
+    QCOMPARE(t.Layers().rowCount(), 1);
+    QCOMPARE(t.Cell(0, LayerTableModel::Material), QString("Si"));
+    QCOMPARE(t.Cell(0, LayerTableModel::Unit), QString("µm"));
+
+    const fenra::StackCalculation c = Calculate(OpeningInput());
+    const fenra::StoppingInUnit& s = c.material.stopping;
+    QCOMPARE(t.Text("lblElectronic"), Shown(s.electronic));
+    QCOMPARE(t.Text("lblNuclear"), Shown(s.nuclear));
+    QCOMPARE(t.Text("lblTotal"), Shown(s.total));
+    QCOMPARE(t.Text("lblRangeE15"), Shown(c.material.range.e15));
+    QCOMPARE(t.Text("lblRangeMgCm2"), Shown(c.material.range.mgCm2));
+    QCOMPARE(t.Text("lblRangeUm"), Shown(c.material.range.um));
+    QCOMPARE(t.Text("lblStopNote"), QString());
+    QCOMPARE(t.Text("lblMessages"), QString());
+    QCOMPARE(t.Cell(0, LayerTableModel::EnergyOut), Shown(c.layers[0].energyOut));
+}
+
+void RangeWindowTest::stoppingInEachUnit() {
+    Window t;
+    const fenra::StopUnit units[] = {fenra::StopUnit::EvE15, fenra::StopUnit::KevMgCm2,
+                                     fenra::StopUnit::KevUm, fenra::StopUnit::EvAngstrom};
+    const char* texts[] = {"eV/(1E15 atoms/cm2)", "keV/(mg/cm2)", "keV/µm", "eV/Å"};
+    auto* list = t.Child<QComboBox>("cboStopUnit");
+    QCOMPARE(list->count(), 4);
+    for (int k = 0; k < 4; ++k) {
+        QCOMPARE(list->itemText(k), QString::fromUtf8(texts[k]));
+        t.Choose("cboStopUnit", k);
+        fenra::StackInput in = OpeningInput();
+        in.unit = units[k];
+        const fenra::StackCalculation c = Calculate(in);
+        QCOMPARE(t.Text("lblElectronic"), Shown(c.material.stopping.electronic));
+        QCOMPARE(t.Text("lblTotal"), Shown(c.material.stopping.total));
+    }
+    // The units differ: keV/um is ten times eV/A, and neither is the areal unit.
+    QVERIFY(t.Text("lblTotal") != Shown(Calculate(OpeningInput()).material.stopping.total));
+}
+
+void RangeWindowTest::threeLayerStack() {
+    Window t;
+    t.BuildThreeLayers();
+    const fenra::StackCalculation c = Calculate(ThreeLayerInput());
+    QVERIFY(c.stackComplete);
+    QCOMPARE(t.Layers().rowCount(), 3);
+    for (int k = 0; k < 3; ++k) {
+        const fenra::StackLayerRow& r = c.layers[static_cast<std::size_t>(k)];
+        QCOMPARE(t.Cell(k, LayerTableModel::EnergyIn), Shown(r.energyIn));
+        QCOMPARE(t.Cell(k, LayerTableModel::EnergyOut), Shown(r.energyOut));
+        QCOMPARE(t.Cell(k, LayerTableModel::EnergyLost), Shown(r.energyLoss));
+    }
+    // 2 MeV helium stops in the silicon; its depth is given in the stack, from the front.
+    QVERIFY(c.layers[2].stopped);
+    QCOMPARE(t.Cell(2, LayerTableModel::StopsAt), Shown(c.layers[2].stopDepth.um) + " µm");
+    QCOMPARE(t.Cell(2, LayerTableModel::Note), QString("the ion stops in this layer"));
+    QCOMPARE(t.Cell(1, LayerTableModel::StopsAt), QString());
+    QCOMPARE(t.Text("lblEnergyToPass"), Shown(c.energyToPass.energy) + " keV");
+    QCOMPARE(t.w->Plot().Series().size(), c.plot.size());
+    QCOMPARE(t.w->ShownInput().layers.size(), std::size_t(3));
+
+    // A thicker aluminium layer: the numbers follow at once.
+    t.SetCell(1, LayerTableModel::Thickness, "5.5");
+    fenra::StackInput in = ThreeLayerInput();
+    in.layers[1].thickness = 5.5;
+    const fenra::StackCalculation d = Calculate(in);
+    QCOMPARE(t.Cell(1, LayerTableModel::EnergyOut), Shown(d.layers[1].energyOut));
+    QVERIFY(d.layers[1].energyOut < c.layers[1].energyOut);
+}
+
+void RangeWindowTest::typingCalculatesOncePerBurst() {
+    Window t;
+    const int before = t.w->CalculationCount();
+    QLineEdit* energy = t.Field("txtEnergy");
+    energy->selectAll();
+    QTest::keyClicks(energy, "1500");           // four changes
+    QCOMPARE(t.w->CalculationCount(), before);  // nothing yet: the event loop has not turned
+    QCoreApplication::processEvents();
+    QCOMPARE(t.w->CalculationCount(), before + 1);
+    fenra::StackInput in = OpeningInput();
+    in.energy = 1500;
+    QCOMPARE(t.Text("lblTotal"), Shown(Calculate(in).material.stopping.total));
+    QCoreApplication::processEvents();
+    QCOMPARE(t.w->CalculationCount(), before + 1);  // and nothing more after it
+}
+
+void RangeWindowTest::densityOfACompound() {
+    Window t;
+    t.Choose("cboStopUnit", 2);  // keV/um
+    t.Type("txtMaterial", "C10H8O4");
+    QCOMPARE(t.Field("txtDensity")->text(), QString());
+    QCOMPARE(t.Text("lblTotal"), QString("—"));
+    QCOMPARE(t.Text("lblStopNote"),
+             QString("keV/um needs a density, and the material \"C10H8O4\" has none: give one"));
+    QCOMPARE(t.Text("lblRangeUm"), QString("—"));
+    QCOMPARE(t.Text("lblRangeNote"),
+             QString("um needs a density, and the material \"C10H8O4\" has none: give one"));
+    fenra::StackInput in = OpeningInput();
+    in.material = "C10H8O4";
+    in.unit = fenra::StopUnit::KevUm;
+    QCOMPARE(t.Text("lblRangeMgCm2"), Shown(Calculate(in).material.range.mgCm2));
+
+    t.Type("txtDensity", "1.397");
+    in.density = 1.397;
+    const fenra::StackCalculation c = Calculate(in);
+    QCOMPARE(t.Text("lblTotal"), Shown(c.material.stopping.total));
+    QCOMPARE(t.Text("lblRangeUm"), Shown(c.material.range.um));
+    QCOMPARE(t.Text("lblStopNote"), QString());
+}
+
+void RangeWindowTest::densityOfAListedMaterialIsItsOwn() {
+    Window t;
+    t.Choose("cboStopUnit", 2);
+    t.Type("txtMaterial", "mylar");
+    QCOMPARE(t.Field("txtDensity")->text(), Shown(fenra::List().Find("mylar")->density));
+    fenra::StackInput in = OpeningInput();
+    in.material = "mylar";
+    in.unit = fenra::StopUnit::KevUm;
+    QCOMPARE(t.w->ShownInput().density, 0.0);  // the list's own, unrounded
+    QCOMPARE(t.Text("lblTotal"), Shown(Calculate(in).material.stopping.total));
+    // A density typed over it counts.
+    t.Type("txtDensity", "2.8");
+    in.density = 2.8;
+    QCOMPARE(t.Text("lblTotal"), Shown(Calculate(in).material.stopping.total));
+}
+
+void RangeWindowTest::addRemoveAndReorderLayers() {
+    Window t;
+    t.BuildThreeLayers();
+    // Move the aluminium to the front, then the mylar behind the silicon.
+    t.SelectLayer(1);
+    t.Click("cmdLayerUp");
+    QCOMPARE(t.Cell(0, LayerTableModel::Material), QString("Al"));
+    QCOMPARE(t.Cell(1, LayerTableModel::Material), QString("mylar"));
+    QVERIFY(!t.Child<QPushButton>("cmdLayerUp")->isEnabled());  // the moved layer is the first
+    t.SelectLayer(1);
+    t.Click("cmdLayerDown");
+    QCOMPARE(t.Cell(2, LayerTableModel::Material), QString("mylar"));
+    QVERIFY(!t.Child<QPushButton>("cmdLayerDown")->isEnabled());
+    fenra::StackInput in = OpeningInput();
+    const auto three = ThreeLayers();
+    in.layers = {three[1], three[2], three[0]};
+    const fenra::StackCalculation c = Calculate(in);
+    // The ion stops in the silicon, now the second layer: the mylar behind is not reached.
+    QCOMPARE(t.Cell(1, LayerTableModel::StopsAt), Shown(c.layers[1].stopDepth.um) + " µm");
+    QCOMPARE(t.Cell(2, LayerTableModel::EnergyIn), QString());
+    QCOMPARE(t.Cell(2, LayerTableModel::Note), QString("the ion does not reach this layer"));
+
+    t.SelectLayer(1);
+    t.Click("cmdRemoveLayer");
+    QCOMPARE(t.Layers().rowCount(), 2);
+    QCOMPARE(t.Cell(1, LayerTableModel::Material), QString("mylar"));
+    in.layers = {three[1], three[0]};
+    QCOMPARE(t.Cell(1, LayerTableModel::EnergyOut), Shown(Calculate(in).layers[1].energyOut));
+    t.Click("cmdRemoveLayer");
+    t.Click("cmdRemoveLayer");
+    QCOMPARE(t.Layers().rowCount(), 0);
+    QVERIFY(!t.Child<QPushButton>("cmdRemoveLayer")->isEnabled());
+    QCOMPARE(t.w->Plot().Missing(), QString("Add a layer to follow the ion through a stack."));
+    t.Click("cmdAddLayer");  // an empty stack starts again from the material
+    QCOMPARE(t.Cell(0, LayerTableModel::Material), QString("Si"));
+}
+
+void RangeWindowTest::atMostTenLayers() {
+    Window t;
+    t.SelectLayer(0);
+    for (int k = 0; k < 12; ++k) t.Click("cmdAddLayer");
+    QCOMPARE(t.Layers().rowCount(), fenra::kMaxStackLayers);
+    QVERIFY(!t.Child<QPushButton>("cmdAddLayer")->isEnabled());
+    QVERIFY(!t.Layers().InsertLayer(0, fenra::LayerText{}));
+    QCOMPARE(t.Text("lblMessages"), QString());
+    fenra::StackInput in = OpeningInput();
+    in.layers.assign(10, in.layers[0]);
+    const fenra::StackCalculation c = Calculate(in);
+    for (int k = 0; k < 10; ++k) {
+        const fenra::StackLayerRow& r = c.layers[static_cast<std::size_t>(k)];
+        QCOMPARE(t.Cell(k, LayerTableModel::EnergyOut), r.reached ? Shown(r.energyOut) : "");
+    }
+    QVERIFY(c.stopped);  // 2 MeV helium does not pass 10 um of silicon
+}
+
+void RangeWindowTest::typingInTheTableRecalculates() {
+    auto t = std::make_unique<Window>();
+    auto* table = t->Child<QTableView>("tblLayers");
+    const QModelIndex thickness = t->Layers().index(0, LayerTableModel::Thickness);
+    table->setCurrentIndex(thickness);
+    table->edit(thickness);
+    auto* editor = qobject_cast<QLineEdit*>(table->indexWidget(thickness));
+    if (!editor) editor = table->viewport()->findChild<QLineEdit*>();
+    QVERIFY(editor);
+    QTest::keyClick(editor, Qt::Key_End);
+    QTest::keyClicks(editor, ".5");  // "1.5", no Enter
+    QCoreApplication::processEvents();
+    fenra::StackInput in = OpeningInput();
+    in.layers[0].thickness = 1.5;
+    QCOMPARE(t->Cell(0, LayerTableModel::EnergyOut), Shown(Calculate(in).layers[0].energyOut));
+    // Closing the window with the editor open commits it once more, after the window's
+    // calculation is gone: nothing may reach it.
+    t.reset();
+    QCoreApplication::processEvents();
+}
+
+void RangeWindowTest::energyToReachADepth() {
+    Window t;
+    t.BuildThreeLayers();
+    QCOMPARE(t.Text("lblEnergyToReach"), QString());
+    t.Type("txtReachDepth", "10");
+    fenra::StackInput in = ThreeLayerInput();
+    in.reachDepthGiven = true;
+    in.reachDepth = 10;
+    in.reachDepthUnit = fenra::ThicknessUnit::Um;
+    QCOMPARE(t.Text("lblEnergyToReach"), Shown(Calculate(in).energyToReach.energy) + " keV");
+    t.Choose("cboReachUnit", static_cast<int>(fenra::ThicknessUnit::MgCm2));
+    in.reachDepthUnit = fenra::ThicknessUnit::MgCm2;
+    QCOMPARE(t.Text("lblEnergyToReach"), Shown(Calculate(in).energyToReach.energy) + " keV");
+    t.Type("txtReachDepth", "100");
+    QCOMPARE(t.Text("lblEnergyToReach"),
+             QString("the depth lies beyond the back face of the stack"));
+}
+
+void RangeWindowTest::outOfModelEnergyWarns() {
+    Window t;
+    t.Type("txtEnergy", "2");  // 0.5 keV/u
+    fenra::StackInput in = OpeningInput();
+    in.energy = 2;
+    const fenra::StackCalculation c = Calculate(in);
+    QVERIFY(!c.warnings.empty());
+    QStringList lines;
+    for (const std::string& w : c.warnings) lines << QString::fromStdString(w);
+    QCOMPARE(t.Text("lblMessages"), lines.join('\n'));
+    QVERIFY(t.Text("lblMessages")
+                .startsWith("the energy is outside the model's 1 keV/u to 2 GeV/u; the result is "
+                            "extrapolated"));
+    QCOMPARE(t.Text("lblTotal"), Shown(c.material.stopping.total));  // still shown
+    t.Type("txtEnergy", "2000");
+    QCOMPARE(t.Text("lblMessages"), QString());
+}
+
+void RangeWindowTest::refusedInputsSayWhy() {
+    Window t;
+    t.Type("txtEnergy", "2 MeV");
+    QCOMPARE(t.Text("lblMessages"), QString("the energy is not a finite number of at least 0 keV"));
+    QCOMPARE(t.Text("lblTotal"), QString("—"));
+    QCOMPARE(t.Text("lblEnergyToPass"), QString("—"));
+    QVERIFY(!t.w->Plot().Missing().isEmpty());
+    t.Type("txtEnergy", "2000");
+    t.Type("txtMass", "-4");
+    QCOMPARE(t.Text("lblMessages"), QString("the mass is not a number above 0 amu"));
+    t.Type("txtMass", "");
+    t.Type("txtIon", "Xx");
+    QCOMPARE(t.Text("lblMessages"), QString("the ion \"Xx\" is not in the element table"));
+    t.Type("txtIon", "He");
+    t.SetCell(0, LayerTableModel::Thickness, "thin");
+    QCOMPARE(t.Cell(0, LayerTableModel::Note),
+             QString("layer 1: the thickness is not a finite number of at least 0"));
+    QCOMPARE(t.Text("lblMessages"), QString("a layer of the stack cannot be read"));
+    QCOMPARE(t.Text("lblEnergyToPass"), QString("a layer of the stack cannot be read"));
+    t.Type("txtMaterial", "H2O)");
+    QCOMPARE(t.Text("lblStopNote"),
+             QString("the formula \"H2O)\" has an unmatched ')' at character 4"));
+    QCOMPARE(t.Field("txtDensity")->text(), QString());
+}
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    RangeWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "range_window_test.moc"
