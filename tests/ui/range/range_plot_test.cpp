@@ -1,0 +1,219 @@
+// The range window's plot: its axes (linear and logarithmic, ticks, titles with units), the
+// series it draws against the calculation's, the layer faces, and the cursor read-out after a
+// mouse move.
+
+#include <QCheckBox>
+#include <QMouseEvent>
+#include <QtTest>
+#include <cmath>
+
+#include "RangeTestWindow.h"
+#include "ui/range/PlotScale.h"
+
+using namespace range_test;
+using fenra::PlotAxis;
+
+namespace {
+
+// The energy of the path at a depth in um, read from the calculation's points: linear
+// between the two points around it, nothing beyond the last.
+std::optional<double> EnergyAtUm(const fenra::StackCalculation& c, double um) {
+    for (std::size_t k = 1; k < c.plot.size(); ++k) {
+        const double a = c.plot[k - 1].depth.um, b = c.plot[k].depth.um;
+        if (um >= a && um <= b && b > a)
+            return c.plot[k - 1].energy +
+                   (c.plot[k].energy - c.plot[k - 1].energy) * (um - a) / (b - a);
+    }
+    return std::nullopt;
+}
+
+void MoveMouse(QWidget* w, QPoint at) {
+    QMouseEvent move(QEvent::MouseMove, QPointF(at), w->mapToGlobal(QPointF(at)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &move);
+}
+
+}  // namespace
+
+class RangePlotTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void linearAxisRoundsUpTo125();
+    void logarithmicAxisSpansDecades();
+    void degenerateSpansGetAWidth();
+    void tickTexts();
+    void seriesIsTheCalculationsPath();
+    void stoppingSeriesAndTitles();
+    void logarithmicAxesOfTheWindow();
+    void depthInMassPerAreaWithoutADensity();
+    void cursorReadOut();
+};
+
+void RangePlotTest::linearAxisRoundsUpTo125() {
+    const PlotAxis a = fenra::FitAxis(0, 3.7, false);
+    QCOMPARE(a.min, 0.0);
+    QCOMPARE(a.max, 5.0);
+    const std::vector<double> ticks = fenra::AxisTicks(a);
+    QCOMPARE(ticks.size(), std::size_t(11));  // every 0.5
+    QCOMPARE(ticks[1], 0.5);
+    QCOMPARE(ticks.back(), 5.0);
+    QCOMPARE(fenra::FitAxis(0, 2000, false).max, 2000.0);  // already round: kept
+    QCOMPARE(fenra::FitAxis(0, 2001, false).max, 5000.0);
+    QCOMPARE(fenra::FitAxis(-3, 7, false).min, -5.0);
+    QCOMPARE(*fenra::AxisFraction(a, 1.25), 0.25);
+    QCOMPARE(fenra::AxisValue(a, 0.25), 1.25);
+}
+
+void RangePlotTest::logarithmicAxisSpansDecades() {
+    const PlotAxis a = fenra::FitAxis(0.03, 420, true);
+    QCOMPARE(a.min, 0.01);
+    QCOMPARE(a.max, 1000.0);
+    const std::vector<double> ticks = fenra::AxisTicks(a);
+    QCOMPARE(ticks.size(), std::size_t(6));
+    QCOMPARE(ticks.front(), 0.01);
+    QCOMPARE(ticks.back(), 1000.0);
+    QVERIFY(std::fabs(*fenra::AxisFraction(a, 1) - 0.4) < 1e-12);
+    QVERIFY(std::fabs(fenra::AxisValue(a, 0.4) - 1) < 1e-12);
+    QVERIFY(!fenra::AxisFraction(a, 0).has_value());  // 0 has no place on a log axis
+    QVERIFY(!fenra::AxisFraction(a, -1).has_value());
+}
+
+void RangePlotTest::degenerateSpansGetAWidth() {
+    const PlotAxis flat = fenra::FitAxis(0, 0, false);
+    QCOMPARE(flat.min, 0.0);
+    QCOMPARE(flat.max, 1.0);
+    const PlotAxis one = fenra::FitAxis(10, 10, true);
+    QCOMPARE(one.min, 10.0);
+    QCOMPARE(one.max, 100.0);
+    const PlotAxis none = fenra::FitAxis(0, 0, true);  // nothing positive to show
+    QVERIFY(none.max > none.min && none.min > 0);
+    const PlotAxis nan = fenra::FitAxis(NAN, INFINITY, false);
+    QVERIFY(std::isfinite(nan.min) && std::isfinite(nan.max) && nan.max > nan.min);
+}
+
+void RangePlotTest::tickTexts() {
+    QCOMPARE(fenra::TickText(0), QString("0"));
+    QCOMPARE(fenra::TickText(2.5), QString("2.5"));
+    QCOMPARE(fenra::TickText(1500), QString("1500"));
+    QCOMPARE(fenra::TickText(10000), QString("1e+04"));
+    QCOMPARE(fenra::TickText(0.001), QString("0.001"));
+    QCOMPARE(fenra::TickText(1e-5), QString("1e-05"));
+}
+
+void RangePlotTest::seriesIsTheCalculationsPath() {
+    Window t;
+    t.BuildThreeLayers();
+    const fenra::StackCalculation c = Calculate(ThreeLayerInput());
+    const fenra::StackPlot& plot = t.w->Plot();
+    QCOMPARE(plot.Missing(), QString());
+    QCOMPARE(plot.DepthAxisTitle(), QString("Depth (µm)"));
+    QCOMPARE(plot.ValueAxisTitle(), QString("Energy (keV)"));
+    QCOMPARE(plot.Series().size(), c.plot.size());
+    for (std::size_t k = 0; k < c.plot.size(); ++k) {
+        QCOMPARE(plot.Series()[k].x(), c.plot[k].depth.um);
+        QCOMPARE(plot.Series()[k].y(), c.plot[k].energy);
+    }
+    // The axes hold the whole stack (its back face at 45 um) and the energy in front.
+    QCOMPARE(plot.DepthAxis().max, 50.0);
+    QCOMPARE(plot.ValueAxis().max, 2000.0);
+}
+
+void RangePlotTest::stoppingSeriesAndTitles() {
+    Window t;
+    t.BuildThreeLayers();
+    t.Choose("cboStopUnit", 2);
+    t.Choose("cboPlotQuantity", 1);
+    const fenra::StackPlot& plot = t.w->Plot();
+    QCOMPARE(plot.ValueAxisTitle(), QString("Total stopping (keV/µm)"));
+    fenra::StackInput in = ThreeLayerInput();
+    in.unit = fenra::StopUnit::KevUm;
+    const fenra::StackCalculation c = Calculate(in);
+    std::vector<QPointF> expected;
+    for (const fenra::StackPlotPoint& p : c.plot)
+        if (p.stoppingKnown) expected.emplace_back(p.depth.um, p.stopping);
+    QCOMPARE(plot.Series(), expected);
+    // A stopping layer without a density has no stopping per length: the plot says why.
+    t.SetCell(0, fenra::LayerTableModel::Material, "C10H8O4");
+    t.SetCell(0, fenra::LayerTableModel::Unit, static_cast<int>(fenra::ThicknessUnit::MgCm2));
+    QCOMPARE(plot.Missing(),
+             QString("No stopping in keV/µm through this stack: a layer has no density."));
+    QVERIFY(plot.Series().empty());
+}
+
+void RangePlotTest::logarithmicAxesOfTheWindow() {
+    Window t;
+    t.BuildThreeLayers();
+    t.Child<QCheckBox>("chkLogDepth")->setChecked(true);
+    t.Child<QCheckBox>("chkLogValue")->setChecked(true);
+    const fenra::StackPlot& plot = t.w->Plot();
+    QVERIFY(plot.DepthAxis().log);
+    QVERIFY(plot.ValueAxis().log);
+    // From the decade below the first point past the front face to the decade above the back.
+    const fenra::StackCalculation c = Calculate(ThreeLayerInput());
+    double firstDepth = 0, lowest = 1e300;
+    for (const fenra::StackPlotPoint& p : c.plot) {
+        if (p.depth.um > 0 && p.energy > 0 && firstDepth == 0) firstDepth = p.depth.um;
+        if (p.depth.um > 0 && p.energy > 0) lowest = std::min(lowest, p.energy);
+    }
+    QCOMPARE(plot.DepthAxis().min, std::pow(10.0, std::floor(std::log10(firstDepth))));
+    QCOMPARE(plot.DepthAxis().max, 100.0);
+    QCOMPARE(plot.ValueAxis().min, std::pow(10.0, std::floor(std::log10(lowest))));
+    QCOMPARE(plot.ValueAxis().max, 10000.0);
+    for (const double tick : fenra::AxisTicks(plot.ValueAxis()))
+        QCOMPARE(std::log10(tick), std::round(std::log10(tick)));
+    t.Child<QCheckBox>("chkLogDepth")->setChecked(false);
+    QVERIFY(!plot.DepthAxis().log);
+    QCOMPARE(plot.DepthAxis().min, 0.0);
+}
+
+void RangePlotTest::depthInMassPerAreaWithoutADensity() {
+    Window t;
+    t.BuildThreeLayers();
+    t.SetCell(0, fenra::LayerTableModel::Material, "C10H8O4");
+    t.SetCell(0, fenra::LayerTableModel::Thickness, "0.2");
+    t.SetCell(0, fenra::LayerTableModel::Unit, static_cast<int>(fenra::ThicknessUnit::MgCm2));
+    const fenra::StackPlot& plot = t.w->Plot();
+    QCOMPARE(plot.DepthAxisTitle(), QString("Depth (mg/cm2)"));
+    fenra::StackInput in = ThreeLayerInput();
+    in.layers[0] = {"C10H8O4", 0.2, fenra::ThicknessUnit::MgCm2, 0};
+    const fenra::StackCalculation c = Calculate(in);
+    QVERIFY(c.layers[2].stopped);
+    QCOMPARE(plot.Series().back().x(), c.plot.back().depth.mgCm2);
+    QCOMPARE(t.Cell(2, fenra::LayerTableModel::StopsAt),
+             Shown(c.layers[2].stopDepth.mgCm2) + " mg/cm2");
+}
+
+void RangePlotTest::cursorReadOut() {
+    Window t;
+    t.BuildThreeLayers();
+    fenra::StackPlot* plot = &t.w->Plot();
+    const QRectF area = plot->PlotArea();
+    const fenra::StackCalculation c = Calculate(ThreeLayerInput());
+    const PlotAxis depth = plot->DepthAxis();
+    // A pixel in the aluminium, and the depth under it by the axis' own linear scale.
+    const int x = qRound(area.left() + area.width() * 3.5 / depth.max);
+    const double um = depth.min + (x - area.left()) / area.width() * (depth.max - depth.min);
+    QVERIFY(um > 2 && um < 5);
+    MoveMouse(plot, QPoint(x, qRound(area.center().y())));
+    const std::optional<double> e = EnergyAtUm(c, um);
+    QVERIFY(e.has_value());
+    QCOMPARE(t.Text("lblCursor"),
+             QString("depth %1 µm: energy %2 keV")
+                 .arg(QString::number(um, 'g', 5), QString::number(*e, 'g', 5)));
+    // Beyond the point where the ion stops, and outside the plot area.
+    const int far = qRound(area.right() - 1);
+    MoveMouse(plot, QPoint(far, qRound(area.center().y())));
+    QVERIFY(t.Text("lblCursor").endsWith(": beyond the end of the path"));
+    MoveMouse(plot, QPoint(2, 2));
+    QCOMPARE(t.Text("lblCursor"), QString());
+}
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    RangePlotTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "range_plot_test.moc"
