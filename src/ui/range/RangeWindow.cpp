@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "materials/MaterialTarget.h"
 #include "state/NumberText.h"
@@ -61,6 +62,17 @@ RangeWindow::RangeWindow(Platform& platform, const DataSet& dataSet, const Eleme
     FillFromDataSet(dataSet);
     ConnectFields();
     CalculateNow();
+    // Wide enough for the headings and the numbers of the first stack; a material name may
+    // need more.
+    table_->resizeColumnsToContents();
+    const QFontMetrics fm(table_->font());
+    const std::pair<int, const char*> widest[] = {{LayerTableModel::Material, "polyethylene"},
+                                                  {LayerTableModel::Unit, "1E15 atoms/cm2"},
+                                                  {LayerTableModel::StopsAt, "0.000000 mg/cm2"}};
+    for (const auto& [column, text] : widest)
+        table_->setColumnWidth(column,
+                               std::max(table_->columnWidth(column),
+                                        fm.horizontalAdvance(QString::fromUtf8(text)) + 16));
     resize(1120, 780);
 }
 

@@ -81,6 +81,9 @@ void RangeWindow::ShowMaterial(const MaterialResult& m) {
     rangeMgCm2_->setText(read ? ShownNumber(m.range.mgCm2) : kNone);
     rangeUm_->setText(read && m.range.hasUm ? ShownNumber(m.range.um) : kNone);
     rangeNote_->setText(read ? QString::fromStdString(m.rangeUmReason) : QString());
+    // An empty note takes no room between the results.
+    stopNote_->setVisible(!stopNote_->text().isEmpty());
+    rangeNote_->setVisible(!rangeNote_->text().isEmpty());
 }
 
 void RangeWindow::ShowStack() {

@@ -16,7 +16,8 @@ constexpr qreal kLeftMargin = 76, kRightMargin = 18, kTopMargin = 24, kBottomMar
 constexpr qreal kTickLength = 5;
 const QColor kCurveColour(0, 90, 200);
 const QColor kFaceColour(150, 150, 150);
-const QColor kGridColour(232, 232, 232);
+const QColor kGridColour(225, 225, 225);
+const QColor kMinorGridColour(243, 243, 243);
 
 }  // namespace
 
@@ -102,7 +103,8 @@ void StackPlot::Rebuild() {
         valueMax = first ? s.y() : std::max(valueMax, s.y());
         first = false;
     }
-    if (!boundaries_.empty()) depthMax = std::max(depthMax, boundaries_.back());
+    // The depth axis ends with the path: where the ion stops, or at the back face it leaves
+    // through. The faces beyond a stop lie off the plot.
     depthAxis_ = FitAxis(depthMin, depthMax, logDepth_);
     valueAxis_ = FitAxis(valueMin, valueMax, logValue_);
     update();
@@ -131,7 +133,28 @@ void StackPlot::paintEvent(QPaintEvent*) {
     DrawCurve(p, area);
 }
 
+void StackPlot::DrawMinorGrid(QPainter& p, const QRectF& area) const {
+    // 2 to 9 times each decade of a logarithmic axis, as light lines without labels.
+    p.setPen(QPen(kMinorGridColour, 0));
+    for (const PlotAxis* axis : {&depthAxis_, &valueAxis_}) {
+        if (!axis->log) continue;
+        for (const double decade : AxisTicks(*axis))
+            for (int m = 2; m <= 9; ++m) {
+                const std::optional<double> f = AxisFraction(*axis, decade * m);
+                if (!f || *f > 1) break;
+                if (axis == &depthAxis_) {
+                    const qreal x = area.left() + *f * area.width();
+                    p.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
+                } else {
+                    const qreal y = area.bottom() - *f * area.height();
+                    p.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
+                }
+            }
+    }
+}
+
 void StackPlot::DrawAxes(QPainter& p, const QRectF& area) const {
+    DrawMinorGrid(p, area);
     const QFontMetricsF fm(font());
     const QColor text = palette().color(QPalette::Text);
     for (const double t : AxisTicks(depthAxis_)) {
@@ -172,7 +195,8 @@ void StackPlot::DrawBoundaries(QPainter& p, const QRectF& area) const {
         if (!f || *f < 0 || *f > 1) continue;
         const qreal x = area.left() + *f * area.width();
         p.setPen(face);
-        p.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
+        // A face on the frame (the front face at depth 0) is the frame itself.
+        if (*f > 0 && *f < 1) p.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
         if (k + 1 >= boundaries_.size()) continue;
         // The layer's number above the plot, in the middle of the layer where it fits.
         const std::optional<double> g = AxisFraction(depthAxis_, boundaries_[k + 1]);

@@ -55,6 +55,7 @@ class StackPlot : public QWidget {
   private:
     void Rebuild();
     void DrawAxes(QPainter& p, const QRectF& area) const;
+    void DrawMinorGrid(QPainter& p, const QRectF& area) const;
     void DrawBoundaries(QPainter& p, const QRectF& area) const;
     void DrawCurve(QPainter& p, const QRectF& area) const;
     std::optional<QPointF> ToWidget(const QRectF& area, QPointF v) const;
