@@ -160,7 +160,9 @@ QWidget* RangeWindow::BuildPlotGroup() {
     choices->addWidget(logValue_);
     choices->addStretch(1);
     box->addLayout(choices);
+    quantity_->setAccessibleName(QStringLiteral("Plot"));
     plot_ = Named(new StackPlot, "plotStack");
+    plot_->setAccessibleName(QStringLiteral("Plot through the stack"));
     box->addWidget(plot_, 1);
     cursor_ = Named(new QLabel, "lblCursor");
     box->addWidget(cursor_);
@@ -201,6 +203,10 @@ QWidget* RangeWindow::BuildStackGroup() {
     reach->addWidget(reachDepth_);
     reach->addWidget(reachUnit_);
     reach->addWidget(energyToReach_, 1);
+    // Names for a screen reader where no label stands beside the field.
+    table_->setAccessibleName(QStringLiteral("Layers"));
+    reachDepth_->setAccessibleName(QStringLiteral("Depth to reach"));
+    reachUnit_->setAccessibleName(QStringLiteral("Unit of the depth to reach"));
     box->addWidget(table_, 1);
     box->addLayout(buttons);
     box->addLayout(reach);

@@ -21,6 +21,7 @@ class RangeWindowTest : public QObject {
     void densityOfAListedMaterialIsItsOwn();
     void addRemoveAndReorderLayers();
     void atMostTenLayers();
+    void tableHoldsOnlyWhatTheCalculationReads();
     void typingInTheTableRecalculates();
     void energyToReachADepth();
     void outOfModelEnergyWarns();
@@ -211,6 +212,35 @@ void RangeWindowTest::atMostTenLayers() {
         QCOMPARE(t.Cell(k, LayerTableModel::EnergyOut), r.reached ? Shown(r.energyOut) : "");
     }
     QVERIFY(c.stopped);  // 2 MeV helium does not pass 10 um of silicon
+}
+
+void RangeWindowTest::tableHoldsOnlyWhatTheCalculationReads() {
+    Window t;
+    LayerTableModel& m = t.Layers();
+    const QStringList headings = {"Material",          "Thickness",       "Unit",
+                                  "Density (g/cm3)",   "Energy in (keV)", "Energy out (keV)",
+                                  "Energy lost (keV)", "Stops at",        "Note"};
+    for (int c = 0; c < LayerTableModel::ColumnCount; ++c)
+        QCOMPARE(m.headerData(c, Qt::Horizontal).toString(), headings[c]);
+    const int count = t.w->CalculationCount();
+    QVERIFY(!m.setData(m.index(0, LayerTableModel::Unit), 6));  // no seventh unit
+    QVERIFY(!m.setData(m.index(0, LayerTableModel::Unit), "um"));
+    QVERIFY(!m.setData(m.index(0, LayerTableModel::EnergyOut), "0"));  // results are not typed
+    QVERIFY(!(m.flags(m.index(0, LayerTableModel::EnergyOut)) & Qt::ItemIsEditable));
+    QVERIFY(m.flags(m.index(0, LayerTableModel::Density)) & Qt::ItemIsEditable);
+    QVERIFY(!m.MoveLayer(0, -1));
+    QVERIFY(!m.MoveLayer(0, +1));  // one layer: nowhere to go
+    QCoreApplication::processEvents();
+    QCOMPARE(t.w->CalculationCount(), count);  // nothing refused asked for a calculation
+    QCOMPARE(t.Cell(0, LayerTableModel::Unit), QString("µm"));
+    // A density typed for a layer counts; one that is no density is refused in the row.
+    t.SetCell(0, LayerTableModel::Density, "2.0");
+    fenra::StackInput in = OpeningInput();
+    in.layers[0].density = 2.0;
+    QCOMPARE(t.Cell(0, LayerTableModel::EnergyOut), Shown(Calculate(in).layers[0].energyOut));
+    t.SetCell(0, LayerTableModel::Density, "dense");
+    QCOMPARE(t.Cell(0, LayerTableModel::Note),
+             QString("layer 1: the density is not a positive finite density in g/cm3"));
 }
 
 void RangeWindowTest::typingInTheTableRecalculates() {
