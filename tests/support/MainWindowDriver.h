@@ -45,7 +45,7 @@ struct MainWindowDriver {
     QLabel* Label(const QString& name) const { return Child<QLabel>(name); }
     QScrollBar* ScrollBar() const { return Child<QScrollBar>(QStringLiteral("HscrolData")); }
     QTableView* Grid() const { return Child<QTableView>(QStringLiteral("GridResult")); }
-    // The toolbar's button at position 1..11 (3 and 7 are separators).
+    // The toolbar's button at position 1..12 (3 and 7 are separators).
     QAction* ToolbarButton(int position) const {
         return Child<QToolBar>(QStringLiteral("Toolbar1"))->actions().value(position - 1);
     }

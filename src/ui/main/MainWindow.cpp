@@ -21,6 +21,7 @@
 #include "ui/main/ResultsModel.h"
 #include "ui/platform/Platform.h"
 #include "ui/platform/WindowGeometry.h"
+#include "ui/range/RangeWindow.h"
 
 namespace {
 
@@ -54,6 +55,7 @@ MainWindow::MainWindow(fenra::Platform& platform, fenra::WorkingState& state,
 MainWindow::~MainWindow() {
     // Curve windows have no parent to take them along: they end with this window.
     for (const QPointer<CurveWindow>& window : adoptedCurveWindows_) delete window.data();
+    for (const QPointer<fenra::RangeWindow>& window : rangeWindows_) delete window.data();
 }
 
 void MainWindow::createActions() {
@@ -70,6 +72,7 @@ void MainWindow::createActions() {
     a.depthStopping = NamedAction(this, tr("Depth vs dE/dx"), "mnuDepthStop");
     a.depthEnergy = NamedAction(this, tr("Depth vs Energy"), "mnuDepthEnergy");
     a.energyStopping = NamedAction(this, tr("Energy vs dE/dx"), "mnuEnergyStop");
+    a.rangeWindow = NamedAction(this, tr("Range and layers…"), "mnuRangeLayers");
     a.about = NamedAction(this, fenra::AboutTitle(), "mnuAbout");
 
     // The toolbar shows these same commands with an icon and a longer tip; the menus keep
@@ -88,6 +91,8 @@ void MainWindow::createActions() {
     forToolBar(a.depthStopping, QStyle::SP_ArrowDown, tr("Depth vs dE/dx curve"));
     forToolBar(a.depthEnergy, QStyle::SP_ArrowRight, tr("Depth vs Energy curve"));
     forToolBar(a.energyStopping, QStyle::SP_FileDialogContentsView, tr("Energy vs dE/dx curve"));
+    forToolBar(a.rangeWindow, QStyle::SP_FileDialogListView,
+               tr("Range and layers: stopping, range and the energy through a stack of layers"));
 }
 
 void MainWindow::createMenus() {
@@ -100,6 +105,10 @@ void MainWindow::createMenus() {
     menus_.curve = menuBar()->addMenu(tr("Curve"));
     menus_.curve->setObjectName(QStringLiteral("mnuCurve"));
     menus_.curve->addActions({a.depthStopping, a.depthEnergy, a.energyStopping});
+    // Calculate is a command on the menu bar itself, not a menu: the range window, which
+    // follows the ion as the curves do, sits with them.
+    menus_.curve->addSeparator();
+    menus_.curve->addAction(a.rangeWindow);
     menus_.help = menuBar()->addMenu(tr("Help"));
     menus_.help->setObjectName(QStringLiteral("mnuHelp"));
     menus_.help->addAction(a.about);
@@ -115,7 +124,8 @@ void MainWindow::createToolBar() {
     toolBar_->addSeparator();
     toolBar_->addActions({a.openTarget, a.saveTarget, a.openText});
     toolBar_->addSeparator();
-    toolBar_->addActions({a.calculate, a.depthStopping, a.depthEnergy, a.energyStopping});
+    toolBar_->addActions(
+        {a.calculate, a.depthStopping, a.depthEnergy, a.energyStopping, a.rangeWindow});
 
     // Calculate sits on the menu bar itself, which would show an icon instead of its text: the
     // icon goes on its toolbar button only, again after every change of the action (a button
@@ -167,6 +177,7 @@ void MainWindow::connectSignals() {
     connect(a.depthStopping, &QAction::triggered, this, &MainWindow::depthStoppingCurve);
     connect(a.depthEnergy, &QAction::triggered, this, &MainWindow::depthEnergyCurve);
     connect(a.energyStopping, &QAction::triggered, this, &MainWindow::energyStoppingCurve);
+    connect(a.rangeWindow, &QAction::triggered, this, &MainWindow::openRangeWindow);
     connect(a.about, &QAction::triggered, this, &MainWindow::about);
 }
 
@@ -207,9 +218,9 @@ void MainWindow::runStartUp() {
 void MainWindow::setCommandsEnabled(bool enabled) {
     const Actions& a = actions_;
     // About changes nothing: it stays on while a curve walk turns the commands off.
-    for (QAction* action :
-         {a.addDataSet, a.removeDataSet, a.openTarget, a.openText, a.saveTarget, a.saveResults,
-          a.printResults, a.exit, a.calculate, a.depthStopping, a.depthEnergy, a.energyStopping})
+    for (QAction* action : {a.addDataSet, a.removeDataSet, a.openTarget, a.openText, a.saveTarget,
+                            a.saveResults, a.printResults, a.exit, a.calculate, a.depthStopping,
+                            a.depthEnergy, a.energyStopping, a.rangeWindow})
         action->setEnabled(enabled);
     menus_.file->setEnabled(enabled);
     menus_.curve->setEnabled(enabled);
@@ -239,10 +250,12 @@ QList<CurveWindow*> MainWindow::openCurveWindows() const {
 void MainWindow::closeCurveWindows() {
     for (const QPointer<CurveWindow>& window : adoptedCurveWindows_)
         if (window) window->close();
+    for (const QPointer<fenra::RangeWindow>& window : rangeWindows_)
+        if (window) window->close();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    // Ending the program ends every curve window with it; nothing is saved or asked.
+    // Ending the program ends every curve and range window with it; nothing is saved or asked.
     closeCurveWindows();
     event->accept();
 }

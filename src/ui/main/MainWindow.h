@@ -7,9 +7,11 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <optional>
 
 #include "elements/ElementDatabase.h"
 #include "files/FileError.h"
+#include "materials/MaterialList.h"
 #include "state/WorkingState.h"
 #include "ui/curve/CurveWindow.h"
 #include "ui/main/ReportPrinter.h"
@@ -29,7 +31,8 @@ class ResultsModel;
 
 namespace fenra {
 class Platform;
-}
+class RangeWindow;
+}  // namespace fenra
 
 // Slots of the curve windows, 1..100: the 101st window takes slot 1 again.
 constexpr int kCurveWindowSlots = 100;
@@ -59,6 +62,8 @@ class MainWindow : public QMainWindow {
     void adoptCurveWindow(CurveWindow* window);
     // Every curve window still open, oldest first.
     QList<CurveWindow*> openCurveWindows() const;
+    // Every range-and-layers window still open, oldest first.
+    QList<fenra::RangeWindow*> openRangeWindows() const;
 
     // Every menu command and toolbar button on or off (a curve walk turns them off).
     void setCommandsEnabled(bool enabled);
@@ -90,6 +95,9 @@ class MainWindow : public QMainWindow {
     void depthStoppingCurve();
     void depthEnergyCurve();
     void energyStoppingCurve();
+
+    // Range and layers (MainWindow_range.cpp): a window of its own on the current data set.
+    void openRangeWindow();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -123,6 +131,7 @@ class MainWindow : public QMainWindow {
         QAction* depthStopping = nullptr;
         QAction* depthEnergy = nullptr;
         QAction* energyStopping = nullptr;
+        QAction* rangeWindow = nullptr;
         QAction* about = nullptr;
     };
     struct Menus {
@@ -203,5 +212,9 @@ class MainWindow : public QMainWindow {
     PrintLayout lastPrint_;
     std::array<int, 5> resultMinWidths_{};  // the designed column widths, in pixels
     QList<QPointer<CurveWindow>> adoptedCurveWindows_;
+    QList<QPointer<fenra::RangeWindow>> rangeWindows_;
+    // The named materials of the range windows, read on the first command.
+    std::optional<fenra::MaterialList> materials_;
+    const fenra::MaterialList& materials();
     int nextCurveWindow_ = 1;
 };

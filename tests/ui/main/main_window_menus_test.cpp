@@ -38,28 +38,31 @@ void MainWindowMenusTest::startUpMenus() {
              QStringList({"mnuAdd=Add target", "mnuRemove=Remove target", "mnuTOpen=Open target",
                           "mnutxtOpen=Open Text", "mnuTSave=Save target", "mnuRSave=Save result",
                           "mnuRPrint=Print result", "mnuExit=Exit"}));
-    QCOMPARE(itemsOf("mnuCurve"),
-             QStringList({"mnuDepthStop=Depth vs dE/dx", "mnuDepthEnergy=Depth vs Energy",
-                          "mnuEnergyStop=Energy vs dE/dx"}));
+    QCOMPARE(
+        itemsOf("mnuCurve"),
+        QStringList({"mnuDepthStop=Depth vs dE/dx", "mnuDepthEnergy=Depth vs Energy",
+                     "mnuEnergyStop=Energy vs dE/dx", "=", "mnuRangeLayers=Range and layers…"}));
     QCOMPARE(itemsOf("mnuHelp"), QStringList({"mnuAbout=About Fenra32"}));
 }
 
 void MainWindowMenusTest::toolbarPositionsRunTheirMenuCommands() {
     MainWindowDriver d(FENRA_TEST_DATABASE);
     const QList<QAction*> buttons = d.Child<QToolBar>("Toolbar1")->actions();
-    QCOMPARE(buttons.size(), 11);
-    const QStringList tips = {"Add target",
-                              "Remove target",
-                              "",
-                              "Open target file",
-                              "Save target file",
-                              "Open text file",
-                              "",
-                              "Calculate",
-                              "Depth vs dE/dx curve",
-                              "Depth vs Energy curve",
-                              "Energy vs dE/dx curve"};
-    for (int k = 0; k < 11; ++k) {
+    QCOMPARE(buttons.size(), 12);
+    const QStringList tips = {
+        "Add target",
+        "Remove target",
+        "",
+        "Open target file",
+        "Save target file",
+        "Open text file",
+        "",
+        "Calculate",
+        "Depth vs dE/dx curve",
+        "Depth vs Energy curve",
+        "Energy vs dE/dx curve",
+        "Range and layers: stopping, range and the energy through a stack of layers"};
+    for (int k = 0; k < 12; ++k) {
         const bool separator = k == 2 || k == 6;
         QCOMPARE(buttons[k]->isSeparator(), separator);
         if (!separator) {
@@ -97,11 +100,19 @@ void MainWindowMenusTest::toolbarPositionsRunTheirMenuCommands() {
 
 void MainWindowMenusTest::menuAndToolbarShareTheirCommands() {
     MainWindowDriver d(FENRA_TEST_DATABASE);
-    const QStringList commands = {
-        "mnuAdd",       "mnuRemove", "",       "mnuTOpen",     "mnuTSave",
-        "mnutxtOpen",   "",          "mnuCal", "mnuDepthStop", "mnuDepthEnergy",
-        "mnuEnergyStop"};
-    for (int position = 1; position <= 11; ++position) {
+    const QStringList commands = {"mnuAdd",
+                                  "mnuRemove",
+                                  "",
+                                  "mnuTOpen",
+                                  "mnuTSave",
+                                  "mnutxtOpen",
+                                  "",
+                                  "mnuCal",
+                                  "mnuDepthStop",
+                                  "mnuDepthEnergy",
+                                  "mnuEnergyStop",
+                                  "mnuRangeLayers"};
+    for (int position = 1; position <= 12; ++position) {
         const QString name = commands[position - 1];
         if (name.isEmpty()) continue;
         QCOMPARE(d.ToolbarButton(position), d.Command(name));
@@ -111,7 +122,7 @@ void MainWindowMenusTest::menuAndToolbarShareTheirCommands() {
     int shared = 0;
     for (const char* menu : {"mnuFile", "mnuCurve", "mnuHelp"})
         for (QAction* a : d.Child<QMenu>(menu)->actions()) shared += onToolbar.contains(a) ? 1 : 0;
-    QCOMPARE(shared, 8);
+    QCOMPARE(shared, 9);
     QVERIFY(d.window->menuBar()->actions().contains(d.Command("mnuCal")));
     // The menus show no toolbar icons.
     QVERIFY(!d.Command("mnuAdd")->isIconVisibleInMenu());
