@@ -19,7 +19,7 @@ SaveChangesAnswer ScriptedPlatform::AskSaveChanges(QWidget*, const QString& titl
                                                    const QString& text) {
     questions.push_back({title, text});
     events.push_back(QStringLiteral("ask:") + text);
-    if (saveChangesAnswers.empty()) return SaveChangesAnswer::Cancel;
+    if (saveChangesAnswers.empty()) return SaveChangesAnswer::Discard;
     const SaveChangesAnswer answer = saveChangesAnswers.front();
     saveChangesAnswers.pop_front();
     return answer;

@@ -33,8 +33,8 @@ class ScriptedPlatform : public Platform {
     // The printer dialog sets the printer up for PDF output to this file; none: cancel.
     std::optional<QString> printToPdf;
     QPageSize::PageSizeId printPage = QPageSize::A4;  // the same page everywhere unless set
-    // Answers to "Save changes?", in order; when the queue is empty the answer is Cancel, which
-    // changes nothing.
+    // Answers to "Save changes?", in order; when the queue is empty the answer is Discard, so a
+    // test that does not script the question runs its command as before the question existed.
     std::deque<SaveChangesAnswer> saveChangesAnswers;
     // Whether the text editor starts.
     bool editorStarts = true;
