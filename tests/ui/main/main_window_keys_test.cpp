@@ -90,6 +90,11 @@ void MainWindowKeysTest::calculateRunsFromAFieldWithCtrlReturn() {
     d.Type(d.Ratio(1), "1");
     QTest::keyClick(d.window.get(), Qt::Key_F5);
     QVERIFY(!d.Cell(2, 4).isEmpty());
+
+    // Calculate sits on the menu bar: its mnemonic runs it.
+    QSignalSpy ran(d.Command("mnuCal"), &QAction::triggered);
+    QTest::keyClick(d.window.get(), Qt::Key_C, Qt::AltModifier);
+    QCOMPARE(ran.count(), 1);
     QVERIFY(d.platform.messages.empty());
 }
 
