@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
@@ -24,6 +25,25 @@ QString PlainText(const QAction* action) {
     text.replace(QStringLiteral("\x01"), QStringLiteral("&"));
     return text;
 }
+
+// A scroll bar turns the wheel the natural way (down: next) only with its controls inverted,
+// which also turns its arrow keys round (Left: next). This gives Left and Right the direction
+// of the arrows drawn on the bar again; the wheel stays as it is.
+class ArrowKeysAsDrawn : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* bar = qobject_cast<QScrollBar*>(watched);
+        if (bar == nullptr || event->type() != QEvent::KeyPress) return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Left && key != Qt::Key_Right) return false;
+        bar->triggerAction(key == Qt::Key_Left ? QAbstractSlider::SliderSingleStepSub
+                                               : QAbstractSlider::SliderSingleStepAdd);
+        return true;
+    }
+};
 
 }  // namespace
 
@@ -104,9 +124,7 @@ void MainWindow::setUpTabOrder() {
     Fields& f = fields_;
     // The data set bar takes the keyboard too: the arrow keys move between data sets.
     f.dataSetScrollBar->setFocusPolicy(Qt::StrongFocus);
-    // Qt's scroll bars run their keys backwards by default (Left adds); Left goes back a data
-    // set here, as the arrow drawn on the bar says.
-    f.dataSetScrollBar->setInvertedControls(false);
+    f.dataSetScrollBar->installEventFilter(new ArrowKeysAsDrawn(f.dataSetScrollBar));
     // Top to bottom as the window reads: the ion, the data set, the target slots one by one
     // (element, then its ratio), the unit, the results.
     std::vector<QWidget*> order = {f.ionCombo,  f.massEdit,         f.energyEdit,

@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QToolBar>
+#include <QWheelEvent>
 #include <QtTest>
 
 #include "support/AccessibilityCheck.h"
@@ -164,6 +165,13 @@ void MainWindowKeysTest::tabWalksTheFieldsInReadingOrder() {
     QTest::keyClick(d.ScrollBar(), Qt::Key_Left);
     QCOMPARE(d.state.CurrentDataSet, 1);
     QTest::keyClick(d.ScrollBar(), Qt::Key_Right);
+    QCOMPARE(d.state.CurrentDataSet, 2);
+    // The wheel keeps its way round: down is the next data set.
+    d.ScrollBar()->setValue(1);
+    const QPointF at(5, 5);
+    QWheelEvent down(at, d.ScrollBar()->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                     Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(d.ScrollBar(), &down);
     QCOMPARE(d.state.CurrentDataSet, 2);
 }
 
