@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <fstream>
 #include <sstream>
@@ -42,6 +43,17 @@ TEST(Formula, ReadsElementsRatiosAndGroups) {
     EXPECT_EQ(Composition(ParseFormula("Al2(SO4)3", Db())), "Al:2 S:3 O:12 ");
     EXPECT_EQ(Composition(ParseFormula("K((CN)2)3", Db())), "K:1 C:6 N:6 ");
     EXPECT_EQ(ParseFormula("H2O", Db()).density, 0);
+}
+
+// Ratios are C notation whatever the locale: with a comma as decimal mark strtod read
+// "0.000713" as 0 and refused the named material air.
+TEST(Formula, ReadsDecimalRatiosWhateverTheLocale) {
+    const char* previous = std::setlocale(LC_ALL, nullptr);
+    const std::string saved = previous ? previous : "C";
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "no German locale";
+    const std::string read = Composition(ParseFormula("C0.000713N3.7", Db()));
+    std::setlocale(LC_ALL, saved.c_str());
+    EXPECT_EQ(read, "C:0.000713 N:3.7 ");
 }
 
 TEST(Formula, RefusesEachMalformedTextPointingAtIt) {
