@@ -7,6 +7,7 @@
 #include <exception>
 #include <iostream>
 
+#include "settings/AppSettings.h"
 #include "state/Version.h"
 #include "state/WorkingState.h"
 #include "ui/main/MainWindow.h"
@@ -72,8 +73,10 @@ int RunProgram(int argc, char* argv[]) {
         fenra::ProcessDatabaseSearch("", QCoreApplication::applicationDirPath().toStdString()));
     if (!db) return 1;
 
+    // The user's settings; a damaged file is set aside and the window says so in its status bar.
+    fenra::AppSettings settings;
     fenra::WorkingState state;
-    MainWindow window(platform, state, *db);
+    MainWindow window(platform, state, *db, &settings);
     window.show();
     return QApplication::exec();
 }

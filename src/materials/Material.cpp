@@ -84,7 +84,8 @@ class FormulaReader {
         if (pos_ == at) return 1.0;
         const std::string digits(text_.substr(at, pos_ - at));
         if (digits == ".") Fail("has a '.' without digits", at);
-        // from_chars reads the point whatever the user's locale (the window runs in it).
+        // from_chars reads C notation whatever the locale: strtod would stop at the '.' where
+        // the decimal mark is a comma (de_DE) and read 0.000713 as 0.
         double v = 0;
         std::from_chars(digits.data(), digits.data() + digits.size(), v);
         if (!(v > 0) || !std::isfinite(v)) Fail("has the ratio " + digits + ", not above 0", at);

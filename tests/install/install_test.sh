@@ -42,8 +42,8 @@ run_calc() {
 
 check_tree() {
     local files=(bin/fenra32-calc share/fenra32/Fenra32.mdb share/fenra32/materials.csv
-                 share/man/man1/fenra32.1
-                 share/man/man1/fenra32-calc.1 share/doc/fenra32/LICENSE
+                 share/man/man1/fenra32.1.gz share/man/man1/fenra32-calc.1.gz
+                 share/doc/fenra32/copyright share/doc/fenra32/LICENSE
                  share/doc/fenra32/README.md share/doc/fenra32/SOURCES.md
                  share/doc/fenra32/examples/demo.fta)
     if [ "$with_ui" = ON ]; then
@@ -55,6 +55,8 @@ check_tree() {
     fi
     for f in "${files[@]}"; do [ -s "$prefix/$f" ] || fail "$f is not installed"; done
     grep -q "^MIT License" "$prefix/share/doc/fenra32/LICENSE" || fail "LICENSE is not MIT"
+    check_copyright "$prefix/share/doc/fenra32/copyright"
+    check_compressed_manpages
     cmp -s "$installed_db" "$build/bin/Fenra32.mdb" || fail "the installed database differs"
     if [ "$with_ui" = ON ]; then
         # A PNG starts with its 8-byte signature, then the IHDR chunk: length, "IHDR", width
@@ -71,6 +73,36 @@ check_tree() {
     fi
     [ "$("$calc" --version | head -1)" = "fenra32-calc (Fenra32) $version" ] ||
         fail "fenra32-calc --version"
+}
+
+# Debian's machine-readable form: the format line first, and every licence a Files paragraph
+# names has a paragraph of its own with its text.
+check_copyright() {
+    local file=$1
+    [ "$(head -1 "$file")" = \
+      "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ] ||
+        fail "copyright: no format line"
+    grep -q "^Files: \*$" "$file" || fail "copyright: no paragraph for all files"
+    local used defined name
+    used=$(awk '/^Files:/ {f = 1} /^$/ {f = 0} f && /^License:/ {print $2}' "$file" | sort -u)
+    defined=$(awk '/^$/ {start = 1; next} start && /^License:/ {print $2} {start = 0}' "$file" |
+              sort -u)
+    [ -n "$used" ] || fail "copyright: no Files paragraph names a licence"
+    for name in $used; do
+        grep -qx "$name" <<<"$defined" || fail "copyright: licence $name has no text"
+    done
+}
+
+# gzip -9n: no file name (flags 00) and no time (0) in the header, maximum compression (02),
+# Unix (03); the pages themselves as the build made them.
+check_compressed_manpages() {
+    local page gz
+    for page in fenra32 fenra32-calc; do
+        gz=$prefix/share/man/man1/$page.1.gz
+        [ "$(head -c 10 "$gz" | od -An -v -tx1 | tr -d ' \n')" = "1f8b0800000000000203" ] ||
+            fail "$page.1.gz is not compressed with gzip -9n"
+        gzip -dc "$gz" | cmp -s - "$build/dist/$page.1" || fail "$page.1.gz differs from the page"
+    done
 }
 
 # The installed calculator on the installed example, finding the installed database; the same
@@ -163,7 +195,7 @@ case $what in
         need_tool man man-db
         for page in fenra32 fenra32-calc; do
             warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l -Tutf8 \
-                "$prefix/share/man/man1/$page.1" 2>&1 >/dev/null)
+                "$prefix/share/man/man1/$page.1.gz" 2>&1 >/dev/null)
             [ -z "$warnings" ] || fail "$page.1: $warnings"
         done
         ;;

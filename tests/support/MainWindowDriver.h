@@ -23,9 +23,10 @@
 namespace fenra {
 
 struct MainWindowDriver {
-    explicit MainWindowDriver(const std::string& databasePath)
+    // With settings the window restores and keeps what it remembers between runs.
+    explicit MainWindowDriver(const std::string& databasePath, AppSettings* settings = nullptr)
         : db(ElementDatabase::OpenFile(databasePath)) {
-        window = std::make_unique<MainWindow>(platform, state, db);
+        window = std::make_unique<MainWindow>(platform, state, db, settings);
         window->show();
         window->activateWindow();
         (void)QTest::qWaitForWindowActive(window.get());

@@ -15,6 +15,16 @@ void ScriptedPlatform::Beep() {
     events.push_back(QStringLiteral("beep"));
 }
 
+SaveChangesAnswer ScriptedPlatform::AskSaveChanges(QWidget*, const QString& title,
+                                                   const QString& text) {
+    questions.push_back({title, text});
+    events.push_back(QStringLiteral("ask:") + text);
+    if (saveChangesAnswers.empty()) return SaveChangesAnswer::Discard;
+    const SaveChangesAnswer answer = saveChangesAnswers.front();
+    saveChangesAnswers.pop_front();
+    return answer;
+}
+
 void ScriptedPlatform::ShowAbout(QWidget*, const QString& title, const QString& text) {
     abouts.push_back({title, text});
     events.push_back(QStringLiteral("about:") + title);
@@ -61,6 +71,7 @@ bool ScriptedPlatform::StartEditor(const QString& path, QString* failure) {
 void ScriptedPlatform::ClearRecords() {
     messages.clear();
     abouts.clear();
+    questions.clear();
     beeps = 0;
     fileDialogs.clear();
     printerDialogTitles.clear();

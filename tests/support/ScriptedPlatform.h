@@ -33,6 +33,9 @@ class ScriptedPlatform : public Platform {
     // The printer dialog sets the printer up for PDF output to this file; none: cancel.
     std::optional<QString> printToPdf;
     QPageSize::PageSizeId printPage = QPageSize::A4;  // the same page everywhere unless set
+    // Answers to "Save changes?", in order; when the queue is empty the answer is Discard, so a
+    // test that does not script the question runs its command as before the question existed.
+    std::deque<SaveChangesAnswer> saveChangesAnswers;
     // Whether the text editor starts.
     bool editorStarts = true;
     QString editorFailure =
@@ -40,17 +43,20 @@ class ScriptedPlatform : public Platform {
 
     // --- what the test reads back ---
     std::vector<RecordedMessage> messages;
-    std::vector<RecordedMessage> abouts;  // the About boxes shown
+    std::vector<RecordedMessage> abouts;     // the About boxes shown
+    std::vector<RecordedMessage> questions;  // the "Save changes?" boxes shown
     int beeps = 0;
     std::vector<RecordedFileDialog> fileDialogs;
     std::vector<QString> printerDialogTitles;
     std::vector<QString> editorPaths;
     // Every call in order: "beep", "message:<text>", "open:<title>", "save:<title>",
-    // "print:<title>", "editor:<path>", "about:<title>".
+    // "print:<title>", "editor:<path>", "about:<title>", "ask:<text>".
     std::vector<QString> events;
 
     void ShowMessage(QWidget* parent, const QString& title, const QString& text) override;
     void Beep() override;
+    SaveChangesAnswer AskSaveChanges(QWidget* parent, const QString& title,
+                                     const QString& text) override;
     void ShowAbout(QWidget* parent, const QString& title, const QString& text) override;
     std::optional<QString> OpenFileName(QWidget* parent, const FileDialogSettings& s) override;
     std::optional<QString> SaveFileName(QWidget* parent, const FileDialogSettings& s) override;

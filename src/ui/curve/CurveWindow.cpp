@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
@@ -48,12 +49,15 @@ CurveWindow::CurveWindow(fenra::Platform& platform, fenra::CurveKind kind,
 }
 
 void CurveWindow::createMenus() {
-    fileMenu_ = menuBar()->addMenu(tr("File"));
+    fileMenu_ = menuBar()->addMenu(tr("&File"));
     fileMenu_->setObjectName(QStringLiteral("mnuFile"));
-    QAction* save = fileMenu_->addAction(tr("Save curve"), this, &CurveWindow::saveCurve);
+    QAction* save = fileMenu_->addAction(tr("&Save curve"), this, &CurveWindow::saveCurve);
     save->setObjectName(QStringLiteral("mnuSave"));
-    QAction* exit = fileMenu_->addAction(tr("Exit"), this, &QWidget::close);
+    save->setShortcut(QKeySequence::Save);
+    QAction* exit = fileMenu_->addAction(tr("E&xit"), this, &QWidget::close);
     exit->setObjectName(QStringLiteral("mnuExit"));
+    // Exit closes only this window: the platform's Close keys (Ctrl+W, Ctrl+F4), not Quit.
+    exit->setShortcuts(QKeySequence::Close);
 }
 
 void CurveWindow::createFields() {
@@ -66,6 +70,7 @@ void CurveWindow::createFields() {
 
     canvas_ = new CurveCanvas(client);
     canvas_->setObjectName(QStringLiteral("PicCurve"));
+    canvas_->setAccessibleName(tr("Curve"));
     canvas_->setGeometry(px.plot.left, px.plot.top, px.plot.width, px.plot.height);
     createValueLabels();
 

@@ -42,6 +42,10 @@ class CurveWindow : public QMainWindow {
     // Save curve.
     void saveCurve();
 
+  signals:
+    // A curve data file was written to path.
+    void curveSaved(const QString& path);
+
   public:
     const fenra::CurveSnapshot& snapshot() const { return snapshot_; }
 

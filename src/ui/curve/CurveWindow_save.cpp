@@ -41,5 +41,7 @@ void CurveWindow::saveCurve() {
         platform_.ShowMessage(
             this, fenra::ProgramTitle(),
             tr("The curve was not saved: %1").arg(fenra::FileErrorMessage(error)));
+        return;
     }
+    emit curveSaved(*chosen);
 }

@@ -39,8 +39,9 @@ QAction* NamedAction(QObject* parent, const QString& text, const char* name) {
 }  // namespace
 
 MainWindow::MainWindow(fenra::Platform& platform, fenra::WorkingState& state,
-                       const fenra::ElementDatabase& db, QWidget* parent)
-    : QMainWindow(parent), platform_(platform), state_(state), db_(db) {
+                       const fenra::ElementDatabase& db, fenra::AppSettings* settings,
+                       QWidget* parent)
+    : QMainWindow(parent), platform_(platform), state_(state), db_(db), settings_(settings) {
     setObjectName(QStringLiteral("frmMain"));
     results_ = new ResultsModel(state_, this);
     createFields();
@@ -48,8 +49,13 @@ MainWindow::MainWindow(fenra::Platform& platform, fenra::WorkingState& state,
     createActions();
     createMenus();
     createToolBar();
+    createStatusBar();
+    setUpKeys();
+    nameControls();
+    setUpTabOrder();
     connectSignals();
     runStartUp();
+    restoreSettings();
 }
 
 MainWindow::~MainWindow() {
@@ -60,20 +66,20 @@ MainWindow::~MainWindow() {
 
 void MainWindow::createActions() {
     Actions& a = actions_;
-    a.addDataSet = NamedAction(this, tr("Add target"), "mnuAdd");
-    a.removeDataSet = NamedAction(this, tr("Remove target"), "mnuRemove");
-    a.openTarget = NamedAction(this, tr("Open target"), "mnuTOpen");
-    a.openText = NamedAction(this, tr("Open Text"), "mnutxtOpen");
-    a.saveTarget = NamedAction(this, tr("Save target"), "mnuTSave");
-    a.saveResults = NamedAction(this, tr("Save result"), "mnuRSave");
-    a.printResults = NamedAction(this, tr("Print result"), "mnuRPrint");
-    a.exit = NamedAction(this, tr("Exit"), "mnuExit");
-    a.calculate = NamedAction(this, tr("Calculate"), "mnuCal");
-    a.depthStopping = NamedAction(this, tr("Depth vs dE/dx"), "mnuDepthStop");
-    a.depthEnergy = NamedAction(this, tr("Depth vs Energy"), "mnuDepthEnergy");
-    a.energyStopping = NamedAction(this, tr("Energy vs dE/dx"), "mnuEnergyStop");
-    a.rangeWindow = NamedAction(this, tr("Range and layers…"), "mnuRangeLayers");
-    a.about = NamedAction(this, fenra::AboutTitle(), "mnuAbout");
+    a.addDataSet = NamedAction(this, tr("&Add target"), "mnuAdd");
+    a.removeDataSet = NamedAction(this, tr("&Remove target"), "mnuRemove");
+    a.openTarget = NamedAction(this, tr("&Open target"), "mnuTOpen");
+    a.openText = NamedAction(this, tr("Open &Text"), "mnutxtOpen");
+    a.saveTarget = NamedAction(this, tr("&Save target"), "mnuTSave");
+    a.saveResults = NamedAction(this, tr("Save res&ult"), "mnuRSave");
+    a.printResults = NamedAction(this, tr("&Print result"), "mnuRPrint");
+    a.exit = NamedAction(this, tr("E&xit"), "mnuExit");
+    a.calculate = NamedAction(this, tr("&Calculate"), "mnuCal");
+    a.depthStopping = NamedAction(this, tr("&Depth vs dE/dx"), "mnuDepthStop");
+    a.depthEnergy = NamedAction(this, tr("Depth vs &Energy"), "mnuDepthEnergy");
+    a.energyStopping = NamedAction(this, tr("E&nergy vs dE/dx"), "mnuEnergyStop");
+    a.rangeWindow = NamedAction(this, tr("Ran&ge and layers…"), "mnuRangeLayers");
+    a.about = NamedAction(this, QStringLiteral("&") + fenra::AboutTitle(), "mnuAbout");
 
     // The toolbar shows these same commands with an icon and a longer tip; the menus keep
     // their plain texts.
@@ -97,19 +103,24 @@ void MainWindow::createActions() {
 
 void MainWindow::createMenus() {
     const Actions& a = actions_;
-    menus_.file = menuBar()->addMenu(tr("File"));
+    menus_.file = menuBar()->addMenu(tr("&File"));
     menus_.file->setObjectName(QStringLiteral("mnuFile"));
-    menus_.file->addActions({a.addDataSet, a.removeDataSet, a.openTarget, a.openText, a.saveTarget,
-                             a.saveResults, a.printResults, a.exit});
+    menus_.file->addActions({a.addDataSet, a.removeDataSet, a.openTarget});
+    // The recent targets follow Open target, as a menu of their own filled when it opens.
+    menus_.recentTargets = menus_.file->addMenu(tr("Re&cent targets"));
+    menus_.recentTargets->setObjectName(QStringLiteral("mnuRecent"));
+    menus_.recentTargets->menuAction()->setObjectName(QStringLiteral("mnuRecent"));
+    connect(menus_.recentTargets, &QMenu::aboutToShow, this, &MainWindow::fillRecentTargets);
+    menus_.file->addActions({a.openText, a.saveTarget, a.saveResults, a.printResults, a.exit});
     menuBar()->addAction(a.calculate);
-    menus_.curve = menuBar()->addMenu(tr("Curve"));
+    menus_.curve = menuBar()->addMenu(tr("C&urve"));
     menus_.curve->setObjectName(QStringLiteral("mnuCurve"));
     menus_.curve->addActions({a.depthStopping, a.depthEnergy, a.energyStopping});
     // Calculate is a command on the menu bar itself, not a menu: the range window, which
     // follows the ion as the curves do, sits with them.
     menus_.curve->addSeparator();
     menus_.curve->addAction(a.rangeWindow);
-    menus_.help = menuBar()->addMenu(tr("Help"));
+    menus_.help = menuBar()->addMenu(tr("&Help"));
     menus_.help->setObjectName(QStringLiteral("mnuHelp"));
     menus_.help->addAction(a.about);
 }
@@ -234,6 +245,8 @@ void MainWindow::setRangeText(const QString& text) {
 }
 
 void MainWindow::adoptCurveWindow(CurveWindow* window) {
+    connect(window, &CurveWindow::curveSaved, this,
+            [this](const QString& path) { rememberFolderOf(fenra::FileKind::Curve, path); });
     adoptedCurveWindows_.removeAll(nullptr);  // forget the windows closed since
     adoptedCurveWindows_.append(window);
     curveWindows[static_cast<std::size_t>(nextCurveWindow_)] = window;
@@ -255,7 +268,13 @@ void MainWindow::closeCurveWindows() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    // Ending the program ends every curve and range window with it; nothing is saved or asked.
+    // A changed target is offered for saving first; Cancel keeps the program running.
+    if (!maybeSaveTarget()) {
+        event->ignore();
+        return;
+    }
+    storeSettings();
+    // Ending the program ends every curve and range window with it.
     closeCurveWindows();
     event->accept();
 }

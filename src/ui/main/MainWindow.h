@@ -12,6 +12,7 @@
 #include "elements/ElementDatabase.h"
 #include "files/FileError.h"
 #include "materials/MaterialList.h"
+#include "settings/AppSettings.h"
 #include "state/WorkingState.h"
 #include "ui/curve/CurveWindow.h"
 #include "ui/main/ReportPrinter.h"
@@ -42,9 +43,13 @@ class MainWindow : public QMainWindow {
 
   public:
     // Runs the start-up: the working state, the element lists filled from db, data set 1
-    // shown, the result headings, the window centred. db must outlive the window.
+    // shown, the result headings, the window centred. db must outlive the window. With
+    // settings (which must outlive the window too) the window starts with the geometry, unit
+    // and ion of the last run and keeps the folders and recent files; without, it remembers
+    // nothing and its dialogs start in the user's documents folder.
     MainWindow(fenra::Platform& platform, fenra::WorkingState& state,
-               const fenra::ElementDatabase& db, QWidget* parent = nullptr);
+               const fenra::ElementDatabase& db, fenra::AppSettings* settings = nullptr,
+               QWidget* parent = nullptr);
     ~MainWindow() override;
 
     fenra::WorkingState& state() { return state_; }
@@ -75,6 +80,17 @@ class MainWindow : public QMainWindow {
     // The layout of the last printed report (pages and rows placed), for checking.
     const PrintLayout& lastPrintLayout() const { return lastPrint_; }
 
+    // The target file last opened or saved; empty for a new target.
+    QString targetPath() const { return targetPath_; }
+    // Whether the data sets differ from the target file as last opened or saved (or, with
+    // none, from the start or the last Reset).
+    bool targetChanged() const;
+
+    // The folder the next dialog for files of this kind starts in (MainWindow_settings.cpp).
+    QString startFolder(fenra::FileKind kind) const;
+    // Remembers the folder of a file just opened or saved.
+    void rememberFolderOf(fenra::FileKind kind, const QString& path);
+
   public slots:
     // The data sets (MainWindow_datasets.cpp).
     void showDataSet(int n);
@@ -86,6 +102,7 @@ class MainWindow : public QMainWindow {
     void calculateAll();
     void saveTarget();
     void openTarget();
+    void openRecentTarget(const QString& path);
     void saveResults();
     void printResults();
     void openTextFile();
@@ -138,6 +155,13 @@ class MainWindow : public QMainWindow {
         QMenu* file = nullptr;
         QMenu* curve = nullptr;
         QMenu* help = nullptr;
+        QMenu* recentTargets = nullptr;
+    };
+    // The permanent texts of the status bar.
+    struct StatusTexts {
+        QLabel* file = nullptr;
+        QLabel* dataSet = nullptr;
+        QLabel* unit = nullptr;
     };
     // The input fields of one data set, and the unit and the view of the results.
     // The target arrays are indexed by slot, 1..10.
@@ -165,6 +189,20 @@ class MainWindow : public QMainWindow {
     void fillElementLists();
     void closeCurveWindows();
 
+    // MainWindow_keys.cpp: mnemonics, shortcuts, the names a screen reader speaks, Tab order.
+    void setUpKeys();
+    void nameControls();
+    void setUpTabOrder();
+
+    // MainWindow_settings.cpp: the status bar, "Save changes?", recent targets, settings.
+    void createStatusBar();
+    void showStatusTexts();
+    bool maybeSaveTarget();                  // false: the user cancelled, or the save failed
+    void targetFileIs(const QString& path);  // opened or saved: the new unchanged state
+    void fillRecentTargets();
+    void restoreSettings();
+    void storeSettings();
+
     // MainWindow_layout.cpp: the fields, row by row.
     void createFields();
     QLayout* createIonRow(QWidget* parent);
@@ -179,6 +217,8 @@ class MainWindow : public QMainWindow {
     void selectElementEntry(int j, int index);
     int listPositionOf(const std::string& symbol) const;
     void fillFields(const fenra::DataSet& d);
+    // Back to one new data set, as at the start (Reset, and Remove of the last data set).
+    void clearDataSets();
     // The results view shows the current data set's edit.
     void currentDataSetEdited();
 
@@ -196,6 +236,8 @@ class MainWindow : public QMainWindow {
     void fitResultColumns();
 
     // MainWindow_commands.cpp helpers.
+    bool saveTargetFile();  // false when not saved (refused, cancelled, failed)
+    void openTargetFile(const QString& path);
     void showMessage(const QString& text);  // a message box titled "Fenra32"
     void showFileWriteFailure(const QString& path, const fenra::FileError& error);
 
@@ -206,6 +248,10 @@ class MainWindow : public QMainWindow {
     Actions actions_;
     Menus menus_;
     Fields fields_;
+    StatusTexts status_;
+    fenra::AppSettings* settings_ = nullptr;
+    QString targetPath_;
+    std::string unchangedTargetText_;  // the target file's text when last opened or saved
     QToolBar* toolBar_ = nullptr;
     ResultsModel* results_ = nullptr;
 

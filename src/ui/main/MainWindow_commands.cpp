@@ -18,18 +18,18 @@
 
 namespace {
 
-// The target and result dialogs start in the program's folder.
-fenra::FileDialogSettings DialogInFolder(const std::string& folder, const QString& title,
+// The dialogs start in the folder of the last file of their kind (MainWindow::startFolder).
+fenra::FileDialogSettings DialogInFolder(const QString& folder, const QString& title,
                                          const QString& filter) {
     fenra::FileDialogSettings s;
     s.title = title;
     s.filter = filter;
-    s.initialFolder = QString::fromStdString(folder);
+    s.initialFolder = folder;
     return s;
 }
 
 // A save dialog completes a name typed without extension and asks before replacing a file.
-fenra::FileDialogSettings SaveDialogInFolder(const std::string& folder, const QString& title,
+fenra::FileDialogSettings SaveDialogInFolder(const QString& folder, const QString& title,
                                              const QString& filter, const char* suffix) {
     fenra::FileDialogSettings s = DialogInFolder(folder, title, filter);
     s.defaultSuffix = QString::fromLatin1(suffix);
@@ -68,28 +68,42 @@ void MainWindow::showFileWriteFailure(const QString& path, const fenra::FileErro
 }
 
 void MainWindow::saveTarget() {
+    saveTargetFile();
+}
+
+bool MainWindow::saveTargetFile() {
     if (fenra::LeadingNumber(fields_.ratioEdits[1]->text().toStdString()) == 0) {
         showMessage(fenra::TargetEmptyMessage());
-        return;
+        return false;
     }
-    const std::optional<QString> path = platform_.SaveFileName(
-        this, SaveDialogInFolder(state_.AppPath, tr("Save target"),
-                                 tr("*.fta (*.fta);;All files (*.*)"), "fta"));
-    if (!path) return;
+    fenra::FileDialogSettings dialog =
+        SaveDialogInFolder(startFolder(fenra::FileKind::Target), tr("Save target"),
+                           tr("*.fta (*.fta);;All files (*.*)"), "fta");
+    dialog.initialFile = targetPath_;  // the open file is offered again
+    const std::optional<QString> path = platform_.SaveFileName(this, dialog);
+    if (!path) return false;
     fenra::FileError error;
-    if (!fenra::SaveTarget(state_, path->toStdString(), &error)) showFileWriteFailure(*path, error);
+    if (!fenra::SaveTarget(state_, path->toStdString(), &error)) {
+        showFileWriteFailure(*path, error);
+        return false;
+    }
+    targetFileIs(*path);
+    return true;
 }
 
 void MainWindow::openTarget() {
+    if (!maybeSaveTarget()) return;
     const std::optional<QString> path = platform_.OpenFileName(
-        this,
-        DialogInFolder(state_.AppPath, tr("Open target"), tr("*.fta (*.fta);;All files (*.*)")));
-    if (!path) return;
+        this, DialogInFolder(startFolder(fenra::FileKind::Target), tr("Open target"),
+                             tr("*.fta (*.fta);;All files (*.*)")));
+    if (path) openTargetFile(*path);
+}
 
-    const fenra::OpenTargetResult r = fenra::OpenTarget(state_, path->toStdString());
+void MainWindow::openTargetFile(const QString& path) {
+    const fenra::OpenTargetResult r = fenra::OpenTarget(state_, path.toStdString());
     // In both cases the data sets are as they were; the user is told why nothing changed.
     if (r.status == fenra::OpenTargetStatus::CannotOpen) {
-        QString text = tr("The file could not be read: %1").arg(*path);
+        QString text = tr("The file could not be read: %1").arg(path);
         if (r.error.Failed()) text += QStringLiteral("\n") + fenra::FileErrorMessage(r.error);
         showMessage(text);
         return;
@@ -109,6 +123,7 @@ void MainWindow::openTarget() {
     fields_.dataSetScrollBar->setMaximum(state_.DataSetCount);
     showDataSet(state_.CurrentDataSet);
     refreshResults();
+    targetFileIs(path);  // the data sets as read are the file's
     for (const fenra::TargetNotice& notice : r.notices)
         showMessage(fenra::TargetNoticeMessage(notice));
 }
@@ -119,11 +134,15 @@ void MainWindow::saveResults() {
         return;
     }
     const std::optional<QString> path = platform_.SaveFileName(
-        this, SaveDialogInFolder(state_.AppPath, tr("Save result"),
+        this, SaveDialogInFolder(startFolder(fenra::FileKind::Result), tr("Save result"),
                                  tr("*.Fre (*.Fre);;All files (*.*)"), "Fre"));
     if (!path) return;
     fenra::FileError error;
-    if (!fenra::SaveResult(state_, path->toStdString(), &error)) showFileWriteFailure(*path, error);
+    if (!fenra::SaveResult(state_, path->toStdString(), &error)) {
+        showFileWriteFailure(*path, error);
+        return;
+    }
+    rememberFolderOf(fenra::FileKind::Result, *path);
 }
 
 void MainWindow::printResults() {
@@ -140,13 +159,18 @@ void MainWindow::printResults() {
 }
 
 void MainWindow::openTextFile() {
-    // No initial folder and no default extension: the dialog keeps those of its last use.
+    // No default extension: any text file may be opened.
     fenra::FileDialogSettings s;
     s.title = tr("Open text");
+    s.initialFolder = startFolder(fenra::FileKind::Data);
     // Open Text shows the files the program writes, and any other.
     s.filter = tr("Target files (*.fta);;Report files (*.Fre);;Curve files (*.Fcv);;All files (*)");
     const std::optional<QString> path = platform_.OpenFileName(this, s);
     if (!path) return;
     QString failure;
-    if (!platform_.StartEditor(*path, &failure)) showMessage(failure);
+    if (!platform_.StartEditor(*path, &failure)) {
+        showMessage(failure);
+        return;
+    }
+    rememberFolderOf(fenra::FileKind::Data, *path);
 }

@@ -103,7 +103,8 @@ void RunCurveCommand(MainWindow& main, fenra::CurveKind kind) {
     const fenra::DataSet& d = s.DataSets[c];
     // The curve carries the ion values as the fields show them again.
     fenra::SetCurveIon(walk.curve, d);
-    auto* window = new CurveWindow(platform, kind, std::move(walk.curve), s.AppPath);
+    auto* window = new CurveWindow(platform, kind, std::move(walk.curve),
+                                   main.startFolder(fenra::FileKind::Curve).toStdString());
     window->setAttribute(Qt::WA_DeleteOnClose);
     main.adoptCurveWindow(window);
     window->setWindowTitle(fenra::CurveCaption(kind, c));

@@ -24,6 +24,7 @@ void MainWindow::showDataSetIndicator() {
         tr("%1 of %2")
             .arg(QString::fromStdString(fenra::IntegerText(state_.CurrentDataSet)),
                  QString::fromStdString(fenra::IntegerText(state_.DataSetCount))));
+    showStatusTexts();
 }
 
 int MainWindow::listPositionOf(const std::string& symbol) const {
@@ -121,7 +122,7 @@ void MainWindow::addDataSet() {
 
 void MainWindow::removeDataSet() {
     if (state_.DataSetCount <= 1) {
-        resetDataSets();
+        clearDataSets();
         return;
     }
     const int last = state_.DataSetCount;
@@ -146,6 +147,12 @@ void MainWindow::removeDataSet() {
 }
 
 void MainWindow::resetDataSets() {
+    if (!maybeSaveTarget()) return;
+    clearDataSets();
+    targetFileIs(QString());  // a new target, in no file yet
+}
+
+void MainWindow::clearDataSets() {
     fenra::ClearDataSets(state_);
     state_.DataSetCount = 1;
     state_.CurrentDataSet = 1;

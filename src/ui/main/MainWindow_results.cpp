@@ -36,6 +36,7 @@ void MainWindow::showResultsInUnit() {
     }
     results_->setUnit(unit);
     fitResultColumns();
+    showStatusTexts();
 }
 
 void MainWindow::refreshResults() {

@@ -22,6 +22,9 @@ struct FileDialogSettings {
     bool confirmOverwrite = false;
 };
 
+// The answers to "Save changes?".
+enum class SaveChangesAnswer { Save, Discard, Cancel };
+
 class Platform {
   public:
     virtual ~Platform() = default;
@@ -29,6 +32,10 @@ class Platform {
     // A modal message box with one OK button.
     virtual void ShowMessage(QWidget* parent, const QString& title, const QString& text) = 0;
     virtual void Beep() = 0;
+
+    // A modal question with the buttons Save, Discard and Cancel; closing the box is Cancel.
+    virtual SaveChangesAnswer AskSaveChanges(QWidget* parent, const QString& title,
+                                             const QString& text) = 0;
 
     // The program's About box: a modal box with the text, the program's icon and one OK button.
     virtual void ShowAbout(QWidget* parent, const QString& title, const QString& text) = 0;

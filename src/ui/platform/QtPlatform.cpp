@@ -34,6 +34,21 @@ void QtPlatform::Beep() {
     QApplication::beep();
 }
 
+SaveChangesAnswer QtPlatform::AskSaveChanges(QWidget* parent, const QString& title,
+                                             const QString& text) {
+    QMessageBox box(QMessageBox::Question, title, text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    // Enter keeps the work, Escape (and the window's close button) changes nothing.
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const int answer = box.exec();
+    QApplication::restoreOverrideCursor();
+    if (answer == QMessageBox::Save) return SaveChangesAnswer::Save;
+    if (answer == QMessageBox::Discard) return SaveChangesAnswer::Discard;
+    return SaveChangesAnswer::Cancel;
+}
+
 void QtPlatform::ShowAbout(QWidget* parent, const QString& title, const QString& text) {
     QMessageBox::about(parent, title, text);
 }

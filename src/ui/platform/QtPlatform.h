@@ -12,6 +12,8 @@ class QtPlatform : public Platform {
   public:
     void ShowMessage(QWidget* parent, const QString& title, const QString& text) override;
     void Beep() override;
+    SaveChangesAnswer AskSaveChanges(QWidget* parent, const QString& title,
+                                     const QString& text) override;
     void ShowAbout(QWidget* parent, const QString& title, const QString& text) override;
     std::optional<QString> OpenFileName(QWidget* parent, const FileDialogSettings& s) override;
     std::optional<QString> SaveFileName(QWidget* parent, const FileDialogSettings& s) override;

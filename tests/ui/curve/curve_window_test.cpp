@@ -118,9 +118,9 @@ void CurveWindowTest::initialTextsAndFonts() {
 
     const auto* file = w.findChild<QMenu*>("mnuFile");
     QVERIFY(file);
-    QCOMPARE(file->title(), QString("File"));
-    QCOMPARE(w.findChild<QAction*>("mnuSave")->text(), QString("Save curve"));
-    QCOMPARE(w.findChild<QAction*>("mnuExit")->text(), QString("Exit"));
+    QCOMPARE(file->title(), QString("&File"));
+    QCOMPARE(w.findChild<QAction*>("mnuSave")->text(), QString("&Save curve"));
+    QCOMPARE(w.findChild<QAction*>("mnuExit")->text(), QString("E&xit"));
     QCOMPARE(file->actions().size(), 2);
 }
 

@@ -63,7 +63,7 @@ void MainWindowFilesTest::saveTargetWritesEveryDataSet() {
     QCOMPARE(dialog.kind, FileDialogKind::Save);
     QCOMPARE(dialog.settings.title, QString("Save target"));
     QCOMPARE(dialog.settings.filter, QString("*.fta (*.fta);;All files (*.*)"));
-    QCOMPARE(dialog.settings.initialFolder, QString::fromStdString(d.state.AppPath));
+    QCOMPARE(dialog.settings.initialFolder, fenra::DefaultFolder());  // never the program's
     QCOMPARE(dialog.settings.defaultSuffix, QString("fta"));
     QVERIFY(dialog.settings.confirmOverwrite);
     QVERIFY(d.platform.messages.empty());
@@ -109,7 +109,7 @@ void MainWindowFilesTest::openTargetThenCalculateGivesTheReferenceReport() {
     QCOMPARE(dialog.kind, FileDialogKind::Open);
     QCOMPARE(dialog.settings.title, QString("Open target"));
     QCOMPARE(dialog.settings.filter, QString("*.fta (*.fta);;All files (*.*)"));
-    QCOMPARE(dialog.settings.initialFolder, QString::fromStdString(d.state.AppPath));
+    QCOMPARE(dialog.settings.initialFolder, fenra::DefaultFolder());  // never the program's
     QCOMPARE(dialog.settings.defaultSuffix, QString());
     QVERIFY(!dialog.settings.confirmOverwrite);
 
@@ -142,7 +142,7 @@ void MainWindowFilesTest::openTargetThenCalculateGivesTheReferenceReport() {
     QCOMPARE(save.kind, FileDialogKind::Save);
     QCOMPARE(save.settings.title, QString("Save result"));
     QCOMPARE(save.settings.filter, QString("*.Fre (*.Fre);;All files (*.*)"));
-    QCOMPARE(save.settings.initialFolder, QString::fromStdString(d.state.AppPath));
+    QCOMPARE(save.settings.initialFolder, fenra::DefaultFolder());
     QCOMPARE(save.settings.defaultSuffix, QString("Fre"));
     QVERIFY(save.settings.confirmOverwrite);
     QCOMPARE(ReadAll(report), ReadAll(FENRA_EXAMPLES_DIR "/reference.Fre"));
@@ -272,7 +272,7 @@ void MainWindowFilesTest::openTextStartsTheEditor() {
     QCOMPARE(dialog.settings.filter,
              QString("Target files (*.fta);;Report files (*.Fre);;Curve files (*.Fcv);;All "
                      "files (*)"));
-    QCOMPARE(dialog.settings.initialFolder, QString());
+    QCOMPARE(dialog.settings.initialFolder, fenra::DefaultFolder());
     QCOMPARE(dialog.settings.defaultSuffix, QString());
 
     const QString spaced = dir_.filePath("my report.Fre");

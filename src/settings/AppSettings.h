@@ -1,0 +1,90 @@
+#pragma once
+// What the program remembers between runs, in one ini file in the user's configuration folder
+// (~/.config/fenra32/fenra32.ini, or under $XDG_CONFIG_HOME): the folder of the last file of
+// each kind, the recent target files, window geometry, the unit chosen and the last ion.
+// Every value read is checked; whatever is missing, unreadable or out of place reads as the
+// default, so a damaged file never stops the program.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <optional>
+
+class QSettings;
+class QVariant;
+
+namespace fenra {
+
+// The kinds of file whose folders are remembered one by one.
+enum class FileKind { Target, Result, Curve, Image, Data };
+
+// The longest list of recent target files kept.
+constexpr int kMaxRecentTargets = 8;
+
+// The settings file's names: ~/.config/<organisation>/<application>.ini.
+inline constexpr char kSettingsOrganisation[] = "fenra32";
+inline constexpr char kSettingsApplication[] = "fenra32";
+
+class AppSettings {
+  public:
+    // Opens the user's settings. appDir is the program's own folder, never offered as a start
+    // folder (an installed copy cannot write there); empty: the running application's folder.
+    explicit AppSettings(const QString& appDir = QString());
+    ~AppSettings();
+    AppSettings(const AppSettings&) = delete;
+    AppSettings& operator=(const AppSettings&) = delete;
+
+    QString FilePath() const;
+    // Empty while the settings were read and written without trouble; otherwise what went
+    // wrong, in a sentence for the status bar.
+    QString Problem() const { return problem_; }
+
+    // The folder a file dialog for this kind starts in: the folder of the last file of that
+    // kind opened or saved, when it still exists and is not the program's folder; else the
+    // user's documents folder, or home.
+    QString StartFolder(FileKind kind) const;
+    // Remembers the folder of a file just opened or saved.
+    void RememberFolderOf(FileKind kind, const QString& filePath);
+
+    // Most recent first, at most kMaxRecentTargets, absolute and without duplicates.
+    QStringList RecentTargets() const;
+    void AddRecentTarget(const QString& filePath);
+    // False when the file was not in the list.
+    bool RemoveRecentTarget(const QString& filePath);
+
+    // The geometry blob of a window (QWidget::saveGeometry); empty when none was kept.
+    QByteArray Geometry(const QString& window) const;
+    void SetGeometry(const QString& window, const QByteArray& geometry);
+
+    // The unit's index among unitCount units; nothing when none was kept or it is out of range.
+    std::optional<int> Unit(int unitCount) const;
+    void SetUnit(int unit);
+
+    // The symbol of the last ion chosen (letters only); empty when none.
+    QString LastIon() const;
+    void SetLastIon(const QString& symbol);
+
+    // Writes the settings to their file now (QSettings also writes them when it goes); false,
+    // and Problem() says why, when they cannot be written.
+    bool Save();
+
+  private:
+    void OpenStore();
+    QString StoredFolder(FileKind kind) const;
+    void Put(const QString& key, const QVariant& value);
+
+    std::unique_ptr<QSettings> store_;
+    QString appDir_;
+    QString problem_;
+    bool writable_ = true;  // false while an unreadable file must be kept as it is
+};
+
+// The folder of a new user's first dialog: documents, or home when there is none.
+QString DefaultFolder();
+// An absolute path with "." and ".." resolved and no trailing separator.
+QString NormalisedPath(const QString& path);
+// Whether the folder exists and is neither the program's folder nor inside it.
+bool IsUsableFolder(const QString& folder, const QString& appDir);
+
+}  // namespace fenra
