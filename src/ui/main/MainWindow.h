@@ -7,9 +7,11 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <optional>
 
 #include "elements/ElementDatabase.h"
 #include "files/FileError.h"
+#include "materials/MaterialList.h"
 #include "state/WorkingState.h"
 #include "ui/curve/CurveWindow.h"
 #include "ui/main/ReportPrinter.h"
@@ -19,6 +21,7 @@ class QComboBox;
 class QGridLayout;
 class QLabel;
 class QLayout;
+class QLineEdit;
 class QMenu;
 class QPushButton;
 class QScrollBar;
@@ -91,6 +94,14 @@ class MainWindow : public QMainWindow {
     void depthEnergyCurve();
     void energyStoppingCurve();
 
+    // Numbers out (MainWindow_export.cpp): the grid's selection as text, Export results….
+    void copyResults();
+    void selectAllResults();
+    void exportResults();
+
+    // The materials field (MainWindow_material.cpp): the typed material into the target.
+    void enterMaterial();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -124,6 +135,9 @@ class MainWindow : public QMainWindow {
         QAction* depthEnergy = nullptr;
         QAction* energyStopping = nullptr;
         QAction* about = nullptr;
+        QAction* copy = nullptr;           // the grid's selection, Ctrl+C
+        QAction* selectAll = nullptr;      // every cell of the grid
+        QAction* exportResults = nullptr;  // all data sets to CSV
     };
     struct Menus {
         QMenu* file = nullptr;
@@ -145,6 +159,7 @@ class MainWindow : public QMainWindow {
         std::array<FieldEdit*, fenra::kMaxTargetSlots + 1> ratioEdits{};
         QComboBox* unitCombo = nullptr;
         QTableView* resultsView = nullptr;
+        QLineEdit* materialEdit = nullptr;  // a formula or material name for the target
     };
 
     // MainWindow.cpp: construction and start-up.
@@ -186,6 +201,13 @@ class MainWindow : public QMainWindow {
     void refreshResults();
     void fitResultColumns();
 
+    // MainWindow_export.cpp: the commands of the grid and Export results.
+    void createExportActions();
+    // MainWindow_material.cpp: the row of the materials field, and the list of named materials
+    // (read beside the element database on first use; empty when it cannot be read).
+    QLayout* createMaterialRow(QWidget* parent);
+    const fenra::MaterialList& materialList();
+
     // MainWindow_commands.cpp helpers.
     void showMessage(const QString& text);  // a message box titled "Fenra32"
     void showFileWriteFailure(const QString& path, const fenra::FileError& error);
@@ -199,6 +221,9 @@ class MainWindow : public QMainWindow {
     Fields fields_;
     QToolBar* toolBar_ = nullptr;
     ResultsModel* results_ = nullptr;
+
+    std::optional<fenra::MaterialList> materials_;
+    QString materialsFailure_;  // why the list of named materials could not be read
 
     PrintLayout lastPrint_;
     std::array<int, 5> resultMinWidths_{};  // the designed column widths, in pixels

@@ -37,7 +37,7 @@ void MainWindowMenusTest::startUpMenus() {
     QCOMPARE(itemsOf("mnuFile"),
              QStringList({"mnuAdd=Add target", "mnuRemove=Remove target", "mnuTOpen=Open target",
                           "mnutxtOpen=Open Text", "mnuTSave=Save target", "mnuRSave=Save result",
-                          "mnuRPrint=Print result", "mnuExit=Exit"}));
+                          "mnuExport=Export results…", "mnuRPrint=Print result", "mnuExit=Exit"}));
     QCOMPARE(itemsOf("mnuCurve"),
              QStringList({"mnuDepthStop=Depth vs dE/dx", "mnuDepthEnergy=Depth vs Energy",
                           "mnuEnergyStop=Energy vs dE/dx"}));
