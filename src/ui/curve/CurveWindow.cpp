@@ -52,6 +52,7 @@ void CurveWindow::createMenus() {
     fileMenu_->setObjectName(QStringLiteral("mnuFile"));
     QAction* save = fileMenu_->addAction(tr("Save curve"), this, &CurveWindow::saveCurve);
     save->setObjectName(QStringLiteral("mnuSave"));
+    addExportCommands();
     QAction* exit = fileMenu_->addAction(tr("Exit"), this, &QWidget::close);
     exit->setObjectName(QStringLiteral("mnuExit"));
 }
