@@ -1,5 +1,6 @@
 #include "ui/curve/CurveCanvas.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 #include <cmath>
 
@@ -126,13 +127,48 @@ void CurveCanvas::lineTo(float x, float y) {
     current_ = to;
 }
 
+// Painting into an SVG or PDF file (QWidget::render) draws the kept lines and points as they
+// are, so the file scales without steps; on the screen and into images the rendered image is
+// shown.
+bool CurveCanvas::paintsVectors(const QPainter& p) {
+    const QPaintEngine* engine = p.paintEngine();
+    if (engine == nullptr) return false;
+    const QPaintEngine::Type type = engine->type();
+    return type == QPaintEngine::SVG || type == QPaintEngine::Pdf || type == QPaintEngine::Picture;
+}
+
+void CurveCanvas::paintVectors(QPainter& p) const {
+    const QSize inner = innerPixels();
+    p.save();
+    p.translate(cl::kPlotBorderPx, cl::kPlotBorderPx);
+    p.setClipRect(QRect(QPoint(0, 0), inner));
+    p.fillRect(QRect(QPoint(0, 0), inner), kBackground);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPen pen(kCurveColour, 1, Qt::SolidLine, Qt::RoundCap);
+    p.setPen(pen);
+    const double inW = innerWidth(), inH = innerHeight();
+    const auto at = [&](double x, double y) {
+        // Pixel centres lie half a pixel in, as in the rendered image.
+        return QPointF(ToDeviceAxis(x, inW, inner.width()) + 0.5,
+                       ToDeviceAxis(y, inH, inner.height()) + 0.5);
+    };
+    for (const QLineF& line : lines_)
+        p.drawLine(at(line.x1(), line.y1()), at(line.x2(), line.y2()));
+    for (const QPointF& point : points_) p.drawPoint(at(point.x(), point.y()));
+    p.restore();
+}
+
 void CurveCanvas::paintEvent(QPaintEvent*) {
-    fitImage();
     QPainter p(this);
     // A sunken frame of two pixels: grey outside, black inside.
     p.setPen(Qt::darkGray);
     p.drawRect(rect().adjusted(0, 0, -1, -1));
     p.setPen(Qt::black);
     p.drawRect(rect().adjusted(1, 1, -2, -2));
+    if (paintsVectors(p)) {
+        paintVectors(p);
+        return;
+    }
+    fitImage();
     p.drawImage(QPointF(cl::kPlotBorderPx, cl::kPlotBorderPx), image());
 }

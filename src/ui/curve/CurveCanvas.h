@@ -11,6 +11,7 @@
 
 #include <QImage>
 #include <QLineF>
+#include <QPainter>
 #include <QPoint>
 #include <QSize>
 #include <QWidget>
@@ -42,6 +43,8 @@ class CurveCanvas : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    static bool paintsVectors(const QPainter& p);
+    void paintVectors(QPainter& p) const;
     QSize innerPixels() const;
     // The image follows the inner size and the screen's pixel ratio; a new one is rendered
     // from the lines and points drawn so far.

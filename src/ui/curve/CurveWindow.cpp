@@ -54,6 +54,7 @@ void CurveWindow::createMenus() {
     QAction* save = fileMenu_->addAction(tr("&Save curve"), this, &CurveWindow::saveCurve);
     save->setObjectName(QStringLiteral("mnuSave"));
     save->setShortcut(QKeySequence::Save);
+    addExportCommands();
     QAction* exit = fileMenu_->addAction(tr("E&xit"), this, &QWidget::close);
     exit->setObjectName(QStringLiteral("mnuExit"));
     // Exit closes only this window: the platform's Close keys (Ctrl+W, Ctrl+F4), not Quit.

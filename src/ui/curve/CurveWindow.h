@@ -3,6 +3,7 @@
 // against depth, or stopping power against energy) from its own copy of the curve, and saves
 // that copy as a curve data file.
 
+#include <QImage>
 #include <QMainWindow>
 #include <QString>
 #include <array>
@@ -42,12 +43,22 @@ class CurveWindow : public QMainWindow {
     // Save curve.
     void saveCurve();
 
+    // The picture and the points for other programs (CurveWindow_export.cpp): Save image… (PNG,
+    // SVG or PDF by the file's extension), Copy image, Save data… (CSV).
+    void saveImage();
+    void copyImage();
+    void saveData();
+
   signals:
     // A curve data file was written to path.
     void curveSaved(const QString& path);
 
   public:
     const fenra::CurveSnapshot& snapshot() const { return snapshot_; }
+    fenra::CurveKind kind() const { return kind_; }
+
+    // The window's picture (plot, values and labels) at the screen's pixel ratio.
+    QImage pictureImage();
 
   private:
     fenra::Platform& platform_;
@@ -84,8 +95,13 @@ class CurveWindow : public QMainWindow {
 
     // The save dialog's file name: a second Save curve starts from the first one's choice.
     QString saveFile_;
+    QString imageFile_, dataFile_;  // the same for Save image and Save data
 
     void createMenus();
+    void addExportCommands();
+    // The picture in the format the path's extension names; empty with *refusal set for any
+    // other extension.
+    QByteArray pictureBytes(const QString& path, QString* refusal);
     void createFields();
     void createValueLabels();
     QLabel* addLabel(const char* name, const QString& text, const QFont& font,

@@ -17,6 +17,7 @@
 
 #include "state/Version.h"
 #include "ui/main/AboutText.h"
+#include "ui/main/ElementList.h"
 #include "ui/main/FieldEdit.h"
 #include "ui/main/ResultsModel.h"
 #include "ui/platform/Platform.h"
@@ -48,6 +49,7 @@ MainWindow::MainWindow(fenra::Platform& platform, fenra::WorkingState& state,
     statusBar()->setObjectName(QStringLiteral("StatusBar"));  // says what the view and fields did
     createActions();
     createMenus();
+    createExportActions();
     createToolBar();
     createStatusBar();
     setUpKeys();
@@ -193,20 +195,12 @@ void MainWindow::connectSignals() {
 }
 
 void MainWindow::fillElementLists() {
-    QStringList symbols;
-    for (const std::string& symbol : db_.ListElementSymbols())
-        symbols.push_back(QString::fromStdString(symbol));
     // Filling an empty list selects its first entry; that choice must run later, in step
     // order, so the lists are filled quietly and left without a choice.
-    std::vector<QComboBox*> lists = {fields_.ionCombo};
+    fenra::FillElementList(fields_.ionCombo, db_);
     for (int j = 1; j <= fenra::kMaxTargetSlots; ++j)
-        lists.push_back(fields_.targetElementCombos[j]);
-    for (QComboBox* list : lists) {
-        const QSignalBlocker quiet(list);
-        list->addItems(symbols);
-        list->setCurrentIndex(-1);
-    }
-    if (symbols.isEmpty()) return;
+        fenra::FillElementList(fields_.targetElementCombos[j], db_);
+    if (db_.Elements().empty()) return;
     selectIonEntry(0);
     for (int j = 1; j <= fenra::kMaxTargetSlots; ++j) selectElementEntry(j, 0);
 }

@@ -22,6 +22,7 @@ class QComboBox;
 class QGridLayout;
 class QLabel;
 class QLayout;
+class QLineEdit;
 class QMenu;
 class QPushButton;
 class QScrollBar;
@@ -116,6 +117,14 @@ class MainWindow : public QMainWindow {
     // Range and layers (MainWindow_range.cpp): a window of its own on the current data set.
     void openRangeWindow();
 
+    // Numbers out (MainWindow_export.cpp): the grid's selection as text, Export results….
+    void copyResults();
+    void selectAllResults();
+    void exportResults();
+
+    // The materials field (MainWindow_material.cpp): the typed material into the target.
+    void enterMaterial();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -150,6 +159,9 @@ class MainWindow : public QMainWindow {
         QAction* energyStopping = nullptr;
         QAction* rangeWindow = nullptr;
         QAction* about = nullptr;
+        QAction* copy = nullptr;           // the grid's selection, Ctrl+C
+        QAction* selectAll = nullptr;      // every cell of the grid
+        QAction* exportResults = nullptr;  // all data sets to CSV
     };
     struct Menus {
         QMenu* file = nullptr;
@@ -178,6 +190,7 @@ class MainWindow : public QMainWindow {
         std::array<FieldEdit*, fenra::kMaxTargetSlots + 1> ratioEdits{};
         QComboBox* unitCombo = nullptr;
         QTableView* resultsView = nullptr;
+        QLineEdit* materialEdit = nullptr;  // a formula or material name for the target
     };
 
     // MainWindow.cpp: construction and start-up.
@@ -235,6 +248,13 @@ class MainWindow : public QMainWindow {
     void refreshResults();
     void fitResultColumns();
 
+    // MainWindow_export.cpp: the commands of the grid and Export results.
+    void createExportActions();
+    // MainWindow_material.cpp: the row of the materials field, and the list of named materials
+    // (read beside the element database on first use; empty when it cannot be read).
+    QLayout* createMaterialRow(QWidget* parent);
+    const fenra::MaterialList& materialList();
+
     // MainWindow_commands.cpp helpers.
     bool saveTargetFile();  // false when not saved (refused, cancelled, failed)
     void openTargetFile(const QString& path);
@@ -255,12 +275,14 @@ class MainWindow : public QMainWindow {
     QToolBar* toolBar_ = nullptr;
     ResultsModel* results_ = nullptr;
 
+    std::optional<fenra::MaterialList> materials_;
+    QString materialsFailure_;  // why the list of named materials could not be read
+
     PrintLayout lastPrint_;
     std::array<int, 5> resultMinWidths_{};  // the designed column widths, in pixels
     QList<QPointer<CurveWindow>> adoptedCurveWindows_;
     QList<QPointer<fenra::RangeWindow>> rangeWindows_;
-    // The named materials of the range windows, read on the first command.
-    std::optional<fenra::MaterialList> materials_;
-    const fenra::MaterialList& materials();
+    bool materialsFailureShown_ = false;  // the range window told why the list is missing
+    const fenra::MaterialList& materialsForRangeWindow();
     int nextCurveWindow_ = 1;
 };

@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "state/NumberText.h"
+#include "ui/main/ElementList.h"
 #include "ui/main/FieldEdit.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/ResultsModel.h"
@@ -31,7 +32,7 @@ void MainWindow::ionChosen() {
     const Fields& f = fields_;
     if (f.ionCombo->currentIndex() < 0) return;  // no entry chosen: nothing to store
     const fenra::ElementRecord* rec =
-        db_.FindElementBySymbol(f.ionCombo->currentText().toStdString());
+        db_.FindElementBySymbol(fenra::ChosenSymbol(f.ionCombo).toStdString());
     if (rec == nullptr) return;  // the lists come from the same table; never expected
     fenra::DataSet& d = state_.Current();
     d.IonName = rec->Symbol;
@@ -47,7 +48,7 @@ void MainWindow::targetElementChosen(int j) {
     QComboBox* list = fields_.targetElementCombos[static_cast<std::size_t>(j)];
     if (list->currentIndex() < 0) return;
     // The slot is not counted here: it counts once a ratio is typed for it.
-    state_.Current().TargetElement[j] = list->currentText().toStdString();
+    state_.Current().TargetElement[j] = fenra::ChosenSymbol(list).toStdString();
 }
 
 void MainWindow::massEdited() {

@@ -46,6 +46,7 @@ void MainWindow::createFields() {
     outer->addLayout(createIonRow(central));
     outer->addLayout(createDataSetRow(central));
     outer->addLayout(createTargetRows(central));
+    outer->addLayout(createMaterialRow(central));
     outer->addLayout(createUnitRow(central));
     outer->addWidget(createResultsView(central), 1);
     setCentralWidget(central);

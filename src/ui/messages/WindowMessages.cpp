@@ -149,6 +149,17 @@ QString FileErrorMessage(const FileError& e) {
     return SystemFileError(e);
 }
 
+QString MaterialNotReadMessage(const QString& text, const std::string& reason,
+                               const QString& listFailure) {
+    QString message = WindowMessages::tr("The target was not changed: \"%1\" could not be read: %2")
+                          .arg(text.trimmed(), Str(reason));
+    if (!listFailure.isEmpty())
+        message += QStringLiteral("\n") +
+                   WindowMessages::tr("The list of named materials could not be read: %1")
+                       .arg(listFailure);
+    return message;
+}
+
 QString TargetNoticeMessage(const TargetNotice& n) {
     switch (n.kind) {
         case TargetNoticeKind::DataSetsKeptBack:

@@ -4,6 +4,7 @@
 // is the same.
 
 #include <QString>
+#include <string>
 
 #include "calc/CalculateDataSet.h"
 #include "files/FileError.h"
@@ -31,6 +32,11 @@ QString TargetNoticeMessage(const TargetNotice& n);
 
 // Where reading a target file stopped at a symbol of bad length.
 QString InvalidElementMessage(const OpenTargetResult& r);
+
+// The materials field could not put `text` into the target: the core's reason, and why the
+// list of named materials could not be read when that is so (listFailure empty otherwise).
+QString MaterialNotReadMessage(const QString& text, const std::string& reason,
+                               const QString& listFailure = QString());
 
 // Caption of a curve window for data set c ("Depth vs Energy of 2nd sample") and its labels.
 QString CurveCaption(CurveKind kind, int c);

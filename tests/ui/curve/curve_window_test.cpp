@@ -121,7 +121,10 @@ void CurveWindowTest::initialTextsAndFonts() {
     QCOMPARE(file->title(), QString("&File"));
     QCOMPARE(w.findChild<QAction*>("mnuSave")->text(), QString("&Save curve"));
     QCOMPARE(w.findChild<QAction*>("mnuExit")->text(), QString("E&xit"));
-    QCOMPARE(file->actions().size(), 2);
+    // Save image…, Copy image and Save data… stand between the two designed items.
+    QCOMPARE(file->actions().size(), 5);
+    QCOMPARE(file->actions().first()->objectName(), QString("mnuSave"));
+    QCOMPARE(file->actions().last()->objectName(), QString("mnuExit"));
 }
 
 void CurveWindowTest::exitClosesOnlyThisWindow() {

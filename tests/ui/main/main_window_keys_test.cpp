@@ -118,9 +118,9 @@ void MainWindowKeysTest::menusShowTheKeys() {
     keys.sort();
     QCOMPARE(keys,
              QStringList({"mnuAbout=F1", "mnuAdd=Ctrl+Shift+N", "mnuCal=F5 Ctrl+Return Ctrl+Enter",
-                          "mnuDepthEnergy=Ctrl+2", "mnuDepthStop=Ctrl+1", "mnuEnergyStop=Ctrl+3",
-                          "mnuExit=Ctrl+Q", "mnuRPrint=Ctrl+P", "mnuRemove=Ctrl+Shift+Del",
-                          "mnuTOpen=Ctrl+O", "mnuTSave=Ctrl+S"}));
+                          "mnuCopy=Ctrl+C", "mnuDepthEnergy=Ctrl+2", "mnuDepthStop=Ctrl+1",
+                          "mnuEnergyStop=Ctrl+3", "mnuExit=Ctrl+Q", "mnuRPrint=Ctrl+P",
+                          "mnuRemove=Ctrl+Shift+Del", "mnuTOpen=Ctrl+O", "mnuTSave=Ctrl+S"}));
 }
 
 void MainWindowKeysTest::everyMenuAndCommandHasItsOwnMnemonic() {

@@ -46,7 +46,8 @@ void MainWindowMenusTest::startUpMenus() {
         itemsOf("mnuFile"),
         QStringList({"mnuAdd=Add target", "mnuRemove=Remove target", "mnuTOpen=Open target",
                      "mnuRecent=Recent targets", "mnutxtOpen=Open Text", "mnuTSave=Save target",
-                     "mnuRSave=Save result", "mnuRPrint=Print result", "mnuExit=Exit"}));
+                     "mnuRSave=Save result",
+                     "mnuExport=Export results…", "mnuRPrint=Print result", "mnuExit=Exit"}));
     QCOMPARE(
         itemsOf("mnuCurve"),
         QStringList({"mnuDepthStop=Depth vs dE/dx", "mnuDepthEnergy=Depth vs Energy",
