@@ -9,7 +9,6 @@
 
 namespace fenra {
 
-
 struct WorkingState {
     Slots<DataSet, kMaxDataSets> DataSets;
     int16_t DataSetCount = 0;    // 1..100 once started

@@ -18,7 +18,8 @@ const fenra::MaterialList& MainWindow::materialsForRangeWindow() {
 }
 
 void MainWindow::openRangeWindow() {
-    auto* window = new fenra::RangeWindow(platform_, state_.Current(), db_, materialsForRangeWindow());
+    auto* window =
+        new fenra::RangeWindow(platform_, state_.Current(), db_, materialsForRangeWindow());
     // A window of its own (no parent), closed with this one; it goes when the user closes it.
     window->setAttribute(Qt::WA_DeleteOnClose);
     rangeWindows_.removeAll(nullptr);

@@ -42,12 +42,11 @@ void MainWindowMenusTest::startUpMenus() {
             out << a->objectName() + "=" + Plain(a->text());
         return out;
     };
-    QCOMPARE(
-        itemsOf("mnuFile"),
-        QStringList({"mnuAdd=Add target", "mnuRemove=Remove target", "mnuTOpen=Open target",
-                     "mnuRecent=Recent targets", "mnutxtOpen=Open Text", "mnuTSave=Save target",
-                     "mnuRSave=Save result",
-                     "mnuExport=Export results…", "mnuRPrint=Print result", "mnuExit=Exit"}));
+    QCOMPARE(itemsOf("mnuFile"),
+             QStringList({"mnuAdd=Add target", "mnuRemove=Remove target", "mnuTOpen=Open target",
+                          "mnuRecent=Recent targets", "mnutxtOpen=Open Text",
+                          "mnuTSave=Save target", "mnuRSave=Save result",
+                          "mnuExport=Export results…", "mnuRPrint=Print result", "mnuExit=Exit"}));
     QCOMPARE(
         itemsOf("mnuCurve"),
         QStringList({"mnuDepthStop=Depth vs dE/dx", "mnuDepthEnergy=Depth vs Energy",
