@@ -12,6 +12,7 @@
 
 #include "files/TargetFile.h"
 #include "support/MainWindowDriver.h"
+#include "ui/range/RangeWindow.h"
 
 using fenra::AppSettings;
 using fenra::MainWindowDriver;
@@ -68,6 +69,7 @@ class MainWindowSettingsTest : public QObject {
     void recentTargetsListTheLastFilesOpened();
     void aMissingRecentTargetIsRemovedWithAMessage();
     void settingsComeBackInTheNextRun();
+    void theRangeWindowKeepsItsGeometry();
     void damagedSettingsAreReportedInTheStatusBar();
 };
 
@@ -251,6 +253,28 @@ void MainWindowSettingsTest::settingsComeBackInTheNextRun() {
     QCOMPARE(d.platform.fileDialogs.at(0).settings.initialFolder, Path("kept"));
     QCOMPARE(d.platform.fileDialogs.at(1).settings.initialFolder, Path("home"));
     QCOMPARE(RecentMenu(d), QStringList({"&1 t.fta"}));
+}
+
+void MainWindowSettingsTest::theRangeWindowKeepsItsGeometry() {
+    AppSettings settings;
+    MainWindowDriver d(FENRA_TEST_DATABASE, &settings);
+    d.Run("mnuRangeLayers");
+    QCOMPARE(d.window->openRangeWindows().size(), 1);
+    QWidget* first = d.window->openRangeWindows().at(0);
+    first->resize(930, 710);
+    const QByteArray geometry = first->saveGeometry();
+    first->close();
+    QCOMPARE(settings.Geometry("RangeWindow"), geometry);
+    // The next range window opens as the last one was left, also after Exit (its close keeps
+    // the geometry too).
+    d.Run("mnuRangeLayers");
+    QCOMPARE(d.window->openRangeWindows().size(), 1);
+    QCOMPARE(d.window->openRangeWindows().at(0)->size(), QSize(930, 710));
+    d.window->openRangeWindows().at(0)->resize(880, 690);
+    d.Run("mnuExit");
+    QWidget probe;
+    QVERIFY(probe.restoreGeometry(AppSettings().Geometry("RangeWindow")));
+    QCOMPARE(probe.size(), QSize(880, 690));
 }
 
 void MainWindowSettingsTest::damagedSettingsAreReportedInTheStatusBar() {
