@@ -9,6 +9,9 @@
 #include <QApplication>
 
 #include "OffscreenBenchmarkMain.h"
+#include "ui/curve/CurveWindow.h"
+#include "ui/main/ChildWindows.h"
+#include "ui/main/DataSetEditor.h"
 
 namespace {
 
@@ -17,7 +20,7 @@ void RunCurveCommand(benchmark::State& bench, const char* command) {
     if (!program.Start(bench)) return;
     MainWindow& window = *program.window;
     program.state.Current().TargetRatio[1] = 1;
-    window.showDataSet(1);
+    window.dataSetEditor().showDataSet(1);
     QCoreApplication::processEvents();
 
     QAction* action = window.findChild<QAction*>(QString::fromLatin1(command));
@@ -25,7 +28,7 @@ void RunCurveCommand(benchmark::State& bench, const char* command) {
         action->trigger();
         QCoreApplication::processEvents();  // the new window's first paint
         bench.PauseTiming();
-        for (CurveWindow* curve : window.openCurveWindows()) delete curve;
+        for (CurveWindow* curve : window.childWindows().openCurveWindows()) delete curve;
         bench.ResumeTiming();
     }
     if (!program.platform.messages.empty())

@@ -9,6 +9,7 @@
 #include <QScrollBar>
 
 #include "OffscreenBenchmarkMain.h"
+#include "ui/main/DataSetEditor.h"
 
 namespace {
 
@@ -44,7 +45,7 @@ void BM_Calculate100DataSetsOf10Elements(benchmark::State& bench) {
     }
     state.DataSetCount = fenra::kMaxDataSets;
     window.findChild<QScrollBar*>(QStringLiteral("HscrolData"))->setMaximum(fenra::kMaxDataSets);
-    window.showDataSet(1);
+    window.dataSetEditor().showDataSet(1);
     QCoreApplication::processEvents();
 
     QAction* calculate = window.findChild<QAction*>(QStringLiteral("mnuCal"));

@@ -16,9 +16,14 @@
 #include <string>
 
 #include "elements/ElementDatabase.h"
+#include "settings/AppSettings.h"
 #include "state/WorkingState.h"
 #include "support/ScriptedPlatform.h"
+#include "ui/curve/CurveWindow.h"
+#include "ui/main/ChildWindows.h"
 #include "ui/main/MainWindow.h"
+#include "ui/main/ReportPrinter.h"
+#include "ui/main/TargetDocument.h"
 
 namespace fenra {
 
@@ -58,6 +63,9 @@ struct MainWindowDriver {
     QString Cell(int i, int col) const {
         return Grid()->model()->index(i - 1, col).data().toString();
     }
+
+    // The curve window in slot 1..100 of the main window; nullptr when none is open there.
+    CurveWindow* CurveWindowAt(int slot) const { return window->childWindows().curveWindow(slot); }
 
     void Run(const char* command) const { Command(QString::fromLatin1(command))->trigger(); }
 

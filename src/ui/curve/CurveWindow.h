@@ -21,6 +21,7 @@ class CurveCanvas;
 
 namespace fenra {
 class Platform;
+struct FileDialogSettings;
 }  // namespace fenra
 
 class CurveWindow : public QMainWindow {
@@ -99,9 +100,11 @@ class CurveWindow : public QMainWindow {
 
     void createMenus();
     void addExportCommands();
-    // The picture in the format the path's extension names; empty with *refusal set for any
-    // other extension.
-    QByteArray pictureBytes(const QString& path, QString* refusal);
+    // Whether the window's own copy holds a curve to save (Save curve, Save data).
+    bool holdsCurve() const;
+    // A save dialog of this window: in its folder, with the suffix added to a bare name.
+    fenra::FileDialogSettings saveDialog(const QString& title, const QString& filter,
+                                         const char* suffix) const;
     void createFields();
     void createValueLabels();
     QLabel* addLabel(const char* name, const QString& text, const QFont& font,

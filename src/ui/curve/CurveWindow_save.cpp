@@ -5,43 +5,43 @@
 
 #include "files/CurveFile.h"
 #include "ui/curve/CurveWindow.h"
+#include "ui/export/SaveFileAs.h"
 #include "ui/messages/WindowMessages.h"
 #include "ui/platform/Platform.h"
 
-namespace {
-
-const char* const kDefaultSuffix = "Fcv";
-
-}  // namespace
-
-void CurveWindow::saveCurve() {
+bool CurveWindow::holdsCurve() const {
     // The window saves what it shows, so it is its own copy that must hold a curve: an energy
     // curve by its energies, the stopping curves by their stopping values.
     const bool energyValues = kind_ == fenra::CurveKind::DepthEnergy;
-    if (!fenra::HasPositivePoint(energyValues ? snapshot_.energy : snapshot_.stop)) {
+    return fenra::HasPositivePoint(energyValues ? snapshot_.energy : snapshot_.stop);
+}
+
+fenra::FileDialogSettings CurveWindow::saveDialog(const QString& title, const QString& filter,
+                                                  const char* suffix) const {
+    fenra::FileDialogSettings dialog;
+    dialog.title = title;
+    dialog.filter = filter;
+    dialog.initialFolder = QString::fromStdString(saveFolder_);
+    dialog.defaultSuffix = QString::fromLatin1(suffix);
+    dialog.confirmOverwrite = true;
+    return dialog;
+}
+
+void CurveWindow::saveCurve() {
+    if (!holdsCurve()) {
         platform_.ShowMessage(this, fenra::DefaultMessageTitle(), fenra::NoCalculationMessage());
         return;
     }
-
-    fenra::FileDialogSettings dialog;
-    dialog.title = tr("Save curve");
-    dialog.filter = tr("*.Fcv (*.Fcv);;All files (*.*)");
-    dialog.initialFolder = QString::fromStdString(saveFolder_);
-    dialog.initialFile = saveFile_;
-    dialog.defaultSuffix = kDefaultSuffix;
-    dialog.confirmOverwrite = true;
-    const std::optional<QString> chosen = platform_.SaveFileName(this, dialog);
-    if (!chosen || chosen->isEmpty()) return;  // cancelled
-    saveFile_ = *chosen;
-
-    fenra::FileError error;
-    if (!fenra::SaveCurve(kind_, snapshot_, labels_.target->text().toStdString(), snapshot_.N(),
-                          QFile::encodeName(*chosen).toStdString(), &error)) {
-        // The user asked for a file and must not believe it was written.
-        platform_.ShowMessage(
-            this, fenra::ProgramTitle(),
-            tr("The curve was not saved: %1").arg(fenra::FileErrorMessage(error)));
-        return;
-    }
-    emit curveSaved(*chosen);
+    const std::string target = labels_.target->text().toStdString();
+    const auto write = [this, &target](const QString& path) {
+        fenra::FileError error;
+        if (fenra::SaveCurve(kind_, snapshot_, target, snapshot_.N(),
+                             QFile::encodeName(path).toStdString(), &error))
+            return QString();
+        return tr("The curve was not saved: %1").arg(fenra::FileErrorMessage(error));
+    };
+    const std::optional<QString> saved = fenra::SaveFileAs(
+        platform_, this, saveDialog(tr("Save curve"), tr("*.Fcv (*.Fcv);;All files (*.*)"), "Fcv"),
+        &saveFile_, write);
+    if (saved) emit curveSaved(*saved);
 }

@@ -1,56 +1,72 @@
 #include "ui/export/ImageExport.h"
 
+#include <QBuffer>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <QWidget>
 
+#include "ui/export/SaveFileAs.h"
 #include "ui/platform/Platform.h"
 
 namespace fenra {
 
 namespace {
 
-// PDF pages are laid out in points; one pixel of the widget becomes one point, so the page is
-// the widget's size at 72 dpi and its lines keep their proportions.
-constexpr int kPdfResolution = 72;  // dots per inch
+// The texts of the image export, translatable in their own context.
+struct ImageExportTexts {
+    Q_DECLARE_TR_FUNCTIONS(ImageExport)
+};
 
-void RenderSvg(QWidget& widget, QIODevice& out) {
+QByteArray SvgBytes(QWidget& widget) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
-    svg.setOutputDevice(&out);
+    svg.setOutputDevice(&buffer);
     svg.setSize(widget.size());
     svg.setViewBox(QRect(QPoint(0, 0), widget.size()));
+    svg.setResolution(kWindowPixelsPerInch);
     svg.setTitle(widget.window()->windowTitle());
     QPainter painter(&svg);
     widget.render(&painter);
+    painter.end();
+    return buffer.data();
 }
 
-void RenderPdf(QWidget& widget, QIODevice& out) {
-    QPdfWriter pdf(&out);
-    pdf.setResolution(kPdfResolution);
-    pdf.setPageSize(QPageSize(QSizeF(widget.size()), QPageSize::Point));
-    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+QByteArray PdfBytes(QWidget& widget) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
     pdf.setTitle(widget.window()->windowTitle());
+    pdf.setResolution(kWindowPixelsPerInch);
+    // One page the size of the drawing, without margins.
+    const QSizeF inches = QSizeF(widget.size()) / kWindowPixelsPerInch;
+    pdf.setPageSize(QPageSize(inches, QPageSize::Inch, QString(), QPageSize::ExactMatch));
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     QPainter painter(&pdf);
     widget.render(&painter);
+    painter.end();
+    return buffer.data();
 }
 
-bool Render(QWidget& widget, ImageFormat format, QIODevice& out) {
-    switch (format) {
-        case ImageFormat::Png:
-            return WidgetImage(widget).save(&out, "PNG");
-        case ImageFormat::Svg:
-            RenderSvg(widget, out);
-            break;
-        case ImageFormat::Pdf:
-            RenderPdf(widget, out);
-            break;
-    }
-    return true;
+QByteArray PngBytes(QWidget& widget) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    WidgetImage(widget).save(&buffer, "PNG");
+    return buffer.data();
+}
+
+QString SaveImageTitle() {
+    return ImageExportTexts::tr("Save image");
+}
+
+QString ImageFilter() {
+    return ImageExportTexts::tr("PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)");
 }
 
 }  // namespace
@@ -72,50 +88,52 @@ QImage WidgetImage(QWidget& widget) {
     return image;
 }
 
+QByteArray WidgetImageBytes(QWidget& widget, ImageFormat format) {
+    switch (format) {
+        case ImageFormat::Png:
+            return PngBytes(widget);
+        case ImageFormat::Svg:
+            return SvgBytes(widget);
+        case ImageFormat::Pdf:
+            return PdfBytes(widget);
+    }
+    return {};
+}
+
 bool SaveWidgetImage(QWidget& widget, const QString& path, QString* error) {
     const std::optional<ImageFormat> format = ImageFormatOf(path);
     if (!format) {
-        *error = QStringLiteral("the file name \"%1\" ends in none of .png, .svg and .pdf")
+        *error = ImageExportTexts::tr("the file name \"%1\" ends in none of .png, .svg and .pdf")
                      .arg(QFileInfo(path).fileName());
         return false;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
+    const QByteArray bytes = WidgetImageBytes(widget, *format);
+    if (bytes.isEmpty()) {
+        *error = ImageExportTexts::tr("the drawing could not be made into a file of that kind");
         return false;
     }
-    if (!Render(widget, *format, file) || file.error() != QFileDevice::NoError) {
-        *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+    *error = WriteFileBytes(path, bytes);
+    return error->isEmpty();
 }
 
 void CopyWidgetImage(QWidget& widget) {
     QGuiApplication::clipboard()->setImage(WidgetImage(widget));
 }
 
-bool SaveWidgetImageAs(Platform& platform, QWidget* parent, QWidget& widget, QString* lastFile) {
+bool SaveWidgetImageAs(Platform& platform, QWidget* parent, QWidget& widget, QString* lastFile,
+                       const QString& folder) {
     FileDialogSettings dialog;
-    dialog.title = QString::fromUtf8(kSaveImageTitle);
-    dialog.filter = QString::fromUtf8(kImageFilter);
-    dialog.initialFile = *lastFile;
+    dialog.title = SaveImageTitle();
+    dialog.filter = ImageFilter();
+    dialog.initialFolder = folder;
     dialog.defaultSuffix = QStringLiteral("png");
     dialog.confirmOverwrite = true;
-    const std::optional<QString> chosen = platform.SaveFileName(parent, dialog);
-    if (!chosen || chosen->isEmpty()) return false;  // cancelled
-    *lastFile = *chosen;
-    QString error;
-    if (SaveWidgetImage(widget, *chosen, &error)) return true;
-    // The user asked for a file and must not believe it was written.
-    platform.ShowMessage(parent, ProgramTitle(),
-                         QStringLiteral("The image was not saved: %1").arg(error));
-    return false;
+    const auto write = [&widget](const QString& path) {
+        QString error;
+        if (SaveWidgetImage(widget, path, &error)) return QString();
+        return ImageExportTexts::tr("The image was not saved: %1").arg(error);
+    };
+    return SaveFileAs(platform, parent, dialog, lastFile, write).has_value();
 }
 
 }  // namespace fenra

@@ -9,27 +9,17 @@
 #include <cmath>
 
 #include "CurveTestState.h"
-#include "calc/CalculateDataSet.h"
 #include "state/NumberText.h"
+#include "support/CurveCommandSupport.h"
 #include "support/MainWindowDriver.h"
 
+using curve_test::CurveWindowsOf;
 using curve_test::Label;
 using curve_test::Labels;
+using curve_test::StopAt;
 using fenra::MainWindowDriver;
 
 namespace {
-
-// The stopping of the current data set at another energy, calculated on a copy of the state.
-float StopAt(const MainWindowDriver& d, float energy) {
-    fenra::WorkingState copy = d.state;
-    copy.Current().IonEnergy = energy;
-    fenra::CalculateDataSet(copy.DataSets[copy.CurrentDataSet], d.db);
-    return copy.Current().StopEvAtoms;
-}
-
-QList<CurveWindow*> CurveWindowsOf(const MainWindowDriver& d) {
-    return d.window->openCurveWindows();
-}
 
 // Records every text a field shows.
 struct TextLog {
@@ -81,7 +71,7 @@ void CurveCommandTest::depthStopOnTheDefaultDataSet() {
 
     QVERIFY(d.platform.messages.empty());
     QCOMPARE(CurveWindowsOf(d).size(), 1);
-    CurveWindow* w = d.window->curveWindows[1];
+    CurveWindow* w = d.CurveWindowAt(1);
     QVERIFY(w && w->isVisible() && !w->isModal());
     QCOMPARE(w->windowTitle(), QString("Depth vs Stopping power of 1st sample"));
     QCOMPARE(Label(*w, "lblDepth6"), QString("1E15 Atom/cm2"));
@@ -120,7 +110,7 @@ void CurveCommandTest::depthStopOnTheDefaultDataSet() {
     QCOMPARE(d.state.Current().IonEnergy, 1000.0f);
     QCOMPARE(d.state.Current().StopEvAtoms, 0.0f);
     QVERIFY(!d.state.Current().Calculated);
-    QCOMPARE(d.window->nextCurveWindow(), 2);
+    QCOMPARE(d.window->childWindows().nextCurveSlot(), 2);
     QVERIFY(QApplication::overrideCursor() == nullptr);
     QVERIFY(d.Command("mnuCal")->isEnabled());
 }
@@ -130,7 +120,7 @@ void CurveCommandTest::depthEnergyOnTheDefaultDataSet() {
     d.Type(d.Ratio(1), "1");
     d.ToolbarButton(10)->trigger();  // the toolbar runs the menu command
 
-    CurveWindow* w = d.window->curveWindows[1];
+    CurveWindow* w = d.CurveWindowAt(1);
     QVERIFY(w);
     QCOMPARE(w->windowTitle(), QString("Depth vs Energy of 1st sample"));
     QCOMPARE(Label(*w, "lblUnit"), QString("Unit : keV"));
@@ -157,7 +147,7 @@ void CurveCommandTest::energyStopOnTheDefaultDataSet() {
     TextLog energy(d.Field("txtEnergy")), range(d.Field("txtRange"));
     d.Run("mnuEnergyStop");
 
-    CurveWindow* w = d.window->curveWindows[1];
+    CurveWindow* w = d.CurveWindowAt(1);
     QVERIFY(w);
     QCOMPARE(w->windowTitle(), QString("Energy vs Stopping power of 1st sample"));
     QCOMPARE(Label(*w, "lblDepth6"), QString("Energy (keV)"));
@@ -190,8 +180,8 @@ void CurveCommandTest::ionThatStopsBeforeTheRange() {
     d.Run("mnuEnergyStop");
     QVERIFY(d.platform.messages.empty());
 
-    const fenra::CurveSnapshot& s = d.window->curveWindows[1]->snapshot();
-    const fenra::CurveSnapshot& e = d.window->curveWindows[2]->snapshot();
+    const fenra::CurveSnapshot& s = d.CurveWindowAt(1)->snapshot();
+    const fenra::CurveSnapshot& e = d.CurveWindowAt(2)->snapshot();
     // The point where the energy first is not above 0 ends the walk: it and all later points
     // hold no stopping; the energy there is zero or negative, and 0 beyond.
     int k = 1;
@@ -204,12 +194,12 @@ void CurveCommandTest::ionThatStopsBeforeTheRange() {
     QCOMPARE(s.stop, e.stop);  // the same walk
 
     // The depth curve falls to the bottom edge and runs along it to the right edge.
-    const QImage img = curve_test::Plot(*d.window->curveWindows[1]);
+    const QImage img = curve_test::Plot(*d.CurveWindowAt(1));
     QVERIFY(curve_test::IsBlack(img, img.width() - 1, img.height() - 1));
     QVERIFY(curve_test::IsBlack(img, (img.width() - 1) * 9 / 10, img.height() - 1));
 
     // Energy vs dE/dx always makes all the steps.
-    const fenra::CurveSnapshot& es = d.window->curveWindows[3]->snapshot();
+    const fenra::CurveSnapshot& es = d.CurveWindowAt(3)->snapshot();
     for (int i = 0; i < 100; ++i) QVERIFY(es.stop[i] > 0);
     QCOMPARE(d.state.Current().IonEnergy, 1000.0f);
     QCOMPARE(d.state.Current().Range, 200000.0f);
@@ -229,7 +219,7 @@ void CurveCommandTest::startUpDataSetWithoutRatio() {
     }
     QVERIFY(CurveWindowsOf(d).isEmpty());
     QVERIFY(QApplication::overrideCursor() == nullptr);
-    QCOMPARE(d.window->nextCurveWindow(), 1);
+    QCOMPARE(d.window->childWindows().nextCurveSlot(), 1);
 }
 
 void CurveCommandTest::energyCurveFromZeroEnergy() {
@@ -257,7 +247,7 @@ void CurveCommandTest::energyCurveFromZeroEnergy() {
     QCOMPARE(CurveWindowsOf(d).size(), 1);
     d.window->close();
     for (int slot = 1; slot <= 100; ++slot)
-        QVERIFY(!d.window->curveWindows[slot] || !d.window->curveWindows[slot]->isVisible());
+        QVERIFY(!d.CurveWindowAt(slot) || !d.CurveWindowAt(slot)->isVisible());
 }
 
 void CurveCommandTest::faultsEndTheWalkWithoutAWindow() {
@@ -270,8 +260,8 @@ void CurveCommandTest::faultsEndTheWalkWithoutAWindow() {
     QCOMPARE(d.platform.messages[0].title, QString("Fenra32"));
     QCOMPARE(d.platform.messages[0].text, QString("Data set 1: the energy -5 keV is not above 0."));
     QVERIFY(CurveWindowsOf(d).isEmpty());
-    QVERIFY(d.window->curveWindows[1].isNull());
-    QCOMPARE(d.window->nextCurveWindow(), 1);
+    QVERIFY(!d.CurveWindowAt(1));
+    QCOMPARE(d.window->childWindows().nextCurveSlot(), 1);
     QCOMPARE(d.state.Current().IonEnergy, -5.0f);
     QCOMPARE(d.Field("txtEnergy")->text(), QString("-5"));
     QCOMPARE(d.Field("txtRange")->text(), QString("100000"));
@@ -329,7 +319,7 @@ void CurveCommandTest::nothingElseRunsWhileTheWalkRuns() {
     QCOMPARE(int(d.state.CurrentDataSet), 1);
     QCOMPARE(int(d.state.DataSetCount), 2);
     QCOMPARE(d.state.Current().IonEnergy, 1000.0f);
-    QCOMPARE(d.window->curveWindows[1]->snapshot().stop.size(), size_t(101));
+    QCOMPARE(d.CurveWindowAt(1)->snapshot().stop.size(), size_t(101));
     QVERIFY(d.Command("mnuCal")->isEnabled());
     QVERIFY(d.window->findChild<QMenu*>("mnuCurve")->isEnabled());
 }

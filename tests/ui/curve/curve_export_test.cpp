@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -135,14 +136,24 @@ void CurveExportTest::pdfIsADrawingOfThePicture() {
     QVERIFY(pdf.startsWith("%PDF-"));
     QVERIFY(pdf.trimmed().endsWith("%%EOF"));
     QVERIFY(!pdf.contains("/Subtype /Image"));
+    // The one rule of every window's export: a pixel is 1/96 inch, 3/4 of a point.
+    const QRegularExpressionMatch box =
+        QRegularExpression(R"(/MediaBox \[0 0 ([0-9.]+) ([0-9.]+)\])")
+            .match(QString::fromLatin1(pdf));
+    QVERIFY(box.hasMatch());
+    const QSize picture = w->centralWidget()->size();
+    QVERIFY(qAbs(box.captured(1).toDouble() - picture.width() * 0.75) <= 1.0);
+    QVERIFY(qAbs(box.captured(2).toDouble() - picture.height() * 0.75) <= 1.0);
 }
 
 void CurveExportTest::otherExtensionsAreRefused() {
     auto w = SlopeWindow(platform_, fenra::CurveKind::DepthStop);
     const QString path = SaveImage(*w, "slope.jpg");
     QCOMPARE(platform_.messages.size(), std::size_t(1));
+    // The one refusal of every window's image export.
     QCOMPARE(platform_.messages[0].text,
-             "The image was not saved: " + path + " does not end in .png, .svg or .pdf.");
+             QString("The image was not saved: the file name \"slope.jpg\" ends in none of "
+                     ".png, .svg and .pdf"));
     QVERIFY(!QFile::exists(path));
 }
 

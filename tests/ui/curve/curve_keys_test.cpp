@@ -64,7 +64,7 @@ void CurveKeysTest::saveCurveStartsInTheCurveFolderAndRemembersIt() {
     fenra::MainWindowDriver d(FENRA_TEST_DATABASE, &settings);
     d.Type(d.Ratio(1), "1");
     d.Run("mnuDepthStop");
-    CurveWindow* w = d.window->curveWindows[1];
+    CurveWindow* w = d.CurveWindowAt(1);
     QVERIFY(w);
     QDir().mkpath(dir_.filePath("elsewhere"));
     const QString path = dir_.filePath("elsewhere/new.Fcv");

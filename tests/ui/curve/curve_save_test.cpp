@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
+#include <vector>
 
 #include "CurveTestState.h"
 #include "support/ScriptedPlatform.h"
@@ -56,9 +57,9 @@ class CurveSaveTest : public QObject {
         dir_ = std::make_unique<QTemporaryDir>();  // every case starts in an empty folder
         QVERIFY(dir_->isValid());
     }
-    void depthStopFile();
-    void depthEnergyFile();
-    void energyStopFile();
+    // The three file layouts line by line.
+    void kindFile_data();
+    void kindFile();
     void dialogSettingsAndSecondSave();
     void cancelWritesNothing();
     void noCurveInTheWindowIsRefused();
@@ -71,101 +72,133 @@ class CurveSaveTest : public QObject {
     std::unique_ptr<QTemporaryDir> dir_;
 };
 
-void CurveSaveTest::depthStopFile() {
-    fenra::ScriptedPlatform platform;
-    fenra::CurveSnapshot s = OneCurve();
-    // An ion that stopped after point 40: the stopping is 0 from point 41 on.
-    const float head[] = {12.5f, 12.0f, 0.5f, 1195.963f, 2.34567f};
-    for (int i = 0; i <= 100; ++i) s.stop[i] = i < 5 ? head[i] : (i <= 40 ? 3.75f : 0.0f);
-    CurveWindow w(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
-    w.setWindowTitle(kDepthStopCaption);
-    w.setCurveLabels("1E15 Atom/cm2", "Unit : eV/(1E15 Atom/cm2)", "H", "1000", "Si1");
-    w.draw();
-    platform.fileAnswers.push_back(Path("depth.Fcv"));
-    w.saveCurve();
+namespace {
 
-    QStringList expected = {"'Fenra32 Depth vs dE/dx curve data",
-                            "",
-                            "Ion : H",
-                            "Mass of ion : 1.008 ",
-                            "Energy : 1000  keV",
-                            "Target :Si1",
-                            "Range : 100000 e15(atom/cm2)",
-                            "Slab thickness : 1000 e15(atom/cm2)",
-                            "",
-                            "12.5",
-                            "12.",
-                            ".5",
-                            "1195.963",
-                            "2.3457"};
-    for (int i = 5; i <= 40; ++i) expected << "3.75";
-    for (int i = 41; i <= 100; ++i) expected << " 0 ";
-    QCOMPARE(expected.size(), 110);
-    CompareLines(FileLines(Path("depth.Fcv")), expected);
-    QVERIFY(platform.messages.empty());
-}
+// One row per curve kind: the window's curve and labels, and the file it must write.
+struct KindFileCase {
+    const char* name;
+    fenra::CurveKind kind;
+    const char* caption;
+    QStringList labels;  // X axis title, unit, ion, energy, target
+    fenra::CurveSnapshot curve;
+    QStringList expected;
+    QList<QPair<int, QString>> spotChecks;  // lines of the expectation itself, by index
+};
 
-void CurveSaveTest::depthEnergyFile() {
-    fenra::ScriptedPlatform platform;
-    fenra::CurveSnapshot s = OneCurve();
-    s.ionEnergy = 250;
-    s.range = 5000;
-    // 250 keV losing 12.5 keV a slab reaches exactly 0 at point 20, which ends the walk.
-    for (int i = 0; i <= 100; ++i) {
-        s.energy[i] = i <= 20 ? 250.0f - 12.5f * i : 0.0f;
-        s.stop[i] = i < 20 ? 2500.0f : 0.0f;
+std::vector<KindFileCase> KindFileCases() {
+    std::vector<KindFileCase> cases;
+    {
+        KindFileCase c{"depth vs stopping",
+                       fenra::CurveKind::DepthStop,
+                       kDepthStopCaption,
+                       {"1E15 Atom/cm2", "Unit : eV/(1E15 Atom/cm2)", "H", "1000", "Si1"},
+                       OneCurve(),
+                       {},
+                       {}};
+        // An ion that stopped after point 40: the stopping is 0 from point 41 on.
+        const float head[] = {12.5f, 12.0f, 0.5f, 1195.963f, 2.34567f};
+        for (int i = 0; i <= 100; ++i) c.curve.stop[i] = i < 5 ? head[i] : (i <= 40 ? 3.75f : 0.0f);
+        c.expected = QStringList{"'Fenra32 Depth vs dE/dx curve data",
+                                 "",
+                                 "Ion : H",
+                                 "Mass of ion : 1.008 ",
+                                 "Energy : 1000  keV",
+                                 "Target :Si1",
+                                 "Range : 100000 e15(atom/cm2)",
+                                 "Slab thickness : 1000 e15(atom/cm2)",
+                                 "",
+                                 "12.5",
+                                 "12.",
+                                 ".5",
+                                 "1195.963",
+                                 "2.3457"};
+        for (int i = 5; i <= 40; ++i) c.expected << "3.75";
+        for (int i = 41; i <= 100; ++i) c.expected << " 0 ";
+        cases.push_back(c);
     }
-    CurveWindow w(platform, fenra::CurveKind::DepthEnergy, s, "/tmp/");
-    w.setWindowTitle(kDepthEnergyCaption);
-    w.setCurveLabels("1E15 Atom/cm2", "Unit : keV", "H", "250", "Si1O2");
-    w.draw();
-    platform.fileAnswers.push_back(Path("energy.Fcv"));
-    w.saveCurve();
-
-    QStringList expected = {"'Fenra32 Depth vs Energy curve data",
-                            "",
-                            "Ion : H",
-                            "Mass of ion : 1.008 ",
-                            "Energy : 250  keV",
-                            "Target :Si1O2",
-                            "Range : 5000 e15(atom/cm2)",
-                            "Slab thickness : 50 e15(atom/cm2)",
-                            ""};
-    for (int i = 0; i < 20; ++i) expected << Halves(500 - 25 * i);  // 250., 237.5, ..., 12.5
-    for (int i = 20; i <= 100; ++i) expected << " 0 ";
-    QCOMPARE(expected[9], QString("250."));
-    QCOMPARE(expected[10], QString("237.5"));
-    QCOMPARE(expected.size(), 110);
-    CompareLines(FileLines(Path("energy.Fcv")), expected);
+    {
+        KindFileCase c{"depth vs energy",
+                       fenra::CurveKind::DepthEnergy,
+                       kDepthEnergyCaption,
+                       {"1E15 Atom/cm2", "Unit : keV", "H", "250", "Si1O2"},
+                       OneCurve(),
+                       {},
+                       {}};
+        c.curve.ionEnergy = 250;
+        c.curve.range = 5000;
+        // 250 keV losing 12.5 keV a slab reaches exactly 0 at point 20, which ends the walk.
+        for (int i = 0; i <= 100; ++i) {
+            c.curve.energy[i] = i <= 20 ? 250.0f - 12.5f * i : 0.0f;
+            c.curve.stop[i] = i < 20 ? 2500.0f : 0.0f;
+        }
+        c.expected = QStringList{"'Fenra32 Depth vs Energy curve data",
+                                 "",
+                                 "Ion : H",
+                                 "Mass of ion : 1.008 ",
+                                 "Energy : 250  keV",
+                                 "Target :Si1O2",
+                                 "Range : 5000 e15(atom/cm2)",
+                                 "Slab thickness : 50 e15(atom/cm2)",
+                                 ""};
+        for (int i = 0; i < 20; ++i) c.expected << Halves(500 - 25 * i);  // 250., ..., 12.5
+        for (int i = 20; i <= 100; ++i) c.expected << " 0 ";
+        c.spotChecks = {{9, "250."}, {10, "237.5"}};
+        cases.push_back(c);
+    }
+    {
+        KindFileCase c{"energy vs stopping",
+                       fenra::CurveKind::EnergyStop,
+                       kEnergyStopCaption,
+                       {"Energy (keV)", "Unit : eV/(1E15 Atom/cm2)", "H", "1000", "Si1"},
+                       OneCurve(),
+                       {},
+                       {}};
+        // Point i at energy 1000 (100 - i)/100: stopping 0 at energy 0, then half a unit a slab.
+        for (int i = 0; i <= 100; ++i) c.curve.stop[i] = 0.5f * (100 - i);
+        c.expected = QStringList{"'Fenra32 Energy vs dE/dx curve data",
+                                 "",
+                                 "Ion : H",
+                                 "Mass of ion : 1.008 ",
+                                 "Target :Si1",
+                                 "Energy range : 0 - 1000  keV",
+                                 "Slab energy : 10 keV",
+                                 "",
+                                 " 0 "};
+        for (int k = 1; k <= 100; ++k) c.expected << Halves(k);  // .5, 1., 1.5, ..., 50.
+        c.spotChecks = {{9, ".5"}, {10, "1."}, {108, "50."}};
+        cases.push_back(c);
+    }
+    return cases;
 }
 
-void CurveSaveTest::energyStopFile() {
-    fenra::ScriptedPlatform platform;
-    fenra::CurveSnapshot s = OneCurve();
-    // Point i at energy 1000 (100 - i)/100: stopping 0 at energy 0, then half a unit a slab.
-    for (int i = 0; i <= 100; ++i) s.stop[i] = 0.5f * (100 - i);
-    CurveWindow w(platform, fenra::CurveKind::EnergyStop, s, "/tmp/");
-    w.setWindowTitle(kEnergyStopCaption);
-    w.setCurveLabels("Energy (keV)", "Unit : eV/(1E15 Atom/cm2)", "H", "1000", "Si1");
-    w.draw();
-    platform.fileAnswers.push_back(Path("es.Fcv"));
-    w.saveCurve();
+}  // namespace
 
-    QStringList expected = {"'Fenra32 Energy vs dE/dx curve data",
-                            "",
-                            "Ion : H",
-                            "Mass of ion : 1.008 ",
-                            "Target :Si1",
-                            "Energy range : 0 - 1000  keV",
-                            "Slab energy : 10 keV",
-                            "",
-                            " 0 "};
-    for (int k = 1; k <= 100; ++k) expected << Halves(k);  // .5, 1., 1.5, ..., 50.
-    QCOMPARE(expected[9], QString(".5"));
-    QCOMPARE(expected[10], QString("1."));
-    QCOMPARE(expected.last(), QString("50."));
-    QCOMPARE(expected.size(), 109);
-    CompareLines(FileLines(Path("es.Fcv")), expected);
+void CurveSaveTest::kindFile_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("lines");
+    const std::vector<KindFileCase> cases = KindFileCases();
+    // A depth file has 9 header lines, an energy file 8, then the 101 points.
+    const int lines[] = {110, 110, 109};
+    for (std::size_t k = 0; k < cases.size(); ++k)
+        QTest::newRow(cases[k].name) << int(k) << lines[k];
+}
+
+void CurveSaveTest::kindFile() {
+    QFETCH(int, row);
+    QFETCH(int, lines);
+    const KindFileCase c = KindFileCases()[static_cast<std::size_t>(row)];
+    for (const auto& [index, text] : c.spotChecks) QCOMPARE(c.expected.value(index), text);
+    QCOMPARE(c.expected.size(), lines);
+
+    fenra::ScriptedPlatform platform;
+    CurveWindow w(platform, c.kind, c.curve, "/tmp/");
+    w.setWindowTitle(c.caption);
+    w.setCurveLabels(c.labels[0], c.labels[1], c.labels[2], c.labels[3], c.labels[4]);
+    w.draw();
+    platform.fileAnswers.push_back(Path("kind.Fcv"));
+    w.saveCurve();
+    CompareLines(FileLines(Path("kind.Fcv")), c.expected);
+    QVERIFY(platform.messages.empty());
 }
 
 void CurveSaveTest::dialogSettingsAndSecondSave() {

@@ -6,28 +6,14 @@
 #include <QtTest>
 
 #include "CurveTestState.h"
-#include "calc/CalculateDataSet.h"
 #include "state/NumberText.h"
+#include "support/CurveCommandSupport.h"
 #include "support/MainWindowDriver.h"
 
+using curve_test::CurveWindowsOf;
 using curve_test::Label;
+using curve_test::StopAt;
 using fenra::MainWindowDriver;
-
-namespace {
-
-// The stopping of the current data set at another energy, calculated on a copy of the state.
-float StopAt(const MainWindowDriver& d, float energy) {
-    fenra::WorkingState copy = d.state;
-    copy.Current().IonEnergy = energy;
-    fenra::CalculateDataSet(copy.DataSets[copy.CurrentDataSet], d.db);
-    return copy.Current().StopEvAtoms;
-}
-
-QList<CurveWindow*> CurveWindowsOf(const MainWindowDriver& d) {
-    return d.window->openCurveWindows();
-}
-
-}  // namespace
 
 class CurveWindowsOfCommandsTest : public QObject {
     Q_OBJECT
@@ -67,7 +53,7 @@ void CurveWindowsOfCommandsTest::captionsAndLabelsOfDataSets1To4And21() {
     for (const auto& c : cases) {
         d.ScrollBar()->setValue(c.dataSet);
         d.Run(c.command);
-        CurveWindow* w = d.window->curveWindows[slot++];
+        CurveWindow* w = d.CurveWindowAt(slot++);
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QString(c.caption));
         QCOMPARE(Label(*w, "lblIon1"), QString(c.ion));
@@ -84,29 +70,29 @@ void CurveWindowsOfCommandsTest::hundredAndOneWindowsWrapToSlot1() {
     d.Type(d.Ratio(1), "1");
     QPointer<CurveWindow> first;
     for (int n = 1; n <= 100; ++n) {
-        QCOMPARE(d.window->nextCurveWindow(), n);
+        QCOMPARE(d.window->childWindows().nextCurveSlot(), n);
         d.Run("mnuEnergyStop");
-        if (n == 1) first = d.window->curveWindows[1];
+        if (n == 1) first = d.CurveWindowAt(1);
     }
-    QCOMPARE(d.window->nextCurveWindow(), 1);  // after slot 100 comes slot 1
-    for (int slot = 1; slot <= 100; ++slot) QVERIFY(d.window->curveWindows[slot]);
+    QCOMPARE(d.window->childWindows().nextCurveSlot(), 1);  // after slot 100 comes slot 1
+    for (int slot = 1; slot <= 100; ++slot) QVERIFY(d.CurveWindowAt(slot));
     QCOMPARE(CurveWindowsOf(d).size(), 100);
 
     d.Run("mnuEnergyStop");
-    QCOMPARE(d.window->nextCurveWindow(), 2);
-    QVERIFY(d.window->curveWindows[1] != first.data());
+    QCOMPARE(d.window->childWindows().nextCurveSlot(), 2);
+    QVERIFY(d.CurveWindowAt(1) != first.data());
     QVERIFY(first && first->isVisible());  // replaced in its slot, not closed
     QCOMPARE(CurveWindowsOf(d).size(), 101);
 
     // A window closed by the user leaves its slot empty.
-    d.window->curveWindows[50]->close();
+    d.CurveWindowAt(50)->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(d.window->curveWindows[50].isNull());
+    QVERIFY(!d.CurveWindowAt(50));
 
     // Closing the main window closes every curve window with it.
     d.window->close();
     for (int slot = 1; slot <= 100; ++slot)
-        QVERIFY(!d.window->curveWindows[slot] || !d.window->curveWindows[slot]->isVisible());
+        QVERIFY(!d.CurveWindowAt(slot) || !d.CurveWindowAt(slot)->isVisible());
 }
 
 void CurveWindowsOfCommandsTest::olderWindowSavesItsOwnCurve() {
@@ -119,10 +105,10 @@ void CurveWindowsOfCommandsTest::olderWindowSavesItsOwnCurve() {
     // A newer walk whose ion stops within the first slab leaves point 1 of its curve 0.
     d.Type("txtRange", "100000000");
     d.Run("mnuDepthStop");
-    QCOMPARE(d.window->curveWindows[2]->snapshot().stop[1], 0.0f);
+    QCOMPARE(d.CurveWindowAt(2)->snapshot().stop[1], 0.0f);
 
     d.platform.fileAnswers = {dir.filePath("older.Fcv")};
-    d.window->curveWindows[1]->saveCurve();
+    d.CurveWindowAt(1)->saveCurve();
     QVERIFY(d.platform.messages.empty());
     QFile f(dir.filePath("older.Fcv"));
     QVERIFY(f.open(QIODevice::ReadOnly));

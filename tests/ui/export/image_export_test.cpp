@@ -118,8 +118,10 @@ void ImageExportTest::pdfIsAPdf() {
     const QByteArray bytes = Bytes(Path("a.pdf"));
     QVERIFY(bytes.startsWith("%PDF-"));
     QVERIFY(bytes.trimmed().endsWith("%%EOF"));
-    // One page of the widget's size in points.
-    const QRegularExpression page(R"(/MediaBox \[0 0 200(\.0*)? 120(\.0*)?\])");
+    // One page of the widget's size at 96 pixels to the inch: 200 x 120 pixels are 150 x 90
+    // points.
+    QCOMPARE(fenra::kWindowPixelsPerInch, 96);
+    const QRegularExpression page(R"(/MediaBox \[0 0 150(\.0*)? 90(\.0*)?\])");
     QVERIFY(QString::fromLatin1(bytes).contains(page));
 }
 

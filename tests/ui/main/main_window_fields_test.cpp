@@ -38,7 +38,7 @@ void MainWindowFieldsTest::startUpState() {
 
     QCOMPARE(s.DataSetCount, 1);
     QCOMPARE(s.CurrentDataSet, 1);
-    QCOMPARE(d.window->nextCurveWindow(), 1);
+    QCOMPARE(d.window->childWindows().nextCurveSlot(), 1);
     QVERIFY(!s.AppPath.empty());
     QVERIFY(s.AppPath.back() == '/' || s.AppPath.back() == '\\');
     const fenra::DataSet& ds = s.DataSets[1];

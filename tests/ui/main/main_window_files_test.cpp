@@ -327,7 +327,7 @@ void MainWindowFilesTest::exitClosesTheCurveWindows() {
     d.Type(d.Ratio(1), "1");
     d.Run("mnuDepthStop");
     d.Run("mnuEnergyStop");
-    const QList<CurveWindow*> open = d.window->openCurveWindows();
+    const QList<CurveWindow*> open = d.window->childWindows().openCurveWindows();
     QCOMPARE(open.size(), 2);
     // Windows of their own: not inside the main window, so it can be brought in front.
     for (CurveWindow* curve : open) {
@@ -340,7 +340,7 @@ void MainWindowFilesTest::exitClosesTheCurveWindows() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(first.isNull());
     QVERIFY(second.isNull());
-    QVERIFY(d.window->openCurveWindows().isEmpty());
+    QVERIFY(d.window->childWindows().openCurveWindows().isEmpty());
 }
 
 QTEST_MAIN(MainWindowFilesTest)

@@ -1,11 +1,13 @@
 // The menus and the toolbar of the main window: their items in order, and the commands they
 // share.
 
+#include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
 #include <QToolButton>
 
+#include "state/CurveKind.h"
 #include "support/MainWindowDriver.h"
 
 using fenra::MainWindowDriver;
@@ -24,6 +26,8 @@ class MainWindowMenusTest : public QObject {
     void startUpMenus();
     void toolbarPositionsRunTheirMenuCommands();
     void menuAndToolbarShareTheirCommands();
+    void aWalkTurnsOffEveryCommandThatUsesTheDataSets();
+    void curveCommandsAreOneGroupWithTheirKinds();
 };
 
 void MainWindowMenusTest::startUpMenus() {
@@ -143,6 +147,52 @@ void MainWindowMenusTest::menuAndToolbarShareTheirCommands() {
     d.window->setCommandsEnabled(false);
     d.window->setCommandsEnabled(true);
     QVERIFY(!calculate->icon().isNull());
+}
+
+// The rule, not a list: every command of the menus and the toolbar reads or changes the data
+// sets and is off while a curve walk runs; only the commands that look (About, Copy, Select
+// all) stay on.
+void MainWindowMenusTest::aWalkTurnsOffEveryCommandThatUsesTheDataSets() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    const QStringList stayOn = {"mnuAbout", "mnuCopy", "mnuSelectAll"};
+    QList<QAction*> commands = d.Child<QToolBar>("Toolbar1")->actions();
+    for (const char* menu : {"mnuFile", "mnuCurve", "mnuHelp"})
+        commands += d.Child<QMenu>(menu)->actions();
+    commands += d.window->menuBar()->actions();
+    commands += d.window->actions();
+    d.window->setCommandsEnabled(false);
+    int off = 0;
+    for (QAction* a : commands) {
+        if (a->isSeparator() || a->menu() != nullptr) continue;
+        const bool on = stayOn.contains(a->objectName());
+        QVERIFY2(a->isEnabled() == on, qPrintable(a->objectName()));
+        off += on ? 0 : 1;
+    }
+    QVERIFY(off >= 14);
+    QVERIFY(!d.Child<QMenu>("mnuFile")->isEnabled());
+    QVERIFY(!d.Child<QMenu>("mnuCurve")->isEnabled());
+    d.window->setCommandsEnabled(true);
+    for (QAction* a : commands) QVERIFY2(a->isEnabled(), qPrintable(a->objectName()));
+}
+
+void MainWindowMenusTest::curveCommandsAreOneGroupWithTheirKinds() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    const struct {
+        const char* name;
+        fenra::CurveKind kind;
+    } curves[] = {{"mnuDepthStop", fenra::CurveKind::DepthStop},
+                  {"mnuDepthEnergy", fenra::CurveKind::DepthEnergy},
+                  {"mnuEnergyStop", fenra::CurveKind::EnergyStop}};
+    QActionGroup* group = d.Command("mnuDepthStop")->actionGroup();
+    QVERIFY(group != nullptr);
+    QCOMPARE(group->actions().size(), 3);
+    for (const auto& c : curves) {
+        QAction* a = d.Command(c.name);
+        QCOMPARE(a->actionGroup(), group);
+        QCOMPARE(a->data().toInt(), static_cast<int>(c.kind));
+        QVERIFY(!a->isCheckable());  // commands, not choices
+    }
+    QVERIFY(d.Command("mnuCal")->actionGroup() == nullptr);
 }
 
 QTEST_MAIN(MainWindowMenusTest)

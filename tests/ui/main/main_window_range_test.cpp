@@ -39,7 +39,7 @@ void MainWindowRangeTest::opensOnTheShownDataSet() {
     MainWindowDriver d(FENRA_TEST_DATABASE);
     d.Enter("He", nullptr, "2000", {{"Si", "1"}});
     d.Command("mnuRangeLayers")->trigger();
-    const QList<RangeWindow*> open = d.window->openRangeWindows();
+    const QList<RangeWindow*> open = d.window->childWindows().openRangeWindows();
     QCOMPARE(open.size(), 1);
     const RangeWindow& w = *open[0];
     QVERIFY(w.isVisible());
@@ -65,7 +65,7 @@ void MainWindowRangeTest::worksOnCopiesAndClosesWithTheMainWindow() {
     d->Enter("He", nullptr, "2000", {{"Si", "1"}});
     d->ToolbarButton(12)->trigger();  // the toolbar's button runs the same command
     d->Run("mnuRangeLayers");
-    QList<RangeWindow*> open = d->window->openRangeWindows();
+    QList<RangeWindow*> open = d->window->childWindows().openRangeWindows();
     QCOMPARE(open.size(), 2);
     auto* energy = open[0]->findChild<QLineEdit*>(QStringLiteral("txtEnergy"));
     energy->selectAll();
@@ -78,7 +78,7 @@ void MainWindowRangeTest::worksOnCopiesAndClosesWithTheMainWindow() {
     // A range window closed by the user goes; the main window's Exit takes the others along.
     open[1]->close();
     QCoreApplication::processEvents();
-    QCOMPARE(d->window->openRangeWindows().size(), 1);
+    QCOMPARE(d->window->childWindows().openRangeWindows().size(), 1);
     QPointer<RangeWindow> last = open[0];
     d->Run("mnuExit");
     QCoreApplication::processEvents();
@@ -91,7 +91,7 @@ void MainWindowRangeTest::compoundWithoutDensity() {
     MainWindowDriver d(FENRA_TEST_DATABASE);
     d.Enter("He", nullptr, "2000", {{"H", "2"}, {"O", "1"}});
     d.Run("mnuRangeLayers");
-    const RangeWindow& w = *d.window->openRangeWindows().front();
+    const RangeWindow& w = *d.window->childWindows().openRangeWindows().front();
     QCOMPARE(Text(w, "txtMaterial"),
              QString::fromStdString(fenra::TargetMaterialText(d.state.Current())));
     QCOMPARE(Text(w, "txtDensity"), QString());
@@ -113,11 +113,11 @@ void MainWindowRangeTest::withoutTheListOfMaterials() {
         qPrintable(d.platform.messages[0].text));
     QVERIFY(
         d.platform.messages[0].text.endsWith("\nElement symbols and formulas can still be used."));
-    QCOMPARE(d.window->openRangeWindows().size(), 1);
+    QCOMPARE(d.window->childWindows().openRangeWindows().size(), 1);
     // Said once: a second window opens without a second message, and knows no names.
     d.Run("mnuRangeLayers");
     QCOMPARE(d.platform.messages.size(), std::size_t(1));
-    RangeWindow& w = *d.window->openRangeWindows().back();
+    RangeWindow& w = *d.window->childWindows().openRangeWindows().back();
     auto* material = w.findChild<QLineEdit*>(QStringLiteral("txtMaterial"));
     material->setText(QStringLiteral("mylar"));
     w.CalculateNow();

@@ -105,7 +105,7 @@ void MainWindowSettingsTest::unchangedDataSetsAskNothing() {
     d.platform.fileAnswers.push_back(Target("files", "a.fta"));
     d.Run("mnuTOpen");
     QCOMPARE(d.platform.events.front(), QString("open:Open target"));
-    QVERIFY(!d.window->targetChanged());
+    QVERIFY(!d.window->targetDocument().changed());
     d.Run("mnuTOpen");  // as opened: no question
     QCOMPARE(d.platform.questions.size(), std::size_t{0});
 }
@@ -113,7 +113,7 @@ void MainWindowSettingsTest::unchangedDataSetsAskNothing() {
 void MainWindowSettingsTest::cancelKeepsEverything() {
     MainWindowDriver d(FENRA_TEST_DATABASE);
     d.Type(d.Field("txtEnergy"), "2500");
-    QVERIFY(d.window->targetChanged());
+    QVERIFY(d.window->targetDocument().changed());
     d.platform.ClearRecords();
     d.platform.saveChangesAnswers = {SaveChangesAnswer::Cancel};
     d.Run("mnuTOpen");
@@ -132,7 +132,7 @@ void MainWindowSettingsTest::discardGoesOn() {
     d.Run("mnuTOpen");
     QCOMPARE(d.platform.events, std::vector<QString>({"ask:Save changes?", "open:Open target"}));
     QCOMPARE(d.state.DataSetCount, 7);
-    QVERIFY(!d.window->targetChanged());
+    QVERIFY(!d.window->targetDocument().changed());
 }
 
 void MainWindowSettingsTest::saveSavesThenGoesOn() {
@@ -150,7 +150,7 @@ void MainWindowSettingsTest::saveSavesThenGoesOn() {
     QFile file(saved);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll().toStdString(), edited);
-    QCOMPARE(d.window->targetPath(), Path("files/demo.fta"));
+    QCOMPARE(d.window->targetDocument().path(), Path("files/demo.fta"));
 }
 
 void MainWindowSettingsTest::aFailedSaveStopsTheCommand() {
@@ -198,7 +198,7 @@ void MainWindowSettingsTest::recentTargetsListTheLastFilesOpened() {
     QCOMPARE(RecentMenu(d), QStringList({"&1 a.fta", "&2 b.fta"}));
     QCOMPARE(d.Child<QAction>("mnuRecent2")->toolTip(), Path("recent/b.fta"));
     d.Child<QAction>("mnuRecent2")->trigger();
-    QCOMPARE(d.window->targetPath(), Path("recent/b.fta"));
+    QCOMPARE(d.window->targetDocument().path(), Path("recent/b.fta"));
     QCOMPARE(RecentMenu(d), QStringList({"&1 b.fta", "&2 a.fta"}));
 }
 
@@ -246,7 +246,7 @@ void MainWindowSettingsTest::settingsComeBackInTheNextRun() {
     QCOMPARE(d.state.DataSets[1].IonName, std::string("He"));
     QCOMPARE(d.window->size(), QSize(700, 520));
     QCOMPARE(settings.Geometry("MainWindow"), geometry);
-    QVERIFY(!d.window->targetChanged());  // restored choices are the starting point
+    QVERIFY(!d.window->targetDocument().changed());  // restored choices are the starting point
     d.Run("mnuTOpen");
     d.Run("mnuRSave");  // nothing calculated: refused before any dialog
     d.Run("mnutxtOpen");
@@ -259,8 +259,8 @@ void MainWindowSettingsTest::theRangeWindowKeepsItsGeometry() {
     AppSettings settings;
     MainWindowDriver d(FENRA_TEST_DATABASE, &settings);
     d.Run("mnuRangeLayers");
-    QCOMPARE(d.window->openRangeWindows().size(), 1);
-    QWidget* first = d.window->openRangeWindows().at(0);
+    QCOMPARE(d.window->childWindows().openRangeWindows().size(), 1);
+    QWidget* first = d.window->childWindows().openRangeWindows().at(0);
     first->resize(930, 710);
     const QByteArray geometry = first->saveGeometry();
     first->close();
@@ -268,9 +268,9 @@ void MainWindowSettingsTest::theRangeWindowKeepsItsGeometry() {
     // The next range window opens as the last one was left, also after Exit (its close keeps
     // the geometry too).
     d.Run("mnuRangeLayers");
-    QCOMPARE(d.window->openRangeWindows().size(), 1);
-    QCOMPARE(d.window->openRangeWindows().at(0)->size(), QSize(930, 710));
-    d.window->openRangeWindows().at(0)->resize(880, 690);
+    QCOMPARE(d.window->childWindows().openRangeWindows().size(), 1);
+    QCOMPARE(d.window->childWindows().openRangeWindows().at(0)->size(), QSize(930, 710));
+    d.window->childWindows().openRangeWindows().at(0)->resize(880, 690);
     d.Run("mnuExit");
     QWidget probe;
     QVERIFY(probe.restoreGeometry(AppSettings().Geometry("RangeWindow")));

@@ -1,0 +1,100 @@
+#include "ui/main/ChildWindows.h"
+
+#include <QEvent>
+
+#include "settings/AppSettings.h"
+#include "ui/curve/CurveWindow.h"
+#include "ui/main/RememberedFolders.h"
+#include "ui/range/RangeWindow.h"
+
+namespace {
+
+const QString kRangeWindowName = QStringLiteral("RangeWindow");
+
+// Keeps where and how large the user last had a range window, for the next one (also in the
+// next run): the geometry is taken as the window closes, before it is deleted.
+class RangeGeometryKeeper : public QObject {
+  public:
+    RangeGeometryKeeper(fenra::AppSettings& settings, QObject* parent)
+        : QObject(parent), settings_(settings) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Close) {
+            if (auto* window = qobject_cast<QWidget*>(watched)) {
+                settings_.SetGeometry(kRangeWindowName, window->saveGeometry());
+                settings_.Save();
+            }
+        }
+        return false;
+    }
+
+  private:
+    fenra::AppSettings& settings_;
+};
+
+template <typename W>
+QList<W*> StillOpen(const QList<QPointer<W>>& windows) {
+    QList<W*> open;
+    for (const QPointer<W>& window : windows)
+        if (window && window->isVisible()) open.append(window.data());
+    return open;
+}
+
+}  // namespace
+
+ChildWindows::ChildWindows(fenra::AppSettings* settings, RememberedFolders& folders,
+                           QObject* parent)
+    : QObject(parent), settings_(settings), folders_(folders) {}
+
+void ChildWindows::adoptCurveWindow(CurveWindow* window) {
+    connect(window, &CurveWindow::curveSaved, this, [this](const QString& path) {
+        folders_.rememberFolderOf(fenra::FileKind::Curve, path);
+    });
+    curveWindows_.removeAll(nullptr);  // forget the windows closed since
+    curveWindows_.append(window);
+    curveSlots_[static_cast<std::size_t>(nextCurveSlot_)] = window;
+    nextCurveSlot_ = nextCurveSlot_ >= kCurveSlots ? 1 : nextCurveSlot_ + 1;
+}
+
+CurveWindow* ChildWindows::curveWindow(int slot) const {
+    if (slot < 1 || slot > kCurveSlots) return nullptr;
+    return curveSlots_[static_cast<std::size_t>(slot)].data();
+}
+
+QList<CurveWindow*> ChildWindows::openCurveWindows() const {
+    return StillOpen(curveWindows_);
+}
+
+void ChildWindows::showRangeWindow(fenra::RangeWindow* window) {
+    // A window of its own (no parent), closed with the main window; it goes when the user
+    // closes it.
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    if (settings_ != nullptr) {
+        const QByteArray geometry = settings_->Geometry(kRangeWindowName);
+        if (!geometry.isEmpty()) window->restoreGeometry(geometry);  // a foreign blob: no change
+        window->installEventFilter(new RangeGeometryKeeper(*settings_, window));
+    }
+    rangeWindows_.removeAll(nullptr);
+    rangeWindows_.append(window);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+QList<fenra::RangeWindow*> ChildWindows::openRangeWindows() const {
+    return StillOpen(rangeWindows_);
+}
+
+void ChildWindows::closeAll() {
+    for (const QPointer<CurveWindow>& window : curveWindows_)
+        if (window) window->close();
+    for (const QPointer<fenra::RangeWindow>& window : rangeWindows_)
+        if (window) window->close();
+}
+
+void ChildWindows::deleteAll() {
+    for (const QPointer<CurveWindow>& window : curveWindows_) delete window.data();
+    for (const QPointer<fenra::RangeWindow>& window : rangeWindows_) delete window.data();
+    curveWindows_.clear();
+    rangeWindows_.clear();
+}

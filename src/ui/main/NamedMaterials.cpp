@@ -1,0 +1,22 @@
+#include "ui/main/NamedMaterials.h"
+
+#include <exception>
+
+const fenra::MaterialList& NamedMaterials::list() {
+    if (!list_) {
+        try {
+            list_ = fenra::MaterialList::LoadBeside(db_);
+        } catch (const std::exception& e) {
+            list_ = fenra::MaterialList();
+            failure_ = QString::fromStdString(e.what());
+        }
+    }
+    return *list_;
+}
+
+QString NamedMaterials::failureToTellOnce() {
+    list();
+    if (failure_.isEmpty() || failureTold_) return QString();
+    failureTold_ = true;
+    return failure_;
+}

@@ -1,0 +1,11 @@
+#include "ui/main/RememberedFolders.h"
+
+QString RememberedFolders::startFolder(fenra::FileKind kind) const {
+    return settings_ != nullptr ? settings_->StartFolder(kind) : fenra::DefaultFolder();
+}
+
+void RememberedFolders::rememberFolderOf(fenra::FileKind kind, const QString& path) {
+    if (settings_ == nullptr) return;
+    settings_->RememberFolderOf(kind, path);
+    settings_->Save();
+}
