@@ -74,6 +74,7 @@ MainWindow::MainWindow(fenra::Platform& platform, fenra::WorkingState& state,
     curves_ = new CurveCommands(platform_, state_, db_, *editor_, *windows_, *folders_, *this);
 
     createCommands();
+    createCalculationCommands();
     createMenus();
     createToolBar();
     createStatusBar();
@@ -158,6 +159,10 @@ void MainWindow::showStatusTexts() {
 
 void MainWindow::showStatusMessage(const QString& text) {
     statusBar()->showMessage(text);
+}
+
+void MainWindow::openTargetFile(const QString& path) {
+    document_->openFile(path);
 }
 
 void MainWindow::openRecentTarget(const QString& path) {

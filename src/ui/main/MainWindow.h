@@ -60,9 +60,12 @@ class MainWindow : public QMainWindow {
     const PrintLayout& lastPrintLayout() const { return *lastPrint_; }
 
   public slots:
-    // Opens the target file at path (a recent target, or one named on the command line): a
-    // file no longer there is taken off the recent targets with a message; otherwise as Open
-    // target after its dialog.
+    // Opens the target file at path as Open target does after its dialog: "Save changes?",
+    // then the file, with the same messages when it cannot be read (a file named on the
+    // command line).
+    void openTargetFile(const QString& path);
+    // A recent target: as openTargetFile, but a file no longer there is taken off the recent
+    // targets, with a message.
     void openRecentTarget(const QString& path);
 
     // The commands of the results and the help (MainWindow_results.cpp).
@@ -88,6 +91,7 @@ class MainWindow : public QMainWindow {
     // MainWindow_commands.cpp: every command, the menus and the toolbar.
     Command addCommand(const char* name, const QString& text, DuringWalk duringWalk);
     void createCommands();
+    void createCalculationCommands();
     void createMenus();
     void createToolBar();
 

@@ -79,6 +79,7 @@ MainWindow::Command MainWindow::addCommand(const char* name, const QString& text
     return Command(action, this);
 }
 
+// The commands on the data sets and files.
 void MainWindow::createCommands() {
     using K = QKeySequence;
     using S = QStyle;
@@ -116,6 +117,14 @@ void MainWindow::createCommands() {
     c.exit = addCommand("mnuExit", tr("E&xit"), Off)
                  .keys({K(Qt::CTRL | Qt::Key_Q)})
                  .runs(this, &QWidget::close);
+}
+
+// Calculate, the curves, the range window, and the commands that only look.
+void MainWindow::createCalculationCommands() {
+    using K = QKeySequence;
+    using S = QStyle;
+    constexpr DuringWalk Off = DuringWalk::Off;
+    Commands& c = commands_;
     // Calculate also on Ctrl+Return, the key of "do it" in many forms, so it can be run without
     // leaving a field.
     c.calculate =

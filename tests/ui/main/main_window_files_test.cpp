@@ -40,6 +40,7 @@ class MainWindowFilesTest : public QObject {
     void invalidElementLeavesWindowAndStateAgreeing();
     void openTargetTellsWhatItKeptBack();
     void openTargetThatReadsNothingChangesNothing();
+    void openTargetFileByPathAsOpenTarget();
     void saveResultNeedsACalculation();
     void writeFailureIsReported();
     void openTextStartsTheEditor();
@@ -231,6 +232,58 @@ void MainWindowFilesTest::openTargetThatReadsNothingChangesNothing() {
     QCOMPARE(d.state.DataSets[1].IonEnergy, 2000.0f);
     QCOMPARE(d.Field("txtEnergy")->text(), QString("2000"));
     QCOMPARE(d.Label("lblDataset1")->text(), QString("1 of 1"));
+}
+
+// A file named without the dialog (on the command line) is opened as Open target opens the
+// file its dialog returns: "Save changes?" first, the same messages, the same data sets.
+void MainWindowFilesTest::openTargetFileByPathAsOpenTarget() {
+    const QString missing = dir_.filePath("gone.fta");
+    const struct {
+        const char* name;
+        fenra::SaveChangesAnswer answer;
+        QString path;
+        int dataSets;  // afterwards
+    } cases[] = {{"read", fenra::SaveChangesAnswer::Discard, kReference, 22},
+                 {"cancelled", fenra::SaveChangesAnswer::Cancel, kReference, 1},
+                 {"missing", fenra::SaveChangesAnswer::Discard, missing, 1}};
+    // What the window holds and said after opening the file one way or the other.
+    struct Outcome {
+        int dataSets = 0;
+        std::string text;
+        QString indicator, path;
+        QStringList said;
+        std::size_t questions = 0;
+    };
+    for (const auto& c : cases) {
+        const auto open = [&c](bool byDialog) {
+            MainWindowDriver d(FENRA_TEST_DATABASE);
+            d.Enter("He", nullptr, "2000", {{"Si", "1"}});
+            d.platform.saveChangesAnswers.push_back(c.answer);
+            if (byDialog) {
+                d.platform.fileAnswers.push_back(c.path);
+                d.Run("mnuTOpen");
+            } else {
+                d.window->openTargetFile(c.path);
+            }
+            Outcome o{d.state.DataSetCount,
+                      fenra::TargetFileText(d.state),
+                      d.Label("lblDataset1")->text(),
+                      d.window->targetDocument().path(),
+                      {},
+                      d.platform.questions.size()};
+            for (const fenra::RecordedMessage& m : d.platform.messages) o.said << m.text;
+            return o;
+        };
+        const Outcome byDialog = open(true);
+        const Outcome byPath = open(false);
+        QVERIFY2(byPath.questions == 1, c.name);
+        QCOMPARE(byPath.dataSets, c.dataSets);
+        QCOMPARE(byPath.dataSets, byDialog.dataSets);
+        QCOMPARE(byPath.text, byDialog.text);
+        QCOMPARE(byPath.indicator, byDialog.indicator);
+        QCOMPARE(byPath.said, byDialog.said);
+        QCOMPARE(byPath.path, byDialog.path);
+    }
 }
 
 void MainWindowFilesTest::saveResultNeedsACalculation() {
