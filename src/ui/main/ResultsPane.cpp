@@ -26,8 +26,8 @@ constexpr int kResultRowPixels = 18;
 constexpr int kCellPaddingPixels = 12;
 
 // The grid's unit; before any is chosen the grid shows the first one's heading.
-fenra::GridUnit GridUnitOf(int unit) {
-    return unit < 0 ? fenra::GridUnit::EvAtoms : static_cast<fenra::GridUnit>(unit);
+fenra::StopUnit GridUnitOf(int unit) {
+    return unit < 0 ? fenra::StopUnit::EvE15 : static_cast<fenra::StopUnit>(unit);
 }
 
 }  // namespace
@@ -130,8 +130,8 @@ void ResultsPane::showResultsInUnit() {
         for (int i = 1; i <= state_.DataSetCount; ++i) {
             if (state_.DataSets[i].ElementCount <= 1) continue;
             platform_.Beep();
-            unitCombo_->setCurrentIndex(ResultsModel::EvAtoms);  // shows that unit
-            unit = ResultsModel::EvAtoms;
+            unitCombo_->setCurrentIndex(static_cast<int>(fenra::StopUnit::EvE15));
+            unit = static_cast<int>(fenra::StopUnit::EvE15);  // what the list shows
             emit statusMessage(
                 tr("Data set %1 is a compound: eV/A and keV/um need the atomic density of one "
                    "element, so the grid shows eV/(1e15/cm2).")
