@@ -19,11 +19,23 @@ using namespace pybind11::literals;
 
 namespace {
 
+// A Python text as UTF-8; ValueError for one that has none (a lone surrogate, "\ud800").
+std::string Utf8Of(const py::handle& text, const std::string& what) {
+    Py_ssize_t size = 0;
+    const char* bytes = PyUnicode_AsUTF8AndSize(text.ptr(), &size);
+    if (!bytes) {
+        PyErr_Clear();
+        throw PhysicsError(ErrorKind::BadValue,
+                           what + " is not valid Unicode text: it holds a lone surrogate");
+    }
+    return std::string(bytes, static_cast<std::size_t>(size));
+}
+
 Material ResolveText(const std::string& text) {
     try {
         return ResolveMaterial(text, ModuleDatabase(), ModuleMaterials());
     } catch (const PhysicsError& e) {
-        throw PhysicsError(e.Kind(), "MATERIAL \"" + text + "\": " + e.what());
+        throw PhysicsError(e.Kind(), "MATERIAL \"" + TextForMessage(text) + "\": " + e.what());
     }
 }
 
@@ -33,8 +45,8 @@ void SetDensity(Material& m, const std::optional<double>& density) {
     m.density = *density;
 }
 
-Material NewMaterial(const std::string& text, const std::optional<double>& density) {
-    Material m = ResolveText(text);
+Material NewMaterial(const py::str& text, const std::optional<double>& density) {
+    Material m = ResolveText(Utf8Of(text, "the material"));
     SetDensity(m, density);
     return m;
 }
@@ -59,7 +71,7 @@ std::string MaterialRepr(const Material& m) {
 }  // namespace
 
 Ion IonArgument(const py::handle& ion, const std::optional<double>& mass) {
-    const std::string text = py::str(ion).cast<std::string>();
+    const std::string text = Utf8Of(py::str(ion), "the ion");
     if (mass && !(*mass > 0 && std::isfinite(*mass)))
         throw PhysicsError(ErrorKind::BadValue,
                            "mass " + py::repr(py::float_(*mass)).cast<std::string>() +
@@ -75,7 +87,7 @@ Material MaterialArgument(const py::handle& material, const std::optional<double
     if (!py::isinstance<Material>(material) && !py::isinstance<py::str>(material))
         throw py::type_error("material must be a text or a Material");
     Material m = py::isinstance<Material>(material) ? material.cast<Material>()
-                                                    : ResolveText(material.cast<std::string>());
+                                                    : ResolveText(Utf8Of(material, "the material"));
     SetDensity(m, density);
     return m;
 }

@@ -52,7 +52,25 @@ TargetElementData ElementData(const ElementDatabase& db, const std::string& symb
     return t;
 }
 
+// The ratio as the Single the stopping weighs the element with: 0 or infinite is no weight.
+float SingleRatio(const MaterialElement& e, const Material& m) {
+    const float ratio = static_cast<float>(e.ratio);
+    if (ratio == 0 || !std::isfinite(ratio))
+        Fail(ErrorKind::BadValue, "the ratio " + NineDigitText(e.ratio) + " of \"" + e.symbol +
+                                      "\" in \"" + m.name + "\" " +
+                                      (ratio == 0 ? "underflows" : "overflows") +
+                                      " a single-precision number (1.2e-38 to 3.4e38)");
+    return ratio;
+}
+
 }  // namespace
+
+void CheckIonMass(double mass, const std::string& what) {
+    if (!std::isfinite(mass)) Fail(ErrorKind::BadValue, what + " is not a finite number");
+    if (mass > kMaxIonMass)
+        Fail(ErrorKind::BadValue,
+             what + " is above " + NineDigitText(kMaxIonMass) + " amu, heavier than any nucleus");
+}
 
 Ion ResolveIon(const ElementDatabase& db, std::string_view symbolOrZ, double mass) {
     const ElementRecord* r = db.FindElementBySymbol(symbolOrZ);
@@ -66,6 +84,7 @@ Ion ResolveIon(const ElementDatabase& db, std::string_view symbolOrZ, double mas
         Fail(ErrorKind::UnknownName,
              "the ion \"" + std::string(symbolOrZ) + "\" is not in the element table");
     if (!std::isfinite(mass)) Fail(ErrorKind::BadValue, "the ion mass is not a finite number");
+    CheckIonMass(mass, "the ion mass " + NineDigitText(mass) + " amu");
     Ion ion;
     ion.Z = r->AtomNum;
     ion.symbol = r->Symbol;
@@ -79,6 +98,7 @@ Target MakeTarget(const ElementDatabase& db, const Ion& ion, const Material& mat
     if (material.elements.empty()) Fail(ErrorKind::BadValue, "the material has no element");
     if (!(ion.mass > 0) || !std::isfinite(ion.mass))
         Fail(ErrorKind::BadValue, "the ion mass is not a positive number");
+    CheckIonMass(ion.mass, "the ion mass " + NineDigitText(ion.mass) + " amu");
     Target t;
     t.ion = ion;
     t.material = material;
@@ -86,7 +106,7 @@ Target MakeTarget(const ElementDatabase& db, const Ion& ion, const Material& mat
     AppendBits(&t.key, ion.mass);
     for (const MaterialElement& e : material.elements) {
         t.elements.push_back(ElementData(db, e.symbol));
-        t.ratios.push_back(static_cast<float>(e.ratio));
+        t.ratios.push_back(SingleRatio(e, material));
         t.nuclear.push_back(
             NuclearFactors(ion.Z, ion.mass, t.elements.back().Z2, t.elements.back().M));
         AppendBits(&t.key, t.elements.back().Z2);
