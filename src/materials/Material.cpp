@@ -116,8 +116,14 @@ class FormulaReader {
         // from_chars reads C notation whatever the locale: strtod would stop at the '.' where
         // the decimal mark is a comma (de_DE) and read 0.000713 as 0.
         double v = 0;
-        std::from_chars(digits.data(), digits.data() + digits.size(), v);
-        if (!(v > 0) || !std::isfinite(v)) Fail("has the ratio " + digits + ", not above 0", at);
+        const auto read = std::from_chars(digits.data(), digits.data() + digits.size(), v);
+        // Out of range with a leading digit other than 0 is too large (v is left at 0).
+        const bool tooLarge =
+            read.ec == std::errc::result_out_of_range && digits[0] != '0' && digits[0] != '.';
+        if (tooLarge || !std::isfinite(v))
+            Fail("has the ratio " + TextForMessage(digits) + ", beyond the numbers it can hold",
+                 at);
+        if (!(v > 0)) Fail("has the ratio " + TextForMessage(digits) + ", not above 0", at);
         return v;
     }
 
