@@ -4,6 +4,7 @@
 
 #include <cctype>
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
@@ -62,18 +63,23 @@ std::string ReadListFile(const std::string& path) {
 
 std::vector<std::string> SplitCsv(const std::string& line) {
     std::vector<std::string> cells;
-    std::stringstream ss(line);
-    std::string cell;
-    while (std::getline(ss, cell, ',')) cells.push_back(cell);
+    std::size_t start = 0;
+    for (std::size_t comma; (comma = line.find(',', start)) != std::string::npos; start = comma + 1)
+        cells.push_back(line.substr(start, comma - start));
+    // As getline did: a last empty cell after a final comma is no cell.
+    if (start < line.size()) cells.push_back(line.substr(start));
     return cells;
 }
 
-// A decimal number in the C locale's notation whatever the process locale is.
+// A decimal number in C notation whatever the process locale is (from_chars does not look at
+// it), blanks before it and a '+' allowed, nothing after it.
 bool ReadNumber(const std::string& text, double* v) {
-    std::istringstream in(text);
-    in.imbue(std::locale::classic());
-    in >> *v;
-    return !in.fail() && in.eof();
+    std::size_t start = text.find_first_not_of(" \t\n\v\f\r");
+    if (start == std::string::npos) return false;
+    if (text[start] == '+') ++start;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data() + start, end, *v);
+    return ec == std::errc() && ptr == end;
 }
 
 NamedMaterial ReadRecord(const std::string& line, const std::string& where,
