@@ -284,7 +284,8 @@ int RunPhysicsCommand(const std::vector<std::string>& args, std::ostream& out, s
         try {
             c.ion = ResolveIon(db, o.operands[0], o.mass);
         } catch (const PhysicsError& e) {
-            throw PhysicsError(e.Kind(), "ION \"" + o.operands[0] + "\": " + e.what());
+            throw PhysicsError(e.Kind(),
+                               "ION \"" + TextForMessage(o.operands[0]) + "\": " + e.what());
         }
         Dispatch(c);
         if (!o.outputFile.empty()) {

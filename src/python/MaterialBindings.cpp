@@ -79,7 +79,7 @@ Ion IonArgument(const py::handle& ion, const std::optional<double>& mass) {
     try {
         return ResolveIon(ModuleDatabase(), text, mass.value_or(0));
     } catch (const PhysicsError& e) {
-        throw PhysicsError(e.Kind(), "ION \"" + text + "\": " + e.what());
+        throw PhysicsError(e.Kind(), "ION \"" + TextForMessage(text) + "\": " + e.what());
     }
 }
 

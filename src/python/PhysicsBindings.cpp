@@ -160,15 +160,17 @@ py::object MapValues(const Values& in, F f) {
 StopUnit StopUnitArgument(const std::string& text) {
     StopUnit unit = StopUnit::EvE15;
     if (!StopUnitOf(text, &unit))
-        throw PhysicsError(ErrorKind::BadValue,
-                           "unit \"" + text + "\" is not one of " + std::string(StopUnitNames()));
+        throw PhysicsError(
+            ErrorKind::BadValue,
+            "unit \"" + TextForMessage(text) + "\" is not one of " + std::string(StopUnitNames()));
     return unit;
 }
 
 ThicknessUnit ThicknessUnitArgument(const std::string& text) {
     ThicknessUnit unit = ThicknessUnit::E15;
     if (!ThicknessUnitOf(text, &unit))
-        throw PhysicsError(ErrorKind::BadValue, "unit \"" + text + "\" is not one of " +
+        throw PhysicsError(ErrorKind::BadValue, "unit \"" + TextForMessage(text) +
+                                                    "\" is not one of " +
                                                     std::string(ThicknessUnitNames()));
     return unit;
 }
@@ -179,8 +181,8 @@ StopKind StopKindArgument(const std::string& text) {
     if (text == "electronic") return StopKind::Electronic;
     if (text == "nuclear") return StopKind::Nuclear;
     if (text == "total") return StopKind::Total;
-    throw PhysicsError(ErrorKind::BadValue,
-                       "kind \"" + text + "\" is not one of electronic, nuclear or total");
+    throw PhysicsError(ErrorKind::BadValue, "kind \"" + TextForMessage(text) +
+                                                "\" is not one of electronic, nuclear or total");
 }
 
 py::object Stopping(const py::handle& ion, const py::handle& material, const py::handle& energy,

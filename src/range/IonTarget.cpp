@@ -82,7 +82,7 @@ Ion ResolveIon(const ElementDatabase& db, std::string_view symbolOrZ, double mas
         r = &db.Elements()[static_cast<std::size_t>(z - 1)];
     if (!r)
         Fail(ErrorKind::UnknownName,
-             "the ion \"" + std::string(symbolOrZ) + "\" is not in the element table");
+             "the ion \"" + TextForMessage(symbolOrZ) + "\" is not in the element table");
     if (!std::isfinite(mass)) Fail(ErrorKind::BadValue, "the ion mass is not a finite number");
     CheckIonMass(mass, "the ion mass " + NineDigitText(mass) + " amu");
     Ion ion;

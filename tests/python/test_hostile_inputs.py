@@ -114,3 +114,18 @@ def test_a_fifo_as_the_database_is_an_os_error_at_once(tmp_path):
     status, out, err = run_python(code, FENRA32_DB=str(fifo))
     assert status == 0, err
     assert out == f'OSError Element database "{fifo}" is a FIFO, not a regular file.\n'
+
+
+@pytest.mark.parametrize(
+    "call, error, words",
+    [
+        (lambda: fenra32.stopping("H\x00e", "Si", 5000), LookupError,
+         'ION "H\\x00e": the ion "H\\x00e" is not in the element table'),
+        (lambda: fenra32.stopping("He", "Si", 5000, unit="keV\x00"), ValueError,
+         'unit "keV\\x00" is not one of'),
+    ],
+)
+def test_a_nul_is_shown_and_does_not_cut_the_message(call, error, words):
+    with pytest.raises(error) as raised:
+        call()
+    assert words in str(raised.value)
