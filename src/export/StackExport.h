@@ -5,7 +5,7 @@
 #include <string>
 
 #include "files/FileError.h"
-#include "stack/StackCalculation.h"
+#include "range/StackCalculation.h"
 
 namespace fenra {
 

@@ -11,7 +11,7 @@
 #include <sstream>
 
 #include "materials/PhysicsError.h"
-#include "physics/UnitConversion.h"
+#include "physics/StopUnits.h"
 #include "state/RegularFile.h"
 
 namespace fenra {

@@ -116,7 +116,7 @@ TEST(HeldNumbers, RatiosWhoseSingleIsZeroOrInfiniteAreRefused) {
 // once, instead of halving its intervals without end on values that never agree.
 TEST(RangeTableBuild, GivesUpAtOnceOnAStoppingThatIsNoNumber) {
     Target t = MakeIonTarget("H", "Si");
-    t.elements[0].coef.P[0] = NAN;
+    t.compound.elements[0].coef.P[0] = NAN;
     const auto [message, kind] = Refusal([&] { RangeTable table(t); });
     EXPECT_EQ(kind, ErrorKind::CalculationFailed);
     EXPECT_EQ(message.rfind("the stopping is not a positive finite number near ", 0), 0u)

@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "materials/PhysicsError.h"
-#include "stack/StackCalculation.h"
+#include "range/StackCalculation.h"
 #include "support/MaterialTestData.h"
 
 namespace fenra {
