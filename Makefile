@@ -50,18 +50,27 @@ install: build
 package: build
 	cmake --build $(BUILD) --target package
 
-# libFuzzer on the target-file reader and on corrupted copies of the element database, each
-# for a bounded time ($(FUZZ_TIME) s). What a run finds is kept in fuzz/regressions*/.
+# libFuzzer on the target-file reader, on corrupted copies of the element database, on the
+# material formula reader, on the unit readers and on the physics command line, each for a
+# bounded time ($(FUZZ_TIME) s). What a run finds is kept in fuzz/regressions*/.
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFENRA_FUZZ=ON \
 	      -DFENRA_WITH_UI=OFF -DFENRA_WITH_BENCH=OFF -DFENRA_WITH_TESTS=OFF -DFENRA_WITH_PYTHON=OFF
-	cmake --build $(FUZZ) -j $(JOBS) --target fuzz_target_file fuzz_element_database
+	cmake --build $(FUZZ) -j $(JOBS) --target fuzz_target_file fuzz_element_database \
+	      fuzz_material_formula fuzz_units fuzz_physics_command
 	mkdir -p fuzz/corpus fuzz/corpus-database fuzz/regressions fuzz/regressions-database
+	for f in formula units physics; do mkdir -p fuzz/corpus-$$f fuzz/regressions-$$f; done
 	cp -n $(FUZZ)/bin/Fenra32.mdb fuzz/corpus-database/seed.mdb
 	$(FUZZ)/bin/fuzz_target_file -max_total_time=$(FUZZ_TIME) -max_len=8192 \
 	      -artifact_prefix=fuzz/regressions/ fuzz/corpus fuzz/seeds
 	$(FUZZ)/bin/fuzz_element_database -max_total_time=$(FUZZ_TIME) -max_len=65536 \
 	      -artifact_prefix=fuzz/regressions-database/ fuzz/corpus-database
+	$(FUZZ)/bin/fuzz_material_formula -max_total_time=$(FUZZ_TIME) -max_len=4096 \
+	      -artifact_prefix=fuzz/regressions-formula/ fuzz/corpus-formula fuzz/seeds-formula
+	$(FUZZ)/bin/fuzz_units -max_total_time=$(FUZZ_TIME) -max_len=256 \
+	      -artifact_prefix=fuzz/regressions-units/ fuzz/corpus-units fuzz/seeds-units
+	$(FUZZ)/bin/fuzz_physics_command -max_total_time=$(FUZZ_TIME) -max_len=4096 -timeout=10 \
+	      -artifact_prefix=fuzz/regressions-physics/ fuzz/corpus-physics fuzz/seeds-physics
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

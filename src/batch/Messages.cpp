@@ -122,6 +122,8 @@ std::string DescribeFileError(const FileError& e) {
         case FileFault::ControlCharacters:
         case FileFault::LineTooLong:
             return NotTextReason(e);
+        case FileFault::NotRegularFile:
+            return "Cannot open " + e.path + ": not a regular file (a folder, FIFO or device)";
     }
     const std::string reason = SystemReason(e);
     switch (e.action) {

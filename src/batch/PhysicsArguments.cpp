@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <string_view>
 
 #include "materials/PhysicsError.h"
 #include "range/Units.h"
@@ -20,14 +21,40 @@ bool EndsWith(const std::string& s, const std::string& tail) {
     return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
 }
 
-// A number in C notation (from_chars does not look at the locale); false unless it is all of
-// the text and finite.
-bool ReadNumber(const std::string& text, double* v) {
-    if (text.empty()) return false;
+enum class NumberRead { Number, NotNumber, Overflow, Underflow };
+
+// Whether a number text beyond the doubles is too small rather than too large: a negative
+// exponent, or no exponent and no digit before the point ("0.000...1").
+bool TooSmall(std::string_view text) {
+    const std::size_t e = text.find_first_of("eE");
+    if (e != std::string_view::npos) return e + 1 < text.size() && text[e + 1] == '-';
+    const std::size_t first = text.find_first_not_of("+-0");
+    return first == std::string_view::npos || text[first] == '.';
+}
+
+// A number in C notation (from_chars does not look at the locale), all of the text and finite.
+NumberRead ReadNumber(const std::string& text, double* v) {
+    if (text.empty()) return NumberRead::NotNumber;
     const char* begin = text.data();
     if (*begin == '+') ++begin;
     const auto [ptr, ec] = std::from_chars(begin, text.data() + text.size(), *v);
-    return ec == std::errc() && ptr == text.data() + text.size() && std::isfinite(*v);
+    if (ptr != text.data() + text.size()) return NumberRead::NotNumber;
+    if (ec == std::errc::result_out_of_range)
+        return TooSmall(text) ? NumberRead::Underflow : NumberRead::Overflow;
+    if (ec != std::errc() || !std::isfinite(*v)) return NumberRead::NotNumber;
+    return NumberRead::Number;
+}
+
+// The words for a number beyond the doubles, after `what "text"`.
+std::string BeyondDoubles(NumberRead r) {
+    return r == NumberRead::Underflow
+               ? " underflows: it is nearer 0 than the numbers the program holds (2.2e-308)"
+               : " overflows: it is beyond the numbers the program holds (1.8e308)";
+}
+
+// A value after its unit is applied must still be a number the calculation can hold.
+void CheckConverted(double v, const std::string& what, const std::string& text, const char* unit) {
+    if (!std::isfinite(v)) Bad(what + " \"" + text + "\" overflows: it is beyond 1.8e308 " + unit);
 }
 
 // Splits a number from a unit of the list (longest first); the unit is "" when none matches.
@@ -43,7 +70,10 @@ double NumberWithUnit(const std::string& text, const char* const* units, std::si
         }
     }
     double v = 0;
-    if (!ReadNumber(number, &v)) Bad(what + " \"" + text + "\" is not a number with a unit");
+    const NumberRead read = ReadNumber(number, &v);
+    if (read == NumberRead::Overflow || read == NumberRead::Underflow)
+        Bad(what + " \"" + text + "\"" + BeyondDoubles(read));
+    if (read != NumberRead::Number) Bad(what + " \"" + text + "\" is not a number with a unit");
     if (v < 0) Bad(what + " \"" + text + "\" is negative");
     return v;
 }
@@ -54,10 +84,12 @@ double ParseEnergyArgument(const std::string& text, double mass) {
     static const char* const kUnits[] = {"keV/u", "MeV/u", "keV", "MeV"};
     std::string unit;
     const double v = NumberWithUnit(text, kUnits, 4, "ENERGY", &unit);
-    if (unit.empty() || unit == "keV") return v;
-    if (unit == "MeV") return v * kKevPerMev;
-    if (unit == "keV/u") return v * mass;
-    return v * kKevPerMev * mass;  // MeV/u
+    double keV = v * kKevPerMev * mass;  // MeV/u
+    if (unit.empty() || unit == "keV") keV = v;
+    if (unit == "MeV") keV = v * kKevPerMev;
+    if (unit == "keV/u") keV = v * mass;
+    CheckConverted(keV, "ENERGY", text, "keV");
+    return keV;
 }
 
 double ParseThicknessArgument(const std::string& text, const Target& t) {
@@ -70,12 +102,17 @@ double ParseThicknessArgument(const std::string& text, const Target& t) {
     if (IsLength(unit) && !(t.atomsPerCm3 > 0))
         Bad("THICKNESS \"" + text + "\" is a length, and the material \"" + t.material.name +
             "\" has no density: give --density G_CM3");
-    return ThicknessToE15(t, v, unit);
+    const double e15 = ThicknessToE15(t, v, unit);
+    CheckConverted(e15, "THICKNESS", text, "1E15 atoms/cm2");
+    return e15;
 }
 
 double ParsePositiveNumber(const std::string& text, const std::string& option) {
     double v = 0;
-    if (!ReadNumber(text, &v) || !(v > 0))
+    const NumberRead read = ReadNumber(text, &v);
+    if (read == NumberRead::Overflow || read == NumberRead::Underflow)
+        Bad(option + " \"" + text + "\"" + BeyondDoubles(read));
+    if (read != NumberRead::Number || !(v > 0))
         Bad(option + " \"" + text + "\" is not a positive number");
     return v;
 }

@@ -3,10 +3,13 @@
 #include <algorithm>
 #include <cctype>
 #include <optional>
+#include <sstream>
 
 #include "batch/BatchCalculator.h"
+#include "batch/Messages.h"
 #include "batch/PhysicsArguments.h"
 #include "elements/DatabaseSearch.h"
+#include "files/TextFile.h"
 #include "materials/MaterialList.h"
 #include "materials/PhysicsError.h"
 #include "range/Range.h"
@@ -25,6 +28,7 @@ struct Options {
     std::string command;
     std::vector<std::string> operands;
     std::string databasePath;
+    std::string outputFile;  // -o: empty for the standard output
     bool csv = false;
     double mass = 0;     // 0: the ion's default
     double density = 0;  // 0: the material's own
@@ -43,14 +47,18 @@ Options ReadOptions(const std::vector<std::string>& args) {
     Options o;
     for (std::size_t k = 0; k < args.size(); ++k) {
         const std::string& a = args[k];
-        const bool valued = a == "--db" || a == "--mass" || a == "--density";
+        const bool valued = a == "--db" || a == "--mass" || a == "--density" || a == "-o";
         if (valued && k + 1 >= args.size()) Bad("option " + a + " needs a value");
         if (a == "--db") {
             o.databasePath = args[++k];
+        } else if (a == "-o") {
+            o.outputFile = args[++k];
         } else if (a == "--mass") {
             o.mass = ParsePositiveNumber(args[++k], "--mass");
+            CheckIonMass(o.mass, "--mass \"" + args[k] + "\"");
         } else if (a == "--density") {
             o.density = ParsePositiveNumber(args[++k], "--density");
+            CheckDensity(o.density, "--density \"" + args[k] + "\"");
         } else if (a == "--csv") {
             o.csv = true;
         } else if (a.size() > 1 && a[0] == '-' && !LooksLikeNumber(a)) {
@@ -109,7 +117,8 @@ struct Context {
             return ResolveTarget(db, list, ion, material,
                                  o.density > 0 ? std::optional<double>(o.density) : std::nullopt);
         } catch (const MaterialTextError& e) {
-            throw PhysicsError(e.Kind(), "MATERIAL \"" + material + "\": " + e.what());
+            throw PhysicsError(e.Kind(),
+                               "MATERIAL \"" + TextForMessage(material) + "\": " + e.what());
         }
     }
     void Warn(const std::string& what) {
@@ -269,17 +278,28 @@ int RunPhysicsCommand(const std::vector<std::string>& args, std::ostream& out, s
         const ElementDatabase db = OpenSearchedDatabase(
             FindDatabase(ProcessDatabaseSearch(o.databasePath, ProgramDirectory())));
         const MaterialList list = MaterialList::LoadBeside(db);
-        Context c{o, db, list, out, err, kBatchOk, Ion{}};
+        std::ostringstream toFile;
+        Context c{o, db, list, o.outputFile.empty() ? out : toFile, err, kBatchOk, Ion{}};
         try {
             c.ion = ResolveIon(db, o.operands[0], o.mass);
         } catch (const PhysicsError& e) {
-            throw PhysicsError(e.Kind(), "ION \"" + o.operands[0] + "\": " + e.what());
+            throw PhysicsError(e.Kind(),
+                               "ION \"" + TextForMessage(o.operands[0]) + "\": " + e.what());
         }
         Dispatch(c);
+        if (!o.outputFile.empty()) {
+            FileError error;
+            if (!WriteTextFile(o.outputFile, toFile.str(), &error)) {
+                err << kProgram << DescribeFileError(error) << "\n";
+                return kBatchFailed;
+            }
+        }
         return c.status;
     } catch (const PhysicsError& e) {
         err << kProgram << e.what() << "\n";
-        return e.Kind() == ErrorKind::CalculationFailed ? kBatchFailed : kBatchUsageError;
+        return e.Kind() == ErrorKind::BadValue || e.Kind() == ErrorKind::UnknownName
+                   ? kBatchUsageError
+                   : kBatchFailed;
     } catch (const ElementDatabaseError& e) {
         err << kProgram << e.what() << "\n";
         return kBatchFailed;
@@ -303,6 +323,7 @@ const char* PhysicsCommandsUsage() {
            "ENERGY: a number with keV (default), MeV, keV/u or MeV/u: 5MeV, 1.25MeV/u.\n"
            "THICKNESS, RANGE: a number with nm, um, mm, mg/cm2, ug/cm2 or e15/cm2.\n"
            "  --csv            comma-separated values with one header line\n"
+
            "  --mass AMU       the ion's mass (default: its most abundant isotope)\n"
            "  --density G_CM3  the density of the materials (default: their own)\n";
 }

@@ -22,6 +22,16 @@ const std::string kHiCoefTable = "HiCoef";
 constexpr int kSymbolPosition = 2;
 constexpr int kDefaultMassPosition = 4;
 
+// The fitted coefficients of the supplied tables (elements 1 to 92) lie between 1e-8 and 3.1e6
+// in magnitude (HiCoef3 of the heaviest elements). A coefficient beyond 1e8 fits no stopping
+// power of a few hundred eV/(1E15 atoms/cm2): it would change every result without a fault.
+constexpr double kMaxCoefficientMagnitude = 1e8;
+
+// Upper bounds of the physical values of "Ion Data", far above every element: masses in amu
+// (uranium: 238), atomic densities in 1E22 atoms/cm3 (carbon as diamond: 17.6), Fermi
+// velocities in Bohr velocities (below 2) and screening factors (about 1).
+constexpr float kMaxMassAmu = 1000, kMaxAtomDensity = 1000, kMaxFermi = 100, kMaxScrnFac = 100;
+
 bool SameName(const std::string& a, const std::string& b) {
     if (a.size() != b.size()) return false;
     for (std::size_t k = 0; k < a.size(); ++k)
@@ -128,16 +138,26 @@ struct ElementDatabaseReader {
     // Masses, density, Fermi velocity and screening factor are physical quantities above 0:
     // a 0 or a negative value gives wrong stopping powers without any fault to notice.
     void RequirePositive(const ElementRecord& e, const std::vector<std::string>& columns) const {
-        const std::pair<int, float> values[] = {
-            {3, e.MAIW}, {4, e.ScrnFac}, {5, e.NatMass}, {6, e.AtomDensity}, {7, e.Fermi}};
-        for (const auto& [col, v] : values) {
-            if (std::isfinite(v) && v > 0) continue;
-            const std::string text = NineDigitText(v);
+        struct Value {
+            int col;
+            float v, max;
+        };
+        const Value values[] = {{3, e.MAIW, kMaxMassAmu},
+                                {4, e.ScrnFac, kMaxScrnFac},
+                                {5, e.NatMass, kMaxMassAmu},
+                                {6, e.AtomDensity, kMaxAtomDensity},
+                                {7, e.Fermi, kMaxFermi}};
+        for (const Value& value : values) {
+            if (std::isfinite(value.v) && value.v > 0 && value.v <= value.max) continue;
+            const std::string why =
+                value.v > value.max
+                    ? ", above the plausible " + NineDigitText(value.max) + " for any element."
+                    : ", not a value above 0.";
             throw ElementDatabaseError(Quoted(path) + ": table " + Quoted(kIonTable) + ", column " +
-                                       Quoted(columns[static_cast<std::size_t>(col)]) +
+                                       Quoted(columns[static_cast<std::size_t>(value.col)]) +
                                        " of element " + Quoted(e.Symbol) + " (AtomNum " +
-                                       std::to_string(e.AtomNum) + ") holds " + text +
-                                       ", not a value above 0.");
+                                       std::to_string(e.AtomNum) + ") holds " +
+                                       NineDigitText(value.v) + why);
         }
     }
 
@@ -174,6 +194,12 @@ struct ElementDatabaseReader {
             for (std::size_t k = 0; k < N; ++k) {
                 at.column = &columns[k + 1];
                 v[k] = ReadDouble(st.get(), static_cast<int>(k) + 1, at);
+                if (std::fabs(v[k]) > kMaxCoefficientMagnitude)
+                    throw ElementDatabaseError(
+                        Quoted(path) + ": table " + Quoted(table) + ", column " +
+                        Quoted(columns[k + 1]) + " of " + at.record + " holds " +
+                        NineDigitText(v[k]) + ", beyond the plausible magnitude " +
+                        NineDigitText(kMaxCoefficientMagnitude) + " of a fitted coefficient.");
             }
             if (z < 1 || static_cast<std::size_t>(z) > count) continue;
             if (has[static_cast<std::size_t>(z)])

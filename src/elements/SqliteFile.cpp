@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "elements/ElementDatabase.h"
+#include "state/RegularFile.h"
 
 namespace fenra {
 
@@ -47,6 +48,11 @@ SqliteHandle OpenReadOnly(const std::string& path) {
         Fail("Element database " + Quoted(path) + " not found.");
     if (std::filesystem::is_directory(status))
         Fail("Element database " + Quoted(path) + " is a folder, not a file.");
+    // A FIFO or a device would block SQLite's open or read for ever: checked with an open that
+    // cannot block, just before SQLite opens the file.
+    const RegularFile check = CheckRegularFile(path);
+    if (check.NotRegular())
+        Fail("Element database " + Quoted(path) + " is " + check.kind + ", not a regular file.");
 
     sqlite3* raw = nullptr;
     const int rc = sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READONLY, nullptr);

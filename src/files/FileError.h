@@ -27,6 +27,7 @@ enum class FileFault {
     Utf16Text,          // reading: the file holds UTF-16 text
     ControlCharacters,  // reading: line `line` holds NUL bytes or control characters
     LineTooLong,        // reading: line `line` is longer than kMaxLineBytes
+    NotRegularFile,     // reading: a folder, FIFO or device, refused before it is read
 };
 
 struct FileError {

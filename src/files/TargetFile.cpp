@@ -1,5 +1,7 @@
 #include "files/TargetFile.h"
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <memory>
@@ -8,6 +10,7 @@
 #include "files/TextFile.h"
 #include "state/CompositionText.h"
 #include "state/NumberText.h"
+#include "state/RegularFile.h"
 #include "state/Version.h"
 
 namespace fenra {
@@ -27,10 +30,11 @@ struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
 };
 
-OpenTargetResult CannotRead(FileAction action, const std::string& path, int err) {
+OpenTargetResult CannotRead(FileAction action, const std::string& path, int err,
+                            FileFault fault = FileFault::System) {
     OpenTargetResult r;
     r.status = OpenTargetStatus::CannotOpen;
-    r.error = MakeFileError(action, path, err);
+    r.error = MakeFileError(action, path, err, fault);
     return r;
 }
 
@@ -55,9 +59,19 @@ bool SaveTarget(const WorkingState& s, const std::string& path, FileError* error
 }
 
 OpenTargetResult OpenTarget(WorkingState& s, const std::string& path) {
+    // A FIFO would block the open until a writer comes, a device might never end: only a
+    // regular file is read.
+    const RegularFile regular = OpenRegularFile(path);
+    if (regular.NotRegular())
+        return CannotRead(FileAction::OpenToRead, path, 0, FileFault::NotRegularFile);
+    if (!regular.Opened()) return CannotRead(FileAction::OpenToRead, path, regular.err);
     errno = 0;
-    std::unique_ptr<std::FILE, FileCloser> in(std::fopen(path.c_str(), "rb"));
-    if (!in) return CannotRead(FileAction::OpenToRead, path, errno);
+    std::unique_ptr<std::FILE, FileCloser> in(::fdopen(regular.fd, "rb"));
+    if (!in) {
+        const int err = errno;
+        ::close(regular.fd);
+        return CannotRead(FileAction::OpenToRead, path, err);
+    }
     std::FILE* file = in.get();
     LineReader lines([file](char* buf, std::size_t capacity, bool* failed) {
         const std::size_t got = std::fread(buf, 1, capacity, file);

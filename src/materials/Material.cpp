@@ -7,18 +7,21 @@
 
 #include "materials/PhysicsError.h"
 #include "physics/StopUnits.h"
+#include "state/VisibleText.h"
 
 namespace fenra {
 
 namespace {
 
-// Recursive-descent reader of a formula. Positions in messages count characters from 1.
+// Recursive-descent reader of a formula. Positions in messages count characters (UTF-8 code
+// points) from 1. The limits keep the recursion and the work bounded whatever the text.
 class FormulaReader {
   public:
     FormulaReader(std::string_view text, const ElementDatabase& db) : text_(text), db_(db) {}
 
     Material Read() {
         if (text_.empty()) Fail("is empty");
+        CheckLength();
         std::vector<MaterialElement> out;
         ReadSequence(1.0, 0, &out);
         if (pos_ < text_.size()) Fail("has an unmatched ')'", pos_);
@@ -31,12 +34,33 @@ class FormulaReader {
   private:
     [[noreturn]] void Fail(const std::string& what, std::size_t at = std::string_view::npos,
                            ErrorKind kind = ErrorKind::BadValue) const {
-        std::string message = "the formula \"" + std::string(text_) + "\" " + what;
-        if (at != std::string_view::npos) message += " at character " + std::to_string(at + 1);
+        std::string message = "the formula \"" + TextForMessage(text_) + "\" " + what;
+        if (at != std::string_view::npos)
+            message += " at character " + std::to_string(CharacterCount(text_.substr(0, at)) + 1);
         throw PhysicsError(kind, message);
     }
 
+    void CheckLength() const {
+        if (CharacterCount(text_) > kMaxFormulaLength)
+            Fail("is longer than " + std::to_string(kMaxFormulaLength) + " characters");
+    }
+
+    // One counted term more (an element symbol or a group); too many end the reading.
+    void CountTerm(std::size_t at) {
+        if (++terms_ > kMaxFormulaTerms)
+            Fail(
+                "has more than " + std::to_string(kMaxFormulaTerms) + " element symbols and groups",
+                at);
+    }
+
     char Peek() const { return pos_ < text_.size() ? text_[pos_] : '\0'; }
+
+    // The whole character at pos_ (all bytes of a UTF-8 sequence), for a message.
+    std::string CharacterAt() const {
+        std::size_t end = pos_ + 1;
+        while (end < text_.size() && IsContinuationByte(text_[end])) ++end;
+        return VisibleText(text_.substr(pos_, end - pos_));
+    }
 
     // Elements and groups until the end or a ')'; each ratio multiplied by `scale`.
     void ReadSequence(double scale, int depth, std::vector<MaterialElement>* out) {
@@ -44,6 +68,10 @@ class FormulaReader {
         while (pos_ < text_.size() && Peek() != ')') {
             const std::size_t at = pos_;
             if (Peek() == '(') {
+                if (depth >= kMaxFormulaDepth)
+                    Fail("nests groups deeper than " + std::to_string(kMaxFormulaDepth) + " levels",
+                         at);
+                CountTerm(at);
                 ++pos_;
                 std::vector<MaterialElement> inner;
                 ReadSequence(1.0, depth + 1, &inner);
@@ -52,11 +80,11 @@ class FormulaReader {
                 const double n = ReadRatio();
                 for (MaterialElement& e : inner) Add(e.symbol, e.ratio * n * scale, out);
             } else if (std::isupper(static_cast<unsigned char>(Peek()))) {
+                CountTerm(at);
                 const std::string symbol = ReadSymbol();
                 Add(symbol, ReadRatio() * scale, out);
             } else {
-                Fail(std::string("has '") + Peek() + "' where an element symbol or '(' must stand",
-                     at);
+                Fail("has '" + CharacterAt() + "' where an element symbol or '(' must stand", at);
             }
         }
         if (depth == 0 && Peek() == ')') Fail("has an unmatched ')'", pos_);
@@ -69,7 +97,8 @@ class FormulaReader {
         while (std::islower(static_cast<unsigned char>(Peek()))) symbol += text_[pos_++];
         const ElementRecord* e = db_.FindElementBySymbol(symbol);
         if (!e)
-            Fail("has the unknown element symbol \"" + symbol + "\"", at, ErrorKind::UnknownName);
+            Fail("has the unknown element symbol \"" + VisibleText(symbol) + "\"", at,
+                 ErrorKind::UnknownName);
         return e->Symbol;
     }
 
@@ -87,8 +116,14 @@ class FormulaReader {
         // from_chars reads C notation whatever the locale: strtod would stop at the '.' where
         // the decimal mark is a comma (de_DE) and read 0.000713 as 0.
         double v = 0;
-        std::from_chars(digits.data(), digits.data() + digits.size(), v);
-        if (!(v > 0) || !std::isfinite(v)) Fail("has the ratio " + digits + ", not above 0", at);
+        const auto read = std::from_chars(digits.data(), digits.data() + digits.size(), v);
+        // Out of range with a leading digit other than 0 is too large (v is left at 0).
+        const bool tooLarge =
+            read.ec == std::errc::result_out_of_range && digits[0] != '0' && digits[0] != '.';
+        if (tooLarge || !std::isfinite(v))
+            Fail("has the ratio " + TextForMessage(digits) + ", beyond the numbers it can hold",
+                 at);
+        if (!(v > 0)) Fail("has the ratio " + TextForMessage(digits) + ", not above 0", at);
         return v;
     }
 
@@ -108,9 +143,31 @@ class FormulaReader {
     std::string_view text_;
     const ElementDatabase& db_;
     std::size_t pos_ = 0;
+    int terms_ = 0;
 };
 
 }  // namespace
+
+bool IsContinuationByte(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+std::string TextForMessage(std::string_view text) {
+    constexpr std::size_t kShown = 60;  // characters
+    std::size_t end = 0, shown = 0;
+    while (end < text.size() && shown < kShown) {
+        ++end;
+        while (end < text.size() && IsContinuationByte(text[end])) ++end;
+        ++shown;
+    }
+    return VisibleText(text.substr(0, end)) + (end < text.size() ? "..." : "");
+}
+
+std::size_t CharacterCount(std::string_view text) {
+    std::size_t n = 0;
+    for (char c : text) n += !IsContinuationByte(c);
+    return n;
+}
 
 Material ParseFormula(std::string_view text, const ElementDatabase& db) {
     return FormulaReader(text, db).Read();
@@ -120,6 +177,10 @@ void CheckDensity(double density, const std::string& what) {
     if (!(density > 0) || !std::isfinite(density))
         throw PhysicsError(ErrorKind::BadValue,
                            what + " is not a positive finite density in g/cm3");
+    if (density > kMaxDensity)
+        throw PhysicsError(ErrorKind::BadValue, what + " is above " +
+                                                    std::to_string(static_cast<int>(kMaxDensity)) +
+                                                    " g/cm3, denser than any solid");
 }
 
 double MeanAtomicMass(const Material& m, const ElementDatabase& db) {

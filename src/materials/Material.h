@@ -17,6 +17,13 @@ namespace fenra {
 
 constexpr int kMaxMaterialElements = 10;
 
+// The limits of a formula: its length in characters, the element symbols and groups it may
+// hold, and how deep its parentheses may nest. The longest formula of the material list has 30
+// characters and two levels; the limits keep the reader's work and recursion bounded.
+constexpr std::size_t kMaxFormulaLength = 1000;
+constexpr int kMaxFormulaTerms = 200;
+constexpr int kMaxFormulaDepth = 32;
+
 struct MaterialElement {
     std::string symbol;  // as spelled in the element table
     double ratio = 0;    // atomic ratio, > 0
@@ -34,7 +41,21 @@ struct Material {
 // material gets no density.
 Material ParseFormula(std::string_view text, const ElementDatabase& db);
 
-// Checks a density in g/cm3: a positive finite number, else BadValue naming `what`.
+// The number of characters of UTF-8 text (its bytes less the continuation bytes), and whether a
+// byte continues a character.
+std::size_t CharacterCount(std::string_view text);
+bool IsContinuationByte(char c);
+
+// A user's text as a message quotes it: control characters made visible, cut after 60
+// characters with "..." so that a long text does not bury the reason.
+std::string TextForMessage(std::string_view text);
+
+// The densest material taken, in g/cm3: forty times osmium (22.6 g/cm3), the densest element.
+// Far above, the atoms per cm3 leave the range of the numbers and a length would read as 0.
+constexpr double kMaxDensity = 1000;
+
+// Checks a density in g/cm3: a positive finite number up to kMaxDensity, else BadValue naming
+// `what`.
 void CheckDensity(double density, const std::string& what);
 
 // Mean atomic mass of the material in amu (ratio-weighted NatMass of its elements).

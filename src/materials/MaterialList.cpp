@@ -1,13 +1,18 @@
 #include "materials/MaterialList.h"
 
+#include <unistd.h>
+
 #include <cctype>
+#include <cerrno>
+#include <charconv>
 #include <cmath>
+#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "materials/PhysicsError.h"
 #include "physics/StopUnits.h"
+#include "state/RegularFile.h"
 
 namespace fenra {
 
@@ -16,29 +21,65 @@ namespace {
 constexpr const char* kHeader = "Name,Formula,Density,Source";
 constexpr double kAtomDensityUnit = 1e22;  // AtomDensity is in 1E22 atoms/cm3
 
-bool EqualNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
+std::string LowerCase(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return lower;
+}
+
+[[noreturn]] void Unreadable(const std::string& message) {
+    throw PhysicsError(ErrorKind::UnreadableFile, message);
+}
+
+// The whole file, read only when it is a regular file of at most kMaxMaterialListBytes.
+std::string ReadListFile(const std::string& path) {
+    const RegularFile f = OpenRegularFile(path);
+    if (f.NotRegular())
+        Unreadable("cannot read the material list " + path + ": it is " + f.kind +
+                   ", not a regular file");
+    if (!f.Opened())
+        Unreadable("cannot read the material list " + path + ": " + std::strerror(f.err));
+    std::string bytes;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(f.fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) {
+            const int err = errno;
+            ::close(f.fd);
+            Unreadable("cannot read the material list " + path + ": " + std::strerror(err));
+        }
+        if (got == 0) break;
+        bytes.append(buffer, static_cast<std::size_t>(got));
+        if (static_cast<long long>(bytes.size()) > kMaxMaterialListBytes) {
+            ::close(f.fd);
+            Unreadable("the material list " + path + " is larger than " +
+                       std::to_string(kMaxMaterialListBytes / (1024 * 1024)) + " MB");
+        }
+    }
+    ::close(f.fd);
+    return bytes;
 }
 
 std::vector<std::string> SplitCsv(const std::string& line) {
     std::vector<std::string> cells;
-    std::stringstream ss(line);
-    std::string cell;
-    while (std::getline(ss, cell, ',')) cells.push_back(cell);
+    std::size_t start = 0;
+    for (std::size_t comma; (comma = line.find(',', start)) != std::string::npos; start = comma + 1)
+        cells.push_back(line.substr(start, comma - start));
+    // As getline did: a last empty cell after a final comma is no cell.
+    if (start < line.size()) cells.push_back(line.substr(start));
     return cells;
 }
 
-// A decimal number in the C locale's notation whatever the process locale is.
+// A decimal number in C notation whatever the process locale is (from_chars does not look at
+// it), blanks before it and a '+' allowed, nothing after it.
 bool ReadNumber(const std::string& text, double* v) {
-    std::istringstream in(text);
-    in.imbue(std::locale::classic());
-    in >> *v;
-    return !in.fail() && in.eof();
+    std::size_t start = text.find_first_not_of(" \t\n\v\f\r");
+    if (start == std::string::npos) return false;
+    if (text[start] == '+') ++start;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data() + start, end, *v);
+    return ec == std::errc() && ptr == end;
 }
 
 NamedMaterial ReadRecord(const std::string& line, const std::string& where,
@@ -50,6 +91,7 @@ NamedMaterial ReadRecord(const std::string& line, const std::string& where,
     if (!ReadNumber(cells[2], &m.density) || !(m.density > 0) || !std::isfinite(m.density))
         throw PhysicsError(ErrorKind::BadValue,
                            where + ": the density \"" + cells[2] + "\" is not a positive number");
+    CheckDensity(m.density, where + ": the density \"" + cells[2] + "\"");
     try {
         ParseFormula(m.formula, db);
     } catch (const PhysicsError& e) {
@@ -64,8 +106,7 @@ NamedMaterial ReadRecord(const std::string& line, const std::string& where,
 }  // namespace
 
 MaterialList MaterialList::Load(const std::string& path, const ElementDatabase& db) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw PhysicsError(ErrorKind::BadValue, "cannot read the material list " + path);
+    std::istringstream in(ReadListFile(path));
     MaterialList list;
     std::string line;
     int number = 0;
@@ -74,16 +115,18 @@ MaterialList MaterialList::Load(const std::string& path, const ElementDatabase& 
         if (!line.empty() && line.back() == '\r') line.pop_back();
         const std::string where = path + ", line " + std::to_string(number);
         if (number == 1) {
-            if (line != kHeader)
-                throw PhysicsError(ErrorKind::BadValue,
-                                   where + ": the header is not " + std::string(kHeader));
+            if (line != kHeader) Unreadable(where + ": the header is not " + std::string(kHeader));
             continue;
         }
         if (line.empty()) continue;
-        NamedMaterial m = ReadRecord(line, where, db);
-        if (list.Find(m.name))
-            throw PhysicsError(ErrorKind::BadValue,
-                               where + ": the name \"" + m.name + "\" is listed twice");
+        NamedMaterial m;
+        try {
+            m = ReadRecord(line, where, db);
+        } catch (const PhysicsError& e) {
+            Unreadable(e.what());
+        }
+        if (!list.byName_.emplace(LowerCase(m.name), list.entries_.size()).second)
+            Unreadable(where + ": the name \"" + m.name + "\" is listed twice");
         list.entries_.push_back(std::move(m));
     }
     return list;
@@ -95,9 +138,8 @@ MaterialList MaterialList::LoadBeside(const ElementDatabase& db) {
 }
 
 const NamedMaterial* MaterialList::Find(std::string_view name) const {
-    for (const NamedMaterial& m : entries_)
-        if (EqualNoCase(m.name, name)) return &m;
-    return nullptr;
+    const auto it = byName_.find(LowerCase(name));
+    return it == byName_.end() ? nullptr : &entries_[it->second];
 }
 
 Material ResolveMaterial(std::string_view text, const ElementDatabase& db,
@@ -119,7 +161,7 @@ Material ResolveMaterial(std::string_view text, const ElementDatabase& db,
     const bool formulaLike = text.empty() || !std::islower(static_cast<unsigned char>(text[0]));
     if (!formulaLike)
         throw PhysicsError(ErrorKind::UnknownName,
-                           "the material \"" + std::string(text) +
+                           "the material \"" + TextForMessage(text) +
                                "\" is neither an element symbol, a formula nor a listed material");
     return ParseFormula(text, db);
 }

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "elements/ElementDatabase.h"
@@ -13,6 +14,9 @@
 namespace fenra {
 
 constexpr const char* kMaterialListFileName = "materials.csv";
+
+// The largest material list read, in bytes: 200,000 entries of common length take about 8 MB.
+constexpr long long kMaxMaterialListBytes = 32LL * 1024 * 1024;
 
 struct NamedMaterial {
     std::string name;     // as listed (lower case)
@@ -25,8 +29,9 @@ class MaterialList {
   public:
     MaterialList() = default;
 
-    // Reads the CSV file; every formula is checked against db. Throws PhysicsError (BadValue)
-    // naming the file and line of a wrong record, or a file that cannot be read.
+    // Reads the CSV file; every formula is checked against db. Throws PhysicsError
+    // (UnreadableFile) naming the file and line of a wrong record, or a file that cannot be
+    // read, is no regular file or is larger than kMaxMaterialListBytes.
     static MaterialList Load(const std::string& path, const ElementDatabase& db);
 
     // The list beside the element database: materials.csv in the database's folder.
@@ -39,6 +44,7 @@ class MaterialList {
 
   private:
     std::vector<NamedMaterial> entries_;
+    std::unordered_map<std::string, std::size_t> byName_;  // lower-case name -> entry
 };
 
 // What a material text means, tried in this order:

@@ -12,6 +12,7 @@ enum class ErrorKind {
     BadValue,           // malformed formula, negative or non-finite number, unit mismatch
     UnknownName,        // element symbol, atomic number or material name not known
     CalculationFailed,  // the physics gave no finite, positive result for a valid input
+    UnreadableFile,     // a data file (the material list) cannot be read or is damaged
 };
 
 class PhysicsError : public std::runtime_error {

@@ -19,11 +19,23 @@ using namespace pybind11::literals;
 
 namespace {
 
+// A Python text as UTF-8; ValueError for one that has none (a lone surrogate, "\ud800").
+std::string Utf8Of(const py::handle& text, const std::string& what) {
+    Py_ssize_t size = 0;
+    const char* bytes = PyUnicode_AsUTF8AndSize(text.ptr(), &size);
+    if (!bytes) {
+        PyErr_Clear();
+        throw PhysicsError(ErrorKind::BadValue,
+                           what + " is not valid Unicode text: it holds a lone surrogate");
+    }
+    return std::string(bytes, static_cast<std::size_t>(size));
+}
+
 Material ResolveText(const std::string& text) {
     try {
         return ResolveMaterial(text, ModuleDatabase(), ModuleMaterials());
     } catch (const PhysicsError& e) {
-        throw PhysicsError(e.Kind(), "MATERIAL \"" + text + "\": " + e.what());
+        throw PhysicsError(e.Kind(), "MATERIAL \"" + TextForMessage(text) + "\": " + e.what());
     }
 }
 
@@ -33,8 +45,8 @@ void SetDensity(Material& m, const std::optional<double>& density) {
     m.density = *density;
 }
 
-Material NewMaterial(const std::string& text, const std::optional<double>& density) {
-    Material m = ResolveText(text);
+Material NewMaterial(const py::str& text, const std::optional<double>& density) {
+    Material m = ResolveText(Utf8Of(text, "the material"));
     SetDensity(m, density);
     return m;
 }
@@ -59,7 +71,7 @@ std::string MaterialRepr(const Material& m) {
 }  // namespace
 
 Ion IonArgument(const py::handle& ion, const std::optional<double>& mass) {
-    const std::string text = py::str(ion).cast<std::string>();
+    const std::string text = Utf8Of(py::str(ion), "the ion");
     if (mass && !(*mass > 0 && std::isfinite(*mass)))
         throw PhysicsError(ErrorKind::BadValue,
                            "mass " + py::repr(py::float_(*mass)).cast<std::string>() +
@@ -67,7 +79,7 @@ Ion IonArgument(const py::handle& ion, const std::optional<double>& mass) {
     try {
         return ResolveIon(ModuleDatabase(), text, mass.value_or(0));
     } catch (const PhysicsError& e) {
-        throw PhysicsError(e.Kind(), "ION \"" + text + "\": " + e.what());
+        throw PhysicsError(e.Kind(), "ION \"" + TextForMessage(text) + "\": " + e.what());
     }
 }
 
@@ -80,11 +92,11 @@ Target TargetArgument(const Ion& ion, const py::handle& material,
     }
     if (!py::isinstance<py::str>(material))
         throw py::type_error("material must be a text or a Material");
-    const std::string text = material.cast<std::string>();
+    const std::string text = Utf8Of(material, "the material");
     try {
         return ResolveTarget(ModuleDatabase(), ModuleMaterials(), ion, text, density);
     } catch (const MaterialTextError& e) {
-        throw PhysicsError(e.Kind(), "MATERIAL \"" + text + "\": " + e.what());
+        throw PhysicsError(e.Kind(), "MATERIAL \"" + TextForMessage(text) + "\": " + e.what());
     }
 }
 

@@ -3,6 +3,7 @@
 #include <dlfcn.h>
 #include <pybind11/pybind11.h>
 
+#include <cstring>
 #include <filesystem>
 
 #include "elements/DatabaseSearch.h"
@@ -49,6 +50,8 @@ PyObject* ExceptionOf(ErrorKind kind) {
             return PyExc_LookupError;
         case ErrorKind::CalculationFailed:
             return PyExc_ArithmeticError;
+        case ErrorKind::UnreadableFile:
+            return PyExc_OSError;
         case ErrorKind::BadValue:
             break;
     }
@@ -65,6 +68,16 @@ PyObject* ExceptionOf(RunFault fault) {
             break;
     }
     return PyExc_ValueError;
+}
+
+// Sets the exception with the message decoded as UTF-8, a byte that is not (part of a file name,
+// say) replaced: PyErr_SetString would raise an empty exception instead.
+void SetError(PyObject* type, const char* message) {
+    PyObject* text =
+        PyUnicode_DecodeUTF8(message, static_cast<Py_ssize_t>(std::strlen(message)), "replace");
+    if (!text) return;  // the decoding's own error (out of memory) is raised
+    PyErr_SetObject(type, text);
+    Py_DECREF(text);
 }
 
 }  // namespace
@@ -84,11 +97,11 @@ void RegisterErrorTranslation(py::module_& m) {
         try {
             if (p) std::rethrow_exception(p);
         } catch (const ModuleError& e) {
-            PyErr_SetString(ExceptionOf(e.Fault()), e.what());
+            SetError(ExceptionOf(e.Fault()), e.what());
         } catch (const ElementDatabaseError& e) {
-            PyErr_SetString(PyExc_OSError, e.what());
+            SetError(PyExc_OSError, e.what());
         } catch (const PhysicsError& e) {
-            PyErr_SetString(ExceptionOf(e.Kind()), e.what());
+            SetError(ExceptionOf(e.Kind()), e.what());
         }
     });
 }

@@ -40,17 +40,47 @@ struct Values {
     }
 };
 
+// A Python int or float as a double; ValueError for an int beyond the doubles (10**400).
+double PythonNumber(const py::handle& given, const std::string& name) {
+    const double v = PyFloat_AsDouble(given.ptr());
+    if (v == -1.0 && PyErr_Occurred()) {
+        PyErr_Clear();
+        throw PhysicsError(ErrorKind::BadValue,
+                           name +
+                               " overflows: it is beyond the numbers the program holds "
+                               "(1.8e308)");
+    }
+    return v;
+}
+
+// numpy's kinds of real numbers: signed and unsigned integers and floats. Dates, durations,
+// complex numbers, texts, bytes, booleans and objects are not energies or ranges.
+void RequireRealNumbers(const py::handle& given, const std::string& name) {
+    const py::array natural = py::array::ensure(given);
+    if (!natural) {
+        PyErr_Clear();
+        return;  // left to the conversion below, which names what it could not read
+    }
+    const char kind = natural.dtype().kind();
+    if (kind != 'i' && kind != 'u' && kind != 'f')
+        throw py::type_error(name + " must be real numbers, not an array of dtype " +
+                             py::str(natural.dtype()).cast<std::string>());
+}
+
 // A Python number is read without numpy, so that a script of single numbers does not need it.
 Values ReadValues(const py::handle& given, const std::string& name) {
     Values v;
     v.name = name;
+    if (PyBool_Check(given.ptr()))
+        throw py::type_error(name + " must be a number or numbers, not a bool");
     if (PyFloat_Check(given.ptr()) || PyLong_Check(given.ptr())) {
         v.scalar = true;
-        v.one = given.cast<double>();
+        v.one = PythonNumber(given, name);
         return v;
     }
     if (py::isinstance<py::str>(given) || py::isinstance<py::bytes>(given))
         throw PhysicsError(ErrorKind::BadValue, name + " must be a number or numbers, not text");
+    RequireRealNumbers(given, name);
     v.array = Array::ensure(given);
     if (!*v.array) {
         PyErr_Clear();
@@ -81,6 +111,18 @@ std::string OutsideText(const Values& in, double given, double result, py::ssize
            "their results are extrapolated";
 }
 
+// Values between two looks for Ctrl+C (a pending signal) in a long array: each look takes the
+// interpreter lock for a moment.
+constexpr py::ssize_t kValuesBetweenSignalChecks = 100000;
+
+// With the interpreter lock released: true when a signal handler raised (KeyboardInterrupt),
+// whose exception stays set for the caller to raise once it holds the lock again.
+bool Interrupted(py::ssize_t k) {
+    if (k == 0 || k % kValuesBetweenSignalChecks != 0) return false;
+    py::gil_scoped_acquire acquire;
+    return PyErr_CheckSignals() != 0;
+}
+
 // Applies f to each value with the interpreter lock released; f returns the result and sets
 // *outside for a result outside the model. An error names the value it arose at.
 template <typename F>
@@ -95,9 +137,10 @@ py::object MapValues(const Values& in, F f) {
         y = out->mutable_data();
     }
     py::ssize_t outside = 0;
+    bool interrupted = false;
     {
         py::gil_scoped_release release;
-        for (py::ssize_t k = 0; k < n; ++k) {
+        for (py::ssize_t k = 0; k < n && !(interrupted = Interrupted(k)); ++k) {
             bool o = false;
             try {
                 y[k] = f(x[k], &o);
@@ -108,6 +151,7 @@ py::object MapValues(const Values& in, F f) {
             outside += o;
         }
     }
+    if (interrupted) throw py::error_already_set();
     if (outside > 0) WarnOutsideModel(OutsideText(in, x[0], y[0], outside));
     if (in.scalar) return py::float_(result);
     return std::move(*out);
@@ -116,15 +160,17 @@ py::object MapValues(const Values& in, F f) {
 StopUnit StopUnitArgument(const std::string& text) {
     StopUnit unit = StopUnit::EvE15;
     if (!StopUnitOf(text, &unit))
-        throw PhysicsError(ErrorKind::BadValue,
-                           "unit \"" + text + "\" is not one of " + std::string(StopUnitNames()));
+        throw PhysicsError(
+            ErrorKind::BadValue,
+            "unit \"" + TextForMessage(text) + "\" is not one of " + std::string(StopUnitNames()));
     return unit;
 }
 
 ThicknessUnit ThicknessUnitArgument(const std::string& text) {
     ThicknessUnit unit = ThicknessUnit::E15;
     if (!ThicknessUnitOf(text, &unit))
-        throw PhysicsError(ErrorKind::BadValue, "unit \"" + text + "\" is not one of " +
+        throw PhysicsError(ErrorKind::BadValue, "unit \"" + TextForMessage(text) +
+                                                    "\" is not one of " +
                                                     std::string(ThicknessUnitNames()));
     return unit;
 }
@@ -135,8 +181,8 @@ StopKind StopKindArgument(const std::string& text) {
     if (text == "electronic") return StopKind::Electronic;
     if (text == "nuclear") return StopKind::Nuclear;
     if (text == "total") return StopKind::Total;
-    throw PhysicsError(ErrorKind::BadValue,
-                       "kind \"" + text + "\" is not one of electronic, nuclear or total");
+    throw PhysicsError(ErrorKind::BadValue, "kind \"" + TextForMessage(text) +
+                                                "\" is not one of electronic, nuclear or total");
 }
 
 py::object Stopping(const py::handle& ion, const py::handle& material, const py::handle& energy,
@@ -216,9 +262,10 @@ py::object EnergyAfter(const py::handle& ion, const py::handle& energy, const py
     const std::size_t count = stack.size();
     std::vector<double> out(static_cast<std::size_t>(n) * count, 0.0);
     py::ssize_t outside = 0;
+    bool interrupted = false;
     {
         py::gil_scoped_release release;
-        for (py::ssize_t k = 0; k < n; ++k) {
+        for (py::ssize_t k = 0; k < n && !(interrupted = Interrupted(k)); ++k) {
             StackResult s;
             try {
                 s = EnergyAfterStack(stack, in.data()[k]);
@@ -232,6 +279,7 @@ py::object EnergyAfter(const py::handle& ion, const py::handle& energy, const py
             outside += s.outOfModel;
         }
     }
+    if (interrupted) throw py::error_already_set();
     if (outside > 0)
         WarnOutsideModel(std::to_string(outside) +
                          " of the energies pass outside the model's 1 keV/u to 2 GeV/u on their "

@@ -44,6 +44,17 @@ TargetElementData ElementData(const ElementDatabase& db, const std::string& symb
     return t;
 }
 
+// The ratio as the Single the stopping weighs the element with: 0 or infinite is no weight.
+float SingleRatio(const MaterialElement& e, const Material& m) {
+    const float ratio = static_cast<float>(e.ratio);
+    if (ratio == 0 || !std::isfinite(ratio))
+        Fail(ErrorKind::BadValue, "the ratio " + NineDigitText(e.ratio) + " of \"" + e.symbol +
+                                      "\" in \"" + m.name + "\" " +
+                                      (ratio == 0 ? "underflows" : "overflows") +
+                                      " a single-precision number (1.2e-38 to 3.4e38)");
+    return ratio;
+}
+
 // The stopping the range integral and StoppingAt share: electronic (a Single, the
 // calculator's value) and nuclear, both per atom, by Bragg's rule.
 struct StoppingParts {
@@ -69,6 +80,13 @@ StoppingParts StoppingPartsAt(const Target& t, double E) {
 
 }  // namespace
 
+void CheckIonMass(double mass, const std::string& what) {
+    if (!std::isfinite(mass)) Fail(ErrorKind::BadValue, what + " is not a finite number");
+    if (mass > kMaxIonMass)
+        Fail(ErrorKind::BadValue,
+             what + " is above " + NineDigitText(kMaxIonMass) + " amu, heavier than any nucleus");
+}
+
 Ion ResolveIon(const ElementDatabase& db, std::string_view symbolOrZ, double mass) {
     const ElementRecord* r = db.FindElementBySymbol(symbolOrZ);
     int z = 0;
@@ -79,8 +97,9 @@ Ion ResolveIon(const ElementDatabase& db, std::string_view symbolOrZ, double mas
         r = &db.Elements()[static_cast<std::size_t>(z - 1)];
     if (!r)
         Fail(ErrorKind::UnknownName,
-             "the ion \"" + std::string(symbolOrZ) + "\" is not in the element table");
+             "the ion \"" + TextForMessage(symbolOrZ) + "\" is not in the element table");
     if (!std::isfinite(mass)) Fail(ErrorKind::BadValue, "the ion mass is not a finite number");
+    CheckIonMass(mass, "the ion mass " + NineDigitText(mass) + " amu");
     Ion ion;
     ion.Z = r->AtomNum;
     ion.symbol = r->Symbol;
@@ -96,6 +115,7 @@ Target MakeTarget(const ElementDatabase& db, const Ion& ion, const Material& mat
     if (material.elements.empty()) Fail(ErrorKind::BadValue, "the material has no element");
     if (!(ion.mass > 0) || !std::isfinite(ion.mass))
         Fail(ErrorKind::BadValue, "the ion mass is not a positive number");
+    CheckIonMass(ion.mass, "the ion mass " + NineDigitText(ion.mass) + " amu");
     Target t;
     t.ion = ion;
     t.material = material;
@@ -105,7 +125,7 @@ Target MakeTarget(const ElementDatabase& db, const Ion& ion, const Material& mat
     AppendBits(&t.key, ion.mass);
     for (const MaterialElement& e : material.elements) {
         const TargetElementData& el = t.compound.elements.emplace_back(ElementData(db, e.symbol));
-        t.compound.ratios.push_back(static_cast<float>(e.ratio));
+        t.compound.ratios.push_back(SingleRatio(e, material));
         t.nuclear.push_back(NuclearFactors(ion.Z, ion.mass, el.Z2, el.M));
         AppendBits(&t.key, el.Z2);
         AppendBits(&t.key, t.compound.ratios.back());

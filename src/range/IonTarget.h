@@ -29,6 +29,15 @@ namespace fenra {
 constexpr double kModelLowEnergy = 1;         // keV/amu
 constexpr double kModelHighEnergy = 2000000;  // keV/amu (2 GeV/amu)
 
+// The heaviest ion mass taken, in amu. The heaviest known nuclides weigh less than 300 amu; far
+// above, the energies of the range table (up to 1e7 keV/amu times the mass) leave the range of
+// the Singles the stopping is computed in, and the table could not be built.
+constexpr double kMaxIonMass = 1000;  // amu
+
+// Checks an ion mass in amu given by the user: finite and not above kMaxIonMass (0 and below
+// mean the default mass where the caller allows it). BadValue naming `what` otherwise.
+void CheckIonMass(double mass, const std::string& what);
+
 struct Ion {
     int16_t Z = 0;
     std::string symbol;   // as spelled in the element table

@@ -1,5 +1,6 @@
 #include "range/Range.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "materials/PhysicsError.h"
@@ -22,6 +23,14 @@ void CheckSingle(const Target& t, double E) {
                            "the energy is beyond the range of the stopping model's numbers");
 }
 
+// An ion gains no energy in matter: the range read back and forth may differ from the exact
+// inverse by a rounding, which must not show as a gain. A layer of no thickness leaves the
+// energy exactly as it was.
+double NoGain(double before, double thickness, double after) {
+    if (thickness == 0) return before;
+    return std::min(after, before);
+}
+
 bool OutOfModelUnlessAtRest(const Target& t, double E) {
     return E > 0 && OutOfModel(t, E);
 }
@@ -34,7 +43,7 @@ LayerResult Pass(const Target& t, const RangeTable& table, double energyIn, doub
         r.stopped = true;
         r.stoppedAt = rangeIn;
     } else {
-        r.energyOut = table.EnergyForRange(rangeIn - thickness);
+        r.energyOut = NoGain(energyIn, thickness, table.EnergyForRange(rangeIn - thickness));
     }
     r.energyLoss = r.energyIn - r.energyOut;
     r.outOfModel = OutOfModelUnlessAtRest(t, energyIn) || OutOfModelUnlessAtRest(t, r.energyOut);
@@ -118,7 +127,9 @@ StackResult EnergyBeforeStack(const std::vector<Layer>& stack, double energyOut,
         const std::shared_ptr<const RangeTable> table = cache.Table(l.target);
         LayerResult& r = s.layers[k];
         r.energyOut = E;
-        r.energyIn = table->EnergyForRange(table->Range(E) + l.thickness);
+        r.energyIn = l.thickness == 0
+                         ? E
+                         : std::max(E, table->EnergyForRange(table->Range(E) + l.thickness));
         r.energyLoss = r.energyIn - r.energyOut;
         r.outOfModel = OutOfModelUnlessAtRest(l.target, r.energyIn) ||
                        OutOfModelUnlessAtRest(l.target, r.energyOut);

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 #include "materials/PhysicsError.h"
 #include "physics/EffectiveCharge.h"
+#include "state/NumberText.h"
 
 namespace fenra {
 
@@ -66,6 +68,20 @@ double BucketEdge(uint64_t k) {
 
 double Slope(const Target& t, double E) {
     return kEvPerKev / TotalStop(t, E);
+}
+
+[[noreturn]] void NoStopping(double E) {
+    throw PhysicsError(
+        ErrorKind::CalculationFailed,
+        "the stopping is not a positive finite number near " + std::to_string(E) + " keV");
+}
+
+// dR/dE at E, refused at once when the stopping there is no positive finite number: the table
+// would otherwise halve its intervals without end on values that never agree.
+double CheckedSlope(const Target& t, double E) {
+    const double f = Slope(t, E);
+    if (!(f > 0) || !std::isfinite(f)) NoStopping(E);
+    return f;
 }
 
 // Four-point Gauss-Legendre rule of E dR/dE over [xa, xb] in x = ln E.
@@ -137,7 +153,8 @@ constexpr double kHalf0 = 17.0 / 192, kHalf1 = 0.38302614407550439, kHalf2 = 0.0
 void Refine(const Target& t, double a, double b, double fa, double fb, double ra, int depth,
             std::vector<RangeInterval>* out) {
     const double h = b - a;
-    const double f1 = Slope(t, a + kLobattoInner * h), f2 = Slope(t, b - kLobattoInner * h);
+    const double f1 = CheckedSlope(t, a + kLobattoInner * h);
+    const double f2 = CheckedSlope(t, b - kLobattoInner * h);
     const double rb = ra + h * (kLobattoEnd * (fa + fb) + kLobattoMid * (f1 + f2));
     const double rm = ra + h * (kHalf0 * fa + kHalf1 * f1 + kHalf2 * f2 + kHalf3 * fb);
     const RangeInterval iv{a, b, ra, rb, fa, fb};
@@ -147,8 +164,8 @@ void Refine(const Target& t, double a, double b, double fa, double fb, double ra
         out->push_back(iv);
         return;
     }
-    Refine(t, a, m, fa, Slope(t, m * (1 - kSideOffset)), ra, depth + 1, out);
-    Refine(t, m, b, Slope(t, m * (1 + kSideOffset)), fb, out->back().r1, depth + 1, out);
+    Refine(t, a, m, fa, CheckedSlope(t, m * (1 - kSideOffset)), ra, depth + 1, out);
+    Refine(t, m, b, CheckedSlope(t, m * (1 + kSideOffset)), fb, out->back().r1, depth + 1, out);
 }
 
 // The energy per unit mass where a heavy ion's charge reaches the low-velocity floor in an
@@ -223,24 +240,23 @@ RangeTable::RangeTable(const Target& t) : target_(t) {
     std::sort(nodes.begin(), nodes.end());
 
     rLow_ = IntegrateRangeBetween(t, 0, eLow_);
+    if (!(rLow_ >= 0) || !std::isfinite(rLow_)) NoStopping(eLow_);
     double r = rLow_;
-    double fa = Slope(t, eLow_);
+    double fa = CheckedSlope(t, eLow_);
     for (std::size_t k = 0; k + 1 < nodes.size(); ++k) {
         const double a = nodes[k].first, b = nodes[k + 1].first;
         if (!(b > a)) continue;
         const bool step = nodes[k + 1].second;
-        const double fb = Slope(t, step ? b * (1 - kSideOffset) : b);
+        const double fb = CheckedSlope(t, step ? b * (1 - kSideOffset) : b);
         Refine(t, a, b, fa, fb, r, 0, &intervals_);
         r = intervals_.back().r1;
-        fa = step ? Slope(t, b * (1 + kSideOffset)) : fb;
+        fa = step ? CheckedSlope(t, b * (1 + kSideOffset)) : fb;
     }
     rHigh_ = r;
     for (const RangeInterval& iv : intervals_)
         if (!std::isfinite(iv.r1) || !(iv.d0 > 0) || !(iv.d1 > 0) || !std::isfinite(iv.d0) ||
             !std::isfinite(iv.d1))
-            throw PhysicsError(ErrorKind::CalculationFailed,
-                               "the stopping is not a positive finite number near " +
-                                   std::to_string(iv.e0) + " keV");
+            NoStopping(iv.e0);
 
     std::size_t i = 0;
     for (uint64_t k = firstBucket_; k < lastBucket; ++k) {
@@ -288,14 +304,28 @@ double SolveBracketed(const Target& t, F f, double R, double lo, double hi) {
 
 }  // namespace
 
+double HighestEnergy(const Target& t) {
+    // A hair below the limit, so that neither Single rounds up to infinity.
+    constexpr double kBelowLimit = 0.999;
+    return kBelowLimit * std::numeric_limits<float>::max() * std::min(1.0, t.ion.mass);
+}
+
 double RangeTable::EnergyForRange(double R) const {
     if (!(R > 0)) return 0;
     if (R < rLow_)
         return SolveBracketed(
             target_, [&](double E) { return IntegrateRange(target_, E); }, R, 0, eLow_);
     if (R >= rHigh_) {
-        double hi = 2 * eHigh_;
-        while (Range(hi) < R) hi *= 2;
+        // No energy the model holds has a longer range than the highest one.
+        const double eMax = HighestEnergy(target_), rMax = Range(eMax);
+        if (!(R <= rMax))
+            throw PhysicsError(ErrorKind::CalculationFailed,
+                               "the range is beyond the model's reach: the highest energy it "
+                               "holds, " +
+                                   NineDigitText(eMax) + " keV, has a range of " +
+                                   NineDigitText(rMax) + " (1E15 atoms/cm2)");
+        double hi = std::min(2 * eHigh_, eMax);
+        while (Range(hi) < R) hi = std::min(2 * hi, eMax);
         return SolveBracketed(
             target_, [&](double E) { return Range(E); }, R, eHigh_, hi);
     }

@@ -39,6 +39,10 @@ struct RangeInterval {
     double d0 = 0, d1 = 0;  // dR/dE at e0 (from above) and at e1 (from below)
 };
 
+// The highest energy (keV) the stopping model holds for this ion: both the energy and the energy
+// per unit mass stay within the Singles the stopping is computed in.
+double HighestEnergy(const Target& t);
+
 class RangeTable {
   public:
     explicit RangeTable(const Target& t);  // builds it: about a thousand stopping values
@@ -47,6 +51,7 @@ class RangeTable {
     double Range(double E) const;
 
     // The energy whose range is R (>= 0), inverse of Range to a relative 1e-13.
+    // CalculationFailed when R is beyond the range of HighestEnergy.
     double EnergyForRange(double R) const;
 
     double LowEnergy() const { return eLow_; }

@@ -17,6 +17,9 @@ const QString kUnitKey = QStringLiteral("calculation/unit");
 const QString kIonKey = QStringLiteral("calculation/ion");
 // An unreadable settings file is kept beside the new one under this suffix, for its owner.
 const QString kUnreadableSuffix = QStringLiteral(".unreadable");
+// The largest settings file read: the program's own holds a few kilobytes (its window
+// geometries are the longest values). A larger file would take seconds and much memory to parse.
+constexpr qint64 kMaxSettingsBytes = 1024 * 1024;
 // Element symbols are one to three letters ("H", "Au", and the placeholders of some tables).
 constexpr int kLongestSymbol = 3;
 
@@ -54,6 +57,26 @@ std::unique_ptr<QSettings> NewStore() {
                                        QString::fromLatin1(kSettingsApplication));
 }
 
+// QSettings opens its file as it is made, so the path is learnt without making one for it: from
+// a store of an application that has no file, in the same folder.
+QString SettingsFilePath() {
+    const QSettings probe(QSettings::IniFormat, QSettings::UserScope,
+                          QString::fromLatin1(kSettingsOrganisation),
+                          QStringLiteral("fenra32-settings-path"));
+    return QFileInfo(probe.fileName()).absolutePath() + QLatin1Char('/') +
+           QString::fromLatin1(kSettingsApplication) + QStringLiteral(".ini");
+}
+
+// Whether the settings file is one QSettings must not read: a FIFO or device would block the
+// start for ever, a folder cannot be parsed, and a file above kMaxSettingsBytes is no file this
+// program wrote. A missing file is fine (the defaults).
+bool NotReadable(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists()) return false;
+    if (!info.isFile()) return true;  // a folder, FIFO or device
+    return info.size() > kMaxSettingsBytes;
+}
+
 }  // namespace
 
 QString NormalisedPath(const QString& path) {
@@ -86,14 +109,16 @@ AppSettings::AppSettings(const QString& appDir) : appDir_(appDir) {
 
 AppSettings::~AppSettings() = default;
 
-// A file QSettings cannot parse is moved aside, so that the next save does not overwrite what
-// its owner may want to look at, and the program starts from the defaults.
+// A file QSettings cannot parse, or must not read, is moved aside, so that the next save does not
+// overwrite what its owner may want to look at, and the program starts from the defaults.
 void AppSettings::OpenStore() {
-    store_ = NewStore();
-    // QSettings reads its file at the first look-up, and only then knows whether it could.
-    (void)store_->allKeys();
-    if (store_->status() == QSettings::NoError) return;
-    const QString path = store_->fileName();
+    const QString path = SettingsFilePath();
+    if (!NotReadable(path)) {
+        store_ = NewStore();
+        // QSettings reads its file at the first look-up, and only then knows whether it could.
+        (void)store_->allKeys();
+        if (store_->status() == QSettings::NoError) return;
+    }
     const QString kept = path + kUnreadableSuffix;
     store_.reset();
     QFile::remove(kept);
@@ -105,7 +130,11 @@ void AppSettings::OpenStore() {
                        .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(kept));
         return;
     }
-    store_ = NewStore();
+    // A file that cannot be moved aside and must not be read is not read: the store reads
+    // an empty device instead, and nothing is written.
+    store_ = NotReadable(path)
+                 ? std::make_unique<QSettings>(QStringLiteral("/dev/null"), QSettings::IniFormat)
+                 : NewStore();
     writable_ = false;
     problem_ = QStringLiteral(
                    "The settings file \"%1\" could not be read; the defaults are used and "

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -366,6 +367,45 @@ TEST(FuzzedDatabases, StoredFindingsAreRefusedOrPlausible) {
             EXPECT_NE(std::string(e.what()), "") << entry.path();
         }
     }
+}
+
+// Every coefficient column and every physical value of an element is held to a plausible bound:
+// a finite but absurd value (PCoef1 = 1e300) would change every result without a fault.
+TEST_F(BrokenDatabase, ImplausiblyLargeValuesAreRefusedInEveryColumn) {
+    struct Case {
+        std::size_t statement;
+        std::string sql, message;
+    };
+    const std::string ion = "INSERT INTO \"Ion Data\" VALUES (1,'H','Hydrogen','1.0078',";
+    const Case cases[] = {
+        {3, "INSERT INTO PCoef VALUES (1,1,2,3,4,5,6,7,8), (2,1e300,12,13,14,15,16,17,18)",
+         ": table \"PCoef\", column \"PCoef1\" of AtomNum 2 holds 1e+300, beyond the "
+         "plausible magnitude 100000000 of a fitted coefficient."},
+        {3, "INSERT INTO PCoef VALUES (1,1,2,3,4,5,6,7,-2e8), (2,11,12,13,14,15,16,17,18)",
+         ": table \"PCoef\", column \"PCoef8\" of AtomNum 1 holds -200000000, beyond the "
+         "plausible magnitude 100000000 of a fitted coefficient."},
+        {5, "INSERT INTO HiCoef VALUES (1,.1,.2,.3,.4), (2,1.1,1.2,1.3,1e9)",
+         ": table \"HiCoef\", column \"HiCoef4\" of AtomNum 2 holds 1e+09, beyond the "
+         "plausible magnitude 100000000 of a fitted coefficient."},
+        {1, ion + "1e5,1,1.008,4.271,1.0309,0.07)",
+         ": table \"Ion Data\", column \"MAIW\" of element \"H\" (AtomNum 1) holds 100000, "
+         "above the plausible 1000 for any element."},
+        {1, ion + "1.0078,1,1.008,4.271,1e4,0.07)",
+         ": table \"Ion Data\", column \"Fermi\" of element \"H\" (AtomNum 1) holds 10000, "
+         "above the plausible 100 for any element."},
+    };
+    for (const Case& c : cases) {
+        fs::remove(path_);
+        Build(With(c.statement, c.sql));
+        EXPECT_EQ(OpenError(), Q() + c.message) << c.sql;
+    }
+}
+
+// A FIFO would block SQLite's open for ever; a device never ends: refused before opening.
+TEST_F(BrokenDatabase, FifoIsRefusedWithoutBlocking) {
+    ASSERT_EQ(::mkfifo(path_.c_str(), 0600), 0);
+    EXPECT_EQ(OpenError(), "Element database " + Q() + " is a FIFO, not a regular file.");
+    EXPECT_THROW(ElementDatabase::OpenFile("/dev/zero"), ElementDatabaseError);
 }
 
 }  // namespace

@@ -145,6 +145,10 @@ QString FileErrorMessage(const FileError& e) {
         case FileFault::ControlCharacters:
         case FileFault::LineTooLong:
             return NotTextReason(e);
+        case FileFault::NotRegularFile:
+            return WindowMessages::tr(
+                       "Cannot open %1: not a regular file (a folder, FIFO or device)")
+                .arg(Str(e.path));
     }
     return SystemFileError(e);
 }

@@ -1,0 +1,56 @@
+#include "state/RegularFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace fenra {
+
+namespace {
+
+const char* KindOf(mode_t mode) {
+    if (S_ISREG(mode)) return "";
+    if (S_ISDIR(mode)) return "a folder";
+    if (S_ISFIFO(mode)) return "a FIFO";
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
+    if (S_ISSOCK(mode)) return "a socket";
+    return "not a regular file";
+}
+
+}  // namespace
+
+RegularFile OpenRegularFile(const std::string& path) {
+    RegularFile f;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        f.err = errno;
+        return f;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        f.err = errno;
+        ::close(fd);
+        return f;
+    }
+    f.kind = KindOf(st.st_mode);
+    if (f.NotRegular()) {
+        ::close(fd);
+        return f;
+    }
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    f.fd = fd;
+    f.size = static_cast<long long>(st.st_size);
+    return f;
+}
+
+RegularFile CheckRegularFile(const std::string& path) {
+    RegularFile f = OpenRegularFile(path);
+    if (f.fd >= 0) ::close(f.fd);
+    f.fd = -1;
+    return f;
+}
+
+}  // namespace fenra

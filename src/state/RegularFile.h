@@ -1,0 +1,28 @@
+#pragma once
+// Opening a file for reading only when it is a regular file. A FIFO would block the open (and
+// then the read) until another program writes to it, a device may never end, and a folder
+// fails only at the first read: each is refused before anything is read from it.
+
+#include <string>
+
+namespace fenra {
+
+struct RegularFile {
+    int fd = -1;            // open for reading, blocking reads; -1 when refused or failed
+    int err = 0;            // errno of the failed open or fstat; 0 otherwise
+    const char* kind = "";  // "a folder", "a FIFO", "a device", ... when not a regular file
+    long long size = 0;     // bytes, when opened
+
+    bool Opened() const { return fd >= 0; }
+    bool NotRegular() const { return *kind != '\0'; }
+};
+
+// Opens path with O_NONBLOCK (an open that cannot block), checks with fstat that it is a
+// regular file, then turns blocking reads back on. The caller closes fd.
+RegularFile OpenRegularFile(const std::string& path);
+
+// The same check without keeping the file open, for a reader that opens it itself (SQLite):
+// kind as above, "" for a regular file, and for a path that cannot be opened (err set).
+RegularFile CheckRegularFile(const std::string& path);
+
+}  // namespace fenra

@@ -1,0 +1,60 @@
+#!/bin/sh
+# The worst inputs known for fenra32-calc, each run as a process of its own under a memory limit
+# (ulimit -v, 100 MB of address space) and a time limit: each must end by itself with its exit
+# status (2 a wrong command line, 1 a file or calculation problem, 0 done), never be killed,
+# never crash. The limit of time is a guard against a hang, far above the tenths of a second
+# each takes.
+# Usage: worst_inputs_test.sh FENRA32_CALC DATABASE WORK_FOLDER
+set -u
+calc=$1
+database=$2
+work=$3
+memory_kb=102400
+seconds=10
+failures=0
+
+rm -rf "$work"
+mkdir -p "$work/list"
+cp "$database" "$work/list/Fenra32.mdb"
+
+# A material list of 200,000 entries, read before every command.
+awk 'BEGIN { print "Name,Formula,Density,Source"; for (k = 0; k < 200000; k++) print "m" k ",H2O,1,S" }' \
+    > "$work/list/materials.csv"
+mkfifo "$work/fifo.mdb"
+deep=$(awk 'BEGIN { for (k = 0; k < 40000; k++) printf "("; printf "H"; for (k = 0; k < 40000; k++) printf ")" }')
+
+# expect STATUS ARGUMENTS...
+expect() {
+    want=$1
+    shift
+    (ulimit -v $memory_kb; exec timeout -s KILL $seconds "$calc" "$@") >"$work/out" 2>"$work/err"
+    got=$?
+    if [ "$got" != "$want" ]; then
+        echo "FAILED (status $got, expected $want): fenra32-calc $(echo "$*" | cut -c1-120)"
+        head -c 300 "$work/err"
+        echo
+        failures=$((failures + 1))
+    fi
+}
+
+db="--db $database"
+expect 2 $db stopping H "$deep" 5MeV
+expect 2 $db range H Si 5MeV --mass 1e300
+expect 2 $db range H H1000000000000000000000000000000000000000O 5MeV
+expect 2 $db range H H0.00000000000000000000000000000000000000000000000001O 5MeV
+expect 2 $db range H Si 5MeV --density 1e300
+expect 2 $db range H Si 1e308MeV
+expect 1 $db energy-for-range H Si 1e9mm 1e10mm 1e300e15/cm2
+expect 1 $db energy-before He 250 Si:1e30nm
+expect 1 $db energy-before U 1e-300 Au:1e13e15/cm2
+expect 0 $db range U Au 3.3e38 1e-30 1e-300 1e6MeV/u
+expect 0 $db layers He 1e7MeV/u Si:1mm mylar:0mm
+expect 1 --db "$work/fifo.mdb" range He Si 5MeV
+expect 0 --db "$work/list/Fenra32.mdb" range He m0 5MeV
+expect 0 --db "$work/list/Fenra32.mdb" stopping He m199999 5MeV
+
+if [ $failures -ne 0 ]; then
+    echo "$failures of the worst inputs failed"
+    exit 1
+fi
+echo "every worst input ended by itself within ${seconds} s and ${memory_kb} KB"
