@@ -258,6 +258,14 @@ double RangeTable::HermiteRange(const RangeInterval& iv, double E) const {
     return Hermite(iv, E);
 }
 
+double RangeTable::SlopeAt(double E) const {
+    const RangeInterval& iv = intervals_[IntervalOf(E)];
+    const double h = iv.e1 - iv.e0;
+    const double s = (E - iv.e0) / h;
+    return (iv.r1 - iv.r0) / h * (6 * s - 6 * s * s) + iv.d0 * (3 * s * s - 4 * s + 1) +
+           iv.d1 * (3 * s * s - 2 * s);
+}
+
 double RangeTable::Range(double E) const {
     if (E >= eLow_ && E < eHigh_) return Hermite(intervals_[IntervalOf(E)], E);
     if (E < eLow_) return IntegrateRange(target_, E);

@@ -53,9 +53,20 @@ class RangeTable {
     double HighEnergy() const { return eHigh_; }
     std::size_t IntervalCount() const { return intervals_.size(); }
 
+    // The intervals, ascending in energy, and the one holding E (LowEnergy() <= E <
+    // HighEnergy()); the straggling tables are built on the same nodes.
+    const std::vector<RangeInterval>& Intervals() const { return intervals_; }
+    std::size_t IntervalOf(double E) const;
+
+    // dR/dE at E inside the table, from the interpolation: 1000 / S_total, within about 1e-6
+    // of the stopping, and exact at the nodes.
+    double SlopeAt(double E) const;
+
+    // The interpolated range at E in interval i (e0 <= E <= e1 of it).
+    double RangeIn(std::size_t i, double E) const { return HermiteRange(intervals_[i], E); }
+
   private:
     double HermiteRange(const RangeInterval& iv, double E) const;
-    std::size_t IntervalOf(double E) const;
 
     Target target_;
     double eLow_ = 0, eHigh_ = 0;
