@@ -30,8 +30,27 @@ struct ChargeState {
 
 // Z1: the ion's atomic number; Zt: the target's atomic number (for a compound the
 // ratio-weighted mean); velocity: the ion's velocity in Bohr velocities. Where the fit runs
-// past Z1 (an ion practically bare, reduced velocity above about 3.7), the mean is Z1.
+// past Z1 (an ion practically bare), the mean is Z1.
 ChargeState EquilibriumCharge(int Z1, double Zt, double velocity, ChargeMedium medium);
+
+// The same with the parts that depend on the ion and target alone worked out once, for tables
+// over the velocity.
+struct ChargeFit {
+    int Z1 = 0;
+    double Zt = 0;
+    ChargeMedium medium = ChargeMedium::Solid;
+    double velocityScale = 0;  // Z1^-0.543 (solids) or Z1^-0.52 (gases)
+    double exponent = 0;       // 1 + 1.83/Z1 (solids) or 1 + 0.4/Z1 (gases)
+    double c1 = 0;             // solids
+    double lnZt = 0;
+    double reducedLimit = 0;  // gases: where x peaks; 0 for none
+    double widthScale = 0;    // w / (Z1^-0.27 Zt^(0.035 - 0.0009 Z1))
+    double widthA = 0;        // 0.37 Z1^0.6
+    double bareAbove = 0;     // solids: vs / (1.54 c2) beyond which the fit gives Z1 or more
+};
+
+ChargeFit PrepareChargeFit(int Z1, double Zt, ChargeMedium medium);
+ChargeState EquilibriumCharge(const ChargeFit& fit, double velocity);
 
 // <q^2> = mean^2 + width^2: the effective charge squared of the energy-loss straggling.
 double MeanSquareCharge(const ChargeState& c);

@@ -39,16 +39,6 @@ double ScatteringPower(int z, double pvMeV, double inverseX0) {
     return a * a * inverseX0;
 }
 
-ScatteringSlab Follow(const ScatteringSlab& first, const ScatteringSlab& second) {
-    const double t = second.thickness;
-    ScatteringSlab s;
-    s.thickness = first.thickness + t;
-    s.m0 = first.m0 + second.m0;
-    s.m1 = first.m1 + t * first.m0 + second.m1;
-    s.m2 = first.m2 + 2 * t * first.m1 + t * t * first.m0 + second.m2;
-    return s;
-}
-
 BeamSpread Through(const BeamSpread& in, const ScatteringSlab& slab) {
     const double t = slab.thickness;
     BeamSpread out;

@@ -40,8 +40,12 @@ struct ScatteringSlab {
     double m0 = 0, m1 = 0, m2 = 0;
 };
 
-// The slab made of `first` followed by `second`.
-ScatteringSlab Follow(const ScatteringSlab& first, const ScatteringSlab& second);
+// The slab made of `first` followed by `second` (inline: the tables chain many).
+inline ScatteringSlab Follow(const ScatteringSlab& first, const ScatteringSlab& second) {
+    const double t = second.thickness;
+    return {first.thickness + t, first.m0 + second.m0, first.m1 + t * first.m0 + second.m1,
+            first.m2 + 2 * t * first.m1 + t * t * first.m0 + second.m2};
+}
 
 // The spread of a beam in one transverse plane: angle variance (rad^2), angle-position
 // covariance and position variance (length units of the slabs).

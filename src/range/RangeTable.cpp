@@ -114,11 +114,7 @@ double PowerLawTail(const Target& t, double a) {
 }
 
 double Hermite(const RangeInterval& iv, double E) {
-    const double h = iv.e1 - iv.e0;
-    const double s = (E - iv.e0) / h;
-    const double s2 = s * s, s3 = s2 * s;
-    return iv.r0 * (2 * s3 - 3 * s2 + 1) + h * iv.d0 * (s3 - 2 * s2 + s) +
-           iv.r1 * (3 * s2 - 2 * s3) + h * iv.d1 * (s3 - s2);
+    return RangeOnInterval(iv, E);
 }
 
 // Four-point Gauss-Lobatto rule on [a, b]: the end points are the interpolation's slopes, so

@@ -39,6 +39,15 @@ struct RangeInterval {
     double d0 = 0, d1 = 0;  // dR/dE at e0 (from above) and at e1 (from below)
 };
 
+// The cubic Hermite interpolation of the range on one interval, at e0 <= E <= e1.
+inline double RangeOnInterval(const RangeInterval& iv, double E) {
+    const double h = iv.e1 - iv.e0;
+    const double s = (E - iv.e0) / h;
+    const double s2 = s * s, s3 = s2 * s;
+    return iv.r0 * (2 * s3 - 3 * s2 + 1) + h * iv.d0 * (s3 - 2 * s2 + s) +
+           iv.r1 * (3 * s2 - 2 * s3) + h * iv.d1 * (s3 - s2);
+}
+
 class RangeTable {
   public:
     explicit RangeTable(const Target& t);  // builds it: about a thousand stopping values
@@ -61,9 +70,6 @@ class RangeTable {
     // dR/dE at E inside the table, from the interpolation: 1000 / S_total, within about 1e-6
     // of the stopping, and exact at the nodes.
     double SlopeAt(double E) const;
-
-    // The interpolated range at E in interval i (e0 <= E <= e1 of it).
-    double RangeIn(std::size_t i, double E) const { return HermiteRange(intervals_[i], E); }
 
   private:
     double HermiteRange(const RangeInterval& iv, double E) const;

@@ -99,11 +99,12 @@ SpreadMaterial SpreadMaterialOf(const Target& t) {
     m.inverseX0 = ratios > 0 ? x0 / ratios : 0;
     const double density = t.material.density;
     m.medium = density > 0 && density < kGasDensityLimit ? ChargeMedium::Gas : ChargeMedium::Solid;
+    m.charge = PrepareChargeFit(m.Z1, m.meanZ, m.medium);
     return m;
 }
 
 ChargeState ChargeAt(const SpreadMaterial& m, double E) {
-    return EquilibriumCharge(m.Z1, m.meanZ, VelocityAtomic(E, m.mass), m.medium);
+    return EquilibriumCharge(m.charge, VelocityAtomic(E, m.mass));
 }
 
 double StragglingPerAtom(const SpreadMaterial& m, double E) {
@@ -152,6 +153,12 @@ SpreadTable::SpreadTable(const Target& t, std::shared_ptr<const RangeTable> rang
         q += h * whole;
         n.slab = Part(i, 0, 1);
     }
+    for (std::size_t b = 0; (b + 1) * kBlock <= nodes_.size(); ++b) {
+        ScatteringSlab slab = nodes_[(b + 1) * kBlock - 1].slab;
+        for (std::size_t i = (b + 1) * kBlock - 1; i-- > b * kBlock;)
+            slab = Follow(slab, nodes_[i].slab);
+        blocks_.push_back(slab);
+    }
 }
 
 double SpreadTable::Fraction(std::size_t i, double E) const {
@@ -183,7 +190,7 @@ ScatteringSlab SpreadTable::Part(std::size_t i, double s0, double s1) const {
     const RangeInterval& iv = range_->Intervals()[i];
     const Cubic& t = nodes_[i].scattering;
     const double h = iv.e1 - iv.e0;
-    auto range = [&](double s) { return range_->RangeIn(i, iv.e0 + s * h); };
+    auto range = [&](double s) { return RangeOnInterval(iv, iv.e0 + s * h); };
     const double r0 = range(s0);
     const double m = 0.5 * (s0 + s1), d = 0.5 * (s1 - s0);
     ScatteringSlab slab;
@@ -208,7 +215,15 @@ ScatteringSlab SpreadTable::Scattering(double low, double high) const {
     const std::size_t top = range_->IntervalOf(high), bottom = range_->IntervalOf(low);
     if (top == bottom) return Part(top, Fraction(top, low), Fraction(top, high));
     ScatteringSlab slab = Part(top, 0, Fraction(top, high));
-    for (std::size_t i = top - 1; i > bottom; --i) slab = Follow(slab, nodes_[i].slab);
+    std::size_t i = top - 1;
+    while (i > bottom) {
+        if ((i + 1) % kBlock == 0 && i + 1 - kBlock > bottom) {
+            slab = Follow(slab, blocks_[i / kBlock]);
+            i -= kBlock;
+        } else {
+            slab = Follow(slab, nodes_[i--].slab);
+        }
+    }
     return Follow(slab, Part(bottom, Fraction(bottom, low), 1));
 }
 

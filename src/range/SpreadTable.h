@@ -33,6 +33,7 @@ struct SpreadMaterial {
     double meanZ = 0;                    // ratio-weighted atomic number
     double inverseX0 = 0;                // 1/X0 per atom, per 1E15 atoms/cm2
     ChargeMedium medium = ChargeMedium::Solid;
+    ChargeFit charge;  // of Z1 in a target of meanZ and this medium
 };
 
 SpreadMaterial SpreadMaterialOf(const Target& t);
@@ -89,6 +90,10 @@ class SpreadTable {
     std::shared_ptr<const RangeTable> range_;
     SpreadMaterial material_;
     std::vector<Node> nodes_;  // one per interval of the range table
+    // The slabs of kBlock intervals in a row (block b: intervals kBlock b .. kBlock b + kBlock-1),
+    // so that a thick layer chains a few blocks instead of every interval.
+    static constexpr std::size_t kBlock = 8;
+    std::vector<ScatteringSlab> blocks_;
 };
 
 }  // namespace fenra
