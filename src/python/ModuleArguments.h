@@ -5,8 +5,10 @@
 #include <pybind11/pybind11.h>
 
 #include <optional>
+#include <vector>
 
 #include "range/IonTarget.h"
+#include "range/Range.h"
 
 namespace fenra::python {
 
@@ -20,5 +22,9 @@ Material MaterialArgument(const pybind11::handle& material, const std::optional<
 // The ion in the material, ready for the stopping, range and layer functions.
 Target TargetArgument(const pybind11::handle& ion, const pybind11::handle& material,
                       const std::optional<double>& mass, const std::optional<double>& density);
+
+// A stack: a sequence of (material, thickness, unit) or (material, thickness, unit, density);
+// errors name the layer ("layers[1]: ...").
+std::vector<Layer> StackArgument(const Ion& ion, const pybind11::sequence& layers);
 
 }  // namespace fenra::python
