@@ -84,6 +84,19 @@ std::vector<LayerSpread> StackSpreads(const std::vector<Layer>& stack, const Sta
     return out;
 }
 
+double EnergySigmaWithin(const Target& t, double energyIn, double sigmaIn, double energy,
+                         RangeCache& cache) {
+    return cache.UseSpread(t, [&](const SpreadTable& table) {
+        if (!table.Covers(energyIn) || !table.Covers(energy) || !(energy <= energyIn))
+            return LayerSpread::kUnknown;
+        const double sIn = table.Stopping(energyIn), s = table.Stopping(energy);
+        const double variance = s * s *
+                                (sigmaIn * sigmaIn / (sIn * sIn) +
+                                 table.VarianceBetween(energy, energyIn) * kKeV2PerEv2);
+        return std::sqrt(variance);
+    });
+}
+
 RangeSpread RangeStraggling(const Target& t, double E, RangeCache& cache) {
     RangeSpread s;
     s.range = Range(t, E, cache).range;

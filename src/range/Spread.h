@@ -42,6 +42,11 @@ struct LayerSpread {
 std::vector<LayerSpread> StackSpreads(const std::vector<Layer>& stack, const StackResult& path,
                                       RangeCache& cache = SharedRangeCache());
 
+// The energy spread (keV) at the point inside a layer of t where the ion has `energy`, for an
+// ion that entered the layer with energyIn and spread sigmaIn (keV): the plot's band.
+double EnergySigmaWithin(const Target& t, double energyIn, double sigmaIn, double energy,
+                         RangeCache& cache = SharedRangeCache());
+
 struct RangeSpread {
     double range = 0;  // 1E15 atoms/cm2
     double sigma = 0;  // 1E15 atoms/cm2, the range straggling

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "materials/PhysicsError.h"
+#include "range/Spread.h"
 #include "stack/StackParts.h"
 
 namespace fenra {
@@ -113,6 +114,18 @@ void FillStackPath(const std::vector<Layer>& stack, const StackInput& in, StackC
     out.stoppedInLayer = s.stoppedInLayer;
     if (s.outOfModel)
         out.warnings.push_back(OutOfModelWarning("an energy on the path through the stack"));
+    const std::vector<LayerSpread> spreads = StackSpreads(stack, s, cache);
+    for (std::size_t k = 0; k < spreads.size(); ++k) {
+        StackLayerRow& row = out.layers[k];
+        row.energySigma = spreads[k].energySigma;
+        row.angleSigma = spreads[k].angleSigma;
+        row.lateralSigma = spreads[k].lateralSigma;
+        row.chargeMean = spreads[k].chargeMean;
+        row.spreadOutOfValidity = spreads[k].outOfValidity;
+        if (row.spreadOutOfValidity)
+            out.warnings.push_back(
+                SpreadValidityWarning("the spreads behind layer " + std::to_string(k + 1)));
+    }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "materials/PhysicsError.h"
+#include "range/Spread.h"
 
 namespace fenra {
 
@@ -107,6 +108,7 @@ EnergyAnswer EnergyToReach(const std::vector<Layer>& stack, const Target* materi
 
 void FillPlot(const std::vector<Layer>& stack, const StackInput& in, StackCalculation& out,
               RangeCache& cache) {
+    double sigmaIn = 0;  // the energy spread in front of the layer
     for (std::size_t k = 0; k < stack.size(); ++k) {
         const StackLayerRow& row = out.layers[k];
         if (!row.reached) break;
@@ -118,6 +120,7 @@ void FillPlot(const std::vector<Layer>& stack, const StackInput& in, StackCalcul
             p.layer = static_cast<int>(k);
             p.depth = DepthAfter(row.front, t, pp.x);
             p.energy = pp.energy;
+            p.energySigma = EnergySigmaWithin(t, row.energyIn, sigmaIn, p.energy, cache);
             if (!IsLength(in.unit) || t.atomsPerCm3 > 0) {
                 try {
                     p.stopping = StopIn(t, StoppingAt(t, p.energy).total, in.unit);
@@ -128,6 +131,7 @@ void FillPlot(const std::vector<Layer>& stack, const StackInput& in, StackCalcul
             }
             out.plot.push_back(p);
         }
+        sigmaIn = row.energySigma;
     }
 }
 
