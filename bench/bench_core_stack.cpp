@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "BenchMaterialData.h"
-#include "stack/StackCalculation.h"
+#include "range/StackCalculation.h"
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <optional>
 
 #include "batch/BatchCalculator.h"
 #include "batch/PhysicsArguments.h"
@@ -111,14 +112,12 @@ struct Context {
     Ion ion;
 
     Target TargetOf(const std::string& material) {
-        Material m;
         try {
-            m = ResolveMaterial(material, db, list);
-        } catch (const PhysicsError& e) {
+            return ResolveTarget(db, list, ion, material,
+                                 o.density > 0 ? std::optional<double>(o.density) : std::nullopt);
+        } catch (const MaterialTextError& e) {
             throw PhysicsError(e.Kind(), "MATERIAL \"" + material + "\": " + e.what());
         }
-        if (o.density > 0) m.density = o.density;
-        return MakeTarget(db, ion, m);
     }
     void Warn(const std::string& what) {
         err << kProgram << "warning: " << OutOfModelWarning(what) << "\n";

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <optional>
 
-#include "calc/ElementStopping.h"
+#include "elements/TargetElements.h"
+#include "physics/ElectronicStopping.h"
 #include "physics/FloatingPointCheck.h"
+#include "physics/StopUnits.h"
 #include "physics/Stopping.h"
-#include "physics/UnitConversion.h"
 #include "state/CompositionText.h"
 
 namespace fenra {
@@ -65,21 +65,6 @@ Results CompoundResults(const DataSet& d, int n, const std::array<double, kMaxTa
 
 }  // namespace
 
-double ElementStop(int16_t Z1, float Fs, float E, const TargetElementData& t) {
-    if (Z1 == 1) return ProtonStop(t.Z2, E, t.coef);
-    if (Z1 == 2) return HeliumStop(t.Z2, E, t.coef);
-    return HeavyIonStop(Z1, t.Z2, E, t.vF, Fs, t.coef);
-}
-
-double BraggStopPerAtom(const float* r, const double* S, int n) {
-    double W1 = 0, W2 = 0;
-    for (int j = 0; j < n; ++j) {
-        W1 = W1 + static_cast<double>(r[j]);
-        W2 = W2 + static_cast<double>(r[j]) * S[j];
-    }
-    return W2 / W1;
-}
-
 CalcResult CalculateDataSet(DataSet& d, const ElementDatabase& db) {
     if (d.ElementCount < 1) return Outcome(CalcOutcome::NoTargetElement);
     const int n = std::min<int>(d.ElementCount, kMaxTargetSlots);
@@ -99,14 +84,9 @@ CalcResult CalculateDataSet(DataSet& d, const ElementDatabase& db) {
             r.slot = j;
             return r;
         }
-        t[j].Z2 = rec[j]->AtomNum;
-        t[j].M = rec[j]->NatMass;
-        t[j].N = rec[j]->AtomDensity;
-        t[j].vF = rec[j]->Fermi;
-        const std::optional<CoefficientRow> p =
-            db.FindCoefficientsByZ(CoefficientTable::PCoef, t[j].Z2);
-        if (!p) return MissingCoefficients(*rec[j], CoefficientTable::PCoef);
-        t[j].coef.P = p->values;
+        t[j] = TargetElementOf(*rec[j]);
+        if (!ReadCoefficients(db, CoefficientTable::PCoef, &t[j]))
+            return MissingCoefficients(*rec[j], CoefficientTable::PCoef);
     }
 
     // Everything from the energy per unit mass on is watched for floating-point faults: an
@@ -115,19 +95,16 @@ CalcResult CalculateDataSet(DataSet& d, const ElementDatabase& db) {
     const float E = d.IonEnergy / d.IonMass;  // keV/amu
 
     if (E >= kHighEnergyBound) {
-        for (int j = 1; j <= n; ++j) {
-            const std::optional<CoefficientRow> h =
-                db.FindCoefficientsByZ(CoefficientTable::HiCoef, t[j].Z2);
-            if (!h) return MissingCoefficients(*rec[j], CoefficientTable::HiCoef);
-            std::copy_n(h->values.begin(), t[j].coef.H.size(), t[j].coef.H.begin());
-        }
+        for (int j = 1; j <= n; ++j)
+            if (!ReadCoefficients(db, CoefficientTable::HiCoef, &t[j]))
+                return MissingCoefficients(*rec[j], CoefficientTable::HiCoef);
     }
 
-    // The database passed its start-up check: every AtomNum is 1 or more.
-    const int16_t Z1 = ion->AtomNum;
-
+    // The database passed its start-up check: every AtomNum is 1 or more. The designed
+    // results are the classic model's.
+    const StoppingIon stoppingIon{ion->AtomNum, ion->ScrnFac, d.IonMass};
     std::array<double, kMaxTargetSlots + 1> S{};
-    for (int j = 1; j <= n; ++j) S[j] = ElementStop(Z1, ion->ScrnFac, E, t[j]);
+    for (int j = 1; j <= n; ++j) S[j] = ElementStop(stoppingIon, E, t[j], StoppingModel::classic);
     if (fp.Faulted()) return Refusal(CalcOutcome::FloatingPointFault, d.IonEnergy);
 
     Results res;

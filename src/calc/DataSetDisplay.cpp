@@ -12,7 +12,7 @@ namespace fenra {
 void ApplyDataSetDisplay(DataSet& d, const ElementDatabase& db) {
     if (const ElementRecord* ion = db.FindElementBySymbol(d.IonName)) d.IonName = ion->Symbol;
     // The mass field shows the mass as general text and stores that text back.
-    d.IonMass = WholeTextNumber(GeneralText(d.IonMass));
+    d.IonMass = ShownMass(d.IonMass);
 
     const int n = std::clamp<int>(d.ElementCount, 0, kMaxTargetSlots);
     for (int j = 1; j <= n; ++j)

@@ -40,20 +40,7 @@ bool HasLengthUnits(const DataSet& d) {
     return d.ElementCount == 1;
 }
 
-float StoppingIn(const DataSet& d, GridUnit unit) {
-    switch (unit) {
-        case GridUnit::KevMg:
-            return d.StopKevMg;
-        case GridUnit::EvA:
-            return d.StopEvA;
-        case GridUnit::KevUm:
-            return d.StopKevUm;
-        default:
-            return d.StopEvAtoms;
-    }
-}
-
-std::string GridCellText(const DataSet& d, int column, GridUnit unit, bool calculated) {
+std::string GridCellText(const DataSet& d, int column, StopUnit unit, bool calculated) {
     switch (column) {
         case 0:
             return d.IonName;
@@ -66,9 +53,9 @@ std::string GridCellText(const DataSet& d, int column, GridUnit unit, bool calcu
         default:
             break;
     }
-    const bool lengthUnit = unit == GridUnit::EvA || unit == GridUnit::KevUm;
+    const bool lengthUnit = IsLength(unit);
     if (!calculated || (lengthUnit && !HasLengthUnits(d))) return {};
-    return GeneralText(StoppingIn(d, unit));
+    return GeneralText(StoredStop(d, unit));
 }
 
 }  // namespace
@@ -77,7 +64,21 @@ ResultState ResultStateOf(CalcOutcome outcome) {
     return outcome == CalcOutcome::Calculated ? ResultState::Calculated : ResultState::Failed;
 }
 
-const char* GridUnitText(GridUnit unit) {
+float StoredStop(const DataSet& d, StopUnit unit) {
+    switch (unit) {
+        case StopUnit::KevMgCm2:
+            return d.StopKevMg;
+        case StopUnit::EvAngstrom:
+            return d.StopEvA;
+        case StopUnit::KevUm:
+            return d.StopKevUm;
+        case StopUnit::EvE15:
+            break;
+    }
+    return d.StopEvAtoms;
+}
+
+const char* GridUnitText(StopUnit unit) {
     return kUnitTexts[static_cast<int>(unit)];
 }
 
@@ -105,7 +106,7 @@ bool SaveResultsCsv(const WorkingState& s, const std::vector<ResultState>& state
     return WriteTextFile(path, ResultsCsvText(s, states), error);
 }
 
-std::string GridSelectionText(const WorkingState& s, GridUnit unit,
+std::string GridSelectionText(const WorkingState& s, StopUnit unit,
                               const std::vector<GridCell>& cells,
                               const std::vector<ResultState>& states) {
     std::set<std::pair<int, int>> selected;

@@ -7,6 +7,7 @@
 
 #include "calc/CalculateDataSet.h"
 #include "files/FileError.h"
+#include "physics/StopUnits.h"
 #include "state/WorkingState.h"
 
 namespace fenra {
@@ -23,9 +24,11 @@ enum class ResultState {
 
 ResultState ResultStateOf(CalcOutcome outcome);
 
-// The grid's unit list, in its order, and the texts it shows.
-enum class GridUnit { EvAtoms = 0, KevMg = 1, EvA = 2, KevUm = 3 };
-const char* GridUnitText(GridUnit unit);  // "eV/(1e15/cm2)", "keV/mg/cm2", "ev/A", "keV/um"
+// The result of a calculated data set in `unit`, as Calculate stored it.
+float StoredStop(const DataSet& d, StopUnit unit);
+
+// The texts of the grid's unit list (StopUnit is in its order).
+const char* GridUnitText(StopUnit unit);  // "eV/(1e15/cm2)", "keV/mg/cm2", "ev/A", "keV/um"
 
 constexpr const char* kResultsCsvHeader =
     "data_set,ion,ion_mass_amu,energy_keV,target,stopping_eV_e15,stopping_keV_mg_cm2,"
@@ -56,7 +59,7 @@ constexpr int kResultGridColumns = 5;
 // data set in grid order; within the rows and columns spanned, a cell not selected is empty.
 // Cells as the grid shows them (general text), an empty stopping cell for a data set without
 // results or a length unit of a compound. "\n" after every line; "" for no valid cell.
-std::string GridSelectionText(const WorkingState& s, GridUnit unit,
+std::string GridSelectionText(const WorkingState& s, StopUnit unit,
                               const std::vector<GridCell>& cells,
                               const std::vector<ResultState>& states = {});
 

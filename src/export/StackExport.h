@@ -1,11 +1,11 @@
 #pragma once
-// The range-and-layers calculation (stack/StackCalculation.h) as CSV: its layer table and its
+// The range-and-layers calculation (range/StackCalculation.h) as CSV: its layer table and its
 // plot series, nine significant digits, '.' as decimal point, CR LF line ends.
 
 #include <string>
 
 #include "files/FileError.h"
-#include "stack/StackCalculation.h"
+#include "range/StackCalculation.h"
 
 namespace fenra {
 

@@ -6,7 +6,7 @@
 #include <map>
 
 #include "materials/PhysicsError.h"
-#include "physics/UnitConversion.h"
+#include "physics/StopUnits.h"
 
 namespace fenra {
 

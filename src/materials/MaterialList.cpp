@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "materials/PhysicsError.h"
-#include "physics/UnitConversion.h"
+#include "physics/StopUnits.h"
 
 namespace fenra {
 

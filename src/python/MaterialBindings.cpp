@@ -71,19 +71,27 @@ Ion IonArgument(const py::handle& ion, const std::optional<double>& mass) {
     }
 }
 
-Material MaterialArgument(const py::handle& material, const std::optional<double>& density) {
-    if (!py::isinstance<Material>(material) && !py::isinstance<py::str>(material))
+Target TargetArgument(const Ion& ion, const py::handle& material,
+                      const std::optional<double>& density) {
+    if (py::isinstance<Material>(material)) {
+        Material m = material.cast<Material>();
+        SetDensity(m, density);
+        return MakeTarget(ModuleDatabase(), ion, m);
+    }
+    if (!py::isinstance<py::str>(material))
         throw py::type_error("material must be a text or a Material");
-    Material m = py::isinstance<Material>(material) ? material.cast<Material>()
-                                                    : ResolveText(material.cast<std::string>());
-    SetDensity(m, density);
-    return m;
+    const std::string text = material.cast<std::string>();
+    try {
+        return ResolveTarget(ModuleDatabase(), ModuleMaterials(), ion, text, density);
+    } catch (const MaterialTextError& e) {
+        throw PhysicsError(e.Kind(), "MATERIAL \"" + text + "\": " + e.what());
+    }
 }
 
 Target TargetArgument(const py::handle& ion, const py::handle& material,
                       const std::optional<double>& mass, const std::optional<double>& density) {
-    return MakeTarget(ModuleDatabase(), IonArgument(ion, mass),
-                      MaterialArgument(material, density));
+    const Ion resolved = IonArgument(ion, mass);
+    return TargetArgument(resolved, material, density);
 }
 
 void RegisterMaterialFunctions(py::module_& m) {

@@ -15,9 +15,10 @@ namespace fenra::python {
 // An element symbol or an atomic number; mass in amu (None: the most abundant isotope's).
 Ion IonArgument(const pybind11::handle& ion, const std::optional<double>& mass);
 
-// A material text (symbol, formula or listed name) or a Material; density in g/cm3 (None: the
-// material's own).
-Material MaterialArgument(const pybind11::handle& material, const std::optional<double>& density);
+// The ion in a material text (symbol, formula or listed name) or a Material; density in g/cm3
+// (None: the material's own).
+Target TargetArgument(const Ion& ion, const pybind11::handle& material,
+                      const std::optional<double>& density);
 
 // The ion in the material, ready for the stopping, range and layer functions.
 Target TargetArgument(const pybind11::handle& ion, const pybind11::handle& material,

@@ -42,7 +42,7 @@ Layer LayerArgument(const Ion& ion, const py::handle& given, std::size_t k) {
         const std::optional<double> density = item.size() == 4 && !item[3].is_none()
                                                   ? std::optional<double>(item[3].cast<double>())
                                                   : std::nullopt;
-        Target t = MakeTarget(ModuleDatabase(), ion, MaterialArgument(item[0], density));
+        Target t = TargetArgument(ion, item[0], density);
         const ThicknessUnit unit = ThicknessUnitArgument(item[2].cast<std::string>());
         const double thickness = ThicknessToE15(t, item[1].cast<double>(), unit);
         return {std::move(t), thickness};

@@ -5,21 +5,19 @@
 #include <cmath>
 #include <cstring>
 #include <functional>
-#include <optional>
 
-#include "materials/PhysicsError.h"
-#include "physics/UnitConversion.h"
+#include "elements/TargetElements.h"
+#include "physics/StopUnits.h"
 #include "state/NumberText.h"
 
 namespace fenra {
 
 namespace {
 
-constexpr double kEvPerKev = 1000;
 constexpr double kAtomsPerE15 = 1e15;
+constexpr double kAtomsPer1E22 = 1e22;
 constexpr double kMgPerG = 1000;
 constexpr double kUmPerCm = 1e4;
-constexpr double kKevUmPerEvA = 10;  // 1 eV/Angstrom = 1e4 eV/um = 10 keV/um
 
 [[noreturn]] void Fail(ErrorKind kind, const std::string& message) {
     throw PhysicsError(kind, message);
@@ -36,20 +34,37 @@ TargetElementData ElementData(const ElementDatabase& db, const std::string& symb
     const ElementRecord* r = db.FindElementBySymbol(symbol);
     if (!r)
         Fail(ErrorKind::UnknownName, "the element \"" + symbol + "\" is not in the element table");
-    TargetElementData t;
-    t.Z2 = r->AtomNum;
-    t.M = r->NatMass;
-    t.N = r->AtomDensity;
-    t.vF = r->Fermi;
-    const std::optional<CoefficientRow> p = db.FindCoefficientsByZ(CoefficientTable::PCoef, t.Z2);
-    const std::optional<CoefficientRow> h = db.FindCoefficientsByZ(CoefficientTable::HiCoef, t.Z2);
-    if (!p || !h)
-        Fail(ErrorKind::CalculationFailed, std::string("the element database has no \"") +
-                                               (p ? "HiCoef" : "PCoef") + "\" record for \"" +
-                                               symbol + "\"");
-    t.coef.P = p->values;
-    std::copy_n(h->values.begin(), t.coef.H.size(), t.coef.H.begin());
+    TargetElementData t = TargetElementOf(*r);
+    // The high-energy coefficients too: a range integral passes every energy.
+    for (const CoefficientTable table : {CoefficientTable::PCoef, CoefficientTable::HiCoef})
+        if (!ReadCoefficients(db, table, &t))
+            Fail(ErrorKind::CalculationFailed, std::string("the element database has no \"") +
+                                                   CoefficientTableName(table) +
+                                                   "\" record for \"" + symbol + "\"");
     return t;
+}
+
+// The stopping the range integral and StoppingAt share: electronic (a Single, the
+// calculator's value) and nuclear, both per atom, by Bragg's rule.
+struct StoppingParts {
+    float electronic = 0;
+    double nuclear = 0;
+};
+
+StoppingParts StoppingPartsAt(const Target& t, double E) {
+    // The energy per unit mass as the calculator forms it: the energy as a Single, over the
+    // mass as the main window shows it (a mass of more than 7 digits is rounded there).
+    const float Eu = static_cast<float>(E) / t.ion.shownMass;
+    const StoppingIon ion{t.ion.Z, t.ion.screening, t.ion.mass};
+    StoppingParts p;
+    p.electronic = static_cast<float>(CompoundStop(ion, Eu, t.compound, t.model));
+    double ratios = 0;
+    for (std::size_t j = 0; j < t.compound.elements.size(); ++j) {
+        p.nuclear += static_cast<double>(t.compound.ratios[j]) * NuclearStop(t.nuclear[j], E);
+        ratios += static_cast<double>(t.compound.ratios[j]);
+    }
+    p.nuclear /= ratios;
+    return p;
 }
 
 }  // namespace
@@ -71,26 +86,29 @@ Ion ResolveIon(const ElementDatabase& db, std::string_view symbolOrZ, double mas
     ion.symbol = r->Symbol;
     // The window shows the default mass as general text and calculates with what it shows.
     ion.mass = mass > 0 ? mass : LeadingNumber(GeneralText(r->MAIW));
+    ion.shownMass = ShownMass(static_cast<float>(ion.mass));
     ion.screening = r->ScrnFac;
     return ion;
 }
 
-Target MakeTarget(const ElementDatabase& db, const Ion& ion, const Material& material) {
+Target MakeTarget(const ElementDatabase& db, const Ion& ion, const Material& material,
+                  StoppingModel model) {
     if (material.elements.empty()) Fail(ErrorKind::BadValue, "the material has no element");
     if (!(ion.mass > 0) || !std::isfinite(ion.mass))
         Fail(ErrorKind::BadValue, "the ion mass is not a positive number");
     Target t;
     t.ion = ion;
     t.material = material;
+    t.model = model;
+    AppendBits(&t.key, model);
     AppendBits(&t.key, ion.Z);
     AppendBits(&t.key, ion.mass);
     for (const MaterialElement& e : material.elements) {
-        t.elements.push_back(ElementData(db, e.symbol));
-        t.ratios.push_back(static_cast<float>(e.ratio));
-        t.nuclear.push_back(
-            NuclearFactors(ion.Z, ion.mass, t.elements.back().Z2, t.elements.back().M));
-        AppendBits(&t.key, t.elements.back().Z2);
-        AppendBits(&t.key, t.ratios.back());
+        const TargetElementData& el = t.compound.elements.emplace_back(ElementData(db, e.symbol));
+        t.compound.ratios.push_back(static_cast<float>(e.ratio));
+        t.nuclear.push_back(NuclearFactors(ion.Z, ion.mass, el.Z2, el.M));
+        AppendBits(&t.key, el.Z2);
+        AppendBits(&t.key, t.compound.ratios.back());
     }
     t.meanMass = MeanAtomicMass(material, db);
     t.atomsPerCm3 = AtomsPerCm3(material, db);
@@ -98,19 +116,24 @@ Target MakeTarget(const ElementDatabase& db, const Ion& ion, const Material& mat
     return t;
 }
 
-double TotalStop(const Target& t, double E) {
-    // The energy per unit mass as the calculator forms it: both numbers as Singles.
-    const float Eu = static_cast<float>(E) / static_cast<float>(t.ion.mass);
-    const int n = static_cast<int>(t.elements.size());
-    double S[kMaxMaterialElements];
-    double nuclear = 0, ratios = 0;
-    for (int j = 0; j < n; ++j) {
-        S[j] = ElementStop(t.ion.Z, t.ion.screening, Eu, t.elements[j]);
-        nuclear += static_cast<double>(t.ratios[j]) * NuclearStop(t.nuclear[j], E);
-        ratios += static_cast<double>(t.ratios[j]);
+Target ResolveTarget(const ElementDatabase& db, const MaterialList& list, const Ion& ion,
+                     std::string_view text, std::optional<double> density, StoppingModel model) {
+    Material m;
+    try {
+        m = ResolveMaterial(text, db, list);
+    } catch (const PhysicsError& e) {
+        throw MaterialTextError(e.Kind(), e.what());
     }
-    const float electronic = static_cast<float>(BraggStopPerAtom(t.ratios.data(), S, n));
-    return electronic + nuclear / ratios;
+    if (density) {
+        CheckDensity(*density, "the density");
+        m.density = *density;
+    }
+    return MakeTarget(db, ion, m, model);
+}
+
+double TotalStop(const Target& t, double E) {
+    const StoppingParts p = StoppingPartsAt(t, E);
+    return p.electronic + p.nuclear;
 }
 
 bool OutOfModel(const Target& t, double E) {
@@ -128,17 +151,9 @@ StoppingValues StoppingAt(const Target& t, double E) {
     StoppingValues v;
     v.energy = E;
     v.energyPerAmu = E / t.ion.mass;
-    const float Eu = static_cast<float>(E) / static_cast<float>(t.ion.mass);
-    const int n = static_cast<int>(t.elements.size());
-    double S[kMaxMaterialElements];
-    double ratios = 0;
-    for (int j = 0; j < n; ++j) {
-        S[j] = ElementStop(t.ion.Z, t.ion.screening, Eu, t.elements[j]);
-        v.nuclear += static_cast<double>(t.ratios[j]) * NuclearStop(t.nuclear[j], E);
-        ratios += static_cast<double>(t.ratios[j]);
-    }
-    v.electronic = static_cast<float>(BraggStopPerAtom(t.ratios.data(), S, n));
-    v.nuclear /= ratios;
+    const StoppingParts p = StoppingPartsAt(t, E);
+    v.electronic = p.electronic;
+    v.nuclear = p.nuclear;
     v.total = v.electronic + v.nuclear;
     v.outOfModel = OutOfModel(t, E);
     if (!std::isfinite(v.electronic) || !std::isfinite(v.total))
@@ -146,17 +161,20 @@ StoppingValues StoppingAt(const Target& t, double E) {
     return v;
 }
 
+StopUnitBasis StopBasisOf(const Target& t) {
+    return {t.meanMass, t.atomsPerCm3 / kAtomsPer1E22};
+}
+
 double KevPerMgCm2(const Target& t, double evPerE15) {
-    return evPerE15 * kAvogadro * kMassStopFactor / t.meanMass;
+    return ConvertStop(evPerE15, StopUnit::KevMgCm2, StopBasisOf(t));
 }
 
 double KevPerUm(const Target& t, double evPerE15) {
-    // eV per 1E15 atoms/cm2 times atoms/cm3 gives eV/cm; keV/um = eV/cm * 1e-3 * 1e-4.
-    return evPerE15 / kAtomsPerE15 * t.atomsPerCm3 / kEvPerKev / kUmPerCm;
+    return ConvertStop(evPerE15, StopUnit::KevUm, StopBasisOf(t));
 }
 
 double EvPerAngstrom(const Target& t, double evPerE15) {
-    return KevPerUm(t, evPerE15) / kKevUmPerEvA;
+    return ConvertStop(evPerE15, StopUnit::EvAngstrom, StopBasisOf(t));
 }
 
 double MgCm2FromE15(const Target& t, double e15) {

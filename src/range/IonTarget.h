@@ -8,14 +8,18 @@
 // Errors: PhysicsError (materials/PhysicsError.h).
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "calc/ElementStopping.h"
 #include "elements/ElementDatabase.h"
-#include "materials/Material.h"
+#include "materials/MaterialList.h"
+#include "materials/PhysicsError.h"
+#include "physics/ElectronicStopping.h"
 #include "physics/NuclearStop.h"
+#include "physics/StopUnits.h"
+#include "physics/StoppingModel.h"
 
 namespace fenra {
 
@@ -29,6 +33,8 @@ struct Ion {
     int16_t Z = 0;
     std::string symbol;   // as spelled in the element table
     double mass = 0;      // amu
+    float shownMass = 0;  // the mass as the main window shows it (ShownMass): the Single the
+                          // calculator divides the energy by
     float screening = 0;  // ScrnFac of the element table
 };
 
@@ -40,18 +46,35 @@ Ion ResolveIon(const ElementDatabase& db, std::string_view symbolOrZ, double mas
 struct Target {
     Ion ion;
     Material material;
-    std::vector<TargetElementData> elements;  // in the material's order
-    std::vector<float> ratios;                // Singles, as the window holds them
+    StoppingModel model = kDefaultStoppingModel;
+    CompoundData compound;                    // elements and Single ratios, material's order
     std::vector<NuclearStopFactors> nuclear;  // per element
     double meanMass = 0;                      // amu per atom (ratio-weighted NatMass)
     double atomsPerCm3 = 0;                   // 0 when the material has no density
-    std::string key;                          // identifies ion, mass and composition
+    std::string key;                          // identifies model, ion, mass and composition
     uint64_t keyHash = 0;
 };
 
 // Errors: UnknownName for an element not in the table; CalculationFailed when the table has no
 // PCoef or HiCoef record for one; BadValue for an empty material or a non-positive ion mass.
-Target MakeTarget(const ElementDatabase& db, const Ion& ion, const Material& material);
+Target MakeTarget(const ElementDatabase& db, const Ion& ion, const Material& material,
+                  StoppingModel model = kDefaultStoppingModel);
+
+// An error in the material text itself (a malformed formula, an unknown symbol or name), so
+// that a caller can say which of its arguments it concerns.
+class MaterialTextError : public PhysicsError {
+  public:
+    using PhysicsError::PhysicsError;
+};
+
+// The ion in the material `text` names (element symbol, formula or listed name, see
+// ResolveMaterial), with `density` (g/cm3) in place of the material's own when one is given:
+// what the batch calculator, the Python module and the range window all resolve.
+// Errors: MaterialTextError for the text; BadValue for a density that is not a positive
+// finite number ("the density ..."); then MakeTarget's.
+Target ResolveTarget(const ElementDatabase& db, const MaterialList& list, const Ion& ion,
+                     std::string_view text, std::optional<double> density = std::nullopt,
+                     StoppingModel model = kDefaultStoppingModel);
 
 struct StoppingValues {
     double energy = 0;        // keV
@@ -76,7 +99,9 @@ bool OutOfModel(const Target& t, double E);
 // 2 GeV/u; the result is extrapolated".
 std::string OutOfModelWarning(const std::string& what);
 
-// Unit conversions of a stopping or an areal density of this target.
+// Unit conversions of a stopping (ConvertStop with the target's mean mass and atomic density)
+// or an areal density of this target.
+StopUnitBasis StopBasisOf(const Target& t);
 double KevPerMgCm2(const Target& t, double evPerE15);    // eV/(1E15 atoms/cm2) -> keV/(mg/cm2)
 double KevPerUm(const Target& t, double evPerE15);       // -> keV/um; 0 without a density
 double EvPerAngstrom(const Target& t, double evPerE15);  // -> eV/Angstrom; 0 without a density

@@ -165,12 +165,13 @@ double HeavyIonSwitch(const Target& t, const TargetElementData& e) {
 }  // namespace
 
 std::vector<double> ModelBreakpoints(const Target& t) {
-    const double M = static_cast<float>(t.ion.mass);  // the calculator divides by the Single
+    const double M = t.ion.shownMass;  // the Single the calculator divides by
     std::vector<double> b = {kProtonLow * M, kProtonHigh * M};
     if (t.ion.Z == 2) b.push_back(kHeliumFloor * M);
-    for (std::size_t j = 0; j < t.elements.size(); ++j) {
+    for (std::size_t j = 0; j < t.compound.elements.size(); ++j) {
         if (t.ion.Z >= 3)
-            if (const double s = HeavyIonSwitch(t, t.elements[j]); s > 0) b.push_back(s * M);
+            if (const double s = HeavyIonSwitch(t, t.compound.elements[j]); s > 0)
+                b.push_back(s * M);
         b.push_back(NuclearFitSwitchEnergy(t.nuclear[j]));
     }
     std::sort(b.begin(), b.end());

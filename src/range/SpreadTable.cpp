@@ -88,12 +88,14 @@ SpreadMaterial SpreadMaterialOf(const Target& t) {
     m.Z1 = t.ion.Z;
     m.mass = t.ion.mass;
     double ratios = 0, z = 0, x0 = 0;
-    for (std::size_t j = 0; j < t.elements.size(); ++j) {
-        const double r = t.ratios[j];
-        m.elements.push_back({t.elements[j].Z2, r});
+    const CompoundData& c = t.compound;
+    for (std::size_t j = 0; j < c.elements.size(); ++j) {
+        const double r = c.ratios[j];
+        const int Z2 = c.elements[j].Z2;
+        m.elements.push_back({Z2, r});
         ratios += r;
-        z += r * t.elements[j].Z2;
-        x0 += r * InverseRadiationLengthPerAtom(t.elements[j].Z2);
+        z += r * Z2;
+        x0 += r * InverseRadiationLengthPerAtom(Z2);
     }
     m.meanZ = ratios > 0 ? z / ratios : 0;
     m.inverseX0 = ratios > 0 ? x0 / ratios : 0;

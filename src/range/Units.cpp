@@ -72,27 +72,13 @@ const char* ThicknessUnitNames() {
     return "1e15 atoms/cm2 (e15/cm2), mg/cm2, ug/cm2, nm, um or mm";
 }
 
-bool IsLength(StopUnit unit) {
-    return unit == StopUnit::EvAngstrom || unit == StopUnit::KevUm;
-}
-
 bool IsLength(ThicknessUnit unit) {
     return unit == ThicknessUnit::Nm || unit == ThicknessUnit::Um || unit == ThicknessUnit::Mm;
 }
 
 double StopIn(const Target& t, double evPerE15, StopUnit unit) {
     if (IsLength(unit)) NeedDensity(t);
-    switch (unit) {
-        case StopUnit::EvE15:
-            return evPerE15;
-        case StopUnit::KevMgCm2:
-            return KevPerMgCm2(t, evPerE15);
-        case StopUnit::EvAngstrom:
-            return EvPerAngstrom(t, evPerE15);
-        case StopUnit::KevUm:
-            break;
-    }
-    return KevPerUm(t, evPerE15);
+    return ConvertStop(evPerE15, unit, StopBasisOf(t));
 }
 
 double ThicknessToE15(const Target& t, double value, ThicknessUnit unit) {

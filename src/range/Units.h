@@ -9,11 +9,12 @@
 #include <string>
 #include <string_view>
 
+#include "physics/StopUnits.h"
 #include "range/IonTarget.h"
 
 namespace fenra {
 
-enum class StopUnit { EvE15, KevMgCm2, EvAngstrom, KevUm };
+// StopUnit is physics/StopUnits.h's.
 enum class ThicknessUnit { E15, MgCm2, UgCm2, Nm, Um, Mm };
 
 // False for a text that names no unit of the kind.
@@ -29,7 +30,6 @@ const char* ThicknessUnitText(ThicknessUnit unit);
 const char* StopUnitNames();
 const char* ThicknessUnitNames();
 
-bool IsLength(StopUnit unit);
 bool IsLength(ThicknessUnit unit);
 
 // A stopping in eV/(1E15 atoms/cm2) in the given unit; BadValue for a length unit when the

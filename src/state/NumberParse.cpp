@@ -137,4 +137,8 @@ float WholeTextNumber(std::string_view text) {
     return ValueOf<float>(scan.number);
 }
 
+float ShownMass(float mass) {
+    return WholeTextNumber(GeneralText(mass));
+}
+
 }  // namespace fenra

@@ -66,6 +66,10 @@ NumberTextCheck CheckNumberText(std::string_view text);
 // value beyond the range of a Single, gives 0, which means "no mass given".
 float WholeTextNumber(std::string_view text);
 
+// The mass field's value after it has shown `mass` as general text and stored what it shows
+// (1.0078251 becomes 1.007825): the Single the calculator divides the energy by.
+float ShownMass(float mass);
+
 // Zone layout of a text-file line: after every field but the last, blanks up to the start of
 // the next 14-character zone (columns 1, 15, 29, ...); the last field ends the line. The next
 // zone start is always after the field's end: an empty field keeps its zone, and a field that

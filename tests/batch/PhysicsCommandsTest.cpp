@@ -93,6 +93,44 @@ TEST(PhysicsCommands, StoppingElectronicEqualsValuesForAllReferenceCases) {
     }
 }
 
+// A mass of more than 7 significant digits: the main window shows it, and the calculator
+// divides by it, rounded to 7 digits (1.0078251 becomes 1.007825); stopping's electronic
+// column must use the same Single to give the same number.
+struct LongMassCase {
+    const char* ion;
+    const char* mass;
+    const char* energy;
+    const char* element;
+    const char* electronic;  // values' StopEvAtoms
+};
+
+class LongMass : public ::testing::TestWithParam<LongMassCase> {};
+
+TEST_P(LongMass, StoppingElectronicEqualsValues) {
+    const LongMassCase& c = GetParam();
+    const std::string path = ::testing::TempDir() + "long_mass_" + c.element + ".fta";
+    {
+        std::ofstream fta(path, std::ios::binary);
+        fta << "'Fenra32 v1.1 target file\r\n'Ion  Mass  E (keV)  Range  target\r\n'---\r\n"
+            << c.ion << "              " << c.mass << "     " << c.energy
+            << "          100000       " << c.element << "1\r\n";
+    }
+    const Outcome values = Calc({"values", path});
+    ASSERT_EQ(values.status, 0) << values.err;
+    ASSERT_EQ(Split(Lines(values.out).at(1), '\t').at(1), c.electronic);
+    const Outcome o = Calc({"stopping", c.ion, c.element, c.energy, "--mass", c.mass, "--csv"});
+    ASSERT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(Split(Lines(o.out).at(1), ',').at(2), c.electronic);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PhysicsCommands, LongMass,
+    ::testing::Values(LongMassCase{"H", "1.0078251", "2000", "Ag", "11.4590073"},
+                      LongMassCase{"H", "1.007825", "2000", "Ag", "11.4590073"},
+                      LongMassCase{"He", "4.0026033", "8000", "Au", "61.5958595"},
+                      LongMassCase{"O", "15.9949146", "1000", "Cu", "208.102295"},
+                      LongMassCase{"Li", "7.0160034", "50000", "C", "9.80107594"}));
+
 TEST(PhysicsCommands, TableAlignsAndCsvLeavesLengthsEmptyWithoutDensity) {
     const Outcome table = Calc({"range", "H", "Al", "1MeV", "2000"});
     ASSERT_EQ(table.status, 0);

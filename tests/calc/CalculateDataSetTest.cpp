@@ -6,8 +6,8 @@
 #include "batch/Messages.h"
 #include "calc/CalcTestSupport.h"
 #include "calc/CalculateDataSet.h"
+#include "physics/StopUnits.h"
 #include "physics/Stopping.h"
-#include "physics/UnitConversion.h"
 
 namespace fenra {
 namespace {

@@ -122,7 +122,7 @@ TEST(CsvField, QuotesWhatWouldSplitAFieldAndWritesUtf8) {
 TEST(GridSelection, CopiesRowsWithAHeaderNamingTheUnit) {
     WorkingState s = FourDataSets();
     const std::vector<ResultState> states = Calculate(s);
-    const std::string text = GridSelectionText(s, GridUnit::KevMg, WholeRows({2, 1}), states);
+    const std::string text = GridSelectionText(s, StopUnit::KevMgCm2, WholeRows({2, 1}), states);
     EXPECT_EQ(text,
               "Ion\tMass (amu)\tE (keV)\tTarget\tStopping power (keV/mg/cm2)\n"
               "H\t1.008\t1000\tSi1\t" +
@@ -136,11 +136,11 @@ TEST(GridSelection, LeavesUnselectedCellsAndMissingResultsEmpty) {
     // Ion of data set 1, stopping of data sets 2, 3 and 4 in eV/A: a compound, a data set never
     // calculated and a failed one have none.
     const std::vector<GridCell> cells = {{1, 0}, {2, 4}, {3, 4}, {4, 4}, {99, 0}, {1, 7}};
-    EXPECT_EQ(GridSelectionText(s, GridUnit::EvA, cells, states),
+    EXPECT_EQ(GridSelectionText(s, StopUnit::EvAngstrom, cells, states),
               "Ion\tStopping power (ev/A)\nH\t\n\t\n\t\n\t\n");
-    EXPECT_EQ(GridSelectionText(s, GridUnit::EvA, {{1, 4}}, states),
+    EXPECT_EQ(GridSelectionText(s, StopUnit::EvAngstrom, {{1, 4}}, states),
               "Stopping power (ev/A)\n" + GeneralText(s.DataSets[1].StopEvA) + "\n");
-    EXPECT_EQ(GridSelectionText(s, GridUnit::EvA, {{5, 1}}, states), "");
+    EXPECT_EQ(GridSelectionText(s, StopUnit::EvAngstrom, {{5, 1}}, states), "");
     EXPECT_EQ(AllCells(s).size(), 20u);
 }
 

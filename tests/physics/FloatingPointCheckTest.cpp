@@ -8,8 +8,8 @@
 
 #include "ElementTable.h"
 #include "physics/FloatingPointCheck.h"
+#include "physics/StopUnits.h"
 #include "physics/Stopping.h"
-#include "physics/UnitConversion.h"
 
 namespace fenra {
 namespace {

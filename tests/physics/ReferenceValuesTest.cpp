@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "ElementTable.h"
+#include "physics/StopUnits.h"
 #include "physics/Stopping.h"
-#include "physics/UnitConversion.h"
 
 namespace fenra {
 namespace {

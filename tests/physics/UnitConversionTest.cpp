@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "physics/UnitConversion.h"
+#include "physics/StopUnits.h"
 
 namespace fenra {
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "materials/PhysicsError.h"
-#include "physics/UnitConversion.h"
+#include "physics/StopUnits.h"
 #include "range/RangeTestSupport.h"
 #include "range/Units.h"
 
@@ -48,7 +48,8 @@ TEST(Units, NamesOfThicknessUnits) {
 TEST(Units, StoppingPerAngstromAgreesWithTheWindowsConversion) {
     const Target t = MakeIonTarget("He", "Si");
     const float s = 29.0285931f;
-    const OtherStopUnits window = ConvertStopUnits(t.elements[0].M, t.elements[0].N, s);
+    const OtherStopUnits window =
+        ConvertStopUnits(t.compound.elements[0].M, t.compound.elements[0].N, s);
     EXPECT_NEAR(StopIn(t, s, StopUnit::EvAngstrom), window.EvA, 1e-6 * window.EvA);
     EXPECT_NEAR(StopIn(t, s, StopUnit::KevUm), window.KevUm, 1e-6 * window.KevUm);
     EXPECT_DOUBLE_EQ(StopIn(t, s, StopUnit::KevUm), 10 * StopIn(t, s, StopUnit::EvAngstrom));
@@ -73,7 +74,7 @@ TEST(Units, ThicknessesGoThereAndBack) {
     EXPECT_EQ(ThicknessToE15(t, 7, ThicknessUnit::E15), 7);
     // 1 um of an element is 1e-4 cm times its atoms per cm3 (AtomDensity, 1E22 atoms/cm3):
     // AtomDensity * 1000 in 1E15 atoms/cm2.
-    const double perUm = t.elements[0].N * 1000.0;
+    const double perUm = t.compound.elements[0].N * 1000.0;
     EXPECT_NEAR(ThicknessToE15(t, 1, ThicknessUnit::Um), perUm, 1e-6 * perUm);
 }
 

@@ -24,8 +24,8 @@ QAction* NamedCommand(QObject* parent, const QString& text, const char* name) {
 }
 
 // The grid's unit; before any is chosen the grid shows the first one's heading.
-fenra::GridUnit GridUnitOf(int unit) {
-    return unit < 0 ? fenra::GridUnit::EvAtoms : static_cast<fenra::GridUnit>(unit);
+fenra::StopUnit GridUnitOf(int unit) {
+    return unit < 0 ? fenra::StopUnit::EvE15 : static_cast<fenra::StopUnit>(unit);
 }
 
 }  // namespace

@@ -25,8 +25,8 @@ void MainWindow::showResultsInUnit() {
         for (int i = 1; i <= state_.DataSetCount; ++i) {
             if (state_.DataSets[i].ElementCount <= 1) continue;
             platform_.Beep();
-            fields_.unitCombo->setCurrentIndex(ResultsModel::EvAtoms);  // shows that unit
-            unit = ResultsModel::EvAtoms;
+            fields_.unitCombo->setCurrentIndex(static_cast<int>(fenra::StopUnit::EvE15));
+            unit = static_cast<int>(fenra::StopUnit::EvE15);  // what the list shows
             statusBar()->showMessage(
                 tr("Data set %1 is a compound: eV/A and keV/um need the atomic density of one "
                    "element, so the grid shows eV/(1e15/cm2).")

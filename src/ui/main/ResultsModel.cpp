@@ -1,21 +1,9 @@
 #include "ui/main/ResultsModel.h"
 
+#include "export/ResultsExport.h"
 #include "state/NumberText.h"
 
 namespace {
-
-float StoppingIn(const fenra::DataSet& d, int unit) {
-    switch (unit) {
-        case ResultsModel::KevMg:
-            return d.StopKevMg;
-        case ResultsModel::EvA:
-            return d.StopEvA;
-        case ResultsModel::KevUm:
-            return d.StopKevUm;
-        default:
-            return d.StopEvAtoms;
-    }
-}
 
 QString General(float v) {
     return QString::fromStdString(fenra::GeneralText(v));
@@ -55,7 +43,7 @@ QString ResultsModel::cellText(const fenra::DataSet& d, int column) const {
     // length unit a compound has none to show.
     if (unit_ < 0 || !fenra::HasResultsToShow(d)) return QString();
     if (isLengthUnit(unit_) && d.ElementCount > 1) return QString();
-    return General(StoppingIn(d, unit_));
+    return General(fenra::StoredStop(d, static_cast<fenra::StopUnit>(unit_)));
 }
 
 QVariant ResultsModel::data(const QModelIndex& index, int role) const {

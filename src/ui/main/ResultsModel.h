@@ -5,23 +5,24 @@
 
 #include <QAbstractTableModel>
 
+#include "physics/StopUnits.h"
 #include "state/WorkingState.h"
 
 class ResultsModel : public QAbstractTableModel {
     Q_OBJECT
 
   public:
-    // The units of the stopping column, in the order of the unit list.
-    enum Unit { EvAtoms = 0, KevMg = 1, EvA = 2, KevUm = 3 };
     static constexpr int kColumns = 5;
     static constexpr int kStoppingColumn = 4;
 
     explicit ResultsModel(const fenra::WorkingState& state, QObject* parent = nullptr);
 
-    // The names of the units, in the order of Unit.
+    // The names of the units, in the order of fenra::StopUnit.
     static QStringList unitNames();
     // Whether the unit needs the atomic density of a single element, which a compound lacks.
-    static bool isLengthUnit(int unit) { return unit == EvA || unit == KevUm; }
+    static bool isLengthUnit(int unit) {
+        return unit >= 0 && fenra::IsLength(static_cast<fenra::StopUnit>(unit));
+    }
 
     // One row for every data set there can be; rows past the last data set are empty.
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;

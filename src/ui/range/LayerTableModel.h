@@ -9,7 +9,7 @@
 #include <QString>
 #include <vector>
 
-#include "stack/StackCalculation.h"
+#include "range/StackCalculation.h"
 
 namespace fenra {
 

@@ -10,8 +10,7 @@ namespace fenra {
 
 // "eV/(1E15 atoms/cm2)", "keV/(mg/cm2)", "keV/µm", "eV/Å": the order of the unit list.
 QString StopUnitDisplay(StopUnit unit);
-StopUnit StopUnitAt(int index);
-constexpr int kStopUnitCount = 4;
+StopUnit StopUnitAt(int index);  // kStopUnitCount of them
 
 // "1E15 atoms/cm2", "mg/cm2", "µg/cm2", "nm", "µm", "mm": ThicknessUnit's order.
 QString ThicknessUnitDisplay(ThicknessUnit unit);

@@ -12,7 +12,7 @@
 
 #include "materials/MaterialList.h"
 #include "range/RangeCache.h"
-#include "stack/StackCalculation.h"
+#include "range/StackCalculation.h"
 #include "state/DataSet.h"
 
 class QCheckBox;

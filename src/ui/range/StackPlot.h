@@ -12,7 +12,7 @@
 #include <optional>
 #include <vector>
 
-#include "stack/StackCalculation.h"
+#include "range/StackCalculation.h"
 #include "ui/range/PlotScale.h"
 
 namespace fenra {

@@ -39,7 +39,7 @@ QString Clipboard() {
     return QGuiApplication::clipboard()->text();
 }
 
-QString CoreText(const MainWindowDriver& d, fenra::GridUnit unit,
+QString CoreText(const MainWindowDriver& d, fenra::StopUnit unit,
                  const std::vector<fenra::GridCell>& cells) {
     return QString::fromStdString(fenra::GridSelectionText(d.state, unit, cells));
 }
@@ -77,7 +77,7 @@ void MainWindowExportTest::copiesACellRange() {
     std::vector<fenra::GridCell> cells;
     for (int i = 2; i <= 3; ++i)
         for (int col = 1; col <= 4; ++col) cells.push_back({i, col});
-    const QString expected = CoreText(d, fenra::GridUnit::EvAtoms, cells);
+    const QString expected = CoreText(d, fenra::StopUnit::EvE15, cells);
     QCOMPARE(Clipboard(), expected);
     // The stopping heading names the unit; the rows are the grid's cells, tab-separated.
     const QStringList lines = expected.split('\n');
@@ -98,20 +98,20 @@ void MainWindowExportTest::copiesWholeRowsWithCtrlC() {
     grid->selectRow(3);  // data sets 3 and 4: 4 is not calculated
     QGuiApplication::clipboard()->clear();
     QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(Clipboard(), CoreText(d, fenra::GridUnit::EvAtoms, fenra::WholeRows({3, 4})));
+    QCOMPARE(Clipboard(), CoreText(d, fenra::StopUnit::EvE15, fenra::WholeRows({3, 4})));
     QVERIFY(Clipboard().endsWith("\t\n"));  // data set 4 has no stopping yet
 }
 
 void MainWindowExportTest::copiesAllInTheChosenUnit() {
     MainWindowDriver d(FENRA_TEST_DATABASE);
     EnterAndCalculate(d);
-    d.List(QStringLiteral("cbUnit"))->setCurrentIndex(ResultsModel::KevMg);
+    d.List(QStringLiteral("cbUnit"))->setCurrentIndex(static_cast<int>(fenra::StopUnit::KevMgCm2));
     d.Run("mnuSelectAll");
     d.Run("mnuCopy");
-    QCOMPARE(Clipboard(), CoreText(d, fenra::GridUnit::KevMg, fenra::AllCells(d.state)));
+    QCOMPARE(Clipboard(), CoreText(d, fenra::StopUnit::KevMgCm2, fenra::AllCells(d.state)));
     QVERIFY(Clipboard().startsWith(
         "Ion\tMass (amu)\tE (keV)\tTarget\tStopping power (" +
-        QString::fromLatin1(fenra::GridUnitText(fenra::GridUnit::KevMg)) + ")\n"));
+        QString::fromLatin1(fenra::GridUnitText(fenra::StopUnit::KevMgCm2)) + ")\n"));
     QCOMPARE(Clipboard().count('\n'), 5);  // the header and four data sets, no empty rows
 }
 

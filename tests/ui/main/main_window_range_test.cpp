@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 
 #include "materials/MaterialTarget.h"
-#include "stack/StackCalculation.h"
+#include "range/StackCalculation.h"
 #include "state/NumberText.h"
 #include "support/MainWindowDriver.h"
 #include "support/MaterialTestData.h"

@@ -11,7 +11,7 @@
 #include <QTest>
 #include <memory>
 
-#include "stack/StackCalculation.h"
+#include "range/StackCalculation.h"
 #include "support/MaterialTestData.h"
 #include "support/ScriptedPlatform.h"
 #include "ui/range/LayerTableModel.h"

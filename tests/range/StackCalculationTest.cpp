@@ -7,7 +7,7 @@
 
 #include "materials/PhysicsError.h"
 #include "range/Spread.h"
-#include "stack/StackCalculation.h"
+#include "range/StackCalculation.h"
 #include "support/MaterialTestData.h"
 
 namespace fenra {

@@ -1,5 +1,5 @@
 #pragma once
-// The range-and-layers calculation behind the coming window, as plain values: for an ion and
+// The range-and-layers calculation behind the range window, as plain values: for an ion and
 // energy, the stopping and range in one material, the energy through a stack of up to ten
 // layers, the reverse questions (the energy needed to pass the stack, or to reach a depth),
 // the out-of-model warnings, and the curves of energy and stopping against depth through the
@@ -129,5 +129,8 @@ StackCalculation CalculateStack(const StackInput& in, const ElementDatabase& db,
 
 // The reason texts of a unit that needs a density.
 std::string NoDensityReason(const std::string& unitText, const std::string& materialName);
+
+// The depth `e15` further into a layer of target t, from `front`.
+StackDepth DepthAfter(const StackDepth& front, const Target& t, double e15);
 
 }  // namespace fenra

@@ -1,0 +1,24 @@
+#pragma once
+// The stopping models. A model is chosen by the caller and passed down explicitly, last and
+// with a default, to every stopping, range and layer function; nothing reads it from a setting.
+//
+// A new model is one more value here and one more function that ElementStop (and, when the
+// model combines the elements of a compound otherwise than by Bragg's rule on the stopping,
+// CompoundStop) dispatches to (ElectronicStopping.cpp). The range tables are kept per model
+// (the model is part of the range cache's key).
+
+namespace fenra {
+
+enum class StoppingModel {
+    // The semi-empirical effective-charge fit the calculator uses: twelve proton coefficients
+    // per element (Andersen-Ziegler form), the helium charge of Ziegler, Biersack and Littmark,
+    // the Brandt-Kitagawa charge of heavier ions. Bit for bit the calculator's values.
+    classic,
+};
+
+constexpr StoppingModel kDefaultStoppingModel = StoppingModel::classic;
+
+// "classic": the name a caller types and a cache key holds.
+const char* StoppingModelName(StoppingModel model);
+
+}  // namespace fenra
