@@ -25,7 +25,8 @@ Target TargetArgument(const pybind11::handle& ion, const pybind11::handle& mater
                       const std::optional<double>& mass, const std::optional<double>& density);
 
 // A stack: a sequence of (material, thickness, unit) or (material, thickness, unit, density);
-// errors name the layer ("layers[1]: ...").
-std::vector<Layer> StackArgument(const Ion& ion, const pybind11::sequence& layers);
+// errors name the layer ("layers[1]: ..."). Each layer's stopping is the model's.
+std::vector<Layer> StackArgument(const Ion& ion, const pybind11::sequence& layers,
+                                 StoppingModel model = kDefaultStoppingModel);
 
 }  // namespace fenra::python

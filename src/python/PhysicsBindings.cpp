@@ -31,7 +31,7 @@ ThicknessUnit ThicknessUnitArgument(const std::string& text);
 // One layer given as (material, thickness, unit) or (material, thickness, unit, density).
 namespace {
 
-Layer LayerArgument(const Ion& ion, const py::handle& given, std::size_t k) {
+Layer LayerArgument(const Ion& ion, const py::handle& given, std::size_t k, StoppingModel model) {
     const std::string where = "layers[" + std::to_string(k) + "]";
     const py::sequence item = py::reinterpret_borrow<py::sequence>(given);
     if (!py::isinstance<py::sequence>(given) || py::isinstance<py::str>(given) ||
@@ -43,6 +43,7 @@ Layer LayerArgument(const Ion& ion, const py::handle& given, std::size_t k) {
                                                   ? std::optional<double>(item[3].cast<double>())
                                                   : std::nullopt;
         Target t = TargetArgument(ion, item[0], density);
+        if (t.model != model) t = MakeTarget(ModuleDatabase(), t.ion, t.material, model);
         const ThicknessUnit unit = ThicknessUnitArgument(item[2].cast<std::string>());
         const double thickness = ThicknessToE15(t, item[1].cast<double>(), unit);
         return {std::move(t), thickness};
@@ -56,10 +57,10 @@ Layer LayerArgument(const Ion& ion, const py::handle& given, std::size_t k) {
 
 }  // namespace
 
-std::vector<Layer> StackArgument(const Ion& ion, const py::sequence& layers) {
+std::vector<Layer> StackArgument(const Ion& ion, const py::sequence& layers, StoppingModel model) {
     std::vector<Layer> stack;
     for (std::size_t k = 0; k < layers.size(); ++k)
-        stack.push_back(LayerArgument(ion, layers[k], k));
+        stack.push_back(LayerArgument(ion, layers[k], k, model));
     return stack;
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "materials/PhysicsError.h"
 #include "python/ModuleArguments.h"
 #include "python/ModuleBindings.h"
 #include "python/ModuleCore.h"
@@ -79,9 +80,24 @@ void Warn(const StackResult& path, const std::vector<LayerSpread>& spreads) {
                 SpreadValidityWarning("the spreads behind layers[" + std::to_string(k) + "]"));
 }
 
+// A stopping model by its name: every value of StoppingModel, in order, up to the first that
+// has none.
+StoppingModel ModelByName(const std::string& name) {
+    std::string names;
+    for (int k = 0;; ++k) {
+        const auto model = static_cast<StoppingModel>(k);
+        const std::string n = StoppingModelName(model);
+        if (n.empty()) break;
+        if (n == name) return model;
+        names += (names.empty() ? "" : ", ") + n;
+    }
+    throw PhysicsError(ErrorKind::BadValue, "model \"" + name + "\" is not one of " + names);
+}
+
 py::dict Path(const py::handle& ion, double energy, const py::sequence& layers,
-              std::optional<double> mass, bool before) {
-    const std::vector<Layer> stack = StackArgument(IonArgument(ion, mass), layers);
+              std::optional<double> mass, const std::string& model, bool before) {
+    const std::vector<Layer> stack =
+        StackArgument(IonArgument(ion, mass), layers, ModelByName(model));
     StackResult path;
     std::vector<LayerSpread> spreads;
     {
@@ -94,21 +110,21 @@ py::dict Path(const py::handle& ion, double energy, const py::sequence& layers,
 }
 
 py::dict Transmit(const py::handle& ion, double energy, const py::sequence& layers,
-                  std::optional<double> mass) {
-    return Path(ion, energy, layers, mass, false);
+                  std::optional<double> mass, const std::string& model) {
+    return Path(ion, energy, layers, mass, model, false);
 }
 
 py::dict EnergyBefore(const py::handle& ion, double energy, const py::sequence& layers,
-                      std::optional<double> mass) {
-    return Path(ion, energy, layers, mass, true);
+                      std::optional<double> mass, const std::string& model) {
+    return Path(ion, energy, layers, mass, model, true);
 }
 
 }  // namespace
 
 void RegisterSpreadFunctions(py::module_& m) {
     m.def("transmit", &Transmit, "ion"_a, "energy"_a, "layers"_a, py::kw_only(),
-          "mass"_a = py::none(), R"doc(
-transmit(ion, energy, layers, *, mass=None) -> dict of numpy arrays
+          "mass"_a = py::none(), "model"_a = StoppingModelName(kDefaultStoppingModel), R"doc(
+transmit(ion, energy, layers, *, mass=None, model='classic') -> dict of numpy arrays
 
 The ion's path through a stack, front to back, as `fenra32-calc layers` prints it: one entry
 per layer it reaches (none after the layer it stops in), under the names of its columns:
@@ -121,13 +137,14 @@ per layer it reaches (none after the layer it stops in), under the names of its 
   charge_mean        mean equilibrium charge behind the layer (nan where it stops)
   energy    total energy in front of the stack, keV
   layers    as for energy_after()
+  model     the stopping model by name ('classic': the calculator's)
 Spreads outside their formulas' validity give a ModelRangeWarning.
 Example: transmit('He', 5486, [('mylar', 10, 'um')])['energy_sigma_keV']
 )doc");
 
     m.def("energy_before", &EnergyBefore, "ion"_a, "energy"_a, "layers"_a, py::kw_only(),
-          "mass"_a = py::none(), R"doc(
-energy_before(ion, energy, layers, *, mass=None) -> dict of numpy arrays
+          "mass"_a = py::none(), "model"_a = StoppingModelName(kDefaultStoppingModel), R"doc(
+energy_before(ion, energy, layers, *, mass=None, model='classic') -> dict of numpy arrays
 
 The path of an ion that leaves the stack with `energy` (keV) behind its last layer, as
 `fenra32-calc energy-before` prints it: found layer by layer from the back, listed front to back

@@ -89,6 +89,16 @@ def test_spreads_outside_their_formulas_warn():
     assert all(w.category is fenra32.ModelRangeWarning for w in caught)
 
 
+def test_the_model_is_chosen_by_name():
+    layers = [("mylar", 10, "um")]
+    assert fenra32.transmit("He", 5486, layers, model="classic")["energy_sigma_keV"][0] == \
+        fenra32.transmit("He", 5486, layers)["energy_sigma_keV"][0]
+    with pytest.raises(ValueError, match=r'model "nonsense" is not one of classic'):
+        fenra32.transmit("He", 5486, layers, model="nonsense")
+    with pytest.raises(ValueError, match="nonsense"):
+        fenra32.energy_before("He", 5486, layers, model="nonsense")
+
+
 def test_a_bad_layer_is_named():
     with pytest.raises(ValueError, match=r"layers\[1\]"):
         fenra32.transmit("He", 5000, [("Si", 1, "um"), ("Si", 1, "furlong")])

@@ -263,6 +263,38 @@ TEST(Validity, SlowIonsAndNearlyStoppingLayersAreMarked) {
               "an ion that nearly stops, or angles beyond 0.2 rad); they are estimates");
 }
 
+// Every stopping model there is: the values of StoppingModel, in order, up to the first without
+// a name.
+std::vector<StoppingModel> AllModels() {
+    std::vector<StoppingModel> models;
+    for (int k = 0; *StoppingModelName(static_cast<StoppingModel>(k)); ++k)
+        models.push_back(static_cast<StoppingModel>(k));
+    return models;
+}
+
+TEST(Models, EveryModelSplitsAndMeetsTheThinLayer) {
+    ASSERT_FALSE(AllModels().empty());
+    for (StoppingModel model : AllModels()) {
+        const Target t = MakeTarget(test::Db(), ResolveIon(test::Db(), "He"),
+                                    ResolveMaterial("mylar", test::Db(), test::Materials()), model);
+        const double E = 5486, R = Range(t, E).range;
+        const std::vector<Layer> whole = {{t, 0.3 * R}}, halves = {{t, 0.1 * R}, {t, 0.2 * R}};
+        const LayerSpread a = StackSpreads(whole, EnergyAfterStack(whole, E)).at(0);
+        const LayerSpread b = StackSpreads(halves, EnergyAfterStack(halves, E)).at(1);
+        EXPECT_NEAR(b.energySigma / a.energySigma, 1, 1e-6) << StoppingModelName(model);
+        EXPECT_NEAR(b.lateralSigma / a.lateralSigma, 1, 1e-6) << StoppingModelName(model);
+        const std::vector<Layer> thin = {{t, 1e-7 * R}};
+        const StackResult path = EnergyAfterStack(thin, E);
+        const LayerSpread s = StackSpreads(thin, path).at(0);
+        const double Em = 0.5 * (E + path.energyOut);
+        EXPECT_NEAR(s.energySigma * s.energySigma /
+                        (StragglingPerAtom(SpreadMaterialOf(t), Em) * 1e-7 * R * 1e-6),
+                    1, 1e-6)
+            << StoppingModelName(model);
+        EXPECT_NEAR(a.energySigma, 23, 5) << StoppingModelName(model);
+    }
+}
+
 TEST(Cache, SpreadTablesAreBuiltOncePerPair) {
     RangeCache cache(4);
     const Target t = MakeIonTarget("H", "Si");
