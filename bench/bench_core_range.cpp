@@ -1,6 +1,8 @@
 // Range and layers: the first call for an ion and material (its range table built), repeated
 // calls with 200 other pairs in the cache, one layer, a three-layer stack, 1,000 ranges cold
-// and warm, and the nuclear stopping of one element.
+// and warm, and the nuclear stopping of one element. The same with the spreads: the first call
+// that builds the straggling and scattering tables beside the range table, one layer and three
+// layers with their spreads.
 
 #include <benchmark/benchmark.h>
 
@@ -11,6 +13,7 @@
 #include "materials/MaterialList.h"
 #include "physics/NuclearStop.h"
 #include "range/Range.h"
+#include "range/Spread.h"
 
 namespace {
 
@@ -62,6 +65,29 @@ void BM_RangeFirstCall_AlphaInMylar(benchmark::State& s) {
 }
 BENCHMARK(BM_RangeFirstCall_ProtonInAl)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RangeFirstCall_AlphaInMylar)->Unit(benchmark::kMicrosecond);
+
+// The range table and the spread tables beside it, from an empty cache.
+void FirstRangeWithSpread(benchmark::State& state, const char* ion, const char* material) {
+    const Target t = Make(ion, material);
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto cache = std::make_unique<RangeCache>();
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(RangeStraggling(t, 5000, *cache).sigma);
+        state.PauseTiming();
+        cache.reset();
+        state.ResumeTiming();
+    }
+}
+
+void BM_RangeWithSpreadFirstCall_ProtonInAl(benchmark::State& s) {
+    FirstRangeWithSpread(s, "H", "Al");
+}
+void BM_RangeWithSpreadFirstCall_AlphaInMylar(benchmark::State& s) {
+    FirstRangeWithSpread(s, "He", "mylar");
+}
+BENCHMARK(BM_RangeWithSpreadFirstCall_ProtonInAl)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RangeWithSpreadFirstCall_AlphaInMylar)->Unit(benchmark::kMicrosecond);
 
 void BM_ThousandRangesFirstCall_AlphaInMylar(benchmark::State& state) {
     const Target t = Make("He", "mylar");
@@ -126,6 +152,37 @@ void BM_ThreeLayersWarm_DetectorStack(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ThreeLayersWarm_DetectorStack);
+
+void BM_OneLayerWithSpreadWarm_AlphaInMylar(benchmark::State& state) {
+    const Target t = Make("He", "mylar");
+    const auto cache = BusyCache(t);
+    const std::vector<Layer> stack = {{t, E15FromUm(t, 2)}};
+    RangeStraggling(t, 1000, *cache);
+    const std::vector<double> energies = Energies(t, 64);
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const StackResult path = EnergyAfterStack(stack, energies[i], *cache);
+        benchmark::DoNotOptimize(StackSpreads(stack, path, *cache).data());
+        i = (i + 1) & 63;
+    }
+}
+BENCHMARK(BM_OneLayerWithSpreadWarm_AlphaInMylar);
+
+void BM_ThreeLayersWithSpreadWarm_DetectorStack(benchmark::State& state) {
+    const Target mylar = Make("He", "mylar"), al = Make("He", "Al"), si = Make("He", "Si");
+    const std::vector<Layer> stack = {
+        {mylar, E15FromUm(mylar, 2)}, {al, E15FromUm(al, 0.05)}, {si, E15FromUm(si, 5)}};
+    const auto cache = BusyCache(mylar);
+    for (const Layer& l : stack) RangeStraggling(l.target, 1000, *cache);
+    const std::vector<double> energies = Energies(mylar, 64);
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const StackResult path = EnergyAfterStack(stack, energies[i], *cache);
+        benchmark::DoNotOptimize(StackSpreads(stack, path, *cache).data());
+        i = (i + 1) & 63;
+    }
+}
+BENCHMARK(BM_ThreeLayersWithSpreadWarm_DetectorStack);
 
 void BM_ThousandRangesWarm_AlphaInMylar(benchmark::State& state) {
     const Target t = Make("He", "mylar");

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <optional>
 #include <sstream>
 
@@ -13,12 +14,14 @@
 #include "materials/MaterialList.h"
 #include "materials/PhysicsError.h"
 #include "range/Range.h"
+#include "range/Spread.h"
 
 namespace fenra {
 
 namespace {
 
 constexpr const char* kProgram = "fenra32-calc: ";
+constexpr double kMradPerRad = 1000;
 const char* const kCommands[] = {"stopping", "range", "layers", "energy-before",
                                  "energy-for-range"};
 
@@ -102,6 +105,10 @@ std::string Num(double v) {
 std::string NumOrEmpty(double v, bool known) {
     return known ? NineDigitText(v) : std::string();
 }
+// A spread: empty where it is not known (NaN).
+std::string Spread(double v) {
+    return NumOrEmpty(v, std::isfinite(v));
+}
 
 struct Context {
     const Options& o;
@@ -123,6 +130,9 @@ struct Context {
     }
     void Warn(const std::string& what) {
         err << kProgram << "warning: " << OutOfModelWarning(what) << "\n";
+    }
+    void WarnSpread(const std::string& what) {
+        err << kProgram << "warning: " << SpreadValidityWarning(what) << "\n";
     }
     void Failed(const std::string& what, const PhysicsError& e) {
         err << kProgram << what << ": " << e.what() << "\n";
@@ -175,13 +185,22 @@ void RangeCommand(Context& c) {
         try {
             const RangeResult r = Range(t, energies[k]);
             if (r.outOfModel) c.Warn("ENERGY " + c.o.operands[k + 2]);
+            const RangeSpread s = RangeStraggling(t, energies[k]);
+            if (s.outOfValidity)
+                c.WarnSpread("the range straggling of ENERGY " + c.o.operands[k + 2]);
+            const bool length = t.atomsPerCm3 > 0;
             rows.push_back({Num(r.energy), Num(r.range), Num(MgCm2FromE15(t, r.range)),
-                            NumOrEmpty(UmFromE15(t, r.range), t.atomsPerCm3 > 0)});
+                            NumOrEmpty(UmFromE15(t, r.range), length), Spread(s.sigma),
+                            Spread(MgCm2FromE15(t, s.sigma)),
+                            NumOrEmpty(UmFromE15(t, s.sigma), length && std::isfinite(s.sigma))});
         } catch (const PhysicsError& e) {
             c.Failed("ENERGY " + c.o.operands[k + 2], e);
         }
     }
-    PrintTable(c.out, {"energy_keV", "range_e15", "range_mg_cm2", "range_um"}, rows, c.o.csv);
+    PrintTable(c.out,
+               {"energy_keV", "range_e15", "range_mg_cm2", "range_um", "range_sigma_e15",
+                "range_sigma_mg_cm2", "range_sigma_um"},
+               rows, c.o.csv);
 }
 
 void EnergyForRangeCommand(Context& c) {
@@ -235,15 +254,21 @@ void LayersCommand(Context& c, bool before) {
         return;
     }
     if (s.outOfModel) c.Warn("an energy on the path of ENERGY " + c.o.operands[1]);
+    const std::vector<LayerSpread> spreads = StackSpreads(stack, s);
     std::vector<Row> rows;
     for (std::size_t k = 0; k < s.layers.size(); ++k) {
         const LayerResult& r = s.layers[k];
+        const LayerSpread& w = spreads[k];
+        if (w.outOfValidity) c.WarnSpread("the spreads behind LAYER " + std::to_string(k + 1));
         rows.push_back({std::to_string(k + 1), names[k], Num(stack[k].thickness), Num(r.energyIn),
-                        Num(r.energyOut), Num(r.energyLoss), NumOrEmpty(r.stoppedAt, r.stopped)});
+                        Num(r.energyOut), Num(r.energyLoss), NumOrEmpty(r.stoppedAt, r.stopped),
+                        Spread(w.energySigma), Spread(w.angleSigma * kMradPerRad),
+                        Spread(w.lateralSigma), Spread(w.chargeMean)});
     }
     PrintTable(c.out,
                {"layer", "material", "thickness_e15", "energy_in_keV", "energy_out_keV",
-                "energy_loss_keV", "stopped_at_e15"},
+                "energy_loss_keV", "stopped_at_e15", "energy_sigma_keV", "angle_sigma_mrad",
+                "lateral_sigma_um", "charge_mean"},
                rows, c.o.csv);
 }
 
@@ -314,8 +339,9 @@ const char* PhysicsCommandsUsage() {
            "       fenra32-calc [OPTIONS] energy-for-range ION MATERIAL RANGE...\n"
            "\n"
            "  stopping          electronic, nuclear and total stopping at each energy\n"
-           "  range             range at each energy\n"
-           "  layers            energy after each layer of a stack\n"
+           "  range             range and range straggling at each energy\n"
+           "  layers            energy, energy spread, angular and lateral spread and mean\n"
+           "                    charge after each layer of a stack\n"
            "  energy-before     the energy in front of the stack that leaves ENERGY behind it\n"
            "  energy-for-range  the energy whose range is RANGE\n"
            "ION: a symbol or atomic number. MATERIAL: an element symbol, a formula (H2O,\n"

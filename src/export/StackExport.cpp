@@ -1,5 +1,7 @@
 #include "export/StackExport.h"
 
+#include <cmath>
+
 #include "export/CsvText.h"
 #include "files/TextFile.h"
 #include "state/NumberText.h"
@@ -7,6 +9,12 @@
 namespace fenra {
 
 namespace {
+
+constexpr double kMradPerRad = 1000;
+
+std::string Spread(double v, bool known) {
+    return NumberOrEmpty(v, known && std::isfinite(v));
+}
 
 const char* StopUnitSlug(StopUnit unit) {
     switch (unit) {
@@ -44,18 +52,22 @@ std::string StackTableCsvText(const StackCalculation& c) {
                        NumberOrEmpty(r.energyLoss, reached),
                        NumberOrEmpty(r.stopDepth.e15, reached && r.stopped),
                        NumberOrEmpty(r.stopDepth.mgCm2, reached && r.stopped),
-                       NumberOrEmpty(r.stopDepth.um, reached && r.stopped && r.stopDepth.hasUm)});
+                       NumberOrEmpty(r.stopDepth.um, reached && r.stopped && r.stopDepth.hasUm),
+                       Spread(r.energySigma, reached), Spread(r.angleSigma * kMradPerRad, reached),
+                       Spread(r.lateralSigma, reached), Spread(r.chargeMean, reached)});
     }
     return out;
 }
 
 std::string StackPlotCsvText(const StackCalculation& c, StopUnit unit) {
     std::string out;
-    AppendLine(out, "layer,depth_e15,depth_mg_cm2,depth_um,energy_keV," + StoppingColumnName(unit));
+    AppendLine(out, "layer,depth_e15,depth_mg_cm2,depth_um,energy_keV," + StoppingColumnName(unit) +
+                        ",energy_sigma_keV");
     for (const StackPlotPoint& p : c.plot) {
         AppendCsvLine(out, {std::to_string(p.layer + 1), NineDigitText(p.depth.e15),
                             NineDigitText(p.depth.mgCm2), NumberOrEmpty(p.depth.um, p.depth.hasUm),
-                            NineDigitText(p.energy), NumberOrEmpty(p.stopping, p.stoppingKnown)});
+                            NineDigitText(p.energy), NumberOrEmpty(p.stopping, p.stoppingKnown),
+                            Spread(p.energySigma, true)});
     }
     return out;
 }

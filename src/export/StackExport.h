@@ -1,5 +1,5 @@
 #pragma once
-// The range-and-layers calculation (stack/StackCalculation.h) as CSV: its layer table and its
+// The range-and-layers calculation (range/StackCalculation.h) as CSV: its layer table and its
 // plot series, nine significant digits, '.' as decimal point, CR LF line ends.
 
 #include <string>
@@ -11,17 +11,20 @@ namespace fenra {
 
 constexpr const char* kStackTableCsvHeader =
     "layer,material,density_g_cm3,thickness_e15,thickness_mg_cm2,thickness_um,energy_in_keV,"
-    "energy_out_keV,energy_loss_keV,stopped_at_e15,stopped_at_mg_cm2,stopped_at_um";
+    "energy_out_keV,energy_loss_keV,stopped_at_e15,stopped_at_mg_cm2,stopped_at_um,"
+    "energy_sigma_keV,angle_sigma_mrad,lateral_sigma_um,charge_mean";
 
 // One row per layer, front to back. Empty cells: a density or a length that is not known, the
 // energies of a layer the ion does not reach (or of a stack that could not be calculated), the
-// depth where the ion stops (given in the stack, from its front face) of a layer it passes.
+// depth where the ion stops (given in the stack, from its front face) of a layer it passes,
+// a spread that is not known (range/Spread.h).
 std::string StackTableCsvText(const StackCalculation& c);
 
 // "total_stopping_eV_e15", "..._keV_mg_cm2", "..._keV_um", "..._eV_A".
 std::string StoppingColumnName(StopUnit unit);
 
-// layer,depth_e15,depth_mg_cm2,depth_um,energy_keV,<StoppingColumnName>: one row per plot point.
+// layer,depth_e15,depth_mg_cm2,depth_um,energy_keV,<StoppingColumnName>,energy_sigma_keV: one row
+// per plot point.
 std::string StackPlotCsvText(const StackCalculation& c, StopUnit unit);
 
 bool SaveStackTableCsv(const StackCalculation& c, const std::string& path,

@@ -29,6 +29,7 @@ read, ArithmeticError when the model gives no finite result. An energy outside t
     fenra::python::RegisterErrorTranslation(m);
     fenra::python::RegisterMaterialFunctions(m);
     fenra::python::RegisterPhysicsFunctions(m);
+    fenra::python::RegisterSpreadFunctions(m);
     fenra::python::RegisterTargetFunctions(m);
     m.def(
         "database_path", [] { return fenra::python::ModuleDatabase().Path(); },

@@ -5,8 +5,10 @@
 #include <pybind11/pybind11.h>
 
 #include <optional>
+#include <vector>
 
 #include "range/IonTarget.h"
+#include "range/Range.h"
 
 namespace fenra::python {
 
@@ -21,5 +23,10 @@ Target TargetArgument(const Ion& ion, const pybind11::handle& material,
 // The ion in the material, ready for the stopping, range and layer functions.
 Target TargetArgument(const pybind11::handle& ion, const pybind11::handle& material,
                       const std::optional<double>& mass, const std::optional<double>& density);
+
+// A stack: a sequence of (material, thickness, unit) or (material, thickness, unit, density);
+// errors name the layer ("layers[1]: ..."). Each layer's stopping is the model's.
+std::vector<Layer> StackArgument(const Ion& ion, const pybind11::sequence& layers,
+                                 StoppingModel model = kDefaultStoppingModel);
 
 }  // namespace fenra::python

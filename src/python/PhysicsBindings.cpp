@@ -14,12 +14,55 @@
 #include "python/ModuleBindings.h"
 #include "python/ModuleCore.h"
 #include "range/Range.h"
+#include "range/Spread.h"
 #include "range/Units.h"
 
 namespace fenra::python {
 
 namespace py = pybind11;
 using namespace pybind11::literals;
+
+namespace {
+
+ThicknessUnit ThicknessUnitArgument(const std::string& text);
+
+}  // namespace
+
+// One layer given as (material, thickness, unit) or (material, thickness, unit, density).
+namespace {
+
+Layer LayerArgument(const Ion& ion, const py::handle& given, std::size_t k, StoppingModel model) {
+    const std::string where = "layers[" + std::to_string(k) + "]";
+    const py::sequence item = py::reinterpret_borrow<py::sequence>(given);
+    if (!py::isinstance<py::sequence>(given) || py::isinstance<py::str>(given) ||
+        (item.size() != 3 && item.size() != 4))
+        throw PhysicsError(ErrorKind::BadValue,
+                           where + " is not (material, thickness, unit[, density])");
+    try {
+        const std::optional<double> density = item.size() == 4 && !item[3].is_none()
+                                                  ? std::optional<double>(item[3].cast<double>())
+                                                  : std::nullopt;
+        Target t = TargetArgument(ion, item[0], density);
+        if (t.model != model) t = MakeTarget(ModuleDatabase(), t.ion, t.material, model);
+        const ThicknessUnit unit = ThicknessUnitArgument(item[2].cast<std::string>());
+        const double thickness = ThicknessToE15(t, item[1].cast<double>(), unit);
+        return {std::move(t), thickness};
+    } catch (const PhysicsError& e) {
+        throw PhysicsError(e.Kind(), where + ": " + e.what());
+    } catch (const py::cast_error&) {
+        throw PhysicsError(ErrorKind::BadValue,
+                           where + " is not (material, thickness, unit[, density])");
+    }
+}
+
+}  // namespace
+
+std::vector<Layer> StackArgument(const Ion& ion, const py::sequence& layers, StoppingModel model) {
+    std::vector<Layer> stack;
+    for (std::size_t k = 0; k < layers.size(); ++k)
+        stack.push_back(LayerArgument(ion, layers[k], k, model));
+    return stack;
+}
 
 namespace {
 
@@ -203,15 +246,29 @@ py::object Stopping(const py::handle& ion, const py::handle& material, const py:
 }
 
 py::object RangeOf(const py::handle& ion, const py::handle& material, const py::handle& energy,
-                   OptionalNumber mass, OptionalNumber density, const std::string& unitText) {
+                   OptionalNumber mass, OptionalNumber density, const std::string& unitText,
+                   bool withStraggling) {
     const Target t = TargetArgument(ion, material, mass, density);
     const ThicknessUnit unit = ThicknessUnitArgument(unitText);
     ThicknessFromE15(t, 0, unit);
-    return MapValues(ReadValues(energy, "energy"), [&](double E, bool* outside) {
+    const Values in = ReadValues(energy, "energy");
+    py::object range = MapValues(in, [&](double E, bool* outside) {
         const RangeResult r = Range(t, E);
         *outside = r.outOfModel;
         return ThicknessFromE15(t, r.range, unit);
     });
+    if (!withStraggling) return range;
+    py::ssize_t invalid = 0;
+    py::object sigma = MapValues(in, [&](double E, bool*) {
+        const RangeSpread s = RangeStraggling(t, E);
+        invalid += s.outOfValidity;
+        return ThicknessFromE15(t, s.sigma, unit);
+    });
+    if (invalid > 0)
+        WarnOutsideModel(SpreadValidityWarning(
+            in.scalar ? "the range straggling of the energy " + Repr(in.one) + " keV"
+                      : "the range straggling of " + std::to_string(invalid) + " of the energies"));
+    return py::make_tuple(range, sigma);
 }
 
 py::object EnergyForRangeOf(const py::handle& ion, const py::handle& material,
@@ -227,36 +284,9 @@ py::object EnergyForRangeOf(const py::handle& ion, const py::handle& material,
     });
 }
 
-// One layer given as (material, thickness, unit) or (material, thickness, unit, density).
-Layer LayerArgument(const Ion& ion, const py::handle& given, std::size_t k) {
-    const std::string where = "layers[" + std::to_string(k) + "]";
-    const py::sequence item = py::reinterpret_borrow<py::sequence>(given);
-    if (!py::isinstance<py::sequence>(given) || py::isinstance<py::str>(given) ||
-        (item.size() != 3 && item.size() != 4))
-        throw PhysicsError(ErrorKind::BadValue,
-                           where + " is not (material, thickness, unit[, density])");
-    try {
-        const OptionalNumber density = item.size() == 4 && !item[3].is_none()
-                                           ? OptionalNumber(item[3].cast<double>())
-                                           : std::nullopt;
-        Target t = TargetArgument(ion, item[0], density);
-        const ThicknessUnit unit = ThicknessUnitArgument(item[2].cast<std::string>());
-        const double thickness = ThicknessToE15(t, item[1].cast<double>(), unit);
-        return {std::move(t), thickness};
-    } catch (const PhysicsError& e) {
-        throw PhysicsError(e.Kind(), where + ": " + e.what());
-    } catch (const py::cast_error&) {
-        throw PhysicsError(ErrorKind::BadValue,
-                           where + " is not (material, thickness, unit[, density])");
-    }
-}
-
 py::object EnergyAfter(const py::handle& ion, const py::handle& energy, const py::sequence& layers,
                        OptionalNumber mass) {
-    const Ion resolved = IonArgument(ion, mass);
-    std::vector<Layer> stack;
-    for (std::size_t k = 0; k < layers.size(); ++k)
-        stack.push_back(LayerArgument(resolved, layers[k], k));
+    const std::vector<Layer> stack = StackArgument(IonArgument(ion, mass), layers);
     const Values in = ReadValues(energy, "energy");
     const py::ssize_t n = in.size();
     const std::size_t count = stack.size();
@@ -317,15 +347,18 @@ Raises ValueError for a bad number, unit or formula, LookupError for an unknown 
 )doc");
 
     m.def("range", &RangeOf, "ion"_a, "material"_a, "energy"_a, py::kw_only(),
-          "mass"_a = py::none(), "density"_a = py::none(), "unit"_a = "1e15 atoms/cm2", R"doc(
-range(ion, material, energy, *, mass=None, density=None, unit='1e15 atoms/cm2')
-    -> float or numpy array
+          "mass"_a = py::none(), "density"_a = py::none(), "unit"_a = "1e15 atoms/cm2",
+          "with_straggling"_a = false, R"doc(
+range(ion, material, energy, *, mass=None, density=None, unit='1e15 atoms/cm2',
+      with_straggling=False) -> float or numpy array, or a pair of them
 
 The range of an ion of the given total energy (keV) in a material: the integral of
 1 / (electronic + nuclear stopping) from 0 to the energy, as `fenra32-calc range` gives it.
   ion, material, mass, density  as for stopping()
   energy    keV: a number gives a float, a sequence or numpy array a numpy array
   unit      '1e15 atoms/cm2', 'mg/cm2', 'ug/cm2', 'nm', 'um' or 'mm' (lengths need a density)
+  with_straggling  True: (range, range straggling), the straggling a standard deviation in the
+            same unit (range_sigma_* of `fenra32-calc range`)
 
 The first call for an ion and material builds its range table (about a millisecond); later
 calls read it. Raises ValueError for a negative energy or a bad unit.

@@ -6,7 +6,7 @@ namespace fenra {
 
 RangeCache::RangeCache(std::size_t capacity) : capacity_(capacity > 0 ? capacity : 1) {}
 
-const RangeCache::Entry* RangeCache::FindLocked(const Target& t) {
+RangeCache::Entry* RangeCache::FindLocked(const Target& t) {
     const auto it = entries_.find(t.keyHash);
     if (it == entries_.end() || it->second->key != t.key) return nullptr;
     Entry& e = *it->second;
@@ -15,6 +15,12 @@ const RangeCache::Entry* RangeCache::FindLocked(const Target& t) {
     if (e.lastUse.load(std::memory_order_relaxed) != now)
         e.lastUse.store(now, std::memory_order_relaxed);
     return &e;
+}
+
+const SpreadTable& RangeCache::SpreadOf(Entry& e, const Target& t) {
+    std::call_once(e.spreadBuilt,
+                   [&] { e.spread = std::make_unique<const SpreadTable>(t, e.table); });
+    return *e.spread;
 }
 
 std::shared_ptr<const RangeTable> RangeCache::Table(const Target& t) {

@@ -8,11 +8,13 @@
 #include <atomic>
 #include <cstddef>
 #include <memory>
+#include <mutex>
 #include <shared_mutex>
 #include <string>
 #include <unordered_map>
 
 #include "range/RangeTable.h"
+#include "range/SpreadTable.h"
 
 namespace fenra {
 
@@ -38,6 +40,21 @@ class RangeCache {
         return f(*Table(t));
     }
 
+    // f(const SpreadTable&) on the straggling and scattering tables of t's pair, built beside
+    // its range table on the first request (once, while other threads wait for it).
+    template <typename F>
+    auto UseSpread(const Target& t, F f) {
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            {
+                std::shared_lock lock(mutex_);
+                if (Entry* e = FindLocked(t)) return f(SpreadOf(*e, t));
+            }
+            if (attempt == 0) Table(t);
+        }
+        // Not kept (a hash shared with another pair): built for this call only.
+        return f(SpreadTable(t, Table(t)));
+    }
+
     std::size_t Size() const;
     std::size_t Capacity() const { return capacity_; }
     void Clear();
@@ -47,13 +64,16 @@ class RangeCache {
         std::string key;
         std::shared_ptr<const RangeTable> table;
         std::atomic<uint64_t> lastUse{0};
+        std::once_flag spreadBuilt;
+        std::unique_ptr<const SpreadTable> spread;
     };
     struct IdentityHash {
         std::size_t operator()(uint64_t h) const { return static_cast<std::size_t>(h); }
     };
 
-    void EvictOne();                           // with the lock held exclusively
-    const Entry* FindLocked(const Target& t);  // with the lock held; marks the use
+    void EvictOne();                     // with the lock held exclusively
+    Entry* FindLocked(const Target& t);  // with the lock held; marks the use
+    static const SpreadTable& SpreadOf(Entry& e, const Target& t);
 
     const std::size_t capacity_;
     mutable std::shared_mutex mutex_;

@@ -130,11 +130,7 @@ double PowerLawTail(const Target& t, double a) {
 }
 
 double Hermite(const RangeInterval& iv, double E) {
-    const double h = iv.e1 - iv.e0;
-    const double s = (E - iv.e0) / h;
-    const double s2 = s * s, s3 = s2 * s;
-    return iv.r0 * (2 * s3 - 3 * s2 + 1) + h * iv.d0 * (s3 - 2 * s2 + s) +
-           iv.r1 * (3 * s2 - 2 * s3) + h * iv.d1 * (s3 - s2);
+    return RangeOnInterval(iv, E);
 }
 
 // Four-point Gauss-Lobatto rule on [a, b]: the end points are the interpolation's slopes, so
@@ -273,6 +269,14 @@ std::size_t RangeTable::IntervalOf(double E) const {
 
 double RangeTable::HermiteRange(const RangeInterval& iv, double E) const {
     return Hermite(iv, E);
+}
+
+double RangeTable::SlopeAt(double E) const {
+    const RangeInterval& iv = intervals_[IntervalOf(E)];
+    const double h = iv.e1 - iv.e0;
+    const double s = (E - iv.e0) / h;
+    return (iv.r1 - iv.r0) / h * (6 * s - 6 * s * s) + iv.d0 * (3 * s * s - 4 * s + 1) +
+           iv.d1 * (3 * s * s - 2 * s);
 }
 
 double RangeTable::Range(double E) const {

@@ -43,6 +43,15 @@ struct RangeInterval {
 // per unit mass stay within the Singles the stopping is computed in.
 double HighestEnergy(const Target& t);
 
+// The cubic Hermite interpolation of the range on one interval, at e0 <= E <= e1.
+inline double RangeOnInterval(const RangeInterval& iv, double E) {
+    const double h = iv.e1 - iv.e0;
+    const double s = (E - iv.e0) / h;
+    const double s2 = s * s, s3 = s2 * s;
+    return iv.r0 * (2 * s3 - 3 * s2 + 1) + h * iv.d0 * (s3 - 2 * s2 + s) +
+           iv.r1 * (3 * s2 - 2 * s3) + h * iv.d1 * (s3 - s2);
+}
+
 class RangeTable {
   public:
     explicit RangeTable(const Target& t);  // builds it: about a thousand stopping values
@@ -58,9 +67,17 @@ class RangeTable {
     double HighEnergy() const { return eHigh_; }
     std::size_t IntervalCount() const { return intervals_.size(); }
 
+    // The intervals, ascending in energy, and the one holding E (LowEnergy() <= E <
+    // HighEnergy()); the straggling tables are built on the same nodes.
+    const std::vector<RangeInterval>& Intervals() const { return intervals_; }
+    std::size_t IntervalOf(double E) const;
+
+    // dR/dE at E inside the table, from the interpolation: 1000 / S_total, within about 1e-6
+    // of the stopping, and exact at the nodes.
+    double SlopeAt(double E) const;
+
   private:
     double HermiteRange(const RangeInterval& iv, double E) const;
-    std::size_t IntervalOf(double E) const;
 
     Target target_;
     double eLow_ = 0, eHigh_ = 0;

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "materials/PhysicsError.h"
+#include "range/Spread.h"
 
 namespace fenra {
 
@@ -111,6 +112,7 @@ EnergyAnswer EnergyToReach(const std::vector<Layer>& stack, const Target* materi
 // Energy and stopping at points through the stack along the path of `out`.
 void FillPlot(const std::vector<Layer>& stack, const StackInput& in, StackCalculation& out,
               RangeCache& cache) {
+    double sigmaIn = 0;  // the energy spread in front of the layer
     for (std::size_t k = 0; k < stack.size(); ++k) {
         const StackLayerRow& row = out.layers[k];
         if (!row.reached) break;
@@ -122,6 +124,7 @@ void FillPlot(const std::vector<Layer>& stack, const StackInput& in, StackCalcul
             p.layer = static_cast<int>(k);
             p.depth = DepthAfter(row.front, t, pp.x);
             p.energy = pp.energy;
+            p.energySigma = EnergySigmaWithin(t, row.energyIn, sigmaIn, p.energy, cache);
             if (!IsLength(in.unit) || t.atomsPerCm3 > 0) {
                 try {
                     p.stopping = StopIn(t, StoppingAt(t, p.energy).total, in.unit);
@@ -132,6 +135,7 @@ void FillPlot(const std::vector<Layer>& stack, const StackInput& in, StackCalcul
             }
             out.plot.push_back(p);
         }
+        sigmaIn = row.energySigma;
     }
 }
 
@@ -234,6 +238,18 @@ void FillStackPath(const std::vector<Layer>& stack, const StackInput& in, StackC
     out.stoppedInLayer = s.stoppedInLayer;
     if (s.outOfModel)
         out.warnings.push_back(OutOfModelWarning("an energy on the path through the stack"));
+    const std::vector<LayerSpread> spreads = StackSpreads(stack, s, cache);
+    for (std::size_t k = 0; k < spreads.size(); ++k) {
+        StackLayerRow& row = out.layers[k];
+        row.energySigma = spreads[k].energySigma;
+        row.angleSigma = spreads[k].angleSigma;
+        row.lateralSigma = spreads[k].lateralSigma;
+        row.chargeMean = spreads[k].chargeMean;
+        row.spreadOutOfValidity = spreads[k].outOfValidity;
+        if (row.spreadOutOfValidity)
+            out.warnings.push_back(
+                SpreadValidityWarning("the spreads behind layer " + std::to_string(k + 1)));
+    }
 }
 
 }  // namespace

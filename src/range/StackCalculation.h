@@ -9,6 +9,7 @@
 // Units: energies in keV; depths in three units at once (StackDepth); stopping in the unit
 // chosen (range/Units.h).
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -81,6 +82,12 @@ struct StackLayerRow {
     bool stopped = false;
     StackDepth stopDepth;     // in the stack, when stopped
     double stoppedAtE15 = 0;  // the same from the layer's front face, 1E15 atoms/cm2
+    // The spreads behind the layer (range/Spread.h); NaN where unknown.
+    double energySigma = std::numeric_limits<double>::quiet_NaN();   // keV
+    double angleSigma = std::numeric_limits<double>::quiet_NaN();    // rad
+    double lateralSigma = std::numeric_limits<double>::quiet_NaN();  // um
+    double chargeMean = std::numeric_limits<double>::quiet_NaN();
+    bool spreadOutOfValidity = false;
 };
 
 struct EnergyAnswer {
@@ -96,6 +103,7 @@ struct StackPlotPoint {
     bool stoppingKnown = false;
     double stopping = 0;  // total stopping in the chosen unit
     int layer = 0;        // index of the layer
+    double energySigma = std::numeric_limits<double>::quiet_NaN();  // keV; NaN where unknown
 };
 
 struct StackCalculation {
@@ -109,7 +117,9 @@ struct StackCalculation {
     int stoppedInLayer = -1;
     EnergyAnswer energyToPass;
     EnergyAnswer energyToReach;
-    std::vector<std::string> warnings;   // out-of-model warnings, as OutOfModelWarning words them
+    // out-of-model warnings, as OutOfModelWarning words them, and spreads outside their formulas
+    // as SpreadValidityWarning does
+    std::vector<std::string> warnings;
     std::vector<StackPlotPoint> plot;    // front to back, up to where the ion stops
     std::vector<StackDepth> boundaries;  // the front face of each layer, then the back face
 };

@@ -46,10 +46,11 @@ TEST(PhysicsCommands, CsvHeadersAreExactlyThese) {
               "energy_keV,energy_keV_u,electronic_eV_e15,nuclear_eV_e15,total_eV_e15,"
               "electronic_keV_mg_cm2,total_keV_mg_cm2,electronic_keV_um,total_keV_um");
     EXPECT_EQ(Lines(Calc({"range", "H", "Si", "1000", "--csv"}).out)[0],
-              "energy_keV,range_e15,range_mg_cm2,range_um");
+              "energy_keV,range_e15,range_mg_cm2,range_um,range_sigma_e15,range_sigma_mg_cm2,"
+              "range_sigma_um");
     const std::string layers =
         "layer,material,thickness_e15,energy_in_keV,energy_out_keV,energy_loss_keV,"
-        "stopped_at_e15";
+        "stopped_at_e15,energy_sigma_keV,angle_sigma_mrad,lateral_sigma_um,charge_mean";
     EXPECT_EQ(Lines(Calc({"layers", "He", "5MeV", "Si:1um", "--csv"}).out)[0], layers);
     EXPECT_EQ(Lines(Calc({"energy-before", "He", "5MeV", "Si:1um", "--csv"}).out)[0], layers);
     EXPECT_EQ(Lines(Calc({"energy-for-range", "H", "Si", "1um", "--csv"}).out)[0],
@@ -138,8 +139,10 @@ TEST(PhysicsCommands, TableAlignsAndCsvLeavesLengthsEmptyWithoutDensity) {
     EXPECT_EQ(lines[0].size(), lines[1].size());
     EXPECT_EQ(lines[1].substr(0, 10), "      1000");
     const Outcome csv = Calc({"range", "H", "H2O", "1MeV", "--csv"});
-    EXPECT_EQ(Split(Lines(csv.out)[1], ',').size(), 4u);
+    EXPECT_EQ(Split(Lines(csv.out)[1], ',').size(), 7u);
     EXPECT_EQ(Split(Lines(csv.out)[1], ',')[3], "");
+    EXPECT_EQ(Split(Lines(csv.out)[1], ',')[6], "");
+    EXPECT_NE(Split(Lines(csv.out)[1], ',')[5], "");
     EXPECT_EQ(
         Split(Lines(Calc({"range", "H", "H2O", "1MeV", "--csv", "--density", "1"}).out)[1], ',')[3]
             .empty(),
@@ -168,6 +171,60 @@ TEST(PhysicsCommands, LayersStopAndAreNotListedAfterTheStop) {
     EXPECT_EQ(second[4], "0");
     EXPECT_NE(second[6], "");
     EXPECT_EQ(second[3], first[4]);
+    // Spreads behind the first layer; where the ion stops, only the lateral spread there.
+    ASSERT_EQ(first.size(), 11u);
+    for (int c = 7; c < 11; ++c) EXPECT_NE(first[c], "") << c;
+    EXPECT_EQ(first[10], "2");
+    ASSERT_EQ(second.size(), 11u);
+    EXPECT_EQ(second[7], "");
+    EXPECT_EQ(second[8], "");
+    EXPECT_NE(second[9], "");
+    EXPECT_EQ(second[10], "");
+}
+
+TEST(PhysicsCommands, SpreadsAreTheLibrarysToTheLastDigit) {
+    // The numbers of the layer and range commands for scale cases, as the library gives them
+    // (tests/range checks the library): 9 significant digits.
+    const Outcome o = Calc({"layers", "He", "5.486MeV", "mylar:10um", "--csv"});
+    ASSERT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.err, "");
+    const std::vector<std::string> cells = Split(Lines(o.out)[1], ',');
+    EXPECT_NEAR(std::stod(cells[7]), 23, 2.3);    // keV
+    EXPECT_NEAR(std::stod(cells[8]), 17, 2.6);    // mrad
+    EXPECT_NEAR(std::stod(cells[9]), 0.1, 0.02);  // um
+    EXPECT_EQ(cells[10], "2");
+    const Outcome r = Calc({"range", "H", "water", "150MeV", "--csv"});
+    const std::vector<std::string> range = Split(Lines(r.out)[1], ',');
+    EXPECT_NEAR(std::stod(range[6]) / std::stod(range[3]), 0.0107, 0.0005);
+    EXPECT_NEAR(std::stod(range[4]) / std::stod(range[1]), 0.0107, 0.0005);
+}
+
+TEST(PhysicsCommands, LateralSpreadNeedsADensity) {
+    const Outcome o = Calc({"layers", "H", "10MeV", "C2H4:1mg/cm2", "Si:10um", "--csv"});
+    ASSERT_EQ(o.status, 0) << o.err;
+    for (const std::string& line : {Lines(o.out)[1], Lines(o.out)[2]}) {
+        const std::vector<std::string> cells = Split(line, ',');
+        ASSERT_EQ(cells.size(), 11u);
+        EXPECT_NE(cells[8], "");
+        EXPECT_EQ(cells[9], "");
+    }
+    const Outcome d =
+        Calc({"layers", "H", "10MeV", "C2H4:1mg/cm2", "Si:10um", "--density", "0.94", "--csv"});
+    EXPECT_NE(Split(Lines(d.out)[2], ',')[9], "");
+}
+
+TEST(PhysicsCommands, SpreadsOutsideTheirFormulasAreWarned) {
+    const Outcome o = Calc({"layers", "Ar", "400keV", "C:10ug/cm2", "--csv"});
+    ASSERT_EQ(o.status, 0);
+    EXPECT_EQ(o.err,
+              "fenra32-calc: warning: the spreads behind LAYER 1 are outside the validity of "
+              "their formulas (below 25 keV/u, an ion that nearly stops, or angles beyond 0.2 "
+              "rad); they are estimates\n");
+    const Outcome r = Calc({"range", "Ar", "C", "400keV", "--csv"});
+    EXPECT_EQ(r.err,
+              "fenra32-calc: warning: the range straggling of ENERGY 400keV are outside the "
+              "validity of their formulas (below 25 keV/u, an ion that nearly stops, or angles "
+              "beyond 0.2 rad); they are estimates\n");
 }
 
 TEST(PhysicsCommands, BadInputNamesTheArgumentAndExits2) {
@@ -217,6 +274,9 @@ TEST(PhysicsCommands, OutOfModelEnergiesWarnOnStderr) {
     EXPECT_EQ(o.err,
               "fenra32-calc: warning: ENERGY 0.5keV/u is outside the model's 1 keV/u to 2 GeV/u; "
               "the result is extrapolated\n"
+              "fenra32-calc: warning: the range straggling of ENERGY 0.5keV/u are outside the "
+              "validity of their formulas (below 25 keV/u, an ion that nearly stops, or angles "
+              "beyond 0.2 rad); they are estimates\n"
               "fenra32-calc: warning: ENERGY 3000MeV/u is outside the model's 1 keV/u to "
               "2 GeV/u; the result is extrapolated\n");
 }

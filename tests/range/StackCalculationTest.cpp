@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "materials/PhysicsError.h"
+#include "range/Spread.h"
 #include "range/StackCalculation.h"
 #include "support/MaterialTestData.h"
 
@@ -221,6 +222,36 @@ TEST(CalculateStack, PlotFollowsThePathWithAStepInStoppingAtEachFace) {
     for (const StackPlotPoint& p : c.plot)
         nearEnd += p.layer == 2 && p.energy > 0 && p.energy < c.layers[2].energyIn / 100;
     EXPECT_GE(nearEnd, 4);  // 37, 18, 9 and 4.6 keV: halved down to 1 keV/u
+}
+
+TEST(CalculateStack, SpreadsAreTheCoresAndTheBandGrowsFromZero) {
+    const StackCalculation c = CalculateStack(DetectorStack(), Db(), List());
+    ASSERT_TRUE(c.stackComplete);
+    const Target mylar = TargetOf("He", "mylar"), al = TargetOf("He", "Al"),
+                 si = TargetOf("He", "Si");
+    const std::vector<Layer> stack = {
+        {mylar, E15FromUm(mylar, 2)}, {al, E15FromUm(al, 0.05)}, {si, E15FromUm(si, 30)}};
+    const std::vector<LayerSpread> s = StackSpreads(stack, EnergyAfterStack(stack, 5000));
+    ASSERT_EQ(s.size(), 3u);
+    for (std::size_t k = 0; k < 3; ++k) {
+        EXPECT_EQ(c.layers[k].lateralSigma, s[k].lateralSigma) << k;
+        EXPECT_EQ(c.layers[k].spreadOutOfValidity, s[k].outOfValidity) << k;
+    }
+    EXPECT_EQ(c.layers[0].energySigma, s[0].energySigma);
+    EXPECT_EQ(c.layers[1].angleSigma, s[1].angleSigma);
+    EXPECT_EQ(c.layers[1].chargeMean, s[1].chargeMean);
+    EXPECT_TRUE(std::isnan(c.layers[2].energySigma));  // it stops in the Si
+    // The band: 0 at the front, the layer's spread at its back face, growing on the way.
+    ASSERT_FALSE(c.plot.empty());
+    EXPECT_EQ(c.plot.front().energySigma, 0);
+    double last = 0;
+    for (const StackPlotPoint& p : c.plot) {
+        if (p.layer > 0) break;
+        EXPECT_GE(p.energySigma, last);
+        last = p.energySigma;
+    }
+    EXPECT_NEAR(last / c.layers[0].energySigma, 1, 1e-9);
+    EXPECT_TRUE(std::isnan(c.plot.back().energySigma));  // the ion at rest
 }
 
 }  // namespace

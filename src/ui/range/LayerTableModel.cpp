@@ -1,6 +1,7 @@
 #include "ui/range/LayerTableModel.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "ui/range/RangeTexts.h"
 
@@ -12,6 +13,19 @@ const char* const kHeadings[LayerTableModel::ColumnCount] = {
     "Material",          "Thickness",       "Unit",
     "Density (g/cm3)",   "Energy in (keV)", "Energy out (keV)",
     "Energy lost (keV)", "Stops at",        "Note"};
+
+// The spreads behind each layer, after the note.
+const char* const kSpreadHeadings[] = {QT_TRANSLATE_NOOP("LayerTableModel", "σE (keV)"),
+                                       QT_TRANSLATE_NOOP("LayerTableModel", "Angle σ (mrad)"),
+                                       QT_TRANSLATE_NOOP("LayerTableModel", "Lateral σ (µm)"),
+                                       QT_TRANSLATE_NOOP("LayerTableModel", "Mean charge")};
+
+constexpr double kMradPerRad = 1000;
+
+// A spread: empty where it is not known.
+QString SpreadText(double v) {
+    return std::isfinite(v) ? ShownNumber(v) : QString();
+}
 
 bool IsInput(int column) {
     return column <= LayerTableModel::Density;
@@ -73,8 +87,19 @@ QString LayerTableModel::ResultText(int row, int column) const {
             // A depth in the stack: a length only while every layer before has a density.
             return r.stopDepth.hasUm ? ShownNumber(r.stopDepth.um) + QStringLiteral(" µm")
                                      : ShownNumber(r.stopDepth.mgCm2) + QStringLiteral(" mg/cm2");
+        case EnergySigma:
+            return SpreadText(r.energySigma);
+        case AngleSigma:
+            return SpreadText(r.angleSigma * kMradPerRad);
+        case LateralSigma:
+            return SpreadText(r.lateralSigma);
+        case ChargeMean:
+            return SpreadText(r.chargeMean);
         case Note:
-            return r.stopped ? QStringLiteral("the ion stops in this layer") : QString();
+            if (r.stopped) return QStringLiteral("the ion stops in this layer");
+            return r.spreadOutOfValidity
+                       ? tr("the spreads are estimates: their formulas do not hold here")
+                       : QString();
         default:
             return {};
     }
@@ -116,6 +141,7 @@ QVariant LayerTableModel::headerData(int section, Qt::Orientation orientation, i
     if (role != Qt::DisplayRole) return {};
     if (orientation == Qt::Vertical) return section + 1;
     if (section < 0 || section >= ColumnCount) return {};
+    if (section >= EnergySigma) return tr(kSpreadHeadings[section - EnergySigma]);
     return QString::fromUtf8(kHeadings[section]);
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 // The layers of the range window's stack as a table: what the user typed for each layer
 // (material, thickness, unit, and a density instead of the material's own), and beside it the
-// results of the last calculation (energy in, out and lost, where the ion stops, and why a
-// layer has no result). The typed texts are kept as typed; they become numbers only for the
-// calculation.
+// results of the last calculation (energy in, out and lost, where the ion stops, the spreads
+// and mean charge behind it, and why a layer has no result). The typed texts are kept as typed;
+// they become numbers only for the calculation.
 
 #include <QAbstractTableModel>
 #include <QString>
@@ -34,6 +34,10 @@ class LayerTableModel : public QAbstractTableModel {
         EnergyLost,
         StopsAt,
         Note,
+        EnergySigma,
+        AngleSigma,
+        LateralSigma,
+        ChargeMean,
         ColumnCount
     };
 

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <cmath>
 
 #include "ui/range/RangeTexts.h"
 
@@ -15,6 +16,7 @@ namespace {
 constexpr qreal kLeftMargin = 76, kRightMargin = 18, kTopMargin = 24, kBottomMargin = 50;
 constexpr qreal kTickLength = 5;
 const QColor kCurveColour(0, 90, 200);
+const QColor kBandColour(0, 90, 200, 45);
 const QColor kFaceColour(150, 150, 150);
 const QColor kGridColour(225, 225, 225);
 const QColor kMinorGridColour(243, 243, 243);
@@ -67,6 +69,8 @@ QString StackPlot::ValueAxisTitle() const {
 
 void StackPlot::Rebuild() {
     series_.clear();
+    bandHigh_.clear();
+    bandLow_.clear();
     boundaries_.clear();
     missing_.clear();
     const std::vector<StackPlotPoint>& points = calc_.plot;
@@ -89,11 +93,17 @@ void StackPlot::Rebuild() {
         if (quantity_ == PlotQuantity::Stopping && !p.stoppingKnown) continue;
         const double value = quantity_ == PlotQuantity::Energy ? p.energy : p.stopping;
         series_.emplace_back(PlotDepth(p.depth, depthInUm_), value);
+        if (quantity_ == PlotQuantity::Energy && std::isfinite(p.energySigma)) {
+            bandLow_.emplace_back(series_.back().x(), std::max(0.0, value - p.energySigma));
+            bandHigh_.emplace_back(series_.back().x(), value + p.energySigma);
+        }
     }
     for (const StackDepth& b : calc_.boundaries) boundaries_.push_back(PlotDepth(b, depthInUm_));
     double depthMin = 0, depthMax = 0, valueMin = 0, valueMax = 0;
     bool first = true;
-    for (const QPointF& s : series_) {
+    std::vector<QPointF> shown = series_;
+    shown.insert(shown.end(), bandHigh_.begin(), bandHigh_.end());
+    for (const QPointF& s : shown) {
         // A logarithmic axis starts at the first positive value: the front face lies at 0.
         const bool depthShown = !logDepth_ || s.x() > 0, valueShown = !logValue_ || s.y() > 0;
         if (!depthShown || !valueShown) continue;
@@ -130,6 +140,7 @@ void StackPlot::paintEvent(QPaintEvent*) {
     }
     DrawAxes(p, area);
     DrawBoundaries(p, area);
+    DrawBand(p, area);
     DrawCurve(p, area);
 }
 
@@ -228,6 +239,23 @@ void StackPlot::DrawCurve(QPainter& p, const QRectF& area) const {
     p.setClipRect(area.adjusted(-1, -1, 1, 1));
     p.setPen(QPen(kCurveColour, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(path);
+    p.restore();
+}
+
+void StackPlot::DrawBand(QPainter& p, const QRectF& area) const {
+    // Up along E + sigma, back along E - sigma; points a logarithmic axis cannot show are left
+    // out.
+    QPolygonF polygon;
+    for (const QPointF& s : bandHigh_)
+        if (const std::optional<QPointF> at = ToWidget(area, s)) polygon << *at;
+    for (auto it = bandLow_.rbegin(); it != bandLow_.rend(); ++it)
+        if (const std::optional<QPointF> at = ToWidget(area, *it)) polygon << *at;
+    if (polygon.size() < 3) return;
+    p.save();
+    p.setClipRect(area);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kBandColour);
+    p.drawPolygon(polygon);
     p.restore();
 }
 

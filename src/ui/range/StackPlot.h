@@ -29,6 +29,10 @@ class StackPlot : public QWidget {
     void SetCalculation(const StackCalculation& c, StopUnit unit);
     void SetQuantity(PlotQuantity q);
     void SetLogAxes(bool logDepth, bool logValue);
+    // The points of the energy's +-sigma band (depth, energy - sigma) and (depth, energy +
+    // sigma), empty for the stopping.
+    const std::vector<QPointF>& BandLow() const { return bandLow_; }
+    const std::vector<QPointF>& BandHigh() const { return bandHigh_; }
 
     PlotQuantity Quantity() const { return quantity_; }
     // Where the curve is drawn, and its axes, as painted last.
@@ -58,6 +62,7 @@ class StackPlot : public QWidget {
     void DrawMinorGrid(QPainter& p, const QRectF& area) const;
     void DrawBoundaries(QPainter& p, const QRectF& area) const;
     void DrawCurve(QPainter& p, const QRectF& area) const;
+    void DrawBand(QPainter& p, const QRectF& area) const;
     std::optional<QPointF> ToWidget(const QRectF& area, QPointF v) const;
     // The curve's value at a depth (in the axis' unit), linear between the points; nothing
     // beyond the end of the path.
@@ -69,6 +74,8 @@ class StackPlot : public QWidget {
     bool logDepth_ = false, logValue_ = false;
     bool depthInUm_ = true;  // else mg/cm2: a layer without a density has no length
     std::vector<QPointF> series_;
+    // The energy plus and minus its spread at each point where the spread is known.
+    std::vector<QPointF> bandHigh_, bandLow_;
     std::vector<double> boundaries_;
     PlotAxis depthAxis_, valueAxis_;
     QString missing_;

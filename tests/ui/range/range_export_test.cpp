@@ -103,7 +103,7 @@ void RangeExportTest::plotDataIsTheSeriesAsCsv() {
     QCOMPARE(Bytes(Path("path.csv")), QByteArray::fromStdString(expected));
     QVERIFY(Bytes(Path("path.csv"))
                 .startsWith("layer,depth_e15,depth_mg_cm2,depth_um,energy_keV,"
-                            "total_stopping_keV_um\r\n1,0,0,0,2000,"));
+                            "total_stopping_keV_um,energy_sigma_keV\r\n1,0,0,0,2000,"));
     const fenra::FileDialogSettings& s = t.platform.fileDialogs[0].settings;
     QCOMPARE(s.title, QString("Save data"));
     QCOMPARE(s.filter, QString("CSV file (*.csv);;All files (*.*)"));

@@ -1,0 +1,239 @@
+#include "range/SpreadTable.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "physics/IonKinematics.h"
+
+namespace fenra {
+
+namespace {
+
+constexpr double kEvPerKev = 1000;
+
+// The four Gauss-Lobatto points of an interval, s = 0, (1 -+ 1/sqrt(5)) / 2, 1, and their
+// weights 1/12, 5/12, 5/12, 1/12: the rule the range table integrates 1/S with.
+constexpr double kLobattoInner = 0.27639320225002103;
+constexpr std::array<double, 4> kLobattoS = {0, kLobattoInner, 1 - kLobattoInner, 1};
+constexpr std::array<double, 4> kLobattoW = {1.0 / 12, 5.0 / 12, 5.0 / 12, 1.0 / 12};
+
+// Five-point Gauss-Legendre on [-1, 1]: exact to degree 9, the degree of (R - R_exit)^2 T/S
+// between two nodes (R a cubic, T/S a cubic).
+constexpr std::array<double, 5> kGaussX = {-0.90617984593866399, -0.53846931010568309, 0,
+                                           0.53846931010568309, 0.90617984593866399};
+constexpr std::array<double, 5> kGaussW = {0.23692688505618909, 0.47862867049936647,
+                                           0.56888888888888889, 0.47862867049936647,
+                                           0.23692688505618909};
+
+using Matrix = std::array<std::array<double, 4>, 4>;
+
+// The inverse of the Vandermonde matrix of the Lobatto points: coefficients of the cubic
+// through four values.
+const Matrix& CubicFit() {
+    static const Matrix inverse = [] {
+        Matrix a{}, inv{};
+        for (int r = 0; r < 4; ++r)
+            for (int c = 0; c < 4; ++c) {
+                a[r][c] = std::pow(kLobattoS[r], c);
+                inv[r][c] = r == c ? 1 : 0;
+            }
+        for (int c = 0; c < 4; ++c) {  // Gauss-Jordan with partial pivoting
+            int p = c;
+            for (int r = c + 1; r < 4; ++r)
+                if (std::fabs(a[r][c]) > std::fabs(a[p][c])) p = r;
+            std::swap(a[c], a[p]);
+            std::swap(inv[c], inv[p]);
+            const double d = a[c][c];
+            for (int k = 0; k < 4; ++k) a[c][k] /= d, inv[c][k] /= d;
+            for (int r = 0; r < 4; ++r) {
+                if (r == c) continue;
+                const double f = a[r][c];
+                for (int k = 0; k < 4; ++k) a[r][k] -= f * a[c][k], inv[r][k] -= f * inv[c][k];
+            }
+        }
+        return inv;
+    }();
+    return inverse;
+}
+
+template <typename Cubic>
+Cubic FitCubic(const std::array<double, 4>& values) {
+    const Matrix& m = CubicFit();
+    Cubic cubic;
+    for (int k = 0; k < 4; ++k) {
+        cubic.c[k] = 0;
+        for (int j = 0; j < 4; ++j) cubic.c[k] += m[k][j] * values[j];
+    }
+    return cubic;
+}
+
+template <typename Cubic>
+double Eval(const Cubic& p, double s) {
+    return p.c[0] + s * (p.c[1] + s * (p.c[2] + s * p.c[3]));
+}
+
+// Integral over [s0, s1] by two-point Gauss-Legendre, exact for a cubic.
+template <typename Cubic>
+double Integral(const Cubic& p, double s0, double s1) {
+    constexpr double kX = 0.57735026918962576;  // 1/sqrt(3)
+    const double m = 0.5 * (s0 + s1), d = 0.5 * (s1 - s0);
+    return d * (Eval(p, m - d * kX) + Eval(p, m + d * kX));
+}
+
+}  // namespace
+
+SpreadMaterial SpreadMaterialOf(const Target& t) {
+    SpreadMaterial m;
+    m.Z1 = t.ion.Z;
+    m.mass = t.ion.mass;
+    double ratios = 0, z = 0, x0 = 0;
+    const CompoundData& c = t.compound;
+    for (std::size_t j = 0; j < c.elements.size(); ++j) {
+        const double r = c.ratios[j];
+        const int Z2 = c.elements[j].Z2;
+        m.elements.push_back({Z2, r});
+        ratios += r;
+        z += r * Z2;
+        x0 += r * InverseRadiationLengthPerAtom(Z2);
+    }
+    m.meanZ = ratios > 0 ? z / ratios : 0;
+    m.inverseX0 = ratios > 0 ? x0 / ratios : 0;
+    const double density = t.material.density;
+    m.medium = density > 0 && density < kGasDensityLimit ? ChargeMedium::Gas : ChargeMedium::Solid;
+    m.charge = PrepareChargeFit(m.Z1, m.meanZ, m.medium);
+    return m;
+}
+
+ChargeState ChargeAt(const SpreadMaterial& m, double E) {
+    return EquilibriumCharge(m.charge, VelocityAtomic(E, m.mass));
+}
+
+double StragglingPerAtom(const SpreadMaterial& m, double E) {
+    return CompoundVariancePerAtom(MeanSquareCharge(ChargeAt(m, E)), m.elements, Beta2(E, m.mass));
+}
+
+double ScatteringPowerAt(const SpreadMaterial& m, double E) {
+    return ScatteringPower(m.Z1, MomentumTimesVelocityMeV(E, m.mass), m.inverseX0);
+}
+
+SpreadTable::SpreadTable(const Target& t, std::shared_ptr<const RangeTable> range)
+    : range_(std::move(range)), material_(SpreadMaterialOf(t)) {
+    const std::vector<RangeInterval>& intervals = range_->Intervals();
+    nodes_.resize(intervals.size());
+    // The charge, variance and scattering power depend on E alone: the value at an interval's
+    // end serves as the next one's start.
+    double lastE = -1, lastOmega = 0, lastT = 0, lastQ = 0;
+    double q = 0;
+    for (std::size_t i = 0; i < intervals.size(); ++i) {
+        const RangeInterval& iv = intervals[i];
+        const double h = iv.e1 - iv.e0;
+        std::array<double, 4> variance{}, scattering{}, charge{};
+        for (int k = 0; k < 4; ++k) {
+            const double E = k == 0 ? iv.e0 : k == 3 ? iv.e1 : iv.e0 + kLobattoS[k] * h;
+            if (E != lastE) {
+                const ChargeState c = ChargeAt(material_, E);
+                lastOmega = CompoundVariancePerAtom(MeanSquareCharge(c), material_.elements,
+                                                    Beta2(E, material_.mass));
+                lastT = ScatteringPowerAt(material_, E);
+                lastQ = c.mean;
+                lastE = E;
+            }
+            const double slope = k == 0 ? iv.d0 : k == 3 ? iv.d1 : range_->SlopeAt(E);
+            const double S = kEvPerKev / slope;
+            variance[k] = kEvPerKev * lastOmega / (S * S * S);
+            scattering[k] = kEvPerKev * lastT / S;
+            charge[k] = lastQ;
+        }
+        Node& n = nodes_[i];
+        n.variance = FitCubic<Cubic>(variance);
+        n.scattering = FitCubic<Cubic>(scattering);
+        n.charge = FitCubic<Cubic>(charge);
+        n.q0 = q;
+        double whole = 0;
+        for (int k = 0; k < 4; ++k) whole += kLobattoW[k] * variance[k];
+        q += h * whole;
+        n.slab = Part(i, 0, 1);
+    }
+    for (std::size_t b = 0; (b + 1) * kBlock <= nodes_.size(); ++b) {
+        ScatteringSlab slab = nodes_[(b + 1) * kBlock - 1].slab;
+        for (std::size_t i = (b + 1) * kBlock - 1; i-- > b * kBlock;)
+            slab = Follow(slab, nodes_[i].slab);
+        blocks_.push_back(slab);
+    }
+}
+
+double SpreadTable::Fraction(std::size_t i, double E) const {
+    const RangeInterval& iv = range_->Intervals()[i];
+    return std::clamp((E - iv.e0) / (iv.e1 - iv.e0), 0.0, 1.0);
+}
+
+double SpreadTable::VarianceIntegral(double E) const {
+    if (!(E > range_->LowEnergy())) return 0;
+    if (!Covers(E)) return std::nan("");
+    const std::size_t i = range_->IntervalOf(E);
+    const RangeInterval& iv = range_->Intervals()[i];
+    return nodes_[i].q0 + (iv.e1 - iv.e0) * Integral(nodes_[i].variance, 0, Fraction(i, E));
+}
+
+double SpreadTable::VarianceBetween(double low, double high) const {
+    if (Covers(low) && Covers(high)) {
+        const std::size_t i = range_->IntervalOf(low);
+        if (i == range_->IntervalOf(high)) {
+            const RangeInterval& iv = range_->Intervals()[i];
+            return (iv.e1 - iv.e0) *
+                   Integral(nodes_[i].variance, Fraction(i, low), Fraction(i, high));
+        }
+    }
+    return VarianceIntegral(high) - VarianceIntegral(low);
+}
+
+ScatteringSlab SpreadTable::Part(std::size_t i, double s0, double s1) const {
+    const RangeInterval& iv = range_->Intervals()[i];
+    const Cubic& t = nodes_[i].scattering;
+    const double h = iv.e1 - iv.e0;
+    auto range = [&](double s) { return RangeOnInterval(iv, iv.e0 + s * h); };
+    const double r0 = range(s0);
+    const double m = 0.5 * (s0 + s1), d = 0.5 * (s1 - s0);
+    ScatteringSlab slab;
+    for (std::size_t j = 0; j < kGaussX.size(); ++j) {
+        const double s = m + d * kGaussX[j];
+        const double w = kGaussW[j] * Eval(t, s), x = range(s) - r0;
+        slab.m0 += w;
+        slab.m1 += w * x;
+        slab.m2 += w * x * x;
+    }
+    const double scale = d * h;
+    slab.m0 *= scale;
+    slab.m1 *= scale;
+    slab.m2 *= scale;
+    slab.thickness = range(s1) - r0;
+    return slab;
+}
+
+ScatteringSlab SpreadTable::Scattering(double low, double high) const {
+    low = std::max(low, range_->LowEnergy());
+    if (!(high > low) || !Covers(high)) return {};
+    const std::size_t top = range_->IntervalOf(high), bottom = range_->IntervalOf(low);
+    if (top == bottom) return Part(top, Fraction(top, low), Fraction(top, high));
+    ScatteringSlab slab = Part(top, 0, Fraction(top, high));
+    std::size_t i = top - 1;
+    while (i > bottom) {
+        if ((i + 1) % kBlock == 0 && i + 1 - kBlock > bottom) {
+            slab = Follow(slab, blocks_[i / kBlock]);
+            i -= kBlock;
+        } else {
+            slab = Follow(slab, nodes_[i--].slab);
+        }
+    }
+    return Follow(slab, Part(bottom, Fraction(bottom, low), 1));
+}
+
+double SpreadTable::MeanCharge(double E) const {
+    if (!Covers(E)) return ChargeAt(material_, E).mean;
+    const std::size_t i = range_->IntervalOf(E);
+    return std::clamp(Eval(nodes_[i].charge, Fraction(i, E)), 0.0,
+                      static_cast<double>(material_.Z1));
+}
+
+}  // namespace fenra

@@ -1,0 +1,127 @@
+// The spreads in the range window: the layer table's columns and the plot's energy band show
+// the calculation's numbers, and the same numbers fenra32-calc prints, to the window's last
+// digit.
+
+#include <QtTest>
+#include <cmath>
+#include <sstream>
+
+#include "RangeTestWindow.h"
+#include "batch/BatchCalculator.h"
+
+using namespace range_test;
+using fenra::LayerTableModel;
+
+namespace {
+
+QString ShownOrEmpty(double v) {
+    return std::isfinite(v) ? Shown(v) : QString();
+}
+
+// The cells of fenra32-calc's CSV output, one row per line after the header.
+std::vector<std::vector<std::string>> CalcRows(std::vector<std::string> args) {
+    args.insert(args.begin(), {"--db", FENRA_TEST_DATABASE, "--csv"});
+    std::ostringstream out, err;
+    if (fenra::RunBatchCalculator(args, out, err) != 0) qFatal("fenra32-calc failed");
+    std::vector<std::vector<std::string>> rows;
+    std::istringstream lines(out.str());
+    std::string line;
+    std::getline(lines, line);  // the header
+    while (std::getline(lines, line)) {
+        std::vector<std::string> cells;
+        std::stringstream ss(line);
+        std::string cell;
+        while (std::getline(ss, cell, ',')) cells.push_back(cell);
+        if (!line.empty() && line.back() == ',') cells.push_back("");
+        rows.push_back(cells);
+    }
+    return rows;
+}
+
+}  // namespace
+
+class RangeSpreadTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void headings();
+    void columnsShowTheCalculation();
+    void columnsShowWhatTheCommandLinePrints();
+    void plotDrawsTheEnergyBand();
+};
+
+void RangeSpreadTest::headings() {
+    Window t;
+    const char* expected[] = {"σE (keV)", "Angle σ (mrad)", "Lateral σ (µm)", "Mean charge"};
+    for (int k = 0; k < 4; ++k)
+        QCOMPARE(t.Layers().headerData(LayerTableModel::EnergySigma + k, Qt::Horizontal).toString(),
+                 QString::fromUtf8(expected[k]));
+    QCOMPARE(t.Layers().columnCount(), 13);
+}
+
+void RangeSpreadTest::columnsShowTheCalculation() {
+    Window t;
+    t.BuildThreeLayers();
+    const fenra::StackCalculation c = Calculate(ThreeLayerInput());
+    for (int k = 0; k < 3; ++k) {
+        const fenra::StackLayerRow& r = c.layers[static_cast<std::size_t>(k)];
+        QCOMPARE(t.Cell(k, LayerTableModel::EnergySigma), ShownOrEmpty(r.energySigma));
+        QCOMPARE(t.Cell(k, LayerTableModel::AngleSigma), ShownOrEmpty(r.angleSigma * 1000));
+        QCOMPARE(t.Cell(k, LayerTableModel::LateralSigma), ShownOrEmpty(r.lateralSigma));
+        QCOMPARE(t.Cell(k, LayerTableModel::ChargeMean), ShownOrEmpty(r.chargeMean));
+    }
+    // Behind the mylar all four are known; where the ion stops, only the lateral spread.
+    QVERIFY(!t.Cell(0, LayerTableModel::EnergySigma).isEmpty());
+    QVERIFY(t.Cell(2, LayerTableModel::EnergySigma).isEmpty());
+    QVERIFY(!t.Cell(2, LayerTableModel::LateralSigma).isEmpty());
+    QCOMPARE(t.Cell(2, LayerTableModel::Note), QString("the ion stops in this layer"));
+}
+
+void RangeSpreadTest::columnsShowWhatTheCommandLinePrints() {
+    Window t;
+    t.BuildThreeLayers();
+    const auto rows = CalcRows({"layers", "He", "2000", "mylar:2um", "Al:3um", "Si:40um"});
+    QCOMPARE(rows.size(), std::size_t(3));
+    const int columns[] = {LayerTableModel::EnergySigma, LayerTableModel::AngleSigma,
+                           LayerTableModel::LateralSigma, LayerTableModel::ChargeMean};
+    for (int k = 0; k < 3; ++k) {
+        const std::vector<std::string>& cells = rows[static_cast<std::size_t>(k)];
+        QCOMPARE(cells.size(), std::size_t(11));
+        for (int j = 0; j < 4; ++j) {
+            const std::string& printed = cells[static_cast<std::size_t>(7 + j)];
+            const QString want = printed.empty() ? QString() : Shown(std::stod(printed));
+            QCOMPARE(t.Cell(k, columns[j]), want);
+        }
+    }
+}
+
+void RangeSpreadTest::plotDrawsTheEnergyBand() {
+    Window t;
+    t.BuildThreeLayers();
+    const fenra::StackCalculation c = Calculate(ThreeLayerInput());
+    const fenra::StackPlot& plot = t.w->Plot();
+    std::size_t known = 0;
+    for (const fenra::StackPlotPoint& p : c.plot) known += std::isfinite(p.energySigma);
+    QVERIFY(known > 10);
+    QCOMPARE(plot.BandLow().size(), known);
+    QCOMPARE(plot.BandHigh().size(), known);
+    std::size_t k = 0;
+    for (const fenra::StackPlotPoint& p : c.plot) {
+        if (!std::isfinite(p.energySigma)) continue;
+        QCOMPARE(plot.BandHigh()[k].y(), p.energy + p.energySigma);
+        QCOMPARE(plot.BandLow()[k].y(), std::max(0.0, p.energy - p.energySigma));
+        QCOMPARE(plot.BandHigh()[k].x(), p.depth.um);
+        ++k;
+    }
+    // The band is 0 wide at the front face and widens along the first layer.
+    QCOMPARE(plot.BandHigh().front().y(), plot.BandLow().front().y());
+    QVERIFY(plot.BandHigh()[5].y() - plot.BandLow()[5].y() > 0);
+}
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    RangeSpreadTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "range_spread_test.moc"
