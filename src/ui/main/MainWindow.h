@@ -86,6 +86,9 @@ class MainWindow : public QMainWindow {
     // Whether the data sets differ from the target file as last opened or saved (or, with
     // none, from the start or the last Reset).
     bool targetChanged() const;
+    // Opens the target file named on the program's command line, with the checks and messages
+    // of Open target; one that cannot be read leaves the new, empty data sets.
+    void openTargetOnStart(const QString& path);
 
     // The folder the next dialog for files of this kind starts in (MainWindow_settings.cpp).
     QString startFolder(fenra::FileKind kind) const;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QScrollBar>
 
@@ -97,6 +98,18 @@ void MainWindow::openTarget() {
         this, DialogInFolder(startFolder(fenra::FileKind::Target), tr("Open target"),
                              tr("*.fta (*.fta);;All files (*.*)")));
     if (path) openTargetFile(*path);
+}
+
+void MainWindow::openTargetOnStart(const QString& path) {
+    // Reading a pipe, a socket or a device would wait (with the window) for another program
+    // to write to it; a folder fails at its first read, with the system's reason.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile() && !info.isDir()) {
+        showMessage(tr("The file could not be read: %1").arg(path) + QStringLiteral("\n") +
+                    tr("It is not a file but a pipe, a socket or a device."));
+        return;
+    }
+    openTargetFile(path);
 }
 
 void MainWindow::openTargetFile(const QString& path) {
