@@ -255,15 +255,16 @@ check_packages() {
     arch=$(dpkg --print-architecture)
     [ "$with_python" = ON ] && names+=(python3-fenra32)
     [ "$with_ui" = ON ] && names+=(fenra32)
-    local debs=() name deb
+    local debs=() name deb contents
     for name in "${names[@]}"; do
         deb=$out/${name}_$version-1_$([ "$name" = fenra32-data ] && echo all || echo "$arch").deb
         [ -s "$deb" ] || fail "no package $deb: $(ls "$out")"
         debs+=("$deb")
         [ "$(field "$deb" Version)" = "$version-1" ] || fail "$name: version"
         [ "$(field "$deb" Source)" = fenra32 ] || fail "$name: source"
-        dpkg-deb -c "$deb" | grep -q "./usr/share/doc/$name/copyright$" || fail "$name: copyright"
-        dpkg-deb -c "$deb" | grep -q "./usr/share/doc/$name/changelog.Debian.gz$" ||
+        contents=$(dpkg-deb -c "$deb") || fail "$name: dpkg-deb -c"
+        grep -q "\./usr/share/doc/$name/copyright$" <<<"$contents" || fail "$name: copyright"
+        grep -q "\./usr/share/doc/$name/changelog.Debian.gz$" <<<"$contents" ||
             fail "$name: changelog.Debian.gz"
     done
     [ "$(ls "$out"/*.deb | wc -l)" -eq ${#debs[@]} ] || fail "other packages: $(ls "$out")"
