@@ -3,11 +3,13 @@
 
 BUILD      ?= build
 SANITIZE   ?= build-sanitize
+RELEASE    ?= build-release
 FUZZ       ?= build-fuzz
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_TIME  ?= 60
 
-.PHONY: all deps build run test test-main test-sanitize bench fuzz format install package clean
+.PHONY: all deps build run test test-main test-sanitize bench fuzz format install package release \
+        clean
 
 all: build
 
@@ -46,9 +48,31 @@ PREFIX ?= /usr/local
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
-# A Debian package of the same tree under /usr, in $(BUILD)/fenra32_<version>_<arch>.deb.
+# The Debian packages of the same tree under /usr, in $(BUILD)/: fenra32, fenra32-cli,
+# python3-fenra32 (<name>_<version>-<revision>_<arch>.deb) and fenra32-data (..._all.deb).
 package: build
 	cmake --build $(BUILD) --target package
+
+# The packages of a release, in $(RELEASE)/, from a new build folder with Debian's build flags
+# and all of its hardening (fortify, stack protector, relro, bind-now; dpkg-buildflags), without
+# the tests and benchmarks; lintian, when installed, must find no error or warning in them.
+# scripts/check-debian-packages installs them on a new Debian system and tries them there.
+release: deps
+	rm -rf $(RELEASE)
+	export DEB_BUILD_MAINT_OPTIONS=hardening=+all && \
+	CPPFLAGS="$$(dpkg-buildflags --get CPPFLAGS)" && \
+	CFLAGS="$$(dpkg-buildflags --get CFLAGS) $$CPPFLAGS" \
+	CXXFLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$CPPFLAGS" \
+	LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
+	cmake -S . -B $(RELEASE) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFENRA_WITH_TESTS=OFF \
+	      -DFENRA_WITH_BENCH=OFF $(RELEASE_CMAKE_ARGS)
+	cmake --build $(RELEASE) -j $(JOBS)
+	cd $(RELEASE) && cpack -G DEB
+	@if command -v lintian >/dev/null; then \
+	    lintian --pedantic --info $(RELEASE)/*.deb | tee $(RELEASE)/lintian.txt; \
+	    ! grep -q '^[EW]: ' $(RELEASE)/lintian.txt; \
+	else echo "lintian is not installed: the packages were not checked"; fi
+	@ls -l $(RELEASE)/*.deb
 
 # libFuzzer on the target-file reader, on corrupted copies of the element database, on the
 # material formula reader, on the unit readers and on the physics command line, each for a
@@ -76,4 +100,4 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE) $(FUZZ)
+	rm -rf $(BUILD) $(SANITIZE) $(FUZZ) $(RELEASE)

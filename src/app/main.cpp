@@ -2,6 +2,7 @@
 // main window; closing the main window ends the program.
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 #include <cstring>
 #include <exception>
@@ -17,9 +18,10 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: fenra32 [--version] [--help] [Qt options]\n"
+    "usage: fenra32 [--version] [--help] [Qt options] [TARGET.fta]\n"
     "\n"
-    "Calculates the electronic stopping power of ions in matter, in a window.\n"
+    "Calculates the electronic stopping power of ions in matter, in a window, and opens\n"
+    "the target file TARGET.fta when one is given.\n"
     "The element database is the file FENRA32_DB names, or else Fenra32.mdb beside this\n"
     "program, then in ../share/fenra32/ relative to it. fenra32-calc calculates without a\n"
     "window.\n";
@@ -53,6 +55,25 @@ QIcon ProgramIcon() {
                  QStringLiteral(".png"));
 }
 
+// The target file named on the command line, after Qt has taken its own options: the first
+// argument that is not an option, or the first after "--". Any further one is named on stderr.
+QString TargetFileArgument(const QStringList& arguments) {
+    QStringList files;
+    bool optionsEnded = false;
+    for (qsizetype k = 1; k < arguments.size(); ++k) {
+        const QString& a = arguments[k];
+        if (!optionsEnded && a == QStringLiteral("--")) {
+            optionsEnded = true;
+        } else if (optionsEnded || !a.startsWith(QLatin1Char('-'))) {
+            files.append(a);
+        }
+    }
+    for (qsizetype k = 1; k < files.size(); ++k)
+        std::cerr << "fenra32: one target file is opened; \"" << files[k].toStdString()
+                  << "\" is left alone.\n";
+    return files.value(0);
+}
+
 // Exit status of a run stopped by an unexpected fault (out of memory, ...).
 constexpr int kInternalError = 2;
 
@@ -62,7 +83,7 @@ int RunProgram(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(fenra::ProgramTitle());
-    QApplication::setApplicationVersion(QString::fromLatin1(fenra::kVersionText));
+    QApplication::setApplicationVersion(QString::fromLatin1(fenra::kReleaseVersion));
     // Ties the window to its desktop entry, whose icon the desktop then shows for it.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(fenra::kDesktopId));
     QApplication::setWindowIcon(ProgramIcon());
@@ -78,6 +99,14 @@ int RunProgram(int argc, char* argv[]) {
     fenra::WorkingState state;
     MainWindow window(platform, state, *db, &settings);
     window.show();
+    // The file is opened once the window is on the screen, so that a message about it has
+    // the window behind it; by its absolute path, which the recent targets keep.
+    const QString target = TargetFileArgument(QCoreApplication::arguments());
+    if (!target.isEmpty())
+        QMetaObject::invokeMethod(
+            &window,
+            [&window, target] { window.openTargetFile(QFileInfo(target).absoluteFilePath()); },
+            Qt::QueuedConnection);
     return QApplication::exec();
 }
 

@@ -25,7 +25,7 @@ formula, LookupError for an unknown ion, element or material, OSError for a file
 read, ArithmeticError when the model gives no finite result. An energy outside the model's
 1 keV/u to 2 GeV/u is computed and gives a ModelRangeWarning.
 )doc";
-    m.attr("__version__") = fenra::kVersionText;
+    m.attr("__version__") = fenra::kReleaseVersion;
     fenra::python::RegisterErrorTranslation(m);
     fenra::python::RegisterMaterialFunctions(m);
     fenra::python::RegisterPhysicsFunctions(m);

@@ -1,21 +1,28 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks the installed tree:
-#   install_test.sh tree|desktop|appstream|manpages CMAKE BUILD_DIR APP_ID VERSION WITH_UI
+#   install_test.sh tree|desktop|appstream|manpages|mime CMAKE BUILD_DIR APP_ID VERSION WITH_UI
 #   install_test.sh python CMAKE BUILD_DIR APP_ID VERSION WITH_UI PYTHON MODULE_DIR
+#   install_test.sh packages CMAKE BUILD_DIR APP_ID VERSION WITH_UI WITH_PYTHON
+# `packages` builds the Debian packages with cpack and checks them (and runs lintian on them
+# when it is installed) instead of the tree.
 # Exit status 77 (a skip for CTest) when a validator is not installed.
 set -uo pipefail
 
 what=$1 cmake=$2 build=$3 app_id=$4 version=$5 with_ui=$6
 python=${7:-} module_dir=${8:-}
 skip=77
+source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 
 prefix=$(mktemp -d "${TMPDIR:-/tmp}/fenra32-install.XXXXXX")
 trap 'rm -rf "$prefix"' EXIT
 fail() { echo "FAILED: $*" >&2; exit 1; }
 
-"$cmake" --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install"
+if [ "$what" != packages ]; then
+    "$cmake" --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install"
+fi
 calc=$prefix/bin/fenra32-calc
-demo=$prefix/share/doc/fenra32/examples/demo.fta
+docs=$prefix/share/doc/fenra32-data
+demo=$docs/examples/demo.fta
 installed_db=$prefix/share/fenra32/Fenra32.mdb
 beside_db=$prefix/bin/Fenra32.mdb
 
@@ -42,20 +49,32 @@ run_calc() {
 
 check_tree() {
     local files=(bin/fenra32-calc share/fenra32/Fenra32.mdb share/fenra32/materials.csv
-                 share/man/man1/fenra32.1.gz share/man/man1/fenra32-calc.1.gz
-                 share/doc/fenra32/copyright share/doc/fenra32/LICENSE
-                 share/doc/fenra32/README.md share/doc/fenra32/SOURCES.md
-                 share/doc/fenra32/examples/demo.fta)
+                 share/man/man1/fenra32-calc.1.gz
+                 share/doc/fenra32-data/README.md share/doc/fenra32-data/data/SOURCES.md
+                 share/doc/fenra32-data/data/MATERIALS.md
+                 share/doc/fenra32-data/examples/demo.fta)
+    local packages=(fenra32-data fenra32-cli)
     if [ "$with_ui" = ON ]; then
-        files+=(bin/fenra32 "share/applications/$app_id.desktop"
-                "share/metainfo/$app_id.metainfo.xml"
+        files+=(bin/fenra32 share/man/man1/fenra32.1.gz "share/applications/$app_id.desktop"
+                "share/metainfo/$app_id.metainfo.xml" "share/mime/packages/$app_id.xml"
                 "share/icons/hicolor/scalable/apps/$app_id.svg"
                 "share/icons/hicolor/48x48/apps/$app_id.png"
                 "share/icons/hicolor/128x128/apps/$app_id.png")
+        packages+=(fenra32)
     fi
     for f in "${files[@]}"; do [ -s "$prefix/$f" ] || fail "$f is not installed"; done
-    grep -q "^MIT License" "$prefix/share/doc/fenra32/LICENSE" || fail "LICENSE is not MIT"
-    check_copyright "$prefix/share/doc/fenra32/copyright"
+    # Each package's folder: the licences in copyright (no separate licence file), the upstream
+    # changelog and Debian's.
+    [ -z "$(find "$prefix" -name 'LICENSE*')" ] || fail "a licence file besides copyright"
+    for p in "${packages[@]}"; do
+        check_copyright "$prefix/share/doc/$p/copyright"
+        check_changelogs "$prefix/share/doc/$p"
+    done
+    grep -q "^ Permission is hereby granted, free of charge" "$docs/copyright" ||
+        fail "copyright does not carry the MIT (Expat) licence"
+    # Debian's folder for the modules of every Python is for the package only.
+    [ ! -e "$prefix/lib/python3/dist-packages" ] || fail "lib/python3/dist-packages installed"
+    check_readme_references
     check_compressed_manpages
     cmp -s "$installed_db" "$build/bin/Fenra32.mdb" || fail "the installed database differs"
     if [ "$with_ui" = ON ]; then
@@ -68,8 +87,12 @@ check_tree() {
             [ "$(head -c 24 "$png" | od -An -v -tx1 | tr -d ' \n')" = \
               "89504e470d0a1a0a0000000d49484452$hex" ] || fail "the ${size}px icon"
         done
-        [ "$("$prefix/bin/fenra32" --version | head -1)" = "fenra32 (Fenra32) $version" ] ||
-            fail "fenra32 --version"
+        # Both answer without a display: no window system is asked for.
+        [ "$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/fenra32" \
+             --version | head -1)" = "fenra32 (Fenra32) $version" ] || fail "fenra32 --version"
+        [ "$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/fenra32" \
+             --help | head -1)" = "usage: fenra32 [--version] [--help] [Qt options] [TARGET.fta]" ] ||
+            fail "fenra32 --help"
     fi
     [ "$("$calc" --version | head -1)" = "fenra32-calc (Fenra32) $version" ] ||
         fail "fenra32-calc --version"
@@ -93,11 +116,38 @@ check_copyright() {
     done
 }
 
+# The upstream changelog is CHANGELOG.md, with an entry for this version; Debian's names this
+# version with the package's revision.
+check_changelogs() {
+    local dir=$1
+    gzip -dc "$dir/changelog.gz" | cmp -s - "$source_dir/CHANGELOG.md" ||
+        fail "$dir/changelog.gz is not CHANGELOG.md"
+    grep -q "^## $version (" "$source_dir/CHANGELOG.md" || fail "CHANGELOG.md has no $version"
+    [[ "$(gzip -dc "$dir/changelog.Debian.gz" | head -1)" == "fenra32 ($version-"[0-9]*") "* ]] ||
+        fail "changelog.Debian.gz does not begin with $version"
+}
+
+# Every file of the sources the README names by a path under data/ or examples/ is installed
+# at the same place relative to the installed README.
+check_readme_references() {
+    local named
+    named=$(grep -o '`\(data\|examples\)/[A-Za-z0-9_.-]*\.\(md\|fta\)`' "$docs/README.md" |
+            tr -d '`' | sort -u)
+    [ -n "$named" ] || fail "the README names no data file"
+    for f in $named; do
+        [ -s "$docs/$f" ] || fail "the README names $f, which is not installed beside it"
+    done
+}
+
 # gzip -9n: no file name (flags 00) and no time (0) in the header, maximum compression (02),
 # Unix (03); the pages themselves as the build made them.
+manpages() {
+    if [ "$with_ui" = ON ]; then echo fenra32 fenra32-calc; else echo fenra32-calc; fi
+}
+
 check_compressed_manpages() {
     local page gz
-    for page in fenra32 fenra32-calc; do
+    for page in $(manpages); do
         gz=$prefix/share/man/man1/$page.1.gz
         [ "$(head -c 10 "$gz" | od -An -v -tx1 | tr -d ' \n')" = "1f8b0800000000000203" ] ||
             fail "$page.1.gz is not compressed with gzip -9n"
@@ -170,8 +220,100 @@ $expected" ] || fail "the installed module's results: $out"
     expected=$("$build/bin/fenra32-calc" --db "$build/bin/Fenra32.mdb" --csv range He mylar 5000 |
                sed -n 2p | cut -d, -f2)
     [ "$out" = "$expected" ] || fail "the installed module's range $out, not $expected"
+    out=$(cd / && PYTHONPATH="$prefix/$module_dir" "$python" -c \
+        "import fenra32; print(fenra32.__version__)" 2>&1)
+    [ "$out" = "$version" ] || fail "the module's __version__ is $out, not $version"
     "$python" -c "import sys; sys.exit('/usr/local/$module_dir' not in sys.path)" ||
         fail "/usr/local/$module_dir is not on the path of $python"
+}
+
+# The MIME type of target files, as the desktop's database reads it: *.fta, with the icon.
+check_mime() {
+    update-mime-database "$prefix/share/mime" || fail "update-mime-database"
+    grep -qx "application/x-fenra32-target:\*\.fta" "$prefix/share/mime/globs" ||
+        fail "no glob *.fta: $(cat "$prefix/share/mime/globs")"
+    grep -qx "application/x-fenra32-target:$app_id" "$prefix/share/mime/icons" ||
+        fail "no icon for target files"
+    grep -qx "MimeType=application/x-fenra32-target;" \
+        "$prefix/share/applications/$app_id.desktop" || fail "the desktop entry has no MimeType"
+    grep -q "^Exec=fenra32 %f$" "$prefix/share/applications/$app_id.desktop" ||
+        fail "the desktop entry does not pass the file"
+}
+
+# One field of a package's control file.
+field() { dpkg-deb -f "$1" "$2"; }
+
+# The packages cpack builds: their names, versions and dependencies, which files each holds (no
+# file in two), the Python module's folder, stripped programs; then lintian, which must find no
+# error and no warning.
+check_packages() {
+    local cpack with_python=${7:-OFF} out=$prefix/packages
+    cpack=$(dirname "$cmake")/cpack
+    (cd "$build" && "$cpack" -G DEB -B "$out" >"$prefix/cpack.log" 2>&1) ||
+        fail "cpack: $(tail -20 "$prefix/cpack.log")"
+    local names=(fenra32-data fenra32-cli) arch
+    arch=$(dpkg --print-architecture)
+    [ "$with_python" = ON ] && names+=(python3-fenra32)
+    [ "$with_ui" = ON ] && names+=(fenra32)
+    local debs=() name deb contents
+    for name in "${names[@]}"; do
+        deb=$out/${name}_$version-1_$([ "$name" = fenra32-data ] && echo all || echo "$arch").deb
+        [ -s "$deb" ] || fail "no package $deb: $(ls "$out")"
+        debs+=("$deb")
+        [ "$(field "$deb" Version)" = "$version-1" ] || fail "$name: version"
+        [ "$(field "$deb" Source)" = fenra32 ] || fail "$name: source"
+        contents=$(dpkg-deb -c "$deb") || fail "$name: dpkg-deb -c"
+        grep -q "\./usr/share/doc/$name/copyright$" <<<"$contents" || fail "$name: copyright"
+        grep -q "\./usr/share/doc/$name/changelog.Debian.gz$" <<<"$contents" ||
+            fail "$name: changelog.Debian.gz"
+    done
+    [ "$(ls "$out"/*.deb | wc -l)" -eq ${#debs[@]} ] || fail "other packages: $(ls "$out")"
+    local data=${debs[0]} cli=${debs[1]} depends
+    [ "$(field "$data" Architecture)" = all ] || fail "fenra32-data is not Architecture: all"
+    depends=$(field "$cli" Depends)
+    [[ "$depends" == *"fenra32-data (= $version-1)"* ]] || fail "fenra32-cli: $depends"
+    [[ "$depends" != *qt* ]] || fail "fenra32-cli depends on Qt: $depends"
+    # No file in two packages (folders are shared).
+    local dupes
+    dupes=$(for deb in "${debs[@]}"; do dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}'; done |
+            sort | uniq -d)
+    [ -z "$dupes" ] || fail "files in two packages: $dupes"
+    if [ "$with_python" = ON ]; then
+        local py=${debs[2]} minor
+        minor=$(dpkg-deb -c "$py" |
+                sed -n 's|.*/usr/lib/python3/dist-packages/fenra32\.cpython-3\([0-9]*\)-.*\.so$|\1|p')
+        [ -n "$minor" ] || fail "python3-fenra32: no module in /usr/lib/python3/dist-packages"
+        depends=$(field "$py" Depends)
+        [[ "$depends" == "python3 (>= 3.$minor), python3 (<< 3.$((minor + 1))), python3-numpy, "* ]] ||
+            fail "python3-fenra32: $depends"
+        [[ "$depends" != *qt* ]] || fail "python3-fenra32 depends on Qt: $depends"
+    fi
+    if [ "$with_ui" = ON ]; then
+        depends=$(field "${debs[-1]}" Depends)
+        for name in "${names[@]:0:${#names[@]}-1}"; do
+            [[ "$depends" == *"$name (= $version-1)"* ]] || fail "fenra32 does not need $name"
+        done
+    fi
+    check_stripped "${debs[@]}"
+    if ! command -v lintian >/dev/null; then
+        echo "lintian is not installed (scripts/install-deps installs it): not run"
+        return
+    fi
+    local report
+    report=$(lintian --pedantic --info "${debs[@]}" 2>&1)
+    echo "$report"
+    ! grep -q "^[EW]: " <<<"$report" || fail "lintian found errors or warnings"
+}
+
+# The programs and the module carry no symbols and no .comment section.
+check_stripped() {
+    local deb unpacked=$prefix/unpacked f sections
+    for deb in "$@"; do dpkg-deb -x "$deb" "$unpacked"; done
+    while IFS= read -r f; do
+        sections=$(readelf -SW "$f") || fail "${f#"$unpacked"} is not an ELF file"
+        ! grep -q " \.symtab " <<<"$sections" || fail "${f#"$unpacked"} is not stripped"
+        ! grep -q " \.comment " <<<"$sections" || fail "${f#"$unpacked"} has .comment"
+    done < <(find "$unpacked" -type f \( -path '*/bin/*' -o -name '*.so' \))
 }
 
 case $what in
@@ -193,7 +335,7 @@ case $what in
         ;;
     manpages)
         need_tool man man-db
-        for page in fenra32 fenra32-calc; do
+        for page in $(manpages); do
             warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l -Tutf8 \
                 "$prefix/share/man/man1/$page.1.gz" 2>&1 >/dev/null)
             [ -z "$warnings" ] || fail "$page.1: $warnings"
@@ -201,6 +343,15 @@ case $what in
         ;;
     python)
         check_python
+        ;;
+    mime)
+        [ "$with_ui" = ON ] || { echo "SKIPPED: built without the window"; exit $skip; }
+        need_tool update-mime-database shared-mime-info
+        check_mime
+        ;;
+    packages)
+        need_tool dpkg-deb dpkg
+        check_packages "$@"
         ;;
     *)
         fail "unknown check $what"

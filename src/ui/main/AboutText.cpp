@@ -32,7 +32,7 @@ QString AccuracyStatement() {
 }
 
 QString AboutText() {
-    return ProgramTitle() + QStringLiteral(" ") + QString::fromLatin1(kVersionText) +
+    return ProgramTitle() + QStringLiteral(" ") + QString::fromLatin1(kReleaseVersion) +
            Texts::tr(
                "\nElectronic stopping power of ions in matter.\n\n"
                "Copyright (c) 2026 Fenra32 developers. MIT License: free to use, copy, change "
@@ -42,7 +42,7 @@ QString AboutText() {
                "with SRIM-96, Fermi velocities and screening factors as in Geant4 and catima, "
                "and a few missing densities from NIST and other published values. Each value's "
                "source is named in SOURCES.md "
-               "(installed in share/doc/fenra32).\n\n"
+               "(installed in share/doc/fenra32-data).\n\n"
                "Accuracy: ") +
            AccuracyStatement();
 }
