@@ -9,9 +9,9 @@ namespace fenra {
 namespace {
 
 const char* const kHeadings[LayerTableModel::ColumnCount] = {
-    "Material",          "Thickness",       "Unit",
-    "Density (g/cm3)",   "Energy in (keV)", "Energy out (keV)",
-    "Energy lost (keV)", "Stops at",        "Note"};
+    QT_TR_NOOP("Material"),          QT_TR_NOOP("Thickness"),       QT_TR_NOOP("Unit"),
+    QT_TR_NOOP("Density (g/cm3)"),   QT_TR_NOOP("Energy in (keV)"), QT_TR_NOOP("Energy out (keV)"),
+    QT_TR_NOOP("Energy lost (keV)"), QT_TR_NOOP("Stops at"),        QT_TR_NOOP("Note")};
 
 bool IsInput(int column) {
     return column <= LayerTableModel::Density;
@@ -59,8 +59,7 @@ QString LayerTableModel::ResultText(int row, int column) const {
     const StackLayerRow& r = results_[static_cast<std::size_t>(row)];
     if (!r.error.empty()) return column == Note ? QString::fromStdString(r.error) : QString();
     if (!complete_) return {};
-    if (!r.reached)
-        return column == Note ? QStringLiteral("the ion does not reach this layer") : QString();
+    if (!r.reached) return column == Note ? tr("the ion does not reach this layer") : QString();
     switch (column) {
         case EnergyIn:
             return ShownNumber(r.energyIn);
@@ -71,10 +70,10 @@ QString LayerTableModel::ResultText(int row, int column) const {
         case StopsAt:
             if (!r.stopped) return {};
             // A depth in the stack: a length only while every layer before has a density.
-            return r.stopDepth.hasUm ? ShownNumber(r.stopDepth.um) + QStringLiteral(" µm")
-                                     : ShownNumber(r.stopDepth.mgCm2) + QStringLiteral(" mg/cm2");
+            return r.stopDepth.hasUm ? ShownNumber(r.stopDepth.um) + tr(" µm")
+                                     : ShownNumber(r.stopDepth.mgCm2) + tr(" mg/cm2");
         case Note:
-            return r.stopped ? QStringLiteral("the ion stops in this layer") : QString();
+            return r.stopped ? tr("the ion stops in this layer") : QString();
         default:
             return {};
     }
@@ -116,7 +115,7 @@ QVariant LayerTableModel::headerData(int section, Qt::Orientation orientation, i
     if (role != Qt::DisplayRole) return {};
     if (orientation == Qt::Vertical) return section + 1;
     if (section < 0 || section >= ColumnCount) return {};
-    return QString::fromUtf8(kHeadings[section]);
+    return tr(kHeadings[section]);
 }
 
 bool LayerTableModel::InsertLayer(int after, const LayerText& layer) {
