@@ -6,7 +6,6 @@
 #include <filesystem>
 
 #include "batch/BatchArguments.h"
-#include "batch/Messages.h"
 #include "batch/PhysicsCommands.h"
 #include "batch/TargetRun.h"
 #include "calc/CalculateAll.h"
@@ -17,6 +16,7 @@
 #include "files/ResultReport.h"
 #include "files/TargetFile.h"
 #include "files/TextFile.h"
+#include "messages/OutcomeMessages.h"
 #include "state/CurveSnapshot.h"
 #include "state/NumberText.h"
 #include "state/Version.h"

@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "batch/BatchCalculator.h"
-#include "batch/Messages.h"
+#include "messages/OutcomeMessages.h"
 #include "batch/PhysicsArguments.h"
 #include "elements/DatabaseSearch.h"
 #include "files/TextFile.h"

@@ -1,8 +1,8 @@
 #include "batch/TargetRun.h"
 
-#include "batch/Messages.h"
 #include "calc/CalculateDataSet.h"
 #include "files/TargetFile.h"
+#include "messages/OutcomeMessages.h"
 #include "state/TrimSpaces.h"
 
 namespace fenra {

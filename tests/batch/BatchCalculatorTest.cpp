@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "batch/BatchCalculator.h"
+#include "support/BatchRun.h"
 
 namespace fenra {
 namespace {
@@ -24,20 +25,6 @@ int CountLines(const std::string& text) {
     int n = 0;
     for (char c : text) n += c == '\n';
     return n;
-}
-
-struct Outcome {
-    int status = -1;
-    std::string out, err;
-};
-
-Outcome Calc(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    Outcome o;
-    o.status = RunBatchCalculator(args, out, err);
-    o.out = out.str();
-    o.err = err.str();
-    return o;
 }
 
 // A folder of its own for the files one test writes.

@@ -6,24 +6,10 @@
 #include <sstream>
 
 #include "batch/BatchCalculator.h"
+#include "support/BatchRun.h"
 
 namespace fenra {
 namespace {
-
-struct Outcome {
-    int status = -1;
-    std::string out, err;
-};
-
-Outcome Calc(std::vector<std::string> args) {
-    args.insert(args.begin(), {"--db", FENRA_TEST_DATABASE});
-    std::ostringstream out, err;
-    Outcome o;
-    o.status = RunBatchCalculator(args, out, err);
-    o.out = out.str();
-    o.err = err.str();
-    return o;
-}
 
 std::vector<std::string> Split(const std::string& line, char sep) {
     std::vector<std::string> cells;
@@ -42,18 +28,18 @@ std::vector<std::string> Lines(const std::string& text) {
 }
 
 TEST(PhysicsCommands, CsvHeadersAreExactlyThese) {
-    EXPECT_EQ(Lines(Calc({"stopping", "H", "Si", "1000", "--csv"}).out)[0],
+    EXPECT_EQ(Lines(CalcOnTestDatabase({"stopping", "H", "Si", "1000", "--csv"}).out)[0],
               "energy_keV,energy_keV_u,electronic_eV_e15,nuclear_eV_e15,total_eV_e15,"
               "electronic_keV_mg_cm2,total_keV_mg_cm2,electronic_keV_um,total_keV_um");
-    EXPECT_EQ(Lines(Calc({"range", "H", "Si", "1000", "--csv"}).out)[0],
+    EXPECT_EQ(Lines(CalcOnTestDatabase({"range", "H", "Si", "1000", "--csv"}).out)[0],
               "energy_keV,range_e15,range_mg_cm2,range_um,range_sigma_e15,range_sigma_mg_cm2,"
               "range_sigma_um");
     const std::string layers =
         "layer,material,thickness_e15,energy_in_keV,energy_out_keV,energy_loss_keV,"
         "stopped_at_e15,energy_sigma_keV,angle_sigma_mrad,lateral_sigma_um,charge_mean";
-    EXPECT_EQ(Lines(Calc({"layers", "He", "5MeV", "Si:1um", "--csv"}).out)[0], layers);
-    EXPECT_EQ(Lines(Calc({"energy-before", "He", "5MeV", "Si:1um", "--csv"}).out)[0], layers);
-    EXPECT_EQ(Lines(Calc({"energy-for-range", "H", "Si", "1um", "--csv"}).out)[0],
+    EXPECT_EQ(Lines(CalcOnTestDatabase({"layers", "He", "5MeV", "Si:1um", "--csv"}).out)[0], layers);
+    EXPECT_EQ(Lines(CalcOnTestDatabase({"energy-before", "He", "5MeV", "Si:1um", "--csv"}).out)[0], layers);
+    EXPECT_EQ(Lines(CalcOnTestDatabase({"energy-for-range", "H", "Si", "1um", "--csv"}).out)[0],
               "range_e15,range_mg_cm2,range_um,energy_keV");
 }
 
@@ -80,13 +66,14 @@ std::vector<ReferenceCase> ReferenceCases() {
 TEST(PhysicsCommands, StoppingElectronicEqualsValuesForAllReferenceCases) {
     const std::vector<ReferenceCase> cases = ReferenceCases();
     ASSERT_EQ(cases.size(), 22u);
-    const Outcome values = Calc({"values", std::string(FENRA_EXAMPLES_DIR) + "/reference.fta"});
+    const Outcome values =
+        CalcOnTestDatabase({"values", std::string(FENRA_EXAMPLES_DIR) + "/reference.fta"});
     ASSERT_EQ(values.status, 0);
     const std::vector<std::string> rows = Lines(values.out);
     for (std::size_t i = 0; i < cases.size(); ++i) {
         const ReferenceCase& c = cases[i];
-        const Outcome o =
-            Calc({"stopping", c.ion, c.composition, c.energy, "--mass", c.mass, "--csv"});
+        const Outcome o = CalcOnTestDatabase(
+            {"stopping", c.ion, c.composition, c.energy, "--mass", c.mass, "--csv"});
         ASSERT_EQ(o.status, 0) << o.err;
         const std::vector<std::string> cells = Split(Lines(o.out)[1], ',');
         EXPECT_EQ(cells[2], Split(rows[i + 1], '\t')[1]) << "data set " << i + 1;
@@ -115,10 +102,11 @@ TEST_P(LongMass, StoppingElectronicEqualsValues) {
             << c.ion << "              " << c.mass << "     " << c.energy
             << "          100000       " << c.element << "1\r\n";
     }
-    const Outcome values = Calc({"values", path});
+    const Outcome values = CalcOnTestDatabase({"values", path});
     ASSERT_EQ(values.status, 0) << values.err;
     ASSERT_EQ(Split(Lines(values.out).at(1), '\t').at(1), c.electronic);
-    const Outcome o = Calc({"stopping", c.ion, c.element, c.energy, "--mass", c.mass, "--csv"});
+    const Outcome o =
+        CalcOnTestDatabase({"stopping", c.ion, c.element, c.energy, "--mass", c.mass, "--csv"});
     ASSERT_EQ(o.status, 0) << o.err;
     EXPECT_EQ(Split(Lines(o.out).at(1), ',').at(2), c.electronic);
 }
@@ -132,19 +120,21 @@ INSTANTIATE_TEST_SUITE_P(
                       LongMassCase{"Li", "7.0160034", "50000", "C", "9.80107594"}));
 
 TEST(PhysicsCommands, TableAlignsAndCsvLeavesLengthsEmptyWithoutDensity) {
-    const Outcome table = Calc({"range", "H", "Al", "1MeV", "2000"});
+    const Outcome table = CalcOnTestDatabase({"range", "H", "Al", "1MeV", "2000"});
     ASSERT_EQ(table.status, 0);
     const std::vector<std::string> lines = Lines(table.out);
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0].size(), lines[1].size());
     EXPECT_EQ(lines[1].substr(0, 10), "      1000");
-    const Outcome csv = Calc({"range", "H", "H2O", "1MeV", "--csv"});
+    const Outcome csv = CalcOnTestDatabase({"range", "H", "H2O", "1MeV", "--csv"});
     EXPECT_EQ(Split(Lines(csv.out)[1], ',').size(), 7u);
     EXPECT_EQ(Split(Lines(csv.out)[1], ',')[3], "");
     EXPECT_EQ(Split(Lines(csv.out)[1], ',')[6], "");
     EXPECT_NE(Split(Lines(csv.out)[1], ',')[5], "");
     EXPECT_EQ(
-        Split(Lines(Calc({"range", "H", "H2O", "1MeV", "--csv", "--density", "1"}).out)[1], ',')[3]
+        Split(Lines(CalcOnTestDatabase({"range", "H", "H2O", "1MeV", "--csv", "--density", "1"})
+                        .out)[1],
+              ',')[3]
             .empty(),
         false);
 }
@@ -152,7 +142,7 @@ TEST(PhysicsCommands, TableAlignsAndCsvLeavesLengthsEmptyWithoutDensity) {
 TEST(PhysicsCommands, EnergyUnits) {
     // keV (default), MeV, keV/u and MeV/u of a helium ion of 4 amu.
     for (const char* e : {"8000", "8000keV", "8MeV", "2000keV/u", "2MeV/u"}) {
-        const Outcome o = Calc({"stopping", "He", "Si", e, "--mass", "4", "--csv"});
+        const Outcome o = CalcOnTestDatabase({"stopping", "He", "Si", e, "--mass", "4", "--csv"});
         ASSERT_EQ(o.status, 0) << e;
         EXPECT_EQ(Split(Lines(o.out)[1], ',')[0], "8000") << e;
         EXPECT_EQ(Split(Lines(o.out)[1], ',')[1], "2000") << e;
@@ -160,7 +150,8 @@ TEST(PhysicsCommands, EnergyUnits) {
 }
 
 TEST(PhysicsCommands, LayersStopAndAreNotListedAfterTheStop) {
-    const Outcome o = Calc({"layers", "He", "5MeV", "mylar:2um", "Si:1mm", "Al:1um", "--csv"});
+    const Outcome o =
+        CalcOnTestDatabase({"layers", "He", "5MeV", "mylar:2um", "Si:1mm", "Al:1um", "--csv"});
     ASSERT_EQ(o.status, 0) << o.err;
     const std::vector<std::string> lines = Lines(o.out);
     ASSERT_EQ(lines.size(), 3u);
@@ -185,7 +176,7 @@ TEST(PhysicsCommands, LayersStopAndAreNotListedAfterTheStop) {
 TEST(PhysicsCommands, SpreadsAreTheLibrarysToTheLastDigit) {
     // The numbers of the layer and range commands for scale cases, as the library gives them
     // (tests/range checks the library): 9 significant digits.
-    const Outcome o = Calc({"layers", "He", "5.486MeV", "mylar:10um", "--csv"});
+    const Outcome o = CalcOnTestDatabase({"layers", "He", "5.486MeV", "mylar:10um", "--csv"});
     ASSERT_EQ(o.status, 0) << o.err;
     EXPECT_EQ(o.err, "");
     const std::vector<std::string> cells = Split(Lines(o.out)[1], ',');
@@ -193,14 +184,14 @@ TEST(PhysicsCommands, SpreadsAreTheLibrarysToTheLastDigit) {
     EXPECT_NEAR(std::stod(cells[8]), 17, 2.6);    // mrad
     EXPECT_NEAR(std::stod(cells[9]), 0.1, 0.02);  // um
     EXPECT_EQ(cells[10], "2");
-    const Outcome r = Calc({"range", "H", "water", "150MeV", "--csv"});
+    const Outcome r = CalcOnTestDatabase({"range", "H", "water", "150MeV", "--csv"});
     const std::vector<std::string> range = Split(Lines(r.out)[1], ',');
     EXPECT_NEAR(std::stod(range[6]) / std::stod(range[3]), 0.0107, 0.0005);
     EXPECT_NEAR(std::stod(range[4]) / std::stod(range[1]), 0.0107, 0.0005);
 }
 
 TEST(PhysicsCommands, LateralSpreadNeedsADensity) {
-    const Outcome o = Calc({"layers", "H", "10MeV", "C2H4:1mg/cm2", "Si:10um", "--csv"});
+    const Outcome o = CalcOnTestDatabase({"layers", "H", "10MeV", "C2H4:1mg/cm2", "Si:10um", "--csv"});
     ASSERT_EQ(o.status, 0) << o.err;
     for (const std::string& line : {Lines(o.out)[1], Lines(o.out)[2]}) {
         const std::vector<std::string> cells = Split(line, ',');
@@ -209,18 +200,18 @@ TEST(PhysicsCommands, LateralSpreadNeedsADensity) {
         EXPECT_EQ(cells[9], "");
     }
     const Outcome d =
-        Calc({"layers", "H", "10MeV", "C2H4:1mg/cm2", "Si:10um", "--density", "0.94", "--csv"});
+        CalcOnTestDatabase({"layers", "H", "10MeV", "C2H4:1mg/cm2", "Si:10um", "--density", "0.94", "--csv"});
     EXPECT_NE(Split(Lines(d.out)[2], ',')[9], "");
 }
 
 TEST(PhysicsCommands, SpreadsOutsideTheirFormulasAreWarned) {
-    const Outcome o = Calc({"layers", "Ar", "400keV", "C:10ug/cm2", "--csv"});
+    const Outcome o = CalcOnTestDatabase({"layers", "Ar", "400keV", "C:10ug/cm2", "--csv"});
     ASSERT_EQ(o.status, 0);
     EXPECT_EQ(o.err,
               "fenra32-calc: warning: the spreads behind LAYER 1 are outside the validity of "
               "their formulas (below 25 keV/u, an ion that nearly stops, or angles beyond 0.2 "
               "rad); they are estimates\n");
-    const Outcome r = Calc({"range", "Ar", "C", "400keV", "--csv"});
+    const Outcome r = CalcOnTestDatabase({"range", "Ar", "C", "400keV", "--csv"});
     EXPECT_EQ(r.err,
               "fenra32-calc: warning: the range straggling of ENERGY 400keV are outside the "
               "validity of their formulas (below 25 keV/u, an ion that nearly stops, or angles "
@@ -252,7 +243,7 @@ TEST(PhysicsCommands, BadInputNamesTheArgumentAndExits2) {
         {{"range", "H", "Si", "1", "--bogus"}, "unknown option --bogus"},
     };
     for (const Case& c : cases) {
-        const Outcome o = Calc(c.args);
+        const Outcome o = CalcOnTestDatabase(c.args);
         EXPECT_EQ(o.status, 2) << c.message;
         EXPECT_EQ(o.err, "fenra32-calc: " + c.message + "\n");
         EXPECT_EQ(o.out, "");
@@ -260,7 +251,7 @@ TEST(PhysicsCommands, BadInputNamesTheArgumentAndExits2) {
 }
 
 TEST(PhysicsCommands, AFailedEnergyIsNamedAfterTheOthersArePrinted) {
-    const Outcome o = Calc({"stopping", "H", "Si", "1000", "1e300", "2000", "--csv"});
+    const Outcome o = CalcOnTestDatabase({"stopping", "H", "Si", "1000", "1e300", "2000", "--csv"});
     EXPECT_EQ(o.status, 1);
     EXPECT_EQ(Lines(o.out).size(), 3u);
     EXPECT_EQ(o.err,
@@ -268,7 +259,8 @@ TEST(PhysicsCommands, AFailedEnergyIsNamedAfterTheOthersArePrinted) {
 }
 
 TEST(PhysicsCommands, OutOfModelEnergiesWarnOnStderr) {
-    const Outcome o = Calc({"range", "H", "Si", "0.5keV/u", "1MeV", "3000MeV/u", "--csv"});
+    const Outcome o =
+        CalcOnTestDatabase({"range", "H", "Si", "0.5keV/u", "1MeV", "3000MeV/u", "--csv"});
     EXPECT_EQ(o.status, 0);
     EXPECT_EQ(Lines(o.out).size(), 4u);
     EXPECT_EQ(o.err,
@@ -285,7 +277,7 @@ TEST(PhysicsCommands, NumbersUseAPointWhateverTheLocale) {
     const char* previous = std::setlocale(LC_ALL, nullptr);
     const std::string saved = previous ? previous : "C";
     if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "no German locale";
-    const Outcome o = Calc({"range", "H", "Si", "1.5MeV", "--csv"});
+    const Outcome o = CalcOnTestDatabase({"range", "H", "Si", "1.5MeV", "--csv"});
     std::setlocale(LC_ALL, saved.c_str());
     ASSERT_EQ(Lines(o.out).size(), 2u) << o.err;
     EXPECT_EQ(Split(Lines(o.out)[1], ',')[0], "1500");
@@ -305,7 +297,7 @@ TEST(PhysicsCommands, ReadmeExamplesRun) {
         for (std::string w; words >> w;) args.push_back(w);
         if (args.empty() || args[0] == "report" || args[0] == "values" || args[0] == "curve")
             continue;
-        const Outcome o = Calc(args);
+        const Outcome o = CalcOnTestDatabase(args);
         EXPECT_EQ(o.status, 0) << line << "\n" << o.err;
         ++examples;
     }

@@ -7,9 +7,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "batch/Messages.h"
 #include "batch/TargetRun.h"
 #include "files/TargetFile.h"
+#include "messages/OutcomeMessages.h"
 
 namespace fenra {
 namespace {

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <filesystem>
 
-#include "batch/Messages.h"
 #include "calc/CalcTestSupport.h"
 #include "calc/CalculateDataSet.h"
+#include "messages/OutcomeMessages.h"
 #include "physics/StopUnits.h"
 #include "physics/Stopping.h"
 

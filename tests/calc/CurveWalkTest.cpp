@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
-#include "batch/Messages.h"
 #include "calc/CalcTestSupport.h"
 #include "calc/CurveWalk.h"
+#include "messages/OutcomeMessages.h"
 #include "state/NumberText.h"
 
 namespace fenra {

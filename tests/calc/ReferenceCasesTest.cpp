@@ -9,9 +9,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "batch/Messages.h"
 #include "calc/CalcTestSupport.h"
 #include "calc/CalculateDataSet.h"
+#include "messages/OutcomeMessages.h"
 
 namespace fenra {
 namespace {

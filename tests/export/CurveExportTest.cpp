@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "batch/Messages.h"
 #include "export/CurveExport.h"
 #include "files/CurveFile.h"
+#include "messages/OutcomeMessages.h"
 
 namespace fenra {
 namespace {

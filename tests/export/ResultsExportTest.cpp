@@ -8,9 +8,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "batch/Messages.h"
 #include "export/CsvText.h"
 #include "export/ResultsExport.h"
+#include "messages/OutcomeMessages.h"
 #include "state/NumberText.h"
 
 namespace fenra {

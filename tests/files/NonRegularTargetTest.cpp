@@ -8,7 +8,7 @@
 
 #include <filesystem>
 
-#include "batch/Messages.h"
+#include "messages/OutcomeMessages.h"
 #include "files/TargetFile.h"
 #include "state/WorkingState.h"
 

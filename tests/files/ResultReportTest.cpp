@@ -5,10 +5,10 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "batch/Messages.h"
 #include "files/FileTestSupport.h"
 #include "files/ResultReport.h"
 #include "files/TargetFile.h"
+#include "messages/OutcomeMessages.h"
 #include "state/NumberText.h"
 
 namespace fenra {

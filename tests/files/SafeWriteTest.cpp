@@ -11,9 +11,9 @@
 #include <set>
 #include <vector>
 
-#include "batch/Messages.h"
 #include "files/FileTestSupport.h"
 #include "files/TextFile.h"
+#include "messages/OutcomeMessages.h"
 
 namespace fenra {
 namespace {

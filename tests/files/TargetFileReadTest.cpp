@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <fstream>
 
-#include "batch/Messages.h"
 #include "files/FileTestSupport.h"
 #include "files/LineReader.h"
 #include "files/TargetFile.h"
+#include "messages/OutcomeMessages.h"
 
 namespace fenra {
 namespace {

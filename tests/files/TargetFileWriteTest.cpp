@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "batch/Messages.h"
 #include "files/FileTestSupport.h"
 #include "files/TargetFile.h"
+#include "messages/OutcomeMessages.h"
 #include "state/CompositionText.h"
 
 namespace fenra {

@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "batch/Messages.h"
 #include "files/FileTestSupport.h"
 #include "files/TextFile.h"
+#include "messages/OutcomeMessages.h"
 
 namespace fenra {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
-// The words the windows show for the outcomes the core reports as codes, through tr() so that a
-// translation can be added. Where fenra32-calc says the same thing (batch/Messages), the English
-// is the same.
+// The words the windows show for the outcomes the core reports as codes: the sentences of the
+// shared table (messages/OutcomeMessages.h) translated, and the texts only the windows show,
+// through tr().
 
 #include <QString>
 #include <string>

@@ -10,9 +10,9 @@ namespace fenra {
 namespace {
 
 const char* const kHeadings[LayerTableModel::ColumnCount] = {
-    "Material",          "Thickness",       "Unit",
-    "Density (g/cm3)",   "Energy in (keV)", "Energy out (keV)",
-    "Energy lost (keV)", "Stops at",        "Note"};
+    QT_TR_NOOP("Material"),          QT_TR_NOOP("Thickness"),       QT_TR_NOOP("Unit"),
+    QT_TR_NOOP("Density (g/cm3)"),   QT_TR_NOOP("Energy in (keV)"), QT_TR_NOOP("Energy out (keV)"),
+    QT_TR_NOOP("Energy lost (keV)"), QT_TR_NOOP("Stops at"),        QT_TR_NOOP("Note")};
 
 // The spreads behind each layer, after the note.
 const char* const kSpreadHeadings[] = {QT_TRANSLATE_NOOP("LayerTableModel", "σE (keV)"),
@@ -73,8 +73,7 @@ QString LayerTableModel::ResultText(int row, int column) const {
     const StackLayerRow& r = results_[static_cast<std::size_t>(row)];
     if (!r.error.empty()) return column == Note ? QString::fromStdString(r.error) : QString();
     if (!complete_) return {};
-    if (!r.reached)
-        return column == Note ? QStringLiteral("the ion does not reach this layer") : QString();
+    if (!r.reached) return column == Note ? tr("the ion does not reach this layer") : QString();
     switch (column) {
         case EnergyIn:
             return ShownNumber(r.energyIn);
@@ -85,8 +84,8 @@ QString LayerTableModel::ResultText(int row, int column) const {
         case StopsAt:
             if (!r.stopped) return {};
             // A depth in the stack: a length only while every layer before has a density.
-            return r.stopDepth.hasUm ? ShownNumber(r.stopDepth.um) + QStringLiteral(" µm")
-                                     : ShownNumber(r.stopDepth.mgCm2) + QStringLiteral(" mg/cm2");
+            return r.stopDepth.hasUm ? ShownNumber(r.stopDepth.um) + tr(" µm")
+                                     : ShownNumber(r.stopDepth.mgCm2) + tr(" mg/cm2");
         case EnergySigma:
             return SpreadText(r.energySigma);
         case AngleSigma:
@@ -96,7 +95,7 @@ QString LayerTableModel::ResultText(int row, int column) const {
         case ChargeMean:
             return SpreadText(r.chargeMean);
         case Note:
-            if (r.stopped) return QStringLiteral("the ion stops in this layer");
+            if (r.stopped) return tr("the ion stops in this layer");
             return r.spreadOutOfValidity
                        ? tr("the spreads are estimates: their formulas do not hold here")
                        : QString();

@@ -1,23 +1,33 @@
 #include "ui/range/RangeTexts.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <cmath>
 #include <limits>
 
 namespace fenra {
 
+namespace {
+
+// The translation context of the range window's unit names.
+struct RangeTexts {
+    Q_DECLARE_TR_FUNCTIONS(RangeTexts)
+};
+
+}  // namespace
+
 QString StopUnitDisplay(StopUnit unit) {
     switch (unit) {
         case StopUnit::EvE15:
-            return QStringLiteral("eV/(1E15 atoms/cm2)");
+            return RangeTexts::tr("eV/(1E15 atoms/cm2)");
         case StopUnit::KevMgCm2:
-            return QStringLiteral("keV/(mg/cm2)");
+            return RangeTexts::tr("keV/(mg/cm2)");
         case StopUnit::KevUm:
-            return QStringLiteral("keV/µm");
+            return RangeTexts::tr("keV/µm");
         case StopUnit::EvAngstrom:
             break;
     }
-    return QStringLiteral("eV/Å");
+    return RangeTexts::tr("eV/Å");
 }
 
 StopUnit StopUnitAt(int index) {
@@ -29,19 +39,19 @@ StopUnit StopUnitAt(int index) {
 QString ThicknessUnitDisplay(ThicknessUnit unit) {
     switch (unit) {
         case ThicknessUnit::E15:
-            return QStringLiteral("1E15 atoms/cm2");
+            return RangeTexts::tr("1E15 atoms/cm2");
         case ThicknessUnit::MgCm2:
-            return QStringLiteral("mg/cm2");
+            return RangeTexts::tr("mg/cm2");
         case ThicknessUnit::UgCm2:
-            return QStringLiteral("µg/cm2");
+            return RangeTexts::tr("µg/cm2");
         case ThicknessUnit::Nm:
-            return QStringLiteral("nm");
+            return RangeTexts::tr("nm");
         case ThicknessUnit::Um:
-            return QStringLiteral("µm");
+            return RangeTexts::tr("µm");
         case ThicknessUnit::Mm:
             break;
     }
-    return QStringLiteral("mm");
+    return RangeTexts::tr("mm");
 }
 
 QString ShownNumber(double v) {

@@ -52,8 +52,8 @@ QLabel* NoteLabel(const char* name) {
 RangeWindow::RangeWindow(Platform& platform, const DataSet& dataSet, const ElementDatabase& db,
                          const MaterialList& list, QWidget* parent, RangeCache& cache)
     : QMainWindow(parent), platform_(platform), db_(db), list_(list), cache_(cache) {
-    setObjectName(QStringLiteral("RangeWindow"));
-    setWindowTitle(QStringLiteral("Range and layers"));
+    setObjectName(tr("RangeWindow"));
+    setWindowTitle(tr("Range and layers"));
     calculationTimer_.setSingleShot(true);
     calculationTimer_.setInterval(0);
     connect(&calculationTimer_, &QTimer::timeout, this, &RangeWindow::CalculateNow);
@@ -102,26 +102,26 @@ void RangeWindow::BuildFields() {
 }
 
 QWidget* RangeWindow::BuildMaterialGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Ion and material"));
+    auto* group = new QGroupBox(tr("Ion and material"));
     auto* form = new QFormLayout(group);
     ion_ = Named(new QLineEdit, "txtIon");
     mass_ = Named(new QLineEdit, "txtMass");
-    mass_->setPlaceholderText(QStringLiteral("the ion's own"));
+    mass_->setPlaceholderText(tr("the ion's own"));
     energy_ = Named(new QLineEdit, "txtEnergy");
     material_ = Named(new QLineEdit, "txtMaterial");
-    material_->setToolTip(QStringLiteral("An element symbol, a formula or a listed material"));
+    material_->setToolTip(tr("An element symbol, a formula or a listed material"));
     density_ = Named(new QLineEdit, "txtDensity");
-    density_->setPlaceholderText(QStringLiteral("not known"));
-    form->addRow(QStringLiteral("Ion"), ion_);
-    form->addRow(QStringLiteral("Mass (amu)"), mass_);
-    form->addRow(QStringLiteral("Energy (keV)"), energy_);
-    form->addRow(QStringLiteral("Material"), material_);
-    form->addRow(QStringLiteral("Density (g/cm3)"), density_);
+    density_->setPlaceholderText(tr("not known"));
+    form->addRow(tr("Ion"), ion_);
+    form->addRow(tr("Mass (amu)"), mass_);
+    form->addRow(tr("Energy (keV)"), energy_);
+    form->addRow(tr("Material"), material_);
+    form->addRow(tr("Density (g/cm3)"), density_);
     return group;
 }
 
 QWidget* RangeWindow::BuildResultsGroup() {
-    auto* group = new QGroupBox(QStringLiteral("At this energy"));
+    auto* group = new QGroupBox(tr("At this energy"));
     auto* form = new QFormLayout(group);
     stopUnit_ = Named(new QComboBox, "cboStopUnit");
     for (int k = 0; k < kStopUnitCount; ++k) stopUnit_->addItem(StopUnitDisplay(StopUnitAt(k)));
@@ -133,36 +133,36 @@ QWidget* RangeWindow::BuildResultsGroup() {
     rangeMgCm2_ = ResultLabel("lblRangeMgCm2");
     rangeUm_ = ResultLabel("lblRangeUm");
     rangeNote_ = NoteLabel("lblRangeNote");
-    form->addRow(QStringLiteral("Stopping in"), stopUnit_);
-    form->addRow(QStringLiteral("Electronic"), electronic_);
-    form->addRow(QStringLiteral("Nuclear"), nuclear_);
-    form->addRow(QStringLiteral("Total"), total_);
+    form->addRow(tr("Stopping in"), stopUnit_);
+    form->addRow(tr("Electronic"), electronic_);
+    form->addRow(tr("Nuclear"), nuclear_);
+    form->addRow(tr("Total"), total_);
     form->addRow(stopNote_);
-    form->addRow(QStringLiteral("Range (1E15 atoms/cm2)"), rangeE15_);
-    form->addRow(QStringLiteral("Range (mg/cm2)"), rangeMgCm2_);
-    form->addRow(QStringLiteral("Range (µm)"), rangeUm_);
+    form->addRow(tr("Range (1E15 atoms/cm2)"), rangeE15_);
+    form->addRow(tr("Range (mg/cm2)"), rangeMgCm2_);
+    form->addRow(tr("Range (µm)"), rangeUm_);
     form->addRow(rangeNote_);
     group->setMaximumWidth(400);
     return group;
 }
 
 QWidget* RangeWindow::BuildPlotGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Through the stack"));
+    auto* group = new QGroupBox(tr("Through the stack"));
     auto* box = new QVBoxLayout(group);
     auto* choices = new QHBoxLayout;
     quantity_ = Named(new QComboBox, "cboPlotQuantity");
-    quantity_->addItems({QStringLiteral("Energy"), QStringLiteral("Stopping")});
-    logDepth_ = Named(new QCheckBox(QStringLiteral("Logarithmic depth")), "chkLogDepth");
-    logValue_ = Named(new QCheckBox(QStringLiteral("Logarithmic values")), "chkLogValue");
-    choices->addWidget(new QLabel(QStringLiteral("Plot")));
+    quantity_->addItems({tr("Energy"), tr("Stopping")});
+    logDepth_ = Named(new QCheckBox(tr("Logarithmic depth")), "chkLogDepth");
+    logValue_ = Named(new QCheckBox(tr("Logarithmic values")), "chkLogValue");
+    choices->addWidget(new QLabel(tr("Plot")));
     choices->addWidget(quantity_);
     choices->addWidget(logDepth_);
     choices->addWidget(logValue_);
     choices->addStretch(1);
     box->addLayout(choices);
-    quantity_->setAccessibleName(QStringLiteral("Plot"));
+    quantity_->setAccessibleName(tr("Plot"));
     plot_ = Named(new StackPlot, "plotStack");
-    plot_->setAccessibleName(QStringLiteral("Plot through the stack"));
+    plot_->setAccessibleName(tr("Plot through the stack"));
     box->addWidget(plot_, 1);
     cursor_ = Named(new QLabel, "lblCursor");
     box->addWidget(cursor_);
@@ -170,7 +170,7 @@ QWidget* RangeWindow::BuildPlotGroup() {
 }
 
 QWidget* RangeWindow::BuildStackGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Layers, front to back"));
+    auto* group = new QGroupBox(tr("Layers, front to back"));
     auto* box = new QVBoxLayout(group);
     layers_ = new LayerTableModel(this);
     table_ = Named(new QTableView, "tblLayers");
@@ -182,17 +182,17 @@ QWidget* RangeWindow::BuildStackGroup() {
                             QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
     table_->horizontalHeader()->setStretchLastSection(true);
     auto* buttons = new QHBoxLayout;
-    add_ = Named(new QPushButton(QStringLiteral("Add layer")), "cmdAddLayer");
-    remove_ = Named(new QPushButton(QStringLiteral("Remove layer")), "cmdRemoveLayer");
-    up_ = Named(new QPushButton(QStringLiteral("Move up")), "cmdLayerUp");
-    down_ = Named(new QPushButton(QStringLiteral("Move down")), "cmdLayerDown");
+    add_ = Named(new QPushButton(tr("Add layer")), "cmdAddLayer");
+    remove_ = Named(new QPushButton(tr("Remove layer")), "cmdRemoveLayer");
+    up_ = Named(new QPushButton(tr("Move up")), "cmdLayerUp");
+    down_ = Named(new QPushButton(tr("Move down")), "cmdLayerDown");
     for (QPushButton* b : {add_, remove_, up_, down_}) buttons->addWidget(b);
     buttons->addSpacing(24);
-    buttons->addWidget(new QLabel(QStringLiteral("Energy needed to pass")));
+    buttons->addWidget(new QLabel(tr("Energy needed to pass")));
     energyToPass_ = ResultLabel("lblEnergyToPass");
     buttons->addWidget(energyToPass_, 1);
     auto* reach = new QHBoxLayout;
-    reach->addWidget(new QLabel(QStringLiteral("Energy to reach a depth of")));
+    reach->addWidget(new QLabel(tr("Energy to reach a depth of")));
     reachDepth_ = Named(new QLineEdit, "txtReachDepth");
     reachDepth_->setMaximumWidth(110);
     reachUnit_ = Named(new QComboBox, "cboReachUnit");
@@ -204,9 +204,9 @@ QWidget* RangeWindow::BuildStackGroup() {
     reach->addWidget(reachUnit_);
     reach->addWidget(energyToReach_, 1);
     // Names for a screen reader where no label stands beside the field.
-    table_->setAccessibleName(QStringLiteral("Layers"));
-    reachDepth_->setAccessibleName(QStringLiteral("Depth to reach"));
-    reachUnit_->setAccessibleName(QStringLiteral("Unit of the depth to reach"));
+    table_->setAccessibleName(tr("Layers"));
+    reachDepth_->setAccessibleName(tr("Depth to reach"));
+    reachUnit_->setAccessibleName(tr("Unit of the depth to reach"));
     box->addWidget(table_, 1);
     box->addLayout(buttons);
     box->addLayout(reach);
@@ -214,21 +214,21 @@ QWidget* RangeWindow::BuildStackGroup() {
 }
 
 void RangeWindow::BuildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     const struct {
         const char* name;
         const char* text;
         void (RangeWindow::*slot)();
-    } commands[] = {{"mnuSaveImage", "Save image…", &RangeWindow::SaveImage},
-                    {"mnuCopyImage", "Copy image", &RangeWindow::CopyImage},
-                    {"mnuSaveData", "Save data…", &RangeWindow::SavePlotData},
-                    {"mnuSaveTable", "Save table…", &RangeWindow::SaveTable}};
+    } commands[] = {{"mnuSaveImage", QT_TR_NOOP("Save image…"), &RangeWindow::SaveImage},
+                    {"mnuCopyImage", QT_TR_NOOP("Copy image"), &RangeWindow::CopyImage},
+                    {"mnuSaveData", QT_TR_NOOP("Save data…"), &RangeWindow::SavePlotData},
+                    {"mnuSaveTable", QT_TR_NOOP("Save table…"), &RangeWindow::SaveTable}};
     for (const auto& c : commands) {
-        QAction* action = file->addAction(QString::fromUtf8(c.text), this, c.slot);
+        QAction* action = file->addAction(tr(c.text), this, c.slot);
         action->setObjectName(QString::fromLatin1(c.name));
     }
     file->addSeparator();
-    QAction* close = file->addAction(QStringLiteral("Close"), this, &QWidget::close);
+    QAction* close = file->addAction(tr("Close"), this, &QWidget::close);
     close->setObjectName(QStringLiteral("mnuClose"));
     close->setShortcut(QKeySequence::Close);
 }

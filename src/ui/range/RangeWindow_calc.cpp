@@ -21,7 +21,7 @@ namespace {
 const QString kNone = QStringLiteral("—");
 
 QString Energy(const EnergyAnswer& a) {
-    return a.known ? ShownNumber(a.energy) + QStringLiteral(" keV")
+    return a.known ? ShownNumber(a.energy) + RangeWindow::tr(" keV")
                    : QString::fromStdString(a.reason);
 }
 

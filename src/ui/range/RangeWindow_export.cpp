@@ -33,23 +33,22 @@ void RangeWindow::CopyImage() {
 void RangeWindow::SavePlotData() {
     if (calculationTimer_.isActive()) CalculateNow();
     if (shown_.plot.empty()) {
-        platform_.ShowMessage(
-            this, ProgramTitle(),
-            QStringLiteral("There is no curve to save: %1").arg(plot_->Missing()));
+        platform_.ShowMessage(this, ProgramTitle(),
+                              tr("There is no curve to save: %1").arg(plot_->Missing()));
         return;
     }
-    WriteCsv(QStringLiteral("Save data"), &dataFile_, StackPlotCsvText(shown_, shownInput_.unit));
+    WriteCsv(tr("Save data"), &dataFile_, StackPlotCsvText(shown_, shownInput_.unit));
 }
 
 void RangeWindow::SaveTable() {
     if (calculationTimer_.isActive()) CalculateNow();
     if (shown_.layers.empty()) {
         platform_.ShowMessage(this, ProgramTitle(),
-                              QStringLiteral("There is no layer table to save: the stack has "
-                                             "no layer, or the ion or energy cannot be read."));
+                              tr("There is no layer table to save: the stack has no layer, or "
+                                 "the ion or energy cannot be read."));
         return;
     }
-    WriteCsv(QStringLiteral("Save table"), &tableFile_, StackTableCsvText(shown_));
+    WriteCsv(tr("Save table"), &tableFile_, StackTableCsvText(shown_));
 }
 
 bool RangeWindow::WriteCsv(const QString& title, QString* lastFile, const std::string& text) {
@@ -65,9 +64,8 @@ bool RangeWindow::WriteCsv(const QString& title, QString* lastFile, const std::s
     FileError error;
     if (WriteTextFile(QFile::encodeName(*chosen).toStdString(), text, &error)) return true;
     // The user asked for a file and must not believe it was written.
-    platform_.ShowMessage(
-        this, ProgramTitle(),
-        QStringLiteral("The file was not saved: %1").arg(FileErrorMessage(error)));
+    platform_.ShowMessage(this, ProgramTitle(),
+                          tr("The file was not saved: %1").arg(FileErrorMessage(error)));
     return false;
 }
 

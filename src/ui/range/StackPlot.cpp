@@ -58,13 +58,13 @@ QRectF StackPlot::PlotArea() const {
 }
 
 QString StackPlot::DepthAxisTitle() const {
-    return depthInUm_ ? QStringLiteral("Depth (µm)") : QStringLiteral("Depth (mg/cm2)");
+    return depthInUm_ ? tr("Depth (µm)") : tr("Depth (mg/cm2)");
 }
 
 QString StackPlot::ValueAxisTitle() const {
     return quantity_ == PlotQuantity::Energy
-               ? QStringLiteral("Energy (keV)")
-               : QStringLiteral("Total stopping (%1)").arg(StopUnitDisplay(unit_));
+               ? tr("Energy (keV)")
+               : tr("Total stopping (%1)").arg(StopUnitDisplay(unit_));
 }
 
 void StackPlot::Rebuild() {
@@ -81,11 +81,11 @@ void StackPlot::Rebuild() {
     else if (!calc_.stackComplete)
         missing_ = QString::fromStdString(calc_.stackError);
     else if (points.empty())
-        missing_ = QStringLiteral("Add a layer to follow the ion through a stack.");
+        missing_ = tr("Add a layer to follow the ion through a stack.");
     else if (quantity_ == PlotQuantity::Stopping && IsLength(unit_) &&
              std::any_of(calc_.layers.begin(), calc_.layers.end(),
                          [](const StackLayerRow& r) { return r.reached && !(r.density > 0); }))
-        missing_ = QStringLiteral("No stopping in %1 through this stack: a layer has no density.")
+        missing_ = tr("No stopping in %1 through this stack: a layer has no density.")
                        .arg(StopUnitDisplay(unit_));
     for (const StackPlotPoint& p : points) {
         if (!missing_.isEmpty()) break;
@@ -272,14 +272,13 @@ QString StackPlot::ReadOut(QPointF at) const {
     const QRectF area = PlotArea();
     if (series_.empty() || !area.contains(at)) return QString();
     const double depth = AxisValue(depthAxis_, (at.x() - area.left()) / area.width());
-    const QString where = QStringLiteral("depth %1 %2")
-                              .arg(QString::number(depth, 'g', 5),
-                                   depthInUm_ ? QStringLiteral("µm") : QStringLiteral("mg/cm2"));
+    const QString where =
+        tr("depth %1 %2").arg(QString::number(depth, 'g', 5), depthInUm_ ? tr("µm") : tr("mg/cm2"));
     const std::optional<double> value = ValueAtDepth(depth);
-    if (!value) return where + QStringLiteral(": beyond the end of the path");
+    if (!value) return where + tr(": beyond the end of the path");
     if (quantity_ == PlotQuantity::Energy)
-        return where + QStringLiteral(": energy %1 keV").arg(QString::number(*value, 'g', 5));
-    return where + QStringLiteral(": total stopping %1 %2")
+        return where + tr(": energy %1 keV").arg(QString::number(*value, 'g', 5));
+    return where + tr(": total stopping %1 %2")
                        .arg(QString::number(*value, 'g', 5), StopUnitDisplay(unit_));
 }
 

@@ -1,12 +1,14 @@
-// The windows' words for the core's outcomes: the same English as fenra32-calc wherever both
-// say the same thing, and the texts only the windows show.
+// The windows' words for the core's outcomes: the shared sentences translated (without a
+// translation, the same English as fenra32-calc), and the texts only the windows show.
 
+#include <QCoreApplication>
 #include <QTest>
+#include <QTranslator>
 #include <cerrno>
 #include <string>
 #include <vector>
 
-#include "batch/Messages.h"
+#include "messages/OutcomeMessages.h"
 #include "ui/messages/WindowMessages.h"
 
 namespace {
@@ -32,6 +34,20 @@ fenra::FileError Error(fenra::FileAction a, fenra::FileFault f, std::string path
     return e;
 }
 
+// A translation of two shared sentences, as a .qm file would give.
+class TwoSentences : public QTranslator {
+  public:
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        if (QByteArray(context) != fenra::kMessageContext) return {};
+        const QByteArray s(source);
+        if (s == "Data set %1: the ion \"%2\" is not in the element database.")
+            return QStringLiteral("Jeu %1 : l'ion « %2 » n'est pas dans la base.");
+        if (s == "cannot open") return QStringLiteral("ouverture impossible");
+        return {};
+    }
+    bool isEmpty() const override { return false; }
+};
+
 }  // namespace
 
 class WindowMessagesTest : public QObject {
@@ -44,7 +60,26 @@ class WindowMessagesTest : public QObject {
     void targetNoticesSayWhatTheBatchCalculatorSays();
     void fixedTextsOfTheWindows();
     void curveCaptionsAndLabels();
+    void theWindowsTranslateTheSharedSentences();
 };
+
+// The window reads the sentence and its nested reason from the shared table, translated; the
+// English of fenra32-calc does not change.
+void WindowMessagesTest::theWindowsTranslateTheSharedSentences() {
+    TwoSentences translator;
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    const fenra::CalcResult r = Result(fenra::CalcOutcome::UnknownIon, "%2");
+    QCOMPARE(fenra::CalcResultMessage(7, r),
+             QStringLiteral("Jeu 7 : l'ion « %2 » n'est pas dans la base."));
+    const fenra::FileError e =
+        Error(fenra::FileAction::OpenToWrite, fenra::FileFault::System, "/d/x.fta", 0);
+    QCOMPARE(fenra::FileErrorMessage(e),
+             QStringLiteral("Cannot open /d/x.fta: ouverture impossible"));
+    QCOMPARE(Batch(fenra::DescribeCalcResult(7, r)),
+             QStringLiteral("Data set 7: the ion \"%2\" is not in the element database."));
+    QVERIFY(QCoreApplication::removeTranslator(&translator));
+    QCOMPARE(fenra::FileErrorMessage(e), QStringLiteral("Cannot open /d/x.fta: cannot open"));
+}
 
 void WindowMessagesTest::calcResultsSayWhatTheBatchCalculatorSays() {
     using O = fenra::CalcOutcome;

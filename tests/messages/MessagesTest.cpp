@@ -5,7 +5,7 @@
 
 #include <cerrno>
 
-#include "batch/Messages.h"
+#include "messages/OutcomeMessages.h"
 
 namespace fenra {
 namespace {
