@@ -97,7 +97,7 @@ def test_a_database_without_its_material_list_is_an_os_error(tmp_path):
     )
     status, out, err = run_python(code, FENRA32_DB=str(tmp_path / "Fenra32.mdb"))
     assert status == 0, err
-    assert out == (f"OSError MATERIAL \"Si\": cannot read the material list {tmp_path}/materials.csv: "
+    assert out == (f"OSError cannot read the material list {tmp_path}/materials.csv: "
                    "No such file or directory\n")
 
 
