@@ -5,17 +5,17 @@
 
 namespace fenra {
 
-void ScriptedPlatform::ShowMessage(QWidget*, const QString& title, const QString& text) {
+void ScriptedPlatform::showMessage(QWidget*, const QString& title, const QString& text) {
     messages.push_back({title, text});
     events.push_back(QStringLiteral("message:") + text);
 }
 
-void ScriptedPlatform::Beep() {
+void ScriptedPlatform::beep() {
     ++beeps;
     events.push_back(QStringLiteral("beep"));
 }
 
-SaveChangesAnswer ScriptedPlatform::AskSaveChanges(QWidget*, const QString& title,
+SaveChangesAnswer ScriptedPlatform::askSaveChanges(QWidget*, const QString& title,
                                                    const QString& text) {
     questions.push_back({title, text});
     events.push_back(QStringLiteral("ask:") + text);
@@ -25,12 +25,12 @@ SaveChangesAnswer ScriptedPlatform::AskSaveChanges(QWidget*, const QString& titl
     return answer;
 }
 
-void ScriptedPlatform::ShowAbout(QWidget*, const QString& title, const QString& text) {
+void ScriptedPlatform::showAbout(QWidget*, const QString& title, const QString& text) {
     abouts.push_back({title, text});
     events.push_back(QStringLiteral("about:") + title);
 }
 
-std::optional<QString> ScriptedPlatform::NextFileAnswer() {
+std::optional<QString> ScriptedPlatform::nextFileAnswer() {
     if (fileAnswers.empty()) return std::nullopt;
     const bool chosen = fileAnswers.front().has_value();
     const QString path = fileAnswers.front().value_or(QString());
@@ -39,19 +39,19 @@ std::optional<QString> ScriptedPlatform::NextFileAnswer() {
     return path;
 }
 
-std::optional<QString> ScriptedPlatform::OpenFileName(QWidget*, const FileDialogSettings& s) {
+std::optional<QString> ScriptedPlatform::openFileName(QWidget*, const FileDialogSettings& s) {
     fileDialogs.push_back({FileDialogKind::Open, s});
     events.push_back(QStringLiteral("open:") + s.title);
-    return NextFileAnswer();
+    return nextFileAnswer();
 }
 
-std::optional<QString> ScriptedPlatform::SaveFileName(QWidget*, const FileDialogSettings& s) {
+std::optional<QString> ScriptedPlatform::saveFileName(QWidget*, const FileDialogSettings& s) {
     fileDialogs.push_back({FileDialogKind::Save, s});
     events.push_back(QStringLiteral("save:") + s.title);
-    return NextFileAnswer();
+    return nextFileAnswer();
 }
 
-bool ScriptedPlatform::ChoosePrinter(QWidget*, QPrinter& printer, const QString& title) {
+bool ScriptedPlatform::choosePrinter(QWidget*, QPrinter& printer, const QString& title) {
     printerDialogTitles.push_back(title);
     events.push_back(QStringLiteral("print:") + title);
     if (!printToPdf) return false;
@@ -61,14 +61,14 @@ bool ScriptedPlatform::ChoosePrinter(QWidget*, QPrinter& printer, const QString&
     return true;
 }
 
-bool ScriptedPlatform::StartEditor(const QString& path, QString* failure) {
+bool ScriptedPlatform::startEditor(const QString& path, QString* failure) {
     editorPaths.push_back(path);
     events.push_back(QStringLiteral("editor:") + path);
     if (!editorStarts) *failure = editorFailure;
     return editorStarts;
 }
 
-void ScriptedPlatform::ClearRecords() {
+void ScriptedPlatform::clearRecords() {
     messages.clear();
     abouts.clear();
     questions.clear();

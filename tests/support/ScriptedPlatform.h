@@ -53,21 +53,21 @@ class ScriptedPlatform : public Platform {
     // "print:<title>", "editor:<path>", "about:<title>", "ask:<text>".
     std::vector<QString> events;
 
-    void ShowMessage(QWidget* parent, const QString& title, const QString& text) override;
-    void Beep() override;
-    SaveChangesAnswer AskSaveChanges(QWidget* parent, const QString& title,
+    void showMessage(QWidget* parent, const QString& title, const QString& text) override;
+    void beep() override;
+    SaveChangesAnswer askSaveChanges(QWidget* parent, const QString& title,
                                      const QString& text) override;
-    void ShowAbout(QWidget* parent, const QString& title, const QString& text) override;
-    std::optional<QString> OpenFileName(QWidget* parent, const FileDialogSettings& s) override;
-    std::optional<QString> SaveFileName(QWidget* parent, const FileDialogSettings& s) override;
-    bool ChoosePrinter(QWidget* parent, QPrinter& printer, const QString& title) override;
-    bool StartEditor(const QString& path, QString* failure) override;
+    void showAbout(QWidget* parent, const QString& title, const QString& text) override;
+    std::optional<QString> openFileName(QWidget* parent, const FileDialogSettings& s) override;
+    std::optional<QString> saveFileName(QWidget* parent, const FileDialogSettings& s) override;
+    bool choosePrinter(QWidget* parent, QPrinter& printer, const QString& title) override;
+    bool startEditor(const QString& path, QString* failure) override;
 
     // Forgets everything recorded (the script stays).
-    void ClearRecords();
+    void clearRecords();
 
   private:
-    std::optional<QString> NextFileAnswer();
+    std::optional<QString> nextFileAnswer();
 };
 
 }  // namespace fenra

@@ -45,7 +45,7 @@ void CurveWindow::draw() {
         if (!(yMax > 0)) {
             // An energy curve is scaled by the ion's energy; without a positive energy there is
             // no scale.
-            platform_.ShowMessage(
+            platform_.showMessage(
                 this, fenra::ProgramTitle(),
                 tr("The ion energy is not above 0 keV: there is no energy curve to draw."));
             return;
@@ -53,7 +53,7 @@ void CurveWindow::draw() {
     } else {
         yMax = StoppingYMax(snapshot_.stop);
         if (!(yMax > 0)) {
-            platform_.ShowMessage(this, fenra::ProgramTitle(),
+            platform_.showMessage(this, fenra::ProgramTitle(),
                                   tr("Stopping power is too small !!"));
             return;
         }

@@ -50,7 +50,7 @@ void CurveWindow::copyImage() {
 void CurveWindow::saveData() {
     // As Save curve: the window's own copy must hold a curve.
     if (!holdsCurve()) {
-        platform_.ShowMessage(this, fenra::DefaultMessageTitle(), fenra::NoCalculationMessage());
+        platform_.showMessage(this, fenra::DefaultMessageTitle(), fenra::NoCalculationMessage());
         return;
     }
     const auto write = [this](const QString& path) {

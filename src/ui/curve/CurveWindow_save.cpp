@@ -29,7 +29,7 @@ fenra::FileDialogSettings CurveWindow::saveDialog(const QString& title, const QS
 
 void CurveWindow::saveCurve() {
     if (!holdsCurve()) {
-        platform_.ShowMessage(this, fenra::DefaultMessageTitle(), fenra::NoCalculationMessage());
+        platform_.showMessage(this, fenra::DefaultMessageTitle(), fenra::NoCalculationMessage());
         return;
     }
     const std::string target = labels_.target->text().toStdString();

@@ -38,13 +38,13 @@ QString FileNotWrittenMessage(const QString& path, const FileError& error) {
 std::optional<QString> SaveFileAs(Platform& platform, QWidget* parent, FileDialogSettings dialog,
                                   QString* lastFile, const FileWriter& write) {
     if (lastFile != nullptr) dialog.initialFile = *lastFile;
-    const std::optional<QString> chosen = platform.SaveFileName(parent, dialog);
+    const std::optional<QString> chosen = platform.saveFileName(parent, dialog);
     if (!chosen || chosen->isEmpty()) return std::nullopt;  // cancelled
     if (lastFile != nullptr) *lastFile = *chosen;
     const QString failure = write(*chosen);
     if (failure.isEmpty()) return chosen;
     // The user asked for a file and must not believe it was written.
-    platform.ShowMessage(parent, ProgramTitle(), failure);
+    platform.showMessage(parent, ProgramTitle(), failure);
     return std::nullopt;
 }
 

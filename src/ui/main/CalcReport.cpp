@@ -11,7 +11,7 @@ void ReportCalcResult(Platform& platform, QWidget* parent, int dataSet, const Ca
         case CalcOutcome::RatioZero:  // nothing to calculate, nothing to say
             return;
         default:
-            platform.ShowMessage(parent, ProgramTitle(), CalcResultMessage(dataSet, r));
+            platform.showMessage(parent, ProgramTitle(), CalcResultMessage(dataSet, r));
             return;
     }
 }

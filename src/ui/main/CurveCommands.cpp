@@ -121,7 +121,7 @@ void CurveCommands::run(fenra::CurveKind kind) {
     if (walk.result.outcome != fenra::CalcOutcome::Calculated) {
         // The walk stopped on a data set that cannot be calculated: no curve, no window.
         const bool noTarget = walk.result.outcome == fenra::CalcOutcome::RatioZero;
-        platform_.ShowMessage(
+        platform_.showMessage(
             &window_, fenra::ProgramTitle(),
             noTarget ? fenra::RatioZeroMessage(c) : fenra::CalcResultMessage(c, walk.result));
         return;

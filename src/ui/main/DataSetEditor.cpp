@@ -53,7 +53,7 @@ DataSetEditor::DataSetEditor(fenra::Platform& platform, fenra::WorkingState& sta
 }
 
 void DataSetEditor::showMessage(const QString& text) {
-    platform_.ShowMessage(window(), fenra::ProgramTitle(), text);
+    platform_.showMessage(window(), fenra::ProgramTitle(), text);
 }
 
 void DataSetEditor::fillElementLists() {

@@ -90,7 +90,7 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::showMessage(const QString& text) {
-    platform_.ShowMessage(this, fenra::ProgramTitle(), text);
+    platform_.showMessage(this, fenra::ProgramTitle(), text);
 }
 
 void MainWindow::setUpTabOrder() {

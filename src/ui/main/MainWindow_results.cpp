@@ -90,7 +90,7 @@ void MainWindow::printResults() {
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
-    if (!platform_.ChoosePrinter(this, printer, tr("Print result"))) return;
+    if (!platform_.choosePrinter(this, printer, tr("Print result"))) return;
     const fenra::WaitCursor hourglass;
     *lastPrint_ =
         PrintReport(printer, fenra::PrintedReportLines(state_), fenra::kPrintedHeadingLines);
@@ -114,10 +114,10 @@ void MainWindow::openTextFile() {
     s.initialFolder = folders_->startFolder(fenra::FileKind::Data);
     // Open Text shows the files the program writes, and any other.
     s.filter = tr("Target files (*.fta);;Report files (*.Fre);;Curve files (*.Fcv);;All files (*)");
-    const std::optional<QString> path = platform_.OpenFileName(this, s);
+    const std::optional<QString> path = platform_.openFileName(this, s);
     if (!path) return;
     QString failure;
-    if (!platform_.StartEditor(*path, &failure)) {
+    if (!platform_.startEditor(*path, &failure)) {
         showMessage(failure);
         return;
     }
@@ -139,5 +139,5 @@ void MainWindow::openRangeWindow() {
 }
 
 void MainWindow::about() {
-    platform_.ShowAbout(this, fenra::AboutTitle(), fenra::AboutText());
+    platform_.showAbout(this, fenra::AboutTitle(), fenra::AboutText());
 }

@@ -129,7 +129,7 @@ void ResultsPane::showResultsInUnit() {
     if (ResultsModel::isLengthUnit(unit)) {
         for (int i = 1; i <= state_.DataSetCount; ++i) {
             if (state_.DataSets[i].ElementCount <= 1) continue;
-            platform_.Beep();
+            platform_.beep();
             unitCombo_->setCurrentIndex(static_cast<int>(fenra::StopUnit::EvE15));
             unit = static_cast<int>(fenra::StopUnit::EvE15);  // what the list shows
             emit statusMessage(

@@ -53,7 +53,7 @@ std::optional<ElementDatabase> OpenDatabaseForStartUp(Platform& platform,
                                           QString::fromLocal8Bit(e.what()));
         }
     }
-    platform.ShowMessage(nullptr, DefaultMessageTitle(), text);
+    platform.showMessage(nullptr, DefaultMessageTitle(), text);
     return std::nullopt;
 }
 

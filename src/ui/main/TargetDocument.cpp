@@ -23,7 +23,7 @@ TargetDocument::TargetDocument(fenra::Platform& platform, fenra::WorkingState& s
       window_(window) {}
 
 void TargetDocument::showMessage(const QString& text) {
-    platform_.ShowMessage(window_, fenra::ProgramTitle(), text);
+    platform_.showMessage(window_, fenra::ProgramTitle(), text);
 }
 
 bool TargetDocument::changed() const {
@@ -45,7 +45,7 @@ void TargetDocument::markUnchanged(const QString& path) {
 
 bool TargetDocument::maybeSave() {
     if (!changed()) return true;
-    switch (platform_.AskSaveChanges(window_, fenra::ProgramTitle(), tr("Save changes?"))) {
+    switch (platform_.askSaveChanges(window_, fenra::ProgramTitle(), tr("Save changes?"))) {
         case fenra::SaveChangesAnswer::Save:
             return save();
         case fenra::SaveChangesAnswer::Discard:
@@ -86,7 +86,7 @@ void TargetDocument::open() {
     dialog.title = tr("Open target");
     dialog.filter = tr("*.fta (*.fta);;All files (*.*)");
     dialog.initialFolder = folders_.startFolder(fenra::FileKind::Target);
-    const std::optional<QString> path = platform_.OpenFileName(window_, dialog);
+    const std::optional<QString> path = platform_.openFileName(window_, dialog);
     if (path) read(*path);
 }
 

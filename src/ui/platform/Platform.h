@@ -30,26 +30,26 @@ class Platform {
     virtual ~Platform() = default;
 
     // A modal message box with one OK button.
-    virtual void ShowMessage(QWidget* parent, const QString& title, const QString& text) = 0;
-    virtual void Beep() = 0;
+    virtual void showMessage(QWidget* parent, const QString& title, const QString& text) = 0;
+    virtual void beep() = 0;
 
     // A modal question with the buttons Save, Discard and Cancel; closing the box is Cancel.
-    virtual SaveChangesAnswer AskSaveChanges(QWidget* parent, const QString& title,
+    virtual SaveChangesAnswer askSaveChanges(QWidget* parent, const QString& title,
                                              const QString& text) = 0;
 
     // The program's About box: a modal box with the text, the program's icon and one OK button.
-    virtual void ShowAbout(QWidget* parent, const QString& title, const QString& text) = 0;
+    virtual void showAbout(QWidget* parent, const QString& title, const QString& text) = 0;
 
     // The chosen path, or nothing when the user cancels.
-    virtual std::optional<QString> OpenFileName(QWidget* parent, const FileDialogSettings& s) = 0;
-    virtual std::optional<QString> SaveFileName(QWidget* parent, const FileDialogSettings& s) = 0;
+    virtual std::optional<QString> openFileName(QWidget* parent, const FileDialogSettings& s) = 0;
+    virtual std::optional<QString> saveFileName(QWidget* parent, const FileDialogSettings& s) = 0;
 
     // Lets the user choose and set up the printer; false when cancelled.
-    virtual bool ChoosePrinter(QWidget* parent, QPrinter& printer, const QString& title) = 0;
+    virtual bool choosePrinter(QWidget* parent, QPrinter& printer, const QString& title) = 0;
 
     // Starts the text editor on path without waiting; false when it cannot be started, with
     // *failure saying why (which program is missing, or the file).
-    virtual bool StartEditor(const QString& path, QString* failure) = 0;
+    virtual bool startEditor(const QString& path, QString* failure) = 0;
 };
 
 // "Fenra32": the program's name, and the title most message boxes carry.

@@ -21,7 +21,7 @@ QString DefaultMessageTitle() {
     return ProgramTitle();
 }
 
-void QtPlatform::ShowMessage(QWidget* parent, const QString& title, const QString& text) {
+void QtPlatform::showMessage(QWidget* parent, const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
     // A message waits for the user: the arrow over it, also while a command shows the
     // hourglass; the hourglass comes back when the box closes.
@@ -30,11 +30,11 @@ void QtPlatform::ShowMessage(QWidget* parent, const QString& title, const QStrin
     QApplication::restoreOverrideCursor();
 }
 
-void QtPlatform::Beep() {
+void QtPlatform::beep() {
     QApplication::beep();
 }
 
-SaveChangesAnswer QtPlatform::AskSaveChanges(QWidget* parent, const QString& title,
+SaveChangesAnswer QtPlatform::askSaveChanges(QWidget* parent, const QString& title,
                                              const QString& text) {
     QMessageBox box(QMessageBox::Question, title, text,
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
@@ -49,7 +49,7 @@ SaveChangesAnswer QtPlatform::AskSaveChanges(QWidget* parent, const QString& tit
     return SaveChangesAnswer::Cancel;
 }
 
-void QtPlatform::ShowAbout(QWidget* parent, const QString& title, const QString& text) {
+void QtPlatform::showAbout(QWidget* parent, const QString& title, const QString& text) {
     QMessageBox::about(parent, title, text);
 }
 
@@ -78,15 +78,15 @@ std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogSettings& 
 
 }  // namespace
 
-std::optional<QString> QtPlatform::OpenFileName(QWidget* parent, const FileDialogSettings& s) {
+std::optional<QString> QtPlatform::openFileName(QWidget* parent, const FileDialogSettings& s) {
     return RunFileDialog(parent, s, DialogFolder(s, dialogFolder_), QFileDialog::AcceptOpen);
 }
 
-std::optional<QString> QtPlatform::SaveFileName(QWidget* parent, const FileDialogSettings& s) {
+std::optional<QString> QtPlatform::saveFileName(QWidget* parent, const FileDialogSettings& s) {
     return RunFileDialog(parent, s, DialogFolder(s, dialogFolder_), QFileDialog::AcceptSave);
 }
 
-bool QtPlatform::ChoosePrinter(QWidget* parent, QPrinter& printer, const QString& title) {
+bool QtPlatform::choosePrinter(QWidget* parent, QPrinter& printer, const QString& title) {
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(title);
     return dialog.exec() == QDialog::Accepted;
@@ -102,7 +102,7 @@ EditorCommand EditorCommandFor(const QString& path) {
 #endif
 }
 
-bool QtPlatform::StartEditor(const QString& path, QString* failure) {
+bool QtPlatform::startEditor(const QString& path, QString* failure) {
     const EditorCommand command = EditorCommandFor(path);
     if (QStandardPaths::findExecutable(command.program).isEmpty()) {
         *failure = QCoreApplication::translate(

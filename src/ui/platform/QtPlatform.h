@@ -10,15 +10,15 @@ namespace fenra {
 
 class QtPlatform : public Platform {
   public:
-    void ShowMessage(QWidget* parent, const QString& title, const QString& text) override;
-    void Beep() override;
-    SaveChangesAnswer AskSaveChanges(QWidget* parent, const QString& title,
+    void showMessage(QWidget* parent, const QString& title, const QString& text) override;
+    void beep() override;
+    SaveChangesAnswer askSaveChanges(QWidget* parent, const QString& title,
                                      const QString& text) override;
-    void ShowAbout(QWidget* parent, const QString& title, const QString& text) override;
-    std::optional<QString> OpenFileName(QWidget* parent, const FileDialogSettings& s) override;
-    std::optional<QString> SaveFileName(QWidget* parent, const FileDialogSettings& s) override;
-    bool ChoosePrinter(QWidget* parent, QPrinter& printer, const QString& title) override;
-    bool StartEditor(const QString& path, QString* failure) override;
+    void showAbout(QWidget* parent, const QString& title, const QString& text) override;
+    std::optional<QString> openFileName(QWidget* parent, const FileDialogSettings& s) override;
+    std::optional<QString> saveFileName(QWidget* parent, const FileDialogSettings& s) override;
+    bool choosePrinter(QWidget* parent, QPrinter& printer, const QString& title) override;
+    bool startEditor(const QString& path, QString* failure) override;
 
   private:
     QString dialogFolder_;  // the folder the file dialog was last given

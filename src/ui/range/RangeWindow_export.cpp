@@ -33,7 +33,7 @@ void RangeWindow::CopyImage() {
 void RangeWindow::SavePlotData() {
     if (calculationTimer_.isActive()) CalculateNow();
     if (shown_.plot.empty()) {
-        platform_.ShowMessage(this, ProgramTitle(),
+        platform_.showMessage(this, ProgramTitle(),
                               tr("There is no curve to save: %1").arg(plot_->Missing()));
         return;
     }
@@ -43,7 +43,7 @@ void RangeWindow::SavePlotData() {
 void RangeWindow::SaveTable() {
     if (calculationTimer_.isActive()) CalculateNow();
     if (shown_.layers.empty()) {
-        platform_.ShowMessage(this, ProgramTitle(),
+        platform_.showMessage(this, ProgramTitle(),
                               tr("There is no layer table to save: the stack has no layer, or "
                                  "the ion or energy cannot be read."));
         return;
@@ -58,13 +58,13 @@ bool RangeWindow::WriteCsv(const QString& title, QString* lastFile, const std::s
     dialog.initialFile = *lastFile;
     dialog.defaultSuffix = QStringLiteral("csv");
     dialog.confirmOverwrite = true;
-    const std::optional<QString> chosen = platform_.SaveFileName(this, dialog);
+    const std::optional<QString> chosen = platform_.saveFileName(this, dialog);
     if (!chosen || chosen->isEmpty()) return false;  // cancelled
     *lastFile = *chosen;
     FileError error;
     if (WriteTextFile(QFile::encodeName(*chosen).toStdString(), text, &error)) return true;
     // The user asked for a file and must not believe it was written.
-    platform_.ShowMessage(this, ProgramTitle(),
+    platform_.showMessage(this, ProgramTitle(),
                           tr("The file was not saved: %1").arg(FileErrorMessage(error)));
     return false;
 }

@@ -209,7 +209,7 @@ void CurveCommandTest::startUpDataSetWithoutRatio() {
     // At start-up the ratio of target 1 is 0: there is no target, so no curve of any kind.
     MainWindowDriver d(FENRA_TEST_DATABASE);
     for (const char* command : {"mnuDepthStop", "mnuDepthEnergy", "mnuEnergyStop"}) {
-        d.platform.ClearRecords();
+        d.platform.clearRecords();
         d.Run(command);
         QCOMPARE(d.platform.messages.size(), size_t(1));
         QCOMPARE(d.platform.messages[0].title, QString("Fenra32"));
@@ -235,7 +235,7 @@ void CurveCommandTest::energyCurveFromZeroEnergy() {
     // A range that is not above 0 holds no depth to follow.
     d.Type("txtEnergy", "1000");
     d.Type("txtRange", "-5");
-    d.platform.ClearRecords();
+    d.platform.clearRecords();
     d.Run("mnuDepthStop");
     QCOMPARE(d.platform.messages.size(), size_t(1));
     QCOMPARE(d.platform.messages[0].text,
@@ -272,7 +272,7 @@ void CurveCommandTest::faultsEndTheWalkWithoutAWindow() {
     // A target symbol that is not in the element table (as a target file may bring).
     d.Type("txtEnergy", "1000");
     d.state.Current().TargetElement[1] = "Qq";
-    d.platform.ClearRecords();
+    d.platform.clearRecords();
     d.Run("mnuEnergyStop");
     QCOMPARE(d.platform.messages.size(), size_t(1));
     QVERIFY(d.platform.messages[0].text.contains("\"Qq\""));

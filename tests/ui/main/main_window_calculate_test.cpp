@@ -181,7 +181,7 @@ void MainWindowCalculateTest::lengthUnitsAreRefusedForCompounds() {
     QComboBox* unit = d.List("cbUnit");
     for (int item : {2, 3}) {
         unit->setCurrentIndex(1);
-        d.platform.ClearRecords();
+        d.platform.clearRecords();
         unit->setCurrentIndex(item);
         QCOMPARE(d.platform.beeps, 1);
         QVERIFY(d.platform.messages.empty());
@@ -192,7 +192,7 @@ void MainWindowCalculateTest::lengthUnitsAreRefusedForCompounds() {
     }
     // Without the compound the length units are shown.
     d.Run("mnuRemove");  // data set 4, the compound, is current after Calculate
-    d.platform.ClearRecords();
+    d.platform.clearRecords();
     unit->setCurrentIndex(2);
     QCOMPARE(d.platform.beeps, 0);
     QCOMPARE(unit->currentIndex(), 2);
@@ -254,7 +254,7 @@ void MainWindowCalculateTest::faultyDataSetsAreReportedAndTheOthersGoOn() {
     // Ratios below 0 mean nothing: told in words, nothing stored.
     d.Run("mnuAdd");
     d.Enter("H", nullptr, "1000", {{"Si", "1"}, {"O", "-1"}});
-    d.platform.ClearRecords();
+    d.platform.clearRecords();
     d.Run("mnuCal");
     QCOMPARE(d.platform.messages.size(), std::size_t{3});
     QCOMPARE(d.platform.messages[2].text,

@@ -173,7 +173,7 @@ void MainWindowExportTest::exportFailureIsReported() {
              "The file could not be written: " + path + "\n" + fenra::FileErrorMessage(error));
     QVERIFY(!QFile::exists(path));
     // A cancelled dialog writes nothing and says nothing.
-    d.platform.ClearRecords();
+    d.platform.clearRecords();
     d.Run("mnuExport");
     QVERIFY(d.platform.messages.empty());
 }

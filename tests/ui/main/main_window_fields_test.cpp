@@ -139,7 +139,7 @@ void MainWindowFieldsTest::missingDatabaseIsReportedWithItsPath() {
                  "can name the database file.");
 
     // A file that is there but no database: its path and the reason.
-    platform.ClearRecords();
+    platform.clearRecords();
     QFile junk(empty.path() + "/Fenra32.mdb");
     QVERIFY(junk.open(QIODevice::WriteOnly));
     junk.write("not a database");
@@ -153,7 +153,7 @@ void MainWindowFieldsTest::missingDatabaseIsReportedWithItsPath() {
                  "\" is not an element database: it is not an SQLite database file.");
 
     // The program's own directory, with or without its trailing separator.
-    platform.ClearRecords();
+    platform.clearRecords();
     QVERIFY(fenra::OpenDatabaseForStartUp(platform, FENRA_BIN_DIR).has_value());
     QVERIFY(fenra::OpenDatabaseForStartUp(platform, FENRA_BIN_DIR "/").has_value());
     QVERIFY(platform.messages.empty());

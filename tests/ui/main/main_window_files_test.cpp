@@ -348,7 +348,7 @@ void MainWindowFilesTest::openTextStartsTheEditor() {
         qputenv("PATH", dir_.path().toLocal8Bit());
         fenra::QtPlatform qt;
         QString failure;
-        QVERIFY(!qt.StartEditor(spaced, &failure));
+        QVERIFY(!qt.startEditor(spaced, &failure));
         qputenv("PATH", path);
         QCOMPARE(failure, QString("The program \"%1\" that opens text files is not installed.")
                               .arg(fenra::EditorCommandFor(spaced).program));

@@ -61,7 +61,7 @@ void MainWindowKeysTest::shortcutsRunTheirCommands() {
     QTest::keyClick(w, Qt::Key_Delete, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(d.state.DataSetCount, 1);
 
-    d.platform.ClearRecords();
+    d.platform.clearRecords();
     QTest::keyClick(w, Qt::Key_O, Qt::ControlModifier);  // the dialog is cancelled
     QTest::keyClick(w, Qt::Key_S, Qt::ControlModifier);  // ratio 1 is empty: refused
     QTest::keyClick(w, Qt::Key_P, Qt::ControlModifier);  // nothing calculated: refused

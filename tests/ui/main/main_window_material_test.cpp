@@ -109,7 +109,7 @@ void MainWindowMaterialTest::unreadableTextChangesNothing() {
     d.Enter("H", nullptr, "1000", {{"Si", "1"}, {"O", "2"}});
     const QByteArray before = SavedTarget(d, dir_.filePath("before.fta"));
     for (const char* text : {"H2Xx", "H2(O", "unobtainium"}) {
-        d.platform.ClearRecords();
+        d.platform.clearRecords();
         fenra::DataSet copy = d.state.Current();
         const fenra::TargetFill core =
             fenra::FillTargetFromMaterial(copy, text, d.db, Materials(d.db));
@@ -122,7 +122,7 @@ void MainWindowMaterialTest::unreadableTextChangesNothing() {
         QCOMPARE(SavedTarget(d, dir_.filePath("after.fta")), before);
         QCOMPARE(d.Field(QStringLiteral("txtMaterial"))->text(), QString::fromLatin1(text));
     }
-    d.platform.ClearRecords();
+    d.platform.clearRecords();
     d.Field(QStringLiteral("txtMaterial"))->clear();
     QTest::keyClick(d.Field(QStringLiteral("txtMaterial")), Qt::Key_Return);
     QVERIFY(d.platform.messages.empty());

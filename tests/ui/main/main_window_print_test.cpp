@@ -143,7 +143,7 @@ void MainWindowPrintTest::printedReportKeepsEveryRowOnItsPages() {
     d.Type(d.Ratio(1), "1");
     for (int k = 0; k < 99; ++k) d.Run("mnuAdd");
     d.Run("mnuCal");
-    d.platform.ClearRecords();
+    d.platform.clearRecords();
 
     // Cancelled: nothing printed.
     d.Run("mnuRPrint");

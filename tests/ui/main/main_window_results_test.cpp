@@ -41,7 +41,7 @@ void MainWindowResultsTest::aFailedCalculationLeavesNoStaleResult() {
              QString("Data set 1: the energy -1000 keV is not above 0."));
     QCOMPARE(d.Cell(1, 2), QString("-1000"));
     QCOMPARE(d.Cell(1, 4), QString());  // no old result beside the new energy
-    d.platform.ClearRecords();
+    d.platform.clearRecords();
     d.Run("mnuRSave");
     QCOMPARE(d.platform.events, std::vector<QString>({"message:No calculation was made."}));
 }
@@ -58,7 +58,7 @@ void MainWindowResultsTest::aCurveWalkLeavesTheDataSetAsItFoundIt() {
 
     // Save result still has the calculation to save.
     const QString path = dir_.filePath("after-walk.Fre");
-    d.platform.ClearRecords();
+    d.platform.clearRecords();
     d.platform.fileAnswers.push_back(path);
     d.Run("mnuRSave");
     QVERIFY(d.platform.messages.empty());
@@ -148,7 +148,7 @@ void MainWindowResultsTest::fieldsNotWhollyNumbersAreMarkedAndNamed() {
     QCOMPARE(status->currentMessage(), QString());
     d.Type("txtEnergy", "1000");
     d.Type("txtIonMass", "1.0078");
-    d.platform.ClearRecords();
+    d.platform.clearRecords();
     d.Run("mnuCal");
     QVERIFY(d.platform.events.empty());
 }

@@ -101,7 +101,7 @@ void MainWindowSettingsTest::statusBarNamesFileDataSetAndUnit() {
 void MainWindowSettingsTest::unchangedDataSetsAskNothing() {
     MainWindowDriver d(FENRA_TEST_DATABASE);
     d.Run("mnuCal");  // results are no change of the target
-    d.platform.ClearRecords();
+    d.platform.clearRecords();
     d.platform.fileAnswers.push_back(Target("files", "a.fta"));
     d.Run("mnuTOpen");
     QCOMPARE(d.platform.events.front(), QString("open:Open target"));
@@ -114,7 +114,7 @@ void MainWindowSettingsTest::cancelKeepsEverything() {
     MainWindowDriver d(FENRA_TEST_DATABASE);
     d.Type(d.Field("txtEnergy"), "2500");
     QVERIFY(d.window->targetDocument().changed());
-    d.platform.ClearRecords();
+    d.platform.clearRecords();
     d.platform.saveChangesAnswers = {SaveChangesAnswer::Cancel};
     d.Run("mnuTOpen");
     QCOMPARE(d.platform.events, std::vector<QString>({"ask:Save changes?"}));
@@ -126,7 +126,7 @@ void MainWindowSettingsTest::cancelKeepsEverything() {
 void MainWindowSettingsTest::discardGoesOn() {
     MainWindowDriver d(FENRA_TEST_DATABASE);
     d.Type(d.Field("txtEnergy"), "2500");
-    d.platform.ClearRecords();
+    d.platform.clearRecords();
     d.platform.saveChangesAnswers = {SaveChangesAnswer::Discard};
     d.platform.fileAnswers.push_back(Target("files", "demo.fta"));
     d.Run("mnuTOpen");
@@ -140,7 +140,7 @@ void MainWindowSettingsTest::saveSavesThenGoesOn() {
     d.Type(d.Ratio(1), "1");
     d.Type(d.Field("txtEnergy"), "2500");
     const std::string edited = fenra::TargetFileText(d.state);
-    d.platform.ClearRecords();
+    d.platform.clearRecords();
     d.platform.saveChangesAnswers = {SaveChangesAnswer::Save};
     const QString saved = Path("files/edited.fta");
     d.platform.fileAnswers = {saved, Target("files", "demo.fta")};
@@ -156,14 +156,14 @@ void MainWindowSettingsTest::saveSavesThenGoesOn() {
 void MainWindowSettingsTest::aFailedSaveStopsTheCommand() {
     MainWindowDriver d(FENRA_TEST_DATABASE);
     d.Type(d.Field("txtEnergy"), "2500");  // ratio 1 empty: Save target refuses
-    d.platform.ClearRecords();
+    d.platform.clearRecords();
     d.platform.saveChangesAnswers = {SaveChangesAnswer::Save};
     d.Run("mnuTOpen");
     QCOMPARE(d.platform.events,
              std::vector<QString>({"ask:Save changes?", "message:Target is empty."}));
 
     d.Type(d.Ratio(1), "1");
-    d.platform.ClearRecords();
+    d.platform.clearRecords();
     d.platform.saveChangesAnswers = {SaveChangesAnswer::Save};
     d.platform.fileAnswers = {std::nullopt};  // the save dialog is cancelled
     d.Run("mnuTOpen");
@@ -174,7 +174,7 @@ void MainWindowSettingsTest::aFailedSaveStopsTheCommand() {
 void MainWindowSettingsTest::resetAndExitAskToo() {
     MainWindowDriver d(FENRA_TEST_DATABASE);
     d.Run("mnuAdd");
-    d.platform.ClearRecords();
+    d.platform.clearRecords();
     d.platform.saveChangesAnswers = {SaveChangesAnswer::Cancel, SaveChangesAnswer::Cancel,
                                      SaveChangesAnswer::Discard};
     d.Child<QPushButton>("cmdReset")->click();
@@ -210,7 +210,7 @@ void MainWindowSettingsTest::aMissingRecentTargetIsRemovedWithAMessage() {
     d.Run("mnuTOpen");
     QVERIFY(QFile::remove(gone));
     d.Type(d.Field("txtEnergy"), "2500");
-    d.platform.ClearRecords();
+    d.platform.clearRecords();
     RecentMenu(d);
     d.Child<QAction>("mnuRecent1")->trigger();
     // Nothing to open, so nothing to ask.

@@ -42,7 +42,7 @@ class QtPlatformQuestionTest : public QObject {
         QtPlatform platform;
         QString shown;
         AnswerWith(static_cast<QMessageBox::StandardButton>(button), &shown);
-        const SaveChangesAnswer got = platform.AskSaveChanges(nullptr, QStringLiteral("Fenra32"),
+        const SaveChangesAnswer got = platform.askSaveChanges(nullptr, QStringLiteral("Fenra32"),
                                                               QStringLiteral("Save changes?"));
         QCOMPARE(shown, QStringLiteral("Fenra32|Save changes?"));
         QCOMPARE(int(got), answer);
