@@ -29,8 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     try {
         const fenra::Material m = fenra::ResolveMaterial(text, Database(), List());
-        if (m.elements.empty() || m.elements.size() > fenra::kMaxMaterialElements)
-            __builtin_trap();
+        if (m.elements.empty() || m.elements.size() > fenra::kMaxMaterialElements) __builtin_trap();
         for (const fenra::MaterialElement& e : m.elements)
             if (!(e.ratio > 0) || !std::isfinite(e.ratio)) __builtin_trap();
     } catch (const fenra::PhysicsError& e) {

@@ -15,8 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const char* const kCommands[] = {"stopping", "range", "layers", "energy-before",
                                             "energy-for-range"};
     if (size < 1) return 0;
-    std::vector<std::string> args = {"--db", FENRA_BIN_DIR "/Fenra32.mdb",
-                                     kCommands[data[0] % 5]};
+    std::vector<std::string> args = {"--db", FENRA_BIN_DIR "/Fenra32.mdb", kCommands[data[0] % 5]};
     std::string arg;
     for (size_t k = 1; k <= size; ++k) {
         if (k == size || data[k] == '\n') {

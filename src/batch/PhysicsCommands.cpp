@@ -7,12 +7,12 @@
 #include <sstream>
 
 #include "batch/BatchCalculator.h"
-#include "messages/OutcomeMessages.h"
 #include "batch/PhysicsArguments.h"
 #include "elements/DatabaseSearch.h"
 #include "files/TextFile.h"
 #include "materials/MaterialList.h"
 #include "materials/PhysicsError.h"
+#include "messages/OutcomeMessages.h"
 #include "range/Range.h"
 #include "range/Spread.h"
 

@@ -152,10 +152,10 @@ Message CalcResultSentence(int dataSet, const CalcResult& r) {
             return Sentence(TR("Data set %1: the element \"%2\" is not in the element database."),
                             {set, Quoted(r.symbol)});
         case CalcOutcome::MissingCoefficients:
-            return Sentence(TR("Data set %1: the element database has no \"%2\" record for \"%3\" "
-                               "(atomic number %4)."),
-                            {set, Value(CoefficientTableName(r.table)), Value(r.symbol),
-                             Integer(r.atomNum)});
+            return Sentence(
+                TR("Data set %1: the element database has no \"%2\" record for \"%3\" "
+                   "(atomic number %4)."),
+                {set, Value(CoefficientTableName(r.table)), Value(r.symbol), Integer(r.atomNum)});
         case CalcOutcome::FloatingPointFault:
             return Sentence(TR("Data set %1: the stopping power at %2 keV is beyond the range of "
                                "the numbers the program holds."),

@@ -37,8 +37,10 @@ TEST(PhysicsCommands, CsvHeadersAreExactlyThese) {
     const std::string layers =
         "layer,material,thickness_e15,energy_in_keV,energy_out_keV,energy_loss_keV,"
         "stopped_at_e15,energy_sigma_keV,angle_sigma_mrad,lateral_sigma_um,charge_mean";
-    EXPECT_EQ(Lines(CalcOnTestDatabase({"layers", "He", "5MeV", "Si:1um", "--csv"}).out)[0], layers);
-    EXPECT_EQ(Lines(CalcOnTestDatabase({"energy-before", "He", "5MeV", "Si:1um", "--csv"}).out)[0], layers);
+    EXPECT_EQ(Lines(CalcOnTestDatabase({"layers", "He", "5MeV", "Si:1um", "--csv"}).out)[0],
+              layers);
+    EXPECT_EQ(Lines(CalcOnTestDatabase({"energy-before", "He", "5MeV", "Si:1um", "--csv"}).out)[0],
+              layers);
     EXPECT_EQ(Lines(CalcOnTestDatabase({"energy-for-range", "H", "Si", "1um", "--csv"}).out)[0],
               "range_e15,range_mg_cm2,range_um,energy_keV");
 }
@@ -191,7 +193,8 @@ TEST(PhysicsCommands, SpreadsAreTheLibrarysToTheLastDigit) {
 }
 
 TEST(PhysicsCommands, LateralSpreadNeedsADensity) {
-    const Outcome o = CalcOnTestDatabase({"layers", "H", "10MeV", "C2H4:1mg/cm2", "Si:10um", "--csv"});
+    const Outcome o =
+        CalcOnTestDatabase({"layers", "H", "10MeV", "C2H4:1mg/cm2", "Si:10um", "--csv"});
     ASSERT_EQ(o.status, 0) << o.err;
     for (const std::string& line : {Lines(o.out)[1], Lines(o.out)[2]}) {
         const std::vector<std::string> cells = Split(line, ',');
@@ -199,8 +202,8 @@ TEST(PhysicsCommands, LateralSpreadNeedsADensity) {
         EXPECT_NE(cells[8], "");
         EXPECT_EQ(cells[9], "");
     }
-    const Outcome d =
-        CalcOnTestDatabase({"layers", "H", "10MeV", "C2H4:1mg/cm2", "Si:10um", "--density", "0.94", "--csv"});
+    const Outcome d = CalcOnTestDatabase(
+        {"layers", "H", "10MeV", "C2H4:1mg/cm2", "Si:10um", "--density", "0.94", "--csv"});
     EXPECT_NE(Split(Lines(d.out)[2], ',')[9], "");
 }
 

@@ -8,8 +8,8 @@
 
 #include <filesystem>
 
-#include "messages/OutcomeMessages.h"
 #include "files/TargetFile.h"
+#include "messages/OutcomeMessages.h"
 #include "state/WorkingState.h"
 
 namespace fenra {
