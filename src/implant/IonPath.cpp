@@ -63,9 +63,10 @@ void Deflect(IonState& ion, double cosT, double sinT, double cosP, double sinP) 
     ion.w *= norm;
 }
 
-int BinOf(double x, double width, std::size_t bins) {
+// The bin of depth x in bins of the given width (its inverse passed), or -1 outside them.
+int BinOf(double x, double inverseWidth, std::size_t bins) {
     if (!(x >= 0)) return -1;
-    const double k = std::floor(x / width);
+    const double k = x * inverseWidth;  // truncation is the floor for x >= 0
     return k < static_cast<double>(bins) ? static_cast<int>(k) : -1;
 }
 
@@ -73,8 +74,9 @@ int BinOf(double x, double width, std::size_t bins) {
 // proportion to the depth it spends in each.
 void DepositAlong(std::vector<double>& bins, double width, double z0, double z1, double amount) {
     if (amount == 0) return;
-    const int a = BinOf(z0, width, bins.size());
-    if (a >= 0 && a == BinOf(z1, width, bins.size())) {
+    const double inverse = 1 / width;
+    const int a = BinOf(z0, inverse, bins.size());
+    if (a >= 0 && a == BinOf(z1, inverse, bins.size())) {
         bins[static_cast<std::size_t>(a)] += amount;
         return;
     }
@@ -86,9 +88,11 @@ void DepositAlong(std::vector<double>& bins, double width, double z0, double z1,
     const double perDepth = amount / (hi - lo);
     const double end = std::min(hi, width * static_cast<double>(bins.size()));
     for (double z = std::max(lo, 0.0); z < end;) {
-        const int k = BinOf(z, width, bins.size());
+        const int k = BinOf(z, inverse, bins.size());
         if (k < 0) break;
-        const double next = std::min(end, width * (k + 1));
+        double edge = width * (k + 1);
+        if (edge <= z) edge = width * (k + 2);  // z * inverse rounded down across an edge
+        const double next = std::min(end, edge);
         bins[static_cast<std::size_t>(k)] += perDepth * (next - z);
         if (next <= z) break;
         z = next;
@@ -98,7 +102,11 @@ void DepositAlong(std::vector<double>& bins, double width, double z0, double z1,
 class Walker {
   public:
     Walker(const PreparedStack& s, uint64_t index, Tally& t)
-        : s_(s), t_(t), rng_(s.seed, index), depthWidth_(s.depthRange / s.depthBins) {
+        : s_(s),
+          t_(t),
+          rng_(s.seed, index),
+          depthWidth_(s.depthRange / s.depthBins),
+          inverseDepthWidth_(1 / depthWidth_) {
         ion_.u = s.sinAngle;
         ion_.w = s.cosAngle;
         ion_.E = s.energy;
@@ -118,7 +126,7 @@ class Walker {
     const PreparedStack& s_;
     Tally& t_;
     pcg32 rng_;
-    double depthWidth_;
+    double depthWidth_, inverseDepthWidth_;
     IonState ion_;
 };
 
@@ -177,7 +185,7 @@ void Walker::Collision(const PreparedLayer& L) {
     ion_.E -= c.transfer;
     t_.nuclear += c.transfer;
     ++t_.collisions;
-    const int k = BinOf(ion_.z, depthWidth_, t_.nuclearDeposit.size());
+    const int k = BinOf(ion_.z, inverseDepthWidth_, t_.nuclearDeposit.size());
     if (k >= 0) {
         t_.nuclearDeposit[static_cast<std::size_t>(k)] += c.transfer;
         t_.displacements[static_cast<std::size_t>(k)] += Displacements(el.damage, c.transfer);
@@ -195,7 +203,7 @@ void Walker::Stopped() {
     const double ax = ion_.x - along * s_.sinAngle, az = ion_.z - along * s_.cosAngle;
     t_.radial.Add(std::sqrt(ax * ax + ion_.y * ion_.y + az * az));
     t_.path.Add(ion_.path);
-    const int k = BinOf(ion_.z, depthWidth_, t_.depthCounts.size());
+    const int k = BinOf(ion_.z, inverseDepthWidth_, t_.depthCounts.size());
     if (k >= 0) {
         t_.depthCounts[static_cast<std::size_t>(k)] += 1;
     } else {

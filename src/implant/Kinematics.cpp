@@ -20,12 +20,15 @@ CollisionOutcome Collide(double E, double M1, double M2, const HalfAngle& half) 
     const double along = ratio + cosTheta;
     const double norm = std::sqrt(along * along + sinTheta * sinTheta);
     if (norm > 0) {
-        c.cosIon = along / norm;
-        c.sinIon = sinTheta / norm;
+        const double inverse = 1 / norm;
+        c.cosIon = along * inverse;
+        c.sinIon = sinTheta * inverse;
     }
-    c.cosRecoil = std::sqrt(half.sin2);
-    c.sinRecoil = std::sqrt(half.cos2);
     return c;
+}
+
+RecoilDirection RecoilOf(const HalfAngle& half) {
+    return {std::sqrt(half.sin2), std::sqrt(half.cos2)};
 }
 
 }  // namespace fenra

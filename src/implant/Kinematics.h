@@ -15,13 +15,19 @@ struct CollisionOutcome {
     double transfer = 0;   // energy given to the recoil, same unit as E
     double cosIon = 1;     // cosine of the ion's laboratory deflection
     double sinIon = 0;     // its sine (>= 0)
-    double cosRecoil = 0;  // cosine of the recoil's angle to the incoming direction
-    double sinRecoil = 1;  // its sine (>= 0; the recoil leaves on the opposite azimuth)
+};
+
+// The recoil's direction: angle (pi - theta)/2 to the ion's incoming direction, on the
+// opposite azimuth. Not needed while recoils are not followed.
+struct RecoilDirection {
+    double cos = 0, sin = 1;
 };
 
 // The mass factor gamma = 4 M1 M2 / (M1 + M2)^2: the largest share of E a collision gives.
 double TransferFactor(double M1, double M2);
 
 CollisionOutcome Collide(double E, double M1, double M2, const HalfAngle& half);
+
+RecoilDirection RecoilOf(const HalfAngle& half);
 
 }  // namespace fenra
