@@ -23,7 +23,7 @@ constexpr double kMaxFlightLoss = 0.05;
 // The largest half-angle sin^2 of a collision left out (about a 0.02 rad deflection).
 constexpr double kMaxSkippedSin2 = 1e-4;
 constexpr int kImpactBisections = 60;
-constexpr double kMarginOfDepthRange = 1.1;
+constexpr double kMarginOfDepthRange = 1.5;
 
 void Require(bool ok, ImplantProblem problem, int layer = -1) {
     if (!ok) throw ImplantError(problem, layer);

@@ -72,8 +72,8 @@ PreparedStack PrepareStack(const ImplantIon& ion, const std::vector<ImplantLayer
 
 // The depth (nm) where an ion running straight down the normal with the mean electronic and
 // nuclear stopping of each layer comes to rest, or the back of the stack: about the deepest an
-// ion reaches, since the scattering bends the path (the depth histogram's range is set a
-// little beyond it).
+// ion reaches, since the scattering bends the path; but the nuclear losses of single ions vary,
+// so the depth histogram's range is set half as deep again beyond it.
 double StraightPathDepth(const PreparedStack& s);
 
 }  // namespace fenra

@@ -6,7 +6,7 @@
 
 #include <optional>
 
-#include "range/IonTarget.h"
+#include "range/Range.h"
 
 namespace fenra::python {
 
@@ -20,5 +20,8 @@ Material MaterialArgument(const pybind11::handle& material, const std::optional<
 // The ion in the material, ready for the stopping, range and layer functions.
 Target TargetArgument(const pybind11::handle& ion, const pybind11::handle& material,
                       const std::optional<double>& mass, const std::optional<double>& density);
+
+// Layer k of a list: (material, thickness, unit) or (material, thickness, unit, density).
+Layer LayerArgument(const Ion& ion, const pybind11::handle& given, std::size_t k);
 
 }  // namespace fenra::python

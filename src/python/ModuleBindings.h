@@ -8,5 +8,6 @@ namespace fenra::python {
 void RegisterTargetFunctions(pybind11::module_& m);
 void RegisterMaterialFunctions(pybind11::module_& m);
 void RegisterPhysicsFunctions(pybind11::module_& m);
+void RegisterImplantFunctions(pybind11::module_& m);
 
 }  // namespace fenra::python

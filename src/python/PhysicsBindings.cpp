@@ -181,30 +181,6 @@ py::object EnergyForRangeOf(const py::handle& ion, const py::handle& material,
     });
 }
 
-// One layer given as (material, thickness, unit) or (material, thickness, unit, density).
-Layer LayerArgument(const Ion& ion, const py::handle& given, std::size_t k) {
-    const std::string where = "layers[" + std::to_string(k) + "]";
-    const py::sequence item = py::reinterpret_borrow<py::sequence>(given);
-    if (!py::isinstance<py::sequence>(given) || py::isinstance<py::str>(given) ||
-        (item.size() != 3 && item.size() != 4))
-        throw PhysicsError(ErrorKind::BadValue,
-                           where + " is not (material, thickness, unit[, density])");
-    try {
-        const OptionalNumber density = item.size() == 4 && !item[3].is_none()
-                                           ? OptionalNumber(item[3].cast<double>())
-                                           : std::nullopt;
-        Target t = MakeTarget(ModuleDatabase(), ion, MaterialArgument(item[0], density));
-        const ThicknessUnit unit = ThicknessUnitArgument(item[2].cast<std::string>());
-        const double thickness = ThicknessToE15(t, item[1].cast<double>(), unit);
-        return {std::move(t), thickness};
-    } catch (const PhysicsError& e) {
-        throw PhysicsError(e.Kind(), where + ": " + e.what());
-    } catch (const py::cast_error&) {
-        throw PhysicsError(ErrorKind::BadValue,
-                           where + " is not (material, thickness, unit[, density])");
-    }
-}
-
 py::object EnergyAfter(const py::handle& ion, const py::handle& energy, const py::sequence& layers,
                        OptionalNumber mass) {
     const Ion resolved = IonArgument(ion, mass);
@@ -245,6 +221,29 @@ py::object EnergyAfter(const py::handle& ion, const py::handle& energy, const py
 }
 
 }  // namespace
+
+Layer LayerArgument(const Ion& ion, const py::handle& given, std::size_t k) {
+    const std::string where = "layers[" + std::to_string(k) + "]";
+    const py::sequence item = py::reinterpret_borrow<py::sequence>(given);
+    if (!py::isinstance<py::sequence>(given) || py::isinstance<py::str>(given) ||
+        (item.size() != 3 && item.size() != 4))
+        throw PhysicsError(ErrorKind::BadValue,
+                           where + " is not (material, thickness, unit[, density])");
+    try {
+        const OptionalNumber density = item.size() == 4 && !item[3].is_none()
+                                           ? OptionalNumber(item[3].cast<double>())
+                                           : std::nullopt;
+        Target t = MakeTarget(ModuleDatabase(), ion, MaterialArgument(item[0], density));
+        const ThicknessUnit unit = ThicknessUnitArgument(item[2].cast<std::string>());
+        const double thickness = ThicknessToE15(t, item[1].cast<double>(), unit);
+        return {std::move(t), thickness};
+    } catch (const PhysicsError& e) {
+        throw PhysicsError(e.Kind(), where + ": " + e.what());
+    } catch (const py::cast_error&) {
+        throw PhysicsError(ErrorKind::BadValue,
+                           where + " is not (material, thickness, unit[, density])");
+    }
+}
 
 void RegisterPhysicsFunctions(py::module_& m) {
     m.def("stopping", &Stopping, "ion"_a, "material"_a, "energy"_a, py::kw_only(),
