@@ -29,6 +29,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -89,6 +90,10 @@ std::vector<double> ImplantTableEnergies(double ionEnergy, double cutoffEv);
 struct ImplantProgress {
     std::atomic<uint64_t> ionsDone{0};
     std::atomic<bool> cancel{false};
+    // When set, called with the index of each block of ions before it is followed, on the thread
+    // that follows it (so from several threads at once). An exception it throws ends the run as
+    // any fault of a thread does: the other threads stop and RunImplant rethrows it.
+    std::function<void(uint64_t block)> beforeBlock;
 };
 
 struct MeanValue {

@@ -1,7 +1,9 @@
 #include <algorithm>
 #include <condition_variable>
+#include <exception>
 #include <map>
 #include <mutex>
+#include <system_error>
 #include <thread>
 
 #include "implant/Implant.h"
@@ -56,7 +58,24 @@ class BlockSum {
           progress_(progress),
           total_(s) {}
 
+    // A fault of one block (out of memory) stops every thread; the first is kept for the caller.
     void Work() {
+        try {
+            Follow();
+        } catch (...) {
+            std::lock_guard<std::mutex> lock(mutex_);
+            if (!failure_) failure_ = std::current_exception();
+            stop_ = true;
+            ready_.notify_all();
+        }
+    }
+
+    const Tally& Total() const { return total_; }
+    bool Stopped() const { return stop_; }
+    std::exception_ptr Failure() const { return failure_; }
+
+  private:
+    void Follow() {
         for (;;) {
             uint64_t block = 0;
             {
@@ -66,6 +85,7 @@ class BlockSum {
                 if (stop_ || next_ >= blocks_) return;
                 block = next_++;
             }
+            if (progress_ && progress_->beforeBlock) progress_->beforeBlock(block);
             const uint64_t first = block * kBlockIons;
             const uint64_t count = std::min(kBlockIons, ions_ - first);
             Tally t(s_);
@@ -89,10 +109,6 @@ class BlockSum {
         }
     }
 
-    const Tally& Total() const { return total_; }
-    bool Stopped() const { return stop_; }
-
-  private:
     const PreparedStack& s_;
     const uint64_t ions_, blocks_, lead_;
     ImplantProgress* progress_;
@@ -100,6 +116,7 @@ class BlockSum {
     std::condition_variable ready_;
     uint64_t next_ = 0, merged_ = 0;
     bool stop_ = false;
+    std::exception_ptr failure_;
     std::map<uint64_t, Tally> pending_;
     Tally total_;
 };
@@ -118,9 +135,15 @@ ImplantResult RunImplant(const ImplantIon& ion, const std::vector<ImplantLayer>&
     threads = static_cast<int>(std::min<uint64_t>(static_cast<uint64_t>(threads), blocks));
     BlockSum sum(s, options.ions, threads, progress);
     std::vector<std::thread> pool;
-    for (int k = 1; k < threads; ++k) pool.emplace_back([&sum] { sum.Work(); });
+    // The results do not depend on the number of threads, so a thread the system refuses
+    // leaves the work to the others.
+    try {
+        for (int k = 1; k < threads; ++k) pool.emplace_back([&sum] { sum.Work(); });
+    } catch (const std::system_error&) {
+    }
     sum.Work();
     for (std::thread& t : pool) t.join();
+    if (sum.Failure()) std::rethrow_exception(sum.Failure());
     const bool cancelled = sum.Stopped() || (progress && progress->cancel.load());
     return Summarise(sum.Total(), s, options.ions, cancelled && sum.Total().ions < options.ions);
 }

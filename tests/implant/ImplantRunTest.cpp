@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cmath>
+#include <new>
 #include <thread>
 #include <vector>
 
@@ -150,6 +152,27 @@ TEST(ImplantRun, ProgressCountsEveryIon) {
     RunImplant(Boron(), {SiliconLike(500)}, Options(700, 2), &progress);
     EXPECT_EQ(progress.ionsDone.load(), 700u);
 }
+
+// A fault in any thread (here an out-of-memory at the fourth block) stops the others and
+// reaches the caller, instead of ending the process.
+class ImplantFault : public ::testing::TestWithParam<int> {};
+
+TEST_P(ImplantFault, InAThreadReachesTheCaller) {
+    ImplantProgress progress;
+    std::atomic<int> faults{0};
+    progress.beforeBlock = [&](uint64_t block) {
+        if (block < 3) return;
+        ++faults;
+        throw std::bad_alloc();
+    };
+    EXPECT_THROW(RunImplant(Boron(), {SiliconLike(500)}, Options(1000000, GetParam()), &progress),
+                 std::bad_alloc);
+    EXPECT_GE(faults.load(), 1);
+    EXPECT_LE(faults.load(), GetParam());  // each thread stops at its first fault
+    EXPECT_LE(progress.ionsDone.load(), 3u * 256u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Threads, ImplantFault, ::testing::Values(1, 2, 8));
 
 struct BadInput {
     const char* what;
