@@ -6,8 +6,8 @@
 #include <filesystem>
 
 #include "batch/BatchArguments.h"
-#include "batch/Messages.h"
 #include "batch/ImplantCommand.h"
+#include "batch/Messages.h"
 #include "batch/PhysicsCommands.h"
 #include "batch/TargetRun.h"
 #include "calc/CalculateAll.h"

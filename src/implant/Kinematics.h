@@ -12,9 +12,9 @@
 namespace fenra {
 
 struct CollisionOutcome {
-    double transfer = 0;   // energy given to the recoil, same unit as E
-    double cosIon = 1;     // cosine of the ion's laboratory deflection
-    double sinIon = 0;     // its sine (>= 0)
+    double transfer = 0;  // energy given to the recoil, same unit as E
+    double cosIon = 1;    // cosine of the ion's laboratory deflection
+    double sinIon = 0;    // its sine (>= 0)
 };
 
 // The recoil's direction: angle (pi - theta)/2 to the ion's incoming direction, on the
