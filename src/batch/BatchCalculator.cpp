@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "batch/BatchArguments.h"
+#include "batch/ImplantCommand.h"
 #include "batch/PhysicsCommands.h"
 #include "batch/TargetRun.h"
 #include "calc/CalculateAll.h"
@@ -155,6 +156,7 @@ int FinishStandardOutput(int status, std::FILE* out, std::ostream& err) {
 int RunBatchCalculator(const std::vector<std::string>& argList, std::ostream& out,
                        std::ostream& err) {
     if (IsPhysicsCommand(argList)) return RunPhysicsCommand(argList, out, err);
+    if (IsImplantCommand(argList)) return RunImplantCommand(argList, out, err);
     BatchArguments args;
     std::string usageError;
     if (!ParseBatchArguments(argList, &args, &usageError)) {
@@ -163,7 +165,7 @@ int RunBatchCalculator(const std::vector<std::string>& argList, std::ostream& ou
         return kBatchUsageError;
     }
     if (args.command == BatchCommand::Help) {
-        out << BatchUsage() << "\n" << PhysicsCommandsUsage();
+        out << BatchUsage() << "\n" << PhysicsCommandsUsage() << ImplantCommandUsage();
         return kBatchOk;
     }
     if (args.command == BatchCommand::Version) {

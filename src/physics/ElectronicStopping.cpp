@@ -26,6 +26,25 @@ const char* StoppingModelName(StoppingModel model) {
     return "";
 }
 
+// The enumeration's values run from 0 up to the first without a name.
+std::optional<StoppingModel> StoppingModelNamed(std::string_view name) {
+    for (int k = 0;; ++k) {
+        const auto model = static_cast<StoppingModel>(k);
+        const std::string_view n = StoppingModelName(model);
+        if (n.empty()) return std::nullopt;
+        if (n == name) return model;
+    }
+}
+
+std::string StoppingModelNames() {
+    std::string names;
+    for (int k = 0;; ++k) {
+        const std::string n = StoppingModelName(static_cast<StoppingModel>(k));
+        if (n.empty()) return names;
+        names += (names.empty() ? "" : ", ") + n;
+    }
+}
+
 double ElementStop(const StoppingIon& ion, float E, const TargetElementData& t,
                    StoppingModel model) {
     switch (model) {

@@ -7,6 +7,10 @@
 // CompoundStop) dispatches to (ElectronicStopping.cpp). The range tables are kept per model
 // (the model is part of the range cache's key).
 
+#include <optional>
+#include <string>
+#include <string_view>
+
 namespace fenra {
 
 enum class StoppingModel {
@@ -20,5 +24,12 @@ constexpr StoppingModel kDefaultStoppingModel = StoppingModel::classic;
 
 // "classic": the name a caller types and a cache key holds.
 const char* StoppingModelName(StoppingModel model);
+
+// The model a caller names, or none when no model has that name.
+std::optional<StoppingModel> StoppingModelNamed(std::string_view name);
+
+// Every model's name in the order of the enumeration, comma-separated ("classic"), for the
+// messages that refuse an unknown one.
+std::string StoppingModelNames();
 
 }  // namespace fenra

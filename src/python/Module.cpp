@@ -17,8 +17,8 @@ unit is given. The element database is found on first use: the file named by FEN
 Fenra32.mdb beside this module, else in the installed data folder (PREFIX/share/fenra32).
 
 Functions: stopping, range, energy_after, energy_for_range, Material, materials,
-read_target_file, calculate, database_path. A number gives a float; a sequence or numpy array of
-energies gives a numpy array of the same shape, computed in one call.
+read_target_file, calculate, implant, database_path. A number gives a float; a sequence or numpy
+array of energies gives a numpy array of the same shape, computed in one call.
 
 Errors are Python exceptions with fenra32-calc's words: ValueError for a bad value, unit or
 formula, LookupError for an unknown ion, element or material, OSError for a file that cannot be
@@ -31,6 +31,7 @@ read, ArithmeticError when the model gives no finite result. An energy outside t
     fenra::python::RegisterPhysicsFunctions(m);
     fenra::python::RegisterSpreadFunctions(m);
     fenra::python::RegisterTargetFunctions(m);
+    fenra::python::RegisterImplantFunctions(m);
     m.def(
         "database_path", [] { return fenra::python::ModuleDatabase().Path(); },
         "database_path() -> str\n\nThe path of the element database the module reads.");

@@ -5,6 +5,7 @@
 #include <pybind11/pybind11.h>
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "range/IonTarget.h"
@@ -28,5 +29,8 @@ Target TargetArgument(const pybind11::handle& ion, const pybind11::handle& mater
 // errors name the layer ("layers[1]: ..."). Each layer's stopping is the model's.
 std::vector<Layer> StackArgument(const Ion& ion, const pybind11::sequence& layers,
                                  StoppingModel model = kDefaultStoppingModel);
+
+// A stopping model by its name (StoppingModelName); a BadValue PhysicsError names the known ones.
+StoppingModel ModelByName(const std::string& name);
 
 }  // namespace fenra::python

@@ -9,5 +9,6 @@ void RegisterTargetFunctions(pybind11::module_& m);
 void RegisterMaterialFunctions(pybind11::module_& m);
 void RegisterPhysicsFunctions(pybind11::module_& m);
 void RegisterSpreadFunctions(pybind11::module_& m);
+void RegisterImplantFunctions(pybind11::module_& m);
 
 }  // namespace fenra::python

@@ -80,20 +80,6 @@ void Warn(const StackResult& path, const std::vector<LayerSpread>& spreads) {
                 SpreadValidityWarning("the spreads behind layers[" + std::to_string(k) + "]"));
 }
 
-// A stopping model by its name: every value of StoppingModel, in order, up to the first that
-// has none.
-StoppingModel ModelByName(const std::string& name) {
-    std::string names;
-    for (int k = 0;; ++k) {
-        const auto model = static_cast<StoppingModel>(k);
-        const std::string n = StoppingModelName(model);
-        if (n.empty()) break;
-        if (n == name) return model;
-        names += (names.empty() ? "" : ", ") + n;
-    }
-    throw PhysicsError(ErrorKind::BadValue, "model \"" + name + "\" is not one of " + names);
-}
-
 py::dict Path(const py::handle& ion, double energy, const py::sequence& layers,
               std::optional<double> mass, const std::string& model, bool before) {
     const std::vector<Layer> stack =
@@ -120,6 +106,12 @@ py::dict EnergyBefore(const py::handle& ion, double energy, const py::sequence& 
 }
 
 }  // namespace
+
+StoppingModel ModelByName(const std::string& name) {
+    if (const std::optional<StoppingModel> model = StoppingModelNamed(name)) return *model;
+    throw PhysicsError(ErrorKind::BadValue,
+                       "model \"" + name + "\" is not one of " + StoppingModelNames());
+}
 
 void RegisterSpreadFunctions(py::module_& m) {
     m.def("transmit", &Transmit, "ion"_a, "energy"_a, "layers"_a, py::kw_only(),

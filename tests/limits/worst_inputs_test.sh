@@ -49,6 +49,14 @@ expect 1 $db energy-before He 250 Si:1e30nm
 expect 1 $db energy-before U 1e-300 Au:1e13e15/cm2
 expect 0 $db range U Au 3.3e38 1e-30 1e-300 1e6MeV/u
 expect 0 $db layers He 1e7MeV/u Si:1mm mylar:0mm
+# The ion paths: more threads than the address space lets the system start (the others do the
+# work), a layer thicker than any histogram, the largest histograms, energies at the ends.
+expect 0 $db implant H 1MeV Si:10nm --ions 5000 --threads 1024
+expect 0 $db implant B 50keV Si:1e30nm --ions 100
+expect 0 $db implant B 50keV Si:1um --bins 100000 --ions 300
+expect 0 $db implant B 50keV Si:1um --density 1e-30 --ions 10
+expect 2 $db implant U 1e-3keV Si:1um
+expect 2 $db implant H 1e308MeV Si:1um --ions 10
 expect 1 --db "$work/fifo.mdb" range He Si 5MeV
 expect 0 --db "$work/list/Fenra32.mdb" range He m0 5MeV
 expect 0 --db "$work/list/Fenra32.mdb" stopping He m199999 5MeV

@@ -1,0 +1,407 @@
+#include "batch/ImplantCommand.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cctype>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <iostream>
+#include <optional>
+#include <thread>
+
+#include "batch/BatchCalculator.h"
+#include "batch/ImplantLayers.h"
+#include "messages/OutcomeMessages.h"
+#include "batch/PhysicsArguments.h"
+#include "elements/DatabaseSearch.h"
+#include "export/ImplantExport.h"
+#include "materials/MaterialList.h"
+#include "materials/PhysicsError.h"
+#include "physics/StoppingModel.h"
+#include "range/IonTarget.h"
+#include "state/NumberText.h"
+
+namespace fenra {
+
+namespace {
+
+constexpr const char* kProgram = "fenra32-calc: ";
+constexpr auto kProgressInterval = std::chrono::milliseconds(250);
+
+struct ImplantArguments {
+    std::vector<std::string> operands;  // ION ENERGY LAYER...
+    std::string databasePath, outPrefix;
+    StoppingModel model = kDefaultStoppingModel;
+    bool csv = false;
+    double mass = 0, density = 0, angle = 0, cutoff = 10;
+    uint64_t ions = 1000, seed = 1;
+    int threads = 0, bins = 100;
+};
+
+[[noreturn]] void Bad(const std::string& message) {
+    throw PhysicsError(ErrorKind::BadValue, message);
+}
+
+uint64_t ParseCount(const std::string& text, const std::string& option, uint64_t low,
+                    uint64_t high) {
+    uint64_t v = 0;
+    bool ok = !text.empty() && text.size() <= 19;
+    for (char c : text) ok = ok && std::isdigit(static_cast<unsigned char>(c));
+    if (ok) v = std::stoull(text);
+    if (!ok || v < low || v > high)
+        Bad("option " + option + " needs a whole number from " + std::to_string(low) + " to " +
+            std::to_string(high) + ", not \"" + TextForMessage(text) + "\"");
+    return v;
+}
+
+double ParseNumber(const std::string& text, const std::string& option, double low, double high) {
+    std::size_t used = 0;
+    double v = 0;
+    try {
+        v = std::stod(text, &used);
+    } catch (const std::exception&) {
+        used = 0;
+    }
+    if (used != text.size() || text.empty() || !(v >= low && v <= high))
+        Bad("option " + option + " needs a number from " + NineDigitText(low) + " to " +
+            NineDigitText(high) + ", not \"" + TextForMessage(text) + "\"");
+    return v;
+}
+
+bool TakesValue(const std::string& a) {
+    static const char* const valued[] = {"--db",   "--mass",    "--density",   "--ions",
+                                         "--seed", "--threads", "--angle",     "--cutoff",
+                                         "--bins", "--model",   "--out-prefix"};
+    return std::find(std::begin(valued), std::end(valued), a) != std::end(valued);
+}
+
+void ReadOption(ImplantArguments& o, const std::string& a, const std::string& v) {
+    if (a == "--db") o.databasePath = v;
+    if (a == "--mass") {
+        o.mass = ParsePositiveNumber(v, a);
+        CheckIonMass(o.mass, "--mass \"" + v + "\"");
+    }
+    if (a == "--density") {
+        o.density = ParsePositiveNumber(v, a);
+        CheckDensity(o.density, "--density \"" + v + "\"");
+    }
+    if (a == "--ions") o.ions = ParseCount(v, a, 1, 1000000000000ULL);
+    if (a == "--seed") o.seed = ParseCount(v, a, 0, 9999999999999999999ULL);
+    if (a == "--threads") o.threads = static_cast<int>(ParseCount(v, a, 1, 1024));
+    if (a == "--angle") o.angle = ParseNumber(v, a, 0, 89.9);
+    if (a == "--cutoff") o.cutoff = ParseNumber(v, a, 0.1, 1e6);
+    if (a == "--bins") o.bins = static_cast<int>(ParseCount(v, a, 1, 100000));
+    if (a == "--out-prefix") o.outPrefix = v;
+    if (a == "--model") {
+        const std::optional<StoppingModel> model = StoppingModelNamed(v);
+        if (!model)
+            Bad("option --model needs one of " + StoppingModelNames() + ", not \"" +
+                TextForMessage(v) + "\"");
+        o.model = *model;
+    }
+}
+
+ImplantArguments ReadArguments(const std::vector<std::string>& args) {
+    ImplantArguments o;
+    bool command = false;
+    for (std::size_t k = 0; k < args.size(); ++k) {
+        const std::string& a = args[k];
+        if (TakesValue(a)) {
+            if (k + 1 >= args.size()) Bad("option " + a + " needs a value");
+            ReadOption(o, a, args[++k]);
+        } else if (a == "--csv") {
+            o.csv = true;
+        } else if (a.size() > 1 && a[0] == '-' && !std::isdigit(static_cast<unsigned char>(a[1]))) {
+            Bad("unknown option " + a);
+        } else if (!command) {
+            command = true;  // "implant" itself
+        } else {
+            o.operands.push_back(a);
+        }
+    }
+    if (o.operands.size() < 3) Bad("implant needs ION ENERGY MATERIAL:THICKNESS...");
+    if (o.operands.size() - 2 > kMaxImplantLayers)
+        Bad("implant takes at most " + std::to_string(kMaxImplantLayers) + " layers");
+    return o;
+}
+
+// Ctrl+C: the handler only raises a flag; the watcher thread passes it on to the run.
+std::atomic<bool> gInterrupted{false};
+static_assert(std::atomic<bool>::is_always_lock_free, "the signal handler needs a lock-free flag");
+
+extern "C" void OnInterrupt(int) {
+    gInterrupted.store(true);
+}
+
+struct Stack {
+    std::vector<ImplantLayer> layers;
+    std::vector<std::string> names;
+    Ion ion;
+    double energy = 0;
+};
+
+Stack ResolveStack(const ImplantArguments& o, const ElementDatabase& db, const MaterialList& list) {
+    Stack s;
+    try {
+        s.ion = ResolveIon(db, o.operands[0], o.mass);
+    } catch (const PhysicsError& e) {
+        throw PhysicsError(e.Kind(), "ION \"" + TextForMessage(o.operands[0]) + "\": " + e.what());
+    }
+    s.energy = ParseEnergyArgument(o.operands[1], s.ion.mass);
+    for (std::size_t k = 2; k < o.operands.size(); ++k) {
+        const std::string& arg = o.operands[k];
+        const std::size_t colon = arg.rfind(':');
+        if (colon == std::string::npos || colon == 0)
+            Bad("LAYER \"" + arg + "\" is not MATERIAL:THICKNESS");
+        const std::string name = arg.substr(0, colon);
+        Target t;
+        try {
+            t = ResolveTarget(db, list, s.ion, name,
+                              o.density > 0 ? std::optional<double>(o.density) : std::nullopt,
+                              o.model);
+        } catch (const MaterialTextError& e) {
+            throw PhysicsError(e.Kind(), "MATERIAL \"" + TextForMessage(name) + "\": " + e.what());
+        }
+        if (!(t.atomsPerCm3 > 0))
+            Bad("MATERIAL \"" + TextForMessage(name) +
+                "\" has no density; give one with --density");
+        const double thickness = ParseThicknessArgument(arg.substr(colon + 1), t);
+        s.layers.push_back(ImplantLayerOf(t, thickness, s.energy, o.cutoff));
+        s.names.push_back(name);
+    }
+    return s;
+}
+
+std::string Num(double v) {
+    return NineDigitText(v);
+}
+
+std::string WithError(const MeanValue& m, const char* unit) {
+    return Num(m.mean) + " +- " + Num(m.error) + " " + unit;
+}
+
+std::string Percent(const MeanValue& m) {
+    return Num(100 * m.mean) + " +- " + Num(100 * m.error) + " %";
+}
+
+void PrintSummary(std::ostream& out, const ImplantArguments& o, const Stack& s,
+                  const ImplantResult& r, const char* lead) {
+    auto line = [&](const std::string& key, const std::string& value) {
+        out << lead << key << ": " << value << "\n";
+    };
+    line("ion", s.ion.symbol + " " + Num(s.ion.mass) + " amu, " + Num(s.energy) + " keV, " +
+                    Num(o.angle) + " deg from the normal");
+    std::string layers;
+    for (std::size_t k = 0; k < s.names.size(); ++k)
+        layers += (k ? ", " : "") + s.names[k] + " " + Num(s.layers[k].thickness) + " nm";
+    line("layers", layers);
+    line("ions",
+         Num(static_cast<double>(r.ionsRun)) + " of " + Num(static_cast<double>(r.ionsRequested)) +
+             (r.cancelled ? " (interrupted)" : "") + ", seed " + std::to_string(o.seed) +
+             ", cut-off " + Num(o.cutoff) + " eV, stopping model " + StoppingModelName(o.model));
+    line("recoils", "not followed: their energy counts as nuclear energy where they were struck");
+    line("stopped", Num(static_cast<double>(r.stopped)));
+    line("backscattered", Percent(r.backscatteredFraction));
+    line("transmitted", Percent(r.transmittedFraction));
+    line("projected range", WithError(r.projectedRange, "nm"));
+    line("straggle", WithError(r.straggle, "nm"));
+    line("skewness", Num(r.skewness));
+    line("kurtosis", Num(r.kurtosis));
+    line("lateral spread", WithError(r.lateralSpread, "nm"));
+    line("radial range", WithError(r.radialRange, "nm"));
+    line("path length", WithError(r.pathLength, "nm"));
+    for (std::size_t k = 0; k < s.names.size(); ++k)
+        line("stopped in layer " + std::to_string(k + 1) + " (" + s.names[k] + ")",
+             Num(static_cast<double>(r.stoppedPerLayer[k])));
+    if (r.backscattered > 0) {
+        line("backscattered energy", WithError(r.backscatteredEnergy, "keV"));
+        line("backscattered angle", WithError(r.backscatteredAngle, "deg"));
+    }
+    if (r.transmitted > 0) {
+        line("transmitted energy", WithError(r.transmittedEnergy, "keV"));
+        line("transmitted angle", WithError(r.transmittedAngle, "deg"));
+    }
+    line("energy per ion to electrons", Num(r.electronicEnergy) + " keV");
+    line("energy per ion to nuclei", Num(r.nuclearEnergy) + " keV");
+    double displacements = 0;
+    for (double v : r.displacements.values) displacements += v * r.displacements.width;
+    line("displacements per ion (Kinchin-Pease, Ed 25 eV)", Num(displacements));
+    line("collisions per ion", Num(r.collisionsPerIon));
+    if (r.beyondDepthRange > 0)
+        line("stopped beyond the histogram", Num(static_cast<double>(r.beyondDepthRange)));
+}
+
+void PrintDepthTable(std::ostream& out, const ImplantResult& r) {
+    const std::vector<std::string> header = {"depth_from_nm", "depth_to_nm",
+                                             "stopped_ions",  "electronic_eV_nm",
+                                             "nuclear_eV_nm", "displacements_per_nm"};
+    std::vector<std::vector<std::string>> rows;
+    for (std::size_t k = 0; k < r.depth.values.size(); ++k)
+        rows.push_back({Num(r.depth.Edge(k)), Num(r.depth.Edge(k + 1)), Num(r.depth.values[k]),
+                        Num(r.electronicDeposit.values[k]), Num(r.nuclearDeposit.values[k]),
+                        Num(r.displacements.values[k])});
+    std::vector<std::size_t> width(header.size());
+    for (std::size_t c = 0; c < header.size(); ++c) {
+        width[c] = header[c].size();
+        for (const auto& row : rows) width[c] = std::max(width[c], row[c].size());
+    }
+    auto print = [&](const std::vector<std::string>& row) {
+        std::string s;
+        for (std::size_t c = 0; c < row.size(); ++c)
+            s += (c ? "  " : "") + std::string(width[c] - row[c].size(), ' ') + row[c];
+        out << s << "\n";
+    };
+    print(header);
+    for (const auto& row : rows) print(row);
+}
+
+// Runs the simulation; meanwhile a watcher passes Ctrl+C on and, on a terminal, shows the
+// ions done, the rate and the time left on one line of standard error.
+ImplantResult RunWatched(const ImplantArguments& o, const Stack& s, bool terminal,
+                         std::ostream& err) {
+    ImplantOptions options;
+    options.ions = o.ions;
+    options.seed = o.seed;
+    options.threads = o.threads;
+    options.cutoffEv = o.cutoff;
+    options.depthBins = o.bins;
+    options.energyBins = o.bins;
+    ImplantProgress progress;
+    std::atomic<bool> finished{false};
+    gInterrupted = false;
+    const auto previous = std::signal(SIGINT, OnInterrupt);
+    const auto start = std::chrono::steady_clock::now();
+    std::thread watcher([&] {
+        while (!finished.load()) {
+            std::this_thread::sleep_for(kProgressInterval);
+            if (gInterrupted.load()) progress.cancel = true;
+            if (!terminal) continue;
+            const double done = static_cast<double>(progress.ionsDone.load());
+            const double seconds =
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+            const double rate = seconds > 0 ? done / seconds : 0;
+            const double left = rate > 0 ? (static_cast<double>(o.ions) - done) / rate : 0;
+            err << "\r" << static_cast<uint64_t>(done) << " of " << o.ions << " ions, "
+                << static_cast<uint64_t>(rate) << " ions/s, " << static_cast<uint64_t>(left)
+                << " s left   " << std::flush;
+        }
+    });
+    ImplantResult r;
+    try {
+        r = RunImplant(ImplantIonOf(s.ion, s.energy, o.angle), s.layers, options, &progress);
+    } catch (...) {
+        finished = true;
+        watcher.join();
+        std::signal(SIGINT, previous);
+        throw;
+    }
+    finished = true;
+    watcher.join();
+    std::signal(SIGINT, previous);
+    if (terminal) err << "\r" << std::string(60, ' ') << "\r" << std::flush;
+    return r;
+}
+
+const char* ProblemText(ImplantProblem p) {
+    switch (p) {
+        case ImplantProblem::BadEnergy:
+            return "ENERGY must be a positive number";
+        case ImplantProblem::BadOption:
+            return "ENERGY must lie above the cut-off";
+        default:
+            return "the stack cannot be simulated";
+    }
+}
+
+// A refusal of the arguments is a wrong command line; a stack the simulation cannot take
+// (no elements, a stopping table it cannot read) is a failed calculation.
+int ProblemStatus(ImplantProblem p) {
+    switch (p) {
+        case ImplantProblem::BadEnergy:
+        case ImplantProblem::BadOption:
+        case ImplantProblem::BadAngle:
+        case ImplantProblem::NoLayer:
+        case ImplantProblem::TooManyLayers:
+            return kBatchUsageError;
+        default:
+            return kBatchFailed;
+    }
+}
+
+}  // namespace
+
+bool IsImplantCommand(const std::vector<std::string>& args) {
+    for (const std::string& a : args)
+        if (a == "--help" || a == "-h" || a == "--version") return false;
+    for (std::size_t k = 0; k < args.size(); ++k) {
+        if (TakesValue(args[k])) {
+            ++k;
+        } else if (args[k].empty() || args[k][0] != '-') {
+            return args[k] == "implant";
+        }
+    }
+    return false;
+}
+
+int RunImplantCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    try {
+        const ImplantArguments o = ReadArguments(args);
+        const ElementDatabase db = OpenSearchedDatabase(
+            FindDatabase(ProcessDatabaseSearch(o.databasePath, ProgramDirectory())));
+        const MaterialList list = MaterialList::LoadBeside(db);
+        const Stack s = ResolveStack(o, db, list);
+        const bool terminal = &err == &std::cerr && isatty(STDERR_FILENO) == 1;
+        const ImplantResult r = RunWatched(o, s, terminal, err);
+        if (o.csv) {
+            PrintSummary(out, o, s, r, "# ");
+            out << ImplantDepthCsvText(r);
+        } else {
+            PrintSummary(out, o, s, r, "");
+            out << "\n";
+            PrintDepthTable(out, r);
+        }
+        out.flush();
+        if (!o.outPrefix.empty()) {
+            std::string path;
+            FileError e;
+            if (!SaveImplantCsvFiles(r, o.outPrefix, &path, &e)) {
+                err << kProgram << DescribeFileError(e) << "\n";
+                return kBatchFailed;
+            }
+        }
+        return r.cancelled ? kImplantInterrupted : kBatchOk;
+    } catch (const PhysicsError& e) {
+        err << kProgram << e.what() << "\n";
+        return e.Kind() == ErrorKind::BadValue || e.Kind() == ErrorKind::UnknownName
+                   ? kBatchUsageError
+                   : kBatchFailed;
+    } catch (const ImplantError& e) {
+        err << kProgram << ProblemText(e.Problem()) << "\n";
+        return ProblemStatus(e.Problem());
+    } catch (const ElementDatabaseError& e) {
+        err << kProgram << e.what() << "\n";
+        return kBatchFailed;
+    }
+}
+
+const char* ImplantCommandUsage() {
+    return "       fenra32-calc [OPTIONS] implant ION ENERGY MATERIAL:THICKNESS...\n"
+           "\n"
+           "  implant           a Monte Carlo of ion paths through the layers (binary collisions,\n"
+           "                    universal potential; recoils not followed): summary, then the\n"
+           "                    depth histogram. Ctrl+C stops it and prints the ions done.\n"
+           "  --ions N          ions to follow (default 1000)\n"
+           "  --seed S          random seed (default 1); the same seed, the same results\n"
+           "  --threads T       threads (default: every core)\n"
+           "  --angle DEG       angle of incidence from the normal (default 0)\n"
+           "  --cutoff EV       an ion below this energy is at rest (default 10)\n"
+           "  --bins K          bins of the depth and energy histograms (default 100)\n"
+           "  --model M         electronic stopping model: classic (default)\n"
+           "  --out-prefix P    also write P_depth.csv and the backscattered and transmitted\n"
+           "                    energy and angle histograms as P_*.csv\n";
+}
+
+}  // namespace fenra

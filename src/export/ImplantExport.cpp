@@ -1,0 +1,64 @@
+#include "export/ImplantExport.h"
+
+#include "export/CsvText.h"
+#include "files/TextFile.h"
+#include "state/NumberText.h"
+
+namespace fenra {
+
+namespace {
+
+std::string Number(double v) {
+    return NineDigitText(v);
+}
+
+std::string HeaderLine(const char* header) {
+    std::string out;
+    AppendLine(out, header);
+    return out;
+}
+
+}  // namespace
+
+std::string ImplantDepthCsvText(const ImplantResult& r) {
+    std::string out = HeaderLine(kImplantDepthCsvHeader);
+    const double ions = r.ionsRun > 0 ? static_cast<double>(r.ionsRun) : 1;
+    for (std::size_t k = 0; k < r.depth.values.size(); ++k) {
+        const double count = r.depth.values[k];
+        AppendCsvLine(
+            out, {Number(r.depth.Edge(k)), Number(r.depth.Edge(k + 1)), Number(count),
+                  Number(count / (ions * r.depth.width)), Number(r.electronicDeposit.values[k]),
+                  Number(r.nuclearDeposit.values[k]), Number(r.displacements.values[k])});
+    }
+    return out;
+}
+
+std::string ImplantSpectrumCsvText(const Histogram& h, const std::string& unit) {
+    std::string out;
+    AppendCsvLine(out, {"from_" + unit, "to_" + unit, "ions"});
+    for (std::size_t k = 0; k < h.values.size(); ++k)
+        AppendCsvLine(out, {Number(h.Edge(k)), Number(h.Edge(k + 1)), Number(h.values[k])});
+    return out;
+}
+
+std::vector<std::pair<std::string, std::string>> ImplantCsvFiles(const ImplantResult& r) {
+    return {{"depth", ImplantDepthCsvText(r)},
+            {"backscattered_energy", ImplantSpectrumCsvText(r.backscatteredSpectrum, "keV")},
+            {"backscattered_angle", ImplantSpectrumCsvText(r.backscatteredAngles, "deg")},
+            {"transmitted_energy", ImplantSpectrumCsvText(r.transmittedSpectrum, "keV")},
+            {"transmitted_angle", ImplantSpectrumCsvText(r.transmittedAngles, "deg")}};
+}
+
+bool SaveImplantCsvFiles(const ImplantResult& r, const std::string& prefix, std::string* failedPath,
+                         FileError* error) {
+    for (const auto& [suffix, text] : ImplantCsvFiles(r)) {
+        const std::string path = prefix + "_" + suffix + ".csv";
+        if (!WriteTextFile(path, text, error)) {
+            if (failedPath) *failedPath = path;
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace fenra

@@ -1,0 +1,212 @@
+// implant(): the ion paths simulation through a stack, its summary and its histograms as numpy
+// arrays, run without the interpreter lock; Ctrl+C stops it with KeyboardInterrupt.
+
+#include <pybind11/numpy.h>
+#include <pybind11/pybind11.h>
+#include <pybind11/stl.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <exception>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "batch/ImplantLayers.h"
+#include "implant/Implant.h"
+#include "materials/PhysicsError.h"
+#include "python/ModuleArguments.h"
+#include "python/ModuleBindings.h"
+
+namespace fenra::python {
+
+namespace py = pybind11;
+using namespace pybind11::literals;
+
+namespace {
+
+constexpr auto kSignalInterval = std::chrono::milliseconds(100);
+
+py::array_t<double> ArrayOf(const std::vector<double>& v) {
+    py::array_t<double> a(static_cast<py::ssize_t>(v.size()));
+    std::copy(v.begin(), v.end(), a.mutable_data());
+    return a;
+}
+
+py::array_t<double> EdgesOf(const Histogram& h) {
+    std::vector<double> edges;
+    for (std::size_t k = 0; k <= h.values.size(); ++k) edges.push_back(h.Edge(k));
+    return ArrayOf(edges);
+}
+
+const char* ProblemText(ImplantProblem p) {
+    switch (p) {
+        case ImplantProblem::NoLayer:
+            return "layers must hold at least one layer";
+        case ImplantProblem::TooManyLayers:
+            return "layers may hold at most 10 layers";
+        case ImplantProblem::BadEnergy:
+            return "energy must be a positive number of keV";
+        case ImplantProblem::BadAngle:
+            return "angle must lie from 0 to below 90 degrees";
+        case ImplantProblem::BadOption:
+            return "ions and bins must be at least 1, threads at least 0, cutoff positive and "
+                   "below the energy";
+        default:
+            return "the stack cannot be simulated";
+    }
+}
+
+// Runs on a worker thread while this one, without the lock, looks for Ctrl+C every 0.1 s.
+ImplantResult RunInterruptibly(const ImplantIon& ion, const std::vector<ImplantLayer>& layers,
+                               const ImplantOptions& options) {
+    ImplantProgress progress;
+    ImplantResult result;
+    std::exception_ptr failure;
+    bool interrupted = false;
+    {
+        py::gil_scoped_release release;
+        std::mutex mutex;
+        std::condition_variable over;
+        bool done = false;
+        std::thread worker([&] {
+            try {
+                result = RunImplant(ion, layers, options, &progress);
+            } catch (...) {
+                failure = std::current_exception();
+            }
+            std::lock_guard<std::mutex> lock(mutex);
+            done = true;
+            over.notify_all();
+        });
+        for (;;) {
+            {
+                std::unique_lock<std::mutex> lock(mutex);
+                if (over.wait_for(lock, kSignalInterval, [&] { return done; })) break;
+            }
+            if (interrupted) continue;
+            py::gil_scoped_acquire acquire;
+            if (PyErr_CheckSignals() != 0) {
+                interrupted = true;
+                progress.cancel = true;
+            }
+        }
+        worker.join();
+    }
+    if (interrupted) throw py::error_already_set();
+    if (failure) std::rethrow_exception(failure);
+    return result;
+}
+
+py::dict ResultDict(const ImplantResult& r) {
+    py::dict d;
+    d["ions"] = r.ionsRun;
+    d["stopped"] = r.stopped;
+    d["backscattered"] = r.backscattered;
+    d["transmitted"] = r.transmitted;
+    auto mean = [&](const char* name, const MeanValue& m) {
+        d[name] = m.mean;
+        d[(std::string(name) + "_error").c_str()] = m.error;
+    };
+    mean("projected_range", r.projectedRange);
+    mean("straggle", r.straggle);
+    d["skewness"] = r.skewness;
+    d["kurtosis"] = r.kurtosis;
+    mean("lateral_spread", r.lateralSpread);
+    mean("radial_range", r.radialRange);
+    mean("path_length", r.pathLength);
+    mean("backscattered_fraction", r.backscatteredFraction);
+    mean("transmitted_fraction", r.transmittedFraction);
+    mean("backscattered_energy", r.backscatteredEnergy);
+    mean("backscattered_angle", r.backscatteredAngle);
+    mean("transmitted_energy", r.transmittedEnergy);
+    mean("transmitted_angle", r.transmittedAngle);
+    d["electronic_energy"] = r.electronicEnergy;
+    d["nuclear_energy"] = r.nuclearEnergy;
+    d["collisions_per_ion"] = r.collisionsPerIon;
+    d["recoils_followed"] = false;
+    std::vector<double> perLayer(r.stoppedPerLayer.begin(), r.stoppedPerLayer.end());
+    d["stopped_per_layer"] = ArrayOf(perLayer);
+    d["layer_faces"] = ArrayOf(r.layerFaces);
+    d["depth_edges"] = EdgesOf(r.depth);
+    d["depth_counts"] = ArrayOf(r.depth.values);
+    d["electronic_deposit"] = ArrayOf(r.electronicDeposit.values);
+    d["nuclear_deposit"] = ArrayOf(r.nuclearDeposit.values);
+    d["displacements"] = ArrayOf(r.displacements.values);
+    d["energy_edges"] = EdgesOf(r.backscatteredSpectrum);
+    d["backscattered_spectrum"] = ArrayOf(r.backscatteredSpectrum.values);
+    d["transmitted_spectrum"] = ArrayOf(r.transmittedSpectrum.values);
+    d["angle_edges"] = EdgesOf(r.backscatteredAngles);
+    d["backscattered_angles"] = ArrayOf(r.backscatteredAngles.values);
+    d["transmitted_angles"] = ArrayOf(r.transmittedAngles.values);
+    return d;
+}
+
+py::dict Implant(const py::handle& ion, double energy, const py::sequence& layers, uint64_t ions,
+                 uint64_t seed, std::optional<int> threads, const std::string& model, double angle,
+                 double cutoff, int bins, std::optional<double> mass) {
+    const StoppingModel stopping = ModelByName(model);
+    const Ion resolved = IonArgument(ion, mass);
+    if (!(energy > cutoff / 1000))
+        throw PhysicsError(ErrorKind::BadValue, "energy must lie above the cut-off");
+    const std::vector<Layer> given = StackArgument(resolved, layers, stopping);
+    std::vector<ImplantLayer> stack;
+    for (std::size_t k = 0; k < given.size(); ++k) {
+        const Layer& layer = given[k];
+        try {
+            stack.push_back(ImplantLayerOf(layer.target, layer.thickness, energy, cutoff));
+        } catch (const PhysicsError& e) {
+            throw PhysicsError(e.Kind(), "layers[" + std::to_string(k) + "]: " + e.what());
+        }
+    }
+    ImplantOptions o;
+    o.ions = ions;
+    o.seed = seed;
+    o.threads = threads.value_or(0);
+    o.cutoffEv = cutoff;
+    o.depthBins = bins;
+    o.energyBins = bins;
+    try {
+        return ResultDict(RunInterruptibly(ImplantIonOf(resolved, energy, angle), stack, o));
+    } catch (const ImplantError& e) {
+        throw PhysicsError(ErrorKind::BadValue, ProblemText(e.Problem()));
+    }
+}
+
+}  // namespace
+
+void RegisterImplantFunctions(py::module_& m) {
+    m.def("implant", &Implant, "ion"_a, "energy"_a, "layers"_a, py::kw_only(), "ions"_a = 1000,
+          "seed"_a = 1, "threads"_a = py::none(),
+          "model"_a = StoppingModelName(kDefaultStoppingModel), "angle"_a = 0.0, "cutoff"_a = 10.0,
+          "bins"_a = 100, "mass"_a = py::none(), R"doc(
+implant(ion, energy, layers, *, ions=1000, seed=1, threads=None, model='classic', angle=0,
+        cutoff=10, bins=100, mass=None) -> dict
+
+A Monte Carlo of ion paths through a stack of amorphous layers (binary collisions with the
+universal potential, the program's electronic stopping between them), as
+`fenra32-calc implant` runs it. Recoils are not followed: their energy counts as nuclear energy
+where they were struck.
+  energy    total energy in keV in front of the stack
+  layers    a list of (material, thickness, unit) or (material, thickness, unit, density) as for
+            energy_after(); every layer needs a density
+  ions      ions to follow; seed: the same seed gives the same results on any number of threads
+  threads   threads (None: every core); model: the electronic stopping model ('classic')
+  angle     degrees from the normal; cutoff: eV, an ion below it is at rest; bins: histograms
+
+The dict holds the counts (ions, stopped, backscattered, transmitted), the means with their
+standard errors (projected_range, straggle, lateral_spread, radial_range, path_length in nm;
+backscattered_/transmitted_fraction, _energy in keV, _angle in degrees from the normal; each
+with a key ending in _error), skewness, kurtosis, the energy per ion to electrons and nuclei
+(keV), and numpy arrays: depth_edges (nm), depth_counts (stopped ions per bin),
+electronic_deposit and nuclear_deposit (eV/nm per ion), displacements (per nm per ion,
+Kinchin-Pease), layer_faces (nm), stopped_per_layer, energy_edges (keV) with
+backscattered_spectrum and transmitted_spectrum, angle_edges (degrees) with
+backscattered_angles and transmitted_angles. Runs without the interpreter lock; Ctrl+C raises
+KeyboardInterrupt.
+)doc");
+}
+
+}  // namespace fenra::python

@@ -1,0 +1,54 @@
+#pragma once
+// Layers of the program's materials for the ion paths simulation, and the range of the
+// continuous slowing down to compare it with.
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "batch/ImplantLayers.h"
+#include "elements/ElementDatabase.h"
+#include "materials/MaterialList.h"
+#include "range/Range.h"
+
+namespace fenra::test {
+
+inline const ElementDatabase& Db() {
+    static const ElementDatabase db = ElementDatabase::OpenFile(FENRA_TEST_DATABASE);
+    return db;
+}
+
+inline const MaterialList& Materials() {
+    static const MaterialList list = MaterialList::LoadBeside(Db());
+    return list;
+}
+
+inline Target TargetOf(const std::string& ion, const std::string& material) {
+    return ResolveTarget(Db(), Materials(), ResolveIon(Db(), ion), material);
+}
+
+// A stack of (material, thickness in nm) for `ion` at `energy` keV.
+inline std::vector<ImplantLayer> Stack(const std::string& ion,
+                                       const std::vector<std::pair<std::string, double>>& layers,
+                                       double energy, double cutoffEv = 10) {
+    std::vector<ImplantLayer> out;
+    for (const auto& [material, nm] : layers) {
+        const Target t = TargetOf(ion, material);
+        out.push_back(ImplantLayerOf(t, E15FromUm(t, nm / 1000), energy, cutoffEv));
+    }
+    return out;
+}
+
+inline ImplantIon IonOf(const std::string& ion, double energy, double angle = 0) {
+    return ImplantIonOf(ResolveIon(Db(), ion), energy, angle);
+}
+
+// The path length (nm) of the continuous slowing down from `energy` to the cut-off.
+inline double CsdaPathNm(const std::string& ion, const std::string& material, double energy,
+                         double cutoffEv = 10) {
+    const Target t = TargetOf(ion, material);
+    const double e15 = Range(t, energy).range - Range(t, cutoffEv / 1000).range;
+    return UmFromE15(t, e15) * 1000;
+}
+
+}  // namespace fenra::test
