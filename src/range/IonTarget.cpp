@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 
+#include "materials/MaterialExcitation.h"
 #include "materials/PhysicsError.h"
 #include "physics/UnitConversion.h"
 #include "state/NumberText.h"
@@ -20,6 +21,8 @@ constexpr double kAtomsPerE15 = 1e15;
 constexpr double kMgPerG = 1000;
 constexpr double kUmPerCm = 1e4;
 constexpr double kKevUmPerEvA = 10;  // 1 eV/Angstrom = 1e4 eV/um = 10 keV/um
+// A material of known density below this (g/cm3) is a gas for the density effect.
+constexpr double kGasDensityLimit = 0.01;
 
 [[noreturn]] void Fail(ErrorKind kind, const std::string& message) {
     throw PhysicsError(kind, message);
@@ -52,6 +55,50 @@ TargetElementData ElementData(const ElementDatabase& db, const std::string& symb
     return t;
 }
 
+BetheTarget BetheTargetOf(const Target& t, const Material& material) {
+    int Z[kMaxMaterialElements];
+    double ratios[kMaxMaterialElements], masses[kMaxMaterialElements];
+    const int n = static_cast<int>(t.elements.size());
+    for (int j = 0; j < n; ++j) {
+        Z[j] = t.elements[j].Z2;
+        ratios[j] = material.elements[static_cast<std::size_t>(j)].ratio;
+        masses[j] = t.elements[j].M;
+    }
+    const bool gas = material.density > 0 && material.density < kGasDensityLimit;
+    return BetheTargetOfCompound(Z, ratios, masses, n, material.density,
+                                 NamedMeanExcitation(material.name), gas);
+}
+
+// The electronic stopping per atom of the target's model at E keV (eV/(1E15 atoms/cm2)).
+float ElectronicStop(const Target& t, double E) {
+    // The energy per unit mass as the calculator forms it: both numbers as Singles.
+    const float Eu = static_cast<float>(E) / static_cast<float>(t.ion.mass);
+    const int n = static_cast<int>(t.elements.size());
+    double S[kMaxMaterialElements];
+    if (t.model == StoppingModel::classic) {
+        for (int j = 0; j < n; ++j) S[j] = ElementStop(t.ion.Z, t.ion.screening, Eu, t.elements[j]);
+        return static_cast<float>(BraggStopPerAtom(t.ratios.data(), S, n));
+    }
+    const double perAmu = E / t.ion.mass;
+    double fit = 0;
+    if (perAmu < kJoinHigh) {
+        for (int j = 0; j < n; ++j)
+            S[j] =
+                ContinuousFitStop(t.ion.Z, t.ion.screening, Eu, t.fit[static_cast<std::size_t>(j)]);
+        fit = BraggStopPerAtom(t.ratios.data(), S, n);
+    }
+    return static_cast<float>(JoinedStop(fit, t.ion.Z, perAmu, t.bethe));
+}
+
+double NuclearStopPerAtom(const Target& t, double E) {
+    double nuclear = 0, ratios = 0;
+    for (std::size_t j = 0; j < t.elements.size(); ++j) {
+        nuclear += static_cast<double>(t.ratios[j]) * NuclearStop(t.nuclear[j], E);
+        ratios += static_cast<double>(t.ratios[j]);
+    }
+    return nuclear / ratios;
+}
+
 }  // namespace
 
 Ion ResolveIon(const ElementDatabase& db, std::string_view symbolOrZ, double mass) {
@@ -75,7 +122,8 @@ Ion ResolveIon(const ElementDatabase& db, std::string_view symbolOrZ, double mas
     return ion;
 }
 
-Target MakeTarget(const ElementDatabase& db, const Ion& ion, const Material& material) {
+Target MakeTarget(const ElementDatabase& db, const Ion& ion, const Material& material,
+                  StoppingModel model) {
     if (material.elements.empty()) Fail(ErrorKind::BadValue, "the material has no element");
     if (!(ion.mass > 0) || !std::isfinite(ion.mass))
         Fail(ErrorKind::BadValue, "the ion mass is not a positive number");
@@ -94,31 +142,33 @@ Target MakeTarget(const ElementDatabase& db, const Ion& ion, const Material& mat
     }
     t.meanMass = MeanAtomicMass(material, db);
     t.atomsPerCm3 = AtomsPerCm3(material, db);
+    t.model = model;
+    AppendBits(&t.key, static_cast<int>(model));
     t.keyHash = std::hash<std::string>()(t.key);
+    for (const TargetElementData& e : t.elements) t.fit.push_back({e.Z2, e.vF, e.coef});
+    if (model == StoppingModel::modern) t.bethe = BetheTargetOf(t, material);
     return t;
 }
 
 double TotalStop(const Target& t, double E) {
-    // The energy per unit mass as the calculator forms it: both numbers as Singles.
-    const float Eu = static_cast<float>(E) / static_cast<float>(t.ion.mass);
-    const int n = static_cast<int>(t.elements.size());
-    double S[kMaxMaterialElements];
-    double nuclear = 0, ratios = 0;
-    for (int j = 0; j < n; ++j) {
-        S[j] = ElementStop(t.ion.Z, t.ion.screening, Eu, t.elements[j]);
-        nuclear += static_cast<double>(t.ratios[j]) * NuclearStop(t.nuclear[j], E);
-        ratios += static_cast<double>(t.ratios[j]);
-    }
-    const float electronic = static_cast<float>(BraggStopPerAtom(t.ratios.data(), S, n));
-    return electronic + nuclear / ratios;
+    return ElectronicStop(t, E) + NuclearStopPerAtom(t, E);
 }
 
 bool OutOfModel(const Target& t, double E) {
     const double perAmu = E / t.ion.mass;
-    return perAmu < kModelLowEnergy || perAmu > kModelHighEnergy;
+    if (t.model == StoppingModel::classic)
+        return perAmu < kModelLowEnergy || perAmu > kModelHighEnergy;
+    if (perAmu < kModelLowEnergy || perAmu > kModernModelHighEnergy) return true;
+    if (t.ion.Z <= 2 || perAmu >= kJoinHigh) return false;
+    const double nuclear = NuclearStopPerAtom(t, E);
+    return nuclear > kModernNuclearShareLimit * (nuclear + ElectronicStop(t, E));
 }
 
-std::string OutOfModelWarning(const std::string& what) {
+std::string OutOfModelWarning(const std::string& what, StoppingModel model) {
+    if (model == StoppingModel::modern)
+        return what +
+               " is outside the modern model's 1 keV/u to 10 GeV/u or where nuclear stopping is"
+               " more than half the total; the result is extrapolated";
     return what + " is outside the model's 1 keV/u to 2 GeV/u; the result is extrapolated";
 }
 
@@ -128,17 +178,8 @@ StoppingValues StoppingAt(const Target& t, double E) {
     StoppingValues v;
     v.energy = E;
     v.energyPerAmu = E / t.ion.mass;
-    const float Eu = static_cast<float>(E) / static_cast<float>(t.ion.mass);
-    const int n = static_cast<int>(t.elements.size());
-    double S[kMaxMaterialElements];
-    double ratios = 0;
-    for (int j = 0; j < n; ++j) {
-        S[j] = ElementStop(t.ion.Z, t.ion.screening, Eu, t.elements[j]);
-        v.nuclear += static_cast<double>(t.ratios[j]) * NuclearStop(t.nuclear[j], E);
-        ratios += static_cast<double>(t.ratios[j]);
-    }
-    v.electronic = static_cast<float>(BraggStopPerAtom(t.ratios.data(), S, n));
-    v.nuclear /= ratios;
+    v.electronic = ElectronicStop(t, E);
+    v.nuclear = NuclearStopPerAtom(t, E);
     v.total = v.electronic + v.nuclear;
     v.outOfModel = OutOfModel(t, E);
     if (!std::isfinite(v.electronic) || !std::isfinite(v.total))

@@ -1,0 +1,70 @@
+#include "physics/ModernStop.h"
+
+#include <cmath>
+
+#include "physics/EffectiveCharge.h"
+#include "physics/Stopping.h"
+
+namespace fenra {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kBohrEnergy = 25;  // keV/amu at the Bohr velocity, as the fit takes it
+constexpr float kReducedVelocityFloor = 0.13f;
+// Relative distance from the switching energy at which the two branches are compared: far
+// enough for the fit's single-precision energies to fall on either side.
+constexpr double kSwitchMargin = 1e-5;
+
+double FitStop(int16_t Z1, float Fs, float E, const FitElement& t) {
+    if (Z1 == 1) return ProtonStop(t.Z2, E, t.coef);
+    if (Z1 == 2) return HeliumStop(t.Z2, E, t.coef);
+    return HeavyIonStop(Z1, t.Z2, E, t.vF, Fs, t.coef);
+}
+
+}  // namespace
+
+double JoinWeight(double E) {
+    if (E <= kJoinLow) return 0;
+    if (E >= kJoinHigh) return 1;
+    return 0.5 * (1 - std::cos(kPi * std::log(E / kJoinLow) / std::log(kJoinHigh / kJoinLow)));
+}
+
+double LowVelocitySwitchEnergy(int16_t Z1, float vF) {
+    // The reduced velocity yr = vr / Z1^0.6667 reaches its floor w (the larger of 0.13 and
+    // 1 / Z1^0.6667) where the relative velocity vr = w Z1^0.6667; the fit's vr(u), u = v/vF,
+    // is inverted branch by branch (u >= 1: vr = vF (u + 1/(5u)); u < 1: vr = 3 vF/4 (1 + 2u^2/3
+    // - u^4/15)).
+    const double z23 = std::pow(static_cast<double>(Z1), 0.6667);
+    double w = 1 / z23;
+    if (static_cast<float>(w) < kReducedVelocityFloor) w = kReducedVelocityFloor;
+    const double r = w * z23 / vF;  // vr / vF at the switch
+    double u = 0;
+    if (r >= 1.2) {
+        u = (r + std::sqrt(r * r - 0.8)) / 2;
+    } else {
+        const double rr = r / 0.75;
+        if (rr <= 1) return 0;  // the slowest ion is above the floor
+        u = std::sqrt(5 - std::sqrt(25 - 15 * (rr - 1)));
+    }
+    return kBohrEnergy * u * u * vF * vF;
+}
+
+double ContinuousFitStop(int16_t Z1, float Fs, float E, const FitElement& t) {
+    const double S = FitStop(Z1, Fs, E, t);
+    if (Z1 < 3 || !HeavyIonCharge(Z1, E, t.vF, Fs).lowVelocity) return S;
+    const double Es = LowVelocitySwitchEnergy(Z1, t.vF);
+    if (!(Es > 0)) return S;
+    const double above = FitStop(Z1, Fs, static_cast<float>(Es * (1 + kSwitchMargin)), t);
+    const double below = FitStop(Z1, Fs, static_cast<float>(Es * (1 - kSwitchMargin)), t);
+    return below > 0 ? S * above / below : S;
+}
+
+double JoinedStop(double fit, int Z1, double E, const BetheTarget& t) {
+    const double w = JoinWeight(E);
+    if (w <= 0) return fit;
+    const double bethe = BetheStop(Z1, E, t);
+    return w >= 1 ? bethe : (1 - w) * fit + w * bethe;
+}
+
+}  // namespace fenra

@@ -1,0 +1,51 @@
+#pragma once
+// The modern electronic stopping model: the classic fit at low energies, the corrected
+// relativistic Bethe formula (BetheStop.h) at high energies, and a smooth join between them.
+//
+// The join runs from kJoinLow to kJoinHigh keV/amu: the stopping is
+//   S = (1 - w) S_fit + w S_Bethe,  w = (1 - cos(pi ln(E/kJoinLow) / ln(kJoinHigh/kJoinLow)))/2,
+// so that S and its slope are continuous at both ends. Why there: below about 2 MeV/u the shell
+// corrections of the heavier elements are too large for the high-velocity formula of the shell
+// correction, and above 8 MeV/u the fit is no longer needed; the join also stays below the
+// fit's own switch to its high-energy coefficients at 10 MeV/u, so that switch (a step of up to
+// 0.8 %) is never seen in this model.
+//
+// Below the join the fit is taken as it is, except for one repair: the fit's heavy-ion
+// low-velocity branch (reduced velocity on its floor) meets the normal branch with a step of up
+// to several per cent; here the low-velocity branch is scaled by the ratio of the two branches
+// at the switching energy, so that the stopping is continuous there.
+
+#include <cstdint>
+
+#include "physics/BetheStop.h"
+#include "physics/Coefficients.h"
+
+namespace fenra {
+
+constexpr double kJoinLow = 2000;   // keV/amu
+constexpr double kJoinHigh = 8000;  // keV/amu
+
+// The weight w of the Bethe formula at E keV/amu: 0 below kJoinLow, 1 above kJoinHigh.
+double JoinWeight(double E);
+
+// What the fit needs of one target element.
+struct FitElement {
+    int16_t Z2 = 0;
+    float vF = 0;  // Fermi velocity, Bohr velocities
+    CoefficientSet coef;
+};
+
+// The fit's stopping per atom in eV/(1E15 atoms/cm2) of ion Z1 (screening factor Fs) at E
+// keV/amu in one element, with the heavy-ion low-velocity branch made continuous.
+double ContinuousFitStop(int16_t Z1, float Fs, float E, const FitElement& t);
+
+// The energy per unit mass (keV/amu) at which the fit's heavy-ion low-velocity branch takes
+// over for ion Z1 in a target of Fermi velocity vF; 0 when it never does.
+double LowVelocitySwitchEnergy(int16_t Z1, float vF);
+
+// Joins a fit stopping to the Bethe stopping of the same target: fit is the stopping of the
+// fit at E (per atom, eV/(1E15 atoms/cm2)); returns the modern stopping. The Bethe formula is
+// evaluated only where its weight is above 0.
+double JoinedStop(double fit, int Z1, double E, const BetheTarget& t);
+
+}  // namespace fenra
