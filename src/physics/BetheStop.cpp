@@ -16,12 +16,31 @@ constexpr double kTwoElectronMassEv = 1.02199789e6;  // 2 m c^2, eV
 constexpr double kBetheK = 0.307075;                 // 4 pi N_A r_e^2 m c^2, MeV cm2/mol (PDG)
 constexpr double kAvogadro = 6.02214076e23;          // 1/mol
 constexpr double kMeVcm2ToEvPerE15 = 1e21;           // 1 MeV cm2 = 1e21 eV/(1E15 atoms/cm2)
+// The bound on the shell term C/Z2 of the heavy elements (ShellTerm), and the sharpness of the
+// soft minimum that applies it.
+constexpr double kShellBound = 0.045;  // C/Z2 times beta
+constexpr double kShellBoundSharpness = 4;
 constexpr double kStopPerAtom = kBetheK / kAvogadro * kMeVcm2ToEvPerE15;
 
 // The charge number the Bethe formula takes for the ion: bare up to helium, whose fast ions are
 // stripped above the join with the low-energy fit; Pierce-Blann's mean charge above.
 double IonCharge(int Z1, double beta) {
     return Z1 <= 2 ? static_cast<double>(Z1) : PierceBlannCharge(Z1, beta);
+}
+
+// The shell term C/Z2 of one element at velocity beta. The Barkas-Berger polynomial is taken
+// in beta rather than beta gamma: the shell correction measures the target electrons' speeds
+// against the ion's (Fano, Annu. Rev. Nucl. Sci. 13 (1963) 1, sect. 4), and with beta gamma it
+// falls short by gamma^2 at high energy. For the heaviest elements (I above about 500 eV) the
+// polynomial's I^3 term, fitted on lighter ones, overshoots between 10 and 100 MeV/u; the term
+// is held below kShellBound / beta by a soft minimum, a bound read off the ICRU 49 proton
+// tables of Au, Pb and U (where their shell corrections fall as 1/v), which leaves the lighter
+// elements as they are.
+double ShellTerm(double beta, double I, int Z2) {
+    const double polynomial = ShellCorrection(beta, I) / Z2;
+    const double bound = kShellBound / beta;
+    const double n = kShellBoundSharpness;
+    return polynomial * bound / std::pow(std::pow(polynomial, n) + std::pow(bound, n), 1 / n);
 }
 
 }  // namespace
@@ -77,7 +96,7 @@ double BetheStoppingNumber(int Z1, double gamma, const BetheTarget& t) {
     double shell = 0, barkas = 0, delta = 0;
     for (int i = 0; i < t.parts; ++i) {
         const double w = t.electronShare[i];
-        shell += w * ShellCorrection(betaGamma, t.meanExcitation[i]) / t.Z[i];
+        shell += w * ShellTerm(std::sqrt(beta2), t.meanExcitation[i], t.Z[i]);
         barkas += w * BarkasFactor(z, betaGamma, t.Z[i]);
         if (!t.ownDensityEffect) delta += w * DensityEffect(t.density[i], betaGamma);
     }
