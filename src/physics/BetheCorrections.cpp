@@ -15,8 +15,9 @@ double BarkasBergerShell(double eta, double I) {
            (3.858019 * e2 - 0.1667989 * e4 + 0.00157955 * e6) * 1e-9 * I * I * I;
 }
 
-// Jackson-McCarthy v^2 F(v) at v = 1, 2, 3, 4.
-constexpr double kV2F[] = {0.33, 0.30, 0.26, 0.23};
+// Jackson-McCarthy v^2 F(v) at v = 1, 2, 3, 4; at 4 the value of the form above 4 (0.45 / 2,
+// their 0.23 to two digits), so that the two meet without a step.
+constexpr double kV2F[] = {0.33, 0.30, 0.26, 0.225};
 
 // v >= 1.
 double V2F(double v) {

@@ -23,7 +23,7 @@ double ShellCorrection(double eta, double meanExcitation);
 // polarisation of the target electrons by the ion (J. Lindhard, Nucl. Instrum. Methods 132
 // (1976) 1), 2 z F(v) / (sqrt(Z2) v^2), with v = beta gamma / (alpha sqrt(Z2)) the ion's speed
 // in units of the target's mean orbital speed and v^2 F(v) the function of J.D. Jackson and
-// R.L. McCarthy, Phys. Rev. B 6 (1972) 4131: 0.33, 0.30, 0.26, 0.23 at v = 1..4 (linear between)
+// R.L. McCarthy, Phys. Rev. B 6 (1972) 4131: 0.33, 0.30, 0.26, 0.225 at v = 1..4 (linear between)
 // and 0.45 / sqrt(v) above 4. Below v = 1 the factor is held at its value at v = 1.
 // z: the ion's (effective) charge number.
 double BarkasFactor(double z, double betaGamma, int Z2);

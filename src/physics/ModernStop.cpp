@@ -1,5 +1,6 @@
 #include "physics/ModernStop.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "physics/EffectiveCharge.h"
@@ -15,6 +16,12 @@ constexpr float kReducedVelocityFloor = 0.13f;
 // Relative distance from the switching energy at which the two branches are compared: far
 // enough for the fit's single-precision energies to fall on either side.
 constexpr double kSwitchMargin = 1e-5;
+// The join moves down in energy for targets of low mean excitation energy, whose shell
+// corrections are small enough for the Bethe formula at lower velocities: it is scaled by
+// I / kJoinScaleExcitation, at least kJoinScaleMin (water: 0.8 to 3.2 MeV/u; Al: 1.7 to 6.6;
+// from about Cu up: 2 to 8).
+constexpr double kJoinScaleExcitation = 200;  // eV
+constexpr double kJoinScaleMin = 0.4;
 
 double FitStop(int16_t Z1, float Fs, float E, const FitElement& t) {
     if (Z1 == 1) return ProtonStop(t.Z2, E, t.coef);
@@ -60,8 +67,12 @@ double ContinuousFitStop(int16_t Z1, float Fs, float E, const FitElement& t) {
     return below > 0 ? S * above / below : S;
 }
 
+double JoinScale(const BetheTarget& t) {
+    return std::clamp(std::exp(t.lnI) / kJoinScaleExcitation, kJoinScaleMin, 1.0);
+}
+
 double JoinedStop(double fit, int Z1, double E, const BetheTarget& t) {
-    const double w = JoinWeight(E);
+    const double w = JoinWeight(E / JoinScale(t));
     if (w <= 0) return fit;
     const double bethe = BetheStop(Z1, E, t);
     return w >= 1 ? bethe : (1 - w) * fit + w * bethe;

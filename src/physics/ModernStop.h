@@ -2,11 +2,13 @@
 // The modern electronic stopping model: the classic fit at low energies, the corrected
 // relativistic Bethe formula (BetheStop.h) at high energies, and a smooth join between them.
 //
-// The join runs from kJoinLow to kJoinHigh keV/amu: the stopping is
+// The join runs from kJoinLow to kJoinHigh keV/amu, both scaled down for targets of low mean
+// excitation energy (JoinScale): the stopping is
 //   S = (1 - w) S_fit + w S_Bethe,  w = (1 - cos(pi ln(E/kJoinLow) / ln(kJoinHigh/kJoinLow)))/2,
 // so that S and its slope are continuous at both ends. Why there: below about 2 MeV/u the shell
 // corrections of the heavier elements are too large for the high-velocity formula of the shell
-// correction, and above 8 MeV/u the fit is no longer needed; the join also stays below the
+// correction (for light targets, below about 0.8 MeV/u), and above 8 MeV/u the fit is no longer
+// needed; the join also stays below the
 // fit's own switch to its high-energy coefficients at 10 MeV/u, so that switch (a step of up to
 // 0.8 %) is never seen in this model.
 //
@@ -25,7 +27,8 @@ namespace fenra {
 constexpr double kJoinLow = 2000;   // keV/amu
 constexpr double kJoinHigh = 8000;  // keV/amu
 
-// The weight w of the Bethe formula at E keV/amu: 0 below kJoinLow, 1 above kJoinHigh.
+// The weight w of the Bethe formula at E keV/amu (divided by the target's JoinScale): 0 below
+// kJoinLow, 1 above kJoinHigh.
 double JoinWeight(double E);
 
 // What the fit needs of one target element.
@@ -46,6 +49,9 @@ double LowVelocitySwitchEnergy(int16_t Z1, float vF);
 // Joins a fit stopping to the Bethe stopping of the same target: fit is the stopping of the
 // fit at E (per atom, eV/(1E15 atoms/cm2)); returns the modern stopping. The Bethe formula is
 // evaluated only where its weight is above 0.
+// The factor on kJoinLow and kJoinHigh for a target: I / 200 eV, between 0.4 and 1.
+double JoinScale(const BetheTarget& t);
+
 double JoinedStop(double fit, int Z1, double E, const BetheTarget& t);
 
 }  // namespace fenra

@@ -81,7 +81,7 @@ float ElectronicStop(const Target& t, double E) {
     }
     const double perAmu = E / t.ion.mass;
     double fit = 0;
-    if (perAmu < kJoinHigh) {
+    if (perAmu < kJoinHigh * JoinScale(t.bethe)) {
         for (int j = 0; j < n; ++j)
             S[j] =
                 ContinuousFitStop(t.ion.Z, t.ion.screening, Eu, t.fit[static_cast<std::size_t>(j)]);
