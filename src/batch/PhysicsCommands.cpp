@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
 
 #include "batch/BatchCalculator.h"
 #include "batch/PhysicsArguments.h"
@@ -27,6 +28,7 @@ struct Options {
     bool csv = false;
     double mass = 0;     // 0: the ion's default
     double density = 0;  // 0: the material's own
+    StoppingModel model = StoppingModel::classic;
 };
 
 [[noreturn]] void Bad(const std::string& message) {
@@ -42,7 +44,7 @@ Options ReadOptions(const std::vector<std::string>& args) {
     Options o;
     for (std::size_t k = 0; k < args.size(); ++k) {
         const std::string& a = args[k];
-        const bool valued = a == "--db" || a == "--mass" || a == "--density";
+        const bool valued = a == "--db" || a == "--mass" || a == "--density" || a == "--model";
         if (valued && k + 1 >= args.size()) Bad("option " + a + " needs a value");
         if (a == "--db") {
             o.databasePath = args[++k];
@@ -50,6 +52,10 @@ Options ReadOptions(const std::vector<std::string>& args) {
             o.mass = ParsePositiveNumber(args[++k], "--mass");
         } else if (a == "--density") {
             o.density = ParsePositiveNumber(args[++k], "--density");
+        } else if (a == "--model") {
+            const std::optional<StoppingModel> m = ModelFromName(args[++k]);
+            if (!m) Bad("unknown model \"" + args[k] + "\" (choose classic or modern)");
+            o.model = *m;
         } else if (a == "--csv") {
             o.csv = true;
         } else if (a.size() > 1 && a[0] == '-' && !LooksLikeNumber(a)) {
@@ -63,8 +69,12 @@ Options ReadOptions(const std::vector<std::string>& args) {
     return o;
 }
 
-// The output: a header and rows, as CSV or as an aligned table.
-void PrintTable(std::ostream& out, const Row& header, const std::vector<Row>& rows, bool csv) {
+// The output: a header and rows, as CSV or as an aligned table; the aligned table says first
+// which stopping model gave it.
+void PrintTable(std::ostream& out, const Row& header, const std::vector<Row>& rows,
+                const Options& o) {
+    const bool csv = o.csv;
+    if (!csv) out << "model: " << ModelName(o.model) << "\n";
     std::vector<std::size_t> width(header.size());
     for (std::size_t c = 0; c < header.size(); ++c) {
         width[c] = header[c].size();
@@ -111,10 +121,10 @@ struct Context {
             throw PhysicsError(e.Kind(), "MATERIAL \"" + material + "\": " + e.what());
         }
         if (o.density > 0) m.density = o.density;
-        return MakeTarget(db, ion, m);
+        return MakeTarget(db, ion, m, o.model);
     }
     void Warn(const std::string& what) {
-        err << kProgram << "warning: " << OutOfModelWarning(what) << "\n";
+        err << kProgram << "warning: " << OutOfModelWarning(what, o.model) << "\n";
     }
     void Failed(const std::string& what, const PhysicsError& e) {
         err << kProgram << what << ": " << e.what() << "\n";
@@ -155,7 +165,7 @@ void Stopping(Context& c) {
     PrintTable(c.out,
                {"energy_keV", "energy_keV_u", "electronic_eV_e15", "nuclear_eV_e15", "total_eV_e15",
                 "electronic_keV_mg_cm2", "total_keV_mg_cm2", "electronic_keV_um", "total_keV_um"},
-               rows, c.o.csv);
+               rows, c.o);
 }
 
 void RangeCommand(Context& c) {
@@ -173,7 +183,7 @@ void RangeCommand(Context& c) {
             c.Failed("ENERGY " + c.o.operands[k + 2], e);
         }
     }
-    PrintTable(c.out, {"energy_keV", "range_e15", "range_mg_cm2", "range_um"}, rows, c.o.csv);
+    PrintTable(c.out, {"energy_keV", "range_e15", "range_mg_cm2", "range_um"}, rows, c.o);
 }
 
 void EnergyForRangeCommand(Context& c) {
@@ -200,7 +210,7 @@ void EnergyForRangeCommand(Context& c) {
             c.Failed("RANGE " + c.o.operands[k + 2], e);
         }
     }
-    PrintTable(c.out, {"range_e15", "range_mg_cm2", "range_um", "energy_keV"}, rows, c.o.csv);
+    PrintTable(c.out, {"range_e15", "range_mg_cm2", "range_um", "energy_keV"}, rows, c.o);
 }
 
 void LayersCommand(Context& c, bool before) {
@@ -236,7 +246,7 @@ void LayersCommand(Context& c, bool before) {
     PrintTable(c.out,
                {"layer", "material", "thickness_e15", "energy_in_keV", "energy_out_keV",
                 "energy_loss_keV", "stopped_at_e15"},
-               rows, c.o.csv);
+               rows, c.o);
 }
 
 void Dispatch(Context& c) {
@@ -254,7 +264,7 @@ bool IsPhysicsCommand(const std::vector<std::string>& args) {
         if (a == "--help" || a == "-h" || a == "--version") return false;
     for (std::size_t k = 0; k < args.size(); ++k) {
         const std::string& a = args[k];
-        if (a == "--db" || a == "--mass" || a == "--density" || a == "-o") {
+        if (a == "--db" || a == "--mass" || a == "--density" || a == "--model" || a == "-o") {
             ++k;
         } else if (a.empty() || a[0] != '-') {
             return std::find(std::begin(kCommands), std::end(kCommands), a) != std::end(kCommands);
@@ -305,7 +315,11 @@ const char* PhysicsCommandsUsage() {
            "THICKNESS, RANGE: a number with nm, um, mm, mg/cm2, ug/cm2 or e15/cm2.\n"
            "  --csv            comma-separated values with one header line\n"
            "  --mass AMU       the ion's mass (default: its most abundant isotope)\n"
-           "  --density G_CM3  the density of the materials (default: their own)\n";
+           "  --density G_CM3  the density of the materials (default: their own)\n"
+           "  --model NAME     the electronic stopping model: classic (default), the calculator's\n"
+           "                   fit, or modern, the fit joined between 0.8-2 and 3-8 MeV/u to\n"
+           "                   Bethe's formula with shell, Barkas, density-effect and\n"
+           "                   Lindhard-Sorensen corrections, valid to 10 GeV/u\n";
 }
 
 }  // namespace fenra
