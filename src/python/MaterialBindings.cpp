@@ -80,10 +80,19 @@ Material MaterialArgument(const py::handle& material, const std::optional<double
     return m;
 }
 
+StoppingModel ModelArgument(const std::string& name) {
+    const std::optional<StoppingModel> model = ModelFromName(name);
+    if (!model)
+        throw PhysicsError(ErrorKind::BadValue,
+                           "model \"" + name + "\" is not one of classic or modern");
+    return *model;
+}
+
 Target TargetArgument(const py::handle& ion, const py::handle& material,
-                      const std::optional<double>& mass, const std::optional<double>& density) {
-    return MakeTarget(ModuleDatabase(), IonArgument(ion, mass),
-                      MaterialArgument(material, density));
+                      const std::optional<double>& mass, const std::optional<double>& density,
+                      StoppingModel model) {
+    return MakeTarget(ModuleDatabase(), IonArgument(ion, mass), MaterialArgument(material, density),
+                      model);
 }
 
 void RegisterMaterialFunctions(py::module_& m) {

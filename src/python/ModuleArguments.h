@@ -5,6 +5,7 @@
 #include <pybind11/pybind11.h>
 
 #include <optional>
+#include <string>
 
 #include "range/IonTarget.h"
 
@@ -17,8 +18,12 @@ Ion IonArgument(const pybind11::handle& ion, const std::optional<double>& mass);
 // material's own).
 Material MaterialArgument(const pybind11::handle& material, const std::optional<double>& density);
 
+// A stopping model by name ("classic" or "modern"); ValueError otherwise.
+StoppingModel ModelArgument(const std::string& name);
+
 // The ion in the material, ready for the stopping, range and layer functions.
 Target TargetArgument(const pybind11::handle& ion, const pybind11::handle& material,
-                      const std::optional<double>& mass, const std::optional<double>& density);
+                      const std::optional<double>& mass, const std::optional<double>& density,
+                      StoppingModel model = StoppingModel::classic);
 
 }  // namespace fenra::python
