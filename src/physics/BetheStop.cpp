@@ -16,10 +16,8 @@ constexpr double kTwoElectronMassEv = 1.02199789e6;  // 2 m c^2, eV
 constexpr double kBetheK = 0.307075;                 // 4 pi N_A r_e^2 m c^2, MeV cm2/mol (PDG)
 constexpr double kAvogadro = 6.02214076e23;          // 1/mol
 constexpr double kMeVcm2ToEvPerE15 = 1e21;           // 1 MeV cm2 = 1e21 eV/(1E15 atoms/cm2)
-// The bound on the shell term C/Z2 of the heavy elements (ShellTerm), and the sharpness of the
-// soft minimum that applies it.
+// The bound on the shell term C/Z2 of the heavy elements (ShellTerm).
 constexpr double kShellBound = 0.045;  // C/Z2 times beta
-constexpr double kShellBoundSharpness = 4;
 constexpr double kStopPerAtom = kBetheK / kAvogadro * kMeVcm2ToEvPerE15;
 
 // The charge number the Bethe formula takes for the ion: bare up to helium, whose fast ions are
@@ -39,8 +37,9 @@ double IonCharge(int Z1, double beta) {
 double ShellTerm(double beta, double I, int Z2) {
     const double polynomial = ShellCorrection(beta, I) / Z2;
     const double bound = kShellBound / beta;
-    const double n = kShellBoundSharpness;
-    return polynomial * bound / std::pow(std::pow(polynomial, n) + std::pow(bound, n), 1 / n);
+    // The soft minimum (p^-n + b^-n)^(-1/n) with n = 4, without pow.
+    const double p2 = polynomial * polynomial, b2 = bound * bound;
+    return polynomial * bound / std::sqrt(std::sqrt(p2 * p2 + b2 * b2));
 }
 
 }  // namespace

@@ -11,13 +11,13 @@ namespace {
 
 // The ion in a material text with an optional density instead of the material's own.
 Target ResolveTarget(const ElementDatabase& db, const MaterialList& list, const Ion& ion,
-                     const std::string& text, double density) {
+                     const std::string& text, double density, StoppingModel model) {
     Material m = ResolveMaterial(text, db, list);
     if (density != 0) {
         CheckDensity(density, "the density");
         m.density = density;
     }
-    return MakeTarget(db, ion, m);
+    return MakeTarget(db, ion, m, model);
 }
 
 StoppingInUnit StoppingIn(const Target& t, const StoppingValues& v, StopUnit unit) {
@@ -38,7 +38,7 @@ MaterialResult MaterialSection(const StackInput& in, const ElementDatabase& db,
                                Target* target) {
     MaterialResult r;
     try {
-        *target = ResolveTarget(db, list, ion, in.material, in.density);
+        *target = ResolveTarget(db, list, ion, in.material, in.density, in.model);
         r.name = target->material.name;
         r.density = target->material.density;
         const StoppingValues v = StoppingAt(*target, in.energy);
@@ -63,7 +63,7 @@ bool ReadLayers(const StackInput& in, const ElementDatabase& db, const MaterialL
         StackLayerRow row;
         const std::string where = "layer " + std::to_string(k + 1) + ": ";
         try {
-            Target t = ResolveTarget(db, list, ion, li.material, li.density);
+            Target t = ResolveTarget(db, list, ion, li.material, li.density, in.model);
             row.name = t.material.name;
             row.density = t.material.density;
             if (!(li.thickness >= 0) || !std::isfinite(li.thickness))
@@ -112,7 +112,8 @@ void FillStackPath(const std::vector<Layer>& stack, const StackInput& in, StackC
     out.stopped = s.stopped;
     out.stoppedInLayer = s.stoppedInLayer;
     if (s.outOfModel)
-        out.warnings.push_back(OutOfModelWarning("an energy on the path through the stack"));
+        out.warnings.push_back(
+            OutOfModelWarning("an energy on the path through the stack", in.model));
 }
 
 }  // namespace
@@ -150,7 +151,7 @@ StackCalculation CalculateStack(const StackInput& in, const ElementDatabase& db,
     }
     Target material;
     out.material = MaterialSection(in, db, list, ion, cache, &material);
-    if (out.material.outOfModel) out.warnings.push_back(OutOfModelWarning("the energy"));
+    if (out.material.outOfModel) out.warnings.push_back(OutOfModelWarning("the energy", in.model));
     std::vector<Layer> stack;
     out.stackComplete = ReadLayers(in, db, list, ion, out, &stack);
     const Target* reachIn = out.material.error.empty() ? &material : nullptr;
@@ -177,9 +178,9 @@ StackCalculation CalculateStack(const StackInput& in, const ElementDatabase& db,
         return out;
     }
     if (out.energyToPass.outOfModel)
-        out.warnings.push_back(OutOfModelWarning("the energy needed to pass the stack"));
+        out.warnings.push_back(OutOfModelWarning("the energy needed to pass the stack", in.model));
     if (out.energyToReach.outOfModel)
-        out.warnings.push_back(OutOfModelWarning("the energy to reach the depth"));
+        out.warnings.push_back(OutOfModelWarning("the energy to reach the depth", in.model));
     return out;
 }
 

@@ -56,6 +56,11 @@ void MainWindow::openRangeWindow() {
         const QByteArray geometry = settings_->Geometry(kRangeWindowName);
         if (!geometry.isEmpty()) window->restoreGeometry(geometry);  // a foreign blob: no change
         window->installEventFilter(new RangeGeometryKeeper(*settings_, window));
+        window->SetModelName(settings_->RangeModel());
+        connect(window, &fenra::RangeWindow::modelChosen, this, [this](const QString& name) {
+            settings_->SetRangeModel(name);
+            settings_->Save();
+        });
     }
     rangeWindows_.removeAll(nullptr);
     rangeWindows_.append(window);
