@@ -16,6 +16,8 @@ constexpr float kReducedVelocityFloor = 0.13f;
 // Relative distance from the switching energy at which the two branches are compared: far
 // enough for the fit's single-precision energies to fall on either side.
 constexpr double kSwitchMargin = 1e-5;
+constexpr double kAmuKeV = 931494.10242;                 // atomic mass unit, keV
+constexpr double kInverseFineStructure = 137.035999084;  // c / v0
 // The join moves down in energy for targets of low mean excitation energy, whose shell
 // corrections are small enough for the Bethe formula at lower velocities: it is scaled by
 // I / kJoinScaleExcitation, at least kJoinScaleMin (water: 0.8 to 3.2 MeV/u; Al: 1.7 to 6.6;
@@ -32,9 +34,30 @@ double FitStop(int16_t Z1, float Fs, float E, const FitElement& t) {
 }  // namespace
 
 double JoinWeight(double E) {
-    if (E <= kJoinLow) return 0;
-    if (E >= kJoinHigh) return 1;
-    return 0.5 * (1 - std::cos(kPi * std::log(E / kJoinLow) / std::log(kJoinHigh / kJoinLow)));
+    return JoinWeight(E, JoinInterval{});
+}
+
+double JoinWeight(double E, const JoinInterval& j) {
+    if (E <= j.low) return 0;
+    if (E >= j.high) return 1;
+    return 0.5 * (1 - std::cos(kPi * std::log(E / j.low) / std::log(j.high / j.low)));
+}
+
+// The kinetic energy per amu (keV) of an ion of speed v v0 Z1^(2/3).
+double EnergyAtReducedVelocity(int Z1, double v) {
+    const double z = Z1;
+    const double beta = v * std::cbrt(z * z) / kInverseFineStructure;
+    return kAmuKeV * (1 / std::sqrt(1 - beta * beta) - 1);
+}
+
+JoinInterval JoinOf(int Z1, const BetheTarget& t) {
+    const double scale = JoinScale(t);
+    JoinInterval j{kJoinLow * scale, kJoinHigh * scale};
+    if (Z1 > 2) {
+        j.low = std::max(j.low, EnergyAtReducedVelocity(Z1, kJoinLowIonVelocity));
+        j.high = std::max(j.high, EnergyAtReducedVelocity(Z1, kJoinHighIonVelocity));
+    }
+    return j;
 }
 
 double LowVelocitySwitchEnergy(int16_t Z1, float vF) {
@@ -58,6 +81,11 @@ double LowVelocitySwitchEnergy(int16_t Z1, float vF) {
 }
 
 double ContinuousFitStop(int16_t Z1, float Fs, float E, const FitElement& t) {
+    if (E > kHighEnergyBound) {
+        const float above = std::nextafter(kHighEnergyBound, 2 * kHighEnergyBound);
+        return FitStop(Z1, Fs, E, t) * ProtonStop(t.Z2, kHighEnergyBound, t.coef) /
+               ProtonStop(t.Z2, above, t.coef);
+    }
     const double S = FitStop(Z1, Fs, E, t);
     if (Z1 < 3 || !HeavyIonCharge(Z1, E, t.vF, Fs).lowVelocity) return S;
     const double Es = LowVelocitySwitchEnergy(Z1, t.vF);
@@ -72,7 +100,7 @@ double JoinScale(const BetheTarget& t) {
 }
 
 double JoinedStop(double fit, int Z1, double E, const BetheTarget& t) {
-    const double w = JoinWeight(E / JoinScale(t));
+    const double w = JoinWeight(E, JoinOf(Z1, t));
     if (w <= 0) return fit;
     const double bethe = BetheStop(Z1, E, t);
     return w >= 1 ? bethe : (1 - w) * fit + w * bethe;

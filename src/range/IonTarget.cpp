@@ -81,7 +81,7 @@ float ElectronicStop(const Target& t, double E) {
     }
     const double perAmu = E / t.ion.mass;
     double fit = 0;
-    if (perAmu < kJoinHigh * JoinScale(t.bethe)) {
+    if (perAmu < JoinOf(t.ion.Z, t.bethe).high) {
         for (int j = 0; j < n; ++j)
             S[j] =
                 ContinuousFitStop(t.ion.Z, t.ion.screening, Eu, t.fit[static_cast<std::size_t>(j)]);
@@ -159,7 +159,7 @@ bool OutOfModel(const Target& t, double E) {
     if (t.model == StoppingModel::classic)
         return perAmu < kModelLowEnergy || perAmu > kModelHighEnergy;
     if (perAmu < kModelLowEnergy || perAmu > kModernModelHighEnergy) return true;
-    if (t.ion.Z <= 2 || perAmu >= kJoinHigh) return false;
+    if (t.ion.Z <= 2 || perAmu >= JoinOf(t.ion.Z, t.bethe).high) return false;
     const double nuclear = NuclearStopPerAtom(t, E);
     return nuclear > kModernNuclearShareLimit * (nuclear + ElectronicStop(t, E));
 }

@@ -157,6 +157,35 @@ TEST(JoinWeight, IsZeroBelowOneAboveAndSmoothBetween) {
     EXPECT_GT(JoinWeight(kJoinHigh / 1.001), 1 - 2e-6);
 }
 
+TEST(JoinOf, IsTheTargetsForLightIonsAndMovesUpForHeavyOnes) {
+    const BetheTarget au = BetheTargetOfElement(79), al = BetheTargetOfElement(13);
+    const BetheTarget water = BetheTargetOfElement(8);  // I 95 eV: scale 0.475
+    EXPECT_EQ(JoinOf(1, au).low, kJoinLow);
+    EXPECT_EQ(JoinOf(2, au).high, kJoinHigh);
+    EXPECT_NEAR(JoinOf(1, al).low, kJoinLow * 166 / 200, 1e-9);
+    EXPECT_NEAR(JoinOf(1, water).high, kJoinHigh * 95 / 200, 1e-9);
+    // U: beta = 1.5 * 92^(2/3) / 137.036 = 0.22310, gamma = 1.025850 -> 24.08 MeV/u; twice that
+    // speed, 109 MeV/u.
+    EXPECT_NEAR(JoinOf(92, al).low, 24079, 5);
+    EXPECT_NEAR(JoinOf(92, al).high, 110000, 1500);
+    // C is stripped early: the target's interval holds.
+    EXPECT_EQ(JoinOf(6, au).low, kJoinLow);
+    EXPECT_EQ(JoinWeight(23000, JoinOf(92, al)), 0);
+    EXPECT_EQ(JoinWeight(200000, JoinOf(92, al)), 1);
+}
+
+TEST(ContinuousFitStop, HasNoStepAtTheHighEnergySwitch) {
+    CoefficientSet c;
+    c.P = {4.2, 0.005, 3.0, 0.4, 1800, 0.95, 1600, 0.02};
+    c.H = {0.05, 1976, -249433, 1.17e-07};  // silicon's, a step of several per cent here
+    const FitElement t{14, 1.0f, c};
+    for (int16_t Z1 : {1, 2, 18, 92}) {
+        const double below = ContinuousFitStop(Z1, 1, 9999.99f, t);
+        const double above = ContinuousFitStop(Z1, 1, 10000.01f, t);
+        EXPECT_NEAR(above / below, 1, 1e-5) << Z1;
+    }
+}
+
 TEST(BetheStop, ProtonInAluminiumAtOneHundredMeVByHand) {
     // 100 MeV/u: gamma = 1.1073544, beta^2 = 0.1844948, (beta gamma)^2 = 0.2262338; L0 =
     // ln(1.02199789e6 * 0.2262338 / 166) - 0.1844948 = 7.054601. The shell correction takes
