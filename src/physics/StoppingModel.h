@@ -7,6 +7,9 @@
 // CompoundStop) dispatches to (ElectronicStopping.cpp). The range tables are kept per model
 // (the model is part of the range cache's key).
 
+#include <optional>
+#include <string_view>
+
 namespace fenra {
 
 enum class StoppingModel {
@@ -14,11 +17,21 @@ enum class StoppingModel {
     // per element (Andersen-Ziegler form), the helium charge of Ziegler, Biersack and Littmark,
     // the Brandt-Kitagawa charge of heavier ions. Bit for bit the calculator's values.
     classic,
+    // The classic fit at low energies joined to the corrected relativistic Bethe formula, with
+    // the compound's own mean excitation energy and density effect (ModernStop.h).
+    modern,
 };
 
+// The default stays the calculator's own model.
 constexpr StoppingModel kDefaultStoppingModel = StoppingModel::classic;
 
-// "classic": the name a caller types and a cache key holds.
+// Every model, in the order a caller lists them.
+constexpr StoppingModel kStoppingModels[] = {StoppingModel::classic, StoppingModel::modern};
+
+// "classic" or "modern": the name a caller types and a cache key holds.
 const char* StoppingModelName(StoppingModel model);
+
+// The model of that name (exact spelling), or nothing.
+std::optional<StoppingModel> ModelFromName(std::string_view name);
 
 }  // namespace fenra

@@ -4,6 +4,8 @@
 #include <pybind11/stl.h>
 
 #include <cmath>
+#include <iterator>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -84,26 +86,40 @@ Ion IonArgument(const py::handle& ion, const std::optional<double>& mass) {
 }
 
 Target TargetArgument(const Ion& ion, const py::handle& material,
-                      const std::optional<double>& density) {
+                      const std::optional<double>& density, StoppingModel model) {
     if (py::isinstance<Material>(material)) {
         Material m = material.cast<Material>();
         SetDensity(m, density);
-        return MakeTarget(ModuleDatabase(), ion, m);
+        return MakeTarget(ModuleDatabase(), ion, m, model);
     }
     if (!py::isinstance<py::str>(material))
         throw py::type_error("material must be a text or a Material");
     const std::string text = Utf8Of(material, "the material");
     try {
-        return ResolveTarget(ModuleDatabase(), ModuleMaterials(), ion, text, density);
+        return ResolveTarget(ModuleDatabase(), ModuleMaterials(), ion, text, density, model);
     } catch (const MaterialTextError& e) {
         throw PhysicsError(e.Kind(), "MATERIAL \"" + TextForMessage(text) + "\": " + e.what());
     }
 }
 
+StoppingModel ModelArgument(const std::string& name) {
+    const std::optional<StoppingModel> model = ModelFromName(name);
+    if (model) return *model;
+    std::string names;
+    const std::size_t count = std::size(kStoppingModels);
+    for (std::size_t k = 0; k < count; ++k)
+        names += std::string(k == 0           ? ""
+                             : k + 1 == count ? " or "
+                                              : ", ") +
+                 StoppingModelName(kStoppingModels[k]);
+    throw PhysicsError(ErrorKind::BadValue,
+                       "model \"" + TextForMessage(name) + "\" is not one of " + names);
+}
+
 Target TargetArgument(const py::handle& ion, const py::handle& material,
-                      const std::optional<double>& mass, const std::optional<double>& density) {
-    const Ion resolved = IonArgument(ion, mass);
-    return TargetArgument(resolved, material, density);
+                      const std::optional<double>& mass, const std::optional<double>& density,
+                      StoppingModel model) {
+    return TargetArgument(IonArgument(ion, mass), material, density, model);
 }
 
 void RegisterMaterialFunctions(py::module_& m) {

@@ -69,35 +69,19 @@ py::dict Record(const std::vector<Layer>& stack, const StackResult& path,
     return record;
 }
 
-void Warn(const StackResult& path, const std::vector<LayerSpread>& spreads) {
+void Warn(const StackResult& path, const std::vector<LayerSpread>& spreads, StoppingModel model) {
     if (path.outOfModel)
-        WarnOutsideModel(
-            "an energy on the path through the layers is outside the model's 1 keV/u to 2 GeV/u; "
-            "the result is extrapolated");
+        WarnOutsideModel(OutOfModelWarning("an energy on the path through the layers", model));
     for (std::size_t k = 0; k < spreads.size(); ++k)
         if (spreads[k].outOfValidity)
             WarnOutsideModel(
                 SpreadValidityWarning("the spreads behind layers[" + std::to_string(k) + "]"));
 }
 
-// A stopping model by its name: every value of StoppingModel, in order, up to the first that
-// has none.
-StoppingModel ModelByName(const std::string& name) {
-    std::string names;
-    for (int k = 0;; ++k) {
-        const auto model = static_cast<StoppingModel>(k);
-        const std::string n = StoppingModelName(model);
-        if (n.empty()) break;
-        if (n == name) return model;
-        names += (names.empty() ? "" : ", ") + n;
-    }
-    throw PhysicsError(ErrorKind::BadValue, "model \"" + name + "\" is not one of " + names);
-}
-
 py::dict Path(const py::handle& ion, double energy, const py::sequence& layers,
-              std::optional<double> mass, const std::string& model, bool before) {
-    const std::vector<Layer> stack =
-        StackArgument(IonArgument(ion, mass), layers, ModelByName(model));
+              std::optional<double> mass, const std::string& modelText, bool before) {
+    const StoppingModel model = ModelArgument(modelText);
+    const std::vector<Layer> stack = StackArgument(IonArgument(ion, mass), layers, model);
     StackResult path;
     std::vector<LayerSpread> spreads;
     {
@@ -105,7 +89,7 @@ py::dict Path(const py::handle& ion, double energy, const py::sequence& layers,
         path = before ? EnergyBeforeStack(stack, energy) : EnergyAfterStack(stack, energy);
         spreads = StackSpreads(stack, path);
     }
-    Warn(path, spreads);
+    Warn(path, spreads, model);
     return Record(stack, path, spreads);
 }
 
