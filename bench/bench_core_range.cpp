@@ -1,7 +1,8 @@
 // Range and layers: the first call for an ion and material (its range table built), repeated
 // calls with 200 other pairs in the cache, one layer, a three-layer stack, 1,000 ranges cold
-// and warm, and the nuclear stopping of one element. The same with the spreads: the first call
-// that builds the straggling and scattering tables beside the range table, one layer and three
+// and warm, and the nuclear stopping of one element; the electronic stopping of one call and
+// the range tables with each stopping model. The same with the spreads: the first call that
+// builds the straggling and scattering tables beside the range table, one layer and three
 // layers with their spreads.
 
 #include <benchmark/benchmark.h>
@@ -19,9 +20,9 @@ namespace {
 
 using namespace fenra;
 
-Target Make(const char* ion, const char* material) {
+Target Make(const char* ion, const char* material, StoppingModel model = StoppingModel::classic) {
     return MakeTarget(Database(), ResolveIon(Database(), ion),
-                      ResolveMaterial(material, Database(), Materials()));
+                      ResolveMaterial(material, Database(), Materials()), model);
 }
 
 // Energies from 1 to 10 MeV/u-ish, spread so that every call lands in another interval.
@@ -44,8 +45,9 @@ std::unique_ptr<RangeCache> BusyCache(const Target& measured) {
     return cache;
 }
 
-void FirstRange(benchmark::State& state, const char* ion, const char* material) {
-    const Target t = Make(ion, material);
+void FirstRange(benchmark::State& state, const char* ion, const char* material,
+                StoppingModel model = StoppingModel::classic) {
+    const Target t = Make(ion, material, model);
     for (auto _ : state) {
         state.PauseTiming();
         auto cache = std::make_unique<RangeCache>();
@@ -104,8 +106,9 @@ void BM_ThousandRangesFirstCall_AlphaInMylar(benchmark::State& state) {
 }
 BENCHMARK(BM_ThousandRangesFirstCall_AlphaInMylar)->Unit(benchmark::kMicrosecond);
 
-void WarmRange(benchmark::State& state, const char* ion, const char* material) {
-    const Target t = Make(ion, material);
+void WarmRange(benchmark::State& state, const char* ion, const char* material,
+               StoppingModel model = StoppingModel::classic) {
+    const Target t = Make(ion, material, model);
     const auto cache = BusyCache(t);
     const std::vector<double> energies = Energies(t, 64);
     std::size_t i = 0;
@@ -200,5 +203,45 @@ void BM_NuclearStopOneElement(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_NuclearStopOneElement);
+
+// The modern model's range tables: cold (the ion's Lindhard-Sorensen table is built once per
+// process, in the first iteration) and warm.
+void BM_RangeFirstCall_ProtonInAl_Modern(benchmark::State& s) {
+    FirstRange(s, "H", "Al", StoppingModel::modern);
+}
+void BM_RangeFirstCall_AlphaInMylar_Modern(benchmark::State& s) {
+    FirstRange(s, "He", "mylar", StoppingModel::modern);
+}
+void BM_RangeWarm200Cached_ProtonInAl_Modern(benchmark::State& s) {
+    WarmRange(s, "H", "Al", StoppingModel::modern);
+}
+void BM_RangeWarm200Cached_AlphaInMylar_Modern(benchmark::State& s) {
+    WarmRange(s, "He", "mylar", StoppingModel::modern);
+}
+BENCHMARK(BM_RangeFirstCall_ProtonInAl_Modern)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RangeFirstCall_AlphaInMylar_Modern)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RangeWarm200Cached_ProtonInAl_Modern);
+BENCHMARK(BM_RangeWarm200Cached_AlphaInMylar_Modern);
+
+// One electronic stopping of an ion in silicon at range(1) keV/u, classic (range(0) = 0) or
+// modern (1): below the join (500), inside it (4000), above it (50000, 1e6).
+void ElectronicStop(benchmark::State& state, const char* ion) {
+    const Target t =
+        Make(ion, "Si", state.range(0) ? StoppingModel::modern : StoppingModel::classic);
+    double E = static_cast<double>(state.range(1)) * t.ion.mass;
+    StoppingAt(t, E);  // the ion's Lindhard-Sorensen table, once
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(E);
+        benchmark::DoNotOptimize(StoppingAt(t, E).electronic);
+    }
+}
+void BM_ElectronicStop_Proton(benchmark::State& s) {
+    ElectronicStop(s, "H");
+}
+void BM_ElectronicStop_Uranium(benchmark::State& s) {
+    ElectronicStop(s, "U");
+}
+BENCHMARK(BM_ElectronicStop_Proton)->ArgsProduct({{0, 1}, {500, 4000, 50000, 1000000}});
+BENCHMARK(BM_ElectronicStop_Uranium)->ArgsProduct({{0, 1}, {500, 4000, 50000, 1000000}});
 
 }  // namespace

@@ -14,12 +14,12 @@
 
 #include "batch/BatchCalculator.h"
 #include "batch/ImplantLayers.h"
-#include "messages/OutcomeMessages.h"
 #include "batch/PhysicsArguments.h"
 #include "elements/DatabaseSearch.h"
 #include "export/ImplantExport.h"
 #include "materials/MaterialList.h"
 #include "materials/PhysicsError.h"
+#include "messages/OutcomeMessages.h"
 #include "physics/StoppingModel.h"
 #include "range/IonTarget.h"
 #include "state/NumberText.h"
@@ -98,8 +98,8 @@ void ReadOption(ImplantArguments& o, const std::string& a, const std::string& v)
     if (a == "--model") {
         const std::optional<StoppingModel> model = StoppingModelNamed(v);
         if (!model)
-            Bad("option --model needs one of " + StoppingModelNames() + ", not \"" +
-                TextForMessage(v) + "\"");
+            Bad("unknown model \"" + TextForMessage(v) + "\" (choose " + StoppingModelNames() +
+                ")");
         o.model = *model;
     }
 }

@@ -35,6 +35,7 @@ struct Options {
     bool csv = false;
     double mass = 0;     // 0: the ion's default
     double density = 0;  // 0: the material's own
+    StoppingModel model = kDefaultStoppingModel;
 };
 
 [[noreturn]] void Bad(const std::string& message) {
@@ -50,7 +51,8 @@ Options ReadOptions(const std::vector<std::string>& args) {
     Options o;
     for (std::size_t k = 0; k < args.size(); ++k) {
         const std::string& a = args[k];
-        const bool valued = a == "--db" || a == "--mass" || a == "--density" || a == "-o";
+        const bool valued =
+            a == "--db" || a == "--mass" || a == "--density" || a == "--model" || a == "-o";
         if (valued && k + 1 >= args.size()) Bad("option " + a + " needs a value");
         if (a == "--db") {
             o.databasePath = args[++k];
@@ -62,6 +64,12 @@ Options ReadOptions(const std::vector<std::string>& args) {
         } else if (a == "--density") {
             o.density = ParsePositiveNumber(args[++k], "--density");
             CheckDensity(o.density, "--density \"" + args[k] + "\"");
+        } else if (a == "--model") {
+            const std::optional<StoppingModel> m = StoppingModelNamed(args[++k]);
+            if (!m)
+                Bad("unknown model \"" + TextForMessage(args[k]) + "\" (choose " +
+                    StoppingModelNames() + ")");
+            o.model = *m;
         } else if (a == "--csv") {
             o.csv = true;
         } else if (a.size() > 1 && a[0] == '-' && !LooksLikeNumber(a)) {
@@ -75,8 +83,12 @@ Options ReadOptions(const std::vector<std::string>& args) {
     return o;
 }
 
-// The output: a header and rows, as CSV or as an aligned table.
-void PrintTable(std::ostream& out, const Row& header, const std::vector<Row>& rows, bool csv) {
+// The output: a header and rows, as CSV or as an aligned table; the aligned table says first
+// which stopping model gave it.
+void PrintTable(std::ostream& out, const Row& header, const std::vector<Row>& rows,
+                const Options& o) {
+    const bool csv = o.csv;
+    if (!csv) out << "model: " << StoppingModelName(o.model) << "\n";
     std::vector<std::size_t> width(header.size());
     for (std::size_t c = 0; c < header.size(); ++c) {
         width[c] = header[c].size();
@@ -122,14 +134,15 @@ struct Context {
     Target TargetOf(const std::string& material) {
         try {
             return ResolveTarget(db, list, ion, material,
-                                 o.density > 0 ? std::optional<double>(o.density) : std::nullopt);
+                                 o.density > 0 ? std::optional<double>(o.density) : std::nullopt,
+                                 o.model);
         } catch (const MaterialTextError& e) {
             throw PhysicsError(e.Kind(),
                                "MATERIAL \"" + TextForMessage(material) + "\": " + e.what());
         }
     }
     void Warn(const std::string& what) {
-        err << kProgram << "warning: " << OutOfModelWarning(what) << "\n";
+        err << kProgram << "warning: " << OutOfModelWarning(what, o.model) << "\n";
     }
     void WarnSpread(const std::string& what) {
         err << kProgram << "warning: " << SpreadValidityWarning(what) << "\n";
@@ -173,7 +186,7 @@ void Stopping(Context& c) {
     PrintTable(c.out,
                {"energy_keV", "energy_keV_u", "electronic_eV_e15", "nuclear_eV_e15", "total_eV_e15",
                 "electronic_keV_mg_cm2", "total_keV_mg_cm2", "electronic_keV_um", "total_keV_um"},
-               rows, c.o.csv);
+               rows, c.o);
 }
 
 void RangeCommand(Context& c) {
@@ -200,7 +213,7 @@ void RangeCommand(Context& c) {
     PrintTable(c.out,
                {"energy_keV", "range_e15", "range_mg_cm2", "range_um", "range_sigma_e15",
                 "range_sigma_mg_cm2", "range_sigma_um"},
-               rows, c.o.csv);
+               rows, c.o);
 }
 
 void EnergyForRangeCommand(Context& c) {
@@ -227,7 +240,7 @@ void EnergyForRangeCommand(Context& c) {
             c.Failed("RANGE " + c.o.operands[k + 2], e);
         }
     }
-    PrintTable(c.out, {"range_e15", "range_mg_cm2", "range_um", "energy_keV"}, rows, c.o.csv);
+    PrintTable(c.out, {"range_e15", "range_mg_cm2", "range_um", "energy_keV"}, rows, c.o);
 }
 
 void LayersCommand(Context& c, bool before) {
@@ -269,7 +282,7 @@ void LayersCommand(Context& c, bool before) {
                {"layer", "material", "thickness_e15", "energy_in_keV", "energy_out_keV",
                 "energy_loss_keV", "stopped_at_e15", "energy_sigma_keV", "angle_sigma_mrad",
                 "lateral_sigma_um", "charge_mean"},
-               rows, c.o.csv);
+               rows, c.o);
 }
 
 void Dispatch(Context& c) {
@@ -287,7 +300,7 @@ bool IsPhysicsCommand(const std::vector<std::string>& args) {
         if (a == "--help" || a == "-h" || a == "--version") return false;
     for (std::size_t k = 0; k < args.size(); ++k) {
         const std::string& a = args[k];
-        if (a == "--db" || a == "--mass" || a == "--density" || a == "-o") {
+        if (a == "--db" || a == "--mass" || a == "--density" || a == "--model" || a == "-o") {
             ++k;
         } else if (a.empty() || a[0] != '-') {
             return std::find(std::begin(kCommands), std::end(kCommands), a) != std::end(kCommands);
@@ -351,7 +364,11 @@ const char* PhysicsCommandsUsage() {
            "  --csv            comma-separated values with one header line\n"
 
            "  --mass AMU       the ion's mass (default: its most abundant isotope)\n"
-           "  --density G_CM3  the density of the materials (default: their own)\n";
+           "  --density G_CM3  the density of the materials (default: their own)\n"
+           "  --model NAME     the electronic stopping model: classic (default), the calculator's\n"
+           "                   fit, or modern, the fit joined between 0.8-2 and 3-8 MeV/u to\n"
+           "                   Bethe's formula with shell, Barkas, density-effect and\n"
+           "                   Lindhard-Sorensen corrections, valid to 10 GeV/u\n";
 }
 
 }  // namespace fenra

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "physics/ModernStop.h"
 #include "physics/Stopping.h"
 
 namespace fenra {
@@ -16,40 +17,38 @@ double ClassicElementStop(const StoppingIon& ion, float E, const TargetElementDa
     return HeavyIonStop(ion.Z1, t.Z2, E, t.vF, ion.screening, t.coef);
 }
 
+FitElement FitElementOf(const TargetElementData& t) {
+    return FitElement{t.Z2, t.vF, t.coef};
+}
+
+// The modern model: the fit over the compound by Bragg's rule, evaluated only below the end of
+// the join, joined to the Bethe formula of the whole target b.
+double ModernStop(const StoppingIon& ion, float E, const CompoundData& c, const BetheTarget& b) {
+    const int n = std::min(static_cast<int>(c.elements.size()), kMaxCompoundElements);
+    double fit = 0;
+    if (E < JoinOf(ion.Z1, b).high) {
+        double S[kMaxCompoundElements];
+        for (int j = 0; j < n; ++j)
+            S[j] = ContinuousFitStop(ion.Z1, ion.screening, E,
+                                     FitElementOf(c.elements[static_cast<std::size_t>(j)]));
+        fit = BraggStopPerAtom(c.ratios.data(), S, n);
+    }
+    return JoinedStop(fit, ion.Z1, E, b);
+}
+
 }  // namespace
-
-const char* StoppingModelName(StoppingModel model) {
-    switch (model) {
-        case StoppingModel::classic:
-            return "classic";
-    }
-    return "";
-}
-
-// The enumeration's values run from 0 up to the first without a name.
-std::optional<StoppingModel> StoppingModelNamed(std::string_view name) {
-    for (int k = 0;; ++k) {
-        const auto model = static_cast<StoppingModel>(k);
-        const std::string_view n = StoppingModelName(model);
-        if (n.empty()) return std::nullopt;
-        if (n == name) return model;
-    }
-}
-
-std::string StoppingModelNames() {
-    std::string names;
-    for (int k = 0;; ++k) {
-        const std::string n = StoppingModelName(static_cast<StoppingModel>(k));
-        if (n.empty()) return names;
-        names += (names.empty() ? "" : ", ") + n;
-    }
-}
 
 double ElementStop(const StoppingIon& ion, float E, const TargetElementData& t,
                    StoppingModel model) {
     switch (model) {
         case StoppingModel::classic:
             break;
+        case StoppingModel::modern: {
+            CompoundData alone;
+            alone.elements.push_back(t);
+            alone.ratios.push_back(1);
+            return ModernStop(ion, E, alone, BetheTargetOfElement(t.Z2));
+        }
     }
     // classic, and the fallback of a value outside the enumeration
     return ClassicElementStop(ion, E, t);
@@ -65,6 +64,7 @@ double BraggStopPerAtom(const float* r, const double* S, int n) {
 }
 
 double CompoundStop(const StoppingIon& ion, float E, const CompoundData& c, StoppingModel model) {
+    if (model == StoppingModel::modern) return ModernStop(ion, E, c, c.bethe);
     const int n = std::min(static_cast<int>(c.elements.size()), kMaxCompoundElements);
     double S[kMaxCompoundElements];
     for (int j = 0; j < n; ++j)

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "physics/BetheStop.h"
 #include "physics/Coefficients.h"
 #include "physics/StoppingModel.h"
 
@@ -35,10 +36,14 @@ struct TargetElementData {
 struct CompoundData {
     std::vector<TargetElementData> elements;
     std::vector<float> ratios;
+    // The compound as the modern model's Bethe formula takes it (its own mean excitation
+    // energy and density effect, BetheStop.h); unused by classic.
+    BetheTarget bethe;
 };
 
 // Stopping per atom of element t for the ion at the energy per unit mass E. classic: the
-// proton, helium or heavy-ion formula by Z1 (Stopping.h).
+// proton, helium or heavy-ion formula by Z1 (Stopping.h); modern: the continuous fit joined to
+// the Bethe formula of the element in its natural state (ModernStop.h).
 double ElementStop(const StoppingIon& ion, float E, const TargetElementData& t,
                    StoppingModel model = kDefaultStoppingModel);
 
@@ -46,7 +51,8 @@ double ElementStop(const StoppingIon& ion, float E, const TargetElementData& t,
 // ratios r[0..n-1], summed in double as the calculator sums them.
 double BraggStopPerAtom(const float* r, const double* S, int n);
 
-// Stopping per atom of compound c (1 to 10 elements): Bragg's rule over ElementStop.
+// Stopping per atom of compound c (1 to 10 elements). classic: Bragg's rule over ElementStop;
+// modern: Bragg's rule over the continuous fit, joined to the Bethe formula of c.bethe.
 double CompoundStop(const StoppingIon& ion, float E, const CompoundData& c,
                     StoppingModel model = kDefaultStoppingModel);
 

@@ -18,17 +18,24 @@ enum class StoppingModel {
     // per element (Andersen-Ziegler form), the helium charge of Ziegler, Biersack and Littmark,
     // the Brandt-Kitagawa charge of heavier ions. Bit for bit the calculator's values.
     classic,
+    // The classic fit at low energies joined to the corrected relativistic Bethe formula, with
+    // the compound's own mean excitation energy and density effect (ModernStop.h).
+    modern,
 };
 
+// The default stays the calculator's own model.
 constexpr StoppingModel kDefaultStoppingModel = StoppingModel::classic;
 
-// "classic": the name a caller types and a cache key holds.
+// Every model, in the order a caller lists them.
+constexpr StoppingModel kStoppingModels[] = {StoppingModel::classic, StoppingModel::modern};
+
+// "classic" or "modern": the name a caller types and a cache key holds.
 const char* StoppingModelName(StoppingModel model);
 
 // The model a caller names, or none when no model has that name.
 std::optional<StoppingModel> StoppingModelNamed(std::string_view name);
 
-// Every model's name in the order of the enumeration, comma-separated ("classic"), for the
+// Every model's name in the order of kStoppingModels, joined as "classic or modern", for the
 // messages that refuse an unknown one.
 std::string StoppingModelNames();
 

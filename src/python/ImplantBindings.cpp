@@ -147,7 +147,7 @@ py::dict ResultDict(const ImplantResult& r) {
 py::dict Implant(const py::handle& ion, double energy, const py::sequence& layers, uint64_t ions,
                  uint64_t seed, std::optional<int> threads, const std::string& model, double angle,
                  double cutoff, int bins, std::optional<double> mass) {
-    const StoppingModel stopping = ModelByName(model);
+    const StoppingModel stopping = ModelArgument(model);
     const Ion resolved = IonArgument(ion, mass);
     if (!(energy > cutoff / 1000))
         throw PhysicsError(ErrorKind::BadValue, "energy must lie above the cut-off");

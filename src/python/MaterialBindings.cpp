@@ -4,6 +4,8 @@
 #include <pybind11/stl.h>
 
 #include <cmath>
+#include <iterator>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -84,17 +86,17 @@ Ion IonArgument(const py::handle& ion, const std::optional<double>& mass) {
 }
 
 Target TargetArgument(const Ion& ion, const py::handle& material,
-                      const std::optional<double>& density) {
+                      const std::optional<double>& density, StoppingModel model) {
     if (py::isinstance<Material>(material)) {
         Material m = material.cast<Material>();
         SetDensity(m, density);
-        return MakeTarget(ModuleDatabase(), ion, m);
+        return MakeTarget(ModuleDatabase(), ion, m, model);
     }
     if (!py::isinstance<py::str>(material))
         throw py::type_error("material must be a text or a Material");
     const std::string text = Utf8Of(material, "the material");
     try {
-        return ResolveTarget(ModuleDatabase(), ModuleMaterials(), ion, text, density);
+        return ResolveTarget(ModuleDatabase(), ModuleMaterials(), ion, text, density, model);
     } catch (const MaterialTextError& e) {
         throw PhysicsError(e.Kind(), "MATERIAL \"" + TextForMessage(text) + "\": " + e.what());
     } catch (const PhysicsError& e) {
@@ -104,10 +106,17 @@ Target TargetArgument(const Ion& ion, const py::handle& material,
     }
 }
 
+StoppingModel ModelArgument(const std::string& name) {
+    const std::optional<StoppingModel> model = StoppingModelNamed(name);
+    if (model) return *model;
+    throw PhysicsError(ErrorKind::BadValue, "model \"" + TextForMessage(name) +
+                                                "\" is not one of " + StoppingModelNames());
+}
+
 Target TargetArgument(const py::handle& ion, const py::handle& material,
-                      const std::optional<double>& mass, const std::optional<double>& density) {
-    const Ion resolved = IonArgument(ion, mass);
-    return TargetArgument(resolved, material, density);
+                      const std::optional<double>& mass, const std::optional<double>& density,
+                      StoppingModel model) {
+    return TargetArgument(IonArgument(ion, mass), material, density, model);
 }
 
 void RegisterMaterialFunctions(py::module_& m) {

@@ -42,8 +42,7 @@ Layer LayerArgument(const Ion& ion, const py::handle& given, std::size_t k, Stop
         const std::optional<double> density = item.size() == 4 && !item[3].is_none()
                                                   ? std::optional<double>(item[3].cast<double>())
                                                   : std::nullopt;
-        Target t = TargetArgument(ion, item[0], density);
-        if (t.model != model) t = MakeTarget(ModuleDatabase(), t.ion, t.material, model);
+        Target t = TargetArgument(ion, item[0], density, model);
         const ThicknessUnit unit = ThicknessUnitArgument(item[2].cast<std::string>());
         const double thickness = ThicknessToE15(t, item[1].cast<double>(), unit);
         return {std::move(t), thickness};
@@ -140,10 +139,19 @@ std::string Repr(double v) {
     return py::repr(py::float_(v)).cast<std::string>();
 }
 
+// Where the model holds, as the warnings word it.
+const char* OutsideTail(StoppingModel model) {
+    return model == StoppingModel::modern
+               ? " outside the modern model's 1 keV/u to 10 GeV/u or where nuclear stopping is "
+                 "more than half the total"
+               : " outside the model's 1 keV/u to 2 GeV/u";
+}
+
 // The warning for results outside the model: of energies given, or of the energies found for
 // ranges given.
-std::string OutsideText(const Values& in, double given, double result, py::ssize_t outside) {
-    const char* const tail = " outside the model's 1 keV/u to 2 GeV/u; ";
+std::string OutsideText(const Values& in, double given, double result, py::ssize_t outside,
+                        StoppingModel model) {
+    const std::string tail = std::string(OutsideTail(model)) + "; ";
     const bool ranges = in.name == "range";
     if (in.scalar)
         return (ranges ? "the energy " + Repr(result) + " keV for the range " + Repr(given)
@@ -169,7 +177,7 @@ bool Interrupted(py::ssize_t k) {
 // Applies f to each value with the interpreter lock released; f returns the result and sets
 // *outside for a result outside the model. An error names the value it arose at.
 template <typename F>
-py::object MapValues(const Values& in, F f) {
+py::object MapValues(const Values& in, StoppingModel model, F f) {
     const double* x = in.data();
     const py::ssize_t n = in.size();
     double result = 0;
@@ -195,7 +203,7 @@ py::object MapValues(const Values& in, F f) {
         }
     }
     if (interrupted) throw py::error_already_set();
-    if (outside > 0) WarnOutsideModel(OutsideText(in, x[0], y[0], outside));
+    if (outside > 0) WarnOutsideModel(OutsideText(in, x[0], y[0], outside, model));
     if (in.scalar) return py::float_(result);
     return std::move(*out);
 }
@@ -230,12 +238,13 @@ StopKind StopKindArgument(const std::string& text) {
 
 py::object Stopping(const py::handle& ion, const py::handle& material, const py::handle& energy,
                     OptionalNumber mass, OptionalNumber density, const std::string& unitText,
-                    const std::string& kindText) {
-    const Target t = TargetArgument(ion, material, mass, density);
+                    const std::string& kindText, const std::string& modelText) {
+    const StoppingModel model = ModelArgument(modelText);
+    const Target t = TargetArgument(ion, material, mass, density, model);
     const StopUnit unit = StopUnitArgument(unitText);
     const StopKind kind = StopKindArgument(kindText);
     StopIn(t, 0, unit);  // a length unit without a density fails before any work
-    return MapValues(ReadValues(energy, "energy"), [&](double E, bool* outside) {
+    return MapValues(ReadValues(energy, "energy"), model, [&](double E, bool* outside) {
         const StoppingValues v = StoppingAt(t, E);
         *outside = v.outOfModel;
         const double s = kind == StopKind::Electronic ? v.electronic
@@ -247,19 +256,20 @@ py::object Stopping(const py::handle& ion, const py::handle& material, const py:
 
 py::object RangeOf(const py::handle& ion, const py::handle& material, const py::handle& energy,
                    OptionalNumber mass, OptionalNumber density, const std::string& unitText,
-                   bool withStraggling) {
-    const Target t = TargetArgument(ion, material, mass, density);
+                   bool withStraggling, const std::string& modelText) {
+    const StoppingModel model = ModelArgument(modelText);
+    const Target t = TargetArgument(ion, material, mass, density, model);
     const ThicknessUnit unit = ThicknessUnitArgument(unitText);
     ThicknessFromE15(t, 0, unit);
     const Values in = ReadValues(energy, "energy");
-    py::object range = MapValues(in, [&](double E, bool* outside) {
+    py::object range = MapValues(in, model, [&](double E, bool* outside) {
         const RangeResult r = Range(t, E);
         *outside = r.outOfModel;
         return ThicknessFromE15(t, r.range, unit);
     });
     if (!withStraggling) return range;
     py::ssize_t invalid = 0;
-    py::object sigma = MapValues(in, [&](double E, bool*) {
+    py::object sigma = MapValues(in, model, [&](double E, bool*) {
         const RangeSpread s = RangeStraggling(t, E);
         invalid += s.outOfValidity;
         return ThicknessFromE15(t, s.sigma, unit);
@@ -273,11 +283,12 @@ py::object RangeOf(const py::handle& ion, const py::handle& material, const py::
 
 py::object EnergyForRangeOf(const py::handle& ion, const py::handle& material,
                             const py::handle& range, OptionalNumber mass, OptionalNumber density,
-                            const std::string& unitText) {
-    const Target t = TargetArgument(ion, material, mass, density);
+                            const std::string& unitText, const std::string& modelText) {
+    const StoppingModel model = ModelArgument(modelText);
+    const Target t = TargetArgument(ion, material, mass, density, model);
     const ThicknessUnit unit = ThicknessUnitArgument(unitText);
     ThicknessToE15(t, 0, unit);
-    return MapValues(ReadValues(range, "range"), [&](double R, bool* outside) {
+    return MapValues(ReadValues(range, "range"), model, [&](double R, bool* outside) {
         const RangeResult r = EnergyForRange(t, ThicknessToE15(t, R, unit));
         *outside = r.outOfModel;
         return r.energy;
@@ -285,8 +296,9 @@ py::object EnergyForRangeOf(const py::handle& ion, const py::handle& material,
 }
 
 py::object EnergyAfter(const py::handle& ion, const py::handle& energy, const py::sequence& layers,
-                       OptionalNumber mass) {
-    const std::vector<Layer> stack = StackArgument(IonArgument(ion, mass), layers);
+                       OptionalNumber mass, const std::string& modelText) {
+    const StoppingModel model = ModelArgument(modelText);
+    const std::vector<Layer> stack = StackArgument(IonArgument(ion, mass), layers, model);
     const Values in = ReadValues(energy, "energy");
     const py::ssize_t n = in.size();
     const std::size_t count = stack.size();
@@ -311,9 +323,8 @@ py::object EnergyAfter(const py::handle& ion, const py::handle& energy, const py
     }
     if (interrupted) throw py::error_already_set();
     if (outside > 0)
-        WarnOutsideModel(std::to_string(outside) +
-                         " of the energies pass outside the model's 1 keV/u to 2 GeV/u on their "
-                         "way through the layers; their results are extrapolated");
+        WarnOutsideModel(std::to_string(outside) + " of the energies pass" + OutsideTail(model) +
+                         " on their way through the layers; their results are extrapolated");
     if (in.scalar) return py::cast(out);
     std::vector<py::ssize_t> shape = in.shape();
     shape.push_back(static_cast<py::ssize_t>(count));
@@ -325,11 +336,28 @@ py::object EnergyAfter(const py::handle& ion, const py::handle& energy, const py
 }  // namespace
 
 void RegisterPhysicsFunctions(py::module_& m) {
+    m.def(
+        "models",
+        [] {
+            std::vector<std::string> names;
+            for (StoppingModel model : kStoppingModels)
+                names.emplace_back(StoppingModelName(model));
+            return names;
+        },
+        R"doc(
+models() -> list of str
+
+The electronic stopping models the physics functions take as model=: 'classic', the
+calculator's semi-empirical fit (the default), and 'modern', the fit joined between 0.8-2 and
+3-8 MeV/u to the relativistic Bethe formula with shell, Barkas, density-effect and
+Lindhard-Sorensen corrections, valid to 10 GeV/u.
+)doc");
+
     m.def("stopping", &Stopping, "ion"_a, "material"_a, "energy"_a, py::kw_only(),
           "mass"_a = py::none(), "density"_a = py::none(), "unit"_a = "eV/(1e15 atoms/cm2)",
-          "kind"_a = "electronic", R"doc(
+          "kind"_a = "electronic", "model"_a = "classic", R"doc(
 stopping(ion, material, energy, *, mass=None, density=None, unit='eV/(1e15 atoms/cm2)',
-         kind='electronic') -> float or numpy array
+         kind='electronic', model='classic') -> float or numpy array
 
 The stopping of an ion in a material, as `fenra32-calc stopping` gives it.
   ion       element symbol ("He") or atomic number (2)
@@ -340,21 +368,25 @@ The stopping of an ion in a material, as `fenra32-calc stopping` gives it.
   density   g/cm3, in place of the material's own
   unit      'eV/(1e15 atoms/cm2)', 'keV/(mg/cm2)', 'eV/A' or 'keV/um' (these two need a density)
   kind      'electronic' (the calculator's value), 'nuclear' (ZBL universal) or 'total'
+  model     'classic' (the calculator's fit) or 'modern' (the fit joined to Bethe's formula with
+            its corrections above a few MeV/u); see models()
 
-The electronic stopping in eV/(1e15 atoms/cm2) is the window's result for an element target,
-to the last bit. An energy outside the model's 1 keV/u to 2 GeV/u gives a ModelRangeWarning.
+With the classic model the electronic stopping in eV/(1e15 atoms/cm2) is the window's result for
+an element target, to the last bit. An energy outside the model's range (classic: 1 keV/u to
+2 GeV/u; modern: 1 keV/u to 10 GeV/u, and no heavy ion where nuclear stopping is more than half
+the total) gives a ModelRangeWarning.
 Raises ValueError for a bad number, unit or formula, LookupError for an unknown ion or material.
 )doc");
 
     m.def("range", &RangeOf, "ion"_a, "material"_a, "energy"_a, py::kw_only(),
           "mass"_a = py::none(), "density"_a = py::none(), "unit"_a = "1e15 atoms/cm2",
-          "with_straggling"_a = false, R"doc(
+          "with_straggling"_a = false, "model"_a = "classic", R"doc(
 range(ion, material, energy, *, mass=None, density=None, unit='1e15 atoms/cm2',
-      with_straggling=False) -> float or numpy array, or a pair of them
+      with_straggling=False, model='classic') -> float or numpy array, or a pair of them
 
 The range of an ion of the given total energy (keV) in a material: the integral of
 1 / (electronic + nuclear stopping) from 0 to the energy, as `fenra32-calc range` gives it.
-  ion, material, mass, density  as for stopping()
+  ion, material, mass, density, model  as for stopping()
   energy    keV: a number gives a float, a sequence or numpy array a numpy array
   unit      '1e15 atoms/cm2', 'mg/cm2', 'ug/cm2', 'nm', 'um' or 'mm' (lengths need a density)
   with_straggling  True: (range, range straggling), the straggling a standard deviation in the
@@ -365,19 +397,22 @@ calls read it. Raises ValueError for a negative energy or a bad unit.
 )doc");
 
     m.def("energy_for_range", &EnergyForRangeOf, "ion"_a, "material"_a, "range"_a, py::kw_only(),
-          "mass"_a = py::none(), "density"_a = py::none(), "unit"_a = "1e15 atoms/cm2", R"doc(
-energy_for_range(ion, material, range, *, mass=None, density=None, unit='1e15 atoms/cm2')
+          "mass"_a = py::none(), "density"_a = py::none(), "unit"_a = "1e15 atoms/cm2",
+          "model"_a = "classic", R"doc(
+energy_for_range(ion, material, range, *, mass=None, density=None, unit='1e15 atoms/cm2',
+                 model='classic')
     -> float or numpy array
 
 The total energy (keV) of an ion whose range in the material is the given one: the inverse of
 range(), and the energy an absorber of that thickness just stops.
   range     in unit: a number gives a float, a sequence or numpy array a numpy array
   unit      '1e15 atoms/cm2', 'mg/cm2', 'ug/cm2', 'nm', 'um' or 'mm' (lengths need a density)
+  model     as for stopping()
 )doc");
 
     m.def("energy_after", &EnergyAfter, "ion"_a, "energy"_a, "layers"_a, py::kw_only(),
-          "mass"_a = py::none(), R"doc(
-energy_after(ion, energy, layers, *, mass=None) -> list of floats or numpy array
+          "mass"_a = py::none(), "model"_a = "classic", R"doc(
+energy_after(ion, energy, layers, *, mass=None, model='classic') -> list of floats or numpy array
 
 The energy of the ion (keV) behind each layer of a stack, front to back, as
 `fenra32-calc layers` gives it; 0 behind the layer the ion stops in and behind every later one.
@@ -386,6 +421,7 @@ The energy of the ion (keV) behind each layer of a stack, front to back, as
   layers    a list of (material, thickness, unit) or (material, thickness, unit, density), unit
             one of '1e15 atoms/cm2', 'mg/cm2', 'ug/cm2', 'nm', 'um', 'mm' (lengths need a
             density), density in g/cm3 in place of the material's own
+  model     as for stopping()
 Example: energy_after('He', 5000, [('mylar', 2, 'um'), ('Al', 50, 'nm')])
 )doc");
 }

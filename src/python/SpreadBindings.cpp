@@ -69,11 +69,9 @@ py::dict Record(const std::vector<Layer>& stack, const StackResult& path,
     return record;
 }
 
-void Warn(const StackResult& path, const std::vector<LayerSpread>& spreads) {
+void Warn(const StackResult& path, const std::vector<LayerSpread>& spreads, StoppingModel model) {
     if (path.outOfModel)
-        WarnOutsideModel(
-            "an energy on the path through the layers is outside the model's 1 keV/u to 2 GeV/u; "
-            "the result is extrapolated");
+        WarnOutsideModel(OutOfModelWarning("an energy on the path through the layers", model));
     for (std::size_t k = 0; k < spreads.size(); ++k)
         if (spreads[k].outOfValidity)
             WarnOutsideModel(
@@ -81,9 +79,9 @@ void Warn(const StackResult& path, const std::vector<LayerSpread>& spreads) {
 }
 
 py::dict Path(const py::handle& ion, double energy, const py::sequence& layers,
-              std::optional<double> mass, const std::string& model, bool before) {
-    const std::vector<Layer> stack =
-        StackArgument(IonArgument(ion, mass), layers, ModelByName(model));
+              std::optional<double> mass, const std::string& modelText, bool before) {
+    const StoppingModel model = ModelArgument(modelText);
+    const std::vector<Layer> stack = StackArgument(IonArgument(ion, mass), layers, model);
     StackResult path;
     std::vector<LayerSpread> spreads;
     {
@@ -91,7 +89,7 @@ py::dict Path(const py::handle& ion, double energy, const py::sequence& layers,
         path = before ? EnergyBeforeStack(stack, energy) : EnergyAfterStack(stack, energy);
         spreads = StackSpreads(stack, path);
     }
-    Warn(path, spreads);
+    Warn(path, spreads, model);
     return Record(stack, path, spreads);
 }
 
@@ -106,12 +104,6 @@ py::dict EnergyBefore(const py::handle& ion, double energy, const py::sequence& 
 }
 
 }  // namespace
-
-StoppingModel ModelByName(const std::string& name) {
-    if (const std::optional<StoppingModel> model = StoppingModelNamed(name)) return *model;
-    throw PhysicsError(ErrorKind::BadValue,
-                       "model \"" + name + "\" is not one of " + StoppingModelNames());
-}
 
 void RegisterSpreadFunctions(py::module_& m) {
     m.def("transmit", &Transmit, "ion"_a, "energy"_a, "layers"_a, py::kw_only(),

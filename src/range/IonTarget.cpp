@@ -7,6 +7,8 @@
 #include <functional>
 
 #include "elements/TargetElements.h"
+#include "materials/MaterialExcitation.h"
+#include "physics/ModernStop.h"
 #include "physics/StopUnits.h"
 #include "state/NumberText.h"
 
@@ -18,6 +20,8 @@ constexpr double kAtomsPerE15 = 1e15;
 constexpr double kAtomsPer1E22 = 1e22;
 constexpr double kMgPerG = 1000;
 constexpr double kUmPerCm = 1e4;
+// A material of known density below this (g/cm3) is a gas for the density effect.
+constexpr double kGasDensityLimit = 0.01;
 
 [[noreturn]] void Fail(ErrorKind kind, const std::string& message) {
     throw PhysicsError(kind, message);
@@ -53,6 +57,23 @@ float SingleRatio(const MaterialElement& e, const Material& m) {
                                       (ratio == 0 ? "underflows" : "overflows") +
                                       " a single-precision number (1.2e-38 to 3.4e38)");
     return ratio;
+}
+
+// The material as the modern model's Bethe formula takes it: its own mean excitation energy
+// when it has a measured one, its density effect from its density (a gas below
+// kGasDensityLimit).
+BetheTarget BetheTargetOf(const CompoundData& c, const Material& material) {
+    int Z[kMaxMaterialElements];
+    double ratios[kMaxMaterialElements], masses[kMaxMaterialElements];
+    const int n = static_cast<int>(c.elements.size());
+    for (int j = 0; j < n; ++j) {
+        Z[j] = c.elements[static_cast<std::size_t>(j)].Z2;
+        ratios[j] = material.elements[static_cast<std::size_t>(j)].ratio;
+        masses[j] = c.elements[static_cast<std::size_t>(j)].M;
+    }
+    const bool gas = material.density > 0 && material.density < kGasDensityLimit;
+    return BetheTargetOfCompound(Z, ratios, masses, n, material.density,
+                                 NamedMeanExcitation(material.name), gas);
 }
 
 // The stopping the range integral and StoppingAt share: electronic (a Single, the
@@ -133,6 +154,7 @@ Target MakeTarget(const ElementDatabase& db, const Ion& ion, const Material& mat
     t.meanMass = MeanAtomicMass(material, db);
     t.atomsPerCm3 = AtomsPerCm3(material, db);
     t.keyHash = std::hash<std::string>()(t.key);
+    if (model == StoppingModel::modern) t.compound.bethe = BetheTargetOf(t.compound, material);
     return t;
 }
 
@@ -158,10 +180,19 @@ double TotalStop(const Target& t, double E) {
 
 bool OutOfModel(const Target& t, double E) {
     const double perAmu = E / t.ion.mass;
-    return perAmu < kModelLowEnergy || perAmu > kModelHighEnergy;
+    if (t.model == StoppingModel::classic)
+        return perAmu < kModelLowEnergy || perAmu > kModelHighEnergy;
+    if (perAmu < kModelLowEnergy || perAmu > kModernModelHighEnergy) return true;
+    if (t.ion.Z <= 2 || perAmu >= JoinOf(t.ion.Z, t.compound.bethe).high) return false;
+    const StoppingParts p = StoppingPartsAt(t, E);
+    return p.nuclear > kModernNuclearShareLimit * (p.nuclear + p.electronic);
 }
 
-std::string OutOfModelWarning(const std::string& what) {
+std::string OutOfModelWarning(const std::string& what, StoppingModel model) {
+    if (model == StoppingModel::modern)
+        return what +
+               " is outside the modern model's 1 keV/u to 10 GeV/u or where nuclear stopping is"
+               " more than half the total; the result is extrapolated";
     return what + " is outside the model's 1 keV/u to 2 GeV/u; the result is extrapolated";
 }
 

@@ -25,9 +25,14 @@ namespace fenra {
 
 // The energies per unit mass (keV/amu) between which the stopping model holds. Outside them a
 // result is still given, with outOfModel set: below, the fits are extrapolated towards 0; above,
-// the high-energy fit grows without bound (5 % above Bethe's formula near 3 GeV/amu).
-constexpr double kModelLowEnergy = 1;         // keV/amu
-constexpr double kModelHighEnergy = 2000000;  // keV/amu (2 GeV/amu)
+// the classic high-energy fit grows without bound (5 % above Bethe's formula near 3 GeV/amu),
+// while the modern model's Bethe formula holds to 10 GeV/amu.
+constexpr double kModelLowEnergy = 1;                // keV/amu
+constexpr double kModelHighEnergy = 2000000;         // keV/amu (2 GeV/amu), classic
+constexpr double kModernModelHighEnergy = 10000000;  // keV/amu (10 GeV/amu), modern
+// The modern model also warns for an ion heavier than helium where the nuclear stopping is more
+// than this share of the total: there the electronic fit alone says little.
+constexpr double kModernNuclearShareLimit = 0.5;
 
 // The heaviest ion mass taken, in amu. The heaviest known nuclides weigh less than 300 amu; far
 // above, the energies of the range table (up to 1e7 keV/amu times the mass) leave the range of
@@ -88,10 +93,10 @@ Target ResolveTarget(const ElementDatabase& db, const MaterialList& list, const 
 struct StoppingValues {
     double energy = 0;        // keV
     double energyPerAmu = 0;  // keV/amu
-    float electronic = 0;     // eV/(1E15 atoms/cm2): the main window's StopEvAtoms, to the bit
+    float electronic = 0;     // eV/(1E15 atoms/cm2); classic: the main window's StopEvAtoms
     double nuclear = 0;       // eV/(1E15 atoms/cm2), ZBL universal, Bragg's rule
     double total = 0;         // electronic + nuclear
-    bool outOfModel = false;  // energyPerAmu outside kModelLowEnergy..kModelHighEnergy
+    bool outOfModel = false;  // where the model does not hold (OutOfModel)
 };
 
 // Stopping at energy E (keV, >= 0). Errors: BadValue for a negative or non-finite E;
@@ -101,12 +106,15 @@ StoppingValues StoppingAt(const Target& t, double E);
 // The total stopping used in the range integral, without checks (E > 0).
 double TotalStop(const Target& t, double E);
 
+// Whether the model does not hold at E: classic outside 1 keV/u to 2 GeV/u; modern outside
+// 1 keV/u to 10 GeV/u, and for ions heavier than helium where the nuclear stopping is more than
+// half the total.
 bool OutOfModel(const Target& t, double E);
 
 // The warning of a result for an energy outside the model's range: `what` ("ENERGY 5keV",
 // "the energy needed to pass the stack") followed by "is outside the model's 1 keV/u to
-// 2 GeV/u; the result is extrapolated".
-std::string OutOfModelWarning(const std::string& what);
+// 2 GeV/u; the result is extrapolated" (classic) or by the modern model's limits.
+std::string OutOfModelWarning(const std::string& what, StoppingModel model = kDefaultStoppingModel);
 
 // Unit conversions of a stopping (ConvertStop with the target's mean mass and atomic density)
 // or an areal density of this target.

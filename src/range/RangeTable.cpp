@@ -7,6 +7,7 @@
 
 #include "materials/PhysicsError.h"
 #include "physics/EffectiveCharge.h"
+#include "physics/ModernStop.h"
 #include "state/NumberText.h"
 
 namespace fenra {
@@ -190,6 +191,13 @@ std::vector<double> ModelBreakpoints(const Target& t) {
             if (const double s = HeavyIonSwitch(t, t.compound.elements[j]); s > 0)
                 b.push_back(s * M);
         b.push_back(NuclearFitSwitchEnergy(t.nuclear[j]));
+    }
+    if (t.model == StoppingModel::modern) {
+        // The ends of the join of the fit to Bethe's formula: the slope is continuous there,
+        // the curvature is not.
+        const JoinInterval join = JoinOf(t.ion.Z, t.compound.bethe);
+        b.push_back(join.low * M);
+        b.push_back(join.high * M);
     }
     std::sort(b.begin(), b.end());
     b.erase(std::unique(b.begin(), b.end()), b.end());

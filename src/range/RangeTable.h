@@ -23,7 +23,8 @@ constexpr double kTableTolerance = 1e-8;    // relative, at each interval's midd
 // The energies (keV, ascending) where the model's stopping has a step or a kink by
 // construction: 1 keV/amu (helium's charge floor), 25 and 10000 keV/amu (the proton fit's
 // regions), the heavy-ion switch to the low-velocity formula for each element, and the switch
-// of the nuclear stopping fit at reduced energy 30 for each element.
+// of the nuclear stopping fit at reduced energy 30 for each element; with the modern model also
+// the two ends of its join to Bethe's formula (JoinOf).
 std::vector<double> ModelBreakpoints(const Target& t);
 
 // The range in 1E15 atoms/cm2 by direct adaptive integration from 0 to E, without a table:

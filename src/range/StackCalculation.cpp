@@ -163,7 +163,7 @@ MaterialResult MaterialSection(const StackInput& in, const ElementDatabase& db,
                                Target* target) {
     MaterialResult r;
     try {
-        *target = ResolveTarget(db, list, ion, in.material, GivenDensity(in.density));
+        *target = ResolveTarget(db, list, ion, in.material, GivenDensity(in.density), in.model);
         r.name = target->material.name;
         r.density = target->material.density;
         const StoppingValues v = StoppingAt(*target, in.energy);
@@ -188,7 +188,8 @@ bool ReadLayers(const StackInput& in, const ElementDatabase& db, const MaterialL
         StackLayerRow row;
         const std::string where = "layer " + std::to_string(k + 1) + ": ";
         try {
-            Target t = ResolveTarget(db, list, ion, li.material, GivenDensity(li.density));
+            Target t =
+                ResolveTarget(db, list, ion, li.material, GivenDensity(li.density), in.model);
             row.name = t.material.name;
             row.density = t.material.density;
             if (!(li.thickness >= 0) || !std::isfinite(li.thickness))
@@ -237,7 +238,8 @@ void FillStackPath(const std::vector<Layer>& stack, const StackInput& in, StackC
     out.stopped = s.stopped;
     out.stoppedInLayer = s.stoppedInLayer;
     if (s.outOfModel)
-        out.warnings.push_back(OutOfModelWarning("an energy on the path through the stack"));
+        out.warnings.push_back(
+            OutOfModelWarning("an energy on the path through the stack", in.model));
     const std::vector<LayerSpread> spreads = StackSpreads(stack, s, cache);
     for (std::size_t k = 0; k < spreads.size(); ++k) {
         StackLayerRow& row = out.layers[k];
@@ -287,7 +289,7 @@ StackCalculation CalculateStack(const StackInput& in, const ElementDatabase& db,
     }
     Target material;
     out.material = MaterialSection(in, db, list, ion, cache, &material);
-    if (out.material.outOfModel) out.warnings.push_back(OutOfModelWarning("the energy"));
+    if (out.material.outOfModel) out.warnings.push_back(OutOfModelWarning("the energy", in.model));
     std::vector<Layer> stack;
     out.stackComplete = ReadLayers(in, db, list, ion, out, &stack);
     const Target* reachIn = out.material.error.empty() ? &material : nullptr;
@@ -314,9 +316,9 @@ StackCalculation CalculateStack(const StackInput& in, const ElementDatabase& db,
         return out;
     }
     if (out.energyToPass.outOfModel)
-        out.warnings.push_back(OutOfModelWarning("the energy needed to pass the stack"));
+        out.warnings.push_back(OutOfModelWarning("the energy needed to pass the stack", in.model));
     if (out.energyToReach.outOfModel)
-        out.warnings.push_back(OutOfModelWarning("the energy to reach the depth"));
+        out.warnings.push_back(OutOfModelWarning("the energy to reach the depth", in.model));
     return out;
 }
 

@@ -36,7 +36,8 @@ struct StackInput {
     std::string material;  // the material of the stopping and range at the energy
     double density = 0;    // g/cm3 instead of its own; 0 keeps its own
     StopUnit unit = StopUnit::EvE15;
-    std::vector<StackLayerInput> layers;  // front to back
+    StoppingModel model = kDefaultStoppingModel;  // the electronic stopping model
+    std::vector<StackLayerInput> layers;          // front to back
     // The reverse question "energy to reach a depth": into the stack, or into the material
     // when there is no layer.
     bool reachDepthGiven = false;

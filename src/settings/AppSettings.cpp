@@ -15,6 +15,7 @@ namespace {
 const QString kRecentTargetsKey = QStringLiteral("recent/targets");
 const QString kUnitKey = QStringLiteral("calculation/unit");
 const QString kIonKey = QStringLiteral("calculation/ion");
+const QString kRangeModelKey = QStringLiteral("range/model");
 // An unreadable settings file is kept beside the new one under this suffix, for its owner.
 const QString kUnreadableSuffix = QStringLiteral(".unreadable");
 // The largest settings file read: the program's own holds a few kilobytes (its window
@@ -217,6 +218,16 @@ std::optional<int> AppSettings::Unit(int unitCount) const {
 
 void AppSettings::SetUnit(int unit) {
     Put(kUnitKey, unit);
+}
+
+QString AppSettings::RangeModel() const {
+    const QString name = store_->value(kRangeModelKey).toString();
+    return name == QLatin1String("classic") || name == QLatin1String("modern") ? name : QString();
+}
+
+void AppSettings::SetRangeModel(const QString& name) {
+    if (name == QLatin1String("classic") || name == QLatin1String("modern"))
+        Put(kRangeModelKey, name);
 }
 
 QString AppSettings::LastIon() const {

@@ -61,6 +61,11 @@ class AppSettings {
     std::optional<int> Unit(int unitCount) const;
     void SetUnit(int unit);
 
+    // The stopping model chosen in the range-and-layers window ("classic" or "modern"); empty
+    // when none was kept or the kept text is neither.
+    QString RangeModel() const;
+    void SetRangeModel(const QString& name);
+
     // The symbol of the last ion chosen (letters only); empty when none.
     QString LastIon() const;
     void SetLastIon(const QString& symbol);

@@ -125,9 +125,10 @@ TEST(PhysicsCommands, TableAlignsAndCsvLeavesLengthsEmptyWithoutDensity) {
     const Outcome table = CalcOnTestDatabase({"range", "H", "Al", "1MeV", "2000"});
     ASSERT_EQ(table.status, 0);
     const std::vector<std::string> lines = Lines(table.out);
-    ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0].size(), lines[1].size());
-    EXPECT_EQ(lines[1].substr(0, 10), "      1000");
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0], "model: classic");
+    EXPECT_EQ(lines[1].size(), lines[2].size());
+    EXPECT_EQ(lines[2].substr(0, 10), "      1000");
     const Outcome csv = CalcOnTestDatabase({"range", "H", "H2O", "1MeV", "--csv"});
     EXPECT_EQ(Split(Lines(csv.out)[1], ',').size(), 7u);
     EXPECT_EQ(Split(Lines(csv.out)[1], ',')[3], "");
@@ -139,6 +140,69 @@ TEST(PhysicsCommands, TableAlignsAndCsvLeavesLengthsEmptyWithoutDensity) {
               ',')[3]
             .empty(),
         false);
+}
+
+struct ModelCase {
+    std::vector<std::string> args;
+    const char* firstLine;  // of the aligned table
+};
+
+// Each command takes --model; the aligned table names the model first, CSV keeps its layout.
+const ModelCase kModelCases[] = {
+    {{"stopping", "H", "Al", "100MeV"}, "model: classic"},
+    {{"stopping", "H", "Al", "100MeV", "--model", "classic"}, "model: classic"},
+    {{"--model", "modern", "stopping", "H", "Al", "100MeV"}, "model: modern"},
+    {{"range", "He", "water", "50MeV", "--model", "modern"}, "model: modern"},
+    {{"layers", "C", "1000MeV", "Al:1mm", "Au:10um", "--model", "modern"}, "model: modern"},
+    {{"energy-before", "H", "10MeV", "Si:1mm", "--model", "modern"}, "model: modern"},
+    {{"energy-for-range", "U", "Al", "1mm", "--model", "modern"}, "model: modern"},
+};
+
+TEST(PhysicsCommands, ModelOptionNamesTheModelAndKeepsTheCsvLayout) {
+    for (const ModelCase& c : kModelCases) {
+        const Outcome table = CalcOnTestDatabase(c.args);
+        ASSERT_EQ(table.status, 0) << table.err;
+        EXPECT_EQ(Lines(table.out)[0], c.firstLine);
+        std::vector<std::string> csvArgs = c.args;
+        csvArgs.push_back("--csv");
+        const Outcome csv = CalcOnTestDatabase(csvArgs);
+        ASSERT_EQ(csv.status, 0) << csv.err;
+        // The CSV header is the table's second line, its columns joined by commas.
+        std::stringstream words(Lines(table.out)[1]);
+        std::string word, joined;
+        while (words >> word) joined += (joined.empty() ? "" : ",") + word;
+        EXPECT_EQ(Lines(csv.out)[0], joined);
+        EXPECT_NE(Lines(csv.out)[0].rfind("model", 0), 0u) << "CSV starts with its header";
+    }
+}
+
+TEST(PhysicsCommands, ModernStoppingDiffersAboveTheJoinOnly) {
+    const auto electronic = [](const char* energy, const char* model) {
+        const Outcome o =
+            CalcOnTestDatabase({"stopping", "H", "Au", energy, "--csv", "--model", model});
+        return Split(Lines(o.out)[1], ',')[2];
+    };
+    EXPECT_EQ(electronic("100keV", "modern"), electronic("100keV", "classic"));
+    EXPECT_NE(electronic("100MeV", "modern"), electronic("100MeV", "classic"));
+}
+
+TEST(PhysicsCommands, UnknownModelIsAUsageError) {
+    const Outcome o = CalcOnTestDatabase({"stopping", "H", "Al", "1MeV", "--model", "bethe"});
+    EXPECT_EQ(o.status, 2);
+    EXPECT_EQ(o.err, "fenra32-calc: unknown model \"bethe\" (choose classic or modern)\n");
+    EXPECT_EQ(CalcOnTestDatabase({"stopping", "H", "Al", "1MeV", "--model"}).err,
+              "fenra32-calc: option --model needs a value\n");
+}
+
+TEST(PhysicsCommands, ModernWarnsWhereNuclearStoppingDominates) {
+    const Outcome modern =
+        CalcOnTestDatabase({"stopping", "U", "Al", "10keV/u", "--model", "modern"});
+    EXPECT_EQ(modern.status, 0);
+    EXPECT_NE(modern.err.find("outside the modern model's 1 keV/u to 10 GeV/u or where nuclear "
+                              "stopping is more than half the total"),
+              std::string::npos)
+        << modern.err;
+    EXPECT_EQ(CalcOnTestDatabase({"stopping", "U", "Al", "10keV/u"}).err, "");
 }
 
 TEST(PhysicsCommands, EnergyUnits) {

@@ -77,8 +77,8 @@ def test_runs_without_the_interpreter_lock():
 @pytest.mark.parametrize("args, kwargs, error, text", [
     (("B", 50, [("SiO2", 1, "um")]), {}, ValueError,
      'layers[0]: a length needs a density: the material "SiO2" has no density'),
-    (("B", 50, [("Si", 1, "um")]), {"model": "modern"}, ValueError,
-     'model "modern" is not one of classic'),
+    (("B", 50, [("Si", 1, "um")]), {"model": "bethe"}, ValueError,
+     'model "bethe" is not one of classic or modern'),
     (("B", 0.005, [("Si", 1, "um")]), {}, ValueError, "energy must lie above the cut-off"),
     (("B", 50, []), {}, ValueError, "layers must hold at least one layer"),
     (("B", 50, [("Si", 1, "um")]), {"threads": -1}, ValueError,

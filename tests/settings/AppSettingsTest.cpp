@@ -115,6 +115,7 @@ TEST_F(RoundTripTest, EverythingSavedIsReadBackByTheNextRun) {
         settings.SetGeometry("MainWindow", geometry);
         settings.SetUnit(3);
         settings.SetLastIon("Au");
+        settings.SetRangeModel("modern");
         ASSERT_TRUE(settings.Save());
         EXPECT_EQ(settings.FilePath(), IniPath());
     }
@@ -127,6 +128,7 @@ TEST_F(RoundTripTest, EverythingSavedIsReadBackByTheNextRun) {
     EXPECT_EQ(next.Unit(4), 3);
     EXPECT_EQ(next.Unit(3), std::nullopt);  // a unit the window no longer has
     EXPECT_EQ(next.LastIon(), "Au");
+    EXPECT_EQ(next.RangeModel(), "modern");
     EXPECT_EQ(next.Problem(), "");
 }
 
@@ -137,6 +139,17 @@ TEST_F(RoundTripTest, AnIonThatIsNoSymbolIsNotKept) {
     settings.SetLastIon("H2");
     settings.SetLastIon("");
     EXPECT_EQ(settings.LastIon(), "He");
+}
+
+TEST_F(RoundTripTest, OnlyAKnownStoppingModelIsKept) {
+    AppSettings settings(AppDir());
+    EXPECT_EQ(settings.RangeModel(), "");  // nothing kept: the window's default
+    settings.SetRangeModel("modern");
+    settings.SetRangeModel("Modern");
+    settings.SetRangeModel("bethe");
+    EXPECT_EQ(settings.RangeModel(), "modern");
+    settings.SetRangeModel("classic");
+    EXPECT_EQ(settings.RangeModel(), "classic");
 }
 
 }  // namespace

@@ -43,6 +43,10 @@ QString AboutText() {
                "and a few missing densities from NIST and other published values. Each value's "
                "source is named in SOURCES.md "
                "(installed in share/doc/fenra32-data).\n\n"
+               "Stopping model: classic, the effective-charge fit above, for this window, its "
+               "files and its curves. The range-and-layers window can also use the modern "
+               "model (the fit joined to Bethe's formula with its corrections above a few "
+               "MeV/u).\n\n"
                "Accuracy: ") +
            AccuracyStatement();
 }

@@ -117,6 +117,12 @@ QWidget* RangeWindow::BuildMaterialGroup() {
     form->addRow(tr("Energy (keV)"), energy_);
     form->addRow(tr("Material"), material_);
     form->addRow(tr("Density (g/cm3)"), density_);
+    model_ = Named(new QComboBox, "cboModel");
+    model_->addItem(tr("classic: the calculator's fit"), QStringLiteral("classic"));
+    model_->addItem(tr("modern: the fit joined to corrected Bethe above a few MeV/u"),
+                    QStringLiteral("modern"));
+    model_->setToolTip(tr("The electronic stopping model of the stopping, ranges and layers"));
+    form->addRow(tr("Stopping model"), model_);
     return group;
 }
 
@@ -237,7 +243,9 @@ void RangeWindow::ConnectFields() {
     for (QLineEdit* field : {ion_, mass_, energy_, density_, reachDepth_})
         connect(field, &QLineEdit::textChanged, this, &RangeWindow::ScheduleCalculation);
     connect(material_, &QLineEdit::textChanged, this, &RangeWindow::MaterialEdited);
-    for (QComboBox* list : {stopUnit_, reachUnit_})
+    connect(model_, &QComboBox::activated, this,
+            [this](int k) { emit modelChosen(model_->itemData(k).toString()); });
+    for (QComboBox* list : {model_, stopUnit_, reachUnit_})
         connect(list, &QComboBox::currentIndexChanged, this, &RangeWindow::ScheduleCalculation);
     connect(layers_, &LayerTableModel::LayersEdited, this, &RangeWindow::ScheduleCalculation);
     connect(quantity_, &QComboBox::currentIndexChanged, this, [this](int k) {

@@ -45,6 +45,11 @@ class RangeWindow : public QMainWindow {
     // Runs a pending calculation now instead of on the next turn of the event loop.
     void CalculateNow();
 
+    // The electronic stopping model of the calculations: "classic" or "modern" (another name
+    // is ignored).
+    QString ModelName() const;
+    void SetModelName(const QString& name);
+
     LayerTableModel& Layers() { return *layers_; }
     StackPlot& Plot() { return *plot_; }
 
@@ -53,6 +58,10 @@ class RangeWindow : public QMainWindow {
     void CopyImage();
     void SavePlotData();
     void SaveTable();
+
+  signals:
+    // The user chose another stopping model (its name), to be remembered.
+    void modelChosen(const QString& name);
 
   private:
     void BuildFields();
@@ -99,6 +108,7 @@ class RangeWindow : public QMainWindow {
     QLineEdit* energy_ = nullptr;
     QLineEdit* material_ = nullptr;
     QLineEdit* density_ = nullptr;
+    QComboBox* model_ = nullptr;
     QComboBox* stopUnit_ = nullptr;
     QLabel* electronic_ = nullptr;
     QLabel* nuclear_ = nullptr;

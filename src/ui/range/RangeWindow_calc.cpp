@@ -32,6 +32,15 @@ void RangeWindow::ScheduleCalculation() {
     if (!calculationTimer_.isActive()) calculationTimer_.start();
 }
 
+QString RangeWindow::ModelName() const {
+    return model_->currentData().toString();
+}
+
+void RangeWindow::SetModelName(const QString& name) {
+    const int k = model_->findData(name);
+    if (k >= 0) model_->setCurrentIndex(k);
+}
+
 StackInput RangeWindow::ReadInput() const {
     StackInput in;
     in.ion = ion_->text().trimmed().toStdString();
@@ -43,6 +52,7 @@ StackInput RangeWindow::ReadInput() const {
     // material's own, unrounded, as the layers and the other programs do.
     in.density = density.isEmpty() || density_->text() == filledDensity_ ? 0 : TypedNumber(density);
     in.unit = StopUnitAt(stopUnit_->currentIndex());
+    in.model = model_->currentIndex() == 1 ? StoppingModel::modern : StoppingModel::classic;
     in.layers = layers_->Inputs();
     in.reachDepthGiven = !reachDepth_->text().trimmed().isEmpty();
     if (in.reachDepthGiven) in.reachDepth = TypedNumber(reachDepth_->text());

@@ -2,11 +2,14 @@
 // works on copies, closes with the main window, and opens without the named materials when
 // their list cannot be read.
 
+#include <QComboBox>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 #include "materials/MaterialTarget.h"
 #include "range/StackCalculation.h"
+#include "settings/AppSettings.h"
 #include "state/NumberText.h"
 #include "support/MainWindowDriver.h"
 #include "support/MaterialTestData.h"
@@ -33,6 +36,7 @@ class MainWindowRangeTest : public QObject {
     void worksOnCopiesAndClosesWithTheMainWindow();
     void compoundWithoutDensity();
     void withoutTheListOfMaterials();
+    void nextWindowTakesTheModelChosenLast();
 };
 
 void MainWindowRangeTest::opensOnTheShownDataSet() {
@@ -125,6 +129,31 @@ void MainWindowRangeTest::withoutTheListOfMaterials() {
     material->setText(QStringLiteral("C10H8O4"));
     w.CalculateNow();
     QCOMPARE(Text(w, "lblStopNote"), QString());
+}
+
+// The stopping model chosen in one range window is remembered for the next one opened (in a
+// home of its own, so that no real settings are touched).
+void MainWindowRangeTest::nextWindowTakesTheModelChosenLast() {
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("HOME", home.path().toLocal8Bit());
+    const auto restore = qScopeGuard([&] { qputenv("HOME", oldHome); });
+    fenra::AppSettings settings;
+    MainWindowDriver d(FENRA_TEST_DATABASE, &settings);
+    d.Enter("He", nullptr, "2000", {{"Si", "1"}});
+    d.Run("mnuRangeLayers");
+    RangeWindow& first = *d.window->childWindows().openRangeWindows().front();
+    QCOMPARE(first.ModelName(), QStringLiteral("classic"));
+    auto* model = first.findChild<QComboBox*>(QStringLiteral("cboModel"));
+    model->setFocus();
+    QTest::keyClick(model, Qt::Key_Down);  // a user's choice, as the window hears it
+    QCoreApplication::processEvents();
+    QCOMPARE(first.ModelName(), QStringLiteral("modern"));
+    d.Run("mnuRangeLayers");
+    const QList<RangeWindow*> open = d.window->childWindows().openRangeWindows();
+    QCOMPARE(open.size(), 2);
+    QCOMPARE(open.back()->ModelName(), QStringLiteral("modern"));
 }
 
 QTEST_MAIN(MainWindowRangeTest)

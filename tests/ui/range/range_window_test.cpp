@@ -26,6 +26,7 @@ class RangeWindowTest : public QObject {
     void energyToReachADepth();
     void outOfModelEnergyWarns();
     void refusedInputsSayWhy();
+    void modelChoiceCalculatesWithThatModel();
 };
 
 void RangeWindowTest::opensOnTheDataSet() {
@@ -336,6 +337,35 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     RangeWindowTest test;
     return QTest::qExec(&test, argc, argv);
+}
+
+void RangeWindowTest::modelChoiceCalculatesWithThatModel() {
+    Window t;
+    auto* list = t.Child<QComboBox>("cboModel");
+    QCOMPARE(list->count(), 2);
+    QCOMPARE(t.w->ModelName(), QStringLiteral("classic"));
+    t.Type("txtEnergy", "100000");  // 25 MeV/u, above the modern model's join
+    fenra::StackInput in = OpeningInput();
+    in.energy = 100000;
+    const QString classic = t.Text("lblElectronic");
+    QCOMPARE(classic, Shown(Calculate(in).material.stopping.electronic));
+    QSignalSpy chosen(t.w.get(), &fenra::RangeWindow::modelChosen);
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);  // a user's choice: activated, then remembered
+    QCoreApplication::processEvents();
+    QCOMPARE(chosen.count(), 1);
+    QCOMPARE(chosen.at(0).at(0).toString(), QStringLiteral("modern"));
+    in.model = fenra::StoppingModel::modern;
+    QCOMPARE(t.Text("lblElectronic"), Shown(Calculate(in).material.stopping.electronic));
+    QVERIFY(t.Text("lblElectronic") != classic);
+    QCOMPARE(t.w->ShownInput().model, fenra::StoppingModel::modern);
+    // Set from the settings: a known name is taken without a signal, another one ignored.
+    t.w->SetModelName(QStringLiteral("classic"));
+    t.w->SetModelName(QStringLiteral("bethe"));
+    QCoreApplication::processEvents();
+    QCOMPARE(t.w->ModelName(), QStringLiteral("classic"));
+    QCOMPARE(t.Text("lblElectronic"), classic);
+    QCOMPARE(chosen.count(), 1);
 }
 
 #include "range_window_test.moc"
