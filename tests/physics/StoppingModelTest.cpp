@@ -32,7 +32,7 @@ TEST_P(UnknownModelName, IsNoModel) {
 
 // Case, blanks and an empty name are not forgiven: a name is typed as listed.
 INSTANTIATE_TEST_SUITE_P(Table, UnknownModelName,
-                         ::testing::Values("", "Classic", " classic", "classic ", "modern",
+                         ::testing::Values("", "Classic", " classic", "classic ", "Modern",
                                            "classic2"));
 
 }  // namespace
