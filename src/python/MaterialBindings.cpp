@@ -99,10 +99,6 @@ Target TargetArgument(const Ion& ion, const py::handle& material,
         return ResolveTarget(ModuleDatabase(), ModuleMaterials(), ion, text, density, model);
     } catch (const MaterialTextError& e) {
         throw PhysicsError(e.Kind(), "MATERIAL \"" + TextForMessage(text) + "\": " + e.what());
-    } catch (const PhysicsError& e) {
-        // The material list is read on the first material text: its failure names that text.
-        if (e.Kind() != ErrorKind::UnreadableFile) throw;
-        throw PhysicsError(e.Kind(), "MATERIAL \"" + TextForMessage(text) + "\": " + e.what());
     }
 }
 

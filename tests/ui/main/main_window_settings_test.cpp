@@ -261,7 +261,7 @@ void MainWindowSettingsTest::theRangeWindowKeepsItsGeometry() {
     d.Run("mnuRangeLayers");
     QCOMPARE(d.window->childWindows().openRangeWindows().size(), 1);
     QWidget* first = d.window->childWindows().openRangeWindows().at(0);
-    first->resize(930, 710);
+    first->resize(1130, 760);
     const QByteArray geometry = first->saveGeometry();
     first->close();
     QCOMPARE(settings.Geometry("RangeWindow"), geometry);
@@ -269,12 +269,12 @@ void MainWindowSettingsTest::theRangeWindowKeepsItsGeometry() {
     // the geometry too).
     d.Run("mnuRangeLayers");
     QCOMPARE(d.window->childWindows().openRangeWindows().size(), 1);
-    QCOMPARE(d.window->childWindows().openRangeWindows().at(0)->size(), QSize(930, 710));
-    d.window->childWindows().openRangeWindows().at(0)->resize(880, 690);
+    QCOMPARE(d.window->childWindows().openRangeWindows().at(0)->size(), QSize(1130, 760));
+    d.window->childWindows().openRangeWindows().at(0)->resize(1060, 740);
     d.Run("mnuExit");
     QWidget probe;
     QVERIFY(probe.restoreGeometry(AppSettings().Geometry("RangeWindow")));
-    QCOMPARE(probe.size(), QSize(880, 690));
+    QCOMPARE(probe.size(), QSize(1060, 740));
 }
 
 void MainWindowSettingsTest::damagedSettingsAreReportedInTheStatusBar() {
