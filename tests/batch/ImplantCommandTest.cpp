@@ -8,24 +8,10 @@
 
 #include "batch/BatchCalculator.h"
 #include "batch/ImplantCommand.h"
+#include "support/BatchRun.h"
 
 namespace fenra {
 namespace {
-
-struct Outcome {
-    int status = -1;
-    std::string out, err;
-};
-
-Outcome Calc(std::vector<std::string> args) {
-    args.insert(args.begin(), {"--db", FENRA_TEST_DATABASE});
-    std::ostringstream out, err;
-    Outcome o;
-    o.status = RunBatchCalculator(args, out, err);
-    o.out = out.str();
-    o.err = err.str();
-    return o;
-}
 
 std::string Line(const std::string& text, const std::string& key) {
     const std::size_t at = text.find("\n" + key + ": ");
@@ -35,7 +21,7 @@ std::string Line(const std::string& text, const std::string& key) {
 }
 
 TEST(ImplantCommand, PrintsTheSummaryThenTheDepthHistogram) {
-    const Outcome o = Calc(
+    const Outcome o = CalcOnTestDatabase(
         {"implant", "B", "30keV", "Si:500nm", "--ions", "300", "--bins", "8", "--threads", "2"});
     ASSERT_EQ(o.status, 0) << o.err;
     EXPECT_EQ(o.err, "");
@@ -59,18 +45,18 @@ TEST(ImplantCommand, SameSeedSameOutputAnyThreads) {
     std::vector<std::string> one = run, four = run;
     one.insert(one.end(), {"--threads", "1"});
     four.insert(four.end(), {"--threads", "4"});
-    const Outcome a = Calc(one), b = Calc(four);
+    const Outcome a = CalcOnTestDatabase(one), b = CalcOnTestDatabase(four);
     ASSERT_EQ(a.status, 0) << a.err;
     EXPECT_EQ(a.out, b.out);
     std::vector<std::string> other = one;
     other[8] = "12";
-    EXPECT_NE(Calc(other).out, a.out);
+    EXPECT_NE(CalcOnTestDatabase(other).out, a.out);
 }
 
 TEST(ImplantCommand, CsvPutsTheSummaryInCommentsAndWritesEveryHistogram) {
     const std::string prefix = testing::TempDir() + "implant_cli";
-    const Outcome o = Calc({"implant", "H", "300keV", "Si:1um", "--ions", "200", "--bins", "4",
-                            "--csv", "--out-prefix", prefix});
+    const Outcome o = CalcOnTestDatabase({"implant", "H", "300keV", "Si:1um", "--ions", "200",
+                                          "--bins", "4", "--csv", "--out-prefix", prefix});
     ASSERT_EQ(o.status, 0) << o.err;
     EXPECT_EQ(o.out.rfind("# ion: H ", 0), 0u);
     EXPECT_NE(o.out.find("\ndepth_from_nm,depth_to_nm,stopped_ions,stopped_per_nm_per_ion,"
@@ -101,7 +87,7 @@ TEST_P(ImplantRefusals, SayWhatIsWrong) {
     const Refusal r = GetParam();
     std::vector<std::string> args = {"implant"};
     args.insert(args.end(), r.args.begin(), r.args.end());
-    const Outcome o = Calc(args);
+    const Outcome o = CalcOnTestDatabase(args);
     EXPECT_EQ(o.status, r.status);
     EXPECT_EQ(o.err, std::string("fenra32-calc: ") + r.message + "\n");
     EXPECT_EQ(o.out, "");
@@ -160,8 +146,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "implant takes at most 10 layers"}));
 
 TEST(ImplantCommand, UnwritableOutPrefixFailsAfterPrinting) {
-    const Outcome o = Calc({"implant", "B", "30keV", "Si:500nm", "--ions", "10", "--out-prefix",
-                            "/nonexistent-folder/x"});
+    const Outcome o = CalcOnTestDatabase({"implant", "B", "30keV", "Si:500nm", "--ions", "10",
+                                          "--out-prefix", "/nonexistent-folder/x"});
     EXPECT_EQ(o.status, 1);
     EXPECT_NE(o.out.find("projected range"), std::string::npos);
     EXPECT_EQ(o.err.rfind("fenra32-calc: ", 0), 0u);
@@ -173,7 +159,7 @@ TEST(ImplantCommand, IsFoundAmongTheOptions) {
     EXPECT_TRUE(IsImplantCommand({"--db", "x", "implant"}));
     EXPECT_FALSE(IsImplantCommand({"implant", "--help"}));
     EXPECT_FALSE(IsImplantCommand({"layers", "B"}));
-    const Outcome help = Calc({"--help"});
+    const Outcome help = CalcOnTestDatabase({"--help"});
     EXPECT_NE(help.out.find("fenra32-calc [OPTIONS] implant ION ENERGY MATERIAL:THICKNESS..."),
               std::string::npos);
 }

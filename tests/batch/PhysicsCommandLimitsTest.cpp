@@ -10,30 +10,12 @@
 #include <sstream>
 
 #include "batch/BatchCalculator.h"
+#include "support/BatchRun.h"
 
 namespace fenra {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Outcome {
-    int status = -1;
-    std::string out, err;
-};
-
-Outcome RunCalc(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    Outcome o;
-    o.status = RunBatchCalculator(args, out, err);
-    o.out = out.str();
-    o.err = err.str();
-    return o;
-}
-
-Outcome Calc(std::vector<std::string> args) {
-    args.insert(args.begin(), {"--db", FENRA_TEST_DATABASE});
-    return RunCalc(args);
-}
 
 struct Case {
     const char* name;
@@ -45,7 +27,7 @@ struct Case {
 class HostileArguments : public ::testing::TestWithParam<Case> {};
 
 TEST_P(HostileArguments, EndWithTheirStatusAndMessage) {
-    const Outcome o = Calc(GetParam().args);
+    const Outcome o = CalcOnTestDatabase(GetParam().args);
     EXPECT_EQ(o.status, GetParam().status);
     EXPECT_EQ(o.err, GetParam().err);
 }
@@ -115,14 +97,14 @@ INSTANTIATE_TEST_SUITE_P(
 // A formula nested far deeper than the reader takes ends with a message, not a crash.
 TEST(PhysicsCommands, ADeeplyNestedFormulaIsRefused) {
     const std::string deep = std::string(40000, '(') + "H" + std::string(40000, ')');
-    const Outcome o = Calc({"stopping", "H", deep, "5MeV"});
+    const Outcome o = CalcOnTestDatabase({"stopping", "H", deep, "5MeV"});
     EXPECT_EQ(o.status, 2);
     EXPECT_EQ(o.err, "fenra32-calc: MATERIAL \"" + std::string(60, '(') + "...\": the formula \"" +
                          std::string(60, '(') + "...\" is longer than 1000 characters\n");
 }
 
 TEST(PhysicsCommands, AZeroThicknessLayerKeepsTheEnergy) {
-    const Outcome o = Calc({"layers", "He", "250", "mylar:0mm", "--csv"});
+    const Outcome o = CalcOnTestDatabase({"layers", "He", "250", "mylar:0mm", "--csv"});
     EXPECT_EQ(o.status, 0);
     EXPECT_EQ(o.out,
               "layer,material,thickness_e15,energy_in_keV,energy_out_keV,energy_loss_keV,"
@@ -145,7 +127,7 @@ class FileArguments : public ::testing::Test {
 TEST_F(FileArguments, ADatabaseWithoutItsMaterialListEndsWithStatusOne) {
     const fs::path db = dir_ / "Fenra32.mdb";
     fs::copy_file(FENRA_TEST_DATABASE, db);
-    const Outcome o = RunCalc({"--db", db.string(), "range", "He", "Si", "5MeV"});
+    const Outcome o = Calc({"--db", db.string(), "range", "He", "Si", "5MeV"});
     EXPECT_EQ(o.status, 1);
     EXPECT_EQ(o.err, "fenra32-calc: cannot read the material list " +
                          (dir_ / "materials.csv").string() + ": No such file or directory\n");
@@ -154,7 +136,7 @@ TEST_F(FileArguments, ADatabaseWithoutItsMaterialListEndsWithStatusOne) {
 TEST_F(FileArguments, AFifoAsTheDatabaseIsRefusedWithoutBlocking) {
     const fs::path fifo = dir_ / "f.mdb";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    const Outcome o = RunCalc({"--db", fifo.string(), "range", "He", "Si", "5MeV"});
+    const Outcome o = Calc({"--db", fifo.string(), "range", "He", "Si", "5MeV"});
     EXPECT_EQ(o.status, 1);
     EXPECT_EQ(o.err, "fenra32-calc: Element database \"" + fifo.string() +
                          "\" is a FIFO, not a regular file.\n");
@@ -164,15 +146,16 @@ TEST_F(FileArguments, AFifoAsTheDatabaseIsRefusedWithoutBlocking) {
 // the safe writer.
 TEST_F(FileArguments, MinusOWritesTheTableToAFile) {
     const fs::path file = dir_ / "range.csv";
-    const Outcome o = Calc({"range", "He", "Si", "5MeV", "--csv", "-o", file.string()});
+    const Outcome o =
+        CalcOnTestDatabase({"range", "He", "Si", "5MeV", "--csv", "-o", file.string()});
     EXPECT_EQ(o.status, 0) << o.err;
     EXPECT_EQ(o.out, "");
     std::ifstream in(file, std::ios::binary);
     std::stringstream text;
     text << in.rdbuf();
-    EXPECT_EQ(text.str(), Calc({"range", "He", "Si", "5MeV", "--csv"}).out);
+    EXPECT_EQ(text.str(), CalcOnTestDatabase({"range", "He", "Si", "5MeV", "--csv"}).out);
 
-    const Outcome folder = Calc({"range", "He", "Si", "5MeV", "-o", dir_.string()});
+    const Outcome folder = CalcOnTestDatabase({"range", "He", "Si", "5MeV", "-o", dir_.string()});
     EXPECT_EQ(folder.status, 1);
     EXPECT_NE(folder.err.find(dir_.string()), std::string::npos) << folder.err;
 }
