@@ -106,7 +106,7 @@ TEST(BarkasFactor, FollowsJacksonMcCarthyAndMeetsItselfAtFour) {
 double Bloch(int Z1, double beta) {
     const double y2 = std::pow(kAlpha * Z1 / beta, 2);
     double sum = 0;
-    for (int n = 1; n < 200000; ++n) sum += 1.0 / (n * (n * n + y2));
+    for (double n = 1; n < 200000; ++n) sum += 1.0 / (n * (n * n + y2));
     return -y2 * sum;
 }
 
