@@ -7,21 +7,10 @@
 #include <vector>
 
 #include "batch/ImplantLayers.h"
-#include "elements/ElementDatabase.h"
-#include "materials/MaterialList.h"
 #include "range/Range.h"
+#include "range/RangeTestSupport.h"
 
 namespace fenra::test {
-
-inline const ElementDatabase& Db() {
-    static const ElementDatabase db = ElementDatabase::OpenFile(FENRA_TEST_DATABASE);
-    return db;
-}
-
-inline const MaterialList& Materials() {
-    static const MaterialList list = MaterialList::LoadBeside(Db());
-    return list;
-}
 
 inline Target TargetOf(const std::string& ion, const std::string& material) {
     return ResolveTarget(Db(), Materials(), ResolveIon(Db(), ion), material);
