@@ -10,6 +10,7 @@
 #include "materials/MaterialExcitation.h"
 #include "physics/ModernStop.h"
 #include "physics/StopUnits.h"
+#include "range/IonNames.h"
 #include "state/NumberText.h"
 
 namespace fenra {
@@ -108,8 +109,49 @@ void CheckIonMass(double mass, const std::string& what) {
              what + " is above " + NineDigitText(kMaxIonMass) + " amu, heavier than any nucleus");
 }
 
+namespace {
+
+// The element and the isotope's mass of a particle name ("alpha") or a mass number before a
+// symbol ("12C"); nullptr for any other text. UnknownName for a symbol not in the table or an
+// isotope without a measured mass.
+const ElementRecord* IsotopeOf(const ElementDatabase& db, std::string_view text,
+                               double* isotopeMass) {
+    int Z = 0, A = 0;
+    std::string_view symbol;
+    if (const std::optional<IsotopeName> p = ParticleNamed(text)) {
+        Z = p->Z;
+        A = p->A;
+    } else if (SplitMassNumber(text, &A, &symbol)) {
+        const ElementRecord* r = db.FindElementBySymbol(symbol);
+        if (!r)
+            Fail(ErrorKind::UnknownName,
+                 "the ion \"" + TextForMessage(text) + "\" is not in the element table");
+        Z = r->AtomNum;
+    } else {
+        return nullptr;
+    }
+    if (Z < 1 || Z > static_cast<int>(db.Elements().size()))
+        Fail(ErrorKind::UnknownName,
+             "the ion \"" + TextForMessage(text) + "\" is not in the element table");
+    const ElementRecord* r = &db.Elements()[static_cast<std::size_t>(Z - 1)];
+    const std::optional<double> mass = IsotopeMass(Z, A);
+    if (!mass) {
+        const MassNumberRange known = MassNumbersOf(Z);
+        Fail(ErrorKind::UnknownName,
+             "the isotope \"" + TextForMessage(text) +
+                 "\" has no measured mass in the isotope table (" + r->Symbol + ": mass numbers " +
+                 std::to_string(known.lowest) + " to " + std::to_string(known.highest) + ")");
+    }
+    *isotopeMass = *mass;
+    return r;
+}
+
+}  // namespace
+
 Ion ResolveIon(const ElementDatabase& db, std::string_view symbolOrZ, double mass) {
+    double isotopeMass = 0;
     const ElementRecord* r = db.FindElementBySymbol(symbolOrZ);
+    if (!r) r = IsotopeOf(db, symbolOrZ, &isotopeMass);
     int z = 0;
     const char* end = symbolOrZ.data() + symbolOrZ.size();
     const auto [ptr, ec] = std::from_chars(symbolOrZ.data(), end, z);
@@ -124,8 +166,11 @@ Ion ResolveIon(const ElementDatabase& db, std::string_view symbolOrZ, double mas
     Ion ion;
     ion.Z = r->AtomNum;
     ion.symbol = r->Symbol;
-    // The window shows the default mass as general text and calculates with what it shows.
-    ion.mass = mass > 0 ? mass : LeadingNumber(GeneralText(r->MAIW));
+    // The window shows the default mass as general text and calculates with what it shows; an
+    // isotope named takes its measured mass as it is.
+    ion.mass = mass > 0          ? mass
+               : isotopeMass > 0 ? isotopeMass
+                                 : LeadingNumber(GeneralText(r->MAIW));
     ion.shownMass = ShownMass(static_cast<float>(ion.mass));
     ion.screening = r->ScrnFac;
     return ion;

@@ -52,9 +52,12 @@ struct Ion {
     float screening = 0;  // ScrnFac of the element table
 };
 
-// An ion by symbol ("He", exact spelling) or atomic number ("2"). mass <= 0 takes the mass of
+// An ion by symbol ("He", exact spelling), atomic number ("2"), particle name ("p", "proton",
+// "d", "deuteron", "t", "triton", "helion", "alpha") or isotope ("12C", "238U"; range/IonNames.h).
+// mass <= 0 takes the isotope's measured atomic mass for a particle or isotope, else the mass of
 // the most abundant isotope as the main window shows it (its 7-digit general text). Errors:
-// UnknownName for an unknown symbol or number; BadValue for a mass that is not finite.
+// UnknownName for an unknown symbol or number or an isotope without a measured mass; BadValue
+// for a mass that is not finite.
 Ion ResolveIon(const ElementDatabase& db, std::string_view symbolOrZ, double mass = 0);
 
 struct Target {
