@@ -11,14 +11,8 @@ namespace fenra {
 
 namespace {
 
-constexpr double kKevPerMev = 1000;
-
 [[noreturn]] void Bad(const std::string& message) {
     throw PhysicsError(ErrorKind::BadValue, message);
-}
-
-bool EndsWith(const std::string& s, const std::string& tail) {
-    return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 enum class NumberRead { Number, NotNumber, Overflow, Underflow };
@@ -57,20 +51,10 @@ void CheckConverted(double v, const std::string& what, const std::string& text, 
     if (!std::isfinite(v)) Bad(what + " \"" + text + "\" overflows: it is beyond 1.8e308 " + unit);
 }
 
-// Splits a number from a unit of the list (longest first); the unit is "" when none matches.
-double NumberWithUnit(const std::string& text, const char* const* units, std::size_t n,
-                      const std::string& what, std::string* unit) {
-    unit->clear();
-    std::string number = text;
-    for (std::size_t k = 0; k < n; ++k) {
-        if (EndsWith(text, units[k])) {
-            *unit = units[k];
-            number = text.substr(0, text.size() - unit->size());
-            break;
-        }
-    }
+// The number before a unit (split off by the caller): finite and at least 0.
+double NumberBeforeUnit(std::string_view number, const std::string& what, const std::string& text) {
     double v = 0;
-    const NumberRead read = ReadNumber(number, &v);
+    const NumberRead read = ReadNumber(std::string(number), &v);
     if (read == NumberRead::Overflow || read == NumberRead::Underflow)
         Bad(what + " \"" + text + "\"" + BeyondDoubles(read));
     if (read != NumberRead::Number) Bad(what + " \"" + text + "\" is not a number with a unit");
@@ -81,25 +65,21 @@ double NumberWithUnit(const std::string& text, const char* const* units, std::si
 }  // namespace
 
 double ParseEnergyArgument(const std::string& text, double mass) {
-    static const char* const kUnits[] = {"keV/u", "MeV/u", "keV", "MeV"};
-    std::string unit;
-    const double v = NumberWithUnit(text, kUnits, 4, "ENERGY", &unit);
-    double keV = v * kKevPerMev * mass;  // MeV/u
-    if (unit.empty() || unit == "keV") keV = v;
-    if (unit == "MeV") keV = v * kKevPerMev;
-    if (unit == "keV/u") keV = v * mass;
+    std::string_view number;
+    EnergyUnit unit = EnergyUnit::Kev;  // a bare number is in keV
+    SplitEnergyUnit(text, &number, &unit);
+    const double keV = EnergyToKev(NumberBeforeUnit(number, "ENERGY", text), unit, mass);
     CheckConverted(keV, "ENERGY", text, "keV");
     return keV;
 }
 
 double ParseThicknessArgument(const std::string& text, const Target& t) {
-    static const char* const kUnits[] = {"e15/cm2", "mg/cm2", "ug/cm2", "nm", "um", "mm"};
-    std::string unitText;
-    const double v = NumberWithUnit(text, kUnits, 6, "THICKNESS", &unitText);
-    ThicknessUnit unit = ThicknessUnit::E15;
-    if (!ThicknessUnitOf(unitText, &unit))
-        Bad("THICKNESS \"" + text + "\" has no unit (nm, um, mm, mg/cm2, ug/cm2 or e15/cm2)");
-    if (IsLength(unit) && !(t.atomsPerCm3 > 0))
+    std::string_view number;
+    TypedThicknessUnit unit;
+    const bool hasUnit = SplitThicknessUnit(text, &number, &unit);
+    const double v = NumberBeforeUnit(number, "THICKNESS", text);
+    if (!hasUnit) Bad("THICKNESS \"" + text + "\" has no unit (" + TypedThicknessUnitNames() + ")");
+    if (IsLength(unit.base) && !(t.atomsPerCm3 > 0))
         Bad("THICKNESS \"" + text + "\" is a length, and the material \"" + t.material.name +
             "\" has no density: give --density G_CM3");
     const double e15 = ThicknessToE15(t, v, unit);

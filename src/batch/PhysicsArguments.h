@@ -9,11 +9,12 @@
 
 namespace fenra {
 
-// "5000", "5MeV", "1.25MeV/u", "300keV/u": total energy in keV of an ion of mass `mass` (amu).
+// "5000", "5MeV", "1.25MeV/u", "300keV/u", "20eV", "1GeV": total energy in keV of an ion of
+// mass `mass` (amu); units: range/Units.h's EnergyUnitOf, keV when none is given.
 double ParseEnergyArgument(const std::string& text, double mass);
 
-// A thickness or range: a number with nm, um, mm, mg/cm2, ug/cm2 or e15/cm2, in
-// 1E15 atoms/cm2 of target t (a length needs t's density).
+// A thickness or range: a number with a unit of TypedThicknessUnitOf (A, nm, um, mm, cm, g/cm2,
+// mg/cm2, ug/cm2, e15/cm2, ...), in 1E15 atoms/cm2 of target t (a length needs t's density).
 double ParseThicknessArgument(const std::string& text, const Target& t);
 
 // A plain positive finite number (--mass, --density); `option` names it in messages.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <optional>
 #include <sstream>
@@ -15,6 +16,7 @@
 #include "messages/OutcomeMessages.h"
 #include "range/Range.h"
 #include "range/Spread.h"
+#include "range/Units.h"
 
 namespace fenra {
 
@@ -22,10 +24,17 @@ namespace {
 
 constexpr const char* kProgram = "fenra32-calc: ";
 constexpr double kMradPerRad = 1000;
+// The most energy steps --steps takes: a table far longer than anyone reads, and a bound on
+// the memory a mistyped number can ask for.
+constexpr int kMaxEnergySteps = 100000;
 const char* const kCommands[] = {"stopping", "range", "layers", "energy-before",
                                  "energy-for-range"};
 
 using Row = std::vector<std::string>;
+
+[[noreturn]] void Bad(const std::string& message) {
+    throw PhysicsError(ErrorKind::BadValue, message);
+}
 
 struct Options {
     std::string command;
@@ -36,10 +45,42 @@ struct Options {
     double mass = 0;     // 0: the ion's default
     double density = 0;  // 0: the material's own
     StoppingModel model = kDefaultStoppingModel;
+    std::string from, to;      // --from, --to: energies as typed; empty when not given
+    int steps = 0;             // --steps: 0 when not given
+    bool linear = false;       // --linear: equal steps in energy rather than in its logarithm
+    std::string stoppingUnit;  // --stopping-unit: empty for the table of every unit
 };
 
-[[noreturn]] void Bad(const std::string& message) {
-    throw PhysicsError(ErrorKind::BadValue, message);
+bool IsValuedOption(const std::string& a) {
+    return a == "--db" || a == "--mass" || a == "--density" || a == "--model" || a == "-o" ||
+           a == "--from" || a == "--to" || a == "--steps" || a == "--stopping-unit";
+}
+
+// --steps: a whole number from 1 to kMaxEnergySteps.
+int StepsOf(const std::string& text) {
+    int n = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, n);
+    if (text.empty() || ec != std::errc() || ptr != end || n < 1 || n > kMaxEnergySteps)
+        Bad("--steps \"" + TextForMessage(text) + "\" is not a whole number from 1 to " +
+            std::to_string(kMaxEnergySteps));
+    return n;
+}
+
+// The options that only go together, and only with the commands that take them.
+void CheckOptionSets(const Options& o) {
+    const bool any = !o.from.empty() || !o.to.empty() || o.steps > 0;
+    if (any && (o.from.empty() || o.to.empty() || o.steps == 0))
+        Bad("--from, --to and --steps go together: give all three");
+    if (o.linear && !any) Bad("--linear needs --from, --to and --steps");
+    if (any && o.command != "stopping" && o.command != "range")
+        Bad("--from, --to and --steps are for the stopping and range commands");
+    if (!o.stoppingUnit.empty() && o.command != "stopping")
+        Bad("--stopping-unit is for the stopping command");
+    TypedStopUnit unit;
+    if (!o.stoppingUnit.empty() && !TypedStopUnitOf(o.stoppingUnit, &unit))
+        Bad("--stopping-unit \"" + TextForMessage(o.stoppingUnit) + "\" is not one of " +
+            TypedStopUnitNames());
 }
 
 bool LooksLikeNumber(const std::string& s) {
@@ -51,9 +92,7 @@ Options ReadOptions(const std::vector<std::string>& args) {
     Options o;
     for (std::size_t k = 0; k < args.size(); ++k) {
         const std::string& a = args[k];
-        const bool valued =
-            a == "--db" || a == "--mass" || a == "--density" || a == "--model" || a == "-o";
-        if (valued && k + 1 >= args.size()) Bad("option " + a + " needs a value");
+        if (IsValuedOption(a) && k + 1 >= args.size()) Bad("option " + a + " needs a value");
         if (a == "--db") {
             o.databasePath = args[++k];
         } else if (a == "-o") {
@@ -70,6 +109,16 @@ Options ReadOptions(const std::vector<std::string>& args) {
                 Bad("unknown model \"" + TextForMessage(args[k]) + "\" (choose " +
                     StoppingModelNames() + ")");
             o.model = *m;
+        } else if (a == "--from") {
+            o.from = args[++k];
+        } else if (a == "--to") {
+            o.to = args[++k];
+        } else if (a == "--steps") {
+            o.steps = StepsOf(args[++k]);
+        } else if (a == "--stopping-unit") {
+            o.stoppingUnit = args[++k];
+        } else if (a == "--linear") {
+            o.linear = true;
         } else if (a == "--csv") {
             o.csv = true;
         } else if (a.size() > 1 && a[0] == '-' && !LooksLikeNumber(a)) {
@@ -80,6 +129,7 @@ Options ReadOptions(const std::vector<std::string>& args) {
             o.operands.push_back(a);
         }
     }
+    CheckOptionSets(o);
     return o;
 }
 
@@ -157,30 +207,96 @@ void NeedOperands(const Options& o, std::size_t n, const char* usage) {
     if (o.operands.size() < n) Bad(o.command + " needs " + usage);
 }
 
-std::vector<double> Energies(Context& c, std::size_t first) {
-    std::vector<double> e;
+// An energy of an option, with the option's name in place of ENERGY in a message.
+double OptionEnergy(const std::string& text, const char* option, double mass) {
+    try {
+        return ParseEnergyArgument(text, mass);
+    } catch (const PhysicsError& e) {
+        std::string m = e.what();
+        if (m.rfind("ENERGY", 0) == 0) m.replace(0, 6, option);
+        throw PhysicsError(e.Kind(), m);
+    }
+}
+
+struct Energy {
+    double keV = 0;
+    std::string label;  // as warnings and failures name it: "ENERGY 5MeV", "energy 1250 keV"
+};
+
+// --from E1 --to E2 --steps N: N + 1 energies from E1 to E2, both included, in equal steps of
+// the logarithm of the energy, or of the energy itself with --linear.
+void AppendSteps(const Options& o, double mass, std::vector<Energy>* energies) {
+    const double from = OptionEnergy(o.from, "--from", mass);
+    const double to = OptionEnergy(o.to, "--to", mass);
+    if (!o.linear && !(from > 0 && to > 0))
+        Bad("--from and --to must be above 0 for logarithmic steps (or give --linear)");
+    for (int k = 0; k <= o.steps; ++k) {
+        const double f = static_cast<double>(k) / o.steps;
+        double E = o.linear ? from + (to - from) * f : from * std::pow(to / from, f);
+        if (k == o.steps) E = to;
+        energies->push_back({E, "the energy " + Num(E) + " keV"});
+    }
+}
+
+// The energies typed after the first `first` operands, then those of --from, --to and --steps.
+std::vector<Energy> Energies(Context& c, std::size_t first) {
+    std::vector<Energy> e;
     for (std::size_t k = first; k < c.o.operands.size(); ++k)
-        e.push_back(ParseEnergyArgument(c.o.operands[k], c.ion.mass));
+        e.push_back(
+            {ParseEnergyArgument(c.o.operands[k], c.ion.mass), "ENERGY " + c.o.operands[k]});
+    if (c.o.steps > 0) AppendSteps(c.o, c.ion.mass, &e);
     return e;
 }
 
+// ION MATERIAL ENERGY...: the energies may be left out when --from gives them.
+void NeedEnergies(const Options& o) {
+    if (o.steps > 0)
+        NeedOperands(o, 2, "ION MATERIAL [ENERGY...]");
+    else
+        NeedOperands(o, 3, "ION MATERIAL ENERGY...");
+}
+
+// The stopping in the one unit of --stopping-unit.
+void StoppingInUnit(Context& c, const Target& t, const std::vector<Energy>& energies) {
+    TypedStopUnit unit;
+    TypedStopUnitOf(c.o.stoppingUnit, &unit);
+    const std::string slug = TypedStopUnitSlug(c.o.stoppingUnit);
+    StopIn(t, 0, unit);  // a length unit without a density fails before any line
+    std::vector<Row> rows;
+    for (const Energy& e : energies) {
+        try {
+            const StoppingValues v = StoppingAt(t, e.keV);
+            if (v.outOfModel) c.Warn(e.label);
+            rows.push_back({Num(v.energy), Num(v.energyPerAmu), Num(StopIn(t, v.electronic, unit)),
+                            Num(StopIn(t, v.nuclear, unit)), Num(StopIn(t, v.total, unit))});
+        } catch (const PhysicsError& err) {
+            c.Failed(e.label, err);
+        }
+    }
+    PrintTable(
+        c.out,
+        {"energy_keV", "energy_keV_u", "electronic_" + slug, "nuclear_" + slug, "total_" + slug},
+        rows, c.o);
+}
+
 void Stopping(Context& c) {
-    NeedOperands(c.o, 3, "ION MATERIAL ENERGY...");
+    NeedEnergies(c.o);
     const Target t = c.TargetOf(c.o.operands[1]);
-    const std::vector<double> energies = Energies(c, 2);
+    const std::vector<Energy> energies = Energies(c, 2);
+    if (!c.o.stoppingUnit.empty()) return StoppingInUnit(c, t, energies);
     const bool length = t.atomsPerCm3 > 0;
     std::vector<Row> rows;
     for (std::size_t k = 0; k < energies.size(); ++k) {
         try {
-            const StoppingValues v = StoppingAt(t, energies[k]);
-            if (v.outOfModel) c.Warn("ENERGY " + c.o.operands[k + 2]);
+            const StoppingValues v = StoppingAt(t, energies[k].keV);
+            if (v.outOfModel) c.Warn(energies[k].label);
             rows.push_back({Num(v.energy), Num(v.energyPerAmu), Num(v.electronic), Num(v.nuclear),
                             Num(v.total), Num(KevPerMgCm2(t, v.electronic)),
                             Num(KevPerMgCm2(t, v.total)),
                             NumOrEmpty(KevPerUm(t, v.electronic), length),
                             NumOrEmpty(KevPerUm(t, v.total), length)});
         } catch (const PhysicsError& e) {
-            c.Failed("ENERGY " + c.o.operands[k + 2], e);
+            c.Failed(energies[k].label, e);
         }
     }
     PrintTable(c.out,
@@ -190,24 +306,23 @@ void Stopping(Context& c) {
 }
 
 void RangeCommand(Context& c) {
-    NeedOperands(c.o, 3, "ION MATERIAL ENERGY...");
+    NeedEnergies(c.o);
     const Target t = c.TargetOf(c.o.operands[1]);
-    const std::vector<double> energies = Energies(c, 2);
+    const std::vector<Energy> energies = Energies(c, 2);
     std::vector<Row> rows;
     for (std::size_t k = 0; k < energies.size(); ++k) {
         try {
-            const RangeResult r = Range(t, energies[k]);
-            if (r.outOfModel) c.Warn("ENERGY " + c.o.operands[k + 2]);
-            const RangeSpread s = RangeStraggling(t, energies[k]);
-            if (s.outOfValidity)
-                c.WarnSpread("the range straggling of ENERGY " + c.o.operands[k + 2]);
+            const RangeResult r = Range(t, energies[k].keV);
+            if (r.outOfModel) c.Warn(energies[k].label);
+            const RangeSpread s = RangeStraggling(t, energies[k].keV);
+            if (s.outOfValidity) c.WarnSpread("the range straggling of " + energies[k].label);
             const bool length = t.atomsPerCm3 > 0;
             rows.push_back({Num(r.energy), Num(r.range), Num(MgCm2FromE15(t, r.range)),
                             NumOrEmpty(UmFromE15(t, r.range), length), Spread(s.sigma),
                             Spread(MgCm2FromE15(t, s.sigma)),
                             NumOrEmpty(UmFromE15(t, s.sigma), length && std::isfinite(s.sigma))});
         } catch (const PhysicsError& e) {
-            c.Failed("ENERGY " + c.o.operands[k + 2], e);
+            c.Failed(energies[k].label, e);
         }
     }
     PrintTable(c.out,
@@ -269,19 +384,22 @@ void LayersCommand(Context& c, bool before) {
     if (s.outOfModel) c.Warn("an energy on the path of ENERGY " + c.o.operands[1]);
     const std::vector<LayerSpread> spreads = StackSpreads(stack, s);
     std::vector<Row> rows;
+    double front = 0;  // depth of the layer's front face in the stack, 1E15 atoms/cm2
     for (std::size_t k = 0; k < s.layers.size(); ++k) {
         const LayerResult& r = s.layers[k];
         const LayerSpread& w = spreads[k];
         if (w.outOfValidity) c.WarnSpread("the spreads behind LAYER " + std::to_string(k + 1));
         rows.push_back({std::to_string(k + 1), names[k], Num(stack[k].thickness), Num(r.energyIn),
                         Num(r.energyOut), Num(r.energyLoss), NumOrEmpty(r.stoppedAt, r.stopped),
-                        Spread(w.energySigma), Spread(w.angleSigma * kMradPerRad),
-                        Spread(w.lateralSigma), Spread(w.chargeMean)});
+                        NumOrEmpty(front + r.stoppedAt, r.stopped), Spread(w.energySigma),
+                        Spread(w.angleSigma * kMradPerRad), Spread(w.lateralSigma),
+                        Spread(w.chargeMean)});
+        front += stack[k].thickness;
     }
     PrintTable(c.out,
                {"layer", "material", "thickness_e15", "energy_in_keV", "energy_out_keV",
-                "energy_loss_keV", "stopped_at_e15", "energy_sigma_keV", "angle_sigma_mrad",
-                "lateral_sigma_um", "charge_mean"},
+                "energy_loss_keV", "stop_depth_in_layer_e15", "stop_depth_from_front_e15",
+                "energy_sigma_keV", "angle_sigma_mrad", "lateral_sigma_um", "charge_mean"},
                rows, c.o);
 }
 
@@ -300,7 +418,7 @@ bool IsPhysicsCommand(const std::vector<std::string>& args) {
         if (a == "--help" || a == "-h" || a == "--version") return false;
     for (std::size_t k = 0; k < args.size(); ++k) {
         const std::string& a = args[k];
-        if (a == "--db" || a == "--mass" || a == "--density" || a == "--model" || a == "-o") {
+        if (IsValuedOption(a)) {
             ++k;
         } else if (a.empty() || a[0] != '-') {
             return std::find(std::begin(kCommands), std::end(kCommands), a) != std::end(kCommands);

@@ -108,8 +108,9 @@ TEST(PhysicsCommands, AZeroThicknessLayerKeepsTheEnergy) {
     EXPECT_EQ(o.status, 0);
     EXPECT_EQ(o.out,
               "layer,material,thickness_e15,energy_in_keV,energy_out_keV,energy_loss_keV,"
-              "stopped_at_e15,energy_sigma_keV,angle_sigma_mrad,lateral_sigma_um,charge_mean\n"
-              "1,mylar,0,250,250,0,,0,0,0,0.978929482\n");
+              "stop_depth_in_layer_e15,stop_depth_from_front_e15,energy_sigma_keV,angle_sigma_mrad,"
+              "lateral_sigma_um,charge_mean\n"
+              "1,mylar,0,250,250,0,,,0,0,0,0.978929482\n");
 }
 
 class FileArguments : public ::testing::Test {

@@ -36,7 +36,8 @@ TEST(PhysicsCommands, CsvHeadersAreExactlyThese) {
               "range_sigma_um");
     const std::string layers =
         "layer,material,thickness_e15,energy_in_keV,energy_out_keV,energy_loss_keV,"
-        "stopped_at_e15,energy_sigma_keV,angle_sigma_mrad,lateral_sigma_um,charge_mean";
+        "stop_depth_in_layer_e15,stop_depth_from_front_e15,energy_sigma_keV,angle_sigma_mrad,"
+        "lateral_sigma_um,charge_mean";
     EXPECT_EQ(Lines(CalcOnTestDatabase({"layers", "He", "5MeV", "Si:1um", "--csv"}).out)[0],
               layers);
     EXPECT_EQ(Lines(CalcOnTestDatabase({"energy-before", "He", "5MeV", "Si:1um", "--csv"}).out)[0],
@@ -225,18 +226,20 @@ TEST(PhysicsCommands, LayersStopAndAreNotListedAfterTheStop) {
     EXPECT_EQ(first[0], "1");
     EXPECT_EQ(first[1], "mylar");
     EXPECT_EQ(first[6], "");
+    EXPECT_EQ(first[7], "");
     EXPECT_EQ(second[4], "0");
     EXPECT_NE(second[6], "");
+    EXPECT_NE(second[7], "");
     EXPECT_EQ(second[3], first[4]);
     // Spreads behind the first layer; where the ion stops, only the lateral spread there.
-    ASSERT_EQ(first.size(), 11u);
-    for (int c = 7; c < 11; ++c) EXPECT_NE(first[c], "") << c;
-    EXPECT_EQ(first[10], "2");
-    ASSERT_EQ(second.size(), 11u);
-    EXPECT_EQ(second[7], "");
+    ASSERT_EQ(first.size(), 12u);
+    for (int c = 8; c < 12; ++c) EXPECT_NE(first[c], "") << c;
+    EXPECT_EQ(first[11], "2");
+    ASSERT_EQ(second.size(), 12u);
     EXPECT_EQ(second[8], "");
-    EXPECT_NE(second[9], "");
-    EXPECT_EQ(second[10], "");
+    EXPECT_EQ(second[9], "");
+    EXPECT_NE(second[10], "");
+    EXPECT_EQ(second[11], "");
 }
 
 TEST(PhysicsCommands, SpreadsAreTheLibrarysToTheLastDigit) {
@@ -246,10 +249,10 @@ TEST(PhysicsCommands, SpreadsAreTheLibrarysToTheLastDigit) {
     ASSERT_EQ(o.status, 0) << o.err;
     EXPECT_EQ(o.err, "");
     const std::vector<std::string> cells = Split(Lines(o.out)[1], ',');
-    EXPECT_NEAR(std::stod(cells[7]), 23, 2.3);    // keV
-    EXPECT_NEAR(std::stod(cells[8]), 17, 2.6);    // mrad
-    EXPECT_NEAR(std::stod(cells[9]), 0.1, 0.02);  // um
-    EXPECT_EQ(cells[10], "2");
+    EXPECT_NEAR(std::stod(cells[8]), 23, 2.3);     // keV
+    EXPECT_NEAR(std::stod(cells[9]), 17, 2.6);     // mrad
+    EXPECT_NEAR(std::stod(cells[10]), 0.1, 0.02);  // um
+    EXPECT_EQ(cells[11], "2");
     const Outcome r = CalcOnTestDatabase({"range", "H", "water", "150MeV", "--csv"});
     const std::vector<std::string> range = Split(Lines(r.out)[1], ',');
     EXPECT_NEAR(std::stod(range[6]) / std::stod(range[3]), 0.0107, 0.0005);
@@ -262,13 +265,13 @@ TEST(PhysicsCommands, LateralSpreadNeedsADensity) {
     ASSERT_EQ(o.status, 0) << o.err;
     for (const std::string& line : {Lines(o.out)[1], Lines(o.out)[2]}) {
         const std::vector<std::string> cells = Split(line, ',');
-        ASSERT_EQ(cells.size(), 11u);
-        EXPECT_NE(cells[8], "");
-        EXPECT_EQ(cells[9], "");
+        ASSERT_EQ(cells.size(), 12u);
+        EXPECT_NE(cells[9], "");
+        EXPECT_EQ(cells[10], "");
     }
     const Outcome d = CalcOnTestDatabase(
         {"layers", "H", "10MeV", "C2H4:1mg/cm2", "Si:10um", "--density", "0.94", "--csv"});
-    EXPECT_NE(Split(Lines(d.out)[2], ',')[9], "");
+    EXPECT_NE(Split(Lines(d.out)[2], ',')[10], "");
 }
 
 TEST(PhysicsCommands, SpreadsOutsideTheirFormulasAreWarned) {
@@ -296,12 +299,13 @@ TEST(PhysicsCommands, BadInputNamesTheArgumentAndExits2) {
          "MATERIAL \"H2O)\": the formula \"H2O)\" has an unmatched ')' at character 4"},
         {{"range", "H", "Si", "-5"}, "ENERGY \"-5\" is negative"},
         {{"range", "H", "Si", "abc"}, "ENERGY \"abc\" is not a number with a unit"},
-        {{"range", "H", "Si", "5GeV"}, "ENERGY \"5GeV\" is not a number with a unit"},
+        {{"range", "H", "Si", "5TeV"}, "ENERGY \"5TeV\" is not a number with a unit"},
         {{"layers", "H", "1MeV", "H2O:1um"},
          "THICKNESS \"1um\" is a length, and the material \"H2O\" has no density: give "
          "--density G_CM3"},
         {{"layers", "H", "1MeV", "Si:1"},
-         "THICKNESS \"1\" has no unit (nm, um, mm, mg/cm2, ug/cm2 or e15/cm2)"},
+         "THICKNESS \"1\" has no unit (1e15 atoms/cm2 (e15/cm2), g/cm2, mg/cm2, ug/cm2, A, nm, "
+         "um, mm or cm)"},
         {{"layers", "H", "1MeV", "Si"}, "LAYER \"Si\" is not MATERIAL:THICKNESS"},
         {{"energy-for-range", "H", "Si", "x1um"}, "RANGE \"x1um\" is not a number with a unit"},
         {{"range", "H", "Si", "1", "--density", "0"}, "--density \"0\" is not a positive number"},
