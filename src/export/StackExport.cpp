@@ -43,18 +43,22 @@ std::string StackTableCsvText(const StackCalculation& c) {
         const StackLayerRow& r = c.layers[k];
         const bool read = r.error.empty();
         const bool reached = c.stackComplete && r.reached;
-        AppendCsvLine(out,
-                      {std::to_string(k + 1), CsvField(read ? r.name : r.error),
-                       NumberOrEmpty(r.density, read && r.density > 0),
-                       NumberOrEmpty(r.thickness.e15, read), NumberOrEmpty(r.thickness.mgCm2, read),
-                       NumberOrEmpty(r.thickness.um, read && r.thickness.hasUm),
-                       NumberOrEmpty(r.energyIn, reached), NumberOrEmpty(r.energyOut, reached),
-                       NumberOrEmpty(r.energyLoss, reached),
-                       NumberOrEmpty(r.stopDepth.e15, reached && r.stopped),
-                       NumberOrEmpty(r.stopDepth.mgCm2, reached && r.stopped),
-                       NumberOrEmpty(r.stopDepth.um, reached && r.stopped && r.stopDepth.hasUm),
-                       Spread(r.energySigma, reached), Spread(r.angleSigma * kMradPerRad, reached),
-                       Spread(r.lateralSigma, reached), Spread(r.chargeMean, reached)});
+        AppendCsvLine(
+            out,
+            {std::to_string(k + 1), CsvField(read ? r.name : r.error),
+             NumberOrEmpty(r.density, read && r.density > 0), NumberOrEmpty(r.thickness.e15, read),
+             NumberOrEmpty(r.thickness.mgCm2, read),
+             NumberOrEmpty(r.thickness.um, read && r.thickness.hasUm),
+             NumberOrEmpty(r.energyIn, reached), NumberOrEmpty(r.energyOut, reached),
+             NumberOrEmpty(r.energyLoss, reached),
+             NumberOrEmpty(r.stopDepthInLayer.e15, reached && r.stopped),
+             NumberOrEmpty(r.stopDepthInLayer.mgCm2, reached && r.stopped),
+             NumberOrEmpty(r.stopDepthInLayer.um, reached && r.stopped && r.stopDepthInLayer.hasUm),
+             NumberOrEmpty(r.stopDepth.e15, reached && r.stopped),
+             NumberOrEmpty(r.stopDepth.mgCm2, reached && r.stopped),
+             NumberOrEmpty(r.stopDepth.um, reached && r.stopped && r.stopDepth.hasUm),
+             Spread(r.energySigma, reached), Spread(r.angleSigma * kMradPerRad, reached),
+             Spread(r.lateralSigma, reached), Spread(r.chargeMean, reached)});
     }
     return out;
 }

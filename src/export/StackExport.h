@@ -11,12 +11,15 @@ namespace fenra {
 
 constexpr const char* kStackTableCsvHeader =
     "layer,material,density_g_cm3,thickness_e15,thickness_mg_cm2,thickness_um,energy_in_keV,"
-    "energy_out_keV,energy_loss_keV,stopped_at_e15,stopped_at_mg_cm2,stopped_at_um,"
+    "energy_out_keV,energy_loss_keV,stop_depth_in_layer_e15,stop_depth_in_layer_mg_cm2,"
+    "stop_depth_in_layer_um,stop_depth_from_front_e15,stop_depth_from_front_mg_cm2,"
+    "stop_depth_from_front_um,"
     "energy_sigma_keV,angle_sigma_mrad,lateral_sigma_um,charge_mean";
 
 // One row per layer, front to back. Empty cells: a density or a length that is not known, the
 // energies of a layer the ion does not reach (or of a stack that could not be calculated), the
-// depth where the ion stops (given in the stack, from its front face) of a layer it passes,
+// depths where the ion stops (from the layer's front face, then from the stack's) of a layer it
+// passes,
 // a spread that is not known (range/Spread.h).
 std::string StackTableCsvText(const StackCalculation& c);
 

@@ -232,7 +232,9 @@ void FillStackPath(const std::vector<Layer>& stack, const StackInput& in, StackC
         row.energyLoss = l.energyLoss;
         row.stopped = l.stopped;
         row.stoppedAtE15 = l.stoppedAt;
-        if (l.stopped) row.stopDepth = DepthAfter(row.front, stack[k].target, l.stoppedAt);
+        if (!l.stopped) continue;
+        row.stopDepth = DepthAfter(row.front, stack[k].target, l.stoppedAt);
+        row.stopDepthInLayer = DepthAfter(StackDepth{}, stack[k].target, l.stoppedAt);
     }
     out.energyOut = s.energyOut;
     out.stopped = s.stopped;

@@ -81,8 +81,9 @@ struct StackLayerRow {
     bool reached = false;     // the ion enters the layer
     double energyIn = 0, energyOut = 0, energyLoss = 0;
     bool stopped = false;
-    StackDepth stopDepth;     // in the stack, when stopped
-    double stoppedAtE15 = 0;  // the same from the layer's front face, 1E15 atoms/cm2
+    StackDepth stopDepth;         // in the stack, from its front face, when stopped
+    StackDepth stopDepthInLayer;  // the same from the layer's front face
+    double stoppedAtE15 = 0;      // the same from the layer's front face, 1E15 atoms/cm2
     // The spreads behind the layer (range/Spread.h); NaN where unknown.
     double energySigma = std::numeric_limits<double>::quiet_NaN();   // keV
     double angleSigma = std::numeric_limits<double>::quiet_NaN();    // rad

@@ -42,6 +42,7 @@ StackCalculation Calculation() {
     b.energyLoss = 4500.25;
     b.stopped = true;
     b.stopDepth = Depth(700, 2.75, 0, false);
+    b.stopDepthInLayer = Depth(300, 1.25, 0, false);
     b.lateralSigma = 3;  // at the stopping point; the rest unknown
     StackLayerRow x;
     x.error = "layer 3: the formula \"H2O)\" has an unmatched ')' at character 4";
@@ -59,19 +60,30 @@ StackCalculation Calculation() {
 }
 
 TEST(StackTableCsv, WritesEachLayerAndLeavesUnknownsEmpty) {
-    EXPECT_EQ(StackTableCsvText(Calculation()),
-              std::string(kStackTableCsvHeader) + "\r\n" +
-                  "1,mylar,1.397,100,0.25,2,5000,4500.25,499.75,,,,12.3456789,12.3456789,0.5,2\r\n"
-                  "2,\"C,H\",,1000,3.5,,4500.25,0,4500.25,700,2.75,,,,3,\r\n"
-                  "3,\"layer 3: the formula \"\"H2O)\"\" has an unmatched ')' at character 4\","
-                  ",,,,,,,,,,,,,\r\n");
+    EXPECT_EQ(
+        StackTableCsvText(Calculation()),
+        std::string(kStackTableCsvHeader) + "\r\n" +
+            "1,mylar,1.397,100,0.25,2,5000,4500.25,499.75,,,,,,,12.3456789,12.3456789,0.5,2\r\n"
+            "2,\"C,H\",,1000,3.5,,4500.25,0,4500.25,300,1.25,,700,2.75,,,,3,\r\n"
+            "3,\"layer 3: the formula \"\"H2O)\"\" has an unmatched ')' at character 4\","
+            ",,,,,,,,,,,,,,,,\r\n");
+}
+
+TEST(StackTableCsv, NamesBothDepthsOfTheStop) {
+    EXPECT_STREQ(kStackTableCsvHeader,
+                 "layer,material,density_g_cm3,thickness_e15,thickness_mg_cm2,thickness_um,"
+                 "energy_in_keV,energy_out_keV,energy_loss_keV,stop_depth_in_layer_e15,"
+                 "stop_depth_in_layer_mg_cm2,stop_depth_in_layer_um,stop_depth_from_front_e15,"
+                 "stop_depth_from_front_mg_cm2,stop_depth_from_front_um,energy_sigma_keV,"
+                 "angle_sigma_mrad,lateral_sigma_um,charge_mean");
 }
 
 TEST(StackTableCsv, NoEnergiesForAStackThatCouldNotBeCalculated) {
     StackCalculation c = Calculation();
     c.stackComplete = false;
     const std::string text = StackTableCsvText(c);
-    EXPECT_NE(text.find("\r\n1,mylar,1.397,100,0.25,2,,,,,,,,,,\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\r\n1,mylar,1.397,100,0.25,2,,,,,,,,,,,,,\r\n"), std::string::npos)
+        << text;
 }
 
 TEST(StackPlotCsv, NamesTheStoppingUnitAndLeavesUnknownsEmpty) {

@@ -95,6 +95,11 @@ TEST(CalculateStack, LayersFollowEnergyAfterStack) {
     EXPECT_EQ(c.stoppedInLayer, 2);
     EXPECT_EQ(c.layers[2].stopDepth.e15,
               stack[0].thickness + stack[1].thickness + s.layers[2].stoppedAt);
+    // The depth in the layer is the layer's own, in every unit: the stack's less the front's.
+    EXPECT_EQ(c.layers[2].stopDepthInLayer.e15, s.layers[2].stoppedAt);
+    EXPECT_EQ(c.layers[2].stopDepthInLayer.mgCm2, MgCm2FromE15(si, s.layers[2].stoppedAt));
+    EXPECT_NEAR(c.layers[2].stopDepthInLayer.um, c.layers[2].stopDepth.um - 2.05, 1e-9);
+    EXPECT_EQ(c.layers[1].stopDepthInLayer.e15, 0);  // passed
     EXPECT_NEAR(c.layers[1].front.um, 2, 1e-9);
     EXPECT_NEAR(c.layers[2].front.um, 2.05, 1e-9);
     ASSERT_EQ(c.boundaries.size(), 4u);
