@@ -14,6 +14,7 @@
 #include "materials/MaterialList.h"
 #include "materials/PhysicsError.h"
 #include "messages/OutcomeMessages.h"
+#include "range/EnergySteps.h"
 #include "range/Range.h"
 #include "range/Spread.h"
 #include "range/Units.h"
@@ -24,9 +25,6 @@ namespace {
 
 constexpr const char* kProgram = "fenra32-calc: ";
 constexpr double kMradPerRad = 1000;
-// The most energy steps --steps takes: a table far longer than anyone reads, and a bound on
-// the memory a mistyped number can ask for.
-constexpr int kMaxEnergySteps = 100000;
 const char* const kCommands[] = {"stopping", "range", "layers", "energy-before",
                                  "energy-for-range"};
 
@@ -230,12 +228,8 @@ void AppendSteps(const Options& o, double mass, std::vector<Energy>* energies) {
     const double to = OptionEnergy(o.to, "--to", mass);
     if (!o.linear && !(from > 0 && to > 0))
         Bad("--from and --to must be above 0 for logarithmic steps (or give --linear)");
-    for (int k = 0; k <= o.steps; ++k) {
-        const double f = static_cast<double>(k) / o.steps;
-        double E = o.linear ? from + (to - from) * f : from * std::pow(to / from, f);
-        if (k == o.steps) E = to;
+    for (double E : EnergySteps(from, to, o.steps, o.linear))
         energies->push_back({E, "the energy " + Num(E) + " keV"});
-    }
 }
 
 // The energies typed after the first `first` operands, then those of --from, --to and --steps.
