@@ -12,11 +12,12 @@ PYBIND11_MODULE(fenra32, m) {
 Electronic stopping of ions in matter, computed by the Fenra32 core: the same numbers as the
 Fenra32 window and fenra32-calc, bit for bit.
 
-Energies are in keV (the ion's total kinetic energy), stoppings in eV/(1e15 atoms/cm2) unless a
-unit is given. The element database is found on first use: the file named by FENRA32_DB, else
+Energies are in keV (the ion's total kinetic energy) unless an energy_unit is given, stoppings
+in eV/(1e15 atoms/cm2) unless a unit is given. An ion is an element symbol, an atomic number, a
+particle name (p, d, t, helion, alpha) or an isotope (12C, 238U). The element database is found on first use: the file named by FENRA32_DB, else
 Fenra32.mdb beside this module, else in the installed data folder (PREFIX/share/fenra32).
 
-Functions: stopping, range, energy_after, energy_for_range, Material, materials,
+Functions: stopping, range, energy_after, energy_for_range, energy_steps, Material, materials,
 read_target_file, calculate, implant, database_path. A number gives a float; a sequence or numpy
 array of energies gives a numpy array of the same shape, computed in one call.
 
@@ -29,6 +30,7 @@ read, ArithmeticError when the model gives no finite result. An energy outside t
     fenra::python::RegisterErrorTranslation(m);
     fenra::python::RegisterMaterialFunctions(m);
     fenra::python::RegisterPhysicsFunctions(m);
+    fenra::python::RegisterStepFunctions(m);
     fenra::python::RegisterSpreadFunctions(m);
     fenra::python::RegisterTargetFunctions(m);
     fenra::python::RegisterImplantFunctions(m);

@@ -8,6 +8,7 @@ namespace fenra::python {
 void RegisterTargetFunctions(pybind11::module_& m);
 void RegisterMaterialFunctions(pybind11::module_& m);
 void RegisterPhysicsFunctions(pybind11::module_& m);
+void RegisterStepFunctions(pybind11::module_& m);
 void RegisterSpreadFunctions(pybind11::module_& m);
 void RegisterImplantFunctions(pybind11::module_& m);
 

@@ -24,7 +24,7 @@ using namespace pybind11::literals;
 
 namespace {
 
-ThicknessUnit ThicknessUnitArgument(const std::string& text);
+TypedThicknessUnit ThicknessUnitArgument(const std::string& text);
 
 }  // namespace
 
@@ -43,7 +43,7 @@ Layer LayerArgument(const Ion& ion, const py::handle& given, std::size_t k, Stop
                                                   ? std::optional<double>(item[3].cast<double>())
                                                   : std::nullopt;
         Target t = TargetArgument(ion, item[0], density, model);
-        const ThicknessUnit unit = ThicknessUnitArgument(item[2].cast<std::string>());
+        const TypedThicknessUnit unit = ThicknessUnitArgument(item[2].cast<std::string>());
         const double thickness = ThicknessToE15(t, item[1].cast<double>(), unit);
         return {std::move(t), thickness};
     } catch (const PhysicsError& e) {
@@ -70,7 +70,8 @@ using OptionalNumber = std::optional<double>;
 
 // Energies or ranges as given: one number, or a sequence or array of them.
 struct Values {
-    std::string name;  // "energy", "range": names a value in messages
+    std::string name;          // "energy", "range": names a value in messages
+    std::string unit = "keV";  // of the energies, as warnings name it
     bool scalar = false;
     double one = 0;              // the number, when scalar
     std::optional<Array> array;  // the numbers, when not (even an empty array_t needs numpy)
@@ -154,8 +155,9 @@ std::string OutsideText(const Values& in, double given, double result, py::ssize
     const std::string tail = std::string(OutsideTail(model)) + "; ";
     const bool ranges = in.name == "range";
     if (in.scalar)
-        return (ranges ? "the energy " + Repr(result) + " keV for the range " + Repr(given)
-                       : "the energy " + Repr(given) + " keV") +
+        return (ranges
+                    ? "the energy " + Repr(result) + " " + in.unit + " for the range " + Repr(given)
+                    : "the energy " + Repr(given) + " " + in.unit) +
                " is" + tail + "the result is extrapolated";
     return std::to_string(outside) +
            (ranges ? " of the energies for the ranges are" : " of the energies are") + tail +
@@ -208,22 +210,37 @@ py::object MapValues(const Values& in, StoppingModel model, F f) {
     return std::move(*out);
 }
 
-StopUnit StopUnitArgument(const std::string& text) {
-    StopUnit unit = StopUnit::EvE15;
-    if (!StopUnitOf(text, &unit))
-        throw PhysicsError(
-            ErrorKind::BadValue,
-            "unit \"" + TextForMessage(text) + "\" is not one of " + std::string(StopUnitNames()));
+TypedStopUnit StopUnitArgument(const std::string& text) {
+    TypedStopUnit unit;
+    if (!TypedStopUnitOf(text, &unit))
+        throw PhysicsError(ErrorKind::BadValue, "unit \"" + TextForMessage(text) +
+                                                    "\" is not one of " +
+                                                    std::string(TypedStopUnitNames()));
     return unit;
 }
 
-ThicknessUnit ThicknessUnitArgument(const std::string& text) {
-    ThicknessUnit unit = ThicknessUnit::E15;
-    if (!ThicknessUnitOf(text, &unit))
+TypedThicknessUnit ThicknessUnitArgument(const std::string& text) {
+    TypedThicknessUnit unit;
+    if (!TypedThicknessUnitOf(text, &unit))
         throw PhysicsError(ErrorKind::BadValue, "unit \"" + TextForMessage(text) +
                                                     "\" is not one of " +
-                                                    std::string(ThicknessUnitNames()));
+                                                    std::string(TypedThicknessUnitNames()));
     return unit;
+}
+
+EnergyUnit EnergyUnitArgument(const std::string& text) {
+    EnergyUnit unit = EnergyUnit::Kev;
+    if (!EnergyUnitOf(text, &unit))
+        throw PhysicsError(ErrorKind::BadValue, "energy_unit \"" + TextForMessage(text) +
+                                                    "\" is not one of " + EnergyUnitNames());
+    return unit;
+}
+
+// The energies given, in their unit.
+Values EnergyValues(const py::handle& energy, const std::string& unitText) {
+    Values in = ReadValues(energy, "energy");
+    in.unit = unitText;
+    return in;
 }
 
 enum class StopKind { Electronic, Nuclear, Total };
@@ -238,14 +255,16 @@ StopKind StopKindArgument(const std::string& text) {
 
 py::object Stopping(const py::handle& ion, const py::handle& material, const py::handle& energy,
                     OptionalNumber mass, OptionalNumber density, const std::string& unitText,
-                    const std::string& kindText, const std::string& modelText) {
+                    const std::string& kindText, const std::string& modelText,
+                    const std::string& energyUnitText) {
     const StoppingModel model = ModelArgument(modelText);
     const Target t = TargetArgument(ion, material, mass, density, model);
-    const StopUnit unit = StopUnitArgument(unitText);
+    const TypedStopUnit unit = StopUnitArgument(unitText);
     const StopKind kind = StopKindArgument(kindText);
+    const EnergyUnit energyUnit = EnergyUnitArgument(energyUnitText);
     StopIn(t, 0, unit);  // a length unit without a density fails before any work
-    return MapValues(ReadValues(energy, "energy"), model, [&](double E, bool* outside) {
-        const StoppingValues v = StoppingAt(t, E);
+    return MapValues(EnergyValues(energy, energyUnitText), model, [&](double E, bool* outside) {
+        const StoppingValues v = StoppingAt(t, EnergyToKev(E, energyUnit, t.ion.mass));
         *outside = v.outOfModel;
         const double s = kind == StopKind::Electronic ? v.electronic
                          : kind == StopKind::Nuclear  ? v.nuclear
@@ -256,42 +275,48 @@ py::object Stopping(const py::handle& ion, const py::handle& material, const py:
 
 py::object RangeOf(const py::handle& ion, const py::handle& material, const py::handle& energy,
                    OptionalNumber mass, OptionalNumber density, const std::string& unitText,
-                   bool withStraggling, const std::string& modelText) {
+                   bool withStraggling, const std::string& modelText,
+                   const std::string& energyUnitText) {
     const StoppingModel model = ModelArgument(modelText);
     const Target t = TargetArgument(ion, material, mass, density, model);
-    const ThicknessUnit unit = ThicknessUnitArgument(unitText);
+    const TypedThicknessUnit unit = ThicknessUnitArgument(unitText);
+    const EnergyUnit energyUnit = EnergyUnitArgument(energyUnitText);
     ThicknessFromE15(t, 0, unit);
-    const Values in = ReadValues(energy, "energy");
+    const Values in = EnergyValues(energy, energyUnitText);
     py::object range = MapValues(in, model, [&](double E, bool* outside) {
-        const RangeResult r = Range(t, E);
+        const RangeResult r = Range(t, EnergyToKev(E, energyUnit, t.ion.mass));
         *outside = r.outOfModel;
         return ThicknessFromE15(t, r.range, unit);
     });
     if (!withStraggling) return range;
     py::ssize_t invalid = 0;
     py::object sigma = MapValues(in, model, [&](double E, bool*) {
-        const RangeSpread s = RangeStraggling(t, E);
+        const RangeSpread s = RangeStraggling(t, EnergyToKev(E, energyUnit, t.ion.mass));
         invalid += s.outOfValidity;
         return ThicknessFromE15(t, s.sigma, unit);
     });
     if (invalid > 0)
         WarnOutsideModel(SpreadValidityWarning(
-            in.scalar ? "the range straggling of the energy " + Repr(in.one) + " keV"
+            in.scalar ? "the range straggling of the energy " + Repr(in.one) + " " + in.unit
                       : "the range straggling of " + std::to_string(invalid) + " of the energies"));
     return py::make_tuple(range, sigma);
 }
 
 py::object EnergyForRangeOf(const py::handle& ion, const py::handle& material,
                             const py::handle& range, OptionalNumber mass, OptionalNumber density,
-                            const std::string& unitText, const std::string& modelText) {
+                            const std::string& unitText, const std::string& modelText,
+                            const std::string& energyUnitText) {
     const StoppingModel model = ModelArgument(modelText);
     const Target t = TargetArgument(ion, material, mass, density, model);
-    const ThicknessUnit unit = ThicknessUnitArgument(unitText);
+    const TypedThicknessUnit unit = ThicknessUnitArgument(unitText);
+    const EnergyUnit energyUnit = EnergyUnitArgument(energyUnitText);
     ThicknessToE15(t, 0, unit);
-    return MapValues(ReadValues(range, "range"), model, [&](double R, bool* outside) {
+    Values in = ReadValues(range, "range");
+    in.unit = energyUnitText;
+    return MapValues(in, model, [&](double R, bool* outside) {
         const RangeResult r = EnergyForRange(t, ThicknessToE15(t, R, unit));
         *outside = r.outOfModel;
-        return r.energy;
+        return EnergyFromKev(r.energy, energyUnit, t.ion.mass);
     });
 }
 
@@ -355,21 +380,26 @@ Lindhard-Sorensen corrections, valid to 10 GeV/u.
 
     m.def("stopping", &Stopping, "ion"_a, "material"_a, "energy"_a, py::kw_only(),
           "mass"_a = py::none(), "density"_a = py::none(), "unit"_a = "eV/(1e15 atoms/cm2)",
-          "kind"_a = "electronic", "model"_a = "classic", R"doc(
+          "kind"_a = "electronic", "model"_a = "classic", "energy_unit"_a = "keV", R"doc(
 stopping(ion, material, energy, *, mass=None, density=None, unit='eV/(1e15 atoms/cm2)',
-         kind='electronic', model='classic') -> float or numpy array
+         kind='electronic', model='classic', energy_unit='keV') -> float or numpy array
 
 The stopping of an ion in a material, as `fenra32-calc stopping` gives it.
-  ion       element symbol ("He") or atomic number (2)
+  ion       element symbol ("He"), atomic number (2), particle name ('p', 'd', 't', 'helion',
+            'alpha', 'proton', 'deuteron', 'triton') or isotope ('12C', '238U'); particles and
+            isotopes take the isotope's measured atomic mass
   material  element symbol, formula ("H2O"), listed name ("mylar"; see materials()) or Material
-  energy    total kinetic energy of the ion in keV: a number gives a float, a sequence or numpy
-            array gives a numpy array of the same shape
+  energy    kinetic energy of the ion in energy_unit: a number gives a float, a sequence or numpy
+            array gives a numpy array of the same shape (energy_steps() gives a table's)
   mass      ion mass in amu (default: its most abundant isotope)
   density   g/cm3, in place of the material's own
-  unit      'eV/(1e15 atoms/cm2)', 'keV/(mg/cm2)', 'eV/A' or 'keV/um' (these two need a density)
+  unit      'eV/(1e15 atoms/cm2)', 'keV/(mg/cm2)', 'MeV/(mg/cm2)', 'MeV cm2/g', 'eV/A',
+            'keV/um' or 'keV/nm' (the last three need a density)
   kind      'electronic' (the calculator's value), 'nuclear' (ZBL universal) or 'total'
   model     'classic' (the calculator's fit) or 'modern' (the fit joined to Bethe's formula with
             its corrections above a few MeV/u); see models()
+  energy_unit  'eV', 'keV', 'MeV', 'GeV' (total) or 'keV/u', 'MeV/u', 'GeV/u' (per amu of the
+            ion's mass)
 
 With the classic model the electronic stopping in eV/(1e15 atoms/cm2) is the window's result for
 an element target, to the last bit. An energy outside the model's range (classic: 1 keV/u to
@@ -380,15 +410,17 @@ Raises ValueError for a bad number, unit or formula, LookupError for an unknown 
 
     m.def("range", &RangeOf, "ion"_a, "material"_a, "energy"_a, py::kw_only(),
           "mass"_a = py::none(), "density"_a = py::none(), "unit"_a = "1e15 atoms/cm2",
-          "with_straggling"_a = false, "model"_a = "classic", R"doc(
+          "with_straggling"_a = false, "model"_a = "classic", "energy_unit"_a = "keV", R"doc(
 range(ion, material, energy, *, mass=None, density=None, unit='1e15 atoms/cm2',
-      with_straggling=False, model='classic') -> float or numpy array, or a pair of them
+      with_straggling=False, model='classic', energy_unit='keV')
+    -> float or numpy array, or a pair of them
 
 The range of an ion of the given total energy (keV) in a material: the integral of
 1 / (electronic + nuclear stopping) from 0 to the energy, as `fenra32-calc range` gives it.
-  ion, material, mass, density, model  as for stopping()
-  energy    keV: a number gives a float, a sequence or numpy array a numpy array
-  unit      '1e15 atoms/cm2', 'mg/cm2', 'ug/cm2', 'nm', 'um' or 'mm' (lengths need a density)
+  ion, material, mass, density, model, energy_unit  as for stopping()
+  energy    in energy_unit: a number gives a float, a sequence or numpy array a numpy array
+  unit      '1e15 atoms/cm2', 'g/cm2', 'mg/cm2', 'ug/cm2', 'A', 'nm', 'um', 'mm' or 'cm'
+            (lengths need a density; 'e15/cm2', '\u00c5', '\u00b5m', '\u00b5g/cm2' are taken too)
   with_straggling  True: (range, range straggling), the straggling a standard deviation in the
             same unit (range_sigma_* of `fenra32-calc range`)
 
@@ -398,16 +430,16 @@ calls read it. Raises ValueError for a negative energy or a bad unit.
 
     m.def("energy_for_range", &EnergyForRangeOf, "ion"_a, "material"_a, "range"_a, py::kw_only(),
           "mass"_a = py::none(), "density"_a = py::none(), "unit"_a = "1e15 atoms/cm2",
-          "model"_a = "classic", R"doc(
+          "model"_a = "classic", "energy_unit"_a = "keV", R"doc(
 energy_for_range(ion, material, range, *, mass=None, density=None, unit='1e15 atoms/cm2',
-                 model='classic')
+                 model='classic', energy_unit='keV')
     -> float or numpy array
 
-The total energy (keV) of an ion whose range in the material is the given one: the inverse of
-range(), and the energy an absorber of that thickness just stops.
+The energy (in energy_unit) of an ion whose range in the material is the given one: the inverse
+of range(), and the energy an absorber of that thickness just stops.
   range     in unit: a number gives a float, a sequence or numpy array a numpy array
-  unit      '1e15 atoms/cm2', 'mg/cm2', 'ug/cm2', 'nm', 'um' or 'mm' (lengths need a density)
-  model     as for stopping()
+  unit      as for range()
+  model, energy_unit  as for stopping()
 )doc");
 
     m.def("energy_after", &EnergyAfter, "ion"_a, "energy"_a, "layers"_a, py::kw_only(),
@@ -419,8 +451,8 @@ The energy of the ion (keV) behind each layer of a stack, front to back, as
   energy    total energy in front of the stack, keV; a number gives a list with one energy per
             layer, a sequence or numpy array gives a numpy array of shape energy.shape + (layers,)
   layers    a list of (material, thickness, unit) or (material, thickness, unit, density), unit
-            one of '1e15 atoms/cm2', 'mg/cm2', 'ug/cm2', 'nm', 'um', 'mm' (lengths need a
-            density), density in g/cm3 in place of the material's own
+            one of range()'s (lengths need a density), density in g/cm3 in place of the
+            material's own
   model     as for stopping()
 Example: energy_after('He', 5000, [('mylar', 2, 'um'), ('Al', 50, 'nm')])
 )doc");

@@ -24,33 +24,42 @@ namespace {
 
 constexpr double kMradPerRad = 1000;
 
-// The columns of the record, named as fenra32-calc's.
+// One layer of the path as the columns read it.
+struct LayerView {
+    const Layer& layer;
+    const LayerResult& r;
+    const LayerSpread& s;
+    double front;  // depth of the layer's front face in the stack, 1E15 atoms/cm2
+};
+
+// The depth of the stop from the layer's front face; NaN where the ion goes through.
+double StopInLayer(const LayerView& v) {
+    return v.r.stopped ? v.r.stoppedAt : LayerSpread::kUnknown;
+}
+
+// The columns of the record, named as fenra32-calc's; stopped_at_e15 is the name the depth in
+// the layer had before the depth from the front was given too, kept for the scripts that read
+// it.
 struct Column {
     const char* name;
-    double (*value)(const Layer&, const LayerResult&, const LayerSpread&);
+    double (*value)(const LayerView&);
 };
 
 const Column kColumns[] = {
-    {"thickness_e15",
-     [](const Layer& l, const LayerResult&, const LayerSpread&) { return l.thickness; }},
-    {"energy_in_keV",
-     [](const Layer&, const LayerResult& r, const LayerSpread&) { return r.energyIn; }},
-    {"energy_out_keV",
-     [](const Layer&, const LayerResult& r, const LayerSpread&) { return r.energyOut; }},
-    {"energy_loss_keV",
-     [](const Layer&, const LayerResult& r, const LayerSpread&) { return r.energyLoss; }},
-    {"stopped_at_e15",
-     [](const Layer&, const LayerResult& r, const LayerSpread&) {
-         return r.stopped ? r.stoppedAt : LayerSpread::kUnknown;
+    {"thickness_e15", [](const LayerView& v) { return v.layer.thickness; }},
+    {"energy_in_keV", [](const LayerView& v) { return v.r.energyIn; }},
+    {"energy_out_keV", [](const LayerView& v) { return v.r.energyOut; }},
+    {"energy_loss_keV", [](const LayerView& v) { return v.r.energyLoss; }},
+    {"stop_depth_in_layer_e15", StopInLayer},
+    {"stop_depth_from_front_e15",
+     [](const LayerView& v) {
+         return v.r.stopped ? v.front + v.r.stoppedAt : LayerSpread::kUnknown;
      }},
-    {"energy_sigma_keV",
-     [](const Layer&, const LayerResult&, const LayerSpread& s) { return s.energySigma; }},
-    {"angle_sigma_mrad", [](const Layer&, const LayerResult&,
-                            const LayerSpread& s) { return s.angleSigma * kMradPerRad; }},
-    {"lateral_sigma_um",
-     [](const Layer&, const LayerResult&, const LayerSpread& s) { return s.lateralSigma; }},
-    {"charge_mean",
-     [](const Layer&, const LayerResult&, const LayerSpread& s) { return s.chargeMean; }},
+    {"stopped_at_e15", StopInLayer},
+    {"energy_sigma_keV", [](const LayerView& v) { return v.s.energySigma; }},
+    {"angle_sigma_mrad", [](const LayerView& v) { return v.s.angleSigma * kMradPerRad; }},
+    {"lateral_sigma_um", [](const LayerView& v) { return v.s.lateralSigma; }},
+    {"charge_mean", [](const LayerView& v) { return v.s.chargeMean; }},
 };
 
 py::dict Record(const std::vector<Layer>& stack, const StackResult& path,
@@ -60,9 +69,11 @@ py::dict Record(const std::vector<Layer>& stack, const StackResult& path,
     for (const Column& c : kColumns) {
         py::array_t<double> column(n);
         double* y = column.mutable_data();
+        double front = 0;
         for (py::ssize_t k = 0; k < n; ++k) {
             const std::size_t j = static_cast<std::size_t>(k);
-            y[k] = c.value(stack[j], path.layers[j], spreads[j]);
+            y[k] = c.value({stack[j], path.layers[j], spreads[j], front});
+            front += stack[j].thickness;
         }
         record[c.name] = column;
     }
@@ -113,7 +124,9 @@ transmit(ion, energy, layers, *, mass=None, model='classic') -> dict of numpy ar
 The ion's path through a stack, front to back, as `fenra32-calc layers` prints it: one entry
 per layer it reaches (none after the layer it stops in), under the names of its columns:
   thickness_e15, energy_in_keV, energy_out_keV, energy_loss_keV,
-  stopped_at_e15     depth of the stop in the layer (nan where it goes through)
+  stop_depth_in_layer_e15    depth of the stop from the layer's front face (nan where it goes
+                             through); also under its former name stopped_at_e15
+  stop_depth_from_front_e15  the same from the stack's front face
   energy_sigma_keV   standard deviation of the energy behind the layer (nan where it stops)
   angle_sigma_mrad   projected angular spread behind the layer (nan where it stops)
   lateral_sigma_um   projected lateral spread behind the layer or at the stopping point (nan

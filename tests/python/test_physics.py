@@ -169,13 +169,15 @@ def test_the_mass_of_the_ion_counts():
     (lambda: fenra32.stopping("He", "Si", [[1], [2, 3]]), ValueError,
      "energy is not a number or a sequence of numbers"),
     (lambda: fenra32.stopping("He", "Si", 1, unit="keV/mg"), ValueError,
-     'unit "keV/mg" is not one of eV/(1e15 atoms/cm2), keV/(mg/cm2), eV/A or keV/um'),
+     'unit "keV/mg" is not one of eV/(1e15 atoms/cm2), keV/(mg/cm2), MeV/(mg/cm2), MeV cm2/g, '
+     'eV/A, keV/um or keV/nm'),
     (lambda: fenra32.stopping("He", "Si", 1, kind="ionic"), ValueError,
      'kind "ionic" is not one of electronic, nuclear or total'),
     (lambda: fenra32.stopping("He", "H2O", 1, unit="keV/um"), ValueError,
      'a length needs a density: the material "H2O" has no density'),
     (lambda: fenra32.range("He", "Si", 1, unit="furlong"), ValueError,
-     'unit "furlong" is not one of 1e15 atoms/cm2 (e15/cm2), mg/cm2, ug/cm2, nm, um or mm'),
+     'unit "furlong" is not one of 1e15 atoms/cm2 (e15/cm2), g/cm2, mg/cm2, ug/cm2, A, nm, um, '
+     'mm or cm'),
     (lambda: fenra32.range("He", "Si", 1, density=-2), ValueError, None),
     (lambda: fenra32.range("He", "Si", 1, mass=0), ValueError, "mass 0.0 is not a positive number"),
     (lambda: fenra32.energy_for_range("He", "Si", -5), ValueError,

@@ -12,7 +12,7 @@ import fenra32
 from conftest import run_calc
 
 COLUMNS = ["thickness_e15", "energy_in_keV", "energy_out_keV", "energy_loss_keV",
-           "stopped_at_e15", "energy_sigma_keV", "angle_sigma_mrad", "lateral_sigma_um",
+           "stop_depth_in_layer_e15", "stop_depth_from_front_e15", "energy_sigma_keV", "angle_sigma_mrad", "lateral_sigma_um",
            "charge_mean"]
 
 
