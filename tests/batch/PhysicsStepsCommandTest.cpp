@@ -165,5 +165,17 @@ TEST(PhysicsSteps, BadInputNamesTheArgumentAndExits2) {
     }
 }
 
+TEST(PhysicsSteps, HelpNamesWhatTheCommandsTake) {
+    const Outcome o = Calc({"--help"});
+    ASSERT_EQ(o.status, 0);
+    for (const char* words :
+         {"--from E1 --to E2 --steps N [--linear]", "  --linear         equal steps",
+          "  --stopping-unit UNIT\n", "'MeV cm2/g'", "stop_depth_in_layer_e15",
+          "stop_depth_from_front_e15", "(p, d, t, helion, alpha; proton,", "(12C, 238U)",
+          "eV, keV (default), MeV, GeV, keV/u, MeV/u or GeV/u", "A (or \u00c5), nm",
+          "ug/cm2 (or \u00b5g/cm2), mg/cm2, g/cm2 or e15/cm2"})
+        EXPECT_NE(o.out.find(words), std::string::npos) << words;
+}
+
 }  // namespace
 }  // namespace fenra
