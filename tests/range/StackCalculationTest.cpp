@@ -32,6 +32,23 @@ StackInput DetectorStack() {
     return in;
 }
 
+// The ion field takes what ResolveIon takes: a particle or an isotope is its element with the
+// isotope's mass; an unknown isotope is the stack's error, in the resolver's words.
+TEST(CalculateStack, TheIonMayBeAParticleOrAnIsotope) {
+    StackInput alpha = DetectorStack(), he = DetectorStack();
+    alpha.ion = "alpha";
+    he.ionMass = 4.0026032497;
+    const StackCalculation a = CalculateStack(alpha, Db(), List());
+    const StackCalculation h = CalculateStack(he, Db(), List());
+    ASSERT_EQ(a.error, "");
+    EXPECT_EQ(a.material.range.e15, h.material.range.e15);
+    EXPECT_EQ(a.layers[2].stopDepth.e15, h.layers[2].stopDepth.e15);
+    alpha.ion = "2He";
+    EXPECT_EQ(CalculateStack(alpha, Db(), List()).error,
+              "the isotope \"2He\" has no measured mass in the isotope table (He: mass numbers 3 "
+              "to 10)");
+}
+
 TEST(CalculateStack, MaterialStoppingAndRangeAreTheCoresInTheChosenUnit) {
     const StackCalculation c = CalculateStack(DetectorStack(), Db(), List());
     ASSERT_EQ(c.error, "");
