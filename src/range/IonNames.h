@@ -4,9 +4,9 @@
 //
 // Masses are atomic masses (the neutral atom, electrons included), as every other ion mass of
 // the program is: the proton's mass here is that of the 1H atom, 1.0078250321 amu, not the bare
-// proton's 1.0072764669 amu. The difference (Z times 0.00054858 amu, the electrons) shifts the
-// energy per unit mass by 0.05 % at most (the proton). Values: data/isotope_masses.csv, measured
-// masses only (sources in data/SOURCES.md).
+// proton's 1.007276466621 amu (CODATA 2018). The difference (Z times 0.00054858 amu, the
+// electrons) shifts the energy per unit mass by 0.05 % at most (the proton). Values:
+// data/isotope_masses.csv, measured masses only (sources in data/SOURCES.md).
 
 #include <optional>
 #include <string>
