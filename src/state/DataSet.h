@@ -32,6 +32,9 @@ struct DataSet {
     float StopEvA = 0;                          // eV/Angstrom, one-element targets only
     float StopKevUm = 0;                        // keV/um, one-element targets only
     bool Calculated = false;  // the four results belong to the inputs of the last Calculate
+    // The formula or material name that filled the target, as typed ("mylar", "H2O"); empty
+    // when the slots were picked by hand. Held in memory only: a target file keeps the slots.
+    std::string MaterialText;
 };
 
 // The results of a data set that could not be calculated: none, so that no old result stands
@@ -42,6 +45,28 @@ void ClearResults(DataSet& d);
 // before (a data set built without the Calculate command). A data set without results shows
 // none in the grid and "-" in the report.
 bool HasResultsToShow(const DataSet& d);
+
+// Whether a and b hold the same inputs of a calculation: ion, mass, energy, range and target.
+// The target is the counted slots 1..ElementCount, symbol and ratio; slots beyond it, the
+// results and the composition text do not count.
+bool SameInputs(const DataSet& a, const DataSet& b);
+bool SameTarget(const DataSet& a, const DataSet& b);
+
+// What an edit of d's inputs leaves standing, given d as it was before the edit. Results answer
+// the inputs they were calculated from: when an input changed they go, with the composition
+// text they were computed for, and d is as a data set never calculated until it is calculated
+// again. A target changed by other means than its material text loses that text. An edit that
+// stores the value already held (a key that changes nothing) leaves everything.
+void KeepWhatStillHolds(DataSet& d, const DataSet& before);
+
+// Runs edit(d) and then KeepWhatStillHolds: every change of a data set's inputs by the user
+// goes through here.
+template <typename Edit>
+void EditInputs(DataSet& d, Edit&& edit) {
+    const DataSet before = d;
+    edit(d);
+    KeepWhatStillHolds(d, before);
+}
 
 // What "Add target" gives a new data set: a proton of 1.008 amu at 1000 keV into hydrogen.
 void SetNewDataSetDefaults(DataSet& d);

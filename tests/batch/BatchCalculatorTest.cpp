@@ -114,6 +114,11 @@ TEST(BatchCalculator, HelpPrintsTheUsage) {
     EXPECT_EQ(o.status, 0);
     EXPECT_EQ(o.out.rfind("usage: fenra32-calc", 0), 0u);
     EXPECT_NE(o.out.find("energy-stop"), std::string::npos);
+    // What values prints where a result has no meaning.
+    EXPECT_NE(o.out.find("StopKevUm are 0 for a compound (no atomic density of its own)"),
+              std::string::npos);
+    EXPECT_NE(o.out.find("data set that could not be calculated has \"-\" in all four"),
+              std::string::npos);
 }
 
 // FENRA32_DB names the database when --db does not; --db wins over it.

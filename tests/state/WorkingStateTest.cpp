@@ -22,6 +22,7 @@ void FillWithJunk(DataSet& d, int n) {
         d.TargetRatio[j] = 0.25f * j;
     }
     d.TargetName = "Si1O2";
+    d.MaterialText = "silica";
     d.StopEvAtoms = 11;
     d.StopKevMg = 12;
     d.StopEvA = 13;
@@ -40,6 +41,7 @@ void ExpectEmpty(const DataSet& d, int n) {
         EXPECT_EQ(d.TargetRatio[j], 0);
     }
     EXPECT_EQ(d.TargetName, "");
+    EXPECT_EQ(d.MaterialText, "");
     EXPECT_EQ(d.StopEvAtoms, 0);
     EXPECT_EQ(d.StopKevMg, 0);
     EXPECT_EQ(d.StopEvA, 0);
@@ -90,6 +92,7 @@ TEST(NewDataSetDefaults, OtherFieldsKeepTheirValues) {
     EXPECT_EQ(d.TargetRatio[2], 0.5f);
     EXPECT_EQ(d.TargetName, "Si1O2");
     EXPECT_EQ(d.StopKevUm, 14);
+    EXPECT_EQ(d.MaterialText, "");  // the new target came from no text
 }
 
 TEST(FirstDataSetDefaults, StartEnergyRangeAndOneSlotWithoutRatio) {

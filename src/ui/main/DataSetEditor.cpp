@@ -178,6 +178,8 @@ void DataSetEditor::fillFields(const fenra::DataSet& d) {
         }
         ratioEdits_[j]->setText(j <= count ? General(d.TargetRatio[j]) : QString());
     }
+    // The composition the target was filled from, or none when its slots were picked by hand.
+    materialEdit_->setText(QString::fromStdString(d.MaterialText));
 }
 
 void DataSetEditor::showDataSet(int n) {
@@ -211,6 +213,7 @@ void DataSetEditor::removeDataSet() {
     fenra::DataSet& gone = state_.DataSets[last];
     gone.IonName.clear();
     gone.TargetName.clear();
+    gone.MaterialText.clear();
     gone.IonMass = gone.IonEnergy = gone.Range = 0;
     fenra::ClearResults(gone);
     for (int j = 1; j <= std::min<int>(gone.ElementCount, fenra::kMaxTargetSlots); ++j) {
@@ -255,25 +258,31 @@ void DataSetEditor::ionChosen() {
     const fenra::ElementRecord* rec =
         db_.FindElementBySymbol(fenra::ChosenSymbol(ionCombo_).toStdString());
     if (rec == nullptr) return;  // the lists come from the same table; never expected
-    fenra::DataSet& d = state_.Current();
-    d.IonName = rec->Symbol;
-    atomicNumberLabel_->setText(QString::fromStdString(fenra::IntegerText(rec->AtomNum)));
-    // Picking an ion replaces a typed mass by the element's default. Showing a data set does
-    // not come here (its fields are filled quietly), so a data set keeps its own mass.
-    massEdit_->setText(QString::fromStdString(rec->DefaultMass));
-    d.IonMass = MassIn(massEdit_);
+    fenra::EditInputs(state_.Current(), [&](fenra::DataSet& d) {
+        d.IonName = rec->Symbol;
+        atomicNumberLabel_->setText(QString::fromStdString(fenra::IntegerText(rec->AtomNum)));
+        // Picking an ion replaces a typed mass by the element's default. Showing a data set
+        // does not come here (its fields are filled quietly), so a data set keeps its own mass.
+        massEdit_->setText(QString::fromStdString(rec->DefaultMass));
+        d.IonMass = MassIn(massEdit_);
+    });
     currentDataSetEdited();
 }
 
 void DataSetEditor::targetElementChosen(int j) {
     QComboBox* list = targetElementCombos_[static_cast<std::size_t>(j)];
     if (list->currentIndex() < 0) return;
-    // The slot is not counted here: it counts once a ratio is typed for it.
-    state_.Current().TargetElement[j] = fenra::ChosenSymbol(list).toStdString();
+    // The slot is not counted here: it counts once a ratio is typed for it. A counted slot's
+    // new element is a new target.
+    const std::string symbol = fenra::ChosenSymbol(list).toStdString();
+    fenra::EditInputs(state_.Current(), [&](fenra::DataSet& d) { d.TargetElement[j] = symbol; });
+    showMaterialText();
+    currentDataSetEdited();
 }
 
 void DataSetEditor::massEdited() {
-    state_.Current().IonMass = MassIn(massEdit_);
+    const float mass = MassIn(massEdit_);
+    fenra::EditInputs(state_.Current(), [mass](fenra::DataSet& d) { d.IonMass = mass; });
     currentDataSetEdited();
 }
 
@@ -282,7 +291,8 @@ void DataSetEditor::massKeyPressed(int ch) {
 }
 
 void DataSetEditor::energyEdited() {
-    state_.Current().IonEnergy = LeadingNumberIn(energyEdit_);
+    const float energy = LeadingNumberIn(energyEdit_);
+    fenra::EditInputs(state_.Current(), [energy](fenra::DataSet& d) { d.IonEnergy = energy; });
     currentDataSetEdited();
 }
 
@@ -291,7 +301,9 @@ void DataSetEditor::energyKeyDown(int key) {
 }
 
 void DataSetEditor::rangeEdited() {
-    state_.Current().Range = LeadingNumberIn(rangeEdit_);
+    const float range = LeadingNumberIn(rangeEdit_);
+    fenra::EditInputs(state_.Current(), [range](fenra::DataSet& d) { d.Range = range; });
+    currentDataSetEdited();
 }
 
 void DataSetEditor::ratioEdited(int j) {
@@ -303,9 +315,17 @@ void DataSetEditor::ratioEdited(int j) {
         field->setText(QString());
         return;
     }
-    if (j == n + 1) {
-        d.ElementCount = static_cast<int16_t>(j);
-        currentDataSetEdited();  // a second element makes a compound
-    }
-    d.TargetRatio[j] = LeadingNumberIn(field);
+    const float ratio = LeadingNumberIn(field);
+    fenra::EditInputs(d, [j, n, ratio](fenra::DataSet& x) {
+        if (j == n + 1) x.ElementCount = static_cast<int16_t>(j);
+        x.TargetRatio[j] = ratio;
+    });
+    showMaterialText();
+    currentDataSetEdited();
+}
+
+void DataSetEditor::showMaterialText() {
+    // A target changed by hand is no longer the material typed: the field says so at once.
+    const QString text = QString::fromStdString(state_.Current().MaterialText);
+    if (materialEdit_->text() != text) materialEdit_->setText(text);
 }

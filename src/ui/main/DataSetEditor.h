@@ -115,6 +115,8 @@ class DataSetEditor : public QWidget {
     void selectElementEntry(int j, int index);
     int listPositionOf(const std::string& symbol) const;
     void fillFields(const fenra::DataSet& d);
+    // The materials field shows what filled the current data set's target, if anything did.
+    void showMaterialText();
     void currentDataSetEdited();
     void showMessage(const QString& text);  // a message box titled "Fenra32"
 

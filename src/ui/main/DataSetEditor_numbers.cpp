@@ -80,13 +80,17 @@ void DataSetEditor::enterMaterial() {
     const QString text = materialEdit_->text();
     if (text.trimmed().isEmpty()) return;  // Enter in the empty field asks for nothing
     fenra::DataSet& d = state_.Current();
-    const fenra::TargetFill fill =
-        fenra::FillTargetFromMaterial(d, text.toStdString(), db_, materials_.list());
+    fenra::TargetFill fill;
+    fenra::EditInputs(d, [&](fenra::DataSet& x) {
+        fill = fenra::FillTargetFromMaterial(x, text.toStdString(), db_, materials_.list());
+    });
     if (!fill.filled) {
         // The data set is as it was; the field keeps the text, to be corrected.
         showMessage(fenra::MaterialNotReadMessage(text, fill.message, materials_.failure()));
         return;
     }
+    // The field keeps showing what filled the target, whichever data set is shown later.
+    d.MaterialText = text.trimmed().toStdString();
     fillFields(d);
     currentDataSetEdited();
     emit statusMessage(tr("Target of data set %1: %2")

@@ -41,8 +41,11 @@ void MainWindow::calculateAll() {
     hooks.outcome = [this](int i, const fenra::CalcResult& r) {
         fenra::ReportCalcResult(platform_, this, i, r);
     };
+    // Calculate walks every data set through the fields; the user goes on where they were.
+    const int shownBefore = state_.CurrentDataSet;
     fenra::CalculateAll(state_, db_, hooks);
     results_->showResultsInUnit();
+    editor_->showDataSet(shownBefore);
 }
 
 void MainWindow::saveResults() {

@@ -40,18 +40,30 @@ QString ResultsModel::cellText(const fenra::DataSet& d, int column) const {
             break;
     }
     // A data set that could not be calculated shows no result rather than an old one; in a
-    // length unit a compound has none to show.
+    // length unit a compound has none, and says so as the report does.
     if (unit_ < 0 || !fenra::HasResultsToShow(d)) return QString();
-    if (isLengthUnit(unit_) && d.ElementCount > 1) return QString();
+    if (lacksLengthUnit(d)) return QStringLiteral("-");
     return General(fenra::StoredStop(d, static_cast<fenra::StopUnit>(unit_)));
+}
+
+bool ResultsModel::lacksLengthUnit(const fenra::DataSet& d) const {
+    return isLengthUnit(unit_) && d.ElementCount > 1 && fenra::HasResultsToShow(d);
+}
+
+QString ResultsModel::cellToolTip(int i, const fenra::DataSet& d, int column) const {
+    if (column != kStoppingColumn || !lacksLengthUnit(d)) return QString();
+    return tr("Data set %1 is a compound: eV/A and keV/um need the atomic density of one "
+              "element.")
+        .arg(i);
 }
 
 QVariant ResultsModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     if (role == Qt::TextAlignmentRole) return int(Qt::AlignLeft | Qt::AlignVCenter);
-    if (role != Qt::DisplayRole) return {};
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return {};
     const int i = index.row() + 1;  // data set i is row i - 1
     if (i > fenra::DataSetsInUse(state_)) return QString();
+    if (role == Qt::ToolTipRole) return cellToolTip(i, state_.DataSets[i], index.column());
     return cellText(state_.DataSets[i], index.column());
 }
 

@@ -43,6 +43,9 @@ class ResultsModel : public QAbstractTableModel {
 
   private:
     QString cellText(const fenra::DataSet& d, int column) const;
+    // A calculated compound in eV/A or keV/um: "-", and why in the cell's tip.
+    bool lacksLengthUnit(const fenra::DataSet& d) const;
+    QString cellToolTip(int i, const fenra::DataSet& d, int column) const;
 
     const fenra::WorkingState& state_;
     int unit_ = -1;

@@ -124,22 +124,9 @@ std::vector<QWidget*> ResultsPane::tabOrder() const {
 }
 
 void ResultsPane::showResultsInUnit() {
-    int unit = unitCombo_->currentIndex();
-    // eV/A and keV/um need the atomic density of a single element: a compound has none.
-    if (ResultsModel::isLengthUnit(unit)) {
-        for (int i = 1; i <= state_.DataSetCount; ++i) {
-            if (state_.DataSets[i].ElementCount <= 1) continue;
-            platform_.beep();
-            unitCombo_->setCurrentIndex(static_cast<int>(fenra::StopUnit::EvE15));
-            unit = static_cast<int>(fenra::StopUnit::EvE15);  // what the list shows
-            emit statusMessage(
-                tr("Data set %1 is a compound: eV/A and keV/um need the atomic density of one "
-                   "element, so the grid shows eV/(1e15/cm2).")
-                    .arg(i));
-            break;
-        }
-    }
-    model_->setUnit(unit);
+    // eV/A and keV/um need the atomic density of a single element: a compound has none, and
+    // its row alone says so ("-", with the reason in the cell's tip); the others keep the unit.
+    model_->setUnit(unitCombo_->currentIndex());
     fitColumns();
     emit unitShown();
 }

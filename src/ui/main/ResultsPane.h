@@ -42,7 +42,7 @@ class ResultsPane : public QWidget {
     void selectAll();
 
   public slots:
-    // The results in the unit chosen in the unit list; a compound refuses the length units.
+    // The results in the unit chosen in the unit list; a compound shows "-" in eV/A and keV/um.
     void showResultsInUnit();
     // The data sets changed (added, removed, read, calculated): every row shows its own again.
     void refresh();

@@ -67,7 +67,7 @@ class MainWindowCalculateTest : public QObject {
     void protonHeliumHeavyIonAndCompound();
     void dataSetsAreShownInTurnUnderTheHourglass();
     void gridInEveryUnit();
-    void lengthUnitsAreRefusedForCompounds();
+    void lengthUnitsShowADashForCompounds();
     void missingMassTakesTheDatabaseMass();
     void faultyDataSetsAreReportedAndTheOthersGoOn();
     void reportSaysNothingOrNamesTheDataSet();
@@ -95,10 +95,10 @@ void MainWindowCalculateTest::protonHeliumHeavyIonAndCompound() {
     QCOMPARE(d.state.DataSets[4].TargetName, std::string("Si1O2"));
     QCOMPARE(d.state.DataSets[4].StopEvA, 0.0f);
 
-    // After Calculate the last data set is current and shown.
-    QCOMPARE(d.state.CurrentDataSet, 4);
-    QCOMPARE(d.Label("lblDataset1")->text(), QString("4 of 4"));
-    QCOMPARE(d.Field("txtEnergy")->text(), QString("4000"));
+    // After Calculate the data set shown before is current and shown again.
+    QCOMPARE(d.state.CurrentDataSet, 1);
+    QCOMPARE(d.Label("lblDataset1")->text(), QString("1 of 4"));
+    QCOMPARE(d.Field("txtEnergy")->text(), QString("1000"));
 
     // One grid row per data set; the stopping in eV/(1e15/cm2) to 7 digits.
     const QStringList ions = {"H", "He", "O", "O"};
@@ -130,10 +130,10 @@ void MainWindowCalculateTest::dataSetsAreShownInTurnUnderTheHourglass() {
         energyShown.push_back(d.Field("txtEnergy")->text());
     });
     d.Run("mnuCal");
-    QCOMPARE(shown, std::vector<int>({1, 2, 3, 4}));
-    QCOMPARE(hourglass, std::vector<bool>({true, true, true, true}));
-    // The fields show each data set as it is calculated.
-    QCOMPARE(energyShown, std::vector<QString>({"1000", "2000", "3200", "4000"}));
+    QCOMPARE(shown, std::vector<int>({1, 2, 3, 4, 2}));
+    QCOMPARE(hourglass, std::vector<bool>({true, true, true, true, true}));
+    // The fields show each data set as it is calculated, then the one shown before.
+    QCOMPARE(energyShown, std::vector<QString>({"1000", "2000", "3200", "4000", "2000"}));
     QVERIFY(QApplication::overrideCursor() == nullptr);
 }
 
@@ -174,29 +174,42 @@ void MainWindowCalculateTest::gridInEveryUnit() {
     QCOMPARE_SINGLE(d.state.DataSets[2].StopKevUm, ref.at(7).kevUm);
 }
 
-void MainWindowCalculateTest::lengthUnitsAreRefusedForCompounds() {
+void MainWindowCalculateTest::lengthUnitsShowADashForCompounds() {
     MainWindowDriver d(FENRA_TEST_DATABASE);
     EnterReferenceCases(d);
     d.Run("mnuCal");
     QComboBox* unit = d.List("cbUnit");
+    const QString reason(
+        "Data set 4 is a compound: eV/A and keV/um need the atomic density of one element.");
+    const QStringList evA = {"4.133697", "24.20396", "168.3611"};
+    const QStringList kevUm = {"41.33697", "242.0396", "1683.611"};
     for (int item : {2, 3}) {
         unit->setCurrentIndex(1);
         d.platform.clearRecords();
         unit->setCurrentIndex(item);
-        QCOMPARE(d.platform.beeps, 1);
+        // The unit stays; only the compound's row has no value in it, and says why.
+        QCOMPARE(d.platform.beeps, 0);
         QVERIFY(d.platform.messages.empty());
-        QCOMPARE(unit->currentIndex(), 0);
-        QCOMPARE(unit->currentText(), QString("eV/(1e15/cm2)"));
-        QCOMPARE(d.Cell(1, 4), QString("8.305599"));
-        QCOMPARE(d.Cell(4, 4), QString("267.2688"));
+        QCOMPARE(unit->currentIndex(), item);
+        for (int i = 1; i <= 3; ++i) {
+            QCOMPARE(d.Cell(i, 4), (item == 2 ? evA : kevUm)[i - 1]);
+            QCOMPARE(d.Grid()->model()->index(i - 1, 4).data(Qt::ToolTipRole).toString(),
+                     QString());
+        }
+        QCOMPARE(d.Cell(4, 4), QString("-"));
+        QCOMPARE(d.Grid()->model()->index(3, 4).data(Qt::ToolTipRole).toString(), reason);
+        QCOMPARE(d.Cell(4, 3), QString("Si1O2"));
     }
-    // Without the compound the length units are shown.
-    d.Run("mnuRemove");  // data set 4, the compound, is current after Calculate
-    d.platform.clearRecords();
+    // Back in a unit a compound has, its value is there again.
+    unit->setCurrentIndex(0);
+    QCOMPARE(d.Cell(4, 4), QString("267.2688"));
+    QCOMPARE(d.Grid()->model()->index(3, 4).data(Qt::ToolTipRole).toString(), QString());
+    // A compound not calculated has no result to speak of, in any unit.
     unit->setCurrentIndex(2);
-    QCOMPARE(d.platform.beeps, 0);
-    QCOMPARE(unit->currentIndex(), 2);
-    QCOMPARE(d.Cell(1, 4), QString("4.133697"));
+    d.Run("mnuAdd");
+    d.Enter("H", "1.0078", "1000", {{"Si", "1"}, {"O", "2"}});
+    QCOMPARE(d.Cell(5, 4), QString());
+    QCOMPARE(d.Grid()->model()->index(4, 4).data(Qt::ToolTipRole).toString(), QString());
 }
 
 void MainWindowCalculateTest::missingMassTakesTheDatabaseMass() {

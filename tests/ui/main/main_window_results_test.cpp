@@ -1,6 +1,7 @@
 // What the grid and the saved results show after failures, curve walks and changes of the
 // data sets: never a stale or cut value.
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QFontMetrics>
@@ -21,7 +22,7 @@ class MainWindowResultsTest : public QObject {
     void openingAShorterFileEmptiesTheRowsPastIt();
     void longValuesAreShownWhole();
     void fieldsNotWhollyNumbersAreMarkedAndNamed();
-    void theUnitFallBackForACompoundIsExplained();
+    void theLengthUnitOfACompoundIsExplainedInItsCell();
 
   private:
     QTemporaryDir dir_;
@@ -153,18 +154,31 @@ void MainWindowResultsTest::fieldsNotWhollyNumbersAreMarkedAndNamed() {
     QVERIFY(d.platform.events.empty());
 }
 
-void MainWindowResultsTest::theUnitFallBackForACompoundIsExplained() {
+void MainWindowResultsTest::theLengthUnitOfACompoundIsExplainedInItsCell() {
     MainWindowDriver d(FENRA_TEST_DATABASE);
     d.Enter("H", "1.0078", "1000", {{"Si", "1"}});
     d.Run("mnuAdd");
     d.Enter("H", "1.0078", "1000", {{"Si", "1"}, {"O", "2"}});
     d.Run("mnuCal");
     d.List("cbUnit")->setCurrentIndex(2);
-    QCOMPARE(d.platform.beeps, 1);
-    QCOMPARE(d.List("cbUnit")->currentIndex(), 0);
-    QCOMPARE(d.window->statusBar()->currentMessage(),
+    QCOMPARE(d.platform.beeps, 0);
+    QCOMPARE(d.List("cbUnit")->currentIndex(), 2);
+    QCOMPARE(d.Cell(1, 4), QString("4.133697"));
+    QCOMPARE(d.Cell(2, 4), QString("-"));
+    QCOMPARE(d.Grid()->model()->index(1, 4).data(Qt::ToolTipRole).toString(),
              QString("Data set 2 is a compound: eV/A and keV/um need the atomic density of one "
-                     "element, so the grid shows eV/(1e15/cm2)."));
+                     "element."));
+    // A copy of the grid leaves the compound's cell empty, as the CSV export does.
+    d.window->findChild<QAction*>("mnuSelectAll")->trigger();
+    d.Run("mnuCopy");
+    QCOMPARE(QGuiApplication::clipboard()->text().split('\n').value(2),
+             QString("H\t1.0078\t1000\tSi1O2\t"));
+    // The unit stays over Calculate and an edit of the compound.
+    d.Run("mnuCal");
+    QCOMPARE(d.List("cbUnit")->currentIndex(), 2);
+    d.Type(d.Ratio(2), "3");
+    QCOMPARE(d.Cell(2, 4), QString());
+    QCOMPARE(d.Grid()->model()->index(1, 4).data(Qt::ToolTipRole).toString(), QString());
 }
 
 QTEST_MAIN(MainWindowResultsTest)
