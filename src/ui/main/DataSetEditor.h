@@ -104,6 +104,9 @@ class DataSetEditor : public QWidget {
     void nameControls();
     void connectFields();
 
+    // A field's own tooltip, kept while a warning stands in its place.
+    static constexpr const char* kBaseToolTipProperty = "baseToolTip";
+
     // DataSetEditor_numbers.cpp: a mark on a number field whose text is not wholly a number.
     void connectNumberMarks();
     void markNumberField(FieldEdit* field);

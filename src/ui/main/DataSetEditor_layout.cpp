@@ -62,6 +62,13 @@ QLayout* DataSetEditor::createIonRow() {
     rangeEdit_ = NamedField(QStringLiteral("txtRange"), this);
     energyEdit_->setText(QStringLiteral("1000"));
     rangeEdit_->setText(QStringLiteral("100000"));
+    // "Range" is the depth the curves follow the ion through, not the ion's range.
+    const QString rangeTip =
+        tr("Range: the depth, in 1E15 atoms/cm2, over which the curves "
+           "follow the ion (not the ion's range)");
+    rangeEdit_->setToolTip(rangeTip);
+    rangeEdit_->setStatusTip(rangeTip);
+    rangeEdit_->setProperty(kBaseToolTipProperty, rangeTip);
 
     auto* row = new QGridLayout;
     row->setHorizontalSpacing(6);
@@ -214,6 +221,9 @@ void DataSetEditor::connectFields() {
     // A field that gets the focus shows its whole text selected, so typing replaces the value.
     for (FieldEdit* field : {massEdit_, energyEdit_, rangeEdit_})
         connect(field, &FieldEdit::gotFocus, field, &QLineEdit::selectAll);
+    // The keyboard's user reads what the range field is in the status bar, as the mouse's does.
+    connect(rangeEdit_, &FieldEdit::gotFocus, this,
+            [this] { emit statusMessage(rangeEdit_->statusTip()); });
     connect(massEdit_, &QLineEdit::textChanged, this, &DataSetEditor::massEdited);
     connect(massEdit_, &FieldEdit::keyUp, this, &DataSetEditor::massEdited);
     connect(massEdit_, &FieldEdit::keyPress, this, &DataSetEditor::massKeyPressed);

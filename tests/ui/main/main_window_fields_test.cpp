@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTemporaryDir>
 
 #include "support/MainWindowDriver.h"
@@ -27,6 +28,7 @@ class MainWindowFieldsTest : public QObject {
     void ionChoiceStoresSymbolNumberAndDefaultMass();
     void focusSelectsTheWholeText();
     void editsWithoutAKeyAreStored();
+    void rangeFieldSaysItIsTheCurvesDepth();
 };
 
 void MainWindowFieldsTest::startUpState() {
@@ -352,6 +354,26 @@ void MainWindowFieldsTest::editsWithoutAKeyAreStored() {
     QCOMPARE(ds.IonEnergy, 1000.0f);
     QTest::keyRelease(energy, '7');
     QCOMPARE(ds.IonEnergy, 7.0f);
+}
+
+// "Range" is the depth the curves follow the ion through: its tooltip and status text say so,
+// also to the keyboard's user, and a warning on its text comes before the tooltip, not instead.
+void MainWindowFieldsTest::rangeFieldSaysItIsTheCurvesDepth() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    QLineEdit* range = d.Field("txtRange");
+    const QString tip = QStringLiteral(
+        "Range: the depth, in 1E15 atoms/cm2, over which the curves follow the ion (not the "
+        "ion's range)");
+    QCOMPARE(range->toolTip(), tip);
+    QCOMPARE(range->statusTip(), tip);
+    d.Field("txtEnergy")->setFocus(Qt::TabFocusReason);
+    range->setFocus(Qt::TabFocusReason);
+    QCOMPARE(d.window->statusBar()->currentMessage(), tip);
+
+    d.Type(range, "12abc");
+    QCOMPARE(range->toolTip(), QString("Range: \"12abc\" read as 12\n") + tip);
+    d.Type(range, "100");
+    QCOMPARE(range->toolTip(), tip);
 }
 
 QTEST_MAIN(MainWindowFieldsTest)
