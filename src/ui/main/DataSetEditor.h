@@ -146,6 +146,10 @@ class DataSetEditor : public QWidget {
         QLabel* energy = nullptr;
         QLabel* range = nullptr;
         QLabel* dataSet = nullptr;
+        QLabel* targets = nullptr;  // "Target" and "Ratio" of slots 1..5, and of 6..10
+        QLabel* ratios = nullptr;
+        QLabel* targets2 = nullptr;
+        QLabel* ratios2 = nullptr;
         std::array<QLabel*, fenra::kMaxTargetSlots + 1> slotNumbers{};  // "1".."10"
     };
     Captions captions_;

@@ -8,6 +8,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QStringList>
 
@@ -41,6 +42,9 @@ SaveChangesAnswer QtPlatform::askSaveChanges(QWidget* parent, const QString& tit
     // Enter keeps the work, Escape (and the window's close button) changes nothing.
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
+    // Each answer has its key: Alt+S, Alt+D; Cancel is Escape.
+    box.button(QMessageBox::Save)->setText(QCoreApplication::translate("Fenra32", "&Save"));
+    box.button(QMessageBox::Discard)->setText(QCoreApplication::translate("Fenra32", "&Discard"));
     QApplication::setOverrideCursor(Qt::ArrowCursor);
     const int answer = box.exec();
     QApplication::restoreOverrideCursor();
