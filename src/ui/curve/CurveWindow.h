@@ -41,6 +41,8 @@ class CurveWindow : public QMainWindow {
     // and target values below the plot.
     void setCurveLabels(const QString& xAxisTitle, const QString& unit, const QString& ion,
                         const QString& energy, const QString& target);
+    // The folder Save image starts in (empty: the save dialog's folder).
+    void setImageFolder(const QString& folder) { imageFolder_ = folder; }
 
   public slots:
     // Draws the curve in the layout of the window's kind, and says in the status line when the
@@ -59,6 +61,8 @@ class CurveWindow : public QMainWindow {
   signals:
     // A curve data file was written to path.
     void curveSaved(const QString& path);
+    // A picture of the curve was written to path.
+    void imageSaved(const QString& path);
 
   public:
     const fenra::CurveSnapshot& snapshot() const { return snapshot_; }
@@ -120,6 +124,7 @@ class CurveWindow : public QMainWindow {
     // The save dialog's file name: a second Save curve starts from the first one's choice.
     QString saveFile_;
     QString imageFile_, dataFile_;  // the same for Save image and Save data
+    QString imageFolder_;
 
     void createMenus();
     void addExportCommands();

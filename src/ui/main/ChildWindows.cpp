@@ -68,6 +68,9 @@ void ChildWindows::adoptCurveWindow(CurveWindow* window) {
     connect(window, &CurveWindow::curveSaved, this, [this](const QString& path) {
         folders_.rememberFolderOf(fenra::FileKind::Curve, path);
     });
+    connect(window, &CurveWindow::imageSaved, this, [this](const QString& path) {
+        folders_.rememberFolderOf(fenra::FileKind::Image, path);
+    });
     curveWindows_.removeAll(nullptr);  // forget the windows closed since
     const QList<CurveWindow*> open = openCurveWindows();
     if (!open.isEmpty()) Cascade(*window, *open.last());

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -59,6 +60,14 @@ void QtPlatform::showAbout(QWidget* parent, const QString& title, const QString&
 
 QString DialogFolder(const FileDialogSettings& s, QString& remembered) {
     if (!s.initialFolder.isEmpty()) remembered = s.initialFolder;
+    // A first dialog given no folder starts in the user's documents, or home; never in the
+    // folder the program was started from.
+    if (remembered.isEmpty()) {
+        const QString documents =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        remembered =
+            !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
+    }
     return remembered;
 }
 
