@@ -272,6 +272,18 @@ void MainWindowKeysTest::everyControlHasAName() {
     auto* bar = d.Child<QToolBar>("Toolbar1");
     QCOMPARE(SpokenName(bar->widgetForAction(d.Command("mnuCal"))), QString("Calculate"));
     QCOMPARE(SpokenName(bar->widgetForAction(d.Command("mnuTOpen"))), QString("Open target"));
+
+    // Every control, also those Qt adds and shows only at times, hidden ones too.
+    const fenra::AccessibilityReport all = fenra::CheckAccessibleNames(d.window.get(), true);
+    QCOMPARE(all.unnamed, QStringList());
+    auto* more = bar->findChild<QWidget*>("qt_toolbar_ext_button");
+    QVERIFY(more != nullptr);
+    QCOMPARE(SpokenName(more), QString("More commands"));
+    // A window too narrow for the tool bar shows the button; it is read with its name.
+    d.window->resize(120, d.window->height());
+    QCoreApplication::processEvents();
+    const fenra::AccessibilityReport narrow = fenra::CheckAccessibleNames(d.window.get());
+    QCOMPARE(narrow.unnamed, QStringList());
 }
 
 QTEST_MAIN(MainWindowKeysTest)
