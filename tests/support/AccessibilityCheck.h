@@ -4,8 +4,10 @@
 //
 // A control is whatever takes the keyboard focus, and every button, focusable or not (tool bar
 // buttons take no focus but are clicked by screen-reader users all the same). Hidden parts are
-// skipped: nobody reaches them. The cells of grids and lists and the items of drop-down lists
-// are read by their contents, so only the view itself must have a name.
+// skipped unless asked for: the parts Qt adds and shows only at times (the tool bar's button
+// for the commands a narrow window cannot show) are read as well then. The cells of grids and lists
+// and the items of drop-down lists are read by their contents, so only the view itself must have a
+// name.
 
 #include <QAccessible>
 #include <QAccessibleInterface>
@@ -44,25 +46,27 @@ inline QString Describe(QAccessibleInterface* control) {
            object->objectName();
 }
 
-inline void Walk(QAccessibleInterface* node, AccessibilityReport& report, int level) {
+inline void Walk(QAccessibleInterface* node, AccessibilityReport& report, int level,
+                 bool hiddenToo) {
     if (node == nullptr || !node->isValid() || level > kDeepestLevel) return;
     const QAccessible::State state = node->state();
-    if (state.invisible) return;
+    if (state.invisible && !hiddenToo) return;
     const QAccessible::Role role = node->role();
     if (state.focusable || IsButton(role)) {
         ++report.controlsSeen;
         if (node->text(QAccessible::Name).trimmed().isEmpty()) report.unnamed << Describe(node);
     }
     if (IsReadByContents(role)) return;
-    for (int k = 0; k < node->childCount(); ++k) Walk(node->child(k), report, level + 1);
+    for (int k = 0; k < node->childCount(); ++k) Walk(node->child(k), report, level + 1, hiddenToo);
 }
 
 }  // namespace accessibility_detail
 
-// Every control of the shown window, top to bottom of the interface tree.
-inline AccessibilityReport CheckAccessibleNames(QWidget* window) {
+// Every control of the shown window, top to bottom of the interface tree; with hiddenToo also
+// those hidden at the moment.
+inline AccessibilityReport CheckAccessibleNames(QWidget* window, bool hiddenToo = false) {
     AccessibilityReport report;
-    accessibility_detail::Walk(QAccessible::queryAccessibleInterface(window), report, 0);
+    accessibility_detail::Walk(QAccessible::queryAccessibleInterface(window), report, 0, hiddenToo);
     return report;
 }
 

@@ -39,8 +39,10 @@ QImage CurveWindow::pictureImage() {
 }
 
 void CurveWindow::saveImage() {
-    fenra::SaveWidgetImageAs(platform_, this, *centralWidget(), &imageFile_,
-                             QString::fromStdString(saveFolder_));
+    const QString folder =
+        imageFolder_.isEmpty() ? QString::fromStdString(saveFolder_) : imageFolder_;
+    if (fenra::SaveWidgetImageAs(platform_, this, *centralWidget(), &imageFile_, folder))
+        emit imageSaved(imageFile_);
 }
 
 void CurveWindow::copyImage() {

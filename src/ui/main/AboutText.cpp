@@ -22,8 +22,13 @@ QString AboutTitle() {
 
 QString AccuracyStatement() {
     return Texts::tr(
-        "Fenra32 calculates electronic stopping only (no nuclear stopping), with the "
-        "semi-empirical effective-charge scheme of Ziegler, Biersack and Littmark. For protons "
+        "The calculator (the main window, its reports and curves, and the values, report and "
+        "curve commands of fenra32-calc) gives the electronic stopping only, as it was "
+        "designed. Range and layers (the range-and-layers window, the stopping, range and "
+        "layers commands of fenra32-calc and the Python module) give the electronic plus the "
+        "nuclear stopping, the universal nuclear stopping of the same authors, and the range "
+        "from their sum. The electronic stopping is the semi-empirical effective-charge scheme "
+        "of Ziegler, Biersack and Littmark. For protons "
         "and helium in the elements its results agree with the NIST PSTAR and ASTAR tables to a "
         "few per cent (over 25 elements, a mean deviation of about 3% from 0.1 to 1 MeV/amu, 2% "
         "from 1 to 10 MeV/amu and 1.4% above); heavier ions, compounds (Bragg's rule, without "
@@ -34,7 +39,7 @@ QString AccuracyStatement() {
 QString AboutText() {
     return ProgramTitle() + QStringLiteral(" ") + QString::fromLatin1(kReleaseVersion) +
            Texts::tr(
-               "\nElectronic stopping power of ions in matter.\n\n"
+               "\nStopping power and range of ions in matter.\n\n"
                "Copyright (c) 2026 Fenra32 developers. MIT License: free to use, copy, change "
                "and pass on, without warranty.\n\n"
                "Data sources: the element table of TRIM-88, the proton stopping coefficients "

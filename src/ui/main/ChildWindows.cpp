@@ -1,6 +1,9 @@
 #include "ui/main/ChildWindows.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QScreen>
+#include <QStyle>
 
 #include "settings/AppSettings.h"
 #include "ui/curve/CurveWindow.h"
@@ -32,6 +35,21 @@ class RangeGeometryKeeper : public QObject {
     fenra::AppSettings& settings_;
 };
 
+// A new curve window stands below and right of the last one still open, by the height of a
+// title bar, so that both captions can be read; one that would reach out of the screen starts
+// again at its upper left corner.
+void Cascade(QWidget& window, const QWidget& last) {
+    const int step = window.style()->pixelMetric(QStyle::PM_TitleBarHeight) +
+                     window.style()->pixelMetric(QStyle::PM_LayoutTopMargin);
+    QPoint at = last.pos() + QPoint(step, step);
+    const QScreen* screen = last.screen() ? last.screen() : QGuiApplication::primaryScreen();
+    if (screen != nullptr) {
+        const QRect available = screen->availableGeometry();
+        if (!available.contains(QRect(at, window.frameGeometry().size()))) at = available.topLeft();
+    }
+    window.move(at);
+}
+
 template <typename W>
 QList<W*> StillOpen(const QList<QPointer<W>>& windows) {
     QList<W*> open;
@@ -50,7 +68,12 @@ void ChildWindows::adoptCurveWindow(CurveWindow* window) {
     connect(window, &CurveWindow::curveSaved, this, [this](const QString& path) {
         folders_.rememberFolderOf(fenra::FileKind::Curve, path);
     });
+    connect(window, &CurveWindow::imageSaved, this, [this](const QString& path) {
+        folders_.rememberFolderOf(fenra::FileKind::Image, path);
+    });
     curveWindows_.removeAll(nullptr);  // forget the windows closed since
+    const QList<CurveWindow*> open = openCurveWindows();
+    if (!open.isEmpty()) Cascade(*window, *open.last());
     curveWindows_.append(window);
     curveSlots_[static_cast<std::size_t>(nextCurveSlot_)] = window;
     nextCurveSlot_ = nextCurveSlot_ >= kCurveSlots ? 1 : nextCurveSlot_ + 1;

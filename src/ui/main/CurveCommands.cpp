@@ -134,6 +134,7 @@ void CurveCommands::run(fenra::CurveKind kind) {
     auto* window = new CurveWindow(platform_, kind, std::move(walk.curve),
                                    folders_.startFolder(fenra::FileKind::Curve).toStdString());
     window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setImageFolder(folders_.startFolder(fenra::FileKind::Image));
     windows_.adoptCurveWindow(window);
     window->setWindowTitle(fenra::CurveCaption(kind, c));
     window->setCurveLabels(fenra::CurveXAxisTitle(kind), fenra::CurveUnitLabel(kind),

@@ -104,6 +104,9 @@ class DataSetEditor : public QWidget {
     void nameControls();
     void connectFields();
 
+    // A field's own tooltip, kept while a warning stands in its place.
+    static constexpr const char* kBaseToolTipProperty = "baseToolTip";
+
     // DataSetEditor_numbers.cpp: a mark on a number field whose text is not wholly a number.
     void connectNumberMarks();
     void markNumberField(FieldEdit* field);
@@ -145,6 +148,10 @@ class DataSetEditor : public QWidget {
         QLabel* energy = nullptr;
         QLabel* range = nullptr;
         QLabel* dataSet = nullptr;
+        QLabel* targets = nullptr;  // "Target" and "Ratio" of slots 1..5, and of 6..10
+        QLabel* ratios = nullptr;
+        QLabel* targets2 = nullptr;
+        QLabel* ratios2 = nullptr;
         std::array<QLabel*, fenra::kMaxTargetSlots + 1> slotNumbers{};  // "1".."10"
     };
     Captions captions_;

@@ -8,8 +8,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 #include "ui/main/DataSetEditor.h"
 #include "ui/main/FieldEdit.h"
@@ -49,6 +52,33 @@ class ArrowKeysAsDrawn : public QObject {
     }
 };
 
+// A scroll bar of the Fusion style shows no sign of the focus. This draws the style's focus
+// frame over the bar while it has the focus, so that a keyboard's user sees where the arrow
+// keys go.
+class FocusFrameDrawn : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget == nullptr) return false;
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) widget->update();
+        if (event->type() != QEvent::Paint || !widget->hasFocus()) return false;
+        // The bar paints itself first (its own handler, past this filter), the frame over it.
+        watched->event(event);
+        QPainter painter(widget);
+        QStyleOptionFocusRect frame;
+        frame.initFrom(widget);
+        // The style draws the frame only for a focus the keyboard moved, as here.
+        frame.state |= QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange;
+        frame.rect = widget->rect().adjusted(1, 1, -1, -1);
+        frame.backgroundColor = widget->palette().color(QPalette::Window);
+        widget->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, widget);
+        return true;
+    }
+};
+
 }  // namespace
 
 // The ion: symbol, atomic number, mass, energy, range; each under a caption of two lines.
@@ -62,6 +92,13 @@ QLayout* DataSetEditor::createIonRow() {
     rangeEdit_ = NamedField(QStringLiteral("txtRange"), this);
     energyEdit_->setText(QStringLiteral("1000"));
     rangeEdit_->setText(QStringLiteral("100000"));
+    // "Range" is the depth the curves follow the ion through, not the ion's range.
+    const QString rangeTip =
+        tr("Range: the depth, in 1E15 atoms/cm2, over which the curves "
+           "follow the ion (not the ion's range)");
+    rangeEdit_->setToolTip(rangeTip);
+    rangeEdit_->setStatusTip(rangeTip);
+    rangeEdit_->setProperty(kBaseToolTipProperty, rangeTip);
 
     auto* row = new QGridLayout;
     row->setHorizontalSpacing(6);
@@ -71,13 +108,13 @@ QLayout* DataSetEditor::createIonRow() {
         row->addWidget(label, line, column);
         return label;
     };
-    captions_.ion = caption("lblelement", tr("Ion"), 1, 0);
+    captions_.ion = caption("lblelement", tr("&Ion"), 1, 0);
     caption("lblAtomNum1", tr("Atomic"), 0, 1);
     caption("lblAtomNum2", tr("Number"), 1, 1);
-    captions_.mass = caption("lblMass", tr("Mass"), 1, 2);
-    captions_.energy = caption("lblEnergy1", tr("Ion energy"), 0, 3);
+    captions_.mass = caption("lblMass", tr("M&ass"), 1, 2);
+    captions_.energy = caption("lblEnergy1", tr("Ion &energy"), 0, 3);
     caption("lblEnergy2", tr("(keV)"), 1, 3);
-    captions_.range = caption("lblRange1", tr("Range"), 0, 4);
+    captions_.range = caption("lblRange1", tr("&Range"), 0, 4);
     caption("lblRange2", tr("(1e15 atom/cm2)"), 1, 4);
     row->addWidget(ionCombo_, 2, 0);
     row->addWidget(atomicNumberLabel_, 2, 1);
@@ -99,7 +136,7 @@ QLayout* DataSetEditor::createDataSetRow() {
     resetButton_->setObjectName(QStringLiteral("cmdReset"));
 
     auto* row = new QHBoxLayout;
-    captions_.dataSet = NamedLabel(QStringLiteral("lblDataset0"), tr("Data set"), this);
+    captions_.dataSet = NamedLabel(QStringLiteral("lblDataset0"), tr("&Data set"), this);
     row->addWidget(captions_.dataSet);
     row->addWidget(dataSetScrollBar_, 1);
     row->addWidget(dataSetLabel_);
@@ -114,11 +151,18 @@ QLayout* DataSetEditor::createTargetRows() {
     rows->setVerticalSpacing(1);
     for (int block = 0; block < 2; ++block) {
         const int top = block * 3;
-        const QString suffix = block == 0 ? QString() : QStringLiteral("_2");
-        rows->addWidget(NamedLabel(QStringLiteral("lblTName") + suffix, tr("Target"), this),
-                        top + 1, 0);
-        rows->addWidget(NamedLabel(QStringLiteral("lblComp") + suffix, tr("Ratio"), this), top + 2,
-                        0);
+        // The first block's captions take the keys (Alt+T, Alt+O) to slot 1; the second's lead
+        // a screen reader to slot 6.
+        const bool first = block == 0;
+        const QString suffix = first ? QString() : QStringLiteral("_2");
+        QLabel*& target = first ? captions_.targets : captions_.targets2;
+        QLabel*& ratio = first ? captions_.ratios : captions_.ratios2;
+        target = NamedLabel(QStringLiteral("lblTName") + suffix,
+                            first ? tr("&Target") : tr("Target"), this);
+        ratio = NamedLabel(QStringLiteral("lblComp") + suffix, first ? tr("Rati&o") : tr("Ratio"),
+                           this);
+        rows->addWidget(target, top + 1, 0);
+        rows->addWidget(ratio, top + 2, 0);
     }
     for (int j = 1; j <= fenra::kMaxTargetSlots; ++j) {
         const int top = ((j - 1) / kTargetSlotsPerBlock) * 3;
@@ -149,7 +193,7 @@ QLayout* DataSetEditor::createMaterialRow() {
     materialEdit_->setToolTip(
         tr("Type a chemical formula, an element symbol or the name of a common material and "
            "press Enter: the target slots and ratios of this data set are filled from it."));
-    auto* label = new QLabel(tr("Material"), this);
+    auto* label = new QLabel(tr("&Material"), this);
     label->setObjectName(QStringLiteral("lblMaterial"));
     label->setBuddy(materialEdit_);
     connect(materialEdit_, &QLineEdit::returnPressed, this, &DataSetEditor::enterMaterial);
@@ -185,20 +229,28 @@ void DataSetEditor::nameControls() {
         captions_.slotNumbers[j]->setBuddy(targetElementCombos_[j]);
         captions_.slotNumbers[j]->setAccessibleName(tr("Target %1").arg(j));
     }
-    // The data set bar takes the keyboard too: the arrow keys move between data sets.
+    constexpr int kSecondBlockSlot = kTargetSlotsPerBlock + 1;
+    captions_.targets->setBuddy(targetElementCombos_[1]);
+    captions_.ratios->setBuddy(ratioEdits_[1]);
+    captions_.targets2->setBuddy(targetElementCombos_[kSecondBlockSlot]);
+    captions_.ratios2->setBuddy(ratioEdits_[kSecondBlockSlot]);
+    // The data set bar takes the keyboard too: the arrow keys move between data sets, and a
+    // frame shows it has the focus.
     dataSetScrollBar_->setFocusPolicy(Qt::StrongFocus);
     dataSetScrollBar_->installEventFilter(new ArrowKeysAsDrawn(dataSetScrollBar_));
+    dataSetScrollBar_->installEventFilter(new FocusFrameDrawn(dataSetScrollBar_));
 }
 
 std::vector<QWidget*> DataSetEditor::tabOrder() const {
     // Top to bottom as the window reads: the ion, the data set, the target slots one by one
-    // (element, then its ratio).
+    // (element, then its ratio), the material beside them.
     std::vector<QWidget*> order = {ionCombo_,  massEdit_,         energyEdit_,
                                    rangeEdit_, dataSetScrollBar_, resetButton_};
     for (int j = 1; j <= fenra::kMaxTargetSlots; ++j) {
         order.push_back(targetElementCombos_[j]);
         order.push_back(ratioEdits_[j]);
     }
+    order.push_back(materialEdit_);
     return order;
 }
 
@@ -214,6 +266,9 @@ void DataSetEditor::connectFields() {
     // A field that gets the focus shows its whole text selected, so typing replaces the value.
     for (FieldEdit* field : {massEdit_, energyEdit_, rangeEdit_})
         connect(field, &FieldEdit::gotFocus, field, &QLineEdit::selectAll);
+    // The keyboard's user reads what the range field is in the status bar, as the mouse's does.
+    connect(rangeEdit_, &FieldEdit::gotFocus, this,
+            [this] { emit statusMessage(rangeEdit_->statusTip()); });
     connect(massEdit_, &QLineEdit::textChanged, this, &DataSetEditor::massEdited);
     connect(massEdit_, &FieldEdit::keyUp, this, &DataSetEditor::massEdited);
     connect(massEdit_, &FieldEdit::keyPress, this, &DataSetEditor::massKeyPressed);

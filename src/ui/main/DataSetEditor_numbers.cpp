@@ -53,7 +53,10 @@ void DataSetEditor::markNumberField(FieldEdit* field) {
     if (field->property(kMarkedProperty).toBool() == marked && !marked) return;
     field->setProperty(kMarkedProperty, marked);
     field->setStyleSheet(marked ? QString::fromLatin1(kMarkedStyle) : QString());
-    field->setToolTip(warning);
+    // The warning goes before the field's own tooltip, which comes back without it.
+    const QString own = field->property(kBaseToolTipProperty).toString();
+    field->setToolTip(own.isEmpty() || warning.isEmpty() ? warning + own
+                                                         : warning + QLatin1Char('\n') + own);
     if (marked)
         emit statusMessage(warning);
     else

@@ -215,6 +215,13 @@ void MainWindow::createToolBar() {
     // Calculate sits on the menu bar itself, which would show an icon instead of its text: the
     // icon goes on its toolbar button only, again after every change of the action (a button
     // takes its action's looks anew then).
+    // The button Qt adds for the commands a narrow window cannot show has no name of its own:
+    // a screen reader would read an unnamed check box.
+    if (auto* more = toolBar_->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"))) {
+        more->setAccessibleName(tr("More commands"));
+        more->setToolTip(tr("More commands"));
+    }
+
     auto* calculate = qobject_cast<QToolButton*>(toolBar_->widgetForAction(c.calculate));
     const QIcon icon = style()->standardIcon(QStyle::SP_MediaPlay);
     calculate->setIcon(icon);

@@ -73,7 +73,8 @@ void MainWindow::exportResults() {
     fenra::FileDialogSettings dialog;
     dialog.title = tr("Export results");
     dialog.filter = tr("CSV files (*.csv);;All files (*)");
-    dialog.initialFolder = QString::fromStdString(state_.AppPath);
+    // Where the user keeps data, never the program's folder.
+    dialog.initialFolder = folders_->startFolder(fenra::FileKind::Data);
     dialog.defaultSuffix = QStringLiteral("csv");
     dialog.confirmOverwrite = true;
     const auto write = [this](const QString& path) {
@@ -83,8 +84,10 @@ void MainWindow::exportResults() {
         return fenra::FileNotWrittenMessage(path, error);
     };
     if (const std::optional<QString> saved =
-            fenra::SaveFileAs(platform_, this, dialog, nullptr, write))
+            fenra::SaveFileAs(platform_, this, dialog, nullptr, write)) {
+        folders_->rememberFolderOf(fenra::FileKind::Data, *saved);
         showStatusMessage(tr("Results exported to %1").arg(*saved));
+    }
 }
 
 void MainWindow::printResults() {

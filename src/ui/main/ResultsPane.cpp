@@ -63,7 +63,7 @@ QLayout* ResultsPane::createUnitRow() {
     unitCombo_->setObjectName(QStringLiteral("cbUnit"));
     unitCombo_->addItems(ResultsModel::unitNames());
     unitCombo_->setCurrentIndex(-1);  // start-up chooses the first item, which shows the results
-    unitCaption_ = new QLabel(tr("Unit"), this);
+    unitCaption_ = new QLabel(tr("U&nit"), this);
     unitCaption_->setObjectName(QStringLiteral("lblUnit"));
     auto* row = new QHBoxLayout;
     row->addWidget(unitCaption_);
@@ -85,6 +85,8 @@ QWidget* ResultsPane::createResultsView() {
     view_->verticalHeader()->hide();
     view_->verticalHeader()->setDefaultSectionSize(kResultRowPixels);
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the grid for the next field; the arrow keys move between its cells.
+    view_->setTabKeyNavigation(false);
     // Cells can be selected one by one or as a block, to be copied.
     view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     view_->setSelectionBehavior(QAbstractItemView::SelectItems);

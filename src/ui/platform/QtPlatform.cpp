@@ -2,12 +2,14 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QStringList>
 
@@ -41,6 +43,9 @@ SaveChangesAnswer QtPlatform::askSaveChanges(QWidget* parent, const QString& tit
     // Enter keeps the work, Escape (and the window's close button) changes nothing.
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
+    // Each answer has its key: Alt+S, Alt+D; Cancel is Escape.
+    box.button(QMessageBox::Save)->setText(QCoreApplication::translate("Fenra32", "&Save"));
+    box.button(QMessageBox::Discard)->setText(QCoreApplication::translate("Fenra32", "&Discard"));
     QApplication::setOverrideCursor(Qt::ArrowCursor);
     const int answer = box.exec();
     QApplication::restoreOverrideCursor();
@@ -55,6 +60,14 @@ void QtPlatform::showAbout(QWidget* parent, const QString& title, const QString&
 
 QString DialogFolder(const FileDialogSettings& s, QString& remembered) {
     if (!s.initialFolder.isEmpty()) remembered = s.initialFolder;
+    // A first dialog given no folder starts in the user's documents, or home; never in the
+    // folder the program was started from.
+    if (remembered.isEmpty()) {
+        const QString documents =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        remembered =
+            !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
+    }
     return remembered;
 }
 

@@ -187,6 +187,8 @@ QWidget* RangeWindow::BuildStackGroup() {
     table_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                             QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
     table_->horizontalHeader()->setStretchLastSection(true);
+    // Tab leaves the table for the buttons below it; the arrow keys move between its cells.
+    table_->setTabKeyNavigation(false);
     auto* buttons = new QHBoxLayout;
     add_ = Named(new QPushButton(tr("Add layer")), "cmdAddLayer");
     remove_ = Named(new QPushButton(tr("Remove layer")), "cmdRemoveLayer");
@@ -225,16 +227,16 @@ void RangeWindow::BuildMenus() {
         const char* name;
         const char* text;
         void (RangeWindow::*slot)();
-    } commands[] = {{"mnuSaveImage", QT_TR_NOOP("Save image…"), &RangeWindow::SaveImage},
-                    {"mnuCopyImage", QT_TR_NOOP("Copy image"), &RangeWindow::CopyImage},
-                    {"mnuSaveData", QT_TR_NOOP("Save data…"), &RangeWindow::SavePlotData},
-                    {"mnuSaveTable", QT_TR_NOOP("Save table…"), &RangeWindow::SaveTable}};
+    } commands[] = {{"mnuSaveImage", QT_TR_NOOP("Save &image…"), &RangeWindow::SaveImage},
+                    {"mnuCopyImage", QT_TR_NOOP("&Copy image"), &RangeWindow::CopyImage},
+                    {"mnuSaveData", QT_TR_NOOP("Save &data…"), &RangeWindow::SavePlotData},
+                    {"mnuSaveTable", QT_TR_NOOP("Save &table…"), &RangeWindow::SaveTable}};
     for (const auto& c : commands) {
         QAction* action = file->addAction(tr(c.text), this, c.slot);
         action->setObjectName(QString::fromLatin1(c.name));
     }
     file->addSeparator();
-    QAction* close = file->addAction(tr("Close"), this, &QWidget::close);
+    QAction* close = file->addAction(tr("C&lose"), this, &QWidget::close);
     close->setObjectName(QStringLiteral("mnuClose"));
     close->setShortcut(QKeySequence::Close);
 }

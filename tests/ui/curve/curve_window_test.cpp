@@ -52,8 +52,10 @@ void CurveWindowTest::fieldsSitWhereDesigned() {
     CurveWindow w(platform, fenra::CurveKind::DepthStop, s, "/tmp/");
 
     const QWidget* client = w.centralWidget();
-    QCOMPARE(client->size(), QSize(542, 392));   // 8130 x 5880 twips
-    QCOMPARE(w.minimumSize(), w.maximumSize());  // no resizing
+    QCOMPARE(client->size(), QSize(542, 392));  // 8130 x 5880 twips
+    // It opens at the designed size, which is also the least: it only grows.
+    QCOMPARE(client->minimumSize(), QSize(542, 392));
+    QVERIFY(w.maximumWidth() > w.width() && w.maximumHeight() > w.height());
     // Centred on the screen when created.
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     QVERIFY((w.geometry().center() - screen.center()).manhattanLength() <= 2);
@@ -79,13 +81,24 @@ void CurveWindowTest::fieldsSitWhereDesigned() {
     const struct {
         const char* name;
         int left, top;
-    } fixed[] = {{"lblDepth6", 3547, 5160},  {"lblUnit", 49, 5202},      {"lblIon0", 2580, 5574},
-                 {"lblIon1", 2970, 5574},    {"lblEnergy0", 3855, 5574}, {"lblEnergy1", 4590, 5574},
-                 {"lblTarget0", 5535, 5574}, {"lblTarget1", 6225, 5574}};
+        const char* caption;  // a value's caption
+    } fixed[] = {{"lblDepth6", 3547, 5160, nullptr},  {"lblUnit", 49, 5202, nullptr},
+                 {"lblIon0", 2580, 5574, nullptr},    {"lblIon1", 2970, 5574, "lblIon0"},
+                 {"lblEnergy0", 3855, 5574, nullptr}, {"lblEnergy1", 4590, 5574, "lblEnergy0"},
+                 {"lblTarget0", 5535, 5574, nullptr}, {"lblTarget1", 6225, 5574, "lblTarget0"}};
+    const int space = QFontMetrics(client->font()).horizontalAdvance(' ');
     for (const auto& f : fixed) {
         const auto* l = w.findChild<QLabel*>(f.name);
         QVERIFY2(l, f.name);
-        QCOMPARE(l->pos(), QPoint(TwipsToPx(f.left), TwipsToPx(f.top)));
+        int left = TwipsToPx(f.left);
+        if (f.caption != nullptr) {
+            // A value stands a space right of its caption's text: where designed, or as little
+            // further as the caption's font needs.
+            const auto* caption = w.findChild<QLabel*>(f.caption);
+            left = std::max(left, caption->x() + caption->sizeHint().width() + space);
+            QVERIFY2(left - TwipsToPx(f.left) <= space, f.name);
+        }
+        QCOMPARE(l->pos(), QPoint(left, TwipsToPx(f.top)));
         QVERIFY2(l->geometry().bottom() < 392, f.name);
     }
 }

@@ -2,6 +2,7 @@
 // keeping its own curve.
 
 #include <QPointer>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -22,6 +23,7 @@ class CurveWindowsOfCommandsTest : public QObject {
     void captionsAndLabelsOfDataSets1To4And21();
     void hundredAndOneWindowsWrapToSlot1();
     void olderWindowSavesItsOwnCurve();
+    void newWindowsCascadeInsideTheScreen();
 };
 
 void CurveWindowsOfCommandsTest::captionsAndLabelsOfDataSets1To4And21() {
@@ -119,6 +121,36 @@ void CurveWindowsOfCommandsTest::olderWindowSavesItsOwnCurve() {
     QCOMPARE(lines[6], QByteArray("Range : 100000 e15(atom/cm2)\r"));
     QCOMPARE(lines[9], QByteArray::fromStdString(fenra::FormatFixed4(olderFirst)) + "\r");
     QVERIFY(lines[10] != " 0 \r");
+}
+
+// Each new curve window stands a title bar's height below and right of the newest one still
+// open, so none hides another's caption; one that would leave the screen starts again at its
+// upper left corner.
+void CurveWindowsOfCommandsTest::newWindowsCascadeInsideTheScreen() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    d.Type(d.Ratio(1), "1");
+    d.Run("mnuEnergyStop");
+    d.Run("mnuEnergyStop");
+    d.Run("mnuEnergyStop");
+    const QPoint first = d.CurveWindowAt(1)->pos();
+    const QPoint step = d.CurveWindowAt(2)->pos() - first;
+    QVERIFY2(step.x() >= 16 && step.x() == step.y(), qPrintable(QString::number(step.x())));
+    QCOMPARE(d.CurveWindowAt(3)->pos(), first + 2 * step);
+    // The newest closed: the next one takes its place, after the newest still open.
+    d.CurveWindowAt(3)->close();
+    d.Run("mnuEnergyStop");
+    QCOMPARE(d.CurveWindowAt(4)->pos(), first + 2 * step);
+
+    const QRect screen = d.CurveWindowAt(1)->screen()->availableGeometry();
+    for (int n = 5; n <= 40; ++n) d.Run("mnuEnergyStop");
+    bool wrapped = false;
+    for (int slot = 1; slot <= 40; ++slot) {
+        const CurveWindow* w = d.CurveWindowAt(slot);
+        if (w == nullptr) continue;
+        QVERIFY2(screen.contains(w->frameGeometry()), qPrintable(QString::number(slot)));
+        wrapped = wrapped || w->pos() == screen.topLeft();
+    }
+    QVERIFY(wrapped);
 }
 
 int main(int argc, char** argv) {

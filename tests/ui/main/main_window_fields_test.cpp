@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTemporaryDir>
 
 #include "support/MainWindowDriver.h"
@@ -27,6 +28,7 @@ class MainWindowFieldsTest : public QObject {
     void ionChoiceStoresSymbolNumberAndDefaultMass();
     void focusSelectsTheWholeText();
     void editsWithoutAKeyAreStored();
+    void rangeFieldSaysItIsTheCurvesDepth();
 };
 
 void MainWindowFieldsTest::startUpState() {
@@ -55,7 +57,7 @@ void MainWindowFieldsTest::startUpState() {
     QCOMPARE(d.Field("txtRange")->text(), QString("100000"));
     QCOMPARE(d.Field("txtIonMass")->text(), QString::fromStdString(rec->DefaultMass));
     QCOMPARE(d.Label("lblZNum")->text(), QString::number(rec->AtomNum));
-    QCOMPARE(d.Label("lblDataset0")->text(), QString("Data set"));
+    QCOMPARE(d.Label("lblDataset0")->text().remove('&'), QString("Data set"));
     QCOMPARE(d.Label("lblDataset1")->text(), QString("1 of 1"));
     QCOMPARE(d.List("DBCbIon")->currentText(), QString::fromStdString(first));
     QCOMPARE(d.List("DBCbIon")->count(), static_cast<int>(d.db.ListElementSymbols().size()));
@@ -93,7 +95,9 @@ void MainWindowFieldsTest::startUpCaptionsAndGrid() {
         {"lblUnit", "Unit"},          {"lblTName", "Target"},
         {"lblComp", "Ratio"},
     };
-    for (const auto& [name, text] : captions) QCOMPARE(d.Label(name)->text(), QString(text));
+    // The captions as shown: a mnemonic's "&" only underlines its letter.
+    for (const auto& [name, text] : captions)
+        QCOMPARE(d.Label(name)->text().remove('&'), QString(text));
     for (int k = 0; k < 10; ++k)
         QCOMPARE(d.Label(QString("lblTarget%1").arg(k))->text(), QString::number(k + 1));
     QCOMPARE(d.Child<QPushButton>("cmdReset")->text(), QString("Reset"));
@@ -352,6 +356,26 @@ void MainWindowFieldsTest::editsWithoutAKeyAreStored() {
     QCOMPARE(ds.IonEnergy, 1000.0f);
     QTest::keyRelease(energy, '7');
     QCOMPARE(ds.IonEnergy, 7.0f);
+}
+
+// "Range" is the depth the curves follow the ion through: its tooltip and status text say so,
+// also to the keyboard's user, and a warning on its text comes before the tooltip, not instead.
+void MainWindowFieldsTest::rangeFieldSaysItIsTheCurvesDepth() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    QLineEdit* range = d.Field("txtRange");
+    const QString tip = QStringLiteral(
+        "Range: the depth, in 1E15 atoms/cm2, over which the curves follow the ion (not the "
+        "ion's range)");
+    QCOMPARE(range->toolTip(), tip);
+    QCOMPARE(range->statusTip(), tip);
+    d.Field("txtEnergy")->setFocus(Qt::TabFocusReason);
+    range->setFocus(Qt::TabFocusReason);
+    QCOMPARE(d.window->statusBar()->currentMessage(), tip);
+
+    d.Type(range, "12abc");
+    QCOMPARE(range->toolTip(), QString("Range: \"12abc\" read as 12\n") + tip);
+    d.Type(range, "100");
+    QCOMPARE(range->toolTip(), tip);
 }
 
 QTEST_MAIN(MainWindowFieldsTest)

@@ -1,7 +1,10 @@
 // The file commands of the main window: target files, the result report, the text editor and
 // Exit, with the scripted platform answering the dialogs.
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include "files/ResultReport.h"
@@ -354,11 +357,14 @@ void MainWindowFilesTest::openTextStartsTheEditor() {
                               .arg(fenra::EditorCommandFor(spaced).program));
     }
 
-    // The program's one file dialog keeps its folder: Open Text, which sets none, opens where
-    // the last command that set one (Save target, Open target, Save result) pointed it.
+    // The program's one file dialog keeps its folder: a dialog that sets none opens where the
+    // last one that set one pointed it, and the first in the documents folder (or home), never
+    // in the folder the program was started from.
     QString remembered;
     fenra::FileDialogSettings none;
-    QCOMPARE(fenra::DialogFolder(none, remembered), QString());
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QCOMPARE(fenra::DialogFolder(none, remembered),
+             QFileInfo(documents).isDir() ? documents : QDir::homePath());
     fenra::FileDialogSettings app;
     app.initialFolder = "/opt/fenra/";
     QCOMPARE(fenra::DialogFolder(app, remembered), QString("/opt/fenra/"));

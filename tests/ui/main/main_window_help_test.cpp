@@ -17,6 +17,8 @@ class MainWindowHelpTest : public QObject {
     void aboutShowsVersionLicenceSourcesAndAccuracy();
     void aboutStaysOnDuringACurveWalk();
     void readmeCarriesTheAccuracyStatement();
+    void textsSayWhatEachPartComputes_data();
+    void textsSayWhatEachPartComputes();
 };
 
 void MainWindowHelpTest::aboutShowsVersionLicenceSourcesAndAccuracy() {
@@ -55,6 +57,36 @@ void MainWindowHelpTest::readmeCarriesTheAccuracyStatement() {
     QVERIFY(readme.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(readme.readAll()).simplified();
     QVERIFY2(text.contains(fenra::AccuracyStatement()), qPrintable(fenra::AccuracyStatement()));
+}
+
+// The calculator gives electronic stopping only; range and layers add the nuclear stopping.
+// Every text that describes the program says which part gives which, and none denies the
+// nuclear stopping.
+void MainWindowHelpTest::textsSayWhatEachPartComputes_data() {
+    QTest::addColumn<QString>("file");  // empty: the About box
+    QTest::newRow("About box") << QString();
+    QTest::newRow("README") << QStringLiteral("README.md");
+    QTest::newRow("fenra32(1)") << QStringLiteral("dist/linux/fenra32.1.in");
+    QTest::newRow("AppStream")
+        << QStringLiteral("dist/linux/io.github.fenra32.Fenra32.metainfo.xml.in");
+}
+
+void MainWindowHelpTest::textsSayWhatEachPartComputes() {
+    QFETCH(QString, file);
+    QString text = fenra::AboutText();
+    if (!file.isEmpty()) {
+        QFile f(QStringLiteral(FENRA_SOURCE_DIR "/") + file);
+        QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(file));
+        text = QString::fromUtf8(f.readAll());
+    }
+    // Line breaks and troff's line starts aside.
+    text = text.simplified();
+    QVERIFY2(!text.contains("no nuclear", Qt::CaseInsensitive), qPrintable(text));
+    QVERIFY2(!text.contains("electronic stopping only (", Qt::CaseInsensitive), qPrintable(text));
+    QVERIFY2(text.contains("gives the electronic stopping only, as it was designed"),
+             qPrintable(text));
+    QVERIFY2(text.contains("range-and-layers window"), qPrintable(text));
+    QVERIFY2(text.contains("electronic plus the nuclear stopping"), qPrintable(text));
 }
 
 QTEST_MAIN(MainWindowHelpTest)

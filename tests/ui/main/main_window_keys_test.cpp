@@ -50,6 +50,8 @@ class MainWindowKeysTest : public QObject {
     void menusShowTheKeys();
     void everyMenuAndCommandHasItsOwnMnemonic();
     void tabWalksTheFieldsInReadingOrder();
+    void everyCaptionLeadsToItsField();
+    void dataSetBarShowsItsFocus();
     void everyControlHasAName();
 };
 
@@ -149,16 +151,25 @@ void MainWindowKeysTest::tabWalksTheFieldsInReadingOrder() {
     MainWindowDriver d(FENRA_TEST_DATABASE);
     d.List("DBCbIon")->setFocus(Qt::TabFocusReason);
     QStringList walked = {QApplication::focusWidget()->objectName()};
-    for (int k = 0; k < 27; ++k) {
+    // The grid holds a current cell: Tab still leaves it, for the next round.
+    d.Grid()->setCurrentIndex(d.Grid()->model()->index(0, 1));
+    for (int k = 0; k < 29; ++k) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         walked << QApplication::focusWidget()->objectName();
     }
     QStringList want = {"DBCbIon", "txtIonMass", "txtEnergy", "txtRange", "HscrolData", "cmdReset"};
     for (int j = 1; j <= 10; ++j)
         want << QString("DBCbTEl%1").arg(j) << QString("txtTComp%1").arg(j);
-    want << "cbUnit"
-         << "GridResult";
+    want << "txtMaterial"
+         << "cbUnit"
+         << "GridResult"
+         << "DBCbIon";
     QCOMPARE(walked, want);
+    // Backwards the same way.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QString("GridResult"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QString("cbUnit"));
 
     // The data set bar moves between data sets from the keyboard.
     d.Run("mnuAdd");
@@ -174,6 +185,66 @@ void MainWindowKeysTest::tabWalksTheFieldsInReadingOrder() {
                      Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(d.ScrollBar(), &down);
     QCOMPARE(d.state.CurrentDataSet, 2);
+}
+
+// Every caption names its field to a screen reader and, with its underlined letter, takes the
+// focus there (Alt+M: the material); no two letters of the window are the same.
+void MainWindowKeysTest::everyCaptionLeadsToItsField() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    const struct {
+        const char* label;
+        const char* letter;  // empty: no key of its own
+        const char* field;
+    } captions[] = {
+        {"lblelement", "i", "DBCbIon"},     {"lblMass", "a", "txtIonMass"},
+        {"lblEnergy1", "e", "txtEnergy"},   {"lblRange1", "r", "txtRange"},
+        {"lblDataset0", "d", "HscrolData"}, {"lblTName", "t", "DBCbTEl1"},
+        {"lblComp", "o", "txtTComp1"},      {"lblTName_2", "", "DBCbTEl6"},
+        {"lblComp_2", "", "txtTComp6"},     {"lblMaterial", "m", "txtMaterial"},
+        {"lblUnit", "n", "cbUnit"},         {"lblTarget0", "", "DBCbTEl1"},
+        {"lblTarget9", "", "DBCbTEl10"},
+    };
+    QStringList letters;
+    for (QAction* a : d.window->menuBar()->actions()) letters << Mnemonic(a->text());
+    for (const auto& c : captions) {
+        QLabel* label = d.Label(c.label);
+        QVERIFY2(label != nullptr, c.label);
+        QVERIFY2(label->buddy() != nullptr, c.label);
+        QCOMPARE(label->buddy()->objectName(), QString(c.field));
+        QCOMPARE(Mnemonic(label->text()), QString(c.letter));
+        if (*c.letter == 0) continue;
+        QVERIFY2(!letters.contains(c.letter), c.label);
+        letters << c.letter;
+    }
+    // Every label with a letter has a field to go to, and is in the table above.
+    for (QLabel* label : d.window->findChildren<QLabel*>()) {
+        if (!label->text().contains('&')) continue;
+        QVERIFY2(label->buddy() != nullptr, qPrintable(label->objectName()));
+        QVERIFY2(std::any_of(std::begin(captions), std::end(captions),
+                             [label](const auto& c) { return label->objectName() == c.label; }),
+                 qPrintable(label->objectName()));
+    }
+
+    d.Field("txtEnergy")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(d.window.get(), Qt::Key_M, Qt::AltModifier);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QString("txtMaterial"));
+    QTest::keyClick(d.window.get(), Qt::Key_R, Qt::AltModifier);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QString("txtRange"));
+    QTest::keyClick(d.window.get(), Qt::Key_N, Qt::AltModifier);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QString("cbUnit"));
+}
+
+// The data set bar draws a focus frame while it has the focus, and none without.
+void MainWindowKeysTest::dataSetBarShowsItsFocus() {
+    MainWindowDriver d(FENRA_TEST_DATABASE);
+    d.Field("txtEnergy")->setFocus(Qt::TabFocusReason);
+    const QImage without = d.ScrollBar()->grab().toImage();
+    d.ScrollBar()->setFocus(Qt::TabFocusReason);
+    QVERIFY(d.ScrollBar()->hasFocus());
+    const QImage with = d.ScrollBar()->grab().toImage();
+    QVERIFY(with != without);
+    d.Field("txtEnergy")->setFocus(Qt::TabFocusReason);
+    QCOMPARE(d.ScrollBar()->grab().toImage(), without);
 }
 
 void MainWindowKeysTest::everyControlHasAName() {
@@ -201,6 +272,18 @@ void MainWindowKeysTest::everyControlHasAName() {
     auto* bar = d.Child<QToolBar>("Toolbar1");
     QCOMPARE(SpokenName(bar->widgetForAction(d.Command("mnuCal"))), QString("Calculate"));
     QCOMPARE(SpokenName(bar->widgetForAction(d.Command("mnuTOpen"))), QString("Open target"));
+
+    // Every control, also those Qt adds and shows only at times, hidden ones too.
+    const fenra::AccessibilityReport all = fenra::CheckAccessibleNames(d.window.get(), true);
+    QCOMPARE(all.unnamed, QStringList());
+    auto* more = bar->findChild<QWidget*>("qt_toolbar_ext_button");
+    QVERIFY(more != nullptr);
+    QCOMPARE(SpokenName(more), QString("More commands"));
+    // A window too narrow for the tool bar shows the button; it is read with its name.
+    d.window->resize(120, d.window->height());
+    QCoreApplication::processEvents();
+    const fenra::AccessibilityReport narrow = fenra::CheckAccessibleNames(d.window.get());
+    QCOMPARE(narrow.unnamed, QStringList());
 }
 
 QTEST_MAIN(MainWindowKeysTest)

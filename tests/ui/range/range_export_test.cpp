@@ -51,10 +51,10 @@ class RangeExportTest : public QObject {
 
 void RangeExportTest::commandsAreInTheFileMenu() {
     Window t;
-    QCOMPARE(t.Child<QAction>("mnuSaveImage")->text(), QString("Save image…"));
-    QCOMPARE(t.Child<QAction>("mnuCopyImage")->text(), QString("Copy image"));
-    QCOMPARE(t.Child<QAction>("mnuSaveData")->text(), QString("Save data…"));
-    QCOMPARE(t.Child<QAction>("mnuSaveTable")->text(), QString("Save table…"));
+    QCOMPARE(t.Child<QAction>("mnuSaveImage")->text(), QString("Save &image…"));
+    QCOMPARE(t.Child<QAction>("mnuCopyImage")->text(), QString("&Copy image"));
+    QCOMPARE(t.Child<QAction>("mnuSaveData")->text(), QString("Save &data…"));
+    QCOMPARE(t.Child<QAction>("mnuSaveTable")->text(), QString("Save &table…"));
 }
 
 void RangeExportTest::plotImageInThreeFormats() {
