@@ -114,8 +114,8 @@ double BetheTable::Stop(double perAmu) const {
 
 double BetheTable::Stop(double perAmu, double lnPerAmu) const {
     if (!(perAmu >= low_ && perAmu < high_)) return BetheStop(Z1_, perAmu, target_);
-    const std::size_t cell = std::min(static_cast<std::size_t>((lnPerAmu - xLow_) * kInverseCell),
-                                      firstPiece_.size() - 2);
+    const double position = std::max((lnPerAmu - xLow_) * kInverseCell, 0.0);
+    const std::size_t cell = std::min(static_cast<std::size_t>(position), firstPiece_.size() - 2);
     std::size_t k = firstPiece_[cell];
     const std::size_t last = firstPiece_[cell + 1] - 1;
     while (k < last && lnPerAmu > pieces_[k].x1) ++k;
