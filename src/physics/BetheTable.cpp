@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "physics/BetheCorrections.h"
 #include "physics/LindhardSorensen.h"
@@ -12,17 +13,25 @@ namespace {
 
 constexpr double kAmuKeV = 931494.10242;  // atomic mass unit, keV (as BetheStop.cpp)
 constexpr double kFineStructure = 7.2973525693e-3;
-constexpr double kInverseCell = 1 / kBetheTableCell;
-// A kink this close to a cell's edge (in ln E) is taken as the edge itself.
+// The cell of E: its exponent and the top kBetheTableCellBits bits of its mantissa.
+constexpr int kCellShift = 52 - kBetheTableCellBits;
+// A kink this close to a cell's edge (relative) is taken as the edge itself.
 constexpr double kKinkMerge = 1e-9;
 // The Chebyshev nodes of a piece, (1 - cos((2j + 1) pi / 8)) / 2 for j = 0..3.
 constexpr double kChebyshevNodes[4] = {0.03806023374435663, 0.30865828381745514,
                                        0.69134171618254486, 0.96193976625564337};
 
-// beta^2 of an ion of perAmu keV/amu, as BetheStop forms it.
-double BetaSquared(double perAmu) {
-    const double gamma = LorentzGamma(perAmu);
-    return 1 - 1 / (gamma * gamma);
+uint64_t CellOf(double E) {
+    uint64_t bits;
+    std::memcpy(&bits, &E, sizeof bits);
+    return bits >> kCellShift;
+}
+
+double CellEdge(uint64_t cell) {
+    const uint64_t bits = cell << kCellShift;
+    double E;
+    std::memcpy(&E, &bits, sizeof E);
+    return E;
 }
 
 double EnergyOfBetaGamma(double betaGamma) {
@@ -61,18 +70,18 @@ std::vector<double> BetheKinks(const BetheTarget& t, double lowPerAmu, double hi
 }
 
 BetheTable::BetheTable(int Z1, const BetheTarget& t, double lowPerAmu)
-    : Z1_(Z1), target_(t), low_(lowPerAmu), high_(kBetheTableHighEnergy), xLow_(std::log(low_)) {
-    const double xHigh = std::log(high_);
+    : Z1_(Z1), target_(t), low_(lowPerAmu), high_(kBetheTableHighEnergy) {
+    if (!(low_ > 0 && low_ < high_)) return;  // no table: the formula everywhere
     const std::vector<double> kinks = BetheKinks(t, low_, high_);
     std::size_t next = 0;  // the first kink not yet passed
-    const int cells = static_cast<int>(std::ceil((xHigh - xLow_) * kInverseCell));
-    for (int i = 0; i < cells; ++i) {
+    firstCell_ = CellOf(low_);
+    for (uint64_t cell = firstCell_; CellEdge(cell) < high_; ++cell) {
         firstPiece_.push_back(static_cast<uint32_t>(pieces_.size()));
-        double a = xLow_ + i * kBetheTableCell;
-        const double b = std::min(xLow_ + (i + 1) * kBetheTableCell, xHigh);
-        for (; next < kinks.size() && std::log(kinks[next]) < b; ++next) {
-            const double k = std::log(kinks[next]);
-            if (k - a < kKinkMerge || b - k < kKinkMerge) continue;
+        double a = std::max(CellEdge(cell), low_);
+        const double b = std::min(CellEdge(cell + 1), high_);
+        for (; next < kinks.size() && kinks[next] < b; ++next) {
+            const double k = kinks[next];
+            if (k - a < kKinkMerge * a || b - k < kKinkMerge * b) continue;
             AddPiece(a, k);
             a = k;
         }
@@ -82,15 +91,14 @@ BetheTable::BetheTable(int Z1, const BetheTarget& t, double lowPerAmu)
 }
 
 void BetheTable::AddPiece(double x0, double x1) {
-    // Y at the four Chebyshev nodes of the piece, inside it: where the formula jumps at a kink
+    // S at the four Chebyshev nodes of the piece, inside it: where the formula jumps at a kink
     // (the density effect of a tabulated element at X0 meets its lower branch only to the
     // digits of its parameters), each side is taken from its own branch. Newton's divided
     // differences give the cubic, then turned into powers of s.
     double s[4], f[4];
     for (int j = 0; j < 4; ++j) {
         s[j] = kChebyshevNodes[j];
-        const double E = std::exp(x0 + (x1 - x0) * s[j]);
-        f[j] = BetheStop(Z1_, E, target_) * BetaSquared(E);
+        f[j] = BetheStop(Z1_, x0 + (x1 - x0) * s[j], target_);
     }
     for (int order = 1; order < 4; ++order)
         for (int j = 3; j >= order; --j) f[j] = (f[j] - f[j - 1]) / (s[j] - s[j - order]);
@@ -109,20 +117,16 @@ void BetheTable::AddPiece(double x0, double x1) {
 }
 
 double BetheTable::Stop(double perAmu) const {
-    return Stop(perAmu, std::log(perAmu));
-}
-
-double BetheTable::Stop(double perAmu, double lnPerAmu) const {
-    if (!(perAmu >= low_ && perAmu < high_)) return BetheStop(Z1_, perAmu, target_);
-    const double position = std::max((lnPerAmu - xLow_) * kInverseCell, 0.0);
-    const std::size_t cell = std::min(static_cast<std::size_t>(position), firstPiece_.size() - 2);
+    if (!(perAmu >= low_ && perAmu < high_) || firstPiece_.empty())
+        return BetheStop(Z1_, perAmu, target_);
+    const std::size_t cell =
+        std::min(static_cast<std::size_t>(CellOf(perAmu) - firstCell_), firstPiece_.size() - 2);
     std::size_t k = firstPiece_[cell];
     const std::size_t last = firstPiece_[cell + 1] - 1;
-    while (k < last && lnPerAmu > pieces_[k].x1) ++k;
+    while (k < last && perAmu > pieces_[k].x1) ++k;
     const Piece& p = pieces_[k];
-    const double s = (lnPerAmu - p.x0) * p.inverseWidth;
-    const double Y = p.c[0] + s * (p.c[1] + s * (p.c[2] + s * p.c[3]));
-    return Y / BetaSquared(perAmu);
+    const double s = (perAmu - p.x0) * p.inverseWidth;
+    return p.c[0] + s * (p.c[1] + s * (p.c[2] + s * p.c[3]));
 }
 
 }  // namespace fenra

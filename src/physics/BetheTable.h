@@ -4,13 +4,12 @@
 // roots per call (the density effect, the shell and Barkas terms of each element, the ion's
 // charge, the Lindhard-Sorensen table), the table one logarithm and a cubic.
 //
-// What is tabulated is Y = S beta^2, the stopping times the square of the ion's speed (the ion's
-// charge squared times the stopping number, up to constants): a slowly varying function of
-// x = ln E. The range in x is cut into cells of kBetheTableCell, and each cell further at every
-// kink of the formula inside it (BetheKinks), so that each piece is smooth; on each piece Y is
-// the cubic through the formula's values at the piece's four Chebyshev nodes. The error is
-// below kBetheTableTolerance of S everywhere in the table (about 2e-7 at worst), a bound the
-// tests check against the formula over the whole range.
+// The range of E is cut into cells of 16 per octave (read off the exponent and the top four
+// mantissa bits of E, so that finding the cell costs no logarithm), and each cell further at
+// every kink of the formula inside it (BetheKinks), so that each piece is smooth; on each piece
+// S is the cubic in E through the formula's values at the piece's four Chebyshev nodes. The
+// error is below kBetheTableTolerance of S everywhere in the table (about 2e-7 at worst), a
+// bound the tests check against the formula over the whole range.
 //
 // A table never changes after it is built: it can be read from several threads at once.
 
@@ -21,7 +20,7 @@
 
 namespace fenra {
 
-constexpr double kBetheTableCell = 0.1;        // in ln(E / keV/amu)
+constexpr int kBetheTableCellBits = 4;         // 2^4 cells per octave of E
 constexpr double kBetheTableHighEnergy = 1e8;  // keV/amu (100 GeV/amu)
 constexpr double kBetheTableTolerance = 1e-6;  // relative, the bound the tests check
 
@@ -38,8 +37,7 @@ class BetheTable {
     BetheTable(int Z1, const BetheTarget& t, double lowPerAmu);
 
     // BetheStop(Z1, perAmu, t) within kBetheTableTolerance; the formula itself outside the
-    // table. lnPerAmu: ln(perAmu), which the caller often has already.
-    double Stop(double perAmu, double lnPerAmu) const;
+    // table.
     double Stop(double perAmu) const;
 
     int Z1() const { return Z1_; }
@@ -48,7 +46,7 @@ class BetheTable {
     std::size_t PieceCount() const { return pieces_.size(); }
 
   private:
-    // The cubic c0 + c1 s + c2 s^2 + c3 s^3 of Y on [x0, x1], s = (x - x0) / (x1 - x0).
+    // The cubic c0 + c1 s + c2 s^2 + c3 s^3 of S on [x0, x1] keV/amu, s = (E - x0) / (x1 - x0).
     struct Piece {
         double x0 = 0, x1 = 0, inverseWidth = 0;
         double c[4] = {};
@@ -58,7 +56,7 @@ class BetheTable {
     int Z1_ = 0;
     BetheTarget target_;
     double low_ = 0, high_ = 0;  // keV/amu: the interpolation's range
-    double xLow_ = 0;            // ln low_
+    uint64_t firstCell_ = 0;     // the cell number of low_
     std::vector<Piece> pieces_;
     std::vector<uint32_t> firstPiece_;  // of each cell, and one past the last piece at the end
 };

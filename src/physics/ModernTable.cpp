@@ -34,10 +34,9 @@ double ModernTable::FitStop(float E) const {
 double ModernTable::Stop(float E) const {
     // As JoinedStop: the fit alone up to the join's start, Bethe's formula alone from its end.
     if (E <= join_.low) return FitStop(E);
-    const double lnE = std::log(static_cast<double>(E));
-    const double bethe = bethe_.Stop(E, lnE);
+    const double bethe = bethe_.Stop(E);
     if (E >= join_.high) return bethe;
-    const double w = JoinRamp((lnE - lnLow_) * inverseWidth_);
+    const double w = JoinRamp((std::log(static_cast<double>(E)) - lnLow_) * inverseWidth_);
     return (1 - w) * FitStop(E) + w * bethe;
 }
 

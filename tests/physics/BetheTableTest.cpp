@@ -61,7 +61,7 @@ TEST(BetheTable, MatchesTheFormulaEverywhereWithinItsTolerance) {
             const TableCase c = Cases(k);
             const double low = JoinOf(Z1, c.target).low;
             const BetheTable table(Z1, c.target, low);
-            const double step = kBetheTableCell / 37;
+            const double step = std::log(2.0) / (1 << kBetheTableCellBits) / 37;
             double worst = 0, worstAt = 0;
             for (double x = std::log(low); x < std::log(kBetheTableHighEnergy); x += step) {
                 const double E = std::exp(x);
