@@ -12,6 +12,7 @@
 
 #include "BenchMaterialData.h"
 #include "materials/MaterialList.h"
+#include "physics/ModernTable.h"
 #include "physics/NuclearStop.h"
 #include "range/Range.h"
 #include "range/Spread.h"
@@ -243,5 +244,21 @@ void BM_ElectronicStop_Uranium(benchmark::State& s) {
 }
 BENCHMARK(BM_ElectronicStop_Proton)->ArgsProduct({{0, 1}, {500, 4000, 50000, 1000000}});
 BENCHMARK(BM_ElectronicStop_Uranium)->ArgsProduct({{0, 1}, {500, 4000, 50000, 1000000}});
+
+// The modern model's per-ion work, done once per ion and target (MakeTarget keeps it): the
+// tabulated Bethe formula and the fit's factors.
+void ModernTableBuild(benchmark::State& state, const char* ion, const char* material) {
+    const Target t = Make(ion, material, StoppingModel::modern);
+    const StoppingIon stoppingIon{t.ion.Z, t.ion.screening, t.ion.mass};
+    for (auto _ : state) benchmark::DoNotOptimize(MakeModernTable(stoppingIon, t.compound));
+}
+void BM_ModernTableBuild_ProtonInAl(benchmark::State& s) {
+    ModernTableBuild(s, "H", "Al");
+}
+void BM_ModernTableBuild_UraniumInWater(benchmark::State& s) {
+    ModernTableBuild(s, "U", "water");
+}
+BENCHMARK(BM_ModernTableBuild_ProtonInAl)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ModernTableBuild_UraniumInWater)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

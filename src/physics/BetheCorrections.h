@@ -28,4 +28,7 @@ double ShellCorrection(double eta, double meanExcitation);
 // z: the ion's (effective) charge number.
 double BarkasFactor(double z, double betaGamma, int Z2);
 
+// The speeds v (as above) where the Barkas factor's pieces meet: its slope changes there.
+constexpr double kBarkasKnots[] = {1, 2, 3, 4};
+
 }  // namespace fenra

@@ -8,6 +8,7 @@
 // Stopping.h).
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "physics/BetheStop.h"
@@ -15,6 +16,8 @@
 #include "physics/StoppingModel.h"
 
 namespace fenra {
+
+class ModernTable;
 
 // What the stopping models need of the ion.
 struct StoppingIon {
@@ -39,11 +42,18 @@ struct CompoundData {
     // The compound as the modern model's Bethe formula takes it (its own mean excitation
     // energy and density effect, BetheStop.h); unused by classic.
     BetheTarget bethe;
+    // The modern model's per-ion work for this compound (ModernTable.h), when the caller built
+    // one for its ion: CompoundStop reads it for that ion and works the formula out otherwise.
+    std::shared_ptr<const ModernTable> modern;
 };
+
+// The modern model's table of the ion in c (with c.bethe), for CompoundData::modern.
+std::shared_ptr<const ModernTable> MakeModernTable(const StoppingIon& ion, const CompoundData& c);
 
 // Stopping per atom of element t for the ion at the energy per unit mass E. classic: the
 // proton, helium or heavy-ion formula by Z1 (Stopping.h); modern: the continuous fit joined to
-// the Bethe formula of the element in its natural state (ModernStop.h).
+// the Bethe formula of the element in its natural state (ModernStop.h), worked out on the call
+// (a caller with many energies builds a ModernTable).
 double ElementStop(const StoppingIon& ion, float E, const TargetElementData& t,
                    StoppingModel model = kDefaultStoppingModel);
 
@@ -52,7 +62,8 @@ double ElementStop(const StoppingIon& ion, float E, const TargetElementData& t,
 double BraggStopPerAtom(const float* r, const double* S, int n);
 
 // Stopping per atom of compound c (1 to 10 elements). classic: Bragg's rule over ElementStop;
-// modern: Bragg's rule over the continuous fit, joined to the Bethe formula of c.bethe.
+// modern: Bragg's rule over the continuous fit, joined to the Bethe formula of c.bethe (read
+// from c.modern when it is the ion's).
 double CompoundStop(const StoppingIon& ion, float E, const CompoundData& c,
                     StoppingModel model = kDefaultStoppingModel);
 

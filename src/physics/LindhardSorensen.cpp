@@ -49,7 +49,7 @@ double Sin2(double x) {
 // The table of one ion: dL_LS at ln(beta gamma) = kLow + i kStep.
 const double kLow = std::log(kLindhardSorensenLowBetaGamma);
 const double kHigh = std::log(kLindhardSorensenHighBetaGamma);
-constexpr double kStep = 0.04;
+constexpr double kStep = kLindhardSorensenStep;
 
 struct IonTable {
     std::once_flag built;

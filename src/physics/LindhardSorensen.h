@@ -27,6 +27,7 @@ double LindhardSorensenSum(int Z1, double gamma, int terms = 400);
 // above its join with the low-energy fit, well above this.
 constexpr double kLindhardSorensenLowBetaGamma = 0.03;   // about 0.4 MeV/u
 constexpr double kLindhardSorensenHighBetaGamma = 60.0;  // about 55 GeV/u
+constexpr double kLindhardSorensenStep = 0.04;           // of the table, in ln(beta gamma)
 double LindhardSorensenCorrection(int Z1, double gamma);
 
 }  // namespace fenra

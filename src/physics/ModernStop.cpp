@@ -40,7 +40,11 @@ double JoinWeight(double E) {
 double JoinWeight(double E, const JoinInterval& j) {
     if (E <= j.low) return 0;
     if (E >= j.high) return 1;
-    return 0.5 * (1 - std::cos(kPi * std::log(E / j.low) / std::log(j.high / j.low)));
+    return JoinRamp(std::log(E / j.low) / std::log(j.high / j.low));
+}
+
+double JoinRamp(double s) {
+    return 0.5 * (1 - std::cos(kPi * s));
 }
 
 // The kinetic energy per amu (keV) of an ion of speed v v0 Z1^(2/3).
@@ -80,19 +84,53 @@ double LowVelocitySwitchEnergy(int16_t Z1, float vF) {
     return kBohrEnergy * u * u * vF * vF;
 }
 
+namespace {
+
+// The proton fit at kHighEnergyBound over its value just above, where the high-energy
+// coefficients take over.
+double HighEnergyRatio(const FitElement& t) {
+    const float above = std::nextafter(kHighEnergyBound, 2 * kHighEnergyBound);
+    return ProtonStop(t.Z2, kHighEnergyBound, t.coef) / ProtonStop(t.Z2, above, t.coef);
+}
+
+}  // namespace
+
+FitJoinFactors FitJoinFactorsOf(int16_t Z1, float Fs, const FitElement& t) {
+    FitJoinFactors f;
+    f.highEnergyRatio = HighEnergyRatio(t);
+    if (Z1 < 3) return f;
+    const double Es = LowVelocitySwitchEnergy(Z1, t.vF);
+    if (!(Es > 0)) return f;
+    const double normal = FitStop(Z1, Fs, static_cast<float>(Es * (1 + kSwitchMargin)), t);
+    const double low = FitStop(Z1, Fs, static_cast<float>(Es * (1 - kSwitchMargin)), t);
+    if (!(low > 0)) return f;
+    f.switchEnergy = Es;
+    f.lowVelocityRatio = normal / low;
+    return f;
+}
+
+// Without the pair's factors at hand: only those the energy needs are worked out.
 double ContinuousFitStop(int16_t Z1, float Fs, float E, const FitElement& t) {
     if (E > kHighEnergyBound) {
-        const float above = std::nextafter(kHighEnergyBound, 2 * kHighEnergyBound);
-        return FitStop(Z1, Fs, E, t) * ProtonStop(t.Z2, kHighEnergyBound, t.coef) /
-               ProtonStop(t.Z2, above, t.coef);
+        FitJoinFactors f;
+        f.highEnergyRatio = HighEnergyRatio(t);
+        return ContinuousFitStop(Z1, Fs, E, t, f);
     }
+    if (Z1 < 3 || !HeavyIonCharge(Z1, E, t.vF, Fs).lowVelocity) return FitStop(Z1, Fs, E, t);
+    return ContinuousFitStop(Z1, Fs, E, t, FitJoinFactorsOf(Z1, Fs, t));
+}
+
+double ContinuousFitStop(int16_t Z1, float Fs, float E, const FitElement& t,
+                         const FitJoinFactors& f) {
     const double S = FitStop(Z1, Fs, E, t);
-    if (Z1 < 3 || !HeavyIonCharge(Z1, E, t.vF, Fs).lowVelocity) return S;
-    const double Es = LowVelocitySwitchEnergy(Z1, t.vF);
-    if (!(Es > 0)) return S;
-    const double above = FitStop(Z1, Fs, static_cast<float>(Es * (1 + kSwitchMargin)), t);
-    const double below = FitStop(Z1, Fs, static_cast<float>(Es * (1 - kSwitchMargin)), t);
-    return below > 0 ? S * above / below : S;
+    if (E > kHighEnergyBound) return S * f.highEnergyRatio;
+    if (!(f.switchEnergy > 0)) return S;
+    // The branch the fit took: plainly below or above the switch by the energy, and within a
+    // hair of it as the fit itself decides in single precision.
+    bool lowVelocity = E < f.switchEnergy;
+    if (std::fabs(E / f.switchEnergy - 1) < kSwitchMargin)
+        lowVelocity = HeavyIonCharge(Z1, E, t.vF, Fs).lowVelocity;
+    return lowVelocity ? S * f.lowVelocityRatio : S;
 }
 
 double JoinScale(const BetheTarget& t) {

@@ -38,6 +38,9 @@ struct JoinInterval {
 // The weight w at E keV/amu for a join over j (the raised cosine above in ln E).
 double JoinWeight(double E, const JoinInterval& j);
 
+// The raised cosine (1 - cos(pi s)) / 2 of the join at s = ln(E/low) / ln(high/low), 0 < s < 1.
+double JoinRamp(double s);
+
 // The join of ion Z1 in target t: the target's interval (kJoinLow to kJoinHigh times
 // JoinScale), moved up for an ion heavier than helium to where its Pierce-Blann charge is
 // reliable, from a speed of 1.5 to 3 times v0 Z1^(2/3) (mean charge 76 % to 94 % of Z1: C 0.6
@@ -58,6 +61,19 @@ struct FitElement {
 // of the fit's switch to its high-energy coefficients at 10000 keV/amu taken out: above it the
 // fit is scaled by the ratio of the two proton formulas there.
 double ContinuousFitStop(int16_t Z1, float Fs, float E, const FitElement& t);
+
+// What ContinuousFitStop needs besides the fit itself, for one ion in one element: constants of
+// the pair, worked out once where many energies follow.
+struct FitJoinFactors {
+    double highEnergyRatio = 1;   // the proton fit at kHighEnergyBound over just above it
+    double switchEnergy = 0;      // LowVelocitySwitchEnergy, keV/amu; 0 when there is none
+    double lowVelocityRatio = 1;  // the normal branch over the low-velocity one at the switch
+};
+FitJoinFactors FitJoinFactorsOf(int16_t Z1, float Fs, const FitElement& t);
+
+// ContinuousFitStop with the pair's factors f (FitJoinFactorsOf): the same value.
+double ContinuousFitStop(int16_t Z1, float Fs, float E, const FitElement& t,
+                         const FitJoinFactors& f);
 
 // The energy per unit mass (keV/amu) at which the fit's heavy-ion low-velocity branch takes
 // over for ion Z1 in a target of Fermi velocity vF; 0 when it never does.

@@ -5,10 +5,14 @@
 #include <cmath>
 #include <cstring>
 #include <functional>
+#include <memory>
+#include <mutex>
+#include <unordered_map>
 
 #include "elements/TargetElements.h"
 #include "materials/MaterialExcitation.h"
 #include "physics/ModernStop.h"
+#include "physics/ModernTable.h"
 #include "physics/StopUnits.h"
 #include "range/IonNames.h"
 #include "state/NumberText.h"
@@ -98,6 +102,37 @@ StoppingParts StoppingPartsAt(const Target& t, double E) {
     }
     p.nuclear /= ratios;
     return p;
+}
+
+// What the modern model's stopping depends on beyond the composition: the material's mean
+// excitation energy (its own or by Bragg's rule) and its density effect (from its density), so
+// that water and H2O, or a material at two densities, are told apart.
+void AppendBetheKey(std::string* key, const BetheTarget& b, float screening) {
+    AppendBits(key, screening);
+    AppendBits(key, b.lnI);
+    AppendBits(key, b.ownDensityEffect);
+    const SternheimerParameters& d = b.compoundDensity;
+    for (double v : {d.X0, d.X1, d.a, d.m, d.Cbar, d.delta0}) AppendBits(key, v);
+}
+
+// The modern tables built so far, by target key: a program that resolves the same ion and
+// material again and again (a script calling one function per number does) builds each table
+// once. When full the memo is emptied; the targets keep the tables they hold.
+constexpr std::size_t kModernTableMemoCapacity = 256;
+
+std::shared_ptr<const ModernTable> ModernTableOf(const Target& t) {
+    static std::mutex mutex;
+    static std::unordered_map<std::string, std::shared_ptr<const ModernTable>> memo;
+    {
+        const std::lock_guard lock(mutex);
+        const auto found = memo.find(t.key);
+        if (found != memo.end()) return found->second;
+    }
+    // Built outside the lock: two threads may build the same table, and one of them is kept.
+    auto table = MakeModernTable(StoppingIon{t.ion.Z, t.ion.screening, t.ion.mass}, t.compound);
+    const std::lock_guard lock(mutex);
+    if (memo.size() >= kModernTableMemoCapacity) memo.clear();
+    return memo.emplace(t.key, std::move(table)).first->second;
 }
 
 }  // namespace
@@ -198,8 +233,12 @@ Target MakeTarget(const ElementDatabase& db, const Ion& ion, const Material& mat
     }
     t.meanMass = MeanAtomicMass(material, db);
     t.atomsPerCm3 = AtomsPerCm3(material, db);
+    if (model == StoppingModel::modern) {
+        t.compound.bethe = BetheTargetOf(t.compound, material);
+        AppendBetheKey(&t.key, t.compound.bethe, ion.screening);
+        t.compound.modern = ModernTableOf(t);
+    }
     t.keyHash = std::hash<std::string>()(t.key);
-    if (model == StoppingModel::modern) t.compound.bethe = BetheTargetOf(t.compound, material);
     return t;
 }
 
@@ -223,14 +262,27 @@ double TotalStop(const Target& t, double E) {
     return p.electronic + p.nuclear;
 }
 
-bool OutOfModel(const Target& t, double E) {
+namespace {
+
+// OutOfModel with the stopping at E already at hand, or worked out when it is needed (parts
+// null).
+bool OutOfModelWith(const Target& t, double E, const StoppingParts* parts) {
     const double perAmu = E / t.ion.mass;
     if (t.model == StoppingModel::classic)
         return perAmu < kModelLowEnergy || perAmu > kModelHighEnergy;
     if (perAmu < kModelLowEnergy || perAmu > kModernModelHighEnergy) return true;
-    if (t.ion.Z <= 2 || perAmu >= JoinOf(t.ion.Z, t.compound.bethe).high) return false;
-    const StoppingParts p = StoppingPartsAt(t, E);
+    if (t.ion.Z <= 2) return false;
+    const double joinEnd =
+        t.compound.modern ? t.compound.modern->Join().high : JoinOf(t.ion.Z, t.compound.bethe).high;
+    if (perAmu >= joinEnd) return false;
+    const StoppingParts p = parts ? *parts : StoppingPartsAt(t, E);
     return p.nuclear > kModernNuclearShareLimit * (p.nuclear + p.electronic);
+}
+
+}  // namespace
+
+bool OutOfModel(const Target& t, double E) {
+    return OutOfModelWith(t, E, nullptr);
 }
 
 std::string OutOfModelWarning(const std::string& what, StoppingModel model) {
@@ -251,7 +303,7 @@ StoppingValues StoppingAt(const Target& t, double E) {
     v.electronic = p.electronic;
     v.nuclear = p.nuclear;
     v.total = v.electronic + v.nuclear;
-    v.outOfModel = OutOfModel(t, E);
+    v.outOfModel = OutOfModelWith(t, E, &p);
     if (!std::isfinite(v.electronic) || !std::isfinite(v.total))
         Fail(ErrorKind::CalculationFailed, "the stopping is not a finite number at this energy");
     return v;

@@ -259,7 +259,7 @@ TEST_P(ModernSeam, ElementStopIsTheFitOrTheElementsBethe) {
     else
         EXPECT_DOUBLE_EQ(modern, BetheStop(c.Z1, c.E, BetheTargetOfElement(14)));
     // A compound of the element alone, with the element's own Bethe target, is the element.
-    CompoundData alone{{si}, {1.0f}, BetheTargetOfElement(14)};
+    CompoundData alone{{si}, {1.0f}, BetheTargetOfElement(14), nullptr};
     EXPECT_DOUBLE_EQ(CompoundStop(ion, c.E, alone, StoppingModel::modern), modern);
 }
 
@@ -271,8 +271,10 @@ TEST_P(ModernSeam, CompoundStopJoinsToTheCompoundsOwnTarget) {
     o.M = 15.999f;
     const int Z[] = {14, 8};
     const double ratios[] = {1, 2}, masses[] = {28.086, 15.999};
-    const CompoundData sio2{
-        {Silicon(), o}, {1.0f, 2.0f}, BetheTargetOfCompound(Z, ratios, masses, 2, 2.32, 0, false)};
+    const CompoundData sio2{{Silicon(), o},
+                            {1.0f, 2.0f},
+                            BetheTargetOfCompound(Z, ratios, masses, 2, 2.32, 0, false),
+                            nullptr};
     const double modern = CompoundStop(ion, c.E, sio2, StoppingModel::modern);
     if (c.belowJoin) {
         const double S[] = {ElementStop(ion, c.E, sio2.elements[0], StoppingModel::modern),

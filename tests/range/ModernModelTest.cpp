@@ -10,6 +10,7 @@
 #include <string>
 
 #include "range/Range.h"
+#include "range/RangeTable.h"
 #include "range/RangeTestSupport.h"
 
 namespace fenra {
@@ -164,6 +165,32 @@ TEST(ModernStopping, BelowTheJoinItIsTheFitAndTheKeyNamesTheModel) {
     RangeCache cache;
     EXPECT_NE(Range(modern, 100000, cache).range, Range(classic, 100000, cache).range);
     EXPECT_EQ(cache.Size(), 2u);
+}
+
+// The modern stopping depends on the material's mean excitation energy and density, which its
+// composition alone does not fix: water (I = 75 eV) and H2O (Bragg's rule), or argon at two
+// densities, are different range tables, and one cache serves each its own.
+TEST(ModernStopping, TargetsOfOneCompositionAndOtherIOrDensityAreToldApart) {
+    const Target water = Modern("H", "water"), h2o = Modern("H", "H2O");
+    const auto silica = [](double density) {
+        return ResolveTarget(test::Db(), test::Materials(), ResolveIon(test::Db(), "H"), "SiO2",
+                             density, StoppingModel::modern);
+    };
+    const Target dense = silica(2.65), light = silica(0.2);
+    EXPECT_NE(water.key, h2o.key);
+    EXPECT_NE(dense.key, light.key);
+    const double E = 5e6;  // keV: the density effect is large
+    RangeCache cache;
+    for (const Target* t : {&water, &h2o, &dense, &light}) {
+        const double alone = IntegrateRange(*t, E);
+        Range(*t, E, cache);
+        EXPECT_NEAR(Range(*t, E, cache).range / alone, 1, 1e-7) << t->material.name;
+    }
+    EXPECT_EQ(cache.Size(), 4u);
+    EXPECT_GT(std::fabs(IntegrateRange(water, E) / IntegrateRange(h2o, E) - 1), 1e-3);
+    EXPECT_GT(std::fabs(IntegrateRange(dense, E) / IntegrateRange(light, E) - 1), 1e-4);
+    // The classic fit knows neither: one table for both.
+    EXPECT_EQ(test::MakeIonTarget("H", "water").key, test::MakeIonTarget("H", "H2O").key);
 }
 
 }  // namespace
