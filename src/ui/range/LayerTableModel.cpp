@@ -64,11 +64,11 @@ QVariant LayerTableModel::data(const QModelIndex& index, int role) const {
         case Density:
             return l.density;
         default:
-            return ResultText(index.row(), column);
+            return resultText(index.row(), column);
     }
 }
 
-QString LayerTableModel::ResultText(int row, int column) const {
+QString LayerTableModel::resultText(int row, int column) const {
     if (row >= static_cast<int>(results_.size())) return {};
     const StackLayerRow& r = results_[static_cast<std::size_t>(row)];
     if (!r.error.empty()) return column == Note ? QString::fromStdString(r.error) : QString();
@@ -126,7 +126,7 @@ bool LayerTableModel::setData(const QModelIndex& index, const QVariant& value, i
             break;
     }
     emit dataChanged(index, index, {role, Qt::DisplayRole});
-    emit LayersEdited();
+    emit layersEdited();
     return true;
 }
 
@@ -141,10 +141,10 @@ QVariant LayerTableModel::headerData(int section, Qt::Orientation orientation, i
     if (orientation == Qt::Vertical) return section + 1;
     if (section < 0 || section >= ColumnCount) return {};
     if (section >= EnergySigma) return tr(kSpreadHeadings[section - EnergySigma]);
-    return QString::fromUtf8(kHeadings[section]);
+    return tr(kHeadings[section]);
 }
 
-bool LayerTableModel::InsertLayer(int after, const LayerText& layer) {
+bool LayerTableModel::insertLayer(int after, const LayerText& layer) {
     if (rowCount() >= kMaxStackLayers) return false;
     const int row = std::clamp(after + 1, 0, rowCount());
     beginInsertRows(QModelIndex(), row, row);
@@ -152,20 +152,20 @@ bool LayerTableModel::InsertLayer(int after, const LayerText& layer) {
     // The results belong to the old rows until the next calculation: none are shown meanwhile.
     results_.clear();
     endInsertRows();
-    emit LayersEdited();
+    emit layersEdited();
     return true;
 }
 
-void LayerTableModel::RemoveLayer(int row) {
+void LayerTableModel::removeLayer(int row) {
     if (row < 0 || row >= rowCount()) return;
     beginRemoveRows(QModelIndex(), row, row);
     layers_.erase(layers_.begin() + row);
     results_.clear();
     endRemoveRows();
-    emit LayersEdited();
+    emit layersEdited();
 }
 
-bool LayerTableModel::MoveLayer(int row, int delta) {
+bool LayerTableModel::moveLayer(int row, int delta) {
     const int to = row + delta;
     if (row < 0 || row >= rowCount() || to < 0 || to >= rowCount() || delta == 0) return false;
     // beginMoveRows names the row in front of which the moved row lands.
@@ -173,11 +173,11 @@ bool LayerTableModel::MoveLayer(int row, int delta) {
     std::swap(layers_[static_cast<std::size_t>(row)], layers_[static_cast<std::size_t>(to)]);
     results_.clear();
     endMoveRows();
-    emit LayersEdited();
+    emit layersEdited();
     return true;
 }
 
-std::vector<StackLayerInput> LayerTableModel::Inputs() const {
+std::vector<StackLayerInput> LayerTableModel::inputs() const {
     std::vector<StackLayerInput> inputs;
     for (const LayerText& l : layers_) {
         StackLayerInput in;
@@ -191,7 +191,7 @@ std::vector<StackLayerInput> LayerTableModel::Inputs() const {
     return inputs;
 }
 
-void LayerTableModel::SetResults(const StackCalculation& c) {
+void LayerTableModel::setResults(const StackCalculation& c) {
     results_ = c.layers;
     complete_ = c.stackComplete;
     if (rowCount() > 0)

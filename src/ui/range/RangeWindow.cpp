@@ -52,16 +52,16 @@ QLabel* NoteLabel(const char* name) {
 RangeWindow::RangeWindow(Platform& platform, const DataSet& dataSet, const ElementDatabase& db,
                          const MaterialList& list, QWidget* parent, RangeCache& cache)
     : QMainWindow(parent), platform_(platform), db_(db), list_(list), cache_(cache) {
-    setObjectName(tr("RangeWindow"));
+    setObjectName(QStringLiteral("RangeWindow"));
     setWindowTitle(tr("Range and layers"));
     calculationTimer_.setSingleShot(true);
     calculationTimer_.setInterval(0);
-    connect(&calculationTimer_, &QTimer::timeout, this, &RangeWindow::CalculateNow);
-    BuildFields();
-    BuildMenus();
-    FillFromDataSet(dataSet);
-    ConnectFields();
-    CalculateNow();
+    connect(&calculationTimer_, &QTimer::timeout, this, &RangeWindow::calculateNow);
+    buildFields();
+    buildMenus();
+    fillFromDataSet(dataSet);
+    connectFields();
+    calculateNow();
     // Wide enough for the headings and the numbers of the first stack; a material name may
     // need more.
     table_->resizeColumnsToContents();
@@ -82,17 +82,17 @@ RangeWindow::~RangeWindow() {
     for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
 }
 
-void RangeWindow::BuildFields() {
+void RangeWindow::buildFields() {
     auto* left = new QVBoxLayout;
-    left->addWidget(BuildMaterialGroup());
-    left->addWidget(BuildResultsGroup());
+    left->addWidget(buildMaterialGroup());
+    left->addWidget(buildResultsGroup());
     left->addStretch(1);
     auto* top = new QHBoxLayout;
     top->addLayout(left, 0);
-    top->addWidget(BuildPlotGroup(), 1);
+    top->addWidget(buildPlotGroup(), 1);
     auto* all = new QVBoxLayout;
     all->addLayout(top, 3);
-    all->addWidget(BuildStackGroup(), 2);
+    all->addWidget(buildStackGroup(), 2);
     messages_ = NoteLabel("lblMessages");
     messages_->setStyleSheet(QStringLiteral("color: #a00000"));
     all->addWidget(messages_);
@@ -101,7 +101,7 @@ void RangeWindow::BuildFields() {
     setCentralWidget(central);
 }
 
-QWidget* RangeWindow::BuildMaterialGroup() {
+QWidget* RangeWindow::buildMaterialGroup() {
     auto* group = new QGroupBox(tr("Ion and material"));
     auto* form = new QFormLayout(group);
     ion_ = Named(new QLineEdit, "txtIon");
@@ -126,7 +126,7 @@ QWidget* RangeWindow::BuildMaterialGroup() {
     return group;
 }
 
-QWidget* RangeWindow::BuildResultsGroup() {
+QWidget* RangeWindow::buildResultsGroup() {
     auto* group = new QGroupBox(tr("At this energy"));
     auto* form = new QFormLayout(group);
     stopUnit_ = Named(new QComboBox, "cboStopUnit");
@@ -152,7 +152,7 @@ QWidget* RangeWindow::BuildResultsGroup() {
     return group;
 }
 
-QWidget* RangeWindow::BuildPlotGroup() {
+QWidget* RangeWindow::buildPlotGroup() {
     auto* group = new QGroupBox(tr("Through the stack"));
     auto* box = new QVBoxLayout(group);
     auto* choices = new QHBoxLayout;
@@ -175,7 +175,7 @@ QWidget* RangeWindow::BuildPlotGroup() {
     return group;
 }
 
-QWidget* RangeWindow::BuildStackGroup() {
+QWidget* RangeWindow::buildStackGroup() {
     auto* group = new QGroupBox(tr("Layers, front to back"));
     auto* box = new QVBoxLayout(group);
     layers_ = new LayerTableModel(this);
@@ -219,16 +219,16 @@ QWidget* RangeWindow::BuildStackGroup() {
     return group;
 }
 
-void RangeWindow::BuildMenus() {
+void RangeWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
     const struct {
         const char* name;
         const char* text;
         void (RangeWindow::*slot)();
-    } commands[] = {{"mnuSaveImage", QT_TR_NOOP("Save image…"), &RangeWindow::SaveImage},
-                    {"mnuCopyImage", QT_TR_NOOP("Copy image"), &RangeWindow::CopyImage},
-                    {"mnuSaveData", QT_TR_NOOP("Save data…"), &RangeWindow::SavePlotData},
-                    {"mnuSaveTable", QT_TR_NOOP("Save table…"), &RangeWindow::SaveTable}};
+    } commands[] = {{"mnuSaveImage", QT_TR_NOOP("Save image…"), &RangeWindow::saveImage},
+                    {"mnuCopyImage", QT_TR_NOOP("Copy image"), &RangeWindow::copyImage},
+                    {"mnuSaveData", QT_TR_NOOP("Save data…"), &RangeWindow::savePlotData},
+                    {"mnuSaveTable", QT_TR_NOOP("Save table…"), &RangeWindow::saveTable}};
     for (const auto& c : commands) {
         QAction* action = file->addAction(tr(c.text), this, c.slot);
         action->setObjectName(QString::fromLatin1(c.name));
@@ -239,43 +239,43 @@ void RangeWindow::BuildMenus() {
     close->setShortcut(QKeySequence::Close);
 }
 
-void RangeWindow::ConnectFields() {
+void RangeWindow::connectFields() {
     for (QLineEdit* field : {ion_, mass_, energy_, density_, reachDepth_})
-        connect(field, &QLineEdit::textChanged, this, &RangeWindow::ScheduleCalculation);
-    connect(material_, &QLineEdit::textChanged, this, &RangeWindow::MaterialEdited);
+        connect(field, &QLineEdit::textChanged, this, &RangeWindow::scheduleCalculation);
+    connect(material_, &QLineEdit::textChanged, this, &RangeWindow::materialEdited);
     connect(model_, &QComboBox::activated, this,
             [this](int k) { emit modelChosen(model_->itemData(k).toString()); });
     for (QComboBox* list : {model_, stopUnit_, reachUnit_})
-        connect(list, &QComboBox::currentIndexChanged, this, &RangeWindow::ScheduleCalculation);
-    connect(layers_, &LayerTableModel::LayersEdited, this, &RangeWindow::ScheduleCalculation);
+        connect(list, &QComboBox::currentIndexChanged, this, &RangeWindow::scheduleCalculation);
+    connect(layers_, &LayerTableModel::layersEdited, this, &RangeWindow::scheduleCalculation);
     connect(quantity_, &QComboBox::currentIndexChanged, this, [this](int k) {
-        plot_->SetQuantity(k == 1 ? PlotQuantity::Stopping : PlotQuantity::Energy);
+        plot_->setQuantity(k == 1 ? PlotQuantity::Stopping : PlotQuantity::Energy);
     });
     for (QCheckBox* box : {logDepth_, logValue_})
         connect(box, &QCheckBox::toggled, this,
-                [this]() { plot_->SetLogAxes(logDepth_->isChecked(), logValue_->isChecked()); });
-    connect(plot_, &StackPlot::CursorMoved, cursor_, &QLabel::setText);
-    connect(add_, &QPushButton::clicked, this, &RangeWindow::AddLayer);
-    connect(remove_, &QPushButton::clicked, this, &RangeWindow::RemoveLayer);
-    connect(up_, &QPushButton::clicked, this, [this]() { MoveLayer(-1); });
-    connect(down_, &QPushButton::clicked, this, [this]() { MoveLayer(+1); });
+                [this]() { plot_->setLogAxes(logDepth_->isChecked(), logValue_->isChecked()); });
+    connect(plot_, &StackPlot::cursorMoved, cursor_, &QLabel::setText);
+    connect(add_, &QPushButton::clicked, this, &RangeWindow::addLayer);
+    connect(remove_, &QPushButton::clicked, this, &RangeWindow::removeLayer);
+    connect(up_, &QPushButton::clicked, this, [this]() { moveLayer(-1); });
+    connect(down_, &QPushButton::clicked, this, [this]() { moveLayer(+1); });
     connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            &RangeWindow::UpdateLayerButtons);
-    connect(layers_, &LayerTableModel::LayersEdited, this, &RangeWindow::UpdateLayerButtons);
+            &RangeWindow::updateLayerButtons);
+    connect(layers_, &LayerTableModel::layersEdited, this, &RangeWindow::updateLayerButtons);
 }
 
-void RangeWindow::FillFromDataSet(const DataSet& d) {
+void RangeWindow::fillFromDataSet(const DataSet& d) {
     ion_->setText(QString::fromStdString(d.IonName).trimmed());
     if (d.IonMass > 0) mass_->setText(QString::fromStdString(GeneralText(d.IonMass)));
     energy_->setText(QString::fromStdString(GeneralText(d.IonEnergy)));
     material_->setText(QString::fromStdString(TargetMaterialText(d)));
-    MaterialEdited();
+    materialEdited();
     // One layer of the material to start from, as thick as the unit it can be given in.
     LayerText first;
     first.material = material_->text();
     first.thickness = QStringLiteral("1");
     first.unit = density_->text().isEmpty() ? ThicknessUnit::MgCm2 : ThicknessUnit::Um;
-    layers_->InsertLayer(-1, first);
+    layers_->insertLayer(-1, first);
 }
 
 }  // namespace fenra

@@ -32,42 +32,42 @@ StackPlot::StackPlot(QWidget* parent) : QWidget(parent) {
     setMinimumSize(360, 240);
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
-    Rebuild();
+    rebuild();
 }
 
-void StackPlot::SetCalculation(const StackCalculation& c, StopUnit unit) {
+void StackPlot::setCalculation(const StackCalculation& c, StopUnit unit) {
     calc_ = c;
     unit_ = unit;
-    Rebuild();
+    rebuild();
 }
 
-void StackPlot::SetQuantity(PlotQuantity q) {
+void StackPlot::setQuantity(PlotQuantity q) {
     quantity_ = q;
-    Rebuild();
+    rebuild();
 }
 
-void StackPlot::SetLogAxes(bool logDepth, bool logValue) {
+void StackPlot::setLogAxes(bool logDepth, bool logValue) {
     logDepth_ = logDepth;
     logValue_ = logValue;
-    Rebuild();
+    rebuild();
 }
 
-QRectF StackPlot::PlotArea() const {
+QRectF StackPlot::plotArea() const {
     return QRectF(kLeftMargin, kTopMargin, width() - kLeftMargin - kRightMargin,
                   height() - kTopMargin - kBottomMargin);
 }
 
-QString StackPlot::DepthAxisTitle() const {
+QString StackPlot::depthAxisTitle() const {
     return depthInUm_ ? tr("Depth (µm)") : tr("Depth (mg/cm2)");
 }
 
-QString StackPlot::ValueAxisTitle() const {
+QString StackPlot::valueAxisTitle() const {
     return quantity_ == PlotQuantity::Energy
                ? tr("Energy (keV)")
                : tr("Total stopping (%1)").arg(StopUnitDisplay(unit_));
 }
 
-void StackPlot::Rebuild() {
+void StackPlot::rebuild() {
     series_.clear();
     bandHigh_.clear();
     bandLow_.clear();
@@ -120,7 +120,7 @@ void StackPlot::Rebuild() {
     update();
 }
 
-std::optional<QPointF> StackPlot::ToWidget(const QRectF& area, QPointF v) const {
+std::optional<QPointF> StackPlot::toWidget(const QRectF& area, QPointF v) const {
     const std::optional<double> fx = AxisFraction(depthAxis_, v.x());
     const std::optional<double> fy = AxisFraction(valueAxis_, v.y());
     if (!fx || !fy) return std::nullopt;
@@ -132,19 +132,19 @@ void StackPlot::paintEvent(QPaintEvent*) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.fillRect(rect(), Qt::white);
-    const QRectF area = PlotArea();
+    const QRectF area = plotArea();
     if (!missing_.isEmpty()) {
         p.setPen(palette().color(QPalette::Text));
         p.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, missing_);
         return;
     }
-    DrawAxes(p, area);
-    DrawBoundaries(p, area);
-    DrawBand(p, area);
-    DrawCurve(p, area);
+    drawAxes(p, area);
+    drawBoundaries(p, area);
+    drawBand(p, area);
+    drawCurve(p, area);
 }
 
-void StackPlot::DrawMinorGrid(QPainter& p, const QRectF& area) const {
+void StackPlot::drawMinorGrid(QPainter& p, const QRectF& area) const {
     // 2 to 9 times each decade of a logarithmic axis, as light lines without labels.
     p.setPen(QPen(kMinorGridColour, 0));
     for (const PlotAxis* axis : {&depthAxis_, &valueAxis_}) {
@@ -164,8 +164,8 @@ void StackPlot::DrawMinorGrid(QPainter& p, const QRectF& area) const {
     }
 }
 
-void StackPlot::DrawAxes(QPainter& p, const QRectF& area) const {
-    DrawMinorGrid(p, area);
+void StackPlot::drawAxes(QPainter& p, const QRectF& area) const {
+    drawMinorGrid(p, area);
     const QFontMetricsF fm(font());
     const QColor text = palette().color(QPalette::Text);
     for (const double t : AxisTicks(depthAxis_)) {
@@ -189,16 +189,16 @@ void StackPlot::DrawAxes(QPainter& p, const QRectF& area) const {
     p.setPen(QPen(text, 1));
     p.drawRect(area);
     const QRectF below(area.left(), height() - fm.height() - 4, area.width(), fm.height());
-    p.drawText(below, Qt::AlignHCenter, DepthAxisTitle());
+    p.drawText(below, Qt::AlignHCenter, depthAxisTitle());
     p.save();
     p.translate(4, area.center().y());
     p.rotate(-90);
     p.drawText(QRectF(-area.height() / 2, 0, area.height(), fm.height()), Qt::AlignHCenter,
-               ValueAxisTitle());
+               valueAxisTitle());
     p.restore();
 }
 
-void StackPlot::DrawBoundaries(QPainter& p, const QRectF& area) const {
+void StackPlot::drawBoundaries(QPainter& p, const QRectF& area) const {
     QPen face(kFaceColour, 1, Qt::DashLine);
     const QFontMetricsF fm(font());
     for (std::size_t k = 0; k < boundaries_.size(); ++k) {
@@ -220,11 +220,11 @@ void StackPlot::DrawBoundaries(QPainter& p, const QRectF& area) const {
     }
 }
 
-void StackPlot::DrawCurve(QPainter& p, const QRectF& area) const {
+void StackPlot::drawCurve(QPainter& p, const QRectF& area) const {
     QPainterPath path;
     bool pen = false;
     for (const QPointF& s : series_) {
-        const std::optional<QPointF> at = ToWidget(area, s);
+        const std::optional<QPointF> at = toWidget(area, s);
         if (!at) {
             pen = false;  // a point a logarithmic axis cannot show breaks the line
             continue;
@@ -242,14 +242,14 @@ void StackPlot::DrawCurve(QPainter& p, const QRectF& area) const {
     p.restore();
 }
 
-void StackPlot::DrawBand(QPainter& p, const QRectF& area) const {
+void StackPlot::drawBand(QPainter& p, const QRectF& area) const {
     // Up along E + sigma, back along E - sigma; points a logarithmic axis cannot show are left
     // out.
     QPolygonF polygon;
     for (const QPointF& s : bandHigh_)
-        if (const std::optional<QPointF> at = ToWidget(area, s)) polygon << *at;
+        if (const std::optional<QPointF> at = toWidget(area, s)) polygon << *at;
     for (auto it = bandLow_.rbegin(); it != bandLow_.rend(); ++it)
-        if (const std::optional<QPointF> at = ToWidget(area, *it)) polygon << *at;
+        if (const std::optional<QPointF> at = toWidget(area, *it)) polygon << *at;
     if (polygon.size() < 3) return;
     p.save();
     p.setClipRect(area);
@@ -259,7 +259,7 @@ void StackPlot::DrawBand(QPainter& p, const QRectF& area) const {
     p.restore();
 }
 
-std::optional<double> StackPlot::ValueAtDepth(double depth) const {
+std::optional<double> StackPlot::valueAtDepth(double depth) const {
     for (std::size_t k = 1; k < series_.size(); ++k) {
         const QPointF a = series_[k - 1], b = series_[k];
         if (depth < a.x() || depth > b.x() || b.x() <= a.x()) continue;
@@ -268,13 +268,13 @@ std::optional<double> StackPlot::ValueAtDepth(double depth) const {
     return std::nullopt;
 }
 
-QString StackPlot::ReadOut(QPointF at) const {
-    const QRectF area = PlotArea();
+QString StackPlot::readOut(QPointF at) const {
+    const QRectF area = plotArea();
     if (series_.empty() || !area.contains(at)) return QString();
     const double depth = AxisValue(depthAxis_, (at.x() - area.left()) / area.width());
     const QString where =
         tr("depth %1 %2").arg(QString::number(depth, 'g', 5), depthInUm_ ? tr("µm") : tr("mg/cm2"));
-    const std::optional<double> value = ValueAtDepth(depth);
+    const std::optional<double> value = valueAtDepth(depth);
     if (!value) return where + tr(": beyond the end of the path");
     if (quantity_ == PlotQuantity::Energy)
         return where + tr(": energy %1 keV").arg(QString::number(*value, 'g', 5));
@@ -283,11 +283,11 @@ QString StackPlot::ReadOut(QPointF at) const {
 }
 
 void StackPlot::mouseMoveEvent(QMouseEvent* event) {
-    emit CursorMoved(ReadOut(event->position()));
+    emit cursorMoved(readOut(event->position()));
 }
 
 void StackPlot::leaveEvent(QEvent*) {
-    emit CursorMoved(QString());
+    emit cursorMoved(QString());
 }
 
 }  // namespace fenra
