@@ -19,6 +19,12 @@ namespace fenra {
 
 enum class PlotQuantity { Energy, Stopping };
 
+// A layer's number above the plot: the text and where it is drawn.
+struct LayerLabel {
+    QString text;
+    QRectF box;
+};
+
 class StackPlot : public QWidget {
     Q_OBJECT
 
@@ -29,6 +35,10 @@ class StackPlot : public QWidget {
     void setCalculation(const StackCalculation& c, StopUnit unit);
     void setQuantity(PlotQuantity q);
     void setLogAxes(bool logDepth, bool logValue);
+    // The line above the plot that says what it shows (ion, energy, materials, model); it is
+    // drawn on the screen and in every exported image.
+    void setTitle(const QString& title);
+    const QString& title() const { return title_; }
     // The points of the energy's +-sigma band (depth, energy - sigma) and (depth, energy +
     // sigma), empty for the stopping.
     const std::vector<QPointF>& bandLow() const { return bandLow_; }
@@ -45,6 +55,9 @@ class StackPlot : public QWidget {
     const std::vector<QPointF>& series() const { return series_; }
     // Why there is no curve (empty when there is one).
     const QString& missing() const { return missing_; }
+    // The number of every layer the path reaches, centred over the layer's part of the depth
+    // axis; where two would overlap, the second goes one row higher.
+    std::vector<LayerLabel> layerLabels() const;
     // What the read-out says for a point of the widget: empty outside the plot area.
     QString readOut(QPointF at) const;
 
@@ -61,6 +74,9 @@ class StackPlot : public QWidget {
     void drawAxes(QPainter& p, const QRectF& area) const;
     void drawMinorGrid(QPainter& p, const QRectF& area) const;
     void drawBoundaries(QPainter& p, const QRectF& area) const;
+    void drawTitle(QPainter& p) const;
+    // The labels' horizontal places and rows (0 beside the plot), and how many rows they use.
+    std::vector<LayerLabel> placeLabels(int* rows) const;
     void drawCurve(QPainter& p, const QRectF& area) const;
     void drawBand(QPainter& p, const QRectF& area) const;
     std::optional<QPointF> toWidget(const QRectF& area, QPointF v) const;
@@ -79,6 +95,7 @@ class StackPlot : public QWidget {
     std::vector<double> boundaries_;
     PlotAxis depthAxis_, valueAxis_;
     QString missing_;
+    QString title_;
 };
 
 // A depth in the unit the plot uses: um when it is known, else mg/cm2.

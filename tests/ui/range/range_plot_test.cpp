@@ -46,6 +46,8 @@ class RangePlotTest : public QObject {
     void seriesIsTheCalculationsPath();
     void stoppingSeriesAndTitles();
     void logarithmicAxesOfTheWindow();
+    void everyLayerIsLabelled_data();
+    void everyLayerIsLabelled();
     void depthInMassPerAreaWithoutADensity();
     void cursorReadOut();
 };
@@ -151,23 +153,54 @@ void RangePlotTest::logarithmicAxesOfTheWindow() {
     const fenra::StackPlot& plot = t.w->plot();
     QVERIFY(plot.depthAxis().log);
     QVERIFY(plot.valueAxis().log);
-    // From the decade below the first point past the front face to the decade above the end
-    // of the path.
+    // Depth from the first point past the front face, values from the decade below the lowest,
+    // both to the decade above the end of the path.
     const fenra::StackCalculation c = Calculate(ThreeLayerInput());
     double firstDepth = 0, lowest = 1e300;
     for (const fenra::StackPlotPoint& p : c.plot) {
         if (p.depth.um > 0 && p.energy > 0 && firstDepth == 0) firstDepth = p.depth.um;
         if (p.depth.um > 0 && p.energy > 0) lowest = std::min(lowest, p.energy);
     }
-    QCOMPARE(plot.depthAxis().min, std::pow(10.0, std::floor(std::log10(firstDepth))));
+    QCOMPARE(plot.depthAxis().min, firstDepth);
     QCOMPARE(plot.depthAxis().max, 10.0);
     QCOMPARE(plot.valueAxis().min, std::pow(10.0, std::floor(std::log10(lowest))));
     QCOMPARE(plot.valueAxis().max, 10000.0);
     for (const double tick : fenra::AxisTicks(plot.valueAxis()))
         QCOMPARE(std::log10(tick), std::round(std::log10(tick)));
+    // A decade tick within the depth axis, none before its start.
+    const std::vector<double> depthTicks = fenra::AxisTicks(plot.depthAxis());
+    QVERIFY(!depthTicks.empty());
+    QVERIFY(depthTicks.front() >= firstDepth);
     t.Child<QCheckBox>("chkLogDepth")->setChecked(false);
     QVERIFY(!plot.depthAxis().log);
     QCOMPARE(plot.depthAxis().min, 0.0);
+}
+
+void RangePlotTest::everyLayerIsLabelled_data() {
+    QTest::addColumn<bool>("logDepth");
+    QTest::newRow("linear depth") << false;
+    QTest::newRow("logarithmic depth") << true;
+}
+
+void RangePlotTest::everyLayerIsLabelled() {
+    // Also the 2 um of mylar at the front, which a logarithmic axis squeezes into its start,
+    // and the 3 um of Al beside it: each number over its own layer, none over another.
+    QFETCH(bool, logDepth);
+    Window t;
+    t.BuildThreeLayers();
+    t.Child<QCheckBox>("chkLogDepth")->setChecked(logDepth);
+    const fenra::StackPlot& plot = t.w->plot();
+    const std::vector<fenra::LayerLabel> labels = plot.layerLabels();
+    QCOMPARE(labels.size(), std::size_t(3));
+    const QRectF area = plot.plotArea();
+    for (std::size_t k = 0; k < labels.size(); ++k) {
+        QCOMPARE(labels[k].text, QString::number(k + 1));
+        QVERIFY(labels[k].box.bottom() <= area.top());
+        QVERIFY(labels[k].box.top() >= 0);
+        QVERIFY(labels[k].box.left() >= area.left() - 1e-9);
+        QVERIFY(labels[k].box.right() <= area.right() + 1e-9);
+        for (std::size_t j = 0; j < k; ++j) QVERIFY(!labels[k].box.intersects(labels[j].box));
+    }
 }
 
 void RangePlotTest::depthInMassPerAreaWithoutADensity() {
