@@ -6,12 +6,16 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -40,12 +44,22 @@ QLabel* ResultLabel(const char* name) {
     return label;
 }
 
-QLabel* NoteLabel(const char* name) {
+// A label for notes that come and go: it keeps the room of `lines` lines when empty, so the
+// fields around it stay where they are.
+QLabel* NoteLabel(const char* name, int lines = 1) {
     auto* label = Named(new QLabel, name);
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setMinimumHeight(label->fontMetrics().lineSpacing() * lines + 2 * label->frameWidth());
     return label;
 }
+
+// The preferred size of a new window, and the room a window manager's frame takes around it.
+constexpr QSize kPreferredSize(1120, 780);
+constexpr QSize kFrameAllowance(16, 40);
+// Layer rows the table shows at the window's smallest.
+constexpr int kLeastLayerRows = 3;
 
 }  // namespace
 
@@ -73,7 +87,30 @@ RangeWindow::RangeWindow(Platform& platform, const DataSet& dataSet, const Eleme
         table_->setColumnWidth(column,
                                std::max(table_->columnWidth(column),
                                         fm.horizontalAdvance(QString::fromUtf8(text)) + 16));
-    resize(1120, 780);
+    placeOnScreen();
+}
+
+QRect RangeWindowGeometry(const QRect& available, QSize preferred, QSize minimum) {
+    // The preferred size where the screen has room, never below the minimum; centred in what
+    // the screen leaves free of panels, its top-left corner always on the screen.
+    const QSize size = preferred.boundedTo(available.size()).expandedTo(minimum);
+    QRect frame(QPoint(0, 0), size);
+    frame.moveCenter(available.center());
+    frame.moveTopLeft(
+        QPoint(std::max(frame.left(), available.left()), std::max(frame.top(), available.top())));
+    return frame;
+}
+
+void RangeWindow::placeOnScreen() {
+    const QScreen* screen = parentWidget() != nullptr ? parentWidget()->screen() : this->screen();
+    if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    // The frame (title bar and borders) is not known before the window is shown: a margin for it.
+    const QRect available = screen->availableGeometry().adjusted(0, 0, -kFrameAllowance.width(),
+                                                                 -kFrameAllowance.height());
+    const QRect place = RangeWindowGeometry(available, kPreferredSize, minimumSizeHint());
+    resize(place.size());
+    move(place.topLeft());
 }
 
 RangeWindow::~RangeWindow() {
@@ -83,17 +120,30 @@ RangeWindow::~RangeWindow() {
 }
 
 void RangeWindow::buildFields() {
-    auto* left = new QVBoxLayout;
+    auto* fields = new QWidget;
+    auto* left = new QVBoxLayout(fields);
+    left->setContentsMargins(0, 0, 0, 0);
+    // The fields keep their natural height: short of room they scroll, they are never squeezed.
+    left->setSizeConstraint(QLayout::SetMinAndMaxSize);
     left->addWidget(buildMaterialGroup());
     left->addWidget(buildResultsGroup());
     left->addStretch(1);
+    // On a low screen the fields scroll rather than push the window off the screen.
+    auto* scroll = Named(new QScrollArea, "scrFields");
+    scroll->setWidget(fields);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setMinimumWidth(fields->minimumSizeHint().width() +
+                            scroll->verticalScrollBar()->sizeHint().width());
+    scroll->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
     auto* top = new QHBoxLayout;
-    top->addLayout(left, 0);
+    top->addWidget(scroll, 0);
     top->addWidget(buildPlotGroup(), 1);
     auto* all = new QVBoxLayout;
     all->addLayout(top, 3);
     all->addWidget(buildStackGroup(), 2);
-    messages_ = NoteLabel("lblMessages");
+    messages_ = NoteLabel("lblMessages", 2);
     messages_->setStyleSheet(QStringLiteral("color: #a00000"));
     all->addWidget(messages_);
     auto* central = new QWidget;
@@ -134,11 +184,11 @@ QWidget* RangeWindow::buildResultsGroup() {
     electronic_ = ResultLabel("lblElectronic");
     nuclear_ = ResultLabel("lblNuclear");
     total_ = ResultLabel("lblTotal");
-    stopNote_ = NoteLabel("lblStopNote");
+    stopNote_ = NoteLabel("lblStopNote", 2);
     rangeE15_ = ResultLabel("lblRangeE15");
     rangeMgCm2_ = ResultLabel("lblRangeMgCm2");
     rangeUm_ = ResultLabel("lblRangeUm");
-    rangeNote_ = NoteLabel("lblRangeNote");
+    rangeNote_ = NoteLabel("lblRangeNote", 2);
     form->addRow(tr("Stopping in"), stopUnit_);
     form->addRow(tr("Electronic"), electronic_);
     form->addRow(tr("Nuclear"), nuclear_);
@@ -187,9 +237,15 @@ QWidget* RangeWindow::buildStackGroup() {
     table_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                             QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
     table_->horizontalHeader()->setStretchLastSection(true);
+    // Room for a few layers however small the window: the header, the rows and a scroll bar.
+    table_->setMinimumHeight(table_->horizontalHeader()->sizeHint().height() +
+                             kLeastLayerRows * table_->verticalHeader()->defaultSectionSize() +
+                             table_->horizontalScrollBar()->sizeHint().height() +
+                             2 * table_->frameWidth());
     auto* buttons = new QHBoxLayout;
     add_ = Named(new QPushButton(tr("Add layer")), "cmdAddLayer");
     remove_ = Named(new QPushButton(tr("Remove layer")), "cmdRemoveLayer");
+    add_->setToolTip(tr("Add a layer behind the current one"));
     up_ = Named(new QPushButton(tr("Move up")), "cmdLayerUp");
     down_ = Named(new QPushButton(tr("Move down")), "cmdLayerDown");
     for (QPushButton* b : {add_, remove_, up_, down_}) buttons->addWidget(b);

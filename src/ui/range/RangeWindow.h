@@ -7,6 +7,7 @@
 // on the next turn of the event loop, so a burst of changes costs one.
 
 #include <QMainWindow>
+#include <QRect>
 #include <QString>
 #include <QTimer>
 
@@ -25,6 +26,10 @@ class QTableView;
 namespace fenra {
 
 class LayerTableModel;
+
+// Where a new range window goes on a screen whose free area is `available`: the preferred size
+// where it fits (the minimum where even that does not), centred, its top-left on the screen.
+QRect RangeWindowGeometry(const QRect& available, QSize preferred, QSize minimum);
 class Platform;
 class StackPlot;
 
@@ -72,6 +77,7 @@ class RangeWindow : public QMainWindow {
     void buildMenus();
     void connectFields();
     void fillFromDataSet(const DataSet& d);
+    void placeOnScreen();
 
     void scheduleCalculation();
     StackInput readInput() const;

@@ -91,9 +91,6 @@ void RangeWindow::showMaterial(const MaterialResult& m) {
     rangeMgCm2_->setText(read ? ShownNumber(m.range.mgCm2) : kNone);
     rangeUm_->setText(read && m.range.hasUm ? ShownNumber(m.range.um) : kNone);
     rangeNote_->setText(read ? QString::fromStdString(m.rangeUmReason) : QString());
-    // An empty note takes no room between the results.
-    stopNote_->setVisible(!stopNote_->text().isEmpty());
-    rangeNote_->setVisible(!rangeNote_->text().isEmpty());
 }
 
 void RangeWindow::showStack() {
@@ -137,6 +134,11 @@ int RangeWindow::currentLayer() const {
 void RangeWindow::updateLayerButtons() {
     const int row = currentLayer(), count = layers_->rowCount();
     add_->setEnabled(count < kMaxStackLayers);
+    // A greyed button says why it is greyed.
+    add_->setToolTip(count < kMaxStackLayers
+                         ? tr("Add a layer behind the current one")
+                         : tr("A stack holds at most %1 layers: remove one to add another")
+                               .arg(kMaxStackLayers));
     remove_->setEnabled(row >= 0);
     up_->setEnabled(row > 0);
     down_->setEnabled(row >= 0 && row + 1 < count);

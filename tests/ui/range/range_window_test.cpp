@@ -203,6 +203,9 @@ void RangeWindowTest::atMostTenLayers() {
     for (int k = 0; k < 12; ++k) t.Click("cmdAddLayer");
     QCOMPARE(t.layers().rowCount(), fenra::kMaxStackLayers);
     QVERIFY(!t.Child<QPushButton>("cmdAddLayer")->isEnabled());
+    // The greyed button says why.
+    QCOMPARE(t.Child<QPushButton>("cmdAddLayer")->toolTip(),
+             QString("A stack holds at most 10 layers: remove one to add another"));
     QVERIFY(!t.layers().insertLayer(0, fenra::LayerText{}));
     fenra::StackInput in = OpeningInput();
     in.layers.assign(10, in.layers[0]);
@@ -216,6 +219,11 @@ void RangeWindowTest::atMostTenLayers() {
         QCOMPARE(t.Cell(k, LayerTableModel::EnergyOut), r.reached ? Shown(r.energyOut) : "");
     }
     QVERIFY(c.stopped);  // 2 MeV helium does not pass 10 um of silicon
+    t.SelectLayer(3);
+    t.Click("cmdRemoveLayer");
+    QVERIFY(t.Child<QPushButton>("cmdAddLayer")->isEnabled());
+    QCOMPARE(t.Child<QPushButton>("cmdAddLayer")->toolTip(),
+             QString("Add a layer behind the current one"));
 }
 
 void RangeWindowTest::tableHoldsOnlyWhatTheCalculationReads() {
