@@ -53,8 +53,11 @@ inline fenra::StackCalculation Calculate(const fenra::StackInput& in) {
 }
 
 // The window's text of a result.
+// The window's text of a result: six significant digits, trailing zeros kept, no bare point.
 inline QString Shown(double v) {
-    return QString::number(v, 'g', 6);
+    QString text = QString::asprintf("%#.6g", v);
+    if (text.endsWith('.')) text.chop(1);
+    return text;
 }
 
 struct Window {

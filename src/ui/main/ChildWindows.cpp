@@ -75,6 +75,7 @@ void ChildWindows::showRangeWindow(fenra::RangeWindow* window) {
         window->installEventFilter(new RangeGeometryKeeper(*settings_, window));
         // The stopping model chosen last in any range window is the next one's.
         window->setModelName(settings_->RangeModel());
+        window->setSignificantDigits(settings_->RangeDigits());
         connect(window, &fenra::RangeWindow::modelChosen, this, [this](const QString& name) {
             settings_->SetRangeModel(name);
             settings_->Save();

@@ -23,8 +23,8 @@ const char* const kSpreadHeadings[] = {QT_TRANSLATE_NOOP("LayerTableModel", "σE
 constexpr double kMradPerRad = 1000;
 
 // A spread: empty where it is not known.
-QString SpreadText(double v) {
-    return std::isfinite(v) ? ShownNumber(v) : QString();
+QString SpreadText(double v, int digits) {
+    return std::isfinite(v) ? ShownNumber(v, digits) : QString();
 }
 
 bool IsInput(int column) {
@@ -76,24 +76,24 @@ QString LayerTableModel::resultText(int row, int column) const {
     if (!r.reached) return column == Note ? tr("the ion does not reach this layer") : QString();
     switch (column) {
         case EnergyIn:
-            return ShownNumber(r.energyIn);
+            return ShownNumber(r.energyIn, digits_);
         case EnergyOut:
-            return ShownNumber(r.energyOut);
+            return ShownNumber(r.energyOut, digits_);
         case EnergyLost:
-            return ShownNumber(r.energyLoss);
+            return ShownNumber(r.energyLoss, digits_);
         case StopsAt:
             if (!r.stopped) return {};
             // A depth in the stack: a length only while every layer before has a density.
-            return r.stopDepth.hasUm ? ShownNumber(r.stopDepth.um) + tr(" µm")
-                                     : ShownNumber(r.stopDepth.mgCm2) + tr(" mg/cm2");
+            return r.stopDepth.hasUm ? ShownNumber(r.stopDepth.um, digits_) + tr(" µm")
+                                     : ShownNumber(r.stopDepth.mgCm2, digits_) + tr(" mg/cm2");
         case EnergySigma:
-            return SpreadText(r.energySigma);
+            return SpreadText(r.energySigma, digits_);
         case AngleSigma:
-            return SpreadText(r.angleSigma * kMradPerRad);
+            return SpreadText(r.angleSigma * kMradPerRad, digits_);
         case LateralSigma:
-            return SpreadText(r.lateralSigma);
+            return SpreadText(r.lateralSigma, digits_);
         case ChargeMean:
-            return SpreadText(r.chargeMean);
+            return SpreadText(r.chargeMean, digits_);
         case Note:
             if (r.stopped) return tr("the ion stops in this layer");
             return r.spreadOutOfValidity
@@ -189,6 +189,13 @@ std::vector<StackLayerInput> LayerTableModel::inputs() const {
         inputs.push_back(in);
     }
     return inputs;
+}
+
+void LayerTableModel::setDigits(int digits) {
+    digits_ = digits;
+    if (rowCount() > 0)
+        emit dataChanged(index(0, EnergyIn), index(rowCount() - 1, ColumnCount - 1),
+                         {Qt::DisplayRole});
 }
 
 void LayerTableModel::setResults(const StackCalculation& c) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "range/StackCalculation.h"
+#include "ui/range/RangeTexts.h"
 
 namespace fenra {
 
@@ -62,6 +63,8 @@ class LayerTableModel : public QAbstractTableModel {
     std::vector<StackLayerInput> inputs() const;
     // Shows the results of c (whose layers are the rows, in order).
     void setResults(const StackCalculation& c);
+    // The significant digits of the results shown.
+    void setDigits(int digits);
 
   signals:
     // The user changed a layer, added, removed or moved one: the stack needs a new calculation.
@@ -73,6 +76,7 @@ class LayerTableModel : public QAbstractTableModel {
     std::vector<LayerText> layers_;
     std::vector<StackLayerRow> results_;
     bool complete_ = false;
+    int digits_ = kDefaultShownDigits;
 };
 
 }  // namespace fenra

@@ -15,6 +15,7 @@
 #include "range/RangeCache.h"
 #include "range/StackCalculation.h"
 #include "state/DataSet.h"
+#include "ui/range/RangeTexts.h"
 
 class QCheckBox;
 class QComboBox;
@@ -54,6 +55,11 @@ class RangeWindow : public QMainWindow {
     // is ignored).
     QString modelName() const;
     void setModelName(const QString& name);
+
+    // The significant digits of every number the window shows (kFewestShownDigits to
+    // kMostShownDigits; 6 unless the settings say otherwise).
+    int significantDigits() const;
+    void setSignificantDigits(int digits);
 
     LayerTableModel& layers() { return *layers_; }
     StackPlot& plot() { return *plot_; }
@@ -104,6 +110,7 @@ class RangeWindow : public QMainWindow {
     StackInput shownInput_;
     StackCalculation shown_;
     int calculations_ = 0;
+    int digits_ = kDefaultShownDigits;
     // The density the material field last filled in: while the density field still shows
     // exactly that text, the material's own density is used unrounded.
     QString filledDensity_;

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QStringList>
 #include <QTableView>
+#include <algorithm>
 
 #include "ui/range/LayerTableModel.h"
 #include "ui/range/RangeTexts.h"
@@ -20,12 +21,22 @@ namespace {
 
 const QString kNone = QStringLiteral("—");
 
-QString Energy(const EnergyAnswer& a) {
-    return a.known ? ShownNumber(a.energy) + RangeWindow::tr(" keV")
+QString Energy(const EnergyAnswer& a, int digits) {
+    return a.known ? ShownNumber(a.energy, digits) + RangeWindow::tr(" keV")
                    : QString::fromStdString(a.reason);
 }
 
 }  // namespace
+
+int RangeWindow::significantDigits() const {
+    return digits_;
+}
+
+void RangeWindow::setSignificantDigits(int digits) {
+    digits_ = std::clamp(digits, kFewestShownDigits, kMostShownDigits);
+    layers_->setDigits(digits_);
+    showCalculation();
+}
 
 void RangeWindow::scheduleCalculation() {
     // A zero-time single shot: every change until the event loop turns again is one request.
@@ -83,22 +94,22 @@ void RangeWindow::showCalculation() {
 void RangeWindow::showMaterial(const MaterialResult& m) {
     const bool read = shown_.error.empty() && m.error.empty();
     const StoppingInUnit& s = m.stopping;
-    electronic_->setText(read && s.available ? ShownNumber(s.electronic) : kNone);
-    nuclear_->setText(read && s.available ? ShownNumber(s.nuclear) : kNone);
-    total_->setText(read && s.available ? ShownNumber(s.total) : kNone);
+    electronic_->setText(read && s.available ? ShownNumber(s.electronic, digits_) : kNone);
+    nuclear_->setText(read && s.available ? ShownNumber(s.nuclear, digits_) : kNone);
+    total_->setText(read && s.available ? ShownNumber(s.total, digits_) : kNone);
     stopNote_->setText(QString::fromStdString(read ? s.reason : m.error));
-    rangeE15_->setText(read ? ShownNumber(m.range.e15) : kNone);
-    rangeMgCm2_->setText(read ? ShownNumber(m.range.mgCm2) : kNone);
-    rangeUm_->setText(read && m.range.hasUm ? ShownNumber(m.range.um) : kNone);
+    rangeE15_->setText(read ? ShownNumber(m.range.e15, digits_) : kNone);
+    rangeMgCm2_->setText(read ? ShownNumber(m.range.mgCm2, digits_) : kNone);
+    rangeUm_->setText(read && m.range.hasUm ? ShownNumber(m.range.um, digits_) : kNone);
     rangeNote_->setText(read ? QString::fromStdString(m.rangeUmReason) : QString());
 }
 
 void RangeWindow::showStack() {
     layers_->setResults(shown_);
     const bool read = shown_.error.empty();
-    energyToPass_->setText(read ? Energy(shown_.energyToPass) : kNone);
-    energyToReach_->setText(read && shownInput_.reachDepthGiven ? Energy(shown_.energyToReach)
-                                                                : QString());
+    energyToPass_->setText(read ? Energy(shown_.energyToPass, digits_) : kNone);
+    energyToReach_->setText(
+        read && shownInput_.reachDepthGiven ? Energy(shown_.energyToReach, digits_) : QString());
     plot_->setCalculation(shown_, shownInput_.unit);
 }
 
@@ -117,7 +128,7 @@ void RangeWindow::materialEdited() {
     QString density;
     try {
         const Material m = ResolveMaterial(material_->text().trimmed().toStdString(), db_, list_);
-        if (m.density > 0) density = ShownNumber(m.density);
+        if (m.density > 0) density = ShownNumber(m.density, digits_);
     } catch (const std::exception&) {
         // The calculation says what is wrong with the text.
     }

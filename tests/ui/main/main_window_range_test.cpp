@@ -60,8 +60,8 @@ void MainWindowRangeTest::opensOnTheShownDataSet() {
     in.material = "Si";
     in.layers = {{"Si", 1, fenra::ThicknessUnit::Um, 0}};
     const fenra::StackCalculation c = fenra::CalculateStack(in, fenra::Db(), fenra::List());
-    QCOMPARE(Text(w, "lblTotal"), QString::number(c.material.stopping.total, 'g', 6));
-    QCOMPARE(Text(w, "lblRangeUm"), QString::number(c.material.range.um, 'g', 6));
+    QCOMPARE(Text(w, "lblTotal"), fenra::ShownNumber(c.material.stopping.total));
+    QCOMPARE(Text(w, "lblRangeUm"), fenra::ShownNumber(c.material.range.um));
 }
 
 void MainWindowRangeTest::worksOnCopiesAndClosesWithTheMainWindow() {

@@ -38,6 +38,10 @@ class RangeTextsTest : public QObject {
   private slots:
     void everyCaptionIsTranslated();
     void theObjectNameIsNotTranslated();
+    void shownNumbers_data();
+    void shownNumbers();
+    void everyNumberHasTheSameDigits_data();
+    void everyNumberHasTheSameDigits();
 };
 
 void RangeTextsTest::everyCaptionIsTranslated() {
@@ -76,6 +80,83 @@ void RangeTextsTest::theObjectNameIsNotTranslated() {
     range_test::Window t;
     QCoreApplication::removeTranslator(&marker);
     QCOMPARE(t.w->objectName(), QStringLiteral("RangeWindow"));
+}
+
+void RangeTextsTest::shownNumbers_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("digits");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("trailing zeros of a whole number") << 5273.0 << 6 << "5273.00";
+    QTest::newRow("trailing zero of a fraction") << 48.679 << 6 << "48.6790";
+    QTest::newRow("six digits, no bare point") << 123456.0 << 6 << "123456";
+    QTest::newRow("from a million in exponent form") << 1234567.0 << 6 << "1.23457e+06";
+    QTest::newRow("rounding up a decade") << 9.9999996 << 6 << "10.0000";
+    QTest::newRow("small") << 0.000123 << 6 << "0.000123000";
+    QTest::newRow("below 0.0001 in exponent form") << 0.0000123 << 6 << "1.23000e-05";
+    QTest::newRow("zero") << 0.0 << 6 << "0.00000";
+    QTest::newRow("negative") << -2.5 << 6 << "-2.50000";
+    QTest::newRow("four digits") << 48.679 << 4 << "48.68";
+    QTest::newRow("four digits of a whole number") << 5273.0 << 4 << "5273";
+    QTest::newRow("eight digits") << 2.0 << 8 << "2.0000000";
+    QTest::newRow("below the fewest: two") << 48.679 << 0 << "49";
+}
+
+void RangeTextsTest::shownNumbers() {
+    QFETCH(double, value);
+    QFETCH(int, digits);
+    QFETCH(QString, text);
+    QCOMPARE(fenra::ShownNumber(value, digits), text);
+}
+
+namespace {
+
+// The significant digits of a number's text: those of its mantissa, from the first one not 0.
+int SignificantDigits(const QString& text) {
+    const QString mantissa = text.section(QLatin1Char('e'), 0, 0);
+    QString digits;
+    for (const QChar c : mantissa)
+        if (c.isDigit()) digits += c;
+    // Zero is shown with as many zeros as a number has digits ("0.00000").
+    if (digits.count(QLatin1Char('0')) == digits.size()) return static_cast<int>(digits.size());
+    while (digits.startsWith(QLatin1Char('0'))) digits.remove(0, 1);
+    return static_cast<int>(digits.size());
+}
+
+}  // namespace
+
+void RangeTextsTest::everyNumberHasTheSameDigits_data() {
+    QTest::addColumn<int>("digits");
+    QTest::newRow("the default six") << 0;
+    QTest::newRow("four") << 4;
+    QTest::newRow("nine") << 9;
+}
+
+void RangeTextsTest::everyNumberHasTheSameDigits() {
+    QFETCH(int, digits);
+    range_test::Window t;
+    if (digits > 0) t.w->setSignificantDigits(digits);
+    const int expected = digits > 0 ? digits : 6;
+    QCOMPARE(t.w->significantDigits(), expected);
+    t.BuildThreeLayers();
+    QStringList wrong;
+    for (const char* label : {"lblElectronic", "lblNuclear", "lblTotal", "lblRangeE15",
+                              "lblRangeMgCm2", "lblRangeUm", "lblEnergyToPass"}) {
+        const QString text = t.Text(label).section(QLatin1Char(' '), 0, 0);
+        if (SignificantDigits(text) != expected) wrong << QString("%1: %2").arg(label, text);
+    }
+    int numbers = 0;
+    for (int row = 0; row < t.layers().rowCount(); ++row)
+        for (int column = fenra::LayerTableModel::EnergyIn;
+             column < fenra::LayerTableModel::ColumnCount; ++column) {
+            if (column == fenra::LayerTableModel::Note) continue;
+            const QString text = t.Cell(row, column).section(QLatin1Char(' '), 0, 0);
+            if (text.isEmpty()) continue;
+            ++numbers;
+            if (SignificantDigits(text) != expected)
+                wrong << QString("row %1 column %2: %3").arg(row).arg(column).arg(text);
+        }
+    QVERIFY(numbers >= 10);
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("; "))));
 }
 
 QTEST_MAIN(RangeTextsTest)
