@@ -11,36 +11,41 @@ namespace fenra {
 
 namespace {
 
-// Points every 1/perLayer of the path through a layer; where the ion stops, more towards the
-// end of its range, where the stopping changes fastest (the Bragg peak): at energies halved
-// from the energy in, down to the model's lowest energy, placed at the depth their range
-// leaves (no inversion of the range is needed for them).
+// Points through a layer at energies in equal steps of the logarithm of the energy, from the
+// energy in to the energy out (or, where the ion stops, to the model's lowest energy and then the
+// stop itself): each step loses the same fraction of the energy, so the points crowd together
+// towards the end of the range, where the stopping changes fastest (the Bragg peak), and a thick
+// layer gets as many points as a thin one loses energy. A point lies at the depth the range
+// table gives for its energy, x = R(E_in) - R(E), and carries the energy the layer leaves there,
+// so depth and energy agree with the layer's own results.
 struct PathPoint {
     double x = 0;       // 1E15 atoms/cm2 into the layer
     double energy = 0;  // keV
 };
 
+// The largest fraction of its energy the ion loses between two points of the plot: 2 %.
+constexpr double kPlotEnergyRatio = 1.02;
+
 std::vector<PathPoint> PathPoints(const Layer& layer, const StackLayerRow& row, double path,
-                                  int perLayer, RangeCache& cache) {
-    std::vector<PathPoint> points;
-    const int n = std::max(perLayer, 1);
-    for (int k = 0; k <= n; ++k) {
-        const double x = path * k / n;
-        double e = row.energyIn;
-        if (k == n && row.stopped)
-            e = 0;
-        else if (k > 0)
-            e = EnergyAfterLayer(layer.target, row.energyIn, x, cache).energyOut;
-        points.push_back({x, e});
-    }
-    if (!row.stopped) return points;
+                                  int minSteps, RangeCache& cache) {
+    std::vector<PathPoint> points{{0, row.energyIn}};
     const double lowest = kModelLowEnergy * layer.target.ion.mass;
-    for (double e = row.energyIn / 2; e >= lowest; e /= 2) {
-        const double rest = Range(layer.target, e, cache).range;
-        if (rest < path / n) points.push_back({path - rest, e});
+    const double end = row.stopped ? std::min(lowest, row.energyIn) : row.energyOut;
+    const double span = row.energyIn > 0 && end > 0 ? std::log(row.energyIn / end) : 0;
+    const int steps =
+        std::max({minSteps, 1, static_cast<int>(std::ceil(span / std::log(kPlotEnergyRatio)))});
+    const double rangeIn = Range(layer.target, row.energyIn, cache).range;
+    for (int k = 1; k < steps; ++k) {
+        const double e = row.energyIn * std::exp(-span * k / steps);
+        const double x = std::clamp(rangeIn - Range(layer.target, e, cache).range, 0.0, path);
+        if (x <= points.back().x) continue;  // a step too small for the range table to tell
+        points.push_back({x, EnergyAfterLayer(layer.target, row.energyIn, x, cache).energyOut});
     }
-    std::sort(points.begin(), points.end(),
-              [](const PathPoint& a, const PathPoint& b) { return a.x < b.x; });
+    if (row.stopped && end < row.energyIn) {
+        const double x = std::clamp(rangeIn - Range(layer.target, end, cache).range, 0.0, path);
+        if (x > points.back().x && x < path) points.push_back({x, end});
+    }
+    points.push_back({path, row.stopped ? 0.0 : row.energyOut});
     return points;
 }
 

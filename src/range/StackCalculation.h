@@ -43,6 +43,8 @@ struct StackInput {
     bool reachDepthGiven = false;
     double reachDepth = 0;
     ThicknessUnit reachDepthUnit = ThicknessUnit::Um;
+    // The fewest steps of the plot through a layer; a layer where the ion loses much of its
+    // energy gets more (a step loses at most 2 % of the energy).
     int plotPointsPerLayer = kDefaultPlotPointsPerLayer;
 };
 

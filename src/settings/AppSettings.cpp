@@ -16,6 +16,10 @@ const QString kRecentTargetsKey = QStringLiteral("recent/targets");
 const QString kUnitKey = QStringLiteral("calculation/unit");
 const QString kIonKey = QStringLiteral("calculation/ion");
 const QString kRangeModelKey = QStringLiteral("range/model");
+const QString kRangeDigitsKey = QStringLiteral("range/digits");
+// The digits a range window can show: below 2 no number is told apart, beyond 15 a double's
+// digits are noise.
+constexpr int kFewestRangeDigits = 2, kMostRangeDigits = 15, kDefaultRangeDigits = 6;
 // An unreadable settings file is kept beside the new one under this suffix, for its owner.
 const QString kUnreadableSuffix = QStringLiteral(".unreadable");
 // The largest settings file read: the program's own holds a few kilobytes (its window
@@ -228,6 +232,13 @@ QString AppSettings::RangeModel() const {
 void AppSettings::SetRangeModel(const QString& name) {
     if (name == QLatin1String("classic") || name == QLatin1String("modern"))
         Put(kRangeModelKey, name);
+}
+
+int AppSettings::RangeDigits() const {
+    bool ok = false;
+    const int digits = store_->value(kRangeDigitsKey).toInt(&ok);
+    return ok && digits >= kFewestRangeDigits && digits <= kMostRangeDigits ? digits
+                                                                            : kDefaultRangeDigits;
 }
 
 QString AppSettings::LastIon() const {

@@ -66,6 +66,10 @@ class AppSettings {
     QString RangeModel() const;
     void SetRangeModel(const QString& name);
 
+    // The significant digits of the range window's numbers: `range/digits` in the file, 2 to 15,
+    // 6 when none is kept or the kept value is out of that range.
+    int RangeDigits() const;
+
     // The symbol of the last ion chosen (letters only); empty when none.
     QString LastIon() const;
     void SetLastIon(const QString& symbol);

@@ -243,8 +243,69 @@ TEST(CalculateStack, PlotFollowsThePathWithAStepInStoppingAtEachFace) {
     int nearEnd = 0;
     for (const StackPlotPoint& p : c.plot)
         nearEnd += p.layer == 2 && p.energy > 0 && p.energy < c.layers[2].energyIn / 100;
-    EXPECT_GE(nearEnd, 4);  // 37, 18, 9 and 4.6 keV: halved down to 1 keV/u
+    EXPECT_GE(nearEnd, 4);  // in 2 % steps down to 1 keV/u
 }
+
+// The plot steps by energy: at most 2 % of the energy between two points of a layer, down to the
+// model's lowest energy, whatever the layer's thickness; so the points crowd towards the stop.
+struct PlotStepCase {
+    const char* ion;
+    double energy;  // keV
+    std::vector<StackLayerInput> layers;
+    int stopLayer;  // -1: the ion leaves the stack
+};
+
+class PlotSteps : public ::testing::TestWithParam<PlotStepCase> {};
+
+TEST_P(PlotSteps, NoStepLosesMoreThanTwoPerCentOfTheEnergy) {
+    const PlotStepCase& p = GetParam();
+    StackInput in;
+    in.ion = p.ion;
+    in.energy = p.energy;
+    in.material = p.layers[0].material;
+    in.layers = p.layers;
+    const StackCalculation c = CalculateStack(in, Db(), List());
+    ASSERT_TRUE(c.stackComplete);
+    EXPECT_EQ(c.stoppedInLayer, p.stopLayer);
+    const double lowest = kModelLowEnergy * TargetOf(p.ion, "Si").ion.mass;
+    double smallestStopStep = 1e300, firstStopStep = 0;
+    for (std::size_t k = 1; k < c.plot.size(); ++k) {
+        const StackPlotPoint& a = c.plot[k - 1];
+        const StackPlotPoint& b = c.plot[k];
+        EXPECT_GE(b.depth.e15, a.depth.e15);
+        if (a.layer != b.layer || b.energy < lowest * 1.0001) continue;
+        EXPECT_LE(a.energy / b.energy, 1.02 * (1 + 1e-6))
+            << "point " << k << " of " << c.plot.size();
+        if (b.layer == p.stopLayer) {
+            const double step = b.depth.e15 - a.depth.e15;
+            if (firstStopStep == 0) firstStopStep = step;
+            smallestStopStep = std::min(smallestStopStep, step);
+        }
+    }
+    if (p.stopLayer >= 0) {
+        EXPECT_LT(smallestStopStep, firstStopStep / 10);
+    }
+    // Each face keeps its point: the layer's energy out where the next layer begins.
+    for (const StackLayerRow& row : c.layers) {
+        if (!row.reached || row.stopped) continue;
+        bool found = false;
+        for (const StackPlotPoint& q : c.plot)
+            found = found || (q.depth.e15 == row.back.e15 && q.energy == row.energyOut);
+        EXPECT_TRUE(found);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CalculateStack, PlotSteps,
+    ::testing::Values(PlotStepCase{"He", 2000, {{"Si", 40, ThicknessUnit::Um, 0}}, 0},
+                      PlotStepCase{"H", 3000, {{"Al", 1, ThicknessUnit::Mm, 0}}, 0},
+                      PlotStepCase{"He",
+                                   5000,
+                                   {{"mylar", 2, ThicknessUnit::Um, 0},
+                                    {"Al", 50, ThicknessUnit::Nm, 0},
+                                    {"Si", 30, ThicknessUnit::Um, 0}},
+                                   2},
+                      PlotStepCase{"H", 2000, {{"Si", 10, ThicknessUnit::Um, 0}}, -1}));
 
 TEST(CalculateStack, SpreadsAreTheCoresAndTheBandGrowsFromZero) {
     const StackCalculation c = CalculateStack(DetectorStack(), Db(), List());

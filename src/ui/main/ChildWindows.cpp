@@ -97,7 +97,8 @@ void ChildWindows::showRangeWindow(fenra::RangeWindow* window) {
         if (!geometry.isEmpty()) window->restoreGeometry(geometry);  // a foreign blob: no change
         window->installEventFilter(new RangeGeometryKeeper(*settings_, window));
         // The stopping model chosen last in any range window is the next one's.
-        window->SetModelName(settings_->RangeModel());
+        window->setModelName(settings_->RangeModel());
+        window->setSignificantDigits(settings_->RangeDigits());
         connect(window, &fenra::RangeWindow::modelChosen, this, [this](const QString& name) {
             settings_->SetRangeModel(name);
             settings_->Save();

@@ -16,11 +16,11 @@ QWidget* LayerDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem
         auto* list = new QComboBox(parent);
         for (int k = 0; k < kThicknessUnitCount; ++k)
             list->addItem(ThicknessUnitDisplay(static_cast<ThicknessUnit>(k)));
-        connect(list, &QComboBox::activated, self, [self, list]() { self->Commit(list); });
+        connect(list, &QComboBox::activated, self, [self, list]() { self->commit(list); });
         return list;
     }
     auto* field = new QLineEdit(parent);
-    connect(field, &QLineEdit::textEdited, self, [self, field]() { self->Commit(field); });
+    connect(field, &QLineEdit::textEdited, self, [self, field]() { self->commit(field); });
     return field;
 }
 

@@ -21,7 +21,7 @@ class LayerDelegate : public QStyledItemDelegate {
                       const QModelIndex& index) const override;
 
   private:
-    void Commit(QWidget* editor) { emit commitData(editor); }
+    void commit(QWidget* editor) { emit commitData(editor); }
 };
 
 }  // namespace fenra

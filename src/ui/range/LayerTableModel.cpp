@@ -23,8 +23,8 @@ const char* const kSpreadHeadings[] = {QT_TRANSLATE_NOOP("LayerTableModel", "σE
 constexpr double kMradPerRad = 1000;
 
 // A spread: empty where it is not known.
-QString SpreadText(double v) {
-    return std::isfinite(v) ? ShownNumber(v) : QString();
+QString SpreadText(double v, int digits) {
+    return std::isfinite(v) ? ShownNumber(v, digits) : QString();
 }
 
 bool IsInput(int column) {
@@ -64,11 +64,11 @@ QVariant LayerTableModel::data(const QModelIndex& index, int role) const {
         case Density:
             return l.density;
         default:
-            return ResultText(index.row(), column);
+            return resultText(index.row(), column);
     }
 }
 
-QString LayerTableModel::ResultText(int row, int column) const {
+QString LayerTableModel::resultText(int row, int column) const {
     if (row >= static_cast<int>(results_.size())) return {};
     const StackLayerRow& r = results_[static_cast<std::size_t>(row)];
     if (!r.error.empty()) return column == Note ? QString::fromStdString(r.error) : QString();
@@ -76,24 +76,24 @@ QString LayerTableModel::ResultText(int row, int column) const {
     if (!r.reached) return column == Note ? tr("the ion does not reach this layer") : QString();
     switch (column) {
         case EnergyIn:
-            return ShownNumber(r.energyIn);
+            return ShownNumber(r.energyIn, digits_);
         case EnergyOut:
-            return ShownNumber(r.energyOut);
+            return ShownNumber(r.energyOut, digits_);
         case EnergyLost:
-            return ShownNumber(r.energyLoss);
+            return ShownNumber(r.energyLoss, digits_);
         case StopsAt:
             if (!r.stopped) return {};
             // A depth in the stack: a length only while every layer before has a density.
-            return r.stopDepth.hasUm ? ShownNumber(r.stopDepth.um) + tr(" µm")
-                                     : ShownNumber(r.stopDepth.mgCm2) + tr(" mg/cm2");
+            return r.stopDepth.hasUm ? ShownNumber(r.stopDepth.um, digits_) + tr(" µm")
+                                     : ShownNumber(r.stopDepth.mgCm2, digits_) + tr(" mg/cm2");
         case EnergySigma:
-            return SpreadText(r.energySigma);
+            return SpreadText(r.energySigma, digits_);
         case AngleSigma:
-            return SpreadText(r.angleSigma * kMradPerRad);
+            return SpreadText(r.angleSigma * kMradPerRad, digits_);
         case LateralSigma:
-            return SpreadText(r.lateralSigma);
+            return SpreadText(r.lateralSigma, digits_);
         case ChargeMean:
-            return SpreadText(r.chargeMean);
+            return SpreadText(r.chargeMean, digits_);
         case Note:
             if (r.stopped) return tr("the ion stops in this layer");
             return r.spreadOutOfValidity
@@ -126,7 +126,7 @@ bool LayerTableModel::setData(const QModelIndex& index, const QVariant& value, i
             break;
     }
     emit dataChanged(index, index, {role, Qt::DisplayRole});
-    emit LayersEdited();
+    emit layersEdited();
     return true;
 }
 
@@ -141,10 +141,10 @@ QVariant LayerTableModel::headerData(int section, Qt::Orientation orientation, i
     if (orientation == Qt::Vertical) return section + 1;
     if (section < 0 || section >= ColumnCount) return {};
     if (section >= EnergySigma) return tr(kSpreadHeadings[section - EnergySigma]);
-    return QString::fromUtf8(kHeadings[section]);
+    return tr(kHeadings[section]);
 }
 
-bool LayerTableModel::InsertLayer(int after, const LayerText& layer) {
+bool LayerTableModel::insertLayer(int after, const LayerText& layer) {
     if (rowCount() >= kMaxStackLayers) return false;
     const int row = std::clamp(after + 1, 0, rowCount());
     beginInsertRows(QModelIndex(), row, row);
@@ -152,20 +152,20 @@ bool LayerTableModel::InsertLayer(int after, const LayerText& layer) {
     // The results belong to the old rows until the next calculation: none are shown meanwhile.
     results_.clear();
     endInsertRows();
-    emit LayersEdited();
+    emit layersEdited();
     return true;
 }
 
-void LayerTableModel::RemoveLayer(int row) {
+void LayerTableModel::removeLayer(int row) {
     if (row < 0 || row >= rowCount()) return;
     beginRemoveRows(QModelIndex(), row, row);
     layers_.erase(layers_.begin() + row);
     results_.clear();
     endRemoveRows();
-    emit LayersEdited();
+    emit layersEdited();
 }
 
-bool LayerTableModel::MoveLayer(int row, int delta) {
+bool LayerTableModel::moveLayer(int row, int delta) {
     const int to = row + delta;
     if (row < 0 || row >= rowCount() || to < 0 || to >= rowCount() || delta == 0) return false;
     // beginMoveRows names the row in front of which the moved row lands.
@@ -173,11 +173,11 @@ bool LayerTableModel::MoveLayer(int row, int delta) {
     std::swap(layers_[static_cast<std::size_t>(row)], layers_[static_cast<std::size_t>(to)]);
     results_.clear();
     endMoveRows();
-    emit LayersEdited();
+    emit layersEdited();
     return true;
 }
 
-std::vector<StackLayerInput> LayerTableModel::Inputs() const {
+std::vector<StackLayerInput> LayerTableModel::inputs() const {
     std::vector<StackLayerInput> inputs;
     for (const LayerText& l : layers_) {
         StackLayerInput in;
@@ -191,7 +191,14 @@ std::vector<StackLayerInput> LayerTableModel::Inputs() const {
     return inputs;
 }
 
-void LayerTableModel::SetResults(const StackCalculation& c) {
+void LayerTableModel::setDigits(int digits) {
+    digits_ = digits;
+    if (rowCount() > 0)
+        emit dataChanged(index(0, EnergyIn), index(rowCount() - 1, ColumnCount - 1),
+                         {Qt::DisplayRole});
+}
+
+void LayerTableModel::setResults(const StackCalculation& c) {
     results_ = c.layers;
     complete_ = c.stackComplete;
     if (rowCount() > 0)

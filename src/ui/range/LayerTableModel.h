@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "range/StackCalculation.h"
+#include "ui/range/RangeTexts.h"
 
 namespace fenra {
 
@@ -52,27 +53,30 @@ class LayerTableModel : public QAbstractTableModel {
                         int role = Qt::DisplayRole) const override;
 
     // A layer after row `after` (-1: in front of all); false when the stack is full.
-    bool InsertLayer(int after, const LayerText& layer);
-    void RemoveLayer(int row);
+    bool insertLayer(int after, const LayerText& layer);
+    void removeLayer(int row);
     // Swaps a layer with its neighbour in front (delta -1) or behind (+1); false at an end.
-    bool MoveLayer(int row, int delta);
+    bool moveLayer(int row, int delta);
 
-    const std::vector<LayerText>& Layers() const { return layers_; }
+    const std::vector<LayerText>& layers() const { return layers_; }
     // The layers as the calculation reads them.
-    std::vector<StackLayerInput> Inputs() const;
+    std::vector<StackLayerInput> inputs() const;
     // Shows the results of c (whose layers are the rows, in order).
-    void SetResults(const StackCalculation& c);
+    void setResults(const StackCalculation& c);
+    // The significant digits of the results shown.
+    void setDigits(int digits);
 
   signals:
     // The user changed a layer, added, removed or moved one: the stack needs a new calculation.
-    void LayersEdited();
+    void layersEdited();
 
   private:
-    QString ResultText(int row, int column) const;
+    QString resultText(int row, int column) const;
 
     std::vector<LayerText> layers_;
     std::vector<StackLayerRow> results_;
     bool complete_ = false;
+    int digits_ = kDefaultShownDigits;
 };
 
 }  // namespace fenra

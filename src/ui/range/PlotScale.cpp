@@ -41,12 +41,25 @@ PlotAxis FitAxis(double lo, double hi, bool log) {
     return axis;
 }
 
+PlotAxis FitLogAxisFrom(double lo, double hi) {
+    PlotAxis axis = FitAxis(lo, hi, true);
+    if (lo > 0 && std::isfinite(lo) && lo < axis.max) axis.min = lo;
+    return axis;
+}
+
 std::vector<double> AxisTicks(const PlotAxis& axis) {
     std::vector<double> ticks;
     if (axis.log) {
-        const int first = static_cast<int>(std::lround(std::log10(axis.min)));
-        const int last = static_cast<int>(std::lround(std::log10(axis.max)));
-        for (int e = first; e <= last; ++e) ticks.push_back(std::pow(10.0, e));
+        // A tolerance of a millionth of a decade keeps a bound that is a decade on the axis.
+        const int first = static_cast<int>(std::ceil(std::log10(axis.min) - 1e-6));
+        const int last = static_cast<int>(std::floor(std::log10(axis.max) + 1e-6));
+        const bool fine = last - first < 1;
+        for (int e = first - 1; e <= last; ++e)
+            for (const double m : {1.0, 2.0, 5.0}) {
+                const double v = m * std::pow(10.0, e);
+                if ((m == 1 || fine) && v >= axis.min * (1 - 1e-9) && v <= axis.max * (1 + 1e-9))
+                    ticks.push_back(v);
+            }
         return ticks;
     }
     const double step = LinearStep(axis);

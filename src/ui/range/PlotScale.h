@@ -11,7 +11,7 @@ namespace fenra {
 
 struct PlotAxis {
     double min = 0, max = 1;
-    bool log = false;  // logarithmic: min and max are positive powers of ten
+    bool log = false;  // logarithmic: min and max positive, max a power of ten
 };
 
 // The axis over the values lo..hi (of one sign for a logarithmic axis: only positive values
@@ -20,8 +20,13 @@ struct PlotAxis {
 // positive value to the decade above hi. An empty span gets a width, never a division by 0.
 PlotAxis FitAxis(double lo, double hi, bool log);
 
+// A logarithmic axis that starts exactly at lo (> 0), the first point shown, and ends at the
+// decade above hi: a depth axis wastes no decades in front of the path.
+PlotAxis FitLogAxisFrom(double lo, double hi);
+
 // Ticks within the axis: every step of 1, 2 or 5 times a power of ten on a linear axis (four
-// to ten of them), every decade on a logarithmic one.
+// to ten of them), every decade on a logarithmic one, and 2 and 5 times each decade too where
+// fewer than two decades fall within it.
 std::vector<double> AxisTicks(const PlotAxis& axis);
 
 // The position of v along the axis; nothing for a value a logarithmic axis cannot show.

@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 
 namespace fenra {
@@ -54,8 +56,16 @@ QString ThicknessUnitDisplay(ThicknessUnit unit) {
     return RangeTexts::tr("mm");
 }
 
-QString ShownNumber(double v) {
-    return QString::number(v, 'g', 6);
+QString ShownNumber(double v, int digits) {
+    digits = std::clamp(digits, kFewestShownDigits, kMostShownDigits);
+    if (!std::isfinite(v)) return QString::number(v);
+    // C's %#g keeps the trailing zeros of the significant digits; a point with no digit after
+    // it (123456.) says nothing more and goes.
+    char text[64];
+    std::snprintf(text, sizeof text, "%#.*g", digits, v);
+    QString shown = QString::fromLatin1(text);
+    if (shown.endsWith(QLatin1Char('.'))) shown.chop(1);
+    return shown;
 }
 
 double TypedNumber(const QString& text) {

@@ -6,12 +6,16 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -40,28 +44,38 @@ QLabel* ResultLabel(const char* name) {
     return label;
 }
 
-QLabel* NoteLabel(const char* name) {
+// A label for notes that come and go: it keeps the room of `lines` lines when empty, so the
+// fields around it stay where they are.
+QLabel* NoteLabel(const char* name, int lines = 1) {
     auto* label = Named(new QLabel, name);
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setMinimumHeight(label->fontMetrics().lineSpacing() * lines + 2 * label->frameWidth());
     return label;
 }
+
+// The preferred size of a new window, and the room a window manager's frame takes around it.
+constexpr QSize kPreferredSize(1120, 780);
+constexpr QSize kFrameAllowance(16, 40);
+// Layer rows the table shows at the window's smallest.
+constexpr int kLeastLayerRows = 3;
 
 }  // namespace
 
 RangeWindow::RangeWindow(Platform& platform, const DataSet& dataSet, const ElementDatabase& db,
                          const MaterialList& list, QWidget* parent, RangeCache& cache)
     : QMainWindow(parent), platform_(platform), db_(db), list_(list), cache_(cache) {
-    setObjectName(tr("RangeWindow"));
+    setObjectName(QStringLiteral("RangeWindow"));
     setWindowTitle(tr("Range and layers"));
     calculationTimer_.setSingleShot(true);
     calculationTimer_.setInterval(0);
-    connect(&calculationTimer_, &QTimer::timeout, this, &RangeWindow::CalculateNow);
-    BuildFields();
-    BuildMenus();
-    FillFromDataSet(dataSet);
-    ConnectFields();
-    CalculateNow();
+    connect(&calculationTimer_, &QTimer::timeout, this, &RangeWindow::calculateNow);
+    buildFields();
+    buildMenus();
+    fillFromDataSet(dataSet);
+    connectFields();
+    calculateNow();
     // Wide enough for the headings and the numbers of the first stack; a material name may
     // need more.
     table_->resizeColumnsToContents();
@@ -73,7 +87,30 @@ RangeWindow::RangeWindow(Platform& platform, const DataSet& dataSet, const Eleme
         table_->setColumnWidth(column,
                                std::max(table_->columnWidth(column),
                                         fm.horizontalAdvance(QString::fromUtf8(text)) + 16));
-    resize(1120, 780);
+    placeOnScreen();
+}
+
+QRect RangeWindowGeometry(const QRect& available, QSize preferred, QSize minimum) {
+    // The preferred size where the screen has room, never below the minimum; centred in what
+    // the screen leaves free of panels, its top-left corner always on the screen.
+    const QSize size = preferred.boundedTo(available.size()).expandedTo(minimum);
+    QRect frame(QPoint(0, 0), size);
+    frame.moveCenter(available.center());
+    frame.moveTopLeft(
+        QPoint(std::max(frame.left(), available.left()), std::max(frame.top(), available.top())));
+    return frame;
+}
+
+void RangeWindow::placeOnScreen() {
+    const QScreen* screen = parentWidget() != nullptr ? parentWidget()->screen() : this->screen();
+    if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    // The frame (title bar and borders) is not known before the window is shown: a margin for it.
+    const QRect available = screen->availableGeometry().adjusted(0, 0, -kFrameAllowance.width(),
+                                                                 -kFrameAllowance.height());
+    const QRect place = RangeWindowGeometry(available, kPreferredSize, minimumSizeHint());
+    resize(place.size());
+    move(place.topLeft());
 }
 
 RangeWindow::~RangeWindow() {
@@ -82,18 +119,31 @@ RangeWindow::~RangeWindow() {
     for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
 }
 
-void RangeWindow::BuildFields() {
-    auto* left = new QVBoxLayout;
-    left->addWidget(BuildMaterialGroup());
-    left->addWidget(BuildResultsGroup());
+void RangeWindow::buildFields() {
+    auto* fields = new QWidget;
+    auto* left = new QVBoxLayout(fields);
+    left->setContentsMargins(0, 0, 0, 0);
+    // The fields keep their natural height: short of room they scroll, they are never squeezed.
+    left->setSizeConstraint(QLayout::SetMinAndMaxSize);
+    left->addWidget(buildMaterialGroup());
+    left->addWidget(buildResultsGroup());
     left->addStretch(1);
+    // On a low screen the fields scroll rather than push the window off the screen.
+    auto* scroll = Named(new QScrollArea, "scrFields");
+    scroll->setWidget(fields);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setMinimumWidth(fields->minimumSizeHint().width() +
+                            scroll->verticalScrollBar()->sizeHint().width());
+    scroll->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
     auto* top = new QHBoxLayout;
-    top->addLayout(left, 0);
-    top->addWidget(BuildPlotGroup(), 1);
+    top->addWidget(scroll, 0);
+    top->addWidget(buildPlotGroup(), 1);
     auto* all = new QVBoxLayout;
     all->addLayout(top, 3);
-    all->addWidget(BuildStackGroup(), 2);
-    messages_ = NoteLabel("lblMessages");
+    all->addWidget(buildStackGroup(), 2);
+    messages_ = NoteLabel("lblMessages", 2);
     messages_->setStyleSheet(QStringLiteral("color: #a00000"));
     all->addWidget(messages_);
     auto* central = new QWidget;
@@ -101,7 +151,7 @@ void RangeWindow::BuildFields() {
     setCentralWidget(central);
 }
 
-QWidget* RangeWindow::BuildMaterialGroup() {
+QWidget* RangeWindow::buildMaterialGroup() {
     auto* group = new QGroupBox(tr("Ion and material"));
     auto* form = new QFormLayout(group);
     ion_ = Named(new QLineEdit, "txtIon");
@@ -126,7 +176,7 @@ QWidget* RangeWindow::BuildMaterialGroup() {
     return group;
 }
 
-QWidget* RangeWindow::BuildResultsGroup() {
+QWidget* RangeWindow::buildResultsGroup() {
     auto* group = new QGroupBox(tr("At this energy"));
     auto* form = new QFormLayout(group);
     stopUnit_ = Named(new QComboBox, "cboStopUnit");
@@ -134,11 +184,11 @@ QWidget* RangeWindow::BuildResultsGroup() {
     electronic_ = ResultLabel("lblElectronic");
     nuclear_ = ResultLabel("lblNuclear");
     total_ = ResultLabel("lblTotal");
-    stopNote_ = NoteLabel("lblStopNote");
+    stopNote_ = NoteLabel("lblStopNote", 2);
     rangeE15_ = ResultLabel("lblRangeE15");
     rangeMgCm2_ = ResultLabel("lblRangeMgCm2");
     rangeUm_ = ResultLabel("lblRangeUm");
-    rangeNote_ = NoteLabel("lblRangeNote");
+    rangeNote_ = NoteLabel("lblRangeNote", 2);
     form->addRow(tr("Stopping in"), stopUnit_);
     form->addRow(tr("Electronic"), electronic_);
     form->addRow(tr("Nuclear"), nuclear_);
@@ -152,7 +202,7 @@ QWidget* RangeWindow::BuildResultsGroup() {
     return group;
 }
 
-QWidget* RangeWindow::BuildPlotGroup() {
+QWidget* RangeWindow::buildPlotGroup() {
     auto* group = new QGroupBox(tr("Through the stack"));
     auto* box = new QVBoxLayout(group);
     auto* choices = new QHBoxLayout;
@@ -175,7 +225,7 @@ QWidget* RangeWindow::BuildPlotGroup() {
     return group;
 }
 
-QWidget* RangeWindow::BuildStackGroup() {
+QWidget* RangeWindow::buildStackGroup() {
     auto* group = new QGroupBox(tr("Layers, front to back"));
     auto* box = new QVBoxLayout(group);
     layers_ = new LayerTableModel(this);
@@ -189,9 +239,15 @@ QWidget* RangeWindow::BuildStackGroup() {
     table_->horizontalHeader()->setStretchLastSection(true);
     // Tab leaves the table for the buttons below it; the arrow keys move between its cells.
     table_->setTabKeyNavigation(false);
+    // Room for a few layers however small the window: the header, the rows and a scroll bar.
+    table_->setMinimumHeight(table_->horizontalHeader()->sizeHint().height() +
+                             kLeastLayerRows * table_->verticalHeader()->defaultSectionSize() +
+                             table_->horizontalScrollBar()->sizeHint().height() +
+                             2 * table_->frameWidth());
     auto* buttons = new QHBoxLayout;
     add_ = Named(new QPushButton(tr("Add layer")), "cmdAddLayer");
     remove_ = Named(new QPushButton(tr("Remove layer")), "cmdRemoveLayer");
+    add_->setToolTip(tr("Add a layer behind the current one"));
     up_ = Named(new QPushButton(tr("Move up")), "cmdLayerUp");
     down_ = Named(new QPushButton(tr("Move down")), "cmdLayerDown");
     for (QPushButton* b : {add_, remove_, up_, down_}) buttons->addWidget(b);
@@ -221,16 +277,16 @@ QWidget* RangeWindow::BuildStackGroup() {
     return group;
 }
 
-void RangeWindow::BuildMenus() {
+void RangeWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
     const struct {
         const char* name;
         const char* text;
         void (RangeWindow::*slot)();
-    } commands[] = {{"mnuSaveImage", QT_TR_NOOP("Save &image…"), &RangeWindow::SaveImage},
-                    {"mnuCopyImage", QT_TR_NOOP("&Copy image"), &RangeWindow::CopyImage},
-                    {"mnuSaveData", QT_TR_NOOP("Save &data…"), &RangeWindow::SavePlotData},
-                    {"mnuSaveTable", QT_TR_NOOP("Save &table…"), &RangeWindow::SaveTable}};
+    } commands[] = {{"mnuSaveImage", QT_TR_NOOP("Save &image…"), &RangeWindow::saveImage},
+                    {"mnuCopyImage", QT_TR_NOOP("&Copy image"), &RangeWindow::copyImage},
+                    {"mnuSaveData", QT_TR_NOOP("Save &data…"), &RangeWindow::savePlotData},
+                    {"mnuSaveTable", QT_TR_NOOP("Save &table…"), &RangeWindow::saveTable}};
     for (const auto& c : commands) {
         QAction* action = file->addAction(tr(c.text), this, c.slot);
         action->setObjectName(QString::fromLatin1(c.name));
@@ -241,43 +297,43 @@ void RangeWindow::BuildMenus() {
     close->setShortcut(QKeySequence::Close);
 }
 
-void RangeWindow::ConnectFields() {
+void RangeWindow::connectFields() {
     for (QLineEdit* field : {ion_, mass_, energy_, density_, reachDepth_})
-        connect(field, &QLineEdit::textChanged, this, &RangeWindow::ScheduleCalculation);
-    connect(material_, &QLineEdit::textChanged, this, &RangeWindow::MaterialEdited);
+        connect(field, &QLineEdit::textChanged, this, &RangeWindow::scheduleCalculation);
+    connect(material_, &QLineEdit::textChanged, this, &RangeWindow::materialEdited);
     connect(model_, &QComboBox::activated, this,
             [this](int k) { emit modelChosen(model_->itemData(k).toString()); });
     for (QComboBox* list : {model_, stopUnit_, reachUnit_})
-        connect(list, &QComboBox::currentIndexChanged, this, &RangeWindow::ScheduleCalculation);
-    connect(layers_, &LayerTableModel::LayersEdited, this, &RangeWindow::ScheduleCalculation);
+        connect(list, &QComboBox::currentIndexChanged, this, &RangeWindow::scheduleCalculation);
+    connect(layers_, &LayerTableModel::layersEdited, this, &RangeWindow::scheduleCalculation);
     connect(quantity_, &QComboBox::currentIndexChanged, this, [this](int k) {
-        plot_->SetQuantity(k == 1 ? PlotQuantity::Stopping : PlotQuantity::Energy);
+        plot_->setQuantity(k == 1 ? PlotQuantity::Stopping : PlotQuantity::Energy);
     });
     for (QCheckBox* box : {logDepth_, logValue_})
         connect(box, &QCheckBox::toggled, this,
-                [this]() { plot_->SetLogAxes(logDepth_->isChecked(), logValue_->isChecked()); });
-    connect(plot_, &StackPlot::CursorMoved, cursor_, &QLabel::setText);
-    connect(add_, &QPushButton::clicked, this, &RangeWindow::AddLayer);
-    connect(remove_, &QPushButton::clicked, this, &RangeWindow::RemoveLayer);
-    connect(up_, &QPushButton::clicked, this, [this]() { MoveLayer(-1); });
-    connect(down_, &QPushButton::clicked, this, [this]() { MoveLayer(+1); });
+                [this]() { plot_->setLogAxes(logDepth_->isChecked(), logValue_->isChecked()); });
+    connect(plot_, &StackPlot::cursorMoved, cursor_, &QLabel::setText);
+    connect(add_, &QPushButton::clicked, this, &RangeWindow::addLayer);
+    connect(remove_, &QPushButton::clicked, this, &RangeWindow::removeLayer);
+    connect(up_, &QPushButton::clicked, this, [this]() { moveLayer(-1); });
+    connect(down_, &QPushButton::clicked, this, [this]() { moveLayer(+1); });
     connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            &RangeWindow::UpdateLayerButtons);
-    connect(layers_, &LayerTableModel::LayersEdited, this, &RangeWindow::UpdateLayerButtons);
+            &RangeWindow::updateLayerButtons);
+    connect(layers_, &LayerTableModel::layersEdited, this, &RangeWindow::updateLayerButtons);
 }
 
-void RangeWindow::FillFromDataSet(const DataSet& d) {
+void RangeWindow::fillFromDataSet(const DataSet& d) {
     ion_->setText(QString::fromStdString(d.IonName).trimmed());
     if (d.IonMass > 0) mass_->setText(QString::fromStdString(GeneralText(d.IonMass)));
     energy_->setText(QString::fromStdString(GeneralText(d.IonEnergy)));
     material_->setText(QString::fromStdString(TargetMaterialText(d)));
-    MaterialEdited();
+    materialEdited();
     // One layer of the material to start from, as thick as the unit it can be given in.
     LayerText first;
     first.material = material_->text();
     first.thickness = QStringLiteral("1");
     first.unit = density_->text().isEmpty() ? ThicknessUnit::MgCm2 : ThicknessUnit::Um;
-    layers_->InsertLayer(-1, first);
+    layers_->insertLayer(-1, first);
 }
 
 }  // namespace fenra

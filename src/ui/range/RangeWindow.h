@@ -7,6 +7,7 @@
 // on the next turn of the event loop, so a burst of changes costs one.
 
 #include <QMainWindow>
+#include <QRect>
 #include <QString>
 #include <QTimer>
 
@@ -14,6 +15,7 @@
 #include "range/RangeCache.h"
 #include "range/StackCalculation.h"
 #include "state/DataSet.h"
+#include "ui/range/RangeTexts.h"
 
 class QCheckBox;
 class QComboBox;
@@ -25,6 +27,10 @@ class QTableView;
 namespace fenra {
 
 class LayerTableModel;
+
+// Where a new range window goes on a screen whose free area is `available`: the preferred size
+// where it fits (the minimum where even that does not), centred, its top-left on the screen.
+QRect RangeWindowGeometry(const QRect& available, QSize preferred, QSize minimum);
 class Platform;
 class StackPlot;
 
@@ -38,56 +44,62 @@ class RangeWindow : public QMainWindow {
     ~RangeWindow() override;
 
     // The calculation shown, and its input.
-    const StackCalculation& Shown() const { return shown_; }
-    const StackInput& ShownInput() const { return shownInput_; }
+    const StackCalculation& shown() const { return shown_; }
+    const StackInput& shownInput() const { return shownInput_; }
     // How many calculations have run (one per burst of changes).
-    int CalculationCount() const { return calculations_; }
+    int calculationCount() const { return calculations_; }
     // Runs a pending calculation now instead of on the next turn of the event loop.
-    void CalculateNow();
+    void calculateNow();
 
     // The electronic stopping model of the calculations: "classic" or "modern" (another name
     // is ignored).
-    QString ModelName() const;
-    void SetModelName(const QString& name);
+    QString modelName() const;
+    void setModelName(const QString& name);
 
-    LayerTableModel& Layers() { return *layers_; }
-    StackPlot& Plot() { return *plot_; }
+    // The significant digits of every number the window shows (kFewestShownDigits to
+    // kMostShownDigits; 6 unless the settings say otherwise).
+    int significantDigits() const;
+    void setSignificantDigits(int digits);
+
+    LayerTableModel& layers() { return *layers_; }
+    StackPlot& plot() { return *plot_; }
 
     // The commands.
-    void SaveImage();
-    void CopyImage();
-    void SavePlotData();
-    void SaveTable();
+    void saveImage();
+    void copyImage();
+    void savePlotData();
+    void saveTable();
 
   signals:
     // The user chose another stopping model (its name), to be remembered.
     void modelChosen(const QString& name);
 
   private:
-    void BuildFields();
-    QWidget* BuildMaterialGroup();
-    QWidget* BuildResultsGroup();
-    QWidget* BuildPlotGroup();
-    QWidget* BuildStackGroup();
-    void BuildMenus();
-    void ConnectFields();
-    void FillFromDataSet(const DataSet& d);
+    void buildFields();
+    QWidget* buildMaterialGroup();
+    QWidget* buildResultsGroup();
+    QWidget* buildPlotGroup();
+    QWidget* buildStackGroup();
+    void buildMenus();
+    void connectFields();
+    void fillFromDataSet(const DataSet& d);
+    void placeOnScreen();
 
-    void ScheduleCalculation();
-    StackInput ReadInput() const;
-    void ShowCalculation();
-    void ShowMaterial(const MaterialResult& m);
-    void ShowStack();
-    void ShowMessages();
-    void MaterialEdited();
-    void UpdateLayerButtons();
+    void scheduleCalculation();
+    StackInput readInput() const;
+    void showCalculation();
+    void showMaterial(const MaterialResult& m);
+    void showStack();
+    void showMessages();
+    void materialEdited();
+    void updateLayerButtons();
 
-    void AddLayer();
-    void RemoveLayer();
-    void MoveLayer(int delta);
-    int CurrentLayer() const;
+    void addLayer();
+    void removeLayer();
+    void moveLayer(int delta);
+    int currentLayer() const;
 
-    bool WriteCsv(const QString& title, QString* lastFile, const std::string& text);
+    bool writeCsv(const QString& title, QString* lastFile, const std::string& text);
 
     Platform& platform_;
     const ElementDatabase& db_;
@@ -98,6 +110,7 @@ class RangeWindow : public QMainWindow {
     StackInput shownInput_;
     StackCalculation shown_;
     int calculations_ = 0;
+    int digits_ = kDefaultShownDigits;
     // The density the material field last filled in: while the density field still shows
     // exactly that text, the material's own density is used unrounded.
     QString filledDensity_;

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QStringList>
 #include <QTableView>
+#include <algorithm>
 
 #include "ui/range/LayerTableModel.h"
 #include "ui/range/RangeTexts.h"
@@ -20,28 +21,38 @@ namespace {
 
 const QString kNone = QStringLiteral("—");
 
-QString Energy(const EnergyAnswer& a) {
-    return a.known ? ShownNumber(a.energy) + RangeWindow::tr(" keV")
+QString Energy(const EnergyAnswer& a, int digits) {
+    return a.known ? ShownNumber(a.energy, digits) + RangeWindow::tr(" keV")
                    : QString::fromStdString(a.reason);
 }
 
 }  // namespace
 
-void RangeWindow::ScheduleCalculation() {
+int RangeWindow::significantDigits() const {
+    return digits_;
+}
+
+void RangeWindow::setSignificantDigits(int digits) {
+    digits_ = std::clamp(digits, kFewestShownDigits, kMostShownDigits);
+    layers_->setDigits(digits_);
+    showCalculation();
+}
+
+void RangeWindow::scheduleCalculation() {
     // A zero-time single shot: every change until the event loop turns again is one request.
     if (!calculationTimer_.isActive()) calculationTimer_.start();
 }
 
-QString RangeWindow::ModelName() const {
+QString RangeWindow::modelName() const {
     return model_->currentData().toString();
 }
 
-void RangeWindow::SetModelName(const QString& name) {
+void RangeWindow::setModelName(const QString& name) {
     const int k = model_->findData(name);
     if (k >= 0) model_->setCurrentIndex(k);
 }
 
-StackInput RangeWindow::ReadInput() const {
+StackInput RangeWindow::readInput() const {
     StackInput in;
     in.ion = ion_->text().trimmed().toStdString();
     in.ionMass = mass_->text().trimmed().isEmpty() ? 0 : TypedNumber(mass_->text());
@@ -53,16 +64,16 @@ StackInput RangeWindow::ReadInput() const {
     in.density = density.isEmpty() || density_->text() == filledDensity_ ? 0 : TypedNumber(density);
     in.unit = StopUnitAt(stopUnit_->currentIndex());
     in.model = model_->currentIndex() == 1 ? StoppingModel::modern : StoppingModel::classic;
-    in.layers = layers_->Inputs();
+    in.layers = layers_->inputs();
     in.reachDepthGiven = !reachDepth_->text().trimmed().isEmpty();
     if (in.reachDepthGiven) in.reachDepth = TypedNumber(reachDepth_->text());
     in.reachDepthUnit = static_cast<ThicknessUnit>(reachUnit_->currentIndex());
     return in;
 }
 
-void RangeWindow::CalculateNow() {
+void RangeWindow::calculateNow() {
     calculationTimer_.stop();
-    shownInput_ = ReadInput();
+    shownInput_ = readInput();
     ++calculations_;
     // A mass of 0 or below would silently become the ion's own: a typed one must be above 0.
     if (!(shownInput_.ionMass > 0) && !mass_->text().trimmed().isEmpty()) {
@@ -71,41 +82,38 @@ void RangeWindow::CalculateNow() {
     } else {
         shown_ = CalculateStack(shownInput_, db_, list_, cache_);
     }
-    ShowCalculation();
+    showCalculation();
 }
 
-void RangeWindow::ShowCalculation() {
-    ShowMaterial(shown_.material);
-    ShowStack();
-    ShowMessages();
+void RangeWindow::showCalculation() {
+    showMaterial(shown_.material);
+    showStack();
+    showMessages();
 }
 
-void RangeWindow::ShowMaterial(const MaterialResult& m) {
+void RangeWindow::showMaterial(const MaterialResult& m) {
     const bool read = shown_.error.empty() && m.error.empty();
     const StoppingInUnit& s = m.stopping;
-    electronic_->setText(read && s.available ? ShownNumber(s.electronic) : kNone);
-    nuclear_->setText(read && s.available ? ShownNumber(s.nuclear) : kNone);
-    total_->setText(read && s.available ? ShownNumber(s.total) : kNone);
+    electronic_->setText(read && s.available ? ShownNumber(s.electronic, digits_) : kNone);
+    nuclear_->setText(read && s.available ? ShownNumber(s.nuclear, digits_) : kNone);
+    total_->setText(read && s.available ? ShownNumber(s.total, digits_) : kNone);
     stopNote_->setText(QString::fromStdString(read ? s.reason : m.error));
-    rangeE15_->setText(read ? ShownNumber(m.range.e15) : kNone);
-    rangeMgCm2_->setText(read ? ShownNumber(m.range.mgCm2) : kNone);
-    rangeUm_->setText(read && m.range.hasUm ? ShownNumber(m.range.um) : kNone);
+    rangeE15_->setText(read ? ShownNumber(m.range.e15, digits_) : kNone);
+    rangeMgCm2_->setText(read ? ShownNumber(m.range.mgCm2, digits_) : kNone);
+    rangeUm_->setText(read && m.range.hasUm ? ShownNumber(m.range.um, digits_) : kNone);
     rangeNote_->setText(read ? QString::fromStdString(m.rangeUmReason) : QString());
-    // An empty note takes no room between the results.
-    stopNote_->setVisible(!stopNote_->text().isEmpty());
-    rangeNote_->setVisible(!rangeNote_->text().isEmpty());
 }
 
-void RangeWindow::ShowStack() {
-    layers_->SetResults(shown_);
+void RangeWindow::showStack() {
+    layers_->setResults(shown_);
     const bool read = shown_.error.empty();
-    energyToPass_->setText(read ? Energy(shown_.energyToPass) : kNone);
-    energyToReach_->setText(read && shownInput_.reachDepthGiven ? Energy(shown_.energyToReach)
-                                                                : QString());
-    plot_->SetCalculation(shown_, shownInput_.unit);
+    energyToPass_->setText(read ? Energy(shown_.energyToPass, digits_) : kNone);
+    energyToReach_->setText(
+        read && shownInput_.reachDepthGiven ? Energy(shown_.energyToReach, digits_) : QString());
+    plot_->setCalculation(shown_, shownInput_.unit);
 }
 
-void RangeWindow::ShowMessages() {
+void RangeWindow::showMessages() {
     QStringList lines;
     if (!shown_.error.empty()) lines << QString::fromStdString(shown_.error);
     if (!shown_.stackError.empty() && shown_.error.empty())
@@ -114,65 +122,70 @@ void RangeWindow::ShowMessages() {
     messages_->setText(lines.join(QLatin1Char('\n')));
 }
 
-void RangeWindow::MaterialEdited() {
+void RangeWindow::materialEdited() {
     // The material's own density, or none: an element has the table's, a listed material the
     // list's, a formula none.
     QString density;
     try {
         const Material m = ResolveMaterial(material_->text().trimmed().toStdString(), db_, list_);
-        if (m.density > 0) density = ShownNumber(m.density);
+        if (m.density > 0) density = ShownNumber(m.density, digits_);
     } catch (const std::exception&) {
         // The calculation says what is wrong with the text.
     }
     filledDensity_ = density;
     density_->setText(density);
-    ScheduleCalculation();
+    scheduleCalculation();
 }
 
-int RangeWindow::CurrentLayer() const {
+int RangeWindow::currentLayer() const {
     const QModelIndex current = table_->selectionModel()->currentIndex();
     return current.isValid() ? current.row() : -1;
 }
 
-void RangeWindow::UpdateLayerButtons() {
-    const int row = CurrentLayer(), count = layers_->rowCount();
+void RangeWindow::updateLayerButtons() {
+    const int row = currentLayer(), count = layers_->rowCount();
     add_->setEnabled(count < kMaxStackLayers);
+    // A greyed button says why it is greyed.
+    add_->setToolTip(count < kMaxStackLayers
+                         ? tr("Add a layer behind the current one")
+                         : tr("A stack holds at most %1 layers: remove one to add another")
+                               .arg(kMaxStackLayers));
     remove_->setEnabled(row >= 0);
     up_->setEnabled(row > 0);
     down_->setEnabled(row >= 0 && row + 1 < count);
 }
 
-void RangeWindow::AddLayer() {
+void RangeWindow::addLayer() {
     // The new layer follows the current one (or ends the stack) and starts as its copy.
     const int count = layers_->rowCount();
-    const int after = CurrentLayer() >= 0 ? CurrentLayer() : count - 1;
+    const int after = currentLayer() >= 0 ? currentLayer() : count - 1;
     LayerText layer;
     if (after >= 0) {
-        layer = layers_->Layers()[static_cast<std::size_t>(after)];
+        layer = layers_->layers()[static_cast<std::size_t>(after)];
     } else {
         layer.material = material_->text().trimmed();
         layer.thickness = QStringLiteral("1");
     }
-    if (!layers_->InsertLayer(after, layer)) return;
+    if (!layers_->insertLayer(after, layer)) return;
     table_->setCurrentIndex(layers_->index(after + 1, LayerTableModel::Material));
 }
 
-void RangeWindow::RemoveLayer() {
-    const int row = CurrentLayer();
+void RangeWindow::removeLayer() {
+    const int row = currentLayer();
     if (row < 0) return;
-    layers_->RemoveLayer(row);
+    layers_->removeLayer(row);
     const int count = layers_->rowCount();
     if (count > 0)
         table_->setCurrentIndex(
             layers_->index(std::min(row, count - 1), LayerTableModel::Material));
     else
         table_->selectionModel()->clearCurrentIndex();
-    UpdateLayerButtons();
+    updateLayerButtons();
 }
 
-void RangeWindow::MoveLayer(int delta) {
-    const int row = CurrentLayer();
-    if (!layers_->MoveLayer(row, delta)) return;
+void RangeWindow::moveLayer(int delta) {
+    const int row = currentLayer();
+    if (!layers_->moveLayer(row, delta)) return;
     table_->setCurrentIndex(layers_->index(row + delta, LayerTableModel::Material));
 }
 

@@ -13,7 +13,9 @@ namespace fenra {
 namespace {
 
 // Room around the plot area for the tick labels and the axis titles, in logical pixels.
-constexpr qreal kLeftMargin = 76, kRightMargin = 18, kTopMargin = 24, kBottomMargin = 50;
+constexpr qreal kLeftMargin = 76, kRightMargin = 18, kTopMargin = 8, kBottomMargin = 50;
+// Space between two lines of text above the plot.
+constexpr qreal kLineGap = 2;
 constexpr qreal kTickLength = 5;
 const QColor kCurveColour(0, 90, 200);
 const QColor kBandColour(0, 90, 200, 45);
@@ -32,42 +34,88 @@ StackPlot::StackPlot(QWidget* parent) : QWidget(parent) {
     setMinimumSize(360, 240);
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
-    Rebuild();
+    rebuild();
 }
 
-void StackPlot::SetCalculation(const StackCalculation& c, StopUnit unit) {
+void StackPlot::setCalculation(const StackCalculation& c, StopUnit unit) {
     calc_ = c;
     unit_ = unit;
-    Rebuild();
+    rebuild();
 }
 
-void StackPlot::SetQuantity(PlotQuantity q) {
+void StackPlot::setQuantity(PlotQuantity q) {
     quantity_ = q;
-    Rebuild();
+    rebuild();
 }
 
-void StackPlot::SetLogAxes(bool logDepth, bool logValue) {
+void StackPlot::setLogAxes(bool logDepth, bool logValue) {
     logDepth_ = logDepth;
     logValue_ = logValue;
-    Rebuild();
+    rebuild();
 }
 
-QRectF StackPlot::PlotArea() const {
-    return QRectF(kLeftMargin, kTopMargin, width() - kLeftMargin - kRightMargin,
-                  height() - kTopMargin - kBottomMargin);
+void StackPlot::setTitle(const QString& title) {
+    title_ = title;
+    update();
 }
 
-QString StackPlot::DepthAxisTitle() const {
+QRectF StackPlot::plotArea() const {
+    // Above the plot: the title, then one or two rows of layer numbers.
+    const QFontMetricsF fm(font());
+    int rows = 0;
+    placeLabels(&rows);
+    const qreal line = fm.height() + kLineGap;
+    const qreal top = kTopMargin + (title_.isEmpty() ? 0 : line) + std::max(rows, 1) * line;
+    return QRectF(kLeftMargin, top, width() - kLeftMargin - kRightMargin,
+                  height() - top - kBottomMargin);
+}
+
+std::vector<LayerLabel> StackPlot::placeLabels(int* rows) const {
+    std::vector<LayerLabel> labels;
+    *rows = 0;
+    if (!missing_.isEmpty()) return labels;
+    const QFontMetricsF fm(font());
+    const qreal left = kLeftMargin, width = this->width() - kLeftMargin - kRightMargin;
+    qreal rowEnd[2] = {-1e9, -1e9};  // the right end of the last label of each row
+    for (std::size_t k = 0; k + 1 < boundaries_.size(); ++k) {
+        // A face a logarithmic axis cannot show (the front face at 0) lies at its start.
+        const double a = std::clamp(AxisFraction(depthAxis_, boundaries_[k]).value_or(0), 0.0, 1.0);
+        const double b =
+            std::clamp(AxisFraction(depthAxis_, boundaries_[k + 1]).value_or(0), 0.0, 1.0);
+        if (a >= 1) break;  // the layers behind the stop lie off the plot
+        const QString text = QString::number(k + 1);
+        const qreal w = fm.horizontalAdvance(text) + 4;
+        qreal from = std::clamp(left + (a + b) / 2 * width - w / 2, left, left + width - w);
+        int row = from >= rowEnd[0] ? 0 : from >= rowEnd[1] ? 1 : rowEnd[0] <= rowEnd[1] ? 0 : 1;
+        from = std::max(from, rowEnd[row]);  // never over another label
+        rowEnd[row] = from + w;
+        *rows = std::max(*rows, row + 1);
+        // The row is kept in y until the plot area is known.
+        labels.push_back({text, QRectF(from, row, w, fm.height())});
+    }
+    return labels;
+}
+
+std::vector<LayerLabel> StackPlot::layerLabels() const {
+    int rows = 0;
+    std::vector<LayerLabel> labels = placeLabels(&rows);
+    const qreal top = plotArea().top();
+    const qreal line = QFontMetricsF(font()).height() + kLineGap;
+    for (LayerLabel& l : labels) l.box.moveTop(top - (l.box.top() + 1) * line);
+    return labels;
+}
+
+QString StackPlot::depthAxisTitle() const {
     return depthInUm_ ? tr("Depth (µm)") : tr("Depth (mg/cm2)");
 }
 
-QString StackPlot::ValueAxisTitle() const {
+QString StackPlot::valueAxisTitle() const {
     return quantity_ == PlotQuantity::Energy
                ? tr("Energy (keV)")
                : tr("Total stopping (%1)").arg(StopUnitDisplay(unit_));
 }
 
-void StackPlot::Rebuild() {
+void StackPlot::rebuild() {
     series_.clear();
     bandHigh_.clear();
     bandLow_.clear();
@@ -115,12 +163,14 @@ void StackPlot::Rebuild() {
     }
     // The depth axis ends with the path: where the ion stops, or at the back face it leaves
     // through. The faces beyond a stop lie off the plot.
-    depthAxis_ = FitAxis(depthMin, depthMax, logDepth_);
+    // A logarithmic depth axis starts at the first point past the front face.
+    depthAxis_ =
+        logDepth_ ? FitLogAxisFrom(depthMin, depthMax) : FitAxis(depthMin, depthMax, false);
     valueAxis_ = FitAxis(valueMin, valueMax, logValue_);
     update();
 }
 
-std::optional<QPointF> StackPlot::ToWidget(const QRectF& area, QPointF v) const {
+std::optional<QPointF> StackPlot::toWidget(const QRectF& area, QPointF v) const {
     const std::optional<double> fx = AxisFraction(depthAxis_, v.x());
     const std::optional<double> fy = AxisFraction(valueAxis_, v.y());
     if (!fx || !fy) return std::nullopt;
@@ -132,27 +182,30 @@ void StackPlot::paintEvent(QPaintEvent*) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.fillRect(rect(), Qt::white);
-    const QRectF area = PlotArea();
+    const QRectF area = plotArea();
+    drawTitle(p);
     if (!missing_.isEmpty()) {
         p.setPen(palette().color(QPalette::Text));
         p.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, missing_);
         return;
     }
-    DrawAxes(p, area);
-    DrawBoundaries(p, area);
-    DrawBand(p, area);
-    DrawCurve(p, area);
+    drawAxes(p, area);
+    drawBoundaries(p, area);
+    drawBand(p, area);
+    drawCurve(p, area);
 }
 
-void StackPlot::DrawMinorGrid(QPainter& p, const QRectF& area) const {
+void StackPlot::drawMinorGrid(QPainter& p, const QRectF& area) const {
     // 2 to 9 times each decade of a logarithmic axis, as light lines without labels.
     p.setPen(QPen(kMinorGridColour, 0));
     for (const PlotAxis* axis : {&depthAxis_, &valueAxis_}) {
         if (!axis->log) continue;
-        for (const double decade : AxisTicks(*axis))
+        const int first = static_cast<int>(std::floor(std::log10(axis->min)));
+        for (double decade = std::pow(10.0, first); decade < axis->max; decade *= 10)
             for (int m = 2; m <= 9; ++m) {
                 const std::optional<double> f = AxisFraction(*axis, decade * m);
                 if (!f || *f > 1) break;
+                if (*f < 0) continue;
                 if (axis == &depthAxis_) {
                     const qreal x = area.left() + *f * area.width();
                     p.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
@@ -164,8 +217,8 @@ void StackPlot::DrawMinorGrid(QPainter& p, const QRectF& area) const {
     }
 }
 
-void StackPlot::DrawAxes(QPainter& p, const QRectF& area) const {
-    DrawMinorGrid(p, area);
+void StackPlot::drawAxes(QPainter& p, const QRectF& area) const {
+    drawMinorGrid(p, area);
     const QFontMetricsF fm(font());
     const QColor text = palette().color(QPalette::Text);
     for (const double t : AxisTicks(depthAxis_)) {
@@ -189,42 +242,42 @@ void StackPlot::DrawAxes(QPainter& p, const QRectF& area) const {
     p.setPen(QPen(text, 1));
     p.drawRect(area);
     const QRectF below(area.left(), height() - fm.height() - 4, area.width(), fm.height());
-    p.drawText(below, Qt::AlignHCenter, DepthAxisTitle());
+    p.drawText(below, Qt::AlignHCenter, depthAxisTitle());
     p.save();
     p.translate(4, area.center().y());
     p.rotate(-90);
     p.drawText(QRectF(-area.height() / 2, 0, area.height(), fm.height()), Qt::AlignHCenter,
-               ValueAxisTitle());
+               valueAxisTitle());
     p.restore();
 }
 
-void StackPlot::DrawBoundaries(QPainter& p, const QRectF& area) const {
-    QPen face(kFaceColour, 1, Qt::DashLine);
-    const QFontMetricsF fm(font());
-    for (std::size_t k = 0; k < boundaries_.size(); ++k) {
-        const std::optional<double> f = AxisFraction(depthAxis_, boundaries_[k]);
-        if (!f || *f < 0 || *f > 1) continue;
-        const qreal x = area.left() + *f * area.width();
-        p.setPen(face);
+void StackPlot::drawBoundaries(QPainter& p, const QRectF& area) const {
+    p.setPen(QPen(kFaceColour, 1, Qt::DashLine));
+    for (const double b : boundaries_) {
+        const std::optional<double> f = AxisFraction(depthAxis_, b);
         // A face on the frame (the front face at depth 0) is the frame itself.
-        if (*f > 0 && *f < 1) p.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
-        if (k + 1 >= boundaries_.size()) continue;
-        // The layer's number above the plot, in the middle of the layer where it fits.
-        const std::optional<double> g = AxisFraction(depthAxis_, boundaries_[k + 1]);
-        const qreal right = area.left() + std::clamp(g.value_or(1.0), 0.0, 1.0) * area.width();
-        const QString number = QString::number(k + 1);
-        if (right - x < fm.horizontalAdvance(number) + 2) continue;
-        p.setPen(palette().color(QPalette::Text));
-        p.drawText(QRectF(x, area.top() - fm.height() - 2, right - x, fm.height()),
-                   Qt::AlignHCenter, number);
+        if (!f || *f <= 0 || *f >= 1) continue;
+        const qreal x = area.left() + *f * area.width();
+        p.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
     }
+    p.setPen(palette().color(QPalette::Text));
+    for (const LayerLabel& l : layerLabels()) p.drawText(l.box, Qt::AlignHCenter, l.text);
 }
 
-void StackPlot::DrawCurve(QPainter& p, const QRectF& area) const {
+void StackPlot::drawTitle(QPainter& p) const {
+    if (title_.isEmpty()) return;
+    const QFontMetricsF fm(font());
+    p.setPen(palette().color(QPalette::Text));
+    const QRectF line(kLeftMargin, kTopMargin, width() - kLeftMargin - kRightMargin, fm.height());
+    p.drawText(line, Qt::AlignHCenter | Qt::AlignTop,
+               fm.elidedText(title_, Qt::ElideRight, line.width()));
+}
+
+void StackPlot::drawCurve(QPainter& p, const QRectF& area) const {
     QPainterPath path;
     bool pen = false;
     for (const QPointF& s : series_) {
-        const std::optional<QPointF> at = ToWidget(area, s);
+        const std::optional<QPointF> at = toWidget(area, s);
         if (!at) {
             pen = false;  // a point a logarithmic axis cannot show breaks the line
             continue;
@@ -242,14 +295,14 @@ void StackPlot::DrawCurve(QPainter& p, const QRectF& area) const {
     p.restore();
 }
 
-void StackPlot::DrawBand(QPainter& p, const QRectF& area) const {
+void StackPlot::drawBand(QPainter& p, const QRectF& area) const {
     // Up along E + sigma, back along E - sigma; points a logarithmic axis cannot show are left
     // out.
     QPolygonF polygon;
     for (const QPointF& s : bandHigh_)
-        if (const std::optional<QPointF> at = ToWidget(area, s)) polygon << *at;
+        if (const std::optional<QPointF> at = toWidget(area, s)) polygon << *at;
     for (auto it = bandLow_.rbegin(); it != bandLow_.rend(); ++it)
-        if (const std::optional<QPointF> at = ToWidget(area, *it)) polygon << *at;
+        if (const std::optional<QPointF> at = toWidget(area, *it)) polygon << *at;
     if (polygon.size() < 3) return;
     p.save();
     p.setClipRect(area);
@@ -259,7 +312,7 @@ void StackPlot::DrawBand(QPainter& p, const QRectF& area) const {
     p.restore();
 }
 
-std::optional<double> StackPlot::ValueAtDepth(double depth) const {
+std::optional<double> StackPlot::valueAtDepth(double depth) const {
     for (std::size_t k = 1; k < series_.size(); ++k) {
         const QPointF a = series_[k - 1], b = series_[k];
         if (depth < a.x() || depth > b.x() || b.x() <= a.x()) continue;
@@ -268,13 +321,13 @@ std::optional<double> StackPlot::ValueAtDepth(double depth) const {
     return std::nullopt;
 }
 
-QString StackPlot::ReadOut(QPointF at) const {
-    const QRectF area = PlotArea();
+QString StackPlot::readOut(QPointF at) const {
+    const QRectF area = plotArea();
     if (series_.empty() || !area.contains(at)) return QString();
     const double depth = AxisValue(depthAxis_, (at.x() - area.left()) / area.width());
     const QString where =
         tr("depth %1 %2").arg(QString::number(depth, 'g', 5), depthInUm_ ? tr("µm") : tr("mg/cm2"));
-    const std::optional<double> value = ValueAtDepth(depth);
+    const std::optional<double> value = valueAtDepth(depth);
     if (!value) return where + tr(": beyond the end of the path");
     if (quantity_ == PlotQuantity::Energy)
         return where + tr(": energy %1 keV").arg(QString::number(*value, 'g', 5));
@@ -283,11 +336,11 @@ QString StackPlot::ReadOut(QPointF at) const {
 }
 
 void StackPlot::mouseMoveEvent(QMouseEvent* event) {
-    emit CursorMoved(ReadOut(event->position()));
+    emit cursorMoved(readOut(event->position()));
 }
 
 void StackPlot::leaveEvent(QEvent*) {
-    emit CursorMoved(QString());
+    emit cursorMoved(QString());
 }
 
 }  // namespace fenra

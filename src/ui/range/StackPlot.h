@@ -19,6 +19,12 @@ namespace fenra {
 
 enum class PlotQuantity { Energy, Stopping };
 
+// A layer's number above the plot: the text and where it is drawn.
+struct LayerLabel {
+    QString text;
+    QRectF box;
+};
+
 class StackPlot : public QWidget {
     Q_OBJECT
 
@@ -26,30 +32,37 @@ class StackPlot : public QWidget {
     explicit StackPlot(QWidget* parent = nullptr);
 
     // The curve of c, whose stopping values are in unit.
-    void SetCalculation(const StackCalculation& c, StopUnit unit);
-    void SetQuantity(PlotQuantity q);
-    void SetLogAxes(bool logDepth, bool logValue);
+    void setCalculation(const StackCalculation& c, StopUnit unit);
+    void setQuantity(PlotQuantity q);
+    void setLogAxes(bool logDepth, bool logValue);
+    // The line above the plot that says what it shows (ion, energy, materials, model); it is
+    // drawn on the screen and in every exported image.
+    void setTitle(const QString& title);
+    const QString& title() const { return title_; }
     // The points of the energy's +-sigma band (depth, energy - sigma) and (depth, energy +
     // sigma), empty for the stopping.
-    const std::vector<QPointF>& BandLow() const { return bandLow_; }
-    const std::vector<QPointF>& BandHigh() const { return bandHigh_; }
+    const std::vector<QPointF>& bandLow() const { return bandLow_; }
+    const std::vector<QPointF>& bandHigh() const { return bandHigh_; }
 
-    PlotQuantity Quantity() const { return quantity_; }
+    PlotQuantity quantity() const { return quantity_; }
     // Where the curve is drawn, and its axes, as painted last.
-    QRectF PlotArea() const;
-    const PlotAxis& DepthAxis() const { return depthAxis_; }
-    const PlotAxis& ValueAxis() const { return valueAxis_; }
-    QString DepthAxisTitle() const;
-    QString ValueAxisTitle() const;
+    QRectF plotArea() const;
+    const PlotAxis& depthAxis() const { return depthAxis_; }
+    const PlotAxis& valueAxis() const { return valueAxis_; }
+    QString depthAxisTitle() const;
+    QString valueAxisTitle() const;
     // The series drawn: depth in the axis' unit, and the value.
-    const std::vector<QPointF>& Series() const { return series_; }
+    const std::vector<QPointF>& series() const { return series_; }
     // Why there is no curve (empty when there is one).
-    const QString& Missing() const { return missing_; }
+    const QString& missing() const { return missing_; }
+    // The number of every layer the path reaches, centred over the layer's part of the depth
+    // axis; where two would overlap, the second goes one row higher.
+    std::vector<LayerLabel> layerLabels() const;
     // What the read-out says for a point of the widget: empty outside the plot area.
-    QString ReadOut(QPointF at) const;
+    QString readOut(QPointF at) const;
 
   signals:
-    void CursorMoved(const QString& readOut);
+    void cursorMoved(const QString& readOut);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -57,16 +70,19 @@ class StackPlot : public QWidget {
     void leaveEvent(QEvent* event) override;
 
   private:
-    void Rebuild();
-    void DrawAxes(QPainter& p, const QRectF& area) const;
-    void DrawMinorGrid(QPainter& p, const QRectF& area) const;
-    void DrawBoundaries(QPainter& p, const QRectF& area) const;
-    void DrawCurve(QPainter& p, const QRectF& area) const;
-    void DrawBand(QPainter& p, const QRectF& area) const;
-    std::optional<QPointF> ToWidget(const QRectF& area, QPointF v) const;
+    void rebuild();
+    void drawAxes(QPainter& p, const QRectF& area) const;
+    void drawMinorGrid(QPainter& p, const QRectF& area) const;
+    void drawBoundaries(QPainter& p, const QRectF& area) const;
+    void drawTitle(QPainter& p) const;
+    // The labels' horizontal places and rows (0 beside the plot), and how many rows they use.
+    std::vector<LayerLabel> placeLabels(int* rows) const;
+    void drawCurve(QPainter& p, const QRectF& area) const;
+    void drawBand(QPainter& p, const QRectF& area) const;
+    std::optional<QPointF> toWidget(const QRectF& area, QPointF v) const;
     // The curve's value at a depth (in the axis' unit), linear between the points; nothing
     // beyond the end of the path.
-    std::optional<double> ValueAtDepth(double depth) const;
+    std::optional<double> valueAtDepth(double depth) const;
 
     StackCalculation calc_;
     StopUnit unit_ = StopUnit::EvE15;
@@ -79,6 +95,7 @@ class StackPlot : public QWidget {
     std::vector<double> boundaries_;
     PlotAxis depthAxis_, valueAxis_;
     QString missing_;
+    QString title_;
 };
 
 // A depth in the unit the plot uses: um when it is known, else mg/cm2.

@@ -60,8 +60,8 @@ void MainWindowRangeTest::opensOnTheShownDataSet() {
     in.material = "Si";
     in.layers = {{"Si", 1, fenra::ThicknessUnit::Um, 0}};
     const fenra::StackCalculation c = fenra::CalculateStack(in, fenra::Db(), fenra::List());
-    QCOMPARE(Text(w, "lblTotal"), QString::number(c.material.stopping.total, 'g', 6));
-    QCOMPARE(Text(w, "lblRangeUm"), QString::number(c.material.range.um, 'g', 6));
+    QCOMPARE(Text(w, "lblTotal"), fenra::ShownNumber(c.material.stopping.total));
+    QCOMPARE(Text(w, "lblRangeUm"), fenra::ShownNumber(c.material.range.um));
 }
 
 void MainWindowRangeTest::worksOnCopiesAndClosesWithTheMainWindow() {
@@ -75,7 +75,7 @@ void MainWindowRangeTest::worksOnCopiesAndClosesWithTheMainWindow() {
     energy->selectAll();
     QTest::keyClicks(energy, "5000");
     QCoreApplication::processEvents();
-    QCOMPARE(open[0]->ShownInput().energy, 5000.0);
+    QCOMPARE(open[0]->shownInput().energy, 5000.0);
     QCOMPARE(d->state.Current().IonEnergy, 2000.0f);  // the data set keeps its energy
     QCOMPARE(d->Field("txtEnergy")->text(), QString("2000"));
     QCOMPARE(Text(*open[1], "txtEnergy"), QString("2000"));  // and so does the other window
@@ -124,10 +124,10 @@ void MainWindowRangeTest::withoutTheListOfMaterials() {
     RangeWindow& w = *d.window->childWindows().openRangeWindows().back();
     auto* material = w.findChild<QLineEdit*>(QStringLiteral("txtMaterial"));
     material->setText(QStringLiteral("mylar"));
-    w.CalculateNow();
+    w.calculateNow();
     QVERIFY(!Text(w, "lblStopNote").isEmpty());
     material->setText(QStringLiteral("C10H8O4"));
-    w.CalculateNow();
+    w.calculateNow();
     QCOMPARE(Text(w, "lblStopNote"), QString());
 }
 
@@ -144,16 +144,16 @@ void MainWindowRangeTest::nextWindowTakesTheModelChosenLast() {
     d.Enter("He", nullptr, "2000", {{"Si", "1"}});
     d.Run("mnuRangeLayers");
     RangeWindow& first = *d.window->childWindows().openRangeWindows().front();
-    QCOMPARE(first.ModelName(), QStringLiteral("classic"));
+    QCOMPARE(first.modelName(), QStringLiteral("classic"));
     auto* model = first.findChild<QComboBox*>(QStringLiteral("cboModel"));
     model->setFocus();
     QTest::keyClick(model, Qt::Key_Down);  // a user's choice, as the window hears it
     QCoreApplication::processEvents();
-    QCOMPARE(first.ModelName(), QStringLiteral("modern"));
+    QCOMPARE(first.modelName(), QStringLiteral("modern"));
     d.Run("mnuRangeLayers");
     const QList<RangeWindow*> open = d.window->childWindows().openRangeWindows();
     QCOMPARE(open.size(), 2);
-    QCOMPARE(open.back()->ModelName(), QStringLiteral("modern"));
+    QCOMPARE(open.back()->modelName(), QStringLiteral("modern"));
 }
 
 QTEST_MAIN(MainWindowRangeTest)

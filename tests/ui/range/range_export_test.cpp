@@ -9,8 +9,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "RangeTestWindow.h"
 #include "export/StackExport.h"
+#include "support/RangeWindowDriver.h"
 
 using namespace range_test;
 
@@ -63,7 +63,7 @@ void RangeExportTest::plotImageInThreeFormats() {
     t.platform.fileAnswers = {Path("plot.png"), Path("plot.svg"), Path("plot.pdf")};
     for (int k = 0; k < 3; ++k) Run(t, "mnuSaveImage");
     QVERIFY(t.platform.messages.empty());
-    const QWidget& plot = t.w->Plot();
+    const QWidget& plot = t.w->plot();
     QImage png;
     QVERIFY(png.loadFromData(Bytes(Path("plot.png")), "PNG"));
     const qreal ratio = plot.devicePixelRatioF();
@@ -87,7 +87,7 @@ void RangeExportTest::copyImage() {
     Run(t, "mnuCopyImage");
     const QImage image = QGuiApplication::clipboard()->image();
     QVERIFY(!image.isNull());
-    const QWidget& plot = t.w->Plot();
+    const QWidget& plot = t.w->plot();
     QCOMPARE(image.size(), plot.size() * plot.devicePixelRatioF());
 }
 

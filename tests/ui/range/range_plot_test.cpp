@@ -7,7 +7,7 @@
 #include <QtTest>
 #include <cmath>
 
-#include "RangeTestWindow.h"
+#include "support/RangeWindowDriver.h"
 #include "ui/range/PlotScale.h"
 
 using namespace range_test;
@@ -46,6 +46,8 @@ class RangePlotTest : public QObject {
     void seriesIsTheCalculationsPath();
     void stoppingSeriesAndTitles();
     void logarithmicAxesOfTheWindow();
+    void everyLayerIsLabelled_data();
+    void everyLayerIsLabelled();
     void depthInMassPerAreaWithoutADensity();
     void cursorReadOut();
 };
@@ -105,20 +107,20 @@ void RangePlotTest::seriesIsTheCalculationsPath() {
     Window t;
     t.BuildThreeLayers();
     const fenra::StackCalculation c = Calculate(ThreeLayerInput());
-    const fenra::StackPlot& plot = t.w->Plot();
-    QCOMPARE(plot.Missing(), QString());
-    QCOMPARE(plot.DepthAxisTitle(), QString("Depth (µm)"));
-    QCOMPARE(plot.ValueAxisTitle(), QString("Energy (keV)"));
-    QCOMPARE(plot.Series().size(), c.plot.size());
+    const fenra::StackPlot& plot = t.w->plot();
+    QCOMPARE(plot.missing(), QString());
+    QCOMPARE(plot.depthAxisTitle(), QString("Depth (µm)"));
+    QCOMPARE(plot.valueAxisTitle(), QString("Energy (keV)"));
+    QCOMPARE(plot.series().size(), c.plot.size());
     for (std::size_t k = 0; k < c.plot.size(); ++k) {
-        QCOMPARE(plot.Series()[k].x(), c.plot[k].depth.um);
-        QCOMPARE(plot.Series()[k].y(), c.plot[k].energy);
+        QCOMPARE(plot.series()[k].x(), c.plot[k].depth.um);
+        QCOMPARE(plot.series()[k].y(), c.plot[k].energy);
     }
     // The axes hold the path, which ends in the silicon between 5 and 10 um, and the energy
     // in front.
     QVERIFY(c.plot.back().depth.um > 5 && c.plot.back().depth.um < 10);
-    QCOMPARE(plot.DepthAxis().max, 10.0);
-    QCOMPARE(plot.ValueAxis().max, 2000.0);
+    QCOMPARE(plot.depthAxis().max, 10.0);
+    QCOMPARE(plot.valueAxis().max, 2000.0);
 }
 
 void RangePlotTest::stoppingSeriesAndTitles() {
@@ -126,21 +128,21 @@ void RangePlotTest::stoppingSeriesAndTitles() {
     t.BuildThreeLayers();
     t.Choose("cboStopUnit", 2);
     t.Choose("cboPlotQuantity", 1);
-    const fenra::StackPlot& plot = t.w->Plot();
-    QCOMPARE(plot.ValueAxisTitle(), QString("Total stopping (keV/µm)"));
+    const fenra::StackPlot& plot = t.w->plot();
+    QCOMPARE(plot.valueAxisTitle(), QString("Total stopping (keV/µm)"));
     fenra::StackInput in = ThreeLayerInput();
     in.unit = fenra::StopUnit::KevUm;
     const fenra::StackCalculation c = Calculate(in);
     std::vector<QPointF> expected;
     for (const fenra::StackPlotPoint& p : c.plot)
         if (p.stoppingKnown) expected.emplace_back(p.depth.um, p.stopping);
-    QCOMPARE(plot.Series(), expected);
+    QCOMPARE(plot.series(), expected);
     // A stopping layer without a density has no stopping per length: the plot says why.
     t.SetCell(0, fenra::LayerTableModel::Material, "C10H8O4");
     t.SetCell(0, fenra::LayerTableModel::Unit, static_cast<int>(fenra::ThicknessUnit::MgCm2));
-    QCOMPARE(plot.Missing(),
+    QCOMPARE(plot.missing(),
              QString("No stopping in keV/µm through this stack: a layer has no density."));
-    QVERIFY(plot.Series().empty());
+    QVERIFY(plot.series().empty());
 }
 
 void RangePlotTest::logarithmicAxesOfTheWindow() {
@@ -148,26 +150,57 @@ void RangePlotTest::logarithmicAxesOfTheWindow() {
     t.BuildThreeLayers();
     t.Child<QCheckBox>("chkLogDepth")->setChecked(true);
     t.Child<QCheckBox>("chkLogValue")->setChecked(true);
-    const fenra::StackPlot& plot = t.w->Plot();
-    QVERIFY(plot.DepthAxis().log);
-    QVERIFY(plot.ValueAxis().log);
-    // From the decade below the first point past the front face to the decade above the end
-    // of the path.
+    const fenra::StackPlot& plot = t.w->plot();
+    QVERIFY(plot.depthAxis().log);
+    QVERIFY(plot.valueAxis().log);
+    // Depth from the first point past the front face, values from the decade below the lowest,
+    // both to the decade above the end of the path.
     const fenra::StackCalculation c = Calculate(ThreeLayerInput());
     double firstDepth = 0, lowest = 1e300;
     for (const fenra::StackPlotPoint& p : c.plot) {
         if (p.depth.um > 0 && p.energy > 0 && firstDepth == 0) firstDepth = p.depth.um;
         if (p.depth.um > 0 && p.energy > 0) lowest = std::min(lowest, p.energy);
     }
-    QCOMPARE(plot.DepthAxis().min, std::pow(10.0, std::floor(std::log10(firstDepth))));
-    QCOMPARE(plot.DepthAxis().max, 10.0);
-    QCOMPARE(plot.ValueAxis().min, std::pow(10.0, std::floor(std::log10(lowest))));
-    QCOMPARE(plot.ValueAxis().max, 10000.0);
-    for (const double tick : fenra::AxisTicks(plot.ValueAxis()))
+    QCOMPARE(plot.depthAxis().min, firstDepth);
+    QCOMPARE(plot.depthAxis().max, 10.0);
+    QCOMPARE(plot.valueAxis().min, std::pow(10.0, std::floor(std::log10(lowest))));
+    QCOMPARE(plot.valueAxis().max, 10000.0);
+    for (const double tick : fenra::AxisTicks(plot.valueAxis()))
         QCOMPARE(std::log10(tick), std::round(std::log10(tick)));
+    // A decade tick within the depth axis, none before its start.
+    const std::vector<double> depthTicks = fenra::AxisTicks(plot.depthAxis());
+    QVERIFY(!depthTicks.empty());
+    QVERIFY(depthTicks.front() >= firstDepth);
     t.Child<QCheckBox>("chkLogDepth")->setChecked(false);
-    QVERIFY(!plot.DepthAxis().log);
-    QCOMPARE(plot.DepthAxis().min, 0.0);
+    QVERIFY(!plot.depthAxis().log);
+    QCOMPARE(plot.depthAxis().min, 0.0);
+}
+
+void RangePlotTest::everyLayerIsLabelled_data() {
+    QTest::addColumn<bool>("logDepth");
+    QTest::newRow("linear depth") << false;
+    QTest::newRow("logarithmic depth") << true;
+}
+
+void RangePlotTest::everyLayerIsLabelled() {
+    // Also the 2 um of mylar at the front, which a logarithmic axis squeezes into its start,
+    // and the 3 um of Al beside it: each number over its own layer, none over another.
+    QFETCH(bool, logDepth);
+    Window t;
+    t.BuildThreeLayers();
+    t.Child<QCheckBox>("chkLogDepth")->setChecked(logDepth);
+    const fenra::StackPlot& plot = t.w->plot();
+    const std::vector<fenra::LayerLabel> labels = plot.layerLabels();
+    QCOMPARE(labels.size(), std::size_t(3));
+    const QRectF area = plot.plotArea();
+    for (std::size_t k = 0; k < labels.size(); ++k) {
+        QCOMPARE(labels[k].text, QString::number(k + 1));
+        QVERIFY(labels[k].box.bottom() <= area.top());
+        QVERIFY(labels[k].box.top() >= 0);
+        QVERIFY(labels[k].box.left() >= area.left() - 1e-9);
+        QVERIFY(labels[k].box.right() <= area.right() + 1e-9);
+        for (std::size_t j = 0; j < k; ++j) QVERIFY(!labels[k].box.intersects(labels[j].box));
+    }
 }
 
 void RangePlotTest::depthInMassPerAreaWithoutADensity() {
@@ -176,13 +209,13 @@ void RangePlotTest::depthInMassPerAreaWithoutADensity() {
     t.SetCell(0, fenra::LayerTableModel::Material, "C10H8O4");
     t.SetCell(0, fenra::LayerTableModel::Thickness, "0.2");
     t.SetCell(0, fenra::LayerTableModel::Unit, static_cast<int>(fenra::ThicknessUnit::MgCm2));
-    const fenra::StackPlot& plot = t.w->Plot();
-    QCOMPARE(plot.DepthAxisTitle(), QString("Depth (mg/cm2)"));
+    const fenra::StackPlot& plot = t.w->plot();
+    QCOMPARE(plot.depthAxisTitle(), QString("Depth (mg/cm2)"));
     fenra::StackInput in = ThreeLayerInput();
     in.layers[0] = {"C10H8O4", 0.2, fenra::ThicknessUnit::MgCm2, 0};
     const fenra::StackCalculation c = Calculate(in);
     QVERIFY(c.layers[2].stopped);
-    QCOMPARE(plot.Series().back().x(), c.plot.back().depth.mgCm2);
+    QCOMPARE(plot.series().back().x(), c.plot.back().depth.mgCm2);
     QCOMPARE(t.Cell(2, fenra::LayerTableModel::StopsAt),
              Shown(c.layers[2].stopDepth.mgCm2) + " mg/cm2");
 }
@@ -190,10 +223,10 @@ void RangePlotTest::depthInMassPerAreaWithoutADensity() {
 void RangePlotTest::cursorReadOut() {
     Window t;
     t.BuildThreeLayers();
-    fenra::StackPlot* plot = &t.w->Plot();
-    const QRectF area = plot->PlotArea();
+    fenra::StackPlot* plot = &t.w->plot();
+    const QRectF area = plot->plotArea();
     const fenra::StackCalculation c = Calculate(ThreeLayerInput());
-    const PlotAxis depth = plot->DepthAxis();
+    const PlotAxis depth = plot->depthAxis();
     // A pixel in the aluminium, and the depth under it by the axis' own linear scale.
     const int x = qRound(area.left() + area.width() * 3.5 / depth.max);
     const double um = depth.min + (x - area.left()) / area.width() * (depth.max - depth.min);

@@ -6,8 +6,8 @@
 #include <cmath>
 #include <sstream>
 
-#include "RangeTestWindow.h"
 #include "batch/BatchCalculator.h"
+#include "support/RangeWindowDriver.h"
 
 using namespace range_test;
 using fenra::LayerTableModel;
@@ -54,9 +54,9 @@ void RangeSpreadTest::headings() {
     Window t;
     const char* expected[] = {"σE (keV)", "Angle σ (mrad)", "Lateral σ (µm)", "Mean charge"};
     for (int k = 0; k < 4; ++k)
-        QCOMPARE(t.Layers().headerData(LayerTableModel::EnergySigma + k, Qt::Horizontal).toString(),
+        QCOMPARE(t.layers().headerData(LayerTableModel::EnergySigma + k, Qt::Horizontal).toString(),
                  QString::fromUtf8(expected[k]));
-    QCOMPARE(t.Layers().columnCount(), 13);
+    QCOMPARE(t.layers().columnCount(), 13);
 }
 
 void RangeSpreadTest::columnsShowTheCalculation() {
@@ -99,23 +99,23 @@ void RangeSpreadTest::plotDrawsTheEnergyBand() {
     Window t;
     t.BuildThreeLayers();
     const fenra::StackCalculation c = Calculate(ThreeLayerInput());
-    const fenra::StackPlot& plot = t.w->Plot();
+    const fenra::StackPlot& plot = t.w->plot();
     std::size_t known = 0;
     for (const fenra::StackPlotPoint& p : c.plot) known += std::isfinite(p.energySigma);
     QVERIFY(known > 10);
-    QCOMPARE(plot.BandLow().size(), known);
-    QCOMPARE(plot.BandHigh().size(), known);
+    QCOMPARE(plot.bandLow().size(), known);
+    QCOMPARE(plot.bandHigh().size(), known);
     std::size_t k = 0;
     for (const fenra::StackPlotPoint& p : c.plot) {
         if (!std::isfinite(p.energySigma)) continue;
-        QCOMPARE(plot.BandHigh()[k].y(), p.energy + p.energySigma);
-        QCOMPARE(plot.BandLow()[k].y(), std::max(0.0, p.energy - p.energySigma));
-        QCOMPARE(plot.BandHigh()[k].x(), p.depth.um);
+        QCOMPARE(plot.bandHigh()[k].y(), p.energy + p.energySigma);
+        QCOMPARE(plot.bandLow()[k].y(), std::max(0.0, p.energy - p.energySigma));
+        QCOMPARE(plot.bandHigh()[k].x(), p.depth.um);
         ++k;
     }
     // The band is 0 wide at the front face and widens along the first layer.
-    QCOMPARE(plot.BandHigh().front().y(), plot.BandLow().front().y());
-    QVERIFY(plot.BandHigh()[5].y() - plot.BandLow()[5].y() > 0);
+    QCOMPARE(plot.bandHigh().front().y(), plot.bandLow().front().y());
+    QVERIFY(plot.bandHigh()[5].y() - plot.bandLow()[5].y() > 0);
 }
 
 int main(int argc, char** argv) {

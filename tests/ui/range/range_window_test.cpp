@@ -4,7 +4,7 @@
 
 #include <QtTest>
 
-#include "RangeTestWindow.h"
+#include "support/RangeWindowDriver.h"
 
 using namespace range_test;
 using fenra::LayerTableModel;
@@ -37,7 +37,7 @@ void RangeWindowTest::opensOnTheDataSet() {
     QCOMPARE(t.Field("txtMaterial")->text(), QString("Si"));
     const fenra::Material si = fenra::ResolveMaterial("Si", fenra::Db(), fenra::List());
     QCOMPARE(t.Field("txtDensity")->text(), Shown(si.density));
-    QCOMPARE(t.Layers().rowCount(), 1);
+    QCOMPARE(t.layers().rowCount(), 1);
     QCOMPARE(t.Cell(0, LayerTableModel::Material), QString("Si"));
     QCOMPARE(t.Cell(0, LayerTableModel::Unit), QString("µm"));
 
@@ -79,7 +79,7 @@ void RangeWindowTest::threeLayerStack() {
     t.BuildThreeLayers();
     const fenra::StackCalculation c = Calculate(ThreeLayerInput());
     QVERIFY(c.stackComplete);
-    QCOMPARE(t.Layers().rowCount(), 3);
+    QCOMPARE(t.layers().rowCount(), 3);
     for (int k = 0; k < 3; ++k) {
         const fenra::StackLayerRow& r = c.layers[static_cast<std::size_t>(k)];
         QCOMPARE(t.Cell(k, LayerTableModel::EnergyIn), Shown(r.energyIn));
@@ -92,8 +92,8 @@ void RangeWindowTest::threeLayerStack() {
     QCOMPARE(t.Cell(2, LayerTableModel::Note), QString("the ion stops in this layer"));
     QCOMPARE(t.Cell(1, LayerTableModel::StopsAt), QString());
     QCOMPARE(t.Text("lblEnergyToPass"), Shown(c.energyToPass.energy) + " keV");
-    QCOMPARE(t.w->Plot().Series().size(), c.plot.size());
-    QCOMPARE(t.w->ShownInput().layers.size(), std::size_t(3));
+    QCOMPARE(t.w->plot().series().size(), c.plot.size());
+    QCOMPARE(t.w->shownInput().layers.size(), std::size_t(3));
 
     // A thicker aluminium layer: the numbers follow at once.
     t.SetCell(1, LayerTableModel::Thickness, "5.5");
@@ -106,18 +106,18 @@ void RangeWindowTest::threeLayerStack() {
 
 void RangeWindowTest::typingCalculatesOncePerBurst() {
     Window t;
-    const int before = t.w->CalculationCount();
+    const int before = t.w->calculationCount();
     QLineEdit* energy = t.Field("txtEnergy");
     energy->selectAll();
     QTest::keyClicks(energy, "1500");           // four changes
-    QCOMPARE(t.w->CalculationCount(), before);  // nothing yet: the event loop has not turned
+    QCOMPARE(t.w->calculationCount(), before);  // nothing yet: the event loop has not turned
     QCoreApplication::processEvents();
-    QCOMPARE(t.w->CalculationCount(), before + 1);
+    QCOMPARE(t.w->calculationCount(), before + 1);
     fenra::StackInput in = OpeningInput();
     in.energy = 1500;
     QCOMPARE(t.Text("lblTotal"), Shown(Calculate(in).material.stopping.total));
     QCoreApplication::processEvents();
-    QCOMPARE(t.w->CalculationCount(), before + 1);  // and nothing more after it
+    QCOMPARE(t.w->calculationCount(), before + 1);  // and nothing more after it
 }
 
 void RangeWindowTest::densityOfACompound() {
@@ -152,7 +152,7 @@ void RangeWindowTest::densityOfAListedMaterialIsItsOwn() {
     fenra::StackInput in = OpeningInput();
     in.material = "mylar";
     in.unit = fenra::StopUnit::KevUm;
-    QCOMPARE(t.w->ShownInput().density, 0.0);  // the list's own, unrounded
+    QCOMPARE(t.w->shownInput().density, 0.0);  // the list's own, unrounded
     QCOMPARE(t.Text("lblTotal"), Shown(Calculate(in).material.stopping.total));
     // A density typed over it counts.
     t.Type("txtDensity", "2.8");
@@ -184,15 +184,15 @@ void RangeWindowTest::addRemoveAndReorderLayers() {
 
     t.SelectLayer(1);
     t.Click("cmdRemoveLayer");
-    QCOMPARE(t.Layers().rowCount(), 2);
+    QCOMPARE(t.layers().rowCount(), 2);
     QCOMPARE(t.Cell(1, LayerTableModel::Material), QString("mylar"));
     in.layers = {three[1], three[0]};
     QCOMPARE(t.Cell(1, LayerTableModel::EnergyOut), Shown(Calculate(in).layers[1].energyOut));
     t.Click("cmdRemoveLayer");
     t.Click("cmdRemoveLayer");
-    QCOMPARE(t.Layers().rowCount(), 0);
+    QCOMPARE(t.layers().rowCount(), 0);
     QVERIFY(!t.Child<QPushButton>("cmdRemoveLayer")->isEnabled());
-    QCOMPARE(t.w->Plot().Missing(), QString("Add a layer to follow the ion through a stack."));
+    QCOMPARE(t.w->plot().missing(), QString("Add a layer to follow the ion through a stack."));
     t.Click("cmdAddLayer");  // an empty stack starts again from the material
     QCOMPARE(t.Cell(0, LayerTableModel::Material), QString("Si"));
 }
@@ -201,9 +201,12 @@ void RangeWindowTest::atMostTenLayers() {
     Window t;
     t.SelectLayer(0);
     for (int k = 0; k < 12; ++k) t.Click("cmdAddLayer");
-    QCOMPARE(t.Layers().rowCount(), fenra::kMaxStackLayers);
+    QCOMPARE(t.layers().rowCount(), fenra::kMaxStackLayers);
     QVERIFY(!t.Child<QPushButton>("cmdAddLayer")->isEnabled());
-    QVERIFY(!t.Layers().InsertLayer(0, fenra::LayerText{}));
+    // The greyed button says why.
+    QCOMPARE(t.Child<QPushButton>("cmdAddLayer")->toolTip(),
+             QString("A stack holds at most 10 layers: remove one to add another"));
+    QVERIFY(!t.layers().insertLayer(0, fenra::LayerText{}));
     fenra::StackInput in = OpeningInput();
     in.layers.assign(10, in.layers[0]);
     const fenra::StackCalculation c = Calculate(in);
@@ -216,11 +219,16 @@ void RangeWindowTest::atMostTenLayers() {
         QCOMPARE(t.Cell(k, LayerTableModel::EnergyOut), r.reached ? Shown(r.energyOut) : "");
     }
     QVERIFY(c.stopped);  // 2 MeV helium does not pass 10 um of silicon
+    t.SelectLayer(3);
+    t.Click("cmdRemoveLayer");
+    QVERIFY(t.Child<QPushButton>("cmdAddLayer")->isEnabled());
+    QCOMPARE(t.Child<QPushButton>("cmdAddLayer")->toolTip(),
+             QString("Add a layer behind the current one"));
 }
 
 void RangeWindowTest::tableHoldsOnlyWhatTheCalculationReads() {
     Window t;
-    LayerTableModel& m = t.Layers();
+    LayerTableModel& m = t.layers();
     const QStringList headings = {"Material",          "Thickness",       "Unit",
                                   "Density (g/cm3)",   "Energy in (keV)", "Energy out (keV)",
                                   "Energy lost (keV)", "Stops at",        "Note",
@@ -229,16 +237,16 @@ void RangeWindowTest::tableHoldsOnlyWhatTheCalculationReads() {
     QCOMPARE(headings.size(), LayerTableModel::ColumnCount);
     for (int c = 0; c < LayerTableModel::ColumnCount; ++c)
         QCOMPARE(m.headerData(c, Qt::Horizontal).toString(), headings[c]);
-    const int count = t.w->CalculationCount();
+    const int count = t.w->calculationCount();
     QVERIFY(!m.setData(m.index(0, LayerTableModel::Unit), 6));  // no seventh unit
     QVERIFY(!m.setData(m.index(0, LayerTableModel::Unit), "um"));
     QVERIFY(!m.setData(m.index(0, LayerTableModel::EnergyOut), "0"));  // results are not typed
     QVERIFY(!(m.flags(m.index(0, LayerTableModel::EnergyOut)) & Qt::ItemIsEditable));
     QVERIFY(m.flags(m.index(0, LayerTableModel::Density)) & Qt::ItemIsEditable);
-    QVERIFY(!m.MoveLayer(0, -1));
-    QVERIFY(!m.MoveLayer(0, +1));  // one layer: nowhere to go
+    QVERIFY(!m.moveLayer(0, -1));
+    QVERIFY(!m.moveLayer(0, +1));  // one layer: nowhere to go
     QCoreApplication::processEvents();
-    QCOMPARE(t.w->CalculationCount(), count);  // nothing refused asked for a calculation
+    QCOMPARE(t.w->calculationCount(), count);  // nothing refused asked for a calculation
     QCOMPARE(t.Cell(0, LayerTableModel::Unit), QString("µm"));
     // A density typed for a layer counts; one that is no density is refused in the row.
     t.SetCell(0, LayerTableModel::Density, "2.0");
@@ -253,7 +261,7 @@ void RangeWindowTest::tableHoldsOnlyWhatTheCalculationReads() {
 void RangeWindowTest::typingInTheTableRecalculates() {
     auto t = std::make_unique<Window>();
     auto* table = t->Child<QTableView>("tblLayers");
-    const QModelIndex thickness = t->Layers().index(0, LayerTableModel::Thickness);
+    const QModelIndex thickness = t->layers().index(0, LayerTableModel::Thickness);
     table->setCurrentIndex(thickness);
     table->edit(thickness);
     auto* editor = qobject_cast<QLineEdit*>(table->indexWidget(thickness));
@@ -313,7 +321,7 @@ void RangeWindowTest::refusedInputsSayWhy() {
     QCOMPARE(t.Text("lblMessages"), QString("the energy is not a finite number of at least 0 keV"));
     QCOMPARE(t.Text("lblTotal"), QString("—"));
     QCOMPARE(t.Text("lblEnergyToPass"), QString("—"));
-    QVERIFY(!t.w->Plot().Missing().isEmpty());
+    QVERIFY(!t.w->plot().missing().isEmpty());
     t.Type("txtEnergy", "2000");
     t.Type("txtMass", "-4");
     QCOMPARE(t.Text("lblMessages"), QString("the mass is not a number above 0 amu"));
@@ -343,7 +351,7 @@ void RangeWindowTest::modelChoiceCalculatesWithThatModel() {
     Window t;
     auto* list = t.Child<QComboBox>("cboModel");
     QCOMPARE(list->count(), 2);
-    QCOMPARE(t.w->ModelName(), QStringLiteral("classic"));
+    QCOMPARE(t.w->modelName(), QStringLiteral("classic"));
     t.Type("txtEnergy", "100000");  // 25 MeV/u, above the modern model's join
     fenra::StackInput in = OpeningInput();
     in.energy = 100000;
@@ -358,12 +366,12 @@ void RangeWindowTest::modelChoiceCalculatesWithThatModel() {
     in.model = fenra::StoppingModel::modern;
     QCOMPARE(t.Text("lblElectronic"), Shown(Calculate(in).material.stopping.electronic));
     QVERIFY(t.Text("lblElectronic") != classic);
-    QCOMPARE(t.w->ShownInput().model, fenra::StoppingModel::modern);
+    QCOMPARE(t.w->shownInput().model, fenra::StoppingModel::modern);
     // Set from the settings: a known name is taken without a signal, another one ignored.
-    t.w->SetModelName(QStringLiteral("classic"));
-    t.w->SetModelName(QStringLiteral("bethe"));
+    t.w->setModelName(QStringLiteral("classic"));
+    t.w->setModelName(QStringLiteral("bethe"));
     QCoreApplication::processEvents();
-    QCOMPARE(t.w->ModelName(), QStringLiteral("classic"));
+    QCOMPARE(t.w->modelName(), QStringLiteral("classic"));
     QCOMPARE(t.Text("lblElectronic"), classic);
     QCOMPARE(chosen.count(), 1);
 }

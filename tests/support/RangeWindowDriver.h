@@ -53,8 +53,11 @@ inline fenra::StackCalculation Calculate(const fenra::StackInput& in) {
 }
 
 // The window's text of a result.
+// The window's text of a result: six significant digits, trailing zeros kept, no bare point.
 inline QString Shown(double v) {
-    return QString::number(v, 'g', 6);
+    QString text = QString::asprintf("%#.6g", v);
+    if (text.endsWith('.')) text.chop(1);
+    return text;
 }
 
 struct Window {
@@ -76,7 +79,7 @@ struct Window {
     }
     QString Text(const char* label) const { return Child<QLabel>(label)->text(); }
     QLineEdit* Field(const char* name) const { return Child<QLineEdit>(name); }
-    fenra::LayerTableModel& Layers() const { return w->Layers(); }
+    fenra::LayerTableModel& layers() const { return w->layers(); }
 
     // Replaces the field's text as typing does (one textChanged per key), then lets the
     // window calculate.
@@ -95,15 +98,15 @@ struct Window {
         QCoreApplication::processEvents();
     }
     QString Cell(int row, int column) const {
-        return Layers().index(row, column).data().toString();
+        return layers().index(row, column).data().toString();
     }
     void SetCell(int row, int column, const QVariant& value) const {
-        Layers().setData(Layers().index(row, column), value);
+        layers().setData(layers().index(row, column), value);
         QCoreApplication::processEvents();
     }
     void SelectLayer(int row) const {
         auto* table = Child<QTableView>("tblLayers");
-        table->setCurrentIndex(Layers().index(row, 0));
+        table->setCurrentIndex(layers().index(row, 0));
     }
 
     // Makes the stack ThreeLayers() with the buttons and the table, and the energy typed.
