@@ -86,9 +86,9 @@ void RangeSpreadTest::columnsShowWhatTheCommandLinePrints() {
                            LayerTableModel::LateralSigma, LayerTableModel::ChargeMean};
     for (int k = 0; k < 3; ++k) {
         const std::vector<std::string>& cells = rows[static_cast<std::size_t>(k)];
-        QCOMPARE(cells.size(), std::size_t(11));
+        QCOMPARE(cells.size(), std::size_t(12));  // the spreads follow the two stop depths
         for (int j = 0; j < 4; ++j) {
-            const std::string& printed = cells[static_cast<std::size_t>(7 + j)];
+            const std::string& printed = cells[static_cast<std::size_t>(8 + j)];
             const QString want = printed.empty() ? QString() : Shown(std::stod(printed));
             QCOMPARE(t.Cell(k, columns[j]), want);
         }
