@@ -41,8 +41,8 @@ struct ImplantArguments {
     int threads = 0, bins = 100;
 };
 
-[[noreturn]] void Bad(const std::string& message) {
-    throw PhysicsError(ErrorKind::BadValue, message);
+[[noreturn]] void Bad(PhysicsText id, std::vector<Message> args) {
+    throw PhysicsError(ErrorKind::BadValue, id, std::move(args));
 }
 
 uint64_t ParseCount(const std::string& text, const std::string& option, uint64_t low,
@@ -52,8 +52,9 @@ uint64_t ParseCount(const std::string& text, const std::string& option, uint64_t
     for (char c : text) ok = ok && std::isdigit(static_cast<unsigned char>(c));
     if (ok) v = std::stoull(text);
     if (!ok || v < low || v > high)
-        Bad("option " + option + " needs a whole number from " + std::to_string(low) + " to " +
-            std::to_string(high) + ", not \"" + TextForMessage(text) + "\"");
+        Bad(PhysicsText::OptionWholeNumber,
+            {Value(option), Value(std::to_string(low)), Value(std::to_string(high)),
+             Value(TextForMessage(text))});
     return v;
 }
 
@@ -66,8 +67,8 @@ double ParseNumber(const std::string& text, const std::string& option, double lo
         used = 0;
     }
     if (used != text.size() || text.empty() || !(v >= low && v <= high))
-        Bad("option " + option + " needs a number from " + NineDigitText(low) + " to " +
-            NineDigitText(high) + ", not \"" + TextForMessage(text) + "\"");
+        Bad(PhysicsText::OptionNumber, {Value(option), Value(NineDigitText(low)),
+                                        Value(NineDigitText(high)), Value(TextForMessage(text))});
     return v;
 }
 
@@ -82,11 +83,11 @@ void ReadOption(ImplantArguments& o, const std::string& a, const std::string& v)
     if (a == "--db") o.databasePath = v;
     if (a == "--mass") {
         o.mass = ParsePositiveNumber(v, a);
-        CheckIonMass(o.mass, "--mass \"" + v + "\"");
+        CheckIonMass(o.mass, QuotedArgument("--mass", v));
     }
     if (a == "--density") {
         o.density = ParsePositiveNumber(v, a);
-        CheckDensity(o.density, "--density \"" + v + "\"");
+        CheckDensity(o.density, QuotedArgument("--density", v));
     }
     if (a == "--ions") o.ions = ParseCount(v, a, 1, 1000000000000ULL);
     if (a == "--seed") o.seed = ParseCount(v, a, 0, 9999999999999999999ULL);
@@ -98,8 +99,7 @@ void ReadOption(ImplantArguments& o, const std::string& a, const std::string& v)
     if (a == "--model") {
         const std::optional<StoppingModel> model = StoppingModelNamed(v);
         if (!model)
-            Bad("unknown model \"" + TextForMessage(v) + "\" (choose " + StoppingModelNames() +
-                ")");
+            Bad(PhysicsText::UnknownModel, {Value(TextForMessage(v)), Value(StoppingModelNames())});
         o.model = *model;
     }
 }
@@ -110,21 +110,23 @@ ImplantArguments ReadArguments(const std::vector<std::string>& args) {
     for (std::size_t k = 0; k < args.size(); ++k) {
         const std::string& a = args[k];
         if (TakesValue(a)) {
-            if (k + 1 >= args.size()) Bad("option " + a + " needs a value");
+            if (k + 1 >= args.size()) Bad(PhysicsText::OptionNeedsValue, {Value(a)});
             ReadOption(o, a, args[++k]);
         } else if (a == "--csv") {
             o.csv = true;
         } else if (a.size() > 1 && a[0] == '-' && !std::isdigit(static_cast<unsigned char>(a[1]))) {
-            Bad("unknown option " + a);
+            Bad(PhysicsText::UnknownOption, {Value(a)});
         } else if (!command) {
             command = true;  // "implant" itself
         } else {
             o.operands.push_back(a);
         }
     }
-    if (o.operands.size() < 3) Bad("implant needs ION ENERGY MATERIAL:THICKNESS...");
+    if (o.operands.size() < 3)
+        Bad(PhysicsText::CommandNeeds,
+            {Value("implant"), Value("ION ENERGY MATERIAL:THICKNESS...")});
     if (o.operands.size() - 2 > kMaxImplantLayers)
-        Bad("implant takes at most " + std::to_string(kMaxImplantLayers) + " layers");
+        Bad(PhysicsText::ImplantTooManyLayers, {Value(std::to_string(kMaxImplantLayers))});
     return o;
 }
 
@@ -148,14 +150,14 @@ Stack ResolveStack(const ImplantArguments& o, const ElementDatabase& db, const M
     try {
         s.ion = ResolveIon(db, o.operands[0], o.mass);
     } catch (const PhysicsError& e) {
-        throw PhysicsError(e.Kind(), "ION \"" + TextForMessage(o.operands[0]) + "\": " + e.what());
+        throw PhysicsError(e.Kind(), RefusedArgument("ION", o.operands[0], e));
     }
     s.energy = ParseEnergyArgument(o.operands[1], s.ion.mass);
     for (std::size_t k = 2; k < o.operands.size(); ++k) {
         const std::string& arg = o.operands[k];
         const std::size_t colon = arg.rfind(':');
         if (colon == std::string::npos || colon == 0)
-            Bad("LAYER \"" + arg + "\" is not MATERIAL:THICKNESS");
+            Bad(PhysicsText::LayerNotMaterialThickness, {Value(arg)});
         const std::string name = arg.substr(0, colon);
         Target t;
         try {
@@ -163,11 +165,10 @@ Stack ResolveStack(const ImplantArguments& o, const ElementDatabase& db, const M
                               o.density > 0 ? std::optional<double>(o.density) : std::nullopt,
                               o.model);
         } catch (const MaterialTextError& e) {
-            throw PhysicsError(e.Kind(), "MATERIAL \"" + TextForMessage(name) + "\": " + e.what());
+            throw PhysicsError(e.Kind(), RefusedArgument("MATERIAL", name, e));
         }
         if (!(t.atomsPerCm3 > 0))
-            Bad("MATERIAL \"" + TextForMessage(name) +
-                "\" has no density; give one with --density");
+            Bad(PhysicsText::MaterialNoDensityGiveOne, {Value(TextForMessage(name))});
         const double thickness = ParseThicknessArgument(arg.substr(colon + 1), t);
         s.layers.push_back(ImplantLayerOf(t, thickness, s.energy, o.cutoff));
         s.names.push_back(name);
@@ -305,14 +306,14 @@ ImplantResult RunWatched(const ImplantArguments& o, const Stack& s, bool termina
     return r;
 }
 
-const char* ProblemText(ImplantProblem p) {
+std::string ProblemText(ImplantProblem p) {
     switch (p) {
         case ImplantProblem::BadEnergy:
-            return "ENERGY must be a positive number";
+            return Words(Sentence(PhysicsText::CommandBadEnergy));
         case ImplantProblem::BadOption:
-            return "ENERGY must lie above the cut-off";
+            return Words(Sentence(PhysicsText::CommandEnergyAboveCutoff));
         default:
-            return "the stack cannot be simulated";
+            return Words(Sentence(PhysicsText::StackNotSimulated));
     }
 }
 

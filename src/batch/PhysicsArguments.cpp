@@ -13,8 +13,8 @@ namespace {
 
 constexpr double kKevPerMev = 1000;
 
-[[noreturn]] void Bad(const std::string& message) {
-    throw PhysicsError(ErrorKind::BadValue, message);
+[[noreturn]] void Bad(PhysicsText id, std::vector<Message> args) {
+    throw PhysicsError(ErrorKind::BadValue, id, std::move(args));
 }
 
 bool EndsWith(const std::string& s, const std::string& tail) {
@@ -45,16 +45,16 @@ NumberRead ReadNumber(const std::string& text, double* v) {
     return NumberRead::Number;
 }
 
-// The words for a number beyond the doubles, after `what "text"`.
-std::string BeyondDoubles(NumberRead r) {
-    return r == NumberRead::Underflow
-               ? " underflows: it is nearer 0 than the numbers the program holds (2.2e-308)"
-               : " overflows: it is beyond the numbers the program holds (1.8e308)";
+// The refusal of a number beyond the doubles.
+[[noreturn]] void BeyondDoubles(NumberRead r, const std::string& what, const std::string& text) {
+    Bad(r == NumberRead::Underflow ? PhysicsText::Underflows : PhysicsText::Overflows,
+        {Value(what), Value(text)});
 }
 
 // A value after its unit is applied must still be a number the calculation can hold.
 void CheckConverted(double v, const std::string& what, const std::string& text, const char* unit) {
-    if (!std::isfinite(v)) Bad(what + " \"" + text + "\" overflows: it is beyond 1.8e308 " + unit);
+    if (!std::isfinite(v))
+        Bad(PhysicsText::ConvertedOverflows, {Value(what), Value(text), Value(unit)});
 }
 
 // Splits a number from a unit of the list (longest first); the unit is "" when none matches.
@@ -72,9 +72,9 @@ double NumberWithUnit(const std::string& text, const char* const* units, std::si
     double v = 0;
     const NumberRead read = ReadNumber(number, &v);
     if (read == NumberRead::Overflow || read == NumberRead::Underflow)
-        Bad(what + " \"" + text + "\"" + BeyondDoubles(read));
-    if (read != NumberRead::Number) Bad(what + " \"" + text + "\" is not a number with a unit");
-    if (v < 0) Bad(what + " \"" + text + "\" is negative");
+        BeyondDoubles(read, what, text);
+    if (read != NumberRead::Number) Bad(PhysicsText::NotNumberWithUnit, {Value(what), Value(text)});
+    if (v < 0) Bad(PhysicsText::Negative, {Value(what), Value(text)});
     return v;
 }
 
@@ -92,28 +92,37 @@ double ParseEnergyArgument(const std::string& text, double mass) {
     return keV;
 }
 
-double ParseThicknessArgument(const std::string& text, const Target& t) {
+double ParseThicknessArgument(const std::string& text, const Target& t, const std::string& what) {
     static const char* const kUnits[] = {"e15/cm2", "mg/cm2", "ug/cm2", "nm", "um", "mm"};
     std::string unitText;
-    const double v = NumberWithUnit(text, kUnits, 6, "THICKNESS", &unitText);
+    const double v = NumberWithUnit(text, kUnits, 6, what, &unitText);
     ThicknessUnit unit = ThicknessUnit::E15;
     if (!ThicknessUnitOf(unitText, &unit))
-        Bad("THICKNESS \"" + text + "\" has no unit (nm, um, mm, mg/cm2, ug/cm2 or e15/cm2)");
+        Bad(PhysicsText::NoThicknessUnit, {Value(what), Value(text)});
     if (IsLength(unit) && !(t.atomsPerCm3 > 0))
-        Bad("THICKNESS \"" + text + "\" is a length, and the material \"" + t.material.name +
-            "\" has no density: give --density G_CM3");
+        Bad(PhysicsText::LengthWithoutDensity, {Value(what), Value(text), Value(t.material.name)});
     const double e15 = ThicknessToE15(t, v, unit);
-    CheckConverted(e15, "THICKNESS", text, "1E15 atoms/cm2");
+    CheckConverted(e15, what, text, "1E15 atoms/cm2");
     return e15;
+}
+
+Message QuotedArgument(const std::string& name, const std::string& text) {
+    return Sentence(PhysicsText::ArgumentQuoted, {Value(name), Value(text)});
+}
+
+Message RefusedArgument(const char* name, std::string_view text, const PhysicsError& e) {
+    return Prefixed(
+        Sentence(PhysicsText::ArgumentQuoted, {Value(name), Value(TextForMessage(text))}),
+        e.Reason());
 }
 
 double ParsePositiveNumber(const std::string& text, const std::string& option) {
     double v = 0;
     const NumberRead read = ReadNumber(text, &v);
     if (read == NumberRead::Overflow || read == NumberRead::Underflow)
-        Bad(option + " \"" + text + "\"" + BeyondDoubles(read));
+        BeyondDoubles(read, option, text);
     if (read != NumberRead::Number || !(v > 0))
-        Bad(option + " \"" + text + "\" is not a positive number");
+        Bad(PhysicsText::NotPositiveNumber, {Value(option), Value(text)});
     return v;
 }
 

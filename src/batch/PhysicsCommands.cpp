@@ -38,8 +38,8 @@ struct Options {
     StoppingModel model = kDefaultStoppingModel;
 };
 
-[[noreturn]] void Bad(const std::string& message) {
-    throw PhysicsError(ErrorKind::BadValue, message);
+[[noreturn]] void Bad(PhysicsText id, std::vector<Message> args) {
+    throw PhysicsError(ErrorKind::BadValue, id, std::move(args));
 }
 
 bool LooksLikeNumber(const std::string& s) {
@@ -53,27 +53,27 @@ Options ReadOptions(const std::vector<std::string>& args) {
         const std::string& a = args[k];
         const bool valued =
             a == "--db" || a == "--mass" || a == "--density" || a == "--model" || a == "-o";
-        if (valued && k + 1 >= args.size()) Bad("option " + a + " needs a value");
+        if (valued && k + 1 >= args.size()) Bad(PhysicsText::OptionNeedsValue, {Value(a)});
         if (a == "--db") {
             o.databasePath = args[++k];
         } else if (a == "-o") {
             o.outputFile = args[++k];
         } else if (a == "--mass") {
             o.mass = ParsePositiveNumber(args[++k], "--mass");
-            CheckIonMass(o.mass, "--mass \"" + args[k] + "\"");
+            CheckIonMass(o.mass, QuotedArgument("--mass", args[k]));
         } else if (a == "--density") {
             o.density = ParsePositiveNumber(args[++k], "--density");
-            CheckDensity(o.density, "--density \"" + args[k] + "\"");
+            CheckDensity(o.density, QuotedArgument("--density", args[k]));
         } else if (a == "--model") {
             const std::optional<StoppingModel> m = StoppingModelNamed(args[++k]);
             if (!m)
-                Bad("unknown model \"" + TextForMessage(args[k]) + "\" (choose " +
-                    StoppingModelNames() + ")");
+                Bad(PhysicsText::UnknownModel,
+                    {Value(TextForMessage(args[k])), Value(StoppingModelNames())});
             o.model = *m;
         } else if (a == "--csv") {
             o.csv = true;
         } else if (a.size() > 1 && a[0] == '-' && !LooksLikeNumber(a)) {
-            Bad("unknown option " + a);
+            Bad(PhysicsText::UnknownOption, {Value(a)});
         } else if (o.command.empty()) {
             o.command = a;
         } else {
@@ -137,8 +137,7 @@ struct Context {
                                  o.density > 0 ? std::optional<double>(o.density) : std::nullopt,
                                  o.model);
         } catch (const MaterialTextError& e) {
-            throw PhysicsError(e.Kind(),
-                               "MATERIAL \"" + TextForMessage(material) + "\": " + e.what());
+            throw PhysicsError(e.Kind(), RefusedArgument("MATERIAL", material, e));
         }
     }
     void Warn(const std::string& what) {
@@ -154,7 +153,7 @@ struct Context {
 };
 
 void NeedOperands(const Options& o, std::size_t n, const char* usage) {
-    if (o.operands.size() < n) Bad(o.command + " needs " + usage);
+    if (o.operands.size() < n) Bad(PhysicsText::CommandNeeds, {Value(o.command), Value(usage)});
 }
 
 std::vector<double> Energies(Context& c, std::size_t first) {
@@ -221,13 +220,7 @@ void EnergyForRangeCommand(Context& c) {
     const Target t = c.TargetOf(c.o.operands[1]);
     std::vector<double> ranges;
     for (std::size_t k = 2; k < c.o.operands.size(); ++k) {
-        try {
-            ranges.push_back(ParseThicknessArgument(c.o.operands[k], t));
-        } catch (const PhysicsError& e) {
-            std::string m = e.what();
-            if (m.rfind("THICKNESS", 0) == 0) m.replace(0, 9, "RANGE");
-            throw PhysicsError(e.Kind(), m);
-        }
+        ranges.push_back(ParseThicknessArgument(c.o.operands[k], t, "RANGE"));
     }
     std::vector<Row> rows;
     for (std::size_t k = 0; k < ranges.size(); ++k) {
@@ -252,7 +245,7 @@ void LayersCommand(Context& c, bool before) {
         const std::string& arg = c.o.operands[k];
         const std::size_t colon = arg.rfind(':');
         if (colon == std::string::npos || colon == 0)
-            Bad("LAYER \"" + arg + "\" is not MATERIAL:THICKNESS");
+            Bad(PhysicsText::LayerNotMaterialThickness, {Value(arg)});
         names.push_back(arg.substr(0, colon));
         Target t = c.TargetOf(names.back());
         const double thickness = ParseThicknessArgument(arg.substr(colon + 1), t);
@@ -312,7 +305,7 @@ bool IsPhysicsCommand(const std::vector<std::string>& args) {
 int RunPhysicsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     try {
         const Options o = ReadOptions(args);
-        if (o.operands.empty()) Bad(o.command + " needs an ION");
+        if (o.operands.empty()) Bad(PhysicsText::CommandNeedsIon, {Value(o.command)});
         const ElementDatabase db = OpenSearchedDatabase(
             FindDatabase(ProcessDatabaseSearch(o.databasePath, ProgramDirectory())));
         const MaterialList list = MaterialList::LoadBeside(db);
@@ -321,8 +314,7 @@ int RunPhysicsCommand(const std::vector<std::string>& args, std::ostream& out, s
         try {
             c.ion = ResolveIon(db, o.operands[0], o.mass);
         } catch (const PhysicsError& e) {
-            throw PhysicsError(e.Kind(),
-                               "ION \"" + TextForMessage(o.operands[0]) + "\": " + e.what());
+            throw PhysicsError(e.Kind(), RefusedArgument("ION", o.operands[0], e));
         }
         Dispatch(c);
         if (!o.outputFile.empty()) {

@@ -26,18 +26,22 @@ namespace {
 
 ThicknessUnit ThicknessUnitArgument(const std::string& text);
 
+// "name[k]", one value of a sequence as a refusal names it.
+Message Indexed(const std::string& name, std::size_t k) {
+    return Sentence(PhysicsText::Indexed, {Value(name), Value(std::to_string(k))});
+}
+
 }  // namespace
 
 // One layer given as (material, thickness, unit) or (material, thickness, unit, density).
 namespace {
 
 Layer LayerArgument(const Ion& ion, const py::handle& given, std::size_t k, StoppingModel model) {
-    const std::string where = "layers[" + std::to_string(k) + "]";
+    const Message where = Indexed("layers", k);
     const py::sequence item = py::reinterpret_borrow<py::sequence>(given);
     if (!py::isinstance<py::sequence>(given) || py::isinstance<py::str>(given) ||
         (item.size() != 3 && item.size() != 4))
-        throw PhysicsError(ErrorKind::BadValue,
-                           where + " is not (material, thickness, unit[, density])");
+        throw PhysicsError(ErrorKind::BadValue, PhysicsText::LayerNotTuple, {where});
     try {
         const std::optional<double> density = item.size() == 4 && !item[3].is_none()
                                                   ? std::optional<double>(item[3].cast<double>())
@@ -47,10 +51,9 @@ Layer LayerArgument(const Ion& ion, const py::handle& given, std::size_t k, Stop
         const double thickness = ThicknessToE15(t, item[1].cast<double>(), unit);
         return {std::move(t), thickness};
     } catch (const PhysicsError& e) {
-        throw PhysicsError(e.Kind(), where + ": " + e.what());
+        throw PhysicsError(e.Kind(), Prefixed(where, e.Reason()));
     } catch (const py::cast_error&) {
-        throw PhysicsError(ErrorKind::BadValue,
-                           where + " is not (material, thickness, unit[, density])");
+        throw PhysicsError(ErrorKind::BadValue, PhysicsText::LayerNotTuple, {where});
     }
 }
 
@@ -87,10 +90,7 @@ double PythonNumber(const py::handle& given, const std::string& name) {
     const double v = PyFloat_AsDouble(given.ptr());
     if (v == -1.0 && PyErr_Occurred()) {
         PyErr_Clear();
-        throw PhysicsError(ErrorKind::BadValue,
-                           name +
-                               " overflows: it is beyond the numbers the program holds "
-                               "(1.8e308)");
+        throw PhysicsError(ErrorKind::BadValue, PhysicsText::PythonOverflows, {Value(name)});
     }
     return v;
 }
@@ -121,12 +121,12 @@ Values ReadValues(const py::handle& given, const std::string& name) {
         return v;
     }
     if (py::isinstance<py::str>(given) || py::isinstance<py::bytes>(given))
-        throw PhysicsError(ErrorKind::BadValue, name + " must be a number or numbers, not text");
+        throw PhysicsError(ErrorKind::BadValue, PhysicsText::NumbersNotText, {Value(name)});
     RequireRealNumbers(given, name);
     v.array = Array::ensure(given);
     if (!*v.array) {
         PyErr_Clear();
-        throw PhysicsError(ErrorKind::BadValue, name + " is not a number or a sequence of numbers");
+        throw PhysicsError(ErrorKind::BadValue, PhysicsText::NotNumbers, {Value(name)});
     }
     if (v.array->ndim() == 0) {
         v.scalar = true;
@@ -197,7 +197,8 @@ py::object MapValues(const Values& in, StoppingModel model, F f) {
                 y[k] = f(x[k], &o);
             } catch (const PhysicsError& e) {
                 if (in.scalar) throw;
-                throw PhysicsError(e.Kind(), in.name + "[" + std::to_string(k) + "]: " + e.what());
+                throw PhysicsError(
+                    e.Kind(), Prefixed(Indexed(in.name, static_cast<std::size_t>(k)), e.Reason()));
             }
             outside += o;
         }
@@ -211,18 +212,16 @@ py::object MapValues(const Values& in, StoppingModel model, F f) {
 StopUnit StopUnitArgument(const std::string& text) {
     StopUnit unit = StopUnit::EvE15;
     if (!StopUnitOf(text, &unit))
-        throw PhysicsError(
-            ErrorKind::BadValue,
-            "unit \"" + TextForMessage(text) + "\" is not one of " + std::string(StopUnitNames()));
+        throw PhysicsError(ErrorKind::BadValue, PhysicsText::UnitNotOneOf,
+                           {Value(TextForMessage(text)), Value(StopUnitNames())});
     return unit;
 }
 
 ThicknessUnit ThicknessUnitArgument(const std::string& text) {
     ThicknessUnit unit = ThicknessUnit::E15;
     if (!ThicknessUnitOf(text, &unit))
-        throw PhysicsError(ErrorKind::BadValue, "unit \"" + TextForMessage(text) +
-                                                    "\" is not one of " +
-                                                    std::string(ThicknessUnitNames()));
+        throw PhysicsError(ErrorKind::BadValue, PhysicsText::UnitNotOneOf,
+                           {Value(TextForMessage(text)), Value(ThicknessUnitNames())});
     return unit;
 }
 
@@ -232,8 +231,8 @@ StopKind StopKindArgument(const std::string& text) {
     if (text == "electronic") return StopKind::Electronic;
     if (text == "nuclear") return StopKind::Nuclear;
     if (text == "total") return StopKind::Total;
-    throw PhysicsError(ErrorKind::BadValue, "kind \"" + TextForMessage(text) +
-                                                "\" is not one of electronic, nuclear or total");
+    throw PhysicsError(ErrorKind::BadValue, PhysicsText::KindNotOneOf,
+                       {Value(TextForMessage(text))});
 }
 
 py::object Stopping(const py::handle& ion, const py::handle& material, const py::handle& energy,
@@ -313,7 +312,8 @@ py::object EnergyAfter(const py::handle& ion, const py::handle& energy, const py
                 s = EnergyAfterStack(stack, in.data()[k]);
             } catch (const PhysicsError& e) {
                 if (in.scalar) throw;
-                throw PhysicsError(e.Kind(), "energy[" + std::to_string(k) + "]: " + e.what());
+                throw PhysicsError(
+                    e.Kind(), Prefixed(Indexed("energy", static_cast<std::size_t>(k)), e.Reason()));
             }
             // Behind the layer the ion stops in, and behind every later one, it has energy 0.
             for (std::size_t j = 0; j < s.layers.size(); ++j)

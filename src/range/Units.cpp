@@ -34,8 +34,8 @@ constexpr ThicknessName kThicknessNames[] = {
 
 void NeedDensity(const Target& t) {
     if (!(t.atomsPerCm3 > 0))
-        throw PhysicsError(ErrorKind::BadValue, "a length needs a density: the material \"" +
-                                                    t.material.name + "\" has no density");
+        throw PhysicsError(ErrorKind::BadValue, PhysicsText::LengthNeedsDensity,
+                           {Value(t.material.name)});
 }
 
 }  // namespace
