@@ -43,14 +43,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_DEBIAN_ENABLE_COMPONENT_DEPENDS OFF)
 
-set(_packages data cli)
-if(FENRA_PYTHON)
-    list(APPEND _packages python)
-endif()
-if(FENRA_WITH_UI)
-    list(APPEND _packages window)
-endif()
-set(CPACK_COMPONENTS_ALL ${_packages})
+# The components dist/CMakeLists.txt installs, each a package.
+set(CPACK_COMPONENTS_ALL ${FENRA_PACKAGE_COMPONENTS})
 
 # The descriptions: the first line is the synopsis, the rest the long description.
 set(_about_model

@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "batch/BatchCalculator.h"
+#include "batch/ImplantArguments.h"
 #include "batch/ImplantLayers.h"
 #include "batch/PhysicsArguments.h"
 #include "elements/DatabaseSearch.h"
@@ -31,101 +32,8 @@ namespace {
 constexpr const char* kProgram = "fenra32-calc: ";
 constexpr auto kProgressInterval = std::chrono::milliseconds(250);
 
-struct ImplantArguments {
-    std::vector<std::string> operands;  // ION ENERGY LAYER...
-    std::string databasePath, outPrefix;
-    StoppingModel model = kDefaultStoppingModel;
-    bool csv = false;
-    double mass = 0, density = 0, angle = 0, cutoff = 10;
-    uint64_t ions = 1000, seed = 1;
-    int threads = 0, bins = 100;
-};
-
-[[noreturn]] void Bad(const std::string& message) {
-    throw PhysicsError(ErrorKind::BadValue, message);
-}
-
-uint64_t ParseCount(const std::string& text, const std::string& option, uint64_t low,
-                    uint64_t high) {
-    uint64_t v = 0;
-    bool ok = !text.empty() && text.size() <= 19;
-    for (char c : text) ok = ok && std::isdigit(static_cast<unsigned char>(c));
-    if (ok) v = std::stoull(text);
-    if (!ok || v < low || v > high)
-        Bad("option " + option + " needs a whole number from " + std::to_string(low) + " to " +
-            std::to_string(high) + ", not \"" + TextForMessage(text) + "\"");
-    return v;
-}
-
-double ParseNumber(const std::string& text, const std::string& option, double low, double high) {
-    std::size_t used = 0;
-    double v = 0;
-    try {
-        v = std::stod(text, &used);
-    } catch (const std::exception&) {
-        used = 0;
-    }
-    if (used != text.size() || text.empty() || !(v >= low && v <= high))
-        Bad("option " + option + " needs a number from " + NineDigitText(low) + " to " +
-            NineDigitText(high) + ", not \"" + TextForMessage(text) + "\"");
-    return v;
-}
-
-bool TakesValue(const std::string& a) {
-    static const char* const valued[] = {"--db",   "--mass",    "--density",   "--ions",
-                                         "--seed", "--threads", "--angle",     "--cutoff",
-                                         "--bins", "--model",   "--out-prefix"};
-    return std::find(std::begin(valued), std::end(valued), a) != std::end(valued);
-}
-
-void ReadOption(ImplantArguments& o, const std::string& a, const std::string& v) {
-    if (a == "--db") o.databasePath = v;
-    if (a == "--mass") {
-        o.mass = ParsePositiveNumber(v, a);
-        CheckIonMass(o.mass, "--mass \"" + v + "\"");
-    }
-    if (a == "--density") {
-        o.density = ParsePositiveNumber(v, a);
-        CheckDensity(o.density, "--density \"" + v + "\"");
-    }
-    if (a == "--ions") o.ions = ParseCount(v, a, 1, 1000000000000ULL);
-    if (a == "--seed") o.seed = ParseCount(v, a, 0, 9999999999999999999ULL);
-    if (a == "--threads") o.threads = static_cast<int>(ParseCount(v, a, 1, 1024));
-    if (a == "--angle") o.angle = ParseNumber(v, a, 0, 89.9);
-    if (a == "--cutoff") o.cutoff = ParseNumber(v, a, 0.1, 1e6);
-    if (a == "--bins") o.bins = static_cast<int>(ParseCount(v, a, 1, 100000));
-    if (a == "--out-prefix") o.outPrefix = v;
-    if (a == "--model") {
-        const std::optional<StoppingModel> model = StoppingModelNamed(v);
-        if (!model)
-            Bad("unknown model \"" + TextForMessage(v) + "\" (choose " + StoppingModelNames() +
-                ")");
-        o.model = *model;
-    }
-}
-
-ImplantArguments ReadArguments(const std::vector<std::string>& args) {
-    ImplantArguments o;
-    bool command = false;
-    for (std::size_t k = 0; k < args.size(); ++k) {
-        const std::string& a = args[k];
-        if (TakesValue(a)) {
-            if (k + 1 >= args.size()) Bad("option " + a + " needs a value");
-            ReadOption(o, a, args[++k]);
-        } else if (a == "--csv") {
-            o.csv = true;
-        } else if (a.size() > 1 && a[0] == '-' && !std::isdigit(static_cast<unsigned char>(a[1]))) {
-            Bad("unknown option " + a);
-        } else if (!command) {
-            command = true;  // "implant" itself
-        } else {
-            o.operands.push_back(a);
-        }
-    }
-    if (o.operands.size() < 3) Bad("implant needs ION ENERGY MATERIAL:THICKNESS...");
-    if (o.operands.size() - 2 > kMaxImplantLayers)
-        Bad("implant takes at most " + std::to_string(kMaxImplantLayers) + " layers");
-    return o;
+[[noreturn]] void Bad(PhysicsText id, std::vector<Message> args) {
+    throw PhysicsError(ErrorKind::BadValue, id, std::move(args));
 }
 
 // Ctrl+C: the handler only raises a flag; the watcher thread passes it on to the run.
@@ -148,14 +56,14 @@ Stack ResolveStack(const ImplantArguments& o, const ElementDatabase& db, const M
     try {
         s.ion = ResolveIon(db, o.operands[0], o.mass);
     } catch (const PhysicsError& e) {
-        throw PhysicsError(e.Kind(), "ION \"" + TextForMessage(o.operands[0]) + "\": " + e.what());
+        throw PhysicsError(e.Kind(), RefusedArgument("ION", o.operands[0], e));
     }
     s.energy = ParseEnergyArgument(o.operands[1], s.ion.mass);
     for (std::size_t k = 2; k < o.operands.size(); ++k) {
         const std::string& arg = o.operands[k];
         const std::size_t colon = arg.rfind(':');
         if (colon == std::string::npos || colon == 0)
-            Bad("LAYER \"" + arg + "\" is not MATERIAL:THICKNESS");
+            Bad(PhysicsText::LayerNotMaterialThickness, {Value(arg)});
         const std::string name = arg.substr(0, colon);
         Target t;
         try {
@@ -163,11 +71,10 @@ Stack ResolveStack(const ImplantArguments& o, const ElementDatabase& db, const M
                               o.density > 0 ? std::optional<double>(o.density) : std::nullopt,
                               o.model);
         } catch (const MaterialTextError& e) {
-            throw PhysicsError(e.Kind(), "MATERIAL \"" + TextForMessage(name) + "\": " + e.what());
+            throw PhysicsError(e.Kind(), RefusedArgument("MATERIAL", name, e));
         }
         if (!(t.atomsPerCm3 > 0))
-            Bad("MATERIAL \"" + TextForMessage(name) +
-                "\" has no density; give one with --density");
+            Bad(PhysicsText::MaterialNoDensityGiveOne, {Value(TextForMessage(name))});
         const double thickness = ParseThicknessArgument(arg.substr(colon + 1), t);
         s.layers.push_back(ImplantLayerOf(t, thickness, s.energy, o.cutoff));
         s.names.push_back(name);
@@ -305,14 +212,14 @@ ImplantResult RunWatched(const ImplantArguments& o, const Stack& s, bool termina
     return r;
 }
 
-const char* ProblemText(ImplantProblem p) {
+std::string ProblemText(ImplantProblem p) {
     switch (p) {
         case ImplantProblem::BadEnergy:
-            return "ENERGY must be a positive number";
+            return Words(Sentence(PhysicsText::CommandBadEnergy));
         case ImplantProblem::BadOption:
-            return "ENERGY must lie above the cut-off";
+            return Words(Sentence(PhysicsText::CommandEnergyAboveCutoff));
         default:
-            return "the stack cannot be simulated";
+            return Words(Sentence(PhysicsText::StackNotSimulated));
     }
 }
 
@@ -337,7 +244,7 @@ bool IsImplantCommand(const std::vector<std::string>& args) {
     for (const std::string& a : args)
         if (a == "--help" || a == "-h" || a == "--version") return false;
     for (std::size_t k = 0; k < args.size(); ++k) {
-        if (TakesValue(args[k])) {
+        if (ImplantOptionTakesValue(args[k])) {
             ++k;
         } else if (args[k].empty() || args[k][0] != '-') {
             return args[k] == "implant";
@@ -348,7 +255,7 @@ bool IsImplantCommand(const std::vector<std::string>& args) {
 
 int RunImplantCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     try {
-        const ImplantArguments o = ReadArguments(args);
+        const ImplantArguments o = ReadImplantArguments(args);
         const ElementDatabase db = OpenSearchedDatabase(
             FindDatabase(ProcessDatabaseSearch(o.databasePath, ProgramDirectory())));
         const MaterialList list = MaterialList::LoadBeside(db);

@@ -13,8 +13,8 @@ constexpr double kNmPerUm = 1000;
 ImplantLayer ImplantLayerOf(const Target& t, double thickness, double energy, double cutoffEv,
                             double displacementEnergyEv) {
     if (!(t.atomsPerCm3 > 0))
-        throw PhysicsError(ErrorKind::BadValue, "the material \"" + t.material.name +
-                                                    "\" has no density, which the ion paths need");
+        throw PhysicsError(ErrorKind::BadValue, PhysicsText::NoDensityForPaths,
+                           {Value(t.material.name)});
     ImplantLayer L;
     const CompoundData& c = t.compound;
     for (std::size_t k = 0; k < c.elements.size(); ++k)

@@ -11,8 +11,8 @@ namespace fenra {
 
 namespace {
 
-[[noreturn]] void Bad(const std::string& message) {
-    throw PhysicsError(ErrorKind::BadValue, message);
+[[noreturn]] void Bad(PhysicsText id, std::vector<Message> args) {
+    throw PhysicsError(ErrorKind::BadValue, id, std::move(args));
 }
 
 enum class NumberRead { Number, NotNumber, Overflow, Underflow };
@@ -39,16 +39,16 @@ NumberRead ReadNumber(const std::string& text, double* v) {
     return NumberRead::Number;
 }
 
-// The words for a number beyond the doubles, after `what "text"`.
-std::string BeyondDoubles(NumberRead r) {
-    return r == NumberRead::Underflow
-               ? " underflows: it is nearer 0 than the numbers the program holds (2.2e-308)"
-               : " overflows: it is beyond the numbers the program holds (1.8e308)";
+// The refusal of a number beyond the doubles.
+[[noreturn]] void BeyondDoubles(NumberRead r, const std::string& what, const std::string& text) {
+    Bad(r == NumberRead::Underflow ? PhysicsText::Underflows : PhysicsText::Overflows,
+        {Value(what), Value(text)});
 }
 
 // A value after its unit is applied must still be a number the calculation can hold.
 void CheckConverted(double v, const std::string& what, const std::string& text, const char* unit) {
-    if (!std::isfinite(v)) Bad(what + " \"" + text + "\" overflows: it is beyond 1.8e308 " + unit);
+    if (!std::isfinite(v))
+        Bad(PhysicsText::ConvertedOverflows, {Value(what), Value(text), Value(unit)});
 }
 
 // The number before a unit (split off by the caller): finite and at least 0.
@@ -56,44 +56,55 @@ double NumberBeforeUnit(std::string_view number, const std::string& what, const 
     double v = 0;
     const NumberRead read = ReadNumber(std::string(number), &v);
     if (read == NumberRead::Overflow || read == NumberRead::Underflow)
-        Bad(what + " \"" + text + "\"" + BeyondDoubles(read));
-    if (read != NumberRead::Number) Bad(what + " \"" + text + "\" is not a number with a unit");
-    if (v < 0) Bad(what + " \"" + text + "\" is negative");
+        BeyondDoubles(read, what, text);
+    if (read != NumberRead::Number) Bad(PhysicsText::NotNumberWithUnit, {Value(what), Value(text)});
+    if (v < 0) Bad(PhysicsText::Negative, {Value(what), Value(text)});
     return v;
 }
 
 }  // namespace
 
-double ParseEnergyArgument(const std::string& text, double mass) {
+double ParseEnergyArgument(const std::string& text, double mass, const std::string& what) {
     std::string_view number;
     EnergyUnit unit = EnergyUnit::Kev;  // a bare number is in keV
     SplitEnergyUnit(text, &number, &unit);
-    const double keV = EnergyToKev(NumberBeforeUnit(number, "ENERGY", text), unit, mass);
-    CheckConverted(keV, "ENERGY", text, "keV");
+    const double keV = EnergyToKev(NumberBeforeUnit(number, what, text), unit, mass);
+    CheckConverted(keV, what, text, "keV");
     return keV;
 }
 
-double ParseThicknessArgument(const std::string& text, const Target& t) {
+double ParseThicknessArgument(const std::string& text, const Target& t, const std::string& what) {
     std::string_view number;
     TypedThicknessUnit unit;
     const bool hasUnit = SplitThicknessUnit(text, &number, &unit);
-    const double v = NumberBeforeUnit(number, "THICKNESS", text);
-    if (!hasUnit) Bad("THICKNESS \"" + text + "\" has no unit (" + TypedThicknessUnitNames() + ")");
+    const double v = NumberBeforeUnit(number, what, text);
+    if (!hasUnit)
+        Bad(PhysicsText::NoThicknessUnit,
+            {Value(what), Value(text), Value(TypedThicknessUnitNames())});
     if (IsLength(unit.base) && !(t.atomsPerCm3 > 0))
-        Bad("THICKNESS \"" + text + "\" is a length, and the material \"" + t.material.name +
-            "\" has no density: give --density G_CM3");
+        Bad(PhysicsText::LengthWithoutDensity, {Value(what), Value(text), Value(t.material.name)});
     const double e15 = ThicknessToE15(t, v, unit);
-    CheckConverted(e15, "THICKNESS", text, "1E15 atoms/cm2");
+    CheckConverted(e15, what, text, "1E15 atoms/cm2");
     return e15;
+}
+
+Message QuotedArgument(const std::string& name, const std::string& text) {
+    return Sentence(PhysicsText::ArgumentQuoted, {Value(name), Value(text)});
+}
+
+Message RefusedArgument(const char* name, std::string_view text, const PhysicsError& e) {
+    return Prefixed(
+        Sentence(PhysicsText::ArgumentQuoted, {Value(name), Value(TextForMessage(text))}),
+        e.Reason());
 }
 
 double ParsePositiveNumber(const std::string& text, const std::string& option) {
     double v = 0;
     const NumberRead read = ReadNumber(text, &v);
     if (read == NumberRead::Overflow || read == NumberRead::Underflow)
-        Bad(option + " \"" + text + "\"" + BeyondDoubles(read));
+        BeyondDoubles(read, option, text);
     if (read != NumberRead::Number || !(v > 0))
-        Bad(option + " \"" + text + "\" is not a positive number");
+        Bad(PhysicsText::NotPositiveNumber, {Value(option), Value(text)});
     return v;
 }
 

@@ -49,6 +49,10 @@ struct Options {
     std::string stoppingUnit;  // --stopping-unit: empty for the table of every unit
 };
 
+[[noreturn]] void Bad(PhysicsText id, std::vector<Message> args) {
+    throw PhysicsError(ErrorKind::BadValue, id, std::move(args));
+}
+
 bool IsValuedOption(const std::string& a) {
     return a == "--db" || a == "--mass" || a == "--density" || a == "--model" || a == "-o" ||
            a == "--from" || a == "--to" || a == "--steps" || a == "--stopping-unit";
@@ -60,8 +64,8 @@ int StepsOf(const std::string& text) {
     const char* end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, n);
     if (text.empty() || ec != std::errc() || ptr != end || n < 1 || n > kMaxEnergySteps)
-        Bad("--steps \"" + TextForMessage(text) + "\" is not a whole number from 1 to " +
-            std::to_string(kMaxEnergySteps));
+        Bad(PhysicsText::StepsNotWholeNumber, {Value("--steps"), Value(TextForMessage(text)),
+                                               Value(std::to_string(kMaxEnergySteps))});
     return n;
 }
 
@@ -69,16 +73,16 @@ int StepsOf(const std::string& text) {
 void CheckOptionSets(const Options& o) {
     const bool any = !o.from.empty() || !o.to.empty() || o.steps > 0;
     if (any && (o.from.empty() || o.to.empty() || o.steps == 0))
-        Bad("--from, --to and --steps go together: give all three");
-    if (o.linear && !any) Bad("--linear needs --from, --to and --steps");
+        Bad(PhysicsText::StepOptionsTogether, {});
+    if (o.linear && !any) Bad(PhysicsText::LinearNeedsSteps, {});
     if (any && o.command != "stopping" && o.command != "range")
-        Bad("--from, --to and --steps are for the stopping and range commands");
+        Bad(PhysicsText::StepsOnlyForStoppingAndRange, {});
     if (!o.stoppingUnit.empty() && o.command != "stopping")
-        Bad("--stopping-unit is for the stopping command");
+        Bad(PhysicsText::StoppingUnitOnlyForStopping, {});
     TypedStopUnit unit;
     if (!o.stoppingUnit.empty() && !TypedStopUnitOf(o.stoppingUnit, &unit))
-        Bad("--stopping-unit \"" + TextForMessage(o.stoppingUnit) + "\" is not one of " +
-            TypedStopUnitNames());
+        Bad(PhysicsText::StoppingUnitNotOneOf,
+            {Value(TextForMessage(o.stoppingUnit)), Value(TypedStopUnitNames())});
 }
 
 bool LooksLikeNumber(const std::string& s) {
@@ -90,22 +94,23 @@ Options ReadOptions(const std::vector<std::string>& args) {
     Options o;
     for (std::size_t k = 0; k < args.size(); ++k) {
         const std::string& a = args[k];
-        if (IsValuedOption(a) && k + 1 >= args.size()) Bad("option " + a + " needs a value");
+        if (IsValuedOption(a) && k + 1 >= args.size())
+            Bad(PhysicsText::OptionNeedsValue, {Value(a)});
         if (a == "--db") {
             o.databasePath = args[++k];
         } else if (a == "-o") {
             o.outputFile = args[++k];
         } else if (a == "--mass") {
             o.mass = ParsePositiveNumber(args[++k], "--mass");
-            CheckIonMass(o.mass, "--mass \"" + args[k] + "\"");
+            CheckIonMass(o.mass, QuotedArgument("--mass", args[k]));
         } else if (a == "--density") {
             o.density = ParsePositiveNumber(args[++k], "--density");
-            CheckDensity(o.density, "--density \"" + args[k] + "\"");
+            CheckDensity(o.density, QuotedArgument("--density", args[k]));
         } else if (a == "--model") {
             const std::optional<StoppingModel> m = StoppingModelNamed(args[++k]);
             if (!m)
-                Bad("unknown model \"" + TextForMessage(args[k]) + "\" (choose " +
-                    StoppingModelNames() + ")");
+                Bad(PhysicsText::UnknownModel,
+                    {Value(TextForMessage(args[k])), Value(StoppingModelNames())});
             o.model = *m;
         } else if (a == "--from") {
             o.from = args[++k];
@@ -120,7 +125,7 @@ Options ReadOptions(const std::vector<std::string>& args) {
         } else if (a == "--csv") {
             o.csv = true;
         } else if (a.size() > 1 && a[0] == '-' && !LooksLikeNumber(a)) {
-            Bad("unknown option " + a);
+            Bad(PhysicsText::UnknownOption, {Value(a)});
         } else if (o.command.empty()) {
             o.command = a;
         } else {
@@ -185,8 +190,7 @@ struct Context {
                                  o.density > 0 ? std::optional<double>(o.density) : std::nullopt,
                                  o.model);
         } catch (const MaterialTextError& e) {
-            throw PhysicsError(e.Kind(),
-                               "MATERIAL \"" + TextForMessage(material) + "\": " + e.what());
+            throw PhysicsError(e.Kind(), RefusedArgument("MATERIAL", material, e));
         }
     }
     void Warn(const std::string& what) {
@@ -202,18 +206,12 @@ struct Context {
 };
 
 void NeedOperands(const Options& o, std::size_t n, const char* usage) {
-    if (o.operands.size() < n) Bad(o.command + " needs " + usage);
+    if (o.operands.size() < n) Bad(PhysicsText::CommandNeeds, {Value(o.command), Value(usage)});
 }
 
 // An energy of an option, with the option's name in place of ENERGY in a message.
 double OptionEnergy(const std::string& text, const char* option, double mass) {
-    try {
-        return ParseEnergyArgument(text, mass);
-    } catch (const PhysicsError& e) {
-        std::string m = e.what();
-        if (m.rfind("ENERGY", 0) == 0) m.replace(0, 6, option);
-        throw PhysicsError(e.Kind(), m);
-    }
+    return ParseEnergyArgument(text, mass, option);
 }
 
 struct Energy {
@@ -226,8 +224,7 @@ struct Energy {
 void AppendSteps(const Options& o, double mass, std::vector<Energy>* energies) {
     const double from = OptionEnergy(o.from, "--from", mass);
     const double to = OptionEnergy(o.to, "--to", mass);
-    if (!o.linear && !(from > 0 && to > 0))
-        Bad("--from and --to must be above 0 for logarithmic steps (or give --linear)");
+    if (!o.linear && !(from > 0 && to > 0)) Bad(PhysicsText::LogStepsNeedPositive, {});
     for (double E : EnergySteps(from, to, o.steps, o.linear))
         energies->push_back({E, "the energy " + Num(E) + " keV"});
 }
@@ -330,13 +327,7 @@ void EnergyForRangeCommand(Context& c) {
     const Target t = c.TargetOf(c.o.operands[1]);
     std::vector<double> ranges;
     for (std::size_t k = 2; k < c.o.operands.size(); ++k) {
-        try {
-            ranges.push_back(ParseThicknessArgument(c.o.operands[k], t));
-        } catch (const PhysicsError& e) {
-            std::string m = e.what();
-            if (m.rfind("THICKNESS", 0) == 0) m.replace(0, 9, "RANGE");
-            throw PhysicsError(e.Kind(), m);
-        }
+        ranges.push_back(ParseThicknessArgument(c.o.operands[k], t, "RANGE"));
     }
     std::vector<Row> rows;
     for (std::size_t k = 0; k < ranges.size(); ++k) {
@@ -361,7 +352,7 @@ void LayersCommand(Context& c, bool before) {
         const std::string& arg = c.o.operands[k];
         const std::size_t colon = arg.rfind(':');
         if (colon == std::string::npos || colon == 0)
-            Bad("LAYER \"" + arg + "\" is not MATERIAL:THICKNESS");
+            Bad(PhysicsText::LayerNotMaterialThickness, {Value(arg)});
         names.push_back(arg.substr(0, colon));
         Target t = c.TargetOf(names.back());
         const double thickness = ParseThicknessArgument(arg.substr(colon + 1), t);
@@ -424,7 +415,7 @@ bool IsPhysicsCommand(const std::vector<std::string>& args) {
 int RunPhysicsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     try {
         const Options o = ReadOptions(args);
-        if (o.operands.empty()) Bad(o.command + " needs an ION");
+        if (o.operands.empty()) Bad(PhysicsText::CommandNeedsIon, {Value(o.command)});
         const ElementDatabase db = OpenSearchedDatabase(
             FindDatabase(ProcessDatabaseSearch(o.databasePath, ProgramDirectory())));
         const MaterialList list = MaterialList::LoadBeside(db);
@@ -433,8 +424,7 @@ int RunPhysicsCommand(const std::vector<std::string>& args, std::ostream& out, s
         try {
             c.ion = ResolveIon(db, o.operands[0], o.mass);
         } catch (const PhysicsError& e) {
-            throw PhysicsError(e.Kind(),
-                               "ION \"" + TextForMessage(o.operands[0]) + "\": " + e.what());
+            throw PhysicsError(e.Kind(), RefusedArgument("ION", o.operands[0], e));
         }
         Dispatch(c);
         if (!o.outputFile.empty()) {

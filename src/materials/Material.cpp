@@ -20,11 +20,11 @@ class FormulaReader {
     FormulaReader(std::string_view text, const ElementDatabase& db) : text_(text), db_(db) {}
 
     Material Read() {
-        if (text_.empty()) Fail("is empty");
+        if (text_.empty()) Fail(Sentence(PhysicsText::FormulaEmpty));
         CheckLength();
         std::vector<MaterialElement> out;
         ReadSequence(1.0, 0, &out);
-        if (pos_ < text_.size()) Fail("has an unmatched ')'", pos_);
+        if (pos_ < text_.size()) Fail(Sentence(PhysicsText::FormulaUnmatchedClose), pos_);
         Material m;
         m.name = std::string(text_);
         m.elements = std::move(out);
@@ -32,25 +32,27 @@ class FormulaReader {
     }
 
   private:
-    [[noreturn]] void Fail(const std::string& what, std::size_t at = std::string_view::npos,
+    [[noreturn]] void Fail(Message what, std::size_t at = std::string_view::npos,
                            ErrorKind kind = ErrorKind::BadValue) const {
-        std::string message = "the formula \"" + TextForMessage(text_) + "\" " + what;
-        if (at != std::string_view::npos)
-            message += " at character " + std::to_string(CharacterCount(text_.substr(0, at)) + 1);
-        throw PhysicsError(kind, message);
+        const Message formula = Value(TextForMessage(text_));
+        if (at == std::string_view::npos)
+            throw PhysicsError(kind, PhysicsText::FormulaProblem, {formula, std::move(what)});
+        const Message character = Count(CharacterCount(text_.substr(0, at)) + 1);
+        throw PhysicsError(kind, PhysicsText::FormulaProblemAt,
+                           {formula, std::move(what), character});
     }
+
+    static Message Count(std::size_t n) { return Value(std::to_string(n)); }
 
     void CheckLength() const {
         if (CharacterCount(text_) > kMaxFormulaLength)
-            Fail("is longer than " + std::to_string(kMaxFormulaLength) + " characters");
+            Fail(Sentence(PhysicsText::FormulaTooLong, {Count(kMaxFormulaLength)}));
     }
 
     // One counted term more (an element symbol or a group); too many end the reading.
     void CountTerm(std::size_t at) {
         if (++terms_ > kMaxFormulaTerms)
-            Fail(
-                "has more than " + std::to_string(kMaxFormulaTerms) + " element symbols and groups",
-                at);
+            Fail(Sentence(PhysicsText::FormulaTooManyTerms, {Count(kMaxFormulaTerms)}), at);
     }
 
     char Peek() const { return pos_ < text_.size() ? text_[pos_] : '\0'; }
@@ -69,13 +71,12 @@ class FormulaReader {
             const std::size_t at = pos_;
             if (Peek() == '(') {
                 if (depth >= kMaxFormulaDepth)
-                    Fail("nests groups deeper than " + std::to_string(kMaxFormulaDepth) + " levels",
-                         at);
+                    Fail(Sentence(PhysicsText::FormulaTooDeep, {Count(kMaxFormulaDepth)}), at);
                 CountTerm(at);
                 ++pos_;
                 std::vector<MaterialElement> inner;
                 ReadSequence(1.0, depth + 1, &inner);
-                if (Peek() != ')') Fail("has an unmatched '('", at);
+                if (Peek() != ')') Fail(Sentence(PhysicsText::FormulaUnmatchedOpen), at);
                 ++pos_;
                 const double n = ReadRatio();
                 for (MaterialElement& e : inner) Add(e.symbol, e.ratio * n * scale, out);
@@ -84,11 +85,11 @@ class FormulaReader {
                 const std::string symbol = ReadSymbol();
                 Add(symbol, ReadRatio() * scale, out);
             } else {
-                Fail("has '" + CharacterAt() + "' where an element symbol or '(' must stand", at);
+                Fail(Sentence(PhysicsText::FormulaNoSymbolHere, {Value(CharacterAt())}), at);
             }
         }
-        if (depth == 0 && Peek() == ')') Fail("has an unmatched ')'", pos_);
-        if (pos_ == start) Fail("has an empty group", pos_ > 0 ? pos_ - 1 : 0);
+        if (depth == 0 && Peek() == ')') Fail(Sentence(PhysicsText::FormulaUnmatchedClose), pos_);
+        if (pos_ == start) Fail(Sentence(PhysicsText::FormulaEmptyGroup), pos_ > 0 ? pos_ - 1 : 0);
     }
 
     std::string ReadSymbol() {
@@ -97,7 +98,7 @@ class FormulaReader {
         while (std::islower(static_cast<unsigned char>(Peek()))) symbol += text_[pos_++];
         const ElementRecord* e = db_.FindElementBySymbol(symbol);
         if (!e)
-            Fail("has the unknown element symbol \"" + VisibleText(symbol) + "\"", at,
+            Fail(Sentence(PhysicsText::FormulaUnknownSymbol, {Value(VisibleText(symbol))}), at,
                  ErrorKind::UnknownName);
         return e->Symbol;
     }
@@ -112,7 +113,7 @@ class FormulaReader {
         }
         if (pos_ == at) return 1.0;
         const std::string digits(text_.substr(at, pos_ - at));
-        if (digits == ".") Fail("has a '.' without digits", at);
+        if (digits == ".") Fail(Sentence(PhysicsText::FormulaLonePoint), at);
         // from_chars reads C notation whatever the locale: strtod would stop at the '.' where
         // the decimal mark is a comma (de_DE) and read 0.000713 as 0.
         double v = 0;
@@ -121,9 +122,10 @@ class FormulaReader {
         const bool tooLarge =
             read.ec == std::errc::result_out_of_range && digits[0] != '0' && digits[0] != '.';
         if (tooLarge || !std::isfinite(v))
-            Fail("has the ratio " + TextForMessage(digits) + ", beyond the numbers it can hold",
+            Fail(Sentence(PhysicsText::FormulaRatioTooLarge, {Value(TextForMessage(digits))}), at);
+        if (!(v > 0))
+            Fail(Sentence(PhysicsText::FormulaRatioNotPositive, {Value(TextForMessage(digits))}),
                  at);
-        if (!(v > 0)) Fail("has the ratio " + TextForMessage(digits) + ", not above 0", at);
         return v;
     }
 
@@ -136,8 +138,8 @@ class FormulaReader {
         }
         out->push_back({symbol, ratio});
         if (out->size() > static_cast<std::size_t>(kMaxMaterialElements))
-            Fail("has more than " + std::to_string(kMaxMaterialElements) +
-                 " elements: the 11th is \"" + symbol + "\"");
+            Fail(Sentence(PhysicsText::FormulaTooManyElements,
+                          {Count(static_cast<std::size_t>(kMaxMaterialElements)), Value(symbol)}));
     }
 
     std::string_view text_;
@@ -173,14 +175,16 @@ Material ParseFormula(std::string_view text, const ElementDatabase& db) {
     return FormulaReader(text, db).Read();
 }
 
-void CheckDensity(double density, const std::string& what) {
+void CheckDensity(double density, const Message& what) {
     if (!(density > 0) || !std::isfinite(density))
-        throw PhysicsError(ErrorKind::BadValue,
-                           what + " is not a positive finite density in g/cm3");
+        throw PhysicsError(ErrorKind::BadValue, PhysicsText::DensityNotPositive, {what});
     if (density > kMaxDensity)
-        throw PhysicsError(ErrorKind::BadValue, what + " is above " +
-                                                    std::to_string(static_cast<int>(kMaxDensity)) +
-                                                    " g/cm3, denser than any solid");
+        throw PhysicsError(ErrorKind::BadValue, PhysicsText::DensityTooHigh,
+                           {what, Value(std::to_string(static_cast<int>(kMaxDensity)))});
+}
+
+void CheckDensity(double density, const std::string& what) {
+    CheckDensity(density, Value(what));
 }
 
 double MeanAtomicMass(const Material& m, const ElementDatabase& db) {
@@ -188,8 +192,8 @@ double MeanAtomicMass(const Material& m, const ElementDatabase& db) {
     for (const MaterialElement& e : m.elements) {
         const ElementRecord* r = db.FindElementBySymbol(e.symbol);
         if (!r)
-            throw PhysicsError(ErrorKind::UnknownName,
-                               "the element \"" + e.symbol + "\" is not in the element table");
+            throw PhysicsError(ErrorKind::UnknownName, PhysicsText::ElementNotInTable,
+                               {Value(e.symbol)});
         ratios += e.ratio;
         mass += e.ratio * r->NatMass;
     }

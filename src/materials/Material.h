@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "elements/ElementDatabase.h"
+#include "messages/Message.h"
 
 namespace fenra {
 
@@ -55,7 +56,8 @@ std::string TextForMessage(std::string_view text);
 constexpr double kMaxDensity = 1000;
 
 // Checks a density in g/cm3: a positive finite number up to kMaxDensity, else BadValue naming
-// `what`.
+// `what` (a sentence, or an argument shown as it is: "--density").
+void CheckDensity(double density, const Message& what);
 void CheckDensity(double density, const std::string& what);
 
 // Mean atomic mass of the material in amu (ratio-weighted NatMass of its elements).

@@ -27,18 +27,20 @@ std::string LowerCase(std::string_view text) {
     return lower;
 }
 
-[[noreturn]] void Unreadable(const std::string& message) {
-    throw PhysicsError(ErrorKind::UnreadableFile, message);
+[[noreturn]] void Unreadable(Message reason) {
+    throw PhysicsError(ErrorKind::UnreadableFile, std::move(reason));
+}
+
+[[noreturn]] void Unreadable(PhysicsText id, std::vector<Message> args) {
+    Unreadable(Sentence(id, std::move(args)));
 }
 
 // The whole file, read only when it is a regular file of at most kMaxMaterialListBytes.
 std::string ReadListFile(const std::string& path) {
     const RegularFile f = OpenRegularFile(path);
-    if (f.NotRegular())
-        Unreadable("cannot read the material list " + path + ": it is " + f.kind +
-                   ", not a regular file");
+    if (f.NotRegular()) Unreadable(PhysicsText::ListNotRegular, {Value(path), Value(f.kind)});
     if (!f.Opened())
-        Unreadable("cannot read the material list " + path + ": " + std::strerror(f.err));
+        Unreadable(PhysicsText::ListUnreadable, {Value(path), Value(std::strerror(f.err))});
     std::string bytes;
     char buffer[65536];
     for (;;) {
@@ -47,14 +49,14 @@ std::string ReadListFile(const std::string& path) {
         if (got < 0) {
             const int err = errno;
             ::close(f.fd);
-            Unreadable("cannot read the material list " + path + ": " + std::strerror(err));
+            Unreadable(PhysicsText::ListUnreadable, {Value(path), Value(std::strerror(err))});
         }
         if (got == 0) break;
         bytes.append(buffer, static_cast<std::size_t>(got));
         if (static_cast<long long>(bytes.size()) > kMaxMaterialListBytes) {
             ::close(f.fd);
-            Unreadable("the material list " + path + " is larger than " +
-                       std::to_string(kMaxMaterialListBytes / (1024 * 1024)) + " MB");
+            Unreadable(PhysicsText::ListTooLarge,
+                       {Value(path), Value(std::to_string(kMaxMaterialListBytes / (1024 * 1024)))});
         }
     }
     ::close(f.fd);
@@ -82,24 +84,23 @@ bool ReadNumber(const std::string& text, double* v) {
     return ec == std::errc() && ptr == end;
 }
 
-NamedMaterial ReadRecord(const std::string& line, const std::string& where,
-                         const ElementDatabase& db) {
+NamedMaterial ReadRecord(const std::string& line, const Message& where, const ElementDatabase& db) {
     const std::vector<std::string> cells = SplitCsv(line);
     if (cells.size() != 4 || cells[0].empty() || cells[3].empty())
-        throw PhysicsError(ErrorKind::BadValue, where + ": not Name,Formula,Density,Source");
+        throw PhysicsError(ErrorKind::BadValue, PhysicsText::ListNotRecord, {where});
     NamedMaterial m{cells[0], cells[1], 0, cells[3]};
     if (!ReadNumber(cells[2], &m.density) || !(m.density > 0) || !std::isfinite(m.density))
-        throw PhysicsError(ErrorKind::BadValue,
-                           where + ": the density \"" + cells[2] + "\" is not a positive number");
-    CheckDensity(m.density, where + ": the density \"" + cells[2] + "\"");
+        throw PhysicsError(ErrorKind::BadValue, PhysicsText::ListDensityNotNumber,
+                           {where, Value(cells[2])});
+    CheckDensity(m.density, Sentence(PhysicsText::ListDensity, {where, Value(cells[2])}));
     try {
         ParseFormula(m.formula, db);
     } catch (const PhysicsError& e) {
-        throw PhysicsError(ErrorKind::BadValue, where + ": " + e.what());
+        throw PhysicsError(ErrorKind::BadValue, Prefixed(where, e.Reason()));
     }
     if (db.FindElementBySymbol(m.name))
-        throw PhysicsError(ErrorKind::BadValue,
-                           where + ": the name \"" + m.name + "\" is an element symbol");
+        throw PhysicsError(ErrorKind::BadValue, PhysicsText::ListNameIsSymbol,
+                           {where, Value(m.name)});
     return m;
 }
 
@@ -113,9 +114,10 @@ MaterialList MaterialList::Load(const std::string& path, const ElementDatabase& 
     while (std::getline(in, line)) {
         ++number;
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        const std::string where = path + ", line " + std::to_string(number);
+        const Message where =
+            Sentence(PhysicsText::ListLine, {Value(path), Value(std::to_string(number))});
         if (number == 1) {
-            if (line != kHeader) Unreadable(where + ": the header is not " + std::string(kHeader));
+            if (line != kHeader) Unreadable(PhysicsText::ListBadHeader, {where, Value(kHeader)});
             continue;
         }
         if (line.empty()) continue;
@@ -123,10 +125,10 @@ MaterialList MaterialList::Load(const std::string& path, const ElementDatabase& 
         try {
             m = ReadRecord(line, where, db);
         } catch (const PhysicsError& e) {
-            Unreadable(e.what());
+            Unreadable(e.Reason());
         }
         if (!list.byName_.emplace(LowerCase(m.name), list.entries_.size()).second)
-            Unreadable(where + ": the name \"" + m.name + "\" is listed twice");
+            Unreadable(PhysicsText::ListNameTwice, {where, Value(m.name)});
         list.entries_.push_back(std::move(m));
     }
     return list;
@@ -160,9 +162,8 @@ Material ResolveMaterial(std::string_view text, const ElementDatabase& db,
     // A lower-case start cannot begin a formula: such a text was meant as a name.
     const bool formulaLike = text.empty() || !std::islower(static_cast<unsigned char>(text[0]));
     if (!formulaLike)
-        throw PhysicsError(ErrorKind::UnknownName,
-                           "the material \"" + TextForMessage(text) +
-                               "\" is neither an element symbol, a formula nor a listed material");
+        throw PhysicsError(ErrorKind::UnknownName, PhysicsText::MaterialUnknown,
+                           {Value(TextForMessage(text))});
     return ParseFormula(text, db);
 }
 

@@ -43,9 +43,9 @@ TargetFill FillTargetFromMaterial(DataSet& d, std::string_view text, const Eleme
         // 0 is what the field stores for a number beyond a Single; a ratio that small or
         // large would end or break the target.
         if (ratios[j] == 0) {
-            fill.message = "the ratio of \"" + elements[j].symbol + "\" in \"" +
-                           std::string(TrimBlanks(text)) +
-                           "\" is too small or too large for a target ratio";
+            fill.message =
+                Words(Sentence(PhysicsText::RatioNotForTarget,
+                               {Value(elements[j].symbol), Value(std::string(TrimBlanks(text)))}));
             return fill;
         }
     }

@@ -41,21 +41,20 @@ py::array_t<double> EdgesOf(const Histogram& h) {
     return ArrayOf(edges);
 }
 
-const char* ProblemText(ImplantProblem p) {
+PhysicsText ProblemText(ImplantProblem p) {
     switch (p) {
         case ImplantProblem::NoLayer:
-            return "layers must hold at least one layer";
+            return PhysicsText::PathsNoLayer;
         case ImplantProblem::TooManyLayers:
-            return "layers may hold at most 10 layers";
+            return PhysicsText::PathsTooManyLayers;
         case ImplantProblem::BadEnergy:
-            return "energy must be a positive number of keV";
+            return PhysicsText::PathsBadEnergy;
         case ImplantProblem::BadAngle:
-            return "angle must lie from 0 to below 90 degrees";
+            return PhysicsText::PathsBadAngle;
         case ImplantProblem::BadOption:
-            return "ions and bins must be at least 1, threads at least 0, cutoff positive and "
-                   "below the energy";
+            return PhysicsText::PathsBadOption;
         default:
-            return "the stack cannot be simulated";
+            return PhysicsText::StackNotSimulated;
     }
 }
 
@@ -150,7 +149,7 @@ py::dict Implant(const py::handle& ion, double energy, const py::sequence& layer
     const StoppingModel stopping = ModelArgument(model);
     const Ion resolved = IonArgument(ion, mass);
     if (!(energy > cutoff / 1000))
-        throw PhysicsError(ErrorKind::BadValue, "energy must lie above the cut-off");
+        throw PhysicsError(ErrorKind::BadValue, PhysicsText::EnergyAboveCutoff);
     const std::vector<Layer> given = StackArgument(resolved, layers, stopping);
     std::vector<ImplantLayer> stack;
     for (std::size_t k = 0; k < given.size(); ++k) {
@@ -158,7 +157,10 @@ py::dict Implant(const py::handle& ion, double energy, const py::sequence& layer
         try {
             stack.push_back(ImplantLayerOf(layer.target, layer.thickness, energy, cutoff));
         } catch (const PhysicsError& e) {
-            throw PhysicsError(e.Kind(), "layers[" + std::to_string(k) + "]: " + e.what());
+            throw PhysicsError(e.Kind(),
+                               Prefixed(Sentence(PhysicsText::Indexed,
+                                                 {Value("layers"), Value(std::to_string(k))}),
+                                        e.Reason()));
         }
     }
     ImplantOptions o;

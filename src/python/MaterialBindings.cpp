@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "batch/PhysicsArguments.h"
 #include "materials/PhysicsError.h"
 #include "python/ModuleArguments.h"
 #include "python/ModuleBindings.h"
@@ -22,13 +23,12 @@ using namespace pybind11::literals;
 namespace {
 
 // A Python text as UTF-8; ValueError for one that has none (a lone surrogate, "\ud800").
-std::string Utf8Of(const py::handle& text, const std::string& what) {
+std::string Utf8Of(const py::handle& text, PhysicsText what) {
     Py_ssize_t size = 0;
     const char* bytes = PyUnicode_AsUTF8AndSize(text.ptr(), &size);
     if (!bytes) {
         PyErr_Clear();
-        throw PhysicsError(ErrorKind::BadValue,
-                           what + " is not valid Unicode text: it holds a lone surrogate");
+        throw PhysicsError(ErrorKind::BadValue, PhysicsText::NotUnicode, {Sentence(what)});
     }
     return std::string(bytes, static_cast<std::size_t>(size));
 }
@@ -37,18 +37,18 @@ Material ResolveText(const std::string& text) {
     try {
         return ResolveMaterial(text, ModuleDatabase(), ModuleMaterials());
     } catch (const PhysicsError& e) {
-        throw PhysicsError(e.Kind(), "MATERIAL \"" + TextForMessage(text) + "\": " + e.what());
+        throw PhysicsError(e.Kind(), RefusedArgument("MATERIAL", text, e));
     }
 }
 
 void SetDensity(Material& m, const std::optional<double>& density) {
     if (!density) return;
-    CheckDensity(*density, "the density");
+    CheckDensity(*density, Sentence(PhysicsText::TheDensity));
     m.density = *density;
 }
 
 Material NewMaterial(const py::str& text, const std::optional<double>& density) {
-    Material m = ResolveText(Utf8Of(text, "the material"));
+    Material m = ResolveText(Utf8Of(text, PhysicsText::TheMaterial));
     SetDensity(m, density);
     return m;
 }
@@ -73,15 +73,14 @@ std::string MaterialRepr(const Material& m) {
 }  // namespace
 
 Ion IonArgument(const py::handle& ion, const std::optional<double>& mass) {
-    const std::string text = Utf8Of(py::str(ion), "the ion");
+    const std::string text = Utf8Of(py::str(ion), PhysicsText::TheIon);
     if (mass && !(*mass > 0 && std::isfinite(*mass)))
-        throw PhysicsError(ErrorKind::BadValue,
-                           "mass " + py::repr(py::float_(*mass)).cast<std::string>() +
-                               " is not a positive number");
+        throw PhysicsError(ErrorKind::BadValue, PhysicsText::MassNotPositive,
+                           {Value(py::repr(py::float_(*mass)).cast<std::string>())});
     try {
         return ResolveIon(ModuleDatabase(), text, mass.value_or(0));
     } catch (const PhysicsError& e) {
-        throw PhysicsError(e.Kind(), "ION \"" + TextForMessage(text) + "\": " + e.what());
+        throw PhysicsError(e.Kind(), RefusedArgument("ION", text, e));
     }
 }
 
@@ -94,19 +93,19 @@ Target TargetArgument(const Ion& ion, const py::handle& material,
     }
     if (!py::isinstance<py::str>(material))
         throw py::type_error("material must be a text or a Material");
-    const std::string text = Utf8Of(material, "the material");
+    const std::string text = Utf8Of(material, PhysicsText::TheMaterial);
     try {
         return ResolveTarget(ModuleDatabase(), ModuleMaterials(), ion, text, density, model);
     } catch (const MaterialTextError& e) {
-        throw PhysicsError(e.Kind(), "MATERIAL \"" + TextForMessage(text) + "\": " + e.what());
+        throw PhysicsError(e.Kind(), RefusedArgument("MATERIAL", text, e));
     }
 }
 
 StoppingModel ModelArgument(const std::string& name) {
     const std::optional<StoppingModel> model = StoppingModelNamed(name);
     if (model) return *model;
-    throw PhysicsError(ErrorKind::BadValue, "model \"" + TextForMessage(name) +
-                                                "\" is not one of " + StoppingModelNames());
+    throw PhysicsError(ErrorKind::BadValue, PhysicsText::ModelNotOneOf,
+                       {Value(TextForMessage(name)), Value(StoppingModelNames())});
 }
 
 Target TargetArgument(const py::handle& ion, const py::handle& material,

@@ -13,6 +13,7 @@
 #include "python/ModuleArguments.h"
 #include "python/ModuleBindings.h"
 #include "python/ModuleCore.h"
+#include "python/NumberValues.h"
 #include "range/Range.h"
 #include "range/Spread.h"
 #include "range/Units.h"
@@ -32,12 +33,11 @@ TypedThicknessUnit ThicknessUnitArgument(const std::string& text);
 namespace {
 
 Layer LayerArgument(const Ion& ion, const py::handle& given, std::size_t k, StoppingModel model) {
-    const std::string where = "layers[" + std::to_string(k) + "]";
+    const Message where = Indexed("layers", k);
     const py::sequence item = py::reinterpret_borrow<py::sequence>(given);
     if (!py::isinstance<py::sequence>(given) || py::isinstance<py::str>(given) ||
         (item.size() != 3 && item.size() != 4))
-        throw PhysicsError(ErrorKind::BadValue,
-                           where + " is not (material, thickness, unit[, density])");
+        throw PhysicsError(ErrorKind::BadValue, PhysicsText::LayerNotTuple, {where});
     try {
         const std::optional<double> density = item.size() == 4 && !item[3].is_none()
                                                   ? std::optional<double>(item[3].cast<double>())
@@ -47,10 +47,9 @@ Layer LayerArgument(const Ion& ion, const py::handle& given, std::size_t k, Stop
         const double thickness = ThicknessToE15(t, item[1].cast<double>(), unit);
         return {std::move(t), thickness};
     } catch (const PhysicsError& e) {
-        throw PhysicsError(e.Kind(), where + ": " + e.what());
+        throw PhysicsError(e.Kind(), Prefixed(where, e.Reason()));
     } catch (const py::cast_error&) {
-        throw PhysicsError(ErrorKind::BadValue,
-                           where + " is not (material, thickness, unit[, density])");
+        throw PhysicsError(ErrorKind::BadValue, PhysicsText::LayerNotTuple, {where});
     }
 }
 
@@ -65,174 +64,27 @@ std::vector<Layer> StackArgument(const Ion& ion, const py::sequence& layers, Sto
 
 namespace {
 
-using Array = py::array_t<double, py::array::c_style | py::array::forcecast>;
-using OptionalNumber = std::optional<double>;
-
-// Energies or ranges as given: one number, or a sequence or array of them.
-struct Values {
-    std::string name;          // "energy", "range": names a value in messages
-    std::string unit = "keV";  // of the energies, as warnings name it
-    bool scalar = false;
-    double one = 0;              // the number, when scalar
-    std::optional<Array> array;  // the numbers, when not (even an empty array_t needs numpy)
-
-    const double* data() const { return scalar ? &one : array->data(); }
-    py::ssize_t size() const { return scalar ? 1 : array->size(); }
-    std::vector<py::ssize_t> shape() const {
-        return {array->shape(), array->shape() + array->ndim()};
-    }
-};
-
-// A Python int or float as a double; ValueError for an int beyond the doubles (10**400).
-double PythonNumber(const py::handle& given, const std::string& name) {
-    const double v = PyFloat_AsDouble(given.ptr());
-    if (v == -1.0 && PyErr_Occurred()) {
-        PyErr_Clear();
-        throw PhysicsError(ErrorKind::BadValue,
-                           name +
-                               " overflows: it is beyond the numbers the program holds "
-                               "(1.8e308)");
-    }
-    return v;
-}
-
-// numpy's kinds of real numbers: signed and unsigned integers and floats. Dates, durations,
-// complex numbers, texts, bytes, booleans and objects are not energies or ranges.
-void RequireRealNumbers(const py::handle& given, const std::string& name) {
-    const py::array natural = py::array::ensure(given);
-    if (!natural) {
-        PyErr_Clear();
-        return;  // left to the conversion below, which names what it could not read
-    }
-    const char kind = natural.dtype().kind();
-    if (kind != 'i' && kind != 'u' && kind != 'f')
-        throw py::type_error(name + " must be real numbers, not an array of dtype " +
-                             py::str(natural.dtype()).cast<std::string>());
-}
-
-// A Python number is read without numpy, so that a script of single numbers does not need it.
-Values ReadValues(const py::handle& given, const std::string& name) {
-    Values v;
-    v.name = name;
-    if (PyBool_Check(given.ptr()))
-        throw py::type_error(name + " must be a number or numbers, not a bool");
-    if (PyFloat_Check(given.ptr()) || PyLong_Check(given.ptr())) {
-        v.scalar = true;
-        v.one = PythonNumber(given, name);
-        return v;
-    }
-    if (py::isinstance<py::str>(given) || py::isinstance<py::bytes>(given))
-        throw PhysicsError(ErrorKind::BadValue, name + " must be a number or numbers, not text");
-    RequireRealNumbers(given, name);
-    v.array = Array::ensure(given);
-    if (!*v.array) {
-        PyErr_Clear();
-        throw PhysicsError(ErrorKind::BadValue, name + " is not a number or a sequence of numbers");
-    }
-    if (v.array->ndim() == 0) {
-        v.scalar = true;
-        v.one = *v.array->data();
-    }
-    return v;
-}
-
-std::string Repr(double v) {
-    return py::repr(py::float_(v)).cast<std::string>();
-}
-
-// Where the model holds, as the warnings word it.
-const char* OutsideTail(StoppingModel model) {
-    return model == StoppingModel::modern
-               ? " outside the modern model's 1 keV/u to 10 GeV/u or where nuclear stopping is "
-                 "more than half the total"
-               : " outside the model's 1 keV/u to 2 GeV/u";
-}
-
-// The warning for results outside the model: of energies given, or of the energies found for
-// ranges given.
-std::string OutsideText(const Values& in, double given, double result, py::ssize_t outside,
-                        StoppingModel model) {
-    const std::string tail = std::string(OutsideTail(model)) + "; ";
-    const bool ranges = in.name == "range";
-    if (in.scalar)
-        return (ranges
-                    ? "the energy " + Repr(result) + " " + in.unit + " for the range " + Repr(given)
-                    : "the energy " + Repr(given) + " " + in.unit) +
-               " is" + tail + "the result is extrapolated";
-    return std::to_string(outside) +
-           (ranges ? " of the energies for the ranges are" : " of the energies are") + tail +
-           "their results are extrapolated";
-}
-
-// Values between two looks for Ctrl+C (a pending signal) in a long array: each look takes the
-// interpreter lock for a moment.
-constexpr py::ssize_t kValuesBetweenSignalChecks = 100000;
-
-// With the interpreter lock released: true when a signal handler raised (KeyboardInterrupt),
-// whose exception stays set for the caller to raise once it holds the lock again.
-bool Interrupted(py::ssize_t k) {
-    if (k == 0 || k % kValuesBetweenSignalChecks != 0) return false;
-    py::gil_scoped_acquire acquire;
-    return PyErr_CheckSignals() != 0;
-}
-
-// Applies f to each value with the interpreter lock released; f returns the result and sets
-// *outside for a result outside the model. An error names the value it arose at.
-template <typename F>
-py::object MapValues(const Values& in, StoppingModel model, F f) {
-    const double* x = in.data();
-    const py::ssize_t n = in.size();
-    double result = 0;
-    std::optional<Array> out;  // not made for one number: an empty array_t needs numpy too
-    double* y = &result;
-    if (!in.scalar) {
-        out.emplace(in.shape());
-        y = out->mutable_data();
-    }
-    py::ssize_t outside = 0;
-    bool interrupted = false;
-    {
-        py::gil_scoped_release release;
-        for (py::ssize_t k = 0; k < n && !(interrupted = Interrupted(k)); ++k) {
-            bool o = false;
-            try {
-                y[k] = f(x[k], &o);
-            } catch (const PhysicsError& e) {
-                if (in.scalar) throw;
-                throw PhysicsError(e.Kind(), in.name + "[" + std::to_string(k) + "]: " + e.what());
-            }
-            outside += o;
-        }
-    }
-    if (interrupted) throw py::error_already_set();
-    if (outside > 0) WarnOutsideModel(OutsideText(in, x[0], y[0], outside, model));
-    if (in.scalar) return py::float_(result);
-    return std::move(*out);
-}
-
 TypedStopUnit StopUnitArgument(const std::string& text) {
     TypedStopUnit unit;
     if (!TypedStopUnitOf(text, &unit))
-        throw PhysicsError(ErrorKind::BadValue, "unit \"" + TextForMessage(text) +
-                                                    "\" is not one of " +
-                                                    std::string(TypedStopUnitNames()));
+        throw PhysicsError(ErrorKind::BadValue, PhysicsText::UnitNotOneOf,
+                           {Value(TextForMessage(text)), Value(TypedStopUnitNames())});
     return unit;
 }
 
 TypedThicknessUnit ThicknessUnitArgument(const std::string& text) {
     TypedThicknessUnit unit;
     if (!TypedThicknessUnitOf(text, &unit))
-        throw PhysicsError(ErrorKind::BadValue, "unit \"" + TextForMessage(text) +
-                                                    "\" is not one of " +
-                                                    std::string(TypedThicknessUnitNames()));
+        throw PhysicsError(ErrorKind::BadValue, PhysicsText::UnitNotOneOf,
+                           {Value(TextForMessage(text)), Value(TypedThicknessUnitNames())});
     return unit;
 }
 
 EnergyUnit EnergyUnitArgument(const std::string& text) {
     EnergyUnit unit = EnergyUnit::Kev;
     if (!EnergyUnitOf(text, &unit))
-        throw PhysicsError(ErrorKind::BadValue, "energy_unit \"" + TextForMessage(text) +
-                                                    "\" is not one of " + EnergyUnitNames());
+        throw PhysicsError(ErrorKind::BadValue, PhysicsText::EnergyUnitNotOneOf,
+                           {Value(TextForMessage(text)), Value(EnergyUnitNames())});
     return unit;
 }
 
@@ -249,8 +101,8 @@ StopKind StopKindArgument(const std::string& text) {
     if (text == "electronic") return StopKind::Electronic;
     if (text == "nuclear") return StopKind::Nuclear;
     if (text == "total") return StopKind::Total;
-    throw PhysicsError(ErrorKind::BadValue, "kind \"" + TextForMessage(text) +
-                                                "\" is not one of electronic, nuclear or total");
+    throw PhysicsError(ErrorKind::BadValue, PhysicsText::KindNotOneOf,
+                       {Value(TextForMessage(text))});
 }
 
 py::object Stopping(const py::handle& ion, const py::handle& material, const py::handle& energy,
@@ -338,7 +190,8 @@ py::object EnergyAfter(const py::handle& ion, const py::handle& energy, const py
                 s = EnergyAfterStack(stack, in.data()[k]);
             } catch (const PhysicsError& e) {
                 if (in.scalar) throw;
-                throw PhysicsError(e.Kind(), "energy[" + std::to_string(k) + "]: " + e.what());
+                throw PhysicsError(
+                    e.Kind(), Prefixed(Indexed("energy", static_cast<std::size_t>(k)), e.Reason()));
             }
             // Behind the layer the ion stops in, and behind every later one, it has energy 0.
             for (std::size_t j = 0; j < s.layers.size(); ++j)

@@ -32,20 +32,15 @@ py::array_t<double> EnergyStepsOf(double start, double stop, const py::handle& s
     const long long steps = PyLong_AsLongLong(stepsGiven.ptr());
     if (steps == -1 && PyErr_Occurred()) PyErr_Clear();
     if (steps < 1 || steps > kMaxEnergySteps)
-        throw PhysicsError(ErrorKind::BadValue, "steps " +
-                                                    py::repr(stepsGiven).cast<std::string>() +
-                                                    " is not a whole number from 1 to " +
-                                                    std::to_string(kMaxEnergySteps));
+        throw PhysicsError(ErrorKind::BadValue, PhysicsText::StepCountNotWholeNumber,
+                           {Value(py::repr(stepsGiven).cast<std::string>()),
+                            Value(std::to_string(kMaxEnergySteps))});
     for (const auto& [name, v] : {std::pair{"start", start}, std::pair{"stop", stop}})
         if (!(v >= 0) || !std::isfinite(v))
-            throw PhysicsError(ErrorKind::BadValue,
-                               std::string(name) + " " +
-                                   py::repr(py::float_(v)).cast<std::string>() +
-                                   " is not a finite number of at least 0");
+            throw PhysicsError(ErrorKind::BadValue, PhysicsText::StepEndNotFinite,
+                               {Value(name), Value(py::repr(py::float_(v)).cast<std::string>())});
     if (!linear && !(start > 0 && stop > 0))
-        throw PhysicsError(ErrorKind::BadValue,
-                           "start and stop must be above 0 for logarithmic steps (or give "
-                           "linear=True)");
+        throw PhysicsError(ErrorKind::BadValue, PhysicsText::StepEndsNotPositive);
     const std::vector<double> e = EnergySteps(start, stop, static_cast<int>(steps), linear);
     py::array_t<double> out(static_cast<py::ssize_t>(e.size()));
     std::copy(e.begin(), e.end(), out.mutable_data());

@@ -28,8 +28,8 @@ constexpr double kUmPerCm = 1e4;
 // A material of known density below this (g/cm3) is a gas for the density effect.
 constexpr double kGasDensityLimit = 0.01;
 
-[[noreturn]] void Fail(ErrorKind kind, const std::string& message) {
-    throw PhysicsError(kind, message);
+[[noreturn]] void Fail(ErrorKind kind, PhysicsText id, std::vector<Message> args = {}) {
+    throw PhysicsError(kind, id, std::move(args));
 }
 
 template <typename T>
@@ -41,15 +41,13 @@ void AppendBits(std::string* key, T v) {
 
 TargetElementData ElementData(const ElementDatabase& db, const std::string& symbol) {
     const ElementRecord* r = db.FindElementBySymbol(symbol);
-    if (!r)
-        Fail(ErrorKind::UnknownName, "the element \"" + symbol + "\" is not in the element table");
+    if (!r) Fail(ErrorKind::UnknownName, PhysicsText::ElementNotInTable, {Value(symbol)});
     TargetElementData t = TargetElementOf(*r);
     // The high-energy coefficients too: a range integral passes every energy.
     for (const CoefficientTable table : {CoefficientTable::PCoef, CoefficientTable::HiCoef})
         if (!ReadCoefficients(db, table, &t))
-            Fail(ErrorKind::CalculationFailed, std::string("the element database has no \"") +
-                                                   CoefficientTableName(table) +
-                                                   "\" record for \"" + symbol + "\"");
+            Fail(ErrorKind::CalculationFailed, PhysicsText::NoCoefficientRecord,
+                 {Value(CoefficientTableName(table)), Value(symbol)});
     return t;
 }
 
@@ -57,10 +55,9 @@ TargetElementData ElementData(const ElementDatabase& db, const std::string& symb
 float SingleRatio(const MaterialElement& e, const Material& m) {
     const float ratio = static_cast<float>(e.ratio);
     if (ratio == 0 || !std::isfinite(ratio))
-        Fail(ErrorKind::BadValue, "the ratio " + NineDigitText(e.ratio) + " of \"" + e.symbol +
-                                      "\" in \"" + m.name + "\" " +
-                                      (ratio == 0 ? "underflows" : "overflows") +
-                                      " a single-precision number (1.2e-38 to 3.4e38)");
+        Fail(ErrorKind::BadValue,
+             ratio == 0 ? PhysicsText::RatioUnderflows : PhysicsText::RatioOverflows,
+             {Value(NineDigitText(e.ratio)), Value(e.symbol), Value(m.name)});
     return ratio;
 }
 
@@ -137,11 +134,11 @@ std::shared_ptr<const ModernTable> ModernTableOf(const Target& t) {
 
 }  // namespace
 
-void CheckIonMass(double mass, const std::string& what) {
-    if (!std::isfinite(mass)) Fail(ErrorKind::BadValue, what + " is not a finite number");
+void CheckIonMass(double mass, const Message& what) {
+    if (!std::isfinite(mass)) Fail(ErrorKind::BadValue, PhysicsText::NotFinite, {what});
     if (mass > kMaxIonMass)
-        Fail(ErrorKind::BadValue,
-             what + " is above " + NineDigitText(kMaxIonMass) + " amu, heavier than any nucleus");
+        Fail(ErrorKind::BadValue, PhysicsText::IonMassTooHeavy,
+             {what, Value(NineDigitText(kMaxIonMass))});
 }
 
 namespace {
@@ -159,26 +156,27 @@ const ElementRecord* IsotopeOf(const ElementDatabase& db, std::string_view text,
     } else if (SplitMassNumber(text, &A, &symbol)) {
         const ElementRecord* r = db.FindElementBySymbol(symbol);
         if (!r)
-            Fail(ErrorKind::UnknownName,
-                 "the ion \"" + TextForMessage(text) + "\" is not in the element table");
+            Fail(ErrorKind::UnknownName, PhysicsText::IonNotInTable, {Value(TextForMessage(text))});
         Z = r->AtomNum;
     } else {
         return nullptr;
     }
     if (Z < 1 || Z > static_cast<int>(db.Elements().size()))
-        Fail(ErrorKind::UnknownName,
-             "the ion \"" + TextForMessage(text) + "\" is not in the element table");
+        Fail(ErrorKind::UnknownName, PhysicsText::IonNotInTable, {Value(TextForMessage(text))});
     const ElementRecord* r = &db.Elements()[static_cast<std::size_t>(Z - 1)];
     const std::optional<double> mass = IsotopeMass(Z, A);
     if (!mass) {
         const MassNumberRange known = MassNumbersOf(Z);
-        Fail(ErrorKind::UnknownName,
-             "the isotope \"" + TextForMessage(text) +
-                 "\" has no measured mass in the isotope table (" + r->Symbol + ": mass numbers " +
-                 std::to_string(known.lowest) + " to " + std::to_string(known.highest) + ")");
+        Fail(ErrorKind::UnknownName, PhysicsText::IsotopeNoMass,
+             {Value(TextForMessage(text)), Value(r->Symbol), Value(std::to_string(known.lowest)),
+              Value(std::to_string(known.highest))});
     }
     *isotopeMass = *mass;
     return r;
+}
+
+Message IonMassValue(double mass) {
+    return Sentence(PhysicsText::IonMassValue, {Value(NineDigitText(mass))});
 }
 
 }  // namespace
@@ -194,10 +192,10 @@ Ion ResolveIon(const ElementDatabase& db, std::string_view symbolOrZ, double mas
         z <= static_cast<int>(db.Elements().size()))
         r = &db.Elements()[static_cast<std::size_t>(z - 1)];
     if (!r)
-        Fail(ErrorKind::UnknownName,
-             "the ion \"" + TextForMessage(symbolOrZ) + "\" is not in the element table");
-    if (!std::isfinite(mass)) Fail(ErrorKind::BadValue, "the ion mass is not a finite number");
-    CheckIonMass(mass, "the ion mass " + NineDigitText(mass) + " amu");
+        Fail(ErrorKind::UnknownName, PhysicsText::IonNotInTable,
+             {Value(TextForMessage(symbolOrZ))});
+    if (!std::isfinite(mass)) Fail(ErrorKind::BadValue, PhysicsText::IonMassNotFinite);
+    CheckIonMass(mass, IonMassValue(mass));
     Ion ion;
     ion.Z = r->AtomNum;
     ion.symbol = r->Symbol;
@@ -213,10 +211,10 @@ Ion ResolveIon(const ElementDatabase& db, std::string_view symbolOrZ, double mas
 
 Target MakeTarget(const ElementDatabase& db, const Ion& ion, const Material& material,
                   StoppingModel model) {
-    if (material.elements.empty()) Fail(ErrorKind::BadValue, "the material has no element");
+    if (material.elements.empty()) Fail(ErrorKind::BadValue, PhysicsText::MaterialNoElement);
     if (!(ion.mass > 0) || !std::isfinite(ion.mass))
-        Fail(ErrorKind::BadValue, "the ion mass is not a positive number");
-    CheckIonMass(ion.mass, "the ion mass " + NineDigitText(ion.mass) + " amu");
+        Fail(ErrorKind::BadValue, PhysicsText::IonMassNotPositive);
+    CheckIonMass(ion.mass, IonMassValue(ion.mass));
     Target t;
     t.ion = ion;
     t.material = material;
@@ -248,10 +246,10 @@ Target ResolveTarget(const ElementDatabase& db, const MaterialList& list, const 
     try {
         m = ResolveMaterial(text, db, list);
     } catch (const PhysicsError& e) {
-        throw MaterialTextError(e.Kind(), e.what());
+        throw MaterialTextError(e.Kind(), e.Reason());
     }
     if (density) {
-        CheckDensity(*density, "the density");
+        CheckDensity(*density, Sentence(PhysicsText::TheDensity));
         m.density = *density;
     }
     return MakeTarget(db, ion, m, model);
@@ -285,17 +283,18 @@ bool OutOfModel(const Target& t, double E) {
     return OutOfModelWith(t, E, nullptr);
 }
 
+Message OutOfModelSentence(Message what, StoppingModel model) {
+    return Sentence(model == StoppingModel::modern ? PhysicsText::OutsideModernModel
+                                                   : PhysicsText::OutsideClassicModel,
+                    {std::move(what)});
+}
+
 std::string OutOfModelWarning(const std::string& what, StoppingModel model) {
-    if (model == StoppingModel::modern)
-        return what +
-               " is outside the modern model's 1 keV/u to 10 GeV/u or where nuclear stopping is"
-               " more than half the total; the result is extrapolated";
-    return what + " is outside the model's 1 keV/u to 2 GeV/u; the result is extrapolated";
+    return Words(OutOfModelSentence(Value(what), model));
 }
 
 StoppingValues StoppingAt(const Target& t, double E) {
-    if (!(E >= 0) || !std::isfinite(E))
-        Fail(ErrorKind::BadValue, "the energy is not a finite number of at least 0 keV");
+    if (!(E >= 0) || !std::isfinite(E)) Fail(ErrorKind::BadValue, PhysicsText::EnergyNotFiniteKev);
     StoppingValues v;
     v.energy = E;
     v.energyPerAmu = E / t.ion.mass;
@@ -305,7 +304,7 @@ StoppingValues StoppingAt(const Target& t, double E) {
     v.total = v.electronic + v.nuclear;
     v.outOfModel = OutOfModelWith(t, E, &p);
     if (!std::isfinite(v.electronic) || !std::isfinite(v.total))
-        Fail(ErrorKind::CalculationFailed, "the stopping is not a finite number at this energy");
+        Fail(ErrorKind::CalculationFailed, PhysicsText::StoppingNotFinite);
     return v;
 }
 
@@ -340,8 +339,7 @@ double UmFromE15(const Target& t, double e15) {
 
 double E15FromUm(const Target& t, double um) {
     if (!(t.atomsPerCm3 > 0))
-        Fail(ErrorKind::BadValue,
-             "a length needs a density: the material \"" + t.material.name + "\" has no density");
+        Fail(ErrorKind::BadValue, PhysicsText::LengthNeedsDensity, {Value(t.material.name)});
     return um / kUmPerCm * t.atomsPerCm3 / kAtomsPerE15;
 }
 

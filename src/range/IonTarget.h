@@ -41,7 +41,7 @@ constexpr double kMaxIonMass = 1000;  // amu
 
 // Checks an ion mass in amu given by the user: finite and not above kMaxIonMass (0 and below
 // mean the default mass where the caller allows it). BadValue naming `what` otherwise.
-void CheckIonMass(double mass, const std::string& what);
+void CheckIonMass(double mass, const Message& what);
 
 struct Ion {
     int16_t Z = 0;
@@ -117,6 +117,7 @@ bool OutOfModel(const Target& t, double E);
 // The warning of a result for an energy outside the model's range: `what` ("ENERGY 5keV",
 // "the energy needed to pass the stack") followed by "is outside the model's 1 keV/u to
 // 2 GeV/u; the result is extrapolated" (classic) or by the modern model's limits.
+Message OutOfModelSentence(Message what, StoppingModel model = kDefaultStoppingModel);
 std::string OutOfModelWarning(const std::string& what, StoppingModel model = kDefaultStoppingModel);
 
 // Unit conversions of a stopping (ConvertStop with the target's mean mass and atomic density)

@@ -9,18 +9,17 @@ namespace fenra {
 
 namespace {
 
-void CheckEnergy(double E, const char* what) {
+void CheckEnergy(double E, PhysicsText what) {
     if (!(E >= 0) || !std::isfinite(E))
-        throw PhysicsError(ErrorKind::BadValue,
-                           std::string(what) + " is not a finite number of at least 0");
+        throw PhysicsError(ErrorKind::BadValue, PhysicsText::NotFiniteAtLeastZero,
+                           {Sentence(what)});
 }
 
 // The stopping takes the energy as a Single: beyond its range there is no result.
 void CheckSingle(const Target& t, double E) {
     if (!std::isfinite(static_cast<float>(E)) ||
         !std::isfinite(static_cast<float>(E) / static_cast<float>(t.ion.mass)))
-        throw PhysicsError(ErrorKind::CalculationFailed,
-                           "the energy is beyond the range of the stopping model's numbers");
+        throw PhysicsError(ErrorKind::CalculationFailed, PhysicsText::EnergyBeyondSingle);
 }
 
 // An ion gains no energy in matter: the range read back and forth may differ from the exact
@@ -51,13 +50,13 @@ LayerResult Pass(const Target& t, const RangeTable& table, double energyIn, doub
 }
 
 void CheckStack(const std::vector<Layer>& stack) {
-    for (const Layer& l : stack) CheckEnergy(l.thickness, "a layer thickness");
+    for (const Layer& l : stack) CheckEnergy(l.thickness, PhysicsText::ALayerThickness);
 }
 
 }  // namespace
 
 RangeResult Range(const Target& t, double E, RangeCache& cache) {
-    CheckEnergy(E, "the energy");
+    CheckEnergy(E, PhysicsText::TheEnergy);
     CheckSingle(t, E);
     return {E, cache.Use(t, [E](const RangeTable& table) { return table.Range(E); }),
             OutOfModelUnlessAtRest(t, E)};
@@ -66,7 +65,7 @@ RangeResult Range(const Target& t, double E, RangeCache& cache) {
 std::vector<RangeResult> Ranges(const Target& t, const std::vector<double>& energies,
                                 RangeCache& cache) {
     for (double E : energies) {
-        CheckEnergy(E, "the energy");
+        CheckEnergy(E, PhysicsText::TheEnergy);
         CheckSingle(t, E);
     }
     const std::shared_ptr<const RangeTable> table = cache.Table(t);
@@ -77,22 +76,22 @@ std::vector<RangeResult> Ranges(const Target& t, const std::vector<double>& ener
 }
 
 RangeResult EnergyForRange(const Target& t, double R, RangeCache& cache) {
-    CheckEnergy(R, "the range");
+    CheckEnergy(R, PhysicsText::TheRange);
     const double E = cache.Use(t, [R](const RangeTable& table) { return table.EnergyForRange(R); });
     return {E, R, OutOfModelUnlessAtRest(t, E)};
 }
 
 LayerResult EnergyAfterLayer(const Target& t, double energyIn, double thickness,
                              RangeCache& cache) {
-    CheckEnergy(energyIn, "the energy");
-    CheckEnergy(thickness, "the thickness");
+    CheckEnergy(energyIn, PhysicsText::TheEnergy);
+    CheckEnergy(thickness, PhysicsText::TheThickness);
     CheckSingle(t, energyIn);
     return cache.Use(t,
                      [&](const RangeTable& table) { return Pass(t, table, energyIn, thickness); });
 }
 
 StackResult EnergyAfterStack(const std::vector<Layer>& stack, double energyIn, RangeCache& cache) {
-    CheckEnergy(energyIn, "the energy");
+    CheckEnergy(energyIn, PhysicsText::TheEnergy);
     CheckStack(stack);
     for (const Layer& l : stack) CheckSingle(l.target, energyIn);
     StackResult s;
@@ -115,7 +114,7 @@ StackResult EnergyAfterStack(const std::vector<Layer>& stack, double energyIn, R
 
 StackResult EnergyBeforeStack(const std::vector<Layer>& stack, double energyOut,
                               RangeCache& cache) {
-    CheckEnergy(energyOut, "the energy");
+    CheckEnergy(energyOut, PhysicsText::TheEnergy);
     CheckStack(stack);
     for (const Layer& l : stack) CheckSingle(l.target, energyOut);
     StackResult s;

@@ -72,9 +72,8 @@ double Slope(const Target& t, double E) {
 }
 
 [[noreturn]] void NoStopping(double E) {
-    throw PhysicsError(
-        ErrorKind::CalculationFailed,
-        "the stopping is not a positive finite number near " + std::to_string(E) + " keV");
+    throw PhysicsError(ErrorKind::CalculationFailed, PhysicsText::StoppingNotPositiveNear,
+                       {Value(std::to_string(E))});
 }
 
 // dR/dE at E, refused at once when the stopping there is no positive finite number: the table
@@ -331,11 +330,8 @@ double RangeTable::EnergyForRange(double R) const {
         // No energy the model holds has a longer range than the highest one.
         const double eMax = HighestEnergy(target_), rMax = Range(eMax);
         if (!(R <= rMax))
-            throw PhysicsError(ErrorKind::CalculationFailed,
-                               "the range is beyond the model's reach: the highest energy it "
-                               "holds, " +
-                                   NineDigitText(eMax) + " keV, has a range of " +
-                                   NineDigitText(rMax) + " (1E15 atoms/cm2)");
+            throw PhysicsError(ErrorKind::CalculationFailed, PhysicsText::RangeBeyondModel,
+                               {Value(NineDigitText(eMax)), Value(NineDigitText(rMax))});
         double hi = std::min(2 * eHigh_, eMax);
         while (Range(hi) < R) hi = std::min(2 * hi, eMax);
         return SolveBracketed(

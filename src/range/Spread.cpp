@@ -106,10 +106,12 @@ RangeSpread RangeStraggling(const Target& t, double E, RangeCache& cache) {
     return s;
 }
 
+Message SpreadValiditySentence(Message what) {
+    return Sentence(PhysicsText::SpreadsOutsideValidity, {std::move(what)});
+}
+
 std::string SpreadValidityWarning(const std::string& what) {
-    return what +
-           " are outside the validity of their formulas (below 25 keV/u, an ion that nearly "
-           "stops, or angles beyond 0.2 rad); they are estimates";
+    return Words(SpreadValiditySentence(Value(what)));
 }
 
 }  // namespace fenra

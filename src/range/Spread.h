@@ -60,6 +60,7 @@ RangeSpread RangeStraggling(const Target& t, double E, RangeCache& cache = Share
 // The warning of spreads outside their formulas' validity: `what` followed by " are outside
 // the validity of their formulas (below 25 keV/u, an ion that nearly stops, or angles beyond
 // 0.2 rad); they are estimates".
+Message SpreadValiditySentence(Message what);
 std::string SpreadValidityWarning(const std::string& what);
 
 }  // namespace fenra

@@ -76,12 +76,12 @@ EnergyAnswer EnergyToReach(const std::vector<Layer>& stack, const Target* materi
                            ThicknessUnit unit, RangeCache& cache) {
     EnergyAnswer a;
     if (!(depth >= 0) || !std::isfinite(depth)) {
-        a.reason = "the depth is not a finite number of at least 0";
+        a.reason = Words(Sentence(PhysicsText::DepthNotFinite));
         return a;
     }
     if (stack.empty()) {
         if (!material) {
-            a.reason = "the material cannot be read";
+            a.reason = Words(Sentence(PhysicsText::MaterialNotRead));
             return a;
         }
         if (IsLength(unit) && !(material->atomsPerCm3 > 0)) {
@@ -110,7 +110,7 @@ EnergyAnswer EnergyToReach(const std::vector<Layer>& stack, const Target* materi
         rest -= thickness;
         part.push_back(l);
     }
-    a.reason = "the depth lies beyond the back face of the stack";
+    a.reason = Words(Sentence(PhysicsText::DepthBeyondStack));
     return a;
 }
 
@@ -191,24 +191,24 @@ bool ReadLayers(const StackInput& in, const ElementDatabase& db, const MaterialL
     for (std::size_t k = 0; k < in.layers.size(); ++k) {
         const StackLayerInput& li = in.layers[k];
         StackLayerRow row;
-        const std::string where = "layer " + std::to_string(k + 1) + ": ";
+        const Message where = Sentence(PhysicsText::LayerNumbered, {Value(std::to_string(k + 1))});
         try {
             Target t =
                 ResolveTarget(db, list, ion, li.material, GivenDensity(li.density), in.model);
             row.name = t.material.name;
             row.density = t.material.density;
             if (!(li.thickness >= 0) || !std::isfinite(li.thickness))
-                throw PhysicsError(ErrorKind::BadValue,
-                                   "the thickness is not a finite number of at least 0");
+                throw PhysicsError(ErrorKind::BadValue, PhysicsText::NotFiniteAtLeastZero,
+                                   {Sentence(PhysicsText::TheThickness)});
             if (IsLength(li.unit) && !(t.atomsPerCm3 > 0))
                 throw PhysicsError(ErrorKind::BadValue,
-                                   NoDensityReason(ThicknessUnitText(li.unit), row.name));
+                                   NoDensitySentence(ThicknessUnitText(li.unit), row.name));
             row.thicknessE15 = ThicknessToE15(t, li.thickness, li.unit);
             row.thickness = DepthAfter(StackDepth{}, t, row.thicknessE15);
             stack->push_back({std::move(t), row.thicknessE15});
         } catch (const PhysicsError& e) {
             row = StackLayerRow{};
-            row.error = where + e.what();
+            row.error = Words(Prefixed(where, e.Reason()));
             complete = false;
         }
         out.layers.push_back(std::move(row));
@@ -246,7 +246,7 @@ void FillStackPath(const std::vector<Layer>& stack, const StackInput& in, StackC
     out.stoppedInLayer = s.stoppedInLayer;
     if (s.outOfModel)
         out.warnings.push_back(
-            OutOfModelWarning("an energy on the path through the stack", in.model));
+            Words(OutOfModelSentence(Sentence(PhysicsText::PathThroughStack), in.model)));
     const std::vector<LayerSpread> spreads = StackSpreads(stack, s, cache);
     for (std::size_t k = 0; k < spreads.size(); ++k) {
         StackLayerRow& row = out.layers[k];
@@ -256,16 +256,19 @@ void FillStackPath(const std::vector<Layer>& stack, const StackInput& in, StackC
         row.chargeMean = spreads[k].chargeMean;
         row.spreadOutOfValidity = spreads[k].outOfValidity;
         if (row.spreadOutOfValidity)
-            out.warnings.push_back(
-                SpreadValidityWarning("the spreads behind layer " + std::to_string(k + 1)));
+            out.warnings.push_back(Words(SpreadValiditySentence(
+                Sentence(PhysicsText::SpreadsBehindLayer, {Value(std::to_string(k + 1))}))));
     }
 }
 
 }  // namespace
 
+Message NoDensitySentence(const std::string& unitText, const std::string& materialName) {
+    return Sentence(PhysicsText::NoDensityForUnit, {Value(unitText), Value(materialName)});
+}
+
 std::string NoDensityReason(const std::string& unitText, const std::string& materialName) {
-    return unitText + " needs a density, and the material \"" + materialName +
-           "\" has none: give one";
+    return Words(NoDensitySentence(unitText, materialName));
 }
 
 StackDepth DepthAfter(const StackDepth& front, const Target& t, double e15) {
@@ -284,24 +287,24 @@ StackCalculation CalculateStack(const StackInput& in, const ElementDatabase& db,
     try {
         ion = ResolveIon(db, in.ion, in.ionMass);
         if (!(in.energy >= 0) || !std::isfinite(in.energy))
-            throw PhysicsError(ErrorKind::BadValue,
-                               "the energy is not a finite number of at least 0 keV");
+            throw PhysicsError(ErrorKind::BadValue, PhysicsText::EnergyNotFiniteKev);
         if (in.layers.size() > static_cast<std::size_t>(kMaxStackLayers))
-            throw PhysicsError(
-                ErrorKind::BadValue,
-                "a stack holds at most " + std::to_string(kMaxStackLayers) + " layers");
+            throw PhysicsError(ErrorKind::BadValue, PhysicsText::StackTooManyLayers,
+                               {Value(std::to_string(kMaxStackLayers))});
     } catch (const PhysicsError& e) {
         out.error = e.what();
         return out;
     }
     Target material;
     out.material = MaterialSection(in, db, list, ion, cache, &material);
-    if (out.material.outOfModel) out.warnings.push_back(OutOfModelWarning("the energy", in.model));
+    if (out.material.outOfModel)
+        out.warnings.push_back(
+            Words(OutOfModelSentence(Sentence(PhysicsText::TheEnergy), in.model)));
     std::vector<Layer> stack;
     out.stackComplete = ReadLayers(in, db, list, ion, out, &stack);
     const Target* reachIn = out.material.error.empty() ? &material : nullptr;
     if (!out.stackComplete) {
-        out.stackError = "a layer of the stack cannot be read";
+        out.stackError = Words(Sentence(PhysicsText::LayerNotRead));
         out.energyToPass.reason = out.energyToReach.reason = out.stackError;
         return out;
     }
@@ -323,9 +326,11 @@ StackCalculation CalculateStack(const StackInput& in, const ElementDatabase& db,
         return out;
     }
     if (out.energyToPass.outOfModel)
-        out.warnings.push_back(OutOfModelWarning("the energy needed to pass the stack", in.model));
+        out.warnings.push_back(
+            Words(OutOfModelSentence(Sentence(PhysicsText::EnergyToPassStack), in.model)));
     if (out.energyToReach.outOfModel)
-        out.warnings.push_back(OutOfModelWarning("the energy to reach the depth", in.model));
+        out.warnings.push_back(
+            Words(OutOfModelSentence(Sentence(PhysicsText::EnergyToReachDepth), in.model)));
     return out;
 }
 

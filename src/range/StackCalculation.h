@@ -132,6 +132,7 @@ StackCalculation CalculateStack(const StackInput& in, const ElementDatabase& db,
                                 const MaterialList& list, RangeCache& cache = SharedRangeCache());
 
 // The reason texts of a unit that needs a density.
+Message NoDensitySentence(const std::string& unitText, const std::string& materialName);
 std::string NoDensityReason(const std::string& unitText, const std::string& materialName);
 
 // The depth `e15` further into a layer of target t, from `front`.

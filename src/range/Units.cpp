@@ -111,8 +111,8 @@ int LongestSuffix(std::string_view text, const Names& names) {
 
 void NeedDensity(const Target& t) {
     if (!(t.atomsPerCm3 > 0))
-        throw PhysicsError(ErrorKind::BadValue, "a length needs a density: the material \"" +
-                                                    t.material.name + "\" has no density");
+        throw PhysicsError(ErrorKind::BadValue, PhysicsText::LengthNeedsDensity,
+                           {Value(t.material.name)});
 }
 
 }  // namespace

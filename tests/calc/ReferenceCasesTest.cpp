@@ -12,6 +12,7 @@
 #include "calc/CalcTestSupport.h"
 #include "calc/CalculateDataSet.h"
 #include "messages/OutcomeMessages.h"
+#include "support/ReferenceTables.h"
 
 namespace fenra {
 namespace {
@@ -19,13 +20,9 @@ namespace {
 // Just enough of the target-file layout for these files: comment lines start with an
 // apostrophe; ion, mass, energy and range are separated by blanks; the target text is symbol
 // runs each followed by a number run.
-std::vector<DataSet> ReadTargetLines(const std::string& path) {
-    std::ifstream in(path);
+std::vector<DataSet> ReadTargetLines() {
     std::vector<DataSet> sets;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.empty() || line[0] == '\'') continue;
+    for (const std::string& line : test::ReferenceTargetLines()) {
         std::istringstream fields(line);
         std::string ion, mass, energy, range, target;
         fields >> ion >> mass >> energy >> range >> target;
@@ -53,22 +50,19 @@ std::string Format(float v) {
 }
 
 TEST(ReferenceCases, EveryDataSetGivesTheReferenceResults) {
-    const std::string dir = FENRA_EXAMPLES_DIR;
-    const std::vector<DataSet> sets = ReadTargetLines(dir + "/reference.fta");
+    const std::vector<DataSet> sets = ReadTargetLines();
     ASSERT_EQ(sets.size(), 22u);
 
-    std::ifstream values(dir + "/reference.values");
-    std::string header;
-    std::getline(values, header);
-    ASSERT_EQ(header, "set\tStopEvAtoms\tStopKevMg\tStopEvA\tStopKevUm");
+    const std::vector<std::string> values = test::ReferenceValueLines();
+    ASSERT_EQ(values.size(), sets.size() + 1);
+    ASSERT_EQ(values[0], "set\tStopEvAtoms\tStopKevMg\tStopEvA\tStopKevUm");
 
     WorkingState s;
     s.DataSetCount = static_cast<int16_t>(sets.size());
     for (std::size_t k = 0; k < sets.size(); ++k) s.DataSets[static_cast<int>(k) + 1] = sets[k];
 
     for (int i = 1; i <= s.DataSetCount; ++i) {
-        std::string line;
-        ASSERT_TRUE(std::getline(values, line)) << i;
+        const std::string& line = values[static_cast<std::size_t>(i)];
         s.CurrentDataSet = static_cast<int16_t>(i);
         ApplyDataSetDisplay(s.DataSets[i], TestDatabase());
         const CalcResult r = CalculateDataSet(s.DataSets[i], TestDatabase());

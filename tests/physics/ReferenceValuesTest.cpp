@@ -14,6 +14,7 @@
 #include "ElementTable.h"
 #include "physics/StopUnits.h"
 #include "physics/Stopping.h"
+#include "support/ReferenceTables.h"
 
 namespace fenra {
 namespace {
@@ -27,11 +28,8 @@ struct ExampleCase {
 };
 
 std::vector<ExampleCase> ReadTargetFile() {
-    std::ifstream in(std::string(FENRA_EXAMPLES_DIR) + "/reference.fta");
     std::vector<ExampleCase> cases;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.empty() || line[0] == '\'') continue;
+    for (const std::string& line : test::ReferenceTargetLines()) {
         ExampleCase c;
         c.set = static_cast<int>(cases.size()) + 1;
         std::string range;
@@ -43,12 +41,10 @@ std::vector<ExampleCase> ReadTargetFile() {
 
 // Row set -> the four values as printed, "%.9g" of the stored floats.
 std::vector<std::vector<std::string>> ReadValues() {
-    std::ifstream in(std::string(FENRA_EXAMPLES_DIR) + "/reference.values");
+    const std::vector<std::string> lines = test::ReferenceValueLines();
     std::vector<std::vector<std::string>> rows;
-    std::string line;
-    std::getline(in, line);  // header
-    while (std::getline(in, line)) {
-        std::istringstream s(line);
+    for (std::size_t k = 1; k < lines.size(); ++k) {
+        std::istringstream s(lines[k]);
         std::string set, a, b, c, d;
         s >> set >> a >> b >> c >> d;
         rows.push_back({a, b, c, d});

@@ -16,6 +16,7 @@
 #include <sstream>
 
 #include "range/RangeTestSupport.h"
+#include "support/ReferenceTables.h"
 
 namespace fenra {
 namespace {
@@ -34,19 +35,15 @@ struct Band {
 using Table = std::map<std::string, std::array<Band, kBands>>;
 
 Table CompareWithReference(StoppingModel model) {
-    std::ifstream in(std::string(FENRA_SOURCE_DIR) + "/data/reference/pstar_astar_stopping.csv");
-    std::string line;
-    std::getline(in, line);  // header
     Table table;
     std::map<std::string, Target> targets;
-    while (std::getline(in, line)) {
-        std::stringstream ss(line);
-        std::string ion, target, phase, energy, value;
-        std::getline(ss, ion, ',');
-        std::getline(ss, target, ',');
-        std::getline(ss, phase, ',');
-        std::getline(ss, energy, ',');
-        std::getline(ss, value, ',');
+    const std::vector<test::TableRow> rows = test::ReferenceCsv("pstar_astar_stopping.csv");
+    EXPECT_FALSE(rows.empty());
+    for (const test::TableRow& row : rows) {
+        EXPECT_GE(row.size(), 5u);  // ion, target, phase, energy, stopping, then the source
+        if (row.size() < 5) continue;
+        const std::string &ion = row[0], &target = row[1], &phase = row[2], &energy = row[3],
+                          &value = row[4];
         const std::string symbol = target.substr(0, target.find('('));  // C(amorphous)
         const std::string key = ion + " " + symbol;
         if (!targets.count(key))

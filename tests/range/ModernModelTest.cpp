@@ -12,6 +12,7 @@
 #include "range/Range.h"
 #include "range/RangeTable.h"
 #include "range/RangeTestSupport.h"
+#include "support/ReferenceTables.h"
 
 namespace fenra {
 namespace {
@@ -28,16 +29,10 @@ double MassStop(const Target& t, double E) {
 
 // Protons in Al, Fe, Au and water from 10 MeV to 1 GeV: within 1 % of PSTAR's CSDA range.
 TEST(ModernRange, ProtonCsdaRangesAreWithinOnePercentOfPstar) {
-    std::ifstream in(std::string(FENRA_SOURCE_DIR) + "/data/reference/pstar_csda_range.csv");
-    std::string line;
-    std::getline(in, line);
     int rows = 0;
-    while (std::getline(in, line)) {
-        std::stringstream ss(line);
-        std::string material, energy, range;
-        std::getline(ss, material, ',');
-        std::getline(ss, energy, ',');
-        std::getline(ss, range, ',');
+    for (const test::TableRow& row : test::ReferenceCsv("pstar_csda_range.csv")) {
+        ASSERT_GE(row.size(), 3u);
+        const std::string &material = row[0], &energy = row[1], &range = row[2];
         const Target t = Modern("H", material.c_str());
         const double gPerCm2 = MgCm2FromE15(t, Range(t, std::stod(energy) * 1000).range) / 1000;
         const double deviation = (gPerCm2 / std::stod(range) - 1) * 100;

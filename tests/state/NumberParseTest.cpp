@@ -4,121 +4,142 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
 
 #include "state/NumberText.h"
 
 namespace fenra {
 namespace {
 
-TEST(LeadingNumber, LongestNumericBeginning) {
-    EXPECT_DOUBLE_EQ(LeadingNumber("12abc"), 12);
-    EXPECT_DOUBLE_EQ(LeadingNumber("-3.5kev"), -3.5);
-    EXPECT_DOUBLE_EQ(LeadingNumber("1.2.3"), 1.2);
-    EXPECT_DOUBLE_EQ(LeadingNumber("+.5"), 0.5);
-    EXPECT_DOUBLE_EQ(LeadingNumber("5."), 5);
-    EXPECT_DOUBLE_EQ(LeadingNumber("-.5e1"), -5);
-    EXPECT_DOUBLE_EQ(LeadingNumber("1.5e2x"), 150);
-    EXPECT_DOUBLE_EQ(LeadingNumber("1,5"), 1);  // the comma is no decimal point
-    EXPECT_DOUBLE_EQ(LeadingNumber("0x10"), 0);
-    EXPECT_DOUBLE_EQ(LeadingNumber("007"), 7);
+struct DoubleCase {
+    std::string text;
+    double value;
+};
+
+// LeadingNumber: the longest numeric beginning, blanks ignored anywhere, D as well as E for
+// the exponent; no number, or one beyond the doubles, is 0.
+class LeadingNumberTest : public ::testing::TestWithParam<DoubleCase> {};
+
+TEST_P(LeadingNumberTest, ReadsTheNumericBeginning) {
+    const DoubleCase& c = GetParam();
+    if (c.value == 0)
+        EXPECT_EQ(LeadingNumber(c.text), 0) << '"' << c.text << '"';
+    else
+        EXPECT_DOUBLE_EQ(LeadingNumber(c.text), c.value) << '"' << c.text << '"';
 }
 
-TEST(LeadingNumber, BlanksIgnoredAnywhere) {
-    EXPECT_DOUBLE_EQ(LeadingNumber("1 500"), 1500);
-    EXPECT_DOUBLE_EQ(LeadingNumber("\t12\r\n"), 12);
-    EXPECT_DOUBLE_EQ(LeadingNumber(" 1 2 . 5 "), 12.5);
-    EXPECT_DOUBLE_EQ(LeadingNumber("- 4"), -4);
-    EXPECT_DOUBLE_EQ(LeadingNumber("2 e 3"), 2000);
+INSTANTIATE_TEST_SUITE_P(LongestNumericBeginning, LeadingNumberTest,
+                         ::testing::Values(DoubleCase{"12abc", 12}, DoubleCase{"-3.5kev", -3.5},
+                                           DoubleCase{"1.2.3", 1.2}, DoubleCase{"+.5", 0.5},
+                                           DoubleCase{"5.", 5}, DoubleCase{"-.5e1", -5},
+                                           DoubleCase{"1.5e2x", 150},
+                                           DoubleCase{"1,5", 1},  // the comma is no decimal point
+                                           DoubleCase{"0x10", 0}, DoubleCase{"007", 7}));
+INSTANTIATE_TEST_SUITE_P(BlanksIgnoredAnywhere, LeadingNumberTest,
+                         ::testing::Values(DoubleCase{"1 500", 1500}, DoubleCase{"\t12\r\n", 12},
+                                           DoubleCase{" 1 2 . 5 ", 12.5}, DoubleCase{"- 4", -4},
+                                           DoubleCase{"2 e 3", 2000}));
+INSTANTIATE_TEST_SUITE_P(ExponentLetters, LeadingNumberTest,
+                         ::testing::Values(DoubleCase{"2e3", 2000}, DoubleCase{"2E3", 2000},
+                                           DoubleCase{"2D3", 2000}, DoubleCase{"2d-3", 0.002},
+                                           DoubleCase{"2e+3", 2000},
+                                           // An exponent without digits is not part of the number.
+                                           DoubleCase{"1e", 1}, DoubleCase{"1e+", 1},
+                                           DoubleCase{"1e-x", 1}, DoubleCase{"1ee2", 1}));
+INSTANTIATE_TEST_SUITE_P(NoNumberGivesZero, LeadingNumberTest,
+                         ::testing::Values(DoubleCase{"", 0}, DoubleCase{"abc", 0},
+                                           DoubleCase{".", 0}, DoubleCase{"-", 0},
+                                           DoubleCase{"+", 0}, DoubleCase{".e5", 0},
+                                           DoubleCase{"e5", 0}, DoubleCase{"   ", 0},
+                                           DoubleCase{"inf", 0}, DoubleCase{"nan", 0}));
+INSTANTIATE_TEST_SUITE_P(OutOfRangeGivesZero, LeadingNumberTest,
+                         ::testing::Values(DoubleCase{"1e999", 0}, DoubleCase{"-1e999", 0},
+                                           DoubleCase{"1e-999", 0}, DoubleCase{"1e300", 1e300}));
+
+struct SingleCase {
+    std::string text;
+    float value;
+};
+
+// LeadingNumberAsSingle: the leading number as a Single, 0 beyond a Single's range.
+class LeadingSingleTest : public ::testing::TestWithParam<SingleCase> {};
+
+TEST_P(LeadingSingleTest, StaysFinite) {
+    EXPECT_EQ(LeadingNumberAsSingle(GetParam().text), GetParam().value) << GetParam().text;
 }
 
-TEST(LeadingNumber, ExponentLetters) {
-    EXPECT_DOUBLE_EQ(LeadingNumber("2e3"), 2000);
-    EXPECT_DOUBLE_EQ(LeadingNumber("2E3"), 2000);
-    EXPECT_DOUBLE_EQ(LeadingNumber("2D3"), 2000);
-    EXPECT_DOUBLE_EQ(LeadingNumber("2d-3"), 0.002);
-    EXPECT_DOUBLE_EQ(LeadingNumber("2e+3"), 2000);
-    // An exponent without digits is not part of the number.
-    EXPECT_DOUBLE_EQ(LeadingNumber("1e"), 1);
-    EXPECT_DOUBLE_EQ(LeadingNumber("1e+"), 1);
-    EXPECT_DOUBLE_EQ(LeadingNumber("1e-x"), 1);
-    EXPECT_DOUBLE_EQ(LeadingNumber("1ee2"), 1);
+INSTANTIATE_TEST_SUITE_P(LeadingNumber, LeadingSingleTest,
+                         ::testing::Values(SingleCase{"2.5 keV", 2.5f}, SingleCase{"0.1", 0.1f},
+                                           SingleCase{"1e39", 0.0f}, SingleCase{"-1e39", 0.0f},
+                                           SingleCase{"1e999", 0.0f}, SingleCase{"3.4e38", 3.4e38f},
+                                           SingleCase{"abc", 0.0f}));
+
+// WholeTextNumber: the whole text (blanks around it allowed) must be a number that a Single
+// holds; anything else, as while a mass is being typed, is 0.
+class WholeTextNumberTest : public ::testing::TestWithParam<SingleCase> {};
+
+TEST_P(WholeTextNumberTest, ReadsOnlyAWholeNumber) {
+    EXPECT_EQ(WholeTextNumber(GetParam().text), GetParam().value) << '"' << GetParam().text << '"';
 }
 
-TEST(LeadingNumber, NoNumberGivesZero) {
-    EXPECT_EQ(LeadingNumber(""), 0);
-    EXPECT_EQ(LeadingNumber("abc"), 0);
-    EXPECT_EQ(LeadingNumber("."), 0);
-    EXPECT_EQ(LeadingNumber("-"), 0);
-    EXPECT_EQ(LeadingNumber("+"), 0);
-    EXPECT_EQ(LeadingNumber(".e5"), 0);
-    EXPECT_EQ(LeadingNumber("e5"), 0);
-    EXPECT_EQ(LeadingNumber("   "), 0);
-    EXPECT_EQ(LeadingNumber("inf"), 0);
-    EXPECT_EQ(LeadingNumber("nan"), 0);
+INSTANTIATE_TEST_SUITE_P(WholeTextMustBeANumber, WholeTextNumberTest,
+                         ::testing::Values(SingleCase{"1.008", 1.008f},
+                                           SingleCase{" 1.008 \t", 1.008f},
+                                           SingleCase{"\n5\r\n", 5.0f}, SingleCase{"1.", 1.0f},
+                                           SingleCase{".5", 0.5f}, SingleCase{"+.5", 0.5f},
+                                           SingleCase{"-2", -2.0f}, SingleCase{"2D3", 2000.0f},
+                                           SingleCase{"4.0026e0", 4.0026f}));
+INSTANTIATE_TEST_SUITE_P(
+    PartialTextsGiveZero, WholeTextNumberTest,
+    ::testing::Values(SingleCase{"", 0}, SingleCase{"   ", 0}, SingleCase{"-", 0},
+                      SingleCase{"+", 0}, SingleCase{".", 0}, SingleCase{"1e", 0},
+                      SingleCase{"1e+", 0}, SingleCase{"-.", 0}, SingleCase{"e5", 0},
+                      SingleCase{"12abc", 0}, SingleCase{"1 2", 0}, SingleCase{"1.2.3", 0},
+                      SingleCase{"--5", 0}, SingleCase{"5e5.5", 0}, SingleCase{"0x10", 0},
+                      SingleCase{"1,5", 0}, SingleCase{"inf", 0}));
+INSTANTIATE_TEST_SUITE_P(
+    RangeOfASingle, WholeTextNumberTest,
+    ::testing::Values(SingleCase{"1e39", 0.0f}, SingleCase{"-1e39", 0.0f},
+                      SingleCase{"1e-50", 0.0f},
+                      SingleCase{"3.4028235e38", std::numeric_limits<float>::max()},
+                      // Just above the midpoint 1 + 2^-24 between the Singles 1 and
+                      // 1 + 2^-23. Through a Double the excess is lost and the tie goes to the
+                      // even 1; rounded once it goes up.
+                      SingleCase{"1.000000059604644775390625000001", std::nextafter(1.0f, 2.0f)}));
+
+struct CheckCase {
+    std::string text;
+    NumberTextCheck check;
+};
+
+// CheckNumberText says when the number read may not be the one meant.
+class CheckNumberTextTest : public ::testing::TestWithParam<CheckCase> {};
+
+TEST_P(CheckNumberTextTest, SaysWhenTheNumberReadMayNotBeTheOneMeant) {
+    EXPECT_EQ(CheckNumberText(GetParam().text), GetParam().check) << GetParam().text;
 }
 
-TEST(LeadingNumber, OutOfRangeGivesZero) {
-    EXPECT_EQ(LeadingNumber("1e999"), 0);
-    EXPECT_EQ(LeadingNumber("-1e999"), 0);
-    EXPECT_EQ(LeadingNumber("1e-999"), 0);
-    EXPECT_DOUBLE_EQ(LeadingNumber("1e300"), 1e300);
-}
+constexpr NumberTextCheck kWhole = NumberTextCheck::Whole;
+constexpr NumberTextCheck kNotWhole = NumberTextCheck::NotWhole;
+constexpr NumberTextCheck kOutOfRange = NumberTextCheck::OutOfRange;
 
-TEST(LeadingNumber, AsSingleStaysFinite) {
-    EXPECT_EQ(LeadingNumberAsSingle("2.5 keV"), 2.5f);
-    EXPECT_EQ(LeadingNumberAsSingle("0.1"), 0.1f);
-    EXPECT_EQ(LeadingNumberAsSingle("1e39"), 0.0f);
-    EXPECT_EQ(LeadingNumberAsSingle("-1e39"), 0.0f);
-    EXPECT_EQ(LeadingNumberAsSingle("1e999"), 0.0f);
-    EXPECT_EQ(LeadingNumberAsSingle("3.4e38"), 3.4e38f);
-    EXPECT_EQ(LeadingNumberAsSingle("abc"), 0.0f);
-}
-
-TEST(WholeTextNumber, WholeTextMustBeANumber) {
-    EXPECT_EQ(WholeTextNumber("1.008"), 1.008f);
-    EXPECT_EQ(WholeTextNumber(" 1.008 \t"), 1.008f);
-    EXPECT_EQ(WholeTextNumber("\n5\r\n"), 5.0f);
-    EXPECT_EQ(WholeTextNumber("1."), 1.0f);
-    EXPECT_EQ(WholeTextNumber(".5"), 0.5f);
-    EXPECT_EQ(WholeTextNumber("+.5"), 0.5f);
-    EXPECT_EQ(WholeTextNumber("-2"), -2.0f);
-    EXPECT_EQ(WholeTextNumber("2D3"), 2000.0f);
-    EXPECT_EQ(WholeTextNumber("4.0026e0"), 4.0026f);
-}
-
-TEST(WholeTextNumber, PartialTextsGiveZero) {
-    // What the field holds while a mass is being typed.
-    for (const char* text : {"", "   ", "-", "+", ".", "1e", "1e+", "-.", "e5"}) {
-        EXPECT_EQ(WholeTextNumber(text), 0.0f) << '"' << text << '"';
-    }
-    for (const char* text : {"12abc", "1 2", "1.2.3", "--5", "5e5.5", "0x10", "1,5", "inf"}) {
-        EXPECT_EQ(WholeTextNumber(text), 0.0f) << '"' << text << '"';
-    }
-}
-
-TEST(WholeTextNumber, RangeOfASingle) {
-    EXPECT_EQ(WholeTextNumber("1e39"), 0.0f);
-    EXPECT_EQ(WholeTextNumber("-1e39"), 0.0f);
-    EXPECT_EQ(WholeTextNumber("1e-50"), 0.0f);
-    EXPECT_EQ(WholeTextNumber("3.4028235e38"), std::numeric_limits<float>::max());
-}
-
-TEST(WholeTextNumber, RoundsOnceToSingle) {
-    // Just above the midpoint 1 + 2^-24 between the Singles 1 and 1 + 2^-23. Through a Double
-    // the excess is lost and the tie goes to the even 1; rounded once it goes up.
-    EXPECT_EQ(WholeTextNumber("1.000000059604644775390625000001"), std::nextafter(1.0f, 2.0f));
-}
-
-TEST(CheckNumberText, SaysWhenTheNumberReadMayNotBeTheOneMeant) {
-    for (const char* whole : {"", "  ", "1000", " 1.5e3 ", "-2", "+.5", "3.4e38"})
-        EXPECT_EQ(CheckNumberText(whole), NumberTextCheck::Whole) << whole;
-    for (const char* partly : {"1,000", "1 000", "0x10", "inf", "nan", "12abc", "1.2.3", "1e"})
-        EXPECT_EQ(CheckNumberText(partly), NumberTextCheck::NotWhole) << partly;
-    const std::string nines(50, '9');
-    for (const std::string& beyond : {std::string("1e39"), std::string("-1e39"), nines,
-                                      std::string("1e999"), std::string("1e39xyz")})
-        EXPECT_EQ(CheckNumberText(beyond), NumberTextCheck::OutOfRange) << beyond;
-}
+INSTANTIATE_TEST_SUITE_P(Whole, CheckNumberTextTest,
+                         ::testing::Values(CheckCase{"", kWhole}, CheckCase{"  ", kWhole},
+                                           CheckCase{"1000", kWhole}, CheckCase{" 1.5e3 ", kWhole},
+                                           CheckCase{"-2", kWhole}, CheckCase{"+.5", kWhole},
+                                           CheckCase{"3.4e38", kWhole}));
+INSTANTIATE_TEST_SUITE_P(
+    NotWhole, CheckNumberTextTest,
+    ::testing::Values(CheckCase{"1,000", kNotWhole}, CheckCase{"1 000", kNotWhole},
+                      CheckCase{"0x10", kNotWhole}, CheckCase{"inf", kNotWhole},
+                      CheckCase{"nan", kNotWhole}, CheckCase{"12abc", kNotWhole},
+                      CheckCase{"1.2.3", kNotWhole}, CheckCase{"1e", kNotWhole}));
+INSTANTIATE_TEST_SUITE_P(OutOfRange, CheckNumberTextTest,
+                         ::testing::Values(CheckCase{"1e39", kOutOfRange},
+                                           CheckCase{"-1e39", kOutOfRange},
+                                           CheckCase{std::string(50, '9'), kOutOfRange},
+                                           CheckCase{"1e999", kOutOfRange},
+                                           CheckCase{"1e39xyz", kOutOfRange}));
 
 }  // namespace
 }  // namespace fenra

@@ -1,0 +1,102 @@
+// The sentences of the materials, range and physics commands: every id has a template, its
+// placeholders are the values it takes, and the values are put in their places.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "messages/PhysicsMessages.h"
+
+namespace fenra {
+namespace {
+
+constexpr int kIds = static_cast<int>(PhysicsText::Count);
+
+// The highest placeholder %n of a template, and whether %1..%n each occur.
+struct Placeholders {
+    int highest = 0;
+    std::vector<bool> seen = std::vector<bool>(10, false);
+};
+
+Placeholders PlaceholdersOf(const std::string& text) {
+    Placeholders p;
+    for (std::size_t k = 0; k + 1 < text.size(); ++k) {
+        if (text[k] != '%' || text[k + 1] < '1' || text[k + 1] > '9') continue;
+        const int n = text[k + 1] - '0';
+        p.seen[static_cast<std::size_t>(n)] = true;
+        p.highest = std::max(p.highest, n);
+    }
+    return p;
+}
+
+class PhysicsTemplateTest : public ::testing::TestWithParam<int> {};
+
+TEST_P(PhysicsTemplateTest, HasATextTakingItsValues) {
+    const auto id = static_cast<PhysicsText>(GetParam());
+    const char* text = TemplateOf(id);
+    ASSERT_NE(text, nullptr) << "id " << GetParam() << " has no template";
+    ASSERT_STRNE(text, "");
+    const Placeholders p = PlaceholdersOf(text);
+    EXPECT_EQ(p.highest, ArgumentCount(id)) << text;
+    for (int n = 1; n <= p.highest; ++n) EXPECT_TRUE(p.seen[static_cast<std::size_t>(n)]) << text;
+
+    std::vector<Message> args;
+    for (int n = 1; n <= ArgumentCount(id); ++n)
+        args.push_back(Value("<" + std::to_string(n) + ">"));
+    const std::string said = Words(Sentence(id, args));
+    for (int n = 1; n <= ArgumentCount(id); ++n)
+        EXPECT_NE(said.find("<" + std::to_string(n) + ">"), std::string::npos) << said;
+    EXPECT_TRUE(PlaceholdersOf(said).highest == 0) << said;
+}
+
+INSTANTIATE_TEST_SUITE_P(PhysicsMessages, PhysicsTemplateTest, ::testing::Range(0, kIds));
+
+TEST(PhysicsMessages, CountHasNoTemplate) {
+    EXPECT_EQ(TemplateOf(PhysicsText::Count), nullptr);
+    EXPECT_EQ(ArgumentCount(PhysicsText::Count), 0);
+}
+
+// Sentences as the core and the commands build them, parts inside parts, word for word.
+struct SaidCase {
+    const char* name;
+    Message message;
+    const char* words;
+};
+
+class PhysicsSentenceTest : public ::testing::TestWithParam<SaidCase> {};
+
+TEST_P(PhysicsSentenceTest, ReadsAsBefore) {
+    EXPECT_EQ(Words(GetParam().message), GetParam().words);
+}
+
+const SaidCase kSaid[] = {
+    {"FormulaAtCharacter",
+     Sentence(PhysicsText::FormulaProblemAt,
+              {Value("H2(O"), Sentence(PhysicsText::FormulaUnmatchedOpen), Value("3")}),
+     "the formula \"H2(O\" has an unmatched '(' at character 3"},
+    {"ArgumentAndReason",
+     Prefixed(Sentence(PhysicsText::ArgumentQuoted, {Value("MATERIAL"), Value("Xx")}),
+              Sentence(PhysicsText::FormulaProblem,
+                       {Value("Xx"), Sentence(PhysicsText::FormulaUnknownSymbol, {Value("Xx")})})),
+     "MATERIAL \"Xx\": the formula \"Xx\" has the unknown element symbol \"Xx\""},
+    {"DensityOfAListLine",
+     Sentence(
+         PhysicsText::DensityTooHigh,
+         {Sentence(PhysicsText::ListDensity,
+                   {Sentence(PhysicsText::ListLine, {Value("m.csv"), Value("4")}), Value("2e3")}),
+          Value("1000")}),
+     "m.csv, line 4: the density \"2e3\" is above 1000 g/cm3, denser than any solid"},
+    {"EnergyOutsideTheModernModel",
+     Sentence(PhysicsText::OutsideModernModel, {Sentence(PhysicsText::TheEnergy)}),
+     "the energy is outside the modern model's 1 keV/u to 10 GeV/u or where nuclear stopping is "
+     "more than half the total; the result is extrapolated"},
+    {"ValueHoldingAPlaceholder", Sentence(PhysicsText::UnknownOption, {Value("--%2")}),
+     "unknown option --%2"},
+};
+
+INSTANTIATE_TEST_SUITE_P(PhysicsMessages, PhysicsSentenceTest, ::testing::ValuesIn(kSaid),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace fenra
