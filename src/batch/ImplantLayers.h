@@ -2,10 +2,12 @@
 // The ion paths simulation's plain inputs from the program's targets: the elements, density
 // and thickness of each layer and its electronic stopping table from the stopping model.
 
+#include <string>
 #include <vector>
 
 #include "implant/Implant.h"
 #include "range/Range.h"
+#include "range/StackCalculation.h"
 
 namespace fenra {
 
@@ -16,5 +18,18 @@ ImplantLayer ImplantLayerOf(const Target& t, double thickness, double energy, do
                             double displacementEnergyEv = 25);
 
 ImplantIon ImplantIonOf(const Ion& ion, double energy, double angleDegrees);
+
+// The simulation's inputs for a stack as the range window holds it: its ion, mass, energy,
+// model and layers (the material of the single-material answers plays no part).
+struct ImplantStack {
+    std::string error;  // why the stack cannot be simulated; nothing below is filled then
+    ImplantIon ion;
+    std::string ionSymbol;
+    std::vector<ImplantLayer> layers;
+    std::vector<std::string> names;  // each layer's material as resolved
+};
+
+ImplantStack ImplantStackOf(const StackInput& in, const ElementDatabase& db,
+                            const MaterialList& list, double angleDegrees, double cutoffEv);
 
 }  // namespace fenra

@@ -18,6 +18,7 @@
 
 #include "materials/MaterialTarget.h"
 #include "state/NumberText.h"
+#include "ui/implant/ImplantWindow.h"
 #include "ui/range/LayerDelegate.h"
 #include "ui/range/LayerTableModel.h"
 #include "ui/range/RangeTexts.h"
@@ -237,6 +238,10 @@ void RangeWindow::BuildMenus() {
     QAction* close = file->addAction(tr("Close"), this, &QWidget::close);
     close->setObjectName(QStringLiteral("mnuClose"));
     close->setShortcut(QKeySequence::Close);
+    QAction* paths = menuBar()
+                         ->addMenu(tr("&Tools"))
+                         ->addAction(tr("Ion paths…"), this, &RangeWindow::OpenIonPaths);
+    paths->setObjectName(QStringLiteral("mnuIonPaths"));
 }
 
 void RangeWindow::ConnectFields() {
@@ -262,6 +267,13 @@ void RangeWindow::ConnectFields() {
     connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &RangeWindow::UpdateLayerButtons);
     connect(layers_, &LayerTableModel::LayersEdited, this, &RangeWindow::UpdateLayerButtons);
+}
+
+void RangeWindow::OpenIonPaths() {
+    if (calculationTimer_.isActive()) CalculateNow();
+    auto* paths = new ImplantWindow(platform_, db_, list_, shownInput_, this);
+    paths->setAttribute(Qt::WA_DeleteOnClose);
+    paths->show();
 }
 
 void RangeWindow::FillFromDataSet(const DataSet& d) {

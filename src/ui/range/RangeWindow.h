@@ -58,6 +58,8 @@ class RangeWindow : public QMainWindow {
     void CopyImage();
     void SavePlotData();
     void SaveTable();
+    // A window of the ion paths through the stack shown, on its ion, energy and model.
+    void OpenIonPaths();
 
   signals:
     // The user chose another stopping model (its name), to be remembered.
