@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "materials/PhysicsError.h"
+#include "range/SpreadTable.h"
 
 namespace fenra {
 
@@ -47,8 +48,11 @@ ImplantLayer ImplantLayerOf(const Target& t, double thickness, double energy, do
     L.atomsPerCm3 = t.atomsPerCm3;
     L.thickness = UmFromE15(t, thickness) * kNmPerUm;
     L.electronic.energy = ImplantTableEnergies(energy, cutoffEv);
-    for (double E : L.electronic.energy)
+    const SpreadMaterial spread = SpreadMaterialOf(t);
+    for (double E : L.electronic.energy) {
         L.electronic.stopping.push_back(StoppingAt(t, E).electronic);
+        L.electronic.straggling.push_back(StragglingPerAtom(spread, E));
+    }
     return L;
 }
 

@@ -12,7 +12,8 @@
 namespace fenra {
 
 // One layer of thickness `thickness` (1E15 atoms/cm2) of t's material, its electronic stopping
-// tabled at the simulation's own energies for an ion of `energy` keV and the cut-off.
+// and energy-loss straggling (the range's spreads use the same, range/SpreadTable.h) tabled at
+// the simulation's own energies for an ion of `energy` keV and the cut-off.
 // Errors: PhysicsError BadValue when the material has no density.
 ImplantLayer ImplantLayerOf(const Target& t, double thickness, double energy, double cutoffEv,
                             double displacementEnergyEv = 25);

@@ -42,10 +42,12 @@ std::vector<SummaryRow> ImplantSummary::Rows(const ImplantResult& r,
               r.stoppedPerLayer[k]);
     if (r.backscattered > 0) {
         mean(tr("Backscattered energy"), r.backscatteredEnergy, keV);
+        mean(tr("Backscattered energy spread"), r.backscatteredEnergySpread, keV);
         mean(tr("Backscattered angle"), r.backscatteredAngle, deg);
     }
     if (r.transmitted > 0) {
         mean(tr("Transmitted energy"), r.transmittedEnergy, keV);
+        mean(tr("Transmitted energy spread"), r.transmittedEnergySpread, keV);
         mean(tr("Transmitted angle"), r.transmittedAngle, deg);
     }
     plain(tr("Energy per ion to electrons"), r.electronicEnergy, keV);
