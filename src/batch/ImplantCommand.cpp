@@ -125,10 +125,12 @@ void PrintSummary(std::ostream& out, const ImplantArguments& o, const Stack& s,
              Num(static_cast<double>(r.stoppedPerLayer[k])));
     if (r.backscattered > 0) {
         line("backscattered energy", WithError(r.backscatteredEnergy, "keV"));
+        line("backscattered energy spread", WithError(r.backscatteredEnergySpread, "keV"));
         line("backscattered angle", WithError(r.backscatteredAngle, "deg"));
     }
     if (r.transmitted > 0) {
         line("transmitted energy", WithError(r.transmittedEnergy, "keV"));
+        line("transmitted energy spread", WithError(r.transmittedEnergySpread, "keV"));
         line("transmitted angle", WithError(r.transmittedAngle, "deg"));
     }
     line("energy per ion to electrons", Num(r.electronicEnergy) + " keV");

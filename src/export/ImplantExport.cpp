@@ -12,6 +12,11 @@ std::string Number(double v) {
     return NineDigitText(v);
 }
 
+// The k-th error of a histogram, 0 where it gives none.
+double ErrorOf(const Histogram& h, std::size_t k) {
+    return k < h.errors.size() ? h.errors[k] : 0;
+}
+
 std::string HeaderLine(const char* header) {
     std::string out;
     AppendLine(out, header);
@@ -28,7 +33,9 @@ std::string ImplantDepthCsvText(const ImplantResult& r) {
         AppendCsvLine(
             out, {Number(r.depth.Edge(k)), Number(r.depth.Edge(k + 1)), Number(count),
                   Number(count / (ions * r.depth.width)), Number(r.electronicDeposit.values[k]),
-                  Number(r.nuclearDeposit.values[k]), Number(r.displacements.values[k])});
+                  Number(r.nuclearDeposit.values[k]), Number(r.displacements.values[k]),
+                  Number(ErrorOf(r.depth, k)), Number(ErrorOf(r.electronicDeposit, k)),
+                  Number(ErrorOf(r.nuclearDeposit, k)), Number(ErrorOf(r.displacements, k))});
     }
     return out;
 }

@@ -13,10 +13,12 @@ namespace fenra {
 
 constexpr const char* kImplantDepthCsvHeader =
     "depth_from_nm,depth_to_nm,stopped_ions,stopped_per_nm_per_ion,electronic_eV_nm,"
-    "nuclear_eV_nm,displacements_per_nm";
+    "nuclear_eV_nm,displacements_per_nm,stopped_ions_error,electronic_eV_nm_error,"
+    "nuclear_eV_nm_error,displacements_per_nm_error";
 
 // One row per depth bin: the ions stopped in it, their share per nm of all the ions run, and
-// the energies and displacements per nm per ion.
+// the energies and displacements per nm per ion; then the standard errors of the count and of
+// the three per-ion values.
 std::string ImplantDepthCsvText(const ImplantResult& r);
 
 // from,to,ions of one spectrum; `unit` names the columns ("keV" or "deg").

@@ -5,7 +5,11 @@
 //
 // Physics (each piece named with its source in the file that does it):
 // - Between collisions the ion flies straight and loses energy continuously to electrons, by
-//   the layer's electronic stopping table (the program's stopping, either model).
+//   the layer's electronic stopping table (the program's stopping, either model), with the
+//   loss on each part of a flight drawn from a normal distribution of the layer's energy-loss
+//   straggling (Bohr's variance with its corrections, physics/Straggling.h) about that mean,
+//   cut symmetrically at 0 and twice the mean so that no energy is gained and the mean loss
+//   stays the stopping's (the cut narrows only parts shorter than a few atomic distances).
 // - Free flight: the TRIM scheme of Biersack and Haggmark (Nucl. Instr. Meth. 174 (1980) 257)
 //   with the flight length of ZBL 1985 ch. 8 set by the largest impact parameter that still
 //   transfers minTransferEv: L = 1/(pi p_max^2 N), never shorter than the mean atomic distance
@@ -50,6 +54,8 @@ struct ImplantElement {
 struct StoppingTable {
     std::vector<double> energy;    // keV
     std::vector<double> stopping;  // eV/(1E15 atoms/cm2)
+    // d(Omega^2)/dx at the same energies, eV^2 per 1E15 atoms/cm2; empty: no straggling.
+    std::vector<double> straggling;
 };
 
 struct ImplantLayer {
@@ -80,6 +86,8 @@ struct ImplantOptions {
     // stopping (ZBL universal) continuously beside the electronic one, so that its path
     // length is the continuous-slowing-down range.
     bool scattering = true;
+    // The electronic energy-loss straggling of the flights (when the layers' tables give it).
+    bool electronicStraggling = true;
 };
 
 // The energies (keV) at which the simulation would like the electronic stopping of each
@@ -104,6 +112,9 @@ struct MeanValue {
 struct Histogram {
     double low = 0, width = 0;   // first edge and bin width
     std::vector<double> values;  // per bin
+    // The standard error of each value, where the result gives one (the depth histograms);
+    // empty otherwise.
+    std::vector<double> errors;
     double Edge(std::size_t k) const { return low + width * static_cast<double>(k); }
 };
 
@@ -126,12 +137,18 @@ struct ImplantResult {
     MeanValue backscatteredFraction, transmittedFraction;
     MeanValue backscatteredEnergy, backscatteredAngle;  // keV, degrees from the normal
     MeanValue transmittedEnergy, transmittedAngle;
+    // The standard deviation of the energies that came back or went through: the straggling
+    // of the energy behind the stack.
+    MeanValue backscatteredEnergySpread, transmittedEnergySpread;
 
     // Per ion, keV: where the ion's energy went (they add up to the ion's energy).
     double electronicEnergy = 0, nuclearEnergy = 0, backscatteredEnergyShare = 0,
            transmittedEnergyShare = 0, restEnergy = 0;
     double collisionsPerIon = 0;
 
+    // The depth histograms with the standard error of each bin: of the counts the binomial
+    // error (the ions are independent), of the deposits the spread of the means of the blocks
+    // of ions (batch means) divided by the square root of their number; 0 with one block.
     Histogram depth;                // stopped ions per bin (counts); edges in nm
     uint64_t beyondDepthRange = 0;  // stopped deeper than the histogram reaches
     Histogram electronicDeposit;    // eV/nm per ion
@@ -152,7 +169,8 @@ enum class ImplantProblem {
     NoElement,        // a layer without elements or with a non-positive share, Z or mass
     NoDensity,        // a layer without a positive atomic density
     BadThickness,     // a layer's thickness not positive and finite
-    BadStoppingTable  // a layer's table empty, unordered or not finite and non-negative
+    BadStoppingTable  // a layer's table empty, unordered or not finite and non-negative (the
+                      // stopping and, when given, the straggling)
 };
 
 // Thrown by RunImplant before it starts; layer is the index of the faulty layer or -1.

@@ -1,5 +1,6 @@
 #include "implant/IonPath.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <pcg_random.hpp>
@@ -99,6 +100,31 @@ void DepositAlong(std::vector<double>& bins, double width, double z0, double z1,
     }
 }
 
+// A standard normal deviate by the polar method of Marsaglia and Bray (SIAM Rev. 6 (1964) 260):
+// two per accepted pair, the second kept for the next call.
+class NormalDeviates {
+  public:
+    double Next(pcg32& rng) {
+        if (hasSpare_) {
+            hasSpare_ = false;
+            return spare_;
+        }
+        for (;;) {
+            const double a = 2 * Uniform(rng) - 1, b = 2 * Uniform(rng) - 1;
+            const double r2 = a * a + b * b;
+            if (r2 >= 1 || r2 == 0) continue;
+            const double f = std::sqrt(-2 * std::log(r2) / r2);
+            spare_ = b * f;
+            hasSpare_ = true;
+            return a * f;
+        }
+    }
+
+  private:
+    double spare_ = 0;
+    bool hasSpare_ = false;
+};
+
 class Walker {
   public:
     Walker(const PreparedStack& s, uint64_t index, Tally& t)
@@ -122,10 +148,12 @@ class Walker {
     void Stopped();
     void Left(bool back);
     void Move(double step);
+    double Straggled(double meanLoss, double variance);
 
     const PreparedStack& s_;
     Tally& t_;
     pcg32 rng_;
+    NormalDeviates normal_;
     double depthWidth_, inverseDepthWidth_;
     IonState ion_;
 };
@@ -135,6 +163,14 @@ void Walker::Move(double step) {
     ion_.y += ion_.v * step;
     ion_.z += ion_.w * step;
     ion_.path += step;
+}
+
+// The electronic loss of one part of a flight: normal about its mean with the straggling's
+// variance, cut symmetrically at 0 and twice the mean (no energy gained, the mean kept).
+double Walker::Straggled(double meanLoss, double variance) {
+    if (!(variance > 0) || !(meanLoss > 0)) return meanLoss;
+    const double deviation = std::sqrt(variance) * normal_.Next(rng_);
+    return meanLoss + std::clamp(deviation, -meanLoss, meanLoss);
 }
 
 bool Walker::Fly(const PreparedLayer& L, double step) {
@@ -148,7 +184,9 @@ bool Walker::Fly(const PreparedLayer& L, double step) {
         double h = remaining;
         if (k1 * h > kMaxPartLoss * ion_.E) h = kMaxPartLoss * ion_.E / k1;
         const double mid = std::max(ion_.E - 0.5 * k1 * h, 0.5 * s_.cutoff);
-        const double electronic = g.Read(L.electronicLoss, mid) * h;
+        double electronic = g.Read(L.electronicLoss, mid) * h;
+        if (!L.straggling.empty())
+            electronic = Straggled(electronic, g.Read(L.straggling, mid) * h);
         const double nuclear = s_.scattering ? 0.0 : g.Read(L.nuclearLoss, mid) * h;
         const double loss = electronic + nuclear;
         const bool rests = ion_.E - loss <= s_.cutoff;

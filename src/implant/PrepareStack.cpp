@@ -16,6 +16,7 @@ constexpr double kNm3PerCm3 = 1e-21;
 // dE/dx in keV/nm from a stopping in eV/(1E15 atoms/cm2) and a density in atoms/nm3: a path
 // of 1 nm crosses N atoms/nm2 = 0.1 N (1E15 atoms/cm2); 1 eV = 1e-3 keV.
 constexpr double kLossPerStopping = 0.1 * 1e-3;
+constexpr double kVariancePerStraggling = 0.1 * 1e-6;
 // e^2 / (4 pi eps0) = 1.439964 eV nm (CODATA 2018), in keV nm.
 constexpr double kCoulombKeVNm = 1.439964e-3;
 // A free flight loses at most this share of the energy to electrons.
@@ -61,18 +62,21 @@ void CheckInputs(const ImplantIon& ion, const std::vector<ImplantLayer>& layers,
         for (std::size_t j = 0; good && j < t.energy.size(); ++j)
             good = Finite(t.energy[j]) && Finite(t.stopping[j]) && t.stopping[j] >= 0 &&
                    (j == 0 || t.energy[j] > t.energy[j - 1]);
+        good = good && (t.straggling.empty() || t.straggling.size() == t.energy.size());
+        for (std::size_t j = 0; good && j < t.straggling.size(); ++j)
+            good = Finite(t.straggling[j]) && t.straggling[j] >= 0;
         Require(good, ImplantProblem::BadStoppingTable, index);
     }
 }
 
-// The caller's table at E: linear between its points, constant beyond its ends.
-double TableAt(const StoppingTable& t, double E) {
-    if (E <= t.energy.front()) return t.stopping.front();
-    if (E >= t.energy.back()) return t.stopping.back();
+// A column of the caller's table at E: linear between its points, constant beyond its ends.
+double TableAt(const StoppingTable& t, const std::vector<double>& column, double E) {
+    if (E <= t.energy.front()) return column.front();
+    if (E >= t.energy.back()) return column.back();
     const auto hi = std::upper_bound(t.energy.begin(), t.energy.end(), E) - t.energy.begin();
     const auto k = static_cast<std::size_t>(hi);
     const double w = (E - t.energy[k - 1]) / (t.energy[k] - t.energy[k - 1]);
-    return t.stopping[k - 1] + w * (t.stopping[k] - t.stopping[k - 1]);
+    return column[k - 1] + w * (column[k] - column[k - 1]);
 }
 
 // The reduced impact parameter beyond which a collision at reduced energy eps deflects by
@@ -144,7 +148,12 @@ PreparedLayer Layer(const ImplantLayer& in, double zFront, const PreparedStack& 
     L.elements.back().cumulativeShare = 1;  // no gap for rounding to fall into
     for (int k = 0; k < s.grid.nodes; ++k) {
         const double E = s.grid.Node(k);
-        L.electronicLoss.push_back(TableAt(in.electronic, E) * L.density * kLossPerStopping);
+        L.electronicLoss.push_back(TableAt(in.electronic, in.electronic.stopping, E) * L.density *
+                                   kLossPerStopping);
+        // eV^2 per 1E15 atoms/cm2 to keV^2/nm: 0.1 N (1E15 atoms/cm2) per nm, 1e-6 keV^2/eV^2.
+        if (o.electronicStraggling && !in.electronic.straggling.empty())
+            L.straggling.push_back(TableAt(in.electronic, in.electronic.straggling, E) * L.density *
+                                   kVariancePerStraggling);
         double nuclear = 0;  // Bragg's rule over the shares, eV/(1E15 atoms/cm2)
         for (const ImplantElement& e : in.elements)
             nuclear += e.fraction / total * NuclearStop(ion.Z, ion.mass, e.Z, e.mass, E);

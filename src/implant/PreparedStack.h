@@ -47,6 +47,7 @@ struct PreparedLayer {
     std::vector<double> electronicLoss;   // keV/nm at the grid's nodes
     std::vector<double> meanNuclearLoss;  // keV/nm, the mean nuclear stopping (ZBL universal)
     std::vector<double> nuclearLoss;      // keV/nm, lost continuously: 0 unless scattering off
+    std::vector<double> straggling;       // keV^2/nm, the electronic loss's variance; may be empty
     std::vector<double> flight;           // nm, the free flight length
     std::vector<double> impactLimit;      // nm, p_max = (pi N L)^-1/2
 };

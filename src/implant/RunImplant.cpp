@@ -101,7 +101,7 @@ class BlockSum {
             pending_.emplace(block, std::move(t));
             for (auto it = pending_.find(merged_); it != pending_.end();
                  it = pending_.find(merged_)) {
-                total_.Merge(it->second);
+                total_.AddBlock(it->second);
                 pending_.erase(it);
                 ++merged_;
             }

@@ -1,5 +1,6 @@
 #include "implant/Tally.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace fenra {
@@ -33,6 +34,36 @@ Histogram Make(double low, double width, const std::vector<double>& values, doub
     return h;
 }
 
+void AddSquares(std::vector<double>& squares, const std::vector<double>& sums, double ions) {
+    for (std::size_t k = 0; k < squares.size(); ++k) squares[k] += sums[k] * sums[k] / ions;
+}
+
+// The standard error of the per-ion mean of each bin from the batch means m_b = S_b / n_b of B
+// blocks: with N = sum n_b and m = sum S_b / N, the weighted variance of the batch means is
+// sum n_b (m_b - m)^2 / (B - 1) = (sum S_b^2 / n_b - N m^2) / (B - 1) per ion, and the error of
+// m is its square root over N; scaled as the histogram's values.
+std::vector<double> BatchErrors(const std::vector<double>& sums, const std::vector<double>& squares,
+                                uint64_t ions, uint64_t blocks, double scale) {
+    std::vector<double> errors(sums.size(), 0.0);
+    if (blocks < 2 || ions == 0) return errors;
+    const double n = static_cast<double>(ions);
+    for (std::size_t k = 0; k < sums.size(); ++k) {
+        const double spread = std::max(0.0, squares[k] - sums[k] * sums[k] / n);
+        errors[k] = scale * std::sqrt(spread / (static_cast<double>(blocks - 1) * n));
+    }
+    return errors;
+}
+
+// The binomial error of each count of n independent ions.
+std::vector<double> CountErrors(const std::vector<double>& counts, uint64_t ions) {
+    std::vector<double> errors(counts.size(), 0.0);
+    if (ions == 0) return errors;
+    const double n = static_cast<double>(ions);
+    for (std::size_t k = 0; k < counts.size(); ++k)
+        errors[k] = std::sqrt(std::max(0.0, counts[k] * (1 - counts[k] / n)));
+    return errors;
+}
+
 }  // namespace
 
 Tally::Tally(const PreparedStack& s)
@@ -44,7 +75,20 @@ Tally::Tally(const PreparedStack& s)
       backSpectrum(static_cast<std::size_t>(s.energyBins)),
       transSpectrum(backSpectrum.size()),
       backAngles(static_cast<std::size_t>(s.angleBins)),
-      transAngles(backAngles.size()) {}
+      transAngles(backAngles.size()),
+      electronicSquares(depthCounts.size()),
+      nuclearSquares(depthCounts.size()),
+      displacementSquares(depthCounts.size()) {}
+
+void Tally::AddBlock(const Tally& block) {
+    Merge(block);
+    if (block.ions == 0) return;
+    ++blocks;
+    const double n = static_cast<double>(block.ions);
+    AddSquares(electronicSquares, block.electronicDeposit, n);
+    AddSquares(nuclearSquares, block.nuclearDeposit, n);
+    AddSquares(displacementSquares, block.displacements, n);
+}
 
 void Tally::Merge(const Tally& b) {
     ions += b.ions;
@@ -101,6 +145,10 @@ ImplantResult Summarise(const Tally& t, const PreparedStack& s, uint64_t request
     r.backscatteredAngle = MeanOf(t.backAngle);
     r.transmittedEnergy = MeanOf(t.transEnergy);
     r.transmittedAngle = MeanOf(t.transAngle);
+    r.backscatteredEnergySpread = {t.backEnergy.StandardDeviation(),
+                                   t.backEnergy.StandardDeviationError()};
+    r.transmittedEnergySpread = {t.transEnergy.StandardDeviation(),
+                                 t.transEnergy.StandardDeviationError()};
     const double ions = t.ions > 0 ? static_cast<double>(t.ions) : 1;
     r.electronicEnergy = t.electronic / ions;
     r.nuclearEnergy = t.nuclear / ions;
@@ -110,10 +158,17 @@ ImplantResult Summarise(const Tally& t, const PreparedStack& s, uint64_t request
     r.collisionsPerIon = static_cast<double>(t.collisions) / ions;
     const double dz = s.depthRange / s.depthBins;
     r.depth = Make(0, dz, t.depthCounts, 1);
+    r.depth.errors = CountErrors(t.depthCounts, t.ions);
     r.beyondDepthRange = t.beyondDepthRange;
     r.electronicDeposit = Make(0, dz, t.electronicDeposit, kEvPerKeV / (ions * dz));
+    r.electronicDeposit.errors =
+        BatchErrors(t.electronicDeposit, t.electronicSquares, t.ions, t.blocks, kEvPerKeV / dz);
     r.nuclearDeposit = Make(0, dz, t.nuclearDeposit, kEvPerKeV / (ions * dz));
+    r.nuclearDeposit.errors =
+        BatchErrors(t.nuclearDeposit, t.nuclearSquares, t.ions, t.blocks, kEvPerKeV / dz);
     r.displacements = Make(0, dz, t.displacements, 1 / (ions * dz));
+    r.displacements.errors =
+        BatchErrors(t.displacements, t.displacementSquares, t.ions, t.blocks, 1 / dz);
     const double dE = s.energy / s.energyBins;
     r.backscatteredSpectrum = Make(0, dE, t.backSpectrum, 1);
     r.transmittedSpectrum = Make(0, dE, t.transSpectrum, 1);

@@ -21,9 +21,15 @@ struct Tally {
     double electronic = 0, nuclear = 0, backscatteredEnergy = 0, transmittedEnergy = 0, rest = 0;
     std::vector<double> depthCounts, electronicDeposit, nuclearDeposit, displacements;
     std::vector<double> backSpectrum, transSpectrum, backAngles, transAngles;
+    // The batch statistics of the deposits: the blocks added, and per bin the sum over blocks
+    // of (block sum)^2 / (block ions).
+    uint64_t blocks = 0;
+    std::vector<double> electronicSquares, nuclearSquares, displacementSquares;
 
     explicit Tally(const PreparedStack& s);
     void Merge(const Tally& b);
+    // Merges the tally of one block of ions and adds it to the batch statistics.
+    void AddBlock(const Tally& block);
 };
 
 // The result of the merged sums.

@@ -169,6 +169,7 @@ constexpr PhysicsTemplate kTemplates[] = {
     {PhysicsText::PathsBadOption, 0,
      TR("ions and bins must be at least 1, threads at least 0, cutoff positive and below the "
         "energy")},
+    {PhysicsText::PathsBadThickness, 0, TR("the thickness is not a finite number above 0")},
     {PhysicsText::CommandBadEnergy, 0, TR("ENERGY must be a positive number")},
     {PhysicsText::CommandEnergyAboveCutoff, 0, TR("ENERGY must lie above the cut-off")},
     {PhysicsText::StackNotSimulated, 0, TR("the stack cannot be simulated")},

@@ -143,6 +143,7 @@ enum class PhysicsText {
     PathsBadEnergy,
     PathsBadAngle,
     PathsBadOption,
+    PathsBadThickness,
     CommandBadEnergy,
     CommandEnergyAboveCutoff,
     StackNotSimulated,

@@ -122,6 +122,8 @@ py::dict ResultDict(const ImplantResult& r) {
     mean("backscattered_angle", r.backscatteredAngle);
     mean("transmitted_energy", r.transmittedEnergy);
     mean("transmitted_angle", r.transmittedAngle);
+    mean("backscattered_energy_spread", r.backscatteredEnergySpread);
+    mean("transmitted_energy_spread", r.transmittedEnergySpread);
     d["electronic_energy"] = r.electronicEnergy;
     d["nuclear_energy"] = r.nuclearEnergy;
     d["collisions_per_ion"] = r.collisionsPerIon;
@@ -134,6 +136,10 @@ py::dict ResultDict(const ImplantResult& r) {
     d["electronic_deposit"] = ArrayOf(r.electronicDeposit.values);
     d["nuclear_deposit"] = ArrayOf(r.nuclearDeposit.values);
     d["displacements"] = ArrayOf(r.displacements.values);
+    d["depth_counts_error"] = ArrayOf(r.depth.errors);
+    d["electronic_deposit_error"] = ArrayOf(r.electronicDeposit.errors);
+    d["nuclear_deposit_error"] = ArrayOf(r.nuclearDeposit.errors);
+    d["displacements_error"] = ArrayOf(r.displacements.errors);
     d["energy_edges"] = EdgesOf(r.backscatteredSpectrum);
     d["backscattered_spectrum"] = ArrayOf(r.backscatteredSpectrum.values);
     d["transmitted_spectrum"] = ArrayOf(r.transmittedSpectrum.values);
@@ -200,11 +206,13 @@ where they were struck.
 
 The dict holds the counts (ions, stopped, backscattered, transmitted), the means with their
 standard errors (projected_range, straggle, lateral_spread, radial_range, path_length in nm;
-backscattered_/transmitted_fraction, _energy in keV, _angle in degrees from the normal; each
+backscattered_/transmitted_fraction, _energy and _energy_spread (standard deviation) in keV,
+_angle in degrees from the normal; each
 with a key ending in _error), skewness, kurtosis, the energy per ion to electrons and nuclei
 (keV), and numpy arrays: depth_edges (nm), depth_counts (stopped ions per bin),
 electronic_deposit and nuclear_deposit (eV/nm per ion), displacements (per nm per ion,
-Kinchin-Pease), layer_faces (nm), stopped_per_layer, energy_edges (keV) with
+Kinchin-Pease), each of these four with its standard errors (the key ending in _error),
+layer_faces (nm), stopped_per_layer, energy_edges (keV) with
 backscattered_spectrum and transmitted_spectrum, angle_edges (degrees) with
 backscattered_angles and transmitted_angles. Runs without the interpreter lock; Ctrl+C raises
 KeyboardInterrupt.

@@ -34,7 +34,9 @@ bool OutOfModelUnlessAtRest(const Target& t, double E) {
     return E > 0 && OutOfModel(t, E);
 }
 
-LayerResult Pass(const Target& t, const RangeTable& table, double energyIn, double thickness) {
+}  // namespace
+
+LayerResult PassLayer(const Target& t, const RangeTable& table, double energyIn, double thickness) {
     LayerResult r;
     r.energyIn = energyIn;
     const double rangeIn = table.Range(energyIn);
@@ -48,6 +50,8 @@ LayerResult Pass(const Target& t, const RangeTable& table, double energyIn, doub
     r.outOfModel = OutOfModelUnlessAtRest(t, energyIn) || OutOfModelUnlessAtRest(t, r.energyOut);
     return r;
 }
+
+namespace {
 
 void CheckStack(const std::vector<Layer>& stack) {
     for (const Layer& l : stack) CheckEnergy(l.thickness, PhysicsText::ALayerThickness);
@@ -86,30 +90,22 @@ LayerResult EnergyAfterLayer(const Target& t, double energyIn, double thickness,
     CheckEnergy(energyIn, PhysicsText::TheEnergy);
     CheckEnergy(thickness, PhysicsText::TheThickness);
     CheckSingle(t, energyIn);
-    return cache.Use(t,
-                     [&](const RangeTable& table) { return Pass(t, table, energyIn, thickness); });
+    return cache.Use(
+        t, [&](const RangeTable& table) { return PassLayer(t, table, energyIn, thickness); });
 }
 
-StackResult EnergyAfterStack(const std::vector<Layer>& stack, double energyIn, RangeCache& cache) {
+void CheckStackInput(const std::vector<Layer>& stack, double energyIn) {
     CheckEnergy(energyIn, PhysicsText::TheEnergy);
     CheckStack(stack);
     for (const Layer& l : stack) CheckSingle(l.target, energyIn);
-    StackResult s;
-    s.energyIn = s.energyOut = energyIn;
-    for (const Layer& l : stack) {
-        const LayerResult r = cache.Use(l.target, [&](const RangeTable& table) {
-            return Pass(l.target, table, s.energyOut, l.thickness);
+}
+
+StackResult EnergyAfterStack(const std::vector<Layer>& stack, double energyIn, RangeCache& cache) {
+    return WalkStack(stack, energyIn, [&cache](const Layer& l, double E) {
+        return cache.Use(l.target, [&](const RangeTable& table) {
+            return PassLayer(l.target, table, E, l.thickness);
         });
-        s.layers.push_back(r);
-        s.energyOut = r.energyOut;
-        s.outOfModel = s.outOfModel || r.outOfModel;
-        if (r.stopped) {
-            s.stopped = true;
-            s.stoppedInLayer = static_cast<int>(s.layers.size()) - 1;
-            break;
-        }
-    }
-    return s;
+    });
 }
 
 StackResult EnergyBeforeStack(const std::vector<Layer>& stack, double energyOut,

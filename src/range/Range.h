@@ -69,6 +69,34 @@ struct StackResult {
 StackResult EnergyAfterStack(const std::vector<Layer>& stack, double energyIn,
                              RangeCache& cache = SharedRangeCache());
 
+// One layer on its range table: what EnergyAfterLayer gives, without the checks.
+LayerResult PassLayer(const Target& t, const RangeTable& table, double energyIn, double thickness);
+
+// EnergyAfterStack's checks of its inputs (PhysicsError).
+void CheckStackInput(const std::vector<Layer>& stack, double energyIn);
+
+// The energy after each layer of a stack, each layer given to `pass(layer, energyIn)`, which
+// returns its LayerResult (PassLayer on the layer's table): EnergyAfterStack's checks and walk,
+// for a caller that reads more of each layer's tables under the same look-up.
+template <typename Pass>
+StackResult WalkStack(const std::vector<Layer>& stack, double energyIn, Pass pass) {
+    CheckStackInput(stack, energyIn);
+    StackResult s;
+    s.energyIn = s.energyOut = energyIn;
+    for (const Layer& l : stack) {
+        const LayerResult r = pass(l, s.energyOut);
+        s.layers.push_back(r);
+        s.energyOut = r.energyOut;
+        s.outOfModel = s.outOfModel || r.outOfModel;
+        if (r.stopped) {
+            s.stopped = true;
+            s.stoppedInLayer = static_cast<int>(s.layers.size()) - 1;
+            break;
+        }
+    }
+    return s;
+}
+
 // The energy in front of a stack that leaves energyOut (> 0) behind it: each layer inverted
 // from the back, R(E_in) = R(E_out) + thickness. The result is the path front to back.
 StackResult EnergyBeforeStack(const std::vector<Layer>& stack, double energyOut,

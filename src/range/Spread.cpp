@@ -84,6 +84,20 @@ std::vector<LayerSpread> StackSpreads(const std::vector<Layer>& stack, const Sta
     return out;
 }
 
+StackResult EnergyAfterStackWithSpreads(const std::vector<Layer>& stack, double energyIn,
+                                        std::vector<LayerSpread>* spreads, RangeCache& cache) {
+    spreads->clear();
+    spreads->reserve(stack.size());
+    Beam beam;
+    return WalkStack(stack, energyIn, [&](const Layer& l, double E) {
+        return cache.UseSpread(l.target, [&](const SpreadTable& table) {
+            const LayerResult r = PassLayer(l.target, table.Ranges(), E, l.thickness);
+            spreads->push_back(Pass(&beam, l.target, table, r));
+            return r;
+        });
+    });
+}
+
 double EnergySigmaWithin(const Target& t, double energyIn, double sigmaIn, double energy,
                          RangeCache& cache) {
     return cache.UseSpread(t, [&](const SpreadTable& table) {

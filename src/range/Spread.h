@@ -42,6 +42,13 @@ struct LayerSpread {
 std::vector<LayerSpread> StackSpreads(const std::vector<Layer>& stack, const StackResult& path,
                                       RangeCache& cache = SharedRangeCache());
 
+// EnergyAfterStack and StackSpreads at once, with one look-up of each layer's tables: the same
+// numbers as the two calls, at about the cost of the spreads alone. *spreads gets one entry per
+// layer of the path; on an error (EnergyAfterStack's) it holds those of the layers before.
+StackResult EnergyAfterStackWithSpreads(const std::vector<Layer>& stack, double energyIn,
+                                        std::vector<LayerSpread>* spreads,
+                                        RangeCache& cache = SharedRangeCache());
+
 // The energy spread (keV) at the point inside a layer of t where the ion has `energy`, for an
 // ion that entered the layer with energyIn and spread sigmaIn (keV): the plot's band.
 double EnergySigmaWithin(const Target& t, double energyIn, double sigmaIn, double energy,

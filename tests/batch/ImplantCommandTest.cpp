@@ -60,7 +60,9 @@ TEST(ImplantCommand, CsvPutsTheSummaryInCommentsAndWritesEveryHistogram) {
     ASSERT_EQ(o.status, 0) << o.err;
     EXPECT_EQ(o.out.rfind("# ion: H ", 0), 0u);
     EXPECT_NE(o.out.find("\ndepth_from_nm,depth_to_nm,stopped_ions,stopped_per_nm_per_ion,"
-                         "electronic_eV_nm,nuclear_eV_nm,displacements_per_nm\r\n0,250,"),
+                         "electronic_eV_nm,nuclear_eV_nm,displacements_per_nm,stopped_ions_error,"
+                         "electronic_eV_nm_error,nuclear_eV_nm_error,displacements_per_nm_error"
+                         "\r\n0,250,"),
               std::string::npos);
     EXPECT_NE(Line(o.out, "# transmitted"), "");
     for (const char* name : {"depth", "backscattered_energy", "backscattered_angle",

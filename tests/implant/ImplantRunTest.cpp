@@ -50,6 +50,9 @@ TEST(ImplantRun, SameSeedSameBitsWhateverTheThreads) {
         EXPECT_EQ(r.electronicDeposit.values, one.electronicDeposit.values) << threads;
         EXPECT_EQ(r.nuclearDeposit.values, one.nuclearDeposit.values) << threads;
         EXPECT_EQ(r.displacements.values, one.displacements.values) << threads;
+        EXPECT_EQ(r.electronicDeposit.errors, one.electronicDeposit.errors) << threads;
+        EXPECT_EQ(r.nuclearDeposit.errors, one.nuclearDeposit.errors) << threads;
+        EXPECT_EQ(r.displacements.errors, one.displacements.errors) << threads;
         EXPECT_EQ(r.backscatteredSpectrum.values, one.backscatteredSpectrum.values) << threads;
         EXPECT_EQ(r.projectedRange.mean, one.projectedRange.mean) << threads;
         EXPECT_EQ(r.straggle.mean, one.straggle.mean) << threads;
@@ -232,7 +235,19 @@ INSTANTIATE_TEST_SUITE_P(
                  [](Ion&, Stack& s,
                     Opt&) { std::swap(s[0].electronic.energy[3], s[0].electronic.energy[4]); }},
         BadInput{"negative stopping", ImplantProblem::BadStoppingTable, 0,
-                 [](Ion&, Stack& s, Opt&) { s[0].electronic.stopping[2] = -1; }}));
+                 [](Ion&, Stack& s, Opt&) { s[0].electronic.stopping[2] = -1; }},
+        BadInput{"straggling column too short", ImplantProblem::BadStoppingTable, 1,
+                 [](Ion&, Stack& s, Opt&) {
+                     s[1].electronic.straggling = {1, 2};
+                 }},
+        BadInput{"negative straggling", ImplantProblem::BadStoppingTable, 0,
+                 [](Ion&, Stack& s, Opt&) {
+                     s[0].electronic.straggling.assign(s[0].electronic.energy.size(), 1);
+                     s[0].electronic.straggling[3] = -1;
+                 }},
+        BadInput{"straggling NaN", ImplantProblem::BadStoppingTable, 0, [](Ion&, Stack& s, Opt&) {
+                     s[0].electronic.straggling.assign(s[0].electronic.energy.size(), NAN);
+                 }}));
 
 }  // namespace
 }  // namespace fenra

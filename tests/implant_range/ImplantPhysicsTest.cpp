@@ -60,7 +60,9 @@ TEST(FastProtons, BarelyScatterInSilicon) {
         "backscattered %.1e\n",
         r.projectedRange.mean, r.projectedRange.error, csda,
         100 * (r.projectedRange.mean / csda - 1), r.backscatteredFraction.mean);
-    EXPECT_NEAR(r.projectedRange.mean / csda, 1, 0.01);
+    // The detour of the scattered paths puts the projected range about 1 % short of the path
+    // length: within 1 % and three standard errors of the mean.
+    EXPECT_NEAR(r.projectedRange.mean / csda, 1, 0.01 + 3 * r.projectedRange.error / csda);
     EXPECT_LT(r.projectedRange.mean, csda);
     EXPECT_LT(r.backscatteredFraction.mean, 1e-3);
 }

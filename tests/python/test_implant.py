@@ -25,6 +25,10 @@ def test_same_numbers_as_fenra32_calc():
     assert [float(row["stopped_ions"]) for row in rows] == list(r["depth_counts"])
     assert ["%.9g" % v for v in r["electronic_deposit"]] == \
         [row["electronic_eV_nm"] for row in rows]
+    assert ["%.9g" % v for v in r["nuclear_deposit_error"]] == \
+        [row["nuclear_eV_nm_error"] for row in rows]
+    assert ["%.9g" % v for v in r["depth_counts_error"]] == \
+        [row["stopped_ions_error"] for row in rows]
     assert "# projected range: %.9g +- %.9g nm" % (
         r["projected_range"], r["projected_range_error"]) in out
 

@@ -139,6 +139,40 @@ TEST(Stack, EqualsItsLayersChainedByHand) {
     EXPECT_LT(spreads[0].lateralSigma, spreads[1].lateralSigma);
 }
 
+// One look-up per layer gives the numbers of the path and of its spreads taken apart, to the
+// last bit: passing, stopping in the second layer, and a layer out of the tables' validity.
+TEST(Stack, WithSpreadsInOneLookUpIsTheTwoCalls) {
+    const Target a = MakeIonTarget("He", "mylar"), b = MakeIonTarget("He", "Al"),
+                 c = MakeIonTarget("He", "Si");
+    const std::vector<Layer> stack = {
+        {a, E15FromUm(a, 2)}, {b, E15FromUm(b, 0.05)}, {c, E15FromUm(c, 5)}};
+    for (double energy : {0.001, 800.0, 2000.0, 5486.0, 40000.0}) {
+        const StackResult path = EnergyAfterStack(stack, energy);
+        const std::vector<LayerSpread> apart = StackSpreads(stack, path);
+        std::vector<LayerSpread> spreads = {LayerSpread{}};  // replaced, not appended to
+        const StackResult fused = EnergyAfterStackWithSpreads(stack, energy, &spreads);
+        ASSERT_EQ(fused.layers.size(), path.layers.size()) << energy;
+        ASSERT_EQ(spreads.size(), apart.size()) << energy;
+        EXPECT_EQ(fused.energyOut, path.energyOut) << energy;
+        EXPECT_EQ(fused.stopped, path.stopped) << energy;
+        EXPECT_EQ(fused.stoppedInLayer, path.stoppedInLayer) << energy;
+        EXPECT_EQ(fused.outOfModel, path.outOfModel) << energy;
+        for (std::size_t k = 0; k < spreads.size(); ++k) {
+            EXPECT_EQ(fused.layers[k].energyOut, path.layers[k].energyOut) << energy;
+            EXPECT_EQ(fused.layers[k].stoppedAt, path.layers[k].stoppedAt) << energy;
+            for (auto field : {&LayerSpread::energySigma, &LayerSpread::angleSigma,
+                               &LayerSpread::lateralSigma, &LayerSpread::chargeMean}) {
+                const double x = spreads[k].*field, y = apart[k].*field;
+                EXPECT_TRUE(x == y || (std::isnan(x) && std::isnan(y))) << energy << " " << k;
+            }
+            EXPECT_EQ(spreads[k].outOfValidity, apart[k].outOfValidity) << energy;
+        }
+    }
+    std::vector<LayerSpread> spreads;
+    EXPECT_THROW(EnergyAfterStackWithSpreads(stack, -1, &spreads), PhysicsError);
+    EXPECT_THROW(EnergyAfterStackWithSpreads({{a, -1}}, 100, &spreads), PhysicsError);
+}
+
 TEST(Stack, EnergyBeforeSpreadsAsTheForwardPath) {
     const Target a = MakeIonTarget("He", "mylar"), b = MakeIonTarget("He", "Au");
     const std::vector<Layer> stack = {{a, E15FromUm(a, 5)}, {b, E15FromUm(b, 1)}};

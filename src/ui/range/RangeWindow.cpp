@@ -22,6 +22,7 @@
 
 #include "materials/MaterialTarget.h"
 #include "state/NumberText.h"
+#include "ui/implant/ImplantWindow.h"
 #include "ui/range/LayerDelegate.h"
 #include "ui/range/LayerTableModel.h"
 #include "ui/range/RangeTexts.h"
@@ -295,6 +296,10 @@ void RangeWindow::buildMenus() {
     QAction* close = file->addAction(tr("C&lose"), this, &QWidget::close);
     close->setObjectName(QStringLiteral("mnuClose"));
     close->setShortcut(QKeySequence::Close);
+    QAction* paths = menuBar()
+                         ->addMenu(tr("&Tools"))
+                         ->addAction(tr("Ion paths…"), this, &RangeWindow::openIonPaths);
+    paths->setObjectName(QStringLiteral("mnuIonPaths"));
 }
 
 void RangeWindow::connectFields() {
@@ -320,6 +325,13 @@ void RangeWindow::connectFields() {
     connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &RangeWindow::updateLayerButtons);
     connect(layers_, &LayerTableModel::layersEdited, this, &RangeWindow::updateLayerButtons);
+}
+
+void RangeWindow::openIonPaths() {
+    if (calculationTimer_.isActive()) calculateNow();
+    auto* paths = new ImplantWindow(platform_, db_, list_, shownInput_, this);
+    paths->setAttribute(Qt::WA_DeleteOnClose);
+    paths->show();
 }
 
 void RangeWindow::fillFromDataSet(const DataSet& d) {

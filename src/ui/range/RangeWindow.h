@@ -69,6 +69,8 @@ class RangeWindow : public QMainWindow {
     void copyImage();
     void savePlotData();
     void saveTable();
+    // A window of the ion paths through the stack shown, on its ion, energy and model.
+    void openIonPaths();
 
   signals:
     // The user chose another stopping model (its name), to be remembered.

@@ -1,0 +1,80 @@
+#include "ui/implant/ImplantRunner.h"
+
+#include <exception>
+#include <new>
+
+namespace fenra {
+
+namespace {
+
+// How often the window looks at the run: often enough for a smooth bar, rarely enough to cost
+// nothing beside the simulation.
+constexpr int kPollMs = 50;
+
+}  // namespace
+
+ImplantRunner::ImplantRunner(QObject* parent) : QObject(parent) {
+    poll_.setInterval(kPollMs);
+    connect(&poll_, &QTimer::timeout, this, &ImplantRunner::Poll);
+}
+
+ImplantRunner::~ImplantRunner() {
+    Cancel();
+    Join();
+}
+
+bool ImplantRunner::Start(const ImplantIon& ion, const std::vector<ImplantLayer>& layers,
+                          const ImplantOptions& options) {
+    if (Running()) return false;
+    progress_ = std::make_unique<ImplantProgress>();
+    done_.store(false);
+    failure_.clear();
+    running_ = ImplantResult{};
+    requested_ = options.ions;
+    ImplantProgress* progress = progress_.get();
+    thread_ = std::thread([this, ion, layers, options, progress] {
+        try {
+            running_ = RunImplant(ion, layers, options, progress);
+        } catch (const ImplantError& e) {
+            failure_ = e.what();
+        } catch (const std::bad_alloc&) {
+            failure_ = "out of memory";
+        } catch (const std::exception& e) {
+            failure_ = e.what();
+        }
+        done_.store(true, std::memory_order_release);
+    });
+    poll_.start();
+    return true;
+}
+
+void ImplantRunner::Cancel() {
+    if (progress_) progress_->cancel.store(true);
+}
+
+uint64_t ImplantRunner::IonsDone() const {
+    return progress_ ? progress_->ionsDone.load(std::memory_order_relaxed) : 0;
+}
+
+void ImplantRunner::Join() {
+    if (thread_.joinable()) thread_.join();
+    poll_.stop();
+}
+
+void ImplantRunner::Poll() {
+    if (!done_.load(std::memory_order_acquire)) {
+        emit progressed(IonsDone(), requested_);
+        return;
+    }
+    Join();
+    emit progressed(IonsDone(), requested_);
+    if (!failure_.empty()) {
+        result_ = ImplantResult{};
+        emit failed(QString::fromStdString(failure_));
+        return;
+    }
+    result_ = std::move(running_);
+    emit finished();
+}
+
+}  // namespace fenra

@@ -1,0 +1,63 @@
+#include "ui/implant/ImplantSummary.h"
+
+#include "state/NumberText.h"
+
+namespace fenra {
+
+QString ImplantSummary::Number(double v) {
+    return QString::fromStdString(NineDigitText(v));
+}
+
+std::vector<SummaryRow> ImplantSummary::Rows(const ImplantResult& r,
+                                             const std::vector<std::string>& names) {
+    std::vector<SummaryRow> rows;
+    auto count = [&](const QString& what, uint64_t n) {
+        rows.push_back({what, Number(static_cast<double>(n)), QString(), QString()});
+    };
+    auto mean = [&](const QString& what, const MeanValue& m, const QString& unit) {
+        rows.push_back({what, Number(m.mean), Number(m.error), unit});
+    };
+    auto percent = [&](const QString& what, const MeanValue& m) {
+        rows.push_back({what, Number(100 * m.mean), Number(100 * m.error), tr("%")});
+    };
+    auto plain = [&](const QString& what, double v, const QString& unit) {
+        rows.push_back({what, Number(v), QString(), unit});
+    };
+    const QString nm = tr("nm"), keV = tr("keV"), deg = tr("deg");
+    count(tr("Ions run"), r.ionsRun);
+    count(tr("Stopped"), r.stopped);
+    percent(tr("Backscattered"), r.backscatteredFraction);
+    percent(tr("Transmitted"), r.transmittedFraction);
+    mean(tr("Projected range"), r.projectedRange, nm);
+    mean(tr("Straggle"), r.straggle, nm);
+    plain(tr("Skewness"), r.skewness, QString());
+    plain(tr("Kurtosis"), r.kurtosis, QString());
+    mean(tr("Lateral spread"), r.lateralSpread, nm);
+    mean(tr("Radial range"), r.radialRange, nm);
+    mean(tr("Path length"), r.pathLength, nm);
+    for (std::size_t k = 0; k < r.stoppedPerLayer.size(); ++k)
+        count(tr("Stopped in layer %1 (%2)")
+                  .arg(k + 1)
+                  .arg(k < names.size() ? QString::fromStdString(names[k]) : QString()),
+              r.stoppedPerLayer[k]);
+    if (r.backscattered > 0) {
+        mean(tr("Backscattered energy"), r.backscatteredEnergy, keV);
+        mean(tr("Backscattered energy spread"), r.backscatteredEnergySpread, keV);
+        mean(tr("Backscattered angle"), r.backscatteredAngle, deg);
+    }
+    if (r.transmitted > 0) {
+        mean(tr("Transmitted energy"), r.transmittedEnergy, keV);
+        mean(tr("Transmitted energy spread"), r.transmittedEnergySpread, keV);
+        mean(tr("Transmitted angle"), r.transmittedAngle, deg);
+    }
+    plain(tr("Energy per ion to electrons"), r.electronicEnergy, keV);
+    plain(tr("Energy per ion to nuclei"), r.nuclearEnergy, keV);
+    double displacements = 0;
+    for (double v : r.displacements.values) displacements += v * r.displacements.width;
+    plain(tr("Displacements per ion (Kinchin-Pease)"), displacements, QString());
+    plain(tr("Collisions per ion"), r.collisionsPerIon, QString());
+    if (r.beyondDepthRange > 0) count(tr("Stopped beyond the histogram"), r.beyondDepthRange);
+    return rows;
+}
+
+}  // namespace fenra

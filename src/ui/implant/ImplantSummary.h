@@ -1,0 +1,30 @@
+#pragma once
+// The summary of an ion paths run as the window's table shows it: one row per quantity, with
+// its value, its standard error where it has one, and its unit. Numbers in nine significant
+// digits, as fenra32-calc implant prints them.
+
+#include <QCoreApplication>
+#include <QString>
+#include <string>
+#include <vector>
+
+#include "implant/Implant.h"
+
+namespace fenra {
+
+struct SummaryRow {
+    QString quantity, value, error, unit;
+};
+
+class ImplantSummary {
+    Q_DECLARE_TR_FUNCTIONS(ImplantSummary)
+
+  public:
+    // names: the layers' materials, for the ions stopped in each.
+    static std::vector<SummaryRow> Rows(const ImplantResult& r,
+                                        const std::vector<std::string>& names);
+    // The number as the table shows it.
+    static QString Number(double v);
+};
+
+}  // namespace fenra

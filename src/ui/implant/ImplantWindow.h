@@ -1,0 +1,122 @@
+#pragma once
+// The ion paths window: a Monte Carlo of ion paths through a stack (implant/Implant.h), started
+// from the range window's ion, energy, model and layers or from what is typed here. The run goes
+// on in the background with a progress bar and Cancel, the window staying responsive; then it
+// shows the summary (means with their standard errors) and draws one histogram at a time: the
+// depth profile of the stopped ions with the layer faces, the energy deposited to electrons and
+// to nuclei and the displacements against depth, and the energy and angle spectra of the ions
+// backscattered and transmitted. The drawing saves as PNG, SVG or PDF, its bins as CSV.
+
+#include <QMainWindow>
+#include <QString>
+#include <string>
+#include <vector>
+
+#include "implant/Implant.h"
+#include "materials/MaterialList.h"
+#include "range/StackCalculation.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QSpinBox;
+class QTableWidget;
+
+namespace fenra {
+
+class ElementDatabase;
+class ImplantPlot;
+class ImplantRunner;
+class Platform;
+
+// The histograms the window draws, in the order of its list.
+enum class ImplantHistogram {
+    StoppedIons,
+    ElectronicDeposit,
+    NuclearDeposit,
+    Displacements,
+    BackscatteredEnergy,
+    TransmittedEnergy,
+    BackscatteredAngle,
+    TransmittedAngle
+};
+
+class ImplantWindow : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    ImplantWindow(Platform& platform, const ElementDatabase& db, const MaterialList& list,
+                  const StackInput& stack, QWidget* parent = nullptr);
+    ~ImplantWindow() override;
+
+    // The inputs as the fields say them now.
+    StackInput ReadStack() const;
+    // False with *error saying which field cannot be read.
+    bool ReadOptions(ImplantOptions* options, double* angle, QString* error) const;
+
+    bool Running() const;
+    // The last finished run (empty before one), and the stack it ran on.
+    const ImplantResult& Result() const;
+    const std::vector<std::string>& LayerNames() const { return names_; }
+    ImplantPlot& Plot() { return *plot_; }
+
+    // The commands.
+    void Run();
+    void Cancel();
+    void SaveImage();
+    void CopyImage();
+    void SaveData();
+
+  signals:
+    // A run ended and its results are shown (also after a cancel or a failure).
+    void runEnded();
+
+  private:
+    void BuildFields();
+    QWidget* BuildInputGroup();
+    QWidget* BuildOptionsGroup();
+    QWidget* BuildResultsGroup();
+    void BuildMenus();
+    void FillFromStack(const StackInput& stack);
+    void AddLayerRow(const StackLayerInput& layer);
+    void RemoveLayer();
+    void SetRunning(bool running);
+    void ShowProgress(quint64 done, quint64 requested);
+    void RunFinished();
+    void RunFailed(const QString& reason);
+    void ShowSummary();
+    void ShowHistogram();
+    std::string HistogramCsv() const;
+
+    Platform& platform_;
+    const ElementDatabase& db_;
+    const MaterialList& list_;
+    ImplantRunner* runner_ = nullptr;
+    std::vector<std::string> names_, runningNames_;
+    QString imageFile_, dataFile_;
+
+    QLineEdit* ion_ = nullptr;
+    QLineEdit* mass_ = nullptr;
+    QLineEdit* energy_ = nullptr;
+    QLineEdit* angle_ = nullptr;
+    QComboBox* model_ = nullptr;
+    QTableWidget* layers_ = nullptr;
+    QPushButton* addLayer_ = nullptr;
+    QPushButton* removeLayer_ = nullptr;
+    QLineEdit* ions_ = nullptr;
+    QLineEdit* seed_ = nullptr;
+    QSpinBox* threads_ = nullptr;
+    QLineEdit* cutoff_ = nullptr;
+    QSpinBox* bins_ = nullptr;
+    QPushButton* run_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    QLabel* status_ = nullptr;
+    QComboBox* histogram_ = nullptr;
+    ImplantPlot* plot_ = nullptr;
+    QTableWidget* summary_ = nullptr;
+};
+
+}  // namespace fenra

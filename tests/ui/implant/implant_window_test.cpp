@@ -1,0 +1,356 @@
+// The ion paths window: it opens on the range window's stack, runs a small simulation in the
+// background to the end and shows the library's numbers for the same seed, stops on Cancel with
+// the results of the ions done, refuses what it cannot read, and saves its histograms.
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+#include "batch/ImplantLayers.h"
+#include "export/ImplantExport.h"
+#include "state/NumberText.h"
+#include "support/AccessibilityCheck.h"
+#include "support/MaterialTestData.h"
+#include "support/ScriptedPlatform.h"
+#include "ui/implant/ImplantPlot.h"
+#include "ui/implant/ImplantSummary.h"
+#include "ui/implant/ImplantWindow.h"
+#include "ui/range/RangeWindow.h"
+
+using fenra::ImplantWindow;
+
+namespace {
+
+constexpr int kRunTimeoutMs = 120000;
+
+// Boron of 50 keV into 20 nm of SiO2 on silicon: a stack where some ions stop in each layer.
+fenra::StackInput BoronStack() {
+    fenra::StackInput in;
+    in.ion = "B";
+    in.energy = 50;
+    in.material = "Si";
+    in.layers = {{"SiO2", 20, fenra::ThicknessUnit::Nm, 2.2},
+                 {"Si", 1, fenra::ThicknessUnit::Um, 0}};
+    return in;
+}
+
+QByteArray Bytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<cannot open>");
+}
+
+struct Window {
+    fenra::ScriptedPlatform platform;
+    std::unique_ptr<ImplantWindow> w;
+
+    explicit Window(const fenra::StackInput& in = BoronStack()) {
+        w = std::make_unique<ImplantWindow>(platform, fenra::Db(), fenra::List(), in);
+        w->show();
+        (void)QTest::qWaitForWindowExposed(w.get());
+    }
+    template <typename T>
+    T* Child(const char* name) const {
+        T* child = w->findChild<T*>(QString::fromLatin1(name));
+        if (!child) qFatal("no child %s", name);
+        return child;
+    }
+    void Set(const char* field, const QString& text) const {
+        Child<QLineEdit>(field)->setText(text);
+    }
+    QString Status() const { return Child<QLabel>("lblStatus")->text(); }
+    // Clicks Run and waits for the end of the run.
+    bool RunToTheEnd() const {
+        QSignalSpy ended(w.get(), &ImplantWindow::runEnded);
+        QTest::mouseClick(Child<QPushButton>("cmdRun"), Qt::LeftButton);
+        return ended.wait(kRunTimeoutMs);
+    }
+    QString SummaryCell(const QString& quantity, int column) const {
+        auto* t = Child<QTableWidget>("tblSummary");
+        for (int row = 0; row < t->rowCount(); ++row)
+            if (t->item(row, 0)->text() == quantity) return t->item(row, column)->text();
+        return QStringLiteral("<no row %1>").arg(quantity);
+    }
+};
+
+QString Nine(double v) {
+    return QString::fromStdString(fenra::NineDigitText(v));
+}
+
+}  // namespace
+
+class ImplantWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        dir_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir_->isValid());
+    }
+    void opensOnTheStack();
+    void layerButtons();
+    void runShowsTheLibrarysNumbers();
+    void cancelKeepsTheIonsDone();
+    void refusals_data();
+    void refusals();
+    void saveDataWritesTheHistogram_data();
+    void saveDataWritesTheHistogram();
+    void saveImageAndNothingToSave();
+    void rangeWindowOpensIt();
+
+  private:
+    QString Path(const QString& name) const { return dir_->filePath(name); }
+    std::unique_ptr<QTemporaryDir> dir_;
+};
+
+void ImplantWindowTest::opensOnTheStack() {
+    Window t;
+    QCOMPARE(t.w->windowTitle(), QString("Ion paths"));
+    QCOMPARE(t.Child<QLineEdit>("txtIon")->text(), QString("B"));
+    QCOMPARE(t.Child<QLineEdit>("txtEnergy")->text(), QString("50"));
+    QCOMPARE(t.Child<QTableWidget>("tblLayers")->rowCount(), 2);
+    const fenra::StackInput read = t.w->ReadStack();
+    QCOMPARE(read.layers.size(), std::size_t(2));
+    QCOMPARE(read.layers[0].material, std::string("SiO2"));
+    QCOMPARE(read.layers[0].thickness, 20.0);
+    QCOMPARE(read.layers[0].unit, fenra::ThicknessUnit::Nm);
+    QCOMPARE(read.layers[0].density, 2.2);
+    QCOMPARE(read.layers[1].unit, fenra::ThicknessUnit::Um);
+    QCOMPARE(read.layers[1].density, 0.0);
+    QVERIFY(t.Child<QPushButton>("cmdRun")->isEnabled());
+    QVERIFY(!t.Child<QPushButton>("cmdCancel")->isEnabled());
+    QCOMPARE(t.Child<QTableWidget>("tblSummary")->rowCount(), 0);
+    QCOMPARE(t.w->Plot().Missing(), QString("Run the simulation to see where the ions end up."));
+    // A screen reader names every control.
+    const fenra::AccessibilityReport names = fenra::CheckAccessibleNames(t.w.get());
+    QVERIFY(names.controlsSeen > 10);
+    QCOMPARE(names.unnamed, QStringList());
+}
+
+void ImplantWindowTest::layerButtons() {
+    Window t;
+    auto* table = t.Child<QTableWidget>("tblLayers");
+    table->setCurrentCell(0, 0);
+    QTest::mouseClick(t.Child<QPushButton>("cmdRemoveLayer"), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // The oxide went; the silicon's unit list is the first one now.
+    QCOMPARE(table->rowCount(), 1);
+    QCOMPARE(t.w->ReadStack().layers[0].material, std::string("Si"));
+    QCOMPARE(t.Child<QComboBox>("cboUnit1")->currentText(), QString("um"));
+    QCOMPARE(t.Child<QComboBox>("cboUnit1")->accessibleName(), QString("Unit of layer 1"));
+    auto* add = t.Child<QPushButton>("cmdAddLayer");
+    for (int k = 0; k < 12; ++k)
+        if (add->isEnabled()) QTest::mouseClick(add, Qt::LeftButton);
+    QCOMPARE(table->rowCount(), fenra::kMaxImplantLayers);
+    QVERIFY(!add->isEnabled());
+    QCOMPARE(t.w->ReadStack().layers.back().material, std::string("Si"));
+    QTest::mouseClick(t.Child<QPushButton>("cmdRemoveLayer"), Qt::LeftButton);
+    QVERIFY(add->isEnabled());
+}
+
+void ImplantWindowTest::runShowsTheLibrarysNumbers() {
+    Window t;
+    t.Set("txtIons", "600");
+    t.Set("txtSeed", "7");
+    t.Child<QSpinBox>("spnThreads")->setValue(2);
+    QVERIFY(t.RunToTheEnd());
+    QCOMPARE(t.Status(), QString("Done: 600 ions."));
+    // The library on one thread with the same seed: the same numbers to the last bit.
+    fenra::ImplantOptions o;
+    o.ions = 600;
+    o.seed = 7;
+    o.threads = 1;
+    const fenra::ImplantStack s =
+        fenra::ImplantStackOf(BoronStack(), fenra::Db(), fenra::List(), 0, o.cutoffEv);
+    QVERIFY(s.error.empty());
+    const fenra::ImplantResult r = fenra::RunImplant(s.ion, s.layers, o);
+    const fenra::ImplantResult& shown = t.w->Result();
+    QCOMPARE(shown.ionsRun, r.ionsRun);
+    QCOMPARE(shown.depth.values, r.depth.values);
+    QCOMPARE(shown.nuclearDeposit.values, r.nuclearDeposit.values);
+    QCOMPARE(t.SummaryCell("Projected range", 1), Nine(r.projectedRange.mean));
+    QCOMPARE(t.SummaryCell("Projected range", 2), Nine(r.projectedRange.error));
+    QCOMPARE(t.SummaryCell("Projected range", 3), QString("nm"));
+    QCOMPARE(t.SummaryCell("Straggle", 1), Nine(r.straggle.mean));
+    QCOMPARE(t.SummaryCell("Backscattered", 1), Nine(100 * r.backscatteredFraction.mean));
+    QCOMPARE(t.SummaryCell("Stopped in layer 1 (SiO2)", 1),
+             Nine(static_cast<double>(r.stoppedPerLayer[0])));
+    QCOMPARE(t.SummaryCell("Stopped in layer 2 (Si)", 1),
+             Nine(static_cast<double>(r.stoppedPerLayer[1])));
+    // Every row the library's summary has, in its order.
+    const auto rows = fenra::ImplantSummary::Rows(r, s.names);
+    auto* table = t.Child<QTableWidget>("tblSummary");
+    QCOMPARE(table->rowCount(), static_cast<int>(rows.size()));
+    for (int k = 0; k < table->rowCount(); ++k)
+        QCOMPARE(table->item(k, 1)->text(), rows[static_cast<std::size_t>(k)].value);
+    // The depth profile is drawn with the faces of both layers.
+    QCOMPARE(t.w->Plot().Series().faces, r.layerFaces);
+    QCOMPARE(t.w->Plot().Series().bins.values.size(), r.depth.values.size());
+    QCOMPARE(t.Child<QProgressBar>("prgIons")->value(),
+             t.Child<QProgressBar>("prgIons")->maximum());
+    QVERIFY(t.Child<QPushButton>("cmdRun")->isEnabled());
+}
+
+void ImplantWindowTest::cancelKeepsTheIonsDone() {
+    Window t;
+    t.Set("txtIons", "100000000");
+    QSignalSpy ended(t.w.get(), &ImplantWindow::runEnded);
+    QTest::mouseClick(t.Child<QPushButton>("cmdRun"), Qt::LeftButton);
+    QVERIFY(t.w->Running());
+    // While it runs the window answers: the fields are locked, Cancel is offered, and the
+    // progress bar moves.
+    QVERIFY(!t.Child<QPushButton>("cmdRun")->isEnabled());
+    QVERIFY(!t.Child<QLineEdit>("txtIon")->isEnabled());
+    QVERIFY(t.Child<QPushButton>("cmdCancel")->isEnabled());
+    auto* progress = t.Child<QProgressBar>("prgIons");
+    QCOMPARE(progress->format(), QString("0 of 100000000 ions"));
+    QTRY_VERIFY_WITH_TIMEOUT(!progress->format().startsWith("0 of "), kRunTimeoutMs);
+    QTest::mouseClick(t.Child<QPushButton>("cmdCancel"), Qt::LeftButton);
+    QVERIFY(ended.wait(kRunTimeoutMs));
+    const fenra::ImplantResult& r = t.w->Result();
+    QVERIFY(r.cancelled);
+    QVERIFY(r.ionsRun > 0);
+    QVERIFY(r.ionsRun < 100000000u);
+    QCOMPARE(r.ionsRequested, uint64_t(100000000));
+    QCOMPARE(t.Status(),
+             QString("Cancelled: the results of the first %1 of 100000000 ions.").arg(r.ionsRun));
+    QCOMPARE(t.SummaryCell("Ions run", 1), Nine(static_cast<double>(r.ionsRun)));
+    QVERIFY(t.Child<QPushButton>("cmdRun")->isEnabled());
+    QVERIFY(!t.Child<QPushButton>("cmdCancel")->isEnabled());
+    QVERIFY(t.Child<QLineEdit>("txtIon")->isEnabled());
+}
+
+void ImplantWindowTest::refusals_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("no ions") << "txtIons"
+                             << "0"
+                             << "The number of ions is not a whole number of at least 1.";
+    QTest::newRow("ions not a number") << "txtIons"
+                                       << "many"
+                                       << "The number of ions is not a whole number of at least 1.";
+    QTest::newRow("negative seed") << "txtSeed"
+                                   << "-1"
+                                   << "The seed is not a whole number of at least 0.";
+    QTest::newRow("cut-off 0") << "txtCutoff"
+                               << "0"
+                               << "The cut-off energy is not a number above 0 eV.";
+    QTest::newRow("angle 90") << "txtAngle"
+                              << "90"
+                              << "The angle is not a number from 0 to below 90 degrees.";
+    QTest::newRow("unknown ion") << "txtIon"
+                                 << "Xx"
+                                 << "The stack cannot be simulated: the ion: ";
+    QTest::newRow("energy below the cut-off")
+        << "txtEnergy"
+        << "0.005"
+        << "The stack cannot be simulated: the energy is not a finite number above the cut-off";
+}
+
+void ImplantWindowTest::refusals() {
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(QString, status);
+    Window t;
+    t.Set(field.toLatin1().constData(), text);
+    QTest::mouseClick(t.Child<QPushButton>("cmdRun"), Qt::LeftButton);
+    QVERIFY(!t.w->Running());
+    QVERIFY2(t.Status().startsWith(status), qPrintable(t.Status()));
+    QCOMPARE(t.w->Result().ionsRun, uint64_t(0));
+}
+
+void ImplantWindowTest::saveDataWritesTheHistogram_data() {
+    QTest::addColumn<int>("histogram");
+    QTest::addColumn<QByteArray>("header");
+    QTest::newRow("depth") << 0 << QByteArray(fenra::kImplantDepthCsvHeader);
+    QTest::newRow("displacements") << 3 << QByteArray(fenra::kImplantDepthCsvHeader);
+    QTest::newRow("backscattered energy") << 4 << QByteArray("from_keV,to_keV,ions");
+    QTest::newRow("transmitted angle") << 7 << QByteArray("from_deg,to_deg,ions");
+}
+
+void ImplantWindowTest::saveDataWritesTheHistogram() {
+    QFETCH(int, histogram);
+    QFETCH(QByteArray, header);
+    Window t;
+    t.Set("txtIons", "256");
+    QVERIFY(t.RunToTheEnd());
+    t.Child<QComboBox>("cboHistogram")->setCurrentIndex(histogram);
+    t.platform.fileAnswers = {Path("bins.csv")};
+    t.Child<QAction>("mnuSaveData")->trigger();
+    QVERIFY(t.platform.messages.empty());
+    const QByteArray bytes = Bytes(Path("bins.csv"));
+    QVERIFY2(bytes.startsWith(header + "\r\n"), bytes.left(80).constData());
+    const fenra::ImplantResult& r = t.w->Result();
+    const std::string expected = histogram < 4 ? fenra::ImplantDepthCsvText(r)
+                                 : histogram == 4
+                                     ? fenra::ImplantSpectrumCsvText(r.backscatteredSpectrum, "keV")
+                                     : fenra::ImplantSpectrumCsvText(r.transmittedAngles, "deg");
+    QCOMPARE(bytes, QByteArray::fromStdString(expected));
+    // A folder that is not there: said, and nothing claimed written.
+    t.platform.fileAnswers = {Path("no/such/folder/bins.csv")};
+    t.Child<QAction>("mnuSaveData")->trigger();
+    QCOMPARE(t.platform.messages.size(), std::size_t(1));
+    QVERIFY(t.platform.messages[0].text.startsWith("The data was not saved: "));
+}
+
+void ImplantWindowTest::saveImageAndNothingToSave() {
+    Window t;
+    t.Child<QAction>("mnuSaveData")->trigger();
+    QCOMPARE(t.platform.messages.size(), std::size_t(1));
+    QCOMPARE(t.platform.messages[0].text,
+             QString("There are no results to save: run the simulation first."));
+    QVERIFY(t.platform.fileDialogs.empty());
+    t.Set("txtIons", "256");
+    QVERIFY(t.RunToTheEnd());
+    t.platform.fileAnswers = {Path("profile.png"), Path("profile.svg")};
+    t.Child<QAction>("mnuSaveImage")->trigger();
+    t.Child<QAction>("mnuSaveImage")->trigger();
+    QCOMPARE(t.platform.messages.size(), std::size_t(1));
+    QImage png;
+    QVERIFY(png.loadFromData(Bytes(Path("profile.png")), "PNG"));
+    int blue = 0;  // the histogram's steps
+    for (int y = 0; y < png.height(); ++y)
+        for (int x = 0; x < png.width(); ++x) blue += png.pixelColor(x, y) == QColor(0, 90, 200);
+    QVERIFY(blue > 20);
+    QVERIFY(Bytes(Path("profile.svg")).contains("<svg"));
+}
+
+void ImplantWindowTest::rangeWindowOpensIt() {
+    fenra::ScriptedPlatform platform;
+    fenra::DataSet d;
+    d.IonName = "He";
+    d.IonEnergy = 2000;
+    d.ElementCount = 1;
+    d.TargetElement[1] = "Si";
+    d.TargetRatio[1] = 1;
+    fenra::RangeWindow range(platform, d, fenra::Db(), fenra::List());
+    auto* action = range.findChild<QAction*>("mnuIonPaths");
+    QVERIFY(action);
+    QCOMPARE(action->text(), QString("Ion paths…"));
+    action->trigger();
+    auto* paths = range.findChild<ImplantWindow*>();
+    QVERIFY(paths);
+    QVERIFY(paths->isVisible());
+    QVERIFY(paths->testAttribute(Qt::WA_DeleteOnClose));
+    const fenra::StackInput shown = range.ShownInput(), read = paths->ReadStack();
+    QCOMPARE(read.ion, shown.ion);
+    QCOMPARE(read.energy, shown.energy);
+    QCOMPARE(read.model, shown.model);
+    QCOMPARE(read.layers.size(), shown.layers.size());
+    QCOMPARE(read.layers[0].material, shown.layers[0].material);
+    QCOMPARE(read.layers[0].thickness, shown.layers[0].thickness);
+    QCOMPARE(read.layers[0].unit, shown.layers[0].unit);
+}
+
+QTEST_MAIN(ImplantWindowTest)
+#include "implant_window_test.moc"
