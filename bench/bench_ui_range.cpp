@@ -17,11 +17,11 @@ namespace {
 
 // An alpha of 20 MeV through ten different layers; it stops in the last one.
 void FillTenLayers(fenra::LayerTableModel& layers) {
-    while (layers.rowCount() > 0) layers.RemoveLayer(0);
+    while (layers.rowCount() > 0) layers.removeLayer(0);
     const char* const materials[] = {"mylar",  "Al",   "kapton", "Au",  "water",
                                      "quartz", "GaAs", "Cu",     "CsI", "Si"};
     for (const char* m : materials)
-        layers.InsertLayer(layers.rowCount() - 1, {QString::fromLatin1(m), QStringLiteral("5"),
+        layers.insertLayer(layers.rowCount() - 1, {QString::fromLatin1(m), QStringLiteral("5"),
                                                    fenra::ThicknessUnit::Um, QString()});
     layers.setData(layers.index(9, fenra::LayerTableModel::Thickness), QStringLiteral("500"));
 }
@@ -36,7 +36,7 @@ void BM_RangeWindowTenLayerUpdate(benchmark::State& bench) {
     d.TargetRatio[1] = 1;
     fenra::RangeWindow window(platform, d, fenra::Database(), fenra::Materials());
     window.show();
-    FillTenLayers(window.Layers());
+    FillTenLayers(window.layers());
     QCoreApplication::processEvents();  // the first calculation fills the cache
     auto* energy = window.findChild<QLineEdit*>(QStringLiteral("txtEnergy"));
     const QString energies[2] = {QStringLiteral("20000"), QStringLiteral("20001")};
@@ -44,10 +44,10 @@ void BM_RangeWindowTenLayerUpdate(benchmark::State& bench) {
     for (auto _ : bench) {
         energy->setText(energies[k++ % 2]);
         QCoreApplication::processEvents();
-        window.Plot().repaint();
+        window.plot().repaint();
     }
-    if (!window.Shown().stackComplete) bench.SkipWithError(window.Shown().stackError.c_str());
-    bench.counters["layers"] = static_cast<double>(window.Shown().layers.size());
+    if (!window.shown().stackComplete) bench.SkipWithError(window.shown().stackError.c_str());
+    bench.counters["layers"] = static_cast<double>(window.shown().layers.size());
 }
 BENCHMARK(BM_RangeWindowTenLayerUpdate)->Unit(benchmark::kMillisecond);
 

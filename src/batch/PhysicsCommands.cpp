@@ -30,10 +30,6 @@ const char* const kCommands[] = {"stopping", "range", "layers", "energy-before",
 
 using Row = std::vector<std::string>;
 
-[[noreturn]] void Bad(const std::string& message) {
-    throw PhysicsError(ErrorKind::BadValue, message);
-}
-
 struct Options {
     std::string command;
     std::vector<std::string> operands;

@@ -6,7 +6,7 @@
 #include <QRegularExpression>
 #include <QtTest>
 
-#include "RangeTestWindow.h"
+#include "support/RangeWindowDriver.h"
 
 using range_test::Window;
 
