@@ -45,12 +45,12 @@ ImplantPlot::ImplantPlot(QWidget* parent) : QWidget(parent) {
     setPalette(p);
 }
 
-void ImplantPlot::SetSeries(const PlotSeries& series) {
+void ImplantPlot::setSeries(const PlotSeries& series) {
     series_ = series;
     update();
 }
 
-void ImplantPlot::SetMissing(const QString& missing) {
+void ImplantPlot::setMissing(const QString& missing) {
     missing_ = missing;
     series_ = PlotSeries{};
     update();

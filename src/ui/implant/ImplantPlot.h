@@ -24,10 +24,10 @@ class ImplantPlot : public QWidget {
     explicit ImplantPlot(QWidget* parent = nullptr);
 
     // What to draw; an empty series shows `missing` instead.
-    void SetSeries(const PlotSeries& series);
-    void SetMissing(const QString& missing);
-    const PlotSeries& Series() const { return series_; }
-    QString Missing() const { return missing_; }
+    void setSeries(const PlotSeries& series);
+    void setMissing(const QString& missing);
+    const PlotSeries& series() const { return series_; }
+    QString missing() const { return missing_; }
 
     QSize sizeHint() const override { return {560, 360}; }
 

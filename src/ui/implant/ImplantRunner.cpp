@@ -15,17 +15,17 @@ constexpr int kPollMs = 50;
 
 ImplantRunner::ImplantRunner(QObject* parent) : QObject(parent) {
     poll_.setInterval(kPollMs);
-    connect(&poll_, &QTimer::timeout, this, &ImplantRunner::Poll);
+    connect(&poll_, &QTimer::timeout, this, &ImplantRunner::poll);
 }
 
 ImplantRunner::~ImplantRunner() {
-    Cancel();
-    Join();
+    cancel();
+    join();
 }
 
-bool ImplantRunner::Start(const ImplantIon& ion, const std::vector<ImplantLayer>& layers,
+bool ImplantRunner::start(const ImplantIon& ion, const std::vector<ImplantLayer>& layers,
                           const ImplantOptions& options) {
-    if (Running()) return false;
+    if (running()) return false;
     progress_ = std::make_unique<ImplantProgress>();
     done_.store(false);
     failure_.clear();
@@ -48,26 +48,26 @@ bool ImplantRunner::Start(const ImplantIon& ion, const std::vector<ImplantLayer>
     return true;
 }
 
-void ImplantRunner::Cancel() {
+void ImplantRunner::cancel() {
     if (progress_) progress_->cancel.store(true);
 }
 
-uint64_t ImplantRunner::IonsDone() const {
+uint64_t ImplantRunner::ionsDone() const {
     return progress_ ? progress_->ionsDone.load(std::memory_order_relaxed) : 0;
 }
 
-void ImplantRunner::Join() {
+void ImplantRunner::join() {
     if (thread_.joinable()) thread_.join();
     poll_.stop();
 }
 
-void ImplantRunner::Poll() {
+void ImplantRunner::poll() {
     if (!done_.load(std::memory_order_acquire)) {
-        emit progressed(IonsDone(), requested_);
+        emit progressed(ionsDone(), requested_);
         return;
     }
-    Join();
-    emit progressed(IonsDone(), requested_);
+    join();
+    emit progressed(ionsDone(), requested_);
     if (!failure_.empty()) {
         result_ = ImplantResult{};
         emit failed(QString::fromStdString(failure_));

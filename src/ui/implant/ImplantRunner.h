@@ -25,16 +25,16 @@ class ImplantRunner : public QObject {
     ~ImplantRunner() override;
 
     // Starts a run; false when one is still under way.
-    bool Start(const ImplantIon& ion, const std::vector<ImplantLayer>& layers,
+    bool start(const ImplantIon& ion, const std::vector<ImplantLayer>& layers,
                const ImplantOptions& options);
     // Asks the run to stop after the ions under way; finished() follows.
-    void Cancel();
-    bool Running() const { return thread_.joinable(); }
-    uint64_t IonsDone() const;
-    uint64_t IonsRequested() const { return requested_; }
+    void cancel();
+    bool running() const { return thread_.joinable(); }
+    uint64_t ionsDone() const;
+    uint64_t ionsRequested() const { return requested_; }
 
     // The last run's result (after finished()).
-    const ImplantResult& Result() const { return result_; }
+    const ImplantResult& result() const { return result_; }
 
   signals:
     void progressed(quint64 done, quint64 requested);
@@ -43,8 +43,8 @@ class ImplantRunner : public QObject {
     void failed(const QString& reason);
 
   private:
-    void Poll();
-    void Join();
+    void poll();
+    void join();
 
     std::unique_ptr<ImplantProgress> progress_;
     std::thread thread_;

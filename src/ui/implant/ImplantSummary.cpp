@@ -4,24 +4,24 @@
 
 namespace fenra {
 
-QString ImplantSummary::Number(double v) {
+QString ImplantSummary::number(double v) {
     return QString::fromStdString(NineDigitText(v));
 }
 
-std::vector<SummaryRow> ImplantSummary::Rows(const ImplantResult& r,
+std::vector<SummaryRow> ImplantSummary::rows(const ImplantResult& r,
                                              const std::vector<std::string>& names) {
     std::vector<SummaryRow> rows;
     auto count = [&](const QString& what, uint64_t n) {
-        rows.push_back({what, Number(static_cast<double>(n)), QString(), QString()});
+        rows.push_back({what, number(static_cast<double>(n)), QString(), QString()});
     };
     auto mean = [&](const QString& what, const MeanValue& m, const QString& unit) {
-        rows.push_back({what, Number(m.mean), Number(m.error), unit});
+        rows.push_back({what, number(m.mean), number(m.error), unit});
     };
     auto percent = [&](const QString& what, const MeanValue& m) {
-        rows.push_back({what, Number(100 * m.mean), Number(100 * m.error), tr("%")});
+        rows.push_back({what, number(100 * m.mean), number(100 * m.error), tr("%")});
     };
     auto plain = [&](const QString& what, double v, const QString& unit) {
-        rows.push_back({what, Number(v), QString(), unit});
+        rows.push_back({what, number(v), QString(), unit});
     };
     const QString nm = tr("nm"), keV = tr("keV"), deg = tr("deg");
     count(tr("Ions run"), r.ionsRun);

@@ -21,10 +21,10 @@ class ImplantSummary {
 
   public:
     // names: the layers' materials, for the ions stopped in each.
-    static std::vector<SummaryRow> Rows(const ImplantResult& r,
+    static std::vector<SummaryRow> rows(const ImplantResult& r,
                                         const std::vector<std::string>& names);
     // The number as the table shows it.
-    static QString Number(double v);
+    static QString number(double v);
 };
 
 }  // namespace fenra

@@ -66,14 +66,14 @@ ImplantWindow::ImplantWindow(Platform& platform, const ElementDatabase& db,
     setObjectName(QStringLiteral("frmIonPaths"));
     setWindowTitle(tr("Ion paths"));
     runner_ = new ImplantRunner(this);
-    connect(runner_, &ImplantRunner::progressed, this, &ImplantWindow::ShowProgress);
-    connect(runner_, &ImplantRunner::finished, this, &ImplantWindow::RunFinished);
-    connect(runner_, &ImplantRunner::failed, this, &ImplantWindow::RunFailed);
-    BuildFields();
-    BuildMenus();
-    FillFromStack(stack);
-    SetRunning(false);
-    ShowHistogram();
+    connect(runner_, &ImplantRunner::progressed, this, &ImplantWindow::showProgress);
+    connect(runner_, &ImplantRunner::finished, this, &ImplantWindow::runFinished);
+    connect(runner_, &ImplantRunner::failed, this, &ImplantWindow::runFailed);
+    buildFields();
+    buildMenus();
+    fillFromStack(stack);
+    setRunning(false);
+    showHistogram();
     resize(1180, 760);
 }
 
@@ -82,21 +82,21 @@ ImplantWindow::~ImplantWindow() {
     runner_->disconnect(this);
 }
 
-void ImplantWindow::BuildFields() {
+void ImplantWindow::buildFields() {
     auto* left = new QVBoxLayout;
-    left->addWidget(BuildInputGroup(), 1);
-    left->addWidget(BuildOptionsGroup());
+    left->addWidget(buildInputGroup(), 1);
+    left->addWidget(buildOptionsGroup());
     auto* leftWidget = new QWidget;
     leftWidget->setLayout(left);
     auto* split = new QSplitter;
     split->addWidget(leftWidget);
-    split->addWidget(BuildResultsGroup());
+    split->addWidget(buildResultsGroup());
     split->setStretchFactor(0, 0);
     split->setStretchFactor(1, 1);
     setCentralWidget(split);
 }
 
-QWidget* ImplantWindow::BuildInputGroup() {
+QWidget* ImplantWindow::buildInputGroup() {
     auto* group = new QGroupBox(tr("Ion and stack"));
     auto* form = new QFormLayout;
     ion_ = Named(new QLineEdit, "txtIon");
@@ -122,9 +122,9 @@ QWidget* ImplantWindow::BuildInputGroup() {
     addLayer_ = Named(new QPushButton(tr("Add layer")), "cmdAddLayer");
     removeLayer_ = Named(new QPushButton(tr("Remove layer")), "cmdRemoveLayer");
     connect(addLayer_, &QPushButton::clicked, this, [this] {
-        AddLayerRow({QStringLiteral("Si").toStdString(), 1, ThicknessUnit::Um, 0});
+        addLayerRow({QStringLiteral("Si").toStdString(), 1, ThicknessUnit::Um, 0});
     });
-    connect(removeLayer_, &QPushButton::clicked, this, &ImplantWindow::RemoveLayer);
+    connect(removeLayer_, &QPushButton::clicked, this, &ImplantWindow::removeLayer);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(addLayer_);
     buttons->addWidget(removeLayer_);
@@ -137,7 +137,7 @@ QWidget* ImplantWindow::BuildInputGroup() {
     return group;
 }
 
-QWidget* ImplantWindow::BuildOptionsGroup() {
+QWidget* ImplantWindow::buildOptionsGroup() {
     auto* group = new QGroupBox(tr("Simulation"));
     auto* form = new QFormLayout;
     ions_ = Named(new QLineEdit(QString::number(kDefaultIons)), "txtIons");
@@ -156,8 +156,8 @@ QWidget* ImplantWindow::BuildOptionsGroup() {
     form->addRow(tr("Depth bins"), bins_);
     run_ = Named(new QPushButton(tr("Run")), "cmdRun");
     cancel_ = Named(new QPushButton(tr("Cancel")), "cmdCancel");
-    connect(run_, &QPushButton::clicked, this, &ImplantWindow::Run);
-    connect(cancel_, &QPushButton::clicked, this, &ImplantWindow::Cancel);
+    connect(run_, &QPushButton::clicked, this, &ImplantWindow::run);
+    connect(cancel_, &QPushButton::clicked, this, &ImplantWindow::cancel);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(run_);
     buttons->addWidget(cancel_);
@@ -181,7 +181,7 @@ QWidget* ImplantWindow::BuildOptionsGroup() {
     return group;
 }
 
-QWidget* ImplantWindow::BuildResultsGroup() {
+QWidget* ImplantWindow::buildResultsGroup() {
     auto* group = new QGroupBox(tr("Results"));
     histogram_ = Named(new QComboBox, "cboHistogram");
     for (const char* text :
@@ -193,7 +193,7 @@ QWidget* ImplantWindow::BuildResultsGroup() {
           QT_TR_NOOP("Transmitted ions against angle")})
         histogram_->addItem(tr(text));
     histogram_->setAccessibleName(tr("Histogram"));
-    connect(histogram_, &QComboBox::currentIndexChanged, this, &ImplantWindow::ShowHistogram);
+    connect(histogram_, &QComboBox::currentIndexChanged, this, &ImplantWindow::showHistogram);
     plot_ = new ImplantPlot;
     summary_ = Named(new QTableWidget(0, 4), "tblSummary");
     summary_->setHorizontalHeaderLabels(
@@ -213,15 +213,15 @@ QWidget* ImplantWindow::BuildResultsGroup() {
     return group;
 }
 
-void ImplantWindow::BuildMenus() {
+void ImplantWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
     const struct {
         const char* name;
         const char* text;
         void (ImplantWindow::*slot)();
-    } commands[] = {{"mnuSaveImage", QT_TR_NOOP("Save image…"), &ImplantWindow::SaveImage},
-                    {"mnuCopyImage", QT_TR_NOOP("Copy image"), &ImplantWindow::CopyImage},
-                    {"mnuSaveData", QT_TR_NOOP("Save data…"), &ImplantWindow::SaveData}};
+    } commands[] = {{"mnuSaveImage", QT_TR_NOOP("Save image…"), &ImplantWindow::saveImage},
+                    {"mnuCopyImage", QT_TR_NOOP("Copy image"), &ImplantWindow::copyImage},
+                    {"mnuSaveData", QT_TR_NOOP("Save data…"), &ImplantWindow::saveData}};
     for (const auto& c : commands) {
         QAction* action = file->addAction(tr(c.text), this, c.slot);
         action->setObjectName(QString::fromLatin1(c.name));
@@ -232,17 +232,17 @@ void ImplantWindow::BuildMenus() {
     close->setShortcut(QKeySequence::Close);
 }
 
-void ImplantWindow::FillFromStack(const StackInput& stack) {
+void ImplantWindow::fillFromStack(const StackInput& stack) {
     ion_->setText(QString::fromStdString(stack.ion));
     if (stack.ionMass > 0) mass_->setText(NumberText(stack.ionMass));
     energy_->setText(NumberText(stack.energy));
     const int model = model_->findData(QString::fromLatin1(StoppingModelName(stack.model)));
     model_->setCurrentIndex(std::max(0, model));
-    for (const StackLayerInput& l : stack.layers) AddLayerRow(l);
+    for (const StackLayerInput& l : stack.layers) addLayerRow(l);
     layers_->resizeColumnsToContents();
 }
 
-void ImplantWindow::AddLayerRow(const StackLayerInput& layer) {
+void ImplantWindow::addLayerRow(const StackLayerInput& layer) {
     if (layers_->rowCount() >= kMaxImplantLayers) return;
     const int row = layers_->rowCount();
     layers_->insertRow(row);
@@ -263,7 +263,7 @@ void ImplantWindow::AddLayerRow(const StackLayerInput& layer) {
     addLayer_->setEnabled(layers_->rowCount() < kMaxImplantLayers);
 }
 
-void ImplantWindow::RemoveLayer() {
+void ImplantWindow::removeLayer() {
     const int row = layers_->currentRow() >= 0 ? layers_->currentRow() : layers_->rowCount() - 1;
     if (row >= 0) layers_->removeRow(row);
     for (int k = row; k >= 0 && k < layers_->rowCount(); ++k) {
@@ -274,7 +274,7 @@ void ImplantWindow::RemoveLayer() {
     addLayer_->setEnabled(layers_->rowCount() < kMaxImplantLayers);
 }
 
-StackInput ImplantWindow::ReadStack() const {
+StackInput ImplantWindow::readStack() const {
     StackInput in;
     in.ion = ion_->text().trimmed().toStdString();
     if (!mass_->text().trimmed().isEmpty() && !ReadNumber(mass_->text(), &in.ionMass))
@@ -298,7 +298,7 @@ StackInput ImplantWindow::ReadStack() const {
     return in;
 }
 
-bool ImplantWindow::ReadOptions(ImplantOptions* o, double* angle, QString* error) const {
+bool ImplantWindow::readOptions(ImplantOptions* o, double* angle, QString* error) const {
     if (!ReadCount(ions_->text(), &o->ions) || o->ions < 1) {
         *error = tr("The number of ions is not a whole number of at least 1.");
         return false;
@@ -320,42 +320,44 @@ bool ImplantWindow::ReadOptions(ImplantOptions* o, double* angle, QString* error
     return true;
 }
 
-bool ImplantWindow::Running() const {
-    return runner_->Running();
+bool ImplantWindow::running() const {
+    return runner_->running();
 }
 
-const ImplantResult& ImplantWindow::Result() const {
-    return runner_->Result();
+const ImplantResult& ImplantWindow::result() const {
+    return runner_->result();
 }
 
-void ImplantWindow::Run() {
-    if (Running()) return;
+void ImplantWindow::run() {
+    if (running()) return;
     ImplantOptions options;
     double angle = 0;
     QString error;
-    if (!ReadOptions(&options, &angle, &error)) {
+    if (!readOptions(&options, &angle, &error)) {
         status_->setText(error);
         return;
     }
-    const ImplantStack stack = ImplantStackOf(ReadStack(), db_, list_, angle, options.cutoffEv);
+    const ImplantStack stack = ImplantStackOf(readStack(), db_, list_, angle, options.cutoffEv);
     if (!stack.error.empty()) {
         status_->setText(
             tr("The stack cannot be simulated: %1").arg(QString::fromStdString(stack.error)));
         return;
     }
     runningNames_ = stack.names;
-    if (!runner_->Start(stack.ion, stack.layers, options)) return;
-    SetRunning(true);
-    ShowProgress(0, options.ions);
+    if (!runner_->start(stack.ion, stack.layers, options)) return;
+    setRunning(true);
+    showProgress(0, options.ions);
+    // Said once, at the start: a progress report after Cancel must not take back "Stopping".
+    status_->setText(tr("Running…"));
 }
 
-void ImplantWindow::Cancel() {
-    if (!Running()) return;
-    runner_->Cancel();
+void ImplantWindow::cancel() {
+    if (!running()) return;
+    runner_->cancel();
     status_->setText(tr("Stopping after the ions under way…"));
 }
 
-void ImplantWindow::SetRunning(bool running) {
+void ImplantWindow::setRunning(bool running) {
     run_->setEnabled(!running);
     cancel_->setEnabled(running);
     for (QWidget* w :
@@ -365,41 +367,40 @@ void ImplantWindow::SetRunning(bool running) {
     if (!running) addLayer_->setEnabled(layers_->rowCount() < kMaxImplantLayers);
 }
 
-void ImplantWindow::ShowProgress(quint64 done, quint64 requested) {
+void ImplantWindow::showProgress(quint64 done, quint64 requested) {
     const double share =
         requested > 0 ? static_cast<double>(done) / static_cast<double>(requested) : 0;
     progress_->setValue(static_cast<int>(share * progress_->maximum()));
     progress_->setFormat(tr("%1 of %2 ions").arg(done).arg(requested));
-    if (Running() && !runner_->IonsDone()) status_->setText(tr("Running…"));
 }
 
-void ImplantWindow::RunFinished() {
-    SetRunning(false);
+void ImplantWindow::runFinished() {
+    setRunning(false);
     names_ = runningNames_;
-    const ImplantResult& r = runner_->Result();
+    const ImplantResult& r = runner_->result();
     status_->setText(r.cancelled ? tr("Cancelled: the results of the first %1 of %2 ions.")
                                        .arg(r.ionsRun)
                                        .arg(r.ionsRequested)
                                  : tr("Done: %1 ions.").arg(r.ionsRun));
-    ShowSummary();
-    ShowHistogram();
+    showSummary();
+    showHistogram();
     emit runEnded();
 }
 
-void ImplantWindow::RunFailed(const QString& reason) {
-    SetRunning(false);
+void ImplantWindow::runFailed(const QString& reason) {
+    setRunning(false);
     names_.clear();
     status_->setText(tr("The simulation failed: %1").arg(reason));
-    ShowSummary();
-    ShowHistogram();
+    showSummary();
+    showHistogram();
     emit runEnded();
 }
 
-void ImplantWindow::ShowSummary() {
-    const ImplantResult& r = runner_->Result();
+void ImplantWindow::showSummary() {
+    const ImplantResult& r = runner_->result();
     summary_->setRowCount(0);
     if (r.ionsRun == 0) return;
-    const std::vector<SummaryRow> rows = ImplantSummary::Rows(r, names_);
+    const std::vector<SummaryRow> rows = ImplantSummary::rows(r, names_);
     summary_->setRowCount(static_cast<int>(rows.size()));
     for (std::size_t k = 0; k < rows.size(); ++k) {
         const int row = static_cast<int>(k);

@@ -52,43 +52,43 @@ class ImplantWindow : public QMainWindow {
     ~ImplantWindow() override;
 
     // The inputs as the fields say them now.
-    StackInput ReadStack() const;
+    StackInput readStack() const;
     // False with *error saying which field cannot be read.
-    bool ReadOptions(ImplantOptions* options, double* angle, QString* error) const;
+    bool readOptions(ImplantOptions* options, double* angle, QString* error) const;
 
-    bool Running() const;
+    bool running() const;
     // The last finished run (empty before one), and the stack it ran on.
-    const ImplantResult& Result() const;
-    const std::vector<std::string>& LayerNames() const { return names_; }
-    ImplantPlot& Plot() { return *plot_; }
+    const ImplantResult& result() const;
+    const std::vector<std::string>& layerNames() const { return names_; }
+    ImplantPlot& plot() { return *plot_; }
 
     // The commands.
-    void Run();
-    void Cancel();
-    void SaveImage();
-    void CopyImage();
-    void SaveData();
+    void run();
+    void cancel();
+    void saveImage();
+    void copyImage();
+    void saveData();
 
   signals:
     // A run ended and its results are shown (also after a cancel or a failure).
     void runEnded();
 
   private:
-    void BuildFields();
-    QWidget* BuildInputGroup();
-    QWidget* BuildOptionsGroup();
-    QWidget* BuildResultsGroup();
-    void BuildMenus();
-    void FillFromStack(const StackInput& stack);
-    void AddLayerRow(const StackLayerInput& layer);
-    void RemoveLayer();
-    void SetRunning(bool running);
-    void ShowProgress(quint64 done, quint64 requested);
-    void RunFinished();
-    void RunFailed(const QString& reason);
-    void ShowSummary();
-    void ShowHistogram();
-    std::string HistogramCsv() const;
+    void buildFields();
+    QWidget* buildInputGroup();
+    QWidget* buildOptionsGroup();
+    QWidget* buildResultsGroup();
+    void buildMenus();
+    void fillFromStack(const StackInput& stack);
+    void addLayerRow(const StackLayerInput& layer);
+    void removeLayer();
+    void setRunning(bool running);
+    void showProgress(quint64 done, quint64 requested);
+    void runFinished();
+    void runFailed(const QString& reason);
+    void showSummary();
+    void showHistogram();
+    std::string histogramCsv() const;
 
     Platform& platform_;
     const ElementDatabase& db_;

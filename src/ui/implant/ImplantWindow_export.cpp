@@ -32,10 +32,10 @@ Histogram StoppedPerNm(const ImplantResult& r) {
 
 }  // namespace
 
-void ImplantWindow::ShowHistogram() {
-    const ImplantResult& r = Result();
+void ImplantWindow::showHistogram() {
+    const ImplantResult& r = result();
     if (r.ionsRun == 0) {
-        plot_->SetMissing(tr("Run the simulation to see where the ions end up."));
+        plot_->setMissing(tr("Run the simulation to see where the ions end up."));
         return;
     }
     const auto kind = static_cast<ImplantHistogram>(histogram_->currentIndex());
@@ -69,11 +69,11 @@ void ImplantWindow::ShowHistogram() {
             break;
     }
     if (IsDepthHistogram(kind)) s.faces = r.layerFaces;
-    plot_->SetSeries(s);
+    plot_->setSeries(s);
 }
 
-std::string ImplantWindow::HistogramCsv() const {
-    const ImplantResult& r = Result();
+std::string ImplantWindow::histogramCsv() const {
+    const ImplantResult& r = result();
     switch (static_cast<ImplantHistogram>(histogram_->currentIndex())) {
         case ImplantHistogram::BackscatteredEnergy:
             return ImplantSpectrumCsvText(r.backscatteredSpectrum, "keV");
@@ -88,16 +88,16 @@ std::string ImplantWindow::HistogramCsv() const {
     }
 }
 
-void ImplantWindow::SaveImage() {
+void ImplantWindow::saveImage() {
     SaveWidgetImageAs(platform_, this, *plot_, &imageFile_);
 }
 
-void ImplantWindow::CopyImage() {
+void ImplantWindow::copyImage() {
     CopyWidgetImage(*plot_);
 }
 
-void ImplantWindow::SaveData() {
-    if (Result().ionsRun == 0) {
+void ImplantWindow::saveData() {
+    if (result().ionsRun == 0) {
         platform_.showMessage(this, ProgramTitle(),
                               tr("There are no results to save: run the simulation first."));
         return;
@@ -107,7 +107,7 @@ void ImplantWindow::SaveData() {
     dialog.filter = QString::fromLatin1(kCsvFilter);
     dialog.defaultSuffix = QStringLiteral("csv");
     dialog.confirmOverwrite = true;
-    const std::string text = HistogramCsv();
+    const std::string text = histogramCsv();
     SaveFileAs(platform_, this, dialog, &dataFile_, [this, &text](const QString& path) {
         const QString failure = WriteFileBytes(path, text);
         return failure.isEmpty() ? failure : tr("The data was not saved: %1").arg(failure);

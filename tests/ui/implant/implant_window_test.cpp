@@ -118,7 +118,7 @@ void ImplantWindowTest::opensOnTheStack() {
     QCOMPARE(t.Child<QLineEdit>("txtIon")->text(), QString("B"));
     QCOMPARE(t.Child<QLineEdit>("txtEnergy")->text(), QString("50"));
     QCOMPARE(t.Child<QTableWidget>("tblLayers")->rowCount(), 2);
-    const fenra::StackInput read = t.w->ReadStack();
+    const fenra::StackInput read = t.w->readStack();
     QCOMPARE(read.layers.size(), std::size_t(2));
     QCOMPARE(read.layers[0].material, std::string("SiO2"));
     QCOMPARE(read.layers[0].thickness, 20.0);
@@ -129,7 +129,7 @@ void ImplantWindowTest::opensOnTheStack() {
     QVERIFY(t.Child<QPushButton>("cmdRun")->isEnabled());
     QVERIFY(!t.Child<QPushButton>("cmdCancel")->isEnabled());
     QCOMPARE(t.Child<QTableWidget>("tblSummary")->rowCount(), 0);
-    QCOMPARE(t.w->Plot().Missing(), QString("Run the simulation to see where the ions end up."));
+    QCOMPARE(t.w->plot().missing(), QString("Run the simulation to see where the ions end up."));
     // A screen reader names every control.
     const fenra::AccessibilityReport names = fenra::CheckAccessibleNames(t.w.get());
     QVERIFY(names.controlsSeen > 10);
@@ -144,7 +144,7 @@ void ImplantWindowTest::layerButtons() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     // The oxide went; the silicon's unit list is the first one now.
     QCOMPARE(table->rowCount(), 1);
-    QCOMPARE(t.w->ReadStack().layers[0].material, std::string("Si"));
+    QCOMPARE(t.w->readStack().layers[0].material, std::string("Si"));
     QCOMPARE(t.Child<QComboBox>("cboUnit1")->currentText(), QString("um"));
     QCOMPARE(t.Child<QComboBox>("cboUnit1")->accessibleName(), QString("Unit of layer 1"));
     auto* add = t.Child<QPushButton>("cmdAddLayer");
@@ -152,7 +152,7 @@ void ImplantWindowTest::layerButtons() {
         if (add->isEnabled()) QTest::mouseClick(add, Qt::LeftButton);
     QCOMPARE(table->rowCount(), fenra::kMaxImplantLayers);
     QVERIFY(!add->isEnabled());
-    QCOMPARE(t.w->ReadStack().layers.back().material, std::string("Si"));
+    QCOMPARE(t.w->readStack().layers.back().material, std::string("Si"));
     QTest::mouseClick(t.Child<QPushButton>("cmdRemoveLayer"), Qt::LeftButton);
     QVERIFY(add->isEnabled());
 }
@@ -173,7 +173,7 @@ void ImplantWindowTest::runShowsTheLibrarysNumbers() {
         fenra::ImplantStackOf(BoronStack(), fenra::Db(), fenra::List(), 0, o.cutoffEv);
     QVERIFY(s.error.empty());
     const fenra::ImplantResult r = fenra::RunImplant(s.ion, s.layers, o);
-    const fenra::ImplantResult& shown = t.w->Result();
+    const fenra::ImplantResult& shown = t.w->result();
     QCOMPARE(shown.ionsRun, r.ionsRun);
     QCOMPARE(shown.depth.values, r.depth.values);
     QCOMPARE(shown.nuclearDeposit.values, r.nuclearDeposit.values);
@@ -187,14 +187,14 @@ void ImplantWindowTest::runShowsTheLibrarysNumbers() {
     QCOMPARE(t.SummaryCell("Stopped in layer 2 (Si)", 1),
              Nine(static_cast<double>(r.stoppedPerLayer[1])));
     // Every row the library's summary has, in its order.
-    const auto rows = fenra::ImplantSummary::Rows(r, s.names);
+    const auto rows = fenra::ImplantSummary::rows(r, s.names);
     auto* table = t.Child<QTableWidget>("tblSummary");
     QCOMPARE(table->rowCount(), static_cast<int>(rows.size()));
     for (int k = 0; k < table->rowCount(); ++k)
         QCOMPARE(table->item(k, 1)->text(), rows[static_cast<std::size_t>(k)].value);
     // The depth profile is drawn with the faces of both layers.
-    QCOMPARE(t.w->Plot().Series().faces, r.layerFaces);
-    QCOMPARE(t.w->Plot().Series().bins.values.size(), r.depth.values.size());
+    QCOMPARE(t.w->plot().series().faces, r.layerFaces);
+    QCOMPARE(t.w->plot().series().bins.values.size(), r.depth.values.size());
     QCOMPARE(t.Child<QProgressBar>("prgIons")->value(),
              t.Child<QProgressBar>("prgIons")->maximum());
     QVERIFY(t.Child<QPushButton>("cmdRun")->isEnabled());
@@ -205,7 +205,7 @@ void ImplantWindowTest::cancelKeepsTheIonsDone() {
     t.Set("txtIons", "100000000");
     QSignalSpy ended(t.w.get(), &ImplantWindow::runEnded);
     QTest::mouseClick(t.Child<QPushButton>("cmdRun"), Qt::LeftButton);
-    QVERIFY(t.w->Running());
+    QVERIFY(t.w->running());
     // While it runs the window answers: the fields are locked, Cancel is offered, and the
     // progress bar moves.
     QVERIFY(!t.Child<QPushButton>("cmdRun")->isEnabled());
@@ -216,7 +216,7 @@ void ImplantWindowTest::cancelKeepsTheIonsDone() {
     QTRY_VERIFY_WITH_TIMEOUT(!progress->format().startsWith("0 of "), kRunTimeoutMs);
     QTest::mouseClick(t.Child<QPushButton>("cmdCancel"), Qt::LeftButton);
     QVERIFY(ended.wait(kRunTimeoutMs));
-    const fenra::ImplantResult& r = t.w->Result();
+    const fenra::ImplantResult& r = t.w->result();
     QVERIFY(r.cancelled);
     QVERIFY(r.ionsRun > 0);
     QVERIFY(r.ionsRun < 100000000u);
@@ -264,9 +264,9 @@ void ImplantWindowTest::refusals() {
     Window t;
     t.Set(field.toLatin1().constData(), text);
     QTest::mouseClick(t.Child<QPushButton>("cmdRun"), Qt::LeftButton);
-    QVERIFY(!t.w->Running());
+    QVERIFY(!t.w->running());
     QVERIFY2(t.Status().startsWith(status), qPrintable(t.Status()));
-    QCOMPARE(t.w->Result().ionsRun, uint64_t(0));
+    QCOMPARE(t.w->result().ionsRun, uint64_t(0));
 }
 
 void ImplantWindowTest::saveDataWritesTheHistogram_data() {
@@ -290,7 +290,7 @@ void ImplantWindowTest::saveDataWritesTheHistogram() {
     QVERIFY(t.platform.messages.empty());
     const QByteArray bytes = Bytes(Path("bins.csv"));
     QVERIFY2(bytes.startsWith(header + "\r\n"), bytes.left(80).constData());
-    const fenra::ImplantResult& r = t.w->Result();
+    const fenra::ImplantResult& r = t.w->result();
     const std::string expected = histogram < 4 ? fenra::ImplantDepthCsvText(r)
                                  : histogram == 4
                                      ? fenra::ImplantSpectrumCsvText(r.backscatteredSpectrum, "keV")
@@ -342,7 +342,7 @@ void ImplantWindowTest::rangeWindowOpensIt() {
     QVERIFY(paths);
     QVERIFY(paths->isVisible());
     QVERIFY(paths->testAttribute(Qt::WA_DeleteOnClose));
-    const fenra::StackInput shown = range.ShownInput(), read = paths->ReadStack();
+    const fenra::StackInput shown = range.shownInput(), read = paths->readStack();
     QCOMPARE(read.ion, shown.ion);
     QCOMPARE(read.energy, shown.energy);
     QCOMPARE(read.model, shown.model);
