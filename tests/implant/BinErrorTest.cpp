@@ -10,23 +10,12 @@
 #include "implant/IonPath.h"
 #include "implant/PreparedStack.h"
 #include "implant/Tally.h"
+#include "support/SiliconLikeLayer.h"
 
 namespace fenra {
 namespace {
 
 constexpr uint64_t kBlockIons = 256;  // the run's unit of work and of its batch statistics
-
-ImplantLayer SiliconLike(double thicknessNm) {
-    ImplantLayer L;
-    L.elements = {{14, 28.086, 1, 25}};
-    L.atomsPerCm3 = 4.99e22;
-    L.thickness = thicknessNm;
-    for (double E : ImplantTableEnergies(100, 10)) {
-        L.electronic.energy.push_back(E);
-        L.electronic.stopping.push_back(10 * std::sqrt(E / 10));
-    }
-    return L;
-}
 
 struct ErrorCase {
     const char* name;
@@ -37,7 +26,7 @@ class BinErrors : public ::testing::TestWithParam<ErrorCase> {};
 
 TEST_P(BinErrors, FollowTheBlocksOfIons) {
     const ImplantIon ion{5, 10.81, 20, 0};
-    const std::vector<ImplantLayer> stack = {SiliconLike(30), SiliconLike(300)};
+    const std::vector<ImplantLayer> stack = {SiliconLike(30, 100), SiliconLike(300, 100)};
     ImplantOptions o;
     o.ions = GetParam().ions;
     o.threads = 2;

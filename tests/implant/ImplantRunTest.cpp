@@ -10,23 +10,10 @@
 #include <vector>
 
 #include "implant/Implant.h"
+#include "support/SiliconLikeLayer.h"
 
 namespace fenra {
 namespace {
-
-// Silicon with an electronic stopping rising as the square root of the energy (the
-// velocity-proportional stopping of slow ions): 10 eV/(1E15 atoms/cm2) at 10 keV.
-ImplantLayer SiliconLike(double thicknessNm) {
-    ImplantLayer L;
-    L.elements = {{14, 28.086, 1, 25}};
-    L.atomsPerCm3 = 4.99e22;
-    L.thickness = thicknessNm;
-    for (double E : ImplantTableEnergies(200, 10)) {
-        L.electronic.energy.push_back(E);
-        L.electronic.stopping.push_back(10 * std::sqrt(E / 10));
-    }
-    return L;
-}
 
 ImplantIon Boron(double energy = 30) {
     return {5, 10.81, energy, 0};
