@@ -9,6 +9,7 @@
 
 #include "batch/BatchCalculator.h"
 #include "batch/PhysicsArguments.h"
+#include "batch/PhysicsOptions.h"
 #include "elements/DatabaseSearch.h"
 #include "files/TextFile.h"
 #include "materials/MaterialList.h"
@@ -29,107 +30,10 @@ const char* const kCommands[] = {"stopping", "range", "layers", "energy-before",
                                  "energy-for-range"};
 
 using Row = std::vector<std::string>;
-
-struct Options {
-    std::string command;
-    std::vector<std::string> operands;
-    std::string databasePath;
-    std::string outputFile;  // -o: empty for the standard output
-    bool csv = false;
-    double mass = 0;     // 0: the ion's default
-    double density = 0;  // 0: the material's own
-    StoppingModel model = kDefaultStoppingModel;
-    std::string from, to;      // --from, --to: energies as typed; empty when not given
-    int steps = 0;             // --steps: 0 when not given
-    bool linear = false;       // --linear: equal steps in energy rather than in its logarithm
-    std::string stoppingUnit;  // --stopping-unit: empty for the table of every unit
-};
+using Options = PhysicsOptions;
 
 [[noreturn]] void Bad(PhysicsText id, std::vector<Message> args) {
     throw PhysicsError(ErrorKind::BadValue, id, std::move(args));
-}
-
-bool IsValuedOption(const std::string& a) {
-    return a == "--db" || a == "--mass" || a == "--density" || a == "--model" || a == "-o" ||
-           a == "--from" || a == "--to" || a == "--steps" || a == "--stopping-unit";
-}
-
-// --steps: a whole number from 1 to kMaxEnergySteps.
-int StepsOf(const std::string& text) {
-    int n = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, n);
-    if (text.empty() || ec != std::errc() || ptr != end || n < 1 || n > kMaxEnergySteps)
-        Bad(PhysicsText::StepsNotWholeNumber, {Value("--steps"), Value(TextForMessage(text)),
-                                               Value(std::to_string(kMaxEnergySteps))});
-    return n;
-}
-
-// The options that only go together, and only with the commands that take them.
-void CheckOptionSets(const Options& o) {
-    const bool any = !o.from.empty() || !o.to.empty() || o.steps > 0;
-    if (any && (o.from.empty() || o.to.empty() || o.steps == 0))
-        Bad(PhysicsText::StepOptionsTogether, {});
-    if (o.linear && !any) Bad(PhysicsText::LinearNeedsSteps, {});
-    if (any && o.command != "stopping" && o.command != "range")
-        Bad(PhysicsText::StepsOnlyForStoppingAndRange, {});
-    if (!o.stoppingUnit.empty() && o.command != "stopping")
-        Bad(PhysicsText::StoppingUnitOnlyForStopping, {});
-    TypedStopUnit unit;
-    if (!o.stoppingUnit.empty() && !TypedStopUnitOf(o.stoppingUnit, &unit))
-        Bad(PhysicsText::StoppingUnitNotOneOf,
-            {Value(TextForMessage(o.stoppingUnit)), Value(TypedStopUnitNames())});
-}
-
-bool LooksLikeNumber(const std::string& s) {
-    return s.size() > 1 && s[0] == '-' &&
-           (std::isdigit(static_cast<unsigned char>(s[1])) || s[1] == '.');
-}
-
-Options ReadOptions(const std::vector<std::string>& args) {
-    Options o;
-    for (std::size_t k = 0; k < args.size(); ++k) {
-        const std::string& a = args[k];
-        if (IsValuedOption(a) && k + 1 >= args.size())
-            Bad(PhysicsText::OptionNeedsValue, {Value(a)});
-        if (a == "--db") {
-            o.databasePath = args[++k];
-        } else if (a == "-o") {
-            o.outputFile = args[++k];
-        } else if (a == "--mass") {
-            o.mass = ParsePositiveNumber(args[++k], "--mass");
-            CheckIonMass(o.mass, QuotedArgument("--mass", args[k]));
-        } else if (a == "--density") {
-            o.density = ParsePositiveNumber(args[++k], "--density");
-            CheckDensity(o.density, QuotedArgument("--density", args[k]));
-        } else if (a == "--model") {
-            const std::optional<StoppingModel> m = StoppingModelNamed(args[++k]);
-            if (!m)
-                Bad(PhysicsText::UnknownModel,
-                    {Value(TextForMessage(args[k])), Value(StoppingModelNames())});
-            o.model = *m;
-        } else if (a == "--from") {
-            o.from = args[++k];
-        } else if (a == "--to") {
-            o.to = args[++k];
-        } else if (a == "--steps") {
-            o.steps = StepsOf(args[++k]);
-        } else if (a == "--stopping-unit") {
-            o.stoppingUnit = args[++k];
-        } else if (a == "--linear") {
-            o.linear = true;
-        } else if (a == "--csv") {
-            o.csv = true;
-        } else if (a.size() > 1 && a[0] == '-' && !LooksLikeNumber(a)) {
-            Bad(PhysicsText::UnknownOption, {Value(a)});
-        } else if (o.command.empty()) {
-            o.command = a;
-        } else {
-            o.operands.push_back(a);
-        }
-    }
-    CheckOptionSets(o);
-    return o;
 }
 
 // The output: a header and rows, as CSV or as an aligned table; the aligned table says first
@@ -399,7 +303,7 @@ bool IsPhysicsCommand(const std::vector<std::string>& args) {
         if (a == "--help" || a == "-h" || a == "--version") return false;
     for (std::size_t k = 0; k < args.size(); ++k) {
         const std::string& a = args[k];
-        if (IsValuedOption(a)) {
+        if (IsValuedPhysicsOption(a)) {
             ++k;
         } else if (a.empty() || a[0] != '-') {
             return std::find(std::begin(kCommands), std::end(kCommands), a) != std::end(kCommands);
@@ -410,7 +314,7 @@ bool IsPhysicsCommand(const std::vector<std::string>& args) {
 
 int RunPhysicsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     try {
-        const Options o = ReadOptions(args);
+        const Options o = ReadPhysicsOptions(args);
         if (o.operands.empty()) Bad(PhysicsText::CommandNeedsIon, {Value(o.command)});
         const ElementDatabase db = OpenSearchedDatabase(
             FindDatabase(ProcessDatabaseSearch(o.databasePath, ProgramDirectory())));
