@@ -1,8 +1,13 @@
 #include "elements/SqliteFile.h"
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <filesystem>
 #include <limits>
 #include <system_error>
@@ -35,6 +40,32 @@ bool ParseNumber(const char* text, double* out) {
     return ec == std::errc() && end == s.data() + s.size();
 }
 
+struct FileBytes {
+    std::string data;
+    int err = 0;            // errno of a failed read
+    bool tooLarge = false;  // more than kMaxDatabaseBytes
+};
+
+// Every byte of the open file, up to kMaxDatabaseBytes.
+FileBytes ReadAll(int fd) {
+    FileBytes out;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) {
+            out.err = errno;
+            return out;
+        }
+        if (got == 0) return out;
+        out.data.append(buffer, static_cast<std::size_t>(got));
+        if (static_cast<long long>(out.data.size()) > kMaxDatabaseBytes) {
+            out.tooLarge = true;
+            return out;
+        }
+    }
+}
+
 }  // namespace
 
 std::string Quoted(const std::string& text) {
@@ -48,19 +79,43 @@ SqliteHandle OpenReadOnly(const std::string& path) {
         Fail("Element database " + Quoted(path) + " not found.");
     if (std::filesystem::is_directory(status))
         Fail("Element database " + Quoted(path) + " is a folder, not a file.");
-    // A FIFO or a device would block SQLite's open or read for ever: checked with an open that
-    // cannot block, just before SQLite opens the file.
-    const RegularFile check = CheckRegularFile(path);
-    if (check.NotRegular())
-        Fail("Element database " + Quoted(path) + " is " + check.kind + ", not a regular file.");
+    // The file is opened once, with an open that cannot block, and checked on that very open
+    // file: a FIFO or a device put in its place after a check by name would block SQLite's own
+    // open for ever. SQLite then reads the bytes read from it, in memory.
+    const RegularFile f = OpenRegularFile(path);
+    if (f.NotRegular())
+        Fail("Element database " + Quoted(path) + " is " + f.kind + ", not a regular file.");
+    if (!f.Opened())
+        Fail("Element database " + Quoted(path) + " cannot be opened: " + std::strerror(f.err) +
+             ".");
+    const FileBytes bytes = ReadAll(f.fd);
+    ::close(f.fd);
+    if (bytes.err != 0)
+        Fail("Element database " + Quoted(path) + " cannot be read: " + std::strerror(bytes.err) +
+             ".");
+    if (bytes.tooLarge)
+        Fail(Quoted(path) + " is not an element database: it is larger than " +
+             std::to_string(kMaxDatabaseBytes / (1024 * 1024)) + " MB.");
 
     sqlite3* raw = nullptr;
-    const int rc = sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READONLY, nullptr);
+    const int rc = sqlite3_open_v2(":memory:", &raw, SQLITE_OPEN_READWRITE, nullptr);
     SqliteHandle db(raw);
     if (rc != SQLITE_OK) {
         const std::string why = raw ? sqlite3_errmsg(raw) : sqlite3_errstr(rc);
         Fail("Element database " + Quoted(path) + " cannot be opened: " + why + ".");
     }
+    // SQLite takes the buffer over (and frees it on close or on failure).
+    const auto size = static_cast<sqlite3_int64>(bytes.data.size());
+    auto* copy = static_cast<unsigned char*>(
+        sqlite3_malloc64(static_cast<sqlite3_uint64>(std::max<sqlite3_int64>(size, 1))));
+    if (!copy) Fail("Element database " + Quoted(path) + " cannot be opened: out of memory.");
+    std::memcpy(copy, bytes.data.data(), bytes.data.size());
+    const int loaded =
+        sqlite3_deserialize(db.get(), "main", copy, size, size,
+                            SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_READONLY);
+    if (loaded != SQLITE_OK)
+        Fail("Element database " + Quoted(path) + " cannot be opened: " + sqlite3_errmsg(db.get()) +
+             ".");
     return db;
 }
 

@@ -25,7 +25,13 @@ using Statement = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
 // The path in double quotes, as every message about the file shows it.
 std::string Quoted(const std::string& text);
 
-// Opens an existing file for reading only; a missing file is reported, never created.
+// The largest file taken for an element database: the one supplied is some tens of kilobytes,
+// and the whole file is held in memory while it is read.
+constexpr long long kMaxDatabaseBytes = 64LL * 1024 * 1024;
+
+// Reads an existing regular file, opened once and never written, into a read-only database in
+// memory; a missing file is reported, never created, and a file that is not a regular one
+// (FIFO, device) is refused without blocking.
 SqliteHandle OpenReadOnly(const std::string& path);
 
 Statement Prepare(sqlite3* db, const std::string& path, const std::string& sql);

@@ -46,11 +46,4 @@ RegularFile OpenRegularFile(const std::string& path) {
     return f;
 }
 
-RegularFile CheckRegularFile(const std::string& path) {
-    RegularFile f = OpenRegularFile(path);
-    if (f.fd >= 0) ::close(f.fd);
-    f.fd = -1;
-    return f;
-}
-
 }  // namespace fenra

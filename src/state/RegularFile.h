@@ -21,8 +21,4 @@ struct RegularFile {
 // regular file, then turns blocking reads back on. The caller closes fd.
 RegularFile OpenRegularFile(const std::string& path);
 
-// The same check without keeping the file open, for a reader that opens it itself (SQLite):
-// kind as above, "" for a regular file, and for a path that cannot be opened (err set).
-RegularFile CheckRegularFile(const std::string& path);
-
 }  // namespace fenra

@@ -408,5 +408,13 @@ TEST_F(BrokenDatabase, FifoIsRefusedWithoutBlocking) {
     EXPECT_THROW(ElementDatabase::OpenFile("/dev/zero"), ElementDatabaseError);
 }
 
+// The file is read whole into memory: one far larger than any element database is refused
+// before it is read to its end (a sparse file: its size costs no disk).
+TEST_F(BrokenDatabase, FileBeyondTheSizeLimitIsRefused) {
+    { std::ofstream(path_) << "x"; }
+    fs::resize_file(path_, static_cast<std::uintmax_t>(kMaxDatabaseBytes) + 4096);
+    EXPECT_EQ(OpenError(), Q() + " is not an element database: it is larger than 64 MB.");
+}
+
 }  // namespace
 }  // namespace fenra
