@@ -98,7 +98,9 @@ class LongMass : public ::testing::TestWithParam<LongMassCase> {};
 
 TEST_P(LongMass, StoppingElectronicEqualsValues) {
     const LongMassCase& c = GetParam();
-    const std::string path = ::testing::TempDir() + "long_mass_" + c.element + ".fta";
+    // One file per case: ctest runs the cases as processes side by side, and two share Ag.
+    const std::string path =
+        ::testing::TempDir() + "long_mass_" + c.ion + "_" + c.mass + "_" + c.element + ".fta";
     {
         std::ofstream fta(path, std::ios::binary);
         fta << "'Fenra32 v1.1 target file\r\n'Ion  Mass  E (keV)  Range  target\r\n'---\r\n"
