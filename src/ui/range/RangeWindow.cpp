@@ -23,6 +23,7 @@
 #include "materials/MaterialTarget.h"
 #include "state/NumberText.h"
 #include "ui/implant/ImplantWindow.h"
+#include "ui/platform/NamedWidget.h"
 #include "ui/range/LayerDelegate.h"
 #include "ui/range/LayerTableModel.h"
 #include "ui/range/RangeTexts.h"
@@ -31,12 +32,6 @@
 namespace fenra {
 
 namespace {
-
-template <typename T>
-T* Named(T* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 QLabel* ResultLabel(const char* name) {
     auto* label = Named(new QLabel, name);
