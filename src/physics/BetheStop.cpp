@@ -78,8 +78,12 @@ BetheTarget BetheTargetOfCompound(const int* Z, const double* ratios, const doub
     t.lnI = meanExcitation > 0 ? std::log(meanExcitation) : lnI / electrons;
     if (density > 0) {
         t.ownDensityEffect = true;
-        t.compoundDensity = SternheimerPeierlsParameters(
-            std::exp(t.lnI), PlasmaEnergy(density, electrons / mass), gas);
+        const double plasma = PlasmaEnergy(density, electrons / mass);
+        // One element keeps the shape of its own tabulated curve; a compound takes the general
+        // parameters.
+        t.compoundDensity = n == 1
+                                ? ScaledSternheimerParameters(t.density[0], std::exp(t.lnI), plasma)
+                                : SternheimerPeierlsParameters(std::exp(t.lnI), plasma, gas);
     }
     return t;
 }

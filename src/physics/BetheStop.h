@@ -46,7 +46,9 @@ BetheTarget BetheTargetOfElement(int Z2);
 // g/cm3, 0 when not known; meanExcitation: the compound's measured I in eV, 0 for Bragg
 // additivity; gas: the density-effect parameters of a gas. One element without a measured I of
 // its own is the element in its natural state (gas or condensed, BetheElements.h), whatever the
-// density: its tabulated parameters are better than the general ones.
+// density: its tabulated parameters are better than the general ones. One element with an I of
+// its own (amorphous carbon, the named gases) keeps the shape of its tabulated density-effect
+// curve, moved to its I and density (ScaledSternheimerParameters).
 BetheTarget BetheTargetOfCompound(const int* Z, const double* ratios, const double* masses, int n,
                                   double density, double meanExcitation, bool gas);
 

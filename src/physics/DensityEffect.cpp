@@ -57,4 +57,14 @@ SternheimerParameters SternheimerPeierlsParameters(double meanExcitation, double
     return p;
 }
 
+SternheimerParameters ScaledSternheimerParameters(const SternheimerParameters& p,
+                                                  double meanExcitation, double plasmaEnergy) {
+    SternheimerParameters q = p;
+    q.Cbar = 2 * std::log(meanExcitation / plasmaEnergy) + 1;
+    const double shift = (q.Cbar - p.Cbar) / kTwoLn10;  // in X
+    q.X0 += shift;
+    q.X1 += shift;
+    return q;
+}
+
 }  // namespace fenra

@@ -24,4 +24,12 @@ double PlasmaEnergy(double density, double electronsPerAmu);
 SternheimerParameters SternheimerPeierlsParameters(double meanExcitation, double plasmaEnergy,
                                                    bool gas);
 
+// An element's tabulated parameters p carried over to the same element with mean excitation
+// energy I (eV) and plasma energy hwp (eV) of another form or density (amorphous carbon against
+// graphite): the curve delta(X) is moved along X so that its high-energy limit 2 ln10 X - Cbar
+// takes the new Cbar = 2 ln(I / hwp) + 1 (Sternheimer, Berger and Seltzer 1984, sect. 3: delta
+// depends on beta gamma through beta gamma hwp / I), and keeps its shape.
+SternheimerParameters ScaledSternheimerParameters(const SternheimerParameters& p,
+                                                  double meanExcitation, double plasmaEnergy);
+
 }  // namespace fenra

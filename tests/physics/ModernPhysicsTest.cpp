@@ -81,6 +81,27 @@ TEST(DensityEffect, GeneralParametersOfWaterMatchItsTabulatedCbar) {
     EXPECT_GE(gas.X1, 4);
 }
 
+// Graphite's curve (2.265 g/cm3) moved to 2.0 g/cm3 against Sternheimer, Berger and Seltzer's
+// own row for carbon at 2.0 g/cm3 (I = 78 eV: -C = 2.9925, X0 = -0.0351, X1 = 2.486,
+// a = 0.2024, m = 3.0036, delta0 = 0.10), and left in place at its own I and density.
+TEST(DensityEffect, ScaledCurveOfGraphiteIsTheTabulatedCarbonOfLowerDensity) {
+    const SternheimerParameters graphite = FindBetheElement(6)->density;
+    const SternheimerParameters same =
+        ScaledSternheimerParameters(graphite, 78, PlasmaEnergy(2.265, 6 / 12.011));
+    EXPECT_NEAR(same.Cbar, graphite.Cbar, 1e-3);
+    EXPECT_NEAR(same.X0, graphite.X0, 3e-4);
+    const SternheimerParameters tabulated{-0.0351, 2.486, 0.2024, 3.0036, 2.9925, 0.10};
+    const SternheimerParameters scaled =
+        ScaledSternheimerParameters(graphite, 78, PlasmaEnergy(2.0, 6 / 12.011));
+    EXPECT_NEAR(scaled.Cbar, tabulated.Cbar, 1e-3);
+    for (double X = -0.5; X <= 4; X += 0.125)
+        EXPECT_NEAR(DensityEffect(scaled, std::pow(10, X)),
+                    DensityEffect(tabulated, std::pow(10, X)), 0.03)
+            << X;
+    // Above both X1 the two are one line.
+    EXPECT_NEAR(DensityEffect(scaled, 1e3), DensityEffect(tabulated, 1e3), 2e-3);
+}
+
 TEST(ShellCorrection, IsBarkasBergersPolynomialAndScalesBelowItsRange) {
     // eta = 1, I = 100 eV: (0.422377 + 0.0304043 - 0.00038106) 1e-2 + (3.858019 - 0.1667989
     // + 0.00157955) 1e-3.
