@@ -10,7 +10,9 @@
 // with eta = alpha Z1 / beta and the Dirac-Coulomb phase shifts
 //   d_k = xi_k - arg Gamma(s_k + 1 + i eta) + pi (l - s_k) / 2,  s_k = sqrt(k^2 - (alpha Z1)^2),
 //   exp(2 i xi_k) = (k - i eta / gamma) / (s_k - i eta),  l = k (k > 0), -k - 1 (k < 0).
-// It tends to 0 for alpha Z1 -> 0 and gives Bloch's correction in the non-relativistic limit.
+// It tends to 0 for alpha Z1 -> 0 and gives Bloch's correction in the non-relativistic limit;
+// for protons and alphas it is Bloch's term plus the Mott term pi alpha Z1 beta / 2 to within
+// about 2 (alpha Z1)^2.
 // The nucleus is taken as a point charge: the finite nuclear size lowers dL_LS noticeably only
 // above gamma of about 10 for the heaviest ions (Lindhard and Sorensen, fig. 4).
 
