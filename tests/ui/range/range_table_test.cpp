@@ -131,6 +131,7 @@ class RangeTableTest : public QObject {
     void refusals();
     void followsTheWindowsIonModelAndDigits();
     void oneCalculationPerBurstOfKeys();
+    void warnsOfSlowRowsOnce();
     void copiesWhatItShows();
     void savesTheCommandLinesNumbersAsCsv();
     void lettersAreNotUsedTwice();
@@ -304,6 +305,21 @@ void RangeTableTest::oneCalculationPerBurstOfKeys() {
     x.Type("txtTableTo", "12345");
     QCOMPARE(x.view->calculationCount(), before + 1);
     QCOMPARE(x.table().cellText(20, 0), QString("12345.0"));
+}
+
+void RangeTableTest::warnsOfSlowRowsOnce() {
+    Table x;
+    // 1, 2.15, 4.64 and 10 keV of helium: the first two below 1 keV/u, all below 25 keV/u.
+    x.Steps("1", "10", "3", false);
+    QCOMPARE(x.table().rowCount(), 4);
+    QCOMPARE(x.view->message(),
+             QString("the energy 1 keV is outside the model's 1 keV/u to 2 GeV/u; the result is "
+                     "extrapolated (and 1 more)\n"
+                     "the range straggling of the energy 1 keV are outside the validity of their "
+                     "formulas (below 25 keV/u, an ion that nearly stops, or angles beyond 0.2 "
+                     "rad); they are estimates (and 3 more)"));
+    QVERIFY(!x.table().index(0, EnergyTableModel::SigmaE15).data(Qt::ToolTipRole).isNull());
+    QVERIFY(x.table().index(0, EnergyTableModel::RangeE15).data(Qt::ToolTipRole).isNull());
 }
 
 void RangeTableTest::copiesWhatItShows() {
