@@ -16,6 +16,7 @@
 #include "materials/PhysicsError.h"
 #include "messages/OutcomeMessages.h"
 #include "range/EnergySteps.h"
+#include "range/EnergyTable.h"
 #include "range/Range.h"
 #include "range/Spread.h"
 #include "range/Units.h"
@@ -99,8 +100,9 @@ struct Context {
     void WarnSpread(const std::string& what) {
         err << kProgram << "warning: " << SpreadValidityWarning(what) << "\n";
     }
-    void Failed(const std::string& what, const PhysicsError& e) {
-        err << kProgram << what << ": " << e.what() << "\n";
+    void Failed(const std::string& what, const PhysicsError& e) { Failed(what, e.what()); }
+    void Failed(const std::string& what, const std::string& error) {
+        err << kProgram << what << ": " << error << "\n";
         status = kBatchFailed;
     }
 };
@@ -147,6 +149,31 @@ void NeedEnergies(const Options& o) {
         NeedOperands(o, 3, "ION MATERIAL ENERGY...");
 }
 
+std::vector<double> KeV(const std::vector<Energy>& energies) {
+    std::vector<double> keV;
+    for (const Energy& e : energies) keV.push_back(e.keV);
+    return keV;
+}
+
+// The rows of the energies' table (EnergyTable) with `parts`; a row that failed is said on the
+// error stream and left out, an out-of-model one warned of.
+std::vector<EnergyTableRow> TableRows(Context& c, const Target& t,
+                                      const std::vector<Energy>& energies, EnergyTableParts parts) {
+    std::vector<EnergyTableRow> rows = EnergyTable(t, KeV(energies), parts);
+    std::vector<EnergyTableRow> done;
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        if (rows[k].outOfModel) c.Warn(energies[k].label);
+        if (!rows[k].error.empty()) {
+            c.Failed(energies[k].label, rows[k].error);
+            continue;
+        }
+        if (rows[k].sigmaOutOfValidity)
+            c.WarnSpread("the range straggling of " + energies[k].label);
+        done.push_back(std::move(rows[k]));
+    }
+    return done;
+}
+
 // The stopping in the one unit of --stopping-unit.
 void StoppingInUnit(Context& c, const Target& t, const std::vector<Energy>& energies) {
     TypedStopUnit unit;
@@ -154,15 +181,10 @@ void StoppingInUnit(Context& c, const Target& t, const std::vector<Energy>& ener
     const std::string slug = TypedStopUnitSlug(c.o.stoppingUnit);
     StopIn(t, 0, unit);  // a length unit without a density fails before any line
     std::vector<Row> rows;
-    for (const Energy& e : energies) {
-        try {
-            const StoppingValues v = StoppingAt(t, e.keV);
-            if (v.outOfModel) c.Warn(e.label);
-            rows.push_back({Num(v.energy), Num(v.energyPerAmu), Num(StopIn(t, v.electronic, unit)),
-                            Num(StopIn(t, v.nuclear, unit)), Num(StopIn(t, v.total, unit))});
-        } catch (const PhysicsError& err) {
-            c.Failed(e.label, err);
-        }
+    for (const EnergyTableRow& r : TableRows(c, t, energies, {true, false})) {
+        const StoppingValues& v = r.stopping;
+        rows.push_back({Num(v.energy), Num(v.energyPerAmu), Num(StopIn(t, v.electronic, unit)),
+                        Num(StopIn(t, v.nuclear, unit)), Num(StopIn(t, v.total, unit))});
     }
     PrintTable(
         c.out,
@@ -177,18 +199,12 @@ void Stopping(Context& c) {
     if (!c.o.stoppingUnit.empty()) return StoppingInUnit(c, t, energies);
     const bool length = t.atomsPerCm3 > 0;
     std::vector<Row> rows;
-    for (std::size_t k = 0; k < energies.size(); ++k) {
-        try {
-            const StoppingValues v = StoppingAt(t, energies[k].keV);
-            if (v.outOfModel) c.Warn(energies[k].label);
-            rows.push_back({Num(v.energy), Num(v.energyPerAmu), Num(v.electronic), Num(v.nuclear),
-                            Num(v.total), Num(KevPerMgCm2(t, v.electronic)),
-                            Num(KevPerMgCm2(t, v.total)),
-                            NumOrEmpty(KevPerUm(t, v.electronic), length),
-                            NumOrEmpty(KevPerUm(t, v.total), length)});
-        } catch (const PhysicsError& e) {
-            c.Failed(energies[k].label, e);
-        }
+    for (const EnergyTableRow& r : TableRows(c, t, energies, {true, false})) {
+        const StoppingValues& v = r.stopping;
+        rows.push_back({Num(v.energy), Num(v.energyPerAmu), Num(v.electronic), Num(v.nuclear),
+                        Num(v.total), Num(KevPerMgCm2(t, v.electronic)),
+                        Num(KevPerMgCm2(t, v.total)), NumOrEmpty(KevPerUm(t, v.electronic), length),
+                        NumOrEmpty(KevPerUm(t, v.total), length)});
     }
     PrintTable(c.out,
                {"energy_keV", "energy_keV_u", "electronic_eV_e15", "nuclear_eV_e15", "total_eV_e15",
@@ -201,21 +217,9 @@ void RangeCommand(Context& c) {
     const Target t = c.TargetOf(c.o.operands[1]);
     const std::vector<Energy> energies = Energies(c, 2);
     std::vector<Row> rows;
-    for (std::size_t k = 0; k < energies.size(); ++k) {
-        try {
-            const RangeResult r = Range(t, energies[k].keV);
-            if (r.outOfModel) c.Warn(energies[k].label);
-            const RangeSpread s = RangeStraggling(t, energies[k].keV);
-            if (s.outOfValidity) c.WarnSpread("the range straggling of " + energies[k].label);
-            const bool length = t.atomsPerCm3 > 0;
-            rows.push_back({Num(r.energy), Num(r.range), Num(MgCm2FromE15(t, r.range)),
-                            NumOrEmpty(UmFromE15(t, r.range), length), Spread(s.sigma),
-                            Spread(MgCm2FromE15(t, s.sigma)),
-                            NumOrEmpty(UmFromE15(t, s.sigma), length && std::isfinite(s.sigma))});
-        } catch (const PhysicsError& e) {
-            c.Failed(energies[k].label, e);
-        }
-    }
+    for (const EnergyTableRow& r : TableRows(c, t, energies, {false, true}))
+        rows.push_back({Num(r.energy), Num(r.range), Num(r.rangeMgCm2), Spread(r.rangeUm),
+                        Spread(r.sigma), Spread(r.sigmaMgCm2), Spread(r.sigmaUm)});
     PrintTable(c.out,
                {"energy_keV", "range_e15", "range_mg_cm2", "range_um", "range_sigma_e15",
                 "range_sigma_mg_cm2", "range_sigma_um"},

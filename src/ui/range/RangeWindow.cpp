@@ -295,6 +295,9 @@ void RangeWindow::buildMenus() {
                          ->addMenu(tr("&Tools"))
                          ->addAction(tr("Ion paths…"), this, &RangeWindow::openIonPaths);
     paths->setObjectName(QStringLiteral("mnuIonPaths"));
+    QAction* table =
+        menuBar()->addMenu(tr("&View"))->addAction(tr("&Table…"), this, &RangeWindow::openTable);
+    table->setObjectName(QStringLiteral("mnuTable"));
 }
 
 void RangeWindow::connectFields() {

@@ -27,6 +27,7 @@ class QTableView;
 namespace fenra {
 
 class LayerTableModel;
+class RangeTableView;
 
 // Where a new range window goes on a screen whose free area is `available`: the preferred size
 // where it fits (the minimum where even that does not), centred, its top-left on the screen.
@@ -71,8 +72,13 @@ class RangeWindow : public QMainWindow {
     void saveTable();
     // A window of the ion paths through the stack shown, on its ion, energy and model.
     void openIonPaths();
+    // The energy table of the window's ion and model (one, raised when open again).
+    RangeTableView* openTable();
 
   signals:
+    // A calculation or the digits were shown.
+    void calculationShown();
+
     // The user chose another stopping model (its name), to be remembered.
     void modelChosen(const QString& name);
 
@@ -149,6 +155,7 @@ class RangeWindow : public QMainWindow {
     QCheckBox* logDepth_ = nullptr;
     QCheckBox* logValue_ = nullptr;
     QLabel* cursor_ = nullptr;
+    RangeTableView* tableView_ = nullptr;
 };
 
 }  // namespace fenra

@@ -89,6 +89,7 @@ void RangeWindow::showCalculation() {
     showMaterial(shown_.material);
     showStack();
     showMessages();
+    emit calculationShown();
 }
 
 void RangeWindow::showMaterial(const MaterialResult& m) {

@@ -1,0 +1,190 @@
+// The range window's energy table: its energies read from the fields, the calculation, and the
+// copy and CSV export of its rows. The commands first run a calculation still pending, so that
+// what is copied or written is what the fields say.
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <cmath>
+
+#include "export/EnergyTableExport.h"
+#include "materials/PhysicsError.h"
+#include "range/EnergySteps.h"
+#include "range/EnergyTable.h"
+#include "range/IonTarget.h"
+#include "range/Spread.h"
+#include "state/NumberText.h"
+#include "ui/export/SaveFileAs.h"
+#include "ui/platform/Platform.h"
+#include "ui/range/EnergyTableModel.h"
+#include "ui/range/RangeTableView.h"
+
+namespace fenra {
+
+namespace {
+
+const char* const kCsvFilter =
+    QT_TRANSLATE_NOOP("fenra::RangeTableView", "CSV file (*.csv);;All files (*.*)");
+
+// An energy typed in keV: a finite number of at least 0.
+std::optional<double> TypedEnergy(const QString& text) {
+    const double E = TypedNumber(text);
+    if (!(E >= 0) || !std::isfinite(E)) return std::nullopt;
+    return E;
+}
+
+// How a row's energy is named in a warning, as fenra32-calc names it.
+std::string EnergyLabel(double E) {
+    return "the energy " + NineDigitText(E) + " keV";
+}
+
+}  // namespace
+
+std::optional<std::vector<double>> RangeTableView::readSteps(QString* refusal) const {
+    const std::optional<double> from = TypedEnergy(from_->text());
+    if (!from) {
+        *refusal = tr("From is not a number of at least 0 keV: “%1”.").arg(from_->text());
+        return std::nullopt;
+    }
+    const std::optional<double> to = TypedEnergy(to_->text());
+    if (!to) {
+        *refusal = tr("To is not a number of at least 0 keV: “%1”.").arg(to_->text());
+        return std::nullopt;
+    }
+    if (!(*from < *to)) {
+        *refusal = tr("From must be below To.");
+        return std::nullopt;
+    }
+    bool whole = false;
+    const int steps = stepCount_->text().trimmed().toInt(&whole);
+    if (!whole || steps < 1 || steps > kMaxTableSteps) {
+        *refusal = tr("The number of steps is not a whole number from 1 to %1: “%2”.")
+                       .arg(kMaxTableSteps)
+                       .arg(stepCount_->text());
+        return std::nullopt;
+    }
+    const bool linear = linear_->isChecked();
+    if (!linear && !(*from > 0)) {
+        *refusal = tr("Logarithmic steps start above 0 keV: check Linear for a table from 0 keV.");
+        return std::nullopt;
+    }
+    return EnergySteps(*from, *to, steps, linear);
+}
+
+std::optional<std::vector<double>> RangeTableView::readList(QString* refusal) const {
+    static const QRegularExpression separators(QStringLiteral("[\\s,;]+"));
+    const QStringList words = energies_->text().split(separators, Qt::SkipEmptyParts);
+    if (words.isEmpty()) {
+        *refusal = tr("Type the energies of the list in keV, separated by blanks or commas.");
+        return std::nullopt;
+    }
+    if (words.size() > kMaxTableSteps + 1) {
+        *refusal = tr("The list holds more than %1 energies.").arg(kMaxTableSteps + 1);
+        return std::nullopt;
+    }
+    std::vector<double> energies;
+    for (const QString& word : words) {
+        const std::optional<double> E = TypedEnergy(word);
+        if (!E) {
+            *refusal =
+                tr("The list holds “%1”, which is not a number of at least 0 keV.").arg(word);
+            return std::nullopt;
+        }
+        energies.push_back(*E);
+    }
+    return energies;
+}
+
+std::optional<std::vector<double>> RangeTableView::readEnergies(QString* refusal) const {
+    return stepMode_->isChecked() ? readSteps(refusal) : readList(refusal);
+}
+
+void RangeTableView::calculateNow() {
+    calculationTimer_.stop();
+    ++calculations_;
+    std::vector<EnergyTableRow> rows;
+    QString text;
+    ionLabel_->setText(tr("Ion %1").arg(ion_));
+    try {
+        const Ion ion = ResolveIon(db_, ion_.trimmed().toStdString(), mass_);
+        ionLabel_->setText(tr("Ion %1 (%2 amu), stopping model %3")
+                               .arg(QString::fromStdString(ion.symbol))
+                               .arg(ShownNumber(ion.mass, model_->digits()))
+                               .arg(QString::fromLatin1(StoppingModelName(stoppingModel_))));
+        const QString density = density_->text().trimmed();
+        const Target t = ResolveTarget(
+            db_, list_, ion, material_->text().trimmed().toStdString(),
+            density.isEmpty() ? std::nullopt : std::optional(TypedNumber(density)), stoppingModel_);
+        if (const auto energies = readEnergies(&text)) rows = EnergyTable(t, *energies, {}, cache_);
+    } catch (const PhysicsError& e) {
+        text = QString::fromStdString(e.what());
+    }
+    model_->setRows(std::move(rows));
+    message_->setText(text.isEmpty() ? rowWarnings() : text);
+}
+
+// The first row that failed, the first out of the model and the first with a straggling outside
+// its formula's validity, each with the number of others like it.
+QString RangeTableView::rowWarnings() const {
+    const std::vector<EnergyTableRow>& rows = model_->rows();
+    const auto first = [&rows](auto test, int* count) {
+        const EnergyTableRow* found = nullptr;
+        *count = 0;
+        for (const EnergyTableRow& r : rows) {
+            if (!test(r)) continue;
+            if (!found) found = &r;
+            ++*count;
+        }
+        return found;
+    };
+    QStringList lines;
+    int n = 0;
+    const auto more = [&n]() { return n > 1 ? tr(" (and %n more)", "", n - 1) : QString(); };
+    if (const EnergyTableRow* r = first([](const auto& x) { return !x.error.empty(); }, &n))
+        lines << QString::fromStdString(EnergyLabel(r->energy) + ": " + r->error) + more();
+    if (const EnergyTableRow* r = first([](const auto& x) { return x.outOfModel; }, &n))
+        lines << QString::fromStdString(OutOfModelWarning(EnergyLabel(r->energy), stoppingModel_)) +
+                     more();
+    if (const EnergyTableRow* r = first([](const auto& x) { return x.sigmaOutOfValidity; }, &n))
+        lines << QString::fromStdString(
+                     SpreadValidityWarning("the range straggling of " + EnergyLabel(r->energy))) +
+                     more();
+    return lines.join(QLatin1Char('\n'));
+}
+
+void RangeTableView::copyTable() {
+    if (calculationTimer_.isActive()) calculateNow();
+    if (model_->rowCount() == 0) {
+        platform_.showMessage(this, ProgramTitle(),
+                              tr("There is no table to copy: %1").arg(message_->text()));
+        return;
+    }
+    QGuiApplication::clipboard()->setText(model_->tabText());
+}
+
+void RangeTableView::saveCsv() {
+    if (calculationTimer_.isActive()) calculateNow();
+    if (model_->rowCount() == 0) {
+        platform_.showMessage(this, ProgramTitle(),
+                              tr("There is no table to save: %1").arg(message_->text()));
+        return;
+    }
+    FileDialogSettings dialog;
+    dialog.title = tr("Save range table");
+    dialog.filter = tr(kCsvFilter);
+    dialog.defaultSuffix = QStringLiteral("csv");
+    dialog.confirmOverwrite = true;
+    const std::string text = EnergyTableCsvText(model_->rows());
+    const auto write = [&text](const QString& path) {
+        const QString failure = WriteFileBytes(path, text);
+        // The user asked for a file and must not believe it was written.
+        return failure.isEmpty() ? failure : tr("The file was not saved: %1").arg(failure);
+    };
+    SaveFileAs(platform_, this, dialog, &csvFile_, write);
+}
+
+}  // namespace fenra
