@@ -199,6 +199,10 @@ TEST(ImplantCommand, IsFoundAmongTheOptions) {
     const Outcome help = CalcOnTestDatabase({"--help"});
     EXPECT_NE(help.out.find("fenra32-calc [OPTIONS] implant ION ENERGY MATERIAL:THICKNESS..."),
               std::string::npos);
+    EXPECT_NE(help.out.find("  --no-straggling   each flight loses exactly the mean electronic "
+                            "energy (no\n"),
+              std::string::npos);
+    EXPECT_TRUE(IsImplantCommand({"--no-straggling", "implant", "B"}));
 }
 
 }  // namespace
