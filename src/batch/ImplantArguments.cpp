@@ -94,6 +94,8 @@ ImplantArguments ReadImplantArguments(const std::vector<std::string>& args) {
             ReadOption(o, a, args[++k]);
         } else if (a == "--csv") {
             o.csv = true;
+        } else if (a == "--no-straggling") {
+            o.straggling = false;
         } else if (a.size() > 1 && a[0] == '-' && !std::isdigit(static_cast<unsigned char>(a[1]))) {
             Bad(PhysicsText::UnknownOption, {Value(a)});
         } else if (!command) {

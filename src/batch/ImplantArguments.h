@@ -15,6 +15,7 @@ struct ImplantArguments {
     std::string databasePath, outPrefix;
     StoppingModel model = kDefaultStoppingModel;
     bool csv = false;
+    bool straggling = true;  // the electronic energy-loss straggling of the flights
     double mass = 0, density = 0, angle = 0, cutoff = 10;
     uint64_t ions = 1000, seed = 1;
     int threads = 0, bins = 100;

@@ -108,7 +108,8 @@ void PrintSummary(std::ostream& out, const ImplantArguments& o, const Stack& s,
     line("ions",
          Num(static_cast<double>(r.ionsRun)) + " of " + Num(static_cast<double>(r.ionsRequested)) +
              (r.cancelled ? " (interrupted)" : "") + ", seed " + std::to_string(o.seed) +
-             ", cut-off " + Num(o.cutoff) + " eV, stopping model " + StoppingModelName(o.model));
+             ", cut-off " + Num(o.cutoff) + " eV, stopping model " + StoppingModelName(o.model) +
+             (o.straggling ? "" : ", electronic straggling off"));
     line("recoils", "not followed: their energy counts as nuclear energy where they were struck");
     line("stopped", Num(static_cast<double>(r.stopped)));
     line("backscattered", Percent(r.backscatteredFraction));
@@ -176,6 +177,7 @@ ImplantResult RunWatched(const ImplantArguments& o, const Stack& s, bool termina
     options.seed = o.seed;
     options.threads = o.threads;
     options.cutoffEv = o.cutoff;
+    options.electronicStraggling = o.straggling;
     options.depthBins = o.bins;
     options.energyBins = o.bins;
     ImplantProgress progress;
@@ -309,6 +311,8 @@ const char* ImplantCommandUsage() {
            "  --cutoff EV       an ion below this energy is at rest (default 10)\n"
            "  --bins K          bins of the depth and energy histograms (default 100)\n"
            "  --model M         electronic stopping model: classic (default)\n"
+           "  --no-straggling   each flight loses exactly the mean electronic energy (no\n"
+           "                    energy-loss straggling; the collisions still spread it)\n"
            "  --out-prefix P    also write P_depth.csv and the backscattered and transmitted\n"
            "                    energy and angle histograms as P_*.csv\n";
 }

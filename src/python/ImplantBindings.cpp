@@ -151,7 +151,7 @@ py::dict ResultDict(const ImplantResult& r) {
 
 py::dict Implant(const py::handle& ion, double energy, const py::sequence& layers, uint64_t ions,
                  uint64_t seed, std::optional<int> threads, const std::string& model, double angle,
-                 double cutoff, int bins, std::optional<double> mass) {
+                 double cutoff, int bins, std::optional<double> mass, bool straggling) {
     const StoppingModel stopping = ModelArgument(model);
     const Ion resolved = IonArgument(ion, mass);
     if (!(energy > cutoff / 1000))
@@ -176,6 +176,7 @@ py::dict Implant(const py::handle& ion, double energy, const py::sequence& layer
     o.cutoffEv = cutoff;
     o.depthBins = bins;
     o.energyBins = bins;
+    o.electronicStraggling = straggling;
     try {
         return ResultDict(RunInterruptibly(ImplantIonOf(resolved, energy, angle), stack, o));
     } catch (const ImplantError& e) {
@@ -189,9 +190,9 @@ void RegisterImplantFunctions(py::module_& m) {
     m.def("implant", &Implant, "ion"_a, "energy"_a, "layers"_a, py::kw_only(), "ions"_a = 1000,
           "seed"_a = 1, "threads"_a = py::none(),
           "model"_a = StoppingModelName(kDefaultStoppingModel), "angle"_a = 0.0, "cutoff"_a = 10.0,
-          "bins"_a = 100, "mass"_a = py::none(), R"doc(
+          "bins"_a = 100, "mass"_a = py::none(), "straggling"_a = true, R"doc(
 implant(ion, energy, layers, *, ions=1000, seed=1, threads=None, model='classic', angle=0,
-        cutoff=10, bins=100, mass=None) -> dict
+        cutoff=10, bins=100, mass=None, straggling=True) -> dict
 
 A Monte Carlo of ion paths through a stack of amorphous layers (binary collisions with the
 universal potential, the program's electronic stopping between them), as
@@ -203,6 +204,8 @@ where they were struck.
   ions      ions to follow; seed: the same seed gives the same results on any number of threads
   threads   threads (None: every core); model: the electronic stopping model ('classic')
   angle     degrees from the normal; cutoff: eV, an ion below it is at rest; bins: histograms
+  straggling  False: each flight loses exactly the mean electronic energy (no energy-loss
+            straggling), as fenra32-calc implant --no-straggling
 
 The dict holds the counts (ions, stopped, backscattered, transmitted), the means with their
 standard errors (projected_range, straggle, lateral_spread, radial_range, path_length in nm;

@@ -147,6 +147,41 @@ INSTANTIATE_TEST_SUITE_P(
                 2,
                 "implant takes at most 10 layers"}));
 
+// The number before " +- " of a summary value ("4.2 +- 0.05 keV").
+double Leading(const std::string& value) {
+    return std::stod(value.substr(0, value.find(' ')));
+}
+
+// Behind 1 um of silicon the energies of 2 MeV protons spread by about 4.3 keV from the
+// electrons' straggling (Bohr), and by some tens of eV from the collisions and the paths'
+// detours alone; --no-straggling leaves only the latter, and without it the run is the default
+// one to the byte.
+TEST(ImplantCommand, NoStragglingLeavesTheSpreadOfTheCollisions) {
+    const std::vector<std::string> run = {"implant", "H",   "2MeV",   "Si:1um",
+                                          "--ions",  "400", "--bins", "4"};
+    std::vector<std::string> off = run, on = run;
+    off.push_back("--no-straggling");
+    on.insert(on.end(), {"--seed", "1"});
+    const Outcome a = CalcOnTestDatabase(run), b = CalcOnTestDatabase(off),
+                  c = CalcOnTestDatabase(on);
+    ASSERT_EQ(a.status, 0) << a.err;
+    ASSERT_EQ(b.status, 0) << b.err;
+    EXPECT_EQ(a.out, c.out);
+    EXPECT_EQ(Line(a.out, "ions"), "400 of 400, seed 1, cut-off 10 eV, stopping model classic");
+    EXPECT_EQ(Line(b.out, "ions"),
+              "400 of 400, seed 1, cut-off 10 eV, stopping model classic, electronic "
+              "straggling off");
+    const double with = Leading(Line(a.out, "transmitted energy spread"));
+    const double without = Leading(Line(b.out, "transmitted energy spread"));
+    EXPECT_GT(with, 3.6);
+    EXPECT_LT(with, 4.9);
+    EXPECT_GT(without, 0);
+    EXPECT_LT(without, 0.1);
+    // The mean energy behind the layer is the stopping's either way.
+    EXPECT_NEAR(Leading(Line(b.out, "transmitted energy")),
+                Leading(Line(a.out, "transmitted energy")), 1.0);
+}
+
 TEST(ImplantCommand, UnwritableOutPrefixFailsAfterPrinting) {
     const Outcome o = CalcOnTestDatabase({"implant", "B", "30keV", "Si:500nm", "--ions", "10",
                                           "--out-prefix", "/nonexistent-folder/x"});
@@ -164,6 +199,10 @@ TEST(ImplantCommand, IsFoundAmongTheOptions) {
     const Outcome help = CalcOnTestDatabase({"--help"});
     EXPECT_NE(help.out.find("fenra32-calc [OPTIONS] implant ION ENERGY MATERIAL:THICKNESS..."),
               std::string::npos);
+    EXPECT_NE(help.out.find("  --no-straggling   each flight loses exactly the mean electronic "
+                            "energy (no\n"),
+              std::string::npos);
+    EXPECT_TRUE(IsImplantCommand({"--no-straggling", "implant", "B"}));
 }
 
 }  // namespace

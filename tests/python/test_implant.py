@@ -50,6 +50,21 @@ def test_arrays_and_summary_fit_together():
     assert r["electronic_energy"] * 0.999 < deposited <= r["electronic_energy"] * (1 + 1e-12)
 
 
+def test_straggling_off_as_the_command_line():
+    args = ("implant", "H", "2MeV", "Si:1um", "--ions", "300", "--seed", "4", "--csv")
+    layers = [("Si", 1, "um")]
+    for flag, straggling in (((), True), (("--no-straggling",), False)):
+        status, out, err = run_calc(*args, *flag)
+        assert (status, err) == (0, "")
+        r = fenra32.implant("H", 2000, layers, ions=300, seed=4, straggling=straggling)
+        assert "# transmitted energy spread: %.9g +- %.9g keV" % (
+            r["transmitted_energy_spread"], r["transmitted_energy_spread_error"]) in out
+    default = fenra32.implant("H", 2000, layers, ions=300, seed=4)
+    off = fenra32.implant("H", 2000, layers, ions=300, seed=4, straggling=False)
+    assert default["transmitted_energy_spread"] > 3
+    assert 0 < off["transmitted_energy_spread"] < 0.03 * default["transmitted_energy_spread"]
+
+
 def test_threads_do_not_change_the_numbers():
     one = fenra32.implant("As", 60, [("Si", 300, "nm")], ions=300, seed=9, threads=1)
     many = fenra32.implant("As", 60, [("Si", 300, "nm")], ions=300, seed=9, threads=8)

@@ -66,16 +66,19 @@ void ImplantPlot::paintEvent(QPaintEvent*) {
         p.drawText(rect().adjusted(20, 20, -20, -20), Qt::AlignCenter | Qt::TextWordWrap, missing_);
         return;
     }
-    const QRectF area(kLeft, kTop, std::max(1, width() - kLeft - kRight),
-                      std::max(1, height() - kTop - kBottom));
+    const QFontMetrics fm(font());
+    const int top = kTop + (series_.caption.isEmpty() ? 0 : fm.height());
+    const QRectF area(kLeft, top, std::max(1, width() - kLeft - kRight),
+                      std::max(1, height() - top - kBottom));
     const double xTop = h.Edge(h.values.size());
     const double yMax = *std::max_element(h.values.begin(), h.values.end());
     const std::vector<double> xTicks = RoundTicks(xTop), yTicks = RoundTicks(yMax);
     const double xEnd = xTicks.back(), yEnd = yTicks.back();
     auto X = [&](double x) { return area.left() + area.width() * (x - h.low) / (xEnd - h.low); };
     auto Y = [&](double y) { return area.bottom() - area.height() * y / yEnd; };
-    const QFontMetrics fm(font());
-    p.drawText(QRectF(0, 4, width(), kTop - 8), Qt::AlignCenter, series_.title);
+    if (!series_.caption.isEmpty())
+        p.drawText(QRectF(0, 4, width(), fm.height()), Qt::AlignCenter, series_.caption);
+    p.drawText(QRectF(0, top - kTop + 4, width(), kTop - 8), Qt::AlignCenter, series_.title);
     p.setPen(QColor(200, 200, 200));
     for (double t : xTicks) p.drawLine(QPointF(X(t), area.top()), QPointF(X(t), area.bottom()));
     for (double t : yTicks) p.drawLine(QPointF(area.left(), Y(t)), QPointF(area.right(), Y(t)));

@@ -1,7 +1,8 @@
 #pragma once
 // The drawing of one histogram of the ion paths: its bins as steps over a linear axis with
 // ticks at round numbers, and on the depth histograms the faces of the layers as dashed lines,
-// as the range window's plot marks them.
+// as the range window's plot marks them. The caption of the run goes above the title, so that
+// an exported drawing says what it shows.
 
 #include <QString>
 #include <QWidget>
@@ -15,6 +16,8 @@ struct PlotSeries {
     QString title, xLabel, yLabel;
     Histogram bins;             // the values to draw, per bin
     std::vector<double> faces;  // x of the layer faces; empty for spectra
+    // A line above the title saying what ran (ion, energy, layers, model); may be empty.
+    QString caption;
 };
 
 class ImplantPlot : public QWidget {

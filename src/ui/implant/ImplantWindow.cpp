@@ -2,6 +2,7 @@
 
 #include "ui/implant/ImplantWindow.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -22,6 +23,7 @@
 #include "batch/ImplantLayers.h"
 #include "state/NumberText.h"
 #include "ui/implant/ImplantPlot.h"
+#include "ui/implant/ImplantRunTexts.h"
 #include "ui/implant/ImplantRunner.h"
 #include "ui/implant/ImplantSummary.h"
 #include "ui/implant/ImplantWindowLayout.h"
@@ -159,6 +161,7 @@ bool ImplantWindow::readOptions(ImplantOptions* o, double* angle, QString* error
     }
     o->threads = threads_->value();
     o->depthBins = bins_->value();
+    o->electronicStraggling = straggling_->isChecked();
     return true;
 }
 
@@ -179,14 +182,21 @@ void ImplantWindow::run() {
         status_->setText(error);
         return;
     }
-    const ImplantStack stack = ImplantStackOf(readStack(), db_, list_, angle, options.cutoffEv);
+    const StackInput input = readStack();
+    const ImplantStack stack = ImplantStackOf(input, db_, list_, angle, options.cutoffEv);
     if (!stack.error.empty()) {
         status_->setText(
             tr("The stack cannot be simulated: %1").arg(QString::fromStdString(stack.error)));
         return;
     }
     runningNames_ = stack.names;
+    std::vector<CaptionLayer> layers;
+    for (std::size_t k = 0; k < stack.layers.size(); ++k)
+        layers.push_back({stack.names[k], stack.layers[k].thickness});
+    runningCaption_ = ImplantRunTexts::caption(stack.ionSymbol, stack.ion.energy, layers,
+                                               StoppingModelName(input.model));
     if (!runner_->start(stack.ion, stack.layers, options)) return;
+    clock_.start();
     setRunning(true);
     showProgress(0, options.ions);
     // Said once, at the start: a progress report after Cancel must not take back "Stopping".
@@ -202,9 +212,9 @@ void ImplantWindow::cancel() {
 void ImplantWindow::setRunning(bool running) {
     run_->setEnabled(!running);
     cancel_->setEnabled(running);
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{ion_, mass_, energy_, angle_, model_, layers_, addLayer_,
-                                         removeLayer_, ions_, seed_, threads_, cutoff_, bins_})
+    for (QWidget* w : std::initializer_list<QWidget*>{ion_, mass_, energy_, angle_, model_, layers_,
+                                                      addLayer_, removeLayer_, ions_, seed_,
+                                                      threads_, cutoff_, bins_, straggling_})
         w->setEnabled(!running);
     if (!running) addLayer_->setEnabled(layers_->rowCount() < kMaxImplantLayers);
 }
@@ -213,12 +223,14 @@ void ImplantWindow::showProgress(quint64 done, quint64 requested) {
     const double share =
         requested > 0 ? static_cast<double>(done) / static_cast<double>(requested) : 0;
     progress_->setValue(static_cast<int>(share * progress_->maximum()));
-    progress_->setFormat(tr("%1 of %2 ions").arg(done).arg(requested));
+    const double seconds = clock_.isValid() ? static_cast<double>(clock_.elapsed()) / 1000 : 0;
+    progress_->setFormat(ImplantRunTexts::progress(done, requested, seconds));
 }
 
 void ImplantWindow::runFinished() {
     setRunning(false);
     names_ = runningNames_;
+    caption_ = runningCaption_;
     const ImplantResult& r = runner_->result();
     status_->setText(r.cancelled ? tr("Cancelled: the results of the first %1 of %2 ions.")
                                        .arg(r.ionsRun)
@@ -232,6 +244,7 @@ void ImplantWindow::runFinished() {
 void ImplantWindow::runFailed(const QString& reason) {
     setRunning(false);
     names_.clear();
+    caption_.clear();
     status_->setText(tr("The simulation failed: %1").arg(reason));
     showSummary();
     showHistogram();

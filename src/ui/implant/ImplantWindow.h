@@ -7,6 +7,7 @@
 // to nuclei and the displacements against depth, and the energy and angle spectra of the ions
 // backscattered and transmitted. The drawing saves as PNG, SVG or PDF, its bins as CSV.
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QString>
 #include <string>
@@ -16,6 +17,7 @@
 #include "materials/MaterialList.h"
 #include "range/StackCalculation.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -96,6 +98,10 @@ class ImplantWindow : public QMainWindow {
     ImplantRunner* runner_ = nullptr;
     std::vector<std::string> names_, runningNames_;
     QString imageFile_, dataFile_;
+    // What the drawing says it shows (ion, energy, layers, model): of the run shown, and of the
+    // one under way.
+    QString caption_, runningCaption_;
+    QElapsedTimer clock_;  // since the start of the run under way
 
     QLineEdit* ion_ = nullptr;
     QLineEdit* mass_ = nullptr;
@@ -110,6 +116,7 @@ class ImplantWindow : public QMainWindow {
     QSpinBox* threads_ = nullptr;
     QLineEdit* cutoff_ = nullptr;
     QSpinBox* bins_ = nullptr;
+    QCheckBox* straggling_ = nullptr;
     QPushButton* run_ = nullptr;
     QPushButton* cancel_ = nullptr;
     QProgressBar* progress_ = nullptr;

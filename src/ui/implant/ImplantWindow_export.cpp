@@ -44,31 +44,34 @@ void ImplantWindow::showHistogram() {
     const QString depth = tr("Depth (nm)");
     switch (kind) {
         case ImplantHistogram::StoppedIons:
-            s = {s.title, depth, tr("Stopped ions per nm per ion"), StoppedPerNm(r), {}};
+            s = {s.title, depth, tr("Stopped ions per nm per ion"), StoppedPerNm(r), {}, {}};
             break;
         case ImplantHistogram::ElectronicDeposit:
-            s = {s.title, depth, tr("eV/nm per ion"), r.electronicDeposit, {}};
+            s = {s.title, depth, tr("eV/nm per ion"), r.electronicDeposit, {}, {}};
             break;
         case ImplantHistogram::NuclearDeposit:
-            s = {s.title, depth, tr("eV/nm per ion"), r.nuclearDeposit, {}};
+            s = {s.title, depth, tr("eV/nm per ion"), r.nuclearDeposit, {}, {}};
             break;
         case ImplantHistogram::Displacements:
-            s = {s.title, depth, tr("Displacements per nm per ion"), r.displacements, {}};
+            s = {s.title, depth, tr("Displacements per nm per ion"), r.displacements, {}, {}};
             break;
         case ImplantHistogram::BackscatteredEnergy:
-            s = {s.title, tr("Energy (keV)"), tr("Ions"), r.backscatteredSpectrum, {}};
+            s = {s.title, tr("Energy (keV)"), tr("Ions"), r.backscatteredSpectrum, {}, {}};
             break;
         case ImplantHistogram::TransmittedEnergy:
-            s = {s.title, tr("Energy (keV)"), tr("Ions"), r.transmittedSpectrum, {}};
+            s = {s.title, tr("Energy (keV)"), tr("Ions"), r.transmittedSpectrum, {}, {}};
             break;
         case ImplantHistogram::BackscatteredAngle:
-            s = {s.title, tr("Angle from the normal (deg)"), tr("Ions"), r.backscatteredAngles, {}};
+            s = {s.title, tr("Angle from the normal (deg)"), tr("Ions"), r.backscatteredAngles, {},
+                 {}};
             break;
         case ImplantHistogram::TransmittedAngle:
-            s = {s.title, tr("Angle from the normal (deg)"), tr("Ions"), r.transmittedAngles, {}};
+            s = {s.title, tr("Angle from the normal (deg)"), tr("Ions"), r.transmittedAngles, {},
+                 {}};
             break;
     }
     if (IsDepthHistogram(kind)) s.faces = r.layerFaces;
+    s.caption = caption_;
     plot_->setSeries(s);
 }
 

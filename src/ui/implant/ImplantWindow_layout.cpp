@@ -1,5 +1,6 @@
 // The ion paths window's fields, their groups and its menu.
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -102,6 +103,12 @@ QWidget* ImplantWindow::buildOptionsGroup() {
     form->addRow(tr("Threads"), threads_);
     form->addRow(tr("Cut-off energy (eV)"), cutoff_);
     form->addRow(tr("Depth bins"), bins_);
+    straggling_ = Named(new QCheckBox(tr("Electronic energy-loss straggling")), "chkStraggling");
+    straggling_->setChecked(ImplantOptions{}.electronicStraggling);
+    straggling_->setToolTip(
+        tr("Off: each flight loses exactly the mean electronic energy, and "
+           "only the collisions spread the energies."));
+    form->addRow(QString(), straggling_);
     run_ = Named(new QPushButton(tr("Run")), "cmdRun");
     cancel_ = Named(new QPushButton(tr("Cancel")), "cmdCancel");
     connect(run_, &QPushButton::clicked, this, &ImplantWindow::run);

@@ -3,12 +3,14 @@
 // the results of the ions done, refuses what it cannot read, and saves its histograms.
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -106,6 +108,9 @@ class ImplantWindowTest : public QObject {
     void saveDataWritesTheHistogram();
     void saveImageAndNothingToSave();
     void rangeWindowOpensIt();
+    void stragglingBoxChoosesTheRun_data();
+    void stragglingBoxChoosesTheRun();
+    void drawingSaysWhatRan();
 
   private:
     QString Path(const QString& name) const { return dir_->filePath(name); }
@@ -203,6 +208,10 @@ void ImplantWindowTest::runShowsTheLibrarysNumbers() {
 void ImplantWindowTest::cancelKeepsTheIonsDone() {
     Window t;
     t.Set("txtIons", "100000000");
+    // One thread follows the blocks of ions in order, so the first progress means block 0 is
+    // done and a cancel keeps it; with more, later blocks may finish while block 0 is still under
+    // way (a loaded machine), and a cancel then keeps no ion.
+    t.Child<QSpinBox>("spnThreads")->setValue(1);
     QSignalSpy ended(t.w.get(), &ImplantWindow::runEnded);
     QTest::mouseClick(t.Child<QPushButton>("cmdRun"), Qt::LeftButton);
     QVERIFY(t.w->running());
@@ -214,6 +223,11 @@ void ImplantWindowTest::cancelKeepsTheIonsDone() {
     auto* progress = t.Child<QProgressBar>("prgIons");
     QCOMPARE(progress->format(), QString("0 of 100000000 ions"));
     QTRY_VERIFY_WITH_TIMEOUT(!progress->format().startsWith("0 of "), kRunTimeoutMs);
+    // The rate and the time left, as the command line shows them.
+    const QRegularExpression moving(
+        QStringLiteral("^[1-9][0-9]* of 100000000 ions, [0-9]+ ions/s, [0-9]+ (s|min [0-9]+ s|h "
+                       "[0-9]+ min) left$"));
+    QVERIFY2(moving.match(progress->format()).hasMatch(), qPrintable(progress->format()));
     QTest::mouseClick(t.Child<QPushButton>("cmdCancel"), Qt::LeftButton);
     QVERIFY(ended.wait(kRunTimeoutMs));
     const fenra::ImplantResult& r = t.w->result();
@@ -350,6 +364,58 @@ void ImplantWindowTest::rangeWindowOpensIt() {
     QCOMPARE(read.layers[0].material, shown.layers[0].material);
     QCOMPARE(read.layers[0].thickness, shown.layers[0].thickness);
     QCOMPARE(read.layers[0].unit, shown.layers[0].unit);
+}
+
+void ImplantWindowTest::stragglingBoxChoosesTheRun_data() {
+    QTest::addColumn<bool>("straggling");
+    QTest::newRow("on, the default") << true;
+    QTest::newRow("off") << false;
+}
+
+// 2 MeV protons through 1 um of silicon: the box decides whether the flights straggle, and the
+// window's run is the library's with the same choice.
+void ImplantWindowTest::stragglingBoxChoosesTheRun() {
+    QFETCH(bool, straggling);
+    fenra::StackInput in;
+    in.ion = "H";
+    in.energy = 2000;
+    in.layers = {{"Si", 1, fenra::ThicknessUnit::Um, 0}};
+    Window t(in);
+    auto* box = t.Child<QCheckBox>("chkStraggling");
+    QVERIFY(box->isChecked());
+    box->setChecked(straggling);
+    t.Set("txtIons", "300");
+    QVERIFY(t.RunToTheEnd());
+    fenra::ImplantOptions o;
+    o.ions = 300;
+    o.electronicStraggling = straggling;
+    const fenra::ImplantStack s =
+        fenra::ImplantStackOf(in, fenra::Db(), fenra::List(), 0, o.cutoffEv);
+    QVERIFY(s.error.empty());
+    const fenra::ImplantResult r = fenra::RunImplant(s.ion, s.layers, o);
+    const fenra::ImplantResult& shown = t.w->result();
+    QCOMPARE(shown.transmittedEnergySpread.mean, r.transmittedEnergySpread.mean);
+    QCOMPARE(shown.transmittedSpectrum.values, r.transmittedSpectrum.values);
+    // Bohr's straggling spreads the energies by about 4 keV; the collisions alone by far less.
+    QCOMPARE(shown.transmittedEnergySpread.mean > 1, straggling);
+}
+
+// The drawing carries a line saying what ran: on screen and in the exported image, and it stays
+// that of the run shown when a field is edited afterwards.
+void ImplantWindowTest::drawingSaysWhatRan() {
+    Window t;
+    t.Set("txtIons", "256");
+    QVERIFY(t.RunToTheEnd());
+    const QString caption("B 50 keV into SiO2 20 nm / Si 1000 nm, stopping model classic");
+    QCOMPARE(t.w->plot().series().caption, caption);
+    t.Set("txtEnergy", "70");
+    t.Child<QComboBox>("cboHistogram")->setCurrentIndex(5);
+    QCOMPARE(t.w->plot().series().caption, caption);
+    t.platform.fileAnswers = {Path("spectrum.svg")};
+    t.Child<QAction>("mnuSaveImage")->trigger();
+    const QByteArray svg = Bytes(Path("spectrum.svg"));
+    QVERIFY(svg.contains(caption.toUtf8()));
+    QVERIFY(svg.contains("Transmitted ions against energy"));
 }
 
 QTEST_MAIN(ImplantWindowTest)
