@@ -49,6 +49,13 @@ class ChildWindows : public QObject {
     // Deletes every window still there (the main window is going).
     void deleteAll();
 
+    // Writes the settings now; a failure is told through settingsNotSaved.
+    void saveSettings();
+
+  signals:
+    // The settings could not be written: the sentence says where and why.
+    void settingsNotSaved(const QString& problem);
+
   private:
     fenra::AppSettings* settings_;
     RememberedFolders& folders_;

@@ -118,6 +118,8 @@ void MainWindow::connectParts() {
             &DataSetEditor::showReadDataSets);
     connect(document_, &TargetDocument::dataSetsReplaced, results_, &ResultsPane::refresh);
     connect(document_, &TargetDocument::fileChanged, this, &MainWindow::showStatusTexts);
+    connect(document_, &TargetDocument::settingsNotSaved, this, &MainWindow::showStatusMessage);
+    connect(windows_, &ChildWindows::settingsNotSaved, this, &MainWindow::showStatusMessage);
     connect(curves_, &CurveCommands::walkStarted, this, [this] { setCommandsEnabled(false); });
     connect(curves_, &CurveCommands::walkEnded, this, [this] { setCommandsEnabled(true); });
 }
@@ -192,7 +194,8 @@ void MainWindow::storeSettings() {
     settings_->SetGeometry(kWindowName, saveGeometry());
     settings_->SetUnit(results_->unit());
     settings_->SetLastIon(editor_->ionText());
-    settings_->Save();
+    // The window is going: a status line would not be seen.
+    if (!settings_->Save()) showMessage(settings_->Problem());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -37,10 +37,14 @@ void TargetDocument::markUnchanged(const QString& path) {
         folders_.rememberFolderOf(fenra::FileKind::Target, path);
         if (settings_ != nullptr) {
             settings_->AddRecentTarget(path);
-            settings_->Save();
+            saveSettings();
         }
     }
     emit fileChanged();
+}
+
+void TargetDocument::saveSettings() {
+    if (!settings_->Save()) emit settingsNotSaved(settings_->Problem());
 }
 
 bool TargetDocument::maybeSave() {
@@ -99,7 +103,7 @@ void TargetDocument::openRecent(const QString& path) {
     if (!QFileInfo(path).isFile()) {
         if (settings_ != nullptr) {
             settings_->RemoveRecentTarget(path);
-            settings_->Save();
+            saveSettings();
         }
         showMessage(
             tr("The target file \"%1\" no longer exists; it was removed from the recent targets.")

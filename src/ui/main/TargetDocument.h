@@ -64,10 +64,13 @@ class TargetDocument : public QObject {
     void dataSetsReplaced();
     // The file or its changed state is another one.
     void fileChanged();
+    // The recent targets could not be written to the settings: where and why.
+    void settingsNotSaved(const QString& problem);
 
   private:
     void read(const QString& path);
     void showMessage(const QString& text);
+    void saveSettings();
 
     fenra::Platform& platform_;
     fenra::WorkingState& state_;
