@@ -10,6 +10,8 @@
 #include "ui/main/RememberedFolders.h"
 #include "ui/range/RangeWindow.h"
 
+namespace fenra {
+
 namespace {
 
 const QString kRangeWindowName = QStringLiteral("RangeWindow");
@@ -133,3 +135,5 @@ void ChildWindows::deleteAll() {
     curveWindows_.clear();
     rangeWindows_.clear();
 }
+
+}  // namespace fenra

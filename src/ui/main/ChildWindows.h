@@ -11,13 +11,13 @@
 #include <QPointer>
 #include <array>
 
+namespace fenra {
+
 class CurveWindow;
 class RememberedFolders;
 
-namespace fenra {
 class AppSettings;
 class RangeWindow;
-}  // namespace fenra
 
 class ChildWindows : public QObject {
     Q_OBJECT
@@ -64,3 +64,5 @@ class ChildWindows : public QObject {
     QList<QPointer<CurveWindow>> curveWindows_;
     QList<QPointer<fenra::RangeWindow>> rangeWindows_;
 };
+
+}  // namespace fenra

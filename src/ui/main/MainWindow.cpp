@@ -25,6 +25,8 @@
 #include "ui/platform/Platform.h"
 #include "ui/platform/WindowGeometry.h"
 
+namespace fenra {
+
 namespace {
 
 constexpr int kWindowWidthTwips = 7500;
@@ -209,3 +211,5 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     windows_->closeAll();
     event->accept();
 }
+
+}  // namespace fenra

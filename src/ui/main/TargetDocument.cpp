@@ -11,6 +11,8 @@
 #include "ui/messages/WindowMessages.h"
 #include "ui/platform/Platform.h"
 
+namespace fenra {
+
 TargetDocument::TargetDocument(fenra::Platform& platform, fenra::WorkingState& state,
                                RememberedFolders& folders, fenra::AppSettings* settings,
                                std::function<bool()> targetEmpty, QWidget* window)
@@ -154,3 +156,5 @@ void TargetDocument::fillRecentMenu(QMenu* menu) {
     }
     if (recent.isEmpty()) menu->addAction(tr("(none)"))->setEnabled(false);
 }
+
+}  // namespace fenra

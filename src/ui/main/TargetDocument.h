@@ -12,12 +12,13 @@
 
 class QMenu;
 class QWidget;
-class RememberedFolders;
 
 namespace fenra {
+
+class RememberedFolders;
+
 class AppSettings;
 class Platform;
-}  // namespace fenra
 
 class TargetDocument : public QObject {
     Q_OBJECT
@@ -81,3 +82,5 @@ class TargetDocument : public QObject {
     QString path_;
     std::string unchangedText_;  // the target file's text when last opened or saved
 };
+
+}  // namespace fenra
