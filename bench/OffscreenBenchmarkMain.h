@@ -17,6 +17,9 @@
 #include "ui/main/MainWindow.h"
 #include "ui/main/StartUp.h"
 
+// The windows of the program live in namespace fenra.
+using fenra::MainWindow;
+
 namespace fenra_bench {
 
 // The offscreen platform notes every window it cannot size to its hints; that says nothing

@@ -13,6 +13,10 @@
 #include "ui/main/ChildWindows.h"
 #include "ui/main/DataSetEditor.h"
 
+// The windows of the program live in namespace fenra.
+using fenra::CurveWindow;
+using fenra::MainWindow;
+
 namespace {
 
 void RunCurveCommand(benchmark::State& bench, const char* command) {

@@ -11,6 +11,9 @@
 #include "OffscreenBenchmarkMain.h"
 #include "ui/main/DataSetEditor.h"
 
+// The windows of the program live in namespace fenra.
+using fenra::MainWindow;
+
 namespace {
 
 void BM_StartUpToShownWindow(benchmark::State& bench) {

@@ -97,7 +97,7 @@ int RunProgram(int argc, char* argv[]) {
     // The user's settings; a damaged file is set aside and the window says so in its status bar.
     fenra::AppSettings settings;
     fenra::WorkingState state;
-    MainWindow window(platform, state, *db, &settings);
+    fenra::MainWindow window(platform, state, *db, &settings);
     window.show();
     // The file is opened once the window is on the screen, so that a message about it has
     // the window behind it; by its absolute path, which the recent targets keep.

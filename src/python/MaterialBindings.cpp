@@ -92,7 +92,7 @@ Target TargetArgument(const Ion& ion, const py::handle& material,
         return MakeTarget(ModuleDatabase(), ion, m, model);
     }
     if (!py::isinstance<py::str>(material))
-        throw py::type_error("material must be a text or a Material");
+        throw py::type_error(Words(Sentence(PhysicsText::MaterialNotTextOrMaterial)));
     const std::string text = Utf8Of(material, PhysicsText::TheMaterial);
     try {
         return ResolveTarget(ModuleDatabase(), ModuleMaterials(), ion, text, density, model);

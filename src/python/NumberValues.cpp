@@ -1,5 +1,7 @@
 #include "python/NumberValues.h"
 
+#include "range/IonTarget.h"
+
 namespace fenra::python {
 
 namespace {
@@ -24,8 +26,9 @@ void RequireRealNumbers(const py::handle& given, const std::string& name) {
     }
     const char kind = natural.dtype().kind();
     if (kind != 'i' && kind != 'u' && kind != 'f')
-        throw py::type_error(name + " must be real numbers, not an array of dtype " +
-                             py::str(natural.dtype()).cast<std::string>());
+        throw py::type_error(
+            Words(Sentence(PhysicsText::NotRealNumbers,
+                           {Value(name), Value(py::str(natural.dtype()).cast<std::string>())})));
 }
 
 }  // namespace
@@ -39,7 +42,7 @@ Values ReadValues(const py::handle& given, const std::string& name) {
     Values v;
     v.name = name;
     if (PyBool_Check(given.ptr()))
-        throw py::type_error(name + " must be a number or numbers, not a bool");
+        throw py::type_error(Words(Sentence(PhysicsText::NumberNotBool, {Value(name)})));
     if (PyFloat_Check(given.ptr()) || PyLong_Check(given.ptr())) {
         v.scalar = true;
         v.one = PythonNumber(given, name);
@@ -64,28 +67,34 @@ std::string Repr(double v) {
     return py::repr(py::float_(v)).cast<std::string>();
 }
 
-// Where the model holds, as the warnings word it.
-const char* OutsideTail(StoppingModel model) {
-    return model == StoppingModel::modern
-               ? " outside the modern model's 1 keV/u to 10 GeV/u or where nuclear stopping is "
-                 "more than half the total"
-               : " outside the model's 1 keV/u to 2 GeV/u";
+Message ModelDomain(StoppingModel model) {
+    return Sentence(model == StoppingModel::modern ? PhysicsText::ModernModelDomain
+                                                   : PhysicsText::ClassicModelDomain);
+}
+
+Message TheEnergy(const Values& in, double v) {
+    return Sentence(PhysicsText::PythonTheEnergy, {Value(Repr(v)), Value(in.unit)});
+}
+
+Message OfTheEnergies(py::ssize_t count) {
+    return Sentence(PhysicsText::PythonOfTheEnergies, {Value(std::to_string(count))});
 }
 
 // The warning for results outside the model: of energies given, or of the energies found for
 // ranges given.
 std::string OutsideText(const Values& in, double given, double result, py::ssize_t outside,
                         StoppingModel model) {
-    const std::string tail = std::string(OutsideTail(model)) + "; ";
     const bool ranges = in.name == "range";
     if (in.scalar)
-        return (ranges
-                    ? "the energy " + Repr(result) + " " + in.unit + " for the range " + Repr(given)
-                    : "the energy " + Repr(given) + " " + in.unit) +
-               " is" + tail + "the result is extrapolated";
-    return std::to_string(outside) +
-           (ranges ? " of the energies for the ranges are" : " of the energies are") + tail +
-           "their results are extrapolated";
+        return Words(OutOfModelSentence(
+            ranges ? Sentence(PhysicsText::PythonTheEnergyForRange,
+                              {Value(Repr(result)), Value(in.unit), Value(Repr(given))})
+                   : TheEnergy(in, given),
+            model));
+    const Message which = ranges ? Sentence(PhysicsText::PythonOfTheEnergiesForRanges,
+                                            {Value(std::to_string(outside))})
+                                 : OfTheEnergies(outside);
+    return Words(Sentence(PhysicsText::ManyOutsideModel, {which, ModelDomain(model)}));
 }
 
 // Values between two looks for Ctrl+C (a pending signal) in a long array: each look takes the

@@ -47,7 +47,13 @@ Message Indexed(const std::string& name, std::size_t k);
 std::string Repr(double v);
 
 // Where the model holds, as the warnings word it.
-const char* OutsideTail(StoppingModel model);
+Message ModelDomain(StoppingModel model);
+
+// "the energy 5000.0 keV": one value given, as a warning names it.
+Message TheEnergy(const Values& in, double v);
+
+// "3 of the energies": the values of an array a warning concerns.
+Message OfTheEnergies(py::ssize_t count);
 
 // The warning for results outside the model: of energies given, or of the energies found for
 // ranges given.

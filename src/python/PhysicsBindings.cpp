@@ -148,9 +148,9 @@ py::object RangeOf(const py::handle& ion, const py::handle& material, const py::
         return ThicknessFromE15(t, s.sigma, unit);
     });
     if (invalid > 0)
-        WarnOutsideModel(SpreadValidityWarning(
-            in.scalar ? "the range straggling of the energy " + Repr(in.one) + " " + in.unit
-                      : "the range straggling of " + std::to_string(invalid) + " of the energies"));
+        WarnOutsideModel(Words(SpreadValiditySentence(
+            Sentence(PhysicsText::RangeStragglingOf,
+                     {in.scalar ? TheEnergy(in, in.one) : OfTheEnergies(invalid)}))));
     return py::make_tuple(range, sigma);
 }
 
@@ -201,8 +201,8 @@ py::object EnergyAfter(const py::handle& ion, const py::handle& energy, const py
     }
     if (interrupted) throw py::error_already_set();
     if (outside > 0)
-        WarnOutsideModel(std::to_string(outside) + " of the energies pass" + OutsideTail(model) +
-                         " on their way through the layers; their results are extrapolated");
+        WarnOutsideModel(Words(
+            Sentence(PhysicsText::PassOutsideModel, {OfTheEnergies(outside), ModelDomain(model)})));
     if (in.scalar) return py::cast(out);
     std::vector<py::ssize_t> shape = in.shape();
     shape.push_back(static_cast<py::ssize_t>(count));

@@ -13,6 +13,7 @@
 #include "python/ModuleArguments.h"
 #include "python/ModuleBindings.h"
 #include "python/ModuleCore.h"
+#include "python/NumberValues.h"
 #include "range/Spread.h"
 
 namespace fenra::python {
@@ -82,11 +83,12 @@ py::dict Record(const std::vector<Layer>& stack, const StackResult& path,
 
 void Warn(const StackResult& path, const std::vector<LayerSpread>& spreads, StoppingModel model) {
     if (path.outOfModel)
-        WarnOutsideModel(OutOfModelWarning("an energy on the path through the layers", model));
+        WarnOutsideModel(
+            Words(OutOfModelSentence(Sentence(PhysicsText::PathThroughLayers), model)));
     for (std::size_t k = 0; k < spreads.size(); ++k)
         if (spreads[k].outOfValidity)
-            WarnOutsideModel(
-                SpreadValidityWarning("the spreads behind layers[" + std::to_string(k) + "]"));
+            WarnOutsideModel(Words(SpreadValiditySentence(
+                Sentence(PhysicsText::SpreadsBehind, {Indexed("layers", k)}))));
 }
 
 py::dict Path(const py::handle& ion, double energy, const py::sequence& layers,

@@ -26,9 +26,9 @@ namespace {
 py::array_t<double> EnergyStepsOf(double start, double stop, const py::handle& stepsGiven,
                                   bool linear) {
     if (PyBool_Check(stepsGiven.ptr()) || !PyLong_Check(stepsGiven.ptr()))
-        throw py::type_error(
-            "steps must be a whole number, not " +
-            py::str(py::type::of(stepsGiven).attr("__name__")).cast<std::string>());
+        throw py::type_error(Words(Sentence(
+            PhysicsText::StepsNotWholeNumberType,
+            {Value(py::str(py::type::of(stepsGiven).attr("__name__")).cast<std::string>())})));
     const long long steps = PyLong_AsLongLong(stepsGiven.ptr());
     if (steps == -1 && PyErr_Occurred()) PyErr_Clear();
     if (steps < 1 || steps > kMaxEnergySteps)

@@ -1,12 +1,23 @@
 #include "settings/AppSettings.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QVariant>
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+
+#include "files/TextFile.h"
+#include "messages/OutcomeMessages.h"
 
 namespace fenra {
 
@@ -56,12 +67,6 @@ bool IsSymbol(const QString& text) {
     return true;
 }
 
-std::unique_ptr<QSettings> NewStore() {
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                       QString::fromLatin1(kSettingsOrganisation),
-                                       QString::fromLatin1(kSettingsApplication));
-}
-
 // QSettings opens its file as it is made, so the path is learnt without making one for it: from
 // a store of an application that has no file, in the same folder.
 QString SettingsFilePath() {
@@ -72,14 +77,34 @@ QString SettingsFilePath() {
            QString::fromLatin1(kSettingsApplication) + QStringLiteral(".ini");
 }
 
-// Whether the settings file is one QSettings must not read: a FIFO or device would block the
-// start for ever, a folder cannot be parsed, and a file above kMaxSettingsBytes is no file this
-// program wrote. A missing file is fine (the defaults).
-bool NotReadable(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists()) return false;
-    if (!info.isFile()) return true;  // a folder, FIFO or device
-    return info.size() > kMaxSettingsBytes;
+// The bytes of the settings file, read through one open that cannot block: a FIFO or device
+// would block the start for ever, a folder cannot be parsed, and a file above kMaxSettingsBytes
+// is no file this program wrote. The checks are made on the file opened, so nothing can be
+// swapped in between. A missing file reads as no bytes (the defaults); false: not readable.
+bool ReadSettingsFile(const QString& path, QByteArray* bytes) {
+    bytes->clear();
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return errno == ENOENT || errno == ENOTDIR;  // no file: the defaults
+    struct stat st {};
+    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= kMaxSettingsBytes;
+    if (ok) {
+        bytes->resize(static_cast<qsizetype>(st.st_size));
+        qsizetype done = 0;
+        while (ok && done < bytes->size()) {
+            const ssize_t n =
+                ::read(fd, bytes->data() + done, static_cast<std::size_t>(bytes->size() - done));
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) {
+                ok = n == 0;  // a file that shrank while read: what was there
+                bytes->truncate(done);
+                break;
+            }
+            done += n;
+        }
+    }
+    ::close(fd);
+    return ok;
 }
 
 }  // namespace
@@ -112,49 +137,73 @@ AppSettings::AppSettings(const QString& appDir) : appDir_(appDir) {
     OpenStore();
 }
 
-AppSettings::~AppSettings() = default;
+// A change not yet saved is saved on the way out, as QSettings did; the windows save at every
+// change they make and report a failure there.
+AppSettings::~AppSettings() {
+    if (changed_) Save();
+}
+
+// QSettings reads and words the ini text (its format stays the one earlier versions wrote), but
+// over a private copy in a temporary folder: the user's file itself is read once here and
+// written only by Save(), through the program's safe writer.
+bool AppSettings::OpenCopy(const QByteArray& bytes) {
+    store_.reset();
+    if (scratch_ == nullptr) scratch_ = std::make_unique<QTemporaryDir>();
+    const QString copy = scratch_->filePath(QStringLiteral("settings.ini"));
+    QFile file(copy);
+    if (!scratch_->isValid() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(bytes) != bytes.size() || !file.flush()) {
+        // Nowhere to hold them: the defaults, read from an empty device, and nothing written.
+        store_ = std::make_unique<QSettings>(QStringLiteral("/dev/null"), QSettings::IniFormat);
+        writable_ = false;
+        problem_ = QStringLiteral(
+            "The settings could not be held in a temporary folder; the defaults "
+            "are used and changes are not saved.");
+        return true;
+    }
+    file.close();
+    store_ = std::make_unique<QSettings>(copy, QSettings::IniFormat);
+    // QSettings reads its file at the first look-up, and only then knows whether it could.
+    (void)store_->allKeys();
+    return store_->status() == QSettings::NoError;
+}
 
 // A file QSettings cannot parse, or must not read, is moved aside, so that the next save does not
 // overwrite what its owner may want to look at, and the program starts from the defaults.
 void AppSettings::OpenStore() {
-    const QString path = SettingsFilePath();
-    if (!NotReadable(path)) {
-        store_ = NewStore();
-        // QSettings reads its file at the first look-up, and only then knows whether it could.
-        (void)store_->allKeys();
-        if (store_->status() == QSettings::NoError) return;
-    }
-    const QString kept = path + kUnreadableSuffix;
-    store_.reset();
+    path_ = SettingsFilePath();
+    QByteArray bytes;
+    if (ReadSettingsFile(path_, &bytes) && OpenCopy(bytes)) return;
+    const QString kept = path_ + kUnreadableSuffix;
     QFile::remove(kept);
-    if (QFile::rename(path, kept)) {
-        store_ = NewStore();
+    const bool movedAside = QFile::rename(path_, kept);
+    OpenCopy(QByteArray());
+    if (!problem_.isEmpty()) return;
+    if (movedAside) {
         problem_ = QStringLiteral(
                        "The settings file \"%1\" could not be read and was kept as "
                        "\"%2\"; the defaults are used.")
-                       .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(kept));
+                       .arg(QDir::toNativeSeparators(path_), QDir::toNativeSeparators(kept));
         return;
     }
-    // A file that cannot be moved aside and must not be read is not read: the store reads
-    // an empty device instead, and nothing is written.
-    store_ = NotReadable(path)
-                 ? std::make_unique<QSettings>(QStringLiteral("/dev/null"), QSettings::IniFormat)
-                 : NewStore();
+    // A file that cannot be moved aside is kept as it is: nothing is written over it.
     writable_ = false;
     problem_ = QStringLiteral(
                    "The settings file \"%1\" could not be read; the defaults are used and "
                    "changes are not saved.")
-                   .arg(QDir::toNativeSeparators(path));
+                   .arg(QDir::toNativeSeparators(path_));
 }
 
 // While an unreadable file could not be moved aside nothing is written, not even on the way out:
-// QSettings would replace the file with the few values of this run.
+// the file would be replaced with the few values of this run.
 void AppSettings::Put(const QString& key, const QVariant& value) {
-    if (writable_) store_->setValue(key, value);
+    if (!writable_) return;
+    store_->setValue(key, value);
+    changed_ = true;
 }
 
 QString AppSettings::FilePath() const {
-    return store_->fileName();
+    return path_;
 }
 
 QString AppSettings::StoredFolder(FileKind kind) const {
@@ -250,12 +299,30 @@ void AppSettings::SetLastIon(const QString& symbol) {
     if (IsSymbol(symbol.trimmed())) Put(kIonKey, symbol.trimmed());
 }
 
+// QSettings words the values into the private copy; its bytes then replace the user's file
+// through the safe writer (a temporary file beside it, fsync, rename; a link written through).
 bool AppSettings::Save() {
     if (!writable_) return false;
+    if (!changed_) return true;
     store_->sync();
-    if (store_->status() == QSettings::NoError) return true;
-    problem_ = QStringLiteral("The settings could not be saved to \"%1\".")
-                   .arg(QDir::toNativeSeparators(store_->fileName()));
+    FileError error;
+    QByteArray bytes;
+    QFile copy(store_->fileName());
+    if (store_->status() != QSettings::NoError || !copy.open(QIODevice::ReadOnly)) {
+        error = MakeFileError(FileAction::Write, store_->fileName().toStdString(), 0);
+    } else {
+        bytes = copy.readAll();
+        // The folder is made on the way; when it cannot be, the writer says why.
+        std::error_code ignored;
+        std::filesystem::create_directories(
+            QFile::encodeName(QFileInfo(path_).absolutePath()).toStdString(), ignored);
+        if (WriteTextFile(QFile::encodeName(path_).toStdString(), bytes.toStdString(), &error)) {
+            changed_ = false;
+            return true;
+        }
+    }
+    problem_ = QStringLiteral("The settings could not be saved: %1.")
+                   .arg(QString::fromStdString(DescribeFileError(error)));
     return false;
 }
 

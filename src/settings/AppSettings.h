@@ -12,6 +12,7 @@
 #include <optional>
 
 class QSettings;
+class QTemporaryDir;
 class QVariant;
 
 namespace fenra {
@@ -74,19 +75,24 @@ class AppSettings {
     QString LastIon() const;
     void SetLastIon(const QString& symbol);
 
-    // Writes the settings to their file now (QSettings also writes them when it goes); false,
-    // and Problem() says why, when they cannot be written.
+    // Writes changed settings to their file now, through the safe writer (they are also written
+    // when the object goes); false, and Problem() names the file and the system's reason, when
+    // they cannot be written. The change is kept for the next try.
     bool Save();
 
   private:
     void OpenStore();
+    bool OpenCopy(const QByteArray& bytes);
     QString StoredFolder(FileKind kind) const;
     void Put(const QString& key, const QVariant& value);
 
+    std::unique_ptr<QTemporaryDir> scratch_;  // holds the private copy QSettings works on
     std::unique_ptr<QSettings> store_;
+    QString path_;  // the user's settings file
     QString appDir_;
     QString problem_;
     bool writable_ = true;  // false while an unreadable file must be kept as it is
+    bool changed_ = false;  // a value was set since the last save
 };
 
 // The folder of a new user's first dialog: documents, or home when there is none.

@@ -93,6 +93,29 @@ const SaidCase kSaid[] = {
      "more than half the total; the result is extrapolated"},
     {"ValueHoldingAPlaceholder", Sentence(PhysicsText::UnknownOption, {Value("--%2")}),
      "unknown option --%2"},
+    // Python's warnings for arrays share the models' domains with nothing else typed twice.
+    {"EnergiesForRangesOutsideTheModel",
+     Sentence(PhysicsText::ManyOutsideModel,
+              {Sentence(PhysicsText::PythonOfTheEnergiesForRanges, {Value("2")}),
+               Sentence(PhysicsText::ClassicModelDomain)}),
+     "2 of the energies for the ranges are outside the model's 1 keV/u to 2 GeV/u; their results "
+     "are extrapolated"},
+    {"EnergiesPassingOutsideTheModernModel",
+     Sentence(PhysicsText::PassOutsideModel,
+              {Sentence(PhysicsText::PythonOfTheEnergies, {Value("1")}),
+               Sentence(PhysicsText::ModernModelDomain)}),
+     "1 of the energies pass outside the modern model's 1 keV/u to 10 GeV/u or where nuclear "
+     "stopping is more than half the total on their way through the layers; their results are "
+     "extrapolated"},
+    {"OneEnergyForARange",
+     Sentence(PhysicsText::OutsideClassicModel,
+              {Sentence(PhysicsText::PythonTheEnergyForRange,
+                        {Value("0.5"), Value("keV"), Value("1e-07")})}),
+     "the energy 0.5 keV for the range 1e-07 is outside the model's 1 keV/u to 2 GeV/u; the result "
+     "is extrapolated"},
+    {"ArrayOfDates",
+     Sentence(PhysicsText::NotRealNumbers, {Value("energy"), Value("datetime64[D]")}),
+     "energy must be real numbers, not an array of dtype datetime64[D]"},
 };
 
 INSTANTIATE_TEST_SUITE_P(PhysicsMessages, PhysicsSentenceTest, ::testing::ValuesIn(kSaid),

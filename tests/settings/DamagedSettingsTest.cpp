@@ -86,8 +86,10 @@ TEST_F(DamagedSettingsTest, AConfigurationFolderThatCannotBeMadeFailsTheSaveWith
     AppSettings settings(AppDir());
     settings.SetLastIon("He");
     EXPECT_FALSE(settings.Save());
-    EXPECT_EQ(settings.Problem(), QString("The settings could not be saved to \"%1\".")
-                                      .arg(Path("blocked/fenra32/fenra32.ini")));
+    EXPECT_EQ(settings.Problem(),
+              QString("The settings could not be saved: Cannot create a temporary file in "
+                      "%1 to write %1/fenra32.ini: Not a directory.")
+                  .arg(Path("blocked/fenra32")));
     EXPECT_EQ(settings.LastIon(), "He");  // kept for the rest of the run
 }
 
@@ -101,7 +103,9 @@ TEST_F(DamagedSettingsTest, AReadOnlyConfigurationFolderFailsTheSaveWithAMessage
         settings.SetUnit(2);
         EXPECT_FALSE(settings.Save());
         EXPECT_EQ(settings.Problem(),
-                  QString("The settings could not be saved to \"%1\".").arg(IniPath()));
+                  QString("The settings could not be saved: Cannot create a temporary file in "
+                          "%1 to write %2: Permission denied.")
+                      .arg(Path("config/fenra32"), IniPath()));
     }
     QFile::setPermissions(Path("config/fenra32"),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);

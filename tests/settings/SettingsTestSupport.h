@@ -10,6 +10,12 @@
 #include <QSettings>
 #include <QString>
 #include <QTemporaryDir>
+#include <ostream>
+
+// Texts in failures as text, not as arrays of code units.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 namespace fenra {
 

@@ -7,6 +7,9 @@
 #include "calc/CalculateDataSet.h"
 #include "support/MainWindowDriver.h"
 
+// The windows of the program live in namespace fenra.
+using fenra::CurveWindow;
+
 namespace curve_test {
 
 // The stopping of the current data set at another energy, calculated on a copy of the state.

@@ -6,6 +6,8 @@
 
 #include "ui/curve/CurveLayout.h"
 
+namespace fenra {
+
 namespace cl = fenra::curve_layout;
 
 namespace {
@@ -172,3 +174,5 @@ void CurveCanvas::paintEvent(QPaintEvent*) {
     fitImage();
     p.drawImage(QPointF(cl::kPlotBorderPx, cl::kPlotBorderPx), image());
 }
+
+}  // namespace fenra

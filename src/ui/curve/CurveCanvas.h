@@ -17,6 +17,8 @@
 #include <QWidget>
 #include <vector>
 
+namespace fenra {
+
 class CurveCanvas : public QWidget {
     Q_OBJECT
 
@@ -58,3 +60,5 @@ class CurveCanvas : public QWidget {
     QImage image_;  // in device pixels
     qreal ratio_ = 1;
 };
+
+}  // namespace fenra

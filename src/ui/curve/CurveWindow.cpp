@@ -17,6 +17,8 @@
 #include "ui/curve/CurveCanvas.h"
 #include "ui/curve/CurveLayout.h"
 
+namespace fenra {
+
 namespace cl = fenra::curve_layout;
 
 namespace {
@@ -253,3 +255,5 @@ void CurveWindow::setCurveLabels(const QString& xAxisTitle, const QString& unit,
 QString CurveWindow::statusText() const {
     return status_->text();
 }
+
+}  // namespace fenra

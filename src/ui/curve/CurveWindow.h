@@ -22,12 +22,13 @@ class QEvent;
 class QFont;
 class QLabel;
 class QMenu;
-class CurveCanvas;
 
 namespace fenra {
+
+class CurveCanvas;
+
 class Platform;
 struct FileDialogSettings;
-}  // namespace fenra
 
 class CurveWindow : public QMainWindow {
     Q_OBJECT
@@ -159,3 +160,5 @@ class CurveWindow : public QMainWindow {
     void drawPolyline(float w, float h, float yMax);
     void showDepthFit();
 };
+
+}  // namespace fenra

@@ -12,6 +12,8 @@
 #include "ui/curve/CurveWindow.h"
 #include "ui/platform/Platform.h"
 
+namespace fenra {
+
 namespace cl = fenra::curve_layout;
 
 namespace {
@@ -194,3 +196,5 @@ void CurveWindow::drawPolyline(float w, float h, float yMax) {
     canvas_->setPoint(x(0), y(0));
     for (int i = 1; i <= n; ++i) canvas_->lineTo(x(i), y(i));
 }
+
+}  // namespace fenra

@@ -14,6 +14,8 @@
 #include "ui/messages/WindowMessages.h"
 #include "ui/platform/Platform.h"
 
+namespace fenra {
+
 namespace {
 
 QAction* NamedCommand(QMenu* menu, const QString& text, const char* name) {
@@ -66,3 +68,5 @@ void CurveWindow::saveData() {
                       saveDialog(tr("Save data"), tr("CSV files (*.csv);;All files (*)"), "csv"),
                       &dataFile_, write);
 }
+
+}  // namespace fenra

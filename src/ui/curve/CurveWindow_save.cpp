@@ -9,6 +9,8 @@
 #include "ui/messages/WindowMessages.h"
 #include "ui/platform/Platform.h"
 
+namespace fenra {
+
 bool CurveWindow::holdsCurve() const {
     // The window saves what it shows, so it is its own copy that must hold a curve: an energy
     // curve by its energies, the stopping curves by their stopping values.
@@ -45,3 +47,5 @@ void CurveWindow::saveCurve() {
         &saveFile_, write);
     if (saved) emit curveSaved(*saved);
 }
+
+}  // namespace fenra

@@ -10,6 +10,8 @@
 #include "ui/main/RememberedFolders.h"
 #include "ui/range/RangeWindow.h"
 
+namespace fenra {
+
 namespace {
 
 const QString kRangeWindowName = QStringLiteral("RangeWindow");
@@ -18,14 +20,14 @@ const QString kRangeWindowName = QStringLiteral("RangeWindow");
 // next run): the geometry is taken as the window closes, before it is deleted.
 class RangeGeometryKeeper : public QObject {
   public:
-    RangeGeometryKeeper(fenra::AppSettings& settings, QObject* parent)
-        : QObject(parent), settings_(settings) {}
+    RangeGeometryKeeper(fenra::AppSettings& settings, ChildWindows& owner, QObject* parent)
+        : QObject(parent), settings_(settings), owner_(owner) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Close) {
             if (auto* window = qobject_cast<QWidget*>(watched)) {
                 settings_.SetGeometry(kRangeWindowName, window->saveGeometry());
-                settings_.Save();
+                owner_.saveSettings();
             }
         }
         return false;
@@ -33,6 +35,7 @@ class RangeGeometryKeeper : public QObject {
 
   private:
     fenra::AppSettings& settings_;
+    ChildWindows& owner_;
 };
 
 // A new curve window stands below and right of the last one still open, by the height of a
@@ -95,13 +98,13 @@ void ChildWindows::showRangeWindow(fenra::RangeWindow* window) {
     if (settings_ != nullptr) {
         const QByteArray geometry = settings_->Geometry(kRangeWindowName);
         if (!geometry.isEmpty()) window->restoreGeometry(geometry);  // a foreign blob: no change
-        window->installEventFilter(new RangeGeometryKeeper(*settings_, window));
+        window->installEventFilter(new RangeGeometryKeeper(*settings_, *this, window));
         // The stopping model chosen last in any range window is the next one's.
         window->setModelName(settings_->RangeModel());
         window->setSignificantDigits(settings_->RangeDigits());
         connect(window, &fenra::RangeWindow::modelChosen, this, [this](const QString& name) {
             settings_->SetRangeModel(name);
-            settings_->Save();
+            saveSettings();
         });
     }
     rangeWindows_.removeAll(nullptr);
@@ -122,9 +125,15 @@ void ChildWindows::closeAll() {
         if (window) window->close();
 }
 
+void ChildWindows::saveSettings() {
+    if (settings_ != nullptr && !settings_->Save()) emit settingsNotSaved(settings_->Problem());
+}
+
 void ChildWindows::deleteAll() {
     for (const QPointer<CurveWindow>& window : curveWindows_) delete window.data();
     for (const QPointer<fenra::RangeWindow>& window : rangeWindows_) delete window.data();
     curveWindows_.clear();
     rangeWindows_.clear();
 }
+
+}  // namespace fenra

@@ -11,13 +11,13 @@
 #include <QPointer>
 #include <array>
 
+namespace fenra {
+
 class CurveWindow;
 class RememberedFolders;
 
-namespace fenra {
 class AppSettings;
 class RangeWindow;
-}  // namespace fenra
 
 class ChildWindows : public QObject {
     Q_OBJECT
@@ -49,6 +49,13 @@ class ChildWindows : public QObject {
     // Deletes every window still there (the main window is going).
     void deleteAll();
 
+    // Writes the settings now; a failure is told through settingsNotSaved.
+    void saveSettings();
+
+  signals:
+    // The settings could not be written: the sentence says where and why.
+    void settingsNotSaved(const QString& problem);
+
   private:
     fenra::AppSettings* settings_;
     RememberedFolders& folders_;
@@ -57,3 +64,5 @@ class ChildWindows : public QObject {
     QList<QPointer<CurveWindow>> curveWindows_;
     QList<QPointer<fenra::RangeWindow>> rangeWindows_;
 };
+
+}  // namespace fenra

@@ -16,6 +16,8 @@
 #include "ui/messages/WindowMessages.h"
 #include "ui/platform/Platform.h"
 
+namespace fenra {
+
 namespace {
 
 const char* const kDepthStartText = "0";  // the range field counts the depth up from here
@@ -143,3 +145,5 @@ void CurveCommands::run(fenra::CurveKind kind) {
     window->show();
     window->draw();
 }
+
+}  // namespace fenra

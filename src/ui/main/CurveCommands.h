@@ -9,16 +9,17 @@
 #include "state/CurveKind.h"
 #include "state/WorkingState.h"
 
-class ChildWindows;
-class DataSetEditor;
 class QAction;
 class QActionGroup;
 class QWidget;
-class RememberedFolders;
 
 namespace fenra {
+
+class ChildWindows;
+class DataSetEditor;
+class RememberedFolders;
+
 class Platform;
-}  // namespace fenra
 
 class CurveCommands : public QObject {
     Q_OBJECT
@@ -50,3 +51,5 @@ class CurveCommands : public QObject {
     QWidget& window_;
     QActionGroup* group_ = nullptr;
 };
+
+}  // namespace fenra

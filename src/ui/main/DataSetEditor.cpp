@@ -16,6 +16,8 @@
 #include "ui/main/FieldEdit.h"
 #include "ui/platform/Platform.h"
 
+namespace fenra {
+
 namespace {
 
 constexpr int kEnterCharacter = 13;
@@ -329,3 +331,5 @@ void DataSetEditor::showMaterialText() {
     const QString text = QString::fromStdString(state_.Current().MaterialText);
     if (materialEdit_->text() != text) materialEdit_->setText(text);
 }
+
+}  // namespace fenra

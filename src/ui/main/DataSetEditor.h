@@ -13,8 +13,6 @@
 #include "elements/ElementDatabase.h"
 #include "state/WorkingState.h"
 
-class FieldEdit;
-class NamedMaterials;
 class QComboBox;
 class QLabel;
 class QLayout;
@@ -23,8 +21,11 @@ class QPushButton;
 class QScrollBar;
 
 namespace fenra {
+
+class FieldEdit;
+class NamedMaterials;
+
 class Platform;
-}  // namespace fenra
 
 class DataSetEditor : public QWidget {
     Q_OBJECT
@@ -156,3 +157,5 @@ class DataSetEditor : public QWidget {
     };
     Captions captions_;
 };
+
+}  // namespace fenra

@@ -17,6 +17,8 @@
 #include "ui/main/DataSetEditor.h"
 #include "ui/main/FieldEdit.h"
 
+namespace fenra {
+
 namespace {
 
 constexpr int kTargetSlotsPerBlock = 5;
@@ -278,3 +280,5 @@ void DataSetEditor::connectFields() {
     connect(dataSetScrollBar_, &QScrollBar::valueChanged, this, &DataSetEditor::dataSetScrolled);
     connect(resetButton_, &QPushButton::clicked, this, &DataSetEditor::resetRequested);
 }
+
+}  // namespace fenra

@@ -12,6 +12,8 @@
 #include "ui/main/NamedMaterials.h"
 #include "ui/messages/WindowMessages.h"
 
+namespace fenra {
+
 namespace {
 
 // A frame that stands out on every style, and the property tests and style sheets can see.
@@ -100,3 +102,5 @@ void DataSetEditor::enterMaterial() {
                            .arg(state_.CurrentDataSet)
                            .arg(QString::fromStdString(fenra::TargetMaterialText(d))));
 }
+
+}  // namespace fenra

@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+namespace fenra {
+
 FieldEdit::FieldEdit(QWidget* parent) : QLineEdit(parent) {
     connect(this, &QLineEdit::textEdited, this, [this] {
         if (!inKeyPress_) emit keyUp(0);
@@ -49,3 +51,5 @@ void FieldEdit::mouseReleaseEvent(QMouseEvent* event) {
     QLineEdit::mouseReleaseEvent(event);
     focusedByMouse_ = false;
 }
+
+}  // namespace fenra

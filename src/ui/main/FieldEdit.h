@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QSet>
 
+namespace fenra {
+
 class FieldEdit : public QLineEdit {
     Q_OBJECT
 
@@ -41,3 +43,5 @@ class FieldEdit : public QLineEdit {
     // cursor, and dragging during it does not narrow the selection.
     bool focusedByMouse_ = false;
 };
+
+}  // namespace fenra

@@ -25,6 +25,8 @@
 #include "ui/platform/Platform.h"
 #include "ui/platform/WindowGeometry.h"
 
+namespace fenra {
+
 namespace {
 
 constexpr int kWindowWidthTwips = 7500;
@@ -118,6 +120,8 @@ void MainWindow::connectParts() {
             &DataSetEditor::showReadDataSets);
     connect(document_, &TargetDocument::dataSetsReplaced, results_, &ResultsPane::refresh);
     connect(document_, &TargetDocument::fileChanged, this, &MainWindow::showStatusTexts);
+    connect(document_, &TargetDocument::settingsNotSaved, this, &MainWindow::showStatusMessage);
+    connect(windows_, &ChildWindows::settingsNotSaved, this, &MainWindow::showStatusMessage);
     connect(curves_, &CurveCommands::walkStarted, this, [this] { setCommandsEnabled(false); });
     connect(curves_, &CurveCommands::walkEnded, this, [this] { setCommandsEnabled(true); });
 }
@@ -192,7 +196,8 @@ void MainWindow::storeSettings() {
     settings_->SetGeometry(kWindowName, saveGeometry());
     settings_->SetUnit(results_->unit());
     settings_->SetLastIon(editor_->ionText());
-    settings_->Save();
+    // The window is going: a status line would not be seen.
+    if (!settings_->Save()) showMessage(settings_->Problem());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -206,3 +211,5 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     windows_->closeAll();
     event->accept();
 }
+
+}  // namespace fenra

@@ -13,26 +13,27 @@
 #include <QMainWindow>
 #include <memory>
 
-class ChildWindows;
-class CurveCommands;
-class DataSetEditor;
-class NamedMaterials;
 class QAction;
 class QKeySequence;
 class QLabel;
 class QMenu;
 class QToolBar;
+
+namespace fenra {
+
+class ChildWindows;
+class CurveCommands;
+class DataSetEditor;
+class NamedMaterials;
 class RememberedFolders;
 class ResultsPane;
 class TargetDocument;
 struct PrintLayout;
 
-namespace fenra {
 class AppSettings;
 class ElementDatabase;
 class Platform;
 struct WorkingState;
-}  // namespace fenra
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -152,3 +153,5 @@ class MainWindow : public QMainWindow {
     QLabel* statusDataSet_ = nullptr;
     QLabel* statusUnit_ = nullptr;
 };
+
+}  // namespace fenra

@@ -19,6 +19,8 @@
 #include "ui/main/ResultsPane.h"
 #include "ui/main/TargetDocument.h"
 
+namespace fenra {
+
 namespace {
 
 constexpr int kToolBarIconPixels = 20;
@@ -245,3 +247,5 @@ void MainWindow::setCommandsEnabled(bool enabled) {
     fileMenu_->setEnabled(enabled);
     curveMenu_->setEnabled(enabled);
 }
+
+}  // namespace fenra

@@ -27,6 +27,8 @@
 #include "ui/platform/Platform.h"
 #include "ui/range/RangeWindow.h"
 
+namespace fenra {
+
 void MainWindow::calculateAll() {
     // The user hears of a number read otherwise than typed before it is used.
     editor_->nameFieldsNotWhollyNumbers();
@@ -147,3 +149,5 @@ void MainWindow::openRangeWindow() {
 void MainWindow::about() {
     platform_.showAbout(this, fenra::AboutTitle(), fenra::AboutText());
 }
+
+}  // namespace fenra

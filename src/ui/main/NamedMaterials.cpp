@@ -2,6 +2,8 @@
 
 #include <exception>
 
+namespace fenra {
+
 const fenra::MaterialList& NamedMaterials::list() {
     if (!list_) {
         try {
@@ -20,3 +22,5 @@ QString NamedMaterials::failureToTellOnce() {
     failureTold_ = true;
     return failure_;
 }
+
+}  // namespace fenra

@@ -10,6 +10,8 @@
 #include "elements/ElementDatabase.h"
 #include "materials/MaterialList.h"
 
+namespace fenra {
+
 class NamedMaterials {
   public:
     explicit NamedMaterials(const fenra::ElementDatabase& db) : db_(db) {}
@@ -27,3 +29,5 @@ class NamedMaterials {
     QString failure_;
     bool failureTold_ = false;
 };
+
+}  // namespace fenra

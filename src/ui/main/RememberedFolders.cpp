@@ -1,5 +1,7 @@
 #include "ui/main/RememberedFolders.h"
 
+namespace fenra {
+
 QString RememberedFolders::startFolder(fenra::FileKind kind) const {
     return settings_ != nullptr ? settings_->StartFolder(kind) : fenra::DefaultFolder();
 }
@@ -9,3 +11,5 @@ void RememberedFolders::rememberFolderOf(fenra::FileKind kind, const QString& pa
     settings_->RememberFolderOf(kind, path);
     settings_->Save();
 }
+
+}  // namespace fenra

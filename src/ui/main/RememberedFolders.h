@@ -7,6 +7,8 @@
 
 #include "settings/AppSettings.h"
 
+namespace fenra {
+
 class RememberedFolders {
   public:
     explicit RememberedFolders(fenra::AppSettings* settings) : settings_(settings) {}
@@ -18,3 +20,5 @@ class RememberedFolders {
   private:
     fenra::AppSettings* settings_;
 };
+
+}  // namespace fenra

@@ -8,6 +8,8 @@
 #include <cmath>
 #include <utility>
 
+namespace fenra {
+
 namespace {
 
 constexpr double kLeftMarginShare = 7.0 / 100.0;  // of the page width
@@ -145,3 +147,5 @@ PrintLayout PrintReport(QPrinter& printer, const std::vector<fenra::PrintedLine>
     painter.end();
     return layout;
 }
+
+}  // namespace fenra

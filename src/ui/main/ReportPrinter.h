@@ -11,6 +11,8 @@
 
 class QPrinter;
 
+namespace fenra {
+
 // One text as it was put on paper: its page (from 1), the print position it started at (the
 // top of its line) in the printer's drawing units, and the text.
 struct PlacedText {
@@ -31,3 +33,5 @@ struct PrintLayout {
 // A printer that cannot be started prints nothing and gives pages 0.
 PrintLayout PrintReport(QPrinter& printer, const std::vector<fenra::PrintedLine>& lines,
                         int headingLines);
+
+}  // namespace fenra

@@ -3,6 +3,8 @@
 #include "export/ResultsExport.h"
 #include "state/NumberText.h"
 
+namespace fenra {
+
 namespace {
 
 QString General(float v) {
@@ -97,3 +99,5 @@ void ResultsModel::dataSetsChanged() {
     // all; a reset would also drop the widths the user gave the columns.
     emit dataChanged(index(0, 0), index(rowCount() - 1, kColumns - 1));
 }
+
+}  // namespace fenra

@@ -8,6 +8,8 @@
 #include "physics/StopUnits.h"
 #include "state/WorkingState.h"
 
+namespace fenra {
+
 class ResultsModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -50,3 +52,5 @@ class ResultsModel : public QAbstractTableModel {
     const fenra::WorkingState& state_;
     int unit_ = -1;
 };
+
+}  // namespace fenra

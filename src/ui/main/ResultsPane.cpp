@@ -17,6 +17,8 @@
 #include "ui/platform/Platform.h"
 #include "ui/platform/WindowGeometry.h"
 
+namespace fenra {
+
 namespace {
 
 // Ion, mass, energy, target and the stopping power: the least widths of the columns.
@@ -175,3 +177,5 @@ void ResultsPane::selectAll() {
     view_->selectAll();
     view_->setFocus(Qt::OtherFocusReason);
 }
+
+}  // namespace fenra

@@ -16,8 +16,8 @@ class QLayout;
 class QTableView;
 
 namespace fenra {
+
 class Platform;
-}  // namespace fenra
 
 class ResultsPane : public QWidget {
     Q_OBJECT
@@ -66,3 +66,5 @@ class ResultsPane : public QWidget {
     QTableView* view_ = nullptr;
     std::array<int, ResultsModel::kColumns> minWidths_{};  // the designed widths, in pixels
 };
+
+}  // namespace fenra

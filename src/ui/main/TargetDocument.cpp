@@ -11,6 +11,8 @@
 #include "ui/messages/WindowMessages.h"
 #include "ui/platform/Platform.h"
 
+namespace fenra {
+
 TargetDocument::TargetDocument(fenra::Platform& platform, fenra::WorkingState& state,
                                RememberedFolders& folders, fenra::AppSettings* settings,
                                std::function<bool()> targetEmpty, QWidget* window)
@@ -37,10 +39,14 @@ void TargetDocument::markUnchanged(const QString& path) {
         folders_.rememberFolderOf(fenra::FileKind::Target, path);
         if (settings_ != nullptr) {
             settings_->AddRecentTarget(path);
-            settings_->Save();
+            saveSettings();
         }
     }
     emit fileChanged();
+}
+
+void TargetDocument::saveSettings() {
+    if (!settings_->Save()) emit settingsNotSaved(settings_->Problem());
 }
 
 bool TargetDocument::maybeSave() {
@@ -99,7 +105,7 @@ void TargetDocument::openRecent(const QString& path) {
     if (!QFileInfo(path).isFile()) {
         if (settings_ != nullptr) {
             settings_->RemoveRecentTarget(path);
-            settings_->Save();
+            saveSettings();
         }
         showMessage(
             tr("The target file \"%1\" no longer exists; it was removed from the recent targets.")
@@ -150,3 +156,5 @@ void TargetDocument::fillRecentMenu(QMenu* menu) {
     }
     if (recent.isEmpty()) menu->addAction(tr("(none)"))->setEnabled(false);
 }
+
+}  // namespace fenra

@@ -12,12 +12,13 @@
 
 class QMenu;
 class QWidget;
-class RememberedFolders;
 
 namespace fenra {
+
+class RememberedFolders;
+
 class AppSettings;
 class Platform;
-}  // namespace fenra
 
 class TargetDocument : public QObject {
     Q_OBJECT
@@ -64,10 +65,13 @@ class TargetDocument : public QObject {
     void dataSetsReplaced();
     // The file or its changed state is another one.
     void fileChanged();
+    // The recent targets could not be written to the settings: where and why.
+    void settingsNotSaved(const QString& problem);
 
   private:
     void read(const QString& path);
     void showMessage(const QString& text);
+    void saveSettings();
 
     fenra::Platform& platform_;
     fenra::WorkingState& state_;
@@ -78,3 +82,5 @@ class TargetDocument : public QObject {
     QString path_;
     std::string unchangedText_;  // the target file's text when last opened or saved
 };
+
+}  // namespace fenra

@@ -15,6 +15,10 @@
 #include "ui/curve/CurveCanvas.h"
 #include "ui/curve/CurveWindow.h"
 
+// The windows of the program live in namespace fenra.
+using fenra::CurveCanvas;
+using fenra::CurveWindow;
+
 namespace curve_test {
 
 // The curve of a proton of 1.008 amu at 1000 keV over the range 100000: 100 slabs, every

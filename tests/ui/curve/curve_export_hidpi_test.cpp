@@ -12,6 +12,9 @@
 #include "CurveTestState.h"
 #include "support/ScriptedPlatform.h"
 
+// The windows of the program live in namespace fenra.
+using fenra::CurveWindow;
+
 using namespace curve_test;
 
 class CurveExportHiDpiTest : public QObject {

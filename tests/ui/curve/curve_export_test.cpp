@@ -17,6 +17,10 @@
 #include "support/ScriptedPlatform.h"
 #include "ui/messages/WindowMessages.h"
 
+// The windows of the program live in namespace fenra.
+using fenra::CurveCanvas;
+using fenra::CurveWindow;
+
 using namespace curve_test;
 
 namespace {

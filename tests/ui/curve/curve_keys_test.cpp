@@ -13,6 +13,9 @@
 #include "support/MainWindowDriver.h"
 #include "support/ScriptedPlatform.h"
 
+// The windows of the program live in namespace fenra.
+using fenra::CurveWindow;
+
 using namespace curve_test;
 
 class CurveKeysTest : public QObject {

@@ -10,6 +10,9 @@
 #include "files/CurveFile.h"
 #include "support/MainWindowDriver.h"
 
+// The windows of the program live in namespace fenra.
+using fenra::CurveWindow;
+
 using fenra::MainWindowDriver;
 
 namespace {

@@ -13,6 +13,10 @@
 #include "CurveTestState.h"
 #include "support/ScriptedPlatform.h"
 
+// The windows of the program live in namespace fenra.
+using fenra::CurveCanvas;
+using fenra::CurveWindow;
+
 using namespace curve_test;
 
 namespace {

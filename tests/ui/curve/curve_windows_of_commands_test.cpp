@@ -11,6 +11,9 @@
 #include "support/CurveCommandSupport.h"
 #include "support/MainWindowDriver.h"
 
+// The windows of the program live in namespace fenra.
+using fenra::CurveWindow;
+
 using curve_test::CurveWindowsOf;
 using curve_test::Label;
 using curve_test::StopAt;

@@ -25,6 +25,9 @@
 #include "ui/export/ImageExport.h"
 #include "ui/export/SaveFileAs.h"
 
+// The windows of the program live in namespace fenra.
+using fenra::CurveWindow;
+
 namespace {
 
 const QByteArray kOldContents = "the old file\n";

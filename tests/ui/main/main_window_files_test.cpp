@@ -13,6 +13,9 @@
 #include "support/MainWindowDriver.h"
 #include "ui/platform/QtPlatform.h"
 
+// The windows of the program live in namespace fenra.
+using fenra::CurveWindow;
+
 using fenra::FileDialogKind;
 using fenra::MainWindowDriver;
 

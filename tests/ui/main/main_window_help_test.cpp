@@ -67,8 +67,8 @@ void MainWindowHelpTest::textsSayWhatEachPartComputes_data() {
     QTest::newRow("About box") << QString();
     QTest::newRow("README") << QStringLiteral("README.md");
     QTest::newRow("fenra32(1)") << QStringLiteral("dist/linux/fenra32.1.in");
-    QTest::newRow("AppStream")
-        << QStringLiteral("dist/linux/io.github.fenra32.Fenra32.metainfo.xml.in");
+    QTest::newRow("AppStream") << QStringLiteral(
+        "dist/linux/io.github.fenra32.Fenra32.metainfo.xml.in");
 }
 
 void MainWindowHelpTest::textsSayWhatEachPartComputes() {

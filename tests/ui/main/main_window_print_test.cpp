@@ -13,6 +13,10 @@
 #include "state/NumberText.h"
 #include "support/MainWindowDriver.h"
 
+// The windows of the program live in namespace fenra.
+using fenra::PlacedText;
+using fenra::PrintLayout;
+
 using fenra::MainWindowDriver;
 
 namespace {

@@ -68,6 +68,7 @@ class MainWindowSettingsTest : public QObject {
     void resetAndExitAskToo();
     void recentTargetsListTheLastFilesOpened();
     void aMissingRecentTargetIsRemovedWithAMessage();
+    void settingsThatCannotBeWrittenAreReported();
     void settingsComeBackInTheNextRun();
     void theRangeWindowKeepsItsGeometry();
     void damagedSettingsAreReportedInTheStatusBar();
@@ -220,6 +221,26 @@ void MainWindowSettingsTest::aMissingRecentTargetIsRemovedWithAMessage() {
     QCOMPARE(settings.RecentTargets(), QStringList());
     QCOMPARE(AppSettings().RecentTargets(), QStringList());  // saved at once
     QCOMPARE(d.state.Current().IonEnergy, 2500.0f);
+}
+
+// A settings file whose destination is full: the recent target is kept for the run, the status
+// bar says why it could not be saved, and Exit says it once more in a box.
+void MainWindowSettingsTest::settingsThatCannotBeWrittenAreReported() {
+    AppSettings settings;
+    MainWindowDriver d(FENRA_TEST_DATABASE, &settings);
+    const QString ini = Path("config/fenra32/fenra32.ini");
+    QVERIFY(QDir().mkpath(Path("config/fenra32")));
+    QVERIFY(QFile::link("/dev/full", ini));
+    const QString problem =
+        "The settings could not be saved: Cannot write /dev/full: No space left on device.";
+    d.platform.fileAnswers.push_back(Target("full", "a.fta"));
+    d.Run("mnuTOpen");
+    QCOMPARE(d.window->statusBar()->currentMessage(), problem);
+    QCOMPARE(settings.RecentTargets(), QStringList({Path("full/a.fta")}));
+    d.platform.clearRecords();
+    d.Run("mnuExit");
+    QCOMPARE(d.platform.events, std::vector<QString>({"message:" + problem}));
+    QVERIFY(QFile::remove(ini));
 }
 
 void MainWindowSettingsTest::settingsComeBackInTheNextRun() {
