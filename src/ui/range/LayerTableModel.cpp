@@ -9,10 +9,16 @@ namespace fenra {
 
 namespace {
 
-const char* const kHeadings[LayerTableModel::ColumnCount] = {
-    QT_TR_NOOP("Material"),          QT_TR_NOOP("Thickness"),       QT_TR_NOOP("Unit"),
-    QT_TR_NOOP("Density (g/cm3)"),   QT_TR_NOOP("Energy in (keV)"), QT_TR_NOOP("Energy out (keV)"),
-    QT_TR_NOOP("Energy lost (keV)"), QT_TR_NOOP("Stops at"),        QT_TR_NOOP("Note")};
+const char* const kHeadings[LayerTableModel::ColumnCount] = {QT_TR_NOOP("Material"),
+                                                             QT_TR_NOOP("Thickness"),
+                                                             QT_TR_NOOP("Unit"),
+                                                             QT_TR_NOOP("Density (g/cm3)"),
+                                                             QT_TR_NOOP("Energy in (keV)"),
+                                                             QT_TR_NOOP("Energy out (keV)"),
+                                                             QT_TR_NOOP("Energy lost (keV)"),
+                                                             QT_TR_NOOP("Stop depth in layer"),
+                                                             QT_TR_NOOP("Stop depth from front"),
+                                                             QT_TR_NOOP("Note")};
 
 // The spreads behind each layer, after the note.
 const char* const kSpreadHeadings[] = {QT_TRANSLATE_NOOP("LayerTableModel", "σE (keV)"),
@@ -81,11 +87,12 @@ QString LayerTableModel::resultText(int row, int column) const {
             return ShownNumber(r.energyOut, digits_);
         case EnergyLost:
             return ShownNumber(r.energyLoss, digits_);
-        case StopsAt:
-            if (!r.stopped) return {};
-            // A depth in the stack: a length only while every layer before has a density.
-            return r.stopDepth.hasUm ? ShownNumber(r.stopDepth.um, digits_) + tr(" µm")
-                                     : ShownNumber(r.stopDepth.mgCm2, digits_) + tr(" mg/cm2");
+        case StopDepthInLayer:
+            // From the layer's own front face: what the ion leaves of this layer's thickness.
+            return r.stopped ? depthText(r.stopDepthInLayer) : QString();
+        case StopDepthFromFront:
+            // From the stack's front face, through every layer before.
+            return r.stopped ? depthText(r.stopDepth) : QString();
         case EnergySigma:
             return SpreadText(r.energySigma, digits_);
         case AngleSigma:
@@ -102,6 +109,12 @@ QString LayerTableModel::resultText(int row, int column) const {
         default:
             return {};
     }
+}
+
+QString LayerTableModel::depthText(const StackDepth& d) const {
+    // A length only while every layer passed has a density; a mass per area always.
+    return d.hasUm ? ShownNumber(d.um, digits_) + tr(" µm")
+                   : ShownNumber(d.mgCm2, digits_) + tr(" mg/cm2");
 }
 
 bool LayerTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {

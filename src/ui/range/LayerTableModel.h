@@ -33,7 +33,8 @@ class LayerTableModel : public QAbstractTableModel {
         EnergyIn,
         EnergyOut,
         EnergyLost,
-        StopsAt,
+        StopDepthInLayer,
+        StopDepthFromFront,
         Note,
         EnergySigma,
         AngleSigma,
@@ -72,6 +73,8 @@ class LayerTableModel : public QAbstractTableModel {
 
   private:
     QString resultText(int row, int column) const;
+    // A depth of the stop, in µm where it has a length, else in mg/cm2, the unit named.
+    QString depthText(const StackDepth& d) const;
 
     std::vector<LayerText> layers_;
     std::vector<StackLayerRow> results_;

@@ -76,9 +76,11 @@ RangeWindow::RangeWindow(Platform& platform, const DataSet& dataSet, const Eleme
     // need more.
     table_->resizeColumnsToContents();
     const QFontMetrics fm(table_->font());
-    const std::pair<int, const char*> widest[] = {{LayerTableModel::Material, "polyethylene"},
-                                                  {LayerTableModel::Unit, "1E15 atoms/cm2"},
-                                                  {LayerTableModel::StopsAt, "0.000000 mg/cm2"}};
+    const std::pair<int, const char*> widest[] = {
+        {LayerTableModel::Material, "polyethylene"},
+        {LayerTableModel::Unit, "1E15 atoms/cm2"},
+        {LayerTableModel::StopDepthInLayer, "0.000000 mg/cm2"},
+        {LayerTableModel::StopDepthFromFront, "0.000000 mg/cm2"}};
     for (const auto& [column, text] : widest)
         table_->setColumnWidth(column,
                                std::max(table_->columnWidth(column),

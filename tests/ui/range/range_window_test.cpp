@@ -86,11 +86,17 @@ void RangeWindowTest::threeLayerStack() {
         QCOMPARE(t.Cell(k, LayerTableModel::EnergyOut), Shown(r.energyOut));
         QCOMPARE(t.Cell(k, LayerTableModel::EnergyLost), Shown(r.energyLoss));
     }
-    // 2 MeV helium stops in the silicon; its depth is given in the stack, from the front.
+    // 2 MeV helium stops in the silicon; its depth is given both from the silicon's front face
+    // and from the stack's, 5 um of mylar and aluminium apart.
     QVERIFY(c.layers[2].stopped);
-    QCOMPARE(t.Cell(2, LayerTableModel::StopsAt), Shown(c.layers[2].stopDepth.um) + " µm");
+    QCOMPARE(t.Cell(2, LayerTableModel::StopDepthFromFront),
+             Shown(c.layers[2].stopDepth.um) + " µm");
+    QCOMPARE(t.Cell(2, LayerTableModel::StopDepthInLayer),
+             Shown(c.layers[2].stopDepthInLayer.um) + " µm");
+    QVERIFY(qAbs(c.layers[2].stopDepth.um - c.layers[2].stopDepthInLayer.um - 5) < 1e-9);
     QCOMPARE(t.Cell(2, LayerTableModel::Note), QString("the ion stops in this layer"));
-    QCOMPARE(t.Cell(1, LayerTableModel::StopsAt), QString());
+    QCOMPARE(t.Cell(1, LayerTableModel::StopDepthFromFront), QString());
+    QCOMPARE(t.Cell(1, LayerTableModel::StopDepthInLayer), QString());
     QCOMPARE(t.Text("lblEnergyToPass"), Shown(c.energyToPass.energy) + " keV");
     QCOMPARE(t.w->plot().series().size(), c.plot.size());
     QCOMPARE(t.w->shownInput().layers.size(), std::size_t(3));
@@ -178,7 +184,10 @@ void RangeWindowTest::addRemoveAndReorderLayers() {
     in.layers = {three[1], three[2], three[0]};
     const fenra::StackCalculation c = Calculate(in);
     // The ion stops in the silicon, now the second layer: the mylar behind is not reached.
-    QCOMPARE(t.Cell(1, LayerTableModel::StopsAt), Shown(c.layers[1].stopDepth.um) + " µm");
+    QCOMPARE(t.Cell(1, LayerTableModel::StopDepthFromFront),
+             Shown(c.layers[1].stopDepth.um) + " µm");
+    QCOMPARE(t.Cell(1, LayerTableModel::StopDepthInLayer),
+             Shown(c.layers[1].stopDepthInLayer.um) + " µm");
     QCOMPARE(t.Cell(2, LayerTableModel::EnergyIn), QString());
     QCOMPARE(t.Cell(2, LayerTableModel::Note), QString("the ion does not reach this layer"));
 
@@ -229,10 +238,19 @@ void RangeWindowTest::atMostTenLayers() {
 void RangeWindowTest::tableHoldsOnlyWhatTheCalculationReads() {
     Window t;
     LayerTableModel& m = t.layers();
-    const QStringList headings = {"Material",          "Thickness",       "Unit",
-                                  "Density (g/cm3)",   "Energy in (keV)", "Energy out (keV)",
-                                  "Energy lost (keV)", "Stops at",        "Note",
-                                  "σE (keV)",          "Angle σ (mrad)",  "Lateral σ (µm)",
+    const QStringList headings = {"Material",
+                                  "Thickness",
+                                  "Unit",
+                                  "Density (g/cm3)",
+                                  "Energy in (keV)",
+                                  "Energy out (keV)",
+                                  "Energy lost (keV)",
+                                  "Stop depth in layer",
+                                  "Stop depth from front",
+                                  "Note",
+                                  "σE (keV)",
+                                  "Angle σ (mrad)",
+                                  "Lateral σ (µm)",
                                   "Mean charge"};
     QCOMPARE(headings.size(), LayerTableModel::ColumnCount);
     for (int c = 0; c < LayerTableModel::ColumnCount; ++c)
