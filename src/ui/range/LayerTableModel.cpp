@@ -9,22 +9,14 @@ namespace fenra {
 
 namespace {
 
-const char* const kHeadings[LayerTableModel::ColumnCount] = {QT_TR_NOOP("Material"),
-                                                             QT_TR_NOOP("Thickness"),
-                                                             QT_TR_NOOP("Unit"),
-                                                             QT_TR_NOOP("Density (g/cm3)"),
-                                                             QT_TR_NOOP("Energy in (keV)"),
-                                                             QT_TR_NOOP("Energy out (keV)"),
-                                                             QT_TR_NOOP("Energy lost (keV)"),
-                                                             QT_TR_NOOP("Stop depth in layer"),
-                                                             QT_TR_NOOP("Stop depth from front"),
-                                                             QT_TR_NOOP("Note")};
-
-// The spreads behind each layer, after the note.
-const char* const kSpreadHeadings[] = {QT_TRANSLATE_NOOP("LayerTableModel", "σE (keV)"),
-                                       QT_TRANSLATE_NOOP("LayerTableModel", "Angle σ (mrad)"),
-                                       QT_TRANSLATE_NOOP("LayerTableModel", "Lateral σ (µm)"),
-                                       QT_TRANSLATE_NOOP("LayerTableModel", "Mean charge")};
+const char* const kHeadings[LayerTableModel::ColumnCount] = {
+    QT_TR_NOOP("Material"), QT_TR_NOOP("Thickness"), QT_TR_NOOP("Unit"),
+    QT_TR_NOOP("Density (g/cm3)"), QT_TR_NOOP("Energy in (keV)"), QT_TR_NOOP("Energy out (keV)"),
+    QT_TR_NOOP("Energy lost (keV)"), QT_TR_NOOP("Stop depth in layer"),
+    QT_TR_NOOP("Stop depth from front"),
+    // The spreads behind each layer.
+    QT_TR_NOOP("σE (keV)"), QT_TR_NOOP("Angle σ (mrad)"), QT_TR_NOOP("Lateral σ (µm)"),
+    QT_TR_NOOP("Mean charge"), QT_TR_NOOP("Note")};
 
 constexpr double kMradPerRad = 1000;
 
@@ -56,6 +48,11 @@ QVariant LayerTableModel::data(const QModelIndex& index, int role) const {
     const int column = index.column();
     if (role == Qt::ToolTipRole && row < results_.size() && !results_[row].error.empty())
         return QString::fromStdString(results_[row].error);
+    // A note longer than its column is read whole in the tooltip.
+    if (role == Qt::ToolTipRole && column == Note) {
+        const QString note = resultText(index.row(), Note);
+        return note.isEmpty() ? QVariant() : QVariant(note);
+    }
     if (role == Qt::TextAlignmentRole && column != Material && column != Unit && column != Note)
         return QVariant(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
@@ -84,7 +81,9 @@ QString LayerTableModel::resultText(int row, int column) const {
         case EnergyIn:
             return ShownNumber(r.energyIn, digits_);
         case EnergyOut:
-            return ShownNumber(r.energyOut, digits_);
+            // A stopped ion leaves with nothing: exactly 0, not 0 to so many digits (the note
+            // says it stopped).
+            return r.stopped ? QStringLiteral("0") : ShownNumber(r.energyOut, digits_);
         case EnergyLost:
             return ShownNumber(r.energyLoss, digits_);
         case StopDepthInLayer:
@@ -153,7 +152,6 @@ QVariant LayerTableModel::headerData(int section, Qt::Orientation orientation, i
     if (role != Qt::DisplayRole) return {};
     if (orientation == Qt::Vertical) return section + 1;
     if (section < 0 || section >= ColumnCount) return {};
-    if (section >= EnergySigma) return tr(kSpreadHeadings[section - EnergySigma]);
     return tr(kHeadings[section]);
 }
 
@@ -215,7 +213,7 @@ void LayerTableModel::setResults(const StackCalculation& c) {
     results_ = c.layers;
     complete_ = c.stackComplete;
     if (rowCount() > 0)
-        emit dataChanged(index(0, EnergyIn), index(rowCount() - 1, Note),
+        emit dataChanged(index(0, EnergyIn), index(rowCount() - 1, ColumnCount - 1),
                          {Qt::DisplayRole, Qt::ToolTipRole});
 }
 

@@ -35,11 +35,11 @@ class LayerTableModel : public QAbstractTableModel {
         EnergyLost,
         StopDepthInLayer,
         StopDepthFromFront,
-        Note,
         EnergySigma,
         AngleSigma,
         LateralSigma,
         ChargeMean,
+        Note,  // last, so that it takes the room left over
         ColumnCount
     };
 

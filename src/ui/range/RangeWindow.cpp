@@ -80,7 +80,8 @@ RangeWindow::RangeWindow(Platform& platform, const DataSet& dataSet, const Eleme
         {LayerTableModel::Material, "polyethylene"},
         {LayerTableModel::Unit, "1E15 atoms/cm2"},
         {LayerTableModel::StopDepthInLayer, "0.000000 mg/cm2"},
-        {LayerTableModel::StopDepthFromFront, "0.000000 mg/cm2"}};
+        {LayerTableModel::StopDepthFromFront, "0.000000 mg/cm2"},
+        {LayerTableModel::Note, "the ion does not reach this layer"}};
     for (const auto& [column, text] : widest)
         table_->setColumnWidth(column,
                                std::max(table_->columnWidth(column),

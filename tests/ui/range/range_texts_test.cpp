@@ -151,6 +151,12 @@ void RangeTextsTest::everyNumberHasTheSameDigits() {
             if (column == fenra::LayerTableModel::Note) continue;
             const QString text = t.Cell(row, column).section(QLatin1Char(' '), 0, 0);
             if (text.isEmpty()) continue;
+            // The energy out of the layer the ion stops in is exactly 0, at any digits.
+            if (row == 2 && column == fenra::LayerTableModel::EnergyOut) {
+                if (text != QLatin1String("0"))
+                    wrong << QString("stopped energy out: %1").arg(text);
+                continue;
+            }
             ++numbers;
             if (SignificantDigits(text) != expected)
                 wrong << QString("row %1 column %2: %3").arg(row).arg(column).arg(text);

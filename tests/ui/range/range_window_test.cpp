@@ -83,7 +83,8 @@ void RangeWindowTest::threeLayerStack() {
     for (int k = 0; k < 3; ++k) {
         const fenra::StackLayerRow& r = c.layers[static_cast<std::size_t>(k)];
         QCOMPARE(t.Cell(k, LayerTableModel::EnergyIn), Shown(r.energyIn));
-        QCOMPARE(t.Cell(k, LayerTableModel::EnergyOut), Shown(r.energyOut));
+        // Where the ion stops it leaves with exactly nothing: "0", not "0.00000".
+        QCOMPARE(t.Cell(k, LayerTableModel::EnergyOut), ShownEnergyOut(r));
         QCOMPARE(t.Cell(k, LayerTableModel::EnergyLost), Shown(r.energyLoss));
     }
     // 2 MeV helium stops in the silicon; its depth is given both from the silicon's front face
@@ -95,6 +96,12 @@ void RangeWindowTest::threeLayerStack() {
              Shown(c.layers[2].stopDepthInLayer.um) + " µm");
     QVERIFY(qAbs(c.layers[2].stopDepth.um - c.layers[2].stopDepthInLayer.um - 5) < 1e-9);
     QCOMPARE(t.Cell(2, LayerTableModel::Note), QString("the ion stops in this layer"));
+    QCOMPARE(t.Cell(2, LayerTableModel::EnergyOut), QString("0"));
+    QCOMPARE(c.layers[2].energyOut, 0.0);
+    // The note is read whole in its tooltip however narrow its column.
+    QCOMPARE(t.layers().index(2, LayerTableModel::Note).data(Qt::ToolTipRole).toString(),
+             QString("the ion stops in this layer"));
+    QVERIFY(!t.layers().index(1, LayerTableModel::Note).data(Qt::ToolTipRole).isValid());
     QCOMPARE(t.Cell(1, LayerTableModel::StopDepthFromFront), QString());
     QCOMPARE(t.Cell(1, LayerTableModel::StopDepthInLayer), QString());
     QCOMPARE(t.Text("lblEnergyToPass"), Shown(c.energyToPass.energy) + " keV");
@@ -106,7 +113,7 @@ void RangeWindowTest::threeLayerStack() {
     fenra::StackInput in = ThreeLayerInput();
     in.layers[1].thickness = 5.5;
     const fenra::StackCalculation d = Calculate(in);
-    QCOMPARE(t.Cell(1, LayerTableModel::EnergyOut), Shown(d.layers[1].energyOut));
+    QCOMPARE(t.Cell(1, LayerTableModel::EnergyOut), ShownEnergyOut(d.layers[1]));
     QVERIFY(d.layers[1].energyOut < c.layers[1].energyOut);
 }
 
@@ -225,7 +232,7 @@ void RangeWindowTest::atMostTenLayers() {
     QVERIFY(t.Text("lblMessages").startsWith("the spreads behind layer "));
     for (int k = 0; k < 10; ++k) {
         const fenra::StackLayerRow& r = c.layers[static_cast<std::size_t>(k)];
-        QCOMPARE(t.Cell(k, LayerTableModel::EnergyOut), r.reached ? Shown(r.energyOut) : "");
+        QCOMPARE(t.Cell(k, LayerTableModel::EnergyOut), r.reached ? ShownEnergyOut(r) : "");
     }
     QVERIFY(c.stopped);  // 2 MeV helium does not pass 10 um of silicon
     t.SelectLayer(3);
@@ -238,6 +245,7 @@ void RangeWindowTest::atMostTenLayers() {
 void RangeWindowTest::tableHoldsOnlyWhatTheCalculationReads() {
     Window t;
     LayerTableModel& m = t.layers();
+    // The spreads come before the note, which is last and takes the room left over.
     const QStringList headings = {"Material",
                                   "Thickness",
                                   "Unit",
@@ -247,11 +255,11 @@ void RangeWindowTest::tableHoldsOnlyWhatTheCalculationReads() {
                                   "Energy lost (keV)",
                                   "Stop depth in layer",
                                   "Stop depth from front",
-                                  "Note",
                                   "σE (keV)",
                                   "Angle σ (mrad)",
                                   "Lateral σ (µm)",
-                                  "Mean charge"};
+                                  "Mean charge",
+                                  "Note"};
     QCOMPARE(headings.size(), LayerTableModel::ColumnCount);
     for (int c = 0; c < LayerTableModel::ColumnCount; ++c)
         QCOMPARE(m.headerData(c, Qt::Horizontal).toString(), headings[c]);
