@@ -112,8 +112,7 @@ QString LayerTableModel::resultText(int row, int column) const {
 
 QString LayerTableModel::depthText(const StackDepth& d) const {
     // A length only while every layer passed has a density; a mass per area always.
-    return d.hasUm ? ShownNumber(d.um, digits_) + tr(" µm")
-                   : ShownNumber(d.mgCm2, digits_) + tr(" mg/cm2");
+    return d.hasUm ? ShownLength(d.um, digits_) : ShownNumber(d.mgCm2, digits_) + tr(" mg/cm2");
 }
 
 bool LayerTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {

@@ -73,7 +73,8 @@ class LayerTableModel : public QAbstractTableModel {
 
   private:
     QString resultText(int row, int column) const;
-    // A depth of the stop, in µm where it has a length, else in mg/cm2, the unit named.
+    // A depth of the stop, as a length in the unit its size calls for where it has one, else in
+    // mg/cm2, the unit named.
     QString depthText(const StackDepth& d) const;
 
     std::vector<LayerText> layers_;

@@ -163,7 +163,19 @@ QWidget* RangeWindow::buildMaterialGroup() {
     density_->setPlaceholderText(tr("not known"));
     form->addRow(tr("Ion"), ion_);
     form->addRow(tr("Mass (amu)"), mass_);
-    form->addRow(tr("Energy (keV)"), energy_);
+    // The energy in the unit chosen beside it; the calculation takes the ion's total in keV.
+    energyUnit_ = Named(new QComboBox, "cboEnergyUnit");
+    for (int k = 0; k < kEnergyUnitCount; ++k)
+        energyUnit_->addItem(EnergyUnitDisplay(static_cast<EnergyUnit>(k)));
+    energyUnit_->setCurrentIndex(static_cast<int>(EnergyUnit::Kev));
+    energyUnit_->setAccessibleName(tr("Unit of the energy"));
+    energyUnit_->setToolTip(tr("Per u: the energy of each nucleon, times the ion's mass in u"));
+    auto* energyRow = new QHBoxLayout;
+    energyRow->addWidget(energy_, 1);
+    energyRow->addWidget(energyUnit_);
+    auto* energyLabel = new QLabel(tr("Energy"));
+    energyLabel->setBuddy(energy_);
+    form->addRow(energyLabel, energyRow);
     form->addRow(tr("Material"), material_);
     form->addRow(tr("Density (g/cm3)"), density_);
     model_ = Named(new QComboBox, "cboModel");
@@ -195,7 +207,8 @@ QWidget* RangeWindow::buildResultsGroup() {
     form->addRow(stopNote_);
     form->addRow(tr("Range (1E15 atoms/cm2)"), rangeE15_);
     form->addRow(tr("Range (mg/cm2)"), rangeMgCm2_);
-    form->addRow(tr("Range (µm)"), rangeUm_);
+    // In nm, µm, mm or cm by its size, the unit beside the number.
+    form->addRow(tr("Range (length)"), rangeUm_);
     form->addRow(rangeNote_);
     group->setMaximumWidth(400);
     return group;
@@ -306,7 +319,7 @@ void RangeWindow::connectFields() {
     connect(material_, &QLineEdit::textChanged, this, &RangeWindow::materialEdited);
     connect(model_, &QComboBox::activated, this,
             [this](int k) { emit modelChosen(model_->itemData(k).toString()); });
-    for (QComboBox* list : {model_, stopUnit_, reachUnit_})
+    for (QComboBox* list : {energyUnit_, model_, stopUnit_, reachUnit_})
         connect(list, &QComboBox::currentIndexChanged, this, &RangeWindow::scheduleCalculation);
     connect(layers_, &LayerTableModel::layersEdited, this, &RangeWindow::scheduleCalculation);
     connect(quantity_, &QComboBox::currentIndexChanged, this, [this](int k) {

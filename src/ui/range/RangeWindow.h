@@ -89,6 +89,8 @@ class RangeWindow : public QMainWindow {
 
     void scheduleCalculation();
     StackInput readInput() const;
+    // The energy field in keV, from the unit chosen beside it (NaN where it is no number).
+    double typedEnergyKev() const;
     void showCalculation();
     void showMaterial(const MaterialResult& m);
     void showStack();
@@ -121,6 +123,7 @@ class RangeWindow : public QMainWindow {
     QLineEdit* ion_ = nullptr;
     QLineEdit* mass_ = nullptr;
     QLineEdit* energy_ = nullptr;
+    QComboBox* energyUnit_ = nullptr;
     QLineEdit* material_ = nullptr;
     QLineEdit* density_ = nullptr;
     QComboBox* model_ = nullptr;

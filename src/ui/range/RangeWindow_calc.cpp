@@ -10,6 +10,7 @@
 #include <QTableView>
 #include <algorithm>
 
+#include "range/IonTarget.h"
 #include "ui/range/LayerTableModel.h"
 #include "ui/range/RangeTexts.h"
 #include "ui/range/RangeWindow.h"
@@ -56,7 +57,7 @@ StackInput RangeWindow::readInput() const {
     StackInput in;
     in.ion = ion_->text().trimmed().toStdString();
     in.ionMass = mass_->text().trimmed().isEmpty() ? 0 : TypedNumber(mass_->text());
-    in.energy = TypedNumber(energy_->text());
+    in.energy = typedEnergyKev();
     in.material = material_->text().trimmed().toStdString();
     const QString density = density_->text().trimmed();
     // The filled-in text is the material's own density rounded for showing: 0 takes the
@@ -69,6 +70,23 @@ StackInput RangeWindow::readInput() const {
     if (in.reachDepthGiven) in.reachDepth = TypedNumber(reachDepth_->text());
     in.reachDepthUnit = static_cast<ThicknessUnit>(reachUnit_->currentIndex());
     return in;
+}
+
+double RangeWindow::typedEnergyKev() const {
+    const double value = TypedNumber(energy_->text());
+    const auto unit = static_cast<EnergyUnit>(energyUnit_->currentIndex());
+    if (unit < EnergyUnit::KevPerU) return EnergyToKev(value, unit, 0);
+    // Per u: times the mass typed, else the ion's own. An ion that cannot be read leaves the
+    // number as it is; the calculation then refuses the ion in its own words.
+    double mass = mass_->text().trimmed().isEmpty() ? 0 : TypedNumber(mass_->text());
+    if (!(mass > 0)) {
+        try {
+            mass = ResolveIon(db_, ion_->text().trimmed().toStdString()).mass;
+        } catch (const std::exception&) {
+            return value;
+        }
+    }
+    return EnergyToKev(value, unit, mass);
 }
 
 void RangeWindow::calculateNow() {
@@ -100,7 +118,7 @@ void RangeWindow::showMaterial(const MaterialResult& m) {
     stopNote_->setText(QString::fromStdString(read ? s.reason : m.error));
     rangeE15_->setText(read ? ShownNumber(m.range.e15, digits_) : kNone);
     rangeMgCm2_->setText(read ? ShownNumber(m.range.mgCm2, digits_) : kNone);
-    rangeUm_->setText(read && m.range.hasUm ? ShownNumber(m.range.um, digits_) : kNone);
+    rangeUm_->setText(read && m.range.hasUm ? ShownLength(m.range.um, digits_) : kNone);
     rangeNote_->setText(read ? QString::fromStdString(m.rangeUmReason) : QString());
 }
 

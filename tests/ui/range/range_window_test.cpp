@@ -48,7 +48,7 @@ void RangeWindowTest::opensOnTheDataSet() {
     QCOMPARE(t.Text("lblTotal"), Shown(s.total));
     QCOMPARE(t.Text("lblRangeE15"), Shown(c.material.range.e15));
     QCOMPARE(t.Text("lblRangeMgCm2"), Shown(c.material.range.mgCm2));
-    QCOMPARE(t.Text("lblRangeUm"), Shown(c.material.range.um));
+    QCOMPARE(t.Text("lblRangeUm"), fenra::ShownLength(c.material.range.um));
     QCOMPARE(t.Text("lblStopNote"), QString());
     QCOMPARE(t.Text("lblMessages"), QString());
     QCOMPARE(t.Cell(0, LayerTableModel::EnergyOut), Shown(c.layers[0].energyOut));
@@ -153,7 +153,7 @@ void RangeWindowTest::densityOfACompound() {
     in.density = 1.397;
     const fenra::StackCalculation c = Calculate(in);
     QCOMPARE(t.Text("lblTotal"), Shown(c.material.stopping.total));
-    QCOMPARE(t.Text("lblRangeUm"), Shown(c.material.range.um));
+    QCOMPARE(t.Text("lblRangeUm"), fenra::ShownLength(c.material.range.um));
     QCOMPARE(t.Text("lblStopNote"), QString());
 }
 
