@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/messages/WindowMessages.h"
 #include "ui/range/RangeTexts.h"
 
 namespace fenra {
@@ -47,7 +48,7 @@ QVariant LayerTableModel::data(const QModelIndex& index, int role) const {
     const LayerText& l = layers_[row];
     const int column = index.column();
     if (role == Qt::ToolTipRole && row < results_.size() && !results_[row].error.empty())
-        return QString::fromStdString(results_[row].error);
+        return TranslatedSentence(results_[row].errorSentence);
     // A note longer than its column is read whole in the tooltip.
     if (role == Qt::ToolTipRole && column == Note) {
         const QString note = resultText(index.row(), Note);
@@ -74,7 +75,7 @@ QVariant LayerTableModel::data(const QModelIndex& index, int role) const {
 QString LayerTableModel::resultText(int row, int column) const {
     if (row >= static_cast<int>(results_.size())) return {};
     const StackLayerRow& r = results_[static_cast<std::size_t>(row)];
-    if (!r.error.empty()) return column == Note ? QString::fromStdString(r.error) : QString();
+    if (!r.error.empty()) return column == Note ? TranslatedSentence(r.errorSentence) : QString();
     if (!complete_) return {};
     if (!r.reached) return column == Note ? tr("the ion does not reach this layer") : QString();
     switch (column) {

@@ -10,7 +10,9 @@
 #include <QTableView>
 #include <algorithm>
 
+#include "messages/PhysicsMessages.h"
 #include "range/IonTarget.h"
+#include "ui/messages/WindowMessages.h"
 #include "ui/range/LayerTableModel.h"
 #include "ui/range/RangeTexts.h"
 #include "ui/range/RangeWindow.h"
@@ -24,7 +26,7 @@ const QString kNone = QStringLiteral("—");
 
 QString Energy(const EnergyAnswer& a, int digits) {
     return a.known ? ShownNumber(a.energy, digits) + RangeWindow::tr(" keV")
-                   : QString::fromStdString(a.reason);
+                   : TranslatedSentence(a.reasonSentence);
 }
 
 }  // namespace
@@ -96,7 +98,8 @@ void RangeWindow::calculateNow() {
     // A mass of 0 or below would silently become the ion's own: a typed one must be above 0.
     if (!(shownInput_.ionMass > 0) && !mass_->text().trimmed().isEmpty()) {
         shown_ = StackCalculation{};
-        shown_.error = "the mass is not a number above 0 amu";
+        shown_.errorSentence = Sentence(PhysicsText::IonMassNotPositive);
+        shown_.error = Words(shown_.errorSentence);
     } else {
         shown_ = CalculateStack(shownInput_, db_, list_, cache_);
     }
@@ -115,11 +118,11 @@ void RangeWindow::showMaterial(const MaterialResult& m) {
     electronic_->setText(read && s.available ? ShownNumber(s.electronic, digits_) : kNone);
     nuclear_->setText(read && s.available ? ShownNumber(s.nuclear, digits_) : kNone);
     total_->setText(read && s.available ? ShownNumber(s.total, digits_) : kNone);
-    stopNote_->setText(QString::fromStdString(read ? s.reason : m.error));
+    stopNote_->setText(TranslatedSentence(read ? s.reasonSentence : m.errorSentence));
     rangeE15_->setText(read ? ShownNumber(m.range.e15, digits_) : kNone);
     rangeMgCm2_->setText(read ? ShownNumber(m.range.mgCm2, digits_) : kNone);
     rangeUm_->setText(read && m.range.hasUm ? ShownLength(m.range.um, digits_) : kNone);
-    rangeNote_->setText(read ? QString::fromStdString(m.rangeUmReason) : QString());
+    rangeNote_->setText(read ? TranslatedSentence(m.rangeUmReasonSentence) : QString());
 }
 
 void RangeWindow::showStack() {
@@ -133,10 +136,11 @@ void RangeWindow::showStack() {
 
 void RangeWindow::showMessages() {
     QStringList lines;
-    if (!shown_.error.empty()) lines << QString::fromStdString(shown_.error);
+    // The core's sentences in the user's language.
+    if (!shown_.error.empty()) lines << TranslatedSentence(shown_.errorSentence);
     if (!shown_.stackError.empty() && shown_.error.empty())
-        lines << QString::fromStdString(shown_.stackError);
-    for (const std::string& w : shown_.warnings) lines << QString::fromStdString(w);
+        lines << TranslatedSentence(shown_.stackErrorSentence);
+    for (const Message& w : shown_.warningSentences) lines << TranslatedSentence(w);
     messages_->setText(lines.join(QLatin1Char('\n')));
 }
 

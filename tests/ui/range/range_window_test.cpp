@@ -350,7 +350,7 @@ void RangeWindowTest::refusedInputsSayWhy() {
     QVERIFY(!t.w->plot().missing().isEmpty());
     t.Type("txtEnergy", "2000");
     t.Type("txtMass", "-4");
-    QCOMPARE(t.Text("lblMessages"), QString("the mass is not a number above 0 amu"));
+    QCOMPARE(t.Text("lblMessages"), QString("the ion mass is not a positive number"));
     t.Type("txtMass", "");
     t.Type("txtIon", "Xx");
     QCOMPARE(t.Text("lblMessages"), QString("the ion \"Xx\" is not in the element table"));
