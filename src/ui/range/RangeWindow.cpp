@@ -21,6 +21,7 @@
 #include <algorithm>
 
 #include "materials/MaterialTarget.h"
+#include "settings/AppSettings.h"
 #include "state/NumberText.h"
 #include "ui/implant/ImplantWindow.h"
 #include "ui/platform/NamedWidget.h"
@@ -61,7 +62,13 @@ constexpr int kLeastLayerRows = 3;
 
 RangeWindow::RangeWindow(Platform& platform, const DataSet& dataSet, const ElementDatabase& db,
                          const MaterialList& list, QWidget* parent, RangeCache& cache)
-    : QMainWindow(parent), platform_(platform), db_(db), list_(list), cache_(cache) {
+    : QMainWindow(parent),
+      platform_(platform),
+      db_(db),
+      list_(list),
+      cache_(cache),
+      imageFolder_(DefaultFolder()),
+      dataFolder_(DefaultFolder()) {
     setObjectName(QStringLiteral("RangeWindow"));
     setWindowTitle(tr("Range and layers"));
     calculationTimer_.setSingleShot(true);

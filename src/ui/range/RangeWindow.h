@@ -61,6 +61,11 @@ class RangeWindow : public QMainWindow {
     int significantDigits() const;
     void setSignificantDigits(int digits);
 
+    // The plot's title line, drawn above it on the screen and in every export: the ion, its
+    // energy as typed with its unit, the layers front to back and the stopping model
+    // ("He 2000 keV through mylar 2 µm, Al 3 µm, Si 40 µm (classic model)").
+    QString plotTitle() const;
+
     LayerTableModel& layers() { return *layers_; }
     StackPlot& plot() { return *plot_; }
 
@@ -72,9 +77,20 @@ class RangeWindow : public QMainWindow {
     // A window of the ion paths through the stack shown, on its ion, energy and model.
     void openIonPaths();
 
+    // The folders the save dialogs start in: of images, and of data files (the plot's data and
+    // the layer table). Both start as the documents folder (else home); a save moves its kind's
+    // folder to where the file went.
+    void setImageFolder(const QString& folder) { imageFolder_ = folder; }
+    void setDataFolder(const QString& folder) { dataFolder_ = folder; }
+    const QString& imageFolder() const { return imageFolder_; }
+    const QString& dataFolder() const { return dataFolder_; }
+
   signals:
     // The user chose another stopping model (its name), to be remembered.
     void modelChosen(const QString& name);
+    // A picture of the plot, or a data file, was written to path (its folder, to be remembered).
+    void imageSaved(const QString& path);
+    void dataSaved(const QString& path);
 
   private:
     void buildFields();
@@ -119,6 +135,7 @@ class RangeWindow : public QMainWindow {
     // exactly that text, the material's own density is used unrounded.
     QString filledDensity_;
     QString imageFile_, dataFile_, tableFile_;
+    QString imageFolder_, dataFolder_;
 
     QLineEdit* ion_ = nullptr;
     QLineEdit* mass_ = nullptr;

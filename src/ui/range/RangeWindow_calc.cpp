@@ -132,6 +132,22 @@ void RangeWindow::showStack() {
     energyToReach_->setText(
         read && shownInput_.reachDepthGiven ? Energy(shown_.energyToReach, digits_) : QString());
     plot_->setCalculation(shown_, shownInput_.unit);
+    plot_->setTitle(plotTitle());
+}
+
+QString RangeWindow::plotTitle() const {
+    QStringList layers;
+    for (const LayerText& l : layers_->layers())
+        layers << tr("%1 %2 %3")
+                      .arg(l.material.trimmed(), l.thickness.trimmed(),
+                           ThicknessUnitDisplay(l.unit));
+    const QString ion = ion_->text().trimmed();
+    const QString energy =
+        energy_->text().trimmed() + QLatin1Char(' ') + energyUnit_->currentText();
+    const QString model = modelName();
+    if (layers.isEmpty())
+        return tr("%1 %2 into %3 (%4 model)").arg(ion, energy, material_->text().trimmed(), model);
+    return tr("%1 %2 through %3 (%4 model)").arg(ion, energy, layers.join(tr(", ")), model);
 }
 
 void RangeWindow::showMessages() {
