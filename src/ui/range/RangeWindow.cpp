@@ -52,11 +52,31 @@ QLabel* NoteLabel(const char* name, int lines = 1) {
     return label;
 }
 
+// The fields' scroll area asks for the whole height of the fields, so that the window's layout
+// gives them their room first where it can: they scroll only on a low screen.
+class FieldsScrollArea : public QScrollArea {
+  public:
+    QSize sizeHint() const override {
+        const QSize base = QScrollArea::sizeHint();
+        if (widget() == nullptr) return base;
+        return QSize(base.width(), widget()->sizeHint().height() + 2 * frameWidth());
+    }
+};
+
 // The preferred size of a new window, and the room a window manager's frame takes around it.
 constexpr QSize kPreferredSize(1120, 780);
 constexpr QSize kFrameAllowance(16, 40);
 // Layer rows the table shows at the window's smallest.
 constexpr int kLeastLayerRows = 3;
+
+// The layer table asks only for the rows it must show (kLeastLayerRows): the height the window
+// has beyond that goes to the fields and the plot above it, so that the fields need not scroll.
+class LayerTableView : public QTableView {
+  public:
+    QSize sizeHint() const override {
+        return QSize(QTableView::sizeHint().width(), minimumHeight());
+    }
+};
 
 }  // namespace
 
@@ -135,7 +155,7 @@ void RangeWindow::buildFields() {
     left->addWidget(buildResultsGroup());
     left->addStretch(1);
     // On a low screen the fields scroll rather than push the window off the screen.
-    auto* scroll = Named(new QScrollArea, "scrFields");
+    auto* scroll = Named(new FieldsScrollArea, "scrFields");
     scroll->setWidget(fields);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
@@ -147,8 +167,9 @@ void RangeWindow::buildFields() {
     top->addWidget(scroll, 0);
     top->addWidget(buildPlotGroup(), 1);
     auto* all = new QVBoxLayout;
-    all->addLayout(top, 3);
-    all->addWidget(buildStackGroup(), 2);
+    // The fields and the plot take what height there is; the layers keep their rows.
+    all->addLayout(top, 1);
+    all->addWidget(buildStackGroup(), 0);
     messages_ = NoteLabel("lblMessages", 2);
     messages_->setStyleSheet(QStringLiteral("color: #a00000"));
     all->addWidget(messages_);
@@ -248,7 +269,7 @@ QWidget* RangeWindow::buildStackGroup() {
     auto* group = new QGroupBox(tr("Layers, front to back"));
     auto* box = new QVBoxLayout(group);
     layers_ = new LayerTableModel(this);
-    table_ = Named(new QTableView, "tblLayers");
+    table_ = Named(new LayerTableView, "tblLayers");
     table_->setModel(layers_);
     table_->setItemDelegate(new LayerDelegate(table_));
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
