@@ -11,6 +11,18 @@ namespace fenra {
 
 namespace {
 
+// Each refusal and warning is kept twice: in English words for fenra32-calc, the CSV and Python,
+// and as its sentence (template and values) for the window to translate.
+void Say(std::string& words, Message& sentence, Message m) {
+    words = Words(m);
+    sentence = std::move(m);
+}
+
+void Warn(StackCalculation& out, Message m) {
+    out.warnings.push_back(Words(m));
+    out.warningSentences.push_back(std::move(m));
+}
+
 // Points through a layer at energies in equal steps of the logarithm of the energy, from the
 // energy in to the energy out (or, where the ion stops, to the model's lowest energy and then the
 // stop itself): each step loses the same fraction of the energy, so the points crowd together
@@ -76,16 +88,17 @@ EnergyAnswer EnergyToReach(const std::vector<Layer>& stack, const Target* materi
                            ThicknessUnit unit, RangeCache& cache) {
     EnergyAnswer a;
     if (!(depth >= 0) || !std::isfinite(depth)) {
-        a.reason = Words(Sentence(PhysicsText::DepthNotFinite));
+        Say(a.reason, a.reasonSentence, Sentence(PhysicsText::DepthNotFinite));
         return a;
     }
     if (stack.empty()) {
         if (!material) {
-            a.reason = Words(Sentence(PhysicsText::MaterialNotRead));
+            Say(a.reason, a.reasonSentence, Sentence(PhysicsText::MaterialNotRead));
             return a;
         }
         if (IsLength(unit) && !(material->atomsPerCm3 > 0)) {
-            a.reason = NoDensityReason(ThicknessUnitText(unit), material->material.name);
+            Say(a.reason, a.reasonSentence,
+                NoDensitySentence(ThicknessUnitText(unit), material->material.name));
             return a;
         }
         const RangeResult r =
@@ -99,7 +112,8 @@ EnergyAnswer EnergyToReach(const std::vector<Layer>& stack, const Target* materi
     double rest = depth;
     for (const Layer& l : stack) {
         if (IsLength(unit) && !(l.target.atomsPerCm3 > 0)) {
-            a.reason = NoDensityReason(ThicknessUnitText(unit), l.target.material.name);
+            Say(a.reason, a.reasonSentence,
+                NoDensitySentence(ThicknessUnitText(unit), l.target.material.name));
             return a;
         }
         const double thickness = ThicknessFromE15(l.target, l.thickness, unit);
@@ -110,7 +124,7 @@ EnergyAnswer EnergyToReach(const std::vector<Layer>& stack, const Target* materi
         rest -= thickness;
         part.push_back(l);
     }
-    a.reason = Words(Sentence(PhysicsText::DepthBeyondStack));
+    Say(a.reason, a.reasonSentence, Sentence(PhysicsText::DepthBeyondStack));
     return a;
 }
 
@@ -153,7 +167,7 @@ std::optional<double> GivenDensity(double density) {
 StoppingInUnit StoppingIn(const Target& t, const StoppingValues& v, StopUnit unit) {
     StoppingInUnit s;
     if (IsLength(unit) && !(t.atomsPerCm3 > 0)) {
-        s.reason = NoDensityReason(StopUnitText(unit), t.material.name);
+        Say(s.reason, s.reasonSentence, NoDensitySentence(StopUnitText(unit), t.material.name));
         return s;
     }
     s.available = true;
@@ -175,11 +189,12 @@ MaterialResult MaterialSection(const StackInput& in, const ElementDatabase& db,
         r.stopping = StoppingIn(*target, v, in.unit);
         const RangeResult range = Range(*target, in.energy, cache);
         r.range = DepthAfter(StackDepth{}, *target, range.range);
-        if (!r.range.hasUm) r.rangeUmReason = NoDensityReason("um", r.name);
+        if (!r.range.hasUm)
+            Say(r.rangeUmReason, r.rangeUmReasonSentence, NoDensitySentence("um", r.name));
         r.outOfModel = v.outOfModel || range.outOfModel;
     } catch (const PhysicsError& e) {
         r = MaterialResult{};
-        r.error = e.what();
+        Say(r.error, r.errorSentence, e.Reason());
     }
     return r;
 }
@@ -208,7 +223,7 @@ bool ReadLayers(const StackInput& in, const ElementDatabase& db, const MaterialL
             stack->push_back({std::move(t), row.thicknessE15});
         } catch (const PhysicsError& e) {
             row = StackLayerRow{};
-            row.error = Words(Prefixed(where, e.Reason()));
+            Say(row.error, row.errorSentence, Prefixed(where, e.Reason()));
             complete = false;
         }
         out.layers.push_back(std::move(row));
@@ -245,8 +260,7 @@ void FillStackPath(const std::vector<Layer>& stack, const StackInput& in, StackC
     out.stopped = s.stopped;
     out.stoppedInLayer = s.stoppedInLayer;
     if (s.outOfModel)
-        out.warnings.push_back(
-            Words(OutOfModelSentence(Sentence(PhysicsText::PathThroughStack), in.model)));
+        Warn(out, OutOfModelSentence(Sentence(PhysicsText::PathThroughStack), in.model));
     const std::vector<LayerSpread> spreads = StackSpreads(stack, s, cache);
     for (std::size_t k = 0; k < spreads.size(); ++k) {
         StackLayerRow& row = out.layers[k];
@@ -256,8 +270,8 @@ void FillStackPath(const std::vector<Layer>& stack, const StackInput& in, StackC
         row.chargeMean = spreads[k].chargeMean;
         row.spreadOutOfValidity = spreads[k].outOfValidity;
         if (row.spreadOutOfValidity)
-            out.warnings.push_back(Words(SpreadValiditySentence(
-                Sentence(PhysicsText::SpreadsBehindLayer, {Value(std::to_string(k + 1))}))));
+            Warn(out, SpreadValiditySentence(Sentence(PhysicsText::SpreadsBehindLayer,
+                                                      {Value(std::to_string(k + 1))})));
     }
 }
 
@@ -292,20 +306,20 @@ StackCalculation CalculateStack(const StackInput& in, const ElementDatabase& db,
             throw PhysicsError(ErrorKind::BadValue, PhysicsText::StackTooManyLayers,
                                {Value(std::to_string(kMaxStackLayers))});
     } catch (const PhysicsError& e) {
-        out.error = e.what();
+        Say(out.error, out.errorSentence, e.Reason());
         return out;
     }
     Target material;
     out.material = MaterialSection(in, db, list, ion, cache, &material);
     if (out.material.outOfModel)
-        out.warnings.push_back(
-            Words(OutOfModelSentence(Sentence(PhysicsText::TheEnergy), in.model)));
+        Warn(out, OutOfModelSentence(Sentence(PhysicsText::TheEnergy), in.model));
     std::vector<Layer> stack;
     out.stackComplete = ReadLayers(in, db, list, ion, out, &stack);
     const Target* reachIn = out.material.error.empty() ? &material : nullptr;
     if (!out.stackComplete) {
-        out.stackError = Words(Sentence(PhysicsText::LayerNotRead));
-        out.energyToPass.reason = out.energyToReach.reason = out.stackError;
+        Say(out.stackError, out.stackErrorSentence, Sentence(PhysicsText::LayerNotRead));
+        for (EnergyAnswer* a : {&out.energyToPass, &out.energyToReach})
+            Say(a->reason, a->reasonSentence, out.stackErrorSentence);
         return out;
     }
     try {
@@ -318,19 +332,18 @@ StackCalculation CalculateStack(const StackInput& in, const ElementDatabase& db,
     } catch (const PhysicsError& e) {
         // A calculation on the path failed: no half-filled stack results.
         out.stackComplete = false;
-        out.stackError = e.what();
+        Say(out.stackError, out.stackErrorSentence, e.Reason());
         out.energyToPass = out.energyToReach = EnergyAnswer{};
-        out.energyToPass.reason = out.energyToReach.reason = out.stackError;
+        for (EnergyAnswer* a : {&out.energyToPass, &out.energyToReach})
+            Say(a->reason, a->reasonSentence, out.stackErrorSentence);
         for (StackLayerRow& row : out.layers) row.reached = row.stopped = false;
         out.plot.clear();
         return out;
     }
     if (out.energyToPass.outOfModel)
-        out.warnings.push_back(
-            Words(OutOfModelSentence(Sentence(PhysicsText::EnergyToPassStack), in.model)));
+        Warn(out, OutOfModelSentence(Sentence(PhysicsText::EnergyToPassStack), in.model));
     if (out.energyToReach.outOfModel)
-        out.warnings.push_back(
-            Words(OutOfModelSentence(Sentence(PhysicsText::EnergyToReachDepth), in.model)));
+        Warn(out, OutOfModelSentence(Sentence(PhysicsText::EnergyToReachDepth), in.model));
     return out;
 }
 

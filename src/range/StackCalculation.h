@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "materials/MaterialList.h"
+#include "messages/Message.h"
 #include "range/Range.h"
 #include "range/Units.h"
 
@@ -59,22 +60,26 @@ struct StackDepth {
 
 struct StoppingInUnit {
     bool available = false;
-    std::string reason;  // why the unit is not available (a length unit without a density)
+    std::string reason;      // why the unit is not available (a length unit without a density)
+    Message reasonSentence;  // the same as a sentence for a window to translate
     double electronic = 0, nuclear = 0, total = 0;
 };
 
 struct MaterialResult {
-    std::string error;   // the material or its density refused: nothing below is filled
-    std::string name;    // as resolved ("mylar", "H2O", "Si")
-    double density = 0;  // g/cm3 in use; 0 when none is known
+    std::string error;      // the material or its density refused: nothing below is filled
+    Message errorSentence;  // the same as a sentence for a window to translate
+    std::string name;       // as resolved ("mylar", "H2O", "Si")
+    double density = 0;     // g/cm3 in use; 0 when none is known
     StoppingInUnit stopping;
     StackDepth range;
     std::string rangeUmReason;  // why the range has no length
+    Message rangeUmReasonSentence;
     bool outOfModel = false;
 };
 
 struct StackLayerRow {
     std::string error;  // the material, density or thickness refused
+    Message errorSentence;
     std::string name;
     double density = 0;       // g/cm3 in use; 0 when none is known
     double thicknessE15 = 0;  // 1E15 atoms/cm2
@@ -98,6 +103,7 @@ struct EnergyAnswer {
     bool known = false;
     double energy = 0;   // keV
     std::string reason;  // why there is no answer
+    Message reasonSentence;
     bool outOfModel = false;
 };
 
@@ -112,11 +118,13 @@ struct StackPlotPoint {
 
 struct StackCalculation {
     std::string error;  // the ion, mass, energy or the number of layers refused
+    Message errorSentence;
     MaterialResult material;
     std::vector<StackLayerRow> layers;
     bool stackComplete = false;  // every layer read and calculated: the stack results hold
     std::string stackError;      // why they do not
-    double energyOut = 0;        // keV behind the stack (0 when the ion stops)
+    Message stackErrorSentence;
+    double energyOut = 0;  // keV behind the stack (0 when the ion stops)
     bool stopped = false;
     int stoppedInLayer = -1;
     EnergyAnswer energyToPass;
@@ -124,8 +132,9 @@ struct StackCalculation {
     // out-of-model warnings, as OutOfModelWarning words them, and spreads outside their formulas
     // as SpreadValidityWarning does
     std::vector<std::string> warnings;
-    std::vector<StackPlotPoint> plot;    // front to back, up to where the ion stops
-    std::vector<StackDepth> boundaries;  // the front face of each layer, then the back face
+    std::vector<Message> warningSentences;  // the same, one for one
+    std::vector<StackPlotPoint> plot;       // front to back, up to where the ion stops
+    std::vector<StackDepth> boundaries;     // the front face of each layer, then the back face
 };
 
 StackCalculation CalculateStack(const StackInput& in, const ElementDatabase& db,

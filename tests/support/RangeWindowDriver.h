@@ -60,6 +60,11 @@ inline QString Shown(double v) {
     return text;
 }
 
+// The window's text of a layer's energy out: exactly "0" where the ion stops in the layer.
+inline QString ShownEnergyOut(const fenra::StackLayerRow& r) {
+    return r.stopped ? QStringLiteral("0") : Shown(r.energyOut);
+}
+
 struct Window {
     fenra::ScriptedPlatform platform;
     std::unique_ptr<fenra::RangeWindow> w;

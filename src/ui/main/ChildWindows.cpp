@@ -95,6 +95,15 @@ void ChildWindows::showRangeWindow(fenra::RangeWindow* window) {
     // A window of its own (no parent), closed with the main window; it goes when the user
     // closes it.
     window->setAttribute(Qt::WA_DeleteOnClose);
+    // Its save dialogs start where the user keeps images and data files, and move it there.
+    window->setImageFolder(folders_.startFolder(fenra::FileKind::Image));
+    window->setDataFolder(folders_.startFolder(fenra::FileKind::Data));
+    connect(window, &fenra::RangeWindow::imageSaved, this, [this](const QString& path) {
+        folders_.rememberFolderOf(fenra::FileKind::Image, path);
+    });
+    connect(window, &fenra::RangeWindow::dataSaved, this, [this](const QString& path) {
+        folders_.rememberFolderOf(fenra::FileKind::Data, path);
+    });
     if (settings_ != nullptr) {
         const QByteArray geometry = settings_->Geometry(kRangeWindowName);
         if (!geometry.isEmpty()) window->restoreGeometry(geometry);  // a foreign blob: no change

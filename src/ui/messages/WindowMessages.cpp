@@ -32,6 +32,10 @@ QString Translated(const Message& m) {
 
 }  // namespace
 
+QString TranslatedSentence(const Message& m) {
+    return Translated(m);
+}
+
 QString TargetEmptyMessage() {
     return QCoreApplication::translate(kMessageContext, kTargetEmptyMessage);
 }

@@ -9,6 +9,7 @@
 #include "calc/CalculateDataSet.h"
 #include "files/FileError.h"
 #include "files/TargetFile.h"
+#include "messages/Message.h"
 #include "state/CurveKind.h"
 
 namespace fenra {
@@ -16,6 +17,10 @@ namespace fenra {
 QString TargetEmptyMessage();    // Save target with an empty first composition field
 QString NoDataLineMessage();     // Open target on a file without a data line
 QString NoCalculationMessage();  // Save or print result, Save curve, with nothing to save
+
+// A sentence of the core (a refusal or warning as template and values) in the user's language:
+// the template translated, then its values, themselves translated where they are sentences.
+QString TranslatedSentence(const Message& m);
 
 // A data set that could not be calculated, naming it and the reason; empty for Calculated and
 // RatioZero.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/messages/WindowMessages.h"
 #include "ui/range/RangeTexts.h"
 
 namespace fenra {
@@ -10,15 +11,13 @@ namespace fenra {
 namespace {
 
 const char* const kHeadings[LayerTableModel::ColumnCount] = {
-    QT_TR_NOOP("Material"),          QT_TR_NOOP("Thickness"),       QT_TR_NOOP("Unit"),
-    QT_TR_NOOP("Density (g/cm3)"),   QT_TR_NOOP("Energy in (keV)"), QT_TR_NOOP("Energy out (keV)"),
-    QT_TR_NOOP("Energy lost (keV)"), QT_TR_NOOP("Stops at"),        QT_TR_NOOP("Note")};
-
-// The spreads behind each layer, after the note.
-const char* const kSpreadHeadings[] = {QT_TRANSLATE_NOOP("LayerTableModel", "σE (keV)"),
-                                       QT_TRANSLATE_NOOP("LayerTableModel", "Angle σ (mrad)"),
-                                       QT_TRANSLATE_NOOP("LayerTableModel", "Lateral σ (µm)"),
-                                       QT_TRANSLATE_NOOP("LayerTableModel", "Mean charge")};
+    QT_TR_NOOP("Material"), QT_TR_NOOP("Thickness"), QT_TR_NOOP("Unit"),
+    QT_TR_NOOP("Density (g/cm3)"), QT_TR_NOOP("Energy in (keV)"), QT_TR_NOOP("Energy out (keV)"),
+    QT_TR_NOOP("Energy lost (keV)"), QT_TR_NOOP("Stop depth in layer"),
+    QT_TR_NOOP("Stop depth from front"),
+    // The spreads behind each layer.
+    QT_TR_NOOP("σE (keV)"), QT_TR_NOOP("Angle σ (mrad)"), QT_TR_NOOP("Lateral σ (µm)"),
+    QT_TR_NOOP("Mean charge"), QT_TR_NOOP("Note")};
 
 constexpr double kMradPerRad = 1000;
 
@@ -49,7 +48,12 @@ QVariant LayerTableModel::data(const QModelIndex& index, int role) const {
     const LayerText& l = layers_[row];
     const int column = index.column();
     if (role == Qt::ToolTipRole && row < results_.size() && !results_[row].error.empty())
-        return QString::fromStdString(results_[row].error);
+        return TranslatedSentence(results_[row].errorSentence);
+    // A note longer than its column is read whole in the tooltip.
+    if (role == Qt::ToolTipRole && column == Note) {
+        const QString note = resultText(index.row(), Note);
+        return note.isEmpty() ? QVariant() : QVariant(note);
+    }
     if (role == Qt::TextAlignmentRole && column != Material && column != Unit && column != Note)
         return QVariant(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
@@ -71,21 +75,24 @@ QVariant LayerTableModel::data(const QModelIndex& index, int role) const {
 QString LayerTableModel::resultText(int row, int column) const {
     if (row >= static_cast<int>(results_.size())) return {};
     const StackLayerRow& r = results_[static_cast<std::size_t>(row)];
-    if (!r.error.empty()) return column == Note ? QString::fromStdString(r.error) : QString();
+    if (!r.error.empty()) return column == Note ? TranslatedSentence(r.errorSentence) : QString();
     if (!complete_) return {};
     if (!r.reached) return column == Note ? tr("the ion does not reach this layer") : QString();
     switch (column) {
         case EnergyIn:
             return ShownNumber(r.energyIn, digits_);
         case EnergyOut:
-            return ShownNumber(r.energyOut, digits_);
+            // A stopped ion leaves with nothing: exactly 0, not 0 to so many digits (the note
+            // says it stopped).
+            return r.stopped ? QStringLiteral("0") : ShownNumber(r.energyOut, digits_);
         case EnergyLost:
             return ShownNumber(r.energyLoss, digits_);
-        case StopsAt:
-            if (!r.stopped) return {};
-            // A depth in the stack: a length only while every layer before has a density.
-            return r.stopDepth.hasUm ? ShownNumber(r.stopDepth.um, digits_) + tr(" µm")
-                                     : ShownNumber(r.stopDepth.mgCm2, digits_) + tr(" mg/cm2");
+        case StopDepthInLayer:
+            // From the layer's own front face: what the ion leaves of this layer's thickness.
+            return r.stopped ? depthText(r.stopDepthInLayer) : QString();
+        case StopDepthFromFront:
+            // From the stack's front face, through every layer before.
+            return r.stopped ? depthText(r.stopDepth) : QString();
         case EnergySigma:
             return SpreadText(r.energySigma, digits_);
         case AngleSigma:
@@ -102,6 +109,11 @@ QString LayerTableModel::resultText(int row, int column) const {
         default:
             return {};
     }
+}
+
+QString LayerTableModel::depthText(const StackDepth& d) const {
+    // A length only while every layer passed has a density; a mass per area always.
+    return d.hasUm ? ShownLength(d.um, digits_) : ShownNumber(d.mgCm2, digits_) + tr(" mg/cm2");
 }
 
 bool LayerTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
@@ -140,7 +152,6 @@ QVariant LayerTableModel::headerData(int section, Qt::Orientation orientation, i
     if (role != Qt::DisplayRole) return {};
     if (orientation == Qt::Vertical) return section + 1;
     if (section < 0 || section >= ColumnCount) return {};
-    if (section >= EnergySigma) return tr(kSpreadHeadings[section - EnergySigma]);
     return tr(kHeadings[section]);
 }
 
@@ -202,7 +213,7 @@ void LayerTableModel::setResults(const StackCalculation& c) {
     results_ = c.layers;
     complete_ = c.stackComplete;
     if (rowCount() > 0)
-        emit dataChanged(index(0, EnergyIn), index(rowCount() - 1, Note),
+        emit dataChanged(index(0, EnergyIn), index(rowCount() - 1, ColumnCount - 1),
                          {Qt::DisplayRole, Qt::ToolTipRole});
 }
 

@@ -33,12 +33,13 @@ class LayerTableModel : public QAbstractTableModel {
         EnergyIn,
         EnergyOut,
         EnergyLost,
-        StopsAt,
-        Note,
+        StopDepthInLayer,
+        StopDepthFromFront,
         EnergySigma,
         AngleSigma,
         LateralSigma,
         ChargeMean,
+        Note,  // last, so that it takes the room left over
         ColumnCount
     };
 
@@ -72,6 +73,9 @@ class LayerTableModel : public QAbstractTableModel {
 
   private:
     QString resultText(int row, int column) const;
+    // A depth of the stop, as a length in the unit its size calls for where it has one, else in
+    // mg/cm2, the unit named.
+    QString depthText(const StackDepth& d) const;
 
     std::vector<LayerText> layers_;
     std::vector<StackLayerRow> results_;

@@ -68,6 +68,52 @@ QString ShownNumber(double v, int digits) {
     return shown;
 }
 
+QString EnergyUnitDisplay(EnergyUnit unit) {
+    switch (unit) {
+        case EnergyUnit::Ev:
+            return RangeTexts::tr("eV");
+        case EnergyUnit::Kev:
+            return RangeTexts::tr("keV");
+        case EnergyUnit::Mev:
+            return RangeTexts::tr("MeV");
+        case EnergyUnit::Gev:
+            return RangeTexts::tr("GeV");
+        case EnergyUnit::KevPerU:
+            return RangeTexts::tr("keV/u");
+        case EnergyUnit::MevPerU:
+            return RangeTexts::tr("MeV/u");
+        case EnergyUnit::GevPerU:
+            break;
+    }
+    return RangeTexts::tr("GeV/u");
+}
+
+QString ShownLength(double um, int digits) {
+    // The units from small to large, each as a number of µm.
+    static const struct {
+        double um;
+        const char* name;
+    } units[] = {{1e-3, QT_TRANSLATE_NOOP("RangeTexts", "nm")},
+                 {1, QT_TRANSLATE_NOOP("RangeTexts", "µm")},
+                 {1e3, QT_TRANSLATE_NOOP("RangeTexts", "mm")},
+                 {1e4, QT_TRANSLATE_NOOP("RangeTexts", "cm")}};
+    constexpr int kCount = sizeof units / sizeof units[0];
+    // Zero and what is not a number stay in µm; otherwise the largest unit of which the length
+    // holds at least one.
+    int k = 1;
+    if (std::isfinite(um) && um != 0) {
+        k = 0;
+        while (k + 1 < kCount && std::fabs(um) >= units[k + 1].um) ++k;
+    }
+    QString number = ShownNumber(um / units[k].um, digits);
+    // Rounding to the digits may reach 1000 of a unit: then the next unit says it better.
+    if (k + 1 < kCount && std::fabs(TypedNumber(number)) * units[k].um >= units[k + 1].um) {
+        ++k;
+        number = ShownNumber(um / units[k].um, digits);
+    }
+    return number + QLatin1Char(' ') + RangeTexts::tr(units[k].name);
+}
+
 double TypedNumber(const QString& text) {
     bool ok = false;
     const double v = QLocale::c().toDouble(text.trimmed(), &ok);

@@ -21,6 +21,7 @@
 #include <algorithm>
 
 #include "materials/MaterialTarget.h"
+#include "settings/AppSettings.h"
 #include "state/NumberText.h"
 #include "ui/implant/ImplantWindow.h"
 #include "ui/platform/NamedWidget.h"
@@ -51,17 +52,43 @@ QLabel* NoteLabel(const char* name, int lines = 1) {
     return label;
 }
 
+// The fields' scroll area asks for the whole height of the fields, so that the window's layout
+// gives them their room first where it can: they scroll only on a low screen.
+class FieldsScrollArea : public QScrollArea {
+  public:
+    QSize sizeHint() const override {
+        const QSize base = QScrollArea::sizeHint();
+        if (widget() == nullptr) return base;
+        return QSize(base.width(), widget()->sizeHint().height() + 2 * frameWidth());
+    }
+};
+
 // The preferred size of a new window, and the room a window manager's frame takes around it.
 constexpr QSize kPreferredSize(1120, 780);
 constexpr QSize kFrameAllowance(16, 40);
 // Layer rows the table shows at the window's smallest.
 constexpr int kLeastLayerRows = 3;
 
+// The layer table asks only for the rows it must show (kLeastLayerRows): the height the window
+// has beyond that goes to the fields and the plot above it, so that the fields need not scroll.
+class LayerTableView : public QTableView {
+  public:
+    QSize sizeHint() const override {
+        return QSize(QTableView::sizeHint().width(), minimumHeight());
+    }
+};
+
 }  // namespace
 
 RangeWindow::RangeWindow(Platform& platform, const DataSet& dataSet, const ElementDatabase& db,
                          const MaterialList& list, QWidget* parent, RangeCache& cache)
-    : QMainWindow(parent), platform_(platform), db_(db), list_(list), cache_(cache) {
+    : QMainWindow(parent),
+      platform_(platform),
+      db_(db),
+      list_(list),
+      cache_(cache),
+      imageFolder_(DefaultFolder()),
+      dataFolder_(DefaultFolder()) {
     setObjectName(QStringLiteral("RangeWindow"));
     setWindowTitle(tr("Range and layers"));
     calculationTimer_.setSingleShot(true);
@@ -76,9 +103,12 @@ RangeWindow::RangeWindow(Platform& platform, const DataSet& dataSet, const Eleme
     // need more.
     table_->resizeColumnsToContents();
     const QFontMetrics fm(table_->font());
-    const std::pair<int, const char*> widest[] = {{LayerTableModel::Material, "polyethylene"},
-                                                  {LayerTableModel::Unit, "1E15 atoms/cm2"},
-                                                  {LayerTableModel::StopsAt, "0.000000 mg/cm2"}};
+    const std::pair<int, const char*> widest[] = {
+        {LayerTableModel::Material, "polyethylene"},
+        {LayerTableModel::Unit, "1E15 atoms/cm2"},
+        {LayerTableModel::StopDepthInLayer, "0.000000 mg/cm2"},
+        {LayerTableModel::StopDepthFromFront, "0.000000 mg/cm2"},
+        {LayerTableModel::Note, "the ion does not reach this layer"}};
     for (const auto& [column, text] : widest)
         table_->setColumnWidth(column,
                                std::max(table_->columnWidth(column),
@@ -125,7 +155,7 @@ void RangeWindow::buildFields() {
     left->addWidget(buildResultsGroup());
     left->addStretch(1);
     // On a low screen the fields scroll rather than push the window off the screen.
-    auto* scroll = Named(new QScrollArea, "scrFields");
+    auto* scroll = Named(new FieldsScrollArea, "scrFields");
     scroll->setWidget(fields);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
@@ -137,8 +167,9 @@ void RangeWindow::buildFields() {
     top->addWidget(scroll, 0);
     top->addWidget(buildPlotGroup(), 1);
     auto* all = new QVBoxLayout;
-    all->addLayout(top, 3);
-    all->addWidget(buildStackGroup(), 2);
+    // The fields and the plot take what height there is; the layers keep their rows.
+    all->addLayout(top, 1);
+    all->addWidget(buildStackGroup(), 0);
     messages_ = NoteLabel("lblMessages", 2);
     messages_->setStyleSheet(QStringLiteral("color: #a00000"));
     all->addWidget(messages_);
@@ -160,7 +191,19 @@ QWidget* RangeWindow::buildMaterialGroup() {
     density_->setPlaceholderText(tr("not known"));
     form->addRow(tr("Ion"), ion_);
     form->addRow(tr("Mass (amu)"), mass_);
-    form->addRow(tr("Energy (keV)"), energy_);
+    // The energy in the unit chosen beside it; the calculation takes the ion's total in keV.
+    energyUnit_ = Named(new QComboBox, "cboEnergyUnit");
+    for (int k = 0; k < kEnergyUnitCount; ++k)
+        energyUnit_->addItem(EnergyUnitDisplay(static_cast<EnergyUnit>(k)));
+    energyUnit_->setCurrentIndex(static_cast<int>(EnergyUnit::Kev));
+    energyUnit_->setAccessibleName(tr("Unit of the energy"));
+    energyUnit_->setToolTip(tr("Per u: the energy of each nucleon, times the ion's mass in u"));
+    auto* energyRow = new QHBoxLayout;
+    energyRow->addWidget(energy_, 1);
+    energyRow->addWidget(energyUnit_);
+    auto* energyLabel = new QLabel(tr("Energy"));
+    energyLabel->setBuddy(energy_);
+    form->addRow(energyLabel, energyRow);
     form->addRow(tr("Material"), material_);
     form->addRow(tr("Density (g/cm3)"), density_);
     model_ = Named(new QComboBox, "cboModel");
@@ -192,7 +235,8 @@ QWidget* RangeWindow::buildResultsGroup() {
     form->addRow(stopNote_);
     form->addRow(tr("Range (1E15 atoms/cm2)"), rangeE15_);
     form->addRow(tr("Range (mg/cm2)"), rangeMgCm2_);
-    form->addRow(tr("Range (µm)"), rangeUm_);
+    // In nm, µm, mm or cm by its size, the unit beside the number.
+    form->addRow(tr("Range (length)"), rangeUm_);
     form->addRow(rangeNote_);
     group->setMaximumWidth(400);
     return group;
@@ -225,7 +269,7 @@ QWidget* RangeWindow::buildStackGroup() {
     auto* group = new QGroupBox(tr("Layers, front to back"));
     auto* box = new QVBoxLayout(group);
     layers_ = new LayerTableModel(this);
-    table_ = Named(new QTableView, "tblLayers");
+    table_ = Named(new LayerTableView, "tblLayers");
     table_->setModel(layers_);
     table_->setItemDelegate(new LayerDelegate(table_));
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -306,7 +350,7 @@ void RangeWindow::connectFields() {
     connect(material_, &QLineEdit::textChanged, this, &RangeWindow::materialEdited);
     connect(model_, &QComboBox::activated, this,
             [this](int k) { emit modelChosen(model_->itemData(k).toString()); });
-    for (QComboBox* list : {model_, stopUnit_, reachUnit_})
+    for (QComboBox* list : {energyUnit_, model_, stopUnit_, reachUnit_})
         connect(list, &QComboBox::currentIndexChanged, this, &RangeWindow::scheduleCalculation);
     connect(layers_, &LayerTableModel::layersEdited, this, &RangeWindow::scheduleCalculation);
     connect(quantity_, &QComboBox::currentIndexChanged, this, [this](int k) {

@@ -62,6 +62,11 @@ class RangeWindow : public QMainWindow {
     int significantDigits() const;
     void setSignificantDigits(int digits);
 
+    // The plot's title line, drawn above it on the screen and in every export: the ion, its
+    // energy as typed with its unit, the layers front to back and the stopping model
+    // ("He 2000 keV through mylar 2 µm, Al 3 µm, Si 40 µm (classic model)").
+    QString plotTitle() const;
+
     LayerTableModel& layers() { return *layers_; }
     StackPlot& plot() { return *plot_; }
 
@@ -75,12 +80,23 @@ class RangeWindow : public QMainWindow {
     // The energy table of the window's ion and model (one, raised when open again).
     RangeTableView* openTable();
 
+    // The folders the save dialogs start in: of images, and of data files (the plot's data and
+    // the layer table). Both start as the documents folder (else home); a save moves its kind's
+    // folder to where the file went.
+    void setImageFolder(const QString& folder) { imageFolder_ = folder; }
+    void setDataFolder(const QString& folder) { dataFolder_ = folder; }
+    const QString& imageFolder() const { return imageFolder_; }
+    const QString& dataFolder() const { return dataFolder_; }
+
   signals:
     // A calculation or the digits were shown.
     void calculationShown();
 
     // The user chose another stopping model (its name), to be remembered.
     void modelChosen(const QString& name);
+    // A picture of the plot, or a data file, was written to path (its folder, to be remembered).
+    void imageSaved(const QString& path);
+    void dataSaved(const QString& path);
 
   private:
     void buildFields();
@@ -95,6 +111,8 @@ class RangeWindow : public QMainWindow {
 
     void scheduleCalculation();
     StackInput readInput() const;
+    // The energy field in keV, from the unit chosen beside it (NaN where it is no number).
+    double typedEnergyKev() const;
     void showCalculation();
     void showMaterial(const MaterialResult& m);
     void showStack();
@@ -123,10 +141,12 @@ class RangeWindow : public QMainWindow {
     // exactly that text, the material's own density is used unrounded.
     QString filledDensity_;
     QString imageFile_, dataFile_, tableFile_;
+    QString imageFolder_, dataFolder_;
 
     QLineEdit* ion_ = nullptr;
     QLineEdit* mass_ = nullptr;
     QLineEdit* energy_ = nullptr;
+    QComboBox* energyUnit_ = nullptr;
     QLineEdit* material_ = nullptr;
     QLineEdit* density_ = nullptr;
     QComboBox* model_ = nullptr;

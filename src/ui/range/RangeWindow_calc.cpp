@@ -10,6 +10,9 @@
 #include <QTableView>
 #include <algorithm>
 
+#include "messages/PhysicsMessages.h"
+#include "range/IonTarget.h"
+#include "ui/messages/WindowMessages.h"
 #include "ui/range/LayerTableModel.h"
 #include "ui/range/RangeTexts.h"
 #include "ui/range/RangeWindow.h"
@@ -23,7 +26,7 @@ const QString kNone = QStringLiteral("—");
 
 QString Energy(const EnergyAnswer& a, int digits) {
     return a.known ? ShownNumber(a.energy, digits) + RangeWindow::tr(" keV")
-                   : QString::fromStdString(a.reason);
+                   : TranslatedSentence(a.reasonSentence);
 }
 
 }  // namespace
@@ -56,7 +59,7 @@ StackInput RangeWindow::readInput() const {
     StackInput in;
     in.ion = ion_->text().trimmed().toStdString();
     in.ionMass = mass_->text().trimmed().isEmpty() ? 0 : TypedNumber(mass_->text());
-    in.energy = TypedNumber(energy_->text());
+    in.energy = typedEnergyKev();
     in.material = material_->text().trimmed().toStdString();
     const QString density = density_->text().trimmed();
     // The filled-in text is the material's own density rounded for showing: 0 takes the
@@ -71,6 +74,23 @@ StackInput RangeWindow::readInput() const {
     return in;
 }
 
+double RangeWindow::typedEnergyKev() const {
+    const double value = TypedNumber(energy_->text());
+    const auto unit = static_cast<EnergyUnit>(energyUnit_->currentIndex());
+    if (unit < EnergyUnit::KevPerU) return EnergyToKev(value, unit, 0);
+    // Per u: times the mass typed, else the ion's own. An ion that cannot be read leaves the
+    // number as it is; the calculation then refuses the ion in its own words.
+    double mass = mass_->text().trimmed().isEmpty() ? 0 : TypedNumber(mass_->text());
+    if (!(mass > 0)) {
+        try {
+            mass = ResolveIon(db_, ion_->text().trimmed().toStdString()).mass;
+        } catch (const std::exception&) {
+            return value;
+        }
+    }
+    return EnergyToKev(value, unit, mass);
+}
+
 void RangeWindow::calculateNow() {
     calculationTimer_.stop();
     shownInput_ = readInput();
@@ -78,7 +98,8 @@ void RangeWindow::calculateNow() {
     // A mass of 0 or below would silently become the ion's own: a typed one must be above 0.
     if (!(shownInput_.ionMass > 0) && !mass_->text().trimmed().isEmpty()) {
         shown_ = StackCalculation{};
-        shown_.error = "the mass is not a number above 0 amu";
+        shown_.errorSentence = Sentence(PhysicsText::IonMassNotPositive);
+        shown_.error = Words(shown_.errorSentence);
     } else {
         shown_ = CalculateStack(shownInput_, db_, list_, cache_);
     }
@@ -98,11 +119,11 @@ void RangeWindow::showMaterial(const MaterialResult& m) {
     electronic_->setText(read && s.available ? ShownNumber(s.electronic, digits_) : kNone);
     nuclear_->setText(read && s.available ? ShownNumber(s.nuclear, digits_) : kNone);
     total_->setText(read && s.available ? ShownNumber(s.total, digits_) : kNone);
-    stopNote_->setText(QString::fromStdString(read ? s.reason : m.error));
+    stopNote_->setText(TranslatedSentence(read ? s.reasonSentence : m.errorSentence));
     rangeE15_->setText(read ? ShownNumber(m.range.e15, digits_) : kNone);
     rangeMgCm2_->setText(read ? ShownNumber(m.range.mgCm2, digits_) : kNone);
-    rangeUm_->setText(read && m.range.hasUm ? ShownNumber(m.range.um, digits_) : kNone);
-    rangeNote_->setText(read ? QString::fromStdString(m.rangeUmReason) : QString());
+    rangeUm_->setText(read && m.range.hasUm ? ShownLength(m.range.um, digits_) : kNone);
+    rangeNote_->setText(read ? TranslatedSentence(m.rangeUmReasonSentence) : QString());
 }
 
 void RangeWindow::showStack() {
@@ -112,14 +133,31 @@ void RangeWindow::showStack() {
     energyToReach_->setText(
         read && shownInput_.reachDepthGiven ? Energy(shown_.energyToReach, digits_) : QString());
     plot_->setCalculation(shown_, shownInput_.unit);
+    plot_->setTitle(plotTitle());
+}
+
+QString RangeWindow::plotTitle() const {
+    QStringList layers;
+    for (const LayerText& l : layers_->layers())
+        layers << tr("%1 %2 %3")
+                      .arg(l.material.trimmed(), l.thickness.trimmed(),
+                           ThicknessUnitDisplay(l.unit));
+    const QString ion = ion_->text().trimmed();
+    const QString energy =
+        energy_->text().trimmed() + QLatin1Char(' ') + energyUnit_->currentText();
+    const QString model = modelName();
+    if (layers.isEmpty())
+        return tr("%1 %2 into %3 (%4 model)").arg(ion, energy, material_->text().trimmed(), model);
+    return tr("%1 %2 through %3 (%4 model)").arg(ion, energy, layers.join(tr(", ")), model);
 }
 
 void RangeWindow::showMessages() {
     QStringList lines;
-    if (!shown_.error.empty()) lines << QString::fromStdString(shown_.error);
+    // The core's sentences in the user's language.
+    if (!shown_.error.empty()) lines << TranslatedSentence(shown_.errorSentence);
     if (!shown_.stackError.empty() && shown_.error.empty())
-        lines << QString::fromStdString(shown_.stackError);
-    for (const std::string& w : shown_.warnings) lines << QString::fromStdString(w);
+        lines << TranslatedSentence(shown_.stackErrorSentence);
+    for (const Message& w : shown_.warningSentences) lines << TranslatedSentence(w);
     messages_->setText(lines.join(QLatin1Char('\n')));
 }
 

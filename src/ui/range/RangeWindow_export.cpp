@@ -2,6 +2,8 @@
 // layer table as CSV. Each first runs a calculation still pending, so that what is written is
 // what the fields say, never the state before the last keystroke.
 
+#include <QFileInfo>
+
 #include "export/StackExport.h"
 #include "ui/export/ImageExport.h"
 #include "ui/export/SaveFileAs.h"
@@ -21,7 +23,9 @@ const char* const kCsvFilter =
 
 void RangeWindow::saveImage() {
     if (calculationTimer_.isActive()) calculateNow();
-    SaveWidgetImageAs(platform_, this, *plot_, &imageFile_);
+    if (!SaveWidgetImageAs(platform_, this, *plot_, &imageFile_, imageFolder_)) return;
+    imageFolder_ = QFileInfo(imageFile_).absolutePath();
+    emit imageSaved(imageFile_);
 }
 
 void RangeWindow::copyImage() {
@@ -56,12 +60,17 @@ bool RangeWindow::writeCsv(const QString& title, QString* lastFile, const std::s
     dialog.filter = tr(kCsvFilter);
     dialog.defaultSuffix = QStringLiteral("csv");
     dialog.confirmOverwrite = true;
+    dialog.initialFolder = dataFolder_;
     const auto write = [&text](const QString& path) {
         const QString failure = WriteFileBytes(path, text);
         // The user asked for a file and must not believe it was written.
         return failure.isEmpty() ? failure : tr("The file was not saved: %1").arg(failure);
     };
-    return SaveFileAs(platform_, this, dialog, lastFile, write).has_value();
+    const std::optional<QString> saved = SaveFileAs(platform_, this, dialog, lastFile, write);
+    if (!saved) return false;
+    dataFolder_ = QFileInfo(*saved).absolutePath();
+    emit dataSaved(*saved);
+    return true;
 }
 
 }  // namespace fenra

@@ -61,7 +61,7 @@ void MainWindowRangeTest::opensOnTheShownDataSet() {
     in.layers = {{"Si", 1, fenra::ThicknessUnit::Um, 0}};
     const fenra::StackCalculation c = fenra::CalculateStack(in, fenra::Db(), fenra::List());
     QCOMPARE(Text(w, "lblTotal"), fenra::ShownNumber(c.material.stopping.total));
-    QCOMPARE(Text(w, "lblRangeUm"), fenra::ShownNumber(c.material.range.um));
+    QCOMPARE(Text(w, "lblRangeUm"), fenra::ShownLength(c.material.range.um));
 }
 
 void MainWindowRangeTest::worksOnCopiesAndClosesWithTheMainWindow() {

@@ -3,6 +3,8 @@
 
 #include <QHeaderView>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QtTest>
 #include <fstream>
 #include <string>
@@ -20,6 +22,8 @@ class RangeLayoutTest : public QObject {
     void opensInsideTheScreen();
     void threeLayerRowsAtTheSmallestSize();
     void messagesDoNotMoveTheFields();
+    void fieldsNeedNoScrollingAtTheOpeningSize_data();
+    void fieldsNeedNoScrollingAtTheOpeningSize();
 };
 
 void RangeLayoutTest::geometryFitsTheScreen_data() {
@@ -87,6 +91,32 @@ void RangeLayoutTest::messagesDoNotMoveTheFields() {
 
 // The tests run on an offscreen screen of a laptop's 1366x768 (a panel-free free area), written
 // as the offscreen platform's configuration before the application starts.
+void RangeLayoutTest::fieldsNeedNoScrollingAtTheOpeningSize_data() {
+    QTest::addColumn<int>("height");
+    QTest::newRow("the preferred height") << 780;
+    QTest::newRow("a little less") << 760;
+}
+
+void RangeLayoutTest::fieldsNeedNoScrollingAtTheOpeningSize() {
+    // The layers keep their three rows and the rest of the height goes to the fields and the
+    // plot: where the window has its preferred room, no field is cut off below.
+    QFETCH(int, height);
+    range_test::Window t;
+    t.BuildThreeLayers();
+    t.w->resize(t.w->width(), height);
+    QCoreApplication::processEvents();
+    auto* scroll = t.Child<QScrollArea>("scrFields");
+    QVERIFY2(!scroll->verticalScrollBar()->isVisible(),
+             qPrintable(QString("%1 of %2")
+                            .arg(scroll->viewport()->height())
+                            .arg(scroll->widget()->sizeHint().height())));
+    // At the smallest size the fields scroll instead of squeezing the three layer rows.
+    t.w->resize(t.w->minimumSizeHint());
+    QCoreApplication::processEvents();
+    QVERIFY(t.Child<QTableView>("tblLayers")->height() >=
+            t.Child<QTableView>("tblLayers")->minimumHeight());
+}
+
 int main(int argc, char** argv) {
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
     if (platform.isEmpty() || platform == "offscreen") {

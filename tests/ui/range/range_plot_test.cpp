@@ -216,8 +216,12 @@ void RangePlotTest::depthInMassPerAreaWithoutADensity() {
     const fenra::StackCalculation c = Calculate(in);
     QVERIFY(c.layers[2].stopped);
     QCOMPARE(plot.series().back().x(), c.plot.back().depth.mgCm2);
-    QCOMPARE(t.Cell(2, fenra::LayerTableModel::StopsAt),
+    // Behind a layer without a density the depth from the front has no length; the depth in
+    // the silicon has one.
+    QCOMPARE(t.Cell(2, fenra::LayerTableModel::StopDepthFromFront),
              Shown(c.layers[2].stopDepth.mgCm2) + " mg/cm2");
+    QCOMPARE(t.Cell(2, fenra::LayerTableModel::StopDepthInLayer),
+             Shown(c.layers[2].stopDepthInLayer.um) + " µm");
 }
 
 void RangePlotTest::cursorReadOut() {

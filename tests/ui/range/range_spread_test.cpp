@@ -56,7 +56,7 @@ void RangeSpreadTest::headings() {
     for (int k = 0; k < 4; ++k)
         QCOMPARE(t.layers().headerData(LayerTableModel::EnergySigma + k, Qt::Horizontal).toString(),
                  QString::fromUtf8(expected[k]));
-    QCOMPARE(t.layers().columnCount(), 13);
+    QCOMPARE(t.layers().columnCount(), 14);  // two stop depths, one in the layer
 }
 
 void RangeSpreadTest::columnsShowTheCalculation() {

@@ -42,6 +42,8 @@ class RangeTextsTest : public QObject {
     void shownNumbers();
     void everyNumberHasTheSameDigits_data();
     void everyNumberHasTheSameDigits();
+    void refusalsAndWarningsAreTranslated_data();
+    void refusalsAndWarningsAreTranslated();
 };
 
 void RangeTextsTest::everyCaptionIsTranslated() {
@@ -151,12 +153,68 @@ void RangeTextsTest::everyNumberHasTheSameDigits() {
             if (column == fenra::LayerTableModel::Note) continue;
             const QString text = t.Cell(row, column).section(QLatin1Char(' '), 0, 0);
             if (text.isEmpty()) continue;
+            // The energy out of the layer the ion stops in is exactly 0, at any digits.
+            if (row == 2 && column == fenra::LayerTableModel::EnergyOut) {
+                if (text != QLatin1String("0"))
+                    wrong << QString("stopped energy out: %1").arg(text);
+                continue;
+            }
             ++numbers;
             if (SignificantDigits(text) != expected)
                 wrong << QString("row %1 column %2: %3").arg(row).arg(column).arg(text);
         }
     QVERIFY(numbers >= 10);
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("; "))));
+}
+
+void RangeTextsTest::refusalsAndWarningsAreTranslated_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("where");
+    QTest::addColumn<QString>("shown");
+    // Each sentence of the core is translated as a template, its values filled in after, and
+    // a sentence inside a sentence is translated too.
+    QTest::newRow("an ion not in the table") << "txtIon"
+                                             << "Xx"
+                                             << "lblMessages"
+                                             << "«the ion \"Xx\" is not in the element table»";
+    QTest::newRow("a mass below 0") << "txtMass"
+                                    << "-4"
+                                    << "lblMessages"
+                                    << "«the ion mass is not a positive number»";
+    QTest::newRow("a layer's thickness")
+        << "thickness"
+        << "thin"
+        << "note"
+        << "««layer 1»: ««the thickness» is not a finite number of at least 0»»";
+    QTest::newRow("a compound's range in µm")
+        << "txtMaterial"
+        << "C10H8O4"
+        << "lblRangeNote"
+        << "«um needs a density, and the material \"C10H8O4\" has none: give one»";
+    QTest::newRow("an energy beyond the model (the first warning)")
+        << "txtEnergy"
+        << "5e9"
+        << "lblMessages"
+        << "««the energy» is outside the model's 1 keV/u to 2 GeV/u; the result is extrapolated»";
+}
+
+void RangeTextsTest::refusalsAndWarningsAreTranslated() {
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, where);
+    QFETCH(QString, shown);
+    MarkingTranslator marker;
+    QCoreApplication::installTranslator(&marker);
+    range_test::Window t;
+    if (field == "thickness")
+        t.SetCell(0, fenra::LayerTableModel::Thickness, typed);
+    else
+        t.Type(qPrintable(field), typed);
+    const QString text =
+        where == "note" ? t.Cell(0, fenra::LayerTableModel::Note) : t.Text(qPrintable(where));
+    QCoreApplication::removeTranslator(&marker);
+    QCOMPARE(text.section(QLatin1Char('\n'), 0, 0), shown);
 }
 
 QTEST_MAIN(RangeTextsTest)

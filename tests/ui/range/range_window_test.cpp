@@ -48,7 +48,7 @@ void RangeWindowTest::opensOnTheDataSet() {
     QCOMPARE(t.Text("lblTotal"), Shown(s.total));
     QCOMPARE(t.Text("lblRangeE15"), Shown(c.material.range.e15));
     QCOMPARE(t.Text("lblRangeMgCm2"), Shown(c.material.range.mgCm2));
-    QCOMPARE(t.Text("lblRangeUm"), Shown(c.material.range.um));
+    QCOMPARE(t.Text("lblRangeUm"), fenra::ShownLength(c.material.range.um));
     QCOMPARE(t.Text("lblStopNote"), QString());
     QCOMPARE(t.Text("lblMessages"), QString());
     QCOMPARE(t.Cell(0, LayerTableModel::EnergyOut), Shown(c.layers[0].energyOut));
@@ -83,14 +83,27 @@ void RangeWindowTest::threeLayerStack() {
     for (int k = 0; k < 3; ++k) {
         const fenra::StackLayerRow& r = c.layers[static_cast<std::size_t>(k)];
         QCOMPARE(t.Cell(k, LayerTableModel::EnergyIn), Shown(r.energyIn));
-        QCOMPARE(t.Cell(k, LayerTableModel::EnergyOut), Shown(r.energyOut));
+        // Where the ion stops it leaves with exactly nothing: "0", not "0.00000".
+        QCOMPARE(t.Cell(k, LayerTableModel::EnergyOut), ShownEnergyOut(r));
         QCOMPARE(t.Cell(k, LayerTableModel::EnergyLost), Shown(r.energyLoss));
     }
-    // 2 MeV helium stops in the silicon; its depth is given in the stack, from the front.
+    // 2 MeV helium stops in the silicon; its depth is given both from the silicon's front face
+    // and from the stack's, 5 um of mylar and aluminium apart.
     QVERIFY(c.layers[2].stopped);
-    QCOMPARE(t.Cell(2, LayerTableModel::StopsAt), Shown(c.layers[2].stopDepth.um) + " µm");
+    QCOMPARE(t.Cell(2, LayerTableModel::StopDepthFromFront),
+             Shown(c.layers[2].stopDepth.um) + " µm");
+    QCOMPARE(t.Cell(2, LayerTableModel::StopDepthInLayer),
+             Shown(c.layers[2].stopDepthInLayer.um) + " µm");
+    QVERIFY(qAbs(c.layers[2].stopDepth.um - c.layers[2].stopDepthInLayer.um - 5) < 1e-9);
     QCOMPARE(t.Cell(2, LayerTableModel::Note), QString("the ion stops in this layer"));
-    QCOMPARE(t.Cell(1, LayerTableModel::StopsAt), QString());
+    QCOMPARE(t.Cell(2, LayerTableModel::EnergyOut), QString("0"));
+    QCOMPARE(c.layers[2].energyOut, 0.0);
+    // The note is read whole in its tooltip however narrow its column.
+    QCOMPARE(t.layers().index(2, LayerTableModel::Note).data(Qt::ToolTipRole).toString(),
+             QString("the ion stops in this layer"));
+    QVERIFY(!t.layers().index(1, LayerTableModel::Note).data(Qt::ToolTipRole).isValid());
+    QCOMPARE(t.Cell(1, LayerTableModel::StopDepthFromFront), QString());
+    QCOMPARE(t.Cell(1, LayerTableModel::StopDepthInLayer), QString());
     QCOMPARE(t.Text("lblEnergyToPass"), Shown(c.energyToPass.energy) + " keV");
     QCOMPARE(t.w->plot().series().size(), c.plot.size());
     QCOMPARE(t.w->shownInput().layers.size(), std::size_t(3));
@@ -100,7 +113,7 @@ void RangeWindowTest::threeLayerStack() {
     fenra::StackInput in = ThreeLayerInput();
     in.layers[1].thickness = 5.5;
     const fenra::StackCalculation d = Calculate(in);
-    QCOMPARE(t.Cell(1, LayerTableModel::EnergyOut), Shown(d.layers[1].energyOut));
+    QCOMPARE(t.Cell(1, LayerTableModel::EnergyOut), ShownEnergyOut(d.layers[1]));
     QVERIFY(d.layers[1].energyOut < c.layers[1].energyOut);
 }
 
@@ -140,7 +153,7 @@ void RangeWindowTest::densityOfACompound() {
     in.density = 1.397;
     const fenra::StackCalculation c = Calculate(in);
     QCOMPARE(t.Text("lblTotal"), Shown(c.material.stopping.total));
-    QCOMPARE(t.Text("lblRangeUm"), Shown(c.material.range.um));
+    QCOMPARE(t.Text("lblRangeUm"), fenra::ShownLength(c.material.range.um));
     QCOMPARE(t.Text("lblStopNote"), QString());
 }
 
@@ -178,7 +191,10 @@ void RangeWindowTest::addRemoveAndReorderLayers() {
     in.layers = {three[1], three[2], three[0]};
     const fenra::StackCalculation c = Calculate(in);
     // The ion stops in the silicon, now the second layer: the mylar behind is not reached.
-    QCOMPARE(t.Cell(1, LayerTableModel::StopsAt), Shown(c.layers[1].stopDepth.um) + " µm");
+    QCOMPARE(t.Cell(1, LayerTableModel::StopDepthFromFront),
+             Shown(c.layers[1].stopDepth.um) + " µm");
+    QCOMPARE(t.Cell(1, LayerTableModel::StopDepthInLayer),
+             Shown(c.layers[1].stopDepthInLayer.um) + " µm");
     QCOMPARE(t.Cell(2, LayerTableModel::EnergyIn), QString());
     QCOMPARE(t.Cell(2, LayerTableModel::Note), QString("the ion does not reach this layer"));
 
@@ -216,7 +232,7 @@ void RangeWindowTest::atMostTenLayers() {
     QVERIFY(t.Text("lblMessages").startsWith("the spreads behind layer "));
     for (int k = 0; k < 10; ++k) {
         const fenra::StackLayerRow& r = c.layers[static_cast<std::size_t>(k)];
-        QCOMPARE(t.Cell(k, LayerTableModel::EnergyOut), r.reached ? Shown(r.energyOut) : "");
+        QCOMPARE(t.Cell(k, LayerTableModel::EnergyOut), r.reached ? ShownEnergyOut(r) : "");
     }
     QVERIFY(c.stopped);  // 2 MeV helium does not pass 10 um of silicon
     t.SelectLayer(3);
@@ -229,11 +245,21 @@ void RangeWindowTest::atMostTenLayers() {
 void RangeWindowTest::tableHoldsOnlyWhatTheCalculationReads() {
     Window t;
     LayerTableModel& m = t.layers();
-    const QStringList headings = {"Material",          "Thickness",       "Unit",
-                                  "Density (g/cm3)",   "Energy in (keV)", "Energy out (keV)",
-                                  "Energy lost (keV)", "Stops at",        "Note",
-                                  "σE (keV)",          "Angle σ (mrad)",  "Lateral σ (µm)",
-                                  "Mean charge"};
+    // The spreads come before the note, which is last and takes the room left over.
+    const QStringList headings = {"Material",
+                                  "Thickness",
+                                  "Unit",
+                                  "Density (g/cm3)",
+                                  "Energy in (keV)",
+                                  "Energy out (keV)",
+                                  "Energy lost (keV)",
+                                  "Stop depth in layer",
+                                  "Stop depth from front",
+                                  "σE (keV)",
+                                  "Angle σ (mrad)",
+                                  "Lateral σ (µm)",
+                                  "Mean charge",
+                                  "Note"};
     QCOMPARE(headings.size(), LayerTableModel::ColumnCount);
     for (int c = 0; c < LayerTableModel::ColumnCount; ++c)
         QCOMPARE(m.headerData(c, Qt::Horizontal).toString(), headings[c]);
@@ -324,7 +350,7 @@ void RangeWindowTest::refusedInputsSayWhy() {
     QVERIFY(!t.w->plot().missing().isEmpty());
     t.Type("txtEnergy", "2000");
     t.Type("txtMass", "-4");
-    QCOMPARE(t.Text("lblMessages"), QString("the mass is not a number above 0 amu"));
+    QCOMPARE(t.Text("lblMessages"), QString("the ion mass is not a positive number"));
     t.Type("txtMass", "");
     t.Type("txtIon", "Xx");
     QCOMPARE(t.Text("lblMessages"), QString("the ion \"Xx\" is not in the element table"));

@@ -1,0 +1,123 @@
+// The range window's units: the energy typed in the unit chosen beside it, and the lengths
+// shown in nm, µm, mm or cm by their size, the unit named beside the number.
+
+#include <QtTest>
+
+#include "range/IonTarget.h"
+#include "support/RangeWindowDriver.h"
+#include "ui/range/RangeTexts.h"
+
+using namespace range_test;
+
+class RangeUnitsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void shownLengths_data();
+    void shownLengths();
+    void energyInEachUnit_data();
+    void energyInEachUnit();
+    void rangeAndStopDepthNameTheirUnit();
+};
+
+void RangeUnitsTest::shownLengths_data() {
+    QTest::addColumn<double>("um");
+    QTest::addColumn<int>("digits");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("below a micrometre in nm") << 0.5 << 6 << "500.000 nm";
+    QTest::newRow("a nanometre") << 0.001 << 6 << "1.00000 nm";
+    QTest::newRow("rounding up to a micrometre") << 0.9999999 << 6 << "1.00000 µm";
+    QTest::newRow("one micrometre") << 1.0 << 6 << "1.00000 µm";
+    QTest::newRow("micrometres") << 27.6021 << 6 << "27.6021 µm";
+    QTest::newRow("rounding up to a millimetre") << 999.9999 << 6 << "1.00000 mm";
+    QTest::newRow("just below a millimetre") << 999.9999 << 8 << "999.99990 µm";
+    QTest::newRow("millimetres") << 1500.0 << 6 << "1.50000 mm";
+    QTest::newRow("centimetres") << 25000.0 << 6 << "2.50000 cm";
+    QTest::newRow("many centimetres stay in cm") << 3.0e6 << 6 << "300.000 cm";
+    QTest::newRow("four digits") << 12346.0 << 4 << "1.235 cm";
+    QTest::newRow("zero in µm") << 0.0 << 6 << "0.00000 µm";
+    QTest::newRow("below a nanometre in nm") << 0.0002 << 6 << "0.200000 nm";
+}
+
+void RangeUnitsTest::shownLengths() {
+    QFETCH(double, um);
+    QFETCH(int, digits);
+    QFETCH(QString, text);
+    QCOMPARE(fenra::ShownLength(um, digits), text);
+}
+
+void RangeUnitsTest::energyInEachUnit_data() {
+    const double he = fenra::ResolveIon(fenra::Db(), "He").mass;
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<QString>("mass");
+    QTest::addColumn<double>("keV");
+    QTest::newRow("eV") << "2000000"
+                        << "eV"
+                        << "" << 2000.0;
+    QTest::newRow("keV") << "2000"
+                         << "keV"
+                         << "" << 2000.0;
+    QTest::newRow("MeV") << "2"
+                         << "MeV"
+                         << "" << 2000.0;
+    QTest::newRow("GeV") << "0.002"
+                         << "GeV"
+                         << "" << 2000.0;
+    QTest::newRow("keV/u times the ion's own mass") << "500"
+                                                    << "keV/u"
+                                                    << "" << 500 * he;
+    QTest::newRow("MeV/u times the ion's own mass") << "0.5"
+                                                    << "MeV/u"
+                                                    << "" << 500 * he;
+    QTest::newRow("GeV/u times the mass typed") << "0.0005"
+                                                << "GeV/u"
+                                                << "4" << 2000.0;
+}
+
+void RangeUnitsTest::energyInEachUnit() {
+    QFETCH(QString, typed);
+    QFETCH(QString, unit);
+    QFETCH(QString, mass);
+    QFETCH(double, keV);
+    Window t;
+    auto* units = t.Child<QComboBox>("cboEnergyUnit");
+    QCOMPARE(units->currentText(), QString("keV"));  // as the data set gives it
+    QCOMPARE(units->count(), 7);
+    const int k = units->findText(unit);
+    QVERIFY(k >= 0);
+    t.Choose("cboEnergyUnit", k);
+    if (!mass.isEmpty()) t.Type("txtMass", mass);
+    t.Type("txtEnergy", typed);
+    QCOMPARE(t.w->shownInput().energy, keV);
+    fenra::StackInput in = OpeningInput();
+    in.energy = keV;
+    if (!mass.isEmpty()) in.ionMass = mass.toDouble();
+    const fenra::StackCalculation c = Calculate(in);
+    QCOMPARE(t.Text("lblTotal"), Shown(c.material.stopping.total));
+    QCOMPARE(t.Cell(0, fenra::LayerTableModel::EnergyOut), ShownEnergyOut(c.layers[0]));
+}
+
+void RangeUnitsTest::rangeAndStopDepthNameTheirUnit() {
+    Window t;
+    fenra::StackInput in = OpeningInput();
+    QCOMPARE(t.Text("lblRangeUm"), fenra::ShownLength(Calculate(in).material.range.um));
+    QVERIFY(t.Text("lblRangeUm").endsWith(" µm"));
+    // 100 MeV helium goes millimetres into silicon; 1 mm of it stops the ion.
+    t.Choose("cboEnergyUnit", t.Child<QComboBox>("cboEnergyUnit")->findText("MeV"));
+    t.Type("txtEnergy", "100");
+    t.SetCell(0, fenra::LayerTableModel::Thickness, "10");
+    t.SetCell(0, fenra::LayerTableModel::Unit, static_cast<int>(fenra::ThicknessUnit::Mm));
+    in.energy = 100000;
+    in.layers[0] = {"Si", 10, fenra::ThicknessUnit::Mm, 0};
+    const fenra::StackCalculation c = Calculate(in);
+    QVERIFY(c.layers[0].stopped);
+    QCOMPARE(t.Text("lblRangeUm"), fenra::ShownLength(c.material.range.um));
+    QVERIFY2(t.Text("lblRangeUm").endsWith(" mm"), qPrintable(t.Text("lblRangeUm")));
+    QCOMPARE(t.Cell(0, fenra::LayerTableModel::StopDepthFromFront),
+             fenra::ShownLength(c.layers[0].stopDepth.um));
+    QVERIFY(t.Cell(0, fenra::LayerTableModel::StopDepthInLayer).endsWith(" mm"));
+}
+
+QTEST_MAIN(RangeUnitsTest)
+#include "range_units_test.moc"
