@@ -54,15 +54,16 @@ LayerSpread Pass(Beam* beam, const Target& t, const SpreadTable& table, const La
         return s;
     }
     if (r.stopped) return Stop(beam, t, table, r.energyIn);
-    const double sIn = table.Stopping(r.energyIn), sOut = table.Stopping(r.energyOut);
-    const double gained = table.VarianceBetween(r.energyOut, r.energyIn);
+    const SpreadTable::Point in = table.Locate(r.energyIn), out = table.Locate(r.energyOut);
+    const double sIn = table.Stopping(in), sOut = table.Stopping(out);
+    const double gained = table.VarianceBetween(out, in);
     beam->energyVariance =
         sOut * sOut * (beam->energyVariance / (sIn * sIn) + gained * kKeV2PerEv2);
-    Scatter(beam, t, table.Scattering(r.energyOut, r.energyIn));
+    Scatter(beam, t, table.Scattering(out, in));
     s.energySigma = std::sqrt(beam->energyVariance);
     s.angleSigma = std::sqrt(beam->spread.angle2);
     if (beam->lateralKnown) s.lateralSigma = std::sqrt(beam->spread.lateral2);
-    s.chargeMean = table.MeanCharge(r.energyOut);
+    s.chargeMean = table.MeanCharge(out);
     s.outOfValidity = r.energyOut < kSpreadLowEnergy * t.ion.mass ||
                       r.energyOut < kNearlyStoppedFraction * r.energyIn ||
                       s.angleSigma > kSmallAngleLimit;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "range/RangeTestSupport.h"
@@ -328,6 +329,42 @@ TEST(Models, EveryModelSplitsAndMeetsTheThinLayer) {
         EXPECT_NEAR(a.energySigma, 23, 5) << StoppingModelName(model);
     }
 }
+
+struct SlabCase {
+    const char* ion;
+    const char* material;
+    double low, high;  // keV
+};
+
+// Within one interval, across two, across many (chained by blocks), and from the table's start.
+const SlabCase kSlabCases[] = {
+    {"He", "mylar", 5000, 5001}, {"He", "mylar", 5000, 5600}, {"H", "water", 10, 150000},
+    {"U", "C", 2e5, 2.4e6},      {"Ar", "Au", 0, 1200},       {"H", "Si", 24.9, 25.1},
+};
+
+class Slab : public ::testing::TestWithParam<SlabCase> {};
+
+// The scattering's slab, read on the located energies, is as thick as the range between them,
+// and its moments are those of the energies read one by one.
+TEST_P(Slab, IsAsThickAsTheRangeBetweenItsEnergies) {
+    const SlabCase& c = GetParam();
+    const Target t = MakeIonTarget(c.ion, c.material);
+    SharedRangeCache().UseSpread(t, [&](const SpreadTable& table) {
+        const double low = std::max(c.low, table.Ranges().LowEnergy());
+        const ScatteringSlab s = table.Scattering(table.Locate(low), table.Locate(c.high));
+        const double dR = table.Ranges().Range(c.high) - table.Ranges().Range(low);
+        EXPECT_NEAR(s.thickness / dR, 1, 1e-12) << c.ion << " " << c.material;
+        const ScatteringSlab e = table.Scattering(c.low, c.high);
+        EXPECT_EQ(s.m0, e.m0);
+        EXPECT_EQ(s.m2, e.m2);
+        EXPECT_GT(s.m1, 0);
+        EXPECT_LT(s.m1 * s.m1, s.m0 * s.m2 * (1 + 1e-12));  // Cauchy-Schwarz
+        EXPECT_EQ(table.VarianceBetween(table.Locate(low), table.Locate(c.high)),
+                  table.VarianceBetween(low, c.high));
+        return 0;
+    });
+}
+INSTANTIATE_TEST_SUITE_P(Energies, Slab, ::testing::ValuesIn(kSlabCases));
 
 TEST(Cache, SpreadTablesAreBuiltOncePerPair) {
     RangeCache cache(4);
