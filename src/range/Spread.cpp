@@ -72,19 +72,6 @@ LayerSpread Pass(Beam* beam, const Target& t, const SpreadTable& table, const La
 
 }  // namespace
 
-std::vector<LayerSpread> StackSpreads(const std::vector<Layer>& stack, const StackResult& path,
-                                      RangeCache& cache) {
-    std::vector<LayerSpread> out;
-    out.reserve(path.layers.size());
-    Beam beam;
-    for (std::size_t k = 0; k < path.layers.size() && k < stack.size(); ++k) {
-        const Target& t = stack[k].target;
-        out.push_back(cache.UseSpread(
-            t, [&](const SpreadTable& table) { return Pass(&beam, t, table, path.layers[k]); }));
-    }
-    return out;
-}
-
 StackResult EnergyAfterStackWithSpreads(const std::vector<Layer>& stack, double energyIn,
                                         std::vector<LayerSpread>* spreads, RangeCache& cache) {
     spreads->clear();
@@ -97,6 +84,21 @@ StackResult EnergyAfterStackWithSpreads(const std::vector<Layer>& stack, double 
             return r;
         });
     });
+}
+
+StackResult EnergyBeforeStackWithSpreads(const std::vector<Layer>& stack, double energyOut,
+                                         std::vector<LayerSpread>* spreads, RangeCache& cache) {
+    spreads->clear();
+    StackResult path = EnergyBeforeStack(stack, energyOut, cache);
+    // The spreads grow from the front: the path found from the back, walked forward.
+    spreads->reserve(path.layers.size());
+    Beam beam;
+    for (std::size_t k = 0; k < path.layers.size(); ++k) {
+        const Target& t = stack[k].target;
+        spreads->push_back(cache.UseSpread(
+            t, [&](const SpreadTable& table) { return Pass(&beam, t, table, path.layers[k]); }));
+    }
+    return path;
 }
 
 double EnergySigmaWithin(const Target& t, double energyIn, double sigmaIn, double energy,
