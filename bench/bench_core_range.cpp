@@ -157,16 +157,19 @@ void BM_ThreeLayersWarm_DetectorStack(benchmark::State& state) {
 }
 BENCHMARK(BM_ThreeLayersWarm_DetectorStack);
 
+// The layers above with their spreads (one look-up of each layer's tables): at most twice the
+// one-layer stack below; three layers under 1 us.
 void BM_OneLayerWithSpreadWarm_AlphaInMylar(benchmark::State& state) {
     const Target t = Make("He", "mylar");
     const auto cache = BusyCache(t);
     const std::vector<Layer> stack = {{t, E15FromUm(t, 2)}};
     RangeStraggling(t, 1000, *cache);
     const std::vector<double> energies = Energies(t, 64);
+    std::vector<LayerSpread> spreads;
     std::size_t i = 0;
     for (auto _ : state) {
-        const StackResult path = EnergyAfterStack(stack, energies[i], *cache);
-        benchmark::DoNotOptimize(StackSpreads(stack, path, *cache).data());
+        benchmark::DoNotOptimize(
+            EnergyAfterStackWithSpreads(stack, energies[i], &spreads, *cache).energyOut);
         i = (i + 1) & 63;
     }
 }
@@ -179,48 +182,15 @@ void BM_ThreeLayersWithSpreadWarm_DetectorStack(benchmark::State& state) {
     const auto cache = BusyCache(mylar);
     for (const Layer& l : stack) RangeStraggling(l.target, 1000, *cache);
     const std::vector<double> energies = Energies(mylar, 64);
+    std::vector<LayerSpread> spreads;
     std::size_t i = 0;
     for (auto _ : state) {
-        const StackResult path = EnergyAfterStack(stack, energies[i], *cache);
-        benchmark::DoNotOptimize(StackSpreads(stack, path, *cache).data());
+        benchmark::DoNotOptimize(
+            EnergyAfterStackWithSpreads(stack, energies[i], &spreads, *cache).energyOut);
         i = (i + 1) & 63;
     }
 }
 BENCHMARK(BM_ThreeLayersWithSpreadWarm_DetectorStack);
-
-// The same layers with their spreads through one look-up of each layer's tables.
-void BM_OneLayerWithSpreadFusedWarm_AlphaInMylar(benchmark::State& state) {
-    const Target t = Make("He", "mylar");
-    const auto cache = BusyCache(t);
-    const std::vector<Layer> stack = {{t, E15FromUm(t, 2)}};
-    RangeStraggling(t, 1000, *cache);
-    const std::vector<double> energies = Energies(t, 64);
-    std::vector<LayerSpread> spreads;
-    std::size_t i = 0;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(
-            EnergyAfterStackWithSpreads(stack, energies[i], &spreads, *cache).energyOut);
-        i = (i + 1) & 63;
-    }
-}
-BENCHMARK(BM_OneLayerWithSpreadFusedWarm_AlphaInMylar);
-
-void BM_ThreeLayersWithSpreadFusedWarm_DetectorStack(benchmark::State& state) {
-    const Target mylar = Make("He", "mylar"), al = Make("He", "Al"), si = Make("He", "Si");
-    const std::vector<Layer> stack = {
-        {mylar, E15FromUm(mylar, 2)}, {al, E15FromUm(al, 0.05)}, {si, E15FromUm(si, 5)}};
-    const auto cache = BusyCache(mylar);
-    for (const Layer& l : stack) RangeStraggling(l.target, 1000, *cache);
-    const std::vector<double> energies = Energies(mylar, 64);
-    std::vector<LayerSpread> spreads;
-    std::size_t i = 0;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(
-            EnergyAfterStackWithSpreads(stack, energies[i], &spreads, *cache).energyOut);
-        i = (i + 1) & 63;
-    }
-}
-BENCHMARK(BM_ThreeLayersWithSpreadFusedWarm_DetectorStack);
 
 // A one-layer stack without spreads: the baseline of the one above.
 void BM_OneLayerStackWarm_AlphaInMylar(benchmark::State& state) {

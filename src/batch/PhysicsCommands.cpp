@@ -263,15 +263,16 @@ void LayersCommand(Context& c, bool before) {
         stack.push_back({std::move(t), thickness});
     }
     StackResult s;
+    std::vector<LayerSpread> spreads;
     try {
-        s = before ? EnergyBeforeStack(stack, energy) : EnergyAfterStack(stack, energy);
+        s = before ? EnergyBeforeStackWithSpreads(stack, energy, &spreads)
+                   : EnergyAfterStackWithSpreads(stack, energy, &spreads);
     } catch (const PhysicsError& e) {
         if (e.Kind() != ErrorKind::CalculationFailed) throw;
         c.Failed("ENERGY " + c.o.operands[1], e);
         return;
     }
     if (s.outOfModel) c.Warn("an energy on the path of ENERGY " + c.o.operands[1]);
-    const std::vector<LayerSpread> spreads = StackSpreads(stack, s);
     std::vector<Row> rows;
     double front = 0;  // depth of the layer's front face in the stack, 1E15 atoms/cm2
     for (std::size_t k = 0; k < s.layers.size(); ++k) {

@@ -35,7 +35,7 @@ double SolidWidth(const ChargeFit& f, double q) {
     const double Z = f.Z1;
     if (!(q > 0) || !(Z - q > 0)) return 0;
     const double a = f.widthA;
-    return f.widthScale / std::sqrt((q + a) / q * ((Z - q + a) / (Z - q)));
+    return f.widthScale * std::sqrt(q * (Z - q) / ((q + a) * (Z - q + a)));
 }
 
 }  // namespace

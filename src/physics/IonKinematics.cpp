@@ -14,7 +14,11 @@ double Beta2(double energyKeV, double massAmu) {
 }
 
 double VelocityAtomic(double energyKeV, double massAmu) {
-    return std::sqrt(Beta2(energyKeV, massAmu)) / kFineStructure;
+    return VelocityAtomicFromBeta2(Beta2(energyKeV, massAmu));
+}
+
+double VelocityAtomicFromBeta2(double beta2) {
+    return std::sqrt(beta2) / kFineStructure;
 }
 
 double MomentumTimesVelocityMeV(double energyKeV, double massAmu) {

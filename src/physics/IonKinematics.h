@@ -14,6 +14,7 @@ double Beta2(double energyKeV, double massAmu);
 
 // The ion's velocity in Bohr velocities (atomic units), beta / alpha.
 double VelocityAtomic(double energyKeV, double massAmu);
+double VelocityAtomicFromBeta2(double beta2);
 
 // p v in MeV: (E^2 + 2 E M c^2) / (E + M c^2), the quantity multiple scattering scales with.
 double MomentumTimesVelocityMeV(double energyKeV, double massAmu);

@@ -99,8 +99,8 @@ py::dict Path(const py::handle& ion, double energy, const py::sequence& layers,
     std::vector<LayerSpread> spreads;
     {
         py::gil_scoped_release release;
-        path = before ? EnergyBeforeStack(stack, energy) : EnergyAfterStack(stack, energy);
-        spreads = StackSpreads(stack, path);
+        path = before ? EnergyBeforeStackWithSpreads(stack, energy, &spreads)
+                      : EnergyAfterStackWithSpreads(stack, energy, &spreads);
     }
     Warn(path, spreads, model);
     return Record(stack, path, spreads);

@@ -280,10 +280,7 @@ double RangeTable::HermiteRange(const RangeInterval& iv, double E) const {
 
 double RangeTable::SlopeAt(double E) const {
     const RangeInterval& iv = intervals_[IntervalOf(E)];
-    const double h = iv.e1 - iv.e0;
-    const double s = (E - iv.e0) / h;
-    return (iv.r1 - iv.r0) / h * (6 * s - 6 * s * s) + iv.d0 * (3 * s * s - 4 * s + 1) +
-           iv.d1 * (3 * s * s - 2 * s);
+    return SlopeOnInterval(iv, (E - iv.e0) / (iv.e1 - iv.e0));
 }
 
 double RangeTable::Range(double E) const {

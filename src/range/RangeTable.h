@@ -53,6 +53,13 @@ inline double RangeOnInterval(const RangeInterval& iv, double E) {
            iv.r1 * (3 * s2 - 2 * s3) + h * iv.d1 * (s3 - s2);
 }
 
+// dR/dE on one interval at s = (E - e0) / (e1 - e0), 0 <= s <= 1: the derivative of
+// RangeOnInterval.
+inline double SlopeOnInterval(const RangeInterval& iv, double s) {
+    return (iv.r1 - iv.r0) / (iv.e1 - iv.e0) * (6 * s - 6 * s * s) +
+           iv.d0 * (3 * s * s - 4 * s + 1) + iv.d1 * (3 * s * s - 2 * s);
+}
+
 class RangeTable {
   public:
     explicit RangeTable(const Target& t);  // builds it: about a thousand stopping values

@@ -54,15 +54,16 @@ LayerSpread Pass(Beam* beam, const Target& t, const SpreadTable& table, const La
         return s;
     }
     if (r.stopped) return Stop(beam, t, table, r.energyIn);
-    const double sIn = table.Stopping(r.energyIn), sOut = table.Stopping(r.energyOut);
-    const double gained = table.VarianceBetween(r.energyOut, r.energyIn);
+    const SpreadTable::Point in = table.Locate(r.energyIn), out = table.Locate(r.energyOut);
+    const double sIn = table.Stopping(in), sOut = table.Stopping(out);
+    const double gained = table.VarianceBetween(out, in);
     beam->energyVariance =
         sOut * sOut * (beam->energyVariance / (sIn * sIn) + gained * kKeV2PerEv2);
-    Scatter(beam, t, table.Scattering(r.energyOut, r.energyIn));
+    Scatter(beam, t, table.Scattering(out, in));
     s.energySigma = std::sqrt(beam->energyVariance);
     s.angleSigma = std::sqrt(beam->spread.angle2);
     if (beam->lateralKnown) s.lateralSigma = std::sqrt(beam->spread.lateral2);
-    s.chargeMean = table.MeanCharge(r.energyOut);
+    s.chargeMean = table.MeanCharge(out);
     s.outOfValidity = r.energyOut < kSpreadLowEnergy * t.ion.mass ||
                       r.energyOut < kNearlyStoppedFraction * r.energyIn ||
                       s.angleSigma > kSmallAngleLimit;
@@ -70,19 +71,6 @@ LayerSpread Pass(Beam* beam, const Target& t, const SpreadTable& table, const La
 }
 
 }  // namespace
-
-std::vector<LayerSpread> StackSpreads(const std::vector<Layer>& stack, const StackResult& path,
-                                      RangeCache& cache) {
-    std::vector<LayerSpread> out;
-    out.reserve(path.layers.size());
-    Beam beam;
-    for (std::size_t k = 0; k < path.layers.size() && k < stack.size(); ++k) {
-        const Target& t = stack[k].target;
-        out.push_back(cache.UseSpread(
-            t, [&](const SpreadTable& table) { return Pass(&beam, t, table, path.layers[k]); }));
-    }
-    return out;
-}
 
 StackResult EnergyAfterStackWithSpreads(const std::vector<Layer>& stack, double energyIn,
                                         std::vector<LayerSpread>* spreads, RangeCache& cache) {
@@ -96,6 +84,21 @@ StackResult EnergyAfterStackWithSpreads(const std::vector<Layer>& stack, double 
             return r;
         });
     });
+}
+
+StackResult EnergyBeforeStackWithSpreads(const std::vector<Layer>& stack, double energyOut,
+                                         std::vector<LayerSpread>* spreads, RangeCache& cache) {
+    spreads->clear();
+    StackResult path = EnergyBeforeStack(stack, energyOut, cache);
+    // The spreads grow from the front: the path found from the back, walked forward.
+    spreads->reserve(path.layers.size());
+    Beam beam;
+    for (std::size_t k = 0; k < path.layers.size(); ++k) {
+        const Target& t = stack[k].target;
+        spreads->push_back(cache.UseSpread(
+            t, [&](const SpreadTable& table) { return Pass(&beam, t, table, path.layers[k]); }));
+    }
+    return path;
 }
 
 double EnergySigmaWithin(const Target& t, double energyIn, double sigmaIn, double energy,

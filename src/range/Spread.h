@@ -37,17 +37,19 @@ struct LayerSpread {
     bool outOfValidity = false;
 };
 
-// The spreads behind each layer of `path` (the result of EnergyAfterStack or EnergyBeforeStack
-// for `stack`), for an ion entering the first layer without spread.
-std::vector<LayerSpread> StackSpreads(const std::vector<Layer>& stack, const StackResult& path,
-                                      RangeCache& cache = SharedRangeCache());
-
-// EnergyAfterStack and StackSpreads at once, with one look-up of each layer's tables: the same
-// numbers as the two calls, at about the cost of the spreads alone. *spreads gets one entry per
-// layer of the path; on an error (EnergyAfterStack's) it holds those of the layers before.
+// EnergyAfterStack with the spreads behind each layer, for an ion entering the first layer
+// without spread, in one look-up of each layer's tables. *spreads gets one entry per layer of
+// the path; on an error (EnergyAfterStack's) it holds those of the layers before.
 StackResult EnergyAfterStackWithSpreads(const std::vector<Layer>& stack, double energyIn,
                                         std::vector<LayerSpread>* spreads,
                                         RangeCache& cache = SharedRangeCache());
+
+// EnergyBeforeStack with the spreads behind each layer of the path it finds, for an ion
+// entering the first layer without spread. *spreads gets one entry per layer; on an error
+// (EnergyBeforeStack's) it is empty.
+StackResult EnergyBeforeStackWithSpreads(const std::vector<Layer>& stack, double energyOut,
+                                         std::vector<LayerSpread>* spreads,
+                                         RangeCache& cache = SharedRangeCache());
 
 // The energy spread (keV) at the point inside a layer of t where the ion has `energy`, for an
 // ion that entered the layer with energyIn and spread sigmaIn (keV): the plot's band.

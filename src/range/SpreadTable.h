@@ -56,21 +56,34 @@ class SpreadTable {
     // Energies (keV) the table covers: [LowEnergy, HighEnergy).
     bool Covers(double E) const { return E >= range_->LowEnergy() && E < range_->HighEnergy(); }
 
+    // An energy the table covers with the interval holding it: found once, then read by every
+    // quantity below at that energy.
+    struct Point {
+        double E = 0;  // keV
+        std::size_t interval = 0;
+        double s = 0;  // (E - e0) / (e1 - e0) on the interval, 0..1
+    };
+    Point Locate(double E) const;  // Covers(E)
+
     // Q(E) in (1E15 atoms/cm2)^2: the range straggling variance of an ion of energy E.
     double VarianceIntegral(double E) const;
 
     // Q(high) - Q(low), low <= high, without the rounding of the difference of two large values.
     double VarianceBetween(double low, double high) const;
+    double VarianceBetween(const Point& low, const Point& high) const;
 
     // The stopping the table uses at E, eV/(1E15 atoms/cm2): 1000 / (dR/dE).
-    double Stopping(double E) const { return 1000 / range_->SlopeAt(E); }
+    double Stopping(double E) const { return Stopping(Locate(E)); }
+    double Stopping(const Point& p) const;
 
     // The scattering of the path from `high` down to `low` (keV, low <= high): thickness and
     // moments measured back from the point where the ion has `low`, in 1E15 atoms/cm2.
     ScatteringSlab Scattering(double low, double high) const;
+    ScatteringSlab Scattering(const Point& low, const Point& high) const;
 
     // Mean equilibrium charge at E.
     double MeanCharge(double E) const;
+    double MeanCharge(const Point& p) const;
 
   private:
     struct Cubic {
@@ -86,6 +99,7 @@ class SpreadTable {
 
     ScatteringSlab Part(std::size_t i, double s0, double s1) const;
     double Fraction(std::size_t i, double E) const;
+    double VarianceBelow(const Point& p) const;  // Q(p.E)
 
     std::shared_ptr<const RangeTable> range_;
     SpreadMaterial material_;

@@ -242,7 +242,8 @@ void FillStackPath(const std::vector<Layer>& stack, const StackInput& in, StackC
         out.layers[k].back = depth;
     }
     out.boundaries.push_back(depth);
-    const StackResult s = EnergyAfterStack(stack, in.energy, cache);
+    std::vector<LayerSpread> spreads;
+    const StackResult s = EnergyAfterStackWithSpreads(stack, in.energy, &spreads, cache);
     for (std::size_t k = 0; k < s.layers.size(); ++k) {
         const LayerResult& l = s.layers[k];
         StackLayerRow& row = out.layers[k];
@@ -261,7 +262,6 @@ void FillStackPath(const std::vector<Layer>& stack, const StackInput& in, StackC
     out.stoppedInLayer = s.stoppedInLayer;
     if (s.outOfModel)
         Warn(out, OutOfModelSentence(Sentence(PhysicsText::PathThroughStack), in.model));
-    const std::vector<LayerSpread> spreads = StackSpreads(stack, s, cache);
     for (std::size_t k = 0; k < spreads.size(); ++k) {
         StackLayerRow& row = out.layers[k];
         row.energySigma = spreads[k].energySigma;

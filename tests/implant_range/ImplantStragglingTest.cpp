@@ -25,8 +25,9 @@ TEST_P(ThinLayerStraggling, SpreadsTheTransmittedEnergyAsTheRangeLibrary) {
     const ThinLayer c = GetParam();
     const Target si = TargetOf(c.ion, "Si");
     const std::vector<Layer> layer = {{si, E15FromUm(si, c.nm / 1000)}};
-    const StackResult path = EnergyAfterStack(layer, c.energy);
-    const double sigma = StackSpreads(layer, path)[0].energySigma;
+    std::vector<LayerSpread> spreads;
+    EnergyAfterStackWithSpreads(layer, c.energy, &spreads);
+    const double sigma = spreads.at(0).energySigma;
     ImplantOptions o;
     o.ions = 3000;
     o.threads = 2;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "range/RangeTestSupport.h"
@@ -20,9 +21,17 @@ double UmPerE15(const Target& t) {
     return 1e15 / t.atomsPerCm3 * kUmPerCm;
 }
 
+// The spreads behind each layer of the stack, and its path in *path when asked.
+std::vector<LayerSpread> SpreadsAfter(const std::vector<Layer>& stack, double energy,
+                                      StackResult* path = nullptr) {
+    std::vector<LayerSpread> spreads;
+    const StackResult p = EnergyAfterStackWithSpreads(stack, energy, &spreads);
+    if (path) *path = p;
+    return spreads;
+}
+
 LayerSpread OneLayer(const Target& t, double energy, double thickness) {
-    const std::vector<Layer> stack = {{t, thickness}};
-    return StackSpreads(stack, EnergyAfterStack(stack, energy)).at(0);
+    return SpreadsAfter({{t, thickness}}, energy).at(0);
 }
 
 struct ThinCase {
@@ -47,8 +56,8 @@ TEST_P(ThinLayer, EqualsTheClosedForms) {
     const double E = c.energyPerAmu * t.ion.mass;
     const double x = 1e-7 * Range(t, E).range;
     const std::vector<Layer> stack = {{t, x}};
-    const StackResult path = EnergyAfterStack(stack, E);
-    const LayerSpread s = StackSpreads(stack, path).at(0);
+    StackResult path;
+    const LayerSpread s = SpreadsAfter(stack, E, &path).at(0);
     const SpreadMaterial m = SpreadMaterialOf(t);
     const double Em = 0.5 * (E + path.energyOut);
     const double T = ScatteringPowerAt(m, Em), L = x * UmPerE15(t);
@@ -96,8 +105,8 @@ TEST_P(SplitLayer, TwoHalvesSpreadAsTheWhole) {
     const double E = c.energyPerAmu * t.ion.mass;
     const double x = c.fraction * Range(t, E).range;
     const std::vector<Layer> whole = {{t, x}}, halves = {{t, 0.4 * x}, {t, 0.6 * x}};
-    const LayerSpread a = StackSpreads(whole, EnergyAfterStack(whole, E)).at(0);
-    const LayerSpread b = StackSpreads(halves, EnergyAfterStack(halves, E)).at(1);
+    const LayerSpread a = SpreadsAfter(whole, E).at(0);
+    const LayerSpread b = SpreadsAfter(halves, E).at(1);
     EXPECT_NEAR(b.energySigma / a.energySigma, 1, 1e-6);
     EXPECT_NEAR(b.angleSigma / a.angleSigma, 1, 1e-6);
     EXPECT_NEAR(b.lateralSigma / a.lateralSigma, 1, 1e-6);
@@ -111,8 +120,8 @@ TEST(Stack, EqualsItsLayersChainedByHand) {
                  c = MakeIonTarget("H", "Si");
     const std::vector<Layer> stack = {
         {a, E15FromUm(a, 50)}, {b, E15FromUm(b, 200)}, {c, E15FromUm(c, 300)}};
-    const StackResult path = EnergyAfterStack(stack, 20000);
-    const std::vector<LayerSpread> spreads = StackSpreads(stack, path);
+    StackResult path;
+    const std::vector<LayerSpread> spreads = SpreadsAfter(stack, 20000, &path);
     ASSERT_EQ(spreads.size(), 3u);
     double var = 0;
     BeamSpread beam;
@@ -139,35 +148,39 @@ TEST(Stack, EqualsItsLayersChainedByHand) {
     EXPECT_LT(spreads[0].lateralSigma, spreads[1].lateralSigma);
 }
 
-// One look-up per layer gives the numbers of the path and of its spreads taken apart, to the
-// last bit: passing, stopping in the second layer, and a layer out of the tables' validity.
-TEST(Stack, WithSpreadsInOneLookUpIsTheTwoCalls) {
+// The path walked with the spreads is EnergyAfterStack's to the last bit, with one spread per
+// layer reached: passing, stopping in the second layer, and a path out of the tables' validity
+// (below their start: nothing known).
+TEST(Stack, WithSpreadsWalksThePathOfEnergyAfterStack) {
     const Target a = MakeIonTarget("He", "mylar"), b = MakeIonTarget("He", "Al"),
                  c = MakeIonTarget("He", "Si");
     const std::vector<Layer> stack = {
         {a, E15FromUm(a, 2)}, {b, E15FromUm(b, 0.05)}, {c, E15FromUm(c, 5)}};
     for (double energy : {0.001, 800.0, 2000.0, 5486.0, 40000.0}) {
         const StackResult path = EnergyAfterStack(stack, energy);
-        const std::vector<LayerSpread> apart = StackSpreads(stack, path);
         std::vector<LayerSpread> spreads = {LayerSpread{}};  // replaced, not appended to
         const StackResult fused = EnergyAfterStackWithSpreads(stack, energy, &spreads);
         ASSERT_EQ(fused.layers.size(), path.layers.size()) << energy;
-        ASSERT_EQ(spreads.size(), apart.size()) << energy;
+        ASSERT_EQ(spreads.size(), path.layers.size()) << energy;
         EXPECT_EQ(fused.energyOut, path.energyOut) << energy;
         EXPECT_EQ(fused.stopped, path.stopped) << energy;
         EXPECT_EQ(fused.stoppedInLayer, path.stoppedInLayer) << energy;
         EXPECT_EQ(fused.outOfModel, path.outOfModel) << energy;
         for (std::size_t k = 0; k < spreads.size(); ++k) {
+            const LayerSpread& w = spreads[k];
             EXPECT_EQ(fused.layers[k].energyOut, path.layers[k].energyOut) << energy;
             EXPECT_EQ(fused.layers[k].stoppedAt, path.layers[k].stoppedAt) << energy;
-            for (auto field : {&LayerSpread::energySigma, &LayerSpread::angleSigma,
-                               &LayerSpread::lateralSigma, &LayerSpread::chargeMean}) {
-                const double x = spreads[k].*field, y = apart[k].*field;
-                EXPECT_TRUE(x == y || (std::isnan(x) && std::isnan(y))) << energy << " " << k;
+            const bool known = energy > 1 && !path.layers[k].stopped;
+            EXPECT_EQ(std::isfinite(w.energySigma), known) << energy << " " << k;
+            EXPECT_EQ(std::isfinite(w.angleSigma), known) << energy << " " << k;
+            EXPECT_EQ(std::isfinite(w.chargeMean), known) << energy << " " << k;
+            EXPECT_EQ(std::isfinite(w.lateralSigma), energy > 1) << energy << " " << k;
+            if (energy < 1) {
+                EXPECT_TRUE(w.outOfValidity) << k;
             }
-            EXPECT_EQ(spreads[k].outOfValidity, apart[k].outOfValidity) << energy;
         }
     }
+    EXPECT_EQ(EnergyAfterStack(stack, 800).stoppedInLayer, 2);
     std::vector<LayerSpread> spreads;
     EXPECT_THROW(EnergyAfterStackWithSpreads(stack, -1, &spreads), PhysicsError);
     EXPECT_THROW(EnergyAfterStackWithSpreads({{a, -1}}, 100, &spreads), PhysicsError);
@@ -176,14 +189,22 @@ TEST(Stack, WithSpreadsInOneLookUpIsTheTwoCalls) {
 TEST(Stack, EnergyBeforeSpreadsAsTheForwardPath) {
     const Target a = MakeIonTarget("He", "mylar"), b = MakeIonTarget("He", "Au");
     const std::vector<Layer> stack = {{a, E15FromUm(a, 5)}, {b, E15FromUm(b, 1)}};
-    const StackResult back = EnergyBeforeStack(stack, 3000);
-    const StackResult forward = EnergyAfterStack(stack, back.energyIn);
-    const std::vector<LayerSpread> s1 = StackSpreads(stack, back),
-                                   s2 = StackSpreads(stack, forward);
+    std::vector<LayerSpread> s1 = {LayerSpread{}, LayerSpread{}, LayerSpread{}};  // replaced
+    const StackResult back = EnergyBeforeStackWithSpreads(stack, 3000, &s1);
+    const StackResult plain = EnergyBeforeStack(stack, 3000);
+    EXPECT_EQ(back.energyIn, plain.energyIn);
+    const std::vector<LayerSpread> s2 = SpreadsAfter(stack, back.energyIn);
+    ASSERT_EQ(s1.size(), 2u);
+    ASSERT_EQ(s2.size(), 2u);
     for (std::size_t k = 0; k < 2; ++k) {
+        EXPECT_EQ(back.layers[k].energyIn, plain.layers[k].energyIn);
         EXPECT_NEAR(s1[k].energySigma / s2[k].energySigma, 1, 1e-7);
         EXPECT_NEAR(s1[k].lateralSigma / s2[k].lateralSigma, 1, 1e-7);
+        EXPECT_NEAR(s1[k].chargeMean / s2[k].chargeMean, 1, 1e-7);
     }
+    std::vector<LayerSpread> refused = {LayerSpread{}};
+    EXPECT_THROW(EnergyBeforeStackWithSpreads(stack, -1, &refused), PhysicsError);
+    EXPECT_TRUE(refused.empty());
 }
 
 TEST(Stack, LateralNeedsEveryDensityOnTheWay) {
@@ -192,7 +213,7 @@ TEST(Stack, LateralNeedsEveryDensityOnTheWay) {
     ASSERT_EQ(formula.atomsPerCm3, 0);
     const std::vector<Layer> stack = {
         {dense, E15FromUm(dense, 10)}, {formula, 1e18 / 1e15}, {dense, E15FromUm(dense, 10)}};
-    const std::vector<LayerSpread> s = StackSpreads(stack, EnergyAfterStack(stack, 5000));
+    const std::vector<LayerSpread> s = SpreadsAfter(stack, 5000);
     EXPECT_TRUE(std::isfinite(s[0].lateralSigma));
     EXPECT_TRUE(std::isnan(s[1].lateralSigma));
     EXPECT_TRUE(std::isnan(s[2].lateralSigma));
@@ -313,13 +334,13 @@ TEST(Models, EveryModelSplitsAndMeetsTheThinLayer) {
                                     ResolveMaterial("mylar", test::Db(), test::Materials()), model);
         const double E = 5486, R = Range(t, E).range;
         const std::vector<Layer> whole = {{t, 0.3 * R}}, halves = {{t, 0.1 * R}, {t, 0.2 * R}};
-        const LayerSpread a = StackSpreads(whole, EnergyAfterStack(whole, E)).at(0);
-        const LayerSpread b = StackSpreads(halves, EnergyAfterStack(halves, E)).at(1);
+        const LayerSpread a = SpreadsAfter(whole, E).at(0);
+        const LayerSpread b = SpreadsAfter(halves, E).at(1);
         EXPECT_NEAR(b.energySigma / a.energySigma, 1, 1e-6) << StoppingModelName(model);
         EXPECT_NEAR(b.lateralSigma / a.lateralSigma, 1, 1e-6) << StoppingModelName(model);
         const std::vector<Layer> thin = {{t, 1e-7 * R}};
-        const StackResult path = EnergyAfterStack(thin, E);
-        const LayerSpread s = StackSpreads(thin, path).at(0);
+        StackResult path;
+        const LayerSpread s = SpreadsAfter(thin, E, &path).at(0);
         const double Em = 0.5 * (E + path.energyOut);
         EXPECT_NEAR(s.energySigma * s.energySigma /
                         (StragglingPerAtom(SpreadMaterialOf(t), Em) * 1e-7 * R * 1e-6),
@@ -328,6 +349,42 @@ TEST(Models, EveryModelSplitsAndMeetsTheThinLayer) {
         EXPECT_NEAR(a.energySigma, 23, 5) << StoppingModelName(model);
     }
 }
+
+struct SlabCase {
+    const char* ion;
+    const char* material;
+    double low, high;  // keV
+};
+
+// Within one interval, across two, across many (chained by blocks), and from the table's start.
+const SlabCase kSlabCases[] = {
+    {"He", "mylar", 5000, 5001}, {"He", "mylar", 5000, 5600}, {"H", "water", 10, 150000},
+    {"U", "C", 2e5, 2.4e6},      {"Ar", "Au", 0, 1200},       {"H", "Si", 24.9, 25.1},
+};
+
+class Slab : public ::testing::TestWithParam<SlabCase> {};
+
+// The scattering's slab, read on the located energies, is as thick as the range between them,
+// and its moments are those of the energies read one by one.
+TEST_P(Slab, IsAsThickAsTheRangeBetweenItsEnergies) {
+    const SlabCase& c = GetParam();
+    const Target t = MakeIonTarget(c.ion, c.material);
+    SharedRangeCache().UseSpread(t, [&](const SpreadTable& table) {
+        const double low = std::max(c.low, table.Ranges().LowEnergy());
+        const ScatteringSlab s = table.Scattering(table.Locate(low), table.Locate(c.high));
+        const double dR = table.Ranges().Range(c.high) - table.Ranges().Range(low);
+        EXPECT_NEAR(s.thickness / dR, 1, 1e-12) << c.ion << " " << c.material;
+        const ScatteringSlab e = table.Scattering(c.low, c.high);
+        EXPECT_EQ(s.m0, e.m0);
+        EXPECT_EQ(s.m2, e.m2);
+        EXPECT_GT(s.m1, 0);
+        EXPECT_LT(s.m1 * s.m1, s.m0 * s.m2 * (1 + 1e-12));  // Cauchy-Schwarz
+        EXPECT_EQ(table.VarianceBetween(table.Locate(low), table.Locate(c.high)),
+                  table.VarianceBetween(low, c.high));
+        return 0;
+    });
+}
+INSTANTIATE_TEST_SUITE_P(Energies, Slab, ::testing::ValuesIn(kSlabCases));
 
 TEST(Cache, SpreadTablesAreBuiltOncePerPair) {
     RangeCache cache(4);

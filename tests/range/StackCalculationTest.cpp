@@ -314,7 +314,8 @@ TEST(CalculateStack, SpreadsAreTheCoresAndTheBandGrowsFromZero) {
                  si = TargetOf("He", "Si");
     const std::vector<Layer> stack = {
         {mylar, E15FromUm(mylar, 2)}, {al, E15FromUm(al, 0.05)}, {si, E15FromUm(si, 30)}};
-    const std::vector<LayerSpread> s = StackSpreads(stack, EnergyAfterStack(stack, 5000));
+    std::vector<LayerSpread> s;
+    EnergyAfterStackWithSpreads(stack, 5000, &s);
     ASSERT_EQ(s.size(), 3u);
     for (std::size_t k = 0; k < 3; ++k) {
         EXPECT_EQ(c.layers[k].lateralSigma, s[k].lateralSigma) << k;
