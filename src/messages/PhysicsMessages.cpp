@@ -96,8 +96,8 @@ constexpr PhysicsTemplate kTemplates[] = {
      TR("%1 is outside the modern model's 1 keV/u to 10 GeV/u or where nuclear stopping is more "
         "than half the total; the result is extrapolated")},
     {PhysicsText::SpreadsOutsideValidity, 1,
-     TR("%1 are outside the validity of their formulas (below 25 keV/u, an ion that nearly "
-        "stops, or angles beyond 0.2 rad); they are estimates")},
+     TR("%1: outside the validity of the formulas (below 25 keV/u, an ion that nearly stops, "
+        "or angles beyond 0.2 rad); estimates only")},
     {PhysicsText::StackTooManyLayers, 1, TR("a stack holds at most %1 layers")},
     {PhysicsText::LayerNumbered, 1, TR("layer %1")},
     {PhysicsText::LayerNotRead, 0, TR("a layer of the stack cannot be read")},

@@ -48,6 +48,7 @@ std::vector<EnergyTableRow> EnergyTable(const Target& t, const std::vector<doubl
             failed.energy = E;
             failed.outOfModel = row.outOfModel;
             failed.error = e.what();
+            failed.errorSentence = e.Reason();
             row = std::move(failed);
         }
         rows.push_back(std::move(row));

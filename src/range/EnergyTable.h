@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "messages/Message.h"
 #include "range/IonTarget.h"
 #include "range/RangeCache.h"
 
@@ -27,6 +28,7 @@ struct EnergyTableRow {
     // The first failure at this energy (PhysicsError's text): nothing below holds but
     // outOfModel, of a part calculated before the failure.
     std::string error;
+    Message errorSentence;    // the same failure as a sentence, for a window to translate
     StoppingValues stopping;  // when asked for
     // When asked for; NaN where not known (a length without a density, a straggling the
     // integral cannot give).

@@ -66,9 +66,9 @@ struct RangeSpread {
 // (dOmega^2/dx) / S^3 dE. Errors as Range's.
 RangeSpread RangeStraggling(const Target& t, double E, RangeCache& cache = SharedRangeCache());
 
-// The warning of spreads outside their formulas' validity: `what` followed by " are outside
-// the validity of their formulas (below 25 keV/u, an ion that nearly stops, or angles beyond
-// 0.2 rad); they are estimates".
+// The warning of spreads outside their formulas' validity: `what` followed by ": outside the
+// validity of the formulas (below 25 keV/u, an ion that nearly stops, or angles beyond
+// 0.2 rad); estimates only". The colon keeps it right for one spread and for several.
 Message SpreadValiditySentence(Message what);
 std::string SpreadValidityWarning(const std::string& what);
 

@@ -280,14 +280,14 @@ TEST(PhysicsCommands, SpreadsOutsideTheirFormulasAreWarned) {
     const Outcome o = CalcOnTestDatabase({"layers", "Ar", "400keV", "C:10ug/cm2", "--csv"});
     ASSERT_EQ(o.status, 0);
     EXPECT_EQ(o.err,
-              "fenra32-calc: warning: the spreads behind LAYER 1 are outside the validity of "
-              "their formulas (below 25 keV/u, an ion that nearly stops, or angles beyond 0.2 "
-              "rad); they are estimates\n");
+              "fenra32-calc: warning: the spreads behind LAYER 1: outside the validity of the "
+              "formulas (below 25 keV/u, an ion that nearly stops, or angles beyond 0.2 rad); "
+              "estimates only\n");
     const Outcome r = CalcOnTestDatabase({"range", "Ar", "C", "400keV", "--csv"});
     EXPECT_EQ(r.err,
-              "fenra32-calc: warning: the range straggling of ENERGY 400keV are outside the "
-              "validity of their formulas (below 25 keV/u, an ion that nearly stops, or angles "
-              "beyond 0.2 rad); they are estimates\n");
+              "fenra32-calc: warning: the range straggling of ENERGY 400keV: outside the "
+              "validity of the formulas (below 25 keV/u, an ion that nearly stops, or angles "
+              "beyond 0.2 rad); estimates only\n");
 }
 
 TEST(PhysicsCommands, BadInputNamesTheArgumentAndExits2) {
@@ -339,9 +339,9 @@ TEST(PhysicsCommands, OutOfModelEnergiesWarnOnStderr) {
     EXPECT_EQ(o.err,
               "fenra32-calc: warning: ENERGY 0.5keV/u is outside the model's 1 keV/u to 2 GeV/u; "
               "the result is extrapolated\n"
-              "fenra32-calc: warning: the range straggling of ENERGY 0.5keV/u are outside the "
-              "validity of their formulas (below 25 keV/u, an ion that nearly stops, or angles "
-              "beyond 0.2 rad); they are estimates\n"
+              "fenra32-calc: warning: the range straggling of ENERGY 0.5keV/u: outside the "
+              "validity of the formulas (below 25 keV/u, an ion that nearly stops, or angles "
+              "beyond 0.2 rad); estimates only\n"
               "fenra32-calc: warning: ENERGY 3000MeV/u is outside the model's 1 keV/u to "
               "2 GeV/u; the result is extrapolated\n");
 }

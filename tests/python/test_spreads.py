@@ -81,11 +81,11 @@ def test_spreads_outside_their_formulas_warn():
         fenra32.range("Ar", "C", 400, with_straggling=True)
     texts = [str(w.message) for w in caught]
     assert texts == [
-        "the spreads behind layers[0] are outside the validity of their formulas (below 25 "
-        "keV/u, an ion that nearly stops, or angles beyond 0.2 rad); they are estimates",
-        "the range straggling of the energy 400.0 keV are outside the validity of their "
-        "formulas (below 25 keV/u, an ion that nearly stops, or angles beyond 0.2 rad); they "
-        "are estimates"]
+        "the spreads behind layers[0]: outside the validity of the formulas (below 25 "
+        "keV/u, an ion that nearly stops, or angles beyond 0.2 rad); estimates only",
+        "the range straggling of the energy 400.0 keV: outside the validity of the "
+        "formulas (below 25 keV/u, an ion that nearly stops, or angles beyond 0.2 rad); "
+        "estimates only"]
     assert all(w.category is fenra32.ModelRangeWarning for w in caught)
 
 

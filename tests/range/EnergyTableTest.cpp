@@ -90,6 +90,8 @@ TEST(EnergyTable, FailureSpoilsOnlyItsRow) {
         const std::vector<EnergyTableRow> rows = EnergyTable(t, {1000, bad, 2000});
         ASSERT_EQ(rows.size(), 3u);
         EXPECT_EQ(rows[1].error, "the energy is not a finite number of at least 0 keV");
+        // The window translates the sentence; in English it is the same text.
+        EXPECT_EQ(Words(rows[1].errorSentence), rows[1].error);
         EXPECT_EQ(rows[1].stopping.total, 0);
         EXPECT_EQ(rows[1].range, 0);
         EXPECT_FALSE(rows[1].outOfModel);

@@ -314,8 +314,8 @@ TEST(Validity, SlowIonsAndNearlyStoppingLayersAreMarked) {
     EXPECT_TRUE(std::isnan(below.lateralSigma));
     EXPECT_FALSE(RangeStraggling(t, 40000).outOfValidity);
     EXPECT_EQ(SpreadValidityWarning("the spreads of layer 2"),
-              "the spreads of layer 2 are outside the validity of their formulas (below 25 keV/u, "
-              "an ion that nearly stops, or angles beyond 0.2 rad); they are estimates");
+              "the spreads of layer 2: outside the validity of the formulas (below 25 keV/u, an "
+              "ion that nearly stops, or angles beyond 0.2 rad); estimates only");
 }
 
 // Every stopping model there is: the values of StoppingModel, in order, up to the first without

@@ -13,12 +13,14 @@
 
 #include "export/EnergyTableExport.h"
 #include "materials/PhysicsError.h"
+#include "messages/PhysicsMessages.h"
 #include "range/EnergySteps.h"
 #include "range/EnergyTable.h"
 #include "range/IonTarget.h"
 #include "range/Spread.h"
 #include "state/NumberText.h"
 #include "ui/export/SaveFileAs.h"
+#include "ui/messages/WindowMessages.h"
 #include "ui/platform/Platform.h"
 #include "ui/range/EnergyTableModel.h"
 #include "ui/range/RangeTableView.h"
@@ -38,8 +40,8 @@ std::optional<double> TypedEnergy(const QString& text) {
 }
 
 // How a row's energy is named in a warning, as fenra32-calc names it.
-std::string EnergyLabel(double E) {
-    return "the energy " + NineDigitText(E) + " keV";
+Message EnergyLabel(double E) {
+    return Sentence(PhysicsText::PythonTheEnergy, {Value(NineDigitText(E)), Value("keV")});
 }
 
 }  // namespace
@@ -145,13 +147,13 @@ QString RangeTableView::rowWarnings() const {
     int n = 0;
     const auto more = [&n]() { return n > 1 ? tr(" (and %n more)", "", n - 1) : QString(); };
     if (const EnergyTableRow* r = first([](const auto& x) { return !x.error.empty(); }, &n))
-        lines << QString::fromStdString(EnergyLabel(r->energy) + ": " + r->error) + more();
+        lines << TranslatedSentence(Prefixed(EnergyLabel(r->energy), r->errorSentence)) + more();
     if (const EnergyTableRow* r = first([](const auto& x) { return x.outOfModel; }, &n))
-        lines << QString::fromStdString(OutOfModelWarning(EnergyLabel(r->energy), stoppingModel_)) +
+        lines << TranslatedSentence(OutOfModelSentence(EnergyLabel(r->energy), stoppingModel_)) +
                      more();
     if (const EnergyTableRow* r = first([](const auto& x) { return x.sigmaOutOfValidity; }, &n))
-        lines << QString::fromStdString(
-                     SpreadValidityWarning("the range straggling of " + EnergyLabel(r->energy))) +
+        lines << TranslatedSentence(SpreadValiditySentence(
+                     Sentence(PhysicsText::RangeStragglingOf, {EnergyLabel(r->energy)}))) +
                      more();
     return lines.join(QLatin1Char('\n'));
 }

@@ -150,9 +150,9 @@ void RangeTableTest::opensOnTheWindowsIonAndMaterial() {
     QCOMPARE(x.table().cellText(20, 0), QString("10000.0"));
     // Only the first energy is as slow as 25 keV/u.
     QCOMPARE(x.view->message(),
-             QString("the range straggling of the energy 100 keV are outside the validity of "
-                     "their formulas (below 25 keV/u, an ion that nearly stops, or angles beyond "
-                     "0.2 rad); they are estimates"));
+             QString("the range straggling of the energy 100 keV: outside the validity of the "
+                     "formulas (below 25 keV/u, an ion that nearly stops, or angles beyond 0.2 "
+                     "rad); estimates only"));
     // The command again raises the same table.
     x.t.Child<QAction>("mnuTable")->trigger();
     QCOMPARE(x.t.w->findChildren<fenra::RangeTableView*>().size(), 1);
@@ -315,9 +315,9 @@ void RangeTableTest::warnsOfSlowRowsOnce() {
     QCOMPARE(x.view->message(),
              QString("the energy 1 keV is outside the model's 1 keV/u to 2 GeV/u; the result is "
                      "extrapolated (and 1 more)\n"
-                     "the range straggling of the energy 1 keV are outside the validity of their "
+                     "the range straggling of the energy 1 keV: outside the validity of the "
                      "formulas (below 25 keV/u, an ion that nearly stops, or angles beyond 0.2 "
-                     "rad); they are estimates (and 3 more)"));
+                     "rad); estimates only (and 3 more)"));
     QVERIFY(!x.table().index(0, EnergyTableModel::SigmaE15).data(Qt::ToolTipRole).isNull());
     QVERIFY(x.table().index(0, EnergyTableModel::RangeE15).data(Qt::ToolTipRole).isNull());
 }
