@@ -42,6 +42,8 @@ LayerSpread Stop(Beam* beam, const Target& t, const SpreadTable& table, double e
     Scatter(beam, t, slab);
     LayerSpread s;
     if (beam->lateralKnown) s.lateralSigma = std::sqrt(beam->spread.lateral2);
+    // An ion that enters this slow is scattered outside the formulas' validity all its way.
+    s.outOfValidity = energyIn < kSpreadLowEnergy * t.ion.mass;
     return s;
 }
 

@@ -115,20 +115,42 @@ TEST_P(SplitLayer, TwoHalvesSpreadAsTheWhole) {
 
 INSTANTIATE_TEST_SUITE_P(Ions, SplitLayer, ::testing::ValuesIn(kSplitCases));
 
-TEST(Stack, EqualsItsLayersChainedByHand) {
-    const Target a = MakeIonTarget("H", "mylar"), b = MakeIonTarget("H", "Al"),
-                 c = MakeIonTarget("H", "Si");
-    const std::vector<Layer> stack = {
-        {a, E15FromUm(a, 50)}, {b, E15FromUm(b, 200)}, {c, E15FromUm(c, 300)}};
+struct ChainCase {
+    const char* ion;
+    double energy;  // keV
+    const char* materials[3];
+    double um[3];
+};
+
+const ChainCase kChainCases[] = {
+    {"H", 20000, {"mylar", "Al", "Si"}, {50, 200, 300}},
+    {"He", 5486, {"mylar", "Al", "Si"}, {2, 0.05, 5}},
+    {"C", 60000, {"kapton", "Au", "water"}, {10, 1, 20}},
+    {"U", 2.4e6, {"C", "Si", "Cu"}, {5, 10, 2}},
+};
+
+class Chain : public ::testing::TestWithParam<ChainCase> {};
+
+// Each layer's spreads from the one before by the propagation written out, on the tables read
+// at the layer's entry and exit energies.
+TEST_P(Chain, StackEqualsItsLayersChainedByHand) {
+    const ChainCase& c = GetParam();
+    std::vector<Layer> stack;
+    for (int k = 0; k < 3; ++k) {
+        const Target t = MakeIonTarget(c.ion, c.materials[k]);
+        stack.push_back({t, E15FromUm(t, c.um[k])});
+    }
     StackResult path;
-    const std::vector<LayerSpread> spreads = SpreadsAfter(stack, 20000, &path);
+    const std::vector<LayerSpread> spreads = SpreadsAfter(stack, c.energy, &path);
     ASSERT_EQ(spreads.size(), 3u);
+    ASSERT_FALSE(path.stopped);
     double var = 0;
     BeamSpread beam;
     for (std::size_t k = 0; k < 3; ++k) {
         const Target& t = stack[k].target;
         const LayerResult& r = path.layers[k];
         const double factor = UmPerE15(t);
+        double charge = 0;
         SharedRangeCache().UseSpread(t, [&](const SpreadTable& table) {
             const double sIn = table.Stopping(r.energyIn), sOut = table.Stopping(r.energyOut);
             var = sOut * sOut *
@@ -136,14 +158,26 @@ TEST(Stack, EqualsItsLayersChainedByHand) {
             const ScatteringSlab s = table.Scattering(r.energyOut, r.energyIn);
             beam =
                 Through(beam, {s.thickness * factor, s.m0, s.m1 * factor, s.m2 * factor * factor});
+            charge = table.MeanCharge(r.energyOut);
             return 0;
         });
         EXPECT_DOUBLE_EQ(spreads[k].energySigma, std::sqrt(var)) << k;
         EXPECT_DOUBLE_EQ(spreads[k].angleSigma, std::sqrt(beam.angle2)) << k;
         EXPECT_DOUBLE_EQ(spreads[k].lateralSigma, std::sqrt(beam.lateral2)) << k;
+        EXPECT_EQ(spreads[k].chargeMean, charge) << k;
         EXPECT_FALSE(spreads[k].outOfValidity) << k;
     }
     // The energy spread grows through the stack, and so do the angle and the lateral spread.
+    EXPECT_LT(spreads[0].angleSigma, spreads[2].angleSigma);
+    EXPECT_LT(spreads[0].lateralSigma, spreads[2].lateralSigma);
+}
+INSTANTIATE_TEST_SUITE_P(Stacks, Chain, ::testing::ValuesIn(kChainCases));
+
+TEST(Stack, EnergySpreadGrowsThroughADetectorStack) {
+    const Target a = MakeIonTarget("H", "mylar"), b = MakeIonTarget("H", "Al"),
+                 c = MakeIonTarget("H", "Si");
+    const std::vector<LayerSpread> spreads = SpreadsAfter(
+        {{a, E15FromUm(a, 50)}, {b, E15FromUm(b, 200)}, {c, E15FromUm(c, 300)}}, 20000);
     EXPECT_LT(spreads[0].energySigma, spreads[2].energySigma);
     EXPECT_LT(spreads[0].lateralSigma, spreads[1].lateralSigma);
 }
@@ -306,6 +340,10 @@ TEST(Validity, SlowIonsAndNearlyStoppingLayersAreMarked) {
     const double R = Range(t, 40000).range;
     EXPECT_FALSE(OneLayer(t, 40000, 0.1 * R).outOfValidity);
     EXPECT_TRUE(OneLayer(t, 40000, 0.97 * R).outOfValidity);  // leaves a few per cent
+    // Stopping in the layer: marked where it enters below 25 keV/u.
+    EXPECT_FALSE(OneLayer(t, 40000, 2 * R).outOfValidity);
+    EXPECT_FALSE(OneLayer(t, 26 * t.ion.mass, 2 * R).outOfValidity);
+    EXPECT_TRUE(OneLayer(t, 24 * t.ion.mass, 2 * R).outOfValidity);
     EXPECT_TRUE(RangeStraggling(t, 10 * t.ion.mass).outOfValidity);
     // Below the tables' start (0.01 keV/u) nothing is known.
     const LayerSpread below = OneLayer(t, 0.005 * t.ion.mass, 1e-3);

@@ -210,6 +210,13 @@ TEST(CalculateStack, OutOfModelEnergiesWarn) {
     ASSERT_FALSE(c.warnings.empty());
     EXPECT_EQ(c.warnings[0],
               "the energy is outside the model's 1 keV/u to 2 GeV/u; the result is extrapolated");
+    // The spreads say so in the same list, in the same way, after the stopping's warnings.
+    ASSERT_EQ(c.layers[0].stopped, true);
+    EXPECT_EQ(c.warnings.back(),
+              "the spreads behind layer 1 are outside the validity of their formulas (below 25 "
+              "keV/u, an ion that nearly stops, or angles beyond 0.2 rad); they are estimates");
+    EXPECT_TRUE(c.layers[0].spreadOutOfValidity);
+    EXPECT_TRUE(CalculateStack(DetectorStack(), Db(), List()).warnings.empty());
 }
 
 TEST(CalculateStack, PlotFollowsThePathWithAStepInStoppingAtEachFace) {
