@@ -213,8 +213,8 @@ TEST(CalculateStack, OutOfModelEnergiesWarn) {
     // The spreads say so in the same list, in the same way, after the stopping's warnings.
     ASSERT_EQ(c.layers[0].stopped, true);
     EXPECT_EQ(c.warnings.back(),
-              "the spreads behind layer 1 are outside the validity of their formulas (below 25 "
-              "keV/u, an ion that nearly stops, or angles beyond 0.2 rad); they are estimates");
+              "the spreads behind layer 1: outside the validity of the formulas (below 25 "
+              "keV/u, an ion that nearly stops, or angles beyond 0.2 rad); estimates only");
     EXPECT_TRUE(c.layers[0].spreadOutOfValidity);
     EXPECT_TRUE(CalculateStack(DetectorStack(), Db(), List()).warnings.empty());
 }

@@ -226,10 +226,15 @@ void RangeWindowTest::atMostTenLayers() {
     fenra::StackInput in = OpeningInput();
     in.layers.assign(10, in.layers[0]);
     const fenra::StackCalculation c = Calculate(in);
-    // No refusal: only the notice that the spreads near the stop are estimates.
-    QCOMPARE(c.warnings.size(), std::size_t(1));
-    QCOMPARE(t.Text("lblMessages"), QString::fromStdString(c.warnings[0]));
-    QVERIFY(t.Text("lblMessages").startsWith("the spreads behind layer "));
+    // No refusal: only the notices that the spreads near the stop are estimates (the layer
+    // where the ion nearly stops and the one it enters slowly and stops in).
+    QVERIFY(!c.warnings.empty());
+    QStringList notices;
+    for (const std::string& w : c.warnings) {
+        notices << QString::fromStdString(w);
+        QVERIFY(notices.back().startsWith("the spreads behind layer "));
+    }
+    QCOMPARE(t.Text("lblMessages"), notices.join('\n'));
     for (int k = 0; k < 10; ++k) {
         const fenra::StackLayerRow& r = c.layers[static_cast<std::size_t>(k)];
         QCOMPARE(t.Cell(k, LayerTableModel::EnergyOut), r.reached ? ShownEnergyOut(r) : "");
