@@ -62,7 +62,9 @@ TEST_P(EnergyTableRows, HoldWhatTheFunctionsGive) {
         EXPECT_EQ(r.sigmaOutOfValidity, spread.outOfValidity);
         EXPECT_EQ(std::isnan(r.rangeUm), !length);
         EXPECT_EQ(std::isnan(r.sigmaUm), !length);
-        if (length) EXPECT_EQ(r.rangeUm, UmFromE15(t, range.range));
+        if (length) {
+            EXPECT_EQ(r.rangeUm, UmFromE15(t, range.range));
+        }
         const bool outOfModel =
             (p.parts.stopping && StoppingAt(t, E).outOfModel) || range.outOfModel;
         EXPECT_EQ(r.outOfModel, outOfModel);
