@@ -4,9 +4,8 @@
 
 #include <QtTest>
 #include <cmath>
-#include <sstream>
 
-#include "batch/BatchCalculator.h"
+#include "support/BatchRun.h"
 #include "support/RangeWindowDriver.h"
 
 using namespace range_test;
@@ -19,23 +18,8 @@ QString ShownOrEmpty(double v) {
 }
 
 // The cells of fenra32-calc's CSV output, one row per line after the header.
-std::vector<std::vector<std::string>> CalcRows(std::vector<std::string> args) {
-    args.insert(args.begin(), {"--db", FENRA_TEST_DATABASE, "--csv"});
-    std::ostringstream out, err;
-    if (fenra::RunBatchCalculator(args, out, err) != 0) qFatal("fenra32-calc failed");
-    std::vector<std::vector<std::string>> rows;
-    std::istringstream lines(out.str());
-    std::string line;
-    std::getline(lines, line);  // the header
-    while (std::getline(lines, line)) {
-        std::vector<std::string> cells;
-        std::stringstream ss(line);
-        std::string cell;
-        while (std::getline(ss, cell, ',')) cells.push_back(cell);
-        if (!line.empty() && line.back() == ',') cells.push_back("");
-        rows.push_back(cells);
-    }
-    return rows;
+std::vector<std::vector<std::string>> CalcRows(const std::vector<std::string>& args) {
+    return fenra::CalcCsvRows(args);
 }
 
 }  // namespace

@@ -13,11 +13,10 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <sstream>
 
-#include "batch/BatchCalculator.h"
 #include "materials/PhysicsError.h"
 #include "range/EnergySteps.h"
+#include "support/BatchRun.h"
 #include "support/RangeWindowDriver.h"
 #include "ui/range/EnergyTableModel.h"
 #include "ui/range/RangeTableView.h"
@@ -29,23 +28,8 @@ using Cells = std::vector<std::string>;
 namespace {
 
 // The rows of fenra32-calc's CSV output, without the header.
-std::vector<Cells> CalcRows(std::vector<std::string> args) {
-    args.insert(args.begin(), {"--db", FENRA_TEST_DATABASE, "--csv"});
-    std::ostringstream out, err;
-    if (fenra::RunBatchCalculator(args, out, err) != 0) qFatal("fenra32-calc failed");
-    std::vector<Cells> rows;
-    std::istringstream lines(out.str());
-    std::string line;
-    std::getline(lines, line);
-    while (std::getline(lines, line)) {
-        Cells cells;
-        std::stringstream ss(line);
-        std::string cell;
-        while (std::getline(ss, cell, ',')) cells.push_back(cell);
-        if (!line.empty() && line.back() == ',') cells.push_back("");
-        rows.push_back(cells);
-    }
-    return rows;
+std::vector<Cells> CalcRows(const std::vector<std::string>& args) {
+    return fenra::CalcCsvRows(args);
 }
 
 // fenra32-calc's `stopping` and `range` rows side by side as the table's columns: energy,
