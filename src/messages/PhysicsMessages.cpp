@@ -90,11 +90,7 @@ constexpr PhysicsTemplate kTemplates[] = {
     {PhysicsText::RangeBeyondModel, 2,
      TR("the range is beyond the model's reach: the highest energy it holds, %1 keV, has a range "
         "of %2 (1E15 atoms/cm2)")},
-    {PhysicsText::OutsideClassicModel, 1,
-     TR("%1 is outside the model's 1 keV/u to 2 GeV/u; the result is extrapolated")},
-    {PhysicsText::OutsideModernModel, 1,
-     TR("%1 is outside the modern model's 1 keV/u to 10 GeV/u or where nuclear stopping is more "
-        "than half the total; the result is extrapolated")},
+    {PhysicsText::OutsideModel, 2, TR("%1 is outside %2; the result is extrapolated")},
     {PhysicsText::SpreadsOutsideValidity, 1,
      TR("%1: outside the validity of the formulas (below 25 keV/u, an ion that nearly stops, "
         "or angles beyond 0.2 rad); estimates only")},

@@ -79,8 +79,7 @@ enum class PhysicsText {
     StoppingNotPositiveNear,
     RangeBeyondModel,
     // Warnings of results outside a model or a formula
-    OutsideClassicModel,
-    OutsideModernModel,
+    OutsideModel,
     SpreadsOutsideValidity,
     // Stacks of layers
     StackTooManyLayers,

@@ -67,11 +67,6 @@ std::string Repr(double v) {
     return py::repr(py::float_(v)).cast<std::string>();
 }
 
-Message ModelDomain(StoppingModel model) {
-    return Sentence(model == StoppingModel::modern ? PhysicsText::ModernModelDomain
-                                                   : PhysicsText::ClassicModelDomain);
-}
-
 Message TheEnergy(const Values& in, double v) {
     return Sentence(PhysicsText::PythonTheEnergy, {Value(Repr(v)), Value(in.unit)});
 }
@@ -94,7 +89,7 @@ std::string OutsideText(const Values& in, double given, double result, py::ssize
     const Message which = ranges ? Sentence(PhysicsText::PythonOfTheEnergiesForRanges,
                                             {Value(std::to_string(outside))})
                                  : OfTheEnergies(outside);
-    return Words(Sentence(PhysicsText::ManyOutsideModel, {which, ModelDomain(model)}));
+    return Words(Sentence(PhysicsText::ManyOutsideModel, {which, ModelDomainSentence(model)}));
 }
 
 // Values between two looks for Ctrl+C (a pending signal) in a long array: each look takes the

@@ -46,9 +46,6 @@ Message Indexed(const std::string& name, std::size_t k);
 // A number as Python prints it.
 std::string Repr(double v);
 
-// Where the model holds, as the warnings word it.
-Message ModelDomain(StoppingModel model);
-
 // "the energy 5000.0 keV": one value given, as a warning names it.
 Message TheEnergy(const Values& in, double v);
 

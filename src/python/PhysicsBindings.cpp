@@ -14,6 +14,7 @@
 #include "python/ModuleBindings.h"
 #include "python/ModuleCore.h"
 #include "python/NumberValues.h"
+#include "range/IonTarget.h"
 #include "range/Range.h"
 #include "range/Spread.h"
 #include "range/Units.h"
@@ -201,8 +202,8 @@ py::object EnergyAfter(const py::handle& ion, const py::handle& energy, const py
     }
     if (interrupted) throw py::error_already_set();
     if (outside > 0)
-        WarnOutsideModel(Words(
-            Sentence(PhysicsText::PassOutsideModel, {OfTheEnergies(outside), ModelDomain(model)})));
+        WarnOutsideModel(Words(Sentence(PhysicsText::PassOutsideModel,
+                                        {OfTheEnergies(outside), ModelDomainSentence(model)})));
     if (in.scalar) return py::cast(out);
     std::vector<py::ssize_t> shape = in.shape();
     shape.push_back(static_cast<py::ssize_t>(count));

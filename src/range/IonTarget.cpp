@@ -283,10 +283,13 @@ bool OutOfModel(const Target& t, double E) {
     return OutOfModelWith(t, E, nullptr);
 }
 
+Message ModelDomainSentence(StoppingModel model) {
+    return Sentence(model == StoppingModel::modern ? PhysicsText::ModernModelDomain
+                                                   : PhysicsText::ClassicModelDomain);
+}
+
 Message OutOfModelSentence(Message what, StoppingModel model) {
-    return Sentence(model == StoppingModel::modern ? PhysicsText::OutsideModernModel
-                                                   : PhysicsText::OutsideClassicModel,
-                    {std::move(what)});
+    return Sentence(PhysicsText::OutsideModel, {std::move(what), ModelDomainSentence(model)});
 }
 
 std::string OutOfModelWarning(const std::string& what, StoppingModel model) {

@@ -118,6 +118,9 @@ bool OutOfModel(const Target& t, double E);
 // "the energy needed to pass the stack") followed by "is outside the model's 1 keV/u to
 // 2 GeV/u; the result is extrapolated" (classic) or by the modern model's limits.
 Message OutOfModelSentence(Message what, StoppingModel model = kDefaultStoppingModel);
+
+// Where the model holds, as its warnings word it: "the model's 1 keV/u to 2 GeV/u" (classic).
+Message ModelDomainSentence(StoppingModel model);
 std::string OutOfModelWarning(const std::string& what, StoppingModel model = kDefaultStoppingModel);
 
 // Unit conversions of a stopping (ConvertStop with the target's mean mass and atomic density)

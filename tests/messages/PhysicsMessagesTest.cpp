@@ -88,7 +88,8 @@ const SaidCase kSaid[] = {
           Value("1000")}),
      "m.csv, line 4: the density \"2e3\" is above 1000 g/cm3, denser than any solid"},
     {"EnergyOutsideTheModernModel",
-     Sentence(PhysicsText::OutsideModernModel, {Sentence(PhysicsText::TheEnergy)}),
+     Sentence(PhysicsText::OutsideModel,
+              {Sentence(PhysicsText::TheEnergy), Sentence(PhysicsText::ModernModelDomain)}),
      "the energy is outside the modern model's 1 keV/u to 10 GeV/u or where nuclear stopping is "
      "more than half the total; the result is extrapolated"},
     {"ValueHoldingAPlaceholder", Sentence(PhysicsText::UnknownOption, {Value("--%2")}),
@@ -108,9 +109,9 @@ const SaidCase kSaid[] = {
      "stopping is more than half the total on their way through the layers; their results are "
      "extrapolated"},
     {"OneEnergyForARange",
-     Sentence(PhysicsText::OutsideClassicModel,
-              {Sentence(PhysicsText::PythonTheEnergyForRange,
-                        {Value("0.5"), Value("keV"), Value("1e-07")})}),
+     Sentence(PhysicsText::OutsideModel, {Sentence(PhysicsText::PythonTheEnergyForRange,
+                                                   {Value("0.5"), Value("keV"), Value("1e-07")}),
+                                          Sentence(PhysicsText::ClassicModelDomain)}),
      "the energy 0.5 keV for the range 1e-07 is outside the model's 1 keV/u to 2 GeV/u; the result "
      "is extrapolated"},
     {"ArrayOfDates",
