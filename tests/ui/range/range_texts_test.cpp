@@ -196,7 +196,7 @@ void RangeTextsTest::refusalsAndWarningsAreTranslated_data() {
         << "txtEnergy"
         << "5e9"
         << "lblMessages"
-        << "««the energy» is outside the model's 1 keV/u to 2 GeV/u; the result is extrapolated»";
+        << "««the energy» is outside «the model's 1 keV/u to 2 GeV/u»; the result is extrapolated»";
 }
 
 void RangeTextsTest::refusalsAndWarningsAreTranslated() {
