@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <utility>
+#include <utility>
 
 #include "files/TextFile.h"
 #include "ui/messages/WindowMessages.h"
@@ -46,6 +48,17 @@ std::optional<QString> SaveFileAs(Platform& platform, QWidget* parent, FileDialo
     // The user asked for a file and must not believe it was written.
     platform.showMessage(parent, ProgramTitle(), failure);
     return std::nullopt;
+}
+
+std::optional<QString> SaveTextAs(Platform& platform, QWidget* parent, FileDialogSettings dialog,
+                                  QString* lastFile, const std::string& text) {
+    const auto write = [&text](const QString& path) {
+        const QString failure = WriteFileBytes(path, text);
+        // The user asked for a file and must not believe it was written.
+        return failure.isEmpty() ? failure
+                                 : SaveFileTexts::tr("The file was not saved: %1").arg(failure);
+    };
+    return SaveFileAs(platform, parent, std::move(dialog), lastFile, write);
 }
 
 }  // namespace fenra

@@ -36,4 +36,9 @@ using FileWriter = std::function<QString(const QString& path)>;
 std::optional<QString> SaveFileAs(Platform& platform, QWidget* parent, FileDialogSettings dialog,
                                   QString* lastFile, const FileWriter& write);
 
+// SaveFileAs for text made before the dialog (a CSV): written as it is, and a failure shown as
+// "The file was not saved: " and the reason.
+std::optional<QString> SaveTextAs(Platform& platform, QWidget* parent, FileDialogSettings dialog,
+                                  QString* lastFile, const std::string& text);
+
 }  // namespace fenra

@@ -47,6 +47,8 @@ class RangeTableView : public QWidget {
     // The material and a density in g/cm3 instead of its own (empty: its own), as typed.
     void setMaterial(const QString& material, const QString& density);
     void setDigits(int digits);
+    // The folder Save CSV starts in (the range window's data folder); a save moves it.
+    void setDataFolder(const QString& folder) { dataFolder_ = folder; }
 
     // Runs a pending calculation now instead of on the next turn of the event loop.
     void calculateNow();
@@ -78,6 +80,7 @@ class RangeTableView : public QWidget {
     double mass_ = 0;
     StoppingModel stoppingModel_ = kDefaultStoppingModel;
     QString csvFile_;
+    QString dataFolder_;
 
     EnergyTableModel* model_ = nullptr;
     QLabel* ionLabel_ = nullptr;

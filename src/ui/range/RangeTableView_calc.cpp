@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -180,13 +181,10 @@ void RangeTableView::saveCsv() {
     dialog.filter = tr(kCsvFilter);
     dialog.defaultSuffix = QStringLiteral("csv");
     dialog.confirmOverwrite = true;
-    const std::string text = EnergyTableCsvText(model_->rows());
-    const auto write = [&text](const QString& path) {
-        const QString failure = WriteFileBytes(path, text);
-        // The user asked for a file and must not believe it was written.
-        return failure.isEmpty() ? failure : tr("The file was not saved: %1").arg(failure);
-    };
-    SaveFileAs(platform_, this, dialog, &csvFile_, write);
+    dialog.initialFolder = dataFolder_;
+    const std::optional<QString> saved =
+        SaveTextAs(platform_, this, dialog, &csvFile_, EnergyTableCsvText(model_->rows()));
+    if (saved) dataFolder_ = QFileInfo(*saved).absolutePath();
 }
 
 }  // namespace fenra

@@ -61,12 +61,7 @@ bool RangeWindow::writeCsv(const QString& title, QString* lastFile, const std::s
     dialog.defaultSuffix = QStringLiteral("csv");
     dialog.confirmOverwrite = true;
     dialog.initialFolder = dataFolder_;
-    const auto write = [&text](const QString& path) {
-        const QString failure = WriteFileBytes(path, text);
-        // The user asked for a file and must not believe it was written.
-        return failure.isEmpty() ? failure : tr("The file was not saved: %1").arg(failure);
-    };
-    const std::optional<QString> saved = SaveFileAs(platform_, this, dialog, lastFile, write);
+    const std::optional<QString> saved = SaveTextAs(platform_, this, dialog, lastFile, text);
     if (!saved) return false;
     dataFolder_ = QFileInfo(*saved).absolutePath();
     emit dataSaved(*saved);

@@ -13,6 +13,7 @@
 #include "settings/AppSettings.h"
 #include "support/MainWindowDriver.h"
 #include "support/RangeWindowDriver.h"
+#include "ui/range/RangeTableView.h"
 
 using namespace range_test;
 
@@ -23,6 +24,7 @@ class RangeDialogsTest : public QObject {
     void initTestCase();
     void eachDialogStartsInItsFolder_data();
     void eachDialogStartsInItsFolder();
+    void tableViewStartsInTheDataFolder();
     void mainWindowGivesAndRemembersTheFolders();
     void digitsFromTheSettings_data();
     void digitsFromTheSettings();
@@ -87,6 +89,23 @@ void RangeDialogsTest::eachDialogStartsInItsFolder() {
     QCOMPARE(saved.count(), 1);  // a cancelled dialog saves nothing and remembers nothing
     // The other kind keeps its own folder.
     QCOMPARE(image ? t.w->dataFolder() : t.w->imageFolder(), fenra::DefaultFolder());
+}
+
+void RangeDialogsTest::tableViewStartsInTheDataFolder() {
+    Window t;
+    QTemporaryDir given, chosen;
+    t.w->setDataFolder(given.path());
+    fenra::RangeTableView* view = t.w->openTable();
+    auto* save = view->findChild<QPushButton*>("cmdTableSave");
+    QVERIFY(save != nullptr);
+    t.platform.fileAnswers = {chosen.filePath("table.csv")};
+    QTest::mouseClick(save, Qt::LeftButton);
+    QCOMPARE(t.platform.fileDialogs.size(), std::size_t{1});
+    QCOMPARE(t.platform.fileDialogs[0].settings.initialFolder, given.path());
+    QVERIFY(t.platform.messages.empty());
+    QVERIFY(QFile::exists(chosen.filePath("table.csv")));
+    QTest::mouseClick(save, Qt::LeftButton);  // cancelled
+    QCOMPARE(t.platform.fileDialogs.at(1).settings.initialFolder, chosen.path());
 }
 
 void RangeDialogsTest::mainWindowGivesAndRemembersTheFolders() {
