@@ -46,7 +46,10 @@ void BM_RangeWindowTenLayerUpdate(benchmark::State& bench) {
         QCoreApplication::processEvents();
         window.plot().repaint();
     }
-    if (!window.shown().stackComplete) bench.SkipWithError(window.shown().stackError.c_str());
+    if (!window.shown().stackComplete) {
+        const std::string why = fenra::Words(window.shown().stackError);
+        bench.SkipWithError(why.c_str());
+    }
     bench.counters["layers"] = static_cast<double>(window.shown().layers.size());
 }
 BENCHMARK(BM_RangeWindowTenLayerUpdate)->Unit(benchmark::kMillisecond);

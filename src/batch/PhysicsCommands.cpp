@@ -163,8 +163,8 @@ std::vector<EnergyTableRow> TableRows(Context& c, const Target& t,
     std::vector<EnergyTableRow> done;
     for (std::size_t k = 0; k < rows.size(); ++k) {
         if (rows[k].outOfModel) c.Warn(energies[k].label);
-        if (!rows[k].error.empty()) {
-            c.Failed(energies[k].label, rows[k].error);
+        if (!rows[k].error.Empty()) {
+            c.Failed(energies[k].label, Words(rows[k].error));
             continue;
         }
         if (rows[k].sigmaOutOfValidity)

@@ -20,7 +20,7 @@ std::string EnergyTableCsvText(const std::vector<EnergyTableRow>& rows) {
     std::string out;
     AppendLine(out, kEnergyTableCsvHeader);
     for (const EnergyTableRow& r : rows) {
-        const bool read = r.error.empty();
+        const bool read = r.error.Empty();
         const StoppingValues& s = r.stopping;
         AppendCsvLine(out, {NineDigitText(r.energy), Known(s.electronic, read),
                             Known(s.nuclear, read), Known(s.total, read), Known(r.range, read),

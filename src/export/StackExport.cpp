@@ -41,11 +41,11 @@ std::string StackTableCsvText(const StackCalculation& c) {
     AppendLine(out, kStackTableCsvHeader);
     for (std::size_t k = 0; k < c.layers.size(); ++k) {
         const StackLayerRow& r = c.layers[k];
-        const bool read = r.error.empty();
+        const bool read = r.error.Empty();
         const bool reached = c.stackComplete && r.reached;
         AppendCsvLine(
             out,
-            {std::to_string(k + 1), CsvField(read ? r.name : r.error),
+            {std::to_string(k + 1), CsvField(read ? r.name : Words(r.error)),
              NumberOrEmpty(r.density, read && r.density > 0), NumberOrEmpty(r.thickness.e15, read),
              NumberOrEmpty(r.thickness.mgCm2, read),
              NumberOrEmpty(r.thickness.um, read && r.thickness.hasUm),

@@ -47,8 +47,7 @@ std::vector<EnergyTableRow> EnergyTable(const Target& t, const std::vector<doubl
             EnergyTableRow failed;
             failed.energy = E;
             failed.outOfModel = row.outOfModel;
-            failed.error = e.what();
-            failed.errorSentence = e.Reason();
+            failed.error = e.Reason();
             row = std::move(failed);
         }
         rows.push_back(std::move(row));

@@ -25,10 +25,9 @@ struct EnergyTableParts {
 struct EnergyTableRow {
     static constexpr double kUnknown = std::numeric_limits<double>::quiet_NaN();
     double energy = 0;  // keV, as asked for
-    // The first failure at this energy (PhysicsError's text): nothing below holds but
-    // outOfModel, of a part calculated before the failure.
-    std::string error;
-    Message errorSentence;    // the same failure as a sentence, for a window to translate
+    // The first failure at this energy (PhysicsError's reason; Words says it in English): nothing
+    // below holds but outOfModel, of a part calculated before the failure.
+    Message error;
     StoppingValues stopping;  // when asked for
     // When asked for; NaN where not known (a length without a density, a straggling the
     // integral cannot give).

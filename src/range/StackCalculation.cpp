@@ -11,16 +11,8 @@ namespace fenra {
 
 namespace {
 
-// Each refusal and warning is kept twice: in English words for fenra32-calc, the CSV and Python,
-// and as its sentence (template and values) for the window to translate.
-void Say(std::string& words, Message& sentence, Message m) {
-    words = Words(m);
-    sentence = std::move(m);
-}
-
 void Warn(StackCalculation& out, Message m) {
-    out.warnings.push_back(Words(m));
-    out.warningSentences.push_back(std::move(m));
+    out.warnings.push_back(std::move(m));
 }
 
 // Points through a layer at energies in equal steps of the logarithm of the energy, from the
@@ -88,17 +80,16 @@ EnergyAnswer EnergyToReach(const std::vector<Layer>& stack, const Target* materi
                            ThicknessUnit unit, RangeCache& cache) {
     EnergyAnswer a;
     if (!(depth >= 0) || !std::isfinite(depth)) {
-        Say(a.reason, a.reasonSentence, Sentence(PhysicsText::DepthNotFinite));
+        a.reason = Sentence(PhysicsText::DepthNotFinite);
         return a;
     }
     if (stack.empty()) {
         if (!material) {
-            Say(a.reason, a.reasonSentence, Sentence(PhysicsText::MaterialNotRead));
+            a.reason = Sentence(PhysicsText::MaterialNotRead);
             return a;
         }
         if (IsLength(unit) && !(material->atomsPerCm3 > 0)) {
-            Say(a.reason, a.reasonSentence,
-                NoDensitySentence(ThicknessUnitText(unit), material->material.name));
+            a.reason = NoDensitySentence(ThicknessUnitText(unit), material->material.name);
             return a;
         }
         const RangeResult r =
@@ -112,8 +103,7 @@ EnergyAnswer EnergyToReach(const std::vector<Layer>& stack, const Target* materi
     double rest = depth;
     for (const Layer& l : stack) {
         if (IsLength(unit) && !(l.target.atomsPerCm3 > 0)) {
-            Say(a.reason, a.reasonSentence,
-                NoDensitySentence(ThicknessUnitText(unit), l.target.material.name));
+            a.reason = NoDensitySentence(ThicknessUnitText(unit), l.target.material.name);
             return a;
         }
         const double thickness = ThicknessFromE15(l.target, l.thickness, unit);
@@ -124,7 +114,7 @@ EnergyAnswer EnergyToReach(const std::vector<Layer>& stack, const Target* materi
         rest -= thickness;
         part.push_back(l);
     }
-    Say(a.reason, a.reasonSentence, Sentence(PhysicsText::DepthBeyondStack));
+    a.reason = Sentence(PhysicsText::DepthBeyondStack);
     return a;
 }
 
@@ -167,7 +157,7 @@ std::optional<double> GivenDensity(double density) {
 StoppingInUnit StoppingIn(const Target& t, const StoppingValues& v, StopUnit unit) {
     StoppingInUnit s;
     if (IsLength(unit) && !(t.atomsPerCm3 > 0)) {
-        Say(s.reason, s.reasonSentence, NoDensitySentence(StopUnitText(unit), t.material.name));
+        s.reason = NoDensitySentence(StopUnitText(unit), t.material.name);
         return s;
     }
     s.available = true;
@@ -189,12 +179,11 @@ MaterialResult MaterialSection(const StackInput& in, const ElementDatabase& db,
         r.stopping = StoppingIn(*target, v, in.unit);
         const RangeResult range = Range(*target, in.energy, cache);
         r.range = DepthAfter(StackDepth{}, *target, range.range);
-        if (!r.range.hasUm)
-            Say(r.rangeUmReason, r.rangeUmReasonSentence, NoDensitySentence("um", r.name));
+        if (!r.range.hasUm) r.rangeUmReason = NoDensitySentence("um", r.name);
         r.outOfModel = v.outOfModel || range.outOfModel;
     } catch (const PhysicsError& e) {
         r = MaterialResult{};
-        Say(r.error, r.errorSentence, e.Reason());
+        r.error = e.Reason();
     }
     return r;
 }
@@ -223,7 +212,7 @@ bool ReadLayers(const StackInput& in, const ElementDatabase& db, const MaterialL
             stack->push_back({std::move(t), row.thicknessE15});
         } catch (const PhysicsError& e) {
             row = StackLayerRow{};
-            Say(row.error, row.errorSentence, Prefixed(where, e.Reason()));
+            row.error = Prefixed(where, e.Reason());
             complete = false;
         }
         out.layers.push_back(std::move(row));
@@ -281,10 +270,6 @@ Message NoDensitySentence(const std::string& unitText, const std::string& materi
     return Sentence(PhysicsText::NoDensityForUnit, {Value(unitText), Value(materialName)});
 }
 
-std::string NoDensityReason(const std::string& unitText, const std::string& materialName) {
-    return Words(NoDensitySentence(unitText, materialName));
-}
-
 StackDepth DepthAfter(const StackDepth& front, const Target& t, double e15) {
     StackDepth d;
     d.e15 = front.e15 + e15;
@@ -306,7 +291,7 @@ StackCalculation CalculateStack(const StackInput& in, const ElementDatabase& db,
             throw PhysicsError(ErrorKind::BadValue, PhysicsText::StackTooManyLayers,
                                {Value(std::to_string(kMaxStackLayers))});
     } catch (const PhysicsError& e) {
-        Say(out.error, out.errorSentence, e.Reason());
+        out.error = e.Reason();
         return out;
     }
     Target material;
@@ -315,11 +300,10 @@ StackCalculation CalculateStack(const StackInput& in, const ElementDatabase& db,
         Warn(out, OutOfModelSentence(Sentence(PhysicsText::TheEnergy), in.model));
     std::vector<Layer> stack;
     out.stackComplete = ReadLayers(in, db, list, ion, out, &stack);
-    const Target* reachIn = out.material.error.empty() ? &material : nullptr;
+    const Target* reachIn = out.material.error.Empty() ? &material : nullptr;
     if (!out.stackComplete) {
-        Say(out.stackError, out.stackErrorSentence, Sentence(PhysicsText::LayerNotRead));
-        for (EnergyAnswer* a : {&out.energyToPass, &out.energyToReach})
-            Say(a->reason, a->reasonSentence, out.stackErrorSentence);
+        out.stackError = Sentence(PhysicsText::LayerNotRead);
+        for (EnergyAnswer* a : {&out.energyToPass, &out.energyToReach}) a->reason = out.stackError;
         return out;
     }
     try {
@@ -332,10 +316,9 @@ StackCalculation CalculateStack(const StackInput& in, const ElementDatabase& db,
     } catch (const PhysicsError& e) {
         // A calculation on the path failed: no half-filled stack results.
         out.stackComplete = false;
-        Say(out.stackError, out.stackErrorSentence, e.Reason());
+        out.stackError = e.Reason();
         out.energyToPass = out.energyToReach = EnergyAnswer{};
-        for (EnergyAnswer* a : {&out.energyToPass, &out.energyToReach})
-            Say(a->reason, a->reasonSentence, out.stackErrorSentence);
+        for (EnergyAnswer* a : {&out.energyToPass, &out.energyToReach}) a->reason = out.stackError;
         for (StackLayerRow& row : out.layers) row.reached = row.stopped = false;
         out.plot.clear();
         return out;

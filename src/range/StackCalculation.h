@@ -4,7 +4,8 @@
 // layers, the reverse questions (the energy needed to pass the stack, or to reach a depth),
 // the out-of-model warnings, and the curves of energy and stopping against depth through the
 // stack. Every number comes from the range functions (range/Range.h): nothing is computed here
-// that they do not compute. Refusals are texts for the window, never exceptions.
+// that they do not compute. Refusals and warnings are sentences (messages/Message.h), never
+// exceptions: a window translates them, the CSV and fenra32-calc say them in English (Words).
 //
 // Units: energies in keV; depths in three units at once (StackDepth); stopping in the unit
 // chosen (range/Units.h).
@@ -60,26 +61,22 @@ struct StackDepth {
 
 struct StoppingInUnit {
     bool available = false;
-    std::string reason;      // why the unit is not available (a length unit without a density)
-    Message reasonSentence;  // the same as a sentence for a window to translate
+    Message reason;  // why the unit is not available (a length unit without a density)
     double electronic = 0, nuclear = 0, total = 0;
 };
 
 struct MaterialResult {
-    std::string error;      // the material or its density refused: nothing below is filled
-    Message errorSentence;  // the same as a sentence for a window to translate
-    std::string name;       // as resolved ("mylar", "H2O", "Si")
-    double density = 0;     // g/cm3 in use; 0 when none is known
+    Message error;       // the material or its density refused: nothing below is filled
+    std::string name;    // as resolved ("mylar", "H2O", "Si")
+    double density = 0;  // g/cm3 in use; 0 when none is known
     StoppingInUnit stopping;
     StackDepth range;
-    std::string rangeUmReason;  // why the range has no length
-    Message rangeUmReasonSentence;
+    Message rangeUmReason;  // why the range has no length
     bool outOfModel = false;
 };
 
 struct StackLayerRow {
-    std::string error;  // the material, density or thickness refused
-    Message errorSentence;
+    Message error;  // the material, density or thickness refused
     std::string name;
     double density = 0;       // g/cm3 in use; 0 when none is known
     double thicknessE15 = 0;  // 1E15 atoms/cm2
@@ -101,9 +98,8 @@ struct StackLayerRow {
 
 struct EnergyAnswer {
     bool known = false;
-    double energy = 0;   // keV
-    std::string reason;  // why there is no answer
-    Message reasonSentence;
+    double energy = 0;  // keV
+    Message reason;     // why there is no answer
     bool outOfModel = false;
 };
 
@@ -117,32 +113,28 @@ struct StackPlotPoint {
 };
 
 struct StackCalculation {
-    std::string error;  // the ion, mass, energy or the number of layers refused
-    Message errorSentence;
+    Message error;  // the ion, mass, energy or the number of layers refused
     MaterialResult material;
     std::vector<StackLayerRow> layers;
     bool stackComplete = false;  // every layer read and calculated: the stack results hold
-    std::string stackError;      // why they do not
-    Message stackErrorSentence;
-    double energyOut = 0;  // keV behind the stack (0 when the ion stops)
+    Message stackError;          // why they do not
+    double energyOut = 0;        // keV behind the stack (0 when the ion stops)
     bool stopped = false;
     int stoppedInLayer = -1;
     EnergyAnswer energyToPass;
     EnergyAnswer energyToReach;
-    // out-of-model warnings, as OutOfModelWarning words them, and spreads outside their formulas
-    // as SpreadValidityWarning does
-    std::vector<std::string> warnings;
-    std::vector<Message> warningSentences;  // the same, one for one
-    std::vector<StackPlotPoint> plot;       // front to back, up to where the ion stops
-    std::vector<StackDepth> boundaries;     // the front face of each layer, then the back face
+    // out-of-model warnings (OutOfModelSentence) and spreads outside their formulas
+    // (SpreadValiditySentence)
+    std::vector<Message> warnings;
+    std::vector<StackPlotPoint> plot;    // front to back, up to where the ion stops
+    std::vector<StackDepth> boundaries;  // the front face of each layer, then the back face
 };
 
 StackCalculation CalculateStack(const StackInput& in, const ElementDatabase& db,
                                 const MaterialList& list, RangeCache& cache = SharedRangeCache());
 
-// The reason texts of a unit that needs a density.
+// The reason of a unit that needs a density.
 Message NoDensitySentence(const std::string& unitText, const std::string& materialName);
-std::string NoDensityReason(const std::string& unitText, const std::string& materialName);
 
 // The depth `e15` further into a layer of target t, from `front`.
 StackDepth DepthAfter(const StackDepth& front, const Target& t, double e15);

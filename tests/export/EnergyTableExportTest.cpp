@@ -32,7 +32,7 @@ TEST(EnergyTableExport, SmallTableByteForByte) {
     EnergyTableRow failed;
     failed.energy = 0.5;
     failed.range = 7;  // a failed row shows none of what it may hold
-    failed.error = "the stopping is not finite";
+    failed.error = Value("the stopping is not finite");
     rows.push_back(failed);
     EXPECT_EQ(EnergyTableCsvText(rows),
               "energy_keV,electronic_eV_e15,nuclear_eV_e15,total_eV_e15,range_e15,range_mg_cm2,"

@@ -45,7 +45,7 @@ StackCalculation Calculation() {
     b.stopDepthInLayer = Depth(300, 1.25, 0, false);
     b.lateralSigma = 3;  // at the stopping point; the rest unknown
     StackLayerRow x;
-    x.error = "layer 3: the formula \"H2O)\" has an unmatched ')' at character 4";
+    x.error = Value("layer 3: the formula \"H2O)\" has an unmatched ')' at character 4");
     c.layers = {a, b, x};
     StackPlotPoint p0;
     p0.energy = 5000;

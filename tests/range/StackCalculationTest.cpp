@@ -40,18 +40,18 @@ TEST(CalculateStack, TheIonMayBeAParticleOrAnIsotope) {
     he.ionMass = 4.0026032497;
     const StackCalculation a = CalculateStack(alpha, Db(), List());
     const StackCalculation h = CalculateStack(he, Db(), List());
-    ASSERT_EQ(a.error, "");
+    ASSERT_EQ(Words(a.error), "");
     EXPECT_EQ(a.material.range.e15, h.material.range.e15);
     EXPECT_EQ(a.layers[2].stopDepth.e15, h.layers[2].stopDepth.e15);
     alpha.ion = "2He";
-    EXPECT_EQ(CalculateStack(alpha, Db(), List()).error,
+    EXPECT_EQ(Words(CalculateStack(alpha, Db(), List()).error),
               "the isotope \"2He\" has no measured mass in the isotope table (He: mass numbers 3 "
               "to 10)");
 }
 
 TEST(CalculateStack, MaterialStoppingAndRangeAreTheCoresInTheChosenUnit) {
     const StackCalculation c = CalculateStack(DetectorStack(), Db(), List());
-    ASSERT_EQ(c.error, "");
+    ASSERT_EQ(Words(c.error), "");
     const Target si = TargetOf("He", "Si");
     const StoppingValues v = StoppingAt(si, 5000);
     ASSERT_TRUE(c.material.stopping.available);
@@ -80,10 +80,10 @@ TEST(CalculateStack, LengthUnitsOfACompoundWithoutDensitySayWhy) {
     in.material = "C10H8O4";
     const StackCalculation c = CalculateStack(in, Db(), List());
     EXPECT_FALSE(c.material.stopping.available);
-    EXPECT_EQ(c.material.stopping.reason,
+    EXPECT_EQ(Words(c.material.stopping.reason),
               "keV/um needs a density, and the material \"C10H8O4\" has none: give one");
     EXPECT_FALSE(c.material.range.hasUm);
-    EXPECT_EQ(c.material.rangeUmReason,
+    EXPECT_EQ(Words(c.material.rangeUmReason),
               "um needs a density, and the material \"C10H8O4\" has none: give one");
     in.density = 1.397;
     const StackCalculation d = CalculateStack(in, Db(), List());
@@ -95,7 +95,7 @@ TEST(CalculateStack, LengthUnitsOfACompoundWithoutDensitySayWhy) {
 
 TEST(CalculateStack, LayersFollowEnergyAfterStack) {
     const StackCalculation c = CalculateStack(DetectorStack(), Db(), List());
-    ASSERT_TRUE(c.stackComplete) << c.stackError;
+    ASSERT_TRUE(c.stackComplete) << Words(c.stackError);
     const Target mylar = TargetOf("He", "mylar"), al = TargetOf("He", "Al"),
                  si = TargetOf("He", "Si");
     const std::vector<Layer> stack = {
@@ -126,7 +126,7 @@ TEST(CalculateStack, LayersFollowEnergyAfterStack) {
 TEST(CalculateStack, EnergyToPassLeavesTheIonAtRestAtTheBackFace) {
     StackInput in = DetectorStack();
     const StackCalculation c = CalculateStack(in, Db(), List());
-    ASSERT_TRUE(c.energyToPass.known) << c.energyToPass.reason;
+    ASSERT_TRUE(c.energyToPass.known) << Words(c.energyToPass.reason);
     EXPECT_GT(c.energyToPass.energy, 5000);
     // A little more than that passes; a little less stops in the last layer.
     in.energy = c.energyToPass.energy * (1 + 1e-6);
@@ -143,7 +143,7 @@ TEST(CalculateStack, EnergyToReachADepthInsideALayer) {
     in.reachDepth = 12.05;  // 10 um into the silicon
     in.reachDepthUnit = ThicknessUnit::Um;
     const StackCalculation c = CalculateStack(in, Db(), List());
-    ASSERT_TRUE(c.energyToReach.known) << c.energyToReach.reason;
+    ASSERT_TRUE(c.energyToReach.known) << Words(c.energyToReach.reason);
     in.energy = c.energyToReach.energy;
     in.reachDepthGiven = false;
     const StackCalculation there = CalculateStack(in, Db(), List());
@@ -152,7 +152,7 @@ TEST(CalculateStack, EnergyToReachADepthInsideALayer) {
 
     in.reachDepthGiven = true;
     in.reachDepth = 40;
-    EXPECT_EQ(CalculateStack(in, Db(), List()).energyToReach.reason,
+    EXPECT_EQ(Words(CalculateStack(in, Db(), List()).energyToReach.reason),
               "the depth lies beyond the back face of the stack");
 }
 
@@ -171,35 +171,36 @@ TEST(CalculateStack, EnergyToReachWithoutLayersIsTheEnergyForThatRange) {
 TEST(CalculateStack, RefusalsAreTextsForTheWindow) {
     StackInput in = DetectorStack();
     in.ion = "Xx";
-    EXPECT_EQ(CalculateStack(in, Db(), List()).error, "the ion \"Xx\" is not in the element table");
+    EXPECT_EQ(Words(CalculateStack(in, Db(), List()).error),
+              "the ion \"Xx\" is not in the element table");
     in = DetectorStack();
     in.energy = -1;
-    EXPECT_EQ(CalculateStack(in, Db(), List()).error,
+    EXPECT_EQ(Words(CalculateStack(in, Db(), List()).error),
               "the energy is not a finite number of at least 0 keV");
     in = DetectorStack();
     in.layers.resize(11, in.layers[0]);
-    EXPECT_EQ(CalculateStack(in, Db(), List()).error, "a stack holds at most 10 layers");
+    EXPECT_EQ(Words(CalculateStack(in, Db(), List()).error), "a stack holds at most 10 layers");
 
     in = DetectorStack();
     in.layers[1].material = "H2O)";
     in.layers[2] = {"C10H8O4", 1, ThicknessUnit::Um, 0};
     const StackCalculation c = CalculateStack(in, Db(), List());
-    EXPECT_EQ(c.error, "");
+    EXPECT_EQ(Words(c.error), "");
     EXPECT_FALSE(c.stackComplete);
-    EXPECT_EQ(c.layers[1].error,
+    EXPECT_EQ(Words(c.layers[1].error),
               "layer 2: the formula \"H2O)\" has an unmatched ')' at character 4");
-    EXPECT_EQ(c.layers[2].error,
+    EXPECT_EQ(Words(c.layers[2].error),
               "layer 3: um needs a density, and the material \"C10H8O4\" has none: give one");
-    EXPECT_EQ(c.energyToPass.reason, "a layer of the stack cannot be read");
+    EXPECT_EQ(Words(c.energyToPass.reason), "a layer of the stack cannot be read");
     EXPECT_TRUE(c.plot.empty());
 
     in = DetectorStack();
     in.layers[0].density = -2;
-    EXPECT_EQ(CalculateStack(in, Db(), List()).layers[0].error,
+    EXPECT_EQ(Words(CalculateStack(in, Db(), List()).layers[0].error),
               "layer 1: the density is not a positive finite density in g/cm3");
     in.layers[0].density = 0;
     in.layers[0].thickness = NAN;
-    EXPECT_EQ(CalculateStack(in, Db(), List()).layers[0].error,
+    EXPECT_EQ(Words(CalculateStack(in, Db(), List()).layers[0].error),
               "layer 1: the thickness is not a finite number of at least 0");
 }
 
@@ -208,11 +209,11 @@ TEST(CalculateStack, OutOfModelEnergiesWarn) {
     in.energy = 2;  // 0.5 keV/u
     const StackCalculation c = CalculateStack(in, Db(), List());
     ASSERT_FALSE(c.warnings.empty());
-    EXPECT_EQ(c.warnings[0],
+    EXPECT_EQ(Words(c.warnings[0]),
               "the energy is outside the model's 1 keV/u to 2 GeV/u; the result is extrapolated");
     // The spreads say so in the same list, in the same way, after the stopping's warnings.
     ASSERT_EQ(c.layers[0].stopped, true);
-    EXPECT_EQ(c.warnings.back(),
+    EXPECT_EQ(Words(c.warnings.back()),
               "the spreads behind layer 1: outside the validity of the formulas (below 25 "
               "keV/u, an ion that nearly stops, or angles beyond 0.2 rad); estimates only");
     EXPECT_TRUE(c.layers[0].spreadOutOfValidity);

@@ -73,7 +73,7 @@ Answer FromWindow(const Question& q, StoppingModel model) {
     in.layers.push_back({q.material, 10, ThicknessUnit::Um, 0});
     RangeCache cache;
     const StackCalculation r = CalculateStack(in, test::Db(), test::Materials(), cache);
-    EXPECT_TRUE(r.material.error.empty()) << r.material.error;
+    EXPECT_TRUE(r.material.error.Empty()) << Words(r.material.error);
     EXPECT_EQ(r.layers.size(), 1u);
     if (r.layers.empty()) return {};
     return {NineDigitText(r.material.stopping.electronic), NineDigitText(r.material.range.e15),

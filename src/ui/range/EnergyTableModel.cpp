@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "ui/messages/WindowMessages.h"
+
 namespace fenra {
 
 namespace {
@@ -76,7 +78,7 @@ double EnergyTableModel::value(const EnergyTableRow& r, int column) const {
 QString EnergyTableModel::cellText(int row, int column) const {
     if (row < 0 || row >= rowCount() || column < 0 || column >= ColumnCount) return QString();
     const EnergyTableRow& r = rows_[static_cast<std::size_t>(row)];
-    if (column != Energy && !r.error.empty()) return QString();
+    if (column != Energy && !r.error.Empty()) return QString();
     const double v = value(r, column);
     return std::isfinite(v) ? ShownNumber(v, digits_) : QString();
 }
@@ -92,7 +94,7 @@ QVariant EnergyTableModel::data(const QModelIndex& index, int role) const {
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
         case Qt::ToolTipRole:
-            if (!r.error.empty()) return QString::fromStdString(r.error);
+            if (!r.error.Empty()) return TranslatedSentence(r.error);
             if (r.sigmaOutOfValidity && index.column() >= SigmaE15)
                 return tr(
                     "An estimate: outside the validity of the straggling formula (below "

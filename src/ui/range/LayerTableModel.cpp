@@ -47,8 +47,8 @@ QVariant LayerTableModel::data(const QModelIndex& index, int role) const {
     const std::size_t row = static_cast<std::size_t>(index.row());
     const LayerText& l = layers_[row];
     const int column = index.column();
-    if (role == Qt::ToolTipRole && row < results_.size() && !results_[row].error.empty())
-        return TranslatedSentence(results_[row].errorSentence);
+    if (role == Qt::ToolTipRole && row < results_.size() && !results_[row].error.Empty())
+        return TranslatedSentence(results_[row].error);
     // A note longer than its column is read whole in the tooltip.
     if (role == Qt::ToolTipRole && column == Note) {
         const QString note = resultText(index.row(), Note);
@@ -75,7 +75,7 @@ QVariant LayerTableModel::data(const QModelIndex& index, int role) const {
 QString LayerTableModel::resultText(int row, int column) const {
     if (row >= static_cast<int>(results_.size())) return {};
     const StackLayerRow& r = results_[static_cast<std::size_t>(row)];
-    if (!r.error.empty()) return column == Note ? TranslatedSentence(r.errorSentence) : QString();
+    if (!r.error.Empty()) return column == Note ? TranslatedSentence(r.error) : QString();
     if (!complete_) return {};
     if (!r.reached) return column == Note ? tr("the ion does not reach this layer") : QString();
     switch (column) {

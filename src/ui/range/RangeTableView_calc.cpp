@@ -147,8 +147,8 @@ QString RangeTableView::rowWarnings() const {
     QStringList lines;
     int n = 0;
     const auto more = [&n]() { return n > 1 ? tr(" (and %n more)", "", n - 1) : QString(); };
-    if (const EnergyTableRow* r = first([](const auto& x) { return !x.error.empty(); }, &n))
-        lines << TranslatedSentence(Prefixed(EnergyLabel(r->energy), r->errorSentence)) + more();
+    if (const EnergyTableRow* r = first([](const auto& x) { return !x.error.Empty(); }, &n))
+        lines << TranslatedSentence(Prefixed(EnergyLabel(r->energy), r->error)) + more();
     if (const EnergyTableRow* r = first([](const auto& x) { return x.outOfModel; }, &n))
         lines << TranslatedSentence(OutOfModelSentence(EnergyLabel(r->energy), stoppingModel_)) +
                      more();

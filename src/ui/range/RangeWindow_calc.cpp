@@ -26,7 +26,7 @@ const QString kNone = QStringLiteral("—");
 
 QString Energy(const EnergyAnswer& a, int digits) {
     return a.known ? ShownNumber(a.energy, digits) + RangeWindow::tr(" keV")
-                   : TranslatedSentence(a.reasonSentence);
+                   : TranslatedSentence(a.reason);
 }
 
 }  // namespace
@@ -98,8 +98,7 @@ void RangeWindow::calculateNow() {
     // A mass of 0 or below would silently become the ion's own: a typed one must be above 0.
     if (!(shownInput_.ionMass > 0) && !mass_->text().trimmed().isEmpty()) {
         shown_ = StackCalculation{};
-        shown_.errorSentence = Sentence(PhysicsText::IonMassNotPositive);
-        shown_.error = Words(shown_.errorSentence);
+        shown_.error = Sentence(PhysicsText::IonMassNotPositive);
     } else {
         shown_ = CalculateStack(shownInput_, db_, list_, cache_);
     }
@@ -114,21 +113,21 @@ void RangeWindow::showCalculation() {
 }
 
 void RangeWindow::showMaterial(const MaterialResult& m) {
-    const bool read = shown_.error.empty() && m.error.empty();
+    const bool read = shown_.error.Empty() && m.error.Empty();
     const StoppingInUnit& s = m.stopping;
     electronic_->setText(read && s.available ? ShownNumber(s.electronic, digits_) : kNone);
     nuclear_->setText(read && s.available ? ShownNumber(s.nuclear, digits_) : kNone);
     total_->setText(read && s.available ? ShownNumber(s.total, digits_) : kNone);
-    stopNote_->setText(TranslatedSentence(read ? s.reasonSentence : m.errorSentence));
+    stopNote_->setText(TranslatedSentence(read ? s.reason : m.error));
     rangeE15_->setText(read ? ShownNumber(m.range.e15, digits_) : kNone);
     rangeMgCm2_->setText(read ? ShownNumber(m.range.mgCm2, digits_) : kNone);
     rangeUm_->setText(read && m.range.hasUm ? ShownLength(m.range.um, digits_) : kNone);
-    rangeNote_->setText(read ? TranslatedSentence(m.rangeUmReasonSentence) : QString());
+    rangeNote_->setText(read ? TranslatedSentence(m.rangeUmReason) : QString());
 }
 
 void RangeWindow::showStack() {
     layers_->setResults(shown_);
-    const bool read = shown_.error.empty();
+    const bool read = shown_.error.Empty();
     energyToPass_->setText(read ? Energy(shown_.energyToPass, digits_) : kNone);
     energyToReach_->setText(
         read && shownInput_.reachDepthGiven ? Energy(shown_.energyToReach, digits_) : QString());
@@ -154,10 +153,10 @@ QString RangeWindow::plotTitle() const {
 void RangeWindow::showMessages() {
     QStringList lines;
     // The core's sentences in the user's language.
-    if (!shown_.error.empty()) lines << TranslatedSentence(shown_.errorSentence);
-    if (!shown_.stackError.empty() && shown_.error.empty())
-        lines << TranslatedSentence(shown_.stackErrorSentence);
-    for (const Message& w : shown_.warningSentences) lines << TranslatedSentence(w);
+    if (!shown_.error.Empty()) lines << TranslatedSentence(shown_.error);
+    if (!shown_.stackError.Empty() && shown_.error.Empty())
+        lines << TranslatedSentence(shown_.stackError);
+    for (const Message& w : shown_.warnings) lines << TranslatedSentence(w);
     messages_->setText(lines.join(QLatin1Char('\n')));
 }
 

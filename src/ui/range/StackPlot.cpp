@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/messages/WindowMessages.h"
 #include "ui/range/RangeTexts.h"
 
 namespace fenra {
@@ -124,10 +125,10 @@ void StackPlot::rebuild() {
     const std::vector<StackPlotPoint>& points = calc_.plot;
     depthInUm_ = std::all_of(points.begin(), points.end(),
                              [](const StackPlotPoint& p) { return p.depth.hasUm; });
-    if (!calc_.error.empty())
-        missing_ = QString::fromStdString(calc_.error);
+    if (!calc_.error.Empty())
+        missing_ = TranslatedSentence(calc_.error);
     else if (!calc_.stackComplete)
-        missing_ = QString::fromStdString(calc_.stackError);
+        missing_ = TranslatedSentence(calc_.stackError);
     else if (points.empty())
         missing_ = tr("Add a layer to follow the ion through a stack.");
     else if (quantity_ == PlotQuantity::Stopping && IsLength(unit_) &&

@@ -230,8 +230,8 @@ void RangeWindowTest::atMostTenLayers() {
     // where the ion nearly stops and the one it enters slowly and stops in).
     QVERIFY(!c.warnings.empty());
     QStringList notices;
-    for (const std::string& w : c.warnings) {
-        notices << QString::fromStdString(w);
+    for (const fenra::Message& w : c.warnings) {
+        notices << QString::fromStdString(fenra::Words(w));
         QVERIFY(notices.back().startsWith("the spreads behind layer "));
     }
     QCOMPARE(t.Text("lblMessages"), notices.join('\n'));
@@ -336,7 +336,7 @@ void RangeWindowTest::outOfModelEnergyWarns() {
     const fenra::StackCalculation c = Calculate(in);
     QVERIFY(!c.warnings.empty());
     QStringList lines;
-    for (const std::string& w : c.warnings) lines << QString::fromStdString(w);
+    for (const fenra::Message& w : c.warnings) lines << QString::fromStdString(fenra::Words(w));
     QCOMPARE(t.Text("lblMessages"), lines.join('\n'));
     QVERIFY(t.Text("lblMessages")
                 .startsWith("the energy is outside the model's 1 keV/u to 2 GeV/u; the result is "
