@@ -72,15 +72,16 @@ ImplantStack ImplantStackOf(const StackInput& in, const ElementDatabase& db,
     try {
         ion = ResolveIon(db, in.ion, in.ionMass);
     } catch (const PhysicsError& e) {
-        s.error = std::string("the ion: ") + e.what();
+        s.error = Prefixed(Sentence(PhysicsText::TheIon), e.Reason());
         return s;
     }
     if (!(in.energy > cutoffEv / kEvPerKeV) || !std::isfinite(in.energy)) {
-        s.error = "the energy is not a finite number above the cut-off";
+        s.error = Sentence(PhysicsText::ImplantEnergyNotAboveCutoff);
         return s;
     }
     if (in.layers.empty() || in.layers.size() > static_cast<std::size_t>(kMaxImplantLayers)) {
-        s.error = "the stack needs 1 to " + std::to_string(kMaxImplantLayers) + " layers";
+        s.error = Sentence(PhysicsText::ImplantStackNeedsLayers,
+                           {Value(std::to_string(kMaxImplantLayers))});
         return s;
     }
     for (std::size_t k = 0; k < in.layers.size(); ++k) {
@@ -90,7 +91,8 @@ ImplantStack ImplantStackOf(const StackInput& in, const ElementDatabase& db,
             s.names.push_back(name);
         } catch (const PhysicsError& e) {
             s = ImplantStack{};
-            s.error = "layer " + std::to_string(k + 1) + ": " + e.what();
+            s.error = Prefixed(Sentence(PhysicsText::LayerNumbered, {Value(std::to_string(k + 1))}),
+                               e.Reason());
             return s;
         }
     }

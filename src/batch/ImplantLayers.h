@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "implant/Implant.h"
+#include "messages/Message.h"
 #include "range/Range.h"
 #include "range/StackCalculation.h"
 
@@ -23,7 +24,7 @@ ImplantIon ImplantIonOf(const Ion& ion, double energy, double angleDegrees);
 // The simulation's inputs for a stack as the range window holds it: its ion, mass, energy,
 // model and layers (the material of the single-material answers plays no part).
 struct ImplantStack {
-    std::string error;  // why the stack cannot be simulated; nothing below is filled then
+    Message error;  // why the stack cannot be simulated; nothing below is filled then
     ImplantIon ion;
     std::string ionSymbol;
     std::vector<ImplantLayer> layers;

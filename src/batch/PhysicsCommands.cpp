@@ -97,8 +97,8 @@ struct Context {
     void Warn(const std::string& what) {
         err << kProgram << "warning: " << OutOfModelWarning(what, o.model) << "\n";
     }
-    void WarnSpread(const std::string& what) {
-        err << kProgram << "warning: " << SpreadValidityWarning(what) << "\n";
+    void WarnSpread(Message what) {
+        err << kProgram << "warning: " << Words(SpreadValiditySentence(std::move(what))) << "\n";
     }
     void Failed(const std::string& what, const PhysicsError& e) { Failed(what, e.what()); }
     void Failed(const std::string& what, const std::string& error) {
@@ -168,7 +168,7 @@ std::vector<EnergyTableRow> TableRows(Context& c, const Target& t,
             continue;
         }
         if (rows[k].sigmaOutOfValidity)
-            c.WarnSpread("the range straggling of " + energies[k].label);
+            c.WarnSpread(Sentence(PhysicsText::RangeStragglingOf, {Value(energies[k].label)}));
         done.push_back(std::move(rows[k]));
     }
     return done;
@@ -278,7 +278,9 @@ void LayersCommand(Context& c, bool before) {
     for (std::size_t k = 0; k < s.layers.size(); ++k) {
         const LayerResult& r = s.layers[k];
         const LayerSpread& w = spreads[k];
-        if (w.outOfValidity) c.WarnSpread("the spreads behind LAYER " + std::to_string(k + 1));
+        if (w.outOfValidity)
+            c.WarnSpread(
+                Sentence(PhysicsText::SpreadsBehind, {Value("LAYER " + std::to_string(k + 1))}));
         rows.push_back({std::to_string(k + 1), names[k], Num(stack[k].thickness), Num(r.energyIn),
                         Num(r.energyOut), Num(r.energyLoss), NumOrEmpty(r.stoppedAt, r.stopped),
                         NumOrEmpty(front + r.stoppedAt, r.stopped), Spread(w.energySigma),

@@ -33,7 +33,7 @@ TargetFill FillTargetFromMaterial(DataSet& d, std::string_view text, const Eleme
     try {
         fill.material = ResolveMaterial(TrimBlanks(text), db, list);
     } catch (const PhysicsError& e) {
-        fill.message = e.what();
+        fill.message = e.Reason();
         return fill;
     }
     const std::vector<MaterialElement>& elements = fill.material.elements;
@@ -44,8 +44,8 @@ TargetFill FillTargetFromMaterial(DataSet& d, std::string_view text, const Eleme
         // large would end or break the target.
         if (ratios[j] == 0) {
             fill.message =
-                Words(Sentence(PhysicsText::RatioNotForTarget,
-                               {Value(elements[j].symbol), Value(std::string(TrimBlanks(text)))}));
+                Sentence(PhysicsText::RatioNotForTarget,
+                         {Value(elements[j].symbol), Value(std::string(TrimBlanks(text)))});
             return fill;
         }
     }

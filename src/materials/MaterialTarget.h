@@ -7,14 +7,15 @@
 #include <string_view>
 
 #include "materials/MaterialList.h"
+#include "messages/Message.h"
 #include "state/DataSet.h"
 
 namespace fenra {
 
 struct TargetFill {
     bool filled = false;
-    std::string message;  // why the text was refused (empty when filled)
-    Material material;    // what the text was read as (with its density, if any)
+    Message message;    // why the text was refused (empty when filled); Words says it
+    Material material;  // what the text was read as (with its density, if any)
 };
 
 // Resolves `text` (surrounding blanks ignored) with ResolveMaterial and, on success, writes its

@@ -133,6 +133,10 @@ Message RatioZeroSentence(int dataSet) {
                     {Integer(dataSet)});
 }
 
+Message TooManyDataSetsSentence() {
+    return Sentence(TR("Number of target can't exceed %1"), {Integer(kMaxDataSets)});
+}
+
 Message CalcResultSentence(int dataSet, const CalcResult& r) {
     const Message set = Integer(dataSet);
     switch (r.outcome) {

@@ -31,6 +31,9 @@ Message CalcResultSentence(int dataSet, const CalcResult& r);
 // curve command must hear of.
 Message RatioZeroSentence(int dataSet);
 
+// A data set asked for beyond the most a target holds (kMaxDataSets).
+Message TooManyDataSetsSentence();
+
 // The step that failed, the path and the system's reason ("Cannot write x: Is a directory").
 Message FileErrorSentence(const FileError& e);
 

@@ -187,6 +187,9 @@ constexpr PhysicsTemplate kTemplates[] = {
     {PhysicsText::CommandBadEnergy, 0, TR("ENERGY must be a positive number")},
     {PhysicsText::CommandEnergyAboveCutoff, 0, TR("ENERGY must lie above the cut-off")},
     {PhysicsText::StackNotSimulated, 0, TR("the stack cannot be simulated")},
+    {PhysicsText::ImplantEnergyNotAboveCutoff, 0,
+     TR("the energy is not a finite number above the cut-off")},
+    {PhysicsText::ImplantStackNeedsLayers, 1, TR("the stack needs 1 to %1 layers")},
 };
 
 static_assert(std::size(kTemplates) == static_cast<std::size_t>(PhysicsText::Count),

@@ -162,6 +162,8 @@ enum class PhysicsText {
     CommandBadEnergy,
     CommandEnergyAboveCutoff,
     StackNotSimulated,
+    ImplantEnergyNotAboveCutoff,
+    ImplantStackNeedsLayers,
     Count  // the number of ids, not a sentence
 };
 

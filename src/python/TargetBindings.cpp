@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "batch/TargetRun.h"
+#include "messages/OutcomeMessages.h"
 #include "python/ModuleBindings.h"
 #include "python/ModuleCore.h"
 #include "state/WorkingState.h"
@@ -26,7 +27,6 @@ using namespace pybind11::literals;
 
 namespace {
 
-constexpr const char* kTooManyDataSets = "Number of target can't exceed 100";
 constexpr const char* kTooManyElements = "A data set holds at most 10 target elements.";
 
 using ElementList = std::vector<std::pair<std::string, float>>;
@@ -113,7 +113,7 @@ py::object ResultsOf(const py::object& resultsType, const DataSet& d) {
 
 py::list Calculate(const std::vector<DataSet>& sets, const py::object& resultsType) {
     if (sets.size() > static_cast<std::size_t>(kMaxDataSets))
-        throw ModuleError(RunFault::BadInput, kTooManyDataSets);
+        throw ModuleError(RunFault::BadInput, Words(TooManyDataSetsSentence()));
     const ElementDatabase& db = ModuleDatabase();
     WorkingState s;
     InitWorkingState(s, "");

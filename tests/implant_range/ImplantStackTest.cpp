@@ -18,7 +18,7 @@ StackInput BoronOnOxide() {
 
 TEST(ImplantStack, HoldsTheLayersTheCommandLineBuilds) {
     const ImplantStack s = ImplantStackOf(BoronOnOxide(), Db(), Materials(), 7, 10);
-    ASSERT_EQ(s.error, "");
+    ASSERT_TRUE(s.error.Empty()) << Words(s.error);
     EXPECT_EQ(s.ionSymbol, "B");
     EXPECT_EQ(s.ion.energy, 50);
     EXPECT_EQ(s.ion.angle, 7);
@@ -67,7 +67,7 @@ TEST_P(ImplantStackRefusal, SaysWhyAndHoldsNothing) {
     StackInput in = BoronOnOxide();
     GetParam().change(in);
     const ImplantStack s = ImplantStackOf(in, Db(), Materials(), 0, 10);
-    EXPECT_EQ(s.error.rfind(GetParam().error, 0), 0u) << s.error;
+    EXPECT_EQ(Words(s.error).rfind(GetParam().error, 0), 0u) << Words(s.error);
     EXPECT_TRUE(s.layers.empty());
     EXPECT_TRUE(s.names.empty());
 }

@@ -61,8 +61,8 @@ void ExpectLikeHandPicked(const std::string& text,
     WorkingState byText = OneNewDataSet();
     PickByHand(byHand.DataSets[1], picks);
     const TargetFill fill = FillTargetFromMaterial(byText.DataSets[1], text, Db(), List());
-    ASSERT_TRUE(fill.filled) << fill.message;
-    EXPECT_EQ(fill.message, "");
+    ASSERT_TRUE(fill.filled) << Words(fill.message);
+    EXPECT_TRUE(fill.message.Empty());
     ExpectSameDataSet(byText.DataSets[1], byHand.DataSets[1]);
     EXPECT_EQ(TargetFileText(byText), TargetFileText(byHand));
     ASSERT_EQ(CalculateDataSet(byHand.DataSets[1], Db()).outcome, CalcOutcome::Calculated);
@@ -127,7 +127,7 @@ TEST(FillTargetFromMaterial, RefusalGivesTheParsersMessageAndLeavesTheDataSet) {
         const DataSet before = s.DataSets[1];
         const TargetFill fill = FillTargetFromMaterial(s.DataSets[1], c.text, Db(), List());
         EXPECT_FALSE(fill.filled) << c.text;
-        EXPECT_EQ(fill.message, c.message);
+        EXPECT_EQ(Words(fill.message), c.message);
         ExpectSameDataSet(s.DataSets[1], before);
     }
 }

@@ -38,7 +38,7 @@ bool ImplantRunner::start(const ImplantIon& ion, const std::vector<ImplantLayer>
         } catch (const ImplantError& e) {
             failure_ = e.what();
         } catch (const std::bad_alloc&) {
-            failure_ = "out of memory";
+            failure_ = tr("out of memory").toStdString();
         } catch (const std::exception& e) {
             failure_ = e.what();
         }

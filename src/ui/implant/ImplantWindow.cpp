@@ -27,6 +27,7 @@
 #include "ui/implant/ImplantRunner.h"
 #include "ui/implant/ImplantSummary.h"
 #include "ui/implant/ImplantWindowLayout.h"
+#include "ui/messages/WindowMessages.h"
 #include "ui/platform/NamedWidget.h"
 
 namespace fenra {
@@ -184,9 +185,9 @@ void ImplantWindow::run() {
     }
     const StackInput input = readStack();
     const ImplantStack stack = ImplantStackOf(input, db_, list_, angle, options.cutoffEv);
-    if (!stack.error.empty()) {
+    if (!stack.error.Empty()) {
         status_->setText(
-            tr("The stack cannot be simulated: %1").arg(QString::fromStdString(stack.error)));
+            tr("The stack cannot be simulated: %1").arg(TranslatedSentence(stack.error)));
         return;
     }
     runningNames_ = stack.names;

@@ -11,9 +11,11 @@
 #include <algorithm>
 
 #include "calc/CalculateDataSet.h"
+#include "messages/OutcomeMessages.h"
 #include "state/NumberText.h"
 #include "ui/main/ElementList.h"
 #include "ui/main/FieldEdit.h"
+#include "ui/messages/WindowMessages.h"
 #include "ui/platform/Platform.h"
 
 namespace fenra {
@@ -194,7 +196,7 @@ void DataSetEditor::showDataSet(int n) {
 
 void DataSetEditor::addDataSet() {
     if (state_.DataSetCount >= fenra::kMaxDataSets) {
-        showMessage(tr("Number of target can't exceed 100"));
+        showMessage(TranslatedSentence(TooManyDataSetsSentence()));
         return;
     }
     ++state_.DataSetCount;

@@ -2,12 +2,18 @@
 
 #include <exception>
 
+#include "materials/PhysicsError.h"
+#include "ui/messages/WindowMessages.h"
+
 namespace fenra {
 
 const fenra::MaterialList& NamedMaterials::list() {
     if (!list_) {
         try {
             list_ = fenra::MaterialList::LoadBeside(db_);
+        } catch (const PhysicsError& e) {
+            list_ = fenra::MaterialList();
+            failure_ = TranslatedSentence(e.Reason());
         } catch (const std::exception& e) {
             list_ = fenra::MaterialList();
             failure_ = QString::fromStdString(e.what());

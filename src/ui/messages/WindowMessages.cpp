@@ -56,10 +56,10 @@ QString FileErrorMessage(const FileError& e) {
     return Translated(FileErrorSentence(e));
 }
 
-QString MaterialNotReadMessage(const QString& text, const std::string& reason,
+QString MaterialNotReadMessage(const QString& text, const Message& reason,
                                const QString& listFailure) {
     QString message = WindowMessages::tr("The target was not changed: \"%1\" could not be read: %2")
-                          .arg(text.trimmed(), Str(reason));
+                          .arg(text.trimmed(), Translated(reason));
     if (!listFailure.isEmpty())
         message += QStringLiteral("\n") +
                    WindowMessages::tr("The list of named materials could not be read: %1")

@@ -40,7 +40,7 @@ QString InvalidElementMessage(const OpenTargetResult& r);
 
 // The materials field could not put `text` into the target: the core's reason, and why the
 // list of named materials could not be read when that is so (listFailure empty otherwise).
-QString MaterialNotReadMessage(const QString& text, const std::string& reason,
+QString MaterialNotReadMessage(const QString& text, const Message& reason,
                                const QString& listFailure = QString());
 
 // Caption of a curve window for data set c ("Depth vs Energy of 2nd sample") and its labels.

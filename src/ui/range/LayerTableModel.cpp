@@ -77,7 +77,7 @@ QString LayerTableModel::resultText(int row, int column) const {
     const StackLayerRow& r = results_[static_cast<std::size_t>(row)];
     if (!r.error.Empty()) return column == Note ? TranslatedSentence(r.error) : QString();
     if (!complete_) return {};
-    if (!r.reached) return column == Note ? tr("the ion does not reach this layer") : QString();
+    if (!r.reached) return column == Note ? notReachedText() : QString();
     switch (column) {
         case EnergyIn:
             return ShownNumber(r.energyIn, digits_);

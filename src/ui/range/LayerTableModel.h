@@ -43,6 +43,9 @@ class LayerTableModel : public QAbstractTableModel {
         ColumnCount
     };
 
+    // The note of a layer the ion does not reach (also the widest note the window sizes for).
+    static QString notReachedText() { return tr("the ion does not reach this layer"); }
+
     explicit LayerTableModel(QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;

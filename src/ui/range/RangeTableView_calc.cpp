@@ -124,7 +124,7 @@ void RangeTableView::calculateNow() {
             density.isEmpty() ? std::nullopt : std::optional(TypedNumber(density)), stoppingModel_);
         if (const auto energies = readEnergies(&text)) rows = EnergyTable(t, *energies, {}, cache_);
     } catch (const PhysicsError& e) {
-        text = QString::fromStdString(e.what());
+        text = TranslatedSentence(e.Reason());
     }
     model_->setRows(std::move(rows));
     message_->setText(text.isEmpty() ? rowWarnings() : text);

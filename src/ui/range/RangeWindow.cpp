@@ -103,16 +103,15 @@ RangeWindow::RangeWindow(Platform& platform, const DataSet& dataSet, const Eleme
     // need more.
     table_->resizeColumnsToContents();
     const QFontMetrics fm(table_->font());
-    const std::pair<int, const char*> widest[] = {
-        {LayerTableModel::Material, "polyethylene"},
-        {LayerTableModel::Unit, "1E15 atoms/cm2"},
-        {LayerTableModel::StopDepthInLayer, "0.000000 mg/cm2"},
-        {LayerTableModel::StopDepthFromFront, "0.000000 mg/cm2"},
-        {LayerTableModel::Note, "the ion does not reach this layer"}};
+    const std::pair<int, QString> widest[] = {
+        {LayerTableModel::Material, QStringLiteral("polyethylene")},
+        {LayerTableModel::Unit, QStringLiteral("1E15 atoms/cm2")},
+        {LayerTableModel::StopDepthInLayer, QStringLiteral("0.000000 mg/cm2")},
+        {LayerTableModel::StopDepthFromFront, QStringLiteral("0.000000 mg/cm2")},
+        {LayerTableModel::Note, LayerTableModel::notReachedText()}};
     for (const auto& [column, text] : widest)
-        table_->setColumnWidth(column,
-                               std::max(table_->columnWidth(column),
-                                        fm.horizontalAdvance(QString::fromUtf8(text)) + 16));
+        table_->setColumnWidth(
+            column, std::max(table_->columnWidth(column), fm.horizontalAdvance(text) + 16));
     placeOnScreen();
 }
 
@@ -287,10 +286,10 @@ QWidget* RangeWindow::buildStackGroup() {
     auto* buttons = new QHBoxLayout;
     add_ = Named(new QPushButton(tr("Add layer")), "cmdAddLayer");
     remove_ = Named(new QPushButton(tr("Remove layer")), "cmdRemoveLayer");
-    add_->setToolTip(tr("Add a layer behind the current one"));
     up_ = Named(new QPushButton(tr("Move up")), "cmdLayerUp");
     down_ = Named(new QPushButton(tr("Move down")), "cmdLayerDown");
     for (QPushButton* b : {add_, remove_, up_, down_}) buttons->addWidget(b);
+    updateLayerButtons();
     buttons->addSpacing(24);
     buttons->addWidget(new QLabel(tr("Energy needed to pass")));
     energyToPass_ = ResultLabel("lblEnergyToPass");

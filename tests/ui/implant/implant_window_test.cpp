@@ -176,7 +176,7 @@ void ImplantWindowTest::runShowsTheLibrarysNumbers() {
     o.threads = 1;
     const fenra::ImplantStack s =
         fenra::ImplantStackOf(BoronStack(), fenra::Db(), fenra::List(), 0, o.cutoffEv);
-    QVERIFY(s.error.empty());
+    QVERIFY(s.error.Empty());
     const fenra::ImplantResult r = fenra::RunImplant(s.ion, s.layers, o);
     const fenra::ImplantResult& shown = t.w->result();
     QCOMPARE(shown.ionsRun, r.ionsRun);
@@ -391,7 +391,7 @@ void ImplantWindowTest::stragglingBoxChoosesTheRun() {
     o.electronicStraggling = straggling;
     const fenra::ImplantStack s =
         fenra::ImplantStackOf(in, fenra::Db(), fenra::List(), 0, o.cutoffEv);
-    QVERIFY(s.error.empty());
+    QVERIFY(s.error.Empty());
     const fenra::ImplantResult r = fenra::RunImplant(s.ion, s.layers, o);
     const fenra::ImplantResult& shown = t.w->result();
     QCOMPARE(shown.transmittedEnergySpread.mean, r.transmittedEnergySpread.mean);

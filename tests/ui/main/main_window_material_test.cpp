@@ -118,7 +118,8 @@ void MainWindowMaterialTest::unreadableTextChangesNothing() {
         QCOMPARE(d.platform.messages.size(), std::size_t(1));
         QCOMPARE(d.platform.messages[0].text,
                  fenra::MaterialNotReadMessage(QString::fromLatin1(text), core.message));
-        QVERIFY(d.platform.messages[0].text.contains(QString::fromStdString(core.message)));
+        QVERIFY(d.platform.messages[0].text.contains(
+            QString::fromStdString(fenra::Words(core.message))));
         QCOMPARE(SavedTarget(d, dir_.filePath("after.fta")), before);
         QCOMPARE(d.Field(QStringLiteral("txtMaterial"))->text(), QString::fromLatin1(text));
     }
