@@ -1,13 +1,6 @@
-# `make package` (cpack): one Debian package per install component of dist/CMakeLists.txt.
-#
-#   fenra32-data     all   the element database, the material list, their sources, the README
-#   fenra32-cli      any   fenra32-calc                        Depends: fenra32-data
-#   python3-fenra32  any   the module fenra32                  Depends: python3, python3-numpy,
-#                                                                       fenra32-data
-#   fenra32          any   the window                          Depends: the three others
-#
-# dpkg-shlibdeps adds the libraries each program or the module links (Qt only for fenra32). The
-# packages of a release are built by `make release`, with Debian's hardening flags.
+# `make package` (cpack): one Debian package per install component; the packages, what each
+# holds and what each depends on are listed at the top of dist/CMakeLists.txt. The packages of a
+# release are built by `make release`, with Debian's hardening flags.
 
 # The Debian revision of this release's packages: version 1.2-1. A new package of the same
 # release raises it, with an entry in dist/debian/changelog.
@@ -102,11 +95,9 @@ endif()
 
 if(FENRA_WITH_UI)
     set(_needs "fenra32-cli (= ${_deb_version}), ${_needs_data}")
-    if(FENRA_PYTHON)
-        set(_needs "${_needs}, python3-fenra32 (= ${_deb_version})")
-    endif()
     set(_with_others "With it come the command line (fenra32-cli), the data (fenra32-data)")
     if(FENRA_PYTHON)
+        set(_needs "${_needs}, python3-fenra32 (= ${_deb_version})")
         set(_with_others "${_with_others}\nand the Python module (python3-fenra32).")
     else()
         set(_with_others "${_with_others}.")
