@@ -14,6 +14,7 @@
 #include "files/FileTestSupport.h"
 #include "files/TextFile.h"
 #include "messages/OutcomeMessages.h"
+#include "support/Unprivileged.h"
 
 namespace fenra {
 namespace {
@@ -143,17 +144,32 @@ TEST(WriteTextFile, ANewFileGetsTheUsualPermissions) {
     EXPECT_EQ(fs::status(path).permissions(), static_cast<fs::perms>(0666 & ~027));
 }
 
+// A folder anyone may read and enter but no one may write to; root writes as "nobody", whom the
+// folder stops as it stops any user. The old file stays as it was.
 TEST(WriteTextFile, AFolderWithoutWriteAccessIsNamedInTheMessage) {
-    if (::geteuid() == 0) GTEST_SKIP() << "SKIPPED: root may write into any folder";
     const std::string dir = test::ScratchPath("locked");
     fs::create_directories(dir);
-    fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
+    const std::string path = dir + "/a.txt";
+    ASSERT_TRUE(WriteTextFile(path, "old", nullptr));
+    fs::permissions(fs::path(dir).parent_path(),
+                    fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                        fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                             fs::perms::group_exec | fs::perms::others_read |
+                             fs::perms::others_exec);
     FileError fileError;
-    EXPECT_FALSE(WriteTextFile(dir + "/a.txt", "x", &fileError));
-    EXPECT_NE(DescribeFileError(fileError).find("Cannot create a temporary file in " + dir),
-              std::string::npos)
-        << DescribeFileError(fileError);
+    bool written = true;
+    {
+        test::Unprivileged nobody;
+        ASSERT_TRUE(nobody.Ok()) << std::strerror(errno);
+        written = WriteTextFile(path, "new", &fileError);
+    }
     fs::permissions(dir, fs::perms::owner_all);
+    EXPECT_FALSE(written);
+    EXPECT_EQ(DescribeFileError(fileError), "Cannot create a temporary file in " + dir +
+                                                " to write " + path + ": Permission denied");
+    EXPECT_EQ(test::ReadBytes(path), "old");
+    EXPECT_EQ(Listing(dir), std::set<std::string>{"a.txt"});
 }
 
 }  // namespace

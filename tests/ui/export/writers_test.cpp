@@ -2,7 +2,9 @@
 // folder that is missing or read-only, and a link to a real file (written through). A failed
 // save leaves the old file as it was and names the path and the system's reason; a link stays a
 // link. The full disk is a file-size limit on this process (RLIMIT_FSIZE): a write beyond it
-// fails with EFBIG, as a write to a full disk fails with ENOSPC, without mounting anything.
+// fails with EFBIG, as a write to a full disk fails with ENOSPC, without mounting anything. Into
+// the read-only folder the writer writes as the user "nobody" when the test runs as root, who
+// may write anywhere (support/Unprivileged.h).
 
 #include <sys/resource.h>
 #include <unistd.h>
@@ -21,6 +23,7 @@
 
 #include "calc/CurveWalk.h"
 #include "support/ScriptedPlatform.h"
+#include "support/Unprivileged.h"
 #include "ui/curve/CurveWindow.h"
 #include "ui/export/ImageExport.h"
 #include "ui/export/SaveFileAs.h"
@@ -215,14 +218,17 @@ void WritersTest::destination() {
             path = dir_->filePath("missing/" + name);
             oldFile.clear();
             break;
-        case Destination::ReadOnlyFolder:
-            if (::geteuid() == 0) QSKIP("root writes into a read-only folder");
+        case Destination::ReadOnlyFolder: {
             QVERIFY(QDir(dir_->path()).mkdir("ro"));
             path = oldFile = dir_->filePath("ro/" + name);
             QVERIFY(Plant(path, kOldContents));
-            QVERIFY(
-                QFile::setPermissions(dir_->filePath("ro"), QFile::ReadOwner | QFile::ExeOwner));
+            // Everyone may enter the folders and read; no one may write into "ro".
+            const auto readAndEnter = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
+                                      QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+            QVERIFY(QFile::setPermissions(dir_->path(), readAndEnter | QFile::WriteOwner));
+            QVERIFY(QFile::setPermissions(dir_->filePath("ro"), readAndEnter));
             break;
+        }
         case Destination::LinkToFile:
             oldFile = dir_->filePath("real." + QString::fromLatin1(row.extension));
             QVERIFY(Plant(oldFile, kOldContents));
@@ -235,6 +241,11 @@ void WritersTest::destination() {
     {
         std::unique_ptr<FullDisk> full;
         if (where == Destination::FullDisk) full = std::make_unique<FullDisk>();
+        std::unique_ptr<fenra::test::Unprivileged> nobody;
+        if (where == Destination::ReadOnlyFolder) {
+            nobody = std::make_unique<fenra::test::Unprivileged>();
+            QVERIFY(nobody->Ok());
+        }
         written = row.write(path, &told);
     }
 
