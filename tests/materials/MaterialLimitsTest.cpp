@@ -171,6 +171,28 @@ TEST_F(MaterialListFile, LargerThanItsLimitIsRefused) {
     EXPECT_EQ(kind, ErrorKind::UnreadableFile);
 }
 
+// A line of the list whose formula is beyond the parser's limits is the list's fault, named by
+// its line, as a file problem: never a crash, whatever the depth.
+TEST_F(MaterialListFile, AFormulaBeyondTheLimitsIsRefusedWithItsLine) {
+    const struct {
+        std::string formula;
+        std::string why;
+    } rows[] = {
+        {kDeep33, "the formula \"" + Repeat("(", 33) + "H" + Repeat(")", 26) +
+                      "...\" nests groups deeper than 32 levels at character 33"},
+        {kDeep40000, "the formula \"" + kFirst60Parens + "\" is longer than 1000 characters"},
+    };
+    for (const auto& row : rows) {
+        {
+            std::ofstream out(path_, std::ios::binary);
+            out << "Name,Formula,Density,Source\nwater,H2O,1,S\ndeep," << row.formula << ",1,S\n";
+        }
+        const auto [message, kind] = Refusal();
+        EXPECT_EQ(message, path_ + ", line 3: " + row.why);
+        EXPECT_EQ(kind, ErrorKind::UnreadableFile);
+    }
+}
+
 // Names are found by a hash of their lower-case spelling: duplicates in any case, far apart in
 // a long list, are still found, and every name of the list is found again.
 TEST_F(MaterialListFile, FindsDuplicatesAndNamesInALongList) {
