@@ -49,7 +49,12 @@ struct Stack {
     std::vector<std::string> names;
     Ion ion;
     double energy = 0;
+    std::vector<ElementDisplacement> displacement;  // each element's, as the layers hold them
 };
+
+std::string Num(double v) {
+    return NineDigitText(v);
+}
 
 Stack ResolveStack(const ImplantArguments& o, const ElementDatabase& db, const MaterialList& list) {
     Stack s;
@@ -79,11 +84,8 @@ Stack ResolveStack(const ImplantArguments& o, const ElementDatabase& db, const M
         s.layers.push_back(ImplantLayerOf(t, thickness, s.energy, o.cutoff));
         s.names.push_back(name);
     }
+    s.displacement = SetDisplacementEnergies(s.layers, o.displacement, db);
     return s;
-}
-
-std::string Num(double v) {
-    return NineDigitText(v);
 }
 
 std::string WithError(const MeanValue& m, const char* unit) {
@@ -105,13 +107,13 @@ void PrintSummary(std::ostream& out, const ImplantArguments& o, const Stack& s,
     for (std::size_t k = 0; k < s.names.size(); ++k)
         layers += (k ? ", " : "") + s.names[k] + " " + Num(s.layers[k].thickness) + " nm";
     line("layers", layers);
-    line("ions",
-         Num(static_cast<double>(r.ionsRun)) + " of " + Num(static_cast<double>(r.ionsRequested)) +
-             (r.cancelled ? " (interrupted)" : "") + ", seed " + std::to_string(o.seed) +
-             ", cut-off " + Num(o.cutoff) + " eV, stopping model " + StoppingModelName(o.model) +
-             (o.straggling ? "" : ", electronic straggling off"));
+    line("ions", std::to_string(r.ionsRun) + " of " + std::to_string(r.ionsRequested) +
+                     (r.cancelled ? " (interrupted)" : "") + ", seed " + std::to_string(o.seed) +
+                     ", cut-off " + Num(o.cutoff) + " eV, stopping model " +
+                     StoppingModelName(o.model) +
+                     (o.straggling ? "" : ", electronic straggling off"));
     line("recoils", "not followed: their energy counts as nuclear energy where they were struck");
-    line("stopped", Num(static_cast<double>(r.stopped)));
+    line("stopped", std::to_string(r.stopped));
     line("backscattered", Percent(r.backscatteredFraction));
     line("transmitted", Percent(r.transmittedFraction));
     line("projected range", WithError(r.projectedRange, "nm"));
@@ -123,7 +125,7 @@ void PrintSummary(std::ostream& out, const ImplantArguments& o, const Stack& s,
     line("path length", WithError(r.pathLength, "nm"));
     for (std::size_t k = 0; k < s.names.size(); ++k)
         line("stopped in layer " + std::to_string(k + 1) + " (" + s.names[k] + ")",
-             Num(static_cast<double>(r.stoppedPerLayer[k])));
+             std::to_string(r.stoppedPerLayer[k]));
     if (r.backscattered > 0) {
         line("backscattered energy", WithError(r.backscatteredEnergy, "keV"));
         line("backscattered energy spread", WithError(r.backscatteredEnergySpread, "keV"));
@@ -134,14 +136,14 @@ void PrintSummary(std::ostream& out, const ImplantArguments& o, const Stack& s,
         line("transmitted energy spread", WithError(r.transmittedEnergySpread, "keV"));
         line("transmitted angle", WithError(r.transmittedAngle, "deg"));
     }
-    line("energy per ion to electrons", Num(r.electronicEnergy) + " keV");
-    line("energy per ion to nuclei", Num(r.nuclearEnergy) + " keV");
-    double displacements = 0;
-    for (double v : r.displacements.values) displacements += v * r.displacements.width;
-    line("displacements per ion (Kinchin-Pease, Ed 25 eV)", Num(displacements));
-    line("collisions per ion", Num(r.collisionsPerIon));
+    line("energy per ion to electrons",
+         WithError({r.electronicEnergy, r.electronicEnergyError}, "keV"));
+    line("energy per ion to nuclei", WithError({r.nuclearEnergy, r.nuclearEnergyError}, "keV"));
+    line("displacements per ion (Kinchin-Pease, " + DisplacementText(s.displacement) + ")",
+         Num(r.displacementsPerIon.mean) + " +- " + Num(r.displacementsPerIon.error));
+    line("collisions per ion", Num(r.collisionsPerIon) + " +- " + Num(r.collisionsPerIonError));
     if (r.beyondDepthRange > 0)
-        line("stopped beyond the histogram", Num(static_cast<double>(r.beyondDepthRange)));
+        line("stopped beyond the histogram", std::to_string(r.beyondDepthRange));
 }
 
 void PrintDepthTable(std::ostream& out, const ImplantResult& r) {
@@ -314,7 +316,9 @@ const char* ImplantCommandUsage() {
            "  --no-straggling   each flight loses exactly the mean electronic energy (no\n"
            "                    energy-loss straggling; the collisions still spread it)\n"
            "  --out-prefix P    also write P_depth.csv and the backscattered and transmitted\n"
-           "                    energy and angle histograms as P_*.csv\n";
+           "                    energy and angle histograms as P_*.csv\n"
+           "  --displacement E  displacement energy in eV of the Kinchin-Pease count: E for\n"
+           "                    every element, or SYMBOL=E[,SYMBOL=E...] (default 25)\n";
 }
 
 }  // namespace fenra

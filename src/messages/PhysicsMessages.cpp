@@ -187,6 +187,10 @@ constexpr PhysicsTemplate kTemplates[] = {
     {PhysicsText::CommandBadEnergy, 0, TR("ENERGY must be a positive number")},
     {PhysicsText::CommandEnergyAboveCutoff, 0, TR("ENERGY must lie above the cut-off")},
     {PhysicsText::StackNotSimulated, 0, TR("the stack cannot be simulated")},
+    {PhysicsText::DisplacementNotEnergy, 1,
+     TR("the displacement energy \"%1\" is not a number of eV from 1 to 1000")},
+    {PhysicsText::DisplacementNotInLayers, 1,
+     TR("a displacement energy is given for \"%1\", an element of no layer")},
 };
 
 static_assert(std::size(kTemplates) == static_cast<std::size_t>(PhysicsText::Count),

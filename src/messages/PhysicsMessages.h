@@ -162,6 +162,8 @@ enum class PhysicsText {
     CommandBadEnergy,
     CommandEnergyAboveCutoff,
     StackNotSimulated,
+    DisplacementNotEnergy,
+    DisplacementNotInLayers,
     Count  // the number of ids, not a sentence
 };
 

@@ -326,7 +326,8 @@ void ImplantWindowTest::saveImageAndNothingToSave() {
     QVERIFY(t.platform.fileDialogs.empty());
     t.Set("txtIons", "256");
     QVERIFY(t.RunToTheEnd());
-    t.platform.fileAnswers = {Path("profile.png"), Path("profile.svg")};
+    t.platform.fileAnswers = {Path("profile.png"), Path("profile.svg"), Path("profile.pdf")};
+    t.Child<QAction>("mnuSaveImage")->trigger();
     t.Child<QAction>("mnuSaveImage")->trigger();
     t.Child<QAction>("mnuSaveImage")->trigger();
     QCOMPARE(t.platform.messages.size(), std::size_t(1));
@@ -337,6 +338,10 @@ void ImplantWindowTest::saveImageAndNothingToSave() {
         for (int x = 0; x < png.width(); ++x) blue += png.pixelColor(x, y) == QColor(0, 90, 200);
     QVERIFY(blue > 20);
     QVERIFY(Bytes(Path("profile.svg")).contains("<svg"));
+    // PDF: a drawing of the picture, one page.
+    const QByteArray pdf = Bytes(Path("profile.pdf"));
+    QVERIFY(pdf.startsWith("%PDF-"));
+    QVERIFY(pdf.contains("/Type /Page"));
 }
 
 void ImplantWindowTest::rangeWindowOpensIt() {
