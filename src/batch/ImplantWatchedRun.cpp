@@ -1,8 +1,11 @@
 #include "batch/ImplantWatchedRun.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <csignal>
+#include <mutex>
 #include <string>
 #include <thread>
 
@@ -11,6 +14,8 @@ namespace fenra {
 namespace {
 
 constexpr auto kProgressInterval = std::chrono::milliseconds(250);
+// The progress line is wiped with this many spaces at least.
+constexpr std::size_t kClearedWidth = 60;
 
 // Ctrl+C: the handler only raises a flag; the watcher thread passes it on to the run.
 std::atomic<bool> gInterrupted{false};
@@ -35,13 +40,17 @@ ImplantResult RunImplantWatched(const ImplantArguments& o, const ImplantCommandS
     options.depthBins = o.bins;
     options.energyBins = o.bins;
     ImplantProgress progress;
-    std::atomic<bool> finished{false};
+    // The watcher wakes every kProgressInterval, and at once when the run ends.
+    std::mutex mutex;
+    std::condition_variable over;
+    bool finished = false;
+    std::size_t widest = kClearedWidth;  // the longest progress line written
     gInterrupted = false;
     const auto previous = std::signal(SIGINT, OnInterrupt);
     const auto start = std::chrono::steady_clock::now();
     std::thread watcher([&] {
-        while (!finished.load()) {
-            std::this_thread::sleep_for(kProgressInterval);
+        std::unique_lock<std::mutex> lock(mutex);
+        while (!over.wait_for(lock, kProgressInterval, [&] { return finished; })) {
             if (gInterrupted.load()) progress.cancel = true;
             if (!terminal) continue;
             const double done = static_cast<double>(progress.ionsDone.load());
@@ -49,24 +58,33 @@ ImplantResult RunImplantWatched(const ImplantArguments& o, const ImplantCommandS
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
             const double rate = seconds > 0 ? done / seconds : 0;
             const double left = rate > 0 ? (static_cast<double>(o.ions) - done) / rate : 0;
-            err << "\r" << static_cast<uint64_t>(done) << " of " << o.ions << " ions, "
-                << static_cast<uint64_t>(rate) << " ions/s, " << static_cast<uint64_t>(left)
-                << " s left   " << std::flush;
+            const std::string line = std::to_string(static_cast<uint64_t>(done)) + " of " +
+                                     std::to_string(o.ions) + " ions, " +
+                                     std::to_string(static_cast<uint64_t>(rate)) + " ions/s, " +
+                                     std::to_string(static_cast<uint64_t>(left)) + " s left   ";
+            widest = std::max(widest, line.size());
+            err << "\r" << line << std::flush;
         }
     });
+    auto stopWatching = [&] {
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            finished = true;
+        }
+        over.notify_all();
+        watcher.join();
+        std::signal(SIGINT, previous);
+    };
     ImplantResult r;
     try {
         r = RunImplant(ImplantIonOf(s.ion, s.energy, o.angle), s.layers, options, &progress);
     } catch (...) {
-        finished = true;
-        watcher.join();
-        std::signal(SIGINT, previous);
+        stopWatching();
         throw;
     }
-    finished = true;
-    watcher.join();
-    std::signal(SIGINT, previous);
-    if (terminal) err << "\r" << std::string(60, ' ') << "\r" << std::flush;
+    stopWatching();
+    // Spaces over the whole of the longest line, so that no digits of it stay on the terminal.
+    if (terminal) err << "\r" << std::string(widest, ' ') << "\r" << std::flush;
     return r;
 }
 

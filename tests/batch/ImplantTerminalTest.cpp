@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <functional>
@@ -100,16 +101,17 @@ int Wait(const Child& c, std::string& err) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-const std::regex kProgressLine(R"(\r\d+ of 1000000000 ions, \d+ ions/s, \d+ s left   )");
+const std::regex kProgressLine(R"(\r(\d+ of 1000000000000 ions, \d+ ions/s, \d+ s left   ))");
 
 TEST(ImplantTerminal, ShowsProgressThenCtrlCPrintsTheIonsDone) {
-    Child c = Start({"implant", "B", "30keV", "Si:1um", "--ions", "1000000000", "--threads", "1",
+    Child c = Start({"implant", "B", "30keV", "Si:1um", "--ions", "1000000000000", "--threads", "1",
                      "--bins", "4"},
                     true);
     ASSERT_GT(c.pid, 0);
     std::string out, err;
-    // The first line with some ions done: the run is under way and Ctrl+C is watched.
-    const std::regex done(R"(\r[1-9]\d* of 1000000000 ions, )");
+    // A line with over 100,000 ions done: the run is under way, Ctrl+C is watched, and the
+    // lines are longer than 60 characters.
+    const std::regex done(R"(\r[1-9]\d{5,} of 1000000000000 ions, )");
     ASSERT_TRUE(ReadUntil(c, out, err, [&](const std::string& e) {
         return std::regex_search(e, done);
     })) << err;
@@ -118,9 +120,16 @@ TEST(ImplantTerminal, ShowsProgressThenCtrlCPrintsTheIonsDone) {
     ASSERT_TRUE(ReadUntil(c, out, err, [](const std::string&) { return false; }));
     EXPECT_EQ(Wait(c, err), 130);
     EXPECT_TRUE(std::regex_search(err, kProgressLine)) << err;
-    // The progress line is wiped before the results come.
-    EXPECT_NE(err.find("\r" + std::string(60, ' ') + "\r"), std::string::npos) << err;
-    const std::regex interrupted(R"(\nions: [1-9]\d* of 1000000000 \(interrupted\), seed 1, )");
+    // The progress line is wiped before the results come: at least 60 spaces, and as many as
+    // the longest line (here over 60 characters) so that none of its digits stay.
+    std::size_t longest = 0;
+    for (auto it = std::sregex_iterator(err.begin(), err.end(), kProgressLine);
+         it != std::sregex_iterator(); ++it)
+        longest = std::max(longest, static_cast<std::size_t>((*it)[1].length()));
+    EXPECT_GT(longest, 60u);
+    const std::string wipe = "\r" + std::string(longest, ' ') + "\r";
+    EXPECT_EQ(err.size() - err.rfind(wipe), wipe.size()) << err;
+    const std::regex interrupted(R"(\nions: [1-9]\d* of 1000000000000 \(interrupted\), seed 1, )");
     EXPECT_TRUE(std::regex_search(out, interrupted)) << out.substr(0, 400);
     EXPECT_NE(out.find("\ndepth_from_nm  depth_to_nm"), std::string::npos);
 }
