@@ -46,26 +46,6 @@ double ParseNumber(const std::string& text, const std::string& option, double lo
     return v;
 }
 
-// --displacement EV (every element) or SYMBOL=EV[,SYMBOL=EV...] (the elements named).
-void ReadDisplacement(DisplacementEnergies& d, const std::string& text) {
-    if (text.find('=') == std::string::npos) {
-        d.all = DisplacementEnergyOf(text);
-        return;
-    }
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t comma = std::min(text.find(',', start), text.size());
-        const std::string part = text.substr(start, comma - start);
-        const std::size_t equals = part.find('=');
-        if (equals == std::string::npos || equals == 0)
-            Bad(PhysicsText::DisplacementNotEnergy, {Value(TextForMessage(part))});
-        d.bySymbol.emplace_back(part.substr(0, equals),
-                                DisplacementEnergyOf(part.substr(equals + 1)));
-        if (comma == text.size()) return;
-        start = comma + 1;
-    }
-}
-
 }  // namespace
 
 bool ImplantOptionTakesValue(const std::string& a) {
@@ -94,7 +74,7 @@ void ReadOption(ImplantArguments& o, const std::string& a, const std::string& v)
     if (a == "--cutoff") o.cutoff = ParseNumber(v, a, 0.1, 1e6);
     if (a == "--bins") o.bins = static_cast<int>(ParseCount(v, a, 1, 100000));
     if (a == "--out-prefix") o.outPrefix = v;
-    if (a == "--displacement") ReadDisplacement(o.displacement, v);
+    if (a == "--displacement") ReadDisplacementEnergies(o.displacement, v);
     if (a == "--model") {
         const std::optional<StoppingModel> model = StoppingModelNamed(v);
         if (!model)

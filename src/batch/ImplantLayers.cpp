@@ -103,6 +103,26 @@ double DisplacementEnergyOf(const std::string& text) {
     return v;
 }
 
+void ReadDisplacementEnergies(DisplacementEnergies& d, const std::string& text) {
+    if (text.find('=') == std::string::npos) {
+        d.all = DisplacementEnergyOf(text);
+        return;
+    }
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t comma = std::min(text.find(',', start), text.size());
+        const std::string part = text.substr(start, comma - start);
+        const std::size_t equals = part.find('=');
+        if (equals == std::string::npos || equals == 0)
+            throw PhysicsError(ErrorKind::BadValue, PhysicsText::DisplacementNotEnergy,
+                               {Value(TextForMessage(part))});
+        d.bySymbol.emplace_back(part.substr(0, equals),
+                                DisplacementEnergyOf(part.substr(equals + 1)));
+        if (comma == text.size()) return;
+        start = comma + 1;
+    }
+}
+
 std::vector<ElementDisplacement> SetDisplacementEnergies(std::vector<ImplantLayer>& layers,
                                                          const DisplacementEnergies& d,
                                                          const ElementDatabase& db) {

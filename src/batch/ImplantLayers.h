@@ -35,6 +35,11 @@ double DisplacementEnergyOf(const std::string& text);
 // The same from a number. Errors: as above, the number's text in the message.
 double DisplacementEnergyOf(double ev);
 
+// Reads "EV" (every element) or "SYMBOL=EV[,SYMBOL=EV...]" (the elements named) into d, on top
+// of what d holds: the form of fenra32-calc implant --displacement and of the ion paths window.
+// Errors: PhysicsError BadValue (DisplacementNotEnergy) naming the part that is not an energy.
+void ReadDisplacementEnergies(DisplacementEnergies& d, const std::string& text);
+
 struct ElementDisplacement {
     std::string symbol;
     double energy = 0;  // eV
