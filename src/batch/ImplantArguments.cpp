@@ -49,9 +49,9 @@ double ParseNumber(const std::string& text, const std::string& option, double lo
 }  // namespace
 
 bool ImplantOptionTakesValue(const std::string& a) {
-    static const char* const valued[] = {"--db",   "--mass",    "--density",   "--ions",
-                                         "--seed", "--threads", "--angle",     "--cutoff",
-                                         "--bins", "--model",   "--out-prefix"};
+    static const char* const valued[] = {"--db",   "--mass",    "--density",    "--ions",
+                                         "--seed", "--threads", "--angle",      "--cutoff",
+                                         "--bins", "--model",   "--out-prefix", "--displacement"};
     return std::find(std::begin(valued), std::end(valued), a) != std::end(valued);
 }
 
@@ -74,6 +74,7 @@ void ReadOption(ImplantArguments& o, const std::string& a, const std::string& v)
     if (a == "--cutoff") o.cutoff = ParseNumber(v, a, 0.1, 1e6);
     if (a == "--bins") o.bins = static_cast<int>(ParseCount(v, a, 1, 100000));
     if (a == "--out-prefix") o.outPrefix = v;
+    if (a == "--displacement") ReadDisplacementEnergies(o.displacement, v);
     if (a == "--model") {
         const std::optional<StoppingModel> model = StoppingModelNamed(v);
         if (!model)

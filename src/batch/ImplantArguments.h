@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "batch/ImplantLayers.h"
 #include "physics/StoppingModel.h"
 
 namespace fenra {
@@ -17,6 +18,7 @@ struct ImplantArguments {
     bool csv = false;
     bool straggling = true;  // the electronic energy-loss straggling of the flights
     double mass = 0, density = 0, angle = 0, cutoff = 10;
+    DisplacementEnergies displacement;
     uint64_t ions = 1000, seed = 1;
     int threads = 0, bins = 100;
 };

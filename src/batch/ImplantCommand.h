@@ -3,7 +3,7 @@
 // stack of layers, its summary and its depth histogram.
 //
 // Options: --ions N, --seed S, --threads T, --angle DEG, --cutoff EV, --bins K, --model M,
-// --csv, --out-prefix P, and those of the other physics commands: --db PATH, --mass AMU,
+// --no-straggling, --displacement E, --csv, --out-prefix P, and those of the other physics commands: --db PATH, --mass AMU,
 // --density G_CM3. A progress line goes to standard error when it is a terminal; Ctrl+C stops
 // the run and prints the results of the ions done so far (exit status 130).
 

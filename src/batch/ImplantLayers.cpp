@@ -1,10 +1,12 @@
 #include "batch/ImplantLayers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
 #include "materials/PhysicsError.h"
 #include "range/SpreadTable.h"
+#include "state/NumberText.h"
 
 namespace fenra {
 
@@ -13,6 +15,20 @@ namespace {
 constexpr double kNmPerUm = 1000;
 
 constexpr double kEvPerKeV = 1000;
+
+// The displacement energies the Kinchin-Pease count takes, eV (the tabled ones lie from about
+// 10 eV for light elements to 90 eV for the hardest lattices).
+constexpr double kLowestDisplacementEv = 1;
+constexpr double kHighestDisplacementEv = 1000;
+
+// The symbol of element Z in the table ("" when it has none).
+std::string SymbolOf(const ElementDatabase& db, int Z) {
+    for (const std::string& symbol : db.ListElementSymbols()) {
+        const ElementRecord* e = db.FindElementBySymbol(symbol);
+        if (e && e->AtomNum == Z) return symbol;
+    }
+    return "";
+}
 
 std::optional<double> GivenDensity(double density) {
     if (density == 0) return std::nullopt;
@@ -63,6 +79,83 @@ ImplantIon ImplantIonOf(const Ion& ion, double energy, double angleDegrees) {
     i.energy = energy;
     i.angle = angleDegrees;
     return i;
+}
+
+double DisplacementEnergyOf(double ev) {
+    if (!(ev >= kLowestDisplacementEv) || !(ev <= kHighestDisplacementEv))
+        throw PhysicsError(ErrorKind::BadValue, PhysicsText::DisplacementNotEnergy,
+                           {Value(NineDigitText(ev))});
+    return ev;
+}
+
+double DisplacementEnergyOf(const std::string& text) {
+    std::size_t used = 0;
+    double v = 0;
+    try {
+        v = std::stod(text, &used);
+    } catch (const std::exception&) {
+        used = 0;
+    }
+    if (text.empty() || used != text.size() || !(v >= kLowestDisplacementEv) ||
+        !(v <= kHighestDisplacementEv))
+        throw PhysicsError(ErrorKind::BadValue, PhysicsText::DisplacementNotEnergy,
+                           {Value(TextForMessage(text))});
+    return v;
+}
+
+void ReadDisplacementEnergies(DisplacementEnergies& d, const std::string& text) {
+    if (text.find('=') == std::string::npos) {
+        d.all = DisplacementEnergyOf(text);
+        return;
+    }
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t comma = std::min(text.find(',', start), text.size());
+        const std::string part = text.substr(start, comma - start);
+        const std::size_t equals = part.find('=');
+        if (equals == std::string::npos || equals == 0)
+            throw PhysicsError(ErrorKind::BadValue, PhysicsText::DisplacementNotEnergy,
+                               {Value(TextForMessage(part))});
+        d.bySymbol.emplace_back(part.substr(0, equals),
+                                DisplacementEnergyOf(part.substr(equals + 1)));
+        if (comma == text.size()) return;
+        start = comma + 1;
+    }
+}
+
+std::vector<ElementDisplacement> SetDisplacementEnergies(std::vector<ImplantLayer>& layers,
+                                                         const DisplacementEnergies& d,
+                                                         const ElementDatabase& db) {
+    std::vector<ElementDisplacement> used;
+    for (ImplantLayer& layer : layers)
+        for (ImplantElement& e : layer.elements) {
+            const std::string symbol = SymbolOf(db, e.Z);
+            e.displacementEnergy = d.all;
+            for (const auto& [name, ev] : d.bySymbol)
+                if (name == symbol) e.displacementEnergy = ev;
+            if (std::none_of(used.begin(), used.end(),
+                             [&](const ElementDisplacement& u) { return u.symbol == symbol; }))
+                used.push_back({symbol, e.displacementEnergy});
+        }
+    for (const auto& named : d.bySymbol)
+        if (std::none_of(used.begin(), used.end(),
+                         [&](const ElementDisplacement& u) { return u.symbol == named.first; }))
+            throw PhysicsError(ErrorKind::BadValue, PhysicsText::DisplacementNotInLayers,
+                               {Value(TextForMessage(named.first))});
+    return used;
+}
+
+std::string DisplacementText(const std::vector<ElementDisplacement>& elements) {
+    const bool same = std::all_of(elements.begin(), elements.end(), [&](const auto& e) {
+        return e.energy == elements.front().energy;
+    });
+    if (elements.empty() || same)
+        return "Ed " + NineDigitText(elements.empty() ? 25 : elements.front().energy) + " eV";
+    std::string text = "Ed ";
+    for (std::size_t k = 0; k < elements.size(); ++k)
+        text +=
+            (k ? ", " : "") + elements[k].symbol + " " + NineDigitText(elements[k].energy) + " eV";
+    return text;
 }
 
 ImplantStack ImplantStackOf(const StackInput& in, const ElementDatabase& db,

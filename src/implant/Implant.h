@@ -145,6 +145,11 @@ struct ImplantResult {
     double electronicEnergy = 0, nuclearEnergy = 0, backscatteredEnergyShare = 0,
            transmittedEnergyShare = 0, restEnergy = 0;
     double collisionsPerIon = 0;
+    // The standard errors of the means per ion above, from the spread of the single ions.
+    double electronicEnergyError = 0, nuclearEnergyError = 0, collisionsPerIonError = 0;
+    // Kinchin-Pease displacements per ion, of every collision (also those deeper than the
+    // depth histogram reaches).
+    MeanValue displacementsPerIon;
 
     // The depth histograms with the standard error of each bin: of the counts the binomial
     // error (the ions are independent), of the deposits the spread of the means of the blocks

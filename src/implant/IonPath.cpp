@@ -19,6 +19,12 @@ constexpr uint64_t kMaxSteps = 100000000;
 // The largest share of the energy one part of a flight's integration may lose.
 constexpr double kMaxPartLoss = 0.05;
 
+// What one ion gave the target on its way.
+struct IonSpent {
+    double electronic = 0, nuclear = 0, displacements = 0;  // keV, keV, count
+    uint64_t collisions = 0;
+};
+
 struct IonState {
     double x = 0, y = 0, z = 0;  // nm; z the depth
     double u = 0, v = 0, w = 1;  // direction cosines
@@ -141,6 +147,7 @@ class Walker {
     void Run();
 
   private:
+    void Follow();
     // Moves the ion by `step` along its direction, losing energy to electrons (and, with the
     // scattering off, the mean nuclear loss). Returns false when it came to rest on the way.
     bool Fly(const PreparedLayer& L, double step);
@@ -156,6 +163,7 @@ class Walker {
     NormalDeviates normal_;
     double depthWidth_, inverseDepthWidth_;
     IonState ion_;
+    IonSpent spent_;
 };
 
 void Walker::Move(double step) {
@@ -196,6 +204,8 @@ bool Walker::Fly(const PreparedLayer& L, double step) {
         Move(h * share);
         t_.electronic += electronic * share;
         t_.nuclear += nuclear * share;
+        spent_.electronic += electronic * share;
+        spent_.nuclear += nuclear * share;
         DepositAlong(t_.electronicDeposit, depthWidth_, z0, ion_.z, electronic * share);
         DepositAlong(t_.nuclearDeposit, depthWidth_, z0, ion_.z, nuclear * share);
         if (rests) {
@@ -223,10 +233,14 @@ void Walker::Collision(const PreparedLayer& L) {
     ion_.E -= c.transfer;
     t_.nuclear += c.transfer;
     ++t_.collisions;
+    const double displaced = Displacements(el.damage, c.transfer);
+    spent_.nuclear += c.transfer;
+    spent_.displacements += displaced;
+    ++spent_.collisions;
     const int k = BinOf(ion_.z, inverseDepthWidth_, t_.nuclearDeposit.size());
     if (k >= 0) {
         t_.nuclearDeposit[static_cast<std::size_t>(k)] += c.transfer;
-        t_.displacements[static_cast<std::size_t>(k)] += Displacements(el.damage, c.transfer);
+        t_.displacements[static_cast<std::size_t>(k)] += displaced;
     }
 }
 
@@ -276,6 +290,14 @@ void Walker::Left(bool back) {
 }
 
 void Walker::Run() {
+    Follow();
+    t_.ionElectronic.Add(spent_.electronic);
+    t_.ionNuclear.Add(spent_.nuclear);
+    t_.ionDisplacements.Add(spent_.displacements);
+    t_.ionCollisions.Add(static_cast<double>(spent_.collisions));
+}
+
+void Walker::Follow() {
     ++t_.ions;
     const int lastLayer = static_cast<int>(s_.layers.size()) - 1;
     // The first flight is a random share of a full one, so that the collisions of the first

@@ -107,6 +107,10 @@ void Tally::Merge(const Tally& b) {
     backAngle.Merge(b.backAngle);
     transEnergy.Merge(b.transEnergy);
     transAngle.Merge(b.transAngle);
+    ionElectronic.Merge(b.ionElectronic);
+    ionNuclear.Merge(b.ionNuclear);
+    ionDisplacements.Merge(b.ionDisplacements);
+    ionCollisions.Merge(b.ionCollisions);
     electronic += b.electronic;
     nuclear += b.nuclear;
     backscatteredEnergy += b.backscatteredEnergy;
@@ -156,6 +160,10 @@ ImplantResult Summarise(const Tally& t, const PreparedStack& s, uint64_t request
     r.transmittedEnergyShare = t.transmittedEnergy / ions;
     r.restEnergy = t.rest / ions;
     r.collisionsPerIon = static_cast<double>(t.collisions) / ions;
+    r.electronicEnergyError = t.ionElectronic.StandardError();
+    r.nuclearEnergyError = t.ionNuclear.StandardError();
+    r.collisionsPerIonError = t.ionCollisions.StandardError();
+    r.displacementsPerIon = MeanOf(t.ionDisplacements);
     const double dz = s.depthRange / s.depthBins;
     r.depth = Make(0, dz, t.depthCounts, 1);
     r.depth.errors = CountErrors(t.depthCounts, t.ions);

@@ -17,6 +17,8 @@ struct Tally {
     std::vector<uint64_t> stoppedPerLayer;
     Moments depth, lateral, radial, path;
     Moments backEnergy, backAngle, transEnergy, transAngle;
+    // Per ion: the energy to electrons and to nuclei (keV), displacements and collisions.
+    Moments ionElectronic, ionNuclear, ionDisplacements, ionCollisions;
     // keV summed over the ions.
     double electronic = 0, nuclear = 0, backscatteredEnergy = 0, transmittedEnergy = 0, rest = 0;
     std::vector<double> depthCounts, electronicDeposit, nuclearDeposit, displacements;

@@ -190,6 +190,10 @@ constexpr PhysicsTemplate kTemplates[] = {
     {PhysicsText::ImplantEnergyNotAboveCutoff, 0,
      TR("the energy is not a finite number above the cut-off")},
     {PhysicsText::ImplantStackNeedsLayers, 1, TR("the stack needs 1 to %1 layers")},
+    {PhysicsText::DisplacementNotEnergy, 1,
+     TR("the displacement energy \"%1\" is not a number of eV from 1 to 1000")},
+    {PhysicsText::DisplacementNotInLayers, 1,
+     TR("a displacement energy is given for \"%1\", an element of no layer")},
 };
 
 static_assert(std::size(kTemplates) == static_cast<std::size_t>(PhysicsText::Count),

@@ -164,6 +164,8 @@ enum class PhysicsText {
     StackNotSimulated,
     ImplantEnergyNotAboveCutoff,
     ImplantStackNeedsLayers,
+    DisplacementNotEnergy,
+    DisplacementNotInLayers,
     Count  // the number of ids, not a sentence
 };
 

@@ -19,6 +19,7 @@
 #include "materials/PhysicsError.h"
 #include "python/ModuleArguments.h"
 #include "python/ModuleBindings.h"
+#include "python/ModuleCore.h"
 
 namespace fenra::python {
 
@@ -126,7 +127,11 @@ py::dict ResultDict(const ImplantResult& r) {
     mean("transmitted_energy_spread", r.transmittedEnergySpread);
     d["electronic_energy"] = r.electronicEnergy;
     d["nuclear_energy"] = r.nuclearEnergy;
+    d["electronic_energy_error"] = r.electronicEnergyError;
+    d["nuclear_energy_error"] = r.nuclearEnergyError;
     d["collisions_per_ion"] = r.collisionsPerIon;
+    d["collisions_per_ion_error"] = r.collisionsPerIonError;
+    mean("displacements_per_ion", r.displacementsPerIon);
     d["recoils_followed"] = false;
     std::vector<double> perLayer(r.stoppedPerLayer.begin(), r.stoppedPerLayer.end());
     d["stopped_per_layer"] = ArrayOf(perLayer);
@@ -149,9 +154,30 @@ py::dict ResultDict(const ImplantResult& r) {
     return d;
 }
 
+// Python's float() of a value: its ValueError or TypeError when it has none.
+double FloatOf(const py::handle& value) {
+    const py::object f = py::reinterpret_steal<py::object>(PyNumber_Float(value.ptr()));
+    if (!f) throw py::error_already_set();
+    return PyFloat_AsDouble(f.ptr());
+}
+
+// displacement=: eV for every element, or a dict of eV by element symbol (the others 25).
+DisplacementEnergies DisplacementArgument(const py::handle& given) {
+    DisplacementEnergies d;
+    if (py::isinstance<py::dict>(given)) {
+        for (const auto& [symbol, ev] : given.cast<py::dict>())
+            d.bySymbol.emplace_back(py::str(symbol).cast<std::string>(),
+                                    DisplacementEnergyOf(FloatOf(ev)));
+        return d;
+    }
+    d.all = DisplacementEnergyOf(FloatOf(given));
+    return d;
+}
+
 py::dict Implant(const py::handle& ion, double energy, const py::sequence& layers, uint64_t ions,
                  uint64_t seed, std::optional<int> threads, const std::string& model, double angle,
-                 double cutoff, int bins, std::optional<double> mass, bool straggling) {
+                 double cutoff, int bins, std::optional<double> mass, bool straggling,
+                 const py::object& displacement) {
     const StoppingModel stopping = ModelArgument(model);
     const Ion resolved = IonArgument(ion, mass);
     if (!(energy > cutoff / 1000))
@@ -169,6 +195,7 @@ py::dict Implant(const py::handle& ion, double energy, const py::sequence& layer
                                         e.Reason()));
         }
     }
+    SetDisplacementEnergies(stack, DisplacementArgument(displacement), ModuleDatabase());
     ImplantOptions o;
     o.ions = ions;
     o.seed = seed;
@@ -190,9 +217,10 @@ void RegisterImplantFunctions(py::module_& m) {
     m.def("implant", &Implant, "ion"_a, "energy"_a, "layers"_a, py::kw_only(), "ions"_a = 1000,
           "seed"_a = 1, "threads"_a = py::none(),
           "model"_a = StoppingModelName(kDefaultStoppingModel), "angle"_a = 0.0, "cutoff"_a = 10.0,
-          "bins"_a = 100, "mass"_a = py::none(), "straggling"_a = true, R"doc(
+          "bins"_a = 100, "mass"_a = py::none(), "straggling"_a = true, "displacement"_a = 25.0,
+          R"doc(
 implant(ion, energy, layers, *, ions=1000, seed=1, threads=None, model='classic', angle=0,
-        cutoff=10, bins=100, mass=None, straggling=True) -> dict
+        cutoff=10, bins=100, mass=None, straggling=True, displacement=25) -> dict
 
 A Monte Carlo of ion paths through a stack of amorphous layers (binary collisions with the
 universal potential, the program's electronic stopping between them), as
@@ -206,13 +234,16 @@ where they were struck.
   angle     degrees from the normal; cutoff: eV, an ion below it is at rest; bins: histograms
   straggling  False: each flight loses exactly the mean electronic energy (no energy-loss
             straggling), as fenra32-calc implant --no-straggling
+  displacement  eV, the displacement energy of the Kinchin-Pease count: one number for every
+            element, or a dict by element symbol ({'Si': 15, 'O': 28}; the others 25)
 
 The dict holds the counts (ions, stopped, backscattered, transmitted), the means with their
 standard errors (projected_range, straggle, lateral_spread, radial_range, path_length in nm;
 backscattered_/transmitted_fraction, _energy and _energy_spread (standard deviation) in keV,
 _angle in degrees from the normal; each
 with a key ending in _error), skewness, kurtosis, the energy per ion to electrons and nuclei
-(keV), and numpy arrays: depth_edges (nm), depth_counts (stopped ions per bin),
+(keV), displacements_per_ion and collisions_per_ion (each of these four with its _error), and
+numpy arrays: depth_edges (nm), depth_counts (stopped ions per bin),
 electronic_deposit and nuclear_deposit (eV/nm per ion), displacements (per nm per ion,
 Kinchin-Pease), each of these four with its standard errors (the key ending in _error),
 layer_faces (nm), stopped_per_layer, energy_edges (keV) with

@@ -80,6 +80,31 @@ TEST(ImplantRun, EveryIonEndsOnceAndItsEnergyIsAccountedFor) {
     EXPECT_NEAR(electronic, r.electronicEnergy * 1000, 1e-6 * electronic);
 }
 
+// The means per ion of the energies, displacements and collisions come with the standard
+// errors of single ions; the displacements per ion are those of the histogram when it holds
+// every collision.
+TEST(ImplantRun, MeansPerIonHaveTheirStandardErrors) {
+    const ImplantResult r = RunImplant(Boron(), {SiliconLike(2000)}, Options(800, 2));
+    ASSERT_EQ(r.beyondDepthRange, 0u);
+    ASSERT_EQ(r.transmitted, 0u);
+    double displacements = 0;
+    for (double v : r.displacements.values) displacements += v * r.displacements.width;
+    EXPECT_NEAR(r.displacementsPerIon.mean, displacements, 1e-9 * displacements);
+    for (const MeanValue& m :
+         {MeanValue{r.electronicEnergy, r.electronicEnergyError},
+          MeanValue{r.nuclearEnergy, r.nuclearEnergyError}, r.displacementsPerIon,
+          MeanValue{r.collisionsPerIon, r.collisionsPerIonError}}) {
+        EXPECT_GT(m.error, 0);
+        // The spread of single ions is below their mean (a few tens of per cent); the error
+        // is that over the root of 800.
+        EXPECT_LT(m.error, m.mean / std::sqrt(800.0));
+    }
+    // One ion: no spread to tell, so no error.
+    const ImplantResult one = RunImplant(Boron(), {SiliconLike(2000)}, Options(1, 1));
+    EXPECT_EQ(one.electronicEnergyError, 0);
+    EXPECT_EQ(one.displacementsPerIon.error, 0);
+}
+
 TEST(ImplantRun, StoppedIonsAreCountedInTheDepthHistogram) {
     ImplantOptions o = Options(600, 2);
     o.depthBins = 50;

@@ -65,6 +65,26 @@ def test_straggling_off_as_the_command_line():
     assert 0 < off["transmitted_energy_spread"] < 0.03 * default["transmitted_energy_spread"]
 
 
+@pytest.mark.parametrize("flag, displacement, words", [
+    ((), 25, "Ed 25 eV"),
+    (("--displacement", "40"), 40, "Ed 40 eV"),
+    (("--displacement", "O=28,Si=15"), {"O": 28, "Si": 15}, "Ed Si 15 eV, O 28 eV"),
+])
+def test_displacement_energies_as_the_command_line(flag, displacement, words):
+    status, out, err = run_calc("implant", "B", "20keV", "SiO2:100nm", "--density", "2.2",
+                                "--ions", "200", "--bins", "4", "--csv", *flag)
+    assert (status, err) == (0, "")
+    r = fenra32.implant("B", 20, [("SiO2", 100, "nm", 2.2)], ions=200, bins=4,
+                        displacement=displacement)
+    assert "# displacements per ion (Kinchin-Pease, %s): %.9g +- %.9g\n" % (
+        words, r["displacements_per_ion"], r["displacements_per_ion_error"]) in out
+    for key, line in (("electronic_energy", "energy per ion to electrons"),
+                      ("nuclear_energy", "energy per ion to nuclei")):
+        assert "# %s: %.9g +- %.9g keV\n" % (line, r[key], r[key + "_error"]) in out
+    assert "# collisions per ion: %.9g +- %.9g\n" % (
+        r["collisions_per_ion"], r["collisions_per_ion_error"]) in out
+
+
 def test_threads_do_not_change_the_numbers():
     one = fenra32.implant("As", 60, [("Si", 300, "nm")], ions=300, seed=9, threads=1)
     many = fenra32.implant("As", 60, [("Si", 300, "nm")], ions=300, seed=9, threads=8)
@@ -105,6 +125,13 @@ def test_runs_without_the_interpreter_lock():
     (("B", 50, [("Si", 1, "um")]), {"angle": 90}, ValueError,
      "angle must lie from 0 to below 90 degrees"),
     (("Xx", 50, [("Si", 1, "um")]), {}, LookupError, 'the ion "Xx" is not in the element table'),
+    (("B", 50, [("Si", 1, "um")]), {"displacement": 0.5}, ValueError,
+     'the displacement energy "0.5" is not a number of eV from 1 to 1000'),
+    (("B", 50, [("Si", 1, "um")]), {"displacement": {"Si": float("nan")}}, ValueError,
+     'the displacement energy "nan" is not a number of eV from 1 to 1000'),
+    (("B", 50, [("Si", 1, "um")]), {"displacement": {"Ge": 15}}, ValueError,
+     'a displacement energy is given for "Ge", an element of no layer'),
+    (("B", 50, [("Si", 1, "um")]), {"displacement": "many"}, ValueError, "many"),
 ])
 def test_refusals(args, kwargs, error, text):
     with pytest.raises(error) as info:

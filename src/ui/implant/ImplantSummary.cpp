@@ -12,7 +12,8 @@ std::vector<SummaryRow> ImplantSummary::rows(const ImplantResult& r,
                                              const std::vector<std::string>& names) {
     std::vector<SummaryRow> rows;
     auto count = [&](const QString& what, uint64_t n) {
-        rows.push_back({what, number(static_cast<double>(n)), QString(), QString()});
+        // Whole, however many: 1000000000 ions, never 1e+09.
+        rows.push_back({what, QString::number(n), QString(), QString()});
     };
     auto mean = [&](const QString& what, const MeanValue& m, const QString& unit) {
         rows.push_back({what, number(m.mean), number(m.error), unit});
@@ -50,12 +51,10 @@ std::vector<SummaryRow> ImplantSummary::rows(const ImplantResult& r,
         mean(tr("Transmitted energy spread"), r.transmittedEnergySpread, keV);
         mean(tr("Transmitted angle"), r.transmittedAngle, deg);
     }
-    plain(tr("Energy per ion to electrons"), r.electronicEnergy, keV);
-    plain(tr("Energy per ion to nuclei"), r.nuclearEnergy, keV);
-    double displacements = 0;
-    for (double v : r.displacements.values) displacements += v * r.displacements.width;
-    plain(tr("Displacements per ion (Kinchin-Pease)"), displacements, QString());
-    plain(tr("Collisions per ion"), r.collisionsPerIon, QString());
+    mean(tr("Energy per ion to electrons"), {r.electronicEnergy, r.electronicEnergyError}, keV);
+    mean(tr("Energy per ion to nuclei"), {r.nuclearEnergy, r.nuclearEnergyError}, keV);
+    mean(tr("Displacements per ion (Kinchin-Pease)"), r.displacementsPerIon, QString());
+    mean(tr("Collisions per ion"), {r.collisionsPerIon, r.collisionsPerIonError}, QString());
     if (r.beyondDepthRange > 0) count(tr("Stopped beyond the histogram"), r.beyondDepthRange);
     return rows;
 }

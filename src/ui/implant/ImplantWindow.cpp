@@ -21,6 +21,7 @@
 #include <thread>
 
 #include "batch/ImplantLayers.h"
+#include "materials/PhysicsError.h"
 #include "state/NumberText.h"
 #include "ui/implant/ImplantPlot.h"
 #include "ui/implant/ImplantRunTexts.h"
@@ -184,10 +185,19 @@ void ImplantWindow::run() {
         return;
     }
     const StackInput input = readStack();
-    const ImplantStack stack = ImplantStackOf(input, db_, list_, angle, options.cutoffEv);
+    ImplantStack stack = ImplantStackOf(input, db_, list_, angle, options.cutoffEv);
     if (!stack.error.Empty()) {
         status_->setText(
             tr("The stack cannot be simulated: %1").arg(TranslatedSentence(stack.error)));
+        return;
+    }
+    try {
+        DisplacementEnergies energies;
+        ReadDisplacementEnergies(energies, displacement_->text().trimmed().toStdString());
+        SetDisplacementEnergies(stack.layers, energies, db_);
+    } catch (const PhysicsError& e) {
+        status_->setText(
+            tr("The displacement energy cannot be used: %1").arg(TranslatedSentence(e.Reason())));
         return;
     }
     runningNames_ = stack.names;
@@ -213,9 +223,9 @@ void ImplantWindow::cancel() {
 void ImplantWindow::setRunning(bool running) {
     run_->setEnabled(!running);
     cancel_->setEnabled(running);
-    for (QWidget* w : std::initializer_list<QWidget*>{ion_, mass_, energy_, angle_, model_, layers_,
-                                                      addLayer_, removeLayer_, ions_, seed_,
-                                                      threads_, cutoff_, bins_, straggling_})
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             ion_, mass_, energy_, angle_, model_, layers_, addLayer_, removeLayer_, ions_, seed_,
+             threads_, cutoff_, bins_, straggling_, displacement_})
         w->setEnabled(!running);
     if (!running) addLayer_->setEnabled(layers_->rowCount() < kMaxImplantLayers);
 }

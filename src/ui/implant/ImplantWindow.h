@@ -115,6 +115,7 @@ class ImplantWindow : public QMainWindow {
     QLineEdit* seed_ = nullptr;
     QSpinBox* threads_ = nullptr;
     QLineEdit* cutoff_ = nullptr;
+    QLineEdit* displacement_ = nullptr;
     QSpinBox* bins_ = nullptr;
     QCheckBox* straggling_ = nullptr;
     QPushButton* run_ = nullptr;

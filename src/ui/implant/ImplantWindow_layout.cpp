@@ -103,6 +103,11 @@ QWidget* ImplantWindow::buildOptionsGroup() {
     form->addRow(tr("Threads"), threads_);
     form->addRow(tr("Cut-off energy (eV)"), cutoff_);
     form->addRow(tr("Depth bins"), bins_);
+    displacement_ = Named(new QLineEdit(QStringLiteral("25")), "txtDisplacement");
+    displacement_->setToolTip(
+        tr("The displacement energy of the Kinchin-Pease count: one value for every element, or "
+           "one per element, as Si=15,O=28 (the others 25 eV)."));
+    form->addRow(tr("Displacement energy (eV)"), displacement_);
     straggling_ = Named(new QCheckBox(tr("Electronic energy-loss straggling")), "chkStraggling");
     straggling_->setChecked(ImplantOptions{}.electronicStraggling);
     straggling_->setToolTip(

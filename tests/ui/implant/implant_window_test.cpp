@@ -110,6 +110,8 @@ class ImplantWindowTest : public QObject {
     void rangeWindowOpensIt();
     void stragglingBoxChoosesTheRun_data();
     void stragglingBoxChoosesTheRun();
+    void displacementFieldSetsTheCount_data();
+    void displacementFieldSetsTheCount();
     void drawingSaysWhatRan();
 
   private:
@@ -269,6 +271,16 @@ void ImplantWindowTest::refusals_data() {
         << "txtEnergy"
         << "0.005"
         << "The stack cannot be simulated: the energy is not a finite number above the cut-off";
+    QTest::newRow("displacement energy 0.5")
+        << "txtDisplacement"
+        << "0.5"
+        << "The displacement energy cannot be used: the displacement energy \"0.5\" is not a "
+           "number of eV from 1 to 1000";
+    QTest::newRow("displacement energy of no layer's element")
+        << "txtDisplacement"
+        << "Si=15,Ge=20"
+        << "The displacement energy cannot be used: a displacement energy is given for \"Ge\", "
+           "an element of no layer";
 }
 
 void ImplantWindowTest::refusals() {
@@ -326,7 +338,8 @@ void ImplantWindowTest::saveImageAndNothingToSave() {
     QVERIFY(t.platform.fileDialogs.empty());
     t.Set("txtIons", "256");
     QVERIFY(t.RunToTheEnd());
-    t.platform.fileAnswers = {Path("profile.png"), Path("profile.svg")};
+    t.platform.fileAnswers = {Path("profile.png"), Path("profile.svg"), Path("profile.pdf")};
+    t.Child<QAction>("mnuSaveImage")->trigger();
     t.Child<QAction>("mnuSaveImage")->trigger();
     t.Child<QAction>("mnuSaveImage")->trigger();
     QCOMPARE(t.platform.messages.size(), std::size_t(1));
@@ -337,6 +350,10 @@ void ImplantWindowTest::saveImageAndNothingToSave() {
         for (int x = 0; x < png.width(); ++x) blue += png.pixelColor(x, y) == QColor(0, 90, 200);
     QVERIFY(blue > 20);
     QVERIFY(Bytes(Path("profile.svg")).contains("<svg"));
+    // PDF: a drawing of the picture, one page.
+    const QByteArray pdf = Bytes(Path("profile.pdf"));
+    QVERIFY(pdf.startsWith("%PDF-"));
+    QVERIFY(pdf.contains("/Type /Page"));
 }
 
 void ImplantWindowTest::rangeWindowOpensIt() {
@@ -398,6 +415,45 @@ void ImplantWindowTest::stragglingBoxChoosesTheRun() {
     QCOMPARE(shown.transmittedSpectrum.values, r.transmittedSpectrum.values);
     // Bohr's straggling spreads the energies by about 4 keV; the collisions alone by far less.
     QCOMPARE(shown.transmittedEnergySpread.mean > 1, straggling);
+}
+
+void ImplantWindowTest::displacementFieldSetsTheCount_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<double>("silicon");  // eV
+    QTest::addColumn<double>("oxygen");
+    QTest::newRow("the default") << "25" << 25.0 << 25.0;
+    QTest::newRow("one for all") << " 40 " << 40.0 << 40.0;
+    QTest::newRow("per element") << "O=28,Si=15" << 15.0 << 28.0;
+}
+
+// The window's run counts the displacements with the energies typed, as the library does with
+// the same energies.
+void ImplantWindowTest::displacementFieldSetsTheCount() {
+    QFETCH(QString, typed);
+    QFETCH(double, silicon);
+    QFETCH(double, oxygen);
+    Window t;
+    QCOMPARE(t.Child<QLineEdit>("txtDisplacement")->text(), QString("25"));
+    t.Set("txtDisplacement", typed);
+    t.Set("txtIons", "256");
+    QVERIFY(t.RunToTheEnd());
+    fenra::ImplantOptions o;
+    o.ions = 256;
+    fenra::ImplantStack s =
+        fenra::ImplantStackOf(BoronStack(), fenra::Db(), fenra::List(), 0, o.cutoffEv);
+    QVERIFY(s.error.empty());
+    for (fenra::ImplantLayer& layer : s.layers)
+        for (fenra::ImplantElement& e : layer.elements)
+            e.displacementEnergy = e.Z == 14 ? silicon : oxygen;
+    const fenra::ImplantResult r = fenra::RunImplant(s.ion, s.layers, o);
+    const fenra::ImplantResult& shown = t.w->result();
+    QCOMPARE(shown.displacements.values, r.displacements.values);
+    QCOMPARE(shown.displacementsPerIon.mean, r.displacementsPerIon.mean);
+    QCOMPARE(shown.nuclearDeposit.values, r.nuclearDeposit.values);
+    QCOMPARE(t.SummaryCell("Displacements per ion (Kinchin-Pease)", 1),
+             Nine(r.displacementsPerIon.mean));
+    QCOMPARE(t.SummaryCell("Displacements per ion (Kinchin-Pease)", 2),
+             Nine(r.displacementsPerIon.error));
 }
 
 // The drawing carries a line saying what ran: on screen and in the exported image, and it stays
