@@ -34,7 +34,7 @@ const char* const kCsvFilter =
     QT_TRANSLATE_NOOP("fenra::RangeTableView", "CSV file (*.csv);;All files (*.*)");
 
 // An energy typed in keV: a finite number of at least 0.
-std::optional<double> TypedEnergy(const QString& text) {
+std::optional<double> TypedKev(const QString& text) {
     const double E = TypedNumber(text);
     if (!(E >= 0) || !std::isfinite(E)) return std::nullopt;
     return E;
@@ -48,12 +48,12 @@ Message EnergyLabel(double E) {
 }  // namespace
 
 std::optional<std::vector<double>> RangeTableView::readSteps(QString* refusal) const {
-    const std::optional<double> from = TypedEnergy(from_->text());
+    const std::optional<double> from = TypedKev(from_->text());
     if (!from) {
         *refusal = tr("From is not a number of at least 0 keV: “%1”.").arg(from_->text());
         return std::nullopt;
     }
-    const std::optional<double> to = TypedEnergy(to_->text());
+    const std::optional<double> to = TypedKev(to_->text());
     if (!to) {
         *refusal = tr("To is not a number of at least 0 keV: “%1”.").arg(to_->text());
         return std::nullopt;
@@ -91,7 +91,7 @@ std::optional<std::vector<double>> RangeTableView::readList(QString* refusal) co
     }
     std::vector<double> energies;
     for (const QString& word : words) {
-        const std::optional<double> E = TypedEnergy(word);
+        const std::optional<double> E = TypedKev(word);
         if (!E) {
             *refusal =
                 tr("The list holds “%1”, which is not a number of at least 0 keV.").arg(word);

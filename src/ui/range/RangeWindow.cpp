@@ -198,6 +198,9 @@ QWidget* RangeWindow::buildMaterialGroup() {
     energyUnit_->setCurrentIndex(static_cast<int>(EnergyUnit::Kev));
     energyUnit_->setAccessibleName(tr("Unit of the energy"));
     energyUnit_->setToolTip(tr("Per u: the energy of each nucleon, times the ion's mass in u"));
+    energy_->setToolTip(
+        tr("A number in the unit chosen beside it, or with its unit: "
+           "2 MeV, 500 keV/u"));
     auto* energyRow = new QHBoxLayout;
     energyRow->addWidget(energy_, 1);
     energyRow->addWidget(energyUnit_);
@@ -345,8 +348,10 @@ void RangeWindow::buildMenus() {
 }
 
 void RangeWindow::connectFields() {
-    for (QLineEdit* field : {ion_, mass_, energy_, density_, reachDepth_})
+    for (QLineEdit* field : {ion_, mass_, density_, reachDepth_})
         connect(field, &QLineEdit::textChanged, this, &RangeWindow::scheduleCalculation);
+    connect(energy_, &QLineEdit::textChanged, this, &RangeWindow::energyEdited);
+    connect(energyUnit_, &QComboBox::activated, this, &RangeWindow::energyUnitChosen);
     connect(material_, &QLineEdit::textChanged, this, &RangeWindow::materialEdited);
     connect(model_, &QComboBox::activated, this,
             [this](int k) { emit modelChosen(model_->itemData(k).toString()); });

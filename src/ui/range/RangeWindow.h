@@ -111,8 +111,11 @@ class RangeWindow : public QMainWindow {
 
     void scheduleCalculation();
     StackInput readInput() const;
-    // The energy field in keV, from the unit chosen beside it (NaN where it is no number).
+    // The energy field in keV, in the unit typed after the number, else the one chosen beside
+    // it (NaN where it is no number).
     double typedEnergyKev() const;
+    void energyEdited();
+    void energyUnitChosen();
     void showCalculation();
     void showMaterial(const MaterialResult& m);
     void showStack();

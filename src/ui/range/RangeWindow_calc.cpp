@@ -74,9 +74,25 @@ StackInput RangeWindow::readInput() const {
     return in;
 }
 
+void RangeWindow::energyEdited() {
+    // A unit typed after the number is the energy's unit: the selector shows it.
+    const TypedEnergy typed = SplitTypedEnergy(energy_->text());
+    if (typed.unit) energyUnit_->setCurrentIndex(static_cast<int>(*typed.unit));
+    scheduleCalculation();
+}
+
+void RangeWindow::energyUnitChosen() {
+    // A unit chosen in the list replaces one typed in the field: the number stays, bare.
+    const TypedEnergy typed = SplitTypedEnergy(energy_->text());
+    if (typed.unit && static_cast<int>(*typed.unit) != energyUnit_->currentIndex())
+        energy_->setText(typed.number);
+}
+
 double RangeWindow::typedEnergyKev() const {
-    const double value = TypedNumber(energy_->text());
-    const auto unit = static_cast<EnergyUnit>(energyUnit_->currentIndex());
+    const TypedEnergy typed = SplitTypedEnergy(energy_->text());
+    const double value = TypedNumber(typed.number);
+    const EnergyUnit unit =
+        typed.unit.value_or(static_cast<EnergyUnit>(energyUnit_->currentIndex()));
     if (unit < EnergyUnit::KevPerU) return EnergyToKev(value, unit, 0);
     // Per u: times the mass typed, else the ion's own. An ion that cannot be read leaves the
     // number as it is; the calculation then refuses the ion in its own words.
@@ -143,8 +159,9 @@ QString RangeWindow::plotTitle() const {
                       .arg(l.material.trimmed(), l.thickness.trimmed(),
                            ThicknessUnitDisplay(l.unit));
     const QString ion = ion_->text().trimmed();
+    // The selector names the unit typed with the number too.
     const QString energy =
-        energy_->text().trimmed() + QLatin1Char(' ') + energyUnit_->currentText();
+        SplitTypedEnergy(energy_->text()).number + QLatin1Char(' ') + energyUnit_->currentText();
     const QString model = modelName();
     if (layers.isEmpty())
         return tr("%1 %2 into %3 (%4 model)").arg(ion, energy, material_->text().trimmed(), model);

@@ -2,6 +2,8 @@
 // shown in nm, µm, mm or cm by their size, the unit named beside the number.
 
 #include <QtTest>
+#include <cmath>
+#include <limits>
 
 #include "range/IonTarget.h"
 #include "support/RangeWindowDriver.h"
@@ -18,6 +20,9 @@ class RangeUnitsTest : public QObject {
     void energyInEachUnit_data();
     void energyInEachUnit();
     void rangeAndStopDepthNameTheirUnit();
+    void energyTypedWithItsUnit_data();
+    void energyTypedWithItsUnit();
+    void unitChosenAfterTypedOneKeepsTheNumber();
 };
 
 void RangeUnitsTest::shownLengths_data() {
@@ -117,6 +122,132 @@ void RangeUnitsTest::rangeAndStopDepthNameTheirUnit() {
     QCOMPARE(t.Cell(0, fenra::LayerTableModel::StopDepthFromFront),
              fenra::ShownLength(c.layers[0].stopDepth.um));
     QVERIFY(t.Cell(0, fenra::LayerTableModel::StopDepthInLayer).endsWith(" mm"));
+}
+
+void RangeUnitsTest::energyTypedWithItsUnit_data() {
+    const double he = fenra::ResolveIon(fenra::Db(), "He").mass;
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    QTest::addColumn<QString>("chosen");  // the selector's unit before typing
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("mass");
+    QTest::addColumn<QString>("unit");  // the selector's unit after typing
+    QTest::addColumn<double>("keV");    // NaN: refused
+    QTest::addColumn<QString>("title");
+    const auto row = [](const char* name) -> QTestData& { return QTest::newRow(name); };
+    row("MeV with a blank") << "keV"
+                            << "2 MeV"
+                            << ""
+                            << "MeV" << 2000.0 << "He 2 MeV";
+    row("MeV without") << "keV"
+                       << "2MeV"
+                       << ""
+                       << "MeV" << 2000.0 << "He 2 MeV";
+    row("keV/u, the ion's own mass") << "keV"
+                                     << "500 keV/u"
+                                     << ""
+                                     << "keV/u" << 500 * he << "He 500 keV/u";
+    row("MeV/u, the mass typed") << "eV"
+                                 << "0.5MeV/u"
+                                 << "4"
+                                 << "MeV/u" << 2000.0 << "He 0.5 MeV/u";
+    row("GeV") << "keV"
+               << "1.5 GeV"
+               << ""
+               << "GeV" << 1.5e6 << "He 1.5 GeV";
+    row("eV, blanks around") << "MeV"
+                             << "  300000 eV "
+                             << ""
+                             << "eV" << 300.0 << "He 300000 eV";
+    row("keV over a chosen MeV") << "MeV"
+                                 << "2000 keV"
+                                 << ""
+                                 << "keV" << 2000.0 << "He 2000 keV";
+    row("a bare number keeps MeV") << "MeV"
+                                   << "2"
+                                   << ""
+                                   << "MeV" << 2000.0 << "He 2 MeV";
+    row("a bare number keeps keV/u") << "keV/u"
+                                     << "500"
+                                     << ""
+                                     << "keV/u" << 500 * he << "He 500 keV/u";
+    // Refused as before: the selector stays, the calculation says the energy is no number.
+    row("milli-electronvolt is no unit") << "keV"
+                                         << "2 meV"
+                                         << ""
+                                         << "keV" << nan << "He 2 meV keV";
+    row("a unit without a number") << "keV"
+                                   << "MeV"
+                                   << ""
+                                   << "keV" << nan << "He MeV keV";
+    row("a unit in other letters") << "keV"
+                                   << "2 Mev"
+                                   << ""
+                                   << "keV" << nan << "He 2 Mev keV";
+    // Typed key by key, "2 MeV" on the way moved the selector; the rest is refused.
+    row("two units") << "keV"
+                     << "2 MeV keV"
+                     << ""
+                     << "MeV" << nan << "He 2 MeV keV MeV";
+    row("a word") << "MeV"
+                  << "two MeV"
+                  << ""
+                  << "MeV" << nan << "He two MeV MeV";
+    row("a negative energy") << "keV"
+                             << "-2 MeV"
+                             << ""
+                             << "MeV" << -2000.0 << "He -2 MeV";
+}
+
+void RangeUnitsTest::energyTypedWithItsUnit() {
+    QFETCH(QString, chosen);
+    QFETCH(QString, typed);
+    QFETCH(QString, mass);
+    QFETCH(QString, unit);
+    QFETCH(double, keV);
+    QFETCH(QString, title);
+    Window t;
+    auto* units = t.Child<QComboBox>("cboEnergyUnit");
+    t.Choose("cboEnergyUnit", units->findText(chosen));
+    if (!mass.isEmpty()) t.Type("txtMass", mass);
+    t.Type("txtEnergy", typed);
+    QCOMPARE(units->currentText(), unit);
+    QCOMPARE(t.w->plotTitle(), title + " through Si 1 µm (classic model)");
+    if (std::isnan(keV)) {
+        QVERIFY(std::isnan(t.w->shownInput().energy));
+        QCOMPARE(t.Text("lblMessages"),
+                 QString("the energy is not a finite number of at least 0 keV"));
+        QCOMPARE(t.Text("lblTotal"), QString("—"));
+        return;
+    }
+    QCOMPARE(t.w->shownInput().energy, keV);
+    if (keV < 0) return;  // refused by the calculation in its own words, as a bare -2000 is
+    QVERIFY(!t.Text("lblMessages").contains("energy is not"));
+    fenra::StackInput in = OpeningInput();
+    in.energy = keV;
+    if (!mass.isEmpty()) in.ionMass = mass.toDouble();
+    QCOMPARE(t.Text("lblTotal"), Shown(Calculate(in).material.stopping.total));
+}
+
+void RangeUnitsTest::unitChosenAfterTypedOneKeepsTheNumber() {
+    Window t;
+    auto* units = t.Child<QComboBox>("cboEnergyUnit");
+    t.Type("txtEnergy", "2 MeV");
+    QCOMPARE(t.w->shownInput().energy, 2000.0);
+    // The user picks keV: the typed unit gives way, the number stays.
+    const int k = units->findText("keV");
+    units->setCurrentIndex(k);
+    emit units->activated(k);
+    QCoreApplication::processEvents();
+    QCOMPARE(t.Field("txtEnergy")->text(), QString("2"));
+    QCOMPARE(units->currentText(), QString("keV"));
+    QCOMPARE(t.w->shownInput().energy, 2.0);
+    // Picking the unit already typed leaves the text alone.
+    t.Type("txtEnergy", "3 MeV");
+    const int m = units->findText("MeV");
+    emit units->activated(m);
+    QCoreApplication::processEvents();
+    QCOMPARE(t.Field("txtEnergy")->text(), QString("3 MeV"));
+    QCOMPARE(t.w->shownInput().energy, 3000.0);
 }
 
 QTEST_MAIN(RangeUnitsTest)

@@ -348,7 +348,7 @@ void RangeWindowTest::outOfModelEnergyWarns() {
 
 void RangeWindowTest::refusedInputsSayWhy() {
     Window t;
-    t.Type("txtEnergy", "2 MeV");
+    t.Type("txtEnergy", "2 meV");  // no unit of energy ("2 MeV" is one)
     QCOMPARE(t.Text("lblMessages"), QString("the energy is not a finite number of at least 0 keV"));
     QCOMPARE(t.Text("lblTotal"), QString("—"));
     QCOMPARE(t.Text("lblEnergyToPass"), QString("—"));
