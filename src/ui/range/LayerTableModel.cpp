@@ -10,13 +10,14 @@ namespace fenra {
 
 namespace {
 
+// %1: the unit of the energies.
 const char* const kHeadings[LayerTableModel::ColumnCount] = {
     QT_TR_NOOP("Material"), QT_TR_NOOP("Thickness"), QT_TR_NOOP("Unit"),
-    QT_TR_NOOP("Density (g/cm3)"), QT_TR_NOOP("Energy in (keV)"), QT_TR_NOOP("Energy out (keV)"),
-    QT_TR_NOOP("Energy lost (keV)"), QT_TR_NOOP("Stop depth in layer"),
+    QT_TR_NOOP("Density (g/cm3)"), QT_TR_NOOP("Energy in (%1)"), QT_TR_NOOP("Energy out (%1)"),
+    QT_TR_NOOP("Energy lost (%1)"), QT_TR_NOOP("Stop depth in layer"),
     QT_TR_NOOP("Stop depth from front"),
     // The spreads behind each layer.
-    QT_TR_NOOP("σE (keV)"), QT_TR_NOOP("Angle σ (mrad)"), QT_TR_NOOP("Lateral σ (µm)"),
+    QT_TR_NOOP("σE (%1)"), QT_TR_NOOP("Angle σ (mrad)"), QT_TR_NOOP("Lateral σ"),
     QT_TR_NOOP("Mean charge"), QT_TR_NOOP("Note")};
 
 constexpr double kMradPerRad = 1000;
@@ -80,13 +81,13 @@ QString LayerTableModel::resultText(int row, int column) const {
     if (!r.reached) return column == Note ? tr("the ion does not reach this layer") : QString();
     switch (column) {
         case EnergyIn:
-            return ShownNumber(r.energyIn, digits_);
+            return energyText(r.energyIn);
         case EnergyOut:
             // A stopped ion leaves with nothing: exactly 0, not 0 to so many digits (the note
             // says it stopped).
-            return r.stopped ? QStringLiteral("0") : ShownNumber(r.energyOut, digits_);
+            return r.stopped ? QStringLiteral("0") : energyText(r.energyOut);
         case EnergyLost:
-            return ShownNumber(r.energyLoss, digits_);
+            return energyText(r.energyLoss);
         case StopDepthInLayer:
             // From the layer's own front face: what the ion leaves of this layer's thickness.
             return r.stopped ? depthText(r.stopDepthInLayer) : QString();
@@ -94,11 +95,12 @@ QString LayerTableModel::resultText(int row, int column) const {
             // From the stack's front face, through every layer before.
             return r.stopped ? depthText(r.stopDepth) : QString();
         case EnergySigma:
-            return SpreadText(r.energySigma, digits_);
+            return std::isfinite(r.energySigma) ? energyText(r.energySigma) : QString();
         case AngleSigma:
             return SpreadText(r.angleSigma * kMradPerRad, digits_);
         case LateralSigma:
-            return SpreadText(r.lateralSigma, digits_);
+            // In nm, µm, mm or cm by its size, as the ranges.
+            return std::isfinite(r.lateralSigma) ? ShownLength(r.lateralSigma, digits_) : QString();
         case ChargeMean:
             return SpreadText(r.chargeMean, digits_);
         case Note:
@@ -152,7 +154,21 @@ QVariant LayerTableModel::headerData(int section, Qt::Orientation orientation, i
     if (role != Qt::DisplayRole) return {};
     if (orientation == Qt::Vertical) return section + 1;
     if (section < 0 || section >= ColumnCount) return {};
-    return tr(kHeadings[section]);
+    const QString heading = tr(kHeadings[section]);
+    return heading.contains(QLatin1String("%1")) ? heading.arg(EnergyUnitDisplay(energyUnit_))
+                                                 : heading;
+}
+
+void LayerTableModel::setEnergyUnit(EnergyUnit unit, double massAmu) {
+    if (unit == energyUnit_ && massAmu == massAmu_) return;
+    energyUnit_ = unit;
+    massAmu_ = massAmu;
+    emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
+    if (rowCount() > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
+}
+
+QString LayerTableModel::energyText(double keV) const {
+    return ShownNumber(EnergyFromKev(keV, energyUnit_, massAmu_), digits_);
 }
 
 bool LayerTableModel::insertLayer(int after, const LayerText& layer) {

@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <QTableView>
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 #include "messages/PhysicsMessages.h"
 #include "range/IonTarget.h"
@@ -23,11 +25,6 @@ namespace fenra {
 namespace {
 
 const QString kNone = QStringLiteral("—");
-
-QString Energy(const EnergyAnswer& a, int digits) {
-    return a.known ? ShownNumber(a.energy, digits) + RangeWindow::tr(" keV")
-                   : TranslatedSentence(a.reasonSentence);
-}
 
 }  // namespace
 
@@ -88,23 +85,49 @@ void RangeWindow::energyUnitChosen() {
         energy_->setText(typed.number);
 }
 
+double RangeWindow::perUMass() const {
+    // The mass typed, else the ion's own: NaN for an ion that cannot be read.
+    const double mass = mass_->text().trimmed().isEmpty() ? 0 : TypedNumber(mass_->text());
+    if (mass > 0) return mass;
+    try {
+        return ResolveIon(db_, ion_->text().trimmed().toStdString()).mass;
+    } catch (const std::exception&) {
+        return std::numeric_limits<double>::quiet_NaN();
+    }
+}
+
+EnergyUnit RangeWindow::energyUnit() const {
+    return static_cast<EnergyUnit>(energyUnit_->currentIndex());
+}
+
 double RangeWindow::typedEnergyKev() const {
     const TypedEnergy typed = SplitTypedEnergy(energy_->text());
     const double value = TypedNumber(typed.number);
-    const EnergyUnit unit =
-        typed.unit.value_or(static_cast<EnergyUnit>(energyUnit_->currentIndex()));
+    const EnergyUnit unit = typed.unit.value_or(energyUnit());
     if (unit < EnergyUnit::KevPerU) return EnergyToKev(value, unit, 0);
     // Per u: times the mass typed, else the ion's own. An ion that cannot be read leaves the
     // number as it is; the calculation then refuses the ion in its own words.
-    double mass = mass_->text().trimmed().isEmpty() ? 0 : TypedNumber(mass_->text());
-    if (!(mass > 0)) {
-        try {
-            mass = ResolveIon(db_, ion_->text().trimmed().toStdString()).mass;
-        } catch (const std::exception&) {
-            return value;
-        }
-    }
-    return EnergyToKev(value, unit, mass);
+    const double mass = perUMass();
+    return std::isfinite(mass) ? EnergyToKev(value, unit, mass) : value;
+}
+
+std::pair<EnergyUnit, double> RangeWindow::resultEnergyUnit() const {
+    // The energy field's unit, per u by the same mass as the typed energy; keV where that mass
+    // is not known (the calculation has then refused the ion).
+    const EnergyUnit unit = energyUnit();
+    if (unit < EnergyUnit::KevPerU) return {unit, 0};
+    const double mass = perUMass();
+    return std::isfinite(mass) ? std::pair(unit, mass) : std::pair(EnergyUnit::Kev, 0.0);
+}
+
+QString RangeWindow::shownEnergy(double keV) const {
+    const auto [unit, mass] = resultEnergyUnit();
+    return ShownNumber(EnergyFromKev(keV, unit, mass), digits_) + QLatin1Char(' ') +
+           EnergyUnitDisplay(unit);
+}
+
+QString RangeWindow::energyAnswer(const EnergyAnswer& a) const {
+    return a.known ? shownEnergy(a.energy) : TranslatedSentence(a.reasonSentence);
 }
 
 void RangeWindow::calculateNow() {
@@ -143,11 +166,13 @@ void RangeWindow::showMaterial(const MaterialResult& m) {
 }
 
 void RangeWindow::showStack() {
-    layers_->setResults(shown_);
     const bool read = shown_.error.empty();
-    energyToPass_->setText(read ? Energy(shown_.energyToPass, digits_) : kNone);
-    energyToReach_->setText(
-        read && shownInput_.reachDepthGiven ? Energy(shown_.energyToReach, digits_) : QString());
+    const auto [unit, mass] = resultEnergyUnit();
+    layers_->setEnergyUnit(unit, mass);
+    layers_->setResults(shown_);
+    energyToPass_->setText(read ? energyAnswer(shown_.energyToPass) : kNone);
+    energyToReach_->setText(read && shownInput_.reachDepthGiven ? energyAnswer(shown_.energyToReach)
+                                                                : QString());
     plot_->setCalculation(shown_, shownInput_.unit);
     plot_->setTitle(plotTitle());
 }

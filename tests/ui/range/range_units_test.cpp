@@ -23,6 +23,9 @@ class RangeUnitsTest : public QObject {
     void energyTypedWithItsUnit_data();
     void energyTypedWithItsUnit();
     void unitChosenAfterTypedOneKeepsTheNumber();
+    void resultEnergiesInTheFieldsUnit_data();
+    void resultEnergiesInTheFieldsUnit();
+    void lateralSpreadNamesItsUnit();
 };
 
 void RangeUnitsTest::shownLengths_data() {
@@ -100,7 +103,11 @@ void RangeUnitsTest::energyInEachUnit() {
     if (!mass.isEmpty()) in.ionMass = mass.toDouble();
     const fenra::StackCalculation c = Calculate(in);
     QCOMPARE(t.Text("lblTotal"), Shown(c.material.stopping.total));
-    QCOMPARE(t.Cell(0, fenra::LayerTableModel::EnergyOut), ShownEnergyOut(c.layers[0]));
+    // The layer's energy out in the same unit as the energy typed.
+    const double perU = mass.isEmpty() ? fenra::ResolveIon(fenra::Db(), "He").mass : 4;
+    QCOMPARE(t.Cell(0, fenra::LayerTableModel::EnergyOut),
+             Shown(fenra::EnergyFromKev(c.layers[0].energyOut, static_cast<fenra::EnergyUnit>(k),
+                                        perU)));
 }
 
 void RangeUnitsTest::rangeAndStopDepthNameTheirUnit() {
@@ -248,6 +255,91 @@ void RangeUnitsTest::unitChosenAfterTypedOneKeepsTheNumber() {
     QCoreApplication::processEvents();
     QCOMPARE(t.Field("txtEnergy")->text(), QString("3 MeV"));
     QCOMPARE(t.w->shownInput().energy, 3000.0);
+}
+
+void RangeUnitsTest::resultEnergiesInTheFieldsUnit_data() {
+    QTest::addColumn<QString>("typed");  // the energy field
+    QTest::addColumn<QString>("mass");
+    QTest::addColumn<int>("unit");  // the energy unit the results are shown in
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<double>("perU");  // the mass of the per-u units
+    const double he = fenra::ResolveIon(fenra::Db(), "He").mass;
+    using U = fenra::EnergyUnit;
+    const auto row = [](const char* name) -> QTestData& { return QTest::newRow(name); };
+    row("keV") << "2000"
+               << "" << int(U::Kev) << "keV" << 0.0;
+    row("eV") << "2000000 eV"
+              << "" << int(U::Ev) << "eV" << 0.0;
+    row("MeV") << "2 MeV"
+               << "" << int(U::Mev) << "MeV" << 0.0;
+    row("GeV") << "0.002GeV"
+               << "" << int(U::Gev) << "GeV" << 0.0;
+    row("keV/u by the ion's own mass") << "500 keV/u"
+                                       << "" << int(U::KevPerU) << "keV/u" << he;
+    row("MeV/u by the mass typed") << "0.5 MeV/u"
+                                   << "4" << int(U::MevPerU) << "MeV/u" << 4.0;
+    row("GeV/u by the mass typed") << "0.0005 GeV/u"
+                                   << "4" << int(U::GevPerU) << "GeV/u" << 4.0;
+}
+
+void RangeUnitsTest::resultEnergiesInTheFieldsUnit() {
+    QFETCH(QString, typed);
+    QFETCH(QString, mass);
+    QFETCH(int, unit);
+    QFETCH(QString, name);
+    QFETCH(double, perU);
+    Window t;
+    t.BuildThreeLayers();
+    if (!mass.isEmpty()) t.Type("txtMass", mass);
+    t.Type("txtEnergy", typed);
+    t.Type("txtReachDepth", "10");
+    fenra::StackInput in = ThreeLayerInput();
+    in.energy = t.w->shownInput().energy;
+    if (!mass.isEmpty()) in.ionMass = mass.toDouble();
+    in.reachDepthGiven = true;
+    in.reachDepth = 10;
+    in.reachDepthUnit = fenra::ThicknessUnit::Um;
+    const fenra::StackCalculation c = Calculate(in);
+    QVERIFY(c.energyToPass.known && c.energyToReach.known);
+    const auto shown = [&](double keV) {
+        return Shown(fenra::EnergyFromKev(keV, static_cast<fenra::EnergyUnit>(unit), perU));
+    };
+    QCOMPARE(t.Text("lblEnergyToPass"), shown(c.energyToPass.energy) + " " + name);
+    QCOMPARE(t.Text("lblEnergyToReach"), shown(c.energyToReach.energy) + " " + name);
+    // The layer table's energies, in the same unit, named in the headings.
+    using M = fenra::LayerTableModel;
+    QCOMPARE(t.Cell(0, M::EnergyIn), shown(c.layers[0].energyIn));
+    QCOMPARE(t.Cell(1, M::EnergyOut), shown(c.layers[1].energyOut));
+    QCOMPARE(t.Cell(1, M::EnergyLost), shown(c.layers[1].energyLoss));
+    QCOMPARE(t.Cell(0, M::EnergySigma), shown(c.layers[0].energySigma));
+    QCOMPARE(t.Cell(2, M::EnergyOut), QString("0"));  // stopped: exactly nothing in any unit
+    QCOMPARE(t.layers().headerData(M::EnergyIn, Qt::Horizontal).toString(),
+             "Energy in (" + name + ")");
+    QCOMPARE(t.layers().headerData(M::EnergySigma, Qt::Horizontal).toString(), "σE (" + name + ")");
+}
+
+void RangeUnitsTest::lateralSpreadNamesItsUnit() {
+    Window t;
+    t.BuildThreeLayers();
+    const fenra::StackCalculation c = Calculate(ThreeLayerInput());
+    for (int k = 0; k < 3; ++k)
+        QCOMPARE(t.Cell(k, fenra::LayerTableModel::LateralSigma),
+                 fenra::ShownLength(c.layers[static_cast<std::size_t>(k)].lateralSigma));
+    // Fractions of a micrometre here: in nm.
+    for (int k = 0; k < 3; ++k)
+        QVERIFY2(t.Cell(k, fenra::LayerTableModel::LateralSigma).endsWith(" nm"),
+                 qPrintable(t.Cell(k, fenra::LayerTableModel::LateralSigma)));
+    // Through 1 mm of Si at 20 MeV the ion is spread over micrometres.
+    t.Type("txtEnergy", "20 MeV");
+    t.SetCell(2, fenra::LayerTableModel::Thickness, "1");
+    t.SetCell(2, fenra::LayerTableModel::Unit, static_cast<int>(fenra::ThicknessUnit::Mm));
+    fenra::StackInput in = ThreeLayerInput();
+    in.energy = 20000;
+    in.layers[2] = {"Si", 1, fenra::ThicknessUnit::Mm, 0};
+    const double lateral = Calculate(in).layers[2].lateralSigma;
+    QCOMPARE(t.Cell(2, fenra::LayerTableModel::LateralSigma), fenra::ShownLength(lateral));
+    QVERIFY2(t.Cell(2, fenra::LayerTableModel::LateralSigma).endsWith(" µm"),
+             qPrintable(t.Cell(2, fenra::LayerTableModel::LateralSigma)));
 }
 
 QTEST_MAIN(RangeUnitsTest)

@@ -262,7 +262,7 @@ void RangeWindowTest::tableHoldsOnlyWhatTheCalculationReads() {
                                   "Stop depth from front",
                                   "σE (keV)",
                                   "Angle σ (mrad)",
-                                  "Lateral σ (µm)",
+                                  "Lateral σ",
                                   "Mean charge",
                                   "Note"};
     QCOMPARE(headings.size(), LayerTableModel::ColumnCount);
