@@ -226,21 +226,26 @@ QWidget* RangeWindow::buildResultsGroup() {
     electronic_ = ResultLabel("lblElectronic");
     nuclear_ = ResultLabel("lblNuclear");
     total_ = ResultLabel("lblTotal");
-    stopNote_ = NoteLabel("lblStopNote", 2);
+    stopNote_ = NoteLabel("lblStopNote");
     rangeE15_ = ResultLabel("lblRangeE15");
     rangeMgCm2_ = ResultLabel("lblRangeMgCm2");
     rangeUm_ = ResultLabel("lblRangeUm");
-    rangeNote_ = NoteLabel("lblRangeNote", 2);
+    rangeNote_ = NoteLabel("lblRangeNote");
     form->addRow(tr("Stopping in"), stopUnit_);
     form->addRow(tr("Electronic"), electronic_);
     form->addRow(tr("Nuclear"), nuclear_);
     form->addRow(tr("Total"), total_);
-    form->addRow(stopNote_);
     form->addRow(tr("Range (1E15 atoms/cm2)"), rangeE15_);
     form->addRow(tr("Range (mg/cm2)"), rangeMgCm2_);
     // In nm, µm, mm or cm by its size, the unit beside the number.
     form->addRow(tr("Range (length)"), rangeUm_);
+    // Why a number is missing, below all of them: a note that comes or goes moves none of the
+    // numbers, and takes no room while there is none.
+    form->addRow(stopNote_);
     form->addRow(rangeNote_);
+    form->setRowVisible(stopNote_, false);
+    form->setRowVisible(rangeNote_, false);
+    resultsForm_ = form;
     group->setMaximumWidth(400);
     return group;
 }

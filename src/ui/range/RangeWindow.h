@@ -20,6 +20,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -173,6 +174,7 @@ class RangeWindow : public QMainWindow {
     QLabel* rangeMgCm2_ = nullptr;
     QLabel* rangeUm_ = nullptr;
     QLabel* rangeNote_ = nullptr;
+    QFormLayout* resultsForm_ = nullptr;
     LayerTableModel* layers_ = nullptr;
     QTableView* table_ = nullptr;
     QPushButton* add_ = nullptr;

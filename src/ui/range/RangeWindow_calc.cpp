@@ -2,6 +2,7 @@
 // turn of the event loop, and every result shown from it.
 
 #include <QComboBox>
+#include <QFormLayout>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
@@ -163,6 +164,8 @@ void RangeWindow::showMaterial(const MaterialResult& m) {
     rangeMgCm2_->setText(read ? ShownNumber(m.range.mgCm2, digits_) : kNone);
     rangeUm_->setText(read && m.range.hasUm ? ShownLength(m.range.um, digits_) : kNone);
     rangeNote_->setText(read ? TranslatedSentence(m.rangeUmReasonSentence) : QString());
+    for (QLabel* note : {stopNote_, rangeNote_})
+        resultsForm_->setRowVisible(note, !note->text().isEmpty());
 }
 
 void RangeWindow::showStack() {
