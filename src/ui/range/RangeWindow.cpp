@@ -99,20 +99,6 @@ RangeWindow::RangeWindow(Platform& platform, const DataSet& dataSet, const Eleme
     fillFromDataSet(dataSet);
     connectFields();
     calculateNow();
-    // Wide enough for the headings and the numbers of the first stack; a material name may
-    // need more.
-    table_->resizeColumnsToContents();
-    const QFontMetrics fm(table_->font());
-    const std::pair<int, const char*> widest[] = {
-        {LayerTableModel::Material, "polyethylene"},
-        {LayerTableModel::Unit, "1E15 atoms/cm2"},
-        {LayerTableModel::StopDepthInLayer, "0.000000 mg/cm2"},
-        {LayerTableModel::StopDepthFromFront, "0.000000 mg/cm2"},
-        {LayerTableModel::Note, "the ion does not reach this layer"}};
-    for (const auto& [column, text] : widest)
-        table_->setColumnWidth(column,
-                               std::max(table_->columnWidth(column),
-                                        fm.horizontalAdvance(QString::fromUtf8(text)) + 16));
     placeOnScreen();
 }
 
@@ -226,11 +212,11 @@ QWidget* RangeWindow::buildResultsGroup() {
     electronic_ = ResultLabel("lblElectronic");
     nuclear_ = ResultLabel("lblNuclear");
     total_ = ResultLabel("lblTotal");
-    stopNote_ = NoteLabel("lblStopNote");
+    stopNote_ = NoteLabel("lblStopNote", 2);
     rangeE15_ = ResultLabel("lblRangeE15");
     rangeMgCm2_ = ResultLabel("lblRangeMgCm2");
     rangeUm_ = ResultLabel("lblRangeUm");
-    rangeNote_ = NoteLabel("lblRangeNote");
+    rangeNote_ = NoteLabel("lblRangeNote", 2);
     form->addRow(tr("Stopping in"), stopUnit_);
     form->addRow(tr("Electronic"), electronic_);
     form->addRow(tr("Nuclear"), nuclear_);
@@ -284,7 +270,12 @@ QWidget* RangeWindow::buildStackGroup() {
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                             QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
-    table_->horizontalHeader()->setStretchLastSection(true);
+    // Every column as wide as its heading and texts, the note taking the rest: all of them fit
+    // a window of the opening width.
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setSectionResizeMode(LayerTableModel::Note, QHeaderView::Stretch);
+    // A note longer than its column ends in "…" on one line (the tooltip has it whole).
+    table_->setWordWrap(false);
     // Tab leaves the table for the buttons below it; the arrow keys move between its cells.
     table_->setTabKeyNavigation(false);
     // Room for a few layers however small the window: the header, the rows and a scroll bar.

@@ -27,6 +27,7 @@ class RangeLayoutTest : public QObject {
     void fieldsNeedNoScrollingAtTheOpeningSize();
     void resultRowsFollowEachOther_data();
     void resultRowsFollowEachOther();
+    void layerTableFitsTheOpeningWidth();
 };
 
 void RangeLayoutTest::geometryFitsTheScreen_data() {
@@ -162,6 +163,29 @@ void RangeLayoutTest::resultRowsFollowEachOther() {
                             .arg(below)
                             .arg(group->layout()->contentsMargins().bottom())));
     if (notes) QVERIFY(t.Child<QWidget>("lblStopNote")->geometry().top() > range.bottom());
+}
+
+void RangeLayoutTest::layerTableFitsTheOpeningWidth() {
+    range_test::Window t;
+    t.BuildThreeLayers();
+    t.w->resize(980, 760);
+    QCoreApplication::processEvents();
+    auto* table = t.Child<QTableView>("tblLayers");
+    // The spreads are shown: every column has a number or the stop's text in some row.
+    QVERIFY(!t.Cell(0, fenra::LayerTableModel::ChargeMean).isEmpty());
+    QVERIFY(!t.Cell(2, fenra::LayerTableModel::LateralSigma).isEmpty());
+    QVERIFY2(!table->horizontalScrollBar()->isVisible(),
+             qPrintable(QString("%1 px of columns in %2")
+                            .arg(table->horizontalHeader()->length())
+                            .arg(table->viewport()->width())));
+    QVERIFY(table->horizontalHeader()->length() <= table->viewport()->width());
+    // Every number and text whole in its column; the note has room to be read.
+    for (int c = 0; c < fenra::LayerTableModel::Note; ++c)
+        for (int r = 0; r < 3; ++r)
+            QVERIFY2(table->fontMetrics().horizontalAdvance(t.Cell(r, c)) < table->columnWidth(c),
+                     qPrintable(t.Cell(r, c)));
+    QVERIFY(table->columnWidth(fenra::LayerTableModel::Note) >=
+            table->fontMetrics().horizontalAdvance("the ion stops"));
 }
 
 int main(int argc, char** argv) {

@@ -36,7 +36,7 @@ class RangeSpreadTest : public QObject {
 
 void RangeSpreadTest::headings() {
     Window t;
-    const char* expected[] = {"σE (keV)", "Angle σ (mrad)", "Lateral σ", "Mean charge"};
+    const char* expected[] = {"σE\n(keV)", "Angle σ\n(mrad)", "Lateral σ", "Mean\ncharge"};
     for (int k = 0; k < 4; ++k)
         QCOMPARE(t.layers().headerData(LayerTableModel::EnergySigma + k, Qt::Horizontal).toString(),
                  QString::fromUtf8(expected[k]));

@@ -313,9 +313,11 @@ void RangeUnitsTest::resultEnergiesInTheFieldsUnit() {
     QCOMPARE(t.Cell(1, M::EnergyLost), shown(c.layers[1].energyLoss));
     QCOMPARE(t.Cell(0, M::EnergySigma), shown(c.layers[0].energySigma));
     QCOMPARE(t.Cell(2, M::EnergyOut), QString("0"));  // stopped: exactly nothing in any unit
-    QCOMPARE(t.layers().headerData(M::EnergyIn, Qt::Horizontal).toString(),
-             "Energy in (" + name + ")");
-    QCOMPARE(t.layers().headerData(M::EnergySigma, Qt::Horizontal).toString(), "σE (" + name + ")");
+    QCOMPARE(t.layers().headerData(M::EnergyIn, Qt::Horizontal).toString(), "E in\n(" + name + ")");
+    QCOMPARE(t.layers().headerData(M::EnergyIn, Qt::Horizontal, Qt::ToolTipRole).toString(),
+             "Energy of the ion entering the layer (" + name + ")");
+    QCOMPARE(t.layers().headerData(M::EnergySigma, Qt::Horizontal).toString(),
+             "σE\n(" + name + ")");
 }
 
 void RangeUnitsTest::lateralSpreadNamesItsUnit() {
