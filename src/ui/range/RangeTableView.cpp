@@ -186,6 +186,12 @@ void RangeTableView::setMaterial(const QString& material, const QString& density
 }
 
 void RangeTableView::setEnergyUnit(EnergyUnit unit) {
+    // The opening request stays 100 keV to 10 MeV whatever the unit: its numbers say keV.
+    if (unit != EnergyUnit::Kev)
+        for (auto [field, first] : {std::pair(from_, kFirstFrom), std::pair(to_, kFirstTo)})
+            if (field->text() == QLatin1String(first))
+                field->setText(field->text() + QLatin1Char(' ') +
+                               EnergyUnitDisplay(EnergyUnit::Kev));
     energyUnit_->setCurrentIndex(static_cast<int>(unit));
 }
 

@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
 
@@ -273,15 +274,23 @@ QRectF StackPlot::titleBox() const {
     // The whole title, on as many lines as the width needs: an exported image says all of what
     // it shows however narrow the window was, so the title is wrapped, never cut short.
     const QRectF width(kLeftMargin, kTopMargin, this->width() - kLeftMargin - kRightMargin, 1e6);
-    const QRectF used = QFontMetricsF(font()).boundingRect(width, kTitleFlags, title_);
+    const QRectF used = QFontMetricsF(font()).boundingRect(width, kTitleFlags, titleText());
     return QRectF(width.left(), width.top(), width.width(), used.height());
+}
+
+QString StackPlot::titleText() const {
+    // A layer's material, thickness and unit stay on one line ("Si 40 µm"), as do an energy and
+    // its unit: the lines break between layers.
+    static const QRegularExpression besideNumber(QStringLiteral("(?<=\\d) | (?=\\d)"));
+    QString text = title_;
+    return text.replace(besideNumber, QString(QChar(QChar::Nbsp)));
 }
 
 void StackPlot::drawTitle(QPainter& p) const {
     const QRectF box = titleBox();
     if (box.isEmpty()) return;
     p.setPen(palette().color(QPalette::Text));
-    p.drawText(box, kTitleFlags, title_);
+    p.drawText(box, kTitleFlags, titleText());
 }
 
 void StackPlot::drawCurve(QPainter& p, const QRectF& area) const {

@@ -78,6 +78,8 @@ class StackPlot : public QWidget {
     void drawTitle(QPainter& p) const;
     // Where the title is drawn, as high as its lines (empty without a title).
     QRectF titleBox() const;
+    // The title as drawn: a number joined to its neighbours by no-break spaces.
+    QString titleText() const;
     // The labels' horizontal places and rows (0 beside the plot), and how many rows they use.
     std::vector<LayerLabel> placeLabels(int* rows) const;
     void drawCurve(QPainter& p, const QRectF& area) const;

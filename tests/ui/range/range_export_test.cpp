@@ -22,15 +22,22 @@ QByteArray Bytes(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<cannot open>");
 }
 
-// The texts of an SVG file's <text> elements, in the order drawn, joined by blanks: a title
-// broken over lines reads whole again.
-QString SvgText(const QByteArray& svg) {
+// The texts of an SVG file's <text> elements, in the order drawn; a number and its unit are
+// joined by a no-break space, read here as a blank.
+QStringList SvgTexts(const QByteArray& svg) {
     QXmlStreamReader xml(svg);
     QStringList texts;
     while (!xml.atEnd())
         if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"text")
-            texts << xml.readElementText(QXmlStreamReader::IncludeChildElements).simplified();
-    return texts.join(QLatin1Char(' '));
+            texts << xml.readElementText(QXmlStreamReader::IncludeChildElements)
+                         .replace(QChar(QChar::Nbsp), QLatin1Char(' '))
+                         .simplified();
+    return texts;
+}
+
+// The same joined by blanks: a title broken over lines reads whole again.
+QString SvgText(const QByteArray& svg) {
+    return SvgTexts(svg).join(QLatin1Char(' '));
 }
 
 void Run(const Window& t, const char* command) {
@@ -124,6 +131,10 @@ void RangeExportTest::narrowExportCarriesTheWholeTitle() {
     const QString svg = SvgText(Bytes(Path("narrow.svg")));
     QVERIFY2(svg.contains(title), qPrintable(svg));
     QVERIFY2(!svg.contains(QChar(0x2026)), qPrintable(svg));  // nothing cut short
+    // The first line breaks between two layers, not between a number and its unit.
+    const QStringList lines = SvgTexts(Bytes(Path("narrow.svg")));
+    QVERIFY2(title.startsWith(lines[0]) && lines[0] != title, qPrintable(lines[0]));
+    QVERIFY2(lines[0].endsWith(QString::fromUtf8("µm,")), qPrintable(lines[0]));
     // The layer numbers and the plot lie below the title's two lines.
     const qreal line = QFontMetricsF(plot.font()).height();
     QVERIFY(plot.plotArea().top() >= 8 + 3 * line);

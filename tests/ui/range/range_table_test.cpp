@@ -16,6 +16,7 @@
 
 #include "materials/PhysicsError.h"
 #include "range/EnergySteps.h"
+#include "range/IonTarget.h"
 #include "support/BatchRun.h"
 #include "support/RangeWindowDriver.h"
 #include "ui/range/EnergyTableModel.h"
@@ -449,6 +450,14 @@ void RangeTableTest::takesTheCommandLinesStepsAndCompactRows() {
     t.Child<QAction>("mnuTable")->trigger();
     auto* table = t.w->findChild<fenra::RangeTableView*>();
     QCOMPARE(table->findChild<QComboBox*>("cboTableEnergyUnit")->currentText(), QString("MeV/u"));
+    // Its opening request stays 100 keV to 10 MeV, shown in MeV/u.
+    QCOMPARE(table->findChild<QLineEdit*>("txtTableFrom")->text(), QString("100 keV"));
+    QCOMPARE(table->findChild<QLineEdit*>("txtTableTo")->text(), QString("10000 keV"));
+    table->calculateNow();
+    const double he = fenra::ResolveIon(fenra::Db(), "He").mass;
+    QCOMPARE(table->table().rowCount(), 21);
+    QCOMPARE(table->table().cellText(0, 0), fenra::ShownNumber(100 / he / 1000));
+    QCOMPARE(table->table().cellText(20, 0), fenra::ShownNumber(10000 / he / 1000));
 }
 
 int main(int argc, char** argv) {
