@@ -49,7 +49,7 @@ RangeTableView::RangeTableView(Platform& platform, const ElementDatabase& db,
     calculationTimer_.setInterval(0);
     connect(&calculationTimer_, &QTimer::timeout, this, &RangeTableView::calculateNow);
     buildFields();
-    resize(1100, 600);
+    resize(1180, 640);
 }
 
 RangeTableView::~RangeTableView() {
