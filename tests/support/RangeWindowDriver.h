@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
+#include <cstdio>
 #include <memory>
 
 #include "range/StackCalculation.h"
@@ -52,12 +53,14 @@ inline fenra::StackCalculation Calculate(const fenra::StackInput& in) {
     return fenra::CalculateStack(in, fenra::Db(), fenra::List());
 }
 
-// The window's text of a result.
 // The window's text of a result: six significant digits, trailing zeros kept, no bare point.
+// C's printf (QString::asprintf drops the zeros of "%#g" beyond the sixth decimal).
 inline QString Shown(double v) {
-    QString text = QString::asprintf("%#.6g", v);
-    if (text.endsWith('.')) text.chop(1);
-    return text;
+    char text[64];
+    std::snprintf(text, sizeof text, "%#.6g", v);
+    QString shown = QString::fromLatin1(text);
+    if (shown.endsWith('.')) shown.chop(1);
+    return shown;
 }
 
 // The window's text of a layer's energy out: exactly "0" where the ion stops in the layer.

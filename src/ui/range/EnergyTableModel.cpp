@@ -52,7 +52,7 @@ int EnergyTableModel::columnCount(const QModelIndex& parent) const {
 double EnergyTableModel::value(const EnergyTableRow& r, int column) const {
     switch (column) {
         case Energy:
-            return r.energy;
+            return EnergyFromKev(r.energy, energyUnit_, massAmu_);
         case Electronic:
             return r.stopping.electronic;
         case Nuclear:
@@ -111,7 +111,7 @@ QVariant EnergyTableModel::headerData(int section, Qt::Orientation orientation, 
     if (section < 0 || section >= ColumnCount) return {};
     // A long unit breaks after its first slash, "eV/" over "(1E15 atoms/cm2)": the columns
     // stay about as narrow as their numbers.
-    QString unit = tr(kHeadings[section].unit);
+    QString unit = unitText(section);
     const qsizetype slash = unit.indexOf(QLatin1String("/("));
     if (slash >= 0) unit.insert(slash + 1, QLatin1Char('\n'));
     return tr(kHeadings[section].what) + QLatin1Char('\n') + unit;
@@ -121,6 +121,18 @@ void EnergyTableModel::setRows(std::vector<EnergyTableRow> rows) {
     beginResetModel();
     rows_ = std::move(rows);
     endResetModel();
+}
+
+QString EnergyTableModel::unitText(int column) const {
+    return column == Energy ? EnergyUnitDisplay(energyUnit_) : tr(kHeadings[column].unit);
+}
+
+void EnergyTableModel::setEnergyUnit(EnergyUnit unit, double massAmu) {
+    if (unit == energyUnit_ && massAmu == massAmu_) return;
+    energyUnit_ = unit;
+    massAmu_ = massAmu;
+    emit headerDataChanged(Qt::Horizontal, Energy, Energy);
+    if (!rows_.empty()) emit dataChanged(index(0, Energy), index(rowCount() - 1, Energy));
 }
 
 void EnergyTableModel::setDigits(int digits) {
@@ -133,7 +145,8 @@ void EnergyTableModel::setDigits(int digits) {
 QString EnergyTableModel::tabText() const {
     QStringList lines;
     QStringList cells;
-    for (const Heading& h : kHeadings) cells << tr(h.what) + QLatin1Char(' ') + tr(h.unit);
+    for (int c = 0; c < ColumnCount; ++c)
+        cells << tr(kHeadings[c].what) + QLatin1Char(' ') + unitText(c);
     lines << cells.join(QLatin1Char('\t'));
     for (int r = 0; r < rowCount(); ++r) {
         cells.clear();

@@ -42,6 +42,10 @@ class EnergyTableModel : public QAbstractTableModel {
     void setRows(std::vector<EnergyTableRow> rows);
     int digits() const { return digits_; }
     void setDigits(int digits);
+    // The unit of the energy column, and the ion's mass in amu for a unit per u; keV to begin
+    // with. The rows keep their energies in keV.
+    void setEnergyUnit(EnergyUnit unit, double massAmu);
+    EnergyUnit energyUnit() const { return energyUnit_; }
 
     // The cell as shown, and empty for a number that is not known.
     QString cellText(int row, int column) const;
@@ -51,9 +55,12 @@ class EnergyTableModel : public QAbstractTableModel {
 
   private:
     double value(const EnergyTableRow& r, int column) const;
+    QString unitText(int column) const;
 
     std::vector<EnergyTableRow> rows_;
     int digits_ = kDefaultShownDigits;
+    EnergyUnit energyUnit_ = EnergyUnit::Kev;
+    double massAmu_ = 0;
 };
 
 }  // namespace fenra

@@ -10,14 +10,33 @@ namespace fenra {
 
 namespace {
 
+// Short headings, on two lines where that keeps a column as narrow as its numbers, so that every
+// column fits a window of common width; the whole heading is the header's tooltip. %1: the unit
+// of the energies.
 const char* const kHeadings[LayerTableModel::ColumnCount] = {
     QT_TR_NOOP("Material"), QT_TR_NOOP("Thickness"), QT_TR_NOOP("Unit"),
-    QT_TR_NOOP("Density (g/cm3)"), QT_TR_NOOP("Energy in (keV)"), QT_TR_NOOP("Energy out (keV)"),
-    QT_TR_NOOP("Energy lost (keV)"), QT_TR_NOOP("Stop depth in layer"),
-    QT_TR_NOOP("Stop depth from front"),
+    QT_TR_NOOP("Density\n(g/cm3)"), QT_TR_NOOP("E in\n(%1)"), QT_TR_NOOP("E out\n(%1)"),
+    QT_TR_NOOP("E lost\n(%1)"), QT_TR_NOOP("Stop depth\nin layer"),
+    QT_TR_NOOP("Stop depth\nfrom front"),
     // The spreads behind each layer.
-    QT_TR_NOOP("σE (keV)"), QT_TR_NOOP("Angle σ (mrad)"), QT_TR_NOOP("Lateral σ (µm)"),
-    QT_TR_NOOP("Mean charge"), QT_TR_NOOP("Note")};
+    QT_TR_NOOP("σE\n(%1)"), QT_TR_NOOP("Angle σ\n(mrad)"), QT_TR_NOOP("Lateral σ"),
+    QT_TR_NOOP("Mean\ncharge"), QT_TR_NOOP("Note")};
+
+const char* const kHeadingTips[LayerTableModel::ColumnCount] = {
+    QT_TR_NOOP("Material: an element symbol, a formula or a listed material"),
+    QT_TR_NOOP("Thickness of the layer, in its unit"),
+    QT_TR_NOOP("Unit of the thickness"),
+    QT_TR_NOOP("Density (g/cm3) instead of the material's own; empty: its own"),
+    QT_TR_NOOP("Energy of the ion entering the layer (%1)"),
+    QT_TR_NOOP("Energy of the ion leaving the layer (%1)"),
+    QT_TR_NOOP("Energy lost in the layer (%1)"),
+    QT_TR_NOOP("Depth where the ion stops, from the layer's front face"),
+    QT_TR_NOOP("Depth where the ion stops, from the stack's front face"),
+    QT_TR_NOOP("Energy spread (one standard deviation) behind the layer (%1)"),
+    QT_TR_NOOP("Angular spread (one standard deviation) behind the layer (mrad)"),
+    QT_TR_NOOP("Lateral spread (one standard deviation) behind the layer, in nm, µm, mm or cm"),
+    QT_TR_NOOP("Mean charge of the ion behind the layer"),
+    QT_TR_NOOP("Note")};
 
 constexpr double kMradPerRad = 1000;
 
@@ -80,13 +99,13 @@ QString LayerTableModel::resultText(int row, int column) const {
     if (!r.reached) return column == Note ? notReachedText() : QString();
     switch (column) {
         case EnergyIn:
-            return ShownNumber(r.energyIn, digits_);
+            return energyText(r.energyIn);
         case EnergyOut:
             // A stopped ion leaves with nothing: exactly 0, not 0 to so many digits (the note
             // says it stopped).
-            return r.stopped ? QStringLiteral("0") : ShownNumber(r.energyOut, digits_);
+            return r.stopped ? QStringLiteral("0") : energyText(r.energyOut);
         case EnergyLost:
-            return ShownNumber(r.energyLoss, digits_);
+            return energyText(r.energyLoss);
         case StopDepthInLayer:
             // From the layer's own front face: what the ion leaves of this layer's thickness.
             return r.stopped ? depthText(r.stopDepthInLayer) : QString();
@@ -94,11 +113,12 @@ QString LayerTableModel::resultText(int row, int column) const {
             // From the stack's front face, through every layer before.
             return r.stopped ? depthText(r.stopDepth) : QString();
         case EnergySigma:
-            return SpreadText(r.energySigma, digits_);
+            return std::isfinite(r.energySigma) ? energyText(r.energySigma) : QString();
         case AngleSigma:
             return SpreadText(r.angleSigma * kMradPerRad, digits_);
         case LateralSigma:
-            return SpreadText(r.lateralSigma, digits_);
+            // In nm, µm, mm or cm by its size, as the ranges.
+            return std::isfinite(r.lateralSigma) ? ShownLength(r.lateralSigma, digits_) : QString();
         case ChargeMean:
             return SpreadText(r.chargeMean, digits_);
         case Note:
@@ -149,10 +169,26 @@ Qt::ItemFlags LayerTableModel::flags(const QModelIndex& index) const {
 }
 
 QVariant LayerTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (role != Qt::DisplayRole) return {};
-    if (orientation == Qt::Vertical) return section + 1;
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return {};
+    if (orientation == Qt::Vertical)
+        return role == Qt::DisplayRole ? QVariant(section + 1) : QVariant();
     if (section < 0 || section >= ColumnCount) return {};
-    return tr(kHeadings[section]);
+    const QString heading =
+        tr(role == Qt::DisplayRole ? kHeadings[section] : kHeadingTips[section]);
+    return heading.contains(QLatin1String("%1")) ? heading.arg(EnergyUnitDisplay(energyUnit_))
+                                                 : heading;
+}
+
+void LayerTableModel::setEnergyUnit(EnergyUnit unit, double massAmu) {
+    if (unit == energyUnit_ && massAmu == massAmu_) return;
+    energyUnit_ = unit;
+    massAmu_ = massAmu;
+    emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
+    if (rowCount() > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
+}
+
+QString LayerTableModel::energyText(double keV) const {
+    return ShownNumber(EnergyFromKev(keV, energyUnit_, massAmu_), digits_);
 }
 
 bool LayerTableModel::insertLayer(int after, const LayerText& layer) {

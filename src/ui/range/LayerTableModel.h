@@ -69,6 +69,9 @@ class LayerTableModel : public QAbstractTableModel {
     void setResults(const StackCalculation& c);
     // The significant digits of the results shown.
     void setDigits(int digits);
+    // The unit of the energies shown (in, out, lost and their spread), and the ion's mass in
+    // amu for a unit per u. keV to begin with.
+    void setEnergyUnit(EnergyUnit unit, double massAmu);
 
   signals:
     // The user changed a layer, added, removed or moved one: the stack needs a new calculation.
@@ -76,6 +79,8 @@ class LayerTableModel : public QAbstractTableModel {
 
   private:
     QString resultText(int row, int column) const;
+    // An energy in keV in the unit shown.
+    QString energyText(double keV) const;
     // A depth of the stop, as a length in the unit its size calls for where it has one, else in
     // mg/cm2, the unit named.
     QString depthText(const StackDepth& d) const;
@@ -84,6 +89,8 @@ class LayerTableModel : public QAbstractTableModel {
     std::vector<StackLayerRow> results_;
     bool complete_ = false;
     int digits_ = kDefaultShownDigits;
+    EnergyUnit energyUnit_ = EnergyUnit::Kev;
+    double massAmu_ = 0;
 };
 
 }  // namespace fenra

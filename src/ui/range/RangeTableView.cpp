@@ -3,6 +3,7 @@
 #include "ui/range/RangeTableView.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -48,7 +49,7 @@ RangeTableView::RangeTableView(Platform& platform, const ElementDatabase& db,
     calculationTimer_.setInterval(0);
     connect(&calculationTimer_, &QTimer::timeout, this, &RangeTableView::calculateNow);
     buildFields();
-    resize(1100, 600);
+    resize(1180, 640);
 }
 
 RangeTableView::~RangeTableView() {
@@ -84,15 +85,26 @@ void RangeTableView::buildFields() {
     steps->addWidget(from_);
     steps->addWidget(Caption(tr("&to"), to_));
     steps->addWidget(to_);
-    steps->addWidget(Caption(tr("keV in ste&ps"), stepCount_));
+    // The unit of every energy of the table: those typed, and the energy column.
+    energyUnit_ = Named(new QComboBox, "cboTableEnergyUnit");
+    for (int k = 0; k < kEnergyUnitCount; ++k)
+        energyUnit_->addItem(EnergyUnitDisplay(static_cast<EnergyUnit>(k)));
+    energyUnit_->setCurrentIndex(static_cast<int>(EnergyUnit::Kev));
+    energyUnit_->setAccessibleName(tr("Unit of the energies"));
+    energyUnit_->setToolTip(
+        tr("The unit of the energies typed and shown; a number may also be "
+           "typed with its unit (2 MeV, 500 keV/u)"));
+    steps->addWidget(energyUnit_);
+    steps->addWidget(Caption(tr("in ste&ps"), stepCount_));
     steps->addWidget(stepCount_);
     steps->addWidget(linear_);
     steps->addStretch(1);
 
-    listMode_ = Named(new QRadioButton(tr("L&ist (keV)")), "optTableList");
+    listMode_ = Named(new QRadioButton(tr("L&ist")), "optTableList");
     energies_ = Named(new QLineEdit, "txtTableEnergies");
     energies_->setAccessibleName(tr("Energies of the list"));
-    energies_->setPlaceholderText(tr("e.g. 500 1000 2000, separated by blanks or commas"));
+    energies_->setPlaceholderText(
+        tr("e.g. 500 1000 2000 or 0.5 MeV, 2 MeV, separated by blanks or commas"));
     auto* typed = new QHBoxLayout;
     typed->addWidget(listMode_);
     typed->addWidget(energies_, 1);
@@ -105,6 +117,10 @@ void RangeTableView::buildFields() {
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view_->setTabKeyNavigation(false);
     view_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Rows as high as a line of text, not the style's roomy default: more of a long table shows.
+    const int rowHeight = view_->fontMetrics().height() + 6;
+    view_->verticalHeader()->setMinimumSectionSize(rowHeight);
+    view_->verticalHeader()->setDefaultSectionSize(rowHeight);
 
     message_ = Named(new QLabel, "lblTableMessage");
     message_->setWordWrap(true);
@@ -135,6 +151,10 @@ void RangeTableView::connectFields() {
     for (QLineEdit* field : {material_, density_, from_, to_, stepCount_, energies_})
         connect(field, &QLineEdit::textChanged, this, &RangeTableView::scheduleCalculation);
     connect(linear_, &QCheckBox::toggled, this, &RangeTableView::scheduleCalculation);
+    connect(energyUnit_, &QComboBox::currentIndexChanged, this,
+            &RangeTableView::scheduleCalculation);
+    for (QLineEdit* field : {from_, to_})
+        connect(field, &QLineEdit::textEdited, this, &RangeTableView::followTypedUnit);
     connect(stepMode_, &QRadioButton::toggled, this, &RangeTableView::scheduleCalculation);
     connect(stepMode_, &QRadioButton::toggled, linear_, &QCheckBox::setEnabled);
     // Typing into a field of a mode chooses that mode.
@@ -163,6 +183,25 @@ void RangeTableView::setIon(const QString& ion, double mass, StoppingModel model
 void RangeTableView::setMaterial(const QString& material, const QString& density) {
     material_->setText(material);
     density_->setText(density);
+}
+
+void RangeTableView::setEnergyUnit(EnergyUnit unit) {
+    // The opening request stays 100 keV to 10 MeV whatever the unit: its numbers say keV.
+    if (unit != EnergyUnit::Kev)
+        for (auto [field, first] : {std::pair(from_, kFirstFrom), std::pair(to_, kFirstTo)})
+            if (field->text() == QLatin1String(first))
+                field->setText(field->text() + QLatin1Char(' ') +
+                               EnergyUnitDisplay(EnergyUnit::Kev));
+    energyUnit_->setCurrentIndex(static_cast<int>(unit));
+}
+
+EnergyUnit RangeTableView::energyUnit() const {
+    return static_cast<EnergyUnit>(energyUnit_->currentIndex());
+}
+
+void RangeTableView::followTypedUnit(const QString& text) {
+    const TypedEnergy typed = SplitTypedEnergy(text);
+    if (typed.unit) setEnergyUnit(*typed.unit);
 }
 
 void RangeTableView::setDigits(int digits) {

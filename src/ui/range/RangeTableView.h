@@ -16,8 +16,10 @@
 #include "materials/MaterialList.h"
 #include "physics/StoppingModel.h"
 #include "range/RangeCache.h"
+#include "range/Units.h"
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -28,10 +30,6 @@ namespace fenra {
 
 class EnergyTableModel;
 class Platform;
-
-// The most rows the table is calculated for: each row integrates the range straggling, so a
-// table stays quick to recalculate on every key.
-constexpr int kMaxTableSteps = 10000;
 
 class RangeTableView : public QWidget {
     Q_OBJECT
@@ -47,6 +45,10 @@ class RangeTableView : public QWidget {
     // The material and a density in g/cm3 instead of its own (empty: its own), as typed.
     void setMaterial(const QString& material, const QString& density);
     void setDigits(int digits);
+    // The unit the energies are typed and shown in (the range window's to start with); a unit
+    // typed after a number is taken for it, and the selector follows.
+    void setEnergyUnit(EnergyUnit unit);
+    EnergyUnit energyUnit() const;
     // The folder Save CSV starts in (the range window's data folder); a save moves it.
     void setDataFolder(const QString& folder) { dataFolder_ = folder; }
 
@@ -64,9 +66,12 @@ class RangeTableView : public QWidget {
   private:
     void buildFields();
     void scheduleCalculation();
-    std::optional<std::vector<double>> readEnergies(QString* refusal) const;
-    std::optional<std::vector<double>> readSteps(QString* refusal) const;
-    std::optional<std::vector<double>> readList(QString* refusal) const;
+    // The energies asked for, in keV; massAmu is the ion's, for a unit per u.
+    std::optional<std::vector<double>> readEnergies(double massAmu, QString* refusal) const;
+    std::optional<std::vector<double>> readSteps(double massAmu, QString* refusal) const;
+    std::optional<std::vector<double>> readList(double massAmu, QString* refusal) const;
+    // A typed unit after the number of a field is shown by the selector.
+    void followTypedUnit(const QString& text);
     QString rowWarnings() const;
     void connectFields();
 
@@ -90,6 +95,7 @@ class RangeTableView : public QWidget {
     QLineEdit* from_ = nullptr;
     QLineEdit* to_ = nullptr;
     QLineEdit* stepCount_ = nullptr;
+    QComboBox* energyUnit_ = nullptr;
     QCheckBox* linear_ = nullptr;
     QRadioButton* listMode_ = nullptr;
     QLineEdit* energies_ = nullptr;

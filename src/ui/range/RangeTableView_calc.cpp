@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "export/EnergyTableExport.h"
+#include "materials/Material.h"
 #include "materials/PhysicsError.h"
 #include "messages/PhysicsMessages.h"
 #include "range/EnergySteps.h"
@@ -33,11 +34,14 @@ namespace {
 const char* const kCsvFilter =
     QT_TRANSLATE_NOOP("fenra::RangeTableView", "CSV file (*.csv);;All files (*.*)");
 
-// An energy typed in keV: a finite number of at least 0.
-std::optional<double> TypedEnergy(const QString& text) {
-    const double E = TypedNumber(text);
-    if (!(E >= 0) || !std::isfinite(E)) return std::nullopt;
-    return E;
+// An energy typed with its unit, or in `unit`, in keV: a finite number of at least 0.
+std::optional<double> TypedKev(const QString& text, EnergyUnit unit, double massAmu) {
+    const TypedEnergy typed = SplitTypedEnergy(text);
+    const double v = TypedNumber(typed.number);
+    if (!(v >= 0) || !std::isfinite(v)) return std::nullopt;
+    const double keV = EnergyToKev(v, typed.unit.value_or(unit), massAmu);
+    if (!std::isfinite(keV)) return std::nullopt;
+    return keV;
 }
 
 // How a row's energy is named in a warning, as fenra32-calc names it.
@@ -47,51 +51,63 @@ Message EnergyLabel(double E) {
 
 }  // namespace
 
-std::optional<std::vector<double>> RangeTableView::readSteps(QString* refusal) const {
-    const std::optional<double> from = TypedEnergy(from_->text());
+std::optional<std::vector<double>> RangeTableView::readSteps(double massAmu,
+                                                             QString* refusal) const {
+    const std::optional<double> from = TypedKev(from_->text(), energyUnit(), massAmu);
     if (!from) {
         *refusal = tr("From is not a number of at least 0 keV: “%1”.").arg(from_->text());
         return std::nullopt;
     }
-    const std::optional<double> to = TypedEnergy(to_->text());
+    const std::optional<double> to = TypedKev(to_->text(), energyUnit(), massAmu);
     if (!to) {
         *refusal = tr("To is not a number of at least 0 keV: “%1”.").arg(to_->text());
         return std::nullopt;
     }
-    if (!(*from < *to)) {
-        *refusal = tr("From must be below To.");
-        return std::nullopt;
-    }
+    // As the command line: From above To makes a descending table, From equal to To the same
+    // energy on every row.
     bool whole = false;
-    const int steps = stepCount_->text().trimmed().toInt(&whole);
-    if (!whole || steps < 1 || steps > kMaxTableSteps) {
-        *refusal = tr("The number of steps is not a whole number from 1 to %1: “%2”.")
-                       .arg(kMaxTableSteps)
-                       .arg(stepCount_->text());
+    const QString typedSteps = stepCount_->text().trimmed();
+    const int steps = typedSteps.toInt(&whole);
+    if (!whole || steps < 1 || steps > kMaxEnergySteps) {
+        *refusal = TranslatedSentence(Sentence(
+            PhysicsText::StepsNotWholeNumber,
+            {Value(tr("Steps").toStdString()), Value(TextForMessage(typedSteps.toStdString())),
+             Value(std::to_string(kMaxEnergySteps))}));
         return std::nullopt;
     }
     const bool linear = linear_->isChecked();
-    if (!linear && !(*from > 0)) {
+    if (!linear && !(*from > 0 && *to > 0)) {
         *refusal = tr("Logarithmic steps start above 0 keV: check Linear for a table from 0 keV.");
         return std::nullopt;
     }
     return EnergySteps(*from, *to, steps, linear);
 }
 
-std::optional<std::vector<double>> RangeTableView::readList(QString* refusal) const {
+std::optional<std::vector<double>> RangeTableView::readList(double massAmu,
+                                                            QString* refusal) const {
     static const QRegularExpression separators(QStringLiteral("[\\s,;]+"));
     const QStringList words = energies_->text().split(separators, Qt::SkipEmptyParts);
-    if (words.isEmpty()) {
-        *refusal = tr("Type the energies of the list in keV, separated by blanks or commas.");
+    // A unit standing alone belongs to the number before it: "2 MeV" is one energy.
+    QStringList typed;
+    for (const QString& word : words) {
+        EnergyUnit unit;
+        if (!typed.isEmpty() && EnergyUnitOf(word.toStdString(), &unit) &&
+            !SplitTypedEnergy(typed.back()).unit)
+            typed.back() += QLatin1Char(' ') + word;
+        else
+            typed << word;
+    }
+    if (typed.isEmpty()) {
+        *refusal = tr("Type the energies of the list, separated by blanks or commas.");
         return std::nullopt;
     }
-    if (words.size() > kMaxTableSteps + 1) {
-        *refusal = tr("The list holds more than %1 energies.").arg(kMaxTableSteps + 1);
+    if (typed.size() > kMaxEnergySteps + 1) {
+        *refusal = tr("The list holds more than %1 energies.").arg(kMaxEnergySteps + 1);
         return std::nullopt;
     }
     std::vector<double> energies;
-    for (const QString& word : words) {
-        const std::optional<double> E = TypedEnergy(word);
+    for (const QString& word : typed) {
+        const std::optional<double> E = TypedKev(word, energyUnit(), massAmu);
         if (!E) {
             *refusal =
                 tr("The list holds “%1”, which is not a number of at least 0 keV.").arg(word);
@@ -102,8 +118,9 @@ std::optional<std::vector<double>> RangeTableView::readList(QString* refusal) co
     return energies;
 }
 
-std::optional<std::vector<double>> RangeTableView::readEnergies(QString* refusal) const {
-    return stepMode_->isChecked() ? readSteps(refusal) : readList(refusal);
+std::optional<std::vector<double>> RangeTableView::readEnergies(double massAmu,
+                                                                QString* refusal) const {
+    return stepMode_->isChecked() ? readSteps(massAmu, refusal) : readList(massAmu, refusal);
 }
 
 void RangeTableView::calculateNow() {
@@ -122,7 +139,9 @@ void RangeTableView::calculateNow() {
         const Target t = ResolveTarget(
             db_, list_, ion, material_->text().trimmed().toStdString(),
             density.isEmpty() ? std::nullopt : std::optional(TypedNumber(density)), stoppingModel_);
-        if (const auto energies = readEnergies(&text)) rows = EnergyTable(t, *energies, {}, cache_);
+        model_->setEnergyUnit(energyUnit(), ion.mass);
+        if (const auto energies = readEnergies(ion.mass, &text))
+            rows = EnergyTable(t, *energies, {}, cache_);
     } catch (const PhysicsError& e) {
         text = TranslatedSentence(e.Reason());
     }

@@ -120,4 +120,16 @@ double TypedNumber(const QString& text) {
     return ok ? v : std::numeric_limits<double>::quiet_NaN();
 }
 
+TypedEnergy SplitTypedEnergy(const QString& text) {
+    const QString trimmed = text.trimmed();
+    const std::string utf8 = trimmed.toStdString();
+    std::string_view number;
+    EnergyUnit unit = EnergyUnit::Kev;
+    if (!SplitEnergyUnit(utf8, &number, &unit)) return {trimmed, std::nullopt};
+    const QString before = QString::fromUtf8(number.data(), static_cast<qsizetype>(number.size()));
+    // "2 meV" ends in "eV" but "2 m" is no number: the whole text is refused as typed.
+    if (!std::isfinite(TypedNumber(before))) return {trimmed, std::nullopt};
+    return {before.trimmed(), unit};
+}
+
 }  // namespace fenra

@@ -3,6 +3,7 @@
 // and its plot.
 
 #include <QString>
+#include <optional>
 
 #include "range/Units.h"
 
@@ -38,5 +39,15 @@ QString ShownLength(double um, int digits = kDefaultShownDigits);
 // A number typed into a field: the whole text without surrounding blanks, '.' as the decimal
 // point. Anything else reads as NaN, which the calculation refuses in its own words.
 double TypedNumber(const QString& text);
+
+// An energy typed into a field, "2 MeV", "2MeV", "500 keV/u" or a bare "2000": the number's
+// text and the unit that ends it, with the unit words of the command line's energies
+// (range/Units.h's SplitEnergyUnit). Without a unit, or with text before it that is no number,
+// no unit: the text is then read whole as a number in the unit of the field's selector.
+struct TypedEnergy {
+    QString number;
+    std::optional<EnergyUnit> unit;
+};
+TypedEnergy SplitTypedEnergy(const QString& text);
 
 }  // namespace fenra

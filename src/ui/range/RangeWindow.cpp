@@ -99,19 +99,6 @@ RangeWindow::RangeWindow(Platform& platform, const DataSet& dataSet, const Eleme
     fillFromDataSet(dataSet);
     connectFields();
     calculateNow();
-    // Wide enough for the headings and the numbers of the first stack; a material name may
-    // need more.
-    table_->resizeColumnsToContents();
-    const QFontMetrics fm(table_->font());
-    const std::pair<int, QString> widest[] = {
-        {LayerTableModel::Material, QStringLiteral("polyethylene")},
-        {LayerTableModel::Unit, QStringLiteral("1E15 atoms/cm2")},
-        {LayerTableModel::StopDepthInLayer, QStringLiteral("0.000000 mg/cm2")},
-        {LayerTableModel::StopDepthFromFront, QStringLiteral("0.000000 mg/cm2")},
-        {LayerTableModel::Note, LayerTableModel::notReachedText()}};
-    for (const auto& [column, text] : widest)
-        table_->setColumnWidth(
-            column, std::max(table_->columnWidth(column), fm.horizontalAdvance(text) + 16));
     placeOnScreen();
 }
 
@@ -197,6 +184,9 @@ QWidget* RangeWindow::buildMaterialGroup() {
     energyUnit_->setCurrentIndex(static_cast<int>(EnergyUnit::Kev));
     energyUnit_->setAccessibleName(tr("Unit of the energy"));
     energyUnit_->setToolTip(tr("Per u: the energy of each nucleon, times the ion's mass in u"));
+    energy_->setToolTip(
+        tr("A number in the unit chosen beside it, or with its unit: "
+           "2 MeV, 500 keV/u"));
     auto* energyRow = new QHBoxLayout;
     energyRow->addWidget(energy_, 1);
     energyRow->addWidget(energyUnit_);
@@ -231,12 +221,17 @@ QWidget* RangeWindow::buildResultsGroup() {
     form->addRow(tr("Electronic"), electronic_);
     form->addRow(tr("Nuclear"), nuclear_);
     form->addRow(tr("Total"), total_);
-    form->addRow(stopNote_);
     form->addRow(tr("Range (1E15 atoms/cm2)"), rangeE15_);
     form->addRow(tr("Range (mg/cm2)"), rangeMgCm2_);
     // In nm, µm, mm or cm by its size, the unit beside the number.
     form->addRow(tr("Range (length)"), rangeUm_);
+    // Why a number is missing, below all of them: a note that comes or goes moves none of the
+    // numbers, and takes no room while there is none.
+    form->addRow(stopNote_);
     form->addRow(rangeNote_);
+    form->setRowVisible(stopNote_, false);
+    form->setRowVisible(rangeNote_, false);
+    resultsForm_ = form;
     group->setMaximumWidth(400);
     return group;
 }
@@ -275,7 +270,12 @@ QWidget* RangeWindow::buildStackGroup() {
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                             QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
-    table_->horizontalHeader()->setStretchLastSection(true);
+    // Every column as wide as its heading and texts, the note taking the rest: all of them fit
+    // a window of the opening width.
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setSectionResizeMode(LayerTableModel::Note, QHeaderView::Stretch);
+    // A note longer than its column ends in "…" on one line (the tooltip has it whole).
+    table_->setWordWrap(false);
     // Tab leaves the table for the buttons below it; the arrow keys move between its cells.
     table_->setTabKeyNavigation(false);
     // Room for a few layers however small the window: the header, the rows and a scroll bar.
@@ -344,8 +344,10 @@ void RangeWindow::buildMenus() {
 }
 
 void RangeWindow::connectFields() {
-    for (QLineEdit* field : {ion_, mass_, energy_, density_, reachDepth_})
+    for (QLineEdit* field : {ion_, mass_, density_, reachDepth_})
         connect(field, &QLineEdit::textChanged, this, &RangeWindow::scheduleCalculation);
+    connect(energy_, &QLineEdit::textChanged, this, &RangeWindow::energyEdited);
+    connect(energyUnit_, &QComboBox::activated, this, &RangeWindow::energyUnitChosen);
     connect(material_, &QLineEdit::textChanged, this, &RangeWindow::materialEdited);
     connect(model_, &QComboBox::activated, this,
             [this](int k) { emit modelChosen(model_->itemData(k).toString()); });

@@ -10,6 +10,7 @@
 #include <QRect>
 #include <QString>
 #include <QTimer>
+#include <utility>
 
 #include "materials/MaterialList.h"
 #include "range/RangeCache.h"
@@ -19,6 +20,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -111,8 +113,21 @@ class RangeWindow : public QMainWindow {
 
     void scheduleCalculation();
     StackInput readInput() const;
-    // The energy field in keV, from the unit chosen beside it (NaN where it is no number).
+    // The energy field in keV, in the unit typed after the number, else the one chosen beside
+    // it (NaN where it is no number).
     double typedEnergyKev() const;
+    // The unit chosen beside the energy field (which follows a unit typed in it).
+    EnergyUnit energyUnit() const;
+    // The mass an energy per u is multiplied by: the mass typed, else the ion's own (NaN when
+    // the ion cannot be read).
+    double perUMass() const;
+    // The unit the results' energies are shown in, and the mass of a unit per u.
+    std::pair<EnergyUnit, double> resultEnergyUnit() const;
+    // An energy in keV as the window shows it: in the energy field's unit, the unit named.
+    QString shownEnergy(double keV) const;
+    QString energyAnswer(const EnergyAnswer& a) const;
+    void energyEdited();
+    void energyUnitChosen();
     void showCalculation();
     void showMaterial(const MaterialResult& m);
     void showStack();
@@ -159,6 +174,7 @@ class RangeWindow : public QMainWindow {
     QLabel* rangeMgCm2_ = nullptr;
     QLabel* rangeUm_ = nullptr;
     QLabel* rangeNote_ = nullptr;
+    QFormLayout* resultsForm_ = nullptr;
     LayerTableModel* layers_ = nullptr;
     QTableView* table_ = nullptr;
     QPushButton* add_ = nullptr;

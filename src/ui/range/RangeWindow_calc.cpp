@@ -2,6 +2,7 @@
 // turn of the event loop, and every result shown from it.
 
 #include <QComboBox>
+#include <QFormLayout>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +10,8 @@
 #include <QStringList>
 #include <QTableView>
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 #include "messages/PhysicsMessages.h"
 #include "range/IonTarget.h"
@@ -23,11 +26,6 @@ namespace fenra {
 namespace {
 
 const QString kNone = QStringLiteral("—");
-
-QString Energy(const EnergyAnswer& a, int digits) {
-    return a.known ? ShownNumber(a.energy, digits) + RangeWindow::tr(" keV")
-                   : TranslatedSentence(a.reason);
-}
 
 }  // namespace
 
@@ -74,21 +72,63 @@ StackInput RangeWindow::readInput() const {
     return in;
 }
 
+void RangeWindow::energyEdited() {
+    // A unit typed after the number is the energy's unit: the selector shows it.
+    const TypedEnergy typed = SplitTypedEnergy(energy_->text());
+    if (typed.unit) energyUnit_->setCurrentIndex(static_cast<int>(*typed.unit));
+    scheduleCalculation();
+}
+
+void RangeWindow::energyUnitChosen() {
+    // A unit chosen in the list replaces one typed in the field: the number stays, bare.
+    const TypedEnergy typed = SplitTypedEnergy(energy_->text());
+    if (typed.unit && static_cast<int>(*typed.unit) != energyUnit_->currentIndex())
+        energy_->setText(typed.number);
+}
+
+double RangeWindow::perUMass() const {
+    // The mass typed, else the ion's own: NaN for an ion that cannot be read.
+    const double mass = mass_->text().trimmed().isEmpty() ? 0 : TypedNumber(mass_->text());
+    if (mass > 0) return mass;
+    try {
+        return ResolveIon(db_, ion_->text().trimmed().toStdString()).mass;
+    } catch (const std::exception&) {
+        return std::numeric_limits<double>::quiet_NaN();
+    }
+}
+
+EnergyUnit RangeWindow::energyUnit() const {
+    return static_cast<EnergyUnit>(energyUnit_->currentIndex());
+}
+
 double RangeWindow::typedEnergyKev() const {
-    const double value = TypedNumber(energy_->text());
-    const auto unit = static_cast<EnergyUnit>(energyUnit_->currentIndex());
+    const TypedEnergy typed = SplitTypedEnergy(energy_->text());
+    const double value = TypedNumber(typed.number);
+    const EnergyUnit unit = typed.unit.value_or(energyUnit());
     if (unit < EnergyUnit::KevPerU) return EnergyToKev(value, unit, 0);
     // Per u: times the mass typed, else the ion's own. An ion that cannot be read leaves the
     // number as it is; the calculation then refuses the ion in its own words.
-    double mass = mass_->text().trimmed().isEmpty() ? 0 : TypedNumber(mass_->text());
-    if (!(mass > 0)) {
-        try {
-            mass = ResolveIon(db_, ion_->text().trimmed().toStdString()).mass;
-        } catch (const std::exception&) {
-            return value;
-        }
-    }
-    return EnergyToKev(value, unit, mass);
+    const double mass = perUMass();
+    return std::isfinite(mass) ? EnergyToKev(value, unit, mass) : value;
+}
+
+std::pair<EnergyUnit, double> RangeWindow::resultEnergyUnit() const {
+    // The energy field's unit, per u by the same mass as the typed energy; keV where that mass
+    // is not known (the calculation has then refused the ion).
+    const EnergyUnit unit = energyUnit();
+    if (unit < EnergyUnit::KevPerU) return {unit, 0};
+    const double mass = perUMass();
+    return std::isfinite(mass) ? std::pair(unit, mass) : std::pair(EnergyUnit::Kev, 0.0);
+}
+
+QString RangeWindow::shownEnergy(double keV) const {
+    const auto [unit, mass] = resultEnergyUnit();
+    return ShownNumber(EnergyFromKev(keV, unit, mass), digits_) + QLatin1Char(' ') +
+           EnergyUnitDisplay(unit);
+}
+
+QString RangeWindow::energyAnswer(const EnergyAnswer& a) const {
+    return a.known ? shownEnergy(a.energy) : TranslatedSentence(a.reason);
 }
 
 void RangeWindow::calculateNow() {
@@ -123,14 +163,18 @@ void RangeWindow::showMaterial(const MaterialResult& m) {
     rangeMgCm2_->setText(read ? ShownNumber(m.range.mgCm2, digits_) : kNone);
     rangeUm_->setText(read && m.range.hasUm ? ShownLength(m.range.um, digits_) : kNone);
     rangeNote_->setText(read ? TranslatedSentence(m.rangeUmReason) : QString());
+    for (QLabel* note : {stopNote_, rangeNote_})
+        resultsForm_->setRowVisible(note, !note->text().isEmpty());
 }
 
 void RangeWindow::showStack() {
-    layers_->setResults(shown_);
     const bool read = shown_.error.Empty();
-    energyToPass_->setText(read ? Energy(shown_.energyToPass, digits_) : kNone);
-    energyToReach_->setText(
-        read && shownInput_.reachDepthGiven ? Energy(shown_.energyToReach, digits_) : QString());
+    const auto [unit, mass] = resultEnergyUnit();
+    layers_->setEnergyUnit(unit, mass);
+    layers_->setResults(shown_);
+    energyToPass_->setText(read ? energyAnswer(shown_.energyToPass) : kNone);
+    energyToReach_->setText(read && shownInput_.reachDepthGiven ? energyAnswer(shown_.energyToReach)
+                                                                : QString());
     plot_->setCalculation(shown_, shownInput_.unit);
     plot_->setTitle(plotTitle());
 }
@@ -142,8 +186,9 @@ QString RangeWindow::plotTitle() const {
                       .arg(l.material.trimmed(), l.thickness.trimmed(),
                            ThicknessUnitDisplay(l.unit));
     const QString ion = ion_->text().trimmed();
+    // The selector names the unit typed with the number too.
     const QString energy =
-        energy_->text().trimmed() + QLatin1Char(' ') + energyUnit_->currentText();
+        SplitTypedEnergy(energy_->text()).number + QLatin1Char(' ') + energyUnit_->currentText();
     const QString model = modelName();
     if (layers.isEmpty())
         return tr("%1 %2 into %3 (%4 model)").arg(ion, energy, material_->text().trimmed(), model);

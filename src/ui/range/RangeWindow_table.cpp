@@ -12,6 +12,7 @@ RangeTableView* RangeWindow::openTable() {
     if (tableView_ == nullptr) {
         tableView_ = new RangeTableView(platform_, db_, list_, this, cache_);
         tableView_->setDataFolder(dataFolder_);
+        tableView_->setEnergyUnit(energyUnit());
         const StackInput& in = shownInput_;
         const bool own = in.material.empty() && !in.layers.empty();
         const double density = own ? in.layers.front().density : in.density;

@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
 
@@ -18,6 +19,8 @@ constexpr qreal kLeftMargin = 76, kRightMargin = 18, kTopMargin = 8, kBottomMarg
 // Space between two lines of text above the plot.
 constexpr qreal kLineGap = 2;
 constexpr qreal kTickLength = 5;
+// The title: centred, broken between words.
+constexpr int kTitleFlags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
 const QColor kCurveColour(0, 90, 200);
 const QColor kBandColour(0, 90, 200, 45);
 const QColor kFaceColour(150, 150, 150);
@@ -66,7 +69,9 @@ QRectF StackPlot::plotArea() const {
     int rows = 0;
     placeLabels(&rows);
     const qreal line = fm.height() + kLineGap;
-    const qreal top = kTopMargin + (title_.isEmpty() ? 0 : line) + std::max(rows, 1) * line;
+    const QRectF title = titleBox();
+    const qreal top =
+        kTopMargin + (title.isEmpty() ? 0 : title.height() + kLineGap) + std::max(rows, 1) * line;
     return QRectF(kLeftMargin, top, width() - kLeftMargin - kRightMargin,
                   height() - top - kBottomMargin);
 }
@@ -265,13 +270,28 @@ void StackPlot::drawBoundaries(QPainter& p, const QRectF& area) const {
     for (const LayerLabel& l : layerLabels()) p.drawText(l.box, Qt::AlignHCenter, l.text);
 }
 
+QRectF StackPlot::titleBox() const {
+    if (title_.isEmpty()) return {};
+    // The whole title, on as many lines as the width needs: an exported image says all of what
+    // it shows however narrow the window was, so the title is wrapped, never cut short.
+    const QRectF width(kLeftMargin, kTopMargin, this->width() - kLeftMargin - kRightMargin, 1e6);
+    const QRectF used = QFontMetricsF(font()).boundingRect(width, kTitleFlags, titleText());
+    return QRectF(width.left(), width.top(), width.width(), used.height());
+}
+
+QString StackPlot::titleText() const {
+    // A layer's material, thickness and unit stay on one line ("Si 40 µm"), as do an energy and
+    // its unit: the lines break between layers.
+    static const QRegularExpression besideNumber(QStringLiteral("(?<=\\d) | (?=\\d)"));
+    QString text = title_;
+    return text.replace(besideNumber, QString(QChar(QChar::Nbsp)));
+}
+
 void StackPlot::drawTitle(QPainter& p) const {
-    if (title_.isEmpty()) return;
-    const QFontMetricsF fm(font());
+    const QRectF box = titleBox();
+    if (box.isEmpty()) return;
     p.setPen(palette().color(QPalette::Text));
-    const QRectF line(kLeftMargin, kTopMargin, width() - kLeftMargin - kRightMargin, fm.height());
-    p.drawText(line, Qt::AlignHCenter | Qt::AlignTop,
-               fm.elidedText(title_, Qt::ElideRight, line.width()));
+    p.drawText(box, kTitleFlags, titleText());
 }
 
 void StackPlot::drawCurve(QPainter& p, const QRectF& area) const {

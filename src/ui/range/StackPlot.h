@@ -36,7 +36,8 @@ class StackPlot : public QWidget {
     void setQuantity(PlotQuantity q);
     void setLogAxes(bool logDepth, bool logValue);
     // The line above the plot that says what it shows (ion, energy, materials, model); it is
-    // drawn on the screen and in every exported image.
+    // drawn on the screen and in every exported image, whole: where the plot is narrower than
+    // the title, on two lines or more.
     void setTitle(const QString& title);
     const QString& title() const { return title_; }
     // The points of the energy's +-sigma band (depth, energy - sigma) and (depth, energy +
@@ -75,6 +76,10 @@ class StackPlot : public QWidget {
     void drawMinorGrid(QPainter& p, const QRectF& area) const;
     void drawBoundaries(QPainter& p, const QRectF& area) const;
     void drawTitle(QPainter& p) const;
+    // Where the title is drawn, as high as its lines (empty without a title).
+    QRectF titleBox() const;
+    // The title as drawn: a number joined to its neighbours by no-break spaces.
+    QString titleText() const;
     // The labels' horizontal places and rows (0 beside the plot), and how many rows they use.
     std::vector<LayerLabel> placeLabels(int* rows) const;
     void drawCurve(QPainter& p, const QRectF& area) const;

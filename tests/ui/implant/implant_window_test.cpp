@@ -441,7 +441,7 @@ void ImplantWindowTest::displacementFieldSetsTheCount() {
     o.ions = 256;
     fenra::ImplantStack s =
         fenra::ImplantStackOf(BoronStack(), fenra::Db(), fenra::List(), 0, o.cutoffEv);
-    QVERIFY(s.error.empty());
+    QVERIFY(s.error.Empty());
     for (fenra::ImplantLayer& layer : s.layers)
         for (fenra::ImplantElement& e : layer.elements)
             e.displacementEnergy = e.Z == 14 ? silicon : oxygen;

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 #include "export/StackExport.h"
@@ -19,6 +20,24 @@ namespace {
 QByteArray Bytes(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<cannot open>");
+}
+
+// The texts of an SVG file's <text> elements, in the order drawn; a number and its unit are
+// joined by a no-break space, read here as a blank.
+QStringList SvgTexts(const QByteArray& svg) {
+    QXmlStreamReader xml(svg);
+    QStringList texts;
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"text")
+            texts << xml.readElementText(QXmlStreamReader::IncludeChildElements)
+                         .replace(QChar(QChar::Nbsp), QLatin1Char(' '))
+                         .simplified();
+    return texts;
+}
+
+// The same joined by blanks: a title broken over lines reads whole again.
+QString SvgText(const QByteArray& svg) {
+    return SvgTexts(svg).join(QLatin1Char(' '));
 }
 
 void Run(const Window& t, const char* command) {
@@ -38,6 +57,7 @@ class RangeExportTest : public QObject {
     void commandsAreInTheFileMenu();
     void plotImageInThreeFormats();
     void copyImage();
+    void narrowExportCarriesTheWholeTitle();
     void plotDataIsTheSeriesAsCsv();
     void tableIsTheLayersAsCsv();
     void exportsFollowTheLastKeystroke();
@@ -89,6 +109,45 @@ void RangeExportTest::copyImage() {
     QVERIFY(!image.isNull());
     const QWidget& plot = t.w->plot();
     QCOMPARE(image.size(), plot.size() * plot.devicePixelRatioF());
+}
+
+void RangeExportTest::narrowExportCarriesTheWholeTitle() {
+    Window t;
+    t.BuildThreeLayers();
+    t.w->resize(t.w->minimumSizeHint());  // the window at its narrowest
+    QCoreApplication::processEvents();
+    const fenra::StackPlot& plot = t.w->plot();
+    const QString title = QStringLiteral(
+        "He 2000 keV through mylar 2 µm, Al 3 µm, Si 40 µm "
+        "(classic model)");
+    QCOMPARE(plot.title(), title);
+    // The title does not fit on one line here.
+    QVERIFY2(QFontMetricsF(plot.font()).horizontalAdvance(title) > plot.plotArea().width(),
+             qPrintable(QString::number(plot.width())));
+    t.platform.fileAnswers = {Path("narrow.svg"), Path("narrow.png")};
+    Run(t, "mnuSaveImage");
+    Run(t, "mnuSaveImage");
+    QVERIFY(t.platform.messages.empty());
+    const QString svg = SvgText(Bytes(Path("narrow.svg")));
+    QVERIFY2(svg.contains(title), qPrintable(svg));
+    QVERIFY2(!svg.contains(QChar(0x2026)), qPrintable(svg));  // nothing cut short
+    // The first line breaks between two layers, not between a number and its unit.
+    const QStringList lines = SvgTexts(Bytes(Path("narrow.svg")));
+    QVERIFY2(title.startsWith(lines[0]) && lines[0] != title, qPrintable(lines[0]));
+    QVERIFY2(lines[0].endsWith(QString::fromUtf8("µm,")), qPrintable(lines[0]));
+    // The layer numbers and the plot lie below the title's two lines.
+    const qreal line = QFontMetricsF(plot.font()).height();
+    QVERIFY(plot.plotArea().top() >= 8 + 3 * line);
+    for (const fenra::LayerLabel& l : plot.layerLabels()) QVERIFY(l.box.top() >= 8 + 2 * line);
+    // The PNG has ink on the title's second line, in the middle of the plot's width.
+    QImage png;
+    QVERIFY(png.loadFromData(Bytes(Path("narrow.png")), "PNG"));
+    const qreal ratio = plot.devicePixelRatioF();
+    int ink = 0;
+    for (int y = qRound((8 + line + 2) * ratio); y < qRound((8 + 2 * line) * ratio); ++y)
+        for (int x = png.width() / 4; x < png.width() * 3 / 4; ++x)
+            ink += qGray(png.pixel(x, y)) < 128;
+    QVERIFY(ink > 10);
 }
 
 void RangeExportTest::plotDataIsTheSeriesAsCsv() {

@@ -2,6 +2,7 @@
 // rows at its smallest, and its fields stay put while messages come and go.
 
 #include <QHeaderView>
+#include <QLayout>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -24,6 +25,9 @@ class RangeLayoutTest : public QObject {
     void messagesDoNotMoveTheFields();
     void fieldsNeedNoScrollingAtTheOpeningSize_data();
     void fieldsNeedNoScrollingAtTheOpeningSize();
+    void resultRowsFollowEachOther_data();
+    void resultRowsFollowEachOther();
+    void layerTableFitsTheOpeningWidth();
 };
 
 void RangeLayoutTest::geometryFitsTheScreen_data() {
@@ -115,6 +119,73 @@ void RangeLayoutTest::fieldsNeedNoScrollingAtTheOpeningSize() {
     QCoreApplication::processEvents();
     QVERIFY(t.Child<QTableView>("tblLayers")->height() >=
             t.Child<QTableView>("tblLayers")->minimumHeight());
+}
+
+void RangeLayoutTest::resultRowsFollowEachOther_data() {
+    QTest::addColumn<QString>("material");
+    QTest::addColumn<int>("stopUnit");
+    QTest::addColumn<bool>("notes");
+    QTest::newRow("every number known") << "Si" << 0 << false;
+    QTest::newRow("keV/um of a formula without a density: two notes") << "C10H8O4" << 2 << true;
+}
+
+void RangeLayoutTest::resultRowsFollowEachOther() {
+    // The ranges follow the total at the spacing of the rows above, and the pane ends with its
+    // last line of text: no blank line between, no dead room below.
+    QFETCH(QString, material);
+    QFETCH(int, stopUnit);
+    QFETCH(bool, notes);
+    range_test::Window t;
+    t.w->resize(980, 760);
+    QCoreApplication::processEvents();
+    const auto top = [&t](const char* name) { return t.Child<QWidget>(name)->geometry().top(); };
+    const QRect total = t.Child<QWidget>("lblTotal")->geometry();
+    const QRect range = t.Child<QWidget>("lblRangeUm")->geometry();
+    t.Type("txtMaterial", material);
+    t.Choose("cboStopUnit", stopUnit);
+    QCOMPARE(!t.Text("lblStopNote").isEmpty(), notes);
+    QCOMPARE(!t.Text("lblRangeNote").isEmpty(), notes);
+    const int pitch = top("lblTotal") - top("lblNuclear");
+    QVERIFY(pitch > 0);
+    QVERIFY2(top("lblRangeE15") - top("lblTotal") <= pitch,
+             qPrintable(QString("%1 > %2").arg(top("lblRangeE15") - top("lblTotal")).arg(pitch)));
+    // A note coming moves no number.
+    QCOMPARE(t.Child<QWidget>("lblTotal")->geometry(), total);
+    QCOMPARE(t.Child<QWidget>("lblRangeUm")->geometry(), range);
+    // The last line shown, then only the group's own margin.
+    QWidget* last = t.Child<QWidget>(notes ? "lblRangeNote" : "lblRangeUm");
+    QVERIFY(last->isVisible());
+    QCOMPARE(t.Child<QWidget>("lblStopNote")->isVisible(), notes);
+    auto* group = qobject_cast<QWidget*>(last->parent());
+    const int below = group->contentsRect().bottom() - last->geometry().bottom();
+    QVERIFY2(below <= group->layout()->contentsMargins().bottom() + 2,
+             qPrintable(QString("%1 px below, margin %2")
+                            .arg(below)
+                            .arg(group->layout()->contentsMargins().bottom())));
+    if (notes) QVERIFY(t.Child<QWidget>("lblStopNote")->geometry().top() > range.bottom());
+}
+
+void RangeLayoutTest::layerTableFitsTheOpeningWidth() {
+    range_test::Window t;
+    t.BuildThreeLayers();
+    t.w->resize(980, 760);
+    QCoreApplication::processEvents();
+    auto* table = t.Child<QTableView>("tblLayers");
+    // The spreads are shown: every column has a number or the stop's text in some row.
+    QVERIFY(!t.Cell(0, fenra::LayerTableModel::ChargeMean).isEmpty());
+    QVERIFY(!t.Cell(2, fenra::LayerTableModel::LateralSigma).isEmpty());
+    QVERIFY2(!table->horizontalScrollBar()->isVisible(),
+             qPrintable(QString("%1 px of columns in %2")
+                            .arg(table->horizontalHeader()->length())
+                            .arg(table->viewport()->width())));
+    QVERIFY(table->horizontalHeader()->length() <= table->viewport()->width());
+    // Every number and text whole in its column; the note has room to be read.
+    for (int c = 0; c < fenra::LayerTableModel::Note; ++c)
+        for (int r = 0; r < 3; ++r)
+            QVERIFY2(table->fontMetrics().horizontalAdvance(t.Cell(r, c)) < table->columnWidth(c),
+                     qPrintable(t.Cell(r, c)));
+    QVERIFY(table->columnWidth(fenra::LayerTableModel::Note) >=
+            table->fontMetrics().horizontalAdvance("the ion stops"));
 }
 
 int main(int argc, char** argv) {

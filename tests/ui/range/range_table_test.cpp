@@ -16,6 +16,7 @@
 
 #include "materials/PhysicsError.h"
 #include "range/EnergySteps.h"
+#include "range/IonTarget.h"
 #include "support/BatchRun.h"
 #include "support/RangeWindowDriver.h"
 #include "ui/range/EnergyTableModel.h"
@@ -34,7 +35,7 @@ std::vector<Cells> CalcRows(const std::vector<std::string>& args) {
 
 // fenra32-calc's `stopping` and `range` rows side by side as the table's columns: energy,
 // electronic, nuclear and total stopping, then the range and its straggling in three units.
-std::vector<Cells> CalcTable(const std::vector<std::string>& request) {
+std::vector<Cells> CalcTable(const std::vector<std::string>& request, bool perU = false) {
     std::vector<std::string> stopping = {"stopping"}, range = {"range"};
     stopping.insert(stopping.end(), request.begin(), request.end());
     range.insert(range.end(), request.begin(), request.end());
@@ -42,7 +43,7 @@ std::vector<Cells> CalcTable(const std::vector<std::string>& request) {
     if (s.size() != r.size()) qFatal("stopping and range differ in rows");
     std::vector<Cells> rows;
     for (std::size_t k = 0; k < s.size(); ++k) {
-        Cells row = {r[k][0], s[k][2], s[k][3], s[k][4]};
+        Cells row = {perU ? s[k][1] : r[k][0], s[k][2], s[k][3], s[k][4]};
         row.insert(row.end(), r[k].begin() + 1, r[k].end());
         rows.push_back(row);
     }
@@ -91,8 +92,9 @@ struct Table {
     }
 
     // Every cell equals fenra32-calc's number for the same request, as the window shows it.
-    void CompareWithCalc(const std::vector<std::string>& request) const {
-        const std::vector<Cells> rows = CalcTable(request);
+    // With perU the energy column is fenra32-calc's keV/u.
+    void CompareWithCalc(const std::vector<std::string>& request, bool perU = false) const {
+        const std::vector<Cells> rows = CalcTable(request, perU);
         QCOMPARE(table().rowCount(), static_cast<int>(rows.size()));
         for (int r = 0; r < table().rowCount(); ++r)
             for (int c = 0; c < EnergyTableModel::ColumnCount; ++c)
@@ -119,6 +121,7 @@ class RangeTableTest : public QObject {
     void copiesWhatItShows();
     void savesTheCommandLinesNumbersAsCsv();
     void lettersAreNotUsedTwice();
+    void takesTheCommandLinesStepsAndCompactRows();
 };
 
 void RangeTableTest::opensOnTheWindowsIonAndMaterial() {
@@ -145,6 +148,7 @@ void RangeTableTest::opensOnTheWindowsIonAndMaterial() {
 }
 
 void RangeTableTest::rowsEqualTheCommandLine_data() {
+    QTest::addColumn<QString>("unit");  // the table's energy unit
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
     QTest::addColumn<QString>("steps");
@@ -152,26 +156,71 @@ void RangeTableTest::rowsEqualTheCommandLine_data() {
     QTest::addColumn<QString>("list");
     QTest::addColumn<QString>("material");
     QTest::addColumn<QStringList>("request");
-    QTest::newRow("log") << "10"
+    QTest::newRow("log") << "keV"
+                         << "10"
                          << "1e5"
                          << "8" << false << ""
                          << "Si"
                          << QStringList{"He", "Si", "--from", "10", "--to", "1e5", "--steps", "8"};
-    QTest::newRow("linear") << "0"
+    QTest::newRow("linear") << "keV"
+                            << "0"
                             << "3000"
                             << "6" << true << ""
                             << "mylar"
                             << QStringList{"He",   "mylar",   "--from", "0",       "--to",
                                            "3000", "--steps", "6",      "--linear"};
     // A formula without a density: no lengths.
-    QTest::newRow("list") << ""
+    QTest::newRow("list") << "keV"
+                          << ""
                           << ""
                           << "" << false << " 500, 1000;2500  4e3 0.5"
                           << "C2H4"
                           << QStringList{"He", "C2H4", "500", "1000", "2500", "4e3", "0.5"};
+    // From above To: a descending table, as the command line makes it.
+    QTest::newRow("descending log")
+        << "keV"
+        << "5000"
+        << "200"
+        << "7" << false << ""
+        << "Si" << QStringList{"He", "Si", "--from", "5000", "--to", "200", "--steps", "7"};
+    QTest::newRow("descending linear")
+        << "keV"
+        << "3000"
+        << "0"
+        << "3" << true << ""
+        << "Al"
+        << QStringList{"He", "Al", "--from", "3000", "--to", "0", "--steps", "3", "--linear"};
+    // From equal to To: the one energy on every row.
+    QTest::newRow("equal ends") << "keV"
+                                << "1000"
+                                << "1000"
+                                << "2" << false << ""
+                                << "Si" << QStringList{"He",   "Si",   "--from",  "1000",
+                                                       "--to", "1000", "--steps", "2"};
+    // Per u: the energy column is the command line's keV/u, the energies its own.
+    QTest::newRow("descending keV/u")
+        << "keV/u"
+        << "2000"
+        << "50"
+        << "6" << false << ""
+        << "Si"
+        << QStringList{"He", "Si", "--from", "2000keV/u", "--to", "50keV/u", "--steps", "6"};
+    QTest::newRow("MeV typed over keV/u")
+        << "keV/u"
+        << "2 MeV"
+        << "100"
+        << "4" << false << ""
+        << "mylar"
+        << QStringList{"He", "mylar", "--from", "2MeV", "--to", "100keV/u", "--steps", "4"};
+    QTest::newRow("list with units") << "keV"
+                                     << ""
+                                     << ""
+                                     << "" << false << "0.5 MeV, 2000, 3.5MeV"
+                                     << "Si" << QStringList{"He", "Si", "500", "2000", "3500"};
 }
 
 void RangeTableTest::rowsEqualTheCommandLine() {
+    QFETCH(QString, unit);
     QFETCH(QString, from);
     QFETCH(QString, to);
     QFETCH(QString, steps);
@@ -181,13 +230,22 @@ void RangeTableTest::rowsEqualTheCommandLine() {
     QFETCH(QStringList, request);
     Table x;
     x.Type("txtTableMaterial", material);
+    auto* units = x.Child<QComboBox>("cboTableEnergyUnit");
+    QCOMPARE(units->currentText(), QString("keV"));  // the window's
+    units->setCurrentIndex(units->findText(unit));
+    const bool perU = unit.endsWith("/u");
     if (list.isEmpty()) {
         x.Steps(from, to, steps, linear);
-        const std::vector<double> energies =
-            fenra::EnergySteps(from.toDouble(), to.toDouble(), steps.toInt(), linear);
-        QCOMPARE(x.table().rows().size(), energies.size());
-        for (std::size_t k = 0; k < energies.size(); ++k)
-            QCOMPARE(x.table().rows()[k].energy, energies[k]);
+        QCOMPARE(units->currentText(), from.contains("MeV") ? QString("MeV") : unit);
+        if (unit == "keV") {
+            const std::vector<double> energies =
+                fenra::EnergySteps(from.toDouble(), to.toDouble(), steps.toInt(), linear);
+            QCOMPARE(x.table().rows().size(), energies.size());
+            for (std::size_t k = 0; k < energies.size(); ++k)
+                QCOMPARE(x.table().rows()[k].energy, energies[k]);
+        }
+        units->setCurrentIndex(units->findText(unit));  // shown in the unit asked for
+        QCoreApplication::processEvents();
     } else {
         // Typing into the list chooses it.
         x.Type("txtTableEnergies", list);
@@ -196,7 +254,8 @@ void RangeTableTest::rowsEqualTheCommandLine() {
     }
     std::vector<std::string> args;
     for (const QString& a : request) args.push_back(a.toStdString());
-    x.CompareWithCalc(args);
+    x.CompareWithCalc(args, perU);
+    QVERIFY(x.table().headerData(0, Qt::Horizontal).toString() == "Energy\n" + unit);
     if (material == "C2H4") QCOMPARE(x.table().cellText(0, EnergyTableModel::RangeUm), QString());
 }
 
@@ -212,15 +271,20 @@ void RangeTableTest::refusals_data() {
     QTest::newRow("decimal comma")
         << QStringList{"1,5", "100", "5", ""} << ""
         << QString::fromUtf8("From is not a number of at least 0 keV: “1,5”.");
-    QTest::newRow("from equals to")
-        << QStringList{"1000", "1000", "5", ""} << "" << QString("From must be below To.");
-    QTest::newRow("from above to")
-        << QStringList{"2000", "1000", "5", "1"} << "" << QString("From must be below To.");
-    const QString steps =
-        QString::fromUtf8("The number of steps is not a whole number from 1 to 10000: “%1”.");
+    // The command line's words and bound, the option named by the field.
+    const QString steps = QString("Steps \"%1\" is not a whole number from 1 to 100000");
     QTest::newRow("no steps") << QStringList{"1", "100", "0", ""} << "" << steps.arg("0");
     QTest::newRow("too many steps")
-        << QStringList{"1", "100", "10001", ""} << "" << steps.arg("10001");
+        << QStringList{"1", "100", "100001", ""} << "" << steps.arg("100001");
+    QTest::newRow("log to 0")
+        << QStringList{"100", "0", "5", ""} << ""
+        << QString("Logarithmic steps start above 0 keV: check Linear for a table from 0 keV.");
+    QTest::newRow("unknown unit") << QStringList{"2 meV", "100", "5", ""} << ""
+                                  << QString::fromUtf8(
+                                         "From is not a number of at least 0 keV: “2 meV”.");
+    QTest::newRow("list unit twice")
+        << QStringList{} << "2 MeV keV"
+        << QString::fromUtf8("The list holds “keV”, which is not a number of at least 0 keV.");
     QTest::newRow("half a step") << QStringList{"1", "100", "2.5", ""} << "" << steps.arg("2.5");
     QTest::newRow("log from 0")
         << QStringList{"0", "100", "5", ""} << ""
@@ -233,7 +297,7 @@ void RangeTableTest::refusals_data() {
         << QString::fromUtf8("The list holds “-700”, which is not a number of at least 0 keV.");
     QTest::newRow("empty list")
         << QStringList{} << " , "
-        << QString("Type the energies of the list in keV, separated by blanks or commas.");
+        << QString("Type the energies of the list, separated by blanks or commas.");
 }
 
 void RangeTableTest::refusals() {
@@ -367,6 +431,33 @@ void RangeTableTest::lettersAreNotUsedTwice() {
     letters.clear();
     for (QAction* a : x.t.w->menuBar()->actions()) take(a->text());
     QCOMPARE(letters, QStringList({"f", "t", "v"}));
+}
+
+void RangeTableTest::takesTheCommandLinesStepsAndCompactRows() {
+    Table x;
+    // More than the old 10,000 steps: the command line's bound is 100,000.
+    x.Steps("200", "10000", "10001", true);
+    QCOMPARE(x.table().rowCount(), 10002);
+    QCOMPARE(x.view->message(), QString());
+    // Rows about a line of text high.
+    auto* view = x.Child<QTableView>("tblEnergyTable");
+    QVERIFY2(view->rowHeight(0) <= view->fontMetrics().height() + 8,
+             qPrintable(QString::number(view->rowHeight(0))));
+    // The table opens in the window's energy unit.
+    x.view->close();
+    Window t;
+    t.Type("txtEnergy", "0.5 MeV/u");
+    t.Child<QAction>("mnuTable")->trigger();
+    auto* table = t.w->findChild<fenra::RangeTableView*>();
+    QCOMPARE(table->findChild<QComboBox*>("cboTableEnergyUnit")->currentText(), QString("MeV/u"));
+    // Its opening request stays 100 keV to 10 MeV, shown in MeV/u.
+    QCOMPARE(table->findChild<QLineEdit*>("txtTableFrom")->text(), QString("100 keV"));
+    QCOMPARE(table->findChild<QLineEdit*>("txtTableTo")->text(), QString("10000 keV"));
+    table->calculateNow();
+    const double he = fenra::ResolveIon(fenra::Db(), "He").mass;
+    QCOMPARE(table->table().rowCount(), 21);
+    QCOMPARE(table->table().cellText(0, 0), fenra::ShownNumber(100 / he / 1000));
+    QCOMPARE(table->table().cellText(20, 0), fenra::ShownNumber(10000 / he / 1000));
 }
 
 int main(int argc, char** argv) {

@@ -254,16 +254,16 @@ void RangeWindowTest::tableHoldsOnlyWhatTheCalculationReads() {
     const QStringList headings = {"Material",
                                   "Thickness",
                                   "Unit",
-                                  "Density (g/cm3)",
-                                  "Energy in (keV)",
-                                  "Energy out (keV)",
-                                  "Energy lost (keV)",
-                                  "Stop depth in layer",
-                                  "Stop depth from front",
-                                  "σE (keV)",
-                                  "Angle σ (mrad)",
-                                  "Lateral σ (µm)",
-                                  "Mean charge",
+                                  "Density\n(g/cm3)",
+                                  "E in\n(keV)",
+                                  "E out\n(keV)",
+                                  "E lost\n(keV)",
+                                  "Stop depth\nin layer",
+                                  "Stop depth\nfrom front",
+                                  "σE\n(keV)",
+                                  "Angle σ\n(mrad)",
+                                  "Lateral σ",
+                                  "Mean\ncharge",
                                   "Note"};
     QCOMPARE(headings.size(), LayerTableModel::ColumnCount);
     for (int c = 0; c < LayerTableModel::ColumnCount; ++c)
@@ -348,7 +348,7 @@ void RangeWindowTest::outOfModelEnergyWarns() {
 
 void RangeWindowTest::refusedInputsSayWhy() {
     Window t;
-    t.Type("txtEnergy", "2 MeV");
+    t.Type("txtEnergy", "2 meV");  // no unit of energy ("2 MeV" is one)
     QCOMPARE(t.Text("lblMessages"), QString("the energy is not a finite number of at least 0 keV"));
     QCOMPARE(t.Text("lblTotal"), QString("—"));
     QCOMPARE(t.Text("lblEnergyToPass"), QString("—"));
