@@ -120,51 +120,66 @@ double ScatteringPowerAt(const SpreadMaterial& m, double E) {
 
 SpreadTable::SpreadTable(const Target& t, std::shared_ptr<const RangeTable> range)
     : range_(std::move(range)), material_(SpreadMaterialOf(t)) {
-    const std::vector<RangeInterval>& intervals = range_->Intervals();
-    nodes_.resize(intervals.size());
-    // The charge, variance and scattering power depend on E alone: the value at an interval's
-    // end serves as the next one's start.
-    double lastE = -1, lastOmega = 0, lastT = 0, lastQ = 0;
-    double q = 0;
-    for (std::size_t i = 0; i < intervals.size(); ++i) {
-        const RangeInterval& iv = intervals[i];
-        const double h = iv.e1 - iv.e0;
-        std::array<double, 4> variance{}, scattering{}, charge{};
-        for (int k = 0; k < 4; ++k) {
-            const double E = k == 0 ? iv.e0 : k == 3 ? iv.e1 : iv.e0 + kLobattoS[k] * h;
-            if (E != lastE) {
-                const double beta2 = Beta2(E, material_.mass);
-                const ChargeState c =
-                    EquilibriumCharge(material_.charge, VelocityAtomicFromBeta2(beta2));
-                lastOmega = CompoundVariancePerAtom(MeanSquareCharge(c), material_.elements, beta2);
-                lastT = ScatteringPowerAt(material_, E);
-                lastQ = c.mean;
-                lastE = E;
-            }
-            // dR/dE = 1000 / S: 1000 Omega^2 / S^3 and 1000 T / S without dividing by S.
-            const double slope = k == 0   ? iv.d0
-                                 : k == 3 ? iv.d1
-                                          : SlopeOnInterval(iv, (E - iv.e0) / h);
-            variance[k] = lastOmega * (slope * slope * slope) / (kEvPerKev * kEvPerKev);
-            scattering[k] = lastT * slope;
-            charge[k] = lastQ;
-        }
-        Node& n = nodes_[i];
-        n.variance = FitCubic<Cubic>(variance);
-        n.scattering = FitCubic<Cubic>(scattering);
-        n.charge = FitCubic<Cubic>(charge);
-        n.q0 = q;
-        double whole = 0;
-        for (int k = 0; k < 4; ++k) whole += kLobattoW[k] * variance[k];
-        q += h * whole;
-        n.slab = Part(i, 0, 1);
-    }
-    for (std::size_t b = 0; (b + 1) * kBlock <= nodes_.size(); ++b) {
+    nodes_.resize(range_->Intervals().size());
+    blocks_.resize(nodes_.size() / kBlock);
+}
+
+void SpreadTable::Grow(std::size_t i) const {
+    std::lock_guard lock(growing_);
+    const std::size_t from = built_.load(std::memory_order_relaxed);
+    if (i < from) return;  // another thread built it meanwhile
+    // Whole blocks, so that every block below the built end has its slab.
+    const std::size_t to = std::min(nodes_.size(), (i / kBlock + 1) * kBlock);
+    Integrands last;
+    for (std::size_t k = from; k < to; ++k) BuildNode(k, &last);
+    for (std::size_t b = from / kBlock; (b + 1) * kBlock <= to; ++b) {
         ScatteringSlab slab = nodes_[(b + 1) * kBlock - 1].slab;
-        for (std::size_t i = (b + 1) * kBlock - 1; i-- > b * kBlock;)
-            slab = Follow(slab, nodes_[i].slab);
-        blocks_.push_back(slab);
+        for (std::size_t k = (b + 1) * kBlock - 1; k-- > b * kBlock;)
+            slab = Follow(slab, nodes_[k].slab);
+        blocks_[b] = slab;
     }
+    built_.store(to, std::memory_order_release);
+}
+
+void SpreadTable::BuildNode(std::size_t i, Integrands* last) const {
+    const RangeInterval& iv = range_->Intervals()[i];
+    const double h = iv.e1 - iv.e0;
+    std::array<double, 4> E{}, omega{}, power{}, charge{};
+    for (int k = 0; k < 4; ++k) E[k] = k == 0 ? iv.e0 : k == 3 ? iv.e1 : iv.e0 + kLobattoS[k] * h;
+    // The charge, variance and scattering power depend on E alone: the values at an interval's
+    // end serve as the next one's start. The points are worked out side by side, step by step,
+    // so that the processor overlaps their chains of divisions.
+    const int first = E[0] == last->E ? 1 : 0;
+    if (first == 1) omega[0] = last->omega, power[0] = last->power, charge[0] = last->charge;
+    std::array<double, 4> beta2{}, velocity{};
+    std::array<ChargeState, 4> c{};
+    for (int k = first; k < 4; ++k) beta2[k] = Beta2(E[k], material_.mass);
+    for (int k = first; k < 4; ++k) velocity[k] = VelocityAtomicFromBeta2(beta2[k]);
+    EquilibriumCharges(material_.charge, &velocity[first], &c[first], 4 - first);
+    for (int k = first; k < 4; ++k) {
+        omega[k] = CompoundVariancePerAtom(MeanSquareCharge(c[k]), material_.elements, beta2[k]);
+        charge[k] = c[k].mean;
+    }
+    for (int k = first; k < 4; ++k) power[k] = ScatteringPowerAt(material_, E[k]);
+    *last = {E[3], omega[3], power[3], charge[3]};
+    std::array<double, 4> variance{}, scattering{};
+    for (int k = 0; k < 4; ++k) {
+        // dR/dE = 1000 / S: 1000 Omega^2 / S^3 and 1000 T / S without dividing by S.
+        const double slope = k == 0   ? iv.d0
+                             : k == 3 ? iv.d1
+                                      : SlopeOnInterval(iv, (E[k] - iv.e0) / h);
+        variance[k] = omega[k] * (slope * slope * slope) / (kEvPerKev * kEvPerKev);
+        scattering[k] = power[k] * slope;
+    }
+    Node& n = nodes_[i];
+    n.variance = FitCubic<Cubic>(variance);
+    n.scattering = FitCubic<Cubic>(scattering);
+    n.charge = FitCubic<Cubic>(charge);
+    n.q0 = qBuilt_;
+    double whole = 0;
+    for (int k = 0; k < 4; ++k) whole += kLobattoW[k] * variance[k];
+    qBuilt_ += h * whole;
+    n.slab = Part(i, 0, 1);
 }
 
 double SpreadTable::Fraction(std::size_t i, double E) const {
@@ -174,6 +189,7 @@ double SpreadTable::Fraction(std::size_t i, double E) const {
 
 SpreadTable::Point SpreadTable::Locate(double E) const {
     const std::size_t i = range_->IntervalOf(E);
+    Need(i);
     return {E, i, Fraction(i, E)};
 }
 
