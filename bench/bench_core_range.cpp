@@ -2,8 +2,15 @@
 // calls with 200 other pairs in the cache, one layer, a three-layer stack, 1,000 ranges cold
 // and warm, and the nuclear stopping of one element; the electronic stopping of one call and
 // the range tables with each stopping model. The same with the spreads: the first call that
-// builds the straggling and scattering tables beside the range table, one layer and three
-// layers with their spreads.
+// builds the straggling and scattering tables beside the range table, the spread tables alone,
+// one layer and three layers with their spreads.
+//
+// The targets, each read off one pair:
+//  - RangeWithSpreadFirstCall_X against RangeFirstCall_X (also _Modern): at most +50 %;
+//  - OneLayerWithSpreadWarm_AlphaInMylar against OneLayerStackWarm_AlphaInMylar: at most 2x;
+//  - ThreeLayersWithSpreadWarm_DetectorStack: under 1 us;
+//  - ElectronicStop_*/1/E against ElectronicStop_*/0/E: modern at most 1.5x classic;
+//  - RangeFirstCall_X_Modern and RangeWarm200Cached_X_Modern against the classic ones.
 
 #include <benchmark/benchmark.h>
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <new>
 
 #include "physics/IonKinematics.h"
 
@@ -120,8 +121,10 @@ double ScatteringPowerAt(const SpreadMaterial& m, double E) {
 
 SpreadTable::SpreadTable(const Target& t, std::shared_ptr<const RangeTable> range)
     : range_(std::move(range)), material_(SpreadMaterialOf(t)) {
-    nodes_.resize(range_->Intervals().size());
-    blocks_.resize(nodes_.size() / kBlock);
+    nodeCount_ = range_->Intervals().size();
+    // Uninitialized: the pages of nodes no request reaches are never touched.
+    slots_.reset(new NodeSlot[nodeCount_]);
+    blocks_.resize(nodeCount_ / kBlock);
 }
 
 void SpreadTable::Grow(std::size_t i) const {
@@ -129,13 +132,13 @@ void SpreadTable::Grow(std::size_t i) const {
     const std::size_t from = built_.load(std::memory_order_relaxed);
     if (i < from) return;  // another thread built it meanwhile
     // Whole blocks, so that every block below the built end has its slab.
-    const std::size_t to = std::min(nodes_.size(), (i / kBlock + 1) * kBlock);
+    const std::size_t to = std::min(nodeCount_, (i / kBlock + 1) * kBlock);
     Integrands last;
     for (std::size_t k = from; k < to; ++k) BuildNode(k, &last);
     for (std::size_t b = from / kBlock; (b + 1) * kBlock <= to; ++b) {
-        ScatteringSlab slab = nodes_[(b + 1) * kBlock - 1].slab;
+        ScatteringSlab slab = NodeAt((b + 1) * kBlock - 1).slab;
         for (std::size_t k = (b + 1) * kBlock - 1; k-- > b * kBlock;)
-            slab = Follow(slab, nodes_[k].slab);
+            slab = Follow(slab, NodeAt(k).slab);
         blocks_[b] = slab;
     }
     built_.store(to, std::memory_order_release);
@@ -171,7 +174,7 @@ void SpreadTable::BuildNode(std::size_t i, Integrands* last) const {
         variance[k] = omega[k] * (slope * slope * slope) / (kEvPerKev * kEvPerKev);
         scattering[k] = power[k] * slope;
     }
-    Node& n = nodes_[i];
+    Node& n = *new (&slots_[i]) Node;
     n.variance = FitCubic<Cubic>(variance);
     n.scattering = FitCubic<Cubic>(scattering);
     n.charge = FitCubic<Cubic>(charge);
@@ -199,7 +202,7 @@ double SpreadTable::Stopping(const Point& p) const {
 
 double SpreadTable::VarianceBelow(const Point& p) const {
     const RangeInterval& iv = range_->Intervals()[p.interval];
-    return nodes_[p.interval].q0 + (iv.e1 - iv.e0) * Integral(nodes_[p.interval].variance, 0, p.s);
+    return NodeAt(p.interval).q0 + (iv.e1 - iv.e0) * Integral(NodeAt(p.interval).variance, 0, p.s);
 }
 
 double SpreadTable::VarianceIntegral(double E) const {
@@ -217,12 +220,12 @@ double SpreadTable::VarianceBetween(const Point& low, const Point& high) const {
     const std::size_t i = low.interval;
     if (i != high.interval) return VarianceBelow(high) - VarianceBelow(low);
     const RangeInterval& iv = range_->Intervals()[i];
-    return (iv.e1 - iv.e0) * Integral(nodes_[i].variance, low.s, high.s);
+    return (iv.e1 - iv.e0) * Integral(NodeAt(i).variance, low.s, high.s);
 }
 
 ScatteringSlab SpreadTable::Part(std::size_t i, double s0, double s1) const {
     const RangeInterval& iv = range_->Intervals()[i];
-    const Cubic& t = nodes_[i].scattering;
+    const Cubic& t = NodeAt(i).scattering;
     const double h = iv.e1 - iv.e0;
     // The range's cubic Hermite interpolation in powers of s, R = r0 + c1 s + c2 s^2 + c3 s^3,
     // so that the depth below s0 is a product with s - s0, not a difference of two ranges.
@@ -265,7 +268,7 @@ ScatteringSlab SpreadTable::Scattering(const Point& low, const Point& high) cons
             slab = Follow(slab, blocks_[i / kBlock]);
             i -= kBlock;
         } else {
-            slab = Follow(slab, nodes_[i--].slab);
+            slab = Follow(slab, NodeAt(i--).slab);
         }
     }
     return Follow(slab, Part(bottom, low.s, 1));
@@ -277,7 +280,7 @@ double SpreadTable::MeanCharge(double E) const {
 }
 
 double SpreadTable::MeanCharge(const Point& p) const {
-    return std::clamp(Eval(nodes_[p.interval].charge, p.s), 0.0, static_cast<double>(material_.Z1));
+    return std::clamp(Eval(NodeAt(p.interval).charge, p.s), 0.0, static_cast<double>(material_.Z1));
 }
 
 }  // namespace fenra

@@ -23,6 +23,8 @@
 #include <atomic>
 #include <memory>
 #include <mutex>
+#include <new>
+#include <type_traits>
 #include <vector>
 
 #include "physics/ChargeState.h"
@@ -125,9 +127,16 @@ class SpreadTable {
 
     std::shared_ptr<const RangeTable> range_;
     SpreadMaterial material_;
-    // One per interval of the range table; those below built_ are worked out. Sized once, so
-    // that readers of built nodes never see them move.
-    mutable std::vector<Node> nodes_;
+    // One slot per interval of the range table, allocated once so that readers of built nodes
+    // never see them move; the node of an interval is constructed in its slot when it is worked
+    // out (those below built_).
+    using NodeSlot = std::aligned_storage_t<sizeof(Node), alignof(Node)>;
+    static_assert(std::is_trivially_destructible_v<Node>);
+    std::unique_ptr<NodeSlot[]> slots_;
+    std::size_t nodeCount_ = 0;
+    const Node& NodeAt(std::size_t i) const {
+        return *std::launder(reinterpret_cast<const Node*>(&slots_[i]));
+    }
     // The slabs of kBlock intervals in a row (block b: intervals kBlock b .. kBlock b + kBlock-1),
     // so that a thick layer chains a few blocks instead of every interval; those whose
     // intervals are all below built_ are worked out.
