@@ -2,8 +2,15 @@
 // calls with 200 other pairs in the cache, one layer, a three-layer stack, 1,000 ranges cold
 // and warm, and the nuclear stopping of one element; the electronic stopping of one call and
 // the range tables with each stopping model. The same with the spreads: the first call that
-// builds the straggling and scattering tables beside the range table, one layer and three
-// layers with their spreads.
+// builds the straggling and scattering tables beside the range table, the spread tables alone,
+// one layer and three layers with their spreads.
+//
+// The targets, each read off one pair:
+//  - RangeWithSpreadFirstCall_X against RangeFirstCall_X (also _Modern): at most +50 %;
+//  - OneLayerWithSpreadWarm_AlphaInMylar against OneLayerStackWarm_AlphaInMylar: at most 2x;
+//  - ThreeLayersWithSpreadWarm_DetectorStack: under 1 us;
+//  - ElectronicStop_*/1/E against ElectronicStop_*/0/E: modern at most 1.5x classic;
+//  - RangeFirstCall_X_Modern and RangeWarm200Cached_X_Modern against the classic ones.
 
 #include <benchmark/benchmark.h>
 
@@ -15,7 +22,9 @@
 #include "physics/ModernTable.h"
 #include "physics/NuclearStop.h"
 #include "range/Range.h"
+#include "range/RangeTable.h"
 #include "range/Spread.h"
+#include "range/SpreadTable.h"
 
 namespace {
 
@@ -69,14 +78,18 @@ void BM_RangeFirstCall_AlphaInMylar(benchmark::State& s) {
 BENCHMARK(BM_RangeFirstCall_ProtonInAl)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RangeFirstCall_AlphaInMylar)->Unit(benchmark::kMicrosecond);
 
-// The range table and the spread tables beside it, from an empty cache.
-void FirstRangeWithSpread(benchmark::State& state, const char* ion, const char* material) {
-    const Target t = Make(ion, material);
+// The range table and the spread tables beside it, from an empty cache: a range straggling at
+// 5 MeV (against FirstRange above, at most +50 %), and at the top of the table, where every node
+// of the spread tables is worked out.
+void FirstRangeWithSpread(benchmark::State& state, const char* ion, const char* material,
+                          StoppingModel model = StoppingModel::classic, bool wholeTable = false) {
+    const Target t = Make(ion, material, model);
+    const double E = wholeTable ? 0.999 * RangeTable(t).HighEnergy() : 5000;
     for (auto _ : state) {
         state.PauseTiming();
         auto cache = std::make_unique<RangeCache>();
         state.ResumeTiming();
-        benchmark::DoNotOptimize(RangeStraggling(t, 5000, *cache).sigma);
+        benchmark::DoNotOptimize(RangeStraggling(t, E, *cache).sigma);
         state.PauseTiming();
         cache.reset();
         state.ResumeTiming();
@@ -89,8 +102,53 @@ void BM_RangeWithSpreadFirstCall_ProtonInAl(benchmark::State& s) {
 void BM_RangeWithSpreadFirstCall_AlphaInMylar(benchmark::State& s) {
     FirstRangeWithSpread(s, "He", "mylar");
 }
+void BM_RangeWithSpreadFirstCall_ProtonInAl_Modern(benchmark::State& s) {
+    FirstRangeWithSpread(s, "H", "Al", StoppingModel::modern);
+}
+void BM_RangeWithSpreadFirstCall_AlphaInMylar_Modern(benchmark::State& s) {
+    FirstRangeWithSpread(s, "He", "mylar", StoppingModel::modern);
+}
+void BM_RangeWithSpreadFirstCall_ProtonInAl_WholeTable(benchmark::State& s) {
+    FirstRangeWithSpread(s, "H", "Al", StoppingModel::classic, true);
+}
+void BM_RangeWithSpreadFirstCall_AlphaInMylar_WholeTable(benchmark::State& s) {
+    FirstRangeWithSpread(s, "He", "mylar", StoppingModel::classic, true);
+}
 BENCHMARK(BM_RangeWithSpreadFirstCall_ProtonInAl)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RangeWithSpreadFirstCall_AlphaInMylar)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RangeWithSpreadFirstCall_ProtonInAl_Modern)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RangeWithSpreadFirstCall_AlphaInMylar_Modern)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RangeWithSpreadFirstCall_ProtonInAl_WholeTable)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RangeWithSpreadFirstCall_AlphaInMylar_WholeTable)->Unit(benchmark::kMicrosecond);
+
+// The spread tables alone, beside a range table built beforehand: as far as a request at 5 MeV
+// reaches, and whole.
+void SpreadTablesBuild(benchmark::State& state, const char* ion, const char* material,
+                       bool wholeTable) {
+    const Target t = Make(ion, material);
+    const auto range = std::make_shared<const RangeTable>(t);
+    const double E = wholeTable ? 0.999 * range->HighEnergy() : 5000;
+    for (auto _ : state) {
+        const SpreadTable table(t, range);
+        benchmark::DoNotOptimize(table.VarianceIntegral(E));
+    }
+}
+void BM_SpreadTablesBuild_ProtonInAl(benchmark::State& s) {
+    SpreadTablesBuild(s, "H", "Al", false);
+}
+void BM_SpreadTablesBuild_ProtonInAl_WholeTable(benchmark::State& s) {
+    SpreadTablesBuild(s, "H", "Al", true);
+}
+void BM_SpreadTablesBuild_AlphaInMylar(benchmark::State& s) {
+    SpreadTablesBuild(s, "He", "mylar", false);
+}
+void BM_SpreadTablesBuild_AlphaInMylar_WholeTable(benchmark::State& s) {
+    SpreadTablesBuild(s, "He", "mylar", true);
+}
+BENCHMARK(BM_SpreadTablesBuild_ProtonInAl)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SpreadTablesBuild_ProtonInAl_WholeTable)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SpreadTablesBuild_AlphaInMylar)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SpreadTablesBuild_AlphaInMylar_WholeTable)->Unit(benchmark::kMicrosecond);
 
 void BM_ThousandRangesFirstCall_AlphaInMylar(benchmark::State& state) {
     const Target t = Make("He", "mylar");

@@ -52,6 +52,11 @@ struct ChargeFit {
 ChargeFit PrepareChargeFit(int Z1, double Zt, ChargeMedium medium);
 ChargeState EquilibriumCharge(const ChargeFit& fit, double velocity);
 
+// The charges at n velocities (n <= kMaxChargeBatch), each the value EquilibriumCharge gives:
+// the steps of the fit run side by side, so that the processor overlaps their divisions.
+constexpr int kMaxChargeBatch = 4;
+void EquilibriumCharges(const ChargeFit& fit, const double* velocity, ChargeState* out, int n);
+
 // <q^2> = mean^2 + width^2: the effective charge squared of the energy-loss straggling.
 double MeanSquareCharge(const ChargeState& c);
 

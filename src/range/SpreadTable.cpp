@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <new>
 
 #include "physics/IonKinematics.h"
 
@@ -120,51 +121,68 @@ double ScatteringPowerAt(const SpreadMaterial& m, double E) {
 
 SpreadTable::SpreadTable(const Target& t, std::shared_ptr<const RangeTable> range)
     : range_(std::move(range)), material_(SpreadMaterialOf(t)) {
-    const std::vector<RangeInterval>& intervals = range_->Intervals();
-    nodes_.resize(intervals.size());
-    // The charge, variance and scattering power depend on E alone: the value at an interval's
-    // end serves as the next one's start.
-    double lastE = -1, lastOmega = 0, lastT = 0, lastQ = 0;
-    double q = 0;
-    for (std::size_t i = 0; i < intervals.size(); ++i) {
-        const RangeInterval& iv = intervals[i];
-        const double h = iv.e1 - iv.e0;
-        std::array<double, 4> variance{}, scattering{}, charge{};
-        for (int k = 0; k < 4; ++k) {
-            const double E = k == 0 ? iv.e0 : k == 3 ? iv.e1 : iv.e0 + kLobattoS[k] * h;
-            if (E != lastE) {
-                const double beta2 = Beta2(E, material_.mass);
-                const ChargeState c =
-                    EquilibriumCharge(material_.charge, VelocityAtomicFromBeta2(beta2));
-                lastOmega = CompoundVariancePerAtom(MeanSquareCharge(c), material_.elements, beta2);
-                lastT = ScatteringPowerAt(material_, E);
-                lastQ = c.mean;
-                lastE = E;
-            }
-            // dR/dE = 1000 / S: 1000 Omega^2 / S^3 and 1000 T / S without dividing by S.
-            const double slope = k == 0   ? iv.d0
-                                 : k == 3 ? iv.d1
-                                          : SlopeOnInterval(iv, (E - iv.e0) / h);
-            variance[k] = lastOmega * (slope * slope * slope) / (kEvPerKev * kEvPerKev);
-            scattering[k] = lastT * slope;
-            charge[k] = lastQ;
-        }
-        Node& n = nodes_[i];
-        n.variance = FitCubic<Cubic>(variance);
-        n.scattering = FitCubic<Cubic>(scattering);
-        n.charge = FitCubic<Cubic>(charge);
-        n.q0 = q;
-        double whole = 0;
-        for (int k = 0; k < 4; ++k) whole += kLobattoW[k] * variance[k];
-        q += h * whole;
-        n.slab = Part(i, 0, 1);
+    nodeCount_ = range_->Intervals().size();
+    // Uninitialized: the pages of nodes no request reaches are never touched.
+    slots_.reset(new NodeSlot[nodeCount_]);
+    blocks_.resize(nodeCount_ / kBlock);
+}
+
+void SpreadTable::Grow(std::size_t i) const {
+    std::lock_guard lock(growing_);
+    const std::size_t from = built_.load(std::memory_order_relaxed);
+    if (i < from) return;  // another thread built it meanwhile
+    // Whole blocks, so that every block below the built end has its slab.
+    const std::size_t to = std::min(nodeCount_, (i / kBlock + 1) * kBlock);
+    Integrands last;
+    for (std::size_t k = from; k < to; ++k) BuildNode(k, &last);
+    for (std::size_t b = from / kBlock; (b + 1) * kBlock <= to; ++b) {
+        ScatteringSlab slab = NodeAt((b + 1) * kBlock - 1).slab;
+        for (std::size_t k = (b + 1) * kBlock - 1; k-- > b * kBlock;)
+            slab = Follow(slab, NodeAt(k).slab);
+        blocks_[b] = slab;
     }
-    for (std::size_t b = 0; (b + 1) * kBlock <= nodes_.size(); ++b) {
-        ScatteringSlab slab = nodes_[(b + 1) * kBlock - 1].slab;
-        for (std::size_t i = (b + 1) * kBlock - 1; i-- > b * kBlock;)
-            slab = Follow(slab, nodes_[i].slab);
-        blocks_.push_back(slab);
+    built_.store(to, std::memory_order_release);
+}
+
+void SpreadTable::BuildNode(std::size_t i, Integrands* last) const {
+    const RangeInterval& iv = range_->Intervals()[i];
+    const double h = iv.e1 - iv.e0;
+    std::array<double, 4> E{}, omega{}, power{}, charge{};
+    for (int k = 0; k < 4; ++k) E[k] = k == 0 ? iv.e0 : k == 3 ? iv.e1 : iv.e0 + kLobattoS[k] * h;
+    // The charge, variance and scattering power depend on E alone: the values at an interval's
+    // end serve as the next one's start. The points are worked out side by side, step by step,
+    // so that the processor overlaps their chains of divisions.
+    const int first = E[0] == last->E ? 1 : 0;
+    if (first == 1) omega[0] = last->omega, power[0] = last->power, charge[0] = last->charge;
+    std::array<double, 4> beta2{}, velocity{};
+    std::array<ChargeState, 4> c{};
+    for (int k = first; k < 4; ++k) beta2[k] = Beta2(E[k], material_.mass);
+    for (int k = first; k < 4; ++k) velocity[k] = VelocityAtomicFromBeta2(beta2[k]);
+    EquilibriumCharges(material_.charge, &velocity[first], &c[first], 4 - first);
+    for (int k = first; k < 4; ++k) {
+        omega[k] = CompoundVariancePerAtom(MeanSquareCharge(c[k]), material_.elements, beta2[k]);
+        charge[k] = c[k].mean;
     }
+    for (int k = first; k < 4; ++k) power[k] = ScatteringPowerAt(material_, E[k]);
+    *last = {E[3], omega[3], power[3], charge[3]};
+    std::array<double, 4> variance{}, scattering{};
+    for (int k = 0; k < 4; ++k) {
+        // dR/dE = 1000 / S: 1000 Omega^2 / S^3 and 1000 T / S without dividing by S.
+        const double slope = k == 0   ? iv.d0
+                             : k == 3 ? iv.d1
+                                      : SlopeOnInterval(iv, (E[k] - iv.e0) / h);
+        variance[k] = omega[k] * (slope * slope * slope) / (kEvPerKev * kEvPerKev);
+        scattering[k] = power[k] * slope;
+    }
+    Node& n = *new (&slots_[i]) Node;
+    n.variance = FitCubic<Cubic>(variance);
+    n.scattering = FitCubic<Cubic>(scattering);
+    n.charge = FitCubic<Cubic>(charge);
+    n.q0 = qBuilt_;
+    double whole = 0;
+    for (int k = 0; k < 4; ++k) whole += kLobattoW[k] * variance[k];
+    qBuilt_ += h * whole;
+    n.slab = Part(i, 0, 1);
 }
 
 double SpreadTable::Fraction(std::size_t i, double E) const {
@@ -174,6 +192,7 @@ double SpreadTable::Fraction(std::size_t i, double E) const {
 
 SpreadTable::Point SpreadTable::Locate(double E) const {
     const std::size_t i = range_->IntervalOf(E);
+    Need(i);
     return {E, i, Fraction(i, E)};
 }
 
@@ -183,7 +202,7 @@ double SpreadTable::Stopping(const Point& p) const {
 
 double SpreadTable::VarianceBelow(const Point& p) const {
     const RangeInterval& iv = range_->Intervals()[p.interval];
-    return nodes_[p.interval].q0 + (iv.e1 - iv.e0) * Integral(nodes_[p.interval].variance, 0, p.s);
+    return NodeAt(p.interval).q0 + (iv.e1 - iv.e0) * Integral(NodeAt(p.interval).variance, 0, p.s);
 }
 
 double SpreadTable::VarianceIntegral(double E) const {
@@ -201,12 +220,12 @@ double SpreadTable::VarianceBetween(const Point& low, const Point& high) const {
     const std::size_t i = low.interval;
     if (i != high.interval) return VarianceBelow(high) - VarianceBelow(low);
     const RangeInterval& iv = range_->Intervals()[i];
-    return (iv.e1 - iv.e0) * Integral(nodes_[i].variance, low.s, high.s);
+    return (iv.e1 - iv.e0) * Integral(NodeAt(i).variance, low.s, high.s);
 }
 
 ScatteringSlab SpreadTable::Part(std::size_t i, double s0, double s1) const {
     const RangeInterval& iv = range_->Intervals()[i];
-    const Cubic& t = nodes_[i].scattering;
+    const Cubic& t = NodeAt(i).scattering;
     const double h = iv.e1 - iv.e0;
     // The range's cubic Hermite interpolation in powers of s, R = r0 + c1 s + c2 s^2 + c3 s^3,
     // so that the depth below s0 is a product with s - s0, not a difference of two ranges.
@@ -249,7 +268,7 @@ ScatteringSlab SpreadTable::Scattering(const Point& low, const Point& high) cons
             slab = Follow(slab, blocks_[i / kBlock]);
             i -= kBlock;
         } else {
-            slab = Follow(slab, nodes_[i--].slab);
+            slab = Follow(slab, NodeAt(i--).slab);
         }
     }
     return Follow(slab, Part(bottom, low.s, 1));
@@ -261,7 +280,7 @@ double SpreadTable::MeanCharge(double E) const {
 }
 
 double SpreadTable::MeanCharge(const Point& p) const {
-    return std::clamp(Eval(nodes_[p.interval].charge, p.s), 0.0, static_cast<double>(material_.Z1));
+    return std::clamp(Eval(NodeAt(p.interval).charge, p.s), 0.0, static_cast<double>(material_.Z1));
 }
 
 }  // namespace fenra

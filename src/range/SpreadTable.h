@@ -12,10 +12,19 @@
 // points of the interval, with S from the range table's interpolation (within about 1e-6 of
 // the stopping). The variance gained below the table's start (0.01 keV/u) is left out.
 //
+// The nodes are worked out from the bottom up, as far as a request reaches (Locate): a beam of
+// a few MeV needs about half of a table that runs to 10 GeV/u. Each node is the same whatever
+// order the requests come in, since Q sums the intervals from the bottom in one order.
+//
 // Units: energies keV; depths 1E15 atoms/cm2; Q in (1E15 atoms/cm2)^2; angles rad.
-// A table never changes after it is built: it can be read from several threads at once.
+// A node never changes once it is worked out, and nodes are added under a lock: a table can be
+// read from several threads at once.
 
+#include <atomic>
 #include <memory>
+#include <mutex>
+#include <new>
+#include <type_traits>
 #include <vector>
 
 #include "physics/ChargeState.h"
@@ -49,6 +58,8 @@ ChargeState ChargeAt(const SpreadMaterial& m, double E);
 class SpreadTable {
   public:
     SpreadTable(const Target& t, std::shared_ptr<const RangeTable> range);
+    SpreadTable(const SpreadTable&) = delete;
+    SpreadTable& operator=(const SpreadTable&) = delete;
 
     const RangeTable& Ranges() const { return *range_; }
     const SpreadMaterial& Material() const { return material_; }
@@ -57,7 +68,7 @@ class SpreadTable {
     bool Covers(double E) const { return E >= range_->LowEnergy() && E < range_->HighEnergy(); }
 
     // An energy the table covers with the interval holding it: found once, then read by every
-    // quantity below at that energy.
+    // quantity below at that energy and at any lower Point (the nodes up to it are worked out).
     struct Point {
         double E = 0;  // keV
         std::size_t interval = 0;
@@ -97,17 +108,43 @@ class SpreadTable {
         ScatteringSlab slab;  // the whole interval
     };
 
+    // The values of the three integrands at one energy, kept from an interval's end for the
+    // next one's start.
+    struct Integrands {
+        double E = -1;  // keV; -1 before the first
+        double omega = 0, power = 0, charge = 0;
+    };
+
+    // Makes the nodes of intervals 0..i readable.
+    void Need(std::size_t i) const {
+        if (i >= built_.load(std::memory_order_acquire)) Grow(i);
+    }
+    void Grow(std::size_t i) const;
+    void BuildNode(std::size_t i, Integrands* last) const;  // with growing_ held
     ScatteringSlab Part(std::size_t i, double s0, double s1) const;
     double Fraction(std::size_t i, double E) const;
     double VarianceBelow(const Point& p) const;  // Q(p.E)
 
     std::shared_ptr<const RangeTable> range_;
     SpreadMaterial material_;
-    std::vector<Node> nodes_;  // one per interval of the range table
+    // One slot per interval of the range table, allocated once so that readers of built nodes
+    // never see them move; the node of an interval is constructed in its slot when it is worked
+    // out (those below built_).
+    using NodeSlot = std::aligned_storage_t<sizeof(Node), alignof(Node)>;
+    static_assert(std::is_trivially_destructible_v<Node>);
+    std::unique_ptr<NodeSlot[]> slots_;
+    std::size_t nodeCount_ = 0;
+    const Node& NodeAt(std::size_t i) const {
+        return *std::launder(reinterpret_cast<const Node*>(&slots_[i]));
+    }
     // The slabs of kBlock intervals in a row (block b: intervals kBlock b .. kBlock b + kBlock-1),
-    // so that a thick layer chains a few blocks instead of every interval.
+    // so that a thick layer chains a few blocks instead of every interval; those whose
+    // intervals are all below built_ are worked out.
     static constexpr std::size_t kBlock = 8;
-    std::vector<ScatteringSlab> blocks_;
+    mutable std::vector<ScatteringSlab> blocks_;
+    mutable std::atomic<std::size_t> built_{0};  // a multiple of kBlock, or every interval
+    mutable std::mutex growing_;
+    mutable double qBuilt_ = 0;  // Q at the end of the last built interval, with growing_ held
 };
 
 }  // namespace fenra

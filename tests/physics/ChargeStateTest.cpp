@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cfenv>
+#include <cmath>
+#include <cstring>
 #include <tuple>
 
 #include "physics/ChargeState.h"
@@ -90,6 +93,54 @@ TEST(ChargeState, NothingForAnIonAtRestOrNoTarget) {
         EXPECT_EQ(q.mean, 0);
         EXPECT_EQ(q.width, 0);
     }
+}
+
+// A batch gives each velocity the charge it has alone, to the last bit, whatever stands beside
+// it: a bare ion, one below the fit's bare limit, a velocity the fit refuses (0, negative,
+// NaN), in a solid and in a gas; and the refused ones raise no floating-point flag.
+struct BatchCase {
+    int Z1;
+    double Zt;
+    ChargeMedium medium;
+    double velocity[kMaxChargeBatch];
+};
+
+const BatchCase kBatchCases[] = {
+    {1, 13, ChargeMedium::Solid, {0.5, 2.0, 30, 0.05}},
+    {2, 100.0 / 22, ChargeMedium::Solid, {0, 1.2, 14.8, -3}},
+    {92, 6, ChargeMedium::Solid, {200, std::nan(""), 5, 60}},
+    {18, 7.2, ChargeMedium::Gas, {4.5, 0, 1e-3, 90}},
+    {8, 7, ChargeMedium::Gas, {0.3, 2, 6, 20}},
+};
+
+class ChargeBatch : public ::testing::TestWithParam<BatchCase> {};
+
+TEST_P(ChargeBatch, EachValueIsTheOneAlone) {
+    const BatchCase& c = GetParam();
+    const ChargeFit fit = PrepareChargeFit(c.Z1, c.Zt, c.medium);
+    for (int n = 1; n <= kMaxChargeBatch; ++n) {
+        ChargeState batch[kMaxChargeBatch];
+        EquilibriumCharges(fit, c.velocity, batch, n);
+        for (int k = 0; k < n; ++k) {
+            const ChargeState alone = EquilibriumCharge(c.Z1, c.Zt, c.velocity[k], c.medium);
+            EXPECT_EQ(std::memcmp(&batch[k].mean, &alone.mean, sizeof alone.mean), 0) << n << k;
+            EXPECT_EQ(std::memcmp(&batch[k].width, &alone.width, sizeof alone.width), 0) << n << k;
+            if (!(c.velocity[k] > 0)) {
+                EXPECT_EQ(batch[k].mean, 0) << k;
+            }
+        }
+    }
+}
+INSTANTIATE_TEST_SUITE_P(MixedVelocities, ChargeBatch, ::testing::ValuesIn(kBatchCases));
+
+TEST(ChargeBatch, RefusedVelocitiesRaiseNoFlag) {
+    const ChargeFit fit = PrepareChargeFit(2, 6, ChargeMedium::Solid);
+    const double velocity[] = {0, -1, 0, 0};
+    ChargeState out[kMaxChargeBatch];
+    std::feclearexcept(FE_ALL_EXCEPT);
+    EquilibriumCharges(fit, velocity, out, kMaxChargeBatch);
+    EXPECT_EQ(std::fetestexcept(FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW), 0);
+    for (const ChargeState& q : out) EXPECT_EQ(q.mean, 0);
 }
 
 }  // namespace
