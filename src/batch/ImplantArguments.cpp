@@ -33,17 +33,11 @@ uint64_t ParseCount(const std::string& text, const std::string& option, uint64_t
 }
 
 double ParseNumber(const std::string& text, const std::string& option, double low, double high) {
-    std::size_t used = 0;
-    double v = 0;
-    try {
-        v = std::stod(text, &used);
-    } catch (const std::exception&) {
-        used = 0;
-    }
-    if (used != text.size() || text.empty() || !(v >= low && v <= high))
+    const std::optional<double> v = FiniteNumberText(text);
+    if (!v || !(*v >= low && *v <= high))
         Bad(PhysicsText::OptionNumber, {Value(option), Value(NineDigitText(low)),
                                         Value(NineDigitText(high)), Value(TextForMessage(text))});
-    return v;
+    return *v;
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <optional>
 
+#include "batch/PhysicsArguments.h"
 #include "materials/PhysicsError.h"
 #include "range/SpreadTable.h"
 #include "state/NumberText.h"
@@ -89,18 +90,11 @@ double DisplacementEnergyOf(double ev) {
 }
 
 double DisplacementEnergyOf(const std::string& text) {
-    std::size_t used = 0;
-    double v = 0;
-    try {
-        v = std::stod(text, &used);
-    } catch (const std::exception&) {
-        used = 0;
-    }
-    if (text.empty() || used != text.size() || !(v >= kLowestDisplacementEv) ||
-        !(v <= kHighestDisplacementEv))
+    const std::optional<double> v = FiniteNumberText(text);
+    if (!v || !(*v >= kLowestDisplacementEv) || !(*v <= kHighestDisplacementEv))
         throw PhysicsError(ErrorKind::BadValue, PhysicsText::DisplacementNotEnergy,
                            {Value(TextForMessage(text))});
-    return v;
+    return *v;
 }
 
 void ReadDisplacementEnergies(DisplacementEnergies& d, const std::string& text) {

@@ -108,4 +108,10 @@ double ParsePositiveNumber(const std::string& text, const std::string& option) {
     return v;
 }
 
+std::optional<double> FiniteNumberText(const std::string& text) {
+    double v = 0;
+    if (ReadNumber(text, &v) != NumberRead::Number) return std::nullopt;
+    return v;
+}
+
 }  // namespace fenra

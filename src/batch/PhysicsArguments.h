@@ -2,6 +2,7 @@
 // Reading the numbers with units of the physics commands. Every reader throws PhysicsError
 // (BadValue) whose message names the argument it was given.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -30,5 +31,9 @@ Message QuotedArgument(const std::string& name, const std::string& text);
 Message RefusedArgument(const char* name, std::string_view text, const PhysicsError& e);
 
 double ParsePositiveNumber(const std::string& text, const std::string& option);
+
+// A finite number in C notation, all of the text, whatever the process locale (a window's
+// German locale would make strtod stop at the '.'); nothing when the text is not one.
+std::optional<double> FiniteNumberText(const std::string& text);
 
 }  // namespace fenra

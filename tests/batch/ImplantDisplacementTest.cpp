@@ -3,9 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <string>
 #include <vector>
 
+#include "batch/ImplantLayers.h"
 #include "support/BatchRun.h"
 
 namespace fenra {
@@ -117,6 +119,22 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Each mean per ion has a standard error from the spread of the single ions: four times the
 // ions, half the error.
+// The ion paths window reads the same text under the user's locale, which Qt sets: a German
+// one must not stop the number at its '.'.
+TEST(DisplacementText, IsReadInCNotationWhateverTheLocale) {
+    const std::string saved = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "no de_DE locale here";
+    DisplacementEnergies d;
+    ReadDisplacementEnergies(d, "Si=15.5,O=28.25");
+    EXPECT_EQ(DisplacementEnergyOf("27.5"), 27.5);
+    EXPECT_THROW(DisplacementEnergyOf("27,5"), PhysicsError);
+    EXPECT_THROW(DisplacementEnergyOf(" 27"), PhysicsError);
+    std::setlocale(LC_ALL, saved.c_str());
+    ASSERT_EQ(d.bySymbol.size(), 2u);
+    EXPECT_EQ(d.bySymbol[0].second, 15.5);
+    EXPECT_EQ(d.bySymbol[1].second, 28.25);
+}
+
 TEST(ImplantMeansPerIon, HaveErrorsThatFallAsTheRootOfTheIons) {
     const Outcome a = CalcOnTestDatabase({"implant", "B", "20keV", "Si:1um", "--ions", "400"});
     const Outcome b = CalcOnTestDatabase({"implant", "B", "20keV", "Si:1um", "--ions", "1600"});
