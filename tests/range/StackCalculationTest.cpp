@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "materials/PhysicsError.h"
+#include "range/DetectorStack.h"
 #include "range/Spread.h"
 #include "range/StackCalculation.h"
 #include "support/MaterialTestData.h"
@@ -19,18 +20,7 @@ Target TargetOf(const char* ion, const char* material, double density = 0) {
     return MakeTarget(Db(), ResolveIon(Db(), ion), m);
 }
 
-// An alpha of 5 MeV through 2 um of mylar, 50 nm of Al and 30 um of Si (where it stops).
-StackInput DetectorStack() {
-    StackInput in;
-    in.ion = "He";
-    in.energy = 5000;
-    in.material = "Si";
-    in.unit = StopUnit::KevUm;
-    in.layers = {{"mylar", 2, ThicknessUnit::Um, 0},
-                 {"Al", 50, ThicknessUnit::Nm, 0},
-                 {"Si", 30, ThicknessUnit::Um, 0}};
-    return in;
-}
+using test::DetectorStack;
 
 // The ion field takes what ResolveIon takes: a particle or an isotope is its element with the
 // isotope's mass; an unknown isotope is the stack's error, in the resolver's words.

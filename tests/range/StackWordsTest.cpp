@@ -6,24 +6,14 @@
 
 #include <cmath>
 
+#include "range/DetectorStack.h"
 #include "range/StackCalculation.h"
 #include "support/MaterialTestData.h"
 
 namespace fenra {
 namespace {
 
-// An alpha of 5 MeV through 2 um of mylar, 50 nm of Al and 30 um of Si (where it stops).
-StackInput DetectorStack() {
-    StackInput in;
-    in.ion = "He";
-    in.energy = 5000;
-    in.material = "Si";
-    in.unit = StopUnit::KevUm;
-    in.layers = {{"mylar", 2, ThicknessUnit::Um, 0},
-                 {"Al", 50, ThicknessUnit::Nm, 0},
-                 {"Si", 30, ThicknessUnit::Um, 0}};
-    return in;
-}
+using test::DetectorStack;
 
 StackInput WithoutLayers(const char* material, double depth, ThicknessUnit unit) {
     StackInput in = DetectorStack();
