@@ -139,17 +139,26 @@ std::vector<ElementDisplacement> SetDisplacementEnergies(std::vector<ImplantLaye
     return used;
 }
 
-std::string DisplacementText(const std::vector<ElementDisplacement>& elements) {
+Message DisplacementWords(const std::vector<ElementDisplacement>& elements) {
     const bool same = std::all_of(elements.begin(), elements.end(), [&](const auto& e) {
         return e.energy == elements.front().energy;
     });
     if (elements.empty() || same)
-        return "Ed " + NineDigitText(elements.empty() ? 25 : elements.front().energy) + " eV";
-    std::string text = "Ed ";
-    for (std::size_t k = 0; k < elements.size(); ++k)
-        text +=
-            (k ? ", " : "") + elements[k].symbol + " " + NineDigitText(elements[k].energy) + " eV";
-    return text;
+        return Sentence(PhysicsText::DisplacementEnergyAll,
+                        {Value(NineDigitText(elements.empty() ? 25 : elements.front().energy))});
+    Message list;
+    for (const ElementDisplacement& e : elements) {
+        Message one = Sentence(PhysicsText::ElementEnergyEv,
+                               {Value(e.symbol), Value(NineDigitText(e.energy))});
+        list = list.Empty()
+                   ? std::move(one)
+                   : Sentence(PhysicsText::ListContinued, {std::move(list), std::move(one)});
+    }
+    return Sentence(PhysicsText::DisplacementEnergyEach, {std::move(list)});
+}
+
+std::string DisplacementText(const std::vector<ElementDisplacement>& elements) {
+    return Words(DisplacementWords(elements));
 }
 
 ImplantStack ImplantStackOf(const StackInput& in, const ElementDatabase& db,

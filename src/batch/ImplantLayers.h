@@ -53,7 +53,11 @@ std::vector<ElementDisplacement> SetDisplacementEnergies(std::vector<ImplantLaye
                                                          const DisplacementEnergies& d,
                                                          const ElementDatabase& db);
 
-// "Ed 25 eV" when every element has the same, else "Ed Si 15 eV, O 28 eV".
+// "Ed 25 eV" when every element has the same, else "Ed Si 15 eV, O 28 eV": the words of
+// fenra32-calc implant's summary, and, translated, of the ion paths window's.
+Message DisplacementWords(const std::vector<ElementDisplacement>& elements);
+
+// The same in English.
 std::string DisplacementText(const std::vector<ElementDisplacement>& elements);
 
 // The simulation's inputs for a stack as the range window holds it: its ion, mass, energy,

@@ -194,6 +194,10 @@ constexpr PhysicsTemplate kTemplates[] = {
      TR("the displacement energy \"%1\" is not a number of eV from 1 to 1000")},
     {PhysicsText::DisplacementNotInLayers, 1,
      TR("a displacement energy is given for \"%1\", an element of no layer")},
+    {PhysicsText::DisplacementEnergyAll, 1, TR("Ed %1 eV")},
+    {PhysicsText::DisplacementEnergyEach, 1, TR("Ed %1")},
+    {PhysicsText::ElementEnergyEv, 2, TR("%1 %2 eV")},
+    {PhysicsText::ListContinued, 2, TR("%1, %2")},
 };
 
 static_assert(std::size(kTemplates) == static_cast<std::size_t>(PhysicsText::Count),

@@ -166,6 +166,10 @@ enum class PhysicsText {
     ImplantStackNeedsLayers,
     DisplacementNotEnergy,
     DisplacementNotInLayers,
+    DisplacementEnergyAll,
+    DisplacementEnergyEach,
+    ElementEnergyEv,
+    ListContinued,
     Count  // the number of ids, not a sentence
 };
 

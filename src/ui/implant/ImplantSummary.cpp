@@ -1,6 +1,7 @@
 #include "ui/implant/ImplantSummary.h"
 
 #include "state/NumberText.h"
+#include "ui/messages/WindowMessages.h"
 
 namespace fenra {
 
@@ -9,7 +10,8 @@ QString ImplantSummary::number(double v) {
 }
 
 std::vector<SummaryRow> ImplantSummary::rows(const ImplantResult& r,
-                                             const std::vector<std::string>& names) {
+                                             const std::vector<std::string>& names,
+                                             const Message& displacement) {
     std::vector<SummaryRow> rows;
     auto count = [&](const QString& what, uint64_t n) {
         // Whole, however many: 1000000000 ions, never 1e+09.
@@ -53,7 +55,8 @@ std::vector<SummaryRow> ImplantSummary::rows(const ImplantResult& r,
     }
     mean(tr("Energy per ion to electrons"), {r.electronicEnergy, r.electronicEnergyError}, keV);
     mean(tr("Energy per ion to nuclei"), {r.nuclearEnergy, r.nuclearEnergyError}, keV);
-    mean(tr("Displacements per ion (Kinchin-Pease)"), r.displacementsPerIon, QString());
+    mean(tr("Displacements per ion (Kinchin-Pease, %1)").arg(TranslatedSentence(displacement)),
+         r.displacementsPerIon, QString());
     mean(tr("Collisions per ion"), {r.collisionsPerIon, r.collisionsPerIonError}, QString());
     if (r.beyondDepthRange > 0) count(tr("Stopped beyond the histogram"), r.beyondDepthRange);
     return rows;

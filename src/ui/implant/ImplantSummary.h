@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "implant/Implant.h"
+#include "messages/Message.h"
 
 namespace fenra {
 
@@ -20,9 +21,12 @@ class ImplantSummary {
     Q_DECLARE_TR_FUNCTIONS(ImplantSummary)
 
   public:
-    // names: the layers' materials, for the ions stopped in each.
+    // names: the layers' materials, for the ions stopped in each; displacement: the
+    // displacement energies of the Kinchin-Pease count in fenra32-calc's words
+    // (DisplacementWords), shown translated beside it.
     static std::vector<SummaryRow> rows(const ImplantResult& r,
-                                        const std::vector<std::string>& names);
+                                        const std::vector<std::string>& names,
+                                        const Message& displacement);
     // The number as the table shows it.
     static QString number(double v);
 };

@@ -194,7 +194,8 @@ void ImplantWindow::run() {
     try {
         DisplacementEnergies energies;
         ReadDisplacementEnergies(energies, displacement_->text().trimmed().toStdString());
-        SetDisplacementEnergies(stack.layers, energies, db_);
+        runningDisplacementWords_ =
+            DisplacementWords(SetDisplacementEnergies(stack.layers, energies, db_));
     } catch (const PhysicsError& e) {
         status_->setText(
             tr("The displacement energy cannot be used: %1").arg(TranslatedSentence(e.Reason())));
@@ -241,6 +242,7 @@ void ImplantWindow::showProgress(quint64 done, quint64 requested) {
 void ImplantWindow::runFinished() {
     setRunning(false);
     names_ = runningNames_;
+    displacementWords_ = runningDisplacementWords_;
     caption_ = runningCaption_;
     const ImplantResult& r = runner_->result();
     status_->setText(r.cancelled ? tr("Cancelled: the results of the first %1 of %2 ions.")
@@ -255,6 +257,7 @@ void ImplantWindow::runFinished() {
 void ImplantWindow::runFailed(const QString& reason) {
     setRunning(false);
     names_.clear();
+    displacementWords_ = Message{};
     caption_.clear();
     status_->setText(tr("The simulation failed: %1").arg(reason));
     showSummary();
@@ -266,7 +269,7 @@ void ImplantWindow::showSummary() {
     const ImplantResult& r = runner_->result();
     summary_->setRowCount(0);
     if (r.ionsRun == 0) return;
-    const std::vector<SummaryRow> rows = ImplantSummary::rows(r, names_);
+    const std::vector<SummaryRow> rows = ImplantSummary::rows(r, names_, displacementWords_);
     summary_->setRowCount(static_cast<int>(rows.size()));
     for (std::size_t k = 0; k < rows.size(); ++k) {
         const int row = static_cast<int>(k);

@@ -15,6 +15,7 @@
 
 #include "implant/Implant.h"
 #include "materials/MaterialList.h"
+#include "messages/Message.h"
 #include "range/StackCalculation.h"
 
 class QCheckBox;
@@ -97,6 +98,8 @@ class ImplantWindow : public QMainWindow {
     const MaterialList& list_;
     ImplantRunner* runner_ = nullptr;
     std::vector<std::string> names_, runningNames_;
+    // The displacement energies of the run shown and of the run under way, in words.
+    Message displacementWords_, runningDisplacementWords_;
     QString imageFile_, dataFile_;
     // What the drawing says it shows (ion, energy, layers, model): of the run shown, and of the
     // one under way.

@@ -15,7 +15,9 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
+#include <algorithm>
 #include <memory>
 
 #include "batch/ImplantLayers.h"
@@ -84,6 +86,16 @@ struct Window {
     }
 };
 
+// Hands back every text wrapped in « and », so an untranslated one stands out.
+class MarkingTranslator : public QTranslator {
+  public:
+    QString translate(const char*, const char* source, const char* = nullptr,
+                      int = -1) const override {
+        return QStringLiteral("«") + QString::fromUtf8(source) + QStringLiteral("»");
+    }
+    bool isEmpty() const override { return false; }
+};
+
 QString Nine(double v) {
     return QString::fromStdString(fenra::NineDigitText(v));
 }
@@ -113,6 +125,7 @@ class ImplantWindowTest : public QObject {
     void displacementFieldSetsTheCount_data();
     void displacementFieldSetsTheCount();
     void drawingSaysWhatRan();
+    void displacementWordsAreTranslated();
 
   private:
     QString Path(const QString& name) const { return dir_->filePath(name); }
@@ -194,7 +207,7 @@ void ImplantWindowTest::runShowsTheLibrarysNumbers() {
     QCOMPARE(t.SummaryCell("Stopped in layer 2 (Si)", 1),
              Nine(static_cast<double>(r.stoppedPerLayer[1])));
     // Every row the library's summary has, in its order.
-    const auto rows = fenra::ImplantSummary::rows(r, s.names);
+    const auto rows = fenra::ImplantSummary::rows(r, s.names, fenra::DisplacementWords({}));
     auto* table = t.Child<QTableWidget>("tblSummary");
     QCOMPARE(table->rowCount(), static_cast<int>(rows.size()));
     for (int k = 0; k < table->rowCount(); ++k)
@@ -421,9 +434,18 @@ void ImplantWindowTest::displacementFieldSetsTheCount_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<double>("silicon");  // eV
     QTest::addColumn<double>("oxygen");
-    QTest::newRow("the default") << "25" << 25.0 << 25.0;
-    QTest::newRow("one for all") << " 40 " << 40.0 << 40.0;
-    QTest::newRow("per element") << "O=28,Si=15" << 15.0 << 28.0;
+    // The summary's row, in the words of fenra32-calc implant's summary line.
+    QTest::addColumn<QString>("row");
+    QTest::newRow("the default") << "25" << 25.0 << 25.0
+                                 << "Displacements per ion (Kinchin-Pease, Ed 25 eV)";
+    QTest::newRow("one for all") << " 40 " << 40.0 << 40.0
+                                 << "Displacements per ion (Kinchin-Pease, Ed 40 eV)";
+    QTest::newRow("per element") << "O=28,Si=15" << 15.0 << 28.0
+                                 << "Displacements per ion (Kinchin-Pease, Ed Si 15 eV, O 28 eV)";
+    QTest::newRow("the same per element")
+        << "O=12.5,Si=12.5" << 12.5 << 12.5 << "Displacements per ion (Kinchin-Pease, Ed 12.5 eV)";
+    QTest::newRow("one named, the rest all")
+        << "Si=60" << 60.0 << 25.0 << "Displacements per ion (Kinchin-Pease, Ed Si 60 eV, O 25 eV)";
 }
 
 // The window's run counts the displacements with the energies typed, as the library does with
@@ -432,6 +454,7 @@ void ImplantWindowTest::displacementFieldSetsTheCount() {
     QFETCH(QString, typed);
     QFETCH(double, silicon);
     QFETCH(double, oxygen);
+    QFETCH(QString, row);
     Window t;
     QCOMPARE(t.Child<QLineEdit>("txtDisplacement")->text(), QString("25"));
     t.Set("txtDisplacement", typed);
@@ -450,10 +473,27 @@ void ImplantWindowTest::displacementFieldSetsTheCount() {
     QCOMPARE(shown.displacements.values, r.displacements.values);
     QCOMPARE(shown.displacementsPerIon.mean, r.displacementsPerIon.mean);
     QCOMPARE(shown.nuclearDeposit.values, r.nuclearDeposit.values);
-    QCOMPARE(t.SummaryCell("Displacements per ion (Kinchin-Pease)", 1),
-             Nine(r.displacementsPerIon.mean));
-    QCOMPARE(t.SummaryCell("Displacements per ion (Kinchin-Pease)", 2),
-             Nine(r.displacementsPerIon.error));
+    QCOMPARE(t.SummaryCell(row, 1), Nine(r.displacementsPerIon.mean));
+    QCOMPARE(t.SummaryCell(row, 2), Nine(r.displacementsPerIon.error));
+    // A refused run leaves the run shown with its words, whatever the field now holds.
+    t.Set("txtDisplacement", "O=28,Si=15");
+    t.Set("txtIons", "0");
+    t.Child<QPushButton>("cmdRun")->click();
+    QCOMPARE(t.SummaryCell(row, 1), Nine(r.displacementsPerIon.mean));
+}
+
+// The row's words go through the translation, the displacement energies' own words too.
+void ImplantWindowTest::displacementWordsAreTranslated() {
+    MarkingTranslator marking;
+    QVERIFY(QCoreApplication::installTranslator(&marking));
+    fenra::ImplantResult r;
+    const std::vector<fenra::ElementDisplacement> both = {{"Si", 15}, {"O", 28}};
+    const auto rows = fenra::ImplantSummary::rows(r, {}, fenra::DisplacementWords(both));
+    QCoreApplication::removeTranslator(&marking);
+    const QString expected =
+        QString::fromUtf8("«Displacements per ion (Kinchin-Pease, «Ed ««Si 15 eV», «O 28 eV»»»)»");
+    QVERIFY(std::any_of(rows.begin(), rows.end(),
+                        [&](const fenra::SummaryRow& s) { return s.quantity == expected; }));
 }
 
 // The drawing carries a line saying what ran: on screen and in the exported image, and it stays
