@@ -4,6 +4,7 @@
 
 #include "implant/Kinematics.h"
 #include "implant/PreparedStack.h"
+#include "implant/UniversalScattering.h"
 #include "physics/NuclearStop.h"
 
 namespace fenra {
@@ -17,8 +18,6 @@ constexpr double kNm3PerCm3 = 1e-21;
 // of 1 nm crosses N atoms/nm2 = 0.1 N (1E15 atoms/cm2); 1 eV = 1e-3 keV.
 constexpr double kLossPerStopping = 0.1 * 1e-3;
 constexpr double kVariancePerStraggling = 0.1 * 1e-6;
-// e^2 / (4 pi eps0) = 1.439964 eV nm (CODATA 2018), in keV nm.
-constexpr double kCoulombKeVNm = 1.439964e-3;
 // A free flight loses at most this share of the energy to electrons.
 constexpr double kMaxFlightLoss = 0.05;
 // The largest half-angle sin^2 of a collision left out (about a 0.02 rad deflection).
@@ -99,10 +98,7 @@ PreparedElement Element(const ImplantIon& ion, const ImplantElement& e, double s
     PreparedElement p;
     p.cumulativeShare = share;
     p.epsilonPerKeV = NuclearFactors(ion.Z, ion.mass, e.Z, e.mass).epsilonPerKeV;
-    // epsilon = a E_cm / (Z1 Z2 e^2), E_cm = E M2/(M1 + M2): the screening length behind the
-    // nuclear stopping's reduced energy.
-    p.screening = p.epsilonPerKeV * (ion.mass + e.mass) / e.mass * static_cast<double>(ion.Z) *
-                  e.Z * kCoulombKeVNm;
+    p.screening = UniversalScreeningLength(ion.Z, ion.mass, e.Z, e.mass);
     p.mass = e.mass;
     p.damage = RecoilDamageFactors(e.Z, e.mass, e.displacementEnergy);
     return p;

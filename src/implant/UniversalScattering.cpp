@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "physics/NuclearStop.h"
+
 namespace fenra {
 
 namespace {
@@ -13,6 +15,8 @@ constexpr std::array<double, 4> kScreenWeight = {0.18175, 0.50986, 0.28022, 0.02
 constexpr std::array<double, 4> kScreenDecay = {3.1998, 0.94229, 0.4029, 0.20162};
 
 constexpr double kPi = 3.14159265358979323846;
+// e^2 / (4 pi eps0) = 1.439964 eV nm (CODATA 2018), in keV nm.
+constexpr double kCoulombKeVNm = 1.439964e-3;
 constexpr double kRootTolerance = 1e-13;  // relative step of the closest-approach iteration
 constexpr int kRootIterations = 200;
 
@@ -55,6 +59,12 @@ double ReducedPotential(double x) {
 }
 
 }  // namespace
+
+double UniversalScreeningLength(int Z1, double M1, int Z2, double M2) {
+    // epsilon = a_U E_cm / (Z1 Z2 e^2) with E_cm = E M2 / (M1 + M2).
+    const double epsilonPerKeV = NuclearFactors(Z1, M1, Z2, M2).epsilonPerKeV;
+    return epsilonPerKeV * (M1 + M2) / M2 * static_cast<double>(Z1) * Z2 * kCoulombKeVNm;
+}
 
 double UniversalScreening(double x) {
     double phi = 0;

@@ -9,6 +9,10 @@
 
 namespace fenra {
 
+// The universal screening length a_U in nm of an ion (Z1, mass M1 in amu) on a target atom (Z2,
+// M2), as the nuclear stopping's reduced energy holds it (physics/NuclearStop.h).
+double UniversalScreeningLength(int Z1, double M1, int Z2, double M2);
+
 // Universal screening function Phi(x) and its derivative.
 double UniversalScreening(double x);
 double UniversalScreeningSlope(double x);

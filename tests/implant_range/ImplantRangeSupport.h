@@ -40,4 +40,19 @@ inline double CsdaPathNm(const std::string& ion, const std::string& material, do
     return UmFromE15(t, e15) * 1000;
 }
 
+// Projected ranges and straggles of dopants in silicon, in nm, as published from the LSS
+// theory by J.F. Gibbons, W.S. Johnson and S.W. Mylroie, Projected Range Statistics, 2nd ed.
+// (Dowden, Hutchinson & Ross, 1975), as commonly reprinted in textbooks of silicon technology.
+struct Dopant {
+    const char* ion;
+    double energy;  // keV
+    double range;   // nm
+    double straggle;
+};
+
+inline constexpr Dopant kGibbonsDopants[] = {
+    {"B", 10, 33.3, 17.1}, {"B", 50, 160.7, 50.4}, {"B", 200, 528.4, 93.7},
+    {"P", 10, 13.9, 6.9},  {"P", 50, 60.7, 25.6},  {"P", 200, 253.9, 78.5},
+    {"As", 10, 9.7, 3.6},  {"As", 50, 32.2, 12.1}, {"As", 200, 114.6, 40.0}};
+
 }  // namespace fenra::test
