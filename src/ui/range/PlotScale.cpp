@@ -15,6 +15,16 @@ double RoundUp125(double v) {
     return 10 * decade;
 }
 
+// The end of an axis from 0 over values up to v (> 0): the smallest of 1, 2, 2.5 and 5 times a
+// power of ten that is at least v. The 2.5 keeps 2001 from taking an axis to 5000 (2500 is 5
+// steps of 500); the axis still ends on a tick.
+double RoundUpEnd(double v) {
+    const double decade = std::pow(10.0, std::floor(std::log10(v)));
+    for (const double m : {1.0, 2.0, 2.5, 5.0, 10.0})
+        if (m * decade >= v * (1 - 1e-12)) return m * decade;
+    return 10 * decade;
+}
+
 double LinearStep(const PlotAxis& axis) {
     // At most ten ticks: a step of a tenth of the span, rounded up to 1, 2 or 5.
     return RoundUp125((axis.max - axis.min) / 10);
@@ -36,7 +46,7 @@ PlotAxis FitAxis(double lo, double hi, bool log) {
     if (!std::isfinite(lo)) lo = 0;
     if (!std::isfinite(hi)) hi = lo;
     axis.min = lo < 0 ? -RoundUp125(-lo) : 0;
-    axis.max = hi > 0 ? RoundUp125(hi) : 0;
+    axis.max = hi > 0 ? (axis.min == 0 ? RoundUpEnd(hi) : RoundUp125(hi)) : 0;
     if (axis.max <= axis.min) axis.max = axis.min + 1;
     return axis;
 }

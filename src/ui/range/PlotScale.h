@@ -15,9 +15,10 @@ struct PlotAxis {
 };
 
 // The axis over the values lo..hi (of one sign for a logarithmic axis: only positive values
-// can be shown there): a linear axis from 0 (or lo, when lo is below 0) to hi rounded up to
-// 1, 2 or 5 times a power of ten; a logarithmic one from the decade below the smallest
-// positive value to the decade above hi. An empty span gets a width, never a division by 0.
+// can be shown there): a linear axis from 0 to hi rounded up to 1, 2, 2.5 or 5 times a power
+// of ten (from lo, when lo is below 0, rounded down to 1, 2 or 5 times one, to hi rounded up
+// to one of those); a logarithmic one from the decade below the smallest positive value to the
+// decade above hi. An empty span gets a width, never a division by 0.
 PlotAxis FitAxis(double lo, double hi, bool log);
 
 // A logarithmic axis that starts exactly at lo (> 0), the first point shown, and ends at the

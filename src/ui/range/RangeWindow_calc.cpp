@@ -175,6 +175,7 @@ void RangeWindow::showStack() {
     energyToPass_->setText(read ? energyAnswer(shown_.energyToPass) : kNone);
     energyToReach_->setText(read && shownInput_.reachDepthGiven ? energyAnswer(shown_.energyToReach)
                                                                 : QString());
+    plot_->setEnergyUnit(unit, mass);
     plot_->setCalculation(shown_, shownInput_.unit);
     plot_->setTitle(plotTitle());
 }

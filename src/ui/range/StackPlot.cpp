@@ -47,6 +47,13 @@ void StackPlot::setCalculation(const StackCalculation& c, StopUnit unit) {
     rebuild();
 }
 
+void StackPlot::setEnergyUnit(EnergyUnit unit, double massAmu) {
+    if (unit == energyUnit_ && massAmu == energyMass_) return;
+    energyUnit_ = unit;
+    energyMass_ = massAmu;
+    rebuild();
+}
+
 void StackPlot::setQuantity(PlotQuantity q) {
     quantity_ = q;
     rebuild();
@@ -117,7 +124,7 @@ QString StackPlot::depthAxisTitle() const {
 
 QString StackPlot::valueAxisTitle() const {
     return quantity_ == PlotQuantity::Energy
-               ? tr("Energy (keV)")
+               ? tr("Energy (%1)").arg(EnergyUnitDisplay(energyUnit_))
                : tr("Total stopping (%1)").arg(StopUnitDisplay(unit_));
 }
 
@@ -145,11 +152,12 @@ void StackPlot::rebuild() {
         if (!missing_.isEmpty()) break;
         // A point where the model gives no stopping (an ion at rest) is left out.
         if (quantity_ == PlotQuantity::Stopping && !p.stoppingKnown) continue;
-        const double value = quantity_ == PlotQuantity::Energy ? p.energy : p.stopping;
+        const double value = quantity_ == PlotQuantity::Energy ? shownEnergy(p.energy) : p.stopping;
         series_.emplace_back(PlotDepth(p.depth, depthInUm_), value);
         if (quantity_ == PlotQuantity::Energy && std::isfinite(p.energySigma)) {
-            bandLow_.emplace_back(series_.back().x(), std::max(0.0, value - p.energySigma));
-            bandHigh_.emplace_back(series_.back().x(), value + p.energySigma);
+            bandLow_.emplace_back(series_.back().x(),
+                                  shownEnergy(std::max(0.0, p.energy - p.energySigma)));
+            bandHigh_.emplace_back(series_.back().x(), shownEnergy(p.energy + p.energySigma));
         }
     }
     for (const StackDepth& b : calc_.boundaries) boundaries_.push_back(PlotDepth(b, depthInUm_));
@@ -174,6 +182,10 @@ void StackPlot::rebuild() {
         logDepth_ ? FitLogAxisFrom(depthMin, depthMax) : FitAxis(depthMin, depthMax, false);
     valueAxis_ = FitAxis(valueMin, valueMax, logValue_);
     update();
+}
+
+double StackPlot::shownEnergy(double keV) const {
+    return EnergyFromKev(keV, energyUnit_, energyMass_);
 }
 
 std::optional<QPointF> StackPlot::toWidget(const QRectF& area, QPointF v) const {
@@ -351,7 +363,8 @@ QString StackPlot::readOut(QPointF at) const {
     const std::optional<double> value = valueAtDepth(depth);
     if (!value) return where + tr(": beyond the end of the path");
     if (quantity_ == PlotQuantity::Energy)
-        return where + tr(": energy %1 keV").arg(QString::number(*value, 'g', 5));
+        return where + tr(": energy %1 %2")
+                           .arg(QString::number(*value, 'g', 5), EnergyUnitDisplay(energyUnit_));
     return where + tr(": total stopping %1 %2")
                        .arg(QString::number(*value, 'g', 5), StopUnitDisplay(unit_));
 }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "range/StackCalculation.h"
+#include "range/Units.h"
 #include "ui/range/PlotScale.h"
 
 namespace fenra {
@@ -33,6 +34,8 @@ class StackPlot : public QWidget {
 
     // The curve of c, whose stopping values are in unit.
     void setCalculation(const StackCalculation& c, StopUnit unit);
+    // The unit the energies are shown in (axis, read-out, +-sigma band); per u by massAmu.
+    void setEnergyUnit(EnergyUnit unit, double massAmu);
     void setQuantity(PlotQuantity q);
     void setLogAxes(bool logDepth, bool logValue);
     // The line above the plot that says what it shows (ion, energy, materials, model); it is
@@ -41,7 +44,7 @@ class StackPlot : public QWidget {
     void setTitle(const QString& title);
     const QString& title() const { return title_; }
     // The points of the energy's +-sigma band (depth, energy - sigma) and (depth, energy +
-    // sigma), empty for the stopping.
+    // sigma) in the energy unit, empty for the stopping.
     const std::vector<QPointF>& bandLow() const { return bandLow_; }
     const std::vector<QPointF>& bandHigh() const { return bandHigh_; }
 
@@ -52,7 +55,7 @@ class StackPlot : public QWidget {
     const PlotAxis& valueAxis() const { return valueAxis_; }
     QString depthAxisTitle() const;
     QString valueAxisTitle() const;
-    // The series drawn: depth in the axis' unit, and the value.
+    // The series drawn: depth in the axis' unit, and the value (an energy in the energy unit).
     const std::vector<QPointF>& series() const { return series_; }
     // Why there is no curve (empty when there is one).
     const QString& missing() const { return missing_; }
@@ -85,12 +88,16 @@ class StackPlot : public QWidget {
     void drawCurve(QPainter& p, const QRectF& area) const;
     void drawBand(QPainter& p, const QRectF& area) const;
     std::optional<QPointF> toWidget(const QRectF& area, QPointF v) const;
+    // An energy in keV in the plot's energy unit.
+    double shownEnergy(double keV) const;
     // The curve's value at a depth (in the axis' unit), linear between the points; nothing
     // beyond the end of the path.
     std::optional<double> valueAtDepth(double depth) const;
 
     StackCalculation calc_;
     StopUnit unit_ = StopUnit::EvE15;
+    EnergyUnit energyUnit_ = EnergyUnit::Kev;
+    double energyMass_ = 0;  // amu, for the per-u units
     PlotQuantity quantity_ = PlotQuantity::Energy;
     bool logDepth_ = false, logValue_ = false;
     bool depthInUm_ = true;  // else mg/cm2: a layer without a density has no length

@@ -40,6 +40,8 @@ class RangePlotTest : public QObject {
 
   private slots:
     void linearAxisRoundsUpTo125();
+    void linearAxisEnds_data();
+    void linearAxisEnds();
     void logarithmicAxisSpansDecades();
     void degenerateSpansGetAWidth();
     void tickTexts();
@@ -50,6 +52,8 @@ class RangePlotTest : public QObject {
     void everyLayerIsLabelled();
     void depthInMassPerAreaWithoutADensity();
     void cursorReadOut();
+    void energyInTheChosenUnit_data();
+    void energyInTheChosenUnit();
 };
 
 void RangePlotTest::linearAxisRoundsUpTo125() {
@@ -60,11 +64,37 @@ void RangePlotTest::linearAxisRoundsUpTo125() {
     QCOMPARE(ticks.size(), std::size_t(11));  // every 0.5
     QCOMPARE(ticks[1], 0.5);
     QCOMPARE(ticks.back(), 5.0);
-    QCOMPARE(fenra::FitAxis(0, 2000, false).max, 2000.0);  // already round: kept
-    QCOMPARE(fenra::FitAxis(0, 2001, false).max, 5000.0);
     QCOMPARE(fenra::FitAxis(-3, 7, false).min, -5.0);
     QCOMPARE(*fenra::AxisFraction(a, 1.25), 0.25);
     QCOMPARE(fenra::AxisValue(a, 0.25), 1.25);
+}
+
+void RangePlotTest::linearAxisEnds_data() {
+    QTest::addColumn<double>("hi");
+    QTest::addColumn<double>("max");
+    QTest::addColumn<double>("step");
+    QTest::newRow("already round: kept") << 2000.0 << 2000.0 << 200.0;
+    QTest::newRow("just above 2000") << 2001.0 << 2500.0 << 500.0;
+    QTest::newRow("2.2") << 2.2 << 2.5 << 0.5;
+    QTest::newRow("0.24") << 0.24 << 0.25 << 0.05;
+    QTest::newRow("above 2.5") << 2600.0 << 5000.0 << 500.0;
+    QTest::newRow("1") << 1.0 << 1.0 << 0.1;
+    QTest::newRow("1.01") << 1.01 << 2.0 << 0.2;
+}
+
+// An axis from 0 ends at the value rounded up to 1, 2, 2.5 or 5 times a power of ten, on a
+// tick.
+void RangePlotTest::linearAxisEnds() {
+    QFETCH(double, hi);
+    QFETCH(double, max);
+    QFETCH(double, step);
+    const PlotAxis a = fenra::FitAxis(0, hi, false);
+    QCOMPARE(a.min, 0.0);
+    QCOMPARE(a.max, max);
+    const std::vector<double> ticks = fenra::AxisTicks(a);
+    QCOMPARE(ticks.front(), 0.0);
+    QCOMPARE(ticks[1], step);
+    QCOMPARE(ticks.back(), max);
 }
 
 void RangePlotTest::logarithmicAxisSpansDecades() {
@@ -247,6 +277,70 @@ void RangePlotTest::cursorReadOut() {
     QVERIFY(t.Text("lblCursor").endsWith(": beyond the end of the path"));
     MoveMouse(plot, QPoint(2, 2));
     QCOMPARE(t.Text("lblCursor"), QString());
+}
+
+void RangePlotTest::energyInTheChosenUnit_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<double>("axisEnd");
+    const auto unit = [](fenra::EnergyUnit u) { return static_cast<int>(u); };
+    QTest::newRow("keV") << "2000 keV" << unit(fenra::EnergyUnit::Kev) << "Energy (keV)" << 2000.0;
+    QTest::newRow("MeV") << "2 MeV" << unit(fenra::EnergyUnit::Mev) << "Energy (MeV)" << 2.0;
+    QTest::newRow("eV") << "2000000 eV" << unit(fenra::EnergyUnit::Ev) << "Energy (eV)" << 2e6;
+    // 0.5 MeV/u of helium is 2001.3 keV: its axis ends at 0.5 MeV/u, and in keV at 2500.
+    QTest::newRow("MeV/u") << "0.5 MeV/u" << unit(fenra::EnergyUnit::MevPerU) << "Energy (MeV/u)"
+                           << 0.5;
+    QTest::newRow("the same in keV")
+        << "2001.3 keV" << unit(fenra::EnergyUnit::Kev) << "Energy (keV)" << 2500.0;
+}
+
+// The plot's energies, their +-sigma band, the axis title and the read-out are in the unit of
+// the energy field (per u by the ion's mass), the depth as before.
+void RangePlotTest::energyInTheChosenUnit() {
+    QFETCH(QString, typed);
+    QFETCH(int, unit);
+    QFETCH(QString, title);
+    QFETCH(double, axisEnd);
+    Window t;
+    t.BuildThreeLayers();
+    t.Type("txtEnergy", typed);
+    const auto u = static_cast<fenra::EnergyUnit>(unit);
+    const double mass = fenra::ResolveIon(fenra::Db(), "He").mass;
+    const auto shown = [&](double keV) { return fenra::EnergyFromKev(keV, u, mass); };
+    fenra::StackInput in = ThreeLayerInput();
+    in.energy = fenra::EnergyToKev(typed.split(' ').front().toDouble(), u, mass);
+    const fenra::StackCalculation c = Calculate(in);
+    const fenra::StackPlot& plot = t.w->plot();
+    QCOMPARE(plot.valueAxisTitle(), title);
+    QCOMPARE(plot.depthAxisTitle(), QString("Depth (µm)"));
+    QCOMPARE(plot.valueAxis().max, axisEnd);
+    QCOMPARE(plot.series().size(), c.plot.size());
+    std::size_t band = 0;
+    for (std::size_t k = 0; k < c.plot.size(); ++k) {
+        const fenra::StackPlotPoint& p = c.plot[k];
+        QCOMPARE(plot.series()[k].x(), p.depth.um);
+        QCOMPARE(plot.series()[k].y(), shown(p.energy));
+        if (!std::isfinite(p.energySigma)) continue;
+        QCOMPARE(plot.bandHigh()[band].y(), shown(p.energy + p.energySigma));
+        QCOMPARE(plot.bandLow()[band].y(), shown(std::max(0.0, p.energy - p.energySigma)));
+        ++band;
+    }
+    QVERIFY(band > 0);
+    QCOMPARE(plot.bandHigh().size(), band);
+    // The read-out in the aluminium.
+    fenra::StackPlot* widget = &t.w->plot();
+    const QRectF area = widget->plotArea();
+    const PlotAxis depth = widget->depthAxis();
+    const int x = qRound(area.left() + area.width() * 3.5 / depth.max);
+    const double um = depth.min + (x - area.left()) / area.width() * (depth.max - depth.min);
+    MoveMouse(widget, QPoint(x, qRound(area.center().y())));
+    const std::optional<double> e = EnergyAtUm(c, um);
+    QVERIFY(e.has_value());
+    QCOMPARE(t.Text("lblCursor"),
+             QString("depth %1 µm: energy %2 %3")
+                 .arg(QString::number(um, 'g', 5), QString::number(shown(*e), 'g', 5),
+                      title.mid(8, title.size() - 9)));
 }
 
 int main(int argc, char** argv) {
