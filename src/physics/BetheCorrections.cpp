@@ -1,7 +1,7 @@
 #include "physics/BetheCorrections.h"
 
-#include <algorithm>
 #include <cmath>
+#include <cstddef>
 
 namespace fenra {
 
@@ -15,15 +15,33 @@ double BarkasBergerShell(double eta, double I) {
            (3.858019 * e2 - 0.1667989 * e4 + 0.00157955 * e6) * 1e-9 * I * I * I;
 }
 
-// Jackson-McCarthy v^2 F(v) at v = 1, 2, 3, 4; at 4 the value of the form above 4 (0.45 / 2,
-// their 0.23 to two digits), so that the two meet without a step.
-constexpr double kV2F[] = {0.33, 0.30, 0.26, 0.225};
+// Ashley-Ritchie-Brandt's function F(W) of the Barkas term, ascending in W (data/barkas_arb.csv).
+struct ArbPoint {
+    double W, F;
+};
+constexpr ArbPoint kArb[] = {
+#include "BarkasArbTable.inc"
+};
+constexpr std::size_t kArbPoints = sizeof kArb / sizeof kArb[0];
 
-// v >= 1.
-double V2F(double v) {
-    if (v >= 4) return 0.45 / std::sqrt(v);
-    const int i = static_cast<int>(v);  // 1..3
-    return kV2F[i - 1] + (v - i) * (kV2F[i] - kV2F[i - 1]);
+// The close-collision parameter b of element Z2's outer shells in ARB's function, Bichsel's
+// values (data/SOURCES.md).
+double ArbParameter(int Z2) {
+    if (Z2 == 2) return 0.6;
+    if (Z2 <= 10 || Z2 == 18) return 1.8;
+    if (Z2 <= 25) return 1.4;
+    if (Z2 <= 50) return 1.35;
+    return 1.3;
+}
+
+double ArbF(double W) {
+    if (W <= kArb[0].W) return kArb[0].F;
+    const ArbPoint& last = kArb[kArbPoints - 1];
+    if (W >= last.W) return last.F * last.W / W;
+    std::size_t k = 1;
+    while (kArb[k].W < W) ++k;
+    const ArbPoint &a = kArb[k - 1], &b = kArb[k];
+    return a.F + (W - a.W) / (b.W - a.W) * (b.F - a.F);
 }
 
 }  // namespace
@@ -34,11 +52,22 @@ double ShellCorrection(double eta, double meanExcitation) {
     return BarkasBergerShell(kShellFitLowEta, meanExcitation) * r * r;
 }
 
-double BarkasFactor(double z, double betaGamma, int Z2) {
-    const double sqrtZ2 = std::sqrt(static_cast<double>(Z2));
-    const double v = betaGamma / (kFineStructure * sqrtZ2);
-    const double w = std::max(v, 1.0);  // below v = 1 the factor keeps its value at 1
-    return 2 * z * V2F(w) / (sqrtZ2 * w * w);
+double BarkasTerm(double beta, int Z2) {
+    const double Z = Z2;
+    const double X = beta * beta / (kFineStructure * kFineStructure * Z);
+    const double sqrtX = std::sqrt(X);
+    return ArbF(ArbParameter(Z2) / sqrtX) / (std::sqrt(Z) * X * sqrtX);
+}
+
+std::vector<double> BarkasKnots(int Z2) {
+    // W = b / sqrt(X) = b alpha sqrt(Z2) / beta: ascending in beta from ARB's last point.
+    const double scale = ArbParameter(Z2) * kFineStructure * std::sqrt(static_cast<double>(Z2));
+    std::vector<double> knots;
+    for (std::size_t k = kArbPoints; k-- > 0;) {
+        const double beta = scale / kArb[k].W;
+        if (beta < 1) knots.push_back(beta);
+    }
+    return knots;
 }
 
 }  // namespace fenra

@@ -3,6 +3,8 @@
 // shell correction and the Barkas (Z1^3) term. The density effect is in DensityEffect.h, the
 // higher orders in Z1 (Bloch, Mott, Lindhard-Sorensen) in LindhardSorensen.h.
 
+#include <vector>
+
 namespace fenra {
 
 // The total shell correction C of an element of mean excitation energy I (eV) for an ion of
@@ -19,16 +21,20 @@ namespace fenra {
 constexpr double kShellFitLowEta = 0.13;
 double ShellCorrection(double eta, double meanExcitation);
 
-// The Barkas term as a relative change of the stopping number, L -> L (1 + BarkasFactor): the
-// polarisation of the target electrons by the ion (J. Lindhard, Nucl. Instrum. Methods 132
-// (1976) 1), 2 z F(v) / (sqrt(Z2) v^2), with v = beta gamma / (alpha sqrt(Z2)) the ion's speed
-// in units of the target's mean orbital speed and v^2 F(v) the function of J.D. Jackson and
-// R.L. McCarthy, Phys. Rev. B 6 (1972) 4131: 0.33, 0.30, 0.26, 0.225 at v = 1..4 (linear between)
-// and 0.45 / sqrt(v) above 4. Below v = 1 the factor is held at its value at v = 1.
-// z: the ion's (effective) charge number.
-double BarkasFactor(double z, double betaGamma, int Z2);
+// The Barkas (z^3) term L1 of the stopping number, L = L0 - C/Z2 - delta/2 + z L1 + ...: the
+// polarisation of the target electrons by the ion in the form of J.C. Ashley, R.H. Ritchie and
+// W. Brandt, Phys. Rev. B 5 (1972) 2393 (ARB), which ICRU Report 49 (1993) sect. 2 takes after
+// H. Bichsel, Phys. Rev. A 41 (1990) 3642:
+//   L1 = F(b / sqrt(X)) / (sqrt(Z2) X^(3/2)),  X = beta^2 / (alpha^2 Z2),
+// with ARB's function F (data/barkas_arb.csv; linear between its points, held at its first,
+// falling as 1/W beyond its last) and Bichsel's close-collision parameter b of the element's
+// outer shells (0.6 for He, 1.8 up to Ne and for Ar, 1.4 to Mn, 1.35 to Sn, 1.3 above). The
+// term adds to the stopping number as ICRU 49 writes it, not as a factor on L0.
+// beta: the ion's speed over c.
+double BarkasTerm(double beta, int Z2);
 
-// The speeds v (as above) where the Barkas factor's pieces meet: its slope changes there.
-constexpr double kBarkasKnots[] = {1, 2, 3, 4};
+// The speeds beta (ascending, below 1) at which the Barkas term of element Z2 meets a point of
+// ARB's function: its slope changes there.
+std::vector<double> BarkasKnots(int Z2);
 
 }  // namespace fenra

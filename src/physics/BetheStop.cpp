@@ -96,17 +96,17 @@ double BetheStoppingNumber(int Z1, double gamma, const BetheTarget& t) {
     const double beta2 = 1 - 1 / (gamma * gamma);
     const double betaGamma = std::sqrt(gamma * gamma - 1);
     const double z = IonCharge(Z1, std::sqrt(beta2));
+    const double beta = std::sqrt(beta2);
     double shell = 0, barkas = 0, delta = 0;
     for (int i = 0; i < t.parts; ++i) {
         const double w = t.electronShare[i];
-        shell += w * ShellTerm(std::sqrt(beta2), t.meanExcitation[i], t.Z[i]);
-        barkas += w * BarkasFactor(z, betaGamma, t.Z[i]);
+        shell += w * ShellTerm(beta, t.meanExcitation[i], t.Z[i]);
+        barkas += w * BarkasTerm(beta, t.Z[i]);
         if (!t.ownDensityEffect) delta += w * DensityEffect(t.density[i], betaGamma);
     }
     if (t.ownDensityEffect) delta = DensityEffect(t.compoundDensity, betaGamma);
     const double L0 = std::log(kTwoElectronMassEv * betaGamma * betaGamma) - t.lnI - beta2;
-    const double L =
-        (L0 - shell - delta / 2) * (1 + barkas) + LindhardSorensenCorrection(Z1, gamma);
+    const double L = L0 - shell - delta / 2 + z * barkas + LindhardSorensenCorrection(Z1, gamma);
     return z * z * L;
 }
 

@@ -1,13 +1,14 @@
 #pragma once
 // Electronic stopping of a fast ion from the relativistic Bethe formula with its corrections:
 //
-//   S = K z^2 Ze / beta^2 [ L0 - C/Ze - delta/2 ] (1 + Barkas) + K z^2 Ze / beta^2 dL_LS,
+//   S = K z^2 Ze / beta^2 [ L0 - C/Ze - delta/2 + z L1 + dL_LS ],
 //   L0 = ln(2 m c^2 beta^2 gamma^2 / I) - beta^2,
 //
 // per atom of the target, in eV/(1E15 atoms/cm2), with K = 4 pi r_e^2 m c^2 = 0.307075 MeV cm2
 // per mole of electrons (Particle Data Group), Ze the target's electrons per atom, I its mean
 // excitation energy, C the shell correction and delta the density effect (DensityEffect.h,
-// BetheCorrections.h), dL_LS the Lindhard-Sorensen correction (LindhardSorensen.h) and z the
+// BetheCorrections.h), L1 the Barkas term (BetheCorrections.h; the terms add as in ICRU Report 49
+// sect. 2), dL_LS the Lindhard-Sorensen correction (LindhardSorensen.h) and z the
 // ion's charge: bare for hydrogen and helium, Pierce-Blann's equilibrium charge for heavier
 // ions (EquilibriumCharge.h). The maximum energy transfer is taken as 2 m c^2 beta^2 gamma^2;
 // the Lindhard-Sorensen term holds the exact kinematics of the heavy ion.

@@ -12,7 +12,6 @@ namespace fenra {
 namespace {
 
 constexpr double kAmuKeV = 931494.10242;  // atomic mass unit, keV (as BetheStop.cpp)
-constexpr double kFineStructure = 7.2973525693e-3;
 // The cell of E: its exponent and the top kBetheTableCellBits bits of its mantissa.
 constexpr int kCellShift = 52 - kBetheTableCellBits;
 // A kink this close to a cell's edge (relative) is taken as the edge itself.
@@ -51,7 +50,7 @@ std::vector<double> BetheKinks(const BetheTarget& t, double lowPerAmu, double hi
     bg.push_back(eta / std::sqrt(1 - eta * eta));
     for (int i = 0; i < t.parts; ++i) {
         const std::size_t k = static_cast<std::size_t>(i);
-        for (double v : kBarkasKnots) bg.push_back(v * kFineStructure * std::sqrt(t.Z[k] * 1.0));
+        for (double beta : BarkasKnots(t.Z[k])) bg.push_back(beta / std::sqrt(1 - beta * beta));
         if (!t.ownDensityEffect) AddDensityKinks(t.density[k], &bg);
     }
     if (t.ownDensityEffect) AddDensityKinks(t.compoundDensity, &bg);

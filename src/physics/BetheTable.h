@@ -25,10 +25,10 @@ constexpr double kBetheTableHighEnergy = 1e8;  // keV/amu (100 GeV/amu)
 constexpr double kBetheTableTolerance = 1e-6;  // relative, the bound the tests check
 
 // The energies per unit mass (keV/amu, ascending) between lowPerAmu and highPerAmu where the
-// Bethe formula in t changes its slope or steps: the shell correction at eta = 0.13, the knots
-// of each element's Barkas factor, the ends of the density effect's middle branch (with a step
-// at X0 of a tabulated element, whose parameters meet the lower branch only to their digits),
-// and the nodes of the Lindhard-Sorensen tables (the same for every ion).
+// Bethe formula in t changes its slope or steps: the shell correction at eta = 0.13, the points
+// of ARB's function in each element's Barkas term, the ends of the density effect's middle branch
+// (with a step at X0 of a tabulated element, whose parameters meet the lower branch only to their
+// digits), and the nodes of the Lindhard-Sorensen tables (the same for every ion).
 std::vector<double> BetheKinks(const BetheTarget& t, double lowPerAmu, double highPerAmu);
 
 class BetheTable {

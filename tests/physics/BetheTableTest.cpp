@@ -77,8 +77,8 @@ TEST(BetheTable, IsTheFormulaItselfOutsideItsRangeAndAtItsNodes) {
     const BetheTarget al = BetheTargetOfElement(13);
     const BetheTable table(2, al, 1000);
     for (double E : {999.0, 1e8, 3e8}) EXPECT_EQ(table.Stop(E), BetheStop(2, E, al)) << E;
-    // Its first and last energies, and both sides of a kink (Al's Barkas knot at v = 4 and the
-    // ends of its density effect's middle branch), are within the tolerance.
+    // Its first and last energies, and both sides of a kink (the points of ARB's function in Al's
+    // Barkas term and the ends of its density effect's middle branch), are within the tolerance.
     std::vector<double> edges = {1000, std::nextafter(kBetheTableHighEnergy, 0.0)};
     for (double k : BetheKinks(al, 1000, kBetheTableHighEnergy))
         for (double side : {1 - 1e-12, 1 + 1e-12}) edges.push_back(k * side);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <thread>
 #include <vector>
@@ -112,15 +113,48 @@ TEST(ShellCorrection, IsBarkasBergersPolynomialAndScalesBelowItsRange) {
     EXPECT_LT(ShellCorrection(10, 790), ShellCorrection(1, 790));  // falls with speed
 }
 
-TEST(BarkasFactor, FollowsJacksonMcCarthyAndMeetsItselfAtFour) {
-    const auto at = [](double v, int Z2) {
-        return BarkasFactor(1, v * kAlpha * std::sqrt(Z2), Z2);
-    };
-    EXPECT_NEAR(at(9, 1), 2 * (0.45 / 3) / 81, 1e-12);      // above 4: 0.45 / sqrt(v)
-    EXPECT_NEAR(at(2.5, 4), 2 * 0.28 / (2 * 6.25), 1e-12);  // linear between 2 and 3
-    EXPECT_NEAR(at(4 - 1e-9, 9), at(4, 9), 1e-9);
-    EXPECT_NEAR(at(0.5, 9), at(1, 9), 1e-12);                                    // held below 1
-    EXPECT_NEAR(BarkasFactor(2, 0.5, 13), 2 * BarkasFactor(1, 0.5, 13), 1e-15);  // linear in z
+// The speed of an ion at W = b / sqrt(X) of ARB's function in element Z2 of parameter b.
+double BetaAtArbW(double W, double b, int Z2) {
+    return b * kAlpha * std::sqrt(static_cast<double>(Z2)) / W;
+}
+
+struct BarkasCase {
+    int Z2;
+    double beta;
+    double L1;  // F(W) / (sqrt(Z2) X^(3/2)) worked out by hand
+};
+
+// W = 1 in Al (b = 1.4): X = b^2, F = 1.7; W = 1.25 in Cu (b = 1.35): F halfway between 1.2
+// and 1.0; W = 20 in C (b = 1.8): F = 0.0025 * 10 / 20, beyond the table's slow end; He (b =
+// 0.6) at beta = 0.9, W = 0.0069: F held at its first point, 21.5; Ar takes b = 1.8, Au 1.3.
+const BarkasCase kBarkasCases[] = {
+    {13, BetaAtArbW(1, 1.4, 13), 1.7 / (std::sqrt(13.0) * std::pow(1.4, 3))},
+    {29, BetaAtArbW(1.25, 1.35, 29), 1.1 / (std::sqrt(29.0) * std::pow(1.35 / 1.25, 3))},
+    {6, BetaAtArbW(20, 1.8, 6), 0.00125 / (std::sqrt(6.0) * std::pow(1.8 / 20, 3))},
+    {2, 0.9, 21.5 / (std::sqrt(2.0) * std::pow(0.81 / (kAlpha * kAlpha * 2), 1.5))},
+    {18, BetaAtArbW(2, 1.8, 18), 0.42 / (std::sqrt(18.0) * std::pow(1.8 / 2, 3))},
+    {79, BetaAtArbW(0.5, 1.3, 79), 4.5 / (std::sqrt(79.0) * std::pow(1.3 / 0.5, 3))},
+};
+
+TEST(BarkasTerm, IsArbsFormWithBichselsParameters) {
+    for (const BarkasCase& c : kBarkasCases)
+        EXPECT_NEAR(BarkasTerm(c.beta, c.Z2), c.L1, 1e-12 * c.L1) << c.Z2 << " " << c.beta;
+}
+
+TEST(BarkasTerm, KnotsAreArbsPointsAndTheTermIsContinuousThere) {
+    for (int Z2 : {1, 2, 13, 26, 54, 92}) {
+        const std::vector<double> knots = BarkasKnots(Z2);
+        ASSERT_FALSE(knots.empty()) << Z2;
+        EXPECT_TRUE(std::is_sorted(knots.begin(), knots.end())) << Z2;
+        EXPECT_LT(knots.back(), 1.0);
+        for (double beta : knots) {
+            const double at = BarkasTerm(beta, Z2);
+            EXPECT_NEAR(BarkasTerm(beta * (1 + 1e-9), Z2), at, 1e-6 * at) << Z2 << " " << beta;
+            EXPECT_NEAR(BarkasTerm(beta * (1 - 1e-9), Z2), at, 1e-6 * at) << Z2 << " " << beta;
+        }
+    }
+    // The last point of ARB's function in Si (b = 1.4) lies at W = 10.
+    EXPECT_NEAR(BarkasKnots(14).front(), BetaAtArbW(10, 1.4, 14), 1e-15);
 }
 
 // Bloch's correction -y^2 sum 1/(n (n^2 + y^2)), y = alpha Z1 / beta, the non-relativistic
