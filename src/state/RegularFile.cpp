@@ -10,13 +10,13 @@ namespace fenra {
 
 namespace {
 
-const char* KindOf(mode_t mode) {
-    if (S_ISREG(mode)) return "";
-    if (S_ISDIR(mode)) return "a folder";
-    if (S_ISFIFO(mode)) return "a FIFO";
-    if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
-    if (S_ISSOCK(mode)) return "a socket";
-    return "not a regular file";
+FileKind KindOf(mode_t mode) {
+    if (S_ISREG(mode)) return FileKind::Regular;
+    if (S_ISDIR(mode)) return FileKind::Folder;
+    if (S_ISFIFO(mode)) return FileKind::Fifo;
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return FileKind::Device;
+    if (S_ISSOCK(mode)) return FileKind::Socket;
+    return FileKind::Other;
 }
 
 }  // namespace
