@@ -13,7 +13,7 @@
 #include <system_error>
 
 #include "elements/ElementDatabase.h"
-#include "messages/FileKindMessages.h"
+#include "messages/PathKindMessages.h"
 #include "state/RegularFile.h"
 
 namespace fenra {
@@ -102,7 +102,7 @@ SqliteHandle OpenReadOnly(const std::string& path) {
     // file: a FIFO or a device put in its place after a check by name would block SQLite's own
     // open for ever. SQLite then reads the bytes read from it, in memory.
     const RegularFile f = OpenRegularFile(path);
-    if (f.NotRegular()) FailDatabase(DatabaseText::NotRegular, {file, FileKindName(f.kind)});
+    if (f.NotRegular()) FailDatabase(DatabaseText::NotRegular, {file, PathKindName(f.kind)});
     if (!f.Opened()) FailDatabase(DatabaseText::CannotOpen, {file, Value(std::strerror(f.err))});
     const FileBytes bytes = ReadAll(f.fd);
     ::close(f.fd);

@@ -11,7 +11,7 @@
 #include <sstream>
 
 #include "materials/PhysicsError.h"
-#include "messages/FileKindMessages.h"
+#include "messages/PathKindMessages.h"
 #include "physics/StopUnits.h"
 #include "state/RegularFile.h"
 
@@ -40,7 +40,7 @@ std::string LowerCase(std::string_view text) {
 std::string ReadListFile(const std::string& path) {
     const RegularFile f = OpenRegularFile(path);
     if (f.NotRegular())
-        Unreadable(PhysicsText::ListNotRegular, {Value(path), FileKindName(f.kind)});
+        Unreadable(PhysicsText::ListNotRegular, {Value(path), PathKindName(f.kind)});
     if (!f.Opened())
         Unreadable(PhysicsText::ListUnreadable, {Value(path), Value(std::strerror(f.err))});
     std::string bytes;

@@ -10,13 +10,13 @@ namespace fenra {
 
 namespace {
 
-FileKind KindOf(mode_t mode) {
-    if (S_ISREG(mode)) return FileKind::Regular;
-    if (S_ISDIR(mode)) return FileKind::Folder;
-    if (S_ISFIFO(mode)) return FileKind::Fifo;
-    if (S_ISCHR(mode) || S_ISBLK(mode)) return FileKind::Device;
-    if (S_ISSOCK(mode)) return FileKind::Socket;
-    return FileKind::Other;
+PathKind KindOf(mode_t mode) {
+    if (S_ISREG(mode)) return PathKind::Regular;
+    if (S_ISDIR(mode)) return PathKind::Folder;
+    if (S_ISFIFO(mode)) return PathKind::Fifo;
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return PathKind::Device;
+    if (S_ISSOCK(mode)) return PathKind::Socket;
+    return PathKind::Other;
 }
 
 }  // namespace

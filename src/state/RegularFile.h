@@ -7,17 +7,17 @@
 
 namespace fenra {
 
-// What a path names; the messages word it (messages/FileKindMessages.h).
-enum class FileKind { Regular, Folder, Fifo, Device, Socket, Other };
+// What a path names; the messages word it (messages/PathKindMessages.h).
+enum class PathKind { Regular, Folder, Fifo, Device, Socket, Other };
 
 struct RegularFile {
     int fd = -1;  // open for reading, blocking reads; -1 when refused or failed
     int err = 0;  // errno of the failed open or fstat; 0 otherwise
-    FileKind kind = FileKind::Regular;  // what was found instead of a regular file
+    PathKind kind = PathKind::Regular;  // what was found instead of a regular file
     long long size = 0;                 // bytes, when opened
 
     bool Opened() const { return fd >= 0; }
-    bool NotRegular() const { return kind != FileKind::Regular; }
+    bool NotRegular() const { return kind != PathKind::Regular; }
 };
 
 // Opens path with O_NONBLOCK (an open that cannot block), checks with fstat that it is a

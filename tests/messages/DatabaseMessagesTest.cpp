@@ -7,7 +7,7 @@
 #include <string>
 
 #include "messages/DatabaseMessages.h"
-#include "messages/FileKindMessages.h"
+#include "messages/PathKindMessages.h"
 #include "messages/TemplateCheck.h"
 
 namespace fenra {
@@ -28,15 +28,15 @@ TEST(DatabaseMessages, CountHasNoTemplate) {
 }
 
 struct KindCase {
-    FileKind kind;
+    PathKind kind;
     const char* words;
 };
 
-class FileKindNameTest : public ::testing::TestWithParam<KindCase> {};
+class PathKindNameTest : public ::testing::TestWithParam<KindCase> {};
 
 // Each name is a template of its own, so that the window translates it inside its sentence.
-TEST_P(FileKindNameTest, IsATranslatableName) {
-    const Message name = FileKindName(GetParam().kind);
+TEST_P(PathKindNameTest, IsATranslatableName) {
+    const Message name = PathKindName(GetParam().kind);
     ASSERT_NE(name.text, nullptr);
     EXPECT_STREQ(name.text, GetParam().words);
     EXPECT_EQ(
@@ -44,15 +44,15 @@ TEST_P(FileKindNameTest, IsATranslatableName) {
         std::string("Element database \"/x\" is ") + GetParam().words + ", not a regular file.");
 }
 
-INSTANTIATE_TEST_SUITE_P(DatabaseMessages, FileKindNameTest,
-                         ::testing::Values(KindCase{FileKind::Folder, "a folder"},
-                                           KindCase{FileKind::Fifo, "a FIFO"},
-                                           KindCase{FileKind::Device, "a device"},
-                                           KindCase{FileKind::Socket, "a socket"},
-                                           KindCase{FileKind::Other, "not a regular file"}));
+INSTANTIATE_TEST_SUITE_P(DatabaseMessages, PathKindNameTest,
+                         ::testing::Values(KindCase{PathKind::Folder, "a folder"},
+                                           KindCase{PathKind::Fifo, "a FIFO"},
+                                           KindCase{PathKind::Device, "a device"},
+                                           KindCase{PathKind::Socket, "a socket"},
+                                           KindCase{PathKind::Other, "not a regular file"}));
 
 TEST(DatabaseMessages, ARegularFileHasNoName) {
-    EXPECT_TRUE(FileKindName(FileKind::Regular).Empty());
+    EXPECT_TRUE(PathKindName(PathKind::Regular).Empty());
 }
 
 // A sentence inside a sentence, as the database reader builds them.

@@ -8,6 +8,6 @@
 namespace fenra {
 
 // "a folder", "a FIFO", "a device", "a socket", "not a regular file"; empty for Regular.
-Message FileKindName(FileKind kind);
+Message PathKindName(PathKind kind);
 
 }  // namespace fenra

@@ -1,22 +1,22 @@
-#include "messages/FileKindMessages.h"
+#include "messages/PathKindMessages.h"
 
 #define TR(text) FENRA_TRANSLATE_NOOP("fenra::Messages", text)
 
 namespace fenra {
 
-Message FileKindName(FileKind kind) {
+Message PathKindName(PathKind kind) {
     switch (kind) {
-        case FileKind::Regular:
+        case PathKind::Regular:
             return {};
-        case FileKind::Folder:
+        case PathKind::Folder:
             return Sentence(TR("a folder"));
-        case FileKind::Fifo:
+        case PathKind::Fifo:
             return Sentence(TR("a FIFO"));
-        case FileKind::Device:
+        case PathKind::Device:
             return Sentence(TR("a device"));
-        case FileKind::Socket:
+        case PathKind::Socket:
             return Sentence(TR("a socket"));
-        case FileKind::Other:
+        case PathKind::Other:
             break;
     }
     return Sentence(TR("not a regular file"));
