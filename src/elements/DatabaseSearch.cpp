@@ -3,8 +3,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
-#include "elements/SqliteFile.h"
+#include "messages/DatabaseMessages.h"
 
 namespace fenra {
 
@@ -48,34 +49,39 @@ DatabaseSearchResult FindDatabase(const DatabaseSearchInput& in) {
     return result;
 }
 
-const char* DatabasePlaceName(DatabasePlace place) {
+Message DatabasePlaceName(DatabasePlace place) {
     switch (place) {
         case DatabasePlace::Option:
-            return "--db";
+            return Value("--db");
         case DatabasePlace::Environment:
-            return kDatabaseEnvironmentVariable;
+            return Value(kDatabaseEnvironmentVariable);
         case DatabasePlace::BesideProgram:
-            return "beside the program";
+            return Sentence(DatabaseText::PlaceBesideProgram);
         case DatabasePlace::InstalledData:
-            return "installed data folder";
+            break;
     }
-    return "";
+    return Sentence(DatabaseText::PlaceInstalledData);
 }
 
-std::string DatabaseNotFoundText(const std::vector<DatabaseCandidate>& looked) {
-    if (looked.empty()) return "Element database not found: the program's folder is unknown.";
-    std::string text;
+Message DatabaseNotFoundSentence(const std::vector<DatabaseCandidate>& looked) {
+    if (looked.empty()) return Sentence(DatabaseText::NotFoundProgramUnknown);
+    Message text;
     for (const DatabaseCandidate& c : looked) {
-        if (!text.empty()) text += "\n";
-        text += "Element database " + Quoted(c.path) +
-                (IsFolder(c.path) ? " is a folder, not a file (" : " not found (") +
-                DatabasePlaceName(c.place) + ").";
+        Message line =
+            Sentence(IsFolder(c.path) ? DatabaseText::FolderAt : DatabaseText::NotFoundAt,
+                     {Value(c.path), DatabasePlaceName(c.place)});
+        text = text.Empty() ? std::move(line)
+                            : Sentence(DatabaseText::NextLine, {std::move(text), std::move(line)});
     }
     return text;
 }
 
+std::string DatabaseNotFoundText(const std::vector<DatabaseCandidate>& looked) {
+    return Words(DatabaseNotFoundSentence(looked));
+}
+
 ElementDatabase OpenSearchedDatabase(const DatabaseSearchResult& found) {
-    if (found.foundPath.empty()) throw ElementDatabaseError(DatabaseNotFoundText(found.looked));
+    if (found.foundPath.empty()) throw ElementDatabaseError(DatabaseNotFoundSentence(found.looked));
     return ElementDatabase::OpenFile(found.foundPath);
 }
 

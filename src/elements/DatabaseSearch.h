@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "elements/ElementDatabase.h"
+#include "messages/Message.h"
 
 namespace fenra {
 
@@ -46,15 +47,19 @@ struct DatabaseSearchResult {
 
 DatabaseSearchResult FindDatabase(const DatabaseSearchInput& in);
 
-// "--db", "FENRA32_DB", "beside the program", "installed data folder".
-const char* DatabasePlaceName(DatabasePlace place);
+// "--db", "FENRA32_DB" (values), "beside the program", "installed data folder" (sentences).
+Message DatabasePlaceName(DatabasePlace place);
 
 // One line per place looked in: Element database "<path>" not found (<place>), or, where a
 // folder has the name, Element database "<path>" is a folder, not a file (<place>).
+Message DatabaseNotFoundSentence(const std::vector<DatabaseCandidate>& looked);
+
+// The same in English.
 std::string DatabaseNotFoundText(const std::vector<DatabaseCandidate>& looked);
 
-// Opens the database the search finds. Throws ElementDatabaseError with DatabaseNotFoundText
-// when there is none, or with the reason the found file cannot be used.
+// Opens the database the search finds. Throws ElementDatabaseError with
+// DatabaseNotFoundSentence when there is none, or with the reason the found file cannot be
+// used.
 ElementDatabase OpenSearchedDatabase(const DatabaseSearchResult& found);
 
 // The folder of the running executable, symbolic links resolved; empty when unknown.

@@ -32,6 +32,10 @@ constexpr double kMaxCoefficientMagnitude = 1e8;
 // velocities in Bohr velocities (below 2) and screening factors (about 1).
 constexpr float kMaxMassAmu = 1000, kMaxAtomDensity = 1000, kMaxFermi = 100, kMaxScrnFac = 100;
 
+Message Number(long long n) {
+    return Value(std::to_string(n));
+}
+
 bool SameName(const std::string& a, const std::string& b) {
     if (a.size() != b.size()) return false;
     for (std::size_t k = 0; k < a.size(); ++k)
@@ -55,10 +59,6 @@ std::string SelectInStoredOrder(const std::vector<std::string>& columns, const s
     return sql + " FROM " + Identifier(table) + " ORDER BY rowid";
 }
 
-std::string NotAnElementDatabase(const std::string& path, const std::string& why) {
-    return Quoted(path) + " is not an element database: " + why;
-}
-
 }  // namespace
 
 const char* CoefficientTableName(CoefficientTable table) {
@@ -75,8 +75,7 @@ struct ElementDatabaseReader {
 
     void RequireTable(const std::string& table) const {
         if (!TableExists(db, path, table))
-            throw ElementDatabaseError(
-                NotAnElementDatabase(path, "table " + Quoted(table) + " is missing."));
+            FailNotADatabase(path, DatabaseText::TableMissing, {Value(table)});
     }
 
     // The stored name of a named column; throws when the table has no such column.
@@ -84,18 +83,15 @@ struct ElementDatabaseReader {
                        const std::string& column) const {
         for (const auto& n : names)
             if (SameName(n, column)) return n;
-        throw ElementDatabaseError(NotAnElementDatabase(
-            path, "table " + Quoted(table) + " has no column " + Quoted(column) + "."));
+        FailNotADatabase(path, DatabaseText::NoColumn, {Value(table), Value(column)});
     }
 
     void ReadIonData() {
         RequireTable(kIonTable);
         const std::vector<std::string> names = ColumnNames(db, path, kIonTable);
         if (static_cast<int>(names.size()) < kDefaultMassPosition)
-            throw ElementDatabaseError(NotAnElementDatabase(
-                path, "table " + Quoted(kIonTable) + " has " + std::to_string(names.size()) +
-                          " columns; the symbol is read from column 2 and the default mass "
-                          "from column 4."));
+            FailNotADatabase(path, DatabaseText::TooFewColumns,
+                             {Value(kIonTable), Number(static_cast<long long>(names.size()))});
         // Column labels for the messages: the named ones by their names, the positional ones
         // by their stored names.
         const std::vector<std::string> columns = {
@@ -106,7 +102,7 @@ struct ElementDatabaseReader {
         Statement st = Prepare(db, path, SelectInStoredOrder(columns, kIonTable));
         while (NextRow(db, path, st.get())) {
             const std::size_t position = out.elements_.size() + 1;
-            ValuePlace at{&path, &kIonTable, nullptr, "record " + std::to_string(position)};
+            ValuePlace at{&path, &kIonTable, nullptr, RecordAt(static_cast<long long>(position))};
             auto place = [&](int col) {
                 at.column = &columns[static_cast<std::size_t>(col)];
                 return at;
@@ -114,12 +110,9 @@ struct ElementDatabaseReader {
             ElementRecord e;
             e.AtomNum = ReadInteger(st.get(), 0, place(0));
             if (e.AtomNum != static_cast<int>(position))
-                throw ElementDatabaseError(NotAnElementDatabase(
-                    path, "table " + Quoted(kIonTable) +
-                              " must list the elements in ascending AtomNum from 1 without "
-                              "gaps, but record " +
-                              std::to_string(position) + " has AtomNum " +
-                              std::to_string(e.AtomNum) + "."));
+                FailNotADatabase(path, DatabaseText::NotInOrder,
+                                 {Value(kIonTable), Number(static_cast<long long>(position)),
+                                  Number(e.AtomNum)});
             e.Symbol = ReadText(st.get(), 1, place(1));
             e.DefaultMass = ReadText(st.get(), 2, place(2));
             e.MAIW = ReadSingle(st.get(), 3, place(3));
@@ -131,33 +124,32 @@ struct ElementDatabaseReader {
             AddElement(std::move(e));
         }
         if (out.elements_.empty())
-            throw ElementDatabaseError(
-                NotAnElementDatabase(path, "table " + Quoted(kIonTable) + " holds no element."));
+            FailNotADatabase(path, DatabaseText::NoElement, {Value(kIonTable)});
     }
 
     // Masses, density, Fermi velocity and screening factor are physical quantities above 0:
     // a 0 or a negative value gives wrong stopping powers without any fault to notice.
     void RequirePositive(const ElementRecord& e, const std::vector<std::string>& columns) const {
-        struct Value {
+        struct Bounded {
             int col;
             float v, max;
         };
-        const Value values[] = {{3, e.MAIW, kMaxMassAmu},
-                                {4, e.ScrnFac, kMaxScrnFac},
-                                {5, e.NatMass, kMaxMassAmu},
-                                {6, e.AtomDensity, kMaxAtomDensity},
-                                {7, e.Fermi, kMaxFermi}};
-        for (const Value& value : values) {
+        const Bounded values[] = {{3, e.MAIW, kMaxMassAmu},
+                                  {4, e.ScrnFac, kMaxScrnFac},
+                                  {5, e.NatMass, kMaxMassAmu},
+                                  {6, e.AtomDensity, kMaxAtomDensity},
+                                  {7, e.Fermi, kMaxFermi}};
+        for (const Bounded& value : values) {
             if (std::isfinite(value.v) && value.v > 0 && value.v <= value.max) continue;
-            const std::string why =
-                value.v > value.max
-                    ? ", above the plausible " + NineDigitText(value.max) + " for any element."
-                    : ", not a value above 0.";
-            throw ElementDatabaseError(Quoted(path) + ": table " + Quoted(kIonTable) + ", column " +
-                                       Quoted(columns[static_cast<std::size_t>(value.col)]) +
-                                       " of element " + Quoted(e.Symbol) + " (AtomNum " +
-                                       std::to_string(e.AtomNum) + ") holds " +
-                                       NineDigitText(value.v) + why);
+            const Message place = Sentence(
+                DatabaseText::ElementValuePlace,
+                {Value(path), Value(kIonTable), Value(columns[static_cast<std::size_t>(value.col)]),
+                 Value(e.Symbol), Number(e.AtomNum)});
+            if (value.v > value.max)
+                FailDatabase(
+                    DatabaseText::ValueAbovePlausible,
+                    {place, Value(NineDigitText(value.v)), Value(NineDigitText(value.max))});
+            FailDatabase(DatabaseText::ValueNotAboveZero, {place, Value(NineDigitText(value.v))});
         }
     }
 
@@ -165,10 +157,9 @@ struct ElementDatabaseReader {
         const auto [it, added] = out.bySymbol_.emplace(e.Symbol, out.elements_.size());
         if (!added)
             // Two records of one symbol: a lookup could not tell which element is meant.
-            throw ElementDatabaseError(NotAnElementDatabase(
-                path, "table " + Quoted(kIonTable) + " lists the symbol " + Quoted(e.Symbol) +
-                          " twice (AtomNum " + std::to_string(it->second + 1) + " and " +
-                          std::to_string(e.AtomNum) + ")."));
+            FailNotADatabase(path, DatabaseText::SymbolTwice,
+                             {Value(kIonTable), Value(e.Symbol),
+                              Number(static_cast<long long>(it->second) + 1), Number(e.AtomNum)});
         out.elements_.push_back(std::move(e));
     }
 
@@ -187,25 +178,21 @@ struct ElementDatabaseReader {
         has.assign(count + 1, false);
         Statement st = Prepare(db, path, SelectInStoredOrder(columns, table));
         for (int row = 1; NextRow(db, path, st.get()); ++row) {
-            ValuePlace at{&path, &table, &columns[0], "record " + std::to_string(row)};
+            ValuePlace at{&path, &table, &columns[0], RecordAt(row)};
             const int z = ReadInteger(st.get(), 0, at);
-            at.record = "AtomNum " + std::to_string(z);
+            at.record = AtomNumOf(z);
             std::array<double, N> v{};
             for (std::size_t k = 0; k < N; ++k) {
                 at.column = &columns[k + 1];
                 v[k] = ReadDouble(st.get(), static_cast<int>(k) + 1, at);
                 if (std::fabs(v[k]) > kMaxCoefficientMagnitude)
-                    throw ElementDatabaseError(
-                        Quoted(path) + ": table " + Quoted(table) + ", column " +
-                        Quoted(columns[k + 1]) + " of " + at.record + " holds " +
-                        NineDigitText(v[k]) + ", beyond the plausible magnitude " +
-                        NineDigitText(kMaxCoefficientMagnitude) + " of a fitted coefficient.");
+                    FailDatabase(DatabaseText::CoefficientImplausible,
+                                 {PlaceOf(at), Value(NineDigitText(v[k])),
+                                  Value(NineDigitText(kMaxCoefficientMagnitude))});
             }
             if (z < 1 || static_cast<std::size_t>(z) > count) continue;
             if (has[static_cast<std::size_t>(z)])
-                throw ElementDatabaseError(NotAnElementDatabase(
-                    path, "table " + Quoted(table) + " holds two records of AtomNum " +
-                              std::to_string(z) + "."));
+                FailNotADatabase(path, DatabaseText::TwoRecords, {Value(table), Number(z)});
             values[static_cast<std::size_t>(z)] = v;
             has[static_cast<std::size_t>(z)] = true;
         }
@@ -214,9 +201,8 @@ struct ElementDatabaseReader {
     void RequireProtonCoefficients() const {
         for (const ElementRecord& e : out.elements_)
             if (!out.hasPcoef_[static_cast<std::size_t>(e.AtomNum)])
-                throw ElementDatabaseError(NotAnElementDatabase(
-                    path, "table " + Quoted(kPCoefTable) + " has no record for AtomNum " +
-                              std::to_string(e.AtomNum) + " (" + e.Symbol + ")."));
+                FailNotADatabase(path, DatabaseText::NoProtonRecord,
+                                 {Value(kPCoefTable), Number(e.AtomNum), Value(e.Symbol)});
     }
 };
 

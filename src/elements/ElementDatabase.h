@@ -13,7 +13,10 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
+
+#include "messages/Message.h"
 
 namespace fenra {
 
@@ -43,11 +46,16 @@ struct CoefficientRow {
     int count = 0;
 };
 
-// A database that cannot be used: the message names the file, the table, the column or the
-// value that is missing or wrong.
+// A database that cannot be used: the sentence (messages/DatabaseMessages.h) names the file,
+// the table, the column or the value that is missing or wrong; what() is its English.
 class ElementDatabaseError : public std::runtime_error {
   public:
-    using std::runtime_error::runtime_error;
+    explicit ElementDatabaseError(Message reason)
+        : std::runtime_error(Words(reason)), reason_(std::move(reason)) {}
+    const Message& Reason() const { return reason_; }
+
+  private:
+    Message reason_;
 };
 
 class ElementDatabase {

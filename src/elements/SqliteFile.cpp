@@ -13,19 +13,22 @@
 #include <system_error>
 
 #include "elements/ElementDatabase.h"
+#include "messages/PathKindMessages.h"
 #include "state/RegularFile.h"
 
 namespace fenra {
 
 namespace {
 
-[[noreturn]] void Fail(const std::string& message) {
-    throw ElementDatabaseError(message);
+[[noreturn]] void FailAt(DatabaseText id, const ValuePlace& where, std::vector<Message> more = {}) {
+    std::vector<Message> args = {PlaceOf(where)};
+    for (Message& m : more) args.push_back(std::move(m));
+    FailDatabase(id, std::move(args));
 }
 
-std::string Place(const ValuePlace& w) {
-    return Quoted(*w.path) + ": table " + Quoted(*w.table) + ", column " + Quoted(*w.column) +
-           " of " + w.record;
+// The SQLite library's reason, in its own words (English whatever the language).
+Message SqliteReason(const char* why) {
+    return Sentence(DatabaseText::SqliteReason, {Value(why)});
 }
 
 // A stored text read as a number: the whole text, blanks around it allowed, "." as the point,
@@ -68,54 +71,65 @@ FileBytes ReadAll(int fd) {
 
 }  // namespace
 
-std::string Quoted(const std::string& text) {
-    return "\"" + text + "\"";
+Message RecordAt(long long position) {
+    return Sentence(DatabaseText::Record, {Value(std::to_string(position))});
+}
+
+Message AtomNumOf(long long z) {
+    return Sentence(DatabaseText::AtomNum, {Value(std::to_string(z))});
+}
+
+Message PlaceOf(const ValuePlace& w) {
+    return Sentence(DatabaseText::ValuePlace,
+                    {Value(*w.path), Value(*w.table), Value(*w.column), w.record});
+}
+
+void FailDatabase(DatabaseText id, std::vector<Message> args) {
+    throw ElementDatabaseError(Sentence(id, std::move(args)));
+}
+
+void FailNotADatabase(const std::string& path, DatabaseText reason, std::vector<Message> args) {
+    FailDatabase(DatabaseText::NotADatabase, {Value(path), Sentence(reason, std::move(args))});
 }
 
 SqliteHandle OpenReadOnly(const std::string& path) {
     std::error_code ec;
     const auto status = std::filesystem::status(path, ec);
-    if (ec || !std::filesystem::exists(status))
-        Fail("Element database " + Quoted(path) + " not found.");
-    if (std::filesystem::is_directory(status))
-        Fail("Element database " + Quoted(path) + " is a folder, not a file.");
+    const Message file = Value(path);
+    if (ec || !std::filesystem::exists(status)) FailDatabase(DatabaseText::NotFound, {file});
+    if (std::filesystem::is_directory(status)) FailDatabase(DatabaseText::IsFolder, {file});
     // The file is opened once, with an open that cannot block, and checked on that very open
     // file: a FIFO or a device put in its place after a check by name would block SQLite's own
     // open for ever. SQLite then reads the bytes read from it, in memory.
     const RegularFile f = OpenRegularFile(path);
-    if (f.NotRegular())
-        Fail("Element database " + Quoted(path) + " is " + f.kind + ", not a regular file.");
-    if (!f.Opened())
-        Fail("Element database " + Quoted(path) + " cannot be opened: " + std::strerror(f.err) +
-             ".");
+    if (f.NotRegular()) FailDatabase(DatabaseText::NotRegular, {file, PathKindName(f.kind)});
+    if (!f.Opened()) FailDatabase(DatabaseText::CannotOpen, {file, Value(std::strerror(f.err))});
     const FileBytes bytes = ReadAll(f.fd);
     ::close(f.fd);
     if (bytes.err != 0)
-        Fail("Element database " + Quoted(path) + " cannot be read: " + std::strerror(bytes.err) +
-             ".");
+        FailDatabase(DatabaseText::CannotRead, {file, Value(std::strerror(bytes.err))});
     if (bytes.tooLarge)
-        Fail(Quoted(path) + " is not an element database: it is larger than " +
-             std::to_string(kMaxDatabaseBytes / (1024 * 1024)) + " MB.");
+        FailNotADatabase(path, DatabaseText::LargerThan,
+                         {Value(std::to_string(kMaxDatabaseBytes / (1024 * 1024)))});
 
     sqlite3* raw = nullptr;
     const int rc = sqlite3_open_v2(":memory:", &raw, SQLITE_OPEN_READWRITE, nullptr);
     SqliteHandle db(raw);
     if (rc != SQLITE_OK) {
-        const std::string why = raw ? sqlite3_errmsg(raw) : sqlite3_errstr(rc);
-        Fail("Element database " + Quoted(path) + " cannot be opened: " + why + ".");
+        FailDatabase(DatabaseText::CannotOpen,
+                     {file, Value(raw ? sqlite3_errmsg(raw) : sqlite3_errstr(rc))});
     }
     // SQLite takes the buffer over (and frees it on close or on failure).
     const auto size = static_cast<sqlite3_int64>(bytes.data.size());
     auto* copy = static_cast<unsigned char*>(
         sqlite3_malloc64(static_cast<sqlite3_uint64>(std::max<sqlite3_int64>(size, 1))));
-    if (!copy) Fail("Element database " + Quoted(path) + " cannot be opened: out of memory.");
+    if (!copy) FailDatabase(DatabaseText::CannotOpen, {file, Sentence(DatabaseText::OutOfMemory)});
     std::memcpy(copy, bytes.data.data(), bytes.data.size());
     const int loaded =
         sqlite3_deserialize(db.get(), "main", copy, size, size,
                             SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_READONLY);
     if (loaded != SQLITE_OK)
-        Fail("Element database " + Quoted(path) + " cannot be opened: " + sqlite3_errmsg(db.get()) +
-             ".");
+        FailDatabase(DatabaseText::CannotOpen, {file, Value(sqlite3_errmsg(db.get()))});
     return db;
 }
 
@@ -123,10 +137,9 @@ Statement Prepare(sqlite3* db, const std::string& path, const std::string& sql) 
     sqlite3_stmt* raw = nullptr;
     const int rc = sqlite3_prepare_v2(db, sql.c_str(), -1, &raw, nullptr);
     Statement st(raw);
-    if (rc == SQLITE_NOTADB)
-        Fail(Quoted(path) + " is not an element database: it is not an SQLite database file.");
+    if (rc == SQLITE_NOTADB) FailNotADatabase(path, DatabaseText::NotSqlite);
     if (rc != SQLITE_OK)
-        Fail("Element database " + Quoted(path) + " cannot be read: " + sqlite3_errmsg(db) + ".");
+        FailDatabase(DatabaseText::CannotRead, {Value(path), Value(sqlite3_errmsg(db))});
     return st;
 }
 
@@ -135,8 +148,8 @@ bool NextRow(sqlite3* db, const std::string& path, sqlite3_stmt* st) {
     if (rc == SQLITE_ROW) return true;
     if (rc == SQLITE_DONE) return false;
     if (rc == SQLITE_NOTADB || rc == SQLITE_CORRUPT)
-        Fail(Quoted(path) + " is not an element database: " + sqlite3_errmsg(db) + ".");
-    Fail("Element database " + Quoted(path) + " cannot be read: " + sqlite3_errmsg(db) + ".");
+        FailDatabase(DatabaseText::NotADatabase, {Value(path), SqliteReason(sqlite3_errmsg(db))});
+    FailDatabase(DatabaseText::CannotRead, {Value(path), Value(sqlite3_errmsg(db))});
 }
 
 bool TableExists(sqlite3* db, const std::string& path, const std::string& table) {
@@ -162,10 +175,11 @@ std::vector<std::string> ColumnNames(sqlite3* db, const std::string& path,
 }
 
 std::string ReadText(sqlite3_stmt* st, int col, const ValuePlace& where) {
-    if (sqlite3_column_type(st, col) == SQLITE_NULL) Fail(Place(where) + " is empty.");
+    if (sqlite3_column_type(st, col) == SQLITE_NULL) FailAt(DatabaseText::ValueEmpty, where);
     const unsigned char* text = sqlite3_column_text(st, col);
     std::string s = text ? reinterpret_cast<const char*>(text) : "";
-    if (s.find_first_not_of(" \t\r\n") == std::string::npos) Fail(Place(where) + " is empty.");
+    if (s.find_first_not_of(" \t\r\n") == std::string::npos)
+        FailAt(DatabaseText::ValueEmpty, where);
     return s;
 }
 
@@ -173,7 +187,7 @@ double ReadDouble(sqlite3_stmt* st, int col, const ValuePlace& where) {
     double v = 0;
     switch (sqlite3_column_type(st, col)) {
         case SQLITE_NULL:
-            Fail(Place(where) + " is empty.");
+            FailAt(DatabaseText::ValueEmpty, where);
         case SQLITE_INTEGER:
         case SQLITE_FLOAT:
             v = sqlite3_column_double(st, col);
@@ -181,24 +195,24 @@ double ReadDouble(sqlite3_stmt* st, int col, const ValuePlace& where) {
         default: {
             const unsigned char* text = sqlite3_column_text(st, col);
             const char* s = text ? reinterpret_cast<const char*>(text) : "";
-            if (!ParseNumber(s, &v)) Fail(Place(where) + " holds \"" + s + "\", not a number.");
+            if (!ParseNumber(s, &v)) FailAt(DatabaseText::ValueNotNumber, where, {Value(s)});
         }
     }
-    if (!std::isfinite(v)) Fail(Place(where) + " is not a finite number.");
+    if (!std::isfinite(v)) FailAt(DatabaseText::ValueNotFinite, where);
     return v;
 }
 
 float ReadSingle(sqlite3_stmt* st, int col, const ValuePlace& where) {
     const double v = ReadDouble(st, col, where);
     if (std::fabs(v) > std::numeric_limits<float>::max())
-        Fail(Place(where) + " is beyond the range of a single-precision number.");
+        FailAt(DatabaseText::ValueBeyondSingle, where);
     return static_cast<float>(v);
 }
 
 int16_t ReadInteger(sqlite3_stmt* st, int col, const ValuePlace& where) {
     int16_t out = 0;
     if (!ToInteger(ReadDouble(st, col, where), &out))
-        Fail(Place(where) + " is beyond the range of a 16-bit integer.");
+        FailAt(DatabaseText::ValueBeyondInteger, where);
     return out;
 }
 

@@ -11,6 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "messages/DatabaseMessages.h"
+#include "messages/Message.h"
+
 namespace fenra {
 
 struct SqliteCloser {
@@ -21,9 +24,6 @@ struct StatementFinalizer {
 };
 using SqliteHandle = std::unique_ptr<sqlite3, SqliteCloser>;
 using Statement = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
-
-// The path in double quotes, as every message about the file shows it.
-std::string Quoted(const std::string& text);
 
 // The largest file taken for an element database: the one supplied is some tens of kilobytes,
 // and the whole file is held in memory while it is read.
@@ -50,8 +50,22 @@ struct ValuePlace {
     const std::string* path;
     const std::string* table;
     const std::string* column;
-    std::string record;  // "AtomNum 7" or "record 3"
+    Message record;  // "AtomNum 7" or "record 3"
 };
+
+// "record 3" and "AtomNum 7", naming a record in the messages.
+Message RecordAt(long long position);
+Message AtomNumOf(long long z);
+
+// The place of a value: "<path>": table "<table>", column "<column>" of <record>.
+Message PlaceOf(const ValuePlace& where);
+
+// A database that cannot be used, naming the file.
+[[noreturn]] void FailDatabase(DatabaseText id, std::vector<Message> args);
+
+// "<path>" is not an element database: <reason>.
+[[noreturn]] void FailNotADatabase(const std::string& path, DatabaseText reason,
+                                   std::vector<Message> args = {});
 
 // Column col of the current row, converted; NULL, empty text, text that is not a number, a
 // value that is not finite or out of range all throw, naming the place.

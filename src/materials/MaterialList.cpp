@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "materials/PhysicsError.h"
+#include "messages/PathKindMessages.h"
 #include "physics/StopUnits.h"
 #include "state/RegularFile.h"
 
@@ -38,7 +39,8 @@ std::string LowerCase(std::string_view text) {
 // The whole file, read only when it is a regular file of at most kMaxMaterialListBytes.
 std::string ReadListFile(const std::string& path) {
     const RegularFile f = OpenRegularFile(path);
-    if (f.NotRegular()) Unreadable(PhysicsText::ListNotRegular, {Value(path), Value(f.kind)});
+    if (f.NotRegular())
+        Unreadable(PhysicsText::ListNotRegular, {Value(path), PathKindName(f.kind)});
     if (!f.Opened())
         Unreadable(PhysicsText::ListUnreadable, {Value(path), Value(std::strerror(f.err))});
     std::string bytes;

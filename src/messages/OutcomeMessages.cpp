@@ -214,6 +214,28 @@ Message InvalidElementSentence(int line, const std::string& symbol) {
     return Sentence(TR("Invalid element !! (line %1: \"%2\")"), {Integer(line), Value(symbol)});
 }
 
+Message SettingsNotHeldSentence() {
+    return Sentence(
+        TR("The settings could not be held in a temporary folder; the defaults are "
+           "used and changes are not saved."));
+}
+
+Message SettingsKeptAsideSentence(const std::string& path, const std::string& kept) {
+    return Sentence(TR("The settings file \"%1\" could not be read and was kept as \"%2\"; the "
+                       "defaults are used."),
+                    {Value(path), Value(kept)});
+}
+
+Message SettingsUnreadableSentence(const std::string& path) {
+    return Sentence(TR("The settings file \"%1\" could not be read; the defaults are used and "
+                       "changes are not saved."),
+                    {Value(path)});
+}
+
+Message SettingsNotSavedSentence(const FileError& e) {
+    return Sentence(TR("The settings could not be saved: %1."), {FileErrorSentence(e)});
+}
+
 std::string DescribeCalcResult(int dataSet, const CalcResult& r) {
     return Words(CalcResultSentence(dataSet, r));
 }

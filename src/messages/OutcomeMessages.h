@@ -46,6 +46,14 @@ Message TargetNoticeSentence(const TargetNotice& n);
 // "Xyz")".
 Message InvalidElementSentence(int line, const std::string& symbol);
 
+// What went wrong with the window's settings file: it could not be held in a temporary folder,
+// was unreadable and kept aside as `kept`, was unreadable and left as it is, or could not be
+// saved.
+Message SettingsNotHeldSentence();
+Message SettingsKeptAsideSentence(const std::string& path, const std::string& kept);
+Message SettingsUnreadableSentence(const std::string& path);
+Message SettingsNotSavedSentence(const FileError& e);
+
 // The same in English, for fenra32-calc and the Python module.
 std::string DescribeCalcResult(int dataSet, const CalcResult& r);
 std::string DescribeRatioZero(int dataSet);

@@ -156,9 +156,7 @@ bool AppSettings::OpenCopy(const QByteArray& bytes) {
         // Nowhere to hold them: the defaults, read from an empty device, and nothing written.
         store_ = std::make_unique<QSettings>(QStringLiteral("/dev/null"), QSettings::IniFormat);
         writable_ = false;
-        problem_ = QStringLiteral(
-            "The settings could not be held in a temporary folder; the defaults "
-            "are used and changes are not saved.");
+        problem_ = SettingsNotHeldSentence();
         return true;
     }
     file.close();
@@ -178,20 +176,15 @@ void AppSettings::OpenStore() {
     QFile::remove(kept);
     const bool movedAside = QFile::rename(path_, kept);
     OpenCopy(QByteArray());
-    if (!problem_.isEmpty()) return;
+    if (!problem_.Empty()) return;
     if (movedAside) {
-        problem_ = QStringLiteral(
-                       "The settings file \"%1\" could not be read and was kept as "
-                       "\"%2\"; the defaults are used.")
-                       .arg(QDir::toNativeSeparators(path_), QDir::toNativeSeparators(kept));
+        problem_ = SettingsKeptAsideSentence(QDir::toNativeSeparators(path_).toStdString(),
+                                             QDir::toNativeSeparators(kept).toStdString());
         return;
     }
     // A file that cannot be moved aside is kept as it is: nothing is written over it.
     writable_ = false;
-    problem_ = QStringLiteral(
-                   "The settings file \"%1\" could not be read; the defaults are used and "
-                   "changes are not saved.")
-                   .arg(QDir::toNativeSeparators(path_));
+    problem_ = SettingsUnreadableSentence(QDir::toNativeSeparators(path_).toStdString());
 }
 
 // While an unreadable file could not be moved aside nothing is written, not even on the way out:
@@ -321,8 +314,7 @@ bool AppSettings::Save() {
             return true;
         }
     }
-    problem_ = QStringLiteral("The settings could not be saved: %1.")
-                   .arg(QString::fromStdString(DescribeFileError(error)));
+    problem_ = SettingsNotSavedSentence(error);
     return false;
 }
 

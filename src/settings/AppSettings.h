@@ -11,6 +11,8 @@
 #include <memory>
 #include <optional>
 
+#include "messages/Message.h"
+
 class QSettings;
 class QTemporaryDir;
 class QVariant;
@@ -38,8 +40,10 @@ class AppSettings {
 
     QString FilePath() const;
     // Empty while the settings were read and written without trouble; otherwise what went
-    // wrong, in a sentence for the status bar.
-    QString Problem() const { return problem_; }
+    // wrong, in a sentence for the status bar: as a template with its values, which the window
+    // translates, and in English.
+    const Message& ProblemSentence() const { return problem_; }
+    QString Problem() const { return QString::fromStdString(Words(problem_)); }
 
     // The folder a file dialog for this kind starts in: the folder of the last file of that
     // kind opened or saved, when it still exists and is not the program's folder; else the
@@ -90,7 +94,7 @@ class AppSettings {
     std::unique_ptr<QSettings> store_;
     QString path_;  // the user's settings file
     QString appDir_;
-    QString problem_;
+    Message problem_;
     bool writable_ = true;  // false while an unreadable file must be kept as it is
     bool changed_ = false;  // a value was set since the last save
 };

@@ -10,13 +10,13 @@ namespace fenra {
 
 namespace {
 
-const char* KindOf(mode_t mode) {
-    if (S_ISREG(mode)) return "";
-    if (S_ISDIR(mode)) return "a folder";
-    if (S_ISFIFO(mode)) return "a FIFO";
-    if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
-    if (S_ISSOCK(mode)) return "a socket";
-    return "not a regular file";
+PathKind KindOf(mode_t mode) {
+    if (S_ISREG(mode)) return PathKind::Regular;
+    if (S_ISDIR(mode)) return PathKind::Folder;
+    if (S_ISFIFO(mode)) return PathKind::Fifo;
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return PathKind::Device;
+    if (S_ISSOCK(mode)) return PathKind::Socket;
+    return PathKind::Other;
 }
 
 }  // namespace

@@ -7,14 +7,17 @@
 
 namespace fenra {
 
+// What a path names; the messages word it (messages/PathKindMessages.h).
+enum class PathKind { Regular, Folder, Fifo, Device, Socket, Other };
+
 struct RegularFile {
-    int fd = -1;            // open for reading, blocking reads; -1 when refused or failed
-    int err = 0;            // errno of the failed open or fstat; 0 otherwise
-    const char* kind = "";  // "a folder", "a FIFO", "a device", ... when not a regular file
-    long long size = 0;     // bytes, when opened
+    int fd = -1;  // open for reading, blocking reads; -1 when refused or failed
+    int err = 0;  // errno of the failed open or fstat; 0 otherwise
+    PathKind kind = PathKind::Regular;  // what was found instead of a regular file
+    long long size = 0;                 // bytes, when opened
 
     bool Opened() const { return fd >= 0; }
-    bool NotRegular() const { return *kind != '\0'; }
+    bool NotRegular() const { return kind != PathKind::Regular; }
 };
 
 // Opens path with O_NONBLOCK (an open that cannot block), checks with fstat that it is a

@@ -132,6 +132,25 @@ TEST_F(InstalledTree, NotFoundNamesEveryPlaceInOrder) {
               "Element database not found: the program's folder is unknown.");
 }
 
+// The names the user gave (an option, a variable) are shown as they are; the places the
+// program chose are sentences, which the window translates.
+TEST(DatabaseSearch, PlaceNames) {
+    struct Case {
+        DatabasePlace place;
+        bool sentence;
+        const char* words;
+    };
+    const Case cases[] = {{DatabasePlace::Option, false, "--db"},
+                          {DatabasePlace::Environment, false, "FENRA32_DB"},
+                          {DatabasePlace::BesideProgram, true, "beside the program"},
+                          {DatabasePlace::InstalledData, true, "installed data folder"}};
+    for (const Case& c : cases) {
+        const Message name = DatabasePlaceName(c.place);
+        EXPECT_EQ(name.text != nullptr, c.sentence) << c.words;
+        EXPECT_EQ(Words(name), c.words);
+    }
+}
+
 TEST(DatabaseSearch, ProgramDirectoryIsTheFolderOfThisExecutable) {
     EXPECT_TRUE(fs::equivalent(ProgramDirectory(), FENRA_BIN_DIR));
 }

@@ -10,6 +10,7 @@
 
 #include "elements/ElementDatabase.h"
 #include "elements/SqliteFile.h"
+#include "support/Unprivileged.h"
 
 namespace fenra {
 namespace {
@@ -414,6 +415,59 @@ TEST_F(BrokenDatabase, FileBeyondTheSizeLimitIsRefused) {
     { std::ofstream(path_) << "x"; }
     fs::resize_file(path_, static_cast<std::uintmax_t>(kMaxDatabaseBytes) + 4096);
     EXPECT_EQ(OpenError(), Q() + " is not an element database: it is larger than 64 MB.");
+}
+
+// The refusals no other test reaches, each worded as fenra32-calc and the Python module print
+// it.
+TEST_F(BrokenDatabase, EveryOtherRefusalIsWordedAsBefore) {
+    struct Case {
+        std::size_t statement;
+        std::string sql, message;
+    };
+    const Case cases[] = {
+        {1, "SELECT 1", " is not an element database: table \"Ion Data\" holds no element."},
+        {1,
+         "INSERT INTO \"Ion Data\" VALUES (40000,'H','Hydrogen','1.0078',1.0078,1,1.008,"
+         "4.271,1.0309,0.07)",
+         ": table \"Ion Data\", column \"AtomNum\" of record 1 is beyond the range of a 16-bit "
+         "integer."},
+        {3, "INSERT INTO PCoef VALUES (1,1,2,3,4,5,6,7,9e999), (2,11,12,13,14,15,16,17,18)",
+         ": table \"PCoef\", column \"PCoef8\" of AtomNum 1 is not a finite number."},
+        {1,
+         "INSERT INTO \"Ion Data\" VALUES ('x','H','Hydrogen','1.0078',1.0078,1,1.008,4.271,"
+         "1.0309,0.07)",
+         ": table \"Ion Data\", column \"AtomNum\" of record 1 holds \"x\", not a number."},
+    };
+    for (const Case& c : cases) {
+        fs::remove(path_);
+        Build(With(c.statement, c.sql));
+        EXPECT_EQ(OpenError(), Q() + c.message) << c.sql;
+    }
+}
+
+// What the path names, when it is no regular file, is a value of the sentence.
+TEST(DatabaseFile, ADeviceIsNamedAsSuch) {
+    try {
+        ElementDatabase::OpenFile("/dev/null");
+        FAIL() << "opened a device";
+    } catch (const ElementDatabaseError& e) {
+        EXPECT_STREQ(e.what(), "Element database \"/dev/null\" is a device, not a regular file.");
+        ASSERT_EQ(e.Reason().args.size(), 2u);
+        EXPECT_STREQ(e.Reason().args[1].text, "a device");
+    }
+}
+
+// A file the user may not read: the system's reason.
+TEST_F(BrokenDatabase, AnUnreadableFileGivesTheSystemsReason) {
+    Build(GoodTables());
+    ASSERT_EQ(::chmod(path_.c_str(), 0), 0);
+    std::string said;
+    {
+        const test::Unprivileged nobody;
+        ASSERT_TRUE(nobody.Ok());
+        said = OpenError();
+    }
+    EXPECT_EQ(said, "Element database " + Q() + " cannot be opened: Permission denied.");
 }
 
 }  // namespace

@@ -46,6 +46,27 @@ TEST(DescribeFileError, TheSystemsReasonWhenThereIsOne) {
               "Cannot write /d/x.Fre: a curve needs at least one slab");
 }
 
+// The window's settings file, word for word as the status bar showed it.
+TEST(SettingsProblems, EachSentence) {
+    const struct {
+        Message said;
+        const char* words;
+    } cases[] = {
+        {SettingsNotHeldSentence(),
+         "The settings could not be held in a temporary folder; the defaults are used and "
+         "changes are not saved."},
+        {SettingsKeptAsideSentence("/c/f.ini", "/c/f.ini.unreadable"),
+         "The settings file \"/c/f.ini\" could not be read and was kept as "
+         "\"/c/f.ini.unreadable\"; the defaults are used."},
+        {SettingsUnreadableSentence("/c/%1.ini"),
+         "The settings file \"/c/%1.ini\" could not be read; the defaults are used and changes "
+         "are not saved."},
+        {SettingsNotSavedSentence(Error(FileAction::Write, ENOSPC)),
+         "The settings could not be saved: Cannot write /d/x.Fre: No space left on device."},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Words(c.said), c.words);
+}
+
 TEST(DescribeFileError, ATextRefusedFromAFileNamesTheFileFirst) {
     EXPECT_EQ(DescribeFileError(Error(FileAction::Read, 0, FileFault::LineTooLong)),
               "/d/x.Fre: line 12 is longer than 65536 characters: this is not a target file.");

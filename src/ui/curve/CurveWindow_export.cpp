@@ -12,6 +12,7 @@
 #include "ui/export/ImageExport.h"
 #include "ui/export/SaveFileAs.h"
 #include "ui/messages/WindowMessages.h"
+#include "ui/messages/WindowTexts.h"
 #include "ui/platform/Platform.h"
 
 namespace fenra {
@@ -27,9 +28,9 @@ QAction* NamedCommand(QMenu* menu, const QString& text, const char* name) {
 }  // namespace
 
 void CurveWindow::addExportCommands() {
-    QAction* image = NamedCommand(fileMenu_, tr("Save &image…"), "mnuSaveImage");
-    QAction* copy = NamedCommand(fileMenu_, tr("&Copy image"), "mnuCopyImage");
-    QAction* points = NamedCommand(fileMenu_, tr("Save &data…"), "mnuSaveData");
+    QAction* image = NamedCommand(fileMenu_, fenra::SaveImageCommandText(), "mnuSaveImage");
+    QAction* copy = NamedCommand(fileMenu_, fenra::CopyImageCommandText(), "mnuCopyImage");
+    QAction* points = NamedCommand(fileMenu_, fenra::SaveDataCommandText(), "mnuSaveData");
     connect(image, &QAction::triggered, this, &CurveWindow::saveImage);
     connect(copy, &QAction::triggered, this, &CurveWindow::copyImage);
     connect(points, &QAction::triggered, this, &CurveWindow::saveData);
@@ -62,10 +63,9 @@ void CurveWindow::saveData() {
         if (fenra::SaveCurveCsv(kind_, snapshot_, snapshot_.N(),
                                 QFile::encodeName(path).toStdString(), &error))
             return QString();
-        return tr("The data was not saved: %1").arg(fenra::FileErrorMessage(error));
+        return fenra::DataNotSavedMessage(fenra::FileErrorMessage(error));
     };
-    fenra::SaveFileAs(platform_, this,
-                      saveDialog(tr("Save data"), tr("CSV files (*.csv);;All files (*)"), "csv"),
+    fenra::SaveFileAs(platform_, this, saveDialog(tr("Save data"), fenra::CsvFilesFilter(), "csv"),
                       &dataFile_, write);
 }
 

@@ -101,12 +101,16 @@ void ImplantWindow::addLayerRow(const StackLayerInput& layer) {
     layers_->setItem(row, kThicknessColumn, new QTableWidgetItem(NumberText(layer.thickness)));
     auto* unit = new QComboBox;
     unit->setObjectName(QStringLiteral("cboUnit%1").arg(row + 1));
-    unit->setAccessibleName(tr("Unit of layer %1").arg(row + 1));
+    unit->setAccessibleName(layerUnitName(row));
     for (ThicknessUnit u : kUnits)
         unit->addItem(QString::fromLatin1(ThicknessUnitText(u)), static_cast<int>(u));
     unit->setCurrentIndex(std::max(0, unit->findData(static_cast<int>(layer.unit))));
     layers_->setCellWidget(row, kUnitColumn, unit);
     addLayer_->setEnabled(layers_->rowCount() < kMaxImplantLayers);
+}
+
+QString ImplantWindow::layerUnitName(int row) {
+    return tr("Unit of layer %1").arg(row + 1);
 }
 
 void ImplantWindow::removeLayer() {
@@ -115,7 +119,7 @@ void ImplantWindow::removeLayer() {
     for (int k = row; k >= 0 && k < layers_->rowCount(); ++k) {
         QWidget* unit = layers_->cellWidget(k, kUnitColumn);
         unit->setObjectName(QStringLiteral("cboUnit%1").arg(k + 1));
-        unit->setAccessibleName(tr("Unit of layer %1").arg(k + 1));
+        unit->setAccessibleName(layerUnitName(k));
     }
     addLayer_->setEnabled(layers_->rowCount() < kMaxImplantLayers);
 }

@@ -85,6 +85,7 @@ class ImplantWindow : public QMainWindow {
     void fillFromStack(const StackInput& stack);
     void addLayerRow(const StackLayerInput& layer);
     void removeLayer();
+    static QString layerUnitName(int row);  // the accessible name of row's unit list
     void setRunning(bool running);
     void showProgress(quint64 done, quint64 requested);
     void runFinished();

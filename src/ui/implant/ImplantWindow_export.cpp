@@ -8,13 +8,12 @@
 #include "ui/export/SaveFileAs.h"
 #include "ui/implant/ImplantPlot.h"
 #include "ui/implant/ImplantWindow.h"
+#include "ui/messages/WindowTexts.h"
 #include "ui/platform/Platform.h"
 
 namespace fenra {
 
 namespace {
-
-const char* const kCsvFilter = "CSV file (*.csv);;All files (*.*)";
 
 bool IsDepthHistogram(ImplantHistogram h) {
     return h == ImplantHistogram::StoppedIons || h == ImplantHistogram::ElectronicDeposit ||
@@ -107,13 +106,13 @@ void ImplantWindow::saveData() {
     }
     FileDialogSettings dialog;
     dialog.title = tr("Save data");
-    dialog.filter = QString::fromLatin1(kCsvFilter);
+    dialog.filter = CsvFileFilter();
     dialog.defaultSuffix = QStringLiteral("csv");
     dialog.confirmOverwrite = true;
     const std::string text = histogramCsv();
     SaveFileAs(platform_, this, dialog, &dataFile_, [this, &text](const QString& path) {
         const QString failure = WriteFileBytes(path, text);
-        return failure.isEmpty() ? failure : tr("The data was not saved: %1").arg(failure);
+        return failure.isEmpty() ? failure : DataNotSavedMessage(failure);
     });
 }
 

@@ -25,6 +25,7 @@
 #include "ui/implant/ImplantSummary.h"
 #include "ui/implant/ImplantWindow.h"
 #include "ui/implant/ImplantWindowLayout.h"
+#include "ui/messages/WindowTexts.h"
 #include "ui/platform/NamedWidget.h"
 
 namespace fenra {
@@ -50,22 +51,21 @@ QWidget* ImplantWindow::buildInputGroup() {
     auto* form = new QFormLayout;
     ion_ = Named(new QLineEdit, "txtIon");
     mass_ = Named(new QLineEdit, "txtMass");
-    mass_->setPlaceholderText(tr("the ion's own"));
+    mass_->setPlaceholderText(IonOwnMassPlaceholder());
     energy_ = Named(new QLineEdit, "txtEnergy");
     angle_ = Named(new QLineEdit(QStringLiteral("0")), "txtAngle");
     model_ = Named(new QComboBox, "cboModel");
-    model_->addItem(tr("classic: the calculator's fit"), QStringLiteral("classic"));
-    model_->addItem(tr("modern: the fit joined to corrected Bethe above a few MeV/u"),
-                    QStringLiteral("modern"));
+    for (StoppingModel m : kStoppingModels)
+        model_->addItem(StoppingModelChoice(m), QString::fromLatin1(StoppingModelName(m)));
     form->addRow(tr("Ion (symbol or Z)"), ion_);
     form->addRow(tr("Mass (amu)"), mass_);
     form->addRow(tr("Energy (keV)"), energy_);
     form->addRow(tr("Angle from the normal (deg)"), angle_);
-    form->addRow(tr("Stopping model"), model_);
+    form->addRow(StoppingModelLabel(), model_);
     layers_ = Named(new QTableWidget(0, 4), "tblLayers");
     layers_->setHorizontalHeaderLabels(
         {tr("Material"), tr("Thickness"), tr("Unit"), tr("Density (g/cm3)")});
-    layers_->setAccessibleName(tr("Layers, front to back"));
+    layers_->setAccessibleName(LayersFrontToBackTitle());
     layers_->horizontalHeader()->setStretchLastSection(true);
     layers_->verticalHeader()->setDefaultSectionSize(layers_->fontMetrics().height() + 12);
     addLayer_ = Named(new QPushButton(tr("Add layer")), "cmdAddLayer");
@@ -80,7 +80,7 @@ QWidget* ImplantWindow::buildInputGroup() {
     buttons->addStretch(1);
     auto* box = new QVBoxLayout(group);
     box->addLayout(form);
-    box->addWidget(new QLabel(tr("Layers, front to back")));
+    box->addWidget(new QLabel(LayersFrontToBackTitle()));
     box->addWidget(layers_, 1);
     box->addLayout(buttons);
     return group;

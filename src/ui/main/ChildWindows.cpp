@@ -8,6 +8,7 @@
 #include "settings/AppSettings.h"
 #include "ui/curve/CurveWindow.h"
 #include "ui/main/RememberedFolders.h"
+#include "ui/messages/WindowMessages.h"
 #include "ui/range/RangeWindow.h"
 
 namespace fenra {
@@ -135,7 +136,8 @@ void ChildWindows::closeAll() {
 }
 
 void ChildWindows::saveSettings() {
-    if (settings_ != nullptr && !settings_->Save()) emit settingsNotSaved(settings_->Problem());
+    if (settings_ != nullptr && !settings_->Save())
+        emit settingsNotSaved(fenra::TranslatedSentence(settings_->ProblemSentence()));
 }
 
 void ChildWindows::deleteAll() {

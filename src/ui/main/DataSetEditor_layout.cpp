@@ -214,7 +214,7 @@ void DataSetEditor::nameControls() {
     energyEdit_->setAccessibleName(tr("Ion energy (keV)"));
     rangeEdit_->setAccessibleName(tr("Range (1e15 atom/cm2)"));
     dataSetScrollBar_->setAccessibleName(tr("Data set"));
-    resetButton_->setAccessibleName(tr("Reset"));
+    resetButton_->setAccessibleName(resetButton_->text());
     for (int j = 1; j <= fenra::kMaxTargetSlots; ++j) {
         targetElementCombos_[j]->setAccessibleName(tr("Target %1").arg(j));
         ratioEdits_[j]->setAccessibleName(tr("Ratio %1").arg(j));
@@ -229,7 +229,7 @@ void DataSetEditor::nameControls() {
     // (Linux): the slot numbers above the target lists are their captions.
     for (int j = 1; j <= fenra::kMaxTargetSlots; ++j) {
         captions_.slotNumbers[j]->setBuddy(targetElementCombos_[j]);
-        captions_.slotNumbers[j]->setAccessibleName(tr("Target %1").arg(j));
+        captions_.slotNumbers[j]->setAccessibleName(targetElementCombos_[j]->accessibleName());
     }
     constexpr int kSecondBlockSlot = kTargetSlotsPerBlock + 1;
     captions_.targets->setBuddy(targetElementCombos_[1]);

@@ -22,6 +22,7 @@
 #include "ui/main/ReportPrinter.h"
 #include "ui/main/ResultsPane.h"
 #include "ui/main/TargetDocument.h"
+#include "ui/messages/WindowMessages.h"
 #include "ui/platform/Platform.h"
 #include "ui/platform/WindowGeometry.h"
 
@@ -186,7 +187,8 @@ void MainWindow::restoreSettings() {
         if (const std::optional<int> unit = settings_->Unit(results_->unitCount()))
             results_->chooseUnit(*unit);
         editor_->chooseIon(settings_->LastIon());
-        if (!settings_->Problem().isEmpty()) showStatusMessage(settings_->Problem());
+        if (!settings_->ProblemSentence().Empty())
+            showStatusMessage(fenra::TranslatedSentence(settings_->ProblemSentence()));
     }
     document_->markUnchanged(QString());  // the start is the unchanged state
 }
@@ -197,7 +199,7 @@ void MainWindow::storeSettings() {
     settings_->SetUnit(results_->unit());
     settings_->SetLastIon(editor_->ionText());
     // The window is going: a status line would not be seen.
-    if (!settings_->Save()) showMessage(settings_->Problem());
+    if (!settings_->Save()) showMessage(fenra::TranslatedSentence(settings_->ProblemSentence()));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

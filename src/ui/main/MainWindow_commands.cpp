@@ -220,8 +220,9 @@ void MainWindow::createToolBar() {
     // The button Qt adds for the commands a narrow window cannot show has no name of its own:
     // a screen reader would read an unnamed check box.
     if (auto* more = toolBar_->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"))) {
-        more->setAccessibleName(tr("More commands"));
-        more->setToolTip(tr("More commands"));
+        const QString name = tr("More commands");
+        more->setAccessibleName(name);
+        more->setToolTip(name);
     }
 
     auto* calculate = qobject_cast<QToolButton*>(toolBar_->widgetForAction(c.calculate));

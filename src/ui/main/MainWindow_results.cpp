@@ -24,6 +24,7 @@
 #include "ui/main/ResultsPane.h"
 #include "ui/main/WaitCursor.h"
 #include "ui/messages/WindowMessages.h"
+#include "ui/messages/WindowTexts.h"
 #include "ui/platform/Platform.h"
 #include "ui/range/RangeWindow.h"
 
@@ -74,7 +75,7 @@ void MainWindow::saveResults() {
 void MainWindow::exportResults() {
     fenra::FileDialogSettings dialog;
     dialog.title = tr("Export results");
-    dialog.filter = tr("CSV files (*.csv);;All files (*)");
+    dialog.filter = fenra::CsvFilesFilter();
     // Where the user keeps data, never the program's folder.
     dialog.initialFolder = folders_->startFolder(fenra::FileKind::Data);
     dialog.defaultSuffix = QStringLiteral("csv");

@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 #include <QStringList>
+#include <exception>
 
+#include "ui/messages/WindowMessages.h"
 #include "ui/platform/Platform.h"
 
 namespace fenra {
@@ -18,8 +20,8 @@ struct Texts {
 QString LookedPlaces(const DatabaseSearchResult& r) {
     QStringList lines;
     for (const DatabaseCandidate& c : r.looked)
-        lines << QString::fromStdString(c.path) + QStringLiteral(" (") +
-                     QString::fromLatin1(DatabasePlaceName(c.place)) + QStringLiteral(")");
+        lines << Texts::tr("%1 (%2)").arg(QString::fromStdString(c.path),
+                                          TranslatedSentence(DatabasePlaceName(c.place)));
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -48,7 +50,11 @@ std::optional<ElementDatabase> OpenDatabaseForStartUp(Platform& platform,
     } else {
         try {
             return OpenSearchedDatabase(found);
+        } catch (const ElementDatabaseError& e) {
+            text = DatabaseFailureMessage(QString::fromStdString(found.foundPath),
+                                          TranslatedSentence(e.Reason()));
         } catch (const std::exception& e) {
+            // Not the database's own refusal (memory, the library): the library's words.
             text = DatabaseFailureMessage(QString::fromStdString(found.foundPath),
                                           QString::fromLocal8Bit(e.what()));
         }

@@ -46,7 +46,8 @@ void TargetDocument::markUnchanged(const QString& path) {
 }
 
 void TargetDocument::saveSettings() {
-    if (!settings_->Save()) emit settingsNotSaved(settings_->Problem());
+    if (!settings_->Save())
+        emit settingsNotSaved(fenra::TranslatedSentence(settings_->ProblemSentence()));
 }
 
 bool TargetDocument::maybeSave() {
@@ -62,6 +63,10 @@ bool TargetDocument::maybeSave() {
     return false;
 }
 
+QString TargetDocument::targetFilter() {
+    return tr("*.fta (*.fta);;All files (*.*)");
+}
+
 bool TargetDocument::save() {
     if (targetEmpty_()) {
         showMessage(fenra::TargetEmptyMessage());
@@ -69,7 +74,7 @@ bool TargetDocument::save() {
     }
     fenra::FileDialogSettings dialog;
     dialog.title = tr("Save target");
-    dialog.filter = tr("*.fta (*.fta);;All files (*.*)");
+    dialog.filter = targetFilter();
     dialog.initialFolder = folders_.startFolder(fenra::FileKind::Target);
     dialog.defaultSuffix = QStringLiteral("fta");
     dialog.confirmOverwrite = true;
@@ -90,7 +95,7 @@ void TargetDocument::open() {
     if (!maybeSave()) return;
     fenra::FileDialogSettings dialog;
     dialog.title = tr("Open target");
-    dialog.filter = tr("*.fta (*.fta);;All files (*.*)");
+    dialog.filter = targetFilter();
     dialog.initialFolder = folders_.startFolder(fenra::FileKind::Target);
     const std::optional<QString> path = platform_.openFileName(window_, dialog);
     if (path) read(*path);

@@ -69,6 +69,7 @@ class TargetDocument : public QObject {
     void settingsNotSaved(const QString& problem);
 
   private:
+    static QString targetFilter();  // the filter of the open and save dialogs
     void read(const QString& path);
     void showMessage(const QString& text);
     void saveSettings();

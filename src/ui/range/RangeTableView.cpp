@@ -13,6 +13,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "ui/messages/WindowTexts.h"
 #include "ui/platform/NamedWidget.h"
 #include "ui/range/EnergyTableModel.h"
 
@@ -60,7 +61,7 @@ void RangeTableView::buildFields() {
     ionLabel_ = Named(new QLabel, "lblTableIon");
     ionLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     material_ = Named(new QLineEdit, "txtTableMaterial");
-    material_->setToolTip(tr("An element symbol, a formula or a listed material"));
+    material_->setToolTip(MaterialFieldToolTip());
     density_ = NumberField("txtTableDensity", 120);
     density_->setPlaceholderText(tr("its own"));
     auto* what = new QHBoxLayout;

@@ -23,6 +23,7 @@
 #include "state/NumberText.h"
 #include "ui/export/SaveFileAs.h"
 #include "ui/messages/WindowMessages.h"
+#include "ui/messages/WindowTexts.h"
 #include "ui/platform/Platform.h"
 #include "ui/range/EnergyTableModel.h"
 #include "ui/range/RangeTableView.h"
@@ -30,9 +31,6 @@
 namespace fenra {
 
 namespace {
-
-const char* const kCsvFilter =
-    QT_TRANSLATE_NOOP("fenra::RangeTableView", "CSV file (*.csv);;All files (*.*)");
 
 // An energy typed with its unit, or in `unit`, in keV: a finite number of at least 0.
 std::optional<double> TypedKev(const QString& text, EnergyUnit unit, double massAmu) {
@@ -197,7 +195,7 @@ void RangeTableView::saveCsv() {
     }
     FileDialogSettings dialog;
     dialog.title = tr("Save range table");
-    dialog.filter = tr(kCsvFilter);
+    dialog.filter = CsvFileFilter();
     dialog.defaultSuffix = QStringLiteral("csv");
     dialog.confirmOverwrite = true;
     dialog.initialFolder = dataFolder_;

@@ -24,6 +24,7 @@
 #include "settings/AppSettings.h"
 #include "state/NumberText.h"
 #include "ui/implant/ImplantWindow.h"
+#include "ui/messages/WindowTexts.h"
 #include "ui/platform/NamedWidget.h"
 #include "ui/range/LayerDelegate.h"
 #include "ui/range/LayerTableModel.h"
@@ -169,10 +170,10 @@ QWidget* RangeWindow::buildMaterialGroup() {
     auto* form = new QFormLayout(group);
     ion_ = Named(new QLineEdit, "txtIon");
     mass_ = Named(new QLineEdit, "txtMass");
-    mass_->setPlaceholderText(tr("the ion's own"));
+    mass_->setPlaceholderText(IonOwnMassPlaceholder());
     energy_ = Named(new QLineEdit, "txtEnergy");
     material_ = Named(new QLineEdit, "txtMaterial");
-    material_->setToolTip(tr("An element symbol, a formula or a listed material"));
+    material_->setToolTip(MaterialFieldToolTip());
     density_ = Named(new QLineEdit, "txtDensity");
     density_->setPlaceholderText(tr("not known"));
     form->addRow(tr("Ion"), ion_);
@@ -196,11 +197,10 @@ QWidget* RangeWindow::buildMaterialGroup() {
     form->addRow(tr("Material"), material_);
     form->addRow(tr("Density (g/cm3)"), density_);
     model_ = Named(new QComboBox, "cboModel");
-    model_->addItem(tr("classic: the calculator's fit"), QStringLiteral("classic"));
-    model_->addItem(tr("modern: the fit joined to corrected Bethe above a few MeV/u"),
-                    QStringLiteral("modern"));
+    for (StoppingModel m : kStoppingModels)
+        model_->addItem(StoppingModelChoice(m), QString::fromLatin1(StoppingModelName(m)));
     model_->setToolTip(tr("The electronic stopping model of the stopping, ranges and layers"));
-    form->addRow(tr("Stopping model"), model_);
+    form->addRow(StoppingModelLabel(), model_);
     return group;
 }
 
@@ -260,7 +260,7 @@ QWidget* RangeWindow::buildPlotGroup() {
 }
 
 QWidget* RangeWindow::buildStackGroup() {
-    auto* group = new QGroupBox(tr("Layers, front to back"));
+    auto* group = new QGroupBox(LayersFrontToBackTitle());
     auto* box = new QVBoxLayout(group);
     layers_ = new LayerTableModel(this);
     table_ = Named(new LayerTableView, "tblLayers");
@@ -320,14 +320,14 @@ void RangeWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
     const struct {
         const char* name;
-        const char* text;
+        QString text;
         void (RangeWindow::*slot)();
-    } commands[] = {{"mnuSaveImage", QT_TR_NOOP("Save &image…"), &RangeWindow::saveImage},
-                    {"mnuCopyImage", QT_TR_NOOP("&Copy image"), &RangeWindow::copyImage},
-                    {"mnuSaveData", QT_TR_NOOP("Save &data…"), &RangeWindow::savePlotData},
-                    {"mnuSaveTable", QT_TR_NOOP("Save &table…"), &RangeWindow::saveTable}};
+    } commands[] = {{"mnuSaveImage", SaveImageCommandText(), &RangeWindow::saveImage},
+                    {"mnuCopyImage", CopyImageCommandText(), &RangeWindow::copyImage},
+                    {"mnuSaveData", SaveDataCommandText(), &RangeWindow::savePlotData},
+                    {"mnuSaveTable", tr("Save &table…"), &RangeWindow::saveTable}};
     for (const auto& c : commands) {
-        QAction* action = file->addAction(tr(c.text), this, c.slot);
+        QAction* action = file->addAction(c.text, this, c.slot);
         action->setObjectName(QString::fromLatin1(c.name));
     }
     file->addSeparator();

@@ -8,18 +8,12 @@
 #include "ui/export/ImageExport.h"
 #include "ui/export/SaveFileAs.h"
 #include "ui/messages/WindowMessages.h"
+#include "ui/messages/WindowTexts.h"
 #include "ui/platform/Platform.h"
 #include "ui/range/RangeWindow.h"
 #include "ui/range/StackPlot.h"
 
 namespace fenra {
-
-namespace {
-
-const char* const kCsvFilter =
-    QT_TRANSLATE_NOOP("fenra::RangeWindow", "CSV file (*.csv);;All files (*.*)");
-
-}  // namespace
 
 void RangeWindow::saveImage() {
     if (calculationTimer_.isActive()) calculateNow();
@@ -57,7 +51,7 @@ void RangeWindow::saveTable() {
 bool RangeWindow::writeCsv(const QString& title, QString* lastFile, const std::string& text) {
     FileDialogSettings dialog;
     dialog.title = title;
-    dialog.filter = tr(kCsvFilter);
+    dialog.filter = CsvFileFilter();
     dialog.defaultSuffix = QStringLiteral("csv");
     dialog.confirmOverwrite = true;
     dialog.initialFolder = dataFolder_;

@@ -149,6 +149,13 @@ void ImplantWindowTest::opensOnTheStack() {
     QVERIFY(t.Child<QPushButton>("cmdRun")->isEnabled());
     QVERIFY(!t.Child<QPushButton>("cmdCancel")->isEnabled());
     QCOMPARE(t.Child<QTableWidget>("tblSummary")->rowCount(), 0);
+    // The same model list as the range window's, the model's name as each item's data.
+    auto* models = t.Child<QComboBox>("cboModel");
+    QCOMPARE(models->count(), 2);
+    QCOMPARE(models->itemText(0), QString("classic: the calculator's fit"));
+    QCOMPARE(models->itemData(1).toString(), QString("modern"));
+    QCOMPARE(models->itemText(1),
+             QString("modern: the fit joined to corrected Bethe above a few MeV/u"));
     QCOMPARE(t.w->plot().missing(), QString("Run the simulation to see where the ions end up."));
     // A screen reader names every control.
     const fenra::AccessibilityReport names = fenra::CheckAccessibleNames(t.w.get());

@@ -8,11 +8,36 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTranslator>
 
+#include "messages/Message.h"
 #include "support/MainWindowDriver.h"
 #include "ui/main/StartUp.h"
 
 using fenra::MainWindowDriver;
+
+namespace {
+
+// A translation of the database's sentences, as a .qm file would give: the places looked in and
+// the reason a file is no database, each a template with its values.
+class DatabaseSentences : public QTranslator {
+  public:
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        const QByteArray s(source);
+        if (QByteArray(context) == "Fenra32" && s == "%1 (%2)") return QStringLiteral("%1 [%2]");
+        if (QByteArray(context) != fenra::kMessageContext) return {};
+        if (s == "beside the program") return QStringLiteral("à côté du programme");
+        if (s == "installed data folder") return QStringLiteral("dossier des données");
+        if (s == "\"%1\" is not an element database: %2")
+            return QStringLiteral("« %1 » n'est pas une base d'éléments : %2");
+        if (s == "it is not an SQLite database file.")
+            return QStringLiteral("ce n'est pas un fichier SQLite.");
+        return {};
+    }
+    bool isEmpty() const override { return false; }
+};
+
+}  // namespace
 
 class MainWindowFieldsTest : public QObject {
     Q_OBJECT
@@ -21,6 +46,7 @@ class MainWindowFieldsTest : public QObject {
     void startUpState();
     void startUpCaptionsAndGrid();
     void missingDatabaseIsReportedWithItsPath();
+    void databaseFailureIsTranslatedWhole();
     void energyIsStoredAtEveryKeyRelease();
     void rangeAndMassValueRules();
     void enterMovesTheFocus();
@@ -161,6 +187,35 @@ void MainWindowFieldsTest::missingDatabaseIsReportedWithItsPath() {
     QVERIFY(fenra::OpenDatabaseForStartUp(platform, FENRA_BIN_DIR).has_value());
     QVERIFY(fenra::OpenDatabaseForStartUp(platform, FENRA_BIN_DIR "/").has_value());
     QVERIFY(platform.messages.empty());
+}
+
+void MainWindowFieldsTest::databaseFailureIsTranslatedWhole() {
+    QTemporaryDir empty;
+    QVERIFY(empty.isValid());
+    DatabaseSentences french;
+    QVERIFY(QCoreApplication::installTranslator(&french));
+    fenra::ScriptedPlatform platform;
+    QVERIFY(!fenra::OpenDatabaseForStartUp(platform, empty.path()).has_value());
+    const QString installed = QDir::cleanPath(empty.path() + "/../share/fenra32/Fenra32.mdb");
+    QVERIFY(platform.messages.size() == 1);
+    QVERIFY2(
+        platform.messages[0].text.contains(empty.path() + "/Fenra32.mdb [à côté du programme]\n" +
+                                           installed + " [dossier des données]\n"),
+        qPrintable(platform.messages[0].text));
+
+    platform.clearRecords();
+    const QString junkPath = empty.path() + "/Fenra32.mdb";
+    QFile junk(junkPath);
+    QVERIFY(junk.open(QIODevice::WriteOnly));
+    junk.write("not a database");
+    junk.close();
+    QVERIFY(!fenra::OpenDatabaseForStartUp(platform, empty.path()).has_value());
+    QVERIFY(platform.messages.size() == 1);
+    QVERIFY2(platform.messages[0].text.endsWith("\n\n« " + junkPath +
+                                                " » n'est pas une base d'éléments : ce n'est pas "
+                                                "un fichier SQLite."),
+             qPrintable(platform.messages[0].text));
+    QCoreApplication::removeTranslator(&french);
 }
 
 void MainWindowFieldsTest::energyIsStoredAtEveryKeyRelease() {

@@ -10,6 +10,7 @@
 
 #include "messages/OutcomeMessages.h"
 #include "ui/messages/WindowMessages.h"
+#include "ui/messages/WindowTexts.h"
 
 namespace {
 
@@ -59,6 +60,8 @@ class WindowMessagesTest : public QObject {
     void fileErrorsSayWhatTheBatchCalculatorSays();
     void targetNoticesSayWhatTheBatchCalculatorSays();
     void fixedTextsOfTheWindows();
+    void textsSeveralWindowsShow_data();
+    void textsSeveralWindowsShow();
     void curveCaptionsAndLabels();
     void theWindowsTranslateTheSharedSentences();
 };
@@ -183,6 +186,37 @@ void WindowMessagesTest::fixedTextsOfTheWindows() {
     r.badLine = 3;
     r.badSymbol = "A\\x0cbc";
     QCOMPARE(fenra::InvalidElementMessage(r), QString("Invalid element !! (line 3: \"A\\x0cbc\")"));
+}
+
+// Each written once and read by every window that shows it, byte for byte as before.
+void WindowMessagesTest::textsSeveralWindowsShow_data() {
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("expected");
+    using fenra::StoppingModel;
+    QTest::newRow("results and curve data")
+        << fenra::CsvFilesFilter() << "CSV files (*.csv);;All files (*)";
+    QTest::newRow("range and ion paths data")
+        << fenra::CsvFileFilter() << "CSV file (*.csv);;All files (*.*)";
+    QTest::newRow("data not saved") << fenra::DataNotSavedMessage("Cannot write /x: %1")
+                                    << "The data was not saved: Cannot write /x: %1";
+    QTest::newRow("classic") << fenra::StoppingModelChoice(StoppingModel::classic)
+                             << "classic: the calculator's fit";
+    QTest::newRow("modern") << fenra::StoppingModelChoice(StoppingModel::modern)
+                            << "modern: the fit joined to corrected Bethe above a few MeV/u";
+    QTest::newRow("model label") << fenra::StoppingModelLabel() << "Stopping model";
+    QTest::newRow("mass placeholder") << fenra::IonOwnMassPlaceholder() << "the ion's own";
+    QTest::newRow("material tip") << fenra::MaterialFieldToolTip()
+                                  << "An element symbol, a formula or a listed material";
+    QTest::newRow("layers") << fenra::LayersFrontToBackTitle() << "Layers, front to back";
+    QTest::newRow("save image") << fenra::SaveImageCommandText() << "Save &image…";
+    QTest::newRow("copy image") << fenra::CopyImageCommandText() << "&Copy image";
+    QTest::newRow("save data") << fenra::SaveDataCommandText() << "Save &data…";
+}
+
+void WindowMessagesTest::textsSeveralWindowsShow() {
+    QFETCH(QString, shown);
+    QFETCH(QString, expected);
+    QCOMPARE(shown, expected);
 }
 
 void WindowMessagesTest::curveCaptionsAndLabels() {

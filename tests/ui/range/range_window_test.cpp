@@ -382,6 +382,11 @@ void RangeWindowTest::modelChoiceCalculatesWithThatModel() {
     Window t;
     auto* list = t.Child<QComboBox>("cboModel");
     QCOMPARE(list->count(), 2);
+    QCOMPARE(list->itemText(0), QString("classic: the calculator's fit"));
+    QCOMPARE(list->itemData(0).toString(), QString("classic"));
+    QCOMPARE(list->itemText(1),
+             QString("modern: the fit joined to corrected Bethe above a few MeV/u"));
+    QCOMPARE(list->itemData(1).toString(), QString("modern"));
     QCOMPARE(t.w->modelName(), QStringLiteral("classic"));
     t.Type("txtEnergy", "100000");  // 25 MeV/u, above the modern model's join
     fenra::StackInput in = OpeningInput();
