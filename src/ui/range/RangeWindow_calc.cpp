@@ -14,6 +14,7 @@
 #include <limits>
 
 #include "messages/PhysicsMessages.h"
+#include "physics/StoppingModel.h"
 #include "range/IonTarget.h"
 #include "ui/messages/WindowMessages.h"
 #include "ui/range/LayerTableModel.h"
@@ -64,7 +65,8 @@ StackInput RangeWindow::readInput() const {
     // material's own, unrounded, as the layers and the other programs do.
     in.density = density.isEmpty() || density_->text() == filledDensity_ ? 0 : TypedNumber(density);
     in.unit = StopUnitAt(stopUnit_->currentIndex());
-    in.model = model_->currentIndex() == 1 ? StoppingModel::modern : StoppingModel::classic;
+    const auto model = StoppingModelNamed(model_->currentData().toString().toStdString());
+    in.model = model.value_or(StoppingModel::classic);
     in.layers = layers_->inputs();
     in.reachDepthGiven = !reachDepth_->text().trimmed().isEmpty();
     if (in.reachDepthGiven) in.reachDepth = TypedNumber(reachDepth_->text());
