@@ -194,6 +194,16 @@ constexpr PhysicsTemplate kTemplates[] = {
      TR("the displacement energy \"%1\" is not a number of eV from 1 to 1000")},
     {PhysicsText::DisplacementNotInLayers, 1,
      TR("a displacement energy is given for \"%1\", an element of no layer")},
+    {PhysicsText::ImplantNoLayer, 0, TR("no layer")},
+    {PhysicsText::ImplantLayersBeyondMost, 0, TR("too many layers")},
+    {PhysicsText::ImplantBadIon, 0, TR("bad ion")},
+    {PhysicsText::ImplantBadEnergy, 0, TR("bad energy")},
+    {PhysicsText::ImplantBadAngle, 0, TR("bad angle")},
+    {PhysicsText::ImplantBadOption, 0, TR("bad option")},
+    {PhysicsText::ImplantBadElement, 0, TR("bad element")},
+    {PhysicsText::ImplantNoDensity, 0, TR("no density")},
+    {PhysicsText::ImplantBadThickness, 0, TR("bad thickness")},
+    {PhysicsText::ImplantBadStoppingTable, 0, TR("bad stopping table")},
 };
 
 static_assert(std::size(kTemplates) == static_cast<std::size_t>(PhysicsText::Count),

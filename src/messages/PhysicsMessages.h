@@ -166,6 +166,17 @@ enum class PhysicsText {
     ImplantStackNeedsLayers,
     DisplacementNotEnergy,
     DisplacementNotInLayers,
+    // The ion paths library's own refusals of its inputs, as the ion paths window shows them
+    ImplantNoLayer,
+    ImplantLayersBeyondMost,
+    ImplantBadIon,
+    ImplantBadEnergy,
+    ImplantBadAngle,
+    ImplantBadOption,
+    ImplantBadElement,
+    ImplantNoDensity,
+    ImplantBadThickness,
+    ImplantBadStoppingTable,
     Count  // the number of ids, not a sentence
 };
 
