@@ -177,6 +177,26 @@ enum class PhysicsText {
     ImplantNoDensity,
     ImplantBadThickness,
     ImplantBadStoppingTable,
+    // The command line of fenra32-calc's target-file commands and its reports
+    OptionNeedsPath,
+    NoCommandGiven,
+    UnknownCommand,
+    CurveOperands,
+    TargetFileOperand,
+    UnknownCurveKind,
+    DataSetNumberNotWhole,
+    TryHelp,
+    NoSuchDataSet,
+    DataSetNumbered,
+    CannotWriteStandardOutput,
+    OutputNotWhole,
+    CannotReadPath,
+    Joined,
+    WithQuoted,
+    ArgumentValue,
+    TheEnergyFor,
+    EnergyOnPathOf,
+    Warning,
     Count  // the number of ids, not a sentence
 };
 
