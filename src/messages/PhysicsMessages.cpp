@@ -225,6 +225,15 @@ constexpr PhysicsTemplate kTemplates[] = {
     {PhysicsText::TheEnergyFor, 1, TR("the energy for %1")},
     {PhysicsText::EnergyOnPathOf, 1, TR("an energy on the path of %1")},
     {PhysicsText::Warning, 1, TR("warning: %1")},
+    {PhysicsText::SummaryIon, 4, TR("%1 %2 amu, %3 keV, %4 deg from the normal")},
+    {PhysicsText::SummaryLayer, 2, TR("%1 %2 nm")},
+    {PhysicsText::SummaryIonsRun, 2, TR("%1 of %2")},
+    {PhysicsText::SummaryInterrupted, 1, TR("%1 (interrupted)")},
+    {PhysicsText::SummaryRunOptions, 4, TR("%1, seed %2, cut-off %3 eV, stopping model %4")},
+    {PhysicsText::SummaryStragglingOff, 1, TR("%1, electronic straggling off")},
+    {PhysicsText::SummaryRecoilsNotFollowed, 0,
+     TR("not followed: their energy counts as nuclear energy where they were struck")},
+    {PhysicsText::ImplantProgressLine, 4, TR("%1 of %2 ions, %3 ions/s, %4 s left")},
 };
 
 static_assert(std::size(kTemplates) == static_cast<std::size_t>(PhysicsText::Count),

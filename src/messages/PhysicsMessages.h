@@ -197,6 +197,15 @@ enum class PhysicsText {
     TheEnergyFor,
     EnergyOnPathOf,
     Warning,
+    // The values of the summary of fenra32-calc implant
+    SummaryIon,
+    SummaryLayer,
+    SummaryIonsRun,
+    SummaryInterrupted,
+    SummaryRunOptions,
+    SummaryStragglingOff,
+    SummaryRecoilsNotFollowed,
+    ImplantProgressLine,
     Count  // the number of ids, not a sentence
 };
 
