@@ -234,6 +234,7 @@ constexpr PhysicsTemplate kTemplates[] = {
     {PhysicsText::SummaryRecoilsNotFollowed, 0,
      TR("not followed: their energy counts as nuclear energy where they were struck")},
     {PhysicsText::ImplantProgressLine, 4, TR("%1 of %2 ions, %3 ions/s, %4 s left")},
+    {PhysicsText::ModelRangeWarningDoc, 1, TR("An energy outside %1: the result is extrapolated.")},
 };
 
 static_assert(std::size(kTemplates) == static_cast<std::size_t>(PhysicsText::Count),

@@ -206,6 +206,8 @@ enum class PhysicsText {
     SummaryStragglingOff,
     SummaryRecoilsNotFollowed,
     ImplantProgressLine,
+    // The Python module's texts
+    ModelRangeWarningDoc,
     Count  // the number of ids, not a sentence
 };
 
