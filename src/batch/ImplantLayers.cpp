@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <utility>
 
 #include "batch/PhysicsArguments.h"
 #include "materials/PhysicsError.h"
@@ -140,16 +141,23 @@ std::vector<ElementDisplacement> SetDisplacementEnergies(std::vector<ImplantLaye
 }
 
 std::string DisplacementText(const std::vector<ElementDisplacement>& elements) {
+    auto ev = [](double e) {
+        return Sentence(PhysicsText::ElectronVolts, {Value(NineDigitText(e))});
+    };
     const bool same = std::all_of(elements.begin(), elements.end(), [&](const auto& e) {
         return e.energy == elements.front().energy;
     });
     if (elements.empty() || same)
-        return "Ed " + NineDigitText(elements.empty() ? 25 : elements.front().energy) + " eV";
-    std::string text = "Ed ";
-    for (std::size_t k = 0; k < elements.size(); ++k)
-        text +=
-            (k ? ", " : "") + elements[k].symbol + " " + NineDigitText(elements[k].energy) + " eV";
-    return text;
+        return Words(Sentence(PhysicsText::DisplacementEnergiesOf,
+                              {ev(elements.empty() ? 25 : elements.front().energy)}));
+    Message list;
+    for (std::size_t k = 0; k < elements.size(); ++k) {
+        Message one = Sentence(PhysicsText::ArgumentValue,
+                               {Value(elements[k].symbol), ev(elements[k].energy)});
+        list = k == 0 ? std::move(one)
+                      : Sentence(PhysicsText::Joined, {std::move(list), std::move(one)});
+    }
+    return Words(Sentence(PhysicsText::DisplacementEnergiesOf, {std::move(list)}));
 }
 
 ImplantStack ImplantStackOf(const StackInput& in, const ElementDatabase& db,

@@ -42,7 +42,9 @@ using Options = PhysicsOptions;
 void PrintTable(std::ostream& out, const Row& header, const std::vector<Row>& rows,
                 const Options& o) {
     const bool csv = o.csv;
-    if (!csv) out << "model: " << StoppingModelName(o.model) << "\n";
+    if (!csv)
+        out << Words(Sentence(PhysicsText::TableModelLine, {Value(StoppingModelName(o.model))}))
+            << "\n";
     std::vector<std::size_t> width(header.size());
     for (std::size_t c = 0; c < header.size(); ++c) {
         width[c] = header[c].size();

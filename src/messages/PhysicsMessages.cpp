@@ -235,6 +235,9 @@ constexpr PhysicsTemplate kTemplates[] = {
      TR("not followed: their energy counts as nuclear energy where they were struck")},
     {PhysicsText::ImplantProgressLine, 4, TR("%1 of %2 ions, %3 ions/s, %4 s left")},
     {PhysicsText::ModelRangeWarningDoc, 1, TR("An energy outside %1: the result is extrapolated.")},
+    {PhysicsText::DisplacementEnergiesOf, 1, TR("Ed %1")},
+    {PhysicsText::ElectronVolts, 1, TR("%1 eV")},
+    {PhysicsText::TableModelLine, 1, TR("model: %1")},
 };
 
 static_assert(std::size(kTemplates) == static_cast<std::size_t>(PhysicsText::Count),

@@ -208,6 +208,10 @@ enum class PhysicsText {
     ImplantProgressLine,
     // The Python module's texts
     ModelRangeWarningDoc,
+    // fenra32-calc's labels of what decided its numbers
+    DisplacementEnergiesOf,
+    ElectronVolts,
+    TableModelLine,
     Count  // the number of ids, not a sentence
 };
 

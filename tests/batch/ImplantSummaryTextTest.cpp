@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <vector>
 
+#include "batch/ImplantLayers.h"
 #include "batch/ImplantSummaryText.h"
 
 namespace fenra {
@@ -131,6 +133,26 @@ TEST(ImplantSummaryText, LeavesOutWhatDidNotHappen) {
          {"backscattered energy", "transmitted energy", "beyond", "interrupted", "straggling off"})
         EXPECT_EQ(text.find(gone), std::string::npos) << gone;
 }
+
+// The displacement energies as the summary names them: one for all, or each element's.
+struct EdCase {
+    std::vector<ElementDisplacement> elements;
+    const char* words;
+};
+
+class DisplacementWords : public ::testing::TestWithParam<EdCase> {};
+
+TEST_P(DisplacementWords, NameOneEnergyOrEach) {
+    EXPECT_EQ(DisplacementText(GetParam().elements), GetParam().words);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, DisplacementWords,
+                         ::testing::Values(EdCase{{}, "Ed 25 eV"}, EdCase{{{"Si", 15}}, "Ed 15 eV"},
+                                           EdCase{{{"Si", 15}, {"O", 15}}, "Ed 15 eV"},
+                                           EdCase{{{"Si", 15}, {"O", 28.5}},
+                                                  "Ed Si 15 eV, O 28.5 eV"},
+                                           EdCase{{{"Ga", 10}, {"As", 10}, {"N", 1000}},
+                                                  "Ed Ga 10 eV, As 10 eV, N 1000 eV"}));
 
 }  // namespace
 }  // namespace fenra
