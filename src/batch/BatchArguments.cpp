@@ -1,7 +1,9 @@
 #include "batch/BatchArguments.h"
 
 #include <charconv>
+#include <utility>
 
+#include "messages/PhysicsMessages.h"
 #include "state/DataSet.h"
 
 namespace fenra {
@@ -37,8 +39,8 @@ std::size_t OperandCount(BatchCommand c) {
     return c == BatchCommand::Curve ? 3 : 1;
 }
 
-bool Fail(std::string* error, const std::string& why) {
-    *error = why;
+bool Fail(std::string* error, PhysicsText id, std::vector<Message> args = {}) {
+    *error = Words(Sentence(id, std::move(args)));
     return false;
 }
 
@@ -60,17 +62,18 @@ bool ParseBatchArguments(const std::vector<std::string>& args, BatchArguments* p
             return true;
         }
         if (arg == "--db" || arg == "-o") {
-            if (k + 1 >= args.size()) return Fail(error, "option " + arg + " needs a path");
+            if (k + 1 >= args.size())
+                return Fail(error, PhysicsText::OptionNeedsPath, {Value(arg)});
             std::string& path = arg == "--db" ? a.databasePath : a.outputFile;
             path = args[++k];
-            if (path.empty()) return Fail(error, "option " + arg + " needs a path");
+            if (path.empty()) return Fail(error, PhysicsText::OptionNeedsPath, {Value(arg)});
         } else if (arg.size() > 1 && arg[0] == '-') {
-            return Fail(error, "unknown option " + arg);
+            return Fail(error, PhysicsText::UnknownOption, {Value(arg)});
         } else {
             words.push_back(arg);
         }
     }
-    if (words.empty()) return Fail(error, "no command given");
+    if (words.empty()) return Fail(error, PhysicsText::NoCommandGiven);
 
     const std::string& name = words[0];
     if (name == "report") {
@@ -80,19 +83,19 @@ bool ParseBatchArguments(const std::vector<std::string>& args, BatchArguments* p
     } else if (name == "values") {
         a.command = BatchCommand::Values;
     } else {
-        return Fail(error, "unknown command " + name);
+        return Fail(error, PhysicsText::UnknownCommand, {Value(name)});
     }
     if (words.size() - 1 != OperandCount(a.command))
-        return Fail(error, name + (a.command == BatchCommand::Curve
-                                       ? " needs a curve kind, a data set number and a file"
-                                       : " needs one target file"));
+        return Fail(error, PhysicsText::CommandNeeds,
+                    {Value(name),
+                     Sentence(a.command == BatchCommand::Curve ? PhysicsText::CurveOperands
+                                                               : PhysicsText::TargetFileOperand)});
     if (a.command == BatchCommand::Curve) {
         if (!ParseKind(words[1], &a.curveKind))
-            return Fail(error, "unknown curve kind " + words[1] +
-                                   " (depth-stop, depth-energy or energy-stop)");
+            return Fail(error, PhysicsText::UnknownCurveKind, {Value(words[1])});
         if (!ParseDataSetNumber(words[2], &a.dataSet))
-            return Fail(error, "data set number " + words[2] + " is not a whole number from 1 to " +
-                                   std::to_string(kMaxDataSets));
+            return Fail(error, PhysicsText::DataSetNumberNotWhole,
+                        {Value(words[2]), Value(std::to_string(kMaxDataSets))});
     }
     a.targetFile = words.back();
     *parsed = a;

@@ -18,6 +18,7 @@
 #include "files/TargetFile.h"
 #include "files/TextFile.h"
 #include "messages/OutcomeMessages.h"
+#include "messages/PhysicsMessages.h"
 #include "state/CurveSnapshot.h"
 #include "state/NumberText.h"
 #include "state/Version.h"
@@ -28,8 +29,14 @@ namespace fenra {
 namespace {
 
 constexpr const char* kProgram = "fenra32-calc: ";
-constexpr const char* kStdoutReason = "the output was not written whole";
 constexpr const char* kValuesHeader = "set\tStopEvAtoms\tStopKevMg\tStopEvA\tStopKevUm\n";
+
+// "cannot write to standard output: " and the system's reason, or ours when errno is 0.
+Message StandardOutputFailure(int errorNumber) {
+    return Sentence(PhysicsText::CannotWriteStandardOutput,
+                    {errorNumber != 0 ? Value(std::strerror(errorNumber))
+                                      : Sentence(PhysicsText::OutputNotWhole)});
+}
 
 // One run: the arguments, the streams and the exit status so far.
 struct Run {
@@ -42,9 +49,12 @@ struct Run {
         err << kProgram << message << "\n";
         if (exitStatus > status) status = exitStatus;
     }
-    void ReportDataSet(int i, const CalcResult& r) {
-        Report(args.targetFile + ": " + DescribeCalcResult(i, r));
+    void Report(const Message& message, int exitStatus = kBatchFailed) {
+        Report(Words(message), exitStatus);
     }
+    // "FILE: what", what the target file's data sets gave.
+    void ReportOfFile(Message what) { Report(Prefixed(Value(args.targetFile), std::move(what))); }
+    void ReportDataSet(int i, const CalcResult& r) { ReportOfFile(CalcResultSentence(i, r)); }
 
     // Reads the target file; false when nothing of it can be calculated. What the reader kept
     // back (data sets past 100, elements past 10) is not calculated: said on stderr and in the
@@ -66,7 +76,7 @@ struct Run {
         hooks.show = [&](int i) { ApplyDataSetDisplay(s.DataSets[i], db); };
         hooks.outcome = [&](int i, const CalcResult& r) {
             if (const std::optional<RunMessage> m = CalculationMessage(i, r))
-                Report(args.targetFile + ": " + m->text);
+                ReportOfFile(Value(m->text));
         };
         CalculateAll(s, db, hooks);
     }
@@ -76,8 +86,9 @@ struct Run {
     bool WalkCurveOf(WorkingState& s, const ElementDatabase& db, std::string* text) {
         const int n = args.dataSet;
         if (n > s.DataSetCount) {
-            Report(args.targetFile + " has " + std::to_string(s.DataSetCount) +
-                       " data set(s); there is no data set " + std::to_string(n) + ".",
+            Report(Sentence(PhysicsText::NoSuchDataSet,
+                            {Value(args.targetFile), Value(std::to_string(s.DataSetCount)),
+                             Value(std::to_string(n))}),
                    kBatchUsageError);
             return false;
         }
@@ -86,7 +97,7 @@ struct Run {
         ApplyDataSetDisplay(d, db);
         CurveWalkResult walk = WalkCurve(d, db, args.curveKind);
         if (walk.result.outcome == CalcOutcome::RatioZero) {
-            Report(args.targetFile + ": " + DescribeRatioZero(n));
+            ReportOfFile(RatioZeroSentence(n));
             return false;
         }
         if (walk.result.outcome != CalcOutcome::Calculated) {
@@ -100,8 +111,9 @@ struct Run {
         // an ion without energy): neither does the batch calculator.
         const bool energyValues = args.curveKind == CurveKind::DepthEnergy;
         if (!HasPositivePoint(energyValues ? snapshot.energy : snapshot.stop)) {
-            Report(args.targetFile + ": Data set " + std::to_string(n) + ": " +
-                   kNoCalculationMessage);
+            ReportOfFile(
+                Prefixed(Sentence(PhysicsText::DataSetNumbered, {Value(std::to_string(n))}),
+                         Sentence(kNoCalculationMessage)));
             return false;
         }
         *text = CurveFileText(args.curveKind, snapshot, d.TargetName, snapshot.N());
@@ -113,7 +125,7 @@ struct Run {
             out << text;
             out.flush();
             // A full disk or a closed standard output must not pass for a written result.
-            if (!out) Report(std::string("cannot write to standard output: ") + kStdoutReason);
+            if (!out) Report(StandardOutputFailure(0));
             return;
         }
         FileError error;
@@ -147,9 +159,7 @@ int FinishStandardOutput(int status, std::FILE* out, std::ostream& err) {
     const bool closeFailed = std::fclose(out) != 0;
     const int err2 = failed ? flushErr : errno;
     if (!failed && !closeFailed) return status;
-    err << kProgram
-        << "cannot write to standard output: " << (err2 != 0 ? std::strerror(err2) : kStdoutReason)
-        << "\n";
+    err << kProgram << Words(StandardOutputFailure(err2)) << "\n";
     return status > kBatchFailed ? status : kBatchFailed;
 }
 
@@ -160,8 +170,7 @@ int RunBatchCalculator(const std::vector<std::string>& argList, std::ostream& ou
     BatchArguments args;
     std::string usageError;
     if (!ParseBatchArguments(argList, &args, &usageError)) {
-        err << kProgram << usageError << "\n"
-            << "Try 'fenra32-calc --help'.\n";
+        err << kProgram << usageError << "\n" << Words(Sentence(PhysicsText::TryHelp)) << "\n";
         return kBatchUsageError;
     }
     if (args.command == BatchCommand::Help) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <utility>
 
 #include "batch/PhysicsArguments.h"
 #include "materials/PhysicsError.h"
@@ -140,21 +141,23 @@ std::vector<ElementDisplacement> SetDisplacementEnergies(std::vector<ImplantLaye
 }
 
 Message DisplacementWords(const std::vector<ElementDisplacement>& elements) {
+    auto ev = [](double e) {
+        return Sentence(PhysicsText::ElectronVolts, {Value(NineDigitText(e))});
+    };
     const bool same = std::all_of(elements.begin(), elements.end(), [&](const auto& e) {
         return e.energy == elements.front().energy;
     });
     if (elements.empty() || same)
-        return Sentence(PhysicsText::DisplacementEnergyAll,
-                        {Value(NineDigitText(elements.empty() ? 25 : elements.front().energy))});
+        return Sentence(PhysicsText::DisplacementEnergiesOf,
+                        {ev(elements.empty() ? 25 : elements.front().energy)});
     Message list;
-    for (const ElementDisplacement& e : elements) {
-        Message one = Sentence(PhysicsText::ElementEnergyEv,
-                               {Value(e.symbol), Value(NineDigitText(e.energy))});
-        list = list.Empty()
-                   ? std::move(one)
-                   : Sentence(PhysicsText::ListContinued, {std::move(list), std::move(one)});
+    for (std::size_t k = 0; k < elements.size(); ++k) {
+        Message one = Sentence(PhysicsText::ArgumentValue,
+                               {Value(elements[k].symbol), ev(elements[k].energy)});
+        list = k == 0 ? std::move(one)
+                      : Sentence(PhysicsText::Joined, {std::move(list), std::move(one)});
     }
-    return Sentence(PhysicsText::DisplacementEnergyEach, {std::move(list)});
+    return Sentence(PhysicsText::DisplacementEnergiesOf, {std::move(list)});
 }
 
 std::string DisplacementText(const std::vector<ElementDisplacement>& elements) {

@@ -2,8 +2,12 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "messages/ImplantLabels.h"
+#include "messages/Message.h"
+#include "messages/PhysicsMessages.h"
 #include "physics/StoppingModel.h"
 #include "state/NumberText.h"
 
@@ -23,56 +27,71 @@ std::string Percent(const MeanValue& m) {
     return Num(100 * m.mean) + " +- " + Num(100 * m.error) + " %";
 }
 
+// "300 of 300 (interrupted), seed 1, cut-off 10 eV, stopping model classic": the ions run and
+// the options that decide the results.
+Message RunText(const ImplantArguments& o, const ImplantResult& r) {
+    Message run = Sentence(PhysicsText::SummaryIonsRun, {Value(std::to_string(r.ionsRun)),
+                                                         Value(std::to_string(r.ionsRequested))});
+    if (r.cancelled) run = Sentence(PhysicsText::SummaryInterrupted, {std::move(run)});
+    run = Sentence(PhysicsText::SummaryRunOptions,
+                   {std::move(run), Value(std::to_string(o.seed)), Value(Num(o.cutoff)),
+                    Value(StoppingModelName(o.model))});
+    if (!o.straggling) run = Sentence(PhysicsText::SummaryStragglingOff, {std::move(run)});
+    return run;
+}
+
 }  // namespace
 
 void PrintImplantSummary(std::ostream& out, const ImplantArguments& o, const ImplantCommandStack& s,
                          const ImplantResult& r, const char* lead) {
-    auto line = [&](const std::string& key, const std::string& value) {
-        out << lead << key << ": " << value << "\n";
+    auto line = [&](ImplantLabel label, const std::string& value,
+                    const std::vector<std::string>& labelValues = {}) {
+        out << lead << FillPlaceholders(LabelOf(label), labelValues) << ": " << value << "\n";
     };
-    line("ion", s.ion.symbol + " " + Num(s.ion.mass) + " amu, " + Num(s.energy) + " keV, " +
-                    Num(o.angle) + " deg from the normal");
-    std::string layers;
+    using L = ImplantLabel;
+    line(L::Ion,
+         Words(Sentence(PhysicsText::SummaryIon, {Value(s.ion.symbol), Value(Num(s.ion.mass)),
+                                                  Value(Num(s.energy)), Value(Num(o.angle))})));
+    Message layers;
+    for (std::size_t k = 0; k < s.names.size(); ++k) {
+        Message layer = Sentence(PhysicsText::SummaryLayer,
+                                 {Value(s.names[k]), Value(Num(s.layers[k].thickness))});
+        layers = k == 0 ? std::move(layer)
+                        : Sentence(PhysicsText::Joined, {std::move(layers), std::move(layer)});
+    }
+    line(L::Layers, Words(layers));
+    line(L::Ions, Words(RunText(o, r)));
+    line(L::Recoils, Words(Sentence(PhysicsText::SummaryRecoilsNotFollowed)));
+    line(L::Stopped, std::to_string(r.stopped));
+    line(L::Backscattered, Percent(r.backscatteredFraction));
+    line(L::Transmitted, Percent(r.transmittedFraction));
+    line(L::ProjectedRange, WithError(r.projectedRange, "nm"));
+    line(L::Straggle, WithError(r.straggle, "nm"));
+    line(L::Skewness, Num(r.skewness));
+    line(L::Kurtosis, Num(r.kurtosis));
+    line(L::LateralSpread, WithError(r.lateralSpread, "nm"));
+    line(L::RadialRange, WithError(r.radialRange, "nm"));
+    line(L::PathLength, WithError(r.pathLength, "nm"));
     for (std::size_t k = 0; k < s.names.size(); ++k)
-        layers += (k ? ", " : "") + s.names[k] + " " + Num(s.layers[k].thickness) + " nm";
-    line("layers", layers);
-    line("ions", std::to_string(r.ionsRun) + " of " + std::to_string(r.ionsRequested) +
-                     (r.cancelled ? " (interrupted)" : "") + ", seed " + std::to_string(o.seed) +
-                     ", cut-off " + Num(o.cutoff) + " eV, stopping model " +
-                     StoppingModelName(o.model) +
-                     (o.straggling ? "" : ", electronic straggling off"));
-    line("recoils", "not followed: their energy counts as nuclear energy where they were struck");
-    line("stopped", std::to_string(r.stopped));
-    line("backscattered", Percent(r.backscatteredFraction));
-    line("transmitted", Percent(r.transmittedFraction));
-    line("projected range", WithError(r.projectedRange, "nm"));
-    line("straggle", WithError(r.straggle, "nm"));
-    line("skewness", Num(r.skewness));
-    line("kurtosis", Num(r.kurtosis));
-    line("lateral spread", WithError(r.lateralSpread, "nm"));
-    line("radial range", WithError(r.radialRange, "nm"));
-    line("path length", WithError(r.pathLength, "nm"));
-    for (std::size_t k = 0; k < s.names.size(); ++k)
-        line("stopped in layer " + std::to_string(k + 1) + " (" + s.names[k] + ")",
-             std::to_string(r.stoppedPerLayer[k]));
+        line(L::StoppedInLayer, std::to_string(r.stoppedPerLayer[k]),
+             {std::to_string(k + 1), s.names[k]});
     if (r.backscattered > 0) {
-        line("backscattered energy", WithError(r.backscatteredEnergy, "keV"));
-        line("backscattered energy spread", WithError(r.backscatteredEnergySpread, "keV"));
-        line("backscattered angle", WithError(r.backscatteredAngle, "deg"));
+        line(L::BackscatteredEnergy, WithError(r.backscatteredEnergy, "keV"));
+        line(L::BackscatteredEnergySpread, WithError(r.backscatteredEnergySpread, "keV"));
+        line(L::BackscatteredAngle, WithError(r.backscatteredAngle, "deg"));
     }
     if (r.transmitted > 0) {
-        line("transmitted energy", WithError(r.transmittedEnergy, "keV"));
-        line("transmitted energy spread", WithError(r.transmittedEnergySpread, "keV"));
-        line("transmitted angle", WithError(r.transmittedAngle, "deg"));
+        line(L::TransmittedEnergy, WithError(r.transmittedEnergy, "keV"));
+        line(L::TransmittedEnergySpread, WithError(r.transmittedEnergySpread, "keV"));
+        line(L::TransmittedAngle, WithError(r.transmittedAngle, "deg"));
     }
-    line("energy per ion to electrons",
-         WithError({r.electronicEnergy, r.electronicEnergyError}, "keV"));
-    line("energy per ion to nuclei", WithError({r.nuclearEnergy, r.nuclearEnergyError}, "keV"));
-    line("displacements per ion (Kinchin-Pease, " + DisplacementText(s.displacement) + ")",
-         Num(r.displacementsPerIon.mean) + " +- " + Num(r.displacementsPerIon.error));
-    line("collisions per ion", Num(r.collisionsPerIon) + " +- " + Num(r.collisionsPerIonError));
-    if (r.beyondDepthRange > 0)
-        line("stopped beyond the histogram", std::to_string(r.beyondDepthRange));
+    line(L::EnergyToElectrons, WithError({r.electronicEnergy, r.electronicEnergyError}, "keV"));
+    line(L::EnergyToNuclei, WithError({r.nuclearEnergy, r.nuclearEnergyError}, "keV"));
+    line(L::DisplacementsPerIon,
+         Num(r.displacementsPerIon.mean) + " +- " + Num(r.displacementsPerIon.error),
+         {DisplacementText(s.displacement)});
+    line(L::CollisionsPerIon, Num(r.collisionsPerIon) + " +- " + Num(r.collisionsPerIonError));
+    if (r.beyondDepthRange > 0) line(L::StoppedBeyondHistogram, std::to_string(r.beyondDepthRange));
 }
 
 void PrintImplantDepthTable(std::ostream& out, const ImplantResult& r) {

@@ -9,6 +9,8 @@
 #include <string>
 #include <thread>
 
+#include "messages/PhysicsMessages.h"
+
 namespace fenra {
 
 namespace {
@@ -58,10 +60,14 @@ ImplantResult RunImplantWatched(const ImplantArguments& o, const ImplantCommandS
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
             const double rate = seconds > 0 ? done / seconds : 0;
             const double left = rate > 0 ? (static_cast<double>(o.ions) - done) / rate : 0;
-            const std::string line = std::to_string(static_cast<uint64_t>(done)) + " of " +
-                                     std::to_string(o.ions) + " ions, " +
-                                     std::to_string(static_cast<uint64_t>(rate)) + " ions/s, " +
-                                     std::to_string(static_cast<uint64_t>(left)) + " s left   ";
+            // Spaces after the line clear what a longer line before left on the terminal.
+            const std::string line =
+                Words(Sentence(PhysicsText::ImplantProgressLine,
+                               {Value(std::to_string(static_cast<uint64_t>(done))),
+                                Value(std::to_string(o.ions)),
+                                Value(std::to_string(static_cast<uint64_t>(rate))),
+                                Value(std::to_string(static_cast<uint64_t>(left)))})) +
+                "   ";
             widest = std::max(widest, line.size());
             err << "\r" << line << std::flush;
         }

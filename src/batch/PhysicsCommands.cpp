@@ -42,7 +42,9 @@ using Options = PhysicsOptions;
 void PrintTable(std::ostream& out, const Row& header, const std::vector<Row>& rows,
                 const Options& o) {
     const bool csv = o.csv;
-    if (!csv) out << "model: " << StoppingModelName(o.model) << "\n";
+    if (!csv)
+        out << Words(Sentence(PhysicsText::TableModelLine, {Value(StoppingModelName(o.model))}))
+            << "\n";
     std::vector<std::size_t> width(header.size());
     for (std::size_t c = 0; c < header.size(); ++c) {
         width[c] = header[c].size();
@@ -76,6 +78,11 @@ std::string Spread(double v) {
     return NumOrEmpty(v, std::isfinite(v));
 }
 
+// An operand as the usage names it, with the text given: "ENERGY 5MeV".
+Message Operand(const char* name, const std::string& text) {
+    return Sentence(PhysicsText::ArgumentValue, {Value(name), Value(text)});
+}
+
 struct Context {
     const Options& o;
     const ElementDatabase& db;
@@ -94,15 +101,13 @@ struct Context {
             throw PhysicsError(e.Kind(), RefusedArgument("MATERIAL", material, e));
         }
     }
-    void Warn(const std::string& what) {
-        err << kProgram << "warning: " << OutOfModelWarning(what, o.model) << "\n";
+    void Warn(Message what) { Say(OutOfModelSentence(std::move(what), o.model)); }
+    void WarnSpread(Message what) { Say(SpreadValiditySentence(std::move(what))); }
+    void Say(Message warning) {
+        err << kProgram << Words(Sentence(PhysicsText::Warning, {std::move(warning)})) << "\n";
     }
-    void WarnSpread(Message what) {
-        err << kProgram << "warning: " << Words(SpreadValiditySentence(std::move(what))) << "\n";
-    }
-    void Failed(const std::string& what, const PhysicsError& e) { Failed(what, e.what()); }
-    void Failed(const std::string& what, const std::string& error) {
-        err << kProgram << what << ": " << error << "\n";
+    void Failed(Message what, Message error) {
+        err << kProgram << Words(Prefixed(std::move(what), std::move(error))) << "\n";
         status = kBatchFailed;
     }
 };
@@ -118,7 +123,7 @@ double OptionEnergy(const std::string& text, const char* option, double mass) {
 
 struct Energy {
     double keV = 0;
-    std::string label;  // as warnings and failures name it: "ENERGY 5MeV", "energy 1250 keV"
+    Message label;  // as warnings and failures name it: "ENERGY 5MeV", "the energy 1250 keV"
 };
 
 // --from E1 --to E2 --steps N: N + 1 energies from E1 to E2, both included, in equal steps of
@@ -128,7 +133,8 @@ void AppendSteps(const Options& o, double mass, std::vector<Energy>* energies) {
     const double to = OptionEnergy(o.to, "--to", mass);
     if (!o.linear && !(from > 0 && to > 0)) Bad(PhysicsText::LogStepsNeedPositive, {});
     for (double E : EnergySteps(from, to, o.steps, o.linear))
-        energies->push_back({E, "the energy " + Num(E) + " keV"});
+        energies->push_back(
+            {E, Sentence(PhysicsText::PythonTheEnergy, {Value(Num(E)), Value("keV")})});
 }
 
 // The energies typed after the first `first` operands, then those of --from, --to and --steps.
@@ -136,7 +142,7 @@ std::vector<Energy> Energies(Context& c, std::size_t first) {
     std::vector<Energy> e;
     for (std::size_t k = first; k < c.o.operands.size(); ++k)
         e.push_back(
-            {ParseEnergyArgument(c.o.operands[k], c.ion.mass), "ENERGY " + c.o.operands[k]});
+            {ParseEnergyArgument(c.o.operands[k], c.ion.mass), Operand("ENERGY", c.o.operands[k])});
     if (c.o.steps > 0) AppendSteps(c.o, c.ion.mass, &e);
     return e;
 }
@@ -164,11 +170,11 @@ std::vector<EnergyTableRow> TableRows(Context& c, const Target& t,
     for (std::size_t k = 0; k < rows.size(); ++k) {
         if (rows[k].outOfModel) c.Warn(energies[k].label);
         if (!rows[k].error.Empty()) {
-            c.Failed(energies[k].label, Words(rows[k].error));
+            c.Failed(energies[k].label, rows[k].error);
             continue;
         }
         if (rows[k].sigmaOutOfValidity)
-            c.WarnSpread(Sentence(PhysicsText::RangeStragglingOf, {Value(energies[k].label)}));
+            c.WarnSpread(Sentence(PhysicsText::RangeStragglingOf, {energies[k].label}));
         done.push_back(std::move(rows[k]));
     }
     return done;
@@ -237,11 +243,13 @@ void EnergyForRangeCommand(Context& c) {
     for (std::size_t k = 0; k < ranges.size(); ++k) {
         try {
             const RangeResult r = EnergyForRange(t, ranges[k]);
-            if (r.outOfModel) c.Warn("the energy for RANGE " + c.o.operands[k + 2]);
+            if (r.outOfModel)
+                c.Warn(
+                    Sentence(PhysicsText::TheEnergyFor, {Operand("RANGE", c.o.operands[k + 2])}));
             rows.push_back({Num(r.range), Num(MgCm2FromE15(t, r.range)),
                             NumOrEmpty(UmFromE15(t, r.range), t.atomsPerCm3 > 0), Num(r.energy)});
         } catch (const PhysicsError& e) {
-            c.Failed("RANGE " + c.o.operands[k + 2], e);
+            c.Failed(Operand("RANGE", c.o.operands[k + 2]), e.Reason());
         }
     }
     PrintTable(c.out, {"range_e15", "range_mg_cm2", "range_um", "energy_keV"}, rows, c.o);
@@ -269,10 +277,11 @@ void LayersCommand(Context& c, bool before) {
                    : EnergyAfterStackWithSpreads(stack, energy, &spreads);
     } catch (const PhysicsError& e) {
         if (e.Kind() != ErrorKind::CalculationFailed) throw;
-        c.Failed("ENERGY " + c.o.operands[1], e);
+        c.Failed(Operand("ENERGY", c.o.operands[1]), e.Reason());
         return;
     }
-    if (s.outOfModel) c.Warn("an energy on the path of ENERGY " + c.o.operands[1]);
+    if (s.outOfModel)
+        c.Warn(Sentence(PhysicsText::EnergyOnPathOf, {Operand("ENERGY", c.o.operands[1])}));
     std::vector<Row> rows;
     double front = 0;  // depth of the layer's front face in the stack, 1E15 atoms/cm2
     for (std::size_t k = 0; k < s.layers.size(); ++k) {
@@ -280,7 +289,7 @@ void LayersCommand(Context& c, bool before) {
         const LayerSpread& w = spreads[k];
         if (w.outOfValidity)
             c.WarnSpread(
-                Sentence(PhysicsText::SpreadsBehind, {Value("LAYER " + std::to_string(k + 1))}));
+                Sentence(PhysicsText::SpreadsBehind, {Operand("LAYER", std::to_string(k + 1))}));
         rows.push_back({std::to_string(k + 1), names[k], Num(stack[k].thickness), Num(r.energyIn),
                         Num(r.energyOut), Num(r.energyLoss), NumOrEmpty(r.stoppedAt, r.stopped),
                         NumOrEmpty(front + r.stoppedAt, r.stopped), Spread(w.energySigma),

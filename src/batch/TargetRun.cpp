@@ -3,6 +3,7 @@
 #include "calc/CalculateDataSet.h"
 #include "files/TargetFile.h"
 #include "messages/OutcomeMessages.h"
+#include "messages/PhysicsMessages.h"
 #include "state/TrimSpaces.h"
 
 namespace fenra {
@@ -27,26 +28,36 @@ RunFault FaultOf(const CalcResult& r) {
 bool ReadTargetForRun(WorkingState& s, const std::string& path, std::vector<RunMessage>* messages,
                       std::vector<std::string>* warnings) {
     const OpenTargetResult r = OpenTarget(s, path);
+    const Message file = Value(path);
+    auto said = [&](RunFault fault, Message what) {
+        messages->push_back({fault, Words(Prefixed(file, std::move(what)))});
+    };
     for (const TargetNotice& notice : r.notices)
-        messages->push_back({RunFault::BadInput, path + ": " + DescribeTargetNotice(notice)});
+        said(RunFault::BadInput, TargetNoticeSentence(notice));
     if (warnings)
         for (const TargetNotice& w : r.warnings)
-            warnings->push_back(path + ", " + DescribeTargetNotice(w));
+            warnings->push_back(
+                Words(Sentence(PhysicsText::Joined, {file, TargetNoticeSentence(w)})));
     switch (r.status) {
         case OpenTargetStatus::Read:
             return true;
         case OpenTargetStatus::InvalidElement:
-            messages->push_back({RunFault::BadInput, path + ", line " + std::to_string(r.badLine) +
-                                                         ": " + kInvalidElementMessage + " (\"" +
-                                                         r.badSymbol + "\")"});
+            messages->push_back(
+                {RunFault::BadInput,
+                 Words(Prefixed(
+                     Sentence(PhysicsText::ListLine, {file, Value(std::to_string(r.badLine))}),
+                     Sentence(PhysicsText::WithQuoted,
+                              {Sentence(kInvalidElementMessage), Value(r.badSymbol)})))});
             return true;
         case OpenTargetStatus::NoDataLine:
-            messages->push_back({RunFault::BadInput, path + ": " + kNoDataLineMessage});
+            said(RunFault::BadInput, Sentence(kNoDataLineMessage));
             return false;
         case OpenTargetStatus::CannotOpen:
         case OpenTargetStatus::NotText:
-            messages->push_back({RunFault::Unreadable, r.error.Failed() ? DescribeFileError(r.error)
-                                                                        : "cannot read " + path});
+            messages->push_back(
+                {RunFault::Unreadable,
+                 Words(r.error.Failed() ? FileErrorSentence(r.error)
+                                        : Sentence(PhysicsText::CannotReadPath, {file}))});
             return false;
     }
     return false;

@@ -2,6 +2,7 @@
 
 #include "export/CsvText.h"
 #include "files/TextFile.h"
+#include "messages/ImplantLabels.h"
 #include "state/NumberText.h"
 
 namespace fenra {
@@ -50,10 +51,14 @@ std::string ImplantSpectrumCsvText(const Histogram& h, const std::string& unit) 
 
 std::vector<std::pair<std::string, std::string>> ImplantCsvFiles(const ImplantResult& r) {
     return {{"depth", ImplantDepthCsvText(r)},
-            {"backscattered_energy", ImplantSpectrumCsvText(r.backscatteredSpectrum, "keV")},
-            {"backscattered_angle", ImplantSpectrumCsvText(r.backscatteredAngles, "deg")},
-            {"transmitted_energy", ImplantSpectrumCsvText(r.transmittedSpectrum, "keV")},
-            {"transmitted_angle", ImplantSpectrumCsvText(r.transmittedAngles, "deg")}};
+            {KeyOf(ImplantLabel::BackscatteredEnergy),
+             ImplantSpectrumCsvText(r.backscatteredSpectrum, "keV")},
+            {KeyOf(ImplantLabel::BackscatteredAngle),
+             ImplantSpectrumCsvText(r.backscatteredAngles, "deg")},
+            {KeyOf(ImplantLabel::TransmittedEnergy),
+             ImplantSpectrumCsvText(r.transmittedSpectrum, "keV")},
+            {KeyOf(ImplantLabel::TransmittedAngle),
+             ImplantSpectrumCsvText(r.transmittedAngles, "deg")}};
 }
 
 bool SaveImplantCsvFiles(const ImplantResult& r, const std::string& prefix, std::string* failedPath,

@@ -38,6 +38,8 @@
 #include <string>
 #include <vector>
 
+#include "messages/Message.h"
+
 namespace fenra {
 
 constexpr int kMaxImplantLayers = 10;
@@ -178,17 +180,26 @@ enum class ImplantProblem {
                       // stopping and, when given, the straggling)
 };
 
-// Thrown by RunImplant before it starts; layer is the index of the faulty layer or -1.
+// Thrown by RunImplant before it starts; layer is the index of the faulty layer or -1. The
+// reason is the problem's sentence (messages/PhysicsMessages.h): what() says it in English, the
+// windows translate it.
 class ImplantError : public std::invalid_argument {
   public:
     ImplantError(ImplantProblem problem, int layer);
     ImplantProblem Problem() const { return problem_; }
     int Layer() const { return layer_; }
+    const Message& Reason() const { return reason_; }
 
   private:
+    ImplantError(ImplantProblem problem, int layer, Message reason);
+
     ImplantProblem problem_;
     int layer_;
+    Message reason_;
 };
+
+// The sentence naming `problem`.
+Message ImplantProblemSentence(ImplantProblem problem);
 
 // Runs the simulation on options.threads threads (or every core) and returns the tallies of
 // the ions done: all of them, or the first ones up to a whole block when progress->cancel is

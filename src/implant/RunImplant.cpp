@@ -5,11 +5,13 @@
 #include <mutex>
 #include <system_error>
 #include <thread>
+#include <utility>
 
 #include "implant/Implant.h"
 #include "implant/IonPath.h"
 #include "implant/PreparedStack.h"
 #include "implant/Tally.h"
+#include "messages/PhysicsMessages.h"
 
 namespace fenra {
 
@@ -20,32 +22,6 @@ namespace {
 constexpr uint64_t kBlockIons = 256;
 // Finished blocks waiting for an earlier one stay below this many per thread.
 constexpr uint64_t kLeadPerThread = 4;
-
-const char* ProblemName(ImplantProblem p) {
-    switch (p) {
-        case ImplantProblem::NoLayer:
-            return "no layer";
-        case ImplantProblem::TooManyLayers:
-            return "too many layers";
-        case ImplantProblem::BadIon:
-            return "bad ion";
-        case ImplantProblem::BadEnergy:
-            return "bad energy";
-        case ImplantProblem::BadAngle:
-            return "bad angle";
-        case ImplantProblem::BadOption:
-            return "bad option";
-        case ImplantProblem::NoElement:
-            return "bad element";
-        case ImplantProblem::NoDensity:
-            return "no density";
-        case ImplantProblem::BadThickness:
-            return "bad thickness";
-        case ImplantProblem::BadStoppingTable:
-            return "bad stopping table";
-    }
-    return "bad input";
-}
 
 // Hands out blocks and adds the finished ones in block order.
 class BlockSum {
@@ -123,8 +99,40 @@ class BlockSum {
 
 }  // namespace
 
+Message ImplantProblemSentence(ImplantProblem problem) {
+    switch (problem) {
+        case ImplantProblem::NoLayer:
+            return Sentence(PhysicsText::ImplantNoLayer);
+        case ImplantProblem::TooManyLayers:
+            return Sentence(PhysicsText::ImplantLayersBeyondMost);
+        case ImplantProblem::BadIon:
+            return Sentence(PhysicsText::ImplantBadIon);
+        case ImplantProblem::BadEnergy:
+            return Sentence(PhysicsText::ImplantBadEnergy);
+        case ImplantProblem::BadAngle:
+            return Sentence(PhysicsText::ImplantBadAngle);
+        case ImplantProblem::BadOption:
+            return Sentence(PhysicsText::ImplantBadOption);
+        case ImplantProblem::NoElement:
+            return Sentence(PhysicsText::ImplantBadElement);
+        case ImplantProblem::NoDensity:
+            return Sentence(PhysicsText::ImplantNoDensity);
+        case ImplantProblem::BadThickness:
+            return Sentence(PhysicsText::ImplantBadThickness);
+        case ImplantProblem::BadStoppingTable:
+            break;
+    }
+    return Sentence(PhysicsText::ImplantBadStoppingTable);
+}
+
 ImplantError::ImplantError(ImplantProblem problem, int layer)
-    : std::invalid_argument(ProblemName(problem)), problem_(problem), layer_(layer) {}
+    : ImplantError(problem, layer, ImplantProblemSentence(problem)) {}
+
+ImplantError::ImplantError(ImplantProblem problem, int layer, Message reason)
+    : std::invalid_argument(Words(reason)),
+      problem_(problem),
+      layer_(layer),
+      reason_(std::move(reason)) {}
 
 ImplantResult RunImplant(const ImplantIon& ion, const std::vector<ImplantLayer>& layers,
                          const ImplantOptions& options, ImplantProgress* progress) {

@@ -137,6 +137,10 @@ Message TooManyDataSetsSentence() {
     return Sentence(TR("Number of target can't exceed %1"), {Integer(kMaxDataSets)});
 }
 
+Message TooManyElementsSentence() {
+    return Sentence(TR("A data set holds at most %1 target elements."), {Integer(kMaxTargetSlots)});
+}
+
 Message CalcResultSentence(int dataSet, const CalcResult& r) {
     const Message set = Integer(dataSet);
     switch (r.outcome) {

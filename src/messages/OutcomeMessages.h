@@ -34,6 +34,9 @@ Message RatioZeroSentence(int dataSet);
 // A data set asked for beyond the most a target holds (kMaxDataSets).
 Message TooManyDataSetsSentence();
 
+// A data set given more target elements than it holds (kMaxTargetSlots).
+Message TooManyElementsSentence();
+
 // The step that failed, the path and the system's reason ("Cannot write x: Is a directory").
 Message FileErrorSentence(const FileError& e);
 

@@ -17,6 +17,7 @@
 #include "batch/ImplantLayers.h"
 #include "implant/Implant.h"
 #include "materials/PhysicsError.h"
+#include "messages/ImplantLabels.h"
 #include "python/ModuleArguments.h"
 #include "python/ModuleBindings.h"
 #include "python/ModuleCore.h"
@@ -101,40 +102,41 @@ ImplantResult RunInterruptibly(const ImplantIon& ion, const std::vector<ImplantL
 }
 
 py::dict ResultDict(const ImplantResult& r) {
+    using L = ImplantLabel;
     py::dict d;
-    d["ions"] = r.ionsRun;
-    d["stopped"] = r.stopped;
+    auto put = [&](L label, const auto& value) { d[py::str(KeyOf(label))] = value; };
+    auto mean = [&](L label, const MeanValue& m) {
+        d[py::str(KeyOf(label))] = m.mean;
+        d[py::str(KeyOf(label) + "_error")] = m.error;
+    };
+    put(L::Ions, r.ionsRun);
+    put(L::Stopped, r.stopped);
     d["backscattered"] = r.backscattered;
     d["transmitted"] = r.transmitted;
-    auto mean = [&](const char* name, const MeanValue& m) {
-        d[name] = m.mean;
-        d[(std::string(name) + "_error").c_str()] = m.error;
-    };
-    mean("projected_range", r.projectedRange);
-    mean("straggle", r.straggle);
-    d["skewness"] = r.skewness;
-    d["kurtosis"] = r.kurtosis;
-    mean("lateral_spread", r.lateralSpread);
-    mean("radial_range", r.radialRange);
-    mean("path_length", r.pathLength);
-    mean("backscattered_fraction", r.backscatteredFraction);
-    mean("transmitted_fraction", r.transmittedFraction);
-    mean("backscattered_energy", r.backscatteredEnergy);
-    mean("backscattered_angle", r.backscatteredAngle);
-    mean("transmitted_energy", r.transmittedEnergy);
-    mean("transmitted_angle", r.transmittedAngle);
-    mean("backscattered_energy_spread", r.backscatteredEnergySpread);
-    mean("transmitted_energy_spread", r.transmittedEnergySpread);
-    d["electronic_energy"] = r.electronicEnergy;
-    d["nuclear_energy"] = r.nuclearEnergy;
-    d["electronic_energy_error"] = r.electronicEnergyError;
-    d["nuclear_energy_error"] = r.nuclearEnergyError;
-    d["collisions_per_ion"] = r.collisionsPerIon;
-    d["collisions_per_ion_error"] = r.collisionsPerIonError;
-    mean("displacements_per_ion", r.displacementsPerIon);
-    d["recoils_followed"] = false;
+    mean(L::ProjectedRange, r.projectedRange);
+    mean(L::Straggle, r.straggle);
+    put(L::Skewness, r.skewness);
+    put(L::Kurtosis, r.kurtosis);
+    mean(L::LateralSpread, r.lateralSpread);
+    mean(L::RadialRange, r.radialRange);
+    mean(L::PathLength, r.pathLength);
+    mean(L::Backscattered, r.backscatteredFraction);
+    mean(L::Transmitted, r.transmittedFraction);
+    mean(L::BackscatteredEnergy, r.backscatteredEnergy);
+    mean(L::BackscatteredAngle, r.backscatteredAngle);
+    mean(L::TransmittedEnergy, r.transmittedEnergy);
+    mean(L::TransmittedAngle, r.transmittedAngle);
+    mean(L::BackscatteredEnergySpread, r.backscatteredEnergySpread);
+    mean(L::TransmittedEnergySpread, r.transmittedEnergySpread);
+    put(L::EnergyToElectrons, r.electronicEnergy);
+    put(L::EnergyToNuclei, r.nuclearEnergy);
+    d[py::str(KeyOf(L::EnergyToElectrons) + "_error")] = r.electronicEnergyError;
+    d[py::str(KeyOf(L::EnergyToNuclei) + "_error")] = r.nuclearEnergyError;
+    mean(L::CollisionsPerIon, {r.collisionsPerIon, r.collisionsPerIonError});
+    mean(L::DisplacementsPerIon, r.displacementsPerIon);
+    put(L::Recoils, false);
     std::vector<double> perLayer(r.stoppedPerLayer.begin(), r.stoppedPerLayer.end());
-    d["stopped_per_layer"] = ArrayOf(perLayer);
+    put(L::StoppedInLayer, ArrayOf(perLayer));
     d["layer_faces"] = ArrayOf(r.layerFaces);
     d["depth_edges"] = EdgesOf(r.depth);
     d["depth_counts"] = ArrayOf(r.depth.values);

@@ -87,10 +87,10 @@ void WarnOutsideModel(const std::string& text) {
 }
 
 void RegisterErrorTranslation(py::module_& m) {
-    modelRangeWarning = PyErr_NewExceptionWithDoc(
-        "fenra32.ModelRangeWarning",
-        "An energy outside the model's 1 keV/u to 2 GeV/u: the result is extrapolated.",
-        PyExc_UserWarning, nullptr);
+    const std::string doc = Words(
+        Sentence(PhysicsText::ModelRangeWarningDoc, {Sentence(PhysicsText::ClassicModelDomain)}));
+    modelRangeWarning = PyErr_NewExceptionWithDoc("fenra32.ModelRangeWarning", doc.c_str(),
+                                                  PyExc_UserWarning, nullptr);
     if (!modelRangeWarning) throw py::error_already_set();
     m.attr("ModelRangeWarning") = py::handle(modelRangeWarning);
     py::register_exception_translator([](std::exception_ptr p) {

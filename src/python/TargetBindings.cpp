@@ -27,8 +27,6 @@ using namespace pybind11::literals;
 
 namespace {
 
-constexpr const char* kTooManyElements = "A data set holds at most 10 target elements.";
-
 using ElementList = std::vector<std::pair<std::string, float>>;
 
 // The shortest text that reads back as the same Single: the value a data set holds, not the
@@ -57,7 +55,7 @@ ElementList ElementsOf(const DataSet& d) {
 
 void SetElements(DataSet& d, const ElementList& list) {
     if (list.size() > static_cast<std::size_t>(kMaxTargetSlots))
-        throw ModuleError(RunFault::BadInput, kTooManyElements);
+        throw ModuleError(RunFault::BadInput, Words(TooManyElementsSentence()));
     d.ElementCount = static_cast<int16_t>(list.size());
     for (int j = 1; j <= kMaxTargetSlots; ++j) {
         const bool used = j <= d.ElementCount;

@@ -109,6 +109,51 @@ TEST(BatchCalculator, UsageErrorsExitTwo) {
               "fenra32-calc: " + kReference + " has 22 data set(s); there is no data set 23.\n");
 }
 
+// Every refusal of the command line, word for word, with exit status 2 and nothing written.
+struct UsageError {
+    std::vector<std::string> args;
+    std::string words;    // after "fenra32-calc: "
+    bool tryHelp = true;  // followed by the pointer to --help
+};
+
+class BatchUsageErrors : public ::testing::TestWithParam<UsageError> {};
+
+TEST_P(BatchUsageErrors, AreSaidWordForWordAndExitTwo) {
+    const UsageError& c = GetParam();
+    const Outcome o = Calc(c.args);
+    EXPECT_EQ(o.status, 2);
+    EXPECT_EQ(o.out, "");
+    EXPECT_EQ(o.err, "fenra32-calc: " + c.words + "\n" +
+                         (c.tryHelp ? "Try 'fenra32-calc --help'.\n" : ""));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, BatchUsageErrors,
+    ::testing::Values(
+        UsageError{{}, "no command given"}, UsageError{{"-o", "out.txt"}, "no command given"},
+        UsageError{{"sum", kReference}, "unknown command sum"},
+        UsageError{{"values"}, "values needs one target file"},
+        UsageError{{"report", kReference, kReference}, "report needs one target file"},
+        UsageError{{"report", kReference, "-o"}, "option -o needs a path"},
+        UsageError{{"report", kReference, "-o", ""}, "option -o needs a path"},
+        UsageError{{"--db", "", "values", kReference}, "option --db needs a path"},
+        UsageError{{"report", kReference, "--db"}, "option --db needs a path"},
+        UsageError{{"report", kReference, "--fast"}, "unknown option --fast"},
+        UsageError{{"values", kReference, "--%1"}, "unknown option --%1"},
+        UsageError{{"curve", "depth", "1", kReference},
+                   "unknown curve kind depth (depth-stop, depth-energy or energy-stop)"},
+        UsageError{{"curve", "depth-stop", "0", kReference},
+                   "data set number 0 is not a whole number from 1 to 100"},
+        UsageError{{"curve", "depth-stop", "101", kReference},
+                   "data set number 101 is not a whole number from 1 to 100"},
+        UsageError{{"curve", "depth-stop", "1x", kReference},
+                   "data set number 1x is not a whole number from 1 to 100"},
+        UsageError{{"curve", "depth-stop", kReference},
+                   "curve needs a curve kind, a data set number and a file"},
+        UsageError{{"curve", "energy-stop", "23", kReference},
+                   kReference + " has 22 data set(s); there is no data set 23.",
+                   false}));
+
 TEST(BatchCalculator, HelpPrintsTheUsage) {
     const Outcome o = Calc({"--help"});
     EXPECT_EQ(o.status, 0);

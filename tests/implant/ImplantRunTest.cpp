@@ -195,6 +195,7 @@ struct BadInput {
     const char* what;
     ImplantProblem problem;
     int layer;
+    const char* words;  // what() and the window say this, word for word
     void (*spoil)(ImplantIon&, std::vector<ImplantLayer>&, ImplantOptions&);
 };
 
@@ -212,6 +213,9 @@ TEST_P(ImplantInputs, AreRefusedWithTheirProblemAndLayer) {
     } catch (const ImplantError& e) {
         EXPECT_EQ(e.Problem(), c.problem) << c.what;
         EXPECT_EQ(e.Layer(), c.layer) << c.what;
+        EXPECT_STREQ(e.what(), c.words) << c.what;
+        EXPECT_EQ(Words(e.Reason()), c.words) << c.what;
+        EXPECT_EQ(Words(ImplantProblemSentence(c.problem)), c.words) << c.what;
     }
 }
 
@@ -221,45 +225,48 @@ using Opt = ImplantOptions;
 INSTANTIATE_TEST_SUITE_P(
     Table, ImplantInputs,
     ::testing::Values(
-        BadInput{"no layer", ImplantProblem::NoLayer, -1, [](Ion&, Stack& s, Opt&) { s.clear(); }},
-        BadInput{"eleven layers", ImplantProblem::TooManyLayers, -1,
+        BadInput{"no layer", ImplantProblem::NoLayer, -1, "no layer",
+                 [](Ion&, Stack& s, Opt&) { s.clear(); }},
+        BadInput{"eleven layers", ImplantProblem::TooManyLayers, -1, "too many layers",
                  [](Ion&, Stack& s, Opt&) { s.resize(11, s[0]); }},
-        BadInput{"mass 0", ImplantProblem::BadIon, -1, [](Ion& i, Stack&, Opt&) { i.mass = 0; }},
-        BadInput{"energy NaN", ImplantProblem::BadEnergy, -1,
+        BadInput{"mass 0", ImplantProblem::BadIon, -1, "bad ion",
+                 [](Ion& i, Stack&, Opt&) { i.mass = 0; }},
+        BadInput{"energy NaN", ImplantProblem::BadEnergy, -1, "bad energy",
                  [](Ion& i, Stack&, Opt&) { i.energy = std::nan(""); }},
-        BadInput{"energy below the cut-off", ImplantProblem::BadOption, -1,
+        BadInput{"energy below the cut-off", ImplantProblem::BadOption, -1, "bad option",
                  [](Ion& i, Stack&, Opt&) { i.energy = 0.005; }},
-        BadInput{"angle 90", ImplantProblem::BadAngle, -1,
+        BadInput{"angle 90", ImplantProblem::BadAngle, -1, "bad angle",
                  [](Ion& i, Stack&, Opt&) { i.angle = 90; }},
-        BadInput{"no ions", ImplantProblem::BadOption, -1,
+        BadInput{"no ions", ImplantProblem::BadOption, -1, "bad option",
                  [](Ion&, Stack&, Opt& o) { o.ions = 0; }},
-        BadInput{"no bins", ImplantProblem::BadOption, -1,
+        BadInput{"no bins", ImplantProblem::BadOption, -1, "bad option",
                  [](Ion&, Stack&, Opt& o) { o.depthBins = 0; }},
-        BadInput{"no element", ImplantProblem::NoElement, 1,
+        BadInput{"no element", ImplantProblem::NoElement, 1, "bad element",
                  [](Ion&, Stack& s, Opt&) { s[1].elements.clear(); }},
-        BadInput{"negative share", ImplantProblem::NoElement, 0,
+        BadInput{"negative share", ImplantProblem::NoElement, 0, "bad element",
                  [](Ion&, Stack& s, Opt&) { s[0].elements[0].fraction = -1; }},
-        BadInput{"no density", ImplantProblem::NoDensity, 1,
+        BadInput{"no density", ImplantProblem::NoDensity, 1, "no density",
                  [](Ion&, Stack& s, Opt&) { s[1].atomsPerCm3 = 0; }},
-        BadInput{"infinite thickness", ImplantProblem::BadThickness, 0,
+        BadInput{"infinite thickness", ImplantProblem::BadThickness, 0, "bad thickness",
                  [](Ion&, Stack& s, Opt&) { s[0].thickness = INFINITY; }},
-        BadInput{"empty table", ImplantProblem::BadStoppingTable, 1,
+        BadInput{"empty table", ImplantProblem::BadStoppingTable, 1, "bad stopping table",
                  [](Ion&, Stack& s, Opt&) { s[1].electronic = {}; }},
-        BadInput{"unordered table", ImplantProblem::BadStoppingTable, 0,
-                 [](Ion&, Stack& s,
-                    Opt&) { std::swap(s[0].electronic.energy[3], s[0].electronic.energy[4]); }},
-        BadInput{"negative stopping", ImplantProblem::BadStoppingTable, 0,
+        BadInput{"unordered table", ImplantProblem::BadStoppingTable, 0, "bad stopping table",
+                 [](Ion&, Stack& s, Opt&) {
+                     std::swap(s[0].electronic.energy[3], s[0].electronic.energy[4]);
+                 }},
+        BadInput{"negative stopping", ImplantProblem::BadStoppingTable, 0, "bad stopping table",
                  [](Ion&, Stack& s, Opt&) { s[0].electronic.stopping[2] = -1; }},
         BadInput{"straggling column too short", ImplantProblem::BadStoppingTable, 1,
-                 [](Ion&, Stack& s, Opt&) {
-                     s[1].electronic.straggling = {1, 2};
-                 }},
-        BadInput{"negative straggling", ImplantProblem::BadStoppingTable, 0,
+                 "bad stopping table",
+                 [](Ion&, Stack& s, Opt&) { s[1].electronic.straggling = {1, 2}; }},
+        BadInput{"negative straggling", ImplantProblem::BadStoppingTable, 0, "bad stopping table",
                  [](Ion&, Stack& s, Opt&) {
                      s[0].electronic.straggling.assign(s[0].electronic.energy.size(), 1);
                      s[0].electronic.straggling[3] = -1;
                  }},
-        BadInput{"straggling NaN", ImplantProblem::BadStoppingTable, 0, [](Ion&, Stack& s, Opt&) {
+        BadInput{"straggling NaN", ImplantProblem::BadStoppingTable, 0, "bad stopping table",
+                 [](Ion&, Stack& s, Opt&) {
                      s[0].electronic.straggling.assign(s[0].electronic.energy.size(), NAN);
                  }}));
 

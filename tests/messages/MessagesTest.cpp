@@ -115,5 +115,16 @@ TEST(DescribeCalcResult, TheRefusalsOfEachValue) {
               "Data set 9: the ratios of the target elements add up to 0.");
 }
 
+// The limits of a target, said by the window and the Python module in the same words, each
+// from one translatable template filled with the limit.
+TEST(LimitSentences, SayTheLimitOfATarget) {
+    const Message sets = TooManyDataSetsSentence();
+    EXPECT_EQ(Words(sets), "Number of target can't exceed 100");
+    EXPECT_STREQ(sets.text, "Number of target can't exceed %1");
+    const Message elements = TooManyElementsSentence();
+    EXPECT_EQ(Words(elements), "A data set holds at most 10 target elements.");
+    EXPECT_STREQ(elements.text, "A data set holds at most %1 target elements.");
+}
+
 }  // namespace
 }  // namespace fenra

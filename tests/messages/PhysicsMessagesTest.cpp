@@ -87,6 +87,27 @@ const SaidCase kSaid[] = {
     {"ArrayOfDates",
      Sentence(PhysicsText::NotRealNumbers, {Value("energy"), Value("datetime64[D]")}),
      "energy must be real numbers, not an array of dtype datetime64[D]"},
+    // fenra32-calc's own reports, joined of parts as its commands join them.
+    {"StandardOutputWithoutErrno",
+     Sentence(PhysicsText::CannotWriteStandardOutput, {Sentence(PhysicsText::OutputNotWhole)}),
+     "cannot write to standard output: the output was not written whole"},
+    {"WarningOfARangeOperand",
+     Sentence(PhysicsText::Warning, {Sentence(PhysicsText::OutsideModel,
+                                              {Sentence(PhysicsText::TheEnergyFor,
+                                                        {Sentence(PhysicsText::ArgumentValue,
+                                                                  {Value("RANGE"), Value("1nm")})}),
+                                               Sentence(PhysicsText::ClassicModelDomain)})}),
+     "warning: the energy for RANGE 1nm is outside the model's 1 keV/u to 2 GeV/u; the result is "
+     "extrapolated"},
+    {"InvalidElementOfALine",
+     Prefixed(Sentence(PhysicsText::ListLine, {Value("a.fta"), Value("3")}),
+              Sentence(PhysicsText::WithQuoted, {Value("Invalid element !!"), Value("Siii")})),
+     "a.fta, line 3: Invalid element !! (\"Siii\")"},
+    {"CurveNeedsItsOperands",
+     Sentence(PhysicsText::CommandNeeds, {Value("curve"), Sentence(PhysicsText::CurveOperands)}),
+     "curve needs a curve kind, a data set number and a file"},
+    {"NotesOfAFileJoined", Sentence(PhysicsText::Joined, {Value("a.fta"), Value("line 4: x")}),
+     "a.fta, line 4: x"},
 };
 
 INSTANTIATE_TEST_SUITE_P(PhysicsMessages, PhysicsSentenceTest, ::testing::ValuesIn(kSaid),

@@ -113,6 +113,29 @@ def test_runs_without_the_interpreter_lock():
     assert len(ticks) > elapsed * 100 * 0.5
 
 
+def test_the_dict_names_its_values_in_order():
+    r = fenra32.implant("He", 5, [("Au", 10, "nm"), ("Si", 1, "um")], ions=20, bins=2)
+    means = ["projected_range", "straggle", None, "lateral_spread", "radial_range",
+             "path_length", "backscattered_fraction", "transmitted_fraction",
+             "backscattered_energy", "backscattered_angle", "transmitted_energy",
+             "transmitted_angle", "backscattered_energy_spread", "transmitted_energy_spread"]
+    keys = ["ions", "stopped", "backscattered", "transmitted"]
+    for name in means:
+        keys += ["skewness", "kurtosis"] if name is None else [name, name + "_error"]
+    keys += ["electronic_energy", "nuclear_energy", "electronic_energy_error",
+             "nuclear_energy_error", "collisions_per_ion", "collisions_per_ion_error",
+             "displacements_per_ion", "displacements_per_ion_error", "recoils_followed",
+             "stopped_per_layer", "layer_faces", "depth_edges", "depth_counts",
+             "electronic_deposit", "nuclear_deposit", "displacements", "depth_counts_error",
+             "electronic_deposit_error", "nuclear_deposit_error", "displacements_error",
+             "energy_edges", "backscattered_spectrum", "transmitted_spectrum", "angle_edges",
+             "backscattered_angles", "transmitted_angles"]
+    assert list(r) == keys
+    assert r["recoils_followed"] is False
+    assert len(r["stopped_per_layer"]) == 2
+    assert sum(r["stopped_per_layer"]) == r["stopped"]
+
+
 @pytest.mark.parametrize("args, kwargs, error, text", [
     (("B", 50, [("SiO2", 1, "um")]), {}, ValueError,
      'layers[0]: a length needs a density: the material "SiO2" has no density'),
@@ -120,6 +143,7 @@ def test_runs_without_the_interpreter_lock():
      'model "bethe" is not one of classic or modern'),
     (("B", 0.005, [("Si", 1, "um")]), {}, ValueError, "energy must lie above the cut-off"),
     (("B", 50, []), {}, ValueError, "layers must hold at least one layer"),
+    (("B", 50, [("Si", 1, "um")] * 11), {}, ValueError, "layers may hold at most 10 layers"),
     (("B", 50, [("Si", 1, "um")]), {"threads": -1}, ValueError,
      "ions and bins must be at least 1, threads at least 0, cutoff positive and below the energy"),
     (("B", 50, [("Si", 1, "um")]), {"angle": 90}, ValueError,

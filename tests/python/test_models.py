@@ -61,6 +61,12 @@ def test_an_unknown_model_is_a_value_error():
         fenra32.range("H", "Al", 1000, model="bethe")
 
 
+def test_the_warning_category_says_what_it_warns_of():
+    assert issubclass(fenra32.ModelRangeWarning, UserWarning)
+    assert fenra32.ModelRangeWarning.__doc__ == (
+        "An energy outside the model's 1 keV/u to 2 GeV/u: the result is extrapolated.")
+
+
 def test_modern_warns_where_nuclear_stopping_dominates_a_heavy_ion():
     with pytest.warns(fenra32.ModelRangeWarning, match="outside the modern model's 1 keV/u to "
                       "10 GeV/u or where nuclear stopping is more than half the total"):

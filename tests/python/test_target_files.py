@@ -132,7 +132,7 @@ def test_more_than_ten_elements_are_refused():
     with pytest.raises(ValueError, match=r"^A data set holds at most 10 target elements\.$"):
         fenra32.DataSet("H", 100, [("H", 1)] * 11)
     d = fenra32.DataSet("H", 100, [("H", 1)] * 10)
-    with pytest.raises(ValueError):
+    with pytest.raises(ValueError, match=r"^A data set holds at most 10 target elements\.$"):
         d.elements = [("H", 1)] * 11
     assert len(d.elements) == 10
 

@@ -3,6 +3,8 @@
 #include <exception>
 #include <new>
 
+#include "ui/messages/WindowMessages.h"
+
 namespace fenra {
 
 namespace {
@@ -36,11 +38,12 @@ bool ImplantRunner::start(const ImplantIon& ion, const std::vector<ImplantLayer>
         try {
             running_ = RunImplant(ion, layers, options, progress);
         } catch (const ImplantError& e) {
-            failure_ = e.what();
+            // Translating is safe on any thread.
+            failure_ = TranslatedSentence(e.Reason());
         } catch (const std::bad_alloc&) {
-            failure_ = tr("out of memory").toStdString();
+            failure_ = tr("out of memory");
         } catch (const std::exception& e) {
-            failure_ = e.what();
+            failure_ = QString::fromStdString(e.what());
         }
         done_.store(true, std::memory_order_release);
     });
@@ -68,9 +71,9 @@ void ImplantRunner::poll() {
     }
     join();
     emit progressed(ionsDone(), requested_);
-    if (!failure_.empty()) {
+    if (!failure_.isEmpty()) {
         result_ = ImplantResult{};
-        emit failed(QString::fromStdString(failure_));
+        emit failed(failure_);
         return;
     }
     result_ = std::move(running_);

@@ -50,7 +50,7 @@ class ImplantRunner : public QObject {
     std::thread thread_;
     std::atomic<bool> done_{false};
     ImplantResult running_;  // written by the run's thread until done_
-    std::string failure_;    // likewise
+    QString failure_;        // likewise; the fault's text, translated
     ImplantResult result_;
     uint64_t requested_ = 0;
     QTimer poll_;
