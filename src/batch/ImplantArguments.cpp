@@ -72,7 +72,8 @@ void ReadOption(ImplantArguments& o, const std::string& a, const std::string& v)
     if (a == "--model") {
         const std::optional<StoppingModel> model = StoppingModelNamed(v);
         if (!model)
-            Bad(PhysicsText::UnknownModel, {Value(TextForMessage(v)), Value(StoppingModelNames())});
+            Bad(PhysicsText::UnknownModel,
+                {Value(TextForMessage(v)), Alternatives(StoppingModelNames())});
         o.model = *model;
     }
 }

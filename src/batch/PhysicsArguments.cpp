@@ -79,8 +79,7 @@ double ParseThicknessArgument(const std::string& text, const Target& t, const st
     const bool hasUnit = SplitThicknessUnit(text, &number, &unit);
     const double v = NumberBeforeUnit(number, what, text);
     if (!hasUnit)
-        Bad(PhysicsText::NoThicknessUnit,
-            {Value(what), Value(text), Value(TypedThicknessUnitNames())});
+        Bad(PhysicsText::NoThicknessUnit, {Value(what), Value(text), TypedThicknessUnitNames()});
     if (IsLength(unit.base) && !(t.atomsPerCm3 > 0))
         Bad(PhysicsText::LengthWithoutDensity, {Value(what), Value(text), Value(t.material.name)});
     const double e15 = ThicknessToE15(t, v, unit);

@@ -42,7 +42,7 @@ void CheckOptionSets(const PhysicsOptions& o) {
     TypedStopUnit unit;
     if (!o.stoppingUnit.empty() && !TypedStopUnitOf(o.stoppingUnit, &unit))
         Bad(PhysicsText::StoppingUnitNotOneOf,
-            {Value(TextForMessage(o.stoppingUnit)), Value(TypedStopUnitNames())});
+            {Value(TextForMessage(o.stoppingUnit)), TypedStopUnitNames()});
 }
 
 bool LooksLikeNumber(const std::string& s) {
@@ -77,7 +77,7 @@ PhysicsOptions ReadPhysicsOptions(const std::vector<std::string>& args) {
             const std::optional<StoppingModel> m = StoppingModelNamed(args[++k]);
             if (!m)
                 Bad(PhysicsText::UnknownModel,
-                    {Value(TextForMessage(args[k])), Value(StoppingModelNames())});
+                    {Value(TextForMessage(args[k])), Alternatives(StoppingModelNames())});
             o.model = *m;
         } else if (a == "--from") {
             o.from = args[++k];

@@ -238,6 +238,7 @@ constexpr PhysicsTemplate kTemplates[] = {
     {PhysicsText::DisplacementEnergiesOf, 1, TR("Ed %1")},
     {PhysicsText::ElectronVolts, 1, TR("%1 eV")},
     {PhysicsText::TableModelLine, 1, TR("model: %1")},
+    {PhysicsText::Alternative, 2, TR("%1 or %2")},
 };
 
 static_assert(std::size(kTemplates) == static_cast<std::size_t>(PhysicsText::Count),
@@ -268,6 +269,15 @@ Message Sentence(PhysicsText id, std::vector<Message> args) {
 
 Message Prefixed(Message prefix, Message reason) {
     return Sentence(PhysicsText::Prefixed, {std::move(prefix), std::move(reason)});
+}
+
+Message Alternatives(const std::vector<std::string>& names) {
+    if (names.empty()) return Value("");
+    Message list = Value(names.front());
+    for (std::size_t k = 1; k + 1 < names.size(); ++k)
+        list = Sentence(PhysicsText::Joined, {std::move(list), Value(names[k])});
+    if (names.size() == 1) return list;
+    return Sentence(PhysicsText::Alternative, {std::move(list), Value(names.back())});
 }
 
 }  // namespace fenra

@@ -212,6 +212,8 @@ enum class PhysicsText {
     DisplacementEnergiesOf,
     ElectronVolts,
     TableModelLine,
+    // The last of a list of alternatives
+    Alternative,
     Count  // the number of ids, not a sentence
 };
 
@@ -226,5 +228,8 @@ Message Sentence(PhysicsText id, std::vector<Message> args = {});
 
 // "prefix: reason", the way a caller names the argument a reason concerns.
 Message Prefixed(Message prefix, Message reason);
+
+// The names a refused value may take: "a, b or c" ("a" alone, nothing for none).
+Message Alternatives(const std::vector<std::string>& names);
 
 }  // namespace fenra

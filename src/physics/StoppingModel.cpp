@@ -20,13 +20,9 @@ std::optional<StoppingModel> StoppingModelNamed(std::string_view name) {
     return std::nullopt;
 }
 
-std::string StoppingModelNames() {
-    std::string names;
-    const std::size_t count = std::size(kStoppingModels);
-    for (std::size_t k = 0; k < count; ++k) {
-        if (k > 0) names += k + 1 == count ? " or " : ", ";
-        names += StoppingModelName(kStoppingModels[k]);
-    }
+std::vector<std::string> StoppingModelNames() {
+    std::vector<std::string> names;
+    for (StoppingModel m : kStoppingModels) names.emplace_back(StoppingModelName(m));
     return names;
 }
 

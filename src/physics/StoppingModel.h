@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace fenra {
 
@@ -35,8 +36,8 @@ const char* StoppingModelName(StoppingModel model);
 // The model a caller names, or none when no model has that name.
 std::optional<StoppingModel> StoppingModelNamed(std::string_view name);
 
-// Every model's name in the order of kStoppingModels, joined as "classic or modern", for the
-// messages that refuse an unknown one.
-std::string StoppingModelNames();
+// Every model's name in the order of kStoppingModels, for the messages that refuse an unknown
+// one.
+std::vector<std::string> StoppingModelNames();
 
 }  // namespace fenra

@@ -105,7 +105,7 @@ StoppingModel ModelArgument(const std::string& name) {
     const std::optional<StoppingModel> model = StoppingModelNamed(name);
     if (model) return *model;
     throw PhysicsError(ErrorKind::BadValue, PhysicsText::ModelNotOneOf,
-                       {Value(TextForMessage(name)), Value(StoppingModelNames())});
+                       {Value(TextForMessage(name)), Alternatives(StoppingModelNames())});
 }
 
 Target TargetArgument(const py::handle& ion, const py::handle& material,

@@ -69,7 +69,7 @@ TypedStopUnit StopUnitArgument(const std::string& text) {
     TypedStopUnit unit;
     if (!TypedStopUnitOf(text, &unit))
         throw PhysicsError(ErrorKind::BadValue, PhysicsText::UnitNotOneOf,
-                           {Value(TextForMessage(text)), Value(TypedStopUnitNames())});
+                           {Value(TextForMessage(text)), TypedStopUnitNames()});
     return unit;
 }
 
@@ -77,7 +77,7 @@ TypedThicknessUnit ThicknessUnitArgument(const std::string& text) {
     TypedThicknessUnit unit;
     if (!TypedThicknessUnitOf(text, &unit))
         throw PhysicsError(ErrorKind::BadValue, PhysicsText::UnitNotOneOf,
-                           {Value(TextForMessage(text)), Value(TypedThicknessUnitNames())});
+                           {Value(TextForMessage(text)), TypedThicknessUnitNames()});
     return unit;
 }
 
@@ -85,7 +85,7 @@ EnergyUnit EnergyUnitArgument(const std::string& text) {
     EnergyUnit unit = EnergyUnit::Kev;
     if (!EnergyUnitOf(text, &unit))
         throw PhysicsError(ErrorKind::BadValue, PhysicsText::EnergyUnitNotOneOf,
-                           {Value(TextForMessage(text)), Value(EnergyUnitNames())});
+                           {Value(TextForMessage(text)), EnergyUnitNames()});
     return unit;
 }
 

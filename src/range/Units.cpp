@@ -141,14 +141,6 @@ const char* ThicknessUnitText(ThicknessUnit unit) {
     return "";
 }
 
-const char* StopUnitNames() {
-    return "eV/(1e15 atoms/cm2), keV/(mg/cm2), eV/A or keV/um";
-}
-
-const char* ThicknessUnitNames() {
-    return "1e15 atoms/cm2 (e15/cm2), mg/cm2, ug/cm2, nm, um or mm";
-}
-
 bool EnergyUnitOf(std::string_view text, EnergyUnit* unit) {
     for (const EnergyName& n : kEnergyNames)
         if (text == n.text) return *unit = n.unit, true;
@@ -185,16 +177,18 @@ bool SplitThicknessUnit(std::string_view text, std::string_view* number, TypedTh
     return true;
 }
 
-const char* EnergyUnitNames() {
-    return "eV, keV, MeV, GeV, keV/u, MeV/u or GeV/u";
+Message EnergyUnitNames() {
+    return Alternatives({"eV", "keV", "MeV", "GeV", "keV/u", "MeV/u", "GeV/u"});
 }
 
-const char* TypedStopUnitNames() {
-    return "eV/(1e15 atoms/cm2), keV/(mg/cm2), MeV/(mg/cm2), MeV cm2/g, eV/A, keV/um or keV/nm";
+Message TypedStopUnitNames() {
+    return Alternatives({"eV/(1e15 atoms/cm2)", "keV/(mg/cm2)", "MeV/(mg/cm2)", "MeV cm2/g", "eV/A",
+                         "keV/um", "keV/nm"});
 }
 
-const char* TypedThicknessUnitNames() {
-    return "1e15 atoms/cm2 (e15/cm2), g/cm2, mg/cm2, ug/cm2, A, nm, um, mm or cm";
+Message TypedThicknessUnitNames() {
+    return Alternatives(
+        {"1e15 atoms/cm2 (e15/cm2)", "g/cm2", "mg/cm2", "ug/cm2", "A", "nm", "um", "mm", "cm"});
 }
 
 const char* TypedStopUnitSlug(std::string_view text) {

@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 
+#include "messages/Message.h"
 #include "physics/StopUnits.h"
 #include "range/IonTarget.h"
 
@@ -30,10 +31,6 @@ bool ThicknessUnitOf(std::string_view text, ThicknessUnit* unit);
 // for messages and headings.
 const char* StopUnitText(StopUnit unit);
 const char* ThicknessUnitText(ThicknessUnit unit);
-
-// "eV/(1e15 atoms/cm2), keV/(mg/cm2), eV/A or keV/um" and the like, for messages.
-const char* StopUnitNames();
-const char* ThicknessUnitNames();
 
 bool IsLength(ThicknessUnit unit);
 
@@ -60,9 +57,9 @@ bool SplitEnergyUnit(std::string_view text, std::string_view* number, EnergyUnit
 bool SplitThicknessUnit(std::string_view text, std::string_view* number, TypedThicknessUnit* unit);
 
 // "eV, keV, MeV, GeV, keV/u, MeV/u or GeV/u" and the like, for messages.
-const char* EnergyUnitNames();
-const char* TypedStopUnitNames();
-const char* TypedThicknessUnitNames();
+Message EnergyUnitNames();
+Message TypedStopUnitNames();
+Message TypedThicknessUnitNames();
 
 // The column name of a stopping in the unit ("eV_e15", "MeV_cm2_g", "keV_nm").
 const char* TypedStopUnitSlug(std::string_view text);

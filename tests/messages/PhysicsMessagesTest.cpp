@@ -108,6 +108,14 @@ const SaidCase kSaid[] = {
      "curve needs a curve kind, a data set number and a file"},
     {"NotesOfAFileJoined", Sentence(PhysicsText::Joined, {Value("a.fta"), Value("line 4: x")}),
      "a.fta, line 4: x"},
+    // The names a refused value may take, as the unit and model refusals list them.
+    {"NoAlternative", Alternatives({}), ""},
+    {"OneAlternative", Alternatives({"classic"}), "classic"},
+    {"TwoAlternatives", Alternatives({"classic", "modern"}), "classic or modern"},
+    {"ManyAlternatives", Alternatives({"eV", "keV", "MeV/u", "GeV/u"}), "eV, keV, MeV/u or GeV/u"},
+    {"UnknownUnitRefused",
+     Sentence(PhysicsText::EnergyUnitNotOneOf, {Value("TeV"), Alternatives({"eV", "keV"})}),
+     "energy_unit \"TeV\" is not one of eV or keV"},
 };
 
 INSTANTIATE_TEST_SUITE_P(PhysicsMessages, PhysicsSentenceTest, ::testing::ValuesIn(kSaid),

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "physics/StoppingModel.h"
 
@@ -20,8 +21,8 @@ TEST(StoppingModelNames, EveryModelIsFoundByItsName) {
     }
     EXPECT_GE(models, 1);
     EXPECT_EQ(StoppingModelNamed("classic"), std::optional<StoppingModel>(StoppingModel::classic));
-    EXPECT_EQ(StoppingModelNames(),
-              "classic or modern");  // the default first, as messages list them
+    // The default first, as the refusals list them.
+    EXPECT_EQ(StoppingModelNames(), (std::vector<std::string>{"classic", "modern"}));
 }
 
 class UnknownModelName : public ::testing::TestWithParam<const char*> {};

@@ -497,8 +497,8 @@ void ImplantWindowTest::displacementWordsAreTranslated() {
     const std::vector<fenra::ElementDisplacement> both = {{"Si", 15}, {"O", 28}};
     const auto rows = fenra::ImplantSummary::rows(r, {}, fenra::DisplacementWords(both));
     QCoreApplication::removeTranslator(&marking);
-    const QString expected =
-        QString::fromUtf8("«Displacements per ion (Kinchin-Pease, «Ed ««Si 15 eV», «O 28 eV»»»)»");
+    const QString expected = QString::fromUtf8(
+        "«Displacements per ion (Kinchin-Pease, «Ed ««Si «15 eV»», «O «28 eV»»»»)»");
     QVERIFY(std::any_of(rows.begin(), rows.end(),
                         [&](const fenra::SummaryRow& s) { return s.quantity == expected; }));
 }
