@@ -9,9 +9,10 @@ namespace fenra {
 
 // The total shell correction C of an element of mean excitation energy I (eV) for an ion of
 // velocity eta (beta gamma in the source; see BetheStop.cpp for the choice of beta); the
-// stopping number loses C / Z2. Empirical formula of W.H. Barkas
-// and M.J. Berger, NASA SP-3013 (1964), as quoted in ICRU Report 37 and by the Particle Data
-// Group:
+// stopping number loses C / Z2. The modern model takes it for the elements above
+// kBichselShellLastZ, the lighter ones Walske's and Bichsel's shells (ShellCorrections.h).
+// Empirical formula of W.H. Barkas and M.J. Berger, NASA SP-3013 (1964), as quoted in ICRU
+// Report 37 and by the Particle Data Group:
 //   C = (0.422377 eta^-2 + 0.0304043 eta^-4 - 0.00038106 eta^-6) 1e-6 I^2
 //     + (3.858019 eta^-2 - 0.1667989 eta^-4 + 0.00157955 eta^-6) 1e-9 I^3,
 // fitted for eta >= 0.13. Below kShellFitLowEta, where the polynomial turns over, C is carried

@@ -6,6 +6,7 @@
 #include "physics/DensityEffect.h"
 #include "physics/EquilibriumCharge.h"
 #include "physics/LindhardSorensen.h"
+#include "physics/ShellCorrections.h"
 
 namespace fenra {
 
@@ -16,7 +17,7 @@ constexpr double kTwoElectronMassEv = 1.02199789e6;  // 2 m c^2, eV
 constexpr double kBetheK = 0.307075;                 // 4 pi N_A r_e^2 m c^2, MeV cm2/mol (PDG)
 constexpr double kAvogadro = 6.02214076e23;          // 1/mol
 constexpr double kMeVcm2ToEvPerE15 = 1e21;           // 1 MeV cm2 = 1e21 eV/(1E15 atoms/cm2)
-// The bound on the shell term C/Z2 of the heavy elements (ShellTerm).
+// The bound on the shell term C/Z2 of the elements above kBichselShellLastZ (ShellTerm).
 constexpr double kShellBound = 0.045;  // C/Z2 times beta
 constexpr double kStopPerAtom = kBetheK / kAvogadro * kMeVcm2ToEvPerE15;
 
@@ -26,15 +27,16 @@ double IonCharge(int Z1, double beta) {
     return Z1 <= 2 ? static_cast<double>(Z1) : PierceBlannCharge(Z1, beta);
 }
 
-// The shell term C/Z2 of one element at velocity beta. The Barkas-Berger polynomial is taken
-// in beta rather than beta gamma: the shell correction measures the target electrons' speeds
-// against the ion's (Fano, Annu. Rev. Nucl. Sci. 13 (1963) 1, sect. 4), and with beta gamma it
-// falls short by gamma^2 at high energy. For the heaviest elements (I above about 500 eV) the
-// polynomial's I^3 term, fitted on lighter ones, overshoots between 10 and 100 MeV/u; the term
-// is held below kShellBound / beta by a soft minimum, a bound read off the ICRU 49 proton
-// tables of Au, Pb and U (where their shell corrections fall as 1/v), which leaves the lighter
-// elements as they are.
+// The shell term C/Z2 of one element at velocity beta: Walske's K and L shells with Bichsel's
+// outer shells (ShellCorrections.h) up to Z2 = kBichselShellLastZ, whose parameters end there.
+// Above it, the Barkas-Berger polynomial, taken in beta rather than beta gamma: the shell
+// correction measures the target electrons' speeds against the ion's (Fano, Annu. Rev. Nucl.
+// Sci. 13 (1963) 1, sect. 4), and with beta gamma it falls short by gamma^2 at high energy. For
+// these heaviest elements the polynomial's I^3 term, fitted on lighter ones, overshoots between
+// 10 and 100 MeV/u; the term is held below kShellBound / beta by a soft minimum, a bound read off
+// the ICRU 49 proton tables of Au, Pb and U (where their shell corrections fall as 1/v).
 double ShellTerm(double beta, double I, int Z2) {
+    if (Z2 <= kBichselShellLastZ) return BichselShellTerm(beta, Z2);
     const double polynomial = ShellCorrection(beta, I) / Z2;
     const double bound = kShellBound / beta;
     // The soft minimum (p^-n + b^-n)^(-1/n) with n = 4, without pow.

@@ -6,9 +6,9 @@
 //
 // per atom of the target, in eV/(1E15 atoms/cm2), with K = 4 pi r_e^2 m c^2 = 0.307075 MeV cm2
 // per mole of electrons (Particle Data Group), Ze the target's electrons per atom, I its mean
-// excitation energy, C the shell correction and delta the density effect (DensityEffect.h,
-// BetheCorrections.h), L1 the Barkas term (BetheCorrections.h; the terms add as in ICRU Report 49
-// sect. 2), dL_LS the Lindhard-Sorensen correction (LindhardSorensen.h) and z the
+// excitation energy, C the shell correction and delta the density effect (ShellCorrections.h,
+// BetheCorrections.h, DensityEffect.h), L1 the Barkas term (BetheCorrections.h; the terms add as in
+// ICRU Report 49 sect. 2), dL_LS the Lindhard-Sorensen correction (LindhardSorensen.h) and z the
 // ion's charge: bare for hydrogen and helium, Pierce-Blann's equilibrium charge for heavier
 // ions (EquilibriumCharge.h). The maximum energy transfer is taken as 2 m c^2 beta^2 gamma^2;
 // the Lindhard-Sorensen term holds the exact kinematics of the heavy ion.

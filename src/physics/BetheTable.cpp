@@ -6,6 +6,7 @@
 
 #include "physics/BetheCorrections.h"
 #include "physics/LindhardSorensen.h"
+#include "physics/ShellCorrections.h"
 
 namespace fenra {
 
@@ -47,9 +48,13 @@ void AddDensityKinks(const SternheimerParameters& p, std::vector<double>* bg) {
 std::vector<double> BetheKinks(const BetheTarget& t, double lowPerAmu, double highPerAmu) {
     std::vector<double> bg;  // the kinks in beta gamma
     const double eta = kShellFitLowEta;
-    bg.push_back(eta / std::sqrt(1 - eta * eta));
     for (int i = 0; i < t.parts; ++i) {
         const std::size_t k = static_cast<std::size_t>(i);
+        if (t.Z[k] <= kBichselShellLastZ) {
+            for (double beta : ShellKnots(t.Z[k])) bg.push_back(beta / std::sqrt(1 - beta * beta));
+        } else {
+            bg.push_back(eta / std::sqrt(1 - eta * eta));
+        }
         for (double beta : BarkasKnots(t.Z[k])) bg.push_back(beta / std::sqrt(1 - beta * beta));
         if (!t.ownDensityEffect) AddDensityKinks(t.density[k], &bg);
     }

@@ -25,7 +25,8 @@ constexpr double kBetheTableHighEnergy = 1e8;  // keV/amu (100 GeV/amu)
 constexpr double kBetheTableTolerance = 1e-6;  // relative, the bound the tests check
 
 // The energies per unit mass (keV/amu, ascending) between lowPerAmu and highPerAmu where the
-// Bethe formula in t changes its slope or steps: the shell correction at eta = 0.13, the points
+// Bethe formula in t changes its slope or steps: the points of Walske's tables in each element's
+// shell term (or the polynomial's eta = 0.13 above kBichselShellLastZ), the points
 // of ARB's function in each element's Barkas term, the ends of the density effect's middle branch
 // (with a step at X0 of a tabulated element, whose parameters meet the lower branch only to their
 // digits), and the nodes of the Lindhard-Sorensen tables (the same for every ion).
