@@ -399,10 +399,11 @@ const char* PhysicsCommandsUsage() {
            "  --stopping-unit UNIT\n"
            "                   stopping: every column in UNIT: eV/(1e15 atoms/cm2),\n"
            "                   keV/(mg/cm2), MeV/(mg/cm2), 'MeV cm2/g', eV/A, keV/um, keV/nm\n"
-           "  --model NAME     the electronic stopping model: classic (default), the calculator's\n"
-           "                   fit, or modern, the fit joined between 0.8-2 and 3-8 MeV/u to\n"
-           "                   Bethe's formula with shell, Barkas, density-effect and\n"
-           "                   Lindhard-Sorensen corrections, valid to 10 GeV/u\n";
+           "  --model NAME     the electronic stopping model: modern (default), the fit joined\n"
+           "                   between 0.8-2 and 3-8 MeV/u to Bethe's formula with shell,\n"
+           "                   Barkas, density-effect and Lindhard-Sorensen corrections, valid\n"
+           "                   to 10 GeV/u; or classic, the calculator's fit, as values, report\n"
+           "                   and curve always use\n";
 }
 
 }  // namespace fenra

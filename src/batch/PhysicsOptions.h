@@ -16,7 +16,7 @@ struct PhysicsOptions {
     bool csv = false;
     double mass = 0;     // 0: the ion's default
     double density = 0;  // 0: the material's own
-    StoppingModel model = kDefaultStoppingModel;
+    StoppingModel model = kPhysicsDefaultModel;
     std::string from, to;      // --from, --to: energies as typed; empty when not given
     int steps = 0;             // --steps: 0 when not given
     bool linear = false;       // --linear: equal steps in energy rather than in its logarithm

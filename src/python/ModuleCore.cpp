@@ -88,7 +88,7 @@ void WarnOutsideModel(const std::string& text) {
 
 void RegisterErrorTranslation(py::module_& m) {
     const std::string doc = Words(
-        Sentence(PhysicsText::ModelRangeWarningDoc, {Sentence(PhysicsText::ClassicModelDomain)}));
+        Sentence(PhysicsText::ModelRangeWarningDoc, {Sentence(PhysicsText::ModernModelDomain)}));
     modelRangeWarning = PyErr_NewExceptionWithDoc("fenra32.ModelRangeWarning", doc.c_str(),
                                                   PyExc_UserWarning, nullptr);
     if (!modelRangeWarning) throw py::error_already_set();

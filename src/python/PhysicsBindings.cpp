@@ -227,16 +227,16 @@ void RegisterPhysicsFunctions(py::module_& m) {
 models() -> list of str
 
 The electronic stopping models the physics functions take as model=: 'classic', the
-calculator's semi-empirical fit (the default), and 'modern', the fit joined between 0.8-2 and
+calculator's semi-empirical fit, and 'modern' (the default), the fit joined between 0.8-2 and
 3-8 MeV/u to the relativistic Bethe formula with shell, Barkas, density-effect and
-Lindhard-Sorensen corrections, valid to 10 GeV/u.
+Lindhard-Sorensen corrections, valid to 10 GeV/u. implant() keeps 'classic' as its default.
 )doc");
 
     m.def("stopping", &Stopping, "ion"_a, "material"_a, "energy"_a, py::kw_only(),
           "mass"_a = py::none(), "density"_a = py::none(), "unit"_a = "eV/(1e15 atoms/cm2)",
-          "kind"_a = "electronic", "model"_a = "classic", "energy_unit"_a = "keV", R"doc(
+          "kind"_a = "electronic", "model"_a = StoppingModelName(kPhysicsDefaultModel), "energy_unit"_a = "keV", R"doc(
 stopping(ion, material, energy, *, mass=None, density=None, unit='eV/(1e15 atoms/cm2)',
-         kind='electronic', model='classic', energy_unit='keV') -> float or numpy array
+         kind='electronic', model='modern', energy_unit='keV') -> float or numpy array
 
 The stopping of an ion in a material, as `fenra32-calc stopping` gives it.
   ion       element symbol ("He"), atomic number (2), particle name ('p', 'd', 't', 'helion',
@@ -250,8 +250,8 @@ The stopping of an ion in a material, as `fenra32-calc stopping` gives it.
   unit      'eV/(1e15 atoms/cm2)', 'keV/(mg/cm2)', 'MeV/(mg/cm2)', 'MeV cm2/g', 'eV/A',
             'keV/um' or 'keV/nm' (the last three need a density)
   kind      'electronic' (the calculator's value), 'nuclear' (ZBL universal) or 'total'
-  model     'classic' (the calculator's fit) or 'modern' (the fit joined to Bethe's formula with
-            its corrections above a few MeV/u); see models()
+  model     'modern' (the fit joined to Bethe's formula with its corrections above a few MeV/u)
+            or 'classic' (the calculator's fit); see models()
   energy_unit  'eV', 'keV', 'MeV', 'GeV' (total) or 'keV/u', 'MeV/u', 'GeV/u' (per amu of the
             ion's mass)
 
@@ -264,9 +264,9 @@ Raises ValueError for a bad number, unit or formula, LookupError for an unknown 
 
     m.def("range", &RangeOf, "ion"_a, "material"_a, "energy"_a, py::kw_only(),
           "mass"_a = py::none(), "density"_a = py::none(), "unit"_a = "1e15 atoms/cm2",
-          "with_straggling"_a = false, "model"_a = "classic", "energy_unit"_a = "keV", R"doc(
+          "with_straggling"_a = false, "model"_a = StoppingModelName(kPhysicsDefaultModel), "energy_unit"_a = "keV", R"doc(
 range(ion, material, energy, *, mass=None, density=None, unit='1e15 atoms/cm2',
-      with_straggling=False, model='classic', energy_unit='keV')
+      with_straggling=False, model='modern', energy_unit='keV')
     -> float or numpy array, or a pair of them
 
 The range of an ion of the given total energy (keV) in a material: the integral of
@@ -284,9 +284,9 @@ calls read it. Raises ValueError for a negative energy or a bad unit.
 
     m.def("energy_for_range", &EnergyForRangeOf, "ion"_a, "material"_a, "range"_a, py::kw_only(),
           "mass"_a = py::none(), "density"_a = py::none(), "unit"_a = "1e15 atoms/cm2",
-          "model"_a = "classic", "energy_unit"_a = "keV", R"doc(
+          "model"_a = StoppingModelName(kPhysicsDefaultModel), "energy_unit"_a = "keV", R"doc(
 energy_for_range(ion, material, range, *, mass=None, density=None, unit='1e15 atoms/cm2',
-                 model='classic', energy_unit='keV')
+                 model='modern', energy_unit='keV')
     -> float or numpy array
 
 The energy (in energy_unit) of an ion whose range in the material is the given one: the inverse
@@ -297,8 +297,8 @@ of range(), and the energy an absorber of that thickness just stops.
 )doc");
 
     m.def("energy_after", &EnergyAfter, "ion"_a, "energy"_a, "layers"_a, py::kw_only(),
-          "mass"_a = py::none(), "model"_a = "classic", R"doc(
-energy_after(ion, energy, layers, *, mass=None, model='classic') -> list of floats or numpy array
+          "mass"_a = py::none(), "model"_a = StoppingModelName(kPhysicsDefaultModel), R"doc(
+energy_after(ion, energy, layers, *, mass=None, model='modern') -> list of floats or numpy array
 
 The energy of the ion (keV) behind each layer of a stack, front to back, as
 `fenra32-calc layers` gives it; 0 behind the layer the ion stops in and behind every later one.

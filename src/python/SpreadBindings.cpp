@@ -120,8 +120,8 @@ py::dict EnergyBefore(const py::handle& ion, double energy, const py::sequence& 
 
 void RegisterSpreadFunctions(py::module_& m) {
     m.def("transmit", &Transmit, "ion"_a, "energy"_a, "layers"_a, py::kw_only(),
-          "mass"_a = py::none(), "model"_a = StoppingModelName(kDefaultStoppingModel), R"doc(
-transmit(ion, energy, layers, *, mass=None, model='classic') -> dict of numpy arrays
+          "mass"_a = py::none(), "model"_a = StoppingModelName(kPhysicsDefaultModel), R"doc(
+transmit(ion, energy, layers, *, mass=None, model='modern') -> dict of numpy arrays
 
 The ion's path through a stack, front to back, as `fenra32-calc layers` prints it: one entry
 per layer it reaches (none after the layer it stops in), under the names of its columns:
@@ -136,14 +136,14 @@ per layer it reaches (none after the layer it stops in), under the names of its 
   charge_mean        mean equilibrium charge behind the layer (nan where it stops)
   energy    total energy in front of the stack, keV
   layers    as for energy_after()
-  model     the stopping model by name ('classic': the calculator's)
+  model     the stopping model by name: 'modern' (the default) or 'classic' (the calculator's)
 Spreads outside their formulas' validity give a ModelRangeWarning.
 Example: transmit('He', 5486, [('mylar', 10, 'um')])['energy_sigma_keV']
 )doc");
 
     m.def("energy_before", &EnergyBefore, "ion"_a, "energy"_a, "layers"_a, py::kw_only(),
-          "mass"_a = py::none(), "model"_a = StoppingModelName(kDefaultStoppingModel), R"doc(
-energy_before(ion, energy, layers, *, mass=None, model='classic') -> dict of numpy arrays
+          "mass"_a = py::none(), "model"_a = StoppingModelName(kPhysicsDefaultModel), R"doc(
+energy_before(ion, energy, layers, *, mass=None, model='modern') -> dict of numpy arrays
 
 The path of an ion that leaves the stack with `energy` (keV) behind its last layer, as
 `fenra32-calc energy-before` prints it: found layer by layer from the back, listed front to back

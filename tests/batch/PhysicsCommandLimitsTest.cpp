@@ -86,10 +86,19 @@ INSTANTIATE_TEST_SUITE_P(
              {"energy-for-range", "H", "Si", "1e300e15/cm2"},
              1,
              "fenra32-calc: RANGE 1e300e15/cm2" + kBeyondReach +
+                 "5.67786003e+41 (1E15 atoms/cm2)\n"},
+        Case{"RangeBeyondTheClassicModel",
+             {"energy-for-range", "H", "Si", "1e300e15/cm2", "--model", "classic"},
+             1,
+             "fenra32-calc: RANGE 1e300e15/cm2" + kBeyondReach +
                  "3.28897942e+13 (1E15 "
                  "atoms/cm2)\n"},
         Case{"EnergyBeforeThroughTooMuch",
-             {"energy-before", "He", "250", "Si:1e30nm"},
+             {"energy-before", "He", "250", "Si:1e45nm"},
+             1,
+             "fenra32-calc: ENERGY 250" + kBeyondReach + "1.44299715e+41 (1E15 atoms/cm2)\n"},
+        Case{"EnergyBeforeThroughTooMuchForTheClassicModel",
+             {"energy-before", "He", "250", "Si:1e30nm", "--model", "classic"},
              1,
              "fenra32-calc: ENERGY 250" + kBeyondReach + "3.1615155e+13 (1E15 atoms/cm2)\n"}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -75,8 +75,8 @@ TEST(PhysicsCommands, StoppingElectronicEqualsValuesForAllReferenceCases) {
     const std::vector<std::string> rows = Lines(values.out);
     for (std::size_t i = 0; i < cases.size(); ++i) {
         const ReferenceCase& c = cases[i];
-        const Outcome o = CalcOnTestDatabase(
-            {"stopping", c.ion, c.composition, c.energy, "--mass", c.mass, "--csv"});
+        const Outcome o = CalcOnTestDatabase({"stopping", c.ion, c.composition, c.energy, "--mass",
+                                              c.mass, "--csv", "--model", "classic"});
         ASSERT_EQ(o.status, 0) << o.err;
         const std::vector<std::string> cells = Split(Lines(o.out)[1], ',');
         EXPECT_EQ(cells[2], Split(rows[i + 1], '\t')[1]) << "data set " << i + 1;
@@ -110,8 +110,8 @@ TEST_P(LongMass, StoppingElectronicEqualsValues) {
     const Outcome values = CalcOnTestDatabase({"values", path});
     ASSERT_EQ(values.status, 0) << values.err;
     ASSERT_EQ(Split(Lines(values.out).at(1), '\t').at(1), c.electronic);
-    const Outcome o =
-        CalcOnTestDatabase({"stopping", c.ion, c.element, c.energy, "--mass", c.mass, "--csv"});
+    const Outcome o = CalcOnTestDatabase(
+        {"stopping", c.ion, c.element, c.energy, "--mass", c.mass, "--csv", "--model", "classic"});
     ASSERT_EQ(o.status, 0) << o.err;
     EXPECT_EQ(Split(Lines(o.out).at(1), ',').at(2), c.electronic);
 }
@@ -129,7 +129,7 @@ TEST(PhysicsCommands, TableAlignsAndCsvLeavesLengthsEmptyWithoutDensity) {
     ASSERT_EQ(table.status, 0);
     const std::vector<std::string> lines = Lines(table.out);
     ASSERT_EQ(lines.size(), 4u);
-    EXPECT_EQ(lines[0], "model: classic");
+    EXPECT_EQ(lines[0], "model: modern");
     EXPECT_EQ(lines[1].size(), lines[2].size());
     EXPECT_EQ(lines[2].substr(0, 10), "      1000");
     const Outcome csv = CalcOnTestDatabase({"range", "H", "H2O", "1MeV", "--csv"});
@@ -152,7 +152,7 @@ struct ModelCase {
 
 // Each command takes --model; the aligned table names the model first, CSV keeps its layout.
 const ModelCase kModelCases[] = {
-    {{"stopping", "H", "Al", "100MeV"}, "model: classic"},
+    {{"stopping", "H", "Al", "100MeV"}, "model: modern"},  // the default
     {{"stopping", "H", "Al", "100MeV", "--model", "classic"}, "model: classic"},
     {{"--model", "modern", "stopping", "H", "Al", "100MeV"}, "model: modern"},
     {{"range", "He", "water", "50MeV", "--model", "modern"}, "model: modern"},
@@ -205,7 +205,9 @@ TEST(PhysicsCommands, ModernWarnsWhereNuclearStoppingDominates) {
                               "stopping is more than half the total"),
               std::string::npos)
         << modern.err;
-    EXPECT_EQ(CalcOnTestDatabase({"stopping", "U", "Al", "10keV/u"}).err, "");
+    // The default is the modern model, which warns; the classic fit does not.
+    EXPECT_EQ(CalcOnTestDatabase({"stopping", "U", "Al", "10keV/u"}).err, modern.err);
+    EXPECT_EQ(CalcOnTestDatabase({"stopping", "U", "Al", "10keV/u", "--model", "classic"}).err, "");
 }
 
 TEST(PhysicsCommands, EnergyUnits) {
@@ -332,8 +334,8 @@ TEST(PhysicsCommands, AFailedEnergyIsNamedAfterTheOthersArePrinted) {
 }
 
 TEST(PhysicsCommands, OutOfModelEnergiesWarnOnStderr) {
-    const Outcome o =
-        CalcOnTestDatabase({"range", "H", "Si", "0.5keV/u", "1MeV", "3000MeV/u", "--csv"});
+    const Outcome o = CalcOnTestDatabase(
+        {"range", "H", "Si", "0.5keV/u", "1MeV", "3000MeV/u", "--csv", "--model", "classic"});
     EXPECT_EQ(o.status, 0);
     EXPECT_EQ(Lines(o.out).size(), 4u);
     EXPECT_EQ(o.err,

@@ -73,8 +73,10 @@ expect 2 $db range H H0.00000000000000000000000000000000000000000000000001O 5MeV
 expect 2 $db range H Si 5MeV --density 1e300
 expect 2 $db range H Si 1e308MeV
 expect 1 $db energy-for-range H Si 1e9mm 1e10mm 1e300e15/cm2
-expect 1 $db energy-before He 250 Si:1e30nm
-expect 1 $db energy-before U 1e-300 Au:1e13e15/cm2
+expect 1 $db energy-before He 250 Si:1e45nm
+expect 1 $db energy-before U 1e-300 Au:1e45e15/cm2
+expect 1 $db energy-before He 250 Si:1e30nm --model classic
+expect 1 $db energy-before U 1e-300 Au:1e13e15/cm2 --model classic
 expect 0 $db range U Au 3.3e38 1e-30 1e-300 1e6MeV/u
 expect 0 $db layers He 1e7MeV/u Si:1mm mylar:0mm
 # The ion paths: more threads than the address space lets the system start (the others do the

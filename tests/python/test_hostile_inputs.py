@@ -38,9 +38,9 @@ from conftest import BIN_DIR, run_python
          "is above 1000 amu, heavier than any nucleus"),
         (lambda: fenra32.range("H", "Si", 5000, density=1e300), ValueError,
          "the density is above 1000 g/cm3, denser than any solid"),
-        (lambda: fenra32.energy_for_range("H", "Si", 1e30), ArithmeticError,
+        (lambda: fenra32.energy_for_range("H", "Si", 1e45), ArithmeticError,
          "the range is beyond the model's reach"),
-        (lambda: fenra32.energy_for_range("H", "Si", [1.0, 1e30]), ArithmeticError,
+        (lambda: fenra32.energy_for_range("H", "Si", [1.0, 1e45]), ArithmeticError,
          "range[1]: the range is beyond the model's reach"),
     ],
 )

@@ -50,10 +50,13 @@ def test_each_model_gives_fenra32_calcs_digits(model, ion, material, energies):
         assert [nine(v) for v in got] == [row["energy_out_keV"] for row in rows]
 
 
-def test_classic_is_the_default_and_modern_differs_only_above_the_join():
+def test_modern_is_the_default_and_differs_from_classic_only_above_the_join():
     assert fenra32.stopping("H", "Au", 100) == fenra32.stopping("H", "Au", 100, model="classic")
     assert fenra32.stopping("H", "Au", 100, model="modern") == fenra32.stopping("H", "Au", 100)
-    assert fenra32.stopping("H", "Au", 1e5, model="modern") != fenra32.stopping("H", "Au", 1e5)
+    assert fenra32.stopping("H", "Au", 1e5, model="modern") == fenra32.stopping("H", "Au", 1e5)
+    assert fenra32.stopping("H", "Au", 1e5, model="classic") != fenra32.stopping("H", "Au", 1e5)
+    assert fenra32.transmit("H", 1e5, [("Au", 1, "um")])["energy_out_keV"][0] == \
+        fenra32.transmit("H", 1e5, [("Au", 1, "um")], model="modern")["energy_out_keV"][0]
 
 
 def test_an_unknown_model_is_a_value_error():
@@ -64,7 +67,8 @@ def test_an_unknown_model_is_a_value_error():
 def test_the_warning_category_says_what_it_warns_of():
     assert issubclass(fenra32.ModelRangeWarning, UserWarning)
     assert fenra32.ModelRangeWarning.__doc__ == (
-        "An energy outside the model's 1 keV/u to 2 GeV/u: the result is extrapolated.")
+        "An energy outside the modern model's 1 keV/u to 10 GeV/u or where nuclear stopping is "
+        "more than half the total: the result is extrapolated.")
 
 
 def test_modern_warns_where_nuclear_stopping_dominates_a_heavy_ion():
@@ -73,7 +77,7 @@ def test_modern_warns_where_nuclear_stopping_dominates_a_heavy_ion():
         fenra32.stopping("U", "Al", 2380, model="modern")
     with warnings.catch_warnings():
         warnings.simplefilter("error")
-        fenra32.stopping("U", "Al", 2380)  # the classic model holds down to 1 keV/u
+        fenra32.stopping("U", "Al", 2380, model="classic")  # it holds down to 1 keV/u
         fenra32.stopping("U", "Al", 238 * 3e6, model="modern")  # 3 GeV/u: within Bethe
 
 

@@ -91,8 +91,8 @@ def test_spreads_outside_their_formulas_warn():
 
 def test_the_model_is_chosen_by_name():
     layers = [("mylar", 10, "um")]
-    assert fenra32.transmit("He", 5486, layers, model="classic")["energy_sigma_keV"][0] == \
-        fenra32.transmit("He", 5486, layers)["energy_sigma_keV"][0]
+    assert fenra32.transmit("He", 5486, layers, model="modern")["energy_sigma_keV"][0] == \
+        fenra32.transmit("He", 5486, layers)["energy_sigma_keV"][0]  # the default
     with pytest.raises(ValueError, match=r'model "nonsense" is not one of classic'):
         fenra32.transmit("He", 5486, layers, model="nonsense")
     with pytest.raises(ValueError, match="nonsense"):

@@ -123,7 +123,7 @@ def test_each_error(call, error, words):
 
 def test_the_warning_names_the_energy_unit():
     with pytest.warns(fenra32.ModelRangeWarning,
-                      match=r"^the energy 0\.5 eV is outside the model's"):
+                      match=r"^the energy 0\.5 eV is outside the modern model's"):
         fenra32.stopping("p", "Si", 0.5, energy_unit="eV")
 
 

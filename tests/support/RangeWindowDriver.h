@@ -68,12 +68,18 @@ inline QString ShownEnergyOut(const fenra::StackLayerRow& r) {
     return r.stopped ? QStringLiteral("0") : Shown(r.energyOut);
 }
 
+// The model a test's window calculates with: the classic fit, whose numbers the tests take from
+// the calculation's own defaults, or the model a new window starts on.
+enum class StartModel { classic, windowDefault };
+
 struct Window {
     fenra::ScriptedPlatform platform;
     std::unique_ptr<fenra::RangeWindow> w;
 
-    explicit Window(const fenra::DataSet& d = HeliumIntoSilicon()) {
+    explicit Window(const fenra::DataSet& d = HeliumIntoSilicon(),
+                    StartModel model = StartModel::classic) {
         w = std::make_unique<fenra::RangeWindow>(platform, d, fenra::Db(), fenra::List());
+        if (model == StartModel::classic) w->setModelName(QStringLiteral("classic"));
         w->show();
         (void)QTest::qWaitForWindowExposed(w.get());
         QCoreApplication::processEvents();

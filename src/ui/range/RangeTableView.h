@@ -83,7 +83,7 @@ class RangeTableView : public QWidget {
     int calculations_ = 0;
     QString ion_;
     double mass_ = 0;
-    StoppingModel stoppingModel_ = kDefaultStoppingModel;
+    StoppingModel stoppingModel_ = kPhysicsDefaultModel;
     QString csvFile_;
     QString dataFolder_;
 

@@ -199,6 +199,9 @@ QWidget* RangeWindow::buildMaterialGroup() {
     model_ = Named(new QComboBox, "cboModel");
     for (StoppingModel m : kStoppingModels)
         model_->addItem(StoppingModelChoice(m), QString::fromLatin1(StoppingModelName(m)));
+    // Until the user's choice is remembered, the model of the physics commands.
+    model_->setCurrentIndex(
+        model_->findData(QString::fromLatin1(StoppingModelName(kPhysicsDefaultModel))));
     model_->setToolTip(tr("The electronic stopping model of the stopping, ranges and layers"));
     form->addRow(StoppingModelLabel(), model_);
     return group;

@@ -144,16 +144,16 @@ void MainWindowRangeTest::nextWindowTakesTheModelChosenLast() {
     d.Enter("He", nullptr, "2000", {{"Si", "1"}});
     d.Run("mnuRangeLayers");
     RangeWindow& first = *d.window->childWindows().openRangeWindows().front();
-    QCOMPARE(first.modelName(), QStringLiteral("classic"));
+    QCOMPARE(first.modelName(), QStringLiteral("modern"));  // none remembered yet
     auto* model = first.findChild<QComboBox*>(QStringLiteral("cboModel"));
     model->setFocus();
-    QTest::keyClick(model, Qt::Key_Down);  // a user's choice, as the window hears it
+    QTest::keyClick(model, Qt::Key_Up);  // a user's choice, as the window hears it
     QCoreApplication::processEvents();
-    QCOMPARE(first.modelName(), QStringLiteral("modern"));
+    QCOMPARE(first.modelName(), QStringLiteral("classic"));
     d.Run("mnuRangeLayers");
     const QList<RangeWindow*> open = d.window->childWindows().openRangeWindows();
     QCOMPARE(open.size(), 2);
-    QCOMPARE(open.back()->modelName(), QStringLiteral("modern"));
+    QCOMPARE(open.back()->modelName(), QStringLiteral("classic"));
 }
 
 QTEST_MAIN(MainWindowRangeTest)

@@ -13,6 +13,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
 
 #include "materials/PhysicsError.h"
 #include "range/EnergySteps.h"
@@ -35,8 +36,13 @@ std::vector<Cells> CalcRows(const std::vector<std::string>& args) {
 
 // fenra32-calc's `stopping` and `range` rows side by side as the table's columns: energy,
 // electronic, nuclear and total stopping, then the range and its straggling in three units.
+// The test windows calculate with the classic fit unless a model is chosen, so the commands
+// take it too unless the request names one.
 std::vector<Cells> CalcTable(const std::vector<std::string>& request, bool perU = false) {
     std::vector<std::string> stopping = {"stopping"}, range = {"range"};
+    if (std::find(request.begin(), request.end(), "--model") == request.end()) {
+        for (auto* args : {&stopping, &range}) args->insert(args->end(), {"--model", "classic"});
+    }
     stopping.insert(stopping.end(), request.begin(), request.end());
     range.insert(range.end(), request.begin(), request.end());
     const std::vector<Cells> s = CalcRows(stopping), r = CalcRows(range);

@@ -379,7 +379,7 @@ int main(int argc, char** argv) {
 }
 
 void RangeWindowTest::modelChoiceCalculatesWithThatModel() {
-    Window t;
+    Window t(HeliumIntoSilicon(), StartModel::windowDefault);
     auto* list = t.Child<QComboBox>("cboModel");
     QCOMPARE(list->count(), 2);
     QCOMPARE(list->itemText(0), QString("classic: the calculator's fit"));
@@ -387,28 +387,30 @@ void RangeWindowTest::modelChoiceCalculatesWithThatModel() {
     QCOMPARE(list->itemText(1),
              QString("modern: the fit joined to corrected Bethe above a few MeV/u"));
     QCOMPARE(list->itemData(1).toString(), QString("modern"));
-    QCOMPARE(t.w->modelName(), QStringLiteral("classic"));
+    // A new window starts on the model of the physics commands.
+    QCOMPARE(t.w->modelName(), QStringLiteral("modern"));
     t.Type("txtEnergy", "100000");  // 25 MeV/u, above the modern model's join
     fenra::StackInput in = OpeningInput();
     in.energy = 100000;
-    const QString classic = t.Text("lblElectronic");
-    QCOMPARE(classic, Shown(Calculate(in).material.stopping.electronic));
+    in.model = fenra::StoppingModel::modern;
+    const QString modern = t.Text("lblElectronic");
+    QCOMPARE(modern, Shown(Calculate(in).material.stopping.electronic));
     QSignalSpy chosen(t.w.get(), &fenra::RangeWindow::modelChosen);
     list->setFocus();
-    QTest::keyClick(list, Qt::Key_Down);  // a user's choice: activated, then remembered
+    QTest::keyClick(list, Qt::Key_Up);  // a user's choice: activated, then remembered
     QCoreApplication::processEvents();
     QCOMPARE(chosen.count(), 1);
-    QCOMPARE(chosen.at(0).at(0).toString(), QStringLiteral("modern"));
-    in.model = fenra::StoppingModel::modern;
+    QCOMPARE(chosen.at(0).at(0).toString(), QStringLiteral("classic"));
+    in.model = fenra::StoppingModel::classic;
     QCOMPARE(t.Text("lblElectronic"), Shown(Calculate(in).material.stopping.electronic));
-    QVERIFY(t.Text("lblElectronic") != classic);
-    QCOMPARE(t.w->shownInput().model, fenra::StoppingModel::modern);
+    QVERIFY(t.Text("lblElectronic") != modern);
+    QCOMPARE(t.w->shownInput().model, fenra::StoppingModel::classic);
     // Set from the settings: a known name is taken without a signal, another one ignored.
-    t.w->setModelName(QStringLiteral("classic"));
+    t.w->setModelName(QStringLiteral("modern"));
     t.w->setModelName(QStringLiteral("bethe"));
     QCoreApplication::processEvents();
-    QCOMPARE(t.w->modelName(), QStringLiteral("classic"));
-    QCOMPARE(t.Text("lblElectronic"), classic);
+    QCOMPARE(t.w->modelName(), QStringLiteral("modern"));
+    QCOMPARE(t.Text("lblElectronic"), modern);
     QCOMPARE(chosen.count(), 1);
 }
 
