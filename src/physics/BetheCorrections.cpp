@@ -20,7 +20,7 @@ struct ArbPoint {
     double W, F;
 };
 constexpr ArbPoint kArb[] = {
-#include "BarkasArbTable.inc"
+#include "barkas_arb.inc"
 };
 constexpr std::size_t kArbPoints = sizeof kArb / sizeof kArb[0];
 

@@ -24,6 +24,7 @@
 #include "export/ImplantExport.h"
 #include "state/NumberText.h"
 #include "support/AccessibilityCheck.h"
+#include "support/MarkingTranslator.h"
 #include "support/MaterialTestData.h"
 #include "support/ScriptedPlatform.h"
 #include "ui/implant/ImplantPlot.h"
@@ -84,16 +85,6 @@ struct Window {
             if (t->item(row, 0)->text() == quantity) return t->item(row, column)->text();
         return QStringLiteral("<no row %1>").arg(quantity);
     }
-};
-
-// Hands back every text wrapped in « and », so an untranslated one stands out.
-class MarkingTranslator : public QTranslator {
-  public:
-    QString translate(const char*, const char* source, const char* = nullptr,
-                      int = -1) const override {
-        return QStringLiteral("«") + QString::fromUtf8(source) + QStringLiteral("»");
-    }
-    bool isEmpty() const override { return false; }
 };
 
 QString Nine(double v) {

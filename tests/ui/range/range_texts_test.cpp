@@ -11,19 +11,10 @@
 #include <QTranslator>
 #include <QtTest>
 
+#include "support/MarkingTranslator.h"
 #include "support/RangeWindowDriver.h"
 
 namespace {
-
-// Hands back every text wrapped in « and », so an untranslated one stands out.
-class MarkingTranslator : public QTranslator {
-  public:
-    QString translate(const char*, const char* source, const char* = nullptr,
-                      int = -1) const override {
-        return QStringLiteral("«") + QString::fromUtf8(source) + QStringLiteral("»");
-    }
-    bool isEmpty() const override { return false; }
-};
 
 bool Marked(const QString& text) {
     return text.isEmpty() ||
